@@ -1,0 +1,53 @@
+# The two commands for a newcomer: `make play` and `make test`. Each installs
+# what is missing, configures, builds and then plays or tests.
+BUILD      ?= build
+SAN_BUILD  ?= build-sanitize
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 300
+
+.PHONY: all deps build play test test-main test-sanitize bench fuzz install clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+play: build
+	$(BUILD)/chromal --data $(BUILD)/data
+
+test: test-main test-sanitize
+
+# Unit, tool and real-window tests on the ordinary build.
+test-main: build
+	scripts/with-xvfb ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# plus a short run of every fuzz target (clang: libFuzzer).
+test-sanitize: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz' --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(SAN_BUILD) -L fuzz --output-on-failure
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD)

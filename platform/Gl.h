@@ -1,0 +1,79 @@
+// The one thin layer through which every OpenGL call of the game passes.
+// In headless mode (the default until a window makes a context current) every
+// call does nothing and texture names stay 0, so the tools and the tests load
+// and "draw" everything without a display.
+#pragma once
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstddef>
+
+namespace NGl
+{
+bool IsHeadless();
+// The platform turns headless mode off once its context is current.
+void SetHeadless(bool headless);
+
+// Looks up the compressed-texture upload entry point; the platform supplies
+// the loader (SDL's GL proc lookup) when it creates the context.
+using ProcLoader = void* (*)(const char* name);
+void SetProcLoader(ProcLoader loader);
+
+// Texture objects and uploads.
+GLuint CreateTexture();
+void DeleteTexture(GLuint name);
+void BindTexture(GLuint name);
+void TexParameter(GLenum parameter, GLint value);
+void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,
+                GLenum type, const void* pixels);
+// gluBuild2DMipmaps; returns GLU's result code (0 on success, 0 when headless).
+int Build2DMipmaps(GLint components, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                   const void* pixels);
+// glCompressedTexImage2D through the driver's entry point; false when the
+// driver has none (or when headless).
+bool CompressedTexImage2D(GLint level, GLenum internalFormat, GLsizei width, GLsizei height,
+                          GLsizei imageSize, const void* data);
+
+// Fixed-function state.
+void Enable(GLenum capability);
+void Disable(GLenum capability);
+void BlendFunc(GLenum source, GLenum destination);
+void AlphaFunc(GLenum function, GLclampf reference);
+void DepthMask(GLboolean flag);
+void DepthFunc(GLenum function);
+void TexEnvMode(GLint mode);
+void Hint(GLenum target, GLenum mode);
+void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
+void Clear(GLbitfield mask);
+void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
+void Scissor(GLint x, GLint y, GLsizei width, GLsizei height);
+void LineWidth(GLfloat width);
+
+// Matrices.
+void MatrixMode(GLenum mode);
+void LoadIdentity();
+void Ortho(double left, double right, double bottom, double top, double nearZ, double farZ);
+void PushMatrix();
+void PopMatrix();
+void Translate(float x, float y, float z);
+void Rotate(float angle, float x, float y, float z);
+void Scale(float x, float y, float z);
+
+// Immediate mode.
+void Color(float r, float g, float b, float a = 1.0f);
+void Begin(GLenum mode);
+void End();
+void Vertex(float x, float y);
+void Vertex(float x, float y, float z);
+void TexCoord(float u, float v);
+
+// Batches: interleaved arrays of (u, v, r, g, b, a, x, y, z) floats, one draw
+// call per batch (see CQuadBatch users).
+void DrawTexturedQuads(const float* interleaved, std::size_t vertexCount);
+
+void Flush();
+void Finish();
+// Reads the back buffer (RGBA, bottom row first); false when headless.
+bool ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, void* rgba);
+} // namespace NGl

@@ -1,0 +1,56 @@
+// The user's preferences and progress, kept enciphered in "dx_demo.cfg" in the
+// per-user folder.
+#pragma once
+
+#include <string>
+
+// What the settings file records about the window at exit.
+struct CWindowState
+{
+    bool m_minimised = false;
+    bool m_full_screen = false;
+    int m_left = 0;
+    int m_top = 0;
+    bool m_invert_stereo = false;
+};
+
+class CSettings
+{
+public:
+    static constexpr int kLogicalWidth = 800;
+    static constexpr int kLogicalHeight = 600;
+    static constexpr const char* kFileName = "dx_demo.cfg";
+
+    int m_window_width = 0;
+    int m_window_height = 0;
+    int m_window_x = 0;
+    int m_window_y = 0;
+    bool m_full_screen = true;
+    int m_close_key = 27;
+    int m_hide_key = 13;
+    bool m_sound = true;
+    bool m_hints = true;
+    bool m_show_dragons = true;
+    bool m_sound_invert = false;
+    int m_music_volume = 40;
+    int m_classic_level = 3;
+    int m_adv_level = 3;
+    // Ends with '/'; every per-user file name is appended to it.
+    std::string m_user_folder;
+
+    // Reads the file at `path`; a missing or unreadable file leaves the
+    // constructor values (apart from the 800 by 600 window size).
+    void Load(const std::string& path);
+    // Writes the file atomically; false when it could not be written.
+    bool Save(const std::string& path, const CWindowState& window) const;
+
+    std::string SettingsPath() const { return m_user_folder + kFileName; }
+};
+
+// The one settings object of the process.
+CSettings& Settings();
+
+// The per-user folder: $XDG_DATA_HOME (default ~/.local/share) + "/Wendrake/Chromal/",
+// created when missing. An override (from --user-dir) is used as given, with a
+// trailing '/' added; it is created too.
+std::string PrepareUserFolder(const std::string& override_folder);
