@@ -54,6 +54,9 @@ void COutput::Preview(const std::string& name, const CImage& img)
     const std::filesystem::path path = std::filesystem::path(m_root) / "preview" / (name + ".png");
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
-    WritePng(path.string(), img);
+    // Over a meadow green, so that transparent sprites can be judged.
+    CImage flat(img.Width(), img.Height(), Rgb(74, 122, 58));
+    flat.Paste(img, 0, 0);
+    WritePng(path.string(), flat);
 }
 } // namespace NDatagen
