@@ -76,7 +76,7 @@ inline const std::vector<std::string> kBonusNames = {
     "m_bonus_forward6",       "m_bonus_self_repaint", "m_bonus_skip_move",      "m_bonus_backward3",
     "m_bonus_backward6",      "m_bonus_apponent_randomize", "m_bonus_life"};
 constexpr float kBonusRowX = 114, kBonusRowY = 552, kBonusPitch = 52;
-constexpr float kMenuBtnX = 672, kMenuBtnY = 56;
+constexpr float kMenuBtnX = 672, kMenuBtnY = 62;
 
 std::vector<SPlace> BonusLayout();
 } // namespace NDatagen

@@ -235,7 +235,9 @@ void Dialogs(COutput& out)
 
 void GameBackground(COutput& out)
 {
-    CImage img = Meadow(67, 0.8f);
+    // Few, faint flowers: anything flower-like beside the board would
+    // distract from the board's own.
+    CImage img = Meadow(67, 0.8f, 24, 0.35f);
     auto plate = [&](float x0, float y0, float x1, float y1) {
         const SBox b{x0 + kOx - 8, y0 + kOy - 8, x1 + kOx + 8, y1 + kOy + 8};
         auto d = [=](float x, float y) { return SdRoundRect(x, y, x0 + kOx, y0 + kOy, x1 + kOx, y1 + kOy, 12); };
@@ -256,9 +258,9 @@ void GameBackground(COutput& out)
     label("YOUR FLOWERS", 76, 54);
     Fill(img, {kOx, kOy + 60, kOx + 40, kOy + 100}, [=](float x, float y) { return SdCircle(x, y, 24 + kOx, 81 + kOy, 8); },
          RadialGradient({22 + kOx, 79 + kOy}, 10, Rgb(255, 230, 110), Rgb(190, 130, 20)));
-    plate(660, 8, 790, 50);
-    label("RIVAL", 760, 44);
-    plate(14, 470, 112, 566);
+    plate(630, 8, 790, 50);
+    label("RIVAL", 662, 34);
+    plate(14, 470, 100, 566);
     label("LIVES", 72, 513);
     label("SCORE", 81, 562);
     auto heart = [=](float x, float y) {
@@ -274,7 +276,7 @@ void GameBackground(COutput& out)
 }
 } // namespace
 
-CImage Meadow(uint32_t seed, float brightness)
+CImage Meadow(uint32_t seed, float brightness, int flowers, float flowerOpacity)
 {
     CImage img(kBg, kBg);
     CRandom rnd(seed);
@@ -298,11 +300,11 @@ CImage Meadow(uint32_t seed, float brightness)
         Fill(img, {x - 6, y - len - 2, x + 6, y + 2}, [=](float px, float py) { return SdSegment(px, py, {x, y}, {x + lean, y - len}, 0.9f); },
              WithAlpha(c, 0.55f));
     }
-    for (int i = 0; i < 70; ++i)
+    for (int i = 0; i < flowers; ++i)
     {
         const int size = 14 + rnd.Int(16);
         CImage f = RenderFlower(rnd.Int(kFlowerColours), 1.0f, size, rnd.Range(0, 360));
-        img.Paste(f, rnd.Int(kBg - size), rnd.Int(kBg - size), 0.75f);
+        img.Paste(f, rnd.Int(kBg - size), rnd.Int(kBg - size), flowerOpacity);
     }
     for (int y = 0; y < kBg; ++y)
         for (int x = 0; x < kBg; ++x)
