@@ -8,8 +8,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace
 {
@@ -73,10 +71,9 @@ bool CPropertyFile::Load(const CFileSystem& fs, const std::string& name, bool cl
 
 bool CPropertyFile::LoadFile(const std::string& path, bool clear, const char* key, int keyLength)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
         return false;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Parse(bytes.data(), bytes.size(), clear, key, keyLength);
     return true;
 }
