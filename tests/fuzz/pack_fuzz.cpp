@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (entry.m_name.size() > 103 || std::uint64_t(entry.m_offset) + entry.m_size > size)
             std::abort();
         const CDataBuffer buffer = files.ReadFile(entry.m_name);
-        if (buffer.Size() != entry.m_size)
+        // Lookups turn '\\' into '/', so a stored name holding one is never found.
+        if (entry.m_name.find('\\') == std::string::npos && buffer.Size() != entry.m_size)
             std::abort();
     }
     return 0;

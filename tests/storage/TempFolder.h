@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <system_error>
 #include <vector>
 
 class CTempFolder
@@ -16,18 +15,12 @@ public:
     CTempFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "chromal-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
+        m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
-    ~CTempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
+    ~CTempFolder() { std::filesystem::remove_all(m_path); }
     CTempFolder(const CTempFolder&) = delete;
     CTempFolder& operator=(const CTempFolder&) = delete;
 
-    // The folder itself, without a trailing '/'.
     const std::string& Path() const { return m_path; }
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
@@ -40,7 +33,7 @@ public:
         return path;
     }
 
-    // The names of the files directly inside the folder, sorted.
+    // What lies directly in the folder, sorted: catches stray temporary files.
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;

