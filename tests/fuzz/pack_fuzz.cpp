@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (entry.m_name.size() > 103 || std::uint64_t(entry.m_offset) + entry.m_size > size)
             std::abort();
         const CDataBuffer buffer = files.ReadFile(entry.m_name);
-        // Lookups turn '\\' into '/', so a stored name holding one is never found.
+        // Lookups turn backslashes into '/', so a stored name holding one is never found.
         if (entry.m_name.find('\\') == std::string::npos && buffer.Size() != entry.m_size)
             std::abort();
     }
