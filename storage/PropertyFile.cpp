@@ -144,7 +144,13 @@ bool CPropertyFile::Save(const std::string& path, const char* key, int keyLength
 {
     std::string bytes = ToText();
     if (key != nullptr)
+    {
+        // An unusable key enciphers to nothing; writing that would replace
+        // the old file with an empty one.
         bytes = CCipher().Encipher(bytes, key, keyLength);
+        if (bytes.empty() && !m_map.empty())
+            return false;
+    }
     return WriteFileAtomically(path, bytes);
 }
 

@@ -94,6 +94,10 @@ TEST(PropertyLoad, UnreadableFilesFailAndLeaveTheMap)
     EXPECT_FALSE(file.LoadFile(folder.Path(), true));
     EXPECT_EQ(file.Map(), (Map{{"keep", "1"}}));
     EXPECT_FALSE(file.Save(folder / "no/such/folder/file"));
+    // A key that cannot encipher must not empty the file it would replace.
+    const std::string kept = folder.Write("kept", "old");
+    EXPECT_FALSE(file.Save(kept, "", 0));
+    EXPECT_EQ(ReadBack(kept), "old");
 
     // Through the file-access layer a missing file reads as empty.
     folder.Write("dat/game.txt", "m_a 7\n");
