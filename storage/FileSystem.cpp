@@ -41,9 +41,15 @@ CFileSystem* CFileSystem::Create()
     return g_fileSystem.get();
 }
 
-CFileSystem* CFileSystem::Get() { return g_fileSystem.get(); }
+CFileSystem* CFileSystem::Get()
+{
+    return g_fileSystem.get();
+}
 
-void CFileSystem::Destroy() { g_fileSystem.reset(); }
+void CFileSystem::Destroy()
+{
+    g_fileSystem.reset();
+}
 
 void CFileSystem::SetRoot(const std::string& folder)
 {
@@ -52,7 +58,10 @@ void CFileSystem::SetRoot(const std::string& folder)
         m_root += '/';
 }
 
-void CFileSystem::SetPackKey(const std::string& key) { m_packKey = key; }
+void CFileSystem::SetPackKey(const std::string& key)
+{
+    m_packKey = key;
+}
 
 std::string CFileSystem::NormaliseName(const std::string& name)
 {

@@ -11,7 +11,10 @@
 
 namespace
 {
-bool IsSpace(char c) { return c == '\t' || c == '\n' || c == '\r' || c == ' '; }
+bool IsSpace(char c)
+{
+    return c == '\t' || c == '\n' || c == '\r' || c == ' ';
+}
 
 // Comments are blanked before tokens are looked at, so "//" ends a value even
 // inside quotes.
@@ -189,9 +192,15 @@ float CPropertyFile::GetFloat(std::string key, float def) const
     return end == begin ? def : v;
 }
 
-void CPropertyFile::SetString(std::string key, std::string value) { m_map[std::move(key)] = std::move(value); }
+void CPropertyFile::SetString(std::string key, std::string value)
+{
+    m_map[std::move(key)] = std::move(value);
+}
 
-void CPropertyFile::SetInt(std::string key, int value) { m_map[std::move(key)] = std::to_string(value); }
+void CPropertyFile::SetInt(std::string key, int value)
+{
+    m_map[std::move(key)] = std::to_string(value);
+}
 
 void CPropertyFile::SetFloat(std::string key, float value)
 {

@@ -11,7 +11,7 @@
 
 class CTempFolder
 {
-public:
+  public:
     CTempFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "chromal-test-XXXXXX").string();
@@ -43,7 +43,7 @@ public:
         return names;
     }
 
-private:
+  private:
     std::string m_path;
 };
 

@@ -1,7 +1,7 @@
 // Whole-file writes: the old file survives every failure and no temporary
 // file is left behind.
-#include "storage/AtomicFile.h"
 #include "TempFolder.h"
+#include "storage/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

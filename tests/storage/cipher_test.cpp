@@ -55,10 +55,10 @@ TEST(Cipher, DataItCannotHaveWrittenDeciphersToNothing)
 {
     CCipher cipher;
     EXPECT_EQ(cipher.Encipher("", "vum", 3), "");
-    for (const std::string& bad : {std::string(), std::string(1, '\0'), std::string("\x03" "ab"),
-                                   std::string("\x80" "abcdef"), std::string("\xff" "abcdef")})
+    for (const std::string& bad : {std::string(), std::string(1, '\0'), std::string("\003ab"),
+                                   std::string("\200abcdef"), std::string("\377abcdef")})
         EXPECT_EQ(cipher.Decipher(bad, "vum", 3), "");
     // A rotation equal to the text length is a whole turn and stays in bounds.
-    EXPECT_EQ(cipher.Decipher("\x03" "abc", "vum", 3).size(), 3u);
+    EXPECT_EQ(cipher.Decipher("\003abc", "vum", 3).size(), 3u);
     EXPECT_EQ(cipher.Encipher("abc", "", 0), "");
 }

@@ -1,7 +1,7 @@
 // Reading data files by name: pack entries plain and enciphered, loose files,
 // name normalisation, and packs that are damaged or hostile.
-#include "storage/FileSystem.h"
 #include "TempFolder.h"
+#include "storage/FileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ void AppendU32(std::string& out, std::uint32_t value)
 // Pack bytes record by record; Raw can falsify any field.
 class CPackBuilder
 {
-public:
+  public:
     explicit CPackBuilder(std::uint32_t count) { AppendU32(m_bytes, count); }
     CPackBuilder& Entry(const std::string& name, std::string data, bool encipher = false)
     {
@@ -38,7 +38,7 @@ public:
     }
     std::string Bytes() const { return "LB" + m_bytes; }
 
-private:
+  private:
     std::string m_bytes;
 };
 
@@ -50,7 +50,7 @@ std::string Cipher(std::string data, const std::string& key)
 
 class FileSystemTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         m_files.SetRoot(m_folder.Path());

@@ -1,7 +1,7 @@
 // The log: created empty, one closing line after a normal run, and silence
 // when it cannot be written.
-#include "storage/Log.h"
 #include "TempFolder.h"
+#include "storage/Log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The property text format: tokens, comments, quotes, merging, the saved form
 // and the numeric getters.
+#include "TempFolder.h"
 #include "storage/Cipher.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,8 @@ TEST(PropertyText, TokensQuotesAndTheEndOfData)
     EXPECT_EQ(ParseText("a 1 b 2"), (Map{{"a", "1"}, {"b", "2"}}));
     // Only tab, LF, CR and space separate.
     EXPECT_EQ(ParseText("\r\n\t a\t1\r\nb\v2"), (Map{{"a", "1"}, {"b\v2", ""}}));
-    EXPECT_EQ(ParseText("name \"Ann Lee\" v \"a\nb\"c 2"), (Map{{"name", "Ann Lee"}, {"v", "a\nb"}, {"c", "2"}}));
+    EXPECT_EQ(ParseText("name \"Ann Lee\" v \"a\nb\"c 2"),
+              (Map{{"name", "Ann Lee"}, {"v", "a\nb"}, {"c", "2"}}));
     EXPECT_EQ(ParseText("v a\"b w"), (Map{{"v", "a\"b"}, {"w", ""}}));
     EXPECT_EQ(ParseText("a 1 b \"x y\nc 3"), (Map{{"a", "1"}, {"b", "x y\nc 3"}}));
     EXPECT_EQ(ParseText("a 1 last  \n"), (Map{{"a", "1"}, {"last", ""}}));

@@ -1,9 +1,9 @@
 // Settings: defaults, bounds on what is read back, what a save writes, and
 // where the per-user folder is.
+#include "TempFolder.h"
 #include "storage/Cipher.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 

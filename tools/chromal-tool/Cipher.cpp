@@ -10,12 +10,11 @@ namespace NTool
 {
 namespace
 {
-constexpr char kUsage[] =
-    "usage: chromal-tool encipher --key KEY [IN [OUT]]\n"
-    "       chromal-tool decipher --key KEY [IN [OUT]]\n"
-    "Runs the per-user files' cipher over a whole file. IN and OUT default to\n"
-    "standard input and output ('-' names them too). The keys in use are\n"
-    "'vum' (settings), 'slotstate@#&' (saved game), 'zpqrtu%#%8127' (top-7).\n";
+constexpr char kUsage[] = "usage: chromal-tool encipher --key KEY [IN [OUT]]\n"
+                          "       chromal-tool decipher --key KEY [IN [OUT]]\n"
+                          "Runs the per-user files' cipher over a whole file. IN and OUT default to\n"
+                          "standard input and output ('-' names them too). The keys in use are\n"
+                          "'vum' (settings), 'slotstate@#&' (saved game), 'zpqrtu%#%8127' (top-7).\n";
 
 int RunCipher(int argc, char** argv, bool encipher)
 {
@@ -54,7 +53,13 @@ int RunCipher(int argc, char** argv, bool encipher)
 }
 } // namespace
 
-int RunEncipher(int argc, char** argv) { return RunCipher(argc, argv, true); }
+int RunEncipher(int argc, char** argv)
+{
+    return RunCipher(argc, argv, true);
+}
 
-int RunDecipher(int argc, char** argv) { return RunCipher(argc, argv, false); }
+int RunDecipher(int argc, char** argv)
+{
+    return RunCipher(argc, argv, false);
+}
 } // namespace NTool

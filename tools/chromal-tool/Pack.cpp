@@ -21,14 +21,13 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kMaxNameLength = 103;
 
-constexpr char kUsage[] =
-    "usage: chromal-tool pack build OUT.pk DIR [--encipher]\n"
-    "       chromal-tool pack list PK\n"
-    "       chromal-tool pack cat PK NAME\n"
-    "build  packs every regular file under DIR, named by its lower-case path\n"
-    "       relative to DIR; --encipher stores the entries enciphered.\n"
-    "list   prints NAME<TAB>SIZE<TAB>y|n for each entry, in file order.\n"
-    "cat    writes one entry's bytes (deciphered) to standard output.\n";
+constexpr char kUsage[] = "usage: chromal-tool pack build OUT.pk DIR [--encipher]\n"
+                          "       chromal-tool pack list PK\n"
+                          "       chromal-tool pack cat PK NAME\n"
+                          "build  packs every regular file under DIR, named by its lower-case path\n"
+                          "       relative to DIR; --encipher stores the entries enciphered.\n"
+                          "list   prints NAME<TAB>SIZE<TAB>y|n for each entry, in file order.\n"
+                          "cat    writes one entry's bytes (deciphered) to standard output.\n";
 
 void AppendU32(std::string& out, std::uint32_t value)
 {

@@ -10,10 +10,9 @@ namespace NTool
 {
 namespace
 {
-constexpr char kUsage[] =
-    "usage: chromal-tool props dump FILE [--key KEY]\n"
-    "Parses FILE (deciphered with KEY when given) and prints its keys in the\n"
-    "order and form in which the game writes property files.\n";
+constexpr char kUsage[] = "usage: chromal-tool props dump FILE [--key KEY]\n"
+                          "Parses FILE (deciphered with KEY when given) and prints its keys in the\n"
+                          "order and form in which the game writes property files.\n";
 } // namespace
 
 int RunProps(int argc, char** argv)

@@ -14,10 +14,9 @@ namespace NTool
 {
 namespace
 {
-constexpr char kUsage[] =
-    "usage: chromal-tool show settings|save|top7 [--user-dir DIR]\n"
-    "Prints a per-user file as 'props dump' does. Without --user-dir the\n"
-    "player's own per-user folder is used.\n";
+constexpr char kUsage[] = "usage: chromal-tool show settings|save|top7 [--user-dir DIR]\n"
+                          "Prints a per-user file as 'props dump' does. Without --user-dir the\n"
+                          "player's own per-user folder is used.\n";
 
 struct SUserFile
 {

@@ -17,7 +17,7 @@ constexpr int kExitUsage = 2;
 // "--name VALUE", "--name=VALUE" or bare flags; "--" ends them.
 class CArgs
 {
-public:
+  public:
     // valueOptions take a value, flagOptions do not; "--help" is always known.
     // False (with a message in Error()) on an unknown or incomplete option.
     bool Parse(int argc, char** argv, int first, std::initializer_list<const char*> valueOptions,
@@ -29,7 +29,7 @@ public:
     bool WantsHelp() const { return Has("help"); }
     const std::string& Error() const { return m_error; }
 
-private:
+  private:
     std::vector<std::string> m_positional;
     std::map<std::string, std::string> m_options;
     std::string m_error;

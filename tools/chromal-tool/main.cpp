@@ -16,6 +16,8 @@ struct SCommand
     const char* m_summary;
 };
 
+// A new subcommand: declare its Run function in Commands.h, define it in a
+// file of its own, add its row here.
 constexpr SCommand kCommands[] = {
     {"encipher", NTool::RunEncipher, "encipher a file the way per-user files are stored"},
     {"decipher", NTool::RunDecipher, "decipher a per-user file"},
