@@ -19,6 +19,7 @@ bool COutput::Write(const std::string& name, const std::vector<uint8_t>& bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
+    const std::lock_guard<std::mutex> lock(m_mutex);
     if (!out)
     {
         std::fprintf(stderr, "chromal-datagen: cannot write %s\n", path.c_str());

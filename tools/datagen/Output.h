@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,6 @@ private:
     size_t m_total = 0;
     bool m_preview = false;
     bool m_failed = false;
+    std::mutex m_mutex; // the masks are written from a thread of their own
 };
 } // namespace NDatagen

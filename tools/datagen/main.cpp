@@ -1,4 +1,4 @@
-// chromal-datagen OUTDIR [--preview]: writes every data file the game reads.
+// chromal-datagen OUTDIR [--preview] [--verbose]: writes every data file the game reads.
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Masks.h"
@@ -8,37 +8,53 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <string>
 
 int main(int argc, char** argv)
 {
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: chromal-datagen OUTDIR [--preview]\n");
+        std::fprintf(stderr, "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
     NDatagen::COutput out(argv[1]);
+    bool verbose = false;
     for (int i = 2; i < argc; ++i)
+    {
         if (std::strcmp(argv[i], "--preview") == 0)
             out.SetPreview(true);
+        else if (std::strcmp(argv[i], "--verbose") == 0)
+            verbose = true;
+    }
     if (!NDatagen::TextReady())
     {
         std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", CHROMAL_FONT_FILE);
         return 1;
     }
 
-    NDatagen::WriteConfig(out);
+    auto timed = [&](const char* what, auto&& step) {
+        const auto t0 = std::chrono::steady_clock::now();
+        step();
+        if (verbose)
+            std::printf("  %-12s %.2f s\n", what,
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    };
     std::string problems;
-    const bool masksOk = NDatagen::WriteMasks(out, problems);
-    NDatagen::WriteFont(out);
-    NDatagen::WriteGameSprites(out);
-    NDatagen::WriteMenuSprites(out);
-    NDatagen::WriteScreens(out);
-    NDatagen::WriteHints(out);
-    NDatagen::WriteHelp(out);
-    NDatagen::WriteSounds(out);
-    NDatagen::WriteMusic(out);
+    bool masksOk = true;
+    timed("config", [&] { NDatagen::WriteConfig(out); });
+    // The masks need no text or pictures, so they are made alongside the rest
+    // (FreeType and the glyph cache stay on the main thread).
+    auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
+    timed("font", [&] { NDatagen::WriteFont(out); });
+    timed("sprites", [&] { NDatagen::WriteGameSprites(out); NDatagen::WriteMenuSprites(out); });
+    timed("screens", [&] { NDatagen::WriteScreens(out); });
+    timed("hints", [&] { NDatagen::WriteHints(out); });
+    timed("help", [&] { NDatagen::WriteHelp(out); });
+    timed("sounds", [&] { NDatagen::WriteSounds(out); });
+    timed("music", [&] { NDatagen::WriteMusic(out); });
+    timed("masks", [&] { masksOk = masks.get(); });
 
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("chromal-datagen: %zu files, %.1f MB in %.2f s\n", out.Written().size(),
