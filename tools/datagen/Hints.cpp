@@ -8,6 +8,7 @@
 #include "tools/datagen/Screens.h"
 #include "tools/datagen/Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -31,22 +32,43 @@ const std::vector<SHint> kHints = {
     {144, 108, 512, 384, -1, -1, "Welcome to the garden!", ""},
     {36, 306, 360, 116, 28, 282, "Your home",
      "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
-    {130, 14, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},
-    {430, 14, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
-    {130, 100, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
+    {130, 10, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},
+    {430, 10, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
+    {130, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
     {200, 396, 400, 132, 400, 560, "Bonuses",
      "Spend your coins here. Point at a button to see what it does; it lights up when you can pay for it."},
     {150, 330, 420, 104, -1, -1, "Coins", "Insects carried coins onto the flowers. A flower with a coin pays when it joins your zone."},
     {0, 0, 220, 84, 0, 0, "This one!", "Take this flower and its coin."},
     {110, 372, 330, 104, 70, 500, "Lives and score",
      "Your spare lives and your score. A lost level costs a life."},
-    {420, 392, 340, 116, 717, 545, "Level and magnifier",
+    {420, 380, 340, 116, 717, 545, "Level and magnifier",
      "The level number. Hold the right mouse button to magnify small flowers."},
     {200, 236, 400, 112, -1, -1, "Not that colour",
      "You cannot take your own colour or your rival's. Pick a flower of another colour."},
 };
 
 constexpr float kCheckMargin = 12;
+constexpr float kTextTop = 54, kLineStep = 17;
+
+STextStyle BodyStyle()
+{
+    STextStyle body;
+    body.size = 14;
+    body.colour = Rgb(60, 42, 24);
+    return body;
+}
+
+// Grows a hint's picture so that its text clears the check-box row.
+SHint Fitted(SHint h)
+{
+    if (h.w < 400 || h.h < 300)
+    {
+        CImage scratch(h.w, 400);
+        const float last = DrawParagraph(scratch, h.text, 22, kTextTop, h.w - 44.0f, kLineStep, BodyStyle());
+        h.h = std::max(h.h, static_cast<int>(last + 10 + kHintCheck + kCheckMargin));
+    }
+    return h;
+}
 
 // The bubble, with a tail towards the target when there is one.
 void Bubble(CImage& img, const SHint& h)
@@ -89,9 +111,7 @@ CImage HintPicture(const SHint& h, bool first)
     title.size = first ? 28 : 17;
     title.colour = Rgb(170, 70, 40);
     title.align = EAlign::Centre;
-    STextStyle body;
-    body.size = 14;
-    body.colour = Rgb(60, 42, 24);
+    STextStyle body = BodyStyle();
     if (first)
     {
         Title(img, h.title, h.w / 2.0f, 52, 30);
@@ -108,7 +128,7 @@ CImage HintPicture(const SHint& h, bool first)
     else
     {
         DrawText(img, h.title, h.w / 2.0f, 34, title);
-        DrawParagraph(img, h.text, 22, 54, h.w - 44.0f, 17, body);
+        DrawParagraph(img, h.text, 22, kTextTop, h.w - 44.0f, kLineStep, body);
     }
     STextStyle small;
     small.size = 12;
@@ -126,7 +146,7 @@ void WriteHints(COutput& out)
     std::string xml = "<hints>\n";
     for (size_t i = 0; i < kHints.size(); ++i)
     {
-        const SHint& h = kHints[i];
+        const SHint h = Fitted(kHints[i]);
         char name[64];
         std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
         out.WriteTga(name, HintPicture(h, i == 0));
