@@ -103,7 +103,12 @@ void AddNoise(CWave& wave, int rate, float t0, float duration, float amplitude, 
 CWave Pluck(int rate, float freq, float seconds, float damping, uint32_t seed)
 {
     CRandom rnd(seed);
-    const size_t period = static_cast<size_t>(std::lround(rate / freq));
+    // Each stored sample is averaged with the one played next, which shortens
+    // the loop by half a sample: the string sounds at rate / (period - 0.5).
+    // The result is resampled onto the exact pitch.
+    const float wanted = rate / freq;
+    const size_t period = static_cast<size_t>(std::max(2.0f, std::ceil(wanted + 0.5f)));
+    const float actual = static_cast<float>(period) - 0.5f;
     std::vector<float> line(period);
     for (float& v : line)
         v = rnd.Range(-1, 1);
@@ -111,15 +116,24 @@ CWave Pluck(int rate, float freq, float seconds, float damping, uint32_t seed)
     for (int pass = 0; pass < 2; ++pass)
         for (size_t i = 1; i < period; ++i)
             line[i] = 0.5f * (line[i] + line[i - 1]);
-    CWave out(static_cast<size_t>(seconds * rate));
+    CWave raw(static_cast<size_t>(seconds * rate * actual / wanted) + 2);
     size_t pos = 0;
-    for (float& s : out)
+    for (float& s : raw)
     {
         const size_t next = (pos + 1) % period;
         const float v = line[pos];
         line[pos] = damping * 0.5f * (line[pos] + line[next]);
         s = v;
         pos = next;
+    }
+    CWave out(static_cast<size_t>(seconds * rate));
+    const float step = actual / wanted;
+    for (size_t i = 0; i < out.size(); ++i)
+    {
+        const float x = i * step;
+        const size_t k = static_cast<size_t>(x);
+        const float f = x - k;
+        out[i] = k + 1 < raw.size() ? raw[k] * (1 - f) + raw[k + 1] * f : 0.0f;
     }
     return out;
 }
