@@ -4,6 +4,7 @@
 // of alpha 1/255 that never shows. Each line starts with a marker bar of the
 // same invisible ink spanning the full line height, which fixes the line's
 // extent for every glyph on it.
+#include "tools/datagen/FontMetrics.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Image.h"
 #include "tools/datagen/Output.h"

@@ -12,7 +12,8 @@ void WriteGameSprites(COutput& out);
 void WriteMenuSprites(COutput& out);
 void WriteScreens(COutput& out);
 void WriteHints(COutput& out);
-void WriteHelp(COutput& out);
+// False (with the reason added to problems) when a page overflows.
+bool WriteHelp(COutput& out, std::string& problems);
 void WriteSounds(COutput& out);
 void WriteMusic(COutput& out);
 } // namespace NDatagen

@@ -51,7 +51,9 @@ int main(int argc, char** argv)
     timed("sprites", [&] { NDatagen::WriteGameSprites(out); NDatagen::WriteMenuSprites(out); });
     timed("screens", [&] { NDatagen::WriteScreens(out); });
     timed("hints", [&] { NDatagen::WriteHints(out); });
-    timed("help", [&] { NDatagen::WriteHelp(out); });
+    std::string helpProblems;
+    bool helpOk = true;
+    timed("help", [&] { helpOk = NDatagen::WriteHelp(out, helpProblems); });
     timed("sounds", [&] { NDatagen::WriteSounds(out); });
     timed("music", [&] { NDatagen::WriteMusic(out); });
     timed("masks", [&] { masksOk = masks.get(); });
@@ -62,6 +64,11 @@ int main(int argc, char** argv)
     if (!masksOk)
     {
         std::fprintf(stderr, "chromal-datagen: level masks failed their checks:\n%s", problems.c_str());
+        return 1;
+    }
+    if (!helpOk)
+    {
+        std::fprintf(stderr, "chromal-datagen: %s", helpProblems.c_str());
         return 1;
     }
     return out.Failed() ? 1 : 0;
