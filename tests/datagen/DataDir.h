@@ -48,9 +48,9 @@ inline STga ParseTga(const std::vector<uint8_t>& d)
 }
 } // namespace NDataTest
 
-#define SKIP_WITHOUT_DATA()                                                                    \
-    do                                                                                         \
-    {                                                                                          \
-        if (!NDataTest::HaveData())                                                            \
-            GTEST_SKIP() << "no generated data in " << NDataTest::DataDir();                   \
+#define SKIP_WITHOUT_DATA()                                                                                  \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!NDataTest::HaveData())                                                                          \
+            GTEST_SKIP() << "no generated data in " << NDataTest::DataDir();                                 \
     } while (0)

@@ -25,7 +25,8 @@ TEST(MaskDesign, MasksAreDeterministicAndDistinct)
 
 TEST(MaskDesign, LaterMasksHoleMoreOfTheBoard)
 {
-    auto holes = [](ELevelSet set, int first, int last) {
+    auto holes = [](ELevelSet set, int first, int last)
+    {
         int n = 0;
         for (int i = first; i <= last; ++i)
             n += CheckMask(MakeMask(set, i), i).holes;

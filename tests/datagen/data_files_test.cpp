@@ -42,10 +42,12 @@ TEST(GeneratedConfig, PricesMatchTheTooltipsAndMovingSetHasEnoughMasks)
     SKIP_WITHOUT_DATA();
     const CPropertyFile game = Props("dat/game.txt");
     const std::pair<const char*, int> prices[] = {
-        {"m_bonus_price_single_repaint", 1}, {"m_bonus_price_zone_repaint", 2},   {"m_bonus_price_free_randomize", 3},
-        {"m_bonus_price_forward3", 5},       {"m_bonus_price_forward6", 10},      {"m_bonus_price_self_repaint", 15},
-        {"m_bonus_price_skip_move", 25},     {"m_bonus_price_backward3", 30},     {"m_bonus_price_backward6", 40},
-        {"m_bonus_price_apponent_randomize", 50}, {"m_bonus_price_life", 100}};
+        {"m_bonus_price_single_repaint", 1}, {"m_bonus_price_zone_repaint", 2},
+        {"m_bonus_price_free_randomize", 3}, {"m_bonus_price_forward3", 5},
+        {"m_bonus_price_forward6", 10},      {"m_bonus_price_self_repaint", 15},
+        {"m_bonus_price_skip_move", 25},     {"m_bonus_price_backward3", 30},
+        {"m_bonus_price_backward6", 40},     {"m_bonus_price_apponent_randomize", 50},
+        {"m_bonus_price_life", 100}};
     for (const auto& [key, cents] : prices)
         EXPECT_EQ(game.GetInt(key, -1), cents) << key;
     const int moving = game.GetInt("m_levels_moving", 0);
@@ -63,15 +65,18 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
     SKIP_WITHOUT_DATA();
     const std::pair<const char*, std::vector<std::string>> layouts[] = {
         {"mui/main_wnd.txt", {"m_game_btn", "m_quit_game_btn", "m_help_btn", "m_top_btn", "m_options_btn"}},
-        {"mui/options_wnd.txt", {"m_close_btn", "m_musik_volume_track_bar", "m_sound_cb", "m_hints_cb", "m_dragons_cb", "m_fs_cb"}},
+        {"mui/options_wnd.txt",
+         {"m_close_btn", "m_musik_volume_track_bar", "m_sound_cb", "m_hints_cb", "m_dragons_cb", "m_fs_cb"}},
         {"mui/help_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
-        {"mui/custom_wnd.txt", {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_level_track_bar"}},
+        {"mui/custom_wnd.txt",
+         {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_level_track_bar"}},
         {"mui/continue_dlg.txt", {"m_continuesaved_btn", "m_startnew_btn", "m_cancel_btn"}},
         {"mui/entername_dlg.txt", {"m_ok_btn"}},
         {"mui/top_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
-        {"dat/bonuses_buttons.txt", {"m_main_menu_btn", "m_bonus_single_repaint", "m_bonus_zone_repaint", "m_bonus_free_randomize",
-                                     "m_bonus_forward3", "m_bonus_forward6", "m_bonus_self_repaint", "m_bonus_skip_move",
-                                     "m_bonus_backward3", "m_bonus_backward6", "m_bonus_apponent_randomize", "m_bonus_life"}},
+        {"dat/bonuses_buttons.txt",
+         {"m_main_menu_btn", "m_bonus_single_repaint", "m_bonus_zone_repaint", "m_bonus_free_randomize",
+          "m_bonus_forward3", "m_bonus_forward6", "m_bonus_self_repaint", "m_bonus_skip_move",
+          "m_bonus_backward3", "m_bonus_backward6", "m_bonus_apponent_randomize", "m_bonus_life"}},
     };
     for (const auto& [file, controls] : layouts)
     {
@@ -91,8 +96,9 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
         EXPECT_GT(top.GetFloat(key, 0), 0.0f) << key;
     }
     const CPropertyFile res = Props("mui/resourses.txt");
-    for (const char* key : {"m_new_game_btn", "m_back_btn", "m_check_box", "m_check_box2", "m_music_track_bar",
-                            "m_main_window_back", "m_cust_lev_wnd", "m_continue_dlg_back", "m_enter_name_dlg_back"})
+    for (const char* key :
+         {"m_new_game_btn", "m_back_btn", "m_check_box", "m_check_box2", "m_music_track_bar",
+          "m_main_window_back", "m_cust_lev_wnd", "m_continue_dlg_back", "m_enter_name_dlg_back"})
     {
         const std::string file = res.GetString(key, "");
         EXPECT_FALSE(ReadData(file).empty()) << key << " -> " << file;
@@ -106,17 +112,20 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
     // Status numbers: size 24 (purse 22) glyphs stand above their baseline.
     const std::vector<SRect> numbers = {{55, 14, 105, 42}, {693, 14, 743, 42}, {56, 524, 106, 552},
                                         {27, 66, 107, 92}, {52, 474, 92, 502}, {692, 524, 742, 552}};
-    auto buttonRect = [&](const std::string& name, const std::string& file) {
+    auto buttonRect = [&](const std::string& name, const std::string& file)
+    {
         const STga t = ParseTga(ReadData(file));
         const float x = p.GetFloat(name + ".x", 0), y = p.GetFloat(name + ".y", 0);
         return SRect{x, y, x + t.width, y + t.height / 4.0f};
     };
     std::vector<SRect> buttons = {buttonRect("m_main_menu_btn", "dat/maun_menu_btn.tga")};
-    const char* files[] = {"single_repaint", "zone_repaint", "free_randomize", "forward3", "forward6", "self_repaint",
-                           "skip_move", "backward3", "backward6", "apponent_randomize", "life"};
-    const char* names[] = {"m_bonus_single_repaint", "m_bonus_zone_repaint", "m_bonus_free_randomize", "m_bonus_forward3",
-                           "m_bonus_forward6", "m_bonus_self_repaint", "m_bonus_skip_move", "m_bonus_backward3",
-                           "m_bonus_backward6", "m_bonus_apponent_randomize", "m_bonus_life"};
+    const char* files[] = {
+        "single_repaint", "zone_repaint", "free_randomize", "forward3",           "forward6", "self_repaint",
+        "skip_move",      "backward3",    "backward6",      "apponent_randomize", "life"};
+    const char* names[] = {"m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
+                           "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
+                           "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
+                           "m_bonus_apponent_randomize", "m_bonus_life"};
     for (int i = 0; i < 11; ++i)
         buttons.push_back(buttonRect(names[i], std::string("dat/bonus_btn/") + files[i] + ".tga"));
     for (size_t i = 0; i < buttons.size(); ++i)
@@ -137,7 +146,8 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
             const NDatagen::CBoardGeometry g(level);
             const float h = g.CellWidth() / 2;
             for (const auto& c : g.Cells())
-                EXPECT_FALSE((SRect{left, b.y0, b.x1, b.y1}.Overlaps({c.x - h * 0.9f, c.y - h * 0.9f, c.x + h * 0.9f, c.y + h * 0.9f})))
+                EXPECT_FALSE((SRect{left, b.y0, b.x1, b.y1}.Overlaps(
+                    {c.x - h * 0.9f, c.y - h * 0.9f, c.x + h * 0.9f, c.y + h * 0.9f})))
                     << "button " << i << " covers level " << level << " cell " << c.row << "," << c.column;
         }
     }
@@ -204,12 +214,18 @@ TEST(GeneratedPictures, DecodeAtTheirIntendedSizes)
         const char* file;
         int width, height, depth;
     } const pictures[] = {
-        {"mui/font.tga", 1024, 256, 32},         {"mui/locked.tga", 320, 160, 32},
-        {"mui/bgs/continue_dlg.tga", 512, 512, 32}, {"mui/bgs/entername_dlg.tga", 512, 256, 32},
-        {"mui/btn/new_game.tga", 256, 256, 32},  {"mui/btn/help_next.tga", 128, 256, 32},
-        {"mui/btn/checkbox.tga", 32, 128, 32},   {"mui/btn/thumb.tga", 32, 64, 32},
-        {"mui/btn/editbox.tga", 320, 96, 32},    {"dat/maun_menu_btn.tga", 128, 128, 32},
-        {"dat/bonus_btn/life.tga", 48, 192, 32}, {"dat/hints_checkbox.tga", 32, 128, 32},
+        {"mui/font.tga", 1024, 256, 32},
+        {"mui/locked.tga", 320, 160, 32},
+        {"mui/bgs/continue_dlg.tga", 512, 512, 32},
+        {"mui/bgs/entername_dlg.tga", 512, 256, 32},
+        {"mui/btn/new_game.tga", 256, 256, 32},
+        {"mui/btn/help_next.tga", 128, 256, 32},
+        {"mui/btn/checkbox.tga", 32, 128, 32},
+        {"mui/btn/thumb.tga", 32, 64, 32},
+        {"mui/btn/editbox.tga", 320, 96, 32},
+        {"dat/maun_menu_btn.tga", 128, 128, 32},
+        {"dat/bonus_btn/life.tga", 48, 192, 32},
+        {"dat/hints_checkbox.tga", 32, 128, 32},
         {"dat/hints/hint00.tga", 512, 384, 32},
     };
     for (const auto& p : pictures)
@@ -235,10 +251,11 @@ TEST(GeneratedSprites, SheetsDivideEvenlyIntoTheirRowsAndFrames)
     {
         const char* spr;
         int minGroups, minFrames;
-    } const sprites[] = {{"dat/skin01.spr", 8, 16},        {"dat/bonus.spr", 5, 1},         {"dat/insects.spr", 1, 2},
-                         {"dat/marker.spr", 1, 1},         {"dat/particles.spr", 1, 1},     {"dat/hints/gameplay.spr", 1, 2},
-                         {"dat/hints/half.spr", 1, 2},     {"dat/hints/skin01.spr", 1, 1}, {"dat/hints/bonus.spr", 1, 1},
-                         {"mui/dragon.spr", 3, 2},         {"mui/cursor.spr", 1, 1},       {"mui/help/bonuses.spr", 11, 1}};
+    } const sprites[] = {
+        {"dat/skin01.spr", 8, 16},    {"dat/bonus.spr", 5, 1},        {"dat/insects.spr", 1, 2},
+        {"dat/marker.spr", 1, 1},     {"dat/particles.spr", 1, 1},    {"dat/hints/gameplay.spr", 1, 2},
+        {"dat/hints/half.spr", 1, 2}, {"dat/hints/skin01.spr", 1, 1}, {"dat/hints/bonus.spr", 1, 1},
+        {"mui/dragon.spr", 3, 2},     {"mui/cursor.spr", 1, 1},       {"mui/help/bonuses.spr", 11, 1}};
     for (const auto& s : sprites)
     {
         const CPropertyFile p = Props(s.spr);
@@ -260,7 +277,8 @@ TEST(GeneratedFont, AnalysisFindsExactly94Glyphs)
     ASSERT_TRUE(t.ok);
     ASSERT_EQ(t.depth, 32);
     auto alpha = [&](int x, int y) { return d[18 + (static_cast<size_t>(y) * t.width + x) * 4 + 3]; };
-    auto rowInk = [&](int y) {
+    auto rowInk = [&](int y)
+    {
         for (int x = 0; x < t.width; ++x)
             if (alpha(x, y))
                 return true;
@@ -273,10 +291,18 @@ TEST(GeneratedFont, AnalysisFindsExactly94Glyphs)
     {
         int top = 0;
         for (int y = bottom - 1; y >= 0; --y)
-            if (rowInk(y)) { top = y; break; }
+            if (rowInk(y))
+            {
+                top = y;
+                break;
+            }
         int low = 0;
         for (int y = top; y >= 0; --y)
-            if (!rowInk(y)) { low = y + 1; break; }
+            if (!rowInk(y))
+            {
+                low = y + 1;
+                break;
+            }
         bottom = low;
         if (top == 0)
             break;
@@ -289,14 +315,18 @@ TEST(GeneratedFont, AnalysisFindsExactly94Glyphs)
             for (int y = bottom; y <= top && !col[x]; ++y)
                 col[x] = alpha(x, y) != 0;
         int x = 0;
-        while (x < t.width && !col[x]) ++x;
-        while (x < t.width && col[x]) ++x; // the marker run
+        while (x < t.width && !col[x])
+            ++x;
+        while (x < t.width && col[x])
+            ++x; // the marker run
         for (;;)
         {
-            while (x < t.width && !col[x]) ++x;
+            while (x < t.width && !col[x])
+                ++x;
             if (x >= t.width - 1)
                 break;
-            while (x < t.width && col[x]) ++x;
+            while (x < t.width && col[x])
+                ++x;
             ++glyphs;
         }
     }
@@ -310,8 +340,10 @@ TEST(GeneratedMarkup, HintsHoldElevenRecordsWithPlacesAndHelpHasPages)
     SKIP_WITHOUT_DATA();
     const std::vector<uint8_t> hints = ReadData("dat/hints/hints.xml");
     const std::string text(hints.begin(), hints.end());
-    const std::regex record("<hint posx=\"[0-9.]+\" posy=\"[0-9.]+\" posxcb=\"[0-9.]+\" posycb=\"[0-9.]+\"></hint>");
-    EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), record), std::sregex_iterator()), 11);
+    const std::regex record(
+        "<hint posx=\"[0-9.]+\" posy=\"[0-9.]+\" posxcb=\"[0-9.]+\" posycb=\"[0-9.]+\"></hint>");
+    EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), record), std::sregex_iterator()),
+              11);
     EXPECT_EQ(text.find("//"), std::string::npos); // two slashes would start a comment
 
     const std::vector<uint8_t> help = ReadData("mui/help.xml");
@@ -329,7 +361,7 @@ TEST(GeneratedMarkup, HintsHoldElevenRecordsWithPlacesAndHelpHasPages)
 
 class GeneratedAudio : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         SKIP_WITHOUT_DATA();
@@ -353,11 +385,13 @@ protected:
 
 TEST_F(GeneratedAudio, EveryModuleLoadsAndLoopsForHalfAMinute)
 {
-    for (const char* file : {"music/menu.xm", "music/game01.xm", "music/game02.xm", "music/game03.xm", "music/game04.xm"})
+    for (const char* file :
+         {"music/menu.xm", "music/game01.xm", "music/game02.xm", "music/game03.xm", "music/game04.xm"})
     {
         std::vector<uint8_t> bytes = ReadData(file);
         ASSERT_FALSE(bytes.empty()) << file;
-        Mix_Music* music = Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+        Mix_Music* music =
+            Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
         ASSERT_NE(music, nullptr) << file << ": " << Mix_GetError();
         EXPECT_EQ(Mix_GetMusicType(music), MUS_MOD) << file;
 #if SDL_MIXER_VERSION_ATLEAST(2, 6, 0)
@@ -369,11 +403,12 @@ TEST_F(GeneratedAudio, EveryModuleLoadsAndLoopsForHalfAMinute)
 
 TEST_F(GeneratedAudio, EverySoundEffectLoads)
 {
-    for (const char* file : {"wav/start_paint.wav", "wav/wrong_paint.wav", "wav/lev_complete.wav", "wav/life_lost.wav",
-                             "wav/game_over.wav", "wav/bonus.wav", "wav/btn_click.wav"})
+    for (const char* file : {"wav/start_paint.wav", "wav/wrong_paint.wav", "wav/lev_complete.wav",
+                             "wav/life_lost.wav", "wav/game_over.wav", "wav/bonus.wav", "wav/btn_click.wav"})
     {
         std::vector<uint8_t> bytes = ReadData(file);
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+        Mix_Chunk* chunk =
+            Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
         ASSERT_NE(chunk, nullptr) << file << ": " << Mix_GetError();
         EXPECT_GT(chunk->alen, 0u) << file;
         Mix_FreeChunk(chunk);

@@ -96,7 +96,8 @@ float BestOverlap(const CImage& a, const CImage& b)
             for (int x = 0; x < n; ++x)
             {
                 const float dx = x + 0.5f - c, dy = y + 0.5f - c;
-                const int rx = static_cast<int>(c + dx * cs - dy * sn), ry = static_cast<int>(c + dx * sn + dy * cs);
+                const int rx = static_cast<int>(c + dx * cs - dy * sn),
+                          ry = static_cast<int>(c + dx * sn + dy * cs);
                 const bool inA = a.At(x, y).a > 0.5f;
                 const bool inB = rx >= 0 && ry >= 0 && rx < n && ry < n && b.At(rx, ry).a > 0.5f;
                 both += inA && inB;
@@ -123,7 +124,8 @@ TEST(FlowerShapes, NoTwoColoursShareAShapeUnderAnyRotation)
 
 TEST(FlowerShapes, ClosedBudIsSmallerThanOpenFlower)
 {
-    auto inked = [](const CImage& img) {
+    auto inked = [](const CImage& img)
+    {
         int n = 0;
         for (int y = 0; y < img.Height(); ++y)
             for (int x = 0; x < img.Width(); ++x)
@@ -156,7 +158,7 @@ TEST(SheetLayout, TgaIsStoredBottomRowFirst)
     const std::vector<uint8_t> tga = EncodeTga(img, true);
     ASSERT_EQ(tga.size(), 18u + 8u);
     EXPECT_EQ(tga[16], 32);
-    EXPECT_EQ(tga[18], 255); // first stored pixel is the bottom one: blue, stored as B first
+    EXPECT_EQ(tga[18], 255);     // first stored pixel is the bottom one: blue, stored as B first
     EXPECT_EQ(tga[22 + 2], 255); // then the top one: red in the third byte
 }
 

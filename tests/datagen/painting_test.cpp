@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <filesystem>
 #include <jpeglib.h>
 
@@ -39,12 +39,14 @@ TEST(Painting, EdgesAreAntiAliasedAndInteriorsSolid)
 {
     CImage img(20, 20);
     // A half-plane edge through the middle of column 10.
-    Fill(img, {0, 0, 20, 20}, [](float x, float) { return x - 10.5f; }, Rgb(255, 0, 0));
+    Fill(
+        img, {0, 0, 20, 20}, [](float x, float) { return x - 10.5f; }, Rgb(255, 0, 0));
     EXPECT_FLOAT_EQ(img.At(5, 5).a, 1.0f);
     EXPECT_NEAR(img.At(10, 5).a, 0.5f, 1e-4f);
     EXPECT_FLOAT_EQ(img.At(15, 5).a, 0.0f);
     // Painting outside the picture is clipped, not written out of bounds.
-    Fill(img, {-50, -50, 80, 80}, [](float x, float y) { return SdCircle(x, y, 10, 10, 40); }, Rgb(0, 255, 0));
+    Fill(
+        img, {-50, -50, 80, 80}, [](float x, float y) { return SdCircle(x, y, 10, 10, 40); }, Rgb(0, 255, 0));
     EXPECT_FLOAT_EQ(img.At(19, 19).g, 1.0f);
 }
 
@@ -141,7 +143,8 @@ SJpegInfo DecodeJpeg(const std::vector<uint8_t>& bytes)
         JSAMPROW r = row.data();
         jpeg_read_scanlines(&cinfo, &r, 1);
     }
-    info = {static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), cinfo.output_components, true};
+    info = {static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+            cinfo.output_components, true};
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return info;
@@ -163,8 +166,9 @@ TEST(Encoders, GeneratedBackgroundsAreFullSizeColourJpegs)
     const std::string dir = std::string(CHROMAL_BINARY_DIR) + "/data/";
     if (!std::filesystem::exists(dir + "dat/game.txt"))
         GTEST_SKIP() << "no generated data";
-    for (const char* name : {"dat/game_bg.jpg", "mui/bgs/intro.jpg", "mui/bgs/main.jpg", "mui/bgs/options.jpg",
-                             "mui/bgs/help.jpg", "mui/bgs/top.jpg", "mui/bgs/custom.jpg"})
+    for (const char* name :
+         {"dat/game_bg.jpg", "mui/bgs/intro.jpg", "mui/bgs/main.jpg", "mui/bgs/options.jpg",
+          "mui/bgs/help.jpg", "mui/bgs/top.jpg", "mui/bgs/custom.jpg"})
     {
         std::FILE* f = std::fopen((dir + name).c_str(), "rb");
         ASSERT_NE(f, nullptr) << name;
@@ -183,12 +187,12 @@ TEST(Encoders, GeneratedBackgroundsAreFullSizeColourJpegs)
 
 class OutputFolder : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         m_dir = std::filesystem::temp_directory_path() /
-                ("chromal-datagen-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("chromal-datagen-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }

@@ -62,7 +62,8 @@ std::vector<SCellPos> CBoardGeometry::Cells() const
 std::vector<std::pair<int, int>> CBoardGeometry::Neighbours(int row, int column) const
 {
     std::vector<std::pair<int, int>> out;
-    auto add = [&](int r, int c) {
+    auto add = [&](int r, int c)
+    {
         if (IsValid(r, c))
             out.emplace_back(r, c);
     };
@@ -97,7 +98,8 @@ SMaskReport CheckMask(const std::vector<uint8_t>& mask, int level)
 {
     SMaskReport report;
     const CBoardGeometry g(level);
-    auto hole = [&](int r, int c) {
+    auto hole = [&](int r, int c)
+    {
         const size_t i = g.MaskIndex(r, c);
         return i >= mask.size() || mask[i] == 0;
     };
@@ -105,11 +107,12 @@ SMaskReport CheckMask(const std::vector<uint8_t>& mask, int level)
         (hole(cell.row, cell.column) ? report.holes : report.playable)++;
     const int mid = g.Mid();
     const int last = g.Columns() - 1;
-    report.homesPlayable = !hole(mid, 0) && !hole(mid, 1) && !hole(mid - 1, 0) && !hole(mid + 1, 0) &&
-                           !hole(mid, last);
+    report.homesPlayable =
+        !hole(mid, 0) && !hole(mid, 1) && !hole(mid - 1, 0) && !hole(mid + 1, 0) && !hole(mid, last);
     if (!report.homesPlayable)
         return report;
-    auto reach = [&](int r0, int c0) {
+    auto reach = [&](int r0, int c0)
+    {
         std::vector<char> seen(static_cast<size_t>(g.Rows()) * g.Columns(), 0);
         std::queue<std::pair<int, int>> todo;
         todo.emplace(r0, c0);

@@ -21,7 +21,7 @@ struct SCellPos
 
 class CBoardGeometry
 {
-public:
+  public:
     explicit CBoardGeometry(int level);
 
     int Columns() const { return m_columns; }
@@ -39,7 +39,7 @@ public:
     // board computes from the cell's centre.
     size_t MaskIndex(int row, int column) const;
 
-private:
+  private:
     int m_columns = 0;
     int m_rows = 0;
     float m_cellWidth = 0;
@@ -54,8 +54,8 @@ struct SMaskReport
 {
     int playable = 0;
     int holes = 0;
-    bool homesPlayable = false;     // both homes and the human's start cluster
-    bool connected = false;         // every playable cell reached from both homes
+    bool homesPlayable = false; // both homes and the human's start cluster
+    bool connected = false;     // every playable cell reached from both homes
 };
 SMaskReport CheckMask(const std::vector<uint8_t>& mask, int level);
 } // namespace NDatagen

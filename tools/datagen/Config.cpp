@@ -78,8 +78,8 @@ std::string MenuResourceFile(const std::string& key)
 
 std::string SpriteFile(const std::string& picture, int groups, int frames, bool mipmaps)
 {
-    return "file_name " + picture + "\ntex_wrap 0\ntex_dynamic " + (mipmaps ? "1" : "0") +
-           "\ngroups " + std::to_string(groups) + "\nframes " + std::to_string(frames) + "\n";
+    return "file_name " + picture + "\ntex_wrap 0\ntex_dynamic " + (mipmaps ? "1" : "0") + "\ngroups " +
+           std::to_string(groups) + "\nframes " + std::to_string(frames) + "\n";
 }
 
 void WriteConfig(COutput& out)
@@ -95,7 +95,8 @@ void WriteConfig(COutput& out)
     out.WriteText("mui/options_wnd.txt", LayoutText("Options", kOptionsLayout));
     out.WriteText("mui/help_wnd.txt", LayoutText("Help", kHelpLayout));
     out.WriteText("mui/custom_wnd.txt", LayoutText("Level choice", kCustomLayout));
-    out.WriteText("mui/continue_dlg.txt", LayoutText("Continue dialog (relative to the dialog)", kContinueLayout));
+    out.WriteText("mui/continue_dlg.txt",
+                  LayoutText("Continue dialog (relative to the dialog)", kContinueLayout));
 
     std::string enter = LayoutText("Enter-name dialog (relative to the dialog)", kEnterNameLayout);
     enter += "m_enter_name_box.x " + Number(kEditBoxX) + "\nm_enter_name_box.y " + Number(kEditBoxY) + "\n";

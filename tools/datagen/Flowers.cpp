@@ -42,14 +42,17 @@ float PetalDistance(int colour, float u, float v, float r, float wf)
     case 1:
         return SdEllipse(u, v, 0.56f * r, 0, 0.45f * r, 0.1f * r * (0.5f + 0.5f * wf), 0);
     case 2:
-        return std::max(SdEllipse(u, v, 0.52f * r, 0, 0.5f * r, 0.44f * r * wf, 0), -SdCircle(u, v, 1.03f * r, 0, 0.2f * r));
+        return std::max(SdEllipse(u, v, 0.52f * r, 0, 0.5f * r, 0.44f * r * wf, 0),
+                        -SdCircle(u, v, 1.03f * r, 0, 0.2f * r));
     case 3:
-        return SdPolygon(u, v, {{0.05f * r, 0}, {0.45f * r, 0.25f * r * wf}, {r, 0}, {0.45f * r, -0.25f * r * wf}});
+        return SdPolygon(u, v,
+                         {{0.05f * r, 0}, {0.45f * r, 0.25f * r * wf}, {r, 0}, {0.45f * r, -0.25f * r * wf}});
     case 4:
         return std::min(SdCircle(u, v, 0.45f * r, 0, 0.4f * r * (0.4f + 0.6f * wf)),
                         SdPolygon(u, v, {{0.3f * r, 0.32f * r * wf}, {r, 0}, {0.3f * r, -0.32f * r * wf}}));
     default:
-        return std::min(SdCircle(u, v, 0, 0, 0.64f * r), SdCircle(u, v, 0.72f * r, 0, 0.26f * r * (0.5f + 0.5f * wf)));
+        return std::min(SdCircle(u, v, 0, 0, 0.64f * r),
+                        SdCircle(u, v, 0.72f * r, 0, 0.26f * r * (0.5f + 0.5f * wf)));
     }
 }
 
@@ -97,7 +100,9 @@ CImage RenderFlower(int colour, float openness, int size, float twistDeg)
     const float wf = 0.45f + 0.55f * t;
     const float twist = (twistDeg + (1 - t) * 35.0f) * kPi / 180;
     auto petals = [=](float x, float y) { return FlowerDistance(colour, x - cx, y - cy, r, wf, twist); };
-    Shadow(img, all, [=](float x, float y) { return petals(x - 1.0f, y - 1.5f); }, 2.0f, WithAlpha(Rgb(0, 0, 0), 0.35f));
+    Shadow(
+        img, all, [=](float x, float y) { return petals(x - 1.0f, y - 1.5f); }, 2.0f,
+        WithAlpha(Rgb(0, 0, 0), 0.35f));
     const SColour inner = colour == 5 ? Rgb(236, 176, 200) : Shade(base, 0.72f);
     Fill(img, all, petals, RadialGradient({cx, cy}, r, inner, Shade(base, 1.18f)));
     Stroke(img, all, petals, 1.1f, WithAlpha(Shade(colour == 5 ? Rgb(170, 150, 180) : base, 0.5f), 0.9f));
@@ -121,13 +126,20 @@ CImage RenderFlower(int colour, float openness, int size, float twistDeg)
         // The heart: seeds on a golden disc.
         const float cr = r * (colour == 1 ? 0.3f : 0.22f);
         auto disc = [=](float x, float y) { return SdCircle(x, y, cx, cy, cr); };
-        Fill(img, all, disc, RadialGradient({cx - cr * 0.3f, cy - cr * 0.3f}, cr * 1.3f, Rgb(255, 226, 110), Rgb(196, 120, 30)));
+        Fill(img, all, disc,
+             RadialGradient({cx - cr * 0.3f, cy - cr * 0.3f}, cr * 1.3f, Rgb(255, 226, 110),
+                            Rgb(196, 120, 30)));
         Stroke(img, all, disc, 0.8f, WithAlpha(Rgb(120, 70, 20), 0.8f));
         for (int i = 0; i < 6; ++i)
         {
             const float a = i * kPi / 3 + twist;
-            Fill(img, all, [=](float x, float y) { return SdCircle(x, y, cx + std::cos(a) * cr * 0.5f, cy + std::sin(a) * cr * 0.5f, cr * 0.14f); },
-                 WithAlpha(Rgb(130, 70, 20), 0.8f));
+            Fill(
+                img, all,
+                [=](float x, float y) {
+                    return SdCircle(x, y, cx + std::cos(a) * cr * 0.5f, cy + std::sin(a) * cr * 0.5f,
+                                    cr * 0.14f);
+                },
+                WithAlpha(Rgb(130, 70, 20), 0.8f));
         }
     }
     return img;
@@ -138,8 +150,10 @@ CImage RenderFlowerShape(int colour, int size)
     CImage img(size, size);
     const float s = static_cast<float>(size);
     const float r = s / 2 * 0.94f;
-    Fill(img, {0, 0, s, s}, [=](float x, float y) { return FlowerDistance(colour, x - s / 2, y - s / 2, r, 1, 0); },
-         Rgb(255, 255, 255));
+    Fill(
+        img, {0, 0, s, s},
+        [=](float x, float y) { return FlowerDistance(colour, x - s / 2, y - s / 2, r, 1, 0); },
+        Rgb(255, 255, 255));
     return img;
 }
 
@@ -151,8 +165,10 @@ CImage RenderHole(float scale, int size)
     const float r = s * 0.44f * std::clamp(scale, 0.05f, 1.0f);
     const SBox all{0, 0, s, s};
     auto pit = [=](float x, float y) { return SdCircle(x, y, cx, cy, r); };
-    Shadow(img, all, [=](float x, float y) { return pit(x, y) - 1.5f; }, 2.5f, WithAlpha(Rgb(30, 50, 20), 0.5f));
-    Fill(img, all, pit, RadialGradient({cx + r * 0.2f, cy + r * 0.25f}, r * 1.1f, Rgb(24, 16, 10), Rgb(96, 68, 40)));
+    Shadow(
+        img, all, [=](float x, float y) { return pit(x, y) - 1.5f; }, 2.5f, WithAlpha(Rgb(30, 50, 20), 0.5f));
+    Fill(img, all, pit,
+         RadialGradient({cx + r * 0.2f, cy + r * 0.25f}, r * 1.1f, Rgb(24, 16, 10), Rgb(96, 68, 40)));
     Stroke(img, all, pit, std::max(1.0f, r * 0.12f), Rgb(120, 92, 58));
     // A few pebbles on the rim.
     for (int i = 0; i < 5; ++i)
@@ -160,7 +176,8 @@ CImage RenderHole(float scale, int size)
         const float a = (i * 73.0f + 20.0f) * kPi / 180;
         const float px = cx + std::cos(a) * r * 0.95f, py = cy + std::sin(a) * r * 0.95f;
         auto d = [=](float x, float y) { return SdCircle(x, y, px, py, r * 0.11f + 0.5f); };
-        Fill(img, all, d, RadialGradient({px - 1, py - 1}, r * 0.15f + 1, Rgb(200, 196, 186), Rgb(120, 116, 108)));
+        Fill(img, all, d,
+             RadialGradient({px - 1, py - 1}, r * 0.15f + 1, Rgb(200, 196, 186), Rgb(120, 116, 108)));
     }
     return img;
 }

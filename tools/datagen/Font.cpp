@@ -20,8 +20,8 @@ namespace
 constexpr int kSheetW = 1024;
 constexpr int kSheetH = 256;
 constexpr float kGlyphSize = 48;
-constexpr int kGap = 4;      // transparent columns between runs
-constexpr int kLineGap = 3;  // transparent rows between lines
+constexpr int kGap = 4;     // transparent columns between runs
+constexpr int kLineGap = 3; // transparent rows between lines
 constexpr float kHidden = 1.0f / 255.0f;
 
 void Hidden(CImage& img, int x, int y)
@@ -44,7 +44,8 @@ CImage MakeFontSheet()
     const int lineH = above + below;
     int baseline = 1 + above; // row 0 stays clear: the analysis stops at row 0
     int pen = 0;
-    auto startLine = [&]() {
+    auto startLine = [&]()
+    {
         for (int y = baseline - above; y < baseline + below; ++y)
             for (int x = 0; x < 2; ++x)
                 Hidden(img, x, y);

@@ -8,7 +8,8 @@ CFontMetrics::CFontMetrics(const CImage& sheet)
 {
     const int w = sheet.Width(), h = sheet.Height();
     m_aspect = static_cast<float>(w) / h;
-    auto rowInk = [&](int y) {
+    auto rowInk = [&](int y)
+    {
         for (int x = 0; x < w; ++x)
             if (sheet.At(x, y).a > 0)
                 return true;

@@ -13,7 +13,7 @@ CImage MakeFontSheet();
 
 class CFontMetrics
 {
-public:
+  public:
     explicit CFontMetrics(const CImage& sheet);
 
     int GlyphCount() const { return static_cast<int>(m_glyphs.size()); }
@@ -21,7 +21,7 @@ public:
     // The number of lines the game's word wrap makes of text.
     int Lines(const std::string& text, float size, float limit) const;
 
-private:
+  private:
     struct SSpan
     {
         float left, right; // texture s

@@ -20,8 +20,8 @@ namespace
 {
 struct SHint
 {
-    float x, y;          // picture's top-left on the screen
-    int w, h;            // picture size
+    float x, y;             // picture's top-left on the screen
+    int w, h;               // picture size
     float targetX, targetY; // screen point the hint points at; < 0 for none
     const char* title;
     const char* text;
@@ -37,7 +37,8 @@ const std::vector<SHint> kHints = {
     {130, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
     {200, 396, 400, 132, 400, 560, "Bonuses",
      "Spend your coins here. Point at a button to see what it does; it lights up when you can pay for it."},
-    {150, 330, 420, 104, -1, -1, "Coins", "Insects carried coins onto the flowers. A flower with a coin pays when it joins your zone."},
+    {150, 330, 420, 104, -1, -1, "Coins",
+     "Insects carried coins onto the flowers. A flower with a coin pays when it joins your zone."},
     {0, 0, 220, 84, 0, 0, "This one!", "Take this flower and its coin."},
     {110, 372, 330, 104, 70, 500, "Lives and score",
      "Your spare lives and your score. A lost level costs a life."},
@@ -89,16 +90,21 @@ void Bubble(CImage& img, const SHint& h)
         dx /= len;
         dy /= len;
         float reach = len;
-        if (dx > 0) reach = std::min(reach, (w - 2 - cx) / dx);
-        if (dx < 0) reach = std::min(reach, (2 - cx) / dx);
-        if (dy > 0) reach = std::min(reach, (ht - 2 - cy) / dy);
-        if (dy < 0) reach = std::min(reach, (2 - cy) / dy);
+        if (dx > 0)
+            reach = std::min(reach, (w - 2 - cx) / dx);
+        if (dx < 0)
+            reach = std::min(reach, (2 - cx) / dx);
+        if (dy > 0)
+            reach = std::min(reach, (ht - 2 - cy) / dy);
+        if (dy < 0)
+            reach = std::min(reach, (2 - cy) / dy);
         const SPoint tip{cx + dx * reach, cy + dy * reach};
         const float side = std::min(w, ht) * 0.18f;
         const SPoint a{cx - dy * side, cy + dx * side}, b{cx + dy * side, cy - dx * side};
         shape = [=](float x, float y) { return std::min(body(x, y), SdPolygon(x, y, {a, tip, b})); };
     }
-    Shadow(img, all, [=](float x, float y) { return shape(x - 2, y - 3); }, 4, WithAlpha(Rgb(0, 0, 0), 0.4f));
+    Shadow(
+        img, all, [=](float x, float y) { return shape(x - 2, y - 3); }, 4, WithAlpha(Rgb(0, 0, 0), 0.4f));
     Fill(img, all, shape, LinearGradient({0, 0}, Rgb(255, 252, 232), {0, ht}, Rgb(240, 228, 190)));
     Stroke(img, all, shape, 2.5f, Rgb(140, 100, 50));
 }
@@ -118,12 +124,16 @@ CImage HintPicture(const SHint& h, bool first)
         body.size = 15;
         // The animations are placed by the game at fixed points: the board at
         // (573, 209), the pie at (226, 224), the flower and coin at (219, 391).
-        DrawParagraph(img, "Click a flower beside your zone: the whole zone takes its colour and swallows the "
-                           "touching flowers of that colour.",
+        DrawParagraph(img,
+                      "Click a flower beside your zone: the whole zone takes its colour and swallows the "
+                      "touching flowers of that colour.",
                       158, 96, 186, 19, body);
-        DrawParagraph(img, "When the garden is shared out, own at least half of it to win the level.", 158, 214, 300, 19, body);
-        DrawParagraph(img, "Insects drop coins on flowers. Take those flowers to fill your purse, then spend it on bonuses.",
-                      140, 276, 330, 19, body);
+        DrawParagraph(img, "When the garden is shared out, own at least half of it to win the level.", 158,
+                      214, 300, 19, body);
+        DrawParagraph(
+            img,
+            "Insects drop coins on flowers. Take those flowers to fill your purse, then spend it on bonuses.",
+            140, 276, 330, 19, body);
     }
     else
     {
@@ -151,7 +161,8 @@ void WriteHints(COutput& out)
         std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
         out.WriteTga(name, HintPicture(h, i == 0));
         char line[200];
-        std::snprintf(line, sizeof line, "  <hint posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n", h.x, h.y,
+        std::snprintf(line, sizeof line,
+                      "  <hint posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n", h.x, h.y,
                       kCheckMargin + 2, h.h - kCheckMargin - kHintCheck);
         xml += line;
     }

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
 

@@ -24,7 +24,7 @@ SColour WithAlpha(const SColour& c, float a);
 // in the order each file format expects.
 class CImage
 {
-public:
+  public:
     CImage() = default;
     CImage(int width, int height, SColour fill = {});
 
@@ -46,7 +46,7 @@ public:
 
     std::vector<uint8_t> ToRgba8() const;
 
-private:
+  private:
     int m_width = 0;
     int m_height = 0;
     std::vector<SColour> m_pixels;

@@ -8,7 +8,8 @@ std::vector<SPlace> BonusLayout()
     std::vector<SPlace> places;
     places.push_back({"m_main_menu_btn", kMenuBtnX, kMenuBtnY});
     for (size_t i = 0; i < kBonusNames.size(); ++i)
-        places.push_back({kBonusNames[i].c_str(), kBonusRowX + kBonusPitch * static_cast<float>(i), kBonusRowY});
+        places.push_back(
+            {kBonusNames[i].c_str(), kBonusRowX + kBonusPitch * static_cast<float>(i), kBonusRowY});
     return places;
 }
 } // namespace NDatagen

@@ -37,13 +37,15 @@ struct SShape
 
 class CMaskCanvas
 {
-public:
+  public:
     CMaskCanvas() : m_bytes(static_cast<size_t>(kMaskWidth) * kMaskHeight, 255) {}
 
     void Set(const SBox& box, const FDistance& dist, uint8_t value)
     {
-        const int x0 = std::max(0, static_cast<int>(box.x0)), x1 = std::min(kMaskWidth - 1, static_cast<int>(box.x1) + 1);
-        const int y0 = std::max(0, static_cast<int>(box.y0)), y1 = std::min(kMaskHeight - 1, static_cast<int>(box.y1) + 1);
+        const int x0 = std::max(0, static_cast<int>(box.x0)),
+                  x1 = std::min(kMaskWidth - 1, static_cast<int>(box.x1) + 1);
+        const int y0 = std::max(0, static_cast<int>(box.y0)),
+                  y1 = std::min(kMaskHeight - 1, static_cast<int>(box.y1) + 1);
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x)
                 if (dist(x + 0.5f, y + 0.5f) <= 0)
@@ -53,7 +55,9 @@ public:
     void Keep(const SShape& s) { Set(s.box, s.dist, 255); }
     void Dot(float x, float y, float r, uint8_t value)
     {
-        Set({x - r - 1, y - r - 1, x + r + 1, y + r + 1}, [=](float px, float py) { return SdCircle(px, py, x, y, r); }, value);
+        Set(
+            {x - r - 1, y - r - 1, x + r + 1, y + r + 1},
+            [=](float px, float py) { return SdCircle(px, py, x, y, r); }, value);
     }
 
     // A hole on either side makes a hole on both.
@@ -70,7 +74,7 @@ public:
 
     std::vector<uint8_t>& Bytes() { return m_bytes; }
 
-private:
+  private:
     std::vector<uint8_t> m_bytes;
 };
 
@@ -90,7 +94,9 @@ SShape Oval(float x, float y, float rx, float ry, float angleDeg = 0)
 SShape Wall(float x0, float y0, float x1, float y1, float thickness)
 {
     const float t = thickness / 2;
-    return {[=](float px, float py) { return SdSegment(px, py, {x0, y0}, {x1, y1}, t); },
+    return {[=](float px, float py) {
+                return SdSegment(px, py, {x0, y0}, {x1, y1}, t);
+            },
             {std::min(x0, x1) - t, std::min(y0, y1) - t, std::max(x0, x1) + t, std::max(y0, y1) + t}};
 }
 
@@ -104,17 +110,19 @@ SShape Any(FDistance dist)
 SShape Ring(float cx, float cy, float r, float thickness, std::vector<float> gaps, float gapWidth)
 {
     const float e = r + thickness;
-    return {[=](float px, float py) {
-        const float d = std::fabs(SdCircle(px, py, cx, cy, r)) - thickness / 2;
-        float open = 1e9f;
-        for (float g : gaps)
-        {
-            const float a = g * kPi / 180;
-            const float gx = cx + std::cos(a) * r, gy = cy + std::sin(a) * r;
-            open = std::min(open, std::hypot(px - gx, py - gy) - gapWidth / 2);
-        }
-        return std::max(d, -open);
-    }, {cx - e, cy - e, cx + e, cy + e}};
+    return {[=](float px, float py)
+            {
+                const float d = std::fabs(SdCircle(px, py, cx, cy, r)) - thickness / 2;
+                float open = 1e9f;
+                for (float g : gaps)
+                {
+                    const float a = g * kPi / 180;
+                    const float gx = cx + std::cos(a) * r, gy = cy + std::sin(a) * r;
+                    open = std::min(open, std::hypot(px - gx, py - gy) - gapWidth / 2);
+                }
+                return std::max(d, -open);
+            },
+            {cx - e, cy - e, cx + e, cy + e}};
 }
 
 // Feature lists per design; difficulty d in 0..1 grows hole sizes and counts.
@@ -158,9 +166,15 @@ void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
                 m.Hole(Pond(190 + gx * 105.0f + (gy % 2) * 52.0f, 90 + gy * 96.0f, 20 * grow));
         break;
     case 8: // diamond lake and side ponds
-        m.Hole(Any([=](float x, float y) {
-            return SdPolygon(x, y, {{kCx, kCy - 120 * grow}, {kCx + 90 * grow, kCy}, {kCx, kCy + 120 * grow}, {kCx - 90 * grow, kCy}});
-        }));
+        m.Hole(Any(
+            [=](float x, float y)
+            {
+                return SdPolygon(x, y,
+                                 {{kCx, kCy - 120 * grow},
+                                  {kCx + 90 * grow, kCy},
+                                  {kCx, kCy + 120 * grow},
+                                  {kCx - 90 * grow, kCy}});
+            }));
         m.Hole(Pond(230, 130, 30));
         m.Hole(Pond(230, 434, 30));
         break;
@@ -173,9 +187,9 @@ void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
         m.Hole(Wall(330, 282, 370, 282, 24 * grow));
         break;
     case 11: // crescent lakes
-        m.Hole(Any([=](float x, float y) {
-            return std::max(SdCircle(x, y, 300, kCy, 150), -SdCircle(x, y, 250, kCy, 150 - 28 * grow));
-        }));
+        m.Hole(Any(
+            [=](float x, float y)
+            { return std::max(SdCircle(x, y, 300, kCy, 150), -SdCircle(x, y, 250, kCy, 150 - 28 * grow)); }));
         break;
     case 12: // staggered channels
         for (int i = 0; i < 4; ++i)
@@ -189,7 +203,8 @@ void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
         for (int i = 0; i < 6; ++i)
         {
             const float a = i * 60.0f;
-            m.Hole(Oval(kCx + std::cos(a * kPi / 180) * 70, kCy + std::sin(a * kPi / 180) * 70, 55 * grow * 0.8f, 26, a));
+            m.Hole(Oval(kCx + std::cos(a * kPi / 180) * 70, kCy + std::sin(a * kPi / 180) * 70,
+                        55 * grow * 0.8f, 26, a));
         }
         m.Hole(Pond(kCx, kCy, 30));
         break;
@@ -240,7 +255,8 @@ void KeepHomes(CMaskCanvas& m, bool opponentToo)
     m.Keep({[](float x, float y) { return SdRoundRect(x, y, 0, kCy - 50, kHomeZone, kCy + 50, 20); },
             {0, kCy - 50, kHomeZone, kCy + 50}});
     if (opponentToo)
-        m.Keep({[](float x, float y) { return SdRoundRect(x, y, kMaskWidth - kHomeZone, kCy - 50, kMaskWidth, kCy + 50, 20); },
+        m.Keep({[](float x, float y)
+                { return SdRoundRect(x, y, kMaskWidth - kHomeZone, kCy - 50, kMaskWidth, kCy + 50, 20); },
                 {kMaskWidth - kHomeZone, kCy - 50, kMaskWidth, kCy + 50}});
 }
 
@@ -285,8 +301,9 @@ void FillPockets(CMaskCanvas& m, const std::vector<int>& levels, bool mirror)
             if (reached * 2 < playable)
                 continue;
             for (const SCellPos& cell : g.Cells())
-                if (!seen[static_cast<size_t>(cell.row) * g.Columns() + cell.column] && !hole(cell.row, cell.column) &&
-                    !InHomeZone(cell.x, cell.y) && !InHomeZone(kMaskWidth - cell.x, cell.y))
+                if (!seen[static_cast<size_t>(cell.row) * g.Columns() + cell.column] &&
+                    !hole(cell.row, cell.column) && !InHomeZone(cell.x, cell.y) &&
+                    !InHomeZone(kMaskWidth - cell.x, cell.y))
                 {
                     // Only the one byte under the centre, so that boards of
                     // other sizes reading the same mask are not cut.
@@ -337,7 +354,8 @@ std::vector<uint8_t> MakeMask(ELevelSet set, int index)
             CRandom rnd(4000 + index);
             const int ponds = 2 + index / 3;
             for (int i = 0; i < ponds; ++i)
-                m.Hole(Pond(rnd.Range(140, 390), rnd.Range(70, 494), rnd.Range(14, 26) * (1 + difficulty * 0.5f)));
+                m.Hole(Pond(rnd.Range(140, 390), rnd.Range(70, 494),
+                            rnd.Range(14, 26) * (1 + difficulty * 0.5f)));
         }
         break;
     }
@@ -387,7 +405,8 @@ bool WriteMasks(COutput& out, std::string& problems)
                 if (!r.homesPlayable || !r.connected || r.playable < (r.playable + r.holes) / 2)
                 {
                     char line[160];
-                    std::snprintf(line, sizeof line, "%s/lev%03d.raw level %d: homes %d connected %d playable %d holes %d\n",
+                    std::snprintf(line, sizeof line,
+                                  "%s/lev%03d.raw level %d: homes %d connected %d playable %d holes %d\n",
                                   s.folder, i, level, r.homesPlayable, r.connected, r.playable, r.holes);
                     problems += line;
                     ok = false;

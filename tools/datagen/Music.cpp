@@ -69,7 +69,7 @@ SXmInstrument Instrument(const char* name, CWave wave, float peak)
 std::vector<SXmInstrument> MakeInstruments()
 {
     std::vector<SXmInstrument> list;
-    {   // Warm pad: two slightly detuned saw-like tones, looped whole.
+    { // Warm pad: two slightly detuned saw-like tones, looped whole.
         std::vector<float> saw;
         for (int k = 1; k <= 10; ++k)
             saw.push_back(1.0f / k * (k > 6 ? 0.5f : 1.0f));
@@ -82,11 +82,11 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.fadeout = 600;
         list.push_back(ins);
     }
-    {   // Harp: a plucked string whose period is exactly one cycle.
+    { // Harp: a plucked string whose period is exactly one cycle.
         CWave w = Pluck(kSampleRate, kBaseFreq, 1.4f, 0.996f, 5);
         list.push_back(Instrument("harp", w, 0.8f));
     }
-    {   // Marimba: fundamental plus the bright fourth partial, decaying fast.
+    { // Marimba: fundamental plus the bright fourth partial, decaying fast.
         CWave w;
         STone t;
         t.freq = kBaseFreq;
@@ -97,7 +97,7 @@ std::vector<SXmInstrument> MakeInstruments()
         AddTone(w, kSampleRate, 0, t);
         list.push_back(Instrument("marimba", w, 0.8f));
     }
-    {   // Round bass.
+    { // Round bass.
         SXmInstrument ins = Instrument("bass", Cycles(16, {1.0f, 0.35f, 0.15f, 0.05f}), 0.8f);
         ins.loopStart = 0;
         ins.loopLength = static_cast<uint32_t>(ins.sample.size());
@@ -105,7 +105,7 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.volume = 56;
         list.push_back(ins);
     }
-    {   // Soft flute with a gentle vibrato.
+    { // Soft flute with a gentle vibrato.
         SXmInstrument ins = Instrument("flute", Cycles(16, {1.0f, 0.18f, 0.06f}), 0.7f);
         ins.loopStart = 0;
         ins.loopLength = static_cast<uint32_t>(ins.sample.size());
@@ -118,7 +118,7 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.volume = 44;
         list.push_back(ins);
     }
-    {   // Kick: a falling sine.
+    { // Kick: a falling sine.
         CWave w;
         STone t;
         t.freq = 150;
@@ -131,7 +131,7 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.relativeNote = 24;
         list.push_back(ins);
     }
-    {   // Snare: noise with a short body tone.
+    { // Snare: noise with a short body tone.
         CWave w;
         AddNoise(w, kSampleRate, 0, 0.18f, 0.8f, 22, 6000, 9);
         STone t;
@@ -144,7 +144,7 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.volume = 40;
         list.push_back(ins);
     }
-    {   // Hat: bright, very short noise.
+    { // Hat: bright, very short noise.
         CWave w;
         AddNoise(w, kSampleRate, 0, 0.06f, 1.0f, 60, 12000, 13);
         CWave low = w;
@@ -160,7 +160,7 @@ std::vector<SXmInstrument> MakeInstruments()
 
 class CComposer
 {
-public:
+  public:
     explicit CComposer(const SSong& song) : m_song(song), m_rnd(song.seed) {}
 
     // Note number of a scale index (0 = tonic; 7 = an octave up).
@@ -202,7 +202,8 @@ public:
             {
                 static const int shape[8] = {0, 2, 4, 7, 4, 2, 0, 2};
                 for (int i = 0; i < 8; ++i)
-                    Put(p, row0 + 2 * i, 5, NoteOf(root + shape[i], -1), m_song.arpInstrument, i % 2 ? 26 : 34);
+                    Put(p, row0 + 2 * i, 5, NoteOf(root + shape[i], -1), m_song.arpInstrument,
+                        i % 2 ? 26 : 34);
             }
             if (m_song.drums)
             {
@@ -239,7 +240,8 @@ public:
                 if (last)
                 {
                     // Phrase end: land on the chord's root and let it ring.
-                    Put(p, row0 + 8, 4, NoteOf(Nearest(pitch, root) / 7 * 7 + root % 7, 0), m_song.melodyInstrument, 50);
+                    Put(p, row0 + 8, 4, NoteOf(Nearest(pitch, root) / 7 * 7 + root % 7, 0),
+                        m_song.melodyInstrument, 50);
                     p.At(row0 + 15, 4, kChannels).note = 97;
                 }
                 previous = pitch;
@@ -248,7 +250,7 @@ public:
         return p;
     }
 
-private:
+  private:
     void Put(SXmPattern& p, int row, int ch, int note, int ins, int volume)
     {
         SXmCell& c = p.At(row, ch, kChannels);
@@ -277,13 +279,15 @@ private:
     // Two bars of (row, scale step) pairs.
     std::vector<std::pair<int, int>> Motif(int variation)
     {
-        static const std::vector<std::vector<int>> rhythms = {
-            {0, 4, 8, 12}, {0, 6, 8, 12, 14}, {0, 2, 4, 8, 12}, {0, 8, 10, 12}, {0, 3, 6, 8, 12}, {0, 4, 6, 8, 12, 14}};
+        static const std::vector<std::vector<int>> rhythms = {{0, 4, 8, 12},    {0, 6, 8, 12, 14},
+                                                              {0, 2, 4, 8, 12}, {0, 8, 10, 12},
+                                                              {0, 3, 6, 8, 12}, {0, 4, 6, 8, 12, 14}};
         CRandom rnd(m_song.seed * 31 + static_cast<uint32_t>(variation) * 7 + 1);
         std::vector<std::pair<int, int>> out;
         for (int bar = 0; bar < 2; ++bar)
         {
-            const std::vector<int>& r = rhythms[static_cast<size_t>(rnd.Int(static_cast<int>(rhythms.size())))];
+            const std::vector<int>& r =
+                rhythms[static_cast<size_t>(rnd.Int(static_cast<int>(rhythms.size())))];
             int dir = rnd.Int(2) ? 1 : -1;
             for (int row : r)
             {
@@ -304,11 +308,66 @@ private:
 const std::vector<SSong>& Songs()
 {
     static const std::vector<SSong> songs = {
-        {"music/menu.xm", "Garden gate", 61, false, 96, {0, 5, 3, 4}, {3, 4, 2, 5}, kFlute, kHarp, false, false, 101},
-        {"music/game01.xm", "Morning dew", 67, false, 124, {0, 3, 4, 0}, {5, 3, 1, 4}, kMarimba, kHarp, true, false, 202},
-        {"music/game02.xm", "Shade of the elms", 69, true, 112, {0, 5, 2, 6}, {3, 0, 4, 4}, kFlute, kMarimba, true, false, 303},
-        {"music/game03.xm", "Bumblebees", 62, false, 134, {0, 4, 5, 3}, {1, 4, 0, 4}, kMarimba, kHarp, true, true, 404},
-        {"music/game04.xm", "Evening bloom", 65, false, 108, {0, 2, 3, 4}, {5, 1, 3, 4}, kFlute, kHarp, true, false, 505},
+        {"music/menu.xm",
+         "Garden gate",
+         61,
+         false,
+         96,
+         {0, 5, 3, 4},
+         {3, 4, 2, 5},
+         kFlute,
+         kHarp,
+         false,
+         false,
+         101},
+        {"music/game01.xm",
+         "Morning dew",
+         67,
+         false,
+         124,
+         {0, 3, 4, 0},
+         {5, 3, 1, 4},
+         kMarimba,
+         kHarp,
+         true,
+         false,
+         202},
+        {"music/game02.xm",
+         "Shade of the elms",
+         69,
+         true,
+         112,
+         {0, 5, 2, 6},
+         {3, 0, 4, 4},
+         kFlute,
+         kMarimba,
+         true,
+         false,
+         303},
+        {"music/game03.xm",
+         "Bumblebees",
+         62,
+         false,
+         134,
+         {0, 4, 5, 3},
+         {1, 4, 0, 4},
+         kMarimba,
+         kHarp,
+         true,
+         true,
+         404},
+        {"music/game04.xm",
+         "Evening bloom",
+         65,
+         false,
+         108,
+         {0, 2, 3, 4},
+         {5, 1, 3, 4},
+         kFlute,
+         kHarp,
+         true,
+         false,
+         505},
     };
     return songs;
 }
@@ -322,7 +381,7 @@ SXmModule ComposeSong(const SSong& song)
     m.bpm = song.bpm;
     m.instruments = MakeInstruments();
     CComposer c(song);
-    m.patterns.push_back(c.Pattern(song.verse, false, true, 0)); // intro
+    m.patterns.push_back(c.Pattern(song.verse, false, true, 0));  // intro
     m.patterns.push_back(c.Pattern(song.verse, true, false, 1));  // tune
     m.patterns.push_back(c.Pattern(song.verse, true, false, 2));  // tune, second phrase
     m.patterns.push_back(c.Pattern(song.bridge, true, false, 3)); // bridge

@@ -12,7 +12,7 @@ class CImage;
 
 class COutput
 {
-public:
+  public:
     explicit COutput(std::string root);
 
     // name is relative, with forward slashes ("dat/game.txt"); folders are made.
@@ -27,7 +27,7 @@ public:
     size_t TotalBytes() const { return m_total; }
     bool Failed() const { return m_failed; }
 
-private:
+  private:
     void Preview(const std::string& name, const CImage& img);
 
     std::string m_root;

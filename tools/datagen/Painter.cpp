@@ -57,8 +57,7 @@ float SdPolygon(float x, float y, const std::vector<SPoint>& pts)
     return inside ? -best : best;
 }
 
-template <typename FCover>
-static void Cover(CImage& img, const SBox& box, const FCover& cover)
+template <typename FCover> static void Cover(CImage& img, const SBox& box, const FCover& cover)
 {
     const int x0 = std::max(0, static_cast<int>(std::floor(box.x0)));
     const int y0 = std::max(0, static_cast<int>(std::floor(box.y0)));
@@ -71,11 +70,13 @@ static void Cover(CImage& img, const SBox& box, const FCover& cover)
 
 void Fill(CImage& img, const SBox& box, const FDistance& dist, const FPaint& paint)
 {
-    Cover(img, Grow(box, 1), [&](int x, int y, float fx, float fy) {
-        const float c = std::clamp(0.5f - dist(fx, fy), 0.0f, 1.0f);
-        if (c > 0)
-            img.Blend(x, y, paint(fx, fy), c);
-    });
+    Cover(img, Grow(box, 1),
+          [&](int x, int y, float fx, float fy)
+          {
+              const float c = std::clamp(0.5f - dist(fx, fy), 0.0f, 1.0f);
+              if (c > 0)
+                  img.Blend(x, y, paint(fx, fy), c);
+          });
 }
 
 void Fill(CImage& img, const SBox& box, const FDistance& dist, const SColour& colour)
@@ -85,28 +86,33 @@ void Fill(CImage& img, const SBox& box, const FDistance& dist, const SColour& co
 
 void Stroke(CImage& img, const SBox& box, const FDistance& dist, float width, const SColour& colour)
 {
-    Cover(img, Grow(box, width), [&](int x, int y, float fx, float fy) {
-        const float c = std::clamp(0.5f - (std::fabs(dist(fx, fy)) - width / 2), 0.0f, 1.0f);
-        if (c > 0)
-            img.Blend(x, y, colour, c);
-    });
+    Cover(img, Grow(box, width),
+          [&](int x, int y, float fx, float fy)
+          {
+              const float c = std::clamp(0.5f - (std::fabs(dist(fx, fy)) - width / 2), 0.0f, 1.0f);
+              if (c > 0)
+                  img.Blend(x, y, colour, c);
+          });
 }
 
 void Shadow(CImage& img, const SBox& box, const FDistance& dist, float blur, const SColour& colour)
 {
-    Cover(img, Grow(box, blur + 1), [&](int x, int y, float fx, float fy) {
-        const float t = std::clamp(0.5f - dist(fx, fy) / (2 * blur), 0.0f, 1.0f);
-        const float c = t * t * (3 - 2 * t);
-        if (c > 0)
-            img.Blend(x, y, colour, c);
-    });
+    Cover(img, Grow(box, blur + 1),
+          [&](int x, int y, float fx, float fy)
+          {
+              const float t = std::clamp(0.5f - dist(fx, fy) / (2 * blur), 0.0f, 1.0f);
+              const float c = t * t * (3 - 2 * t);
+              if (c > 0)
+                  img.Blend(x, y, colour, c);
+          });
 }
 
 FPaint LinearGradient(SPoint p0, const SColour& c0, SPoint p1, const SColour& c1)
 {
     const float dx = p1.x - p0.x, dy = p1.y - p0.y;
     const float len2 = std::max(1e-6f, dx * dx + dy * dy);
-    return [=](float x, float y) {
+    return [=](float x, float y)
+    {
         const float t = std::clamp(((x - p0.x) * dx + (y - p0.y) * dy) / len2, 0.0f, 1.0f);
         return Mix(c0, c1, t);
     };
@@ -114,7 +120,8 @@ FPaint LinearGradient(SPoint p0, const SColour& c0, SPoint p1, const SColour& c1
 
 FPaint RadialGradient(SPoint centre, float radius, const SColour& inner, const SColour& outer)
 {
-    return [=](float x, float y) {
+    return [=](float x, float y)
+    {
         const float t = std::clamp(std::hypot(x - centre.x, y - centre.y) / radius, 0.0f, 1.0f);
         return Mix(inner, outer, t);
     };
@@ -125,17 +132,16 @@ void Panel(CImage& img, float x0, float y0, float x1, float y1, float radius, co
 {
     const SBox box{x0, y0, x1, y1};
     const float inset = outlineWidth / 2;
-    auto shape = [=](float x, float y) {
-        return SdRoundRect(x, y, x0 + inset, y0 + inset, x1 - inset, y1 - inset, radius);
-    };
+    auto shape = [=](float x, float y)
+    { return SdRoundRect(x, y, x0 + inset, y0 + inset, x1 - inset, y1 - inset, radius); };
     Fill(img, box, shape, LinearGradient({0, y0}, top, {0, y1}, bottom));
     // Gloss on the upper half.
     const float gy1 = y0 + (y1 - y0) * 0.48f;
-    auto gloss = [=](float x, float y) {
-        return std::max(shape(x, y) + 2.5f, SdRoundRect(x, y, x0, y0 - radius, x1, gy1, radius));
-    };
-    Fill(img, box, gloss, LinearGradient({0, y0}, WithAlpha(Rgb(255, 255, 255), 0.45f), {0, gy1},
-                                         WithAlpha(Rgb(255, 255, 255), 0.05f)));
+    auto gloss = [=](float x, float y)
+    { return std::max(shape(x, y) + 2.5f, SdRoundRect(x, y, x0, y0 - radius, x1, gy1, radius)); };
+    Fill(img, box, gloss,
+         LinearGradient({0, y0}, WithAlpha(Rgb(255, 255, 255), 0.45f), {0, gy1},
+                        WithAlpha(Rgb(255, 255, 255), 0.05f)));
     if (outlineWidth > 0)
         Stroke(img, box, shape, outlineWidth, outline);
 }

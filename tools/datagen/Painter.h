@@ -51,14 +51,14 @@ SBox Grow(const SBox& b, float by);
 // Deterministic pseudo-random numbers so that every run writes the same data.
 class CRandom
 {
-public:
+  public:
     explicit CRandom(uint32_t seed) : m_state(seed * 2654435761u + 1u) {}
     uint32_t Next();
     float Unit(); // [0, 1)
     float Range(float lo, float hi) { return lo + (hi - lo) * Unit(); }
     int Int(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
 
-private:
+  private:
     uint32_t m_state;
 };
 } // namespace NDatagen

@@ -37,14 +37,14 @@ void Write(COutput& out, const char* name, CWave wave, float peak)
 
 void WriteSounds(COutput& out)
 {
-    {   // A flower bed turns: a quick rising two-note chime.
+    { // A flower bed turns: a quick rising two-note chime.
         CWave w;
         AddTone(w, kRate, 0.0f, Bell(Note(15), 0.35f, 0.5f));  // C6
         AddTone(w, kRate, 0.07f, Bell(Note(22), 0.4f, 0.45f)); // G6
         AddNoise(w, kRate, 0.0f, 0.12f, 0.08f, 30, 4000, 7);
         Write(out, "wav/start_paint.wav", w, 0.7f);
     }
-    {   // Not allowed: a soft low double bonk.
+    { // Not allowed: a soft low double bonk.
         CWave w;
         for (int i = 0; i < 2; ++i)
         {
@@ -59,7 +59,7 @@ void WriteSounds(COutput& out)
         LowPass(w, kRate, 1800);
         Write(out, "wav/wrong_paint.wav", w, 0.7f);
     }
-    {   // Level completed: a bright major arpeggio.
+    { // Level completed: a bright major arpeggio.
         CWave w;
         const int notes[] = {3, 7, 10, 15, 19, 22, 27};
         for (int i = 0; i < 7; ++i)
@@ -67,7 +67,7 @@ void WriteSounds(COutput& out)
         AddTone(w, kRate, 0.63f, Bell(Note(15), 1.0f, 0.3f));
         Write(out, "wav/lev_complete.wav", w, 0.75f);
     }
-    {   // A life lost: a falling minor figure.
+    { // A life lost: a falling minor figure.
         CWave w;
         const int notes[] = {10, 6, 3, -2};
         for (int i = 0; i < 4; ++i)
@@ -78,7 +78,7 @@ void WriteSounds(COutput& out)
         }
         Write(out, "wav/life_lost.wav", w, 0.7f);
     }
-    {   // Game over: slow descent ending on a low, sighing tone.
+    { // Game over: slow descent ending on a low, sighing tone.
         CWave w;
         const int notes[] = {3, -2, -6, -9};
         for (int i = 0; i < 4; ++i)
@@ -97,14 +97,14 @@ void WriteSounds(COutput& out)
         AddTone(w, kRate, 0.9f, low);
         Write(out, "wav/game_over.wav", w, 0.7f);
     }
-    {   // A bonus takes effect: an upward sparkle.
+    { // A bonus takes effect: an upward sparkle.
         CWave w;
         for (int i = 0; i < 10; ++i)
             AddTone(w, kRate, i * 0.035f, Bell(Note(15 + i * 2), 0.3f, 0.22f));
         AddNoise(w, kRate, 0.0f, 0.5f, 0.05f, 6, 9000, 11);
         Write(out, "wav/bonus.wav", w, 0.7f);
     }
-    {   // Button: a short wooden click.
+    { // Button: a short wooden click.
         CWave w;
         STone t;
         t.freq = 1400;

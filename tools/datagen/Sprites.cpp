@@ -35,8 +35,11 @@ CImage MiniBoard(int step, int w, int h)
     const float cell = (w - 16.0f) / cols, pitch = cell * 0.87f;
     const float y0 = h / 2.0f - pitch * 2;
     // Colours of a fixed little board; the territory is marked by a ring.
-    static const int colours[rows][cols] = {{1, 2, 0, 3, 4, 1, 5}, {2, 2, 1, 0, 3, 4, 4}, {0, 1, 2, 1, 5, 0, 3},
-                                            {3, 1, 2, 4, 0, 3, 2}, {4, 0, 1, 5, 2, 4, 1}};
+    static const int colours[rows][cols] = {{1, 2, 0, 3, 4, 1, 5},
+                                            {2, 2, 1, 0, 3, 4, 4},
+                                            {0, 1, 2, 1, 5, 0, 3},
+                                            {3, 1, 2, 4, 0, 3, 2},
+                                            {4, 0, 1, 5, 2, 4, 1}};
     // Cells owned after each move, as a flood from the left middle cell.
     static const int reach[4] = {1, 3, 4, 6};
     static const int picks[4] = {0, 1, 2, 1};
@@ -50,9 +53,10 @@ CImage MiniBoard(int step, int w, int h)
             CImage flower = RenderFlower(colour, 1.0f, static_cast<int>(cell) + 2);
             img.Paste(flower, static_cast<int>(x - cell / 2 - 1), static_cast<int>(y - cell / 2 - 1));
             if (owned)
-                Stroke(img, {0, 0, static_cast<float>(w), static_cast<float>(h)},
-                       [=](float px, float py) { return SdCircle(px, py, x, y, cell * 0.47f); }, 1.5f,
-                       WithAlpha(Rgb(255, 255, 255), 0.9f));
+                Stroke(
+                    img, {0, 0, static_cast<float>(w), static_cast<float>(h)},
+                    [=](float px, float py) { return SdCircle(px, py, x, y, cell * 0.47f); }, 1.5f,
+                    WithAlpha(Rgb(255, 255, 255), 0.9f));
         }
     return img;
 }
@@ -65,14 +69,24 @@ CImage HalfPie(int frame, int frames, int w, int h)
     const float share = 0.65f * (frame + 1) / frames;
     const SBox all{0, 0, static_cast<float>(w), static_cast<float>(h)};
     auto disc = [=](float x, float y) { return SdCircle(x, y, cx, cy, r); };
-    Shadow(img, all, [=](float x, float y) { return disc(x - 2, y - 2); }, 3, WithAlpha(Rgb(0, 0, 0), 0.3f));
+    Shadow(
+        img, all, [=](float x, float y) { return disc(x - 2, y - 2); }, 3, WithAlpha(Rgb(0, 0, 0), 0.3f));
     Fill(img, all, disc, Rgb(236, 120, 120));
-    Fill(img, all, [=](float x, float y) {
-        const float a = std::atan2(x - cx, -(y - cy)); // 0 at the top, clockwise
-        const float turn = (a < 0 ? a + 6.2831853f : a) / 6.2831853f;
-        return turn <= share ? disc(x, y) : 1.0f;
-    }, Rgb(110, 170, 240));
-    Fill(img, all, [=](float x, float y) { return SdSegment(x, y, {cx, cy - r - 4}, {cx, cy + r + 4}, 1.2f); }, Rgb(40, 40, 40));
+    Fill(
+        img, all,
+        [=](float x, float y)
+        {
+            const float a = std::atan2(x - cx, -(y - cy)); // 0 at the top, clockwise
+            const float turn = (a < 0 ? a + 6.2831853f : a) / 6.2831853f;
+            return turn <= share ? disc(x, y) : 1.0f;
+        },
+        Rgb(110, 170, 240));
+    Fill(
+        img, all,
+        [=](float x, float y) {
+            return SdSegment(x, y, {cx, cy - r - 4}, {cx, cy + r + 4}, 1.2f);
+        },
+        Rgb(40, 40, 40));
     Stroke(img, all, disc, 1.5f, Rgb(50, 50, 60));
     STextStyle style;
     style.size = 14;
@@ -102,7 +116,8 @@ void WriteGameSprites(COutput& out)
     std::vector<std::vector<CImage>> coins(kCoinKinds);
     for (int k = 0; k < kCoinKinds; ++k)
         for (int f = 0; f < 8; ++f)
-            coins[k].push_back(RenderCoin(k, f / 16.0f, 64)); // half a turn: the coin looks the same both ways
+            coins[k].push_back(
+                RenderCoin(k, f / 16.0f, 64)); // half a turn: the coin looks the same both ways
     WriteSprite(out, "dat/bonus.spr", coins);
 
     std::vector<std::vector<CImage>> insects(1);

@@ -82,7 +82,8 @@ void AddTone(CWave& wave, int rate, float t0, const STone& tone)
     }
 }
 
-void AddNoise(CWave& wave, int rate, float t0, float duration, float amplitude, float decay, float lowpass, uint32_t seed)
+void AddNoise(CWave& wave, int rate, float t0, float duration, float amplitude, float decay, float lowpass,
+              uint32_t seed)
 {
     CRandom rnd(seed);
     const size_t start = static_cast<size_t>(t0 * rate);

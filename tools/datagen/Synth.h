@@ -23,13 +23,14 @@ struct STone
     float duration = 0.3f;
     float amplitude = 0.5f;
     float attack = 0.005f;
-    float decay = 6.0f;      // per second; larger fades faster
-    float glide = 0;         // octaves over the duration
-    std::vector<float> partials = {1.0f};        // amplitudes of harmonics 1, 2, 3 ...
-    float inharmonic = 0;    // stretches partial n by n * (1 + inharmonic * n)
+    float decay = 6.0f;                   // per second; larger fades faster
+    float glide = 0;                      // octaves over the duration
+    std::vector<float> partials = {1.0f}; // amplitudes of harmonics 1, 2, 3 ...
+    float inharmonic = 0;                 // stretches partial n by n * (1 + inharmonic * n)
 };
 void AddTone(CWave& wave, int rate, float t0, const STone& tone);
-void AddNoise(CWave& wave, int rate, float t0, float duration, float amplitude, float decay, float lowpass, uint32_t seed);
+void AddNoise(CWave& wave, int rate, float t0, float duration, float amplitude, float decay, float lowpass,
+              uint32_t seed);
 // Plucked string by Karplus-Strong.
 CWave Pluck(int rate, float freq, float seconds, float damping, uint32_t seed);
 void LowPass(CWave& wave, int rate, float cutoff);

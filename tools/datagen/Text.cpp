@@ -107,8 +107,8 @@ float Descent(float size)
     return -Face().face->size->metrics.descender / 64.0f;
 }
 
-static void Stamp(CImage& img, const std::string& text, float x, float y, float size,
-                  const SColour& colour, float dx, float dy)
+static void Stamp(CImage& img, const std::string& text, float x, float y, float size, const SColour& colour,
+                  float dx, float dy)
 {
     float pen = x;
     for (char c : text)
@@ -150,8 +150,8 @@ void DrawText(CImage& img, const std::string& text, float x, float y, const STex
     Stamp(img, text, x, y, style.size, style.colour, 0, 0);
 }
 
-float DrawParagraph(CImage& img, const std::string& text, float x, float y, float maxWidth,
-                    float lineHeight, const STextStyle& style)
+float DrawParagraph(CImage& img, const std::string& text, float x, float y, float maxWidth, float lineHeight,
+                    const STextStyle& style)
 {
     std::istringstream paragraphs(text);
     std::string paragraph;

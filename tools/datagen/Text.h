@@ -16,11 +16,11 @@ enum class EAlign
 
 struct STextStyle
 {
-    float size = 24;                // pixel height of the em square
+    float size = 24; // pixel height of the em square
     SColour colour = Rgb(255, 255, 255);
-    float outline = 0;              // outline radius in pixels, 0 for none
+    float outline = 0; // outline radius in pixels, 0 for none
     SColour outlineColour = Rgb(40, 30, 20);
-    float shadow = 0;               // drop shadow offset in pixels, 0 for none
+    float shadow = 0; // drop shadow offset in pixels, 0 for none
     EAlign align = EAlign::Left;
 };
 
@@ -45,6 +45,6 @@ float Descent(float size);
 void DrawText(CImage& img, const std::string& text, float x, float y, const STextStyle& style);
 // Word-wraps text into lines of at most maxWidth and draws them; returns the
 // baseline of the last line.
-float DrawParagraph(CImage& img, const std::string& text, float x, float y, float maxWidth,
-                    float lineHeight, const STextStyle& style);
+float DrawParagraph(CImage& img, const std::string& text, float x, float y, float maxWidth, float lineHeight,
+                    const STextStyle& style);
 } // namespace NDatagen

@@ -22,9 +22,12 @@ SColour Grey(const SColour& c)
 void Arrow(CImage& img, float cx, float cy, float size, int dir, const SColour& c)
 {
     const float d = static_cast<float>(dir);
-    const std::vector<SPoint> tri = {{cx + d * size * 0.5f, cy}, {cx - d * size * 0.4f, cy - size * 0.5f}, {cx - d * size * 0.4f, cy + size * 0.5f}};
-    Fill(img, {0, 0, static_cast<float>(img.Width()), static_cast<float>(img.Height())},
-         [&](float x, float y) { return SdPolygon(x, y, tri) - 1.0f; }, c);
+    const std::vector<SPoint> tri = {{cx + d * size * 0.5f, cy},
+                                     {cx - d * size * 0.4f, cy - size * 0.5f},
+                                     {cx - d * size * 0.4f, cy + size * 0.5f}};
+    Fill(
+        img, {0, 0, static_cast<float>(img.Width()), static_cast<float>(img.Height())},
+        [&](float x, float y) { return SdPolygon(x, y, tri) - 1.0f; }, c);
 }
 } // namespace
 
@@ -57,12 +60,18 @@ std::vector<CImage> ButtonLooks(const std::string& label, int w, int h, int arro
         }
         const float fw = static_cast<float>(w), fh = static_cast<float>(h);
         const float m = 4;
-        Shadow(img, {0, 0, fw, fh}, [=](float x, float y) { return SdRoundRect(x, y, m + 1, m + 3, fw - m + 1, fh - m + 3, fh * 0.35f); }, 3,
-               WithAlpha(Rgb(0, 0, 0), look == ELook::Pressed ? 0.2f : 0.35f));
+        Shadow(
+            img, {0, 0, fw, fh},
+            [=](float x, float y)
+            { return SdRoundRect(x, y, m + 1, m + 3, fw - m + 1, fh - m + 3, fh * 0.35f); },
+            3, WithAlpha(Rgb(0, 0, 0), look == ELook::Pressed ? 0.2f : 0.35f));
         Panel(img, m, m + dy, fw - m, fh - m + dy, fh * 0.35f, t, b, o, 2.5f);
         if (look == ELook::Hover)
-            Stroke(img, {0, 0, fw, fh}, [=](float x, float y) { return SdRoundRect(x, y, m - 1, m - 1, fw - m + 1, fh - m + 1, fh * 0.38f); }, 2,
-                   WithAlpha(Rgb(255, 250, 190), 0.8f));
+            Stroke(
+                img, {0, 0, fw, fh},
+                [=](float x, float y)
+                { return SdRoundRect(x, y, m - 1, m - 1, fw - m + 1, fh - m + 1, fh * 0.38f); },
+                2, WithAlpha(Rgb(255, 250, 190), 0.8f));
         STextStyle style;
         style.size = fh * 0.42f;
         style.align = EAlign::Centre;
@@ -92,21 +101,29 @@ std::vector<CImage> CheckBoxLooks(int size, bool round)
         const bool checked = i >= 2, hover = i % 2 == 1;
         CImage img(size, size);
         const SBox all{0, 0, s, s};
-        auto box = [=](float x, float y) {
-            return round ? SdCircle(x, y, s / 2, s / 2, s * 0.4f) : SdRoundRect(x, y, s * 0.1f, s * 0.1f, s * 0.9f, s * 0.9f, s * 0.15f);
+        auto box = [=](float x, float y)
+        {
+            return round ? SdCircle(x, y, s / 2, s / 2, s * 0.4f)
+                         : SdRoundRect(x, y, s * 0.1f, s * 0.1f, s * 0.9f, s * 0.9f, s * 0.15f);
         };
-        Shadow(img, all, [=](float x, float y) { return box(x - 1, y - 1.5f); }, 2, WithAlpha(Rgb(0, 0, 0), 0.35f));
-        Fill(img, all, box, LinearGradient({0, 0}, hover ? Rgb(255, 255, 235) : Rgb(250, 246, 230), {0, s}, hover ? Rgb(236, 230, 190) : Rgb(214, 206, 180)));
+        Shadow(
+            img, all, [=](float x, float y) { return box(x - 1, y - 1.5f); }, 2,
+            WithAlpha(Rgb(0, 0, 0), 0.35f));
+        Fill(img, all, box,
+             LinearGradient({0, 0}, hover ? Rgb(255, 255, 235) : Rgb(250, 246, 230), {0, s},
+                            hover ? Rgb(236, 230, 190) : Rgb(214, 206, 180)));
         Stroke(img, all, box, 2, hover ? Rgb(200, 140, 20) : Rgb(70, 60, 40));
         if (checked)
         {
             if (round)
-                Fill(img, all, [=](float x, float y) { return SdCircle(x, y, s / 2, s / 2, s * 0.22f); },
-                     RadialGradient({s * 0.45f, s * 0.45f}, s * 0.25f, Rgb(140, 220, 110), Rgb(40, 130, 40)));
+                Fill(
+                    img, all, [=](float x, float y) { return SdCircle(x, y, s / 2, s / 2, s * 0.22f); },
+                    RadialGradient({s * 0.45f, s * 0.45f}, s * 0.25f, Rgb(140, 220, 110), Rgb(40, 130, 40)));
             else
             {
                 const SPoint a{s * 0.25f, s * 0.5f}, b{s * 0.43f, s * 0.7f}, c{s * 0.78f, s * 0.22f};
-                auto tick = [=](float x, float y) { return std::min(SdSegment(x, y, a, b, s * 0.07f), SdSegment(x, y, b, c, s * 0.07f)); };
+                auto tick = [=](float x, float y)
+                { return std::min(SdSegment(x, y, a, b, s * 0.07f), SdSegment(x, y, b, c, s * 0.07f)); };
                 Fill(img, all, tick, Rgb(40, 140, 40));
                 Stroke(img, all, tick, 1, Rgb(20, 70, 20));
             }
@@ -125,13 +142,20 @@ std::vector<CImage> ThumbLooks(int w, int h)
         const float fw = static_cast<float>(w), fh = static_cast<float>(h);
         const SBox all{0, 0, fw, fh};
         auto d = [=](float x, float y) { return SdCircle(x, y, fw / 2, fh / 2, fw * 0.4f); };
-        Shadow(img, all, [=](float x, float y) { return d(x - 1, y - 2); }, 2.5f, WithAlpha(Rgb(0, 0, 0), 0.4f));
+        Shadow(
+            img, all, [=](float x, float y) { return d(x - 1, y - 2); }, 2.5f, WithAlpha(Rgb(0, 0, 0), 0.4f));
         const SColour face = i == 0 ? Rgb(250, 200, 60) : Rgb(255, 236, 130);
-        Fill(img, all, d, RadialGradient({fw * 0.4f, fh * 0.38f}, fw * 0.5f, Shade(face, 1.3f), Shade(face, 0.75f)));
+        Fill(img, all, d,
+             RadialGradient({fw * 0.4f, fh * 0.38f}, fw * 0.5f, Shade(face, 1.3f), Shade(face, 0.75f)));
         Stroke(img, all, d, 2, Rgb(120, 80, 10));
         for (int k = -1; k <= 1; ++k)
-            Fill(img, all, [=](float x, float y) { return SdSegment(x, y, {fw / 2 + k * 4.0f, fh * 0.36f}, {fw / 2 + k * 4.0f, fh * 0.64f}, 0.8f); },
-                 WithAlpha(Rgb(120, 80, 10), 0.7f));
+            Fill(
+                img, all,
+                [=](float x, float y) {
+                    return SdSegment(x, y, {fw / 2 + k * 4.0f, fh * 0.36f}, {fw / 2 + k * 4.0f, fh * 0.64f},
+                                     0.8f);
+                },
+                WithAlpha(Rgb(120, 80, 10), 0.7f));
         looks.push_back(std::move(img));
     }
     return looks;
@@ -158,7 +182,8 @@ void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool
     const SBox all{0, 0, static_cast<float>(img.Width()), static_cast<float>(img.Height())};
     const float u = size / 48.0f;
     auto col = [&](SColour c) { return grey ? Grey(c) : c; };
-    auto flower = [&](int colour, float x, float y, float s) {
+    auto flower = [&](int colour, float x, float y, float s)
+    {
         CImage f = RenderFlower(colour, 1.0f, static_cast<int>(s));
         if (grey)
             for (int yy = 0; yy < f.Height(); ++yy)
@@ -166,28 +191,41 @@ void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool
                     f.At(xx, yy) = Grey(f.At(xx, yy));
         img.Paste(f, static_cast<int>(x - s / 2), static_cast<int>(y - s / 2));
     };
-    auto arrow = [&](float x, float y, int dir, SColour c) {
+    auto arrow = [&](float x, float y, int dir, SColour c)
+    {
         const float d = static_cast<float>(dir);
-        const std::vector<SPoint> shape = {{x - d * 7 * u, y - 3 * u}, {x + d * 1 * u, y - 3 * u}, {x + d * 1 * u, y - 8 * u},
-                                           {x + d * 9 * u, y},         {x + d * 1 * u, y + 8 * u}, {x + d * 1 * u, y + 3 * u},
+        const std::vector<SPoint> shape = {{x - d * 7 * u, y - 3 * u}, {x + d * 1 * u, y - 3 * u},
+                                           {x + d * 1 * u, y - 8 * u}, {x + d * 9 * u, y},
+                                           {x + d * 1 * u, y + 8 * u}, {x + d * 1 * u, y + 3 * u},
                                            {x - d * 7 * u, y + 3 * u}};
         auto sd = [=](float px, float py) { return SdPolygon(px, py, shape); };
         Fill(img, all, sd, col(c));
         Stroke(img, all, sd, 1.2f * u, col(Rgb(30, 30, 30)));
     };
-    auto dice = [&](SColour c) {
-        auto sd = [=](float x, float y) { return SdRoundRect(x, y, cx - 10 * u, cy - 10 * u, cx + 10 * u, cy + 10 * u, 4 * u); };
+    auto dice = [&](SColour c)
+    {
+        auto sd = [=](float x, float y)
+        { return SdRoundRect(x, y, cx - 10 * u, cy - 10 * u, cx + 10 * u, cy + 10 * u, 4 * u); };
         Fill(img, all, sd, col(c));
         Stroke(img, all, sd, 1.5f * u, col(Rgb(40, 40, 40)));
         for (const SPoint p : {SPoint{-5, -5}, SPoint{5, 5}, SPoint{0, 0}, SPoint{5, -5}, SPoint{-5, 5}})
-            Fill(img, all, [=](float x, float y) { return SdCircle(x, y, cx + p.x * u, cy + p.y * u, 2 * u); }, col(Rgb(30, 30, 30)));
+            Fill(
+                img, all, [=](float x, float y) { return SdCircle(x, y, cx + p.x * u, cy + p.y * u, 2 * u); },
+                col(Rgb(30, 30, 30)));
     };
     switch (bonus)
     {
     case 0: // repaint one flower
         flower(0, cx, cy, 30 * u);
-        Fill(img, all, [=](float x, float y) { return SdSegment(x, y, {cx + 4 * u, cy + 4 * u}, {cx + 14 * u, cy - 12 * u}, 2.2f * u); }, col(Rgb(150, 90, 40)));
-        Fill(img, all, [=](float x, float y) { return SdCircle(x, y, cx + 3 * u, cy + 6 * u, 3.5f * u); }, col(Rgb(40, 140, 250)));
+        Fill(
+            img, all,
+            [=](float x, float y) {
+                return SdSegment(x, y, {cx + 4 * u, cy + 4 * u}, {cx + 14 * u, cy - 12 * u}, 2.2f * u);
+            },
+            col(Rgb(150, 90, 40)));
+        Fill(
+            img, all, [=](float x, float y) { return SdCircle(x, y, cx + 3 * u, cy + 6 * u, 3.5f * u); },
+            col(Rgb(40, 140, 250)));
         break;
     case 1: // repaint an area
         flower(2, cx - 8 * u, cy - 5 * u, 20 * u);
@@ -205,13 +243,22 @@ void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool
         arrow(cx + 4 * u, cy, 1, Rgb(150, 230, 120));
         break;
     case 5: // repaint own zone
-        Stroke(img, all, [=](float x, float y) { return SdCircle(x, y, cx, cy, 12 * u); }, 3 * u, col(Rgb(255, 230, 120)));
+        Stroke(
+            img, all, [=](float x, float y) { return SdCircle(x, y, cx, cy, 12 * u); }, 3 * u,
+            col(Rgb(255, 230, 120)));
         flower(4, cx, cy, 20 * u);
         break;
     case 6: // opponent misses a turn
     {
-        auto hour = [=](float x, float y) {
-            return SdPolygon(x, y, {{cx - 9 * u, cy - 12 * u}, {cx + 9 * u, cy - 12 * u}, {cx, cy}, {cx + 9 * u, cy + 12 * u}, {cx - 9 * u, cy + 12 * u}, {cx, cy}});
+        auto hour = [=](float x, float y)
+        {
+            return SdPolygon(x, y,
+                             {{cx - 9 * u, cy - 12 * u},
+                              {cx + 9 * u, cy - 12 * u},
+                              {cx, cy},
+                              {cx + 9 * u, cy + 12 * u},
+                              {cx - 9 * u, cy + 12 * u},
+                              {cx, cy}});
         };
         Fill(img, all, hour, col(Rgb(250, 226, 150)));
         Stroke(img, all, hour, 1.6f * u, col(Rgb(90, 60, 20)));
@@ -229,12 +276,16 @@ void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool
         break;
     default: // buy a life
     {
-        auto heart = [=](float x, float y) {
+        auto heart = [=](float x, float y)
+        {
             const float hx = (x - cx) / u, hy = (y - cy) / u;
             return std::min({SdCircle(hx, hy, -5, -3, 6.5f), SdCircle(hx, hy, 5, -3, 6.5f),
-                             SdPolygon(hx, hy, {{-11, -1}, {11, -1}, {0, 12}})}) * u;
+                             SdPolygon(hx, hy, {{-11, -1}, {11, -1}, {0, 12}})}) *
+                   u;
         };
-        Fill(img, all, heart, RadialGradient({cx - 4 * u, cy - 6 * u}, 18 * u, col(Rgb(255, 140, 150)), col(Rgb(200, 30, 50))));
+        Fill(
+            img, all, heart,
+            RadialGradient({cx - 4 * u, cy - 6 * u}, 18 * u, col(Rgb(255, 140, 150)), col(Rgb(200, 30, 50))));
         Stroke(img, all, heart, 1.5f * u, col(Rgb(100, 10, 20)));
         break;
     }
@@ -252,8 +303,10 @@ std::vector<CImage> BonusButtonLooks(int bonus, int size)
         const SBox all{0, 0, s, s};
         const bool grey = look == ELook::Disabled;
         const float dy = look == ELook::Pressed ? 1 : 0;
-        auto disc = [=](float x, float y) { return SdRoundRect(x, y, 3, 3 + dy, s - 3, s - 3 + dy, s * 0.28f); };
-        Shadow(img, all, [=](float x, float y) { return disc(x - 1, y - 2); }, 2, WithAlpha(Rgb(0, 0, 0), 0.4f));
+        auto disc = [=](float x, float y)
+        { return SdRoundRect(x, y, 3, 3 + dy, s - 3, s - 3 + dy, s * 0.28f); };
+        Shadow(
+            img, all, [=](float x, float y) { return disc(x - 1, y - 2); }, 2, WithAlpha(Rgb(0, 0, 0), 0.4f));
         SColour a = Rgb(250, 240, 200), b = Rgb(200, 170, 110);
         if (look == ELook::Hover)
             a = Rgb(255, 252, 230), b = Rgb(236, 206, 130);

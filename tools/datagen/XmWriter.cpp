@@ -10,10 +10,18 @@ namespace
 {
 class CBytes
 {
-public:
+  public:
     void U8(uint32_t v) { m_data.push_back(static_cast<uint8_t>(v)); }
-    void U16(uint32_t v) { U8(v & 0xff); U8((v >> 8) & 0xff); }
-    void U32(uint32_t v) { U16(v & 0xffff); U16(v >> 16); }
+    void U16(uint32_t v)
+    {
+        U8(v & 0xff);
+        U8((v >> 8) & 0xff);
+    }
+    void U32(uint32_t v)
+    {
+        U16(v & 0xffff);
+        U16(v >> 16);
+    }
     void Text(const std::string& s, size_t width)
     {
         for (size_t i = 0; i < width; ++i)
@@ -28,7 +36,7 @@ public:
     void Append(const std::vector<uint8_t>& v) { m_data.insert(m_data.end(), v.begin(), v.end()); }
     std::vector<uint8_t>& Data() { return m_data; }
 
-private:
+  private:
     std::vector<uint8_t> m_data;
 };
 
@@ -40,17 +48,27 @@ std::vector<uint8_t> PackPattern(const SXmPattern& p, int channels)
         {
             const SXmCell& cell = p.cells[static_cast<size_t>(r) * channels + c];
             uint8_t mask = 0x80;
-            if (cell.note) mask |= 1;
-            if (cell.instrument) mask |= 2;
-            if (cell.volume) mask |= 4;
-            if (cell.effect) mask |= 8;
-            if (cell.param) mask |= 16;
+            if (cell.note)
+                mask |= 1;
+            if (cell.instrument)
+                mask |= 2;
+            if (cell.volume)
+                mask |= 4;
+            if (cell.effect)
+                mask |= 8;
+            if (cell.param)
+                mask |= 16;
             out.push_back(mask);
-            if (cell.note) out.push_back(cell.note);
-            if (cell.instrument) out.push_back(cell.instrument);
-            if (cell.volume) out.push_back(cell.volume);
-            if (cell.effect) out.push_back(cell.effect);
-            if (cell.param) out.push_back(cell.param);
+            if (cell.note)
+                out.push_back(cell.note);
+            if (cell.instrument)
+                out.push_back(cell.instrument);
+            if (cell.volume)
+                out.push_back(cell.volume);
+            if (cell.effect)
+                out.push_back(cell.effect);
+            if (cell.param)
+                out.push_back(cell.param);
         }
     return out;
 }

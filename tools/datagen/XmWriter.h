@@ -16,13 +16,13 @@ struct SXmEnvelope
 struct SXmInstrument
 {
     std::string name;
-    std::vector<int16_t> sample; // 16-bit; stored delta-encoded
+    std::vector<int16_t> sample;            // 16-bit; stored delta-encoded
     uint32_t loopStart = 0, loopLength = 0; // in samples; length 0 for a one-shot
     uint8_t volume = 64;
     int8_t finetune = 0;
     int8_t relativeNote = 0;
     uint8_t panning = 128;
-    SXmEnvelope envelope;   // empty: no volume envelope
+    SXmEnvelope envelope; // empty: no volume envelope
     uint16_t fadeout = 0;
     uint8_t vibratoDepth = 0, vibratoRate = 0, vibratoSweep = 0;
 };
@@ -40,14 +40,17 @@ struct SXmPattern
     int rows = 64;
     std::vector<SXmCell> cells; // rows * channels, row-major
 
-    SXmCell& At(int row, int channel, int channels) { return cells[static_cast<size_t>(row) * channels + channel]; }
+    SXmCell& At(int row, int channel, int channels)
+    {
+        return cells[static_cast<size_t>(row) * channels + channel];
+    }
 };
 
 struct SXmModule
 {
     std::string name;
     int channels = 8;
-    int speed = 6;  // ticks per row
+    int speed = 6; // ticks per row
     int bpm = 125;
     std::vector<uint8_t> orders;
     int restart = 0;

@@ -34,7 +34,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    auto timed = [&](const char* what, auto&& step) {
+    auto timed = [&](const char* what, auto&& step)
+    {
         const auto t0 = std::chrono::steady_clock::now();
         step();
         if (verbose)
@@ -48,7 +49,12 @@ int main(int argc, char** argv)
     // (FreeType and the glyph cache stay on the main thread).
     auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
     timed("font", [&] { NDatagen::WriteFont(out); });
-    timed("sprites", [&] { NDatagen::WriteGameSprites(out); NDatagen::WriteMenuSprites(out); });
+    timed("sprites",
+          [&]
+          {
+              NDatagen::WriteGameSprites(out);
+              NDatagen::WriteMenuSprites(out);
+          });
     timed("screens", [&] { NDatagen::WriteScreens(out); });
     timed("hints", [&] { NDatagen::WriteHints(out); });
     std::string helpProblems;
