@@ -18,12 +18,13 @@ CImage ComposeSheet(const std::vector<std::vector<CImage>>& cells)
     return sheet;
 }
 
-void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std::vector<CImage>>& cells)
+void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std::vector<CImage>>& cells,
+                 bool mipmaps)
 {
     const std::string picture = sprName.substr(0, sprName.size() - 4) + ".tga";
     out.WriteTga(picture, ComposeSheet(cells), true);
     out.WriteText(sprName,
-                  SpriteFile(picture, static_cast<int>(cells.size()), static_cast<int>(cells[0].size())));
+                  SpriteFile(picture, static_cast<int>(cells.size()), static_cast<int>(cells[0].size()), mipmaps));
 }
 
 CImage StackBands(const std::vector<CImage>& looks)

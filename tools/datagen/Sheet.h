@@ -17,7 +17,9 @@ CImage ComposeSheet(const std::vector<std::vector<CImage>>& cells);
 
 // Writes the sheet as a 32-bit TGA next to its ".spr" description
 // ("dat/insects.spr" + "dat/insects.tga").
-void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std::vector<CImage>>& cells);
+// Sheets drawn smaller than their cells (board cells, coins) ask for mipmaps.
+void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std::vector<CImage>>& cells,
+                 bool mipmaps = false);
 
 // Four looks of a button stacked as the controls expect: looks[0] is shown
 // normally and must end up in the bottom band, looks[3] in the top one.

@@ -111,14 +111,14 @@ void WriteGameSprites(COutput& out)
             else
                 skin[row].push_back(RenderFlower(5, Openness(f), kSkinCell)); // unused row, kept harmless
         }
-    WriteSprite(out, "dat/skin01.spr", skin);
+    WriteSprite(out, "dat/skin01.spr", skin, true);
 
     std::vector<std::vector<CImage>> coins(kCoinKinds);
     for (int k = 0; k < kCoinKinds; ++k)
         for (int f = 0; f < 8; ++f)
             coins[k].push_back(
                 RenderCoin(k, f / 16.0f, 64)); // half a turn: the coin looks the same both ways
-    WriteSprite(out, "dat/bonus.spr", coins);
+    WriteSprite(out, "dat/bonus.spr", coins, true);
 
     std::vector<std::vector<CImage>> insects(1);
     for (int f = 0; f < 8; ++f)
@@ -128,7 +128,7 @@ void WriteGameSprites(COutput& out)
     std::vector<std::vector<CImage>> marker(1);
     for (int f = 0; f < 8; ++f)
         marker[0].push_back(RenderMarker(f / 8.0f, 64));
-    WriteSprite(out, "dat/marker.spr", marker);
+    WriteSprite(out, "dat/marker.spr", marker, true);
 
     std::vector<std::vector<CImage>> particles(1);
     for (int f = 0; f < 4; ++f)
