@@ -414,3 +414,41 @@ TEST_F(GeneratedAudio, EverySoundEffectLoads)
         Mix_FreeChunk(chunk);
     }
 }
+
+TEST(GeneratedMarkup, HintCheckBoxesAndAnimationsLieOnTheirPictures)
+{
+    SKIP_WITHOUT_DATA();
+    const std::vector<uint8_t> hints = ReadData("dat/hints/hints.xml");
+    const std::string text(hints.begin(), hints.end());
+    const std::regex record(
+        "posx=\"([0-9.]+)\" posy=\"([0-9.]+)\" posxcb=\"([0-9.]+)\" posycb=\"([0-9.]+)\"");
+    const STga box = ParseTga(ReadData("dat/hints_checkbox.tga"));
+    ASSERT_TRUE(box.ok);
+    int i = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), record); it != std::sregex_iterator();
+         ++it, ++i)
+    {
+        char name[64];
+        std::snprintf(name, sizeof name, "dat/hints/hint%02d.tga", i);
+        const STga pic = ParseTga(ReadData(name));
+        ASSERT_TRUE(pic.ok) << name;
+        const float x = std::stof((*it)[1]), y = std::stof((*it)[2]);
+        const float cbx = std::stof((*it)[3]), cby = std::stof((*it)[4]);
+        EXPECT_LE(cbx + box.width, pic.width) << name;
+        EXPECT_LE(cby + box.height / 4.0f, pic.height) << name;
+        EXPECT_LE(x + pic.width, 800) << name;
+        EXPECT_LE(y + pic.height, 600) << name;
+        if (i == 0)
+        {
+            // The first hint's animations are drawn at fixed screen points.
+            for (const auto& [px, py] : {std::pair{573.0f, 209.0f}, {226.0f, 224.0f}, {219.0f, 391.0f}})
+            {
+                EXPECT_GT(px, x) << "animation at " << px;
+                EXPECT_LT(px, x + pic.width) << "animation at " << px;
+                EXPECT_GT(py, y) << "animation at " << py;
+                EXPECT_LT(py, y + pic.height) << "animation at " << py;
+            }
+        }
+    }
+    EXPECT_EQ(i, 11);
+}
