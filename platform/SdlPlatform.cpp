@@ -6,6 +6,7 @@
 
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
+#include "platform/X11Pointer.h"
 
 #include <SDL.h>
 
@@ -363,7 +364,10 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
             m_scripted_y = sdl.motion.y;
         }
         else
+        {
             m_scripted_cursor = false;
+            RememberPointer();
+        }
         event.m_type = CPlatformEvent::kMouseMove;
         event.m_x = sdl.motion.x;
         event.m_y = sdl.motion.y;
@@ -389,6 +393,8 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         else if (sdl.button.button == SDL_BUTTON_MIDDLE)
             bit = kMouseFlagMButton;
         m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
+        if (sdl.button.which != kScriptedMouse)
+            RememberPointer();
         if (event.m_type == CPlatformEvent::kNone)
             break;
         event.m_x = sdl.button.x;
@@ -409,10 +415,44 @@ bool CSdlPlatform::PollEvent(CPlatformEvent& event)
     while (m_pending.empty() && SDL_PollEvent(&sdl))
         Translate(sdl);
     if (m_pending.empty())
+        NoteDraggedPointer();
+    if (m_pending.empty())
         return false;
     event = m_pending.front();
     m_pending.pop_front();
     return true;
+}
+
+void CSdlPlatform::RememberPointer()
+{
+    int windowX = 0;
+    int windowY = 0;
+    m_pointer_known = QueryX11Pointer(m_window, m_pointer_x, m_pointer_y, windowX, windowY);
+}
+
+void CSdlPlatform::NoteDraggedPointer()
+{
+    // SDL reports no motion when the pointer keeps its place in the window,
+    // which is just what happens while the window is dragged along with it;
+    // a button-held pointer that moved on the desktop is a move all the same.
+    if (!m_window || !m_pointer_known || (m_buttons & (kMouseFlagLButton | kMouseFlagRButton)) == 0)
+        return;
+    int desktopX = 0;
+    int desktopY = 0;
+    int windowX = 0;
+    int windowY = 0;
+    if (!QueryX11Pointer(m_window, desktopX, desktopY, windowX, windowY) ||
+        (desktopX == m_pointer_x && desktopY == m_pointer_y))
+        return;
+    m_pointer_x = desktopX;
+    m_pointer_y = desktopY;
+    CPlatformEvent event;
+    event.m_type = CPlatformEvent::kMouseMove;
+    event.m_x = windowX;
+    event.m_y = windowY;
+    ToClient(event.m_x, event.m_y);
+    event.m_flags = MouseFlags();
+    m_pending.push_back(event);
 }
 
 void CSdlPlatform::PushEvent(const CPlatformEvent& event)
@@ -511,7 +551,13 @@ void CSdlPlatform::PostQuit()
     SDL_PushEvent(&sdl);
 }
 
-void CSdlPlatform::GetCursorDesktopPos(int& x, int& y) const { SDL_GetGlobalMouseState(&x, &y); }
+void CSdlPlatform::GetCursorDesktopPos(int& x, int& y) const
+{
+    int windowX = 0;
+    int windowY = 0;
+    if (!QueryX11Pointer(m_window, x, y, windowX, windowY))
+        SDL_GetGlobalMouseState(&x, &y);
+}
 
 void CSdlPlatform::GetCursorClientPos(int& x, int& y) const
 {
@@ -522,10 +568,15 @@ void CSdlPlatform::GetCursorClientPos(int& x, int& y) const
     }
     else
     {
-        GetCursorDesktopPos(x, y);
-        const CRect rect = GetWindowRect();
-        x -= rect.m_left;
-        y -= rect.m_top;
+        int desktopX = 0;
+        int desktopY = 0;
+        if (!QueryX11Pointer(m_window, desktopX, desktopY, x, y))
+        {
+            GetCursorDesktopPos(x, y);
+            const CRect rect = GetWindowRect();
+            x -= rect.m_left;
+            y -= rect.m_top;
+        }
     }
     ToClient(x, y);
 }

@@ -59,6 +59,8 @@ private:
     void ToClient(int& x, int& y) const;
     void FromClient(int& x, int& y) const;
     std::uint32_t MouseFlags() const;
+    void RememberPointer();
+    void NoteDraggedPointer();
 
     bool m_initialised = false;
     SDL_Window* m_window = nullptr;
@@ -72,6 +74,10 @@ private:
     int m_offset_x = 0;
     int m_offset_y = 0;
     std::uint32_t m_buttons = 0; // kMouseFlagLButton etc., as the messages left them
+    // The desktop pointer position of the last real mouse message.
+    bool m_pointer_known = false;
+    int m_pointer_x = 0;
+    int m_pointer_y = 0;
     // Scripted mouse positions stand for the cursor until the real one moves.
     bool m_scripted_cursor = false;
     int m_scripted_x = 0;
