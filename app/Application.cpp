@@ -24,14 +24,22 @@ CApplication* CApplication::Create(IPlatform& platform)
     return g_application.get();
 }
 
-CApplication* CApplication::Get() { return g_application.get(); }
+CApplication* CApplication::Get()
+{
+    return g_application.get();
+}
 
-void CApplication::Destroy() { g_application.reset(); }
+void CApplication::Destroy()
+{
+    g_application.reset();
+}
 
-CApplication& Application() { return *g_application; }
+CApplication& Application()
+{
+    return *g_application;
+}
 
-void CApplication::KeepOnScreen(int screenWidth, int screenHeight, int width, int height, int& x,
-                                int& y)
+void CApplication::KeepOnScreen(int screenWidth, int screenHeight, int width, int height, int& x, int& y)
 {
     if (screenWidth <= x + width / 2)
         x /= 2;
@@ -97,9 +105,8 @@ bool CApplication::SetWindowed()
     int screenWidth = 0;
     int screenHeight = 0;
     m_platform.GetScreenSize(screenWidth, screenHeight);
-    m_platform.MoveWindow((screenWidth - m_remembered_width) / 2,
-                          (screenHeight - m_remembered_height) / 2, m_remembered_width,
-                          m_remembered_height);
+    m_platform.MoveWindow((screenWidth - m_remembered_width) / 2, (screenHeight - m_remembered_height) / 2,
+                          m_remembered_width, m_remembered_height);
     m_platform.ShowWindow(true);
     return true;
 }
@@ -112,14 +119,20 @@ void CApplication::Minimise()
     m_minimised = true;
 }
 
-void CApplication::GetCursorClientPos(int& x, int& y) const { m_platform.GetCursorClientPos(x, y); }
+void CApplication::GetCursorClientPos(int& x, int& y) const
+{
+    m_platform.GetCursorClientPos(x, y);
+}
 
 void CApplication::GetCursorDesktopPos(int& x, int& y) const
 {
     m_platform.GetCursorDesktopPos(x, y);
 }
 
-CRect CApplication::GetWindowRect() const { return m_platform.GetWindowRect(); }
+CRect CApplication::GetWindowRect() const
+{
+    return m_platform.GetWindowRect();
+}
 
 void CApplication::MoveWindow(int left, int top)
 {
@@ -127,7 +140,10 @@ void CApplication::MoveWindow(int left, int top)
     m_platform.MoveWindow(left, top, rect.m_width, rect.m_height);
 }
 
-void CApplication::ShowWindow(bool show) { m_platform.ShowWindow(show); }
+void CApplication::ShowWindow(bool show)
+{
+    m_platform.ShowWindow(show);
+}
 
 void CApplication::SetOrthoProjection(int viewportWidth, int viewportHeight, bool flip)
 {
@@ -188,7 +204,10 @@ void CApplication::RemoveScreen(CScreen* screen)
     m_screens.erase(std::remove(m_screens.begin(), m_screens.end(), screen), m_screens.end());
 }
 
-CScreen* CApplication::TopScreen() const { return m_screens.empty() ? nullptr : m_screens.front(); }
+CScreen* CApplication::TopScreen() const
+{
+    return m_screens.empty() ? nullptr : m_screens.front();
+}
 
 CScreen* CApplication::InputTarget() const
 {

@@ -16,7 +16,7 @@ class IMusicPlayer;
 
 class CApplication
 {
-public:
+  public:
     static constexpr float kFrameMilliseconds = 16.0f;
     static constexpr std::uint32_t kFramePeriod = 16;
     static constexpr std::uint32_t kIdleSleep = 100;
@@ -90,7 +90,7 @@ public:
     void SetPacing(bool pacing) { m_pacing = pacing; }
     std::uint32_t FrameCount() const { return m_frame; }
 
-private:
+  private:
     void DoClose();
     void DeliverDialogResult();
     void TrackFocus(IMusicPlayer* music);
@@ -111,8 +111,8 @@ private:
     int m_logical_width = 1024;
     int m_logical_height = 768;
 
-    std::vector<CScreen*> m_screens;        // [0] is the top
-    std::vector<CDialogScreen*> m_dialogs;  // [0] is the newest
+    std::vector<CScreen*> m_screens;       // [0] is the top
+    std::vector<CDialogScreen*> m_dialogs; // [0] is the newest
     CDialogScreen* m_pending_dialog = nullptr;
     bool m_deliver = false;
     bool m_close_request = false;

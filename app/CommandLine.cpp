@@ -35,8 +35,9 @@ const char* CommandLineHelp()
            "                     (default: 'data' beside the executable, else ./data)\n"
            "  --user-dir DIR     per-user folder for settings, saved game, top-7 and log\n"
            "                     (default: $XDG_DATA_HOME/Wendrake/Chromal/)\n"
-           "  --windowed         start in a window this time (the setting is kept)\n"
-           "  --fullscreen       start in full screen this time\n"
+           "  --windowed         start in a window this time (the saved setting is kept\n"
+           "                     unless full screen is switched on during the run)\n"
+           "  --fullscreen       start in full screen this time (likewise)\n"
            "  --seed N           seed the random generator with N instead of the clock\n"
            "  --frames N         quit cleanly after N frames\n"
            "  --no-pacing        run frames back to back, without the 16 ms pacing sleep\n"
@@ -52,7 +53,8 @@ const char* CommandLineHelp()
 CCommandLine ParseCommandLine(int argc, const char* const* argv)
 {
     CCommandLine options;
-    const auto fail = [&](const std::string& why) {
+    const auto fail = [&](const std::string& why)
+    {
         options.m_action = CCommandLine::kError;
         options.m_error = why;
         return options;
@@ -60,7 +62,8 @@ CCommandLine ParseCommandLine(int argc, const char* const* argv)
     for (int i = 1; i < argc; ++i)
     {
         const std::string option = argv[i];
-        const auto value = [&](const char*& text) {
+        const auto value = [&](const char*& text)
+        {
             if (i + 1 >= argc)
                 return false;
             text = argv[++i];

@@ -16,12 +16,12 @@ struct CCommandLine
 
     EAction m_action = kRun;
     std::string m_error;
-    std::string m_data_dir;   // empty: the default data folder
-    std::string m_user_dir;   // empty: the default per-user folder
-    int m_full_screen = -1;   // -1 as the settings say, 0 windowed, 1 full screen
+    std::string m_data_dir; // empty: the default data folder
+    std::string m_user_dir; // empty: the default per-user folder
+    int m_full_screen = -1; // -1 as the settings say, 0 windowed, 1 full screen
     bool m_has_seed = false;
     std::uint32_t m_seed = 0;
-    long m_frames = -1;       // -1: until the user quits
+    long m_frames = -1; // -1: until the user quits
     bool m_pacing = true;
     std::string m_replay;
     std::string m_screenshot;

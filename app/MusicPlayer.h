@@ -4,7 +4,7 @@
 
 class IMusicPlayer
 {
-public:
+  public:
     virtual ~IMusicPlayer() = default;
     virtual bool IsPlaying() const = 0;
     // index -1 starts the next track of the play list.

@@ -39,7 +39,8 @@ bool CReplay::Parse(const std::string& text, std::string& error)
             parts.push_back(word);
         if (parts.empty() || parts[0][0] == '#')
             continue;
-        const auto fail = [&](const std::string& why) {
+        const auto fail = [&](const std::string& why)
+        {
             error = "line " + std::to_string(number) + ": " + why;
             return false;
         };

@@ -24,7 +24,7 @@ struct CReplayEvent
 
 class CReplay
 {
-public:
+  public:
     // Lines: "FRAME move X Y", "ldown X Y", "lup X Y", "rdown X Y", "rup X Y",
     // "key CODE" (pressed and released), "char CODE", "screenshot PATH",
     // "quit". Blank lines and lines starting with '#' are skipped. On a bad
@@ -37,7 +37,7 @@ public:
     // increasing order.
     std::vector<CReplayEvent> TakeFrame(std::uint32_t frame);
 
-private:
+  private:
     std::vector<CReplayEvent> m_events; // sorted by frame, stable
     std::size_t m_next = 0;
 };

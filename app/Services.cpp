@@ -12,15 +12,30 @@ void CreateAudioDevice() {}
 void DestroyAudioDevice() {}
 void UpdateAudio() {}
 void ApplySettingsToAudio() {}
-bool GetAudioInvertStereo() { return false; }
-IMusicPlayer* MusicPlayer() { return nullptr; }
+bool GetAudioInvertStereo()
+{
+    return false;
+}
+IMusicPlayer* MusicPlayer()
+{
+    return nullptr;
+}
 
-CScreen* CreateIntroScreen() { return nullptr; }
+CScreen* CreateIntroScreen()
+{
+    return nullptr;
+}
 void CreateGameResources() {}
 void DestroyGameResources() {}
 // The test screen stands where the main menu will be.
-CScreen* CreateMainMenu() { return new CTestScreen(); }
+CScreen* CreateMainMenu()
+{
+    return new CTestScreen();
+}
 void MainMenuStartHook(CScreen*) {}
 void MainMenuExitHook(CScreen*) {}
-bool CreateCursorDecoration() { return false; }
+bool CreateCursorDecoration()
+{
+    return false;
+}
 void DestroyCursorDecoration() {}

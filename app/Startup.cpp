@@ -98,17 +98,18 @@ int RunProgram(const CCommandLine& options)
 
     // 9-10. Settings, and the window kept on the screen.
     settings.Load(settings.SettingsPath());
+    const bool fullScreenSetting = settings.m_full_screen;
     if (options.m_full_screen >= 0)
         settings.m_full_screen = options.m_full_screen == 1;
     int screenWidth = 0;
     int screenHeight = 0;
     platform.GetScreenSize(screenWidth, screenHeight);
-    CApplication::KeepOnScreen(screenWidth, screenHeight, settings.m_window_width,
-                               settings.m_window_height, settings.m_window_x, settings.m_window_y);
+    CApplication::KeepOnScreen(screenWidth, screenHeight, settings.m_window_width, settings.m_window_height,
+                               settings.m_window_x, settings.m_window_y);
 
     // 11-12. The window with its GL context, then full screen if asked for.
-    if (!app.CreateMainWindow("Chromal", settings.m_window_x, settings.m_window_y,
-                              settings.m_window_width, settings.m_window_height))
+    if (!app.CreateMainWindow("Chromal", settings.m_window_x, settings.m_window_y, settings.m_window_width,
+                              settings.m_window_height))
     {
         std::fprintf(stderr, "chromal: cannot create the window\n");
         CApplication::Destroy();
@@ -151,7 +152,8 @@ int RunProgram(const CCommandLine& options)
     std::string shotPath;
     app.SetPacing(options.m_pacing);
     app.SetFrameHooks(
-        [&](std::uint32_t frame) {
+        [&](std::uint32_t frame)
+        {
             for (const CReplayEvent& event : replay.TakeFrame(frame))
             {
                 if (event.m_kind == CReplayEvent::kInput)
@@ -162,7 +164,8 @@ int RunProgram(const CCommandLine& options)
                     shotPath = event.m_path;
             }
         },
-        [&](std::uint32_t) {
+        [&](std::uint32_t)
+        {
             if (capturing || !shotPath.empty())
                 capture.Take(platform);
             if (!shotPath.empty())
@@ -171,7 +174,8 @@ int RunProgram(const CCommandLine& options)
                 shotPath.clear();
             }
         },
-        [&](std::uint32_t frame) {
+        [&](std::uint32_t frame)
+        {
             if (options.m_frames >= 0 && static_cast<long>(frame) + 1 >= options.m_frames)
                 platform.PostQuit();
         });
@@ -191,6 +195,10 @@ int RunProgram(const CCommandLine& options)
     CWindowState window;
     window.m_minimised = app.IsMinimised();
     window.m_full_screen = app.IsFullScreen();
+    // --windowed and --fullscreen hold for one run: unless the user switched
+    // since, the file keeps the setting it had.
+    if (options.m_full_screen >= 0 && app.IsFullScreen() == (options.m_full_screen == 1))
+        window.m_full_screen = fullScreenSetting;
     const CRect rect = app.GetWindowRect();
     window.m_left = rect.m_left;
     window.m_top = rect.m_top;

@@ -27,9 +27,15 @@ void Quad(float left, float top, float right, float bottom)
 }
 } // namespace
 
-CTestScreen::CTestScreen() { SetDraggable(true); }
+CTestScreen::CTestScreen()
+{
+    SetDraggable(true);
+}
 
-CTestScreen::~CTestScreen() { NGl::DeleteTexture(m_texture); }
+CTestScreen::~CTestScreen()
+{
+    NGl::DeleteTexture(m_texture);
+}
 
 void CTestScreen::MakeTexture()
 {
@@ -135,4 +141,7 @@ void CTestScreen::OnLButtonUp(int x, int y, std::uint32_t flags)
     CScreen::OnLButtonUp(x, y, flags);
 }
 
-void CTestScreen::OnCloseRequest() { Application().PostQuit(); }
+void CTestScreen::OnCloseRequest()
+{
+    Application().PostQuit();
+}

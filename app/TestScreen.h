@@ -10,7 +10,7 @@
 
 class CTestScreen final : public CScreen
 {
-public:
+  public:
     // Logical places the window tests probe.
     static constexpr float kMarkerHalf = 6.0f;
 
@@ -30,7 +30,7 @@ public:
     int ClickY() const { return m_click_y; }
     int LastChar() const { return m_last_char; }
 
-private:
+  private:
     void MakeTexture();
 
     GLuint m_texture = 0;

@@ -7,7 +7,7 @@ class CSound;
 
 class CControl
 {
-public:
+  public:
     virtual ~CControl() = default;
     // The four mouse operations return true when the control took the event.
     virtual bool OnMouseMove(int x, int y, std::uint32_t flags);
@@ -25,6 +25,6 @@ public:
     // Not owned; the base never plays it.
     CSound* m_click_sound = nullptr;
 
-protected:
+  protected:
     bool m_disabled = false;
 };

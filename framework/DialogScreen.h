@@ -6,7 +6,7 @@
 
 class CDialogScreen : public CScreen
 {
-public:
+  public:
     ~CDialogScreen() override = default;
     void Draw() override;
     void OnKeyDown(int key) override;

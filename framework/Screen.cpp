@@ -93,7 +93,10 @@ void CScreen::OnRButtonUp(int x, int y, std::uint32_t flags)
         control->OnRButtonUp(x, y, flags);
 }
 
-void CScreen::OnControl(CControl*) { m_dragging = false; }
+void CScreen::OnControl(CControl*)
+{
+    m_dragging = false;
+}
 void CScreen::OnDialogClosed(int, CDialogScreen*) {}
 void CScreen::OnScreenClosed(CScreen*) {}
 void CScreen::OnCloseRequest() {}

@@ -11,7 +11,7 @@ class CDialogScreen;
 
 class CScreen
 {
-public:
+  public:
     virtual ~CScreen() = default;
     virtual void Update(float elapsed);
     virtual void Draw();
@@ -35,10 +35,10 @@ public:
     void SetDraggable(bool draggable) { m_draggable = draggable; }
     bool IsDraggable() const { return m_draggable; }
 
-protected:
+  protected:
     const std::vector<CControl*>& Controls() const { return m_controls; }
 
-private:
+  private:
     void StartDrag();
 
     std::vector<CControl*> m_controls;

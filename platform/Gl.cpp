@@ -14,7 +14,10 @@ CompressedTexImage2DProc g_compressed = nullptr;
 bool g_compressedLooked = false;
 } // namespace
 
-bool IsHeadless() { return g_headless; }
+bool IsHeadless()
+{
+    return g_headless;
+}
 
 void SetHeadless(bool headless)
 {
@@ -56,8 +59,8 @@ void TexParameter(GLenum parameter, GLint value)
         glTexParameteri(GL_TEXTURE_2D, parameter, value);
 }
 
-void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,
-                GLenum type, const void* pixels)
+void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                const void* pixels)
 {
     if (!g_headless)
         glTexImage2D(GL_TEXTURE_2D, level, internalFormat, width, height, 0, format, type, pixels);
@@ -154,9 +157,18 @@ CViewportTransform g_transform;
 GLint g_viewport[4] = {0, 0, 0, 0};
 bool g_viewportSet = false;
 
-GLint ScaleX(GLint x) { return g_transform.m_offsetX + static_cast<GLint>(x * g_transform.m_scale + 0.5); }
-GLint ScaleY(GLint y) { return g_transform.m_offsetY + static_cast<GLint>(y * g_transform.m_scale + 0.5); }
-GLsizei ScaleSize(GLsizei size) { return static_cast<GLsizei>(size * g_transform.m_scale + 0.5); }
+GLint ScaleX(GLint x)
+{
+    return g_transform.m_offsetX + static_cast<GLint>(x * g_transform.m_scale + 0.5);
+}
+GLint ScaleY(GLint y)
+{
+    return g_transform.m_offsetY + static_cast<GLint>(y * g_transform.m_scale + 0.5);
+}
+GLsizei ScaleSize(GLsizei size)
+{
+    return static_cast<GLsizei>(size * g_transform.m_scale + 0.5);
+}
 } // namespace
 
 void SetViewportTransform(double scale, int offsetX, int offsetY)

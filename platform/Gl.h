@@ -25,8 +25,8 @@ GLuint CreateTexture();
 void DeleteTexture(GLuint name);
 void BindTexture(GLuint name);
 void TexParameter(GLenum parameter, GLint value);
-void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,
-                GLenum type, const void* pixels);
+void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                const void* pixels);
 // gluBuild2DMipmaps; returns GLU's result code (0 on success, 0 when headless).
 int Build2DMipmaps(GLint components, GLsizei width, GLsizei height, GLenum format, GLenum type,
                    const void* pixels);

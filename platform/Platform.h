@@ -15,13 +15,13 @@ struct CPlatformEvent
     enum EType
     {
         kNone,
-        kQuit,        // the quit message: leaves the frame loop
-        kClose,       // the user asked to close the window
-        kActivate,    // m_value: 1 activated, 0 deactivated
-        kSize,        // m_value: one of ESizeType
-        kKeyDown,     // m_value: virtual-key code
-        kChar,        // m_value: character, m_repeat: repeat count
-        kMouseMove,   // m_x, m_y, m_flags
+        kQuit,      // the quit message: leaves the frame loop
+        kClose,     // the user asked to close the window
+        kActivate,  // m_value: 1 activated, 0 deactivated
+        kSize,      // m_value: one of ESizeType
+        kKeyDown,   // m_value: virtual-key code
+        kChar,      // m_value: character, m_repeat: repeat count
+        kMouseMove, // m_x, m_y, m_flags
         kLButtonDown,
         kLButtonUp,
         kRButtonDown, // not routed to screens
@@ -58,7 +58,7 @@ struct CRect
 
 class IPlatform
 {
-public:
+  public:
     virtual ~IPlatform() = default;
 
     // A borderless window of the given client size at (x, y) on the desktop,

@@ -31,23 +31,40 @@ struct CKeyMapping
 // The one table from SDL keys to the virtual-key codes the screens use.
 // Letters and digits are mapped arithmetically in ToVirtualKey.
 constexpr CKeyMapping kKeys[] = {
-    {SDLK_BACKSPACE, NKey::kBackspace}, {SDLK_TAB, NKey::kTab},
-    {SDLK_RETURN, NKey::kEnter},        {SDLK_KP_ENTER, NKey::kEnter},
-    {SDLK_LSHIFT, NKey::kShift},        {SDLK_RSHIFT, NKey::kShift},
-    {SDLK_LCTRL, NKey::kControl},       {SDLK_RCTRL, NKey::kControl},
-    {SDLK_LALT, NKey::kAlt},            {SDLK_RALT, NKey::kAlt},
-    {SDLK_PAUSE, NKey::kPause},         {SDLK_ESCAPE, NKey::kEscape},
-    {SDLK_SPACE, NKey::kSpace},         {SDLK_PAGEUP, NKey::kPageUp},
-    {SDLK_PAGEDOWN, NKey::kPageDown},   {SDLK_END, NKey::kEnd},
-    {SDLK_HOME, NKey::kHome},           {SDLK_LEFT, NKey::kLeft},
-    {SDLK_UP, NKey::kUp},               {SDLK_RIGHT, NKey::kRight},
-    {SDLK_DOWN, NKey::kDown},           {SDLK_INSERT, NKey::kInsert},
-    {SDLK_DELETE, NKey::kDelete},       {SDLK_F1, NKey::kF1},
-    {SDLK_F2, NKey::kF1 + 1},           {SDLK_F3, NKey::kF1 + 2},
-    {SDLK_F4, NKey::kF4},               {SDLK_F5, NKey::kF1 + 4},
-    {SDLK_F6, NKey::kF1 + 5},           {SDLK_F7, NKey::kF1 + 6},
-    {SDLK_F8, NKey::kF1 + 7},           {SDLK_F9, NKey::kF1 + 8},
-    {SDLK_F10, NKey::kF1 + 9},          {SDLK_F11, NKey::kF1 + 10},
+    {SDLK_BACKSPACE, NKey::kBackspace},
+    {SDLK_TAB, NKey::kTab},
+    {SDLK_RETURN, NKey::kEnter},
+    {SDLK_KP_ENTER, NKey::kEnter},
+    {SDLK_LSHIFT, NKey::kShift},
+    {SDLK_RSHIFT, NKey::kShift},
+    {SDLK_LCTRL, NKey::kControl},
+    {SDLK_RCTRL, NKey::kControl},
+    {SDLK_LALT, NKey::kAlt},
+    {SDLK_RALT, NKey::kAlt},
+    {SDLK_PAUSE, NKey::kPause},
+    {SDLK_ESCAPE, NKey::kEscape},
+    {SDLK_SPACE, NKey::kSpace},
+    {SDLK_PAGEUP, NKey::kPageUp},
+    {SDLK_PAGEDOWN, NKey::kPageDown},
+    {SDLK_END, NKey::kEnd},
+    {SDLK_HOME, NKey::kHome},
+    {SDLK_LEFT, NKey::kLeft},
+    {SDLK_UP, NKey::kUp},
+    {SDLK_RIGHT, NKey::kRight},
+    {SDLK_DOWN, NKey::kDown},
+    {SDLK_INSERT, NKey::kInsert},
+    {SDLK_DELETE, NKey::kDelete},
+    {SDLK_F1, NKey::kF1},
+    {SDLK_F2, NKey::kF1 + 1},
+    {SDLK_F3, NKey::kF1 + 2},
+    {SDLK_F4, NKey::kF4},
+    {SDLK_F5, NKey::kF1 + 4},
+    {SDLK_F6, NKey::kF1 + 5},
+    {SDLK_F7, NKey::kF1 + 6},
+    {SDLK_F8, NKey::kF1 + 7},
+    {SDLK_F9, NKey::kF1 + 8},
+    {SDLK_F10, NKey::kF1 + 9},
+    {SDLK_F11, NKey::kF1 + 10},
     {SDLK_F12, NKey::kF12},
 };
 } // namespace
@@ -478,12 +495,10 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
         if (event.m_type == CPlatformEvent::kClose)
             sdl.window.event = SDL_WINDOWEVENT_CLOSE;
         else if (event.m_type == CPlatformEvent::kActivate)
-            sdl.window.event =
-                event.m_value ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
+            sdl.window.event = event.m_value ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
         else
-            sdl.window.event = event.m_value == CPlatformEvent::kSizeMinimised
-                                   ? SDL_WINDOWEVENT_MINIMIZED
-                                   : SDL_WINDOWEVENT_RESTORED;
+            sdl.window.event = event.m_value == CPlatformEvent::kSizeMinimised ? SDL_WINDOWEVENT_MINIMIZED
+                                                                               : SDL_WINDOWEVENT_RESTORED;
         SDL_PushEvent(&sdl);
         return;
     case CPlatformEvent::kKeyDown:
@@ -523,10 +538,10 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
     case CPlatformEvent::kRButtonDown:
     case CPlatformEvent::kRButtonUp:
     {
-        const bool down = event.m_type == CPlatformEvent::kLButtonDown ||
-                          event.m_type == CPlatformEvent::kRButtonDown;
-        const bool left = event.m_type == CPlatformEvent::kLButtonDown ||
-                          event.m_type == CPlatformEvent::kLButtonUp;
+        const bool down =
+            event.m_type == CPlatformEvent::kLButtonDown || event.m_type == CPlatformEvent::kRButtonDown;
+        const bool left =
+            event.m_type == CPlatformEvent::kLButtonDown || event.m_type == CPlatformEvent::kLButtonUp;
         sdl.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         sdl.button.windowID = windowId;
         sdl.button.which = kScriptedMouse;
@@ -583,8 +598,7 @@ void CSdlPlatform::GetCursorClientPos(int& x, int& y) const
 
 bool CSdlPlatform::IsMouseButtonDown(int button) const
 {
-    static constexpr std::uint32_t kBits[] = {kMouseFlagLButton, kMouseFlagRButton,
-                                              kMouseFlagMButton};
+    static constexpr std::uint32_t kBits[] = {kMouseFlagLButton, kMouseFlagRButton, kMouseFlagMButton};
     if (button < 0 || button > 2)
         return false;
     return (m_buttons & kBits[button]) != 0;
@@ -609,7 +623,10 @@ bool CSdlPlatform::IsKeyDown(int virtualKey) const
     }
 }
 
-void CSdlPlatform::ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+void CSdlPlatform::ShowCursor(bool show)
+{
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
 
 std::string CSdlPlatform::GetClipboardText() const
 {
@@ -624,9 +641,15 @@ bool CSdlPlatform::SetClipboardText(const std::string& text)
     return SDL_SetClipboardText(text.c_str()) == 0;
 }
 
-std::uint32_t CSdlPlatform::GetTicks() const { return SDL_GetTicks(); }
+std::uint32_t CSdlPlatform::GetTicks() const
+{
+    return SDL_GetTicks();
+}
 
-void CSdlPlatform::Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
+void CSdlPlatform::Sleep(std::uint32_t milliseconds)
+{
+    SDL_Delay(milliseconds);
+}
 
 void CSdlPlatform::GetScreenSize(int& width, int& height) const
 {
@@ -651,4 +674,7 @@ bool CSdlPlatform::CreateDirectory(const std::string& path)
     return errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool CSdlPlatform::DeleteFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool CSdlPlatform::DeleteFile(const std::string& path)
+{
+    return std::remove(path.c_str()) == 0;
+}

@@ -12,7 +12,7 @@ union SDL_Event;
 
 class CSdlPlatform final : public IPlatform
 {
-public:
+  public:
     CSdlPlatform() = default;
     ~CSdlPlatform() override;
 
@@ -52,7 +52,7 @@ public:
     static int ToVirtualKey(int sdlKey);
     static int FromVirtualKey(int virtualKey);
 
-private:
+  private:
     void Translate(const SDL_Event& event);
     void UpdateScaling();
     // Window pixels to the program's client pixels (differ only in full screen).

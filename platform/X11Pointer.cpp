@@ -17,8 +17,8 @@ bool QueryX11Pointer(SDL_Window* window, int& desktopX, int& desktopY, int& wind
     ::Window root = 0;
     ::Window child = 0;
     unsigned int mask = 0;
-    return XQueryPointer(info.info.x11.display, info.info.x11.window, &root, &child, &desktopX,
-                         &desktopY, &windowX, &windowY, &mask) != 0;
+    return XQueryPointer(info.info.x11.display, info.info.x11.window, &root, &child, &desktopX, &desktopY,
+                         &windowX, &windowY, &mask) != 0;
 #else
     (void)window;
     (void)desktopX;

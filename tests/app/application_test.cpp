@@ -29,7 +29,7 @@ int Count(const CJournal& journal, const std::string& entry)
 
 class CFakeMusic final : public IMusicPlayer
 {
-public:
+  public:
     bool IsPlaying() const override { return m_playing; }
     void Play(int index) override
     {
@@ -44,7 +44,7 @@ public:
 
 class ApplicationTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         m_app = CApplication::Create(m_platform);
@@ -56,17 +56,18 @@ protected:
     void TearDown() override { CApplication::Destroy(); }
 
     // Runs the loop for `frames` frames; `perFrame` runs before each frame's messages.
-    void RunFrames(std::uint32_t frames,
-                   std::function<void(std::uint32_t)> perFrame = nullptr)
+    void RunFrames(std::uint32_t frames, std::function<void(std::uint32_t)> perFrame = nullptr)
     {
         m_app->SetFrameHooks(
-            [&, perFrame](std::uint32_t frame) {
+            [&, perFrame](std::uint32_t frame)
+            {
                 m_journal.push_back("frame " + std::to_string(frame));
                 if (perFrame)
                     perFrame(frame);
             },
             nullptr,
-            [&, frames](std::uint32_t frame) {
+            [&, frames](std::uint32_t frame)
+            {
                 if (frame + 1 >= frames)
                     m_platform.PostQuit();
             });
@@ -83,14 +84,16 @@ protected:
 TEST_F(ApplicationTest, BurstOfMessagesIsHandledBeforeTheNextFrame)
 {
     m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
-    RunFrames(2, [&](std::uint32_t frame) {
-        if (frame == 1)
-            for (int key = 'A'; key <= 'C'; ++key)
-                m_platform.PushEvent(Event(CPlatformEvent::kKeyDown, key));
-    });
-    const CJournal expected = {"frame 0",      "screen.update 16", "screen.draw", "frame 1",
-                               "screen.key 65", "screen.key 66",    "screen.key 67",
-                               "screen.update 16", "screen.draw", "frame 2"};
+    RunFrames(2,
+              [&](std::uint32_t frame)
+              {
+                  if (frame == 1)
+                      for (int key = 'A'; key <= 'C'; ++key)
+                          m_platform.PushEvent(Event(CPlatformEvent::kKeyDown, key));
+              });
+    const CJournal expected = {"frame 0",       "screen.update 16", "screen.draw",   "frame 1",
+                               "screen.key 65", "screen.key 66",    "screen.key 67", "screen.update 16",
+                               "screen.draw",   "frame 2"};
     EXPECT_EQ(m_journal, expected) << "the quit is taken before frame 2 runs";
     EXPECT_EQ(m_platform.m_swaps, 2);
 }
@@ -285,24 +288,28 @@ TEST_F(ApplicationTest, FocusLossStopsMusicAndReturnRestartsItOnlyIfItWasPlaying
     music.m_playing = true;
     m_music = &music;
     m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
-    RunFrames(6, [&](std::uint32_t frame) {
-        if (frame == 2)
-            m_platform.m_foreground = false;
-        if (frame == 4)
-            m_platform.m_foreground = true;
-    });
+    RunFrames(6,
+              [&](std::uint32_t frame)
+              {
+                  if (frame == 2)
+                      m_platform.m_foreground = false;
+                  if (frame == 4)
+                      m_platform.m_foreground = true;
+              });
     EXPECT_TRUE(music.m_playing);
     EXPECT_EQ(music.m_plays, std::vector<int>{-1});
 
     // Not playing when focus was lost: not started on return.
     music.m_playing = false;
     music.m_plays.clear();
-    RunFrames(4, [&](std::uint32_t frame) {
-        if (frame == 7)
-            m_platform.m_foreground = false;
-        if (frame == 8)
-            m_platform.m_foreground = true;
-    });
+    RunFrames(4,
+              [&](std::uint32_t frame)
+              {
+                  if (frame == 7)
+                      m_platform.m_foreground = false;
+                  if (frame == 8)
+                      m_platform.m_foreground = true;
+              });
     EXPECT_FALSE(music.m_playing);
     EXPECT_TRUE(music.m_plays.empty());
 }

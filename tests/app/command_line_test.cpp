@@ -16,8 +16,8 @@ CCommandLine Parse(std::vector<const char*> args)
 TEST(CommandLine, EveryOptionIsTaken)
 {
     const CCommandLine options =
-        Parse({"--data", "d", "--user-dir", "u", "--fullscreen", "--seed", "4294967295", "--frames",
-               "12", "--no-pacing", "--replay", "r.txt", "--screenshot", "s.png"});
+        Parse({"--data", "d", "--user-dir", "u", "--fullscreen", "--seed", "4294967295", "--frames", "12",
+               "--no-pacing", "--replay", "r.txt", "--screenshot", "s.png"});
     EXPECT_EQ(options.m_action, CCommandLine::kRun);
     EXPECT_EQ(options.m_data_dir, "d");
     EXPECT_EQ(options.m_user_dir, "u");
@@ -44,9 +44,8 @@ TEST(CommandLine, HelpWinsOverVersion)
 TEST(CommandLine, BadOptionsAreErrors)
 {
     const std::vector<std::vector<const char*>> bad = {
-        {"--bogus"},           {"--data"},           {"--data", ""},   {"--seed", "-1"},
-        {"--seed", "4294967296"}, {"--seed", "12x"}, {"--frames"},     {"--frames", "-3"},
-        {"--frames", "1e3"},   {"play"},
+        {"--bogus"},       {"--data"},   {"--data", ""},     {"--seed", "-1"},    {"--seed", "4294967296"},
+        {"--seed", "12x"}, {"--frames"}, {"--frames", "-3"}, {"--frames", "1e3"}, {"play"},
     };
     for (const auto& args : bad)
     {

@@ -48,10 +48,9 @@ TEST(Replay, LinesBecomeWindowMessagesOrderedByFrame)
 TEST(Replay, BadLinesAreRefusedWithTheirLineNumber)
 {
     const char* const bad[] = {
-        "x move 1 2",      "-1 move 1 2",   "1 move 1",         "1 move 1 2 3",
-        "1 move 40000 2",  "1 key 0",       "1 key 256",        "1 char 65 66",
-        "1 jump",          "1",             "1 screenshot",     "1 quit now",
-        "99999999999 quit", "1 ldown 1x 2",
+        "x move 1 2",   "-1 move 1 2", "1 move 1",         "1 move 1 2 3", "1 move 40000 2",
+        "1 key 0",      "1 key 256",   "1 char 65 66",     "1 jump",       "1",
+        "1 screenshot", "1 quit now",  "99999999999 quit", "1 ldown 1x 2",
     };
     for (const char* line : bad)
     {

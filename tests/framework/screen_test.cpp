@@ -10,7 +10,7 @@ namespace
 {
 class ScreenTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         CApplication::Create(m_platform);
@@ -41,7 +41,7 @@ TEST_F(ScreenTest, EveryControlIsAskedEvenAfterOneTookTheEvent)
     screen.Update(16.0f);
     screen.Draw();
     screen.Activate();
-    const CJournal expected = {"a.ldown 3 4", "b.ldown 3 4", "a.key 65",  "b.key 65",
+    const CJournal expected = {"a.ldown 3 4",  "b.ldown 3 4",  "a.key 65",    "b.key 65",
                                "a.char 120 2", "b.char 120 2", "a.update 16", "b.update 16",
                                "a.draw",       "b.draw",       "a.reset",     "b.reset"};
     EXPECT_EQ(m_journal, expected);

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 TEST(PngFile, BottomFirstRowsAreWrittenTopFirst)
@@ -16,8 +16,8 @@ TEST(PngFile, BottomFirstRowsAreWrittenTopFirst)
     ASSERT_NE(mkdtemp(folder), nullptr);
     const std::string path = std::string(folder) + "/frame.png";
     // Two rows: the bottom one (first in memory) red, the top one blue.
-    const std::vector<unsigned char> rgba = {255, 0, 0, 255, 255, 0, 0, 255, //
-                                             0, 0, 255, 255, 0, 0, 255, 255};
+    const std::vector<unsigned char> rgba = {255, 0, 0,   255, 255, 0, 0,   255, //
+                                             0,   0, 255, 255, 0,   0, 255, 255};
     ASSERT_TRUE(WritePng(path, 2, 2, rgba));
 
     png_image image;

@@ -11,7 +11,7 @@
 
 class CFakePlatform final : public IPlatform
 {
-public:
+  public:
     bool CreateWindow(const std::string&, int x, int y, int width, int height) override
     {
         m_window = {x, y, width, height};

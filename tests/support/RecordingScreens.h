@@ -13,7 +13,7 @@ using CJournal = std::vector<std::string>;
 
 class CRecordingControl : public CControl
 {
-public:
+  public:
     CRecordingControl(CJournal& journal, std::string name, bool takesMouse = false)
         : m_journal(journal), m_name(std::move(name)), m_takes_mouse(takesMouse)
     {
@@ -31,7 +31,7 @@ public:
     void Draw() override { Add("draw"); }
     void Reset() override { Add("reset"); }
 
-private:
+  private:
     void Add(const std::string& what) { m_journal.push_back(m_name + "." + what); }
     bool Mouse(const char* what, int x, int y)
     {
@@ -46,7 +46,7 @@ private:
 
 template <class TBase> class CRecording : public TBase
 {
-public:
+  public:
     CRecording(CJournal& journal, std::string name) : m_journal(journal), m_name(std::move(name)) {}
     void Update(float elapsed) override
     {
@@ -109,7 +109,7 @@ public:
     CDialogScreen* m_closed_dialog = nullptr;
     CScreen* m_closed_screen = nullptr;
 
-private:
+  private:
     void Add(const std::string& what) { m_journal.push_back(m_name + "." + what); }
 
     CJournal& m_journal;

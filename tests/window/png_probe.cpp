@@ -59,8 +59,8 @@ int main(int argc, char** argv)
             continue;
         }
         const unsigned char* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 3];
-        const int expected[3] = {static_cast<int>((want >> 16) & 0xff),
-                                 static_cast<int>((want >> 8) & 0xff), static_cast<int>(want & 0xff)};
+        const int expected[3] = {static_cast<int>((want >> 16) & 0xff), static_cast<int>((want >> 8) & 0xff),
+                                 static_cast<int>(want & 0xff)};
         bool ok = true;
         for (int c = 0; c < 3; ++c)
             ok = ok && std::abs(p[c] - expected[c]) <= 12;
