@@ -268,7 +268,10 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         }
         break;
     case CPlatformEvent::kClose:
-        if (m_platform.IsKeyDown(NKey::kF4))
+        // The program's own close always quits: were it routed to the screen
+        // again while F4 is still held, the screen would post it again, and
+        // so on until the key is released.
+        if (event.m_value == 0 && m_platform.IsKeyDown(NKey::kF4))
         {
             // Alt+F4: the top screen decides; open dialogs are simply dropped.
             m_dialogs.clear();
@@ -311,6 +314,14 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
     case CPlatformEvent::kNone:
         break;
     }
+}
+
+void CApplication::PostClose()
+{
+    CPlatformEvent close;
+    close.m_type = CPlatformEvent::kClose;
+    close.m_value = 1;
+    m_platform.PushEvent(close);
 }
 
 void CApplication::FrameStep(float elapsed)

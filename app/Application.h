@@ -76,6 +76,8 @@ class CApplication
     // The window procedure: one message, routed to the input target.
     void HandleEvent(const CPlatformEvent& event);
     void PostQuit() { m_platform.PostQuit(); }
+    // Posts the close message, as screens do to end the program.
+    void PostClose();
 
     void FrameStep(float elapsed);
     void DrawScreens();

@@ -108,7 +108,7 @@ void CTestScreen::OnKeyDown(int key)
 {
     CApplication& app = Application();
     if (key == NKey::kEscape)
-        app.PostQuit();
+        OnCloseRequest();
     else if (key == 'F')
     {
         if (app.IsFullScreen())

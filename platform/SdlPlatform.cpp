@@ -21,6 +21,8 @@ namespace
 // A scripted mouse event carries this device id, so that it is told apart
 // from the real mouse.
 constexpr Uint32 kScriptedMouse = 0x52504c59;
+// Marks a close message the program posted itself.
+constexpr Sint32 kProgramClose = 0x434c4f53;
 
 struct CKeyMapping
 {
@@ -326,6 +328,7 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         {
         case SDL_WINDOWEVENT_CLOSE:
             event.m_type = CPlatformEvent::kClose;
+            event.m_value = sdl.window.data1 == kProgramClose ? 1 : 0;
             m_pending.push_back(event);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -493,7 +496,10 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
         sdl.type = SDL_WINDOWEVENT;
         sdl.window.windowID = windowId;
         if (event.m_type == CPlatformEvent::kClose)
+        {
             sdl.window.event = SDL_WINDOWEVENT_CLOSE;
+            sdl.window.data1 = event.m_value ? kProgramClose : 0;
+        }
         else if (event.m_type == CPlatformEvent::kActivate)
             sdl.window.event = event.m_value ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
         else

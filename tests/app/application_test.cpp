@@ -272,6 +272,16 @@ TEST_F(ApplicationTest, CloseWithoutF4HidesTheWindowAndQuits)
     EXPECT_TRUE(m_journal.empty());
 }
 
+TEST_F(ApplicationTest, CloseThatTheProgramPostsQuitsEvenWithF4Held)
+{
+    m_platform.m_keys.insert(NKey::kF4);
+    m_app->PostClose();
+    RunFrames(100);
+    EXPECT_EQ(Count(m_journal, "screen.close request"), 0);
+    EXPECT_EQ(Count(m_journal, "screen.draw"), 0) << "quits before the first frame";
+    EXPECT_FALSE(m_platform.m_visible);
+}
+
 TEST_F(ApplicationTest, MousePositionsArriveAsSigned16BitClientCoordinates)
 {
     m_app->HandleEvent(Event(CPlatformEvent::kMouseMove, 0, 0xfffe, 40));
