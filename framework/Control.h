@@ -22,9 +22,10 @@ class CControl
     virtual bool SetDisabled(bool disabled);
     virtual bool IsDisabled();
 
-    // Not owned; the base never plays it.
-    CSound* m_click_sound = nullptr;
-
   protected:
     bool m_disabled = false;
+
+  public:
+    // Not owned; owners set it after construction and the base never plays it.
+    CSound* m_click_sound = nullptr;
 };
