@@ -56,18 +56,36 @@ float PetalDistance(int colour, float u, float v, float r, float wf)
     }
 }
 
-float FlowerDistance(int colour, float dx, float dy, float r, float wf, float twist)
+// The petals of one flower, with their rotations worked out once rather
+// than for every pixel.
+class CPetalRing
 {
-    const SPetals p = Petals(colour);
-    float best = 1e9f;
-    for (int i = 0; i < p.count; ++i)
+  public:
+    CPetalRing(int colour, float reach, float width, float twist)
+        : m_colour(colour), m_reach(reach), m_width(width)
     {
-        const float a = twist + 2 * kPi * i / p.count;
-        const float c = std::cos(a), s = std::sin(a);
-        best = std::min(best, PetalDistance(colour, dx * c + dy * s, -dx * s + dy * c, r, wf));
+        const int count = Petals(colour).count;
+        for (int i = 0; i < count; ++i)
+        {
+            const float a = twist + 2 * kPi * i / count;
+            m_turns.push_back({std::cos(a), std::sin(a)});
+        }
     }
-    return best;
-}
+
+    float operator()(float dx, float dy) const
+    {
+        float best = 1e9f;
+        for (const SPoint& t : m_turns)
+            best = std::min(
+                best, PetalDistance(m_colour, dx * t.x + dy * t.y, -dx * t.y + dy * t.x, m_reach, m_width));
+        return best;
+    }
+
+  private:
+    int m_colour;
+    float m_reach, m_width;
+    std::vector<SPoint> m_turns;
+};
 } // namespace
 
 SColour FlowerColour(int colour)
@@ -99,7 +117,8 @@ CImage RenderFlower(int colour, float openness, int size, float twistDeg)
     const float r = s / 2 * (0.3f + 0.64f * t);
     const float wf = 0.45f + 0.55f * t;
     const float twist = (twistDeg + (1 - t) * 35.0f) * kPi / 180;
-    auto petals = [=](float x, float y) { return FlowerDistance(colour, x - cx, y - cy, r, wf, twist); };
+    const CPetalRing ring(colour, r, wf, twist);
+    auto petals = [=](float x, float y) { return ring(x - cx, y - cy); };
     Shadow(
         img, all, [=](float x, float y) { return petals(x - 1.0f, y - 1.5f); }, 2.0f,
         WithAlpha(Rgb(0, 0, 0), 0.35f));
@@ -152,7 +171,7 @@ CImage RenderFlowerShape(int colour, int size)
     const float r = s / 2 * 0.94f;
     Fill(
         img, {0, 0, s, s},
-        [=](float x, float y) { return FlowerDistance(colour, x - s / 2, y - s / 2, r, 1, 0); },
+        [ring = CPetalRing(colour, r, 1, 0), s](float x, float y) { return ring(x - s / 2, y - s / 2); },
         Rgb(255, 255, 255));
     return img;
 }

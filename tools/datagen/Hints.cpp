@@ -86,7 +86,7 @@ void Bubble(CImage& img, const SHint& h)
         const float tx = h.targetX - h.x, ty = h.targetY - h.y;
         const float cx = w / 2, cy = ht / 2;
         float dx = tx - cx, dy = ty - cy;
-        const float len = std::hypot(dx, dy);
+        const float len = Length(dx, dy);
         dx /= len;
         dy /= len;
         float reach = len;

@@ -118,7 +118,7 @@ SShape Ring(float cx, float cy, float r, float thickness, std::vector<float> gap
                 {
                     const float a = g * kPi / 180;
                     const float gx = cx + std::cos(a) * r, gy = cy + std::sin(a) * r;
-                    open = std::min(open, std::hypot(px - gx, py - gy) - gapWidth / 2);
+                    open = std::min(open, Length(px - gx, py - gy) - gapWidth / 2);
                 }
                 return std::max(d, -open);
             },

@@ -8,7 +8,7 @@ namespace NDatagen
 {
 float SdCircle(float x, float y, float cx, float cy, float r)
 {
-    return std::hypot(x - cx, y - cy) - r;
+    return Length(x - cx, y - cy) - r;
 }
 
 float SdEllipse(float x, float y, float cx, float cy, float rx, float ry, float angleRad)
@@ -16,11 +16,11 @@ float SdEllipse(float x, float y, float cx, float cy, float rx, float ry, float 
     const float c = std::cos(angleRad), s = std::sin(angleRad);
     const float dx = x - cx, dy = y - cy;
     const float u = dx * c + dy * s, v = -dx * s + dy * c;
-    const float k = std::hypot(u / rx, v / ry);
+    const float k = Length(u / rx, v / ry);
     if (k < 1e-6f)
         return -std::min(rx, ry);
     // Scale the normalised radius by the local radius along this direction.
-    const float local = std::hypot(u, v) / k;
+    const float local = Length(u, v) / k;
     return (k - 1.0f) * local;
 }
 
@@ -29,7 +29,7 @@ float SdRoundRect(float x, float y, float x0, float y0, float x1, float y1, floa
     const float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
     const float hx = (x1 - x0) / 2 - radius, hy = (y1 - y0) / 2 - radius;
     const float qx = std::fabs(x - cx) - hx, qy = std::fabs(y - cy) - hy;
-    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
+    const float outside = Length(std::max(qx, 0.0f), std::max(qy, 0.0f));
     return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 
@@ -38,7 +38,7 @@ float SdSegment(float x, float y, SPoint a, SPoint b, float halfWidth)
     const float px = x - a.x, py = y - a.y, bx = b.x - a.x, by = b.y - a.y;
     const float len2 = bx * bx + by * by;
     const float h = len2 > 0 ? std::clamp((px * bx + py * by) / len2, 0.0f, 1.0f) : 0.0f;
-    return std::hypot(px - bx * h, py - by * h) - halfWidth;
+    return Length(px - bx * h, py - by * h) - halfWidth;
 }
 
 float SdPolygon(float x, float y, const std::vector<SPoint>& pts)
@@ -122,7 +122,7 @@ FPaint RadialGradient(SPoint centre, float radius, const SColour& inner, const S
 {
     return [=](float x, float y)
     {
-        const float t = std::clamp(std::hypot(x - centre.x, y - centre.y) / radius, 0.0f, 1.0f);
+        const float t = std::clamp(Length(x - centre.x, y - centre.y) / radius, 0.0f, 1.0f);
         return Mix(inner, outer, t);
     };
 }

@@ -3,6 +3,7 @@
 
 #include "tools/datagen/Image.h"
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -11,6 +12,13 @@ namespace NDatagen
 // Signed distance in pixels from (x, y) to a shape's edge; negative inside.
 using FDistance = std::function<float(float x, float y)>;
 using FPaint = std::function<SColour(float x, float y)>;
+
+// Euclidean length; std::hypot's overflow care costs more than all the
+// painting around it, and these values are pixel-sized.
+inline float Length(float x, float y)
+{
+    return std::sqrt(x * x + y * y);
+}
 
 struct SBox
 {

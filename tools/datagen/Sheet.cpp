@@ -23,8 +23,8 @@ void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std
 {
     const std::string picture = sprName.substr(0, sprName.size() - 4) + ".tga";
     out.WriteTga(picture, ComposeSheet(cells), true);
-    out.WriteText(sprName,
-                  SpriteFile(picture, static_cast<int>(cells.size()), static_cast<int>(cells[0].size()), mipmaps));
+    out.WriteText(sprName, SpriteFile(picture, static_cast<int>(cells.size()),
+                                      static_cast<int>(cells[0].size()), mipmaps));
 }
 
 CImage StackBands(const std::vector<CImage>& looks)
