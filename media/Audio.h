@@ -21,6 +21,8 @@ public:
     CAudio& operator=(const CAudio&) = delete;
     virtual ~CAudio();
 
+    // The window the device was opened for (SDL needs none; kept for callers).
+    void* GetWindow() const { return m_window; }
     // True only when a real output device was opened.
     bool IsDeviceAvailable() const { return m_deviceAvailable; }
     void SetSoundEnabled(bool enabled) { m_soundEnabled = enabled; }
