@@ -17,12 +17,15 @@ namespace
 // dropped so hostile files cannot exhaust the stack.
 constexpr int kMaxDepth = 200;
 
-bool IsSpace(char c) { return c == 9 || c == 10 || c == 11 || c == 13 || c == 32; }
+bool IsSpace(char c)
+{
+    return c == 9 || c == 10 || c == 11 || c == 13 || c == 32;
+}
 } // namespace
 
 class CMarkupNode::CScanner
 {
-public:
+  public:
     CScanner(const char* bytes, std::size_t length) : m_bytes(bytes), m_length(length) {}
 
     std::size_t ParseElement(CMarkupNode& node, std::size_t pos, int depth) const
@@ -52,7 +55,7 @@ public:
         return pos;
     }
 
-private:
+  private:
     char At(std::size_t pos) const { return pos < m_length ? m_bytes[pos] : '\0'; }
     bool CommentAt(std::size_t pos) const { return At(pos) == '/' && At(pos + 1) == '/'; }
 
@@ -87,8 +90,7 @@ private:
     std::size_t SkipSpaceAndComments(std::size_t pos) const { return SkipComments(SkipSpace(pos)); }
 
     // Characters up to the first stop character; comments inside are skipped.
-    template <typename Stop>
-    std::size_t ReadToken(std::size_t pos, std::string& out, Stop stop) const
+    template <typename Stop> std::size_t ReadToken(std::size_t pos, std::string& out, Stop stop) const
     {
         while (pos < m_length && !stop(m_bytes[pos]))
         {
@@ -126,8 +128,8 @@ private:
             if (At(pos) == '"')
                 pos = ReadQuoted(pos, value);
             else
-                while (pos < m_length && m_bytes[pos] != ' ' && m_bytes[pos] != '>' &&
-                       m_bytes[pos] != '\n' && m_bytes[pos] != '\v')
+                while (pos < m_length && m_bytes[pos] != ' ' && m_bytes[pos] != '>' && m_bytes[pos] != '\n' &&
+                       m_bytes[pos] != '\v')
                     value += m_bytes[pos++];
             node.m_attributes[name] = value;
             pos = SkipSpaceAndComments(pos);
@@ -171,8 +173,8 @@ private:
             pos = SkipSpaceAndComments(pos + 1);
             pos = std::min(pos + 1, m_length); // the '/'
             std::string closing;
-            while (pos < m_length && m_bytes[pos] != ' ' && m_bytes[pos] != '>' &&
-                   m_bytes[pos] != '\n' && m_bytes[pos] != '\v')
+            while (pos < m_length && m_bytes[pos] != ' ' && m_bytes[pos] != '>' && m_bytes[pos] != '\n' &&
+                   m_bytes[pos] != '\v')
                 closing += m_bytes[pos++];
             node.m_complete = true;
             closed = true;

@@ -12,7 +12,7 @@ class CFileSystem;
 
 class CMarkupNode
 {
-public:
+  public:
     CMarkupNode() = default;
     CMarkupNode(const CMarkupNode& other);
     CMarkupNode& operator=(const CMarkupNode& other);
@@ -37,7 +37,7 @@ public:
     void SetAttribute(const std::string& name, const std::string& value);
     const std::map<std::string, std::string>& Attributes() const { return m_attributes; }
 
-private:
+  private:
     class CScanner;
 
     std::string m_name;

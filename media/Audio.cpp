@@ -20,9 +20,15 @@ CAudio* CAudio::Create(void* window)
     return g_audio.get();
 }
 
-CAudio* CAudio::Get() { return g_audio.get(); }
+CAudio* CAudio::Get()
+{
+    return g_audio.get();
+}
 
-void CAudio::Destroy() { g_audio.reset(); }
+void CAudio::Destroy()
+{
+    g_audio.reset();
+}
 
 CAudio::CAudio(void* window) : m_window(window)
 {

@@ -6,7 +6,7 @@
 
 class CAudio
 {
-public:
+  public:
     static constexpr int kFrequency = 44100;
     // Modules count volume 0..64.
     static constexpr int kModuleVolumeMax = 64;
@@ -50,7 +50,7 @@ public:
     int AcquireChannel();
     void ReleaseChannel(int channel);
 
-private:
+  private:
     bool OpenMixer();
     void ApplyMusicVolume() const;
 

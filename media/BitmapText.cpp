@@ -22,8 +22,7 @@ bool RowHasInk(const CImage& image, std::uint32_t row)
     return false;
 }
 
-bool ColumnHasInk(const CImage& image, std::uint32_t column, std::uint32_t fromRow,
-                  std::uint32_t toRow)
+bool ColumnHasInk(const CImage& image, std::uint32_t column, std::uint32_t fromRow, std::uint32_t toRow)
 {
     for (std::uint32_t row = fromRow; row <= toRow; ++row)
         if (image.Pixel(column, row)[3] != 0)
@@ -32,8 +31,7 @@ bool ColumnHasInk(const CImage& image, std::uint32_t column, std::uint32_t fromR
 }
 
 // First inked column at or after `from`; the last column when there is none.
-std::uint32_t NextInkColumn(const CImage& image, std::uint32_t from, std::uint32_t bottom,
-                            std::uint32_t top)
+std::uint32_t NextInkColumn(const CImage& image, std::uint32_t from, std::uint32_t bottom, std::uint32_t top)
 {
     for (std::uint32_t column = from; column < image.m_width; ++column)
         if (ColumnHasInk(image, column, bottom, top))
@@ -42,8 +40,7 @@ std::uint32_t NextInkColumn(const CImage& image, std::uint32_t from, std::uint32
 }
 
 // The last inked column of the run that starts at `first`.
-std::uint32_t RunEnd(const CImage& image, std::uint32_t first, std::uint32_t bottom,
-                     std::uint32_t top)
+std::uint32_t RunEnd(const CImage& image, std::uint32_t first, std::uint32_t bottom, std::uint32_t top)
 {
     std::uint32_t column = first;
     while (column < image.m_width && ColumnHasInk(image, column, bottom, top))
@@ -123,8 +120,7 @@ bool CBitmapText::Advances(float size, SAdvance& advance) const
 }
 
 template <typename Visit>
-void CBitmapText::ForEachGlyph(const char* text, float size, float x, float y, bool centre,
-                               Visit visit) const
+void CBitmapText::ForEachGlyph(const char* text, float size, float x, float y, bool centre, Visit visit) const
 {
     SAdvance advance;
     if (text == nullptr || !Advances(size, advance))
@@ -153,8 +149,8 @@ void CBitmapText::ForEachGlyph(const char* text, float size, float x, float y, b
     }
 }
 
-std::vector<CBitmapText::SPlacedGlyph> CBitmapText::Layout(const char* text, float size, float x,
-                                                           float y, bool centre) const
+std::vector<CBitmapText::SPlacedGlyph> CBitmapText::Layout(const char* text, float size, float x, float y,
+                                                           bool centre) const
 {
     std::vector<SPlacedGlyph> placed;
     ForEachGlyph(text, size, x, y, centre,
@@ -184,8 +180,8 @@ float CBitmapText::TextWidth(const char* text, float size) const
     return width;
 }
 
-void CBitmapText::DrawText(const char* text, float size, float x, float y, float z, float r,
-                           float g, float b, float a, bool flip, bool centre) const
+void CBitmapText::DrawText(const char* text, float size, float x, float y, float z, float r, float g, float b,
+                           float a, bool flip, bool centre) const
 {
     NGl::Enable(GL_TEXTURE_2D);
     NGl::BindTexture(m_texture ? m_texture->GetName() : 0);
@@ -194,7 +190,8 @@ void CBitmapText::DrawText(const char* text, float size, float x, float y, float
     NGl::Disable(GL_DEPTH_TEST);
     NGl::Color(r, g, b, a);
     ForEachGlyph(text, size, x, y, centre,
-                 [size, z, flip](const SGlyph& glyph, unsigned char, float gx, float gy, float w) {
+                 [size, z, flip](const SGlyph& glyph, unsigned char, float gx, float gy, float w)
+                 {
                      float lower = glyph.m_lowerT;
                      float upper = glyph.m_upperT;
                      if (flip)
@@ -215,9 +212,8 @@ void CBitmapText::DrawText(const char* text, float size, float x, float y, float
     NGl::Disable(GL_TEXTURE_2D);
 }
 
-void CBitmapText::DrawTextOutlined(const char* text, float size, float x, float y, float z,
-                                   float r, float g, float b, float a, bool flip,
-                                   bool centre) const
+void CBitmapText::DrawTextOutlined(const char* text, float size, float x, float y, float z, float r, float g,
+                                   float b, float a, bool flip, bool centre) const
 {
     const float shadow = a / 2.0f;
     DrawText(text, size, x - 1, y - 1, z, 0, 0, 0, shadow, flip, centre);
@@ -227,16 +223,16 @@ void CBitmapText::DrawTextOutlined(const char* text, float size, float x, float 
     DrawText(text, size, x, y, z, r, g, b, a, flip, centre);
 }
 
-void CBitmapText::DrawNumber(int number, float size, float x, float y, float z, float r, float g,
-                             float b, float a, bool flip, bool centre) const
+void CBitmapText::DrawNumber(int number, float size, float x, float y, float z, float r, float g, float b,
+                             float a, bool flip, bool centre) const
 {
     static char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%i", number);
     DrawText(buffer, size, x, y, z, r, g, b, a, flip, centre);
 }
 
-void CBitmapText::DrawNumberOutlined(int number, float size, float x, float y, float z, float r,
-                                     float g, float b, float a, bool flip, bool centre) const
+void CBitmapText::DrawNumberOutlined(int number, float size, float x, float y, float z, float r, float g,
+                                     float b, float a, bool flip, bool centre) const
 {
     static char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%i", number);

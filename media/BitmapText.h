@@ -10,7 +10,7 @@ class CTexture;
 
 class CBitmapText
 {
-public:
+  public:
     static constexpr int kGlyphCount = 94; // '!' to '~'
 
     struct SGlyph
@@ -38,24 +38,23 @@ public:
 
     // (x, y) is the lower-left corner of the first glyph, y growing downwards;
     // `size` is the line height in screen units.
-    void DrawText(const char* text, float size, float x, float y, float z, float r, float g,
-                  float b, float a, bool flip, bool centre) const;
-    void DrawTextOutlined(const char* text, float size, float x, float y, float z, float r,
-                          float g, float b, float a, bool flip, bool centre) const;
-    void DrawNumber(int number, float size, float x, float y, float z, float r, float g, float b,
-                    float a, bool flip, bool centre) const;
-    void DrawNumberOutlined(int number, float size, float x, float y, float z, float r, float g,
-                            float b, float a, bool flip, bool centre) const;
+    void DrawText(const char* text, float size, float x, float y, float z, float r, float g, float b, float a,
+                  bool flip, bool centre) const;
+    void DrawTextOutlined(const char* text, float size, float x, float y, float z, float r, float g, float b,
+                          float a, bool flip, bool centre) const;
+    void DrawNumber(int number, float size, float x, float y, float z, float r, float g, float b, float a,
+                    bool flip, bool centre) const;
+    void DrawNumberOutlined(int number, float size, float x, float y, float z, float r, float g, float b,
+                            float a, bool flip, bool centre) const;
     float TextWidth(const char* text, float size) const;
 
     // Where DrawText puts each glyph, without drawing.
-    std::vector<SPlacedGlyph> Layout(const char* text, float size, float x, float y,
-                                     bool centre) const;
+    std::vector<SPlacedGlyph> Layout(const char* text, float size, float x, float y, bool centre) const;
 
     const SGlyph& Glyph(int index) const { return m_glyphs[index]; }
     float GetLineHeight() const { return m_lineHeight; }
 
-private:
+  private:
     struct SAdvance
     {
         float m_scale = 0.0f;
@@ -65,8 +64,7 @@ private:
     // False when no metrics were ever loaded: nothing can be measured then.
     bool Advances(float size, SAdvance& advance) const;
     template <typename Visit>
-    void ForEachGlyph(const char* text, float size, float x, float y, bool centre,
-                      Visit visit) const;
+    void ForEachGlyph(const char* text, float size, float x, float y, bool centre, Visit visit) const;
 
     CTexture* m_texture = nullptr;
     SGlyph m_glyphs[kGlyphCount];

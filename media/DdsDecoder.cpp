@@ -33,14 +33,17 @@ constexpr std::uint32_t FourCc(const char (&code)[5])
            (static_cast<std::uint32_t>(code[2]) << 16) | (static_cast<std::uint32_t>(code[3]) << 24);
 }
 
-std::uint32_t BlockSize(std::uint32_t format) { return format == kGlCompressedDxt1 ? 8 : 16; }
+std::uint32_t BlockSize(std::uint32_t format)
+{
+    return format == kGlCompressedDxt1 ? 8 : 16;
+}
 
 std::uint64_t SurfaceSize(const CDdsImage& image, std::uint32_t width, std::uint32_t height,
                           std::uint32_t depth)
 {
     if (image.m_compressed)
-        return static_cast<std::uint64_t>((width + 3) / 4) * ((height + 3) / 4) *
-               BlockSize(image.m_format) * depth;
+        return static_cast<std::uint64_t>((width + 3) / 4) * ((height + 3) / 4) * BlockSize(image.m_format) *
+               depth;
     return static_cast<std::uint64_t>(width) * height * image.m_components * depth;
 }
 

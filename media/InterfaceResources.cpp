@@ -22,9 +22,15 @@ CInterfaceResources* CInterfaceResources::Create()
     return g_resources.get();
 }
 
-CInterfaceResources* CInterfaceResources::Get() { return g_resources.get(); }
+CInterfaceResources* CInterfaceResources::Get()
+{
+    return g_resources.get();
+}
 
-void CInterfaceResources::Destroy() { g_resources.reset(); }
+void CInterfaceResources::Destroy()
+{
+    g_resources.reset();
+}
 
 void CInterfaceResources::Load(CResourceGroup& group)
 {

@@ -11,7 +11,7 @@ class CTexture;
 
 class CInterfaceResources
 {
-public:
+  public:
     // The process-wide table: Create destroys a previous one first.
     static CInterfaceResources* Create();
     static CInterfaceResources* Get();

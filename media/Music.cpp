@@ -65,7 +65,10 @@ void Music::Stop()
     m_bytes = CDataBuffer();
 }
 
-bool Music::IsPlaying() const { return m_handle && CAudio::Get() && Mix_PlayingMusic() != 0; }
+bool Music::IsPlaying() const
+{
+    return m_handle && CAudio::Get() && Mix_PlayingMusic() != 0;
+}
 
 void Music::Update()
 {

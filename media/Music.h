@@ -13,7 +13,7 @@ namespace NAudio
 {
 class Music
 {
-public:
+  public:
     Music() = default;
     Music(const Music&) = delete;
     Music& operator=(const Music&) = delete;
@@ -31,7 +31,7 @@ public:
     int GetCurrentIndex() const { return m_current; }
     bool HasModule() const { return m_handle != nullptr; }
 
-private:
+  private:
     int m_playing = 0;
     std::vector<std::string> m_playlist;
     _Mix_Music* m_handle = nullptr;

@@ -20,8 +20,8 @@ CResourceGroup::CResourceGroup(const CFileSystem& files) : m_files(&files) {}
 
 CResourceGroup::~CResourceGroup() = default;
 
-CTexture* CResourceGroup::AddTexture(const std::string& fileName, const std::string& name,
-                                     bool wrap, bool mipmaps)
+CTexture* CResourceGroup::AddTexture(const std::string& fileName, const std::string& name, bool wrap,
+                                     bool mipmaps)
 {
     STextureEntry entry;
     entry.m_texture = std::make_unique<CTexture>();
@@ -34,8 +34,7 @@ CTexture* CResourceGroup::AddTexture(const std::string& fileName, const std::str
     return m_textures.back().m_texture.get();
 }
 
-CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName,
-                                              const std::string& alphaFile,
+CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const std::string& alphaFile,
                                               const std::string& name, bool wrap, bool mipmaps)
 {
     STextureEntry entry;
@@ -100,8 +99,8 @@ void CResourceGroup::ReloadTextures()
         if (entry.m_alphaFile.empty())
             entry.m_texture->LoadFromSource(*m_files, entry.m_fileName, entry.m_wrap, entry.m_mipmaps);
         else
-            entry.m_texture->LoadWithAlpha(*m_files, entry.m_fileName, entry.m_alphaFile,
-                                           entry.m_wrap, entry.m_mipmaps);
+            entry.m_texture->LoadWithAlpha(*m_files, entry.m_fileName, entry.m_alphaFile, entry.m_wrap,
+                                           entry.m_mipmaps);
     }
     for (SSpriteEntry& entry : m_sprites)
         entry.m_sprite->LoadSpriteFile(*m_files, entry.m_fileName);
@@ -124,7 +123,10 @@ CResourceGroup* FindGroup(const std::string& name)
     return it == groups.end() ? nullptr : it->second.get();
 }
 
-void DeleteGroup(const std::string& name) { Registry().erase(name); }
+void DeleteGroup(const std::string& name)
+{
+    Registry().erase(name);
+}
 
 void ReleaseAll()
 {

@@ -12,7 +12,7 @@ class CTexture;
 
 class CResourceGroup
 {
-public:
+  public:
     explicit CResourceGroup(const CFileSystem& files);
     CResourceGroup(const CResourceGroup&) = delete;
     CResourceGroup& operator=(const CResourceGroup&) = delete;
@@ -20,8 +20,7 @@ public:
 
     // Never null, even when nothing could be decoded. Names need not be unique;
     // lookups find the first entry of a name.
-    CTexture* AddTexture(const std::string& fileName, const std::string& name, bool wrap,
-                         bool mipmaps);
+    CTexture* AddTexture(const std::string& fileName, const std::string& name, bool wrap, bool mipmaps);
     // A colour JPEG with a grey JPEG for its alpha, filed like AddTexture.
     CTexture* AddTextureWithAlpha(const std::string& fileName, const std::string& alphaFile,
                                   const std::string& name, bool wrap, bool mipmaps);
@@ -42,7 +41,7 @@ public:
     std::size_t TextureCount() const { return m_textures.size(); }
     std::size_t SpriteCount() const { return m_sprites.size(); }
 
-private:
+  private:
     struct STextureEntry
     {
         std::unique_ptr<CTexture> m_texture;

@@ -8,7 +8,7 @@ struct Mix_Chunk;
 
 class CSound
 {
-public:
+  public:
     // Null when there is no real output device or the file is no sample.
     static CSound* LoadSound(const std::string& fileName, int maxPlaybacks = 1);
 
@@ -27,7 +27,7 @@ public:
     // The last volume set on the channel, 0..100.
     int GetVolume() const { return m_volume; }
 
-private:
+  private:
     CSound(Mix_Chunk* chunk, int channel);
 
     Mix_Chunk* m_chunk;

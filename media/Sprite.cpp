@@ -13,9 +13,9 @@ CSprite::CSprite(const CSprite& other)
     : m_position(other.m_position), m_extra(other.m_extra), m_texture(other.m_texture),
       m_files(other.m_files), m_groups(other.m_groups), m_frames(other.m_frames),
       m_cellWidth(other.m_cellWidth), m_cellHeight(other.m_cellHeight), m_frame(other.m_frame),
-      m_group(other.m_group), m_visible(other.m_visible), m_ownsTexture(false),
-      m_blend(other.m_blend), m_flip(other.m_flip), m_reverse(other.m_reverse),
-      m_elapsed(other.m_elapsed), m_frameTime(other.m_frameTime)
+      m_group(other.m_group), m_visible(other.m_visible), m_ownsTexture(false), m_blend(other.m_blend),
+      m_flip(other.m_flip), m_reverse(other.m_reverse), m_elapsed(other.m_elapsed),
+      m_frameTime(other.m_frameTime)
 {
 }
 
@@ -89,7 +89,10 @@ void CSprite::SetCellSize(float width, float height)
     m_cellHeight = height;
 }
 
-void CSprite::SetGroup(int group) { m_group = group >= 0 && group < m_groups ? group : 0; }
+void CSprite::SetGroup(int group)
+{
+    m_group = group >= 0 && group < m_groups ? group : 0;
+}
 
 void CSprite::SetFrame(int frame)
 {
@@ -105,7 +108,10 @@ void CSprite::SetFrame(int frame)
     }
 }
 
-void CSprite::Rewind() { m_elapsed = m_reverse ? m_frameTime * static_cast<std::uint32_t>(m_frames) : 0; }
+void CSprite::Rewind()
+{
+    m_elapsed = m_reverse ? m_frameTime * static_cast<std::uint32_t>(m_frames) : 0;
+}
 
 void CSprite::CellCoordinates(float& s0, float& s1, float& t0, float& t1) const
 {

@@ -12,7 +12,7 @@ class CTexture;
 
 class CSprite
 {
-public:
+  public:
     CSprite() = default;
     // Copies share the prototype's texture and never release it.
     CSprite(const CSprite& other);
@@ -58,7 +58,7 @@ public:
     // Texture coordinates of the current cell: s0, s1 across, t0, t1 along the stored rows.
     void CellCoordinates(float& s0, float& s1, float& t0, float& t1) const;
 
-private:
+  private:
     CVector m_position;
     CVector m_extra;
     CTexture* m_texture = nullptr;

@@ -8,7 +8,10 @@
 #include "platform/Gl.h"
 #include "storage/FileSystem.h"
 
-CTexture::~CTexture() { Release(); }
+CTexture::~CTexture()
+{
+    Release();
+}
 
 void CTexture::Release()
 {
@@ -17,8 +20,7 @@ void CTexture::Release()
     m_name = 0;
 }
 
-bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap,
-                              bool mipmaps)
+bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap, bool mipmaps)
 {
     if (fileName.empty())
         return true;
@@ -64,9 +66,8 @@ bool CTexture::LoadJpeg(const unsigned char* data, std::size_t size, bool wrap, 
     return true;
 }
 
-bool CTexture::LoadJpegPair(const unsigned char* colour, std::size_t colourSize,
-                            const unsigned char* alpha, std::size_t alphaSize, bool wrap,
-                            bool mipmaps)
+bool CTexture::LoadJpegPair(const unsigned char* colour, std::size_t colourSize, const unsigned char* alpha,
+                            std::size_t alphaSize, bool wrap, bool mipmaps)
 {
     CImage rgb, grey;
     if (!DecodeJpeg(colour, colourSize, rgb) || !DecodeJpeg(alpha, alphaSize, grey))
@@ -116,8 +117,8 @@ void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         NGl::TexParameter(GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
         NGl::TexParameter(GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
-        NGl::Build2DMipmaps(static_cast<GLint>(image.m_components), width, height, format,
-                           GL_UNSIGNED_BYTE, image.m_pixels.data());
+        NGl::Build2DMipmaps(static_cast<GLint>(image.m_components), width, height, format, GL_UNSIGNED_BYTE,
+                            image.m_pixels.data());
     }
     else
     {
@@ -141,8 +142,7 @@ bool CTexture::UploadDds(const CDdsImage& image, bool wrap)
     NGl::BindTexture(name);
     // Without stored mip levels a mipmapping filter would leave the texture
     // incomplete, and GL would draw it as if untextured.
-    NGl::TexParameter(GL_TEXTURE_MIN_FILTER,
-                      levels.size() > 1 ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    NGl::TexParameter(GL_TEXTURE_MIN_FILTER, levels.size() > 1 ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     NGl::TexParameter(GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(levels.size() - 1));
     NGl::TexParameter(GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
@@ -161,14 +161,14 @@ bool CTexture::UploadDds(const CDdsImage& image, bool wrap)
         if (image.m_compressed)
         {
             // Headless there is no driver to ask, but the picture itself is fine.
-            uploaded = NGl::CompressedTexImage2D(static_cast<GLint>(level), image.m_format, width,
-                                                 height, static_cast<GLsizei>(surface.m_bytes.size()),
+            uploaded = NGl::CompressedTexImage2D(static_cast<GLint>(level), image.m_format, width, height,
+                                                 static_cast<GLsizei>(surface.m_bytes.size()),
                                                  surface.m_bytes.data()) ||
                        NGl::IsHeadless();
         }
         else
-            NGl::TexImage2D(static_cast<GLint>(level), static_cast<GLint>(image.m_components), width,
-                            height, image.m_format, GL_UNSIGNED_BYTE, surface.m_bytes.data());
+            NGl::TexImage2D(static_cast<GLint>(level), static_cast<GLint>(image.m_components), width, height,
+                            image.m_format, GL_UNSIGNED_BYTE, surface.m_bytes.data());
     }
     if (unaligned)
         NGl::SetUnpackAlignment(previousAlignment);

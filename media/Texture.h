@@ -10,7 +10,7 @@ struct CDdsImage;
 
 class CTexture
 {
-public:
+  public:
     CTexture() = default;
     CTexture(const CTexture&) = delete;
     CTexture& operator=(const CTexture&) = delete;
@@ -19,19 +19,18 @@ public:
     // Picks the decoder by the name's last letter: a/A TGA, g/G JPEG, s/S DDS;
     // anything else loads nothing. A picture that fails to decode leaves the
     // texture as it was. Always true: callers treat a missing picture as empty.
-    bool LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap,
-                        bool mipmaps);
+    bool LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap, bool mipmaps);
     // A colour JPEG and a grey JPEG of the same size become one RGBA texture.
     // True even when the pair is refused.
-    bool LoadWithAlpha(const CFileSystem& files, const std::string& colourFile,
-                       const std::string& alphaFile, bool wrap, bool mipmaps);
+    bool LoadWithAlpha(const CFileSystem& files, const std::string& colourFile, const std::string& alphaFile,
+                       bool wrap, bool mipmaps);
 
     // The same, from bytes already in memory; these report the decoder's verdict.
     bool LoadTga(const unsigned char* data, std::size_t size, bool wrap, bool mipmaps);
     bool LoadJpeg(const unsigned char* data, std::size_t size, bool wrap, bool mipmaps);
     bool LoadDds(const unsigned char* data, std::size_t size, bool wrap);
-    bool LoadJpegPair(const unsigned char* colour, std::size_t colourSize,
-                      const unsigned char* alpha, std::size_t alphaSize, bool wrap, bool mipmaps);
+    bool LoadJpegPair(const unsigned char* colour, std::size_t colourSize, const unsigned char* alpha,
+                      std::size_t alphaSize, bool wrap, bool mipmaps);
 
     void Release();
 
@@ -44,7 +43,7 @@ public:
     std::uint32_t GetHeight() const { return m_height; }
     std::uint32_t GetComponents() const { return m_components; }
 
-private:
+  private:
     void Upload(const CImage& image, std::uint32_t format, bool wrap, bool mipmaps);
     bool UploadDds(const CDdsImage& image, bool wrap);
 

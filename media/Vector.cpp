@@ -8,7 +8,10 @@ bool CVector::operator==(const CVector& other) const
     return x == other.x && y == other.y && z == other.z;
 }
 
-float CVector::Length() const { return std::sqrt(x * x + y * y + z * z); }
+float CVector::Length() const
+{
+    return std::sqrt(x * x + y * y + z * z);
+}
 
 void CVector::Normalise()
 {
@@ -43,10 +46,20 @@ void CVector::Rotate(int axis, float degrees)
     float* b = nullptr;
     switch (axis)
     {
-    case 0: a = &y; b = &z; break;
-    case 1: a = &z; b = &x; break;
-    case 2: a = &x; b = &y; break;
-    default: return;
+    case 0:
+        a = &y;
+        b = &z;
+        break;
+    case 1:
+        a = &z;
+        b = &x;
+        break;
+    case 2:
+        a = &x;
+        b = &y;
+        break;
+    default:
+        return;
     }
     const double u = *a;
     const double v = *b;

@@ -4,7 +4,7 @@
 
 class CVector
 {
-public:
+  public:
     float x = 0.0f;
     float y = 0.0f;
     float z = 0.0f;

@@ -24,7 +24,7 @@ using PixelFunction = std::function<Rgba(std::uint32_t x, std::uint32_t row)>;
 // A folder under the system's temp dir, removed with everything in it.
 class CTempFolder
 {
-public:
+  public:
     CTempFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "chromal-media-XXXXXX").string();
@@ -48,7 +48,7 @@ public:
         Write(name, Bytes(text.begin(), text.end()));
     }
 
-private:
+  private:
     std::string m_path;
 };
 
@@ -76,8 +76,7 @@ inline Bytes MakeTga(std::uint32_t width, std::uint32_t height, int depth, const
 }
 
 // `pixel` is asked top row first, as a JPEG stores it; grey pictures use r.
-inline Bytes MakeJpeg(std::uint32_t width, std::uint32_t height, int components,
-                      const PixelFunction& pixel)
+inline Bytes MakeJpeg(std::uint32_t width, std::uint32_t height, int components, const PixelFunction& pixel)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr error;
@@ -124,8 +123,7 @@ inline void Put32(Bytes& bytes, std::size_t offset, std::uint32_t value)
 
 // A DDS header (offsets from the file start); surfaces are appended by the caller.
 inline Bytes MakeDdsHeader(std::uint32_t width, std::uint32_t height, const char* fourCc,
-                           std::uint32_t rgbBits = 0, std::uint32_t mipCount = 1,
-                           std::uint32_t caps2 = 0)
+                           std::uint32_t rgbBits = 0, std::uint32_t mipCount = 1, std::uint32_t caps2 = 0)
 {
     Bytes bytes(128, 0);
     bytes[0] = 'D';

@@ -23,7 +23,7 @@ namespace
 // Sets SDL's audio driver for one test and puts the old value back after.
 class CDriverChoice
 {
-public:
+  public:
     explicit CDriverChoice(const char* driver)
     {
         if (const char* old = std::getenv("SDL_AUDIODRIVER"))
@@ -38,13 +38,13 @@ public:
             setenv("SDL_AUDIODRIVER", m_old.c_str(), 1);
     }
 
-private:
+  private:
     std::string m_old;
 };
 
 class AudioDevice : public ::testing::Test
 {
-protected:
+  protected:
     AudioDevice() : m_driver("dummy")
     {
         CFileSystem::Create()->SetRoot(m_folder.Path());

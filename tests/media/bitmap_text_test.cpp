@@ -17,9 +17,11 @@ constexpr std::uint32_t kHeight = 20;
 Bytes MakeFont(int glyphs, int upperCount = 47)
 {
     std::vector<std::vector<bool>> ink(kHeight, std::vector<bool>(kWidth, false));
-    auto line = [&](std::uint32_t bottom, std::uint32_t top, int from, int to) {
+    auto line = [&](std::uint32_t bottom, std::uint32_t top, int from, int to)
+    {
         std::uint32_t x = 0;
-        auto run = [&](std::uint32_t width) {
+        auto run = [&](std::uint32_t width)
+        {
             for (std::uint32_t c = x; c < x + width; ++c)
                 for (std::uint32_t r = bottom; r <= top; ++r)
                     ink[r][c] = true;
@@ -32,14 +34,15 @@ Bytes MakeFont(int glyphs, int upperCount = 47)
     line(12, 17, 0, std::min(glyphs, upperCount));
     if (glyphs > upperCount)
         line(3, 8, upperCount, glyphs);
-    return MakeTga(kWidth, kHeight, 32, [&](std::uint32_t x, std::uint32_t row) {
-        return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)};
-    });
+    return MakeTga(kWidth, kHeight, 32,
+                   [&](std::uint32_t x, std::uint32_t row) {
+                       return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)};
+                   });
 }
 
 class LoadedFont : public ::testing::Test
 {
-protected:
+  protected:
     LoadedFont()
     {
         const Bytes font = MakeFont(94);

@@ -1,8 +1,8 @@
 // The three picture decoders on pictures made here, good and damaged.
 #include "media/DdsDecoder.h"
 #include "media/JpegDecoder.h"
-#include "media/TgaDecoder.h"
 #include "media/TestMedia.h"
+#include "media/TgaDecoder.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -86,9 +86,10 @@ TEST(TgaDecoder, RefusesFaultyFilesAndLeavesTheImageAlone)
 TEST(JpegDecoder, ColourPictureComesOutBottomRowFirst)
 {
     // Top half red, bottom half blue.
-    const Bytes file = MakeJpeg(16, 16, 3, [](std::uint32_t, std::uint32_t row) {
-        return row < 8 ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
-    });
+    const Bytes file = MakeJpeg(16, 16, 3,
+                                [](std::uint32_t, std::uint32_t row) {
+                                    return row < 8 ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
+                                });
     CImage image;
     ASSERT_TRUE(DecodeJpeg(file.data(), file.size(), image));
     EXPECT_EQ(image.m_width, 16u);
@@ -158,8 +159,7 @@ TEST(DdsDecoder, Dxt1BlocksAndTheirRowsAreFlipped)
     EXPECT_EQ(image.m_components, 3u);
     EXPECT_EQ(image.Width(), 4u);
     EXPECT_EQ(image.Height(), 8u);
-    const Bytes expected = {0xBB, 0, 0, 0, 0x14, 0x13, 0x12, 0x11,
-                            0xAA, 0, 0, 0, 0x04, 0x03, 0x02, 0x01};
+    const Bytes expected = {0xBB, 0, 0, 0, 0x14, 0x13, 0x12, 0x11, 0xAA, 0, 0, 0, 0x04, 0x03, 0x02, 0x01};
     EXPECT_EQ(image.m_faces.at(0).at(0).m_bytes, expected);
 
     CDdsImage unflipped;
@@ -259,7 +259,8 @@ TEST(DdsDecoder, RefusesUnknownFormatsAndShortFiles)
     Bytes shortHeader = MakeDdsHeader(4, 4, "DXT1");
     shortHeader.resize(100);
 
-    for (const Bytes* file : {&dxt2, &sixteenBits, &truncated, &missingMips, &noMagic, &hugeSides, &shortHeader})
+    for (const Bytes* file :
+         {&dxt2, &sixteenBits, &truncated, &missingMips, &noMagic, &hugeSides, &shortHeader})
     {
         CDdsImage image;
         EXPECT_FALSE(DecodeDds(file->data(), file->size(), true, image));

@@ -10,11 +10,14 @@ using namespace NTestMedia;
 
 namespace
 {
-Rgba Plain(std::uint32_t, std::uint32_t) { return Rgba{255, 255, 255, 255}; }
+Rgba Plain(std::uint32_t, std::uint32_t)
+{
+    return Rgba{255, 255, 255, 255};
+}
 
 class SpriteFiles : public ::testing::Test
 {
-protected:
+  protected:
     SpriteFiles()
     {
         m_files.SetRoot(m_folder.Path());

@@ -13,11 +13,14 @@ using namespace NTestMedia;
 
 namespace
 {
-Rgba Plain(std::uint32_t, std::uint32_t) { return Rgba{10, 20, 30, 255}; }
+Rgba Plain(std::uint32_t, std::uint32_t)
+{
+    return Rgba{10, 20, 30, 255};
+}
 
 class TextureFiles : public ::testing::Test
 {
-protected:
+  protected:
     TextureFiles()
     {
         m_files.SetRoot(m_folder.Path());
@@ -34,7 +37,8 @@ protected:
 
 TEST_F(TextureFiles, LastLetterOfTheNameChoosesTheDecoder)
 {
-    const Bytes dds = [] {
+    const Bytes dds = []
+    {
         Bytes file = MakeDdsHeader(8, 4, "DXT1");
         file.resize(128 + 16, 0);
         return file;
@@ -46,14 +50,10 @@ TEST_F(TextureFiles, LastLetterOfTheNameChoosesTheDecoder)
         std::uint32_t m_width;
         std::uint32_t m_components;
     } cases[] = {
-        {"a.tga", &m_tga, 6, 3},
-        {"b.jpeg", &m_jpeg, 8, 3},
-        {"c.jpg", &m_jpeg, 8, 3},
-        {"d.png", &m_jpeg, 8, 3},  // 'g' means JPEG, whatever the rest says
-        {"e.dds", &dds, 8, 3},
-        {"f.bmp", &m_tga, 0, 0},   // no decoder for 'p'
-        {"g.tgx", &m_tga, 0, 0},
-        {"h.jpg", &m_tga, 0, 0},   // TGA bytes under a JPEG name
+        {"a.tga", &m_tga, 6, 3},  {"b.jpeg", &m_jpeg, 8, 3},
+        {"c.jpg", &m_jpeg, 8, 3}, {"d.png", &m_jpeg, 8, 3}, // 'g' means JPEG, whatever the rest says
+        {"e.dds", &dds, 8, 3},    {"f.bmp", &m_tga, 0, 0},  // no decoder for 'p'
+        {"g.tgx", &m_tga, 0, 0},  {"h.jpg", &m_tga, 0, 0},  // TGA bytes under a JPEG name
     };
     for (const auto& c : cases)
     {
