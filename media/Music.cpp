@@ -8,14 +8,22 @@
 
 namespace NAudio
 {
-Music::~Music()
+namespace
 {
-    if (m_handle)
+// Once the device is closed the mixer may have unloaded the module decoder,
+// so a module left over at exit is dropped with the process instead.
+void FreeModule(_Mix_Music*& handle)
+{
+    if (handle && CAudio::Get())
     {
         Mix_HaltMusic();
-        Mix_FreeMusic(m_handle);
+        Mix_FreeMusic(handle);
     }
+    handle = nullptr;
 }
+} // namespace
+
+Music::~Music() { FreeModule(m_handle); }
 
 void Music::SetPlaylist(const std::vector<std::string>& files)
 {
@@ -56,12 +64,7 @@ void Music::Stop()
     m_playing = 0;
     if (CAudio* audio = CAudio::Get())
         audio->SetMusicCurrent(false);
-    if (m_handle)
-    {
-        Mix_HaltMusic();
-        Mix_FreeMusic(m_handle);
-        m_handle = nullptr;
-    }
+    FreeModule(m_handle);
     m_bytes = CDataBuffer();
 }
 
