@@ -38,40 +38,33 @@ TEST(TgaDecoder, ReadsTrueColourPicturesAsRgbInStoredRowOrder)
     }
 }
 
-TEST(TgaDecoder, TopLeftOriginBitDoesNotReorderRows)
-{
-    Bytes file = MakeTga(1, 2, 24, Gradient);
-    file[17] = 0x20;
-    CImage image;
-    ASSERT_TRUE(DecodeTga(file.data(), file.size(), image));
-    EXPECT_EQ(image.Pixel(0, 1)[1], 20);
-}
-
 TEST(TgaDecoder, RefusesFaultyFilesAndLeavesTheImageAlone)
 {
     const Bytes good = MakeTga(4, 4, 24, Gradient);
+    // Each case spoils one thing: byte offset, new value (or a cut length).
+    const struct
+    {
+        std::size_t m_offset;
+        int m_value;
+    } spoils[] = {
+        {2, 10},    // run-length encoded
+        {1, 1},     // colour map
+        {12, 0},    // zero width (with 13)
+        {14, 0},    // zero height (with 15)
+        {16, 16},   // 16 bits
+        {13, 0xFF}, // claims 65535+ columns
+    };
     std::vector<Bytes> faulty;
-    Bytes wrongType = good;
-    wrongType[2] = 10; // run-length encoded
-    faulty.push_back(wrongType);
-    Bytes colourMap = good;
-    colourMap[1] = 1;
-    faulty.push_back(colourMap);
-    Bytes zeroWidth = good;
-    zeroWidth[12] = zeroWidth[13] = 0;
-    faulty.push_back(zeroWidth);
-    Bytes zeroHeight = good;
-    zeroHeight[14] = zeroHeight[15] = 0;
-    faulty.push_back(zeroHeight);
-    Bytes sixteenBits = good;
-    sixteenBits[16] = 16;
-    faulty.push_back(sixteenBits);
+    for (const auto& spoil : spoils)
+    {
+        Bytes file = good;
+        file[spoil.m_offset] = static_cast<unsigned char>(spoil.m_value);
+        if (spoil.m_offset == 12 || spoil.m_offset == 14)
+            file[spoil.m_offset + 1] = 0;
+        faulty.push_back(file);
+    }
     faulty.push_back(Bytes(good.begin(), good.end() - 1)); // one byte short
     faulty.push_back(Bytes(good.begin(), good.begin() + 17));
-    Bytes huge = good;
-    huge[12] = huge[13] = huge[14] = huge[15] = 0xFF; // claims 65535 x 65535
-    faulty.push_back(huge);
-
     for (std::size_t i = 0; i < faulty.size(); ++i)
     {
         CImage image;

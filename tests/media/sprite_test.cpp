@@ -41,9 +41,7 @@ class SpriteFiles : public ::testing::Test
 
 TEST_F(SpriteFiles, SheetIsCutIntoGroupsAndFrames)
 {
-    m_folder.Write("test.spr", "file_name sheet.tga\ngroups 3\nframes 4\n");
-    CSprite sprite;
-    sprite.LoadSpriteFile(m_files, "test.spr");
+    CSprite sprite = Load("file_name sheet.tga\ngroups 3\nframes 4\n");
     EXPECT_EQ(sprite.GetGroupCount(), 3);
     EXPECT_EQ(sprite.GetFrameCount(), 4);
     EXPECT_EQ(sprite.GetCellWidth(), 16.0f);
@@ -70,53 +68,32 @@ TEST_F(SpriteFiles, SheetIsCutIntoGroupsAndFrames)
     EXPECT_FALSE(copy.OwnsTexture());
 }
 
-TEST_F(SpriteFiles, FileWithOnlyAPictureIsOneCell)
+TEST_F(SpriteFiles, PictureAloneOrBadCountsGiveOneCell)
 {
-    m_folder.Write("test.spr", "file_name sheet.tga\n");
-    CSprite sprite;
-    sprite.LoadSpriteFile(m_files, "test.spr");
-    EXPECT_EQ(sprite.GetCellWidth(), 64.0f);
-    EXPECT_EQ(sprite.GetCellHeight(), 30.0f);
-    for (int i = 0; i < 5; ++i)
-        sprite.Update(100.0f);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-}
-
-TEST_F(SpriteFiles, ZeroCountsAndMissingFilesLeaveADrawableEmptySprite)
-{
-    m_folder.Write("test.spr", "file_name sheet.tga\ngroups 0\nframes -2\n");
-    CSprite sprite;
-    sprite.LoadSpriteFile(m_files, "test.spr");
-    EXPECT_EQ(sprite.GetFrameCount(), 1);
-    EXPECT_EQ(sprite.GetCellWidth(), 64.0f);
-
-    CSprite missing;
-    missing.LoadSpriteFile(m_files, "absent.spr");
+    for (const char* description : {"file_name sheet.tga\n", "file_name sheet.tga\ngroups 0\nframes -2\n"})
+    {
+        CSprite sprite = Load(description);
+        EXPECT_EQ(sprite.GetFrameCount(), 1);
+        EXPECT_EQ(sprite.GetCellWidth(), 64.0f);
+        EXPECT_EQ(sprite.GetCellHeight(), 30.0f);
+        for (int i = 0; i < 5; ++i)
+            sprite.Update(100.0f);
+        EXPECT_EQ(sprite.GetFrame(), 0);
+    }
+    CSprite missing = Load("file_name absent.tga\n");
     EXPECT_EQ(missing.GetCellWidth(), 0.0f);
     missing.Draw(true);
 }
 
 TEST_F(SpriteFiles, AlphaFileNeedsFourCharacters)
 {
-    m_folder.Write("test.spr", "file_name colour.jpg\nfile_alpha abc\n");
-    CSprite single;
-    single.LoadSpriteFile(m_files, "test.spr");
-    EXPECT_EQ(single.GetTexture()->GetComponents(), 3u);
-
-    m_folder.Write("test.spr", "file_name colour.jpg\nfile_alpha alpha.jpg\n");
-    CSprite pair;
-    pair.LoadSpriteFile(m_files, "test.spr");
-    EXPECT_EQ(pair.GetTexture()->GetComponents(), 4u);
+    EXPECT_EQ(Load("file_name colour.jpg\nfile_alpha abc\n").GetTexture()->GetComponents(), 3u);
+    EXPECT_EQ(Load("file_name colour.jpg\nfile_alpha alpha.jpg\n").GetTexture()->GetComponents(), 4u);
 }
 
-TEST(SpriteTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
+TEST_F(SpriteFiles, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
 {
-    CTempFolder folder;
-    CFileSystem files;
-    files.SetRoot(folder.Path());
-    folder.Write("test.spr", "frames 4\n");
-    CSprite sprite;
-    sprite.LoadSpriteFile(files, "test.spr");
+    CSprite sprite = Load("frames 4\n");
     ASSERT_EQ(sprite.GetFrameTime(), 50u);
 
     sprite.Update(50.0f);
@@ -138,14 +115,9 @@ TEST(SpriteTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
     EXPECT_EQ(sprite.GetElapsed(), 200u);
 }
 
-TEST(SpriteTiming, OutOfRangeSelectionsFallBackToZero)
+TEST_F(SpriteFiles, OutOfRangeSelectionsFallBackToZero)
 {
-    CTempFolder folder;
-    CFileSystem files;
-    files.SetRoot(folder.Path());
-    folder.Write("test.spr", "groups 2\nframes 4\n");
-    CSprite sprite;
-    sprite.LoadSpriteFile(files, "test.spr");
+    CSprite sprite = Load("groups 2\nframes 4\n");
 
     sprite.SetFrame(3);
     EXPECT_EQ(sprite.GetFrame(), 3);
