@@ -23,7 +23,10 @@ void FreeModule(_Mix_Music*& handle)
 }
 } // namespace
 
-Music::~Music() { FreeModule(m_handle); }
+Music::~Music()
+{
+    FreeModule(m_handle);
+}
 
 void Music::SetPlaylist(const std::vector<std::string>& files)
 {

@@ -2,6 +2,7 @@
 // for ever, each loaded from memory through the file layer.
 #pragma once
 
+#include "app/MusicPlayer.h"
 #include "storage/DataBuffer.h"
 
 #include <string>
@@ -11,19 +12,19 @@ struct _Mix_Music;
 
 namespace NAudio
 {
-class Music
+class Music : public IMusicPlayer
 {
   public:
     Music() = default;
     Music(const Music&) = delete;
     Music& operator=(const Music&) = delete;
-    virtual ~Music();
+    ~Music() override;
 
     void SetPlaylist(const std::vector<std::string>& files);
     // index < 0: the next track (wrapping); any other index: the first track.
-    void Play(int index);
-    void Stop();
-    bool IsPlaying() const;
+    void Play(int index) override;
+    void Stop() override;
+    bool IsPlaying() const override;
     // Once per frame: a track that has ended gives way to the next one.
     void Update();
 

@@ -1,0 +1,75 @@
+// The services of other subsystems: the real ones where they exist, stand-ins for the rest.
+#include "app/Services.h"
+
+#include "app/TestScreen.h"
+#include "media/ApplySettings.h"
+#include "media/Audio.h"
+#include "media/ResourceGroup.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+
+void CreateMainResourceGroup()
+{
+    if (const CFileSystem* files = CFileSystem::Get())
+        CreateGroup("main", *files);
+}
+void DeleteMainResourceGroup()
+{
+    DeleteGroup("main");
+}
+void ReloadResourceGroups()
+{
+    ReloadAll();
+}
+void ReleaseResourceGroups()
+{
+    ReleaseAll();
+}
+
+void CreateAudioDevice()
+{
+    CAudio::Create(nullptr)->SetInvertStereo(Settings().m_sound_invert);
+}
+void DestroyAudioDevice()
+{
+    // The module goes while the mixer that decodes it is still open.
+    Settings().m_music.Stop();
+    CAudio::Destroy();
+}
+void UpdateAudio()
+{
+    if (CAudio* audio = CAudio::Get())
+        audio->UpdateAudio();
+}
+void ApplySettingsToAudio()
+{
+    ApplySettings(Settings());
+}
+bool GetAudioInvertStereo()
+{
+    const CAudio* audio = CAudio::Get();
+    return audio ? audio->GetInvertStereo() : Settings().m_sound_invert;
+}
+IMusicPlayer* MusicPlayer()
+{
+    return &Settings().m_music;
+}
+
+CScreen* CreateIntroScreen()
+{
+    return nullptr;
+}
+void CreateGameResources() {}
+void DestroyGameResources() {}
+// The test screen stands where the main menu will be.
+CScreen* CreateMainMenu()
+{
+    return new CTestScreen();
+}
+void MainMenuStartHook(CScreen*) {}
+void MainMenuExitHook(CScreen*) {}
+bool CreateCursorDecoration()
+{
+    return false;
+}
+void DestroyCursorDecoration() {}
