@@ -1,16 +1,17 @@
-// Pictures and a sprite drawn through a real GL context must come out upright
-// and in place. Runs only from tests/window/media_test.sh (a private X
+// Pictures and a sprite drawn in the game's own window and GL context must
+// come out upright and in place. Runs only from tests/window/media_test.sh (a private X
 // server); the plain unit run skips it.
 #include "media/Sprite.h"
 #include "media/TestMedia.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
+#include "platform/SdlPlatform.h"
 #include "storage/FileSystem.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 using namespace NTestMedia;
 
@@ -32,14 +33,10 @@ class MediaWindow : public ::testing::Test
     {
         if (!std::getenv("CHROMAL_WINDOW_TESTS") || !std::getenv("DISPLAY"))
             GTEST_SKIP() << "needs the window test run";
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        m_window =
-            SDL_CreateWindow("media", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS);
-        ASSERT_NE(m_window, nullptr) << SDL_GetError();
-        m_context = SDL_GL_CreateContext(m_window);
-        ASSERT_NE(m_context, nullptr) << SDL_GetError();
-        NGl::SetProcLoader(SDL_GL_GetProcAddress);
-        NGl::SetHeadless(false);
+        std::string error;
+        ASSERT_TRUE(m_platform.Init(error)) << error;
+        ASSERT_TRUE(m_platform.CreateWindow("media", 0, 0, kWidth, kHeight));
+        ASSERT_FALSE(NGl::IsHeadless());
         NGl::Viewport(0, 0, kWidth, kHeight);
         NGl::MatrixMode(GL_PROJECTION);
         NGl::LoadIdentity();
@@ -51,15 +48,7 @@ class MediaWindow : public ::testing::Test
         m_files.SetRoot(m_folder.Path());
     }
 
-    void TearDown() override
-    {
-        NGl::SetHeadless(true);
-        if (m_context)
-            SDL_GL_DeleteContext(m_context);
-        if (m_window)
-            SDL_DestroyWindow(m_window);
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
+    void TearDown() override { m_platform.DestroyWindow(); }
 
     // The colour at a point of the logical screen (y growing downwards).
     Rgba Probe(int x, int y)
@@ -78,8 +67,7 @@ class MediaWindow : public ::testing::Test
         texture.Draw(x, y, 0);
     }
 
-    SDL_Window* m_window = nullptr;
-    SDL_GLContext m_context = nullptr;
+    CSdlPlatform m_platform;
     CTempFolder m_folder;
     CFileSystem m_files;
 };
