@@ -23,6 +23,9 @@ class COutput
 
     // With previews on, every picture is also written as PNG under "preview/".
     void SetPreview(bool on) { m_preview = on; }
+    bool PreviewOn() const { return m_preview; }
+    // A picture that exists only as a preview (a mock-up of a whole screen).
+    void PreviewOnly(const std::string& name, const CImage& img) { Preview(name, img); }
     const std::vector<std::string>& Written() const { return m_written; }
     size_t TotalBytes() const { return m_total; }
     bool Failed() const { return m_failed; }

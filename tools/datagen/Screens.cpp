@@ -305,8 +305,9 @@ void GameBackground(COutput& out)
         img, {kOx, kOy + 60, kOx + 40, kOy + 100},
         [=](float x, float y) { return SdCircle(x, y, 24 + kOx, 81 + kOy, 8); },
         RadialGradient({22 + kOx, 79 + kOy}, 10, Rgb(255, 230, 110), Rgb(190, 130, 20)));
-    plate(630, 8, 790, 50);
-    label("RIVAL", 662, 34);
+    // Right of the top row of the widest board (it ends near x 644).
+    plate(668, 8, 790, 56);
+    label("RIVAL", 718, 52);
     plate(14, 470, 100, 566);
     label("LIVES", 72, 513);
     label("SCORE", 81, 562);
@@ -322,6 +323,9 @@ void GameBackground(COutput& out)
     // The shelf that carries the bonus buttons.
     plate(kBonusRowX - 8, kBonusRowY - 2, kBonusRowX + kBonusPitch * 11 - 4 + 4, 606);
     out.WriteJpeg("dat/game_bg.jpg", img, 88);
+    if (out.PreviewOn())
+        for (int level : {0, 52, 89})
+            out.PreviewOnly("mockup/game_level" + std::to_string(level), GameMockup(level, img));
 }
 } // namespace
 

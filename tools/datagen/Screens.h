@@ -10,6 +10,8 @@ namespace NDatagen
 {
 // A 1024 x 1024 garden backdrop; the 800 x 600 screen sees its middle.
 CImage Meadow(uint32_t seed, float brightness, int flowers = 70, float flowerOpacity = 0.75f);
+// The game screen with a board of a level on it, for previews.
+CImage GameMockup(int level, const CImage& background);
 // A cream paper panel, in picture coordinates.
 void Parchment(CImage& img, float x0, float y0, float x1, float y1);
 // Large title lettering centred on x.
