@@ -46,6 +46,8 @@ public:
 
     // Lower case, forward slashes: the form names are looked up in.
     static std::string NormaliseName(const std::string& name);
+    // Lower case only: how names are stored in the index.
+    static std::string NormaliseCase(const std::string& name);
     // The pack cipher, in place; it is its own inverse.
     static void PackCipher(unsigned char* data, std::size_t size, const std::string& key);
 

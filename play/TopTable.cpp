@@ -1,0 +1,96 @@
+// High-score lists: sorted insert and their property-file form.
+#include "play/TopTable.h"
+
+#include "storage/Cipher.h"
+#include "storage/PropertyFile.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace
+{
+constexpr int kKeyLength = 13;
+
+std::string Key(const char* format, int list, int entry)
+{
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, format, list, entry);
+    return buffer;
+}
+
+// A double quote cannot be stored in a property value and would corrupt the
+// rest of the file on the next read; control bytes cannot be drawn.
+std::string StorableName(const std::string& name)
+{
+    std::string result;
+    for (char c : name)
+    {
+        if (static_cast<unsigned char>(c) < 32 || c == 127)
+            continue;
+        result += c == '"' ? '\'' : c;
+        if (static_cast<int>(result.size()) == CTopTable::kMaxNameLength)
+            break;
+    }
+    return result;
+}
+} // namespace
+
+CTopTable::CTopTable(int listCount) : m_lists(listCount > 0 ? listCount : 0, std::vector<Entry>(kEntries)) {}
+
+void CTopTable::ReadEntries(const CPropertyFile& store)
+{
+    for (int i = 0; i < GetListCount(); ++i)
+        for (int j = 0; j < kEntries; ++j)
+        {
+            Entry& entry = m_lists[i][j];
+            entry.m_name = StorableName(store.GetString(Key("top7.rec_name%03d%03d", i, j), kDefaultName));
+            entry.m_points = store.GetInt(Key("top7.rec_points%03d%03d", i, j), 0);
+        }
+}
+
+void CTopTable::WriteEntries(CPropertyFile& store) const
+{
+    for (int i = 0; i < GetListCount(); ++i)
+        for (int j = 0; j < kEntries; ++j)
+        {
+            // An empty value would swallow the next key when read back.
+            const std::string& name = m_lists[i][j].m_name;
+            store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : name);
+            store.SetInt(Key("top7.rec_points%03d%03d", i, j), m_lists[i][j].m_points);
+        }
+}
+
+void CTopTable::Load(const std::string& path)
+{
+    CPropertyFile store;
+    store.LoadFile(path, true, CCipher::kTopTableKey, kKeyLength);
+    ReadEntries(store);
+}
+
+bool CTopTable::Save(const std::string& path) const
+{
+    CPropertyFile store;
+    WriteEntries(store);
+    return store.Save(path, CCipher::kTopTableKey, kKeyLength);
+}
+
+bool CTopTable::Qualifies(int list, int score) const
+{
+    if (list < 0 || list >= GetListCount())
+        return false;
+    return m_lists[list][kEntries - 1].m_points < score;
+}
+
+void CTopTable::Insert(int list, int score, const std::string& name)
+{
+    if (!Qualifies(list, score))
+        return;
+    std::vector<Entry>& entries = m_lists[list];
+    int place = kEntries - 1;
+    entries[place] = Entry{StorableName(name), score};
+    while (place > 0 && entries[place - 1].m_points < score)
+    {
+        std::swap(entries[place - 1], entries[place]);
+        --place;
+    }
+}

@@ -1,0 +1,45 @@
+// The top-7 high-score lists, one per selectable level set, kept enciphered
+// in "top7_demo.tbl" in the per-user folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CPropertyFile;
+
+class CTopTable
+{
+public:
+    static constexpr int kEntries = 7;
+    static constexpr int kMaxNameLength = 15;
+    static constexpr const char* kFileName = "top7_demo.tbl";
+    static constexpr const char* kDefaultName = "Nemo";
+
+    struct Entry
+    {
+        std::string m_name;
+        int m_points = 0;
+    };
+
+    explicit CTopTable(int listCount);
+
+    void ReadEntries(const CPropertyFile& store);
+    void WriteEntries(CPropertyFile& store) const;
+
+    // Reads the file (a missing or foreign file gives the default lists).
+    void Load(const std::string& path);
+    // Writes the whole table atomically; false when it could not be written.
+    bool Save(const std::string& path) const;
+
+    // A score equal to the seventh entry's does not qualify.
+    bool Qualifies(int list, int score) const;
+    // Equal scores keep their places: the new entry goes below them.
+    void Insert(int list, int score, const std::string& name);
+
+    int GetListCount() const { return static_cast<int>(m_lists.size()); }
+    const std::string& GetName(int list, int entry) const { return m_lists.at(list).at(entry).m_name; }
+    int GetPoints(int list, int entry) const { return m_lists.at(list).at(entry).m_points; }
+
+private:
+    std::vector<std::vector<Entry>> m_lists;
+};

@@ -1,0 +1,53 @@
+// Temporary file + fsync + rename: the target is either the old or the new file.
+#include "storage/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    std::string temp = path + ".tmp.XXXXXX";
+    int fd = mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+
+    bool ok = true;
+    std::size_t written = 0;
+    while (ok && written < bytes.size())
+    {
+        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            ok = false;
+        else
+            written += static_cast<std::size_t>(n);
+    }
+    // mkstemp creates the file 0600, which suits private per-user files.
+    if (ok && ::fsync(fd) != 0)
+        ok = false;
+    if (::close(fd) != 0)
+        ok = false;
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
+        ok = false;
+    if (!ok)
+    {
+        ::unlink(temp.c_str());
+        return false;
+    }
+
+    // Make the rename itself durable.
+    std::string folder = ".";
+    std::size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos)
+        folder = slash == 0 ? "/" : path.substr(0, slash);
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0)
+    {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}

@@ -1,0 +1,118 @@
+// The high-score lists: ordering, qualification and the stored file.
+#include "play/TopTable.h"
+#include "storage/PropertyFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace
+{
+CTopTable TableWith(std::initializer_list<int> points)
+{
+    CTopTable table(2);
+    CPropertyFile store;
+    int j = 0;
+    for (int p : points)
+    {
+        char key[40];
+        std::snprintf(key, sizeof key, "top7.rec_points000%03d", j);
+        store.SetInt(key, p);
+        std::snprintf(key, sizeof key, "top7.rec_name000%03d", j);
+        store.SetString(key, "p" + std::to_string(p));
+        ++j;
+    }
+    table.ReadEntries(store);
+    return table;
+}
+
+std::string TempFolder()
+{
+    char pattern[] = "/tmp/chromal-top-XXXXXX";
+    return std::string(mkdtemp(pattern)) + "/";
+}
+} // namespace
+
+TEST(TopTableInsert, LowScoreBecomesSeventhAndPushesTheLastOut)
+{
+    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+    ASSERT_TRUE(table.Qualifies(0, 35));
+    table.Insert(0, 35, "new");
+    EXPECT_EQ(table.GetPoints(0, 6), 35);
+    EXPECT_EQ(table.GetName(0, 6), "new");
+    EXPECT_EQ(table.GetPoints(0, 5), 40);
+}
+
+TEST(TopTableInsert, EqualScoreLandsBelowTheExistingOne)
+{
+    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+    table.Insert(0, 80, "new");
+    EXPECT_EQ(table.GetName(0, 1), "p80");
+    EXPECT_EQ(table.GetName(0, 2), "new");
+    EXPECT_EQ(table.GetPoints(0, 3), 70);
+    EXPECT_EQ(table.GetPoints(0, 6), 40);
+}
+
+TEST(TopTableInsert, TopScoreGoesFirstAndOtherListIsUntouched)
+{
+    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+    table.Insert(0, 1000, "best");
+    EXPECT_EQ(table.GetName(0, 0), "best");
+    EXPECT_EQ(table.GetPoints(0, 1), 90);
+    EXPECT_EQ(table.GetPoints(1, 0), 0);
+    EXPECT_EQ(table.GetName(1, 0), "Nemo");
+}
+
+TEST(TopTableQualifies, EqualToSeventhOrZeroOnDefaultsDoesNot)
+{
+    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+    EXPECT_FALSE(table.Qualifies(0, 30));
+    EXPECT_TRUE(table.Qualifies(0, 31));
+    EXPECT_FALSE(table.Qualifies(1, 0));
+    EXPECT_TRUE(table.Qualifies(1, 1));
+    EXPECT_FALSE(table.Qualifies(2, 100)); // no list for the moving set
+    EXPECT_FALSE(table.Qualifies(-1, 100));
+}
+
+TEST(TopTableNames, CutToFifteenAndQuotesMadeStorable)
+{
+    CTopTable table(2);
+    table.Insert(1, 10, "abcdefghijklmnopqrst");
+    EXPECT_EQ(table.GetName(1, 0), "abcdefghijklmno");
+
+    // A name with a quote and a space must survive the round trip and must
+    // not disturb the other entries.
+    table.Insert(1, 5, "Jo \"Ace\" B");
+    std::string folder = TempFolder();
+    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    CTopTable loaded(2);
+    loaded.Load(folder + CTopTable::kFileName);
+    EXPECT_EQ(loaded.GetName(1, 1), "Jo 'Ace' B");
+    EXPECT_EQ(loaded.GetPoints(1, 1), 5);
+    EXPECT_EQ(loaded.GetName(1, 2), "Nemo");
+    EXPECT_EQ(loaded.GetPoints(1, 0), 10);
+    // Entries never read from a file are unnamed: they are stored as the
+    // default name, and the list of the other set keeps its scores.
+    EXPECT_EQ(loaded.GetName(0, 3), "Nemo");
+    EXPECT_EQ(loaded.GetPoints(0, 3), 0);
+}
+
+TEST(TopTableFile, MissingOrForeignFileGivesDefaults)
+{
+    std::string folder = TempFolder();
+    CTopTable table(2);
+    table.Load(folder + "absent.tbl");
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < CTopTable::kEntries; ++j)
+        {
+            EXPECT_EQ(table.GetName(i, j), "Nemo");
+            EXPECT_EQ(table.GetPoints(i, j), 0);
+        }
+
+    std::ofstream(folder + "garbage.tbl", std::ios::binary) << std::string("\x05garbage bytes\x01\xff", 16);
+    table.Load(folder + "garbage.tbl");
+    EXPECT_EQ(table.GetName(0, 0), "Nemo");
+}
