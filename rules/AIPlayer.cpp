@@ -21,6 +21,25 @@ CAIPlayer::CAIPlayer(int homeRow, int homeColumn, CField* field, int difficulty)
         m_searchLevel = difficulty;
 }
 
+int CAIPlayer::DifficultyForLevel(int level)
+{
+    // Strength rises within a cycle of thirteen levels at first, then of
+    // ten, then four, and stays at the top from level 85 on.
+    if (level < 30)
+    {
+        static constexpr int kFirst[13] = {0, 1, 0, 1, 1, 2, 2, 2, 3, 3, 4, 4, 5};
+        return kFirst[(level < 0 ? 0 : level) % 13];
+    }
+    if (level < 60)
+        return (level % 10) / 2 + 1;
+    if (level < 85)
+    {
+        static constexpr int kThird[4] = {2, 4, 5, 5};
+        return kThird[level % 4];
+    }
+    return 5;
+}
+
 void CAIPlayer::Update(float)
 {
     if (!m_field)

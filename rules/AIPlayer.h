@@ -18,6 +18,9 @@ public:
     void Update(float elapsedMs) override;
     void OnClick(float, float) override {}
 
+    // The opponent's strength for a level (0-based), from 0 to 5.
+    static int DifficultyForLevel(int level);
+
     // Picks a colour and plays it.
     void ChooseMove();
     // The colour ChooseMove would play (-1 when no colour scores), without playing it.
