@@ -55,18 +55,6 @@ TEST(AISearch, LevelTwoTakesTheLargestTerritoryAndLowerIndexOnTies)
     EXPECT_EQ(ai.PickColour(), 4);
 }
 
-TEST(AISearch, NeverPlaysItsOwnOrTheHumansColour)
-{
-    SBoard board;
-    CPlayer human(kMid, 0, board.m_field.get());
-    CAIPlayer ai(kMid, kLast, board.m_field.get(), 2);
-    // Only the human's colour 0 would win anything.
-    board.Layout([](int r, int c) { return r == kMid && c == kLast ? 2 : (r == kMid && c == 0 ? 0 : (c > 15 ? 0 : 1)); });
-    const int colour = ai.PickColour();
-    EXPECT_NE(colour, 0);
-    EXPECT_NE(colour, 2);
-}
-
 TEST(AISearch, EasyDifficultiesPlayAlikeOnRandomBoards)
 {
     for (unsigned seed = 1; seed <= 30; ++seed)

@@ -138,19 +138,6 @@ TEST(CellSize, SizeAboveFiftyIsCutAndHoverGrowsAndSpins)
     EXPECT_FLOAT_EQ(cell.GetSizeFactor(), 1.0f);
 }
 
-TEST(CellLight, UnlitCellDimsToThirtyPercentAndComesBack)
-{
-    CCell cell = MakeIdleCell(0);
-    cell.SetLit(false);
-    for (int i = 0; i < 100; ++i)
-        cell.Update(16.0f);
-    EXPECT_NEAR(cell.GetAlpha(), 0.3f, 0.06f);
-    cell.SetLit(true);
-    for (int i = 0; i < 100; ++i)
-        cell.Update(16.0f);
-    EXPECT_FLOAT_EQ(cell.GetAlpha(), 1.0f);
-}
-
 TEST(InsectHeading, WantedHeadingPointsAtTheTarget)
 {
     CInsect insect;

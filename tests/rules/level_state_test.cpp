@@ -14,21 +14,6 @@ TEST(LevelStateText, WritesHolesCoinsAndColoursInFixedWidths)
     EXPECT_EQ(text, "007 50 02 60 04 01 05 ");
 }
 
-TEST(LevelStateText, ReadsBackWhatItWrote)
-{
-    const std::vector<SCellState> cells = {{0, -1}, {-3, -1}, {5, 4}, {3, 0}, {1, -1}};
-    int level = 0;
-    std::vector<SCellState> read;
-    ASSERT_TRUE(CLevelState::Read(CLevelState::Write(1234, cells), level, read));
-    EXPECT_EQ(level, 1234);
-    ASSERT_EQ(read.size(), cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i)
-    {
-        EXPECT_EQ(read[i].m_colour, cells[i].m_colour);
-        EXPECT_EQ(read[i].m_coin, cells[i].m_coin);
-    }
-}
-
 TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
 {
     for (const std::string& bad : std::vector<std::string>{"", "7 01 ", "007", "007 06 ", "007 60 02 ", "007 60 02 05 ", "007 60 07 01 ",

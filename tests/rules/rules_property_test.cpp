@@ -142,19 +142,5 @@ TEST(RulesProperties, RandomGamesKeepTerritoriesApartAndCapturesEnclosed)
     }
 }
 
-TEST(RulesProperties, RestoringAStateTextReproducesTheBoard)
-{
-    for (unsigned seed = 1; seed <= 20; ++seed)
-    {
-        std::srand(seed);
-        SBoard board(static_cast<int>(seed * 13 % 100));
-        RunUntilIdle(*board);
-        const std::string text = board->DescribeState();
-        SBoard copy;
-        ASSERT_TRUE(copy->RestoreState(text));
-        EXPECT_EQ(copy->DescribeState(), text);
-        EXPECT_EQ(copy->GetColumns(), board->GetColumns());
-    }
-}
 } // namespace
 } // namespace NGame::NTest
