@@ -38,11 +38,11 @@ struct SMaskTable
 };
 
 // Runs frames until the board is idle (ends an intro at once by landing the insects).
-inline bool RunUntilIdle(CField& field, int maxFrames = 5000)
+inline bool RunUntilIdle(CField& field, float frameMs = 16.0f, int maxFrames = 5000)
 {
     field.LandAllInsects();
     for (int i = 0; i < maxFrames && !field.IsIdle(); ++i)
-        field.Update(16.0f);
+        field.Update(frameMs);
     return field.IsIdle();
 }
 
