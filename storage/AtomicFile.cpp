@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes)
@@ -49,5 +50,39 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes)
         ::fsync(dir);
         ::close(dir);
     }
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        ::close(fd);
+        return false;
+    }
+    if (info.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char chunk[65536];
+    for (;;)
+    {
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+        {
+            ::close(fd);
+            bytes.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return true;
 }

@@ -1,4 +1,4 @@
-// Whole-file writes that never leave a half-written file behind.
+// Whole-file reads and writes; writes never leave a half-written file behind.
 #pragma once
 
 #include <string>
@@ -6,3 +6,7 @@
 // Writes to a temporary file in the same folder, flushes it to the disk and
 // renames it over the target. On failure the old file is untouched.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// The whole content of a regular file; false (bytes cleared) when it cannot be
+// opened or read, so a folder or an unreadable file never passes as empty.
+bool ReadWholeFile(const std::string& path, std::string& bytes);

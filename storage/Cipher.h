@@ -5,7 +5,7 @@
 
 class CCipher
 {
-public:
+  public:
     virtual ~CCipher() = default;
 
     // n bytes become n + 1; an empty input gives an empty result.

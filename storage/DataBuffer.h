@@ -7,7 +7,7 @@
 
 class CDataBuffer
 {
-public:
+  public:
     CDataBuffer() = default;
     explicit CDataBuffer(std::vector<unsigned char> bytes)
         : m_bytes(std::make_shared<const std::vector<unsigned char>>(std::move(bytes)))
@@ -19,6 +19,6 @@ public:
     std::uint32_t Size() const { return m_bytes ? static_cast<std::uint32_t>(m_bytes->size()) : 0; }
     bool Empty() const { return Size() == 0; }
 
-private:
+  private:
     std::shared_ptr<const std::vector<unsigned char>> m_bytes;
 };

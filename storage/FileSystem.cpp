@@ -1,9 +1,10 @@
 // Data files by name: the pack index first, then loose files under the root.
 #include "storage/FileSystem.h"
 
+#include "storage/AtomicFile.h"
+
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace
@@ -23,12 +24,12 @@ bool ReadU32(std::istream& in, std::uint32_t& value)
     return true;
 }
 
-std::vector<unsigned char> ReadWholeFile(const std::string& path)
+std::vector<unsigned char> ReadLooseFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
         return {};
-    return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 } // namespace
 
@@ -40,9 +41,15 @@ CFileSystem* CFileSystem::Create()
     return g_fileSystem.get();
 }
 
-CFileSystem* CFileSystem::Get() { return g_fileSystem.get(); }
+CFileSystem* CFileSystem::Get()
+{
+    return g_fileSystem.get();
+}
 
-void CFileSystem::Destroy() { g_fileSystem.reset(); }
+void CFileSystem::Destroy()
+{
+    g_fileSystem.reset();
+}
 
 void CFileSystem::SetRoot(const std::string& folder)
 {
@@ -51,7 +58,10 @@ void CFileSystem::SetRoot(const std::string& folder)
         m_root += '/';
 }
 
-void CFileSystem::SetPackKey(const std::string& key) { m_packKey = key; }
+void CFileSystem::SetPackKey(const std::string& key)
+{
+    m_packKey = key;
+}
 
 std::string CFileSystem::NormaliseName(const std::string& name)
 {
@@ -111,6 +121,9 @@ bool CFileSystem::OpenPack(const std::string& path)
         position += 4 + nameLength + 4 + 1;
         if (fileSize - position < static_cast<std::streamoff>(size))
             return false;
+        // Offsets are kept in 32 bits.
+        if (position > static_cast<std::streamoff>(UINT32_MAX))
+            return false;
 
         PackEntry entry;
         entry.m_size = size;
@@ -149,7 +162,7 @@ CDataBuffer CFileSystem::ReadFile(const std::string& name) const
     const std::string normalised = NormaliseName(name);
     auto it = m_index.find(normalised);
     if (it == m_index.end())
-        return CDataBuffer(ReadWholeFile(m_root + normalised));
+        return CDataBuffer(ReadLooseFile(m_root + normalised));
 
     const PackEntry& entry = it->second;
     std::ifstream in(m_packPath, std::ios::binary);

@@ -19,7 +19,7 @@ struct PackEntry
 
 class CFileSystem
 {
-public:
+  public:
     // The process-wide instance: Create destroys a previous one first.
     static CFileSystem* Create();
     static CFileSystem* Get();
@@ -53,7 +53,7 @@ public:
 
     static const char* const kPackKey;
 
-private:
+  private:
     std::string m_root;
     std::string m_packPath;
     std::string m_packKey;

@@ -40,4 +40,7 @@ void LogWrite(const char* format, ...)
     std::fclose(file);
 }
 
-void LogClose() { LogWrite("Closing Log"); }
+void LogClose()
+{
+    LogWrite("Closing Log");
+}

@@ -8,12 +8,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace
 {
-bool IsSpace(char c) { return c == '\t' || c == '\n' || c == '\r' || c == ' '; }
+bool IsSpace(char c)
+{
+    return c == '\t' || c == '\n' || c == '\r' || c == ' ';
+}
 
 // Comments are blanked before tokens are looked at, so "//" ends a value even
 // inside quotes.
@@ -73,10 +74,9 @@ bool CPropertyFile::Load(const CFileSystem& fs, const std::string& name, bool cl
 
 bool CPropertyFile::LoadFile(const std::string& path, bool clear, const char* key, int keyLength)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
         return false;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Parse(bytes.data(), bytes.size(), clear, key, keyLength);
     return true;
 }
@@ -147,7 +147,13 @@ bool CPropertyFile::Save(const std::string& path, const char* key, int keyLength
 {
     std::string bytes = ToText();
     if (key != nullptr)
+    {
+        // An unusable key enciphers to nothing; writing that would replace
+        // the old file with an empty one.
         bytes = CCipher().Encipher(bytes, key, keyLength);
+        if (bytes.empty() && !m_map.empty())
+            return false;
+    }
     return WriteFileAtomically(path, bytes);
 }
 
@@ -186,9 +192,15 @@ float CPropertyFile::GetFloat(std::string key, float def) const
     return end == begin ? def : v;
 }
 
-void CPropertyFile::SetString(std::string key, std::string value) { m_map[std::move(key)] = std::move(value); }
+void CPropertyFile::SetString(std::string key, std::string value)
+{
+    m_map[std::move(key)] = std::move(value);
+}
 
-void CPropertyFile::SetInt(std::string key, int value) { m_map[std::move(key)] = std::to_string(value); }
+void CPropertyFile::SetInt(std::string key, int value)
+{
+    m_map[std::move(key)] = std::to_string(value);
+}
 
 void CPropertyFile::SetFloat(std::string key, float value)
 {

@@ -10,15 +10,14 @@ class CFileSystem;
 
 class CPropertyFile
 {
-public:
+  public:
     void Clear() { m_map.clear(); }
 
     // Through the file-access layer (pack first); a missing file reads as empty.
-    bool Load(const CFileSystem& fs, const std::string& name, bool clear = true,
-              const char* key = nullptr, int keyLength = 0);
+    bool Load(const CFileSystem& fs, const std::string& name, bool clear = true, const char* key = nullptr,
+              int keyLength = 0);
     // Straight from the disk; false (map unchanged) when the file cannot be opened.
-    bool LoadFile(const std::string& path, bool clear = true, const char* key = nullptr,
-                  int keyLength = 0);
+    bool LoadFile(const std::string& path, bool clear = true, const char* key = nullptr, int keyLength = 0);
     void Parse(const char* bytes, std::size_t length, bool clear, const char* key = nullptr,
                int keyLength = 0);
     // Written to a temporary file beside the target and renamed over it, so an
@@ -39,6 +38,6 @@ public:
 
     const std::map<std::string, std::string>& Map() const { return m_map; }
 
-private:
+  private:
     std::map<std::string, std::string> m_map;
 };

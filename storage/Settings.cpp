@@ -6,15 +6,18 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <sys/stat.h>
+#include <system_error>
 
 namespace
 {
 constexpr int kKeyLength = 3;
 
 // "%d" with a default: a value that is no number counts as the default.
-int ReadInt(const CPropertyFile& file, const char* key, int def) { return file.GetInt(key, def); }
+int ReadInt(const CPropertyFile& file, const char* key, int def)
+{
+    return file.GetInt(key, def);
+}
 
 void MakeFolder(const std::string& path)
 {

@@ -16,7 +16,7 @@ struct CWindowState
 
 class CSettings
 {
-public:
+  public:
     static constexpr int kLogicalWidth = 800;
     static constexpr int kLogicalHeight = 600;
     static constexpr const char* kFileName = "dx_demo.cfg";

@@ -1,0 +1,66 @@
+// Whole-file writes: the old file survives every failure and no temporary
+// file is left behind.
+#include "TempFolder.h"
+#include "storage/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using Names = std::vector<std::string>;
+
+TEST(AtomicFile, ReplacesWholeFilesWithoutLeftovers)
+{
+    CTempFolder folder;
+    const std::string path = folder / "top7_demo.tbl";
+    ASSERT_TRUE(WriteFileAtomically(path, std::string("a\0b\xff", 4)));
+    EXPECT_EQ(ReadBack(path), std::string("a\0b\xff", 4));
+    ASSERT_TRUE(WriteFileAtomically(path, "second"));
+    EXPECT_EQ(ReadBack(path), "second");
+    EXPECT_EQ(folder.Names(), Names{"top7_demo.tbl"});
+}
+
+TEST(AtomicFile, FailuresKeepTheOldFileAndLeaveNothingBehind)
+{
+    CTempFolder folder;
+    EXPECT_FALSE(WriteFileAtomically(folder / "gone/file", "x"));
+    folder.Write("target/inside", "keep");
+    EXPECT_FALSE(WriteFileAtomically(folder / "target", "x"));
+    EXPECT_EQ(ReadBack(folder / "target/inside"), "keep");
+    EXPECT_EQ(folder.Names(), Names{"target"});
+}
+
+TEST(AtomicFile, FullDiskKeepsTheOldFile)
+{
+    CTempFolder folder;
+    const std::string path = folder.Write("saved_demo.dat", "the old saved game");
+    // A file size limit in a child process stands in for a full disk.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{8, 8};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(WriteFileAtomically(path, std::string(4096, 'n')) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failure reported as success";
+    EXPECT_EQ(ReadBack(path), "the old saved game");
+    EXPECT_EQ(folder.Names(), Names{"saved_demo.dat"});
+}
+
+TEST(WholeFileRead, RefusesWhatIsNoFile)
+{
+    CTempFolder folder;
+    std::string bytes = "stale";
+    ASSERT_TRUE(ReadWholeFile(folder.Write("f", std::string("x\0y", 3)), bytes));
+    EXPECT_EQ(bytes, std::string("x\0y", 3));
+    EXPECT_FALSE(ReadWholeFile(folder / "missing", bytes));
+    EXPECT_EQ(bytes, "");
+    EXPECT_FALSE(ReadWholeFile(folder.Path(), bytes));
+}

@@ -1,0 +1,64 @@
+// The per-user files' cipher: round trips, the byte layout it writes, and
+// refusal of data it cannot have written.
+#include "storage/Cipher.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+TEST(Cipher, RoundTripsEveryLengthWithRotationInBounds)
+{
+    CCipher cipher;
+    const char highKey[] = "\xff\x80z";
+    for (const char* key : {CCipher::kSettingsKey, CCipher::kSavedGameKey, CCipher::kTopTableKey, highKey})
+    {
+        const int k = static_cast<int>(std::strlen(key));
+        for (std::size_t n = 1; n <= 300; ++n)
+        {
+            std::string plain(n, '\0');
+            for (std::size_t i = 0; i < n; ++i)
+                plain[i] = static_cast<char>(i * 131 + n);
+            std::set<int> rotations;
+            for (int trial = 0; trial < 4; ++trial)
+            {
+                const std::string c = cipher.Encipher(plain, key, k);
+                ASSERT_EQ(c.size(), n + 1);
+                ASSERT_LT(static_cast<unsigned char>(c[0]), std::min<std::size_t>(n, 100)) << n;
+                ASSERT_EQ(cipher.Decipher(c, key, k), plain) << key << " n=" << n;
+                rotations.insert(c[0]);
+            }
+            // Saving the same text again should not give the same bytes.
+            if (n >= 50)
+            {
+                ASSERT_GT(rotations.size(), 1u) << n;
+            }
+        }
+    }
+}
+
+TEST(Cipher, KnownBytes)
+{
+    // One byte: rotation 0, then the byte XOR key[1].
+    EXPECT_EQ(CCipher().Encipher("A", "vum", 3), std::string("\0", 1) + static_cast<char>('A' ^ 'u'));
+    // Rotation 0 over a zero body yields the key bytes in the order positions
+    // 1, 2, 3, 4 use them.
+    EXPECT_EQ(CCipher().Decipher(std::string(5, '\0'), "abc", 3), "bcab");
+    // Rotation 1 with key "ab": chained bytes "yx" are turned back into "xy".
+    const auto e1 = static_cast<unsigned char>(('y' ^ 'b' ^ 1) + 1);
+    const auto e2 = static_cast<unsigned char>(('x' ^ 'a' ^ e1) + e1);
+    EXPECT_EQ(CCipher().Decipher({'\x01', static_cast<char>(e1), static_cast<char>(e2)}, "ab", 2), "xy");
+}
+
+TEST(Cipher, DataItCannotHaveWrittenDeciphersToNothing)
+{
+    CCipher cipher;
+    EXPECT_EQ(cipher.Encipher("", "vum", 3), "");
+    for (const std::string& bad : {std::string(), std::string(1, '\0'), std::string("\003ab"),
+                                   std::string("\200abcdef"), std::string("\377abcdef")})
+        EXPECT_EQ(cipher.Decipher(bad, "vum", 3), "");
+    // A rotation equal to the text length is a whole turn and stays in bounds.
+    EXPECT_EQ(cipher.Decipher("\003abc", "vum", 3).size(), 3u);
+    EXPECT_EQ(cipher.Encipher("abc", "", 0), "");
+}

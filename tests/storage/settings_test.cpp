@@ -1,0 +1,105 @@
+// Settings: defaults, bounds on what is read back, what a save writes, and
+// where the per-user folder is.
+#include "TempFolder.h"
+#include "storage/Cipher.h"
+#include "storage/PropertyFile.h"
+#include "storage/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace
+{
+std::string SavedText(const std::string& path)
+{
+    CPropertyFile file;
+    file.LoadFile(path, true, "vum", 3);
+    return file.ToText();
+}
+} // namespace
+
+TEST(Settings, MissingOrNonsenseFileGivesDefaults)
+{
+    CTempFolder folder;
+    for (const std::string& path : {folder / "dx_demo.cfg", folder.Write("junk.cfg", "never enciphered")})
+    {
+        CSettings s;
+        s.Load(path);
+        EXPECT_EQ(s.m_window_width, 800);
+        EXPECT_EQ(s.m_window_height, 600);
+        EXPECT_EQ(s.m_window_x, 0);
+        EXPECT_TRUE(s.m_full_screen && s.m_sound && s.m_hints && s.m_show_dragons);
+        EXPECT_FALSE(s.m_sound_invert);
+        EXPECT_EQ(s.m_music_volume, 40);
+        EXPECT_EQ(s.m_classic_level, 3);
+        EXPECT_EQ(s.m_adv_level, 3);
+    }
+}
+
+TEST(Settings, ValuesReadBackWithTheirBounds)
+{
+    CTempFolder folder;
+    CSettings s;
+    s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 99 m_window_height 100 x -20 "
+                                                          "m_sound 2 m_hints 1 m_sound_invert 5 "
+                                                          "m_is_full_screen_loaded 0 m_music_volume 64 "
+                                                          "m_adv_level 12 m_classic_level x",
+                                                          "vum", 3)));
+    EXPECT_EQ(s.m_window_width, 800);
+    EXPECT_EQ(s.m_window_height, 100);
+    EXPECT_EQ(s.m_window_x, -20);
+    EXPECT_FALSE(s.m_sound); // only 1 means on
+    EXPECT_TRUE(s.m_hints);
+    EXPECT_TRUE(s.m_sound_invert);
+    EXPECT_FALSE(s.m_full_screen);
+    EXPECT_EQ(s.m_music_volume, 64);
+    EXPECT_EQ(s.m_adv_level, 12);
+    EXPECT_EQ(s.m_classic_level, 3);
+}
+
+TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
+{
+    CTempFolder folder;
+    const std::string path = folder / "dx_demo.cfg";
+    CSettings s;
+    s.m_window_width = 1024;
+    s.m_window_height = 768;
+    s.m_sound = false;
+    s.m_classic_level = 45;
+    CWindowState window;
+    window.m_left = 30;
+    window.m_top = 40;
+    window.m_invert_stereo = true;
+    ASSERT_TRUE(s.Save(path, window));
+    EXPECT_EQ(SavedText(path), "m_adv_level 3\nm_classic_level 45\nm_hints 1\nm_is_full_screen_loaded 0\n"
+                               "m_music_volume 40\nm_show_dragons 1\nm_sound 0\nm_sound_invert 1\n"
+                               "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
+
+    window.m_minimised = true;
+    window.m_full_screen = true;
+    ASSERT_TRUE(s.Save(path, window));
+    CSettings back;
+    back.Load(path);
+    EXPECT_EQ(back.m_window_width, 800);
+    EXPECT_EQ(back.m_window_x, 0);
+    EXPECT_TRUE(back.m_full_screen);
+    EXPECT_FALSE(back.m_sound);
+    EXPECT_EQ(SavedText(path).find("m_window"), std::string::npos);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"dx_demo.cfg"});
+}
+
+TEST(UserFolder, OverrideOrXdgDataHomeIsCreated)
+{
+    CTempFolder folder;
+    EXPECT_EQ(PrepareUserFolder(folder / "a/b"), folder / "a/b/");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "a/b"));
+
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
+    const std::string made = PrepareUserFolder("");
+    old ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(made, folder / "Wendrake/Chromal/");
+    EXPECT_TRUE(std::filesystem::is_directory(made));
+}

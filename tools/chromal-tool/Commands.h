@@ -1,0 +1,12 @@
+// chromal-tool's subcommands. Each takes the whole command line (argv[1] is
+// its own name) and returns the process exit code.
+#pragma once
+
+namespace NTool
+{
+int RunEncipher(int argc, char** argv);
+int RunDecipher(int argc, char** argv);
+int RunPack(int argc, char** argv);
+int RunProps(int argc, char** argv);
+int RunShow(int argc, char** argv);
+} // namespace NTool
