@@ -130,8 +130,8 @@ CColourMap CAIPlayer::BuildDistanceMap() const
     return map;
 }
 
-std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distances, int row,
-                                       int column, int value) const
+std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distances, int row, int column,
+                                       int value) const
 {
     if (!m_field->IsValidCell(m_homeRow, m_homeColumn) || !m_field->IsValidCell(row, column))
         return 0;
@@ -169,8 +169,8 @@ std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distan
     return sum < 0 ? 0 : sum;
 }
 
-void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances, int depth,
-                             bool allowedOnly, int& colour, std::int64_t& score) const
+void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances, int depth, bool allowedOnly,
+                             int& colour, std::int64_t& score) const
 {
     colour = -1;
     score = 0;

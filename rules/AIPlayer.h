@@ -12,7 +12,7 @@ namespace NGame
 {
 class CAIPlayer : public CPlayer
 {
-public:
+  public:
     CAIPlayer(int homeRow, int homeColumn, CField* field, int difficulty);
 
     void Update(float elapsedMs) override;
@@ -41,7 +41,7 @@ public:
     int GetSearchLevel() const { return m_searchLevel; }
     int GetMoveCount() const { return m_moveCount; }
 
-private:
+  private:
     std::int64_t Weight(int row, int column, int distance) const;
 
     int m_searchLevel;

@@ -8,7 +8,7 @@ namespace NGame
 {
 class CBoardSprite
 {
-public:
+  public:
     CBoardSprite() = default;
     CBoardSprite(int groups, int frames, unsigned texture = 0);
 
@@ -49,7 +49,7 @@ public:
     void Update(float elapsedMs);
     void Draw(bool bind = true) const;
 
-private:
+  private:
     float m_x = 0.0f;
     float m_y = 0.0f;
     float m_width = 0.0f;

@@ -16,10 +16,9 @@ constexpr float kMaxSize = 50.0f;
 constexpr float kStep = 6.0f;
 } // namespace
 
-CCell::CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coinSprite, float x,
-             float y, float size)
-    : m_size(size), m_colour(colour), m_sprite(cellSprite), m_coinPrototype(coinSprite), m_x(x),
-      m_y(y)
+CCell::CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coinSprite, float x, float y,
+             float size)
+    : m_size(size), m_colour(colour), m_sprite(cellSprite), m_coinPrototype(coinSprite), m_x(x), m_y(y)
 {
     // Each cell animates at its own pace and angle so the board does not pulse in step.
     m_sprite.SetFrameTime(static_cast<unsigned>(15 + RandomModulo(30)));

@@ -20,7 +20,7 @@ enum ECellState
 
 class CCell
 {
-public:
+  public:
     // The prototypes are copied; the cell keeps no reference to them. A null
     // coin prototype gives coins without pictures (their kinds still count).
     CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coinSprite, float x, float y,
@@ -73,7 +73,7 @@ public:
     float GetAngle() const { return m_angle; }
     const CBoardSprite& GetSprite() const { return m_sprite; }
 
-private:
+  private:
     void DrawAt(float size) const;
 
     int m_state = CellIdle;

@@ -95,9 +95,9 @@ void Walk(int rows, int row, int column, const Valid& valid, const Accept& accep
 
 CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
-    : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount),
-      m_refillLevelsCount(levelsCount), m_advancedSet(advancedSet), m_resources(resources),
-      m_defaultCellSprite(8, 16), m_maskReader(std::move(maskReader))
+    : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount), m_refillLevelsCount(levelsCount),
+      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16),
+      m_maskReader(std::move(maskReader))
 {
     BuildLevel();
 }
@@ -430,7 +430,8 @@ bool CField::FloodMark(CColourMap& map, int row, int column, int mark, int stop)
     bool touches = false;
     Walk(
         m_rows, row, column, [this](int r, int c) { return IsValidCell(r, c); },
-        [&](int r, int c) {
+        [&](int r, int c)
+        {
             int& at = map.At(r, c);
             if (at == stop)
             {
@@ -467,7 +468,8 @@ int CField::CountRegion(int row, int column) const
     int count = 0;
     Walk(
         m_rows, row, column, [this](int r, int c) { return IsValidCell(r, c); },
-        [&](int r, int c) {
+        [&](int r, int c)
+        {
             int& at = map.At(r, c);
             if (at != value)
                 return false;
@@ -504,7 +506,8 @@ bool CField::AllCellsOwned() const
             continue;
         Walk(
             m_rows, hr, hc, [this](int r, int c) { return IsValidCell(r, c); },
-            [&](int r, int c) {
+            [&](int r, int c)
+            {
                 int& at = map.At(r, c);
                 if (at != value)
                     return false;
@@ -524,7 +527,8 @@ bool CField::Repaint(int row, int column, int colour)
         return false;
     Walk(
         m_rows, row, column, [this](int r, int c) { return IsValidCell(r, c); },
-        [&](int r, int c) {
+        [&](int r, int c)
+        {
             CCell* cell = m_cells[r][c].get();
             if (!cell || cell->IsHole() || cell->GetColour() != old || cell->GetColour() == colour)
                 return false;

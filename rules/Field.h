@@ -50,7 +50,7 @@ struct SCollectedCoin
 // rules, the opponent and the bonuses write their area marks into it.
 class CColourMap
 {
-public:
+  public:
     CColourMap() = default;
     CColourMap(int rows, int columns) : m_rows(rows), m_columns(columns), m_values(rows * columns, -1) {}
     int& At(int row, int column) { return m_values[row * m_columns + column]; }
@@ -60,7 +60,7 @@ public:
     std::vector<int>& Values() { return m_values; }
     const std::vector<int>& Values() const { return m_values; }
 
-private:
+  private:
     int m_rows = 0;
     int m_columns = 0;
     std::vector<int> m_values;
@@ -79,7 +79,7 @@ struct SFieldResources
 
 class CField
 {
-public:
+  public:
     static constexpr int kMaxCells = 120;
     static constexpr int kMaskWidth = 800;
     static constexpr int kColourCount = 6;
@@ -88,8 +88,8 @@ public:
     // buffer stands for a missing file.
     using MaskReader = std::function<CDataBuffer(const std::string&)>;
 
-    CField(const std::string& directory, int levelsCount, int advancedSet,
-           const SFieldResources& resources, MaskReader maskReader);
+    CField(const std::string& directory, int levelsCount, int advancedSet, const SFieldResources& resources,
+           MaskReader maskReader);
     virtual ~CField();
     CField(const CField&) = delete;
     CField& operator=(const CField&) = delete;
@@ -194,7 +194,7 @@ public:
     void DrawCellShadow(int row, int column) const;
     void ScaleCell(int row, int column, float factor);
 
-private:
+  private:
     void BuildLevel();
     void DeleteCells();
     void ComputeGeometry();

@@ -16,7 +16,7 @@ enum EInsectState
 
 class CInsect
 {
-public:
+  public:
     // A null prototype gives an insect that moves but draws nothing.
     explicit CInsect(const CBoardSprite* sprite = nullptr);
     virtual ~CInsect() = default;

@@ -15,7 +15,7 @@ struct SCellState
 
 class CLevelState
 {
-public:
+  public:
     static constexpr int kHoleMarker = 50;
     static constexpr int kCoinMarker = 60;
 

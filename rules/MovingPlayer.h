@@ -8,7 +8,7 @@ namespace NGame
 {
 class CMovingPlayer : public CPlayer
 {
-public:
+  public:
     using CPlayer::CPlayer;
 
     void OnClick(float x, float y) override;

@@ -17,7 +17,7 @@ enum EPlayerState
 
 class CPlayer
 {
-public:
+  public:
     CPlayer(int homeRow, int homeColumn, CField* field);
     virtual ~CPlayer();
     CPlayer(const CPlayer&) = delete;
@@ -52,7 +52,7 @@ public:
     // refuses the move. Colour permission is the caller's test.
     bool PlayColour(int colour, bool creditCoins);
 
-protected:
+  protected:
     int m_state = PlayerWaiting;
     int m_homeColumn;
     int m_homeRow;

@@ -29,7 +29,8 @@ struct SMaskTable
 
     CField::MaskReader Reader()
     {
-        return [this](const std::string& name) {
+        return [this](const std::string& name)
+        {
             m_requests.push_back(name);
             auto it = m_files.find(name);
             return it == m_files.end() ? CDataBuffer() : CDataBuffer(it->second);

@@ -19,16 +19,18 @@ constexpr int kLast = 20;
 // the rest of the middle row `middle`.
 void LayoutThreeChoices(SBoard& board, int middle)
 {
-    board.Layout([&](int r, int c) {
-        const float x = board.X(r, c);
-        if (x < 560.0f)
-            return 0;
-        if (x < 600.0f)
-            return kHole;
-        if (r == kMid)
-            return c == kLast ? 2 : middle;
-        return r < kMid ? 3 : 4;
-    });
+    board.Layout(
+        [&](int r, int c)
+        {
+            const float x = board.X(r, c);
+            if (x < 560.0f)
+                return 0;
+            if (x < 600.0f)
+                return kHole;
+            if (r == kMid)
+                return c == kLast ? 2 : middle;
+            return r < kMid ? 3 : 4;
+        });
 }
 
 TEST(AISearch, DifficultiesMapOntoThreeSearchLevels)
@@ -84,15 +86,17 @@ TEST(AISearch, ProportionOfExactlyPointFourLooksOnePlyAndCountsCells)
     CPlayer human(kMid, 0, board.m_field.get());
     CAIPlayer ai(kMid, kLast, board.m_field.get(), 4);
     // Ten flowers on the middle row: two for each home and six free.
-    board.Layout([](int r, int c) {
-        if (r != kMid || (c >= 2 && c <= 12))
-            return kHole;
-        if (c <= 1)
-            return 0;
-        if (c >= 19)
-            return 2;
-        return c >= 17 ? 3 : (c == 16 ? 4 : 5);
-    });
+    board.Layout(
+        [](int r, int c)
+        {
+            if (r != kMid || (c >= 2 && c <= 12))
+                return kHole;
+            if (c <= 1)
+                return 0;
+            if (c >= 19)
+                return 2;
+            return c >= 17 ? 3 : (c == 16 ? 4 : 5);
+        });
     EXPECT_FLOAT_EQ(ai.MeasureOwned(), 0.4f);
     EXPECT_EQ(ai.DepthFor(ai.MeasureOwned()), 1);
     EXPECT_EQ(ai.DepthFor(0.39f), 2);
@@ -124,15 +128,17 @@ TEST(AITurn, NoPositiveScoreKeepsTheTurnAndSearchesAgain)
     CAIPlayer ai(kMid, kLast, board.m_field.get(), 5);
     // Both homes are walled in by holes: at the start of a hard level the
     // opponent's only cell weighs 0, so no colour scores.
-    board.Layout([](int r, int c) {
-        const bool nearHuman = (r == kMid && c == 1) || ((r == kMid - 1 || r == kMid + 1) && c == 0);
-        const bool nearOpponent = (r == kMid && c == 19) || ((r == kMid - 1 || r == kMid + 1) && c == 19);
-        if (nearHuman || nearOpponent)
-            return kHole;
-        if (r == kMid && (c == 0 || c == kLast))
-            return c == 0 ? 0 : 2;
-        return (c + r) % 6;
-    });
+    board.Layout(
+        [](int r, int c)
+        {
+            const bool nearHuman = (r == kMid && c == 1) || ((r == kMid - 1 || r == kMid + 1) && c == 0);
+            const bool nearOpponent = (r == kMid && c == 19) || ((r == kMid - 1 || r == kMid + 1) && c == 19);
+            if (nearHuman || nearOpponent)
+                return kHole;
+            if (r == kMid && (c == 0 || c == kLast))
+                return c == 0 ? 0 : 2;
+            return (c + r) % 6;
+        });
     ASSERT_LT(ai.MeasureOwned(), 0.1f);
     const std::string before = board->DescribeState();
     ai.BeginTurn();
@@ -152,12 +158,14 @@ TEST(AITurn, PlaysAtOnceAndDiscardsTheCoinsItTakes)
     CPlayer human(kMid, 0, board.m_field.get());
     CAIPlayer ai(kMid, kLast, board.m_field.get(), 2);
     // Colour 1 next to the human stays free, so the level goes on.
-    board.Layout([](int r, int c) {
-                     if (r == kMid && (c == 0 || c == kLast))
-                         return c == 0 ? 0 : 2;
-                     return (c == 0 && r >= kMid - 1 && r <= kMid + 1) || (r == kMid && c == 1) ? 1 : 3;
-                 },
-                 [](int r, int c) { return r == kMid && c == 19 ? 4 : -1; });
+    board.Layout(
+        [](int r, int c)
+        {
+            if (r == kMid && (c == 0 || c == kLast))
+                return c == 0 ? 0 : 2;
+            return (c == 0 && r >= kMid - 1 && r <= kMid + 1) || (r == kMid && c == 1) ? 1 : 3;
+        },
+        [](int r, int c) { return r == kMid && c == 19 ? 4 : -1; });
     ai.BeginTurn();
     ai.Update(16.0f);
     EXPECT_EQ(ai.GetState(), PlayerMoving);

@@ -94,7 +94,8 @@ TEST(CellAppearVanish, FramesFollowTheAlpha)
     {
         cell.Update(16.0f);
         EXPECT_LE(cell.GetSprite().GetFrame(), previous);
-        EXPECT_EQ(cell.GetSprite().GetFrame(), cell.GetState() == CellIdle ? 0 : 8 - static_cast<int>(cell.GetAlpha() / 0.125f));
+        EXPECT_EQ(cell.GetSprite().GetFrame(),
+                  cell.GetState() == CellIdle ? 0 : 8 - static_cast<int>(cell.GetAlpha() / 0.125f));
         previous = cell.GetSprite().GetFrame();
     }
     EXPECT_EQ(cell.GetState(), CellIdle);
@@ -146,7 +147,8 @@ TEST(InsectHeading, WantedHeadingPointsAtTheTarget)
     const struct
     {
         float m_x, m_y, m_heading;
-    } cases[] = {{100.0f, 0.0f, 0.0f}, {200.0f, 100.0f, 90.0f}, {100.0f, 200.0f, 180.0f}, {0.0f, 100.0f, 270.0f}};
+    } cases[] = {
+        {100.0f, 0.0f, 0.0f}, {200.0f, 100.0f, 90.0f}, {100.0f, 200.0f, 180.0f}, {0.0f, 100.0f, 270.0f}};
     for (const auto& c : cases)
     {
         insect.SetTarget(c.m_x, c.m_y);

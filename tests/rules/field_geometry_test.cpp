@@ -80,7 +80,8 @@ TEST(FieldGeometry, CellAtTruncatesTowardsZeroAtTheEdges)
     EXPECT_EQ(board->CellAt(x, y - p / 2.0f - p + 1.0f).m_row, 0);
     EXPECT_LT(board->CellAt(x, y - p / 2.0f - p - 1.0f).m_row, 0);
     // Far-away and absurd points give invalid positions, never a crash.
-    EXPECT_FALSE(board->IsValidCell(board->CellAt(5000.0f, 5000.0f).m_row, board->CellAt(5000.0f, 5000.0f).m_column));
+    EXPECT_FALSE(
+        board->IsValidCell(board->CellAt(5000.0f, 5000.0f).m_row, board->CellAt(5000.0f, 5000.0f).m_column));
     const SCellPos nan = board->CellAt(std::nanf(""), 1e30f);
     EXPECT_FALSE(board->IsValidCell(nan.m_row, nan.m_column));
 }

@@ -24,16 +24,18 @@ struct SDuel : SBoard
 // and 5 in rows 7 to 9 just left of the wall.
 void LayoutWallWithPocket(SDuel& duel, int gapColour)
 {
-    duel.Layout([&](int r, int c) {
-        const float x = duel.X(r, c);
-        if (x >= 300.0f && x < 340.0f)
-            return r == kMid ? gapColour : kHole;
-        if (x >= 340.0f)
-            return 2;
-        if (x >= 250.0f && r >= kMid - 1 && r <= kMid + 1)
-            return 4 + (c % 2);
-        return 0;
-    });
+    duel.Layout(
+        [&](int r, int c)
+        {
+            const float x = duel.X(r, c);
+            if (x >= 300.0f && x < 340.0f)
+                return r == kMid ? gapColour : kHole;
+            if (x >= 340.0f)
+                return 2;
+            if (x >= 250.0f && r >= kMid - 1 && r <= kMid + 1)
+                return 4 + (c % 2);
+            return 0;
+        });
 }
 
 int CountColour(CField& field, int colour)
@@ -68,11 +70,13 @@ TEST(ColourMove, RepaintAnnexesNeighboursOfTheNewColour)
 {
     SDuel duel;
     // Columns 0-1 colour 0, columns 2-3 colour 1, the rest colour 3.
-    duel.Layout([](int r, int c) {
-        if (r == kMid && c == kLast)
-            return 2;
-        return c < 2 ? 0 : (c < 4 ? 1 : 3);
-    });
+    duel.Layout(
+        [](int r, int c)
+        {
+            if (r == kMid && c == kLast)
+                return 2;
+            return c < 2 ? 0 : (c < 4 ? 1 : 3);
+        });
     const int before = duel->CountRegion(kMid, 0);
     ASSERT_TRUE(duel->Repaint(kMid, 0, 1));
     EXPECT_EQ(duel->GetState(), Settling);
@@ -118,16 +122,18 @@ TEST(EnclosureCapture, IslandBoundedByHolesGoesToWhoeverMovesNext)
     for (const bool humanMoves : {true, false})
     {
         SDuel duel;
-        duel.Layout([&](int r, int c) {
-            const float x = duel.X(r, c);
-            if ((x >= 300.0f && x < 340.0f) || (x >= 660.0f && x < 700.0f))
-                return kHole;
-            if (x < 300.0f)
-                return 0;
-            if (x >= 700.0f)
-                return 2;
-            return 3 + (r % 2);
-        });
+        duel.Layout(
+            [&](int r, int c)
+            {
+                const float x = duel.X(r, c);
+                if ((x >= 300.0f && x < 340.0f) || (x >= 660.0f && x < 700.0f))
+                    return kHole;
+                if (x < 300.0f)
+                    return 0;
+                if (x >= 700.0f)
+                    return 2;
+                return 3 + (r % 2);
+            });
         const int island = CountColour(*duel, 3) + CountColour(*duel, 4);
         ASSERT_GT(island, 0);
         const int mover = humanMoves ? 0 : kLast;
@@ -144,14 +150,16 @@ TEST(CoinCollection, CoinsOfKindsZeroTwoAndFourAdd111Cents)
     SDuel duel;
     // The human's three neighbours above, right and below carry coins on colour 1.
     duel.Layout(
-        [](int r, int c) {
+        [](int r, int c)
+        {
             if (r == kMid && c == 0)
                 return 0;
             if (r == kMid && c == kLast)
                 return 2;
             return (r == kMid - 1 && c == 0) || (r == kMid && c == 1) || (r == kMid + 1 && c == 0) ? 1 : 3;
         },
-        [](int r, int c) {
+        [](int r, int c)
+        {
             if (r == kMid - 1 && c == 0)
                 return 0;
             if (r == kMid && c == 1)
@@ -197,12 +205,14 @@ TEST(LevelEnd, EqualTerritoriesCoveringTheBoardFinishTheLevel)
 {
     SDuel duel;
     // Left halves colour 0, right halves colour 2, the centre cell of odd rows a hole.
-    duel.Layout([&](int r, int c) {
-        const int length = duel->RowLength(r);
-        if (length % 2 == 1 && c == length / 2)
-            return kHole;
-        return c < length / 2 ? (c == 1 && r == 0 ? 1 : 0) : 2;
-    });
+    duel.Layout(
+        [&](int r, int c)
+        {
+            const int length = duel->RowLength(r);
+            if (length % 2 == 1 && c == length / 2)
+                return kHole;
+            return c < length / 2 ? (c == 1 && r == 0 ? 1 : 0) : 2;
+        });
     EXPECT_FALSE(duel->IsLevelFinished());
     ASSERT_TRUE(duel->Repaint(kMid, 0, 1));
     RunUntilIdle(*duel);
@@ -235,7 +245,8 @@ TEST(CanGoForward, DependsOnWhatLiesRightOfTheFront)
     EXPECT_TRUE(duel->CanGoForward());
     duel.Layout([](int r, int c) { return r == kMid && c >= 4 ? 2 : (r == kMid && c < 4 ? 0 : 3); });
     EXPECT_FALSE(duel->CanGoForward());
-    duel.Layout([](int r, int c) { return r == kMid && c == 4 ? kHole : (r == kMid && c == kLast ? 2 : (c < 4 ? 0 : 3)); });
+    duel.Layout([](int r, int c)
+                { return r == kMid && c == 4 ? kHole : (r == kMid && c == kLast ? 2 : (c < 4 ? 0 : 3)); });
     EXPECT_FALSE(duel->CanGoForward());
 }
 } // namespace

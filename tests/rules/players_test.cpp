@@ -24,9 +24,10 @@ TEST(HumanClicks, ForbiddenColourSoundsAndClearsTheValidFlag)
     SBoard board;
     CPlayer human(kMid, 0, board.m_field.get());
     CPlayer opponent(kMid, kLast, board.m_field.get());
-    board.Layout([](int r, int c) {
-        return r == 4 && c == 12 ? kHole : (r == kMid && c == kLast ? 2 : (c < 2 ? 0 : (c < 10 ? 2 : 3)));
-    });
+    board.Layout(
+        [](int r, int c) {
+            return r == 4 && c == 12 ? kHole : (r == kMid && c == kLast ? 2 : (c < 2 ? 0 : (c < 10 ? 2 : 3)));
+        });
     human.BeginTurn();
     float x = 0.0f;
     float y = 0.0f;

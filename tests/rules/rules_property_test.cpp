@@ -131,7 +131,8 @@ TEST(RulesProperties, RandomGamesKeepTerritoriesApartAndCapturesEnclosed)
                         for (int c2 = 0; c2 < field.RowLength(r2); ++c2)
                             if (probe.At(r2, c2) == id)
                             {
-                                EXPECT_EQ(field.GetCellColour(r2, c2), colour) << seed << " " << r2 << "," << c2;
+                                EXPECT_EQ(field.GetCellColour(r2, c2), colour)
+                                    << seed << " " << r2 << "," << c2;
                             }
                 }
 

@@ -1,5 +1,5 @@
 // Shared plumbing of the rules subcommands.
-#include "RulesTool.h"
+#include "tools/chromal-tool/RulesTool.h"
 
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
@@ -8,39 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 
-namespace NRulesTool
+namespace NTool
 {
-bool ParseOptions(int argc, char** argv, const std::vector<std::string>& known,
-                  std::map<std::string, std::string>& options)
-{
-    for (int i = 0; i < argc; ++i)
-    {
-        const std::string name = argv[i];
-        bool isKnown = false;
-        for (const std::string& k : known)
-            isKnown = isKnown || k == name;
-        if (!isKnown)
-        {
-            std::fprintf(stderr, "unknown option: %s\n", name.c_str());
-            return false;
-        }
-        if (i + 1 >= argc)
-        {
-            std::fprintf(stderr, "option %s needs a value\n", name.c_str());
-            return false;
-        }
-        if (!options.emplace(name, argv[++i]).second)
-        {
-            std::fprintf(stderr, "option %s given twice\n", name.c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
 bool ParseInt(const std::string& text, int low, int high, int& value)
 {
     if (text.empty())
@@ -54,12 +24,17 @@ bool ParseInt(const std::string& text, int low, int high, int& value)
     return true;
 }
 
-int Usage(const char* message, const char* usage)
+std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> required)
 {
-    if (message && *message)
-        std::fprintf(stderr, "%s\n", message);
-    std::fprintf(stderr, "usage: %s\n", usage);
-    return kUsageError;
+    if (!args.Positional().empty())
+        return "unexpected argument '" + args.Positional()[0] + "'";
+    for (const char* name : {"data", "set"})
+        if (!args.Has(name))
+            return std::string("--") + name + " is required";
+    for (const char* name : required)
+        if (!args.Has(name))
+            return std::string("--") + name + " is required";
+    return "";
 }
 
 bool CRulesData::Open(const std::string& folder, const std::string& setName, std::string& error)
@@ -87,7 +62,8 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
     }
     // The sheets' shapes decide how long the animations run; without the
     // files the usual shapes are kept.
-    const auto sheet = [fs](const char* name, NGame::CBoardSprite& target) {
+    const auto sheet = [fs](const char* name, NGame::CBoardSprite& target)
+    {
         CPropertyFile spr;
         spr.Load(*fs, name);
         if (spr.Has("groups") || spr.Has("frames"))
@@ -107,7 +83,8 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const
 {
     NGame::SFieldResources resources{&m_cellSheet, &m_coinSheet, &m_insectSheet, 0};
-    auto reader = [](const std::string& name) {
+    auto reader = [](const std::string& name)
+    {
         const CFileSystem* fs = CFileSystem::Get();
         return fs ? fs->ReadFile(name) : CDataBuffer();
     };
@@ -130,36 +107,27 @@ bool RunUntilIdle(NGame::CField& field)
     return field.IsIdle();
 }
 
-void SeedRandom(const std::map<std::string, std::string>& options)
+void SeedRandom(const CArgs& args)
 {
-    const auto it = options.find("--seed");
     int seed = 0;
-    if (it != options.end() && ParseInt(it->second, 0, 2147483647, seed))
+    if (args.Has("seed") && ParseInt(args.Value("seed"), 0, 2147483647, seed))
         std::srand(static_cast<unsigned>(seed));
     else
         std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
-bool ReadStateOption(const std::map<std::string, std::string>& options, std::string& text,
-                     std::string& error)
+bool ReadStateOption(const CArgs& args, std::string& text, std::string& error)
 {
-    const auto inline_text = options.find("--state");
-    if (inline_text != options.end())
+    if (args.Has("state"))
     {
-        text = inline_text->second;
+        text = args.Value("state");
         return true;
     }
-    const std::string path = options.at("--state-file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-    {
-        error = "cannot read " + path;
+    if (!ReadInput(args.Value("state-file"), text, error))
         return false;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     // A file written by hand usually ends with a line break.
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     return true;
 }
-} // namespace NRulesTool
+} // namespace NTool

@@ -1,15 +1,20 @@
 // chromal-tool simulate: plays a whole level headless, the human side played
 // by a computer player, and prints every move and the final territories.
-#include "RulesTool.h"
+#include "tools/chromal-tool/Commands.h"
+#include "tools/chromal-tool/RulesTool.h"
 
 #include "rules/AIPlayer.h"
 
 #include <cstdio>
 
+namespace NTool
+{
 namespace
 {
-constexpr const char* kUsage = "chromal-tool simulate --data DIR --set SET --level N [--seed S] "
-                               "[--human-difficulty 0-5]";
+constexpr char kUsage[] =
+    "usage: chromal-tool simulate --data DIR --set SET --level N [--seed S] [--human-difficulty 0-5]\n"
+    "Plays level N to its end, the human side played by a computer player (strength 2\n"
+    "unless given), and prints every move, the final territories and the result.\n";
 // Far more moves than any level needs; a level that runs longer cannot end
 // (an island behind holes that no territory reaches, for instance).
 constexpr int kMaxMoves = 2000;
@@ -17,28 +22,32 @@ constexpr int kMaxMoves = 2000;
 
 int RunSimulate(int argc, char** argv)
 {
-    using namespace NRulesTool;
-    std::map<std::string, std::string> options;
-    if (!ParseOptions(argc - 1, argv + 1, {"--data", "--set", "--level", "--seed", "--human-difficulty"},
-                      options))
-        return Usage("", kUsage);
-    if (!options.count("--data") || !options.count("--set") || !options.count("--level"))
-        return Usage("--data, --set and --level are required", kUsage);
+    CArgs args;
+    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty"}))
+        return UsageError(args.Error(), kUsage);
+    if (args.WantsHelp())
+    {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    const std::string problem = CheckCommon(args, {"level"});
+    if (!problem.empty())
+        return UsageError(problem, kUsage);
     int level = 0;
     int seed = 0;
     int humanDifficulty = 2;
-    if (!ParseInt(options["--level"], 0, 99999, level))
-        return Usage("--level needs a number from 0 to 99999", kUsage);
-    if (options.count("--seed") && !ParseInt(options["--seed"], 0, 2147483647, seed))
-        return Usage("--seed needs a non-negative number", kUsage);
-    if (options.count("--human-difficulty") && !ParseInt(options["--human-difficulty"], 0, 5, humanDifficulty))
-        return Usage("--human-difficulty is a number from 0 to 5", kUsage);
+    if (!ParseInt(args.Value("level"), 0, 99999, level))
+        return UsageError("--level needs a number from 0 to 99999", kUsage);
+    if (args.Has("seed") && !ParseInt(args.Value("seed"), 0, 2147483647, seed))
+        return UsageError("--seed needs a non-negative number", kUsage);
+    if (args.Has("human-difficulty") && !ParseInt(args.Value("human-difficulty"), 0, 5, humanDifficulty))
+        return UsageError("--human-difficulty is a number from 0 to 5", kUsage);
 
     CRulesData data;
     std::string error;
-    if (!data.Open(options["--data"], options["--set"], error))
-        return Usage(error.c_str(), kUsage);
-    SeedRandom(options);
+    if (!data.Open(args.Value("data"), args.Value("set"), error))
+        return UsageError(error, kUsage);
+    SeedRandom(args);
     auto field = data.MakeField();
     if (level != 0)
         field->SetLevel(level);
@@ -46,12 +55,12 @@ int RunSimulate(int argc, char** argv)
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
     NGame::CAIPlayer human(mid, 0, field.get(), humanDifficulty);
-    NGame::CAIPlayer opponent(mid, last, field.get(), moving ? 0 : NGame::CAIPlayer::DifficultyForLevel(level));
+    NGame::CAIPlayer opponent(mid, last, field.get(),
+                              moving ? 0 : NGame::CAIPlayer::DifficultyForLevel(level));
     NGame::CAIPlayer* players[2] = {&human, &opponent};
     if (!RunUntilIdle(*field))
     {
-        std::fprintf(stderr, "the level never settled\n");
-        return kFailure;
+        return Failure("the level never settled");
     }
 
     int current = 0;
@@ -78,8 +87,7 @@ int RunSimulate(int argc, char** argv)
         }
         if (!RunUntilIdle(*field))
         {
-            std::fprintf(stderr, "a move never settled\n");
-            return kFailure;
+            return Failure("a move never settled");
         }
         std::printf("move %d player %d colour %d territory %d %d%s\n", moves, current, colour,
                     field->CountRegion(mid, 0), field->CountRegion(mid, last), note);
@@ -102,5 +110,6 @@ int RunSimulate(int argc, char** argv)
     std::printf("territory %d %d\n", a, b);
     std::printf("result %s\n", !field->IsLevelFinished() ? (stalled ? "stalled" : "unfinished")
                                                          : (moving || a >= b ? "completed" : "lost"));
-    return 0;
+    return kExitOk;
 }
+} // namespace NTool
