@@ -91,6 +91,9 @@ void CCell::SetCoin(int kind)
     }
     m_coin = kind;
     m_removedCoinSprite.reset();
+    // Drawn even without a picture, so that a seed replays the same game
+    // with or without the coin sheet.
+    const unsigned frameTime = static_cast<unsigned>(30 + RandomModulo(30));
     if (!m_coinPrototype)
     {
         m_coinSprite.reset();
@@ -99,7 +102,7 @@ void CCell::SetCoin(int kind)
     m_coinSprite = std::make_unique<CBoardSprite>(*m_coinPrototype);
     m_coinSprite->SetGroup(kind);
     m_coinSprite->SetCellSize(m_size, m_size);
-    m_coinSprite->SetFrameTime(static_cast<unsigned>(30 + RandomModulo(30)));
+    m_coinSprite->SetFrameTime(frameTime);
     m_coinSprite->SetBlend(true);
     m_coinSprite->SetFlip(true);
     m_coinSprite->SetPosition(m_x, m_y);

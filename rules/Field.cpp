@@ -702,10 +702,10 @@ void CField::ShiftStep()
     }
     --m_pendingShifts;
     m_state = Shifting;
-    static bool holes[kMaxCells][kMaxCells];
+    std::vector<std::vector<bool>> holes(static_cast<std::size_t>(m_rows));
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < RowLength(r); ++c)
-            holes[r][c] = m_cells[r][c] && m_cells[r][c]->IsHole();
+            holes[r].push_back(m_cells[r][c] && m_cells[r][c]->IsHole());
     for (int r = 0; r < m_rows; ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)
