@@ -1,8 +1,26 @@
-// Chromal's entry point: start-up, the frame loop and shutdown.
+// Chromal's entry point: reads the options, then start-up, the frame loop and
+// shutdown (app/Startup.cpp).
+#include "app/CommandLine.h"
+#include "app/Startup.h"
+
 #include <cstdio>
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
-    std::puts("chromal: not playable yet");
-    return 0;
+    const CCommandLine options = ParseCommandLine(argc, argv);
+    switch (options.m_action)
+    {
+    case CCommandLine::kHelp:
+        std::fputs(CommandLineHelp(), stdout);
+        return 0;
+    case CCommandLine::kVersion:
+        std::printf("chromal %s\n", CHROMAL_VERSION);
+        return 0;
+    case CCommandLine::kError:
+        std::fprintf(stderr, "chromal: %s\nTry 'chromal --help'.\n", options.m_error.c_str());
+        return 2;
+    case CCommandLine::kRun:
+        break;
+    }
+    return RunProgram(options);
 }

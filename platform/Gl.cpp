@@ -14,7 +14,10 @@ CompressedTexImage2DProc g_compressed = nullptr;
 bool g_compressedLooked = false;
 } // namespace
 
-bool IsHeadless() { return g_headless; }
+bool IsHeadless()
+{
+    return g_headless;
+}
 
 void SetHeadless(bool headless)
 {
@@ -56,8 +59,8 @@ void TexParameter(GLenum parameter, GLint value)
         glTexParameteri(GL_TEXTURE_2D, parameter, value);
 }
 
-void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,
-                GLenum type, const void* pixels)
+void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                const void* pixels)
 {
     if (!g_headless)
         glTexImage2D(GL_TEXTURE_2D, level, internalFormat, width, height, 0, format, type, pixels);
@@ -140,15 +143,58 @@ void Clear(GLbitfield mask)
     if (!g_headless)
         glClear(mask);
 }
+namespace
+{
+// Full screen on a display that keeps its own mode: the program's 800 by 600
+// pixels are scaled by m_scale and centred.
+struct CViewportTransform
+{
+    double m_scale = 1.0;
+    int m_offsetX = 0;
+    int m_offsetY = 0;
+};
+CViewportTransform g_transform;
+GLint g_viewport[4] = {0, 0, 0, 0};
+bool g_viewportSet = false;
+
+GLint ScaleX(GLint x)
+{
+    return g_transform.m_offsetX + static_cast<GLint>(x * g_transform.m_scale + 0.5);
+}
+GLint ScaleY(GLint y)
+{
+    return g_transform.m_offsetY + static_cast<GLint>(y * g_transform.m_scale + 0.5);
+}
+GLsizei ScaleSize(GLsizei size)
+{
+    return static_cast<GLsizei>(size * g_transform.m_scale + 0.5);
+}
+} // namespace
+
+void SetViewportTransform(double scale, int offsetX, int offsetY)
+{
+    g_transform.m_scale = scale > 0.0 ? scale : 1.0;
+    g_transform.m_offsetX = offsetX;
+    g_transform.m_offsetY = offsetY;
+    // The screens set their viewport once; it must follow the new scale now.
+    if (g_viewportSet)
+        Viewport(g_viewport[0], g_viewport[1], g_viewport[2], g_viewport[3]);
+}
+
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height)
 {
+    g_viewport[0] = x;
+    g_viewport[1] = y;
+    g_viewport[2] = width;
+    g_viewport[3] = height;
+    g_viewportSet = true;
     if (!g_headless)
-        glViewport(x, y, width, height);
+        glViewport(ScaleX(x), ScaleY(y), ScaleSize(width), ScaleSize(height));
 }
 void Scissor(GLint x, GLint y, GLsizei width, GLsizei height)
 {
     if (!g_headless)
-        glScissor(x, y, width, height);
+        glScissor(ScaleX(x), ScaleY(y), ScaleSize(width), ScaleSize(height));
 }
 void LineWidth(GLfloat width)
 {

@@ -25,8 +25,8 @@ GLuint CreateTexture();
 void DeleteTexture(GLuint name);
 void BindTexture(GLuint name);
 void TexParameter(GLenum parameter, GLint value);
-void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,
-                GLenum type, const void* pixels);
+void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                const void* pixels);
 // gluBuild2DMipmaps; returns GLU's result code (0 on success, 0 when headless).
 int Build2DMipmaps(GLint components, GLsizei width, GLsizei height, GLenum format, GLenum type,
                    const void* pixels);
@@ -46,6 +46,9 @@ void TexEnvMode(GLint mode);
 void Hint(GLenum target, GLenum mode);
 void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
 void Clear(GLbitfield mask);
+// Viewport and scissor rectangles are given in the program's pixels; the
+// platform scales them while a full screen keeps the desktop's own mode.
+void SetViewportTransform(double scale, int offsetX, int offsetY);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
 void Scissor(GLint x, GLint y, GLsizei width, GLsizei height);
 void LineWidth(GLfloat width);

@@ -1,0 +1,436 @@
+// The application object: display mode, screen stack, window procedure and
+// the fixed-step frame loop.
+#include "app/Application.h"
+
+#include "app/MusicPlayer.h"
+#include "app/Services.h"
+#include "framework/DialogScreen.h"
+#include "framework/Screen.h"
+#include "platform/Gl.h"
+#include "platform/KeyCodes.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+std::unique_ptr<CApplication> g_application;
+} // namespace
+
+CApplication* CApplication::Create(IPlatform& platform)
+{
+    g_application.reset();
+    g_application = std::make_unique<CApplication>(platform);
+    return g_application.get();
+}
+
+CApplication* CApplication::Get()
+{
+    return g_application.get();
+}
+
+void CApplication::Destroy()
+{
+    g_application.reset();
+}
+
+CApplication& Application()
+{
+    return *g_application;
+}
+
+void CApplication::KeepOnScreen(int screenWidth, int screenHeight, int width, int height, int& x, int& y)
+{
+    if (screenWidth <= x + width / 2)
+        x /= 2;
+    if (screenHeight <= y + height / 2)
+        y /= 2;
+}
+
+CApplication::CApplication(IPlatform& platform) : m_platform(platform) {}
+
+CApplication::~CApplication()
+{
+    if (m_window_created)
+        Shutdown();
+}
+
+bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int width, int height)
+{
+    m_x = x;
+    m_y = y;
+    m_width = width;
+    m_height = height;
+    if (!m_platform.CreateWindow(title, x, y, width, height))
+        return false;
+    m_window_created = true;
+    ReloadResourceGroups();
+    m_platform.ShowWindow(true);
+    CreateAudioDevice();
+    return true;
+}
+
+bool CApplication::SetFullScreen(int width, int height)
+{
+    // Modes the program never asks for; refused as the display driver would.
+    if (width == 320 || width == 400 || width == 640)
+        return false;
+    if (!m_full_screen)
+    {
+        const CRect rect = m_platform.GetWindowRect();
+        m_remembered_left = rect.m_left;
+        m_remembered_top = rect.m_top;
+        m_remembered_width = m_width;
+        m_remembered_height = m_height;
+    }
+    if (m_platform.EnterFullScreen(width, height))
+        m_full_screen = true;
+    else
+        m_platform.MoveWindow(0, 0, width, height); // the desktop keeps its mode
+    m_platform.ShowWindow(true);
+    return true;
+}
+
+bool CApplication::SetWindowed()
+{
+    m_platform.LeaveFullScreen();
+    m_full_screen = false;
+    // Never been full screen: keep the size the window was made with rather
+    // than shrinking it to nothing.
+    if (m_remembered_width <= 0 || m_remembered_height <= 0)
+    {
+        m_remembered_width = m_width;
+        m_remembered_height = m_height;
+    }
+    int screenWidth = 0;
+    int screenHeight = 0;
+    m_platform.GetScreenSize(screenWidth, screenHeight);
+    m_platform.MoveWindow((screenWidth - m_remembered_width) / 2, (screenHeight - m_remembered_height) / 2,
+                          m_remembered_width, m_remembered_height);
+    m_platform.ShowWindow(true);
+    return true;
+}
+
+void CApplication::Minimise()
+{
+    if (m_full_screen)
+        SetWindowed();
+    m_platform.MinimiseWindow();
+    m_minimised = true;
+}
+
+void CApplication::GetCursorClientPos(int& x, int& y) const
+{
+    m_platform.GetCursorClientPos(x, y);
+}
+
+void CApplication::GetCursorDesktopPos(int& x, int& y) const
+{
+    m_platform.GetCursorDesktopPos(x, y);
+}
+
+CRect CApplication::GetWindowRect() const
+{
+    return m_platform.GetWindowRect();
+}
+
+void CApplication::MoveWindow(int left, int top)
+{
+    const CRect rect = m_platform.GetWindowRect();
+    m_platform.MoveWindow(left, top, rect.m_width, rect.m_height);
+}
+
+void CApplication::ShowWindow(bool show)
+{
+    m_platform.ShowWindow(show);
+}
+
+void CApplication::SetOrthoProjection(int viewportWidth, int viewportHeight, bool flip)
+{
+    NGl::Viewport(0, 0, viewportWidth, viewportHeight);
+    NGl::MatrixMode(GL_PROJECTION);
+    NGl::LoadIdentity();
+    const double bottom = flip ? -m_logical_height : m_logical_height;
+    NGl::Ortho(0.0, m_logical_width, bottom, 0.0, -50.0, 50.0);
+    NGl::MatrixMode(GL_MODELVIEW);
+    NGl::LoadIdentity();
+}
+
+void CApplication::SetLogicalSize(int width, int height)
+{
+    m_logical_width = width;
+    m_logical_height = height;
+}
+
+void CApplication::Shutdown()
+{
+    if (!m_window_created)
+        return;
+    ReleaseResourceGroups();
+    DestroyAudioDevice();
+    if (m_full_screen)
+    {
+        m_platform.LeaveFullScreen();
+        m_full_screen = false;
+    }
+    m_platform.DestroyWindow();
+    m_window_created = false;
+}
+
+void CApplication::PushScreen(CScreen* screen)
+{
+    screen->Activate();
+    m_screens.insert(m_screens.begin(), screen);
+}
+
+void CApplication::PushDialog(CDialogScreen* dialog)
+{
+    m_dialogs.insert(m_dialogs.begin(), dialog);
+    dialog->Activate();
+    if (CScreen* top = TopScreen())
+        top->Activate();
+}
+
+void CApplication::CloseTop(bool now)
+{
+    if (now)
+        DoClose();
+    else
+        m_close_request = true;
+}
+
+void CApplication::RemoveScreen(CScreen* screen)
+{
+    m_screens.erase(std::remove(m_screens.begin(), m_screens.end(), screen), m_screens.end());
+}
+
+CScreen* CApplication::TopScreen() const
+{
+    return m_screens.empty() ? nullptr : m_screens.front();
+}
+
+CScreen* CApplication::InputTarget() const
+{
+    if (!m_dialogs.empty())
+        return m_dialogs.front();
+    return TopScreen();
+}
+
+void CApplication::DoClose()
+{
+    if (!m_dialogs.empty())
+    {
+        m_pending_dialog = m_dialogs.front();
+        m_dialogs.erase(m_dialogs.begin());
+        m_deliver = true;
+    }
+    else if (m_screens.size() > 1)
+    {
+        CScreen* closed = m_screens.front();
+        m_screens.erase(m_screens.begin());
+        m_screens.front()->OnScreenClosed(closed);
+        m_screens.front()->Activate();
+    }
+    // The bottom screen is never closed this way.
+}
+
+void CApplication::DeliverDialogResult()
+{
+    if (!m_deliver)
+        return;
+    m_deliver = false;
+    CDialogScreen* dialog = m_pending_dialog;
+    m_pending_dialog = nullptr;
+    CScreen* receiver = InputTarget();
+    if (receiver && dialog)
+        receiver->OnDialogClosed(dialog->GetResult(), dialog);
+}
+
+void CApplication::HandleEvent(const CPlatformEvent& event)
+{
+    CScreen* target = InputTarget();
+    // Positions arrive as signed 16-bit client coordinates.
+    const int x = static_cast<std::int16_t>(event.m_x);
+    const int y = static_cast<std::int16_t>(event.m_y);
+    switch (event.m_type)
+    {
+    case CPlatformEvent::kActivate:
+        m_active = event.m_value != 0;
+        break;
+    case CPlatformEvent::kSize:
+        if (event.m_value == CPlatformEvent::kSizeMinimised)
+            m_minimised = true;
+        else if (event.m_value == CPlatformEvent::kSizeRestored && m_minimised)
+        {
+            m_minimised = false;
+            if (CScreen* top = TopScreen())
+                top->Activate();
+        }
+        break;
+    case CPlatformEvent::kClose:
+        // The program's own close always quits: were it routed to the screen
+        // again while F4 is still held, the screen would post it again, and
+        // so on until the key is released.
+        if (event.m_value == 0 && m_platform.IsKeyDown(NKey::kF4))
+        {
+            // Alt+F4: the top screen decides; open dialogs are simply dropped.
+            m_dialogs.clear();
+            if (CScreen* top = TopScreen())
+                top->OnCloseRequest();
+        }
+        else
+        {
+            m_platform.ShowWindow(false);
+            m_platform.PostQuit();
+        }
+        break;
+    case CPlatformEvent::kKeyDown:
+        if (target)
+            target->OnKeyDown(event.m_value);
+        break;
+    case CPlatformEvent::kChar:
+        if (target)
+            target->OnChar(static_cast<std::uint16_t>(event.m_value),
+                           static_cast<std::uint16_t>(event.m_repeat));
+        break;
+    case CPlatformEvent::kMouseMove:
+        if (target)
+            target->OnMouseMove(x, y, event.m_flags);
+        break;
+    case CPlatformEvent::kLButtonDown:
+        if (target)
+            target->OnLButtonDown(x, y, event.m_flags);
+        break;
+    case CPlatformEvent::kLButtonUp:
+        if (target)
+            target->OnLButtonUp(x, y, event.m_flags);
+        break;
+    case CPlatformEvent::kRButtonUp:
+        if (target)
+            target->OnRButtonUp(x, y, event.m_flags);
+        break;
+    case CPlatformEvent::kRButtonDown:
+    case CPlatformEvent::kQuit:
+    case CPlatformEvent::kNone:
+        break;
+    }
+}
+
+void CApplication::PostClose()
+{
+    CPlatformEvent close;
+    close.m_type = CPlatformEvent::kClose;
+    close.m_value = 1;
+    m_platform.PushEvent(close);
+}
+
+void CApplication::FrameStep(float elapsed)
+{
+    if (m_close_request)
+    {
+        m_close_request = false;
+        DoClose();
+    }
+    DeliverDialogResult();
+    if (m_active)
+    {
+        if (CScreen* target = InputTarget())
+            target->Update(elapsed);
+    }
+    else
+        m_platform.Sleep(kIdleSleep);
+    if (m_minimised)
+        m_platform.Sleep(kIdleSleep);
+    UpdateAudio();
+}
+
+void CApplication::DrawScreens()
+{
+    if (m_minimised)
+        return;
+    if (CScreen* top = TopScreen())
+        top->Draw();
+    // Newest to oldest. Each dialog's translation is its own: without the
+    // push/pop the second dialog would be drawn shifted by the first.
+    for (CDialogScreen* dialog : m_dialogs)
+    {
+        NGl::PushMatrix();
+        dialog->Draw();
+        NGl::PopMatrix();
+    }
+}
+
+void CApplication::SetFrameHooks(FrameHook beforeFrame, FrameHook afterDraw, FrameHook afterFrame)
+{
+    m_before_frame = std::move(beforeFrame);
+    m_after_draw = std::move(afterDraw);
+    m_after_frame = std::move(afterFrame);
+}
+
+void CApplication::TrackFocus(IMusicPlayer* music)
+{
+    const bool foreground = m_platform.IsForeground();
+    if (m_focus && !foreground)
+    {
+        m_focus = false;
+        m_music_was_playing = music && music->IsPlaying();
+        if (music)
+            music->Stop();
+    }
+    else if (!m_focus && foreground)
+    {
+        m_focus = true;
+        if (music && !music->IsPlaying() && m_music_was_playing)
+            music->Play(-1);
+    }
+}
+
+int CApplication::RunLoop(bool gameMode, IMusicPlayer* music)
+{
+    bool frameStarted = false;
+    for (;;)
+    {
+        if (gameMode && !frameStarted)
+        {
+            if (m_before_frame)
+                m_before_frame(m_frame);
+            frameStarted = true;
+        }
+        CPlatformEvent event;
+        if (m_platform.PollEvent(event))
+        {
+            if (event.m_type == CPlatformEvent::kQuit)
+                return 0;
+            HandleEvent(event);
+            continue;
+        }
+        if (!gameMode)
+        {
+            m_platform.Sleep(1); // a plain message pump: wait for the next one
+            continue;
+        }
+
+        const std::uint32_t t0 = m_platform.GetTicks();
+        FrameStep(kFrameMilliseconds);
+        DrawScreens();
+        if (m_after_draw)
+            m_after_draw(m_frame);
+        NGl::Flush();
+        m_platform.SwapBuffers();
+        if (m_frame == 0)
+            m_music_was_playing = music && music->IsPlaying();
+        TrackFocus(music);
+
+        // Compared as a signed distance so that a clock wrapping past 2^32
+        // neither skips more than this frame's sleep nor sleeps for weeks.
+        const std::uint32_t nextFrame = t0 + kFramePeriod;
+        const auto remaining = static_cast<std::int32_t>(nextFrame - m_platform.GetTicks());
+        if (m_pacing && remaining > 0)
+            m_platform.Sleep(static_cast<std::uint32_t>(remaining) + 1);
+
+        if (m_after_frame)
+            m_after_frame(m_frame);
+        ++m_frame;
+        frameStarted = false;
+    }
+}

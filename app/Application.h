@@ -1,0 +1,132 @@
+// CApplication: the one application object: the window and its display mode,
+// the screen stack with the dialogs above it, the window procedure that turns
+// window messages into calls on the input target, and the frame loop.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CScreen;
+class CDialogScreen;
+class IMusicPlayer;
+
+class CApplication
+{
+  public:
+    static constexpr float kFrameMilliseconds = 16.0f;
+    static constexpr std::uint32_t kFramePeriod = 16;
+    static constexpr std::uint32_t kIdleSleep = 100;
+
+    // The process-wide instance; Create replaces a previous one.
+    static CApplication* Create(IPlatform& platform);
+    static CApplication* Get();
+    static void Destroy();
+
+    // A window whose middle lies at or beyond the screen's right (bottom)
+    // edge is moved to half its x (y).
+    static void KeepOnScreen(int screenWidth, int screenHeight, int width, int height, int& x, int& y);
+
+    explicit CApplication(IPlatform& platform);
+    ~CApplication();
+    CApplication(const CApplication&) = delete;
+    CApplication& operator=(const CApplication&) = delete;
+
+    IPlatform& Platform() { return m_platform; }
+
+    // Window, GL context and display mode.
+    bool CreateMainWindow(const std::string& title, int x, int y, int width, int height);
+    bool SetFullScreen(int width, int height);
+    bool SetWindowed();
+    void Minimise();
+    bool IsFullScreen() const { return m_full_screen; }
+    bool IsMinimised() const { return m_minimised; }
+    bool IsActive() const { return m_active; }
+    // The size the window was created with (dialogs convert mouse positions by it).
+    int GetWindowWidth() const { return m_width; }
+    int GetWindowHeight() const { return m_height; }
+    void GetCursorClientPos(int& x, int& y) const;
+    void GetCursorDesktopPos(int& x, int& y) const;
+    CRect GetWindowRect() const;
+    // Moves the window, keeping its size.
+    void MoveWindow(int left, int top);
+    void ShowWindow(bool show);
+    void SetOrthoProjection(int viewportWidth, int viewportHeight, bool flip);
+    void SetLogicalSize(int width, int height);
+    int GetLogicalWidth() const { return m_logical_width; }
+    int GetLogicalHeight() const { return m_logical_height; }
+    // Releases the GL resources and the window, and leaves full screen.
+    void Shutdown();
+
+    // Screen stack and dialogs (not owned).
+    void PushScreen(CScreen* screen);
+    void PushDialog(CDialogScreen* dialog);
+    // now = false: carried out by the next frame step.
+    void CloseTop(bool now);
+    // Takes a screen off the stack without notifying anyone (start-up's intro).
+    void RemoveScreen(CScreen* screen);
+    CScreen* TopScreen() const;
+    CScreen* InputTarget() const;
+    std::size_t ScreenCount() const { return m_screens.size(); }
+    std::size_t DialogCount() const { return m_dialogs.size(); }
+
+    // The window procedure: one message, routed to the input target.
+    void HandleEvent(const CPlatformEvent& event);
+    void PostQuit() { m_platform.PostQuit(); }
+    // Posts the close message, as screens do to end the program.
+    void PostClose();
+
+    void FrameStep(float elapsed);
+    void DrawScreens();
+    // Runs until the quit message; returns its code (always 0).
+    int RunLoop(bool gameMode, IMusicPlayer* music);
+
+    // Hooks of the frame loop for scripted runs: `beforeFrame` runs before the
+    // messages of frame n are taken, `afterDraw` after frame n is drawn and
+    // before the buffers are swapped, `afterFrame` once frame n is over.
+    using FrameHook = std::function<void(std::uint32_t frame)>;
+    void SetFrameHooks(FrameHook beforeFrame, FrameHook afterDraw, FrameHook afterFrame);
+    void SetPacing(bool pacing) { m_pacing = pacing; }
+    std::uint32_t FrameCount() const { return m_frame; }
+
+  private:
+    void DoClose();
+    void DeliverDialogResult();
+    void TrackFocus(IMusicPlayer* music);
+
+    IPlatform& m_platform;
+    bool m_window_created = false;
+    int m_x = 0;
+    int m_y = 0;
+    int m_width = 0;
+    int m_height = 0;
+    bool m_full_screen = false;
+    bool m_minimised = false;
+    bool m_active = false;
+    int m_remembered_left = 0;
+    int m_remembered_top = 0;
+    int m_remembered_width = 0;
+    int m_remembered_height = 0;
+    int m_logical_width = 1024;
+    int m_logical_height = 768;
+
+    std::vector<CScreen*> m_screens;       // [0] is the top
+    std::vector<CDialogScreen*> m_dialogs; // [0] is the newest
+    CDialogScreen* m_pending_dialog = nullptr;
+    bool m_deliver = false;
+    bool m_close_request = false;
+
+    // Frame loop state.
+    bool m_pacing = true;
+    std::uint32_t m_frame = 0;
+    bool m_focus = true;
+    bool m_music_was_playing = false;
+    FrameHook m_before_frame;
+    FrameHook m_after_draw;
+    FrameHook m_after_frame;
+};
+
+CApplication& Application();

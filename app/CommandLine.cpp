@@ -1,0 +1,138 @@
+// Parsing the options of `chromal`.
+#include "app/CommandLine.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+bool ToNumber(const char* text, unsigned long long high, unsigned long long& value)
+{
+    if (!text || !*text || *text == '-' || *text == '+')
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return errno == 0 && end && *end == '\0' && value <= high;
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+} // namespace
+
+const char* CommandLineHelp()
+{
+    return "Usage: chromal [OPTION]...\n"
+           "Chromal, a hexagonal flower-colouring board game.\n"
+           "\n"
+           "  --data DIR         data folder holding data.pk and/or the loose data files\n"
+           "                     (default: 'data' beside the executable, else ./data)\n"
+           "  --user-dir DIR     per-user folder for settings, saved game, top-7 and log\n"
+           "                     (default: $XDG_DATA_HOME/Wendrake/Chromal/)\n"
+           "  --windowed         start in a window this time (the saved setting is kept\n"
+           "                     unless full screen is switched on during the run)\n"
+           "  --fullscreen       start in full screen this time (likewise)\n"
+           "  --seed N           seed the random generator with N instead of the clock\n"
+           "  --frames N         quit cleanly after N frames\n"
+           "  --no-pacing        run frames back to back, without the 16 ms pacing sleep\n"
+           "  --replay FILE      play scripted input: one 'FRAME EVENT ARGS' per line;\n"
+           "                     events: move X Y, ldown X Y, lup X Y, rdown X Y, rup X Y,\n"
+           "                     key CODE, char CODE, screenshot PATH, quit\n"
+           "                     (X Y in window pixels, CODE a virtual-key or character code)\n"
+           "  --screenshot PATH  write the last drawn frame as a PNG picture at exit\n"
+           "  --help             show this help and exit\n"
+           "  --version          show the version and exit\n";
+}
+
+CCommandLine ParseCommandLine(int argc, const char* const* argv)
+{
+    CCommandLine options;
+    const auto fail = [&](const std::string& why)
+    {
+        options.m_action = CCommandLine::kError;
+        options.m_error = why;
+        return options;
+    };
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string option = argv[i];
+        const auto value = [&](const char*& text)
+        {
+            if (i + 1 >= argc)
+                return false;
+            text = argv[++i];
+            return true;
+        };
+        const char* text = nullptr;
+        unsigned long long number = 0;
+        if (option == "--help" || option == "-h")
+            options.m_action = CCommandLine::kHelp;
+        else if (option == "--version")
+        {
+            if (options.m_action != CCommandLine::kHelp)
+                options.m_action = CCommandLine::kVersion;
+        }
+        else if (option == "--windowed")
+            options.m_full_screen = 0;
+        else if (option == "--fullscreen")
+            options.m_full_screen = 1;
+        else if (option == "--no-pacing")
+            options.m_pacing = false;
+        else if (option == "--data" || option == "--user-dir" || option == "--replay" ||
+                 option == "--screenshot")
+        {
+            if (!value(text) || !*text)
+                return fail(option + " needs a value");
+            if (option == "--data")
+                options.m_data_dir = text;
+            else if (option == "--user-dir")
+                options.m_user_dir = text;
+            else if (option == "--replay")
+                options.m_replay = text;
+            else
+                options.m_screenshot = text;
+        }
+        else if (option == "--seed")
+        {
+            if (!value(text) || !ToNumber(text, 0xffffffffULL, number))
+                return fail("--seed needs a number from 0 to 4294967295");
+            options.m_has_seed = true;
+            options.m_seed = static_cast<std::uint32_t>(number);
+        }
+        else if (option == "--frames")
+        {
+            if (!value(text) || !ToNumber(text, 0x7fffffffULL, number))
+                return fail("--frames needs a number from 0 to 2147483647");
+            options.m_frames = static_cast<long>(number);
+        }
+        else
+            return fail("unknown option '" + option + "'");
+    }
+    return options;
+}
+
+std::string DefaultDataFolder()
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length > 0)
+    {
+        std::string exe(buffer, static_cast<std::size_t>(length));
+        const std::size_t slash = exe.rfind('/');
+        if (slash != std::string::npos)
+        {
+            const std::string beside = exe.substr(0, slash) + "/data";
+            if (IsDirectory(beside))
+                return beside;
+        }
+    }
+    if (IsDirectory("data"))
+        return "data";
+    return "";
+}

@@ -1,0 +1,35 @@
+// The options of `chromal`.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct CCommandLine
+{
+    enum EAction
+    {
+        kRun,
+        kHelp,
+        kVersion,
+        kError, // m_error says why; the program exits with 2
+    };
+
+    EAction m_action = kRun;
+    std::string m_error;
+    std::string m_data_dir; // empty: the default data folder
+    std::string m_user_dir; // empty: the default per-user folder
+    int m_full_screen = -1; // -1 as the settings say, 0 windowed, 1 full screen
+    bool m_has_seed = false;
+    std::uint32_t m_seed = 0;
+    long m_frames = -1; // -1: until the user quits
+    bool m_pacing = true;
+    std::string m_replay;
+    std::string m_screenshot;
+};
+
+CCommandLine ParseCommandLine(int argc, const char* const* argv);
+const char* CommandLineHelp();
+// The data folder when none is given: "data" beside the executable (where
+// `make play` puts it), else "data" in the working directory, else the
+// working directory itself.
+std::string DefaultDataFolder();

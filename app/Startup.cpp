@@ -1,0 +1,221 @@
+// Start-up and shutdown. Each step names the service it starts or stops; the
+// services of subsystems not built yet are the functions of app/Services.h.
+#include "app/Startup.h"
+
+#include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/Replay.h"
+#include "app/Services.h"
+#include "framework/Screen.h"
+#include "platform/Gl.h"
+#include "platform/PngFile.h"
+#include "platform/SdlPlatform.h"
+#include "storage/FileSystem.h"
+#include "storage/Log.h"
+#include "storage/Settings.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+namespace
+{
+// The last drawn frame, kept only when a screenshot is asked for.
+struct CFrameCapture
+{
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<unsigned char> m_rgba;
+
+    void Take(const IPlatform& platform)
+    {
+        platform.GetDrawableSize(m_width, m_height);
+        if (m_width <= 0 || m_height <= 0)
+            return;
+        m_rgba.resize(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height) * 4);
+        if (!NGl::ReadPixels(0, 0, m_width, m_height, m_rgba.data()))
+            m_rgba.clear();
+    }
+
+    bool Write(const std::string& path) const
+    {
+        if (m_rgba.empty() || !WritePng(path, m_width, m_height, m_rgba))
+        {
+            std::fprintf(stderr, "chromal: could not write the screenshot %s\n", path.c_str());
+            return false;
+        }
+        return true;
+    }
+};
+} // namespace
+
+int RunProgram(const CCommandLine& options)
+{
+    if (options.m_has_seed)
+        std::srand(options.m_seed);
+    else
+        std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    CReplay replay;
+    if (!options.m_replay.empty())
+    {
+        std::string error;
+        if (!replay.Load(options.m_replay, error))
+        {
+            std::fprintf(stderr, "chromal: --replay: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
+    // 1-2. The per-user folder and the log in it.
+    CSettings& settings = Settings();
+    settings.m_user_folder = PrepareUserFolder(options.m_user_dir);
+    LogOpen(settings.m_user_folder + "game.log");
+
+    // 3-4. File access and the menus' resource group.
+    CFileSystem* files = CFileSystem::Create();
+    CreateMainResourceGroup();
+
+    // 5-7. The application object (SDL's clock has millisecond resolution already).
+    CSdlPlatform platform;
+    std::string error;
+    if (!platform.Init(error))
+    {
+        std::fprintf(stderr, "chromal: cannot open the display: %s\n", error.c_str());
+        DeleteMainResourceGroup();
+        CFileSystem::Destroy();
+        return 1;
+    }
+    CApplication& app = *CApplication::Create(platform);
+    app.SetLogicalSize(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+
+    // 8. The data pack; without it files are read loose from the data folder.
+    files->SetPackKey(CFileSystem::kPackKey);
+    files->SetRoot(options.m_data_dir.empty() ? DefaultDataFolder() : options.m_data_dir);
+    files->OpenPack("data.pk");
+
+    // 9-10. Settings, and the window kept on the screen.
+    settings.Load(settings.SettingsPath());
+    const bool fullScreenSetting = settings.m_full_screen;
+    if (options.m_full_screen >= 0)
+        settings.m_full_screen = options.m_full_screen == 1;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    platform.GetScreenSize(screenWidth, screenHeight);
+    CApplication::KeepOnScreen(screenWidth, screenHeight, settings.m_window_width, settings.m_window_height,
+                               settings.m_window_x, settings.m_window_y);
+
+    // 11-12. The window with its GL context, then full screen if asked for.
+    if (!app.CreateMainWindow("Chromal", settings.m_window_x, settings.m_window_y, settings.m_window_width,
+                              settings.m_window_height))
+    {
+        std::fprintf(stderr, "chromal: cannot create the window\n");
+        CApplication::Destroy();
+        DeleteMainResourceGroup();
+        CFileSystem::Destroy();
+        return 1;
+    }
+    if (settings.m_full_screen)
+        app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+
+    // 13. The intro stands while the rest loads.
+    std::unique_ptr<CScreen> intro(CreateIntroScreen());
+    if (intro)
+    {
+        app.PushScreen(intro.get());
+        app.DrawScreens();
+        NGl::Flush();
+        platform.SwapBuffers();
+    }
+
+    // 14-16. Audio settings, the game's resources, the main menu.
+    ApplySettingsToAudio();
+    CreateGameResources();
+    std::unique_ptr<CScreen> menu(CreateMainMenu());
+
+    // 17. The main menu replaces the intro and stays the bottom screen.
+    if (intro)
+        app.RemoveScreen(intro.get());
+    app.PushScreen(menu.get());
+    MainMenuStartHook(menu.get());
+    intro.reset();
+
+    // 18. The cursor decoration replaces the system cursor.
+    if (CreateCursorDecoration())
+        platform.ShowCursor(false);
+
+    // 19. The frame loop, with the hooks of scripted runs.
+    CFrameCapture capture;
+    const bool capturing = !options.m_screenshot.empty();
+    std::string shotPath;
+    app.SetPacing(options.m_pacing);
+    app.SetFrameHooks(
+        [&](std::uint32_t frame)
+        {
+            for (const CReplayEvent& event : replay.TakeFrame(frame))
+            {
+                if (event.m_kind == CReplayEvent::kInput)
+                    platform.PushEvent(event.m_input);
+                else if (event.m_kind == CReplayEvent::kQuit)
+                    platform.PostQuit();
+                else
+                    shotPath = event.m_path;
+            }
+        },
+        [&](std::uint32_t)
+        {
+            if (capturing || !shotPath.empty())
+                capture.Take(platform);
+            if (!shotPath.empty())
+            {
+                capture.Write(shotPath);
+                shotPath.clear();
+            }
+        },
+        [&](std::uint32_t frame)
+        {
+            if (options.m_frames >= 0 && static_cast<long>(frame) + 1 >= options.m_frames)
+                platform.PostQuit();
+        });
+    if (options.m_frames == 0)
+        platform.PostQuit();
+    app.RunLoop(true, MusicPlayer());
+    app.SetFrameHooks(nullptr, nullptr, nullptr);
+
+    int exitCode = 0;
+    if (capturing && !capture.Write(options.m_screenshot))
+        exitCode = 1;
+
+    // Shutdown 1-2: the main menu stores the saved game; the settings are saved.
+    MainMenuExitHook(menu.get());
+    app.RemoveScreen(menu.get());
+    menu.reset();
+    CWindowState window;
+    window.m_minimised = app.IsMinimised();
+    window.m_full_screen = app.IsFullScreen();
+    // --windowed and --fullscreen hold for one run: unless the user switched
+    // since, the file keeps the setting it had.
+    if (options.m_full_screen >= 0 && app.IsFullScreen() == (options.m_full_screen == 1))
+        window.m_full_screen = fullScreenSetting;
+    const CRect rect = app.GetWindowRect();
+    window.m_left = rect.m_left;
+    window.m_top = rect.m_top;
+    window.m_invert_stereo = GetAudioInvertStereo();
+    settings.Save(settings.SettingsPath(), window);
+
+    // 3-4. Hide the window; the system cursor comes back.
+    app.ShowWindow(false);
+    DestroyCursorDecoration();
+    platform.ShowCursor(true);
+
+    // 5-9.
+    DeleteMainResourceGroup();
+    DestroyGameResources();
+    CFileSystem::Destroy();
+    app.Shutdown();
+    CApplication::Destroy();
+    LogClose();
+    return exitCode;
+}

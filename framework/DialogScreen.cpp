@@ -1,0 +1,84 @@
+// Dialog behaviour: local coordinates, dimming, and the Escape/Enter close.
+#include "framework/DialogScreen.h"
+
+#include "app/Application.h"
+#include "platform/Gl.h"
+#include "platform/KeyCodes.h"
+
+#include <cmath>
+
+void CDialogScreen::Draw()
+{
+    // The translation is left in place: the dialog's own drawing after the
+    // base call relies on it.
+    NGl::Translate(m_x, m_y, 0.5f);
+    NGl::Enable(GL_TEXTURE_2D);
+    CScreen::Draw();
+    NGl::Disable(GL_TEXTURE_2D);
+}
+
+void CDialogScreen::DrawDim(float r, float g, float b, float a) const
+{
+    if (!m_dim)
+        return;
+    NGl::Disable(GL_TEXTURE_2D);
+    NGl::Disable(GL_ALPHA_TEST);
+    NGl::Enable(GL_BLEND);
+    NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    NGl::Color(r, g, b, a);
+    NGl::Begin(GL_QUADS);
+    NGl::Vertex(0.0f, 0.0f, 0.5f);
+    NGl::Vertex(static_cast<float>(m_logical_width), 0.0f, 0.5f);
+    NGl::Vertex(static_cast<float>(m_logical_width), static_cast<float>(m_logical_height), 0.5f);
+    NGl::Vertex(0.0f, static_cast<float>(m_logical_height), 0.5f);
+    NGl::End();
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+    NGl::Disable(GL_BLEND);
+}
+
+void CDialogScreen::OnKeyDown(int key)
+{
+    if (key == NKey::kEscape)
+    {
+        SetResult(1);
+        Application().CloseTop(false);
+    }
+    else if (key == NKey::kEnter)
+    {
+        SetResult(0);
+        Application().CloseTop(false);
+    }
+    CScreen::OnKeyDown(key);
+}
+
+void CDialogScreen::ToDialog(int& x, int& y) const
+{
+    const CApplication& app = Application();
+    // A logical size of 0 would divide by zero; such a dialog was never
+    // opened properly, so its coordinates are passed through.
+    if (m_logical_width <= 0 || m_logical_height <= 0 || app.GetWindowWidth() <= 0 ||
+        app.GetWindowHeight() <= 0)
+        return;
+    const double sx = static_cast<double>(app.GetWindowWidth()) / m_logical_width;
+    const double sy = static_cast<double>(app.GetWindowHeight()) / m_logical_height;
+    x = static_cast<int>(std::trunc(x / sx)) - static_cast<int>(std::trunc(m_x));
+    y = static_cast<int>(std::trunc(y / sy)) - static_cast<int>(std::trunc(m_y));
+}
+
+void CDialogScreen::OnMouseMove(int x, int y, std::uint32_t flags)
+{
+    ToDialog(x, y);
+    CScreen::OnMouseMove(x, y, flags);
+}
+
+void CDialogScreen::OnLButtonUp(int x, int y, std::uint32_t flags)
+{
+    ToDialog(x, y);
+    CScreen::OnLButtonUp(x, y, flags);
+}
+
+void CDialogScreen::OnLButtonDown(int x, int y, std::uint32_t flags)
+{
+    ToDialog(x, y);
+    CScreen::OnLButtonDown(x, y, flags);
+}

@@ -1,0 +1,31 @@
+// CDialogScreen: a screen opened above the stack that takes the input while
+// open; closes itself with Escape (result 1) or Enter (result 0).
+#pragma once
+
+#include "framework/Screen.h"
+
+class CDialogScreen : public CScreen
+{
+  public:
+    ~CDialogScreen() override = default;
+    void Draw() override;
+    void OnKeyDown(int key) override;
+    void OnMouseMove(int x, int y, std::uint32_t flags) override;
+    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
+    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
+    void OnControl(CControl* control) override = 0;
+
+    // Window pixels to dialog-local logical coordinates.
+    void ToDialog(int& x, int& y) const;
+    // Darkens the whole logical screen when the dim flag is set.
+    void DrawDim(float r, float g, float b, float a) const;
+
+    int m_logical_width = 800;
+    int m_logical_height = 600;
+    bool m_dim = false;
+    float m_x = 0.0f;
+    float m_y = 0.0f;
+    int m_width = 100;
+    int m_height = 100;
+    bool m_frame = true;
+};

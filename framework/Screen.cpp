@@ -1,0 +1,108 @@
+// Base screen behaviour: fan every event out to all controls (no early exit)
+// and drag the window while the left button is held on empty area.
+#include "framework/Screen.h"
+
+#include "app/Application.h"
+#include "framework/Control.h"
+
+void CScreen::Update(float elapsed)
+{
+    if (m_dragging)
+    {
+        // The button may have been released outside the window, where no
+        // release message reaches us.
+        int cx = 0;
+        int cy = 0;
+        CApplication& app = Application();
+        app.GetCursorDesktopPos(cx, cy);
+        const CRect rect = app.GetWindowRect();
+        if (cx < rect.m_left || cy < rect.m_top || cx >= rect.m_left + rect.m_width ||
+            cy >= rect.m_top + rect.m_height)
+            m_dragging = false;
+    }
+    for (CControl* control : m_controls)
+        control->Update(elapsed);
+}
+
+void CScreen::Draw()
+{
+    for (CControl* control : m_controls)
+        control->Draw();
+}
+
+void CScreen::Activate()
+{
+    m_dragging = false;
+    for (CControl* control : m_controls)
+        control->Reset();
+}
+
+void CScreen::OnKeyDown(int key)
+{
+    for (CControl* control : m_controls)
+        control->OnKeyDown(key);
+}
+
+void CScreen::OnChar(std::uint16_t character, std::uint16_t repeat)
+{
+    for (CControl* control : m_controls)
+        control->OnChar(character, repeat);
+}
+
+void CScreen::OnMouseMove(int x, int y, std::uint32_t flags)
+{
+    if (m_dragging && m_draggable)
+    {
+        CApplication& app = Application();
+        int cx = 0;
+        int cy = 0;
+        app.GetCursorDesktopPos(cx, cy);
+        const CRect rect = app.GetWindowRect();
+        app.MoveWindow(rect.m_left + cx - m_anchorX, rect.m_top + cy - m_anchorY);
+        m_anchorX = cx;
+        m_anchorY = cy;
+    }
+    bool taken = false;
+    for (CControl* control : m_controls)
+        taken = control->OnMouseMove(x, y, flags) || taken;
+    if (taken)
+        m_dragging = false;
+}
+
+void CScreen::OnLButtonUp(int x, int y, std::uint32_t flags)
+{
+    m_dragging = false;
+    for (CControl* control : m_controls)
+        control->OnLButtonUp(x, y, flags);
+}
+
+void CScreen::OnLButtonDown(int x, int y, std::uint32_t flags)
+{
+    StartDrag();
+    bool taken = false;
+    for (CControl* control : m_controls)
+        taken = control->OnLButtonDown(x, y, flags) || taken;
+    if (taken)
+        m_dragging = false;
+}
+
+void CScreen::OnRButtonUp(int x, int y, std::uint32_t flags)
+{
+    m_dragging = false;
+    for (CControl* control : m_controls)
+        control->OnRButtonUp(x, y, flags);
+}
+
+void CScreen::OnControl(CControl*)
+{
+    m_dragging = false;
+}
+void CScreen::OnDialogClosed(int, CDialogScreen*) {}
+void CScreen::OnScreenClosed(CScreen*) {}
+void CScreen::OnCloseRequest() {}
+
+void CScreen::StartDrag()
+{
+    m_dragging = true;
+    Application().GetCursorDesktopPos(m_anchorX, m_anchorY);
+}

@@ -1,0 +1,85 @@
+// The platform on SDL2: one borderless window with a GL compatibility
+// context, SDL events translated into window messages, and the desktop
+// services the program needs.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <deque>
+
+struct SDL_Window;
+union SDL_Event;
+
+class CSdlPlatform final : public IPlatform
+{
+  public:
+    CSdlPlatform() = default;
+    ~CSdlPlatform() override;
+
+    // Starts SDL's video part; false (with SDL's reason in `error`) when
+    // there is no display.
+    bool Init(std::string& error);
+
+    bool CreateWindow(const std::string& title, int x, int y, int width, int height) override;
+    void DestroyWindow() override;
+    void ShowWindow(bool show) override;
+    bool EnterFullScreen(int width, int height) override;
+    void LeaveFullScreen() override;
+    void MoveWindow(int left, int top, int width, int height) override;
+    void MinimiseWindow() override;
+    CRect GetWindowRect() const override;
+    void GetDrawableSize(int& width, int& height) const override;
+    bool IsForeground() const override;
+    void SwapBuffers() override;
+    bool PollEvent(CPlatformEvent& event) override;
+    void PushEvent(const CPlatformEvent& event) override;
+    void PostQuit() override;
+    void GetCursorDesktopPos(int& x, int& y) const override;
+    void GetCursorClientPos(int& x, int& y) const override;
+    bool IsMouseButtonDown(int button) const override;
+    bool IsKeyDown(int virtualKey) const override;
+    void ShowCursor(bool show) override;
+    std::string GetClipboardText() const override;
+    bool SetClipboardText(const std::string& text) override;
+    std::uint32_t GetTicks() const override;
+    void Sleep(std::uint32_t milliseconds) override;
+    void GetScreenSize(int& width, int& height) const override;
+    bool CreateDirectory(const std::string& path) override;
+    bool DeleteFile(const std::string& path) override;
+
+    // SDL key code to virtual-key code (0 for keys the program has no code
+    // for) and back.
+    static int ToVirtualKey(int sdlKey);
+    static int FromVirtualKey(int virtualKey);
+
+  private:
+    void Translate(const SDL_Event& event);
+    void UpdateScaling();
+    // Window pixels to the program's client pixels (differ only in full screen).
+    void ToClient(int& x, int& y) const;
+    void FromClient(int& x, int& y) const;
+    std::uint32_t MouseFlags() const;
+    void RememberPointer();
+    void NoteDraggedPointer();
+
+    bool m_initialised = false;
+    SDL_Window* m_window = nullptr;
+    void* m_context = nullptr;
+    std::uint32_t m_quit_event = 0;
+    std::deque<CPlatformEvent> m_pending;
+    bool m_full_screen = false;
+    int m_mode_width = 800;
+    int m_mode_height = 600;
+    double m_scale = 1.0;
+    int m_offset_x = 0;
+    int m_offset_y = 0;
+    std::uint32_t m_buttons = 0; // kMouseFlagLButton etc., as the messages left them
+    // The desktop pointer position of the last real mouse message.
+    bool m_pointer_known = false;
+    int m_pointer_x = 0;
+    int m_pointer_y = 0;
+    // Scripted mouse positions stand for the cursor until the real one moves.
+    bool m_scripted_cursor = false;
+    int m_scripted_x = 0;
+    int m_scripted_y = 0;
+};

@@ -1,0 +1,400 @@
+// The application object on the fake platform: the frame loop, the screen
+// stack and dialogs, the window procedure and the display-mode switch.
+#include "app/Application.h"
+#include "app/MusicPlayer.h"
+#include "platform/KeyCodes.h"
+#include "support/FakePlatform.h"
+#include "support/RecordingScreens.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+CPlatformEvent Event(CPlatformEvent::EType type, int value = 0, int x = 0, int y = 0)
+{
+    CPlatformEvent event;
+    event.m_type = type;
+    event.m_value = value;
+    event.m_x = x;
+    event.m_y = y;
+    return event;
+}
+
+int Count(const CJournal& journal, const std::string& entry)
+{
+    return static_cast<int>(std::count(journal.begin(), journal.end(), entry));
+}
+
+class CFakeMusic final : public IMusicPlayer
+{
+  public:
+    bool IsPlaying() const override { return m_playing; }
+    void Play(int index) override
+    {
+        m_playing = true;
+        m_plays.push_back(index);
+    }
+    void Stop() override { m_playing = false; }
+
+    bool m_playing = false;
+    std::vector<int> m_plays;
+};
+
+class ApplicationTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        m_app = CApplication::Create(m_platform);
+        m_app->SetLogicalSize(800, 600);
+        ASSERT_TRUE(m_app->CreateMainWindow("Chromal", 10, 20, 800, 600));
+        m_app->PushScreen(&m_screen);
+        m_journal.clear();
+    }
+    void TearDown() override { CApplication::Destroy(); }
+
+    // Runs the loop for `frames` frames; `perFrame` runs before each frame's messages.
+    void RunFrames(std::uint32_t frames, std::function<void(std::uint32_t)> perFrame = nullptr)
+    {
+        m_app->SetFrameHooks(
+            [&, perFrame](std::uint32_t frame)
+            {
+                m_journal.push_back("frame " + std::to_string(frame));
+                if (perFrame)
+                    perFrame(frame);
+            },
+            nullptr,
+            [&, frames](std::uint32_t frame)
+            {
+                if (frame + 1 >= frames)
+                    m_platform.PostQuit();
+            });
+        m_app->RunLoop(true, m_music);
+    }
+
+    CFakePlatform m_platform;
+    CApplication* m_app = nullptr;
+    CJournal m_journal;
+    CRecordingScreen m_screen{m_journal, "screen"};
+    IMusicPlayer* m_music = nullptr;
+};
+
+TEST_F(ApplicationTest, BurstOfMessagesIsHandledBeforeTheNextFrame)
+{
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    RunFrames(2,
+              [&](std::uint32_t frame)
+              {
+                  if (frame == 1)
+                      for (int key = 'A'; key <= 'C'; ++key)
+                          m_platform.PushEvent(Event(CPlatformEvent::kKeyDown, key));
+              });
+    const CJournal expected = {"frame 0",       "screen.update 16", "screen.draw",   "frame 1",
+                               "screen.key 65", "screen.key 66",    "screen.key 67", "screen.update 16",
+                               "screen.draw",   "frame 2"};
+    EXPECT_EQ(m_journal, expected) << "the quit is taken before frame 2 runs";
+    EXPECT_EQ(m_platform.m_swaps, 2);
+}
+
+TEST_F(ApplicationTest, InactiveWindowIsDrawnButNotUpdated)
+{
+    RunFrames(3);
+    EXPECT_EQ(Count(m_journal, "screen.draw"), 3);
+    EXPECT_EQ(Count(m_journal, "screen.update 16"), 0);
+    EXPECT_EQ(m_platform.m_swaps, 3);
+    EXPECT_EQ(std::count(m_platform.m_sleeps.begin(), m_platform.m_sleeps.end(), 100u), 3);
+}
+
+TEST_F(ApplicationTest, MinimisedWindowDrawsNothingAndSleepsLonger)
+{
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    m_platform.PushEvent(Event(CPlatformEvent::kSize, CPlatformEvent::kSizeMinimised));
+    RunFrames(2);
+    EXPECT_EQ(Count(m_journal, "screen.draw"), 0);
+    EXPECT_EQ(Count(m_journal, "screen.update 16"), 2);
+    EXPECT_EQ(std::count(m_platform.m_sleeps.begin(), m_platform.m_sleeps.end(), 100u), 2);
+
+    // Inactive as well: 200 ms per frame.
+    m_platform.m_sleeps.clear();
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 0));
+    RunFrames(1);
+    EXPECT_EQ(std::count(m_platform.m_sleeps.begin(), m_platform.m_sleeps.end(), 100u), 2);
+
+    // Restoring re-activates the top screen.
+    m_journal.clear();
+    m_app->HandleEvent(Event(CPlatformEvent::kSize, CPlatformEvent::kSizeRestored));
+    EXPECT_FALSE(m_app->IsMinimised());
+    EXPECT_EQ(m_journal, CJournal{"screen.activate"});
+}
+
+TEST_F(ApplicationTest, FramesArePacedToSixteenMilliseconds)
+{
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    RunFrames(3);
+    // The fake clock does not move while a frame runs: 16 + 1 each time.
+    EXPECT_EQ(m_platform.m_sleeps, (std::vector<std::uint32_t>{17, 17, 17}));
+
+    m_platform.m_sleeps.clear();
+    m_app->SetPacing(false);
+    RunFrames(2);
+    EXPECT_TRUE(m_platform.m_sleeps.empty());
+}
+
+TEST_F(ApplicationTest, ClockWrapNeitherSkipsPacingNorSleepsForWeeks)
+{
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    m_platform.m_ticks = 0xffffffffu - 40;
+    RunFrames(6, [&](std::uint32_t) { m_platform.m_ticks += 5; }); // each frame "takes" 5 ms
+    ASSERT_EQ(m_platform.m_sleeps.size(), 6u);
+    for (std::uint32_t sleep : m_platform.m_sleeps)
+    {
+        EXPECT_GE(sleep, 1u);
+        EXPECT_LE(sleep, 17u);
+    }
+}
+
+TEST_F(ApplicationTest, FrameThatOverrunsAcrossTheWrapDoesNotSleep)
+{
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    m_platform.m_ticks = 0xffffffffu - 10;
+    // The frame takes 30 ms and the clock wraps during it.
+    struct CSlowScreen final : CScreen
+    {
+        CFakePlatform* m_platform = nullptr;
+        void Draw() override { m_platform->m_ticks += 30; }
+    } slow;
+    slow.m_platform = &m_platform;
+    m_app->PushScreen(&slow);
+    RunFrames(1);
+    EXPECT_TRUE(m_platform.m_sleeps.empty());
+}
+
+TEST_F(ApplicationTest, InputAndUpdateReachOnlyTheNewestDialog)
+{
+    CRecordingDialog older(m_journal, "older");
+    CRecordingDialog newer(m_journal, "newer");
+    m_app->PushDialog(&older);
+    m_app->PushDialog(&newer);
+    m_journal.clear();
+    m_app->HandleEvent(Event(CPlatformEvent::kActivate, 1));
+    m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, 'Q'));
+    m_app->HandleEvent(Event(CPlatformEvent::kChar, 'q'));
+    m_app->HandleEvent(Event(CPlatformEvent::kRButtonUp, 0, 5, 6));
+    m_app->FrameStep(16.0f);
+    const CJournal expected = {"newer.key 81", "newer.char 113", "newer.rup 5 6", "newer.update 16"};
+    EXPECT_EQ(m_journal, expected);
+
+    // Drawing: the top screen, then the dialogs from the newest to the oldest.
+    m_journal.clear();
+    m_app->DrawScreens();
+    EXPECT_EQ(m_journal, (CJournal{"screen.draw", "newer.draw", "older.draw"}));
+}
+
+TEST_F(ApplicationTest, PushDialogActivatesDialogThenTopScreen)
+{
+    CRecordingDialog dialog(m_journal, "dialog");
+    m_app->PushDialog(&dialog);
+    EXPECT_EQ(m_journal, (CJournal{"dialog.activate", "screen.activate"}));
+    EXPECT_EQ(m_app->InputTarget(), &dialog);
+}
+
+TEST_F(ApplicationTest, EscapeAndEnterCloseDialogsWithResultsAtTheNextFrameStep)
+{
+    CRecordingDialog older(m_journal, "older");
+    CRecordingDialog newer(m_journal, "newer");
+    m_app->PushDialog(&older);
+    m_app->PushDialog(&newer);
+    m_journal.clear();
+
+    m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, NKey::kEscape));
+    EXPECT_EQ(m_app->DialogCount(), 2u) << "closing waits for the frame step";
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_app->DialogCount(), 1u);
+    EXPECT_EQ(Count(m_journal, "older.dialog closed 1"), 1);
+    EXPECT_EQ(older.m_closed_dialog, &newer);
+    EXPECT_EQ(Count(m_journal, "screen.dialog closed 1"), 0);
+
+    m_journal.clear();
+    m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, NKey::kEnter));
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_app->DialogCount(), 0u);
+    EXPECT_EQ(Count(m_journal, "screen.dialog closed 0"), 1);
+    EXPECT_EQ(m_screen.m_closed_dialog, &older);
+    // Neither the receiver is re-activated nor anything else is told.
+    EXPECT_EQ(Count(m_journal, "screen.activate"), 0);
+}
+
+TEST_F(ApplicationTest, ClosingTheTopScreenTellsTheScreenBelowThenActivatesIt)
+{
+    CRecordingScreen upper(m_journal, "upper");
+    m_app->PushScreen(&upper);
+    m_journal.clear();
+    m_app->CloseTop(false);
+    EXPECT_EQ(m_app->TopScreen(), &upper);
+    m_app->HandleEvent(Event(CPlatformEvent::kActivate, 1));
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_app->TopScreen(), &m_screen);
+    EXPECT_EQ(m_screen.m_closed_screen, &upper);
+    const CJournal expected = {"screen.screen closed", "screen.activate", "screen.update 16"};
+    EXPECT_EQ(m_journal, expected);
+}
+
+TEST_F(ApplicationTest, BottomScreenIsNeverClosed)
+{
+    m_app->CloseTop(false);
+    m_app->FrameStep(16.0f);
+    m_app->CloseTop(true);
+    EXPECT_EQ(m_app->ScreenCount(), 1u);
+    EXPECT_EQ(m_app->TopScreen(), &m_screen);
+}
+
+TEST_F(ApplicationTest, CloseWithF4HeldAsksTheTopScreenAndDropsDialogs)
+{
+    CRecordingDialog dialog(m_journal, "dialog");
+    m_app->PushDialog(&dialog);
+    m_journal.clear();
+    m_platform.m_keys.insert(NKey::kF4);
+    m_app->HandleEvent(Event(CPlatformEvent::kClose));
+    EXPECT_EQ(m_journal, CJournal{"screen.close request"});
+    EXPECT_EQ(m_app->DialogCount(), 0u);
+    EXPECT_TRUE(m_platform.m_queue.empty()) << "the screen decides whether to quit";
+}
+
+TEST_F(ApplicationTest, CloseWithoutF4HidesTheWindowAndQuits)
+{
+    m_platform.m_visible = true;
+    m_app->HandleEvent(Event(CPlatformEvent::kClose));
+    EXPECT_FALSE(m_platform.m_visible);
+    ASSERT_EQ(m_platform.m_queue.size(), 1u);
+    EXPECT_EQ(m_platform.m_queue.front().m_type, CPlatformEvent::kQuit);
+    EXPECT_TRUE(m_journal.empty());
+}
+
+TEST_F(ApplicationTest, CloseThatTheProgramPostsQuitsEvenWithF4Held)
+{
+    m_platform.m_keys.insert(NKey::kF4);
+    m_app->PostClose();
+    RunFrames(100);
+    EXPECT_EQ(Count(m_journal, "screen.close request"), 0);
+    EXPECT_EQ(Count(m_journal, "screen.draw"), 0) << "quits before the first frame";
+    EXPECT_FALSE(m_platform.m_visible);
+}
+
+TEST_F(ApplicationTest, MousePositionsArriveAsSigned16BitClientCoordinates)
+{
+    m_app->HandleEvent(Event(CPlatformEvent::kMouseMove, 0, 0xfffe, 40));
+    m_app->HandleEvent(Event(CPlatformEvent::kLButtonDown, 0, 10, 20));
+    m_app->HandleEvent(Event(CPlatformEvent::kLButtonUp, 0, 11, 21));
+    m_app->HandleEvent(Event(CPlatformEvent::kRButtonDown, 0, 12, 22));
+    const CJournal expected = {"screen.move -2 40", "screen.ldown 10 20", "screen.lup 11 21"};
+    EXPECT_EQ(m_journal, expected);
+}
+
+TEST_F(ApplicationTest, FocusLossStopsMusicAndReturnRestartsItOnlyIfItWasPlaying)
+{
+    CFakeMusic music;
+    music.m_playing = true;
+    m_music = &music;
+    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    RunFrames(6,
+              [&](std::uint32_t frame)
+              {
+                  if (frame == 2)
+                      m_platform.m_foreground = false;
+                  if (frame == 4)
+                      m_platform.m_foreground = true;
+              });
+    EXPECT_TRUE(music.m_playing);
+    EXPECT_EQ(music.m_plays, std::vector<int>{-1});
+
+    // Not playing when focus was lost: not started on return.
+    music.m_playing = false;
+    music.m_plays.clear();
+    RunFrames(4,
+              [&](std::uint32_t frame)
+              {
+                  if (frame == 7)
+                      m_platform.m_foreground = false;
+                  if (frame == 8)
+                      m_platform.m_foreground = true;
+              });
+    EXPECT_FALSE(music.m_playing);
+    EXPECT_TRUE(music.m_plays.empty());
+}
+
+TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackCentred)
+{
+    EXPECT_FALSE(m_app->SetFullScreen(640, 480));
+    EXPECT_FALSE(m_app->SetFullScreen(320, 200));
+    EXPECT_FALSE(m_app->SetFullScreen(400, 300));
+    EXPECT_FALSE(m_app->IsFullScreen());
+    EXPECT_TRUE(m_platform.m_moves.empty());
+
+    EXPECT_TRUE(m_app->SetFullScreen(800, 600));
+    EXPECT_TRUE(m_app->IsFullScreen());
+    EXPECT_TRUE(m_app->SetWindowed());
+    EXPECT_FALSE(m_app->IsFullScreen());
+    const CRect rect = m_platform.GetWindowRect();
+    EXPECT_EQ(rect.m_left, (1024 - 800) / 2);
+    EXPECT_EQ(rect.m_top, (768 - 600) / 2);
+    EXPECT_EQ(rect.m_width, 800);
+    EXPECT_EQ(rect.m_height, 600);
+}
+
+TEST_F(ApplicationTest, RefusedDisplayModeStillReportsSuccessButStaysWindowed)
+{
+    m_platform.m_mode_switch_works = false;
+    EXPECT_TRUE(m_app->SetFullScreen(800, 600));
+    EXPECT_FALSE(m_app->IsFullScreen());
+    const CRect rect = m_platform.GetWindowRect();
+    EXPECT_EQ(rect.m_left, 0);
+    EXPECT_EQ(rect.m_width, 800);
+}
+
+TEST_F(ApplicationTest, WindowedWithoutFullScreenBeforeKeepsTheWindowSize)
+{
+    EXPECT_TRUE(m_app->SetWindowed());
+    const CRect rect = m_platform.GetWindowRect();
+    EXPECT_EQ(rect.m_width, 800);
+    EXPECT_EQ(rect.m_height, 600);
+}
+
+TEST_F(ApplicationTest, MinimisingFromFullScreenLeavesFullScreenFirst)
+{
+    m_app->SetFullScreen(800, 600);
+    m_app->Minimise();
+    EXPECT_FALSE(m_app->IsFullScreen());
+    EXPECT_FALSE(m_platform.m_full_screen);
+    EXPECT_TRUE(m_app->IsMinimised());
+    EXPECT_EQ(m_platform.m_minimise_calls, 1);
+    m_journal.clear();
+    m_app->HandleEvent(Event(CPlatformEvent::kSize, CPlatformEvent::kSizeRestored));
+    EXPECT_FALSE(m_app->IsMinimised());
+    EXPECT_FALSE(m_app->IsFullScreen());
+    EXPECT_EQ(m_journal, CJournal{"screen.activate"});
+}
+
+TEST(KeepOnScreen, WindowBeyondTheScreenMovesToHalfItsPosition)
+{
+    int x = 900;
+    int y = 100;
+    CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
+    EXPECT_EQ(x, 450);
+    EXPECT_EQ(y, 100);
+
+    // Exactly at the limit counts as beyond.
+    x = 1024 - 400;
+    y = 768 - 300;
+    CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
+    EXPECT_EQ(x, 312);
+    EXPECT_EQ(y, 234);
+
+    x = 1024 - 401;
+    y = 0;
+    CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
+    EXPECT_EQ(x, 623);
+    EXPECT_EQ(y, 0);
+}
+} // namespace

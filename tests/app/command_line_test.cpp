@@ -1,0 +1,57 @@
+// The options of chromal.
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+CCommandLine Parse(std::vector<const char*> args)
+{
+    args.insert(args.begin(), "chromal");
+    return ParseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+TEST(CommandLine, EveryOptionIsTaken)
+{
+    const CCommandLine options =
+        Parse({"--data", "d", "--user-dir", "u", "--fullscreen", "--seed", "4294967295", "--frames", "12",
+               "--no-pacing", "--replay", "r.txt", "--screenshot", "s.png"});
+    EXPECT_EQ(options.m_action, CCommandLine::kRun);
+    EXPECT_EQ(options.m_data_dir, "d");
+    EXPECT_EQ(options.m_user_dir, "u");
+    EXPECT_EQ(options.m_full_screen, 1);
+    EXPECT_TRUE(options.m_has_seed);
+    EXPECT_EQ(options.m_seed, 4294967295u);
+    EXPECT_EQ(options.m_frames, 12);
+    EXPECT_FALSE(options.m_pacing);
+    EXPECT_EQ(options.m_replay, "r.txt");
+    EXPECT_EQ(options.m_screenshot, "s.png");
+
+    EXPECT_EQ(Parse({"--fullscreen", "--windowed"}).m_full_screen, 0);
+    EXPECT_EQ(Parse({}).m_full_screen, -1);
+    EXPECT_EQ(Parse({}).m_frames, -1);
+}
+
+TEST(CommandLine, HelpWinsOverVersion)
+{
+    EXPECT_EQ(Parse({"--version"}).m_action, CCommandLine::kVersion);
+    EXPECT_EQ(Parse({"--help", "--version"}).m_action, CCommandLine::kHelp);
+    EXPECT_EQ(Parse({"--version", "--help"}).m_action, CCommandLine::kHelp);
+}
+
+TEST(CommandLine, BadOptionsAreErrors)
+{
+    const std::vector<std::vector<const char*>> bad = {
+        {"--bogus"},       {"--data"},   {"--data", ""},     {"--seed", "-1"},    {"--seed", "4294967296"},
+        {"--seed", "12x"}, {"--frames"}, {"--frames", "-3"}, {"--frames", "1e3"}, {"play"},
+    };
+    for (const auto& args : bad)
+    {
+        const CCommandLine options = Parse(args);
+        EXPECT_EQ(options.m_action, CCommandLine::kError) << args[0];
+        EXPECT_FALSE(options.m_error.empty());
+    }
+}
+} // namespace

@@ -1,0 +1,174 @@
+// Screens, dialogs and controls: fan-out to every control, dialog-local
+// coordinates and window dragging.
+#include "app/Application.h"
+#include "support/FakePlatform.h"
+#include "support/RecordingScreens.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class ScreenTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        CApplication::Create(m_platform);
+        Application().SetLogicalSize(800, 600);
+    }
+    void TearDown() override { CApplication::Destroy(); }
+
+    void MakeWindow(int width, int height)
+    {
+        ASSERT_TRUE(Application().CreateMainWindow("Chromal", 100, 100, width, height));
+    }
+
+    CFakePlatform m_platform;
+    CJournal m_journal;
+};
+
+TEST_F(ScreenTest, EveryControlIsAskedEvenAfterOneTookTheEvent)
+{
+    MakeWindow(800, 600);
+    CScreen screen;
+    CRecordingControl first(m_journal, "a", true);
+    CRecordingControl second(m_journal, "b");
+    screen.AddControl(&first);
+    screen.AddControl(&second);
+    screen.OnLButtonDown(3, 4, 0);
+    screen.OnKeyDown(65);
+    screen.OnChar('x', 2);
+    screen.Update(16.0f);
+    screen.Draw();
+    screen.Activate();
+    const CJournal expected = {"a.ldown 3 4",  "b.ldown 3 4",  "a.key 65",    "b.key 65",
+                               "a.char 120 2", "b.char 120 2", "a.update 16", "b.update 16",
+                               "a.draw",       "b.draw",       "a.reset",     "b.reset"};
+    EXPECT_EQ(m_journal, expected);
+}
+
+TEST_F(ScreenTest, DialogControlsGetDialogLocalLogicalCoordinates)
+{
+    MakeWindow(800, 600);
+    CRecordingDialog dialog(m_journal, "dialog");
+    CRecordingControl control(m_journal, "c");
+    dialog.AddControl(&control);
+    dialog.m_x = 100.0f;
+    dialog.m_y = 50.0f;
+    dialog.OnLButtonDown(400, 300, 0);
+    dialog.OnMouseMove(400, 300, 0);
+    dialog.OnLButtonUp(400, 300, 0);
+    dialog.OnRButtonUp(400, 300, 0); // not converted
+    EXPECT_EQ(m_journal[1], "c.ldown 300 250");
+    EXPECT_EQ(m_journal[3], "c.move 300 250");
+    EXPECT_EQ(m_journal[5], "c.lup 300 250");
+    EXPECT_EQ(m_journal[7], "c.rup 400 300");
+}
+
+TEST_F(ScreenTest, DialogCoordinatesScaleWithTheWindowSize)
+{
+    MakeWindow(1600, 1200);
+    CRecordingDialog dialog(m_journal, "dialog");
+    CRecordingControl control(m_journal, "c");
+    dialog.AddControl(&control);
+    dialog.m_x = 100.7f; // truncated, not rounded
+    dialog.m_y = 50.2f;
+    dialog.OnLButtonDown(800, 600, 0);
+    dialog.OnLButtonDown(801, 601, 0); // half a logical unit: still the same point
+    EXPECT_EQ(m_journal[1], "c.ldown 300 250");
+    EXPECT_EQ(m_journal[3], "c.ldown 300 250");
+}
+
+TEST_F(ScreenTest, DialogWithNoLogicalSizePassesCoordinatesThrough)
+{
+    MakeWindow(800, 600);
+    CRecordingDialog dialog(m_journal, "dialog");
+    CRecordingControl control(m_journal, "c");
+    dialog.AddControl(&control);
+    dialog.m_logical_width = 0;
+    dialog.OnLButtonDown(40, 30, 0);
+    EXPECT_EQ(m_journal[1], "c.ldown 40 30");
+}
+
+TEST_F(ScreenTest, DraggingEmptyAreaMovesTheWindowInWindowedMode)
+{
+    MakeWindow(800, 600);
+    CScreen screen;
+    screen.SetDraggable(true);
+    m_platform.m_cursor_x = 300;
+    m_platform.m_cursor_y = 200;
+    screen.OnLButtonDown(200, 100, 0);
+    m_platform.m_cursor_x = 310;
+    m_platform.m_cursor_y = 195;
+    screen.OnMouseMove(210, 95, 0);
+    CRect rect = m_platform.GetWindowRect();
+    EXPECT_EQ(rect.m_left, 110);
+    EXPECT_EQ(rect.m_top, 95);
+    EXPECT_EQ(rect.m_width, 800);
+    // The anchor follows: the next step moves by the new difference only.
+    m_platform.m_cursor_x = 312;
+    screen.OnMouseMove(202, 100, 0);
+    EXPECT_EQ(m_platform.GetWindowRect().m_left, 112);
+
+    screen.OnLButtonUp(202, 100, 0);
+    m_platform.m_cursor_x = 400;
+    screen.OnMouseMove(290, 100, 0);
+    EXPECT_EQ(m_platform.GetWindowRect().m_left, 112);
+}
+
+TEST_F(ScreenTest, NoDraggingInFullScreenOrWhenAControlTakesThePress)
+{
+    MakeWindow(800, 600);
+    CScreen screen; // not draggable
+    m_platform.m_cursor_x = 300;
+    screen.OnLButtonDown(200, 100, 0);
+    m_platform.m_cursor_x = 350;
+    screen.OnMouseMove(250, 100, 0);
+    EXPECT_TRUE(m_platform.m_moves.empty());
+
+    CScreen withButton;
+    withButton.SetDraggable(true);
+    CRecordingControl button(m_journal, "button", true);
+    withButton.AddControl(&button);
+    withButton.OnLButtonDown(250, 100, 0);
+    EXPECT_FALSE(withButton.IsDragging());
+    m_platform.m_cursor_x = 360;
+    withButton.OnMouseMove(260, 100, 0);
+    EXPECT_TRUE(m_platform.m_moves.empty());
+}
+
+TEST_F(ScreenTest, DragEndsWhenTheCursorLeftTheWindowByTheNextUpdate)
+{
+    MakeWindow(800, 600);
+    CScreen screen;
+    screen.SetDraggable(true);
+    m_platform.m_cursor_x = 300;
+    m_platform.m_cursor_y = 300;
+    screen.OnLButtonDown(200, 200, 0);
+    screen.Update(16.0f);
+    EXPECT_TRUE(screen.IsDragging());
+    m_platform.m_cursor_x = 100 + 800; // just right of the window
+    screen.Update(16.0f);
+    EXPECT_FALSE(screen.IsDragging());
+
+    screen.OnLButtonDown(200, 200, 0);
+    screen.OnControl(nullptr);
+    EXPECT_FALSE(screen.IsDragging());
+    screen.OnLButtonDown(200, 200, 0);
+    screen.Activate();
+    EXPECT_FALSE(screen.IsDragging());
+}
+
+TEST(Control, BaseTakesNothingAndKeepsItsDisabledFlag)
+{
+    CControl control;
+    EXPECT_FALSE(control.OnMouseMove(1, 2, 0));
+    EXPECT_FALSE(control.OnLButtonDown(1, 2, 0));
+    EXPECT_FALSE(control.OnLButtonUp(1, 2, 0));
+    EXPECT_FALSE(control.OnRButtonUp(1, 2, 0));
+    EXPECT_FALSE(control.IsDisabled());
+    EXPECT_TRUE(control.SetDisabled(true));
+    EXPECT_TRUE(control.IsDisabled());
+    EXPECT_EQ(control.m_click_sound, nullptr);
+}
+} // namespace

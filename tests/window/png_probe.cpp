@@ -1,0 +1,74 @@
+// png-probe: checks the colours of a PNG picture at given pixels, for the
+// real-window tests.
+//   png-probe FILE size                  prints "WIDTH HEIGHT"
+//   png-probe FILE X Y RRGGBB [X Y RRGGBB]...
+// Exit 0 when every probe is within 12 of the expected value per channel;
+// otherwise each mismatch is printed and the exit code is 1 (2 for bad use).
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+    {
+        std::fprintf(stderr, "usage: png-probe FILE size | FILE X Y RRGGBB...\n");
+        return 2;
+    }
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, argv[1]))
+    {
+        std::fprintf(stderr, "png-probe: cannot read %s: %s\n", argv[1], image.message);
+        return 2;
+    }
+    image.format = PNG_FORMAT_RGB;
+    std::vector<unsigned char> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+    {
+        std::fprintf(stderr, "png-probe: cannot decode %s: %s\n", argv[1], image.message);
+        return 2;
+    }
+    const int width = static_cast<int>(image.width);
+    const int height = static_cast<int>(image.height);
+    if (std::string(argv[2]) == "size")
+    {
+        std::printf("%d %d\n", width, height);
+        return 0;
+    }
+    if ((argc - 2) % 3 != 0)
+    {
+        std::fprintf(stderr, "png-probe: probes come as X Y RRGGBB\n");
+        return 2;
+    }
+    int failures = 0;
+    for (int i = 2; i + 2 < argc; i += 3)
+    {
+        const int x = std::atoi(argv[i]);
+        const int y = std::atoi(argv[i + 1]);
+        const unsigned long want = std::strtoul(argv[i + 2], nullptr, 16);
+        if (x < 0 || y < 0 || x >= width || y >= height)
+        {
+            std::printf("(%d, %d) lies outside the %dx%d picture\n", x, y, width, height);
+            ++failures;
+            continue;
+        }
+        const unsigned char* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 3];
+        const int expected[3] = {static_cast<int>((want >> 16) & 0xff), static_cast<int>((want >> 8) & 0xff),
+                                 static_cast<int>(want & 0xff)};
+        bool ok = true;
+        for (int c = 0; c < 3; ++c)
+            ok = ok && std::abs(p[c] - expected[c]) <= 12;
+        if (!ok)
+        {
+            std::printf("(%d, %d) is %02x%02x%02x, expected %s\n", x, y, p[0], p[1], p[2], argv[i + 2]);
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,48 @@
+# Real X input (XTEST through xdotool) reaches the screen at client
+# coordinates, typed text arrives as characters, and Escape quits cleanly.
+BUILD_DIR=$1 SOURCE_DIR=$2
+source "$SOURCE_DIR/tests/window/common.sh"
+
+"$CHROMAL" --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
+pid=$!
+id=$(wait_window) || { kill $pid; fail "no window"; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$id")"
+xdotool mousemove $((X + 150)) $((Y + 250)) click 1
+sleep 0.2
+xdotool type x
+sleep 0.3
+xdotool key Escape
+for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
+wait $pid || fail "exit code $?"
+probe "$WORK/end.png" 150 250 $WHITE 650 450 $CYAN 170 250 $BG
+expect_closed_log "$WORK/user"
+echo "ok"
+
+# Dragging empty screen area moves the window; in full screen a click at a
+# screen pixel arrives in the 800x600 client pixels.
+"$CHROMAL" --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png" &
+pid=$!
+id=$(wait_window) || { kill $pid; fail "no window"; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$id")"
+x0=$X; y0=$Y
+xdotool mousemove $((x0 + 400)) $((y0 + 250)) mousedown 1
+sleep 0.2 # the press takes its anchor from the live pointer
+for step in 1 2 3 4 5; do xdotool mousemove $((x0 + 400 + step * 10)) $((y0 + 250 + step * 6)); sleep 0.1; done
+xdotool mouseup 1
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$id")"
+[ $((X - x0)) -eq 50 ] && [ $((Y - y0)) -eq 30 ] || { kill $pid; fail "drag moved the window from $x0,$y0 to $X,$Y"; }
+xdotool key f
+sleep 0.5
+xdotool mousemove 640 384 click 1
+sleep 0.3
+xdotool key Escape
+for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
+wait $pid || fail "exit code $?"
+# Client (500, 300) drawn scaled by 1.28 at (640, 384).
+probe "$WORK/drag.png" 640 384 $WHITE 660 384 $BG
+echo "ok"
