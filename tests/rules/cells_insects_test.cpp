@@ -289,3 +289,32 @@ TEST(IntroInsects, LandingPutsEveryCarriedCoinUnderItsInsect)
 }
 } // namespace
 } // namespace NGame::NTest
+
+namespace NGame::NTest
+{
+namespace
+{
+TEST(Magnifier, RightButtonEnlargesTheCellUnderThePointerUpToTheCap)
+{
+    SBoard board;
+    board.Layout([](int r, int c) { return (r + c) % 6; });
+    float x = 0.0f;
+    float y = 0.0f;
+    board->CellPosition(8, 5, x, y);
+    const float width = board->GetCellWidth();
+    board->SetPointer(x, y, true);
+    for (int i = 0; i < 60; ++i)
+        board->Update(16.0f);
+    EXPECT_EQ(board->GetHovered(), (SCellPos{8, 5}));
+    // Eased towards 56 but cut to 50 by every cell update.
+    EXPECT_GT(board->GetCell(8, 5)->GetSize(), 50.0f);
+    EXPECT_LT(board->GetCell(8, 5)->GetSize(), 52.0f);
+    EXPECT_FLOAT_EQ(board->GetCell(8, 6)->GetSize(), width);
+    board->SetPointer(x, y, false);
+    for (int i = 0; i < 60; ++i)
+        board->Update(16.0f);
+    EXPECT_EQ(board->GetHovered(), SCellPos());
+    EXPECT_NEAR(board->GetCell(8, 5)->GetSize(), width, 0.01f);
+}
+} // namespace
+} // namespace NGame::NTest
