@@ -57,6 +57,8 @@ void CAIPlayer::Update(float)
 
 float CAIPlayer::MeasureOwned() const
 {
+    if (!m_field)
+        return 1.0f;
     const int playable = m_field->CountPlayableCells();
     // A board without flowers has nothing left to win.
     if (playable == 0)
@@ -99,6 +101,8 @@ std::int64_t CAIPlayer::Weight(int row, int column, int distance) const
 
 CColourMap CAIPlayer::BuildDistanceMap() const
 {
+    if (!m_field)
+        return CColourMap();
     CColourMap map = m_field->MakeColourMap();
     for (int& value : map.Values())
         if (value >= 0)
@@ -133,7 +137,7 @@ CColourMap CAIPlayer::BuildDistanceMap() const
 std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distances, int row, int column,
                                        int value) const
 {
-    if (!m_field->IsValidCell(m_homeRow, m_homeColumn) || !m_field->IsValidCell(row, column))
+    if (!m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) || !m_field->IsValidCell(row, column))
         return 0;
     const int own = map.At(m_homeRow, m_homeColumn);
     // Holes and marks are no territory; re-marking an area with its own value
@@ -174,7 +178,7 @@ void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances,
 {
     colour = -1;
     score = 0;
-    if (depth <= 0 || !m_field->IsValidCell(m_homeRow, m_homeColumn))
+    if (depth <= 0 || !m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn))
         return;
     CColourMap copy = map;
     std::int64_t best = 0;
@@ -201,6 +205,8 @@ void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances,
 
 int CAIPlayer::PickColour()
 {
+    if (!m_field)
+        return -1;
     const CColourMap map = m_field->MakeColourMap();
     const CColourMap distances = BuildDistanceMap();
     m_owned = MeasureOwned();

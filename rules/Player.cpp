@@ -60,7 +60,7 @@ bool CPlayer::Spend(int amount)
 
 bool CPlayer::PlayColour(int colour, bool creditCoins)
 {
-    if (!m_field->Repaint(m_homeRow, m_homeColumn, colour))
+    if (!m_field || !m_field->Repaint(m_homeRow, m_homeColumn, colour))
         return false;
     m_state = PlayerMoving;
     // The list may also hold coins settled after a bonus; they are the
