@@ -139,6 +139,11 @@ std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distan
 {
     if (!m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) || !m_field->IsValidCell(row, column))
         return 0;
+    // Maps of another board shape would be read out of bounds.
+    const int columns = m_field->GetColumns();
+    if (map.GetRows() != m_field->GetRows() || map.GetColumns() != columns ||
+        distances.GetRows() != map.GetRows() || distances.GetColumns() != columns)
+        return 0;
     const int own = map.At(m_homeRow, m_homeColumn);
     // Holes and marks are no territory; re-marking an area with its own value
     // would walk it for ever.
