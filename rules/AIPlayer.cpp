@@ -183,7 +183,8 @@ void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances,
 {
     colour = -1;
     score = 0;
-    if (depth <= 0 || !m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn))
+    if (depth <= 0 || !m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) ||
+        map.GetRows() != m_field->GetRows() || map.GetColumns() != m_field->GetColumns())
         return;
     CColourMap copy = map;
     std::int64_t best = 0;
