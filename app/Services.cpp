@@ -1,24 +1,58 @@
-// Stand-ins for the services of subsystems not built yet; see Services.h.
+// The services of other subsystems: the real ones where they exist, stand-ins for the rest.
 #include "app/Services.h"
 
 #include "app/TestScreen.h"
+#include "media/ApplySettings.h"
+#include "media/Audio.h"
+#include "media/ResourceGroup.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
 
-void CreateMainResourceGroup() {}
-void DeleteMainResourceGroup() {}
-void ReloadResourceGroups() {}
-void ReleaseResourceGroups() {}
+void CreateMainResourceGroup()
+{
+    if (const CFileSystem* files = CFileSystem::Get())
+        CreateGroup("main", *files);
+}
+void DeleteMainResourceGroup()
+{
+    DeleteGroup("main");
+}
+void ReloadResourceGroups()
+{
+    ReloadAll();
+}
+void ReleaseResourceGroups()
+{
+    ReleaseAll();
+}
 
-void CreateAudioDevice() {}
-void DestroyAudioDevice() {}
-void UpdateAudio() {}
-void ApplySettingsToAudio() {}
+void CreateAudioDevice()
+{
+    CAudio::Create(nullptr)->SetInvertStereo(Settings().m_sound_invert);
+}
+void DestroyAudioDevice()
+{
+    // The module goes while the mixer that decodes it is still open.
+    Settings().m_music.Stop();
+    CAudio::Destroy();
+}
+void UpdateAudio()
+{
+    if (CAudio* audio = CAudio::Get())
+        audio->UpdateAudio();
+}
+void ApplySettingsToAudio()
+{
+    ApplySettings(Settings());
+}
 bool GetAudioInvertStereo()
 {
-    return false;
+    const CAudio* audio = CAudio::Get();
+    return audio ? audio->GetInvertStereo() : Settings().m_sound_invert;
 }
 IMusicPlayer* MusicPlayer()
 {
-    return nullptr;
+    return &Settings().m_music;
 }
 
 CScreen* CreateIntroScreen()

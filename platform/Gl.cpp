@@ -66,6 +66,16 @@ void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height
         glTexImage2D(GL_TEXTURE_2D, level, internalFormat, width, height, 0, format, type, pixels);
 }
 
+GLint SetUnpackAlignment(GLint alignment)
+{
+    if (g_headless)
+        return 4;
+    GLint previous = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previous);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    return previous;
+}
+
 int Build2DMipmaps(GLint components, GLsizei width, GLsizei height, GLenum format, GLenum type,
                    const void* pixels)
 {

@@ -27,6 +27,8 @@ void BindTexture(GLuint name);
 void TexParameter(GLenum parameter, GLint value);
 void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
                 const void* pixels);
+// Sets the unpack row alignment and returns the previous one (4 when headless).
+GLint SetUnpackAlignment(GLint alignment);
 // gluBuild2DMipmaps; returns GLU's result code (0 on success, 0 when headless).
 int Build2DMipmaps(GLint components, GLsizei width, GLsizei height, GLenum format, GLenum type,
                    const void* pixels);

@@ -1,0 +1,84 @@
+// Playlist playback on SDL_mixer's music stream.
+#include "media/Music.h"
+
+#include "media/Audio.h"
+#include "storage/FileSystem.h"
+
+#include <SDL_mixer.h>
+
+namespace NAudio
+{
+namespace
+{
+// Once the device is closed the mixer may have unloaded the module decoder,
+// so a module left over at exit is dropped with the process instead.
+void FreeModule(_Mix_Music*& handle)
+{
+    if (handle && CAudio::Get())
+    {
+        Mix_HaltMusic();
+        Mix_FreeMusic(handle);
+    }
+    handle = nullptr;
+}
+} // namespace
+
+Music::~Music()
+{
+    FreeModule(m_handle);
+}
+
+void Music::SetPlaylist(const std::vector<std::string>& files)
+{
+    m_playlist = files;
+    m_current = -1;
+}
+
+void Music::Play(int index)
+{
+    CAudio* audio = CAudio::Get();
+    if (!audio || !audio->IsDeviceAvailable() || !audio->IsMusicEnabled() || m_playlist.empty())
+        return;
+    if (index < 0)
+        m_current = m_current + 1 >= static_cast<int>(m_playlist.size()) ? 0 : m_current + 1;
+    else
+        m_current = 0;
+    Stop();
+    m_playing = 1;
+
+    const CFileSystem* files = CFileSystem::Get();
+    if (!files)
+        return;
+    m_bytes = files->ReadFile(m_playlist[m_current]);
+    if (m_bytes.Empty())
+        return; // Update moves on to the next track
+    m_handle = Mix_LoadMUS_RW(SDL_RWFromConstMem(m_bytes.Data(), static_cast<int>(m_bytes.Size())), 1);
+    if (!m_handle)
+    {
+        m_bytes = CDataBuffer();
+        return;
+    }
+    audio->SetMusicCurrent(true);
+    Mix_PlayMusic(m_handle, 0);
+}
+
+void Music::Stop()
+{
+    m_playing = 0;
+    if (CAudio* audio = CAudio::Get())
+        audio->SetMusicCurrent(false);
+    FreeModule(m_handle);
+    m_bytes = CDataBuffer();
+}
+
+bool Music::IsPlaying() const
+{
+    return m_handle && CAudio::Get() && Mix_PlayingMusic() != 0;
+}
+
+void Music::Update()
+{
+    if (m_playing && !IsPlaying())
+        Play(-1);
+}
+} // namespace NAudio

@@ -1,0 +1,43 @@
+// The music player: a playlist of tracker modules played one after another
+// for ever, each loaded from memory through the file layer.
+#pragma once
+
+#include "app/MusicPlayer.h"
+#include "storage/DataBuffer.h"
+
+#include <string>
+#include <vector>
+
+struct _Mix_Music;
+
+namespace NAudio
+{
+class Music : public IMusicPlayer
+{
+  public:
+    Music() = default;
+    Music(const Music&) = delete;
+    Music& operator=(const Music&) = delete;
+    ~Music() override;
+
+    void SetPlaylist(const std::vector<std::string>& files);
+    // index < 0: the next track (wrapping); any other index: the first track.
+    void Play(int index) override;
+    void Stop() override;
+    bool IsPlaying() const override;
+    // Once per frame: a track that has ended gives way to the next one.
+    void Update();
+
+    bool IsStarted() const { return m_playing != 0; }
+    int GetCurrentIndex() const { return m_current; }
+    bool HasModule() const { return m_handle != nullptr; }
+
+  private:
+    int m_playing = 0;
+    std::vector<std::string> m_playlist;
+    _Mix_Music* m_handle = nullptr;
+    // The mixer may stream from the file's bytes while it plays.
+    CDataBuffer m_bytes;
+    int m_current = -1;
+};
+} // namespace NAudio

@@ -1,0 +1,141 @@
+// Resource groups and their registry.
+#include "media/ResourceGroup.h"
+
+#include "media/Sprite.h"
+#include "media/Texture.h"
+
+#include <algorithm>
+#include <map>
+
+namespace
+{
+std::map<std::string, std::unique_ptr<CResourceGroup>>& Registry()
+{
+    static std::map<std::string, std::unique_ptr<CResourceGroup>> groups;
+    return groups;
+}
+} // namespace
+
+CResourceGroup::CResourceGroup(const CFileSystem& files) : m_files(&files) {}
+
+CResourceGroup::~CResourceGroup() = default;
+
+CTexture* CResourceGroup::AddTexture(const std::string& fileName, const std::string& name, bool wrap,
+                                     bool mipmaps)
+{
+    STextureEntry entry;
+    entry.m_texture = std::make_unique<CTexture>();
+    entry.m_name = name;
+    entry.m_fileName = fileName;
+    entry.m_wrap = wrap;
+    entry.m_mipmaps = mipmaps;
+    entry.m_texture->LoadFromSource(*m_files, fileName, wrap, mipmaps);
+    m_textures.push_back(std::move(entry));
+    return m_textures.back().m_texture.get();
+}
+
+CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const std::string& alphaFile,
+                                              const std::string& name, bool wrap, bool mipmaps)
+{
+    STextureEntry entry;
+    entry.m_texture = std::make_unique<CTexture>();
+    entry.m_name = name;
+    entry.m_fileName = fileName;
+    entry.m_alphaFile = alphaFile;
+    entry.m_wrap = wrap;
+    entry.m_mipmaps = mipmaps;
+    entry.m_texture->LoadWithAlpha(*m_files, fileName, alphaFile, wrap, mipmaps);
+    m_textures.push_back(std::move(entry));
+    return m_textures.back().m_texture.get();
+}
+
+CTexture* CResourceGroup::GetTexture(const std::string& name) const
+{
+    for (const STextureEntry& entry : m_textures)
+        if (entry.m_name == name)
+            return entry.m_texture.get();
+    return nullptr;
+}
+
+CSprite* CResourceGroup::AddSprite(const std::string& fileName, const std::string& name)
+{
+    SSpriteEntry entry;
+    entry.m_sprite = std::make_unique<CSprite>();
+    entry.m_name = name;
+    entry.m_fileName = fileName;
+    entry.m_sprite->LoadSpriteFile(*m_files, fileName);
+    m_sprites.push_back(std::move(entry));
+    return m_sprites.back().m_sprite.get();
+}
+
+CSprite* CResourceGroup::GetSprite(const std::string& name) const
+{
+    for (const SSpriteEntry& entry : m_sprites)
+        if (entry.m_name == name)
+            return entry.m_sprite.get();
+    return nullptr;
+}
+
+void CResourceGroup::RemoveSprite(CSprite* sprite)
+{
+    auto it = std::find_if(m_sprites.begin(), m_sprites.end(),
+                           [sprite](const SSpriteEntry& entry) { return entry.m_sprite.get() == sprite; });
+    if (it != m_sprites.end())
+        m_sprites.erase(it);
+}
+
+void CResourceGroup::ReleaseTextures()
+{
+    for (STextureEntry& entry : m_textures)
+        entry.m_texture->Release();
+    for (SSpriteEntry& entry : m_sprites)
+        entry.m_sprite->ReleaseTexture();
+}
+
+void CResourceGroup::ReloadTextures()
+{
+    for (STextureEntry& entry : m_textures)
+    {
+        if (entry.m_alphaFile.empty())
+            entry.m_texture->LoadFromSource(*m_files, entry.m_fileName, entry.m_wrap, entry.m_mipmaps);
+        else
+            entry.m_texture->LoadWithAlpha(*m_files, entry.m_fileName, entry.m_alphaFile, entry.m_wrap,
+                                           entry.m_mipmaps);
+    }
+    for (SSpriteEntry& entry : m_sprites)
+        entry.m_sprite->LoadSpriteFile(*m_files, entry.m_fileName);
+}
+
+CResourceGroup* CreateGroup(const std::string& name, const CFileSystem& files)
+{
+    auto& groups = Registry();
+    // The old group goes first, so its textures are gone before new ones load.
+    groups.erase(name);
+    auto& slot = groups[name];
+    slot = std::make_unique<CResourceGroup>(files);
+    return slot.get();
+}
+
+CResourceGroup* FindGroup(const std::string& name)
+{
+    auto& groups = Registry();
+    auto it = groups.find(name);
+    return it == groups.end() ? nullptr : it->second.get();
+}
+
+void DeleteGroup(const std::string& name)
+{
+    Registry().erase(name);
+}
+
+void ReleaseAll()
+{
+    for (auto& group : Registry())
+        group.second->ReleaseTextures();
+}
+
+void ReloadAll()
+{
+    for (auto& group : Registry())
+        group.second->ReloadTextures();
+}

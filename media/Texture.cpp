@@ -1,0 +1,202 @@
+// Texture loading: decoder choice, the shared upload and the DDS upload.
+#include "media/Texture.h"
+
+#include "media/DdsDecoder.h"
+#include "media/Image.h"
+#include "media/JpegDecoder.h"
+#include "media/TgaDecoder.h"
+#include "platform/Gl.h"
+#include "storage/FileSystem.h"
+
+CTexture::~CTexture()
+{
+    Release();
+}
+
+void CTexture::Release()
+{
+    if (m_name != 0)
+        NGl::DeleteTexture(m_name);
+    m_name = 0;
+}
+
+bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap, bool mipmaps)
+{
+    if (fileName.empty())
+        return true;
+    const char last = fileName.back();
+    if (last != 'a' && last != 'A' && last != 'g' && last != 'G' && last != 's' && last != 'S')
+        return true;
+    const CDataBuffer bytes = files.ReadFile(fileName);
+    if (last == 'a' || last == 'A')
+        LoadTga(bytes.Data(), bytes.Size(), wrap, mipmaps);
+    else if (last == 'g' || last == 'G')
+        LoadJpeg(bytes.Data(), bytes.Size(), wrap, mipmaps);
+    else
+        LoadDds(bytes.Data(), bytes.Size(), wrap);
+    return true;
+}
+
+bool CTexture::LoadWithAlpha(const CFileSystem& files, const std::string& colourFile,
+                             const std::string& alphaFile, bool wrap, bool mipmaps)
+{
+    const CDataBuffer colour = files.ReadFile(colourFile);
+    const CDataBuffer alpha = files.ReadFile(alphaFile);
+    LoadJpegPair(colour.Data(), colour.Size(), alpha.Data(), alpha.Size(), wrap, mipmaps);
+    return true;
+}
+
+bool CTexture::LoadTga(const unsigned char* data, std::size_t size, bool wrap, bool mipmaps)
+{
+    CImage image;
+    if (!DecodeTga(data, size, image))
+        return false;
+    Upload(image, image.m_components == 4 ? GL_RGBA : GL_RGB, wrap, mipmaps);
+    return true;
+}
+
+bool CTexture::LoadJpeg(const unsigned char* data, std::size_t size, bool wrap, bool mipmaps)
+{
+    CImage image;
+    // A grey picture has one byte per pixel; uploading it as RGB would read
+    // three times past its end, so a single picture must be in colour.
+    if (!DecodeJpeg(data, size, image) || image.m_components != 3)
+        return false;
+    Upload(image, GL_RGB, wrap, mipmaps);
+    return true;
+}
+
+bool CTexture::LoadJpegPair(const unsigned char* colour, std::size_t colourSize, const unsigned char* alpha,
+                            std::size_t alphaSize, bool wrap, bool mipmaps)
+{
+    CImage rgb, grey;
+    if (!DecodeJpeg(colour, colourSize, rgb) || !DecodeJpeg(alpha, alphaSize, grey))
+        return false;
+    if (rgb.m_width != grey.m_width || rgb.m_height != grey.m_height || rgb.m_components != 3 ||
+        grey.m_components != 1)
+        return false;
+    CImage rgba;
+    rgba.m_width = rgb.m_width;
+    rgba.m_height = rgb.m_height;
+    rgba.m_components = 4;
+    const std::size_t pixels = static_cast<std::size_t>(rgb.m_width) * rgb.m_height;
+    rgba.m_pixels.resize(pixels * 4);
+    for (std::size_t i = 0; i < pixels; ++i)
+    {
+        rgba.m_pixels[i * 4] = rgb.m_pixels[i * 3];
+        rgba.m_pixels[i * 4 + 1] = rgb.m_pixels[i * 3 + 1];
+        rgba.m_pixels[i * 4 + 2] = rgb.m_pixels[i * 3 + 2];
+        rgba.m_pixels[i * 4 + 3] = grey.m_pixels[i];
+    }
+    Upload(rgba, GL_RGBA, wrap, mipmaps);
+    return true;
+}
+
+bool CTexture::LoadDds(const unsigned char* data, std::size_t size, bool wrap)
+{
+    CDdsImage image;
+    if (!DecodeDds(data, size, true, image))
+        return false;
+    return UploadDds(image, wrap);
+}
+
+void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool mipmaps)
+{
+    Release();
+    m_name = NGl::CreateTexture();
+    NGl::BindTexture(m_name);
+    NGl::TexEnvMode(GL_MODULATE);
+    // RGB rows are rarely a multiple of four bytes; GL's default alignment
+    // would read past the end of each row.
+    const GLint previousAlignment = NGl::SetUnpackAlignment(1);
+    const GLsizei width = static_cast<GLsizei>(image.m_width);
+    const GLsizei height = static_cast<GLsizei>(image.m_height);
+    if (mipmaps)
+    {
+        NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+        NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        NGl::TexParameter(GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
+        NGl::TexParameter(GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
+        NGl::Build2DMipmaps(static_cast<GLint>(image.m_components), width, height, format, GL_UNSIGNED_BYTE,
+                            image.m_pixels.data());
+    }
+    else
+    {
+        // Single-level textures always repeat; the pictures were made with that.
+        NGl::TexParameter(GL_TEXTURE_WRAP_S, GL_REPEAT);
+        NGl::TexParameter(GL_TEXTURE_WRAP_T, GL_REPEAT);
+        NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        NGl::TexImage2D(0, 4, width, height, format, GL_UNSIGNED_BYTE, image.m_pixels.data());
+    }
+    NGl::SetUnpackAlignment(previousAlignment);
+    m_width = image.m_width;
+    m_height = image.m_height;
+    m_components = image.m_components;
+}
+
+bool CTexture::UploadDds(const CDdsImage& image, bool wrap)
+{
+    const std::vector<CDdsSurface>& levels = image.m_faces.front();
+    const GLuint name = NGl::CreateTexture();
+    NGl::BindTexture(name);
+    // Without stored mip levels a mipmapping filter would leave the texture
+    // incomplete, and GL would draw it as if untextured.
+    NGl::TexParameter(GL_TEXTURE_MIN_FILTER, levels.size() > 1 ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    NGl::TexParameter(GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(levels.size() - 1));
+    NGl::TexParameter(GL_TEXTURE_WRAP_S, wrap ? GL_REPEAT : GL_CLAMP);
+    NGl::TexParameter(GL_TEXTURE_WRAP_T, wrap ? GL_REPEAT : GL_CLAMP);
+    GLint previousAlignment = 0;
+    // BGR and luminance rows (at some mip level, if not the top) are not 4-byte multiples.
+    const bool unaligned = !image.m_compressed && image.m_components != 4;
+    if (unaligned)
+        previousAlignment = NGl::SetUnpackAlignment(1);
+    bool uploaded = true;
+    for (std::size_t level = 0; level < levels.size() && uploaded; ++level)
+    {
+        const CDdsSurface& surface = levels[level];
+        const GLsizei width = static_cast<GLsizei>(surface.m_width);
+        const GLsizei height = static_cast<GLsizei>(surface.m_height);
+        if (image.m_compressed)
+        {
+            // Headless there is no driver to ask, but the picture itself is fine.
+            uploaded = NGl::CompressedTexImage2D(static_cast<GLint>(level), image.m_format, width, height,
+                                                 static_cast<GLsizei>(surface.m_bytes.size()),
+                                                 surface.m_bytes.data()) ||
+                       NGl::IsHeadless();
+        }
+        else
+            NGl::TexImage2D(static_cast<GLint>(level), static_cast<GLint>(image.m_components), width, height,
+                            image.m_format, GL_UNSIGNED_BYTE, surface.m_bytes.data());
+    }
+    if (unaligned)
+        NGl::SetUnpackAlignment(previousAlignment);
+    if (!uploaded)
+    {
+        NGl::DeleteTexture(name);
+        return false;
+    }
+    Release();
+    m_name = name;
+    m_width = image.Width();
+    m_height = image.Height();
+    m_components = image.m_components;
+    return true;
+}
+
+void CTexture::Draw(float x, float y, float z) const
+{
+    const float w = static_cast<float>(m_width);
+    const float h = static_cast<float>(m_height);
+    NGl::Begin(GL_TRIANGLE_STRIP);
+    NGl::TexCoord(0.0f, 1.0f);
+    NGl::Vertex(x, y, z);
+    NGl::TexCoord(0.0f, 0.0f);
+    NGl::Vertex(x, y + h, z);
+    NGl::TexCoord(1.0f, 1.0f);
+    NGl::Vertex(x + w, y, z);
+    NGl::TexCoord(1.0f, 0.0f);
+    NGl::Vertex(x + w, y + h, z);
+    NGl::End();
+}

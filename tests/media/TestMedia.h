@@ -1,0 +1,184 @@
+// Small pictures, sounds and folders made by the media tests themselves.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace NTestMedia
+{
+using Bytes = std::vector<unsigned char>;
+struct Rgba
+{
+    unsigned char r, g, b, a;
+};
+using PixelFunction = std::function<Rgba(std::uint32_t x, std::uint32_t row)>;
+
+// A folder under the system's temp dir, removed with everything in it.
+class CTempFolder
+{
+  public:
+    CTempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "chromal-media-XXXXXX").string();
+        m_path = mkdtemp(pattern.data());
+    }
+    ~CTempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::string& Path() const { return m_path; }
+    void Write(const std::string& name, const Bytes& bytes) const
+    {
+        const std::filesystem::path path = std::filesystem::path(m_path) / name;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    void Write(const std::string& name, const std::string& text) const
+    {
+        Write(name, Bytes(text.begin(), text.end()));
+    }
+
+  private:
+    std::string m_path;
+};
+
+// Rows in stored order (row 0 first), pixels stored BGR(A) as the format wants.
+inline Bytes MakeTga(std::uint32_t width, std::uint32_t height, int depth, const PixelFunction& pixel)
+{
+    Bytes bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    bytes.push_back(width & 0xFF);
+    bytes.push_back(width >> 8);
+    bytes.push_back(height & 0xFF);
+    bytes.push_back(height >> 8);
+    bytes.push_back(static_cast<unsigned char>(depth));
+    bytes.push_back(0);
+    for (std::uint32_t row = 0; row < height; ++row)
+        for (std::uint32_t x = 0; x < width; ++x)
+        {
+            const Rgba p = pixel(x, row);
+            bytes.push_back(p.b);
+            bytes.push_back(p.g);
+            bytes.push_back(p.r);
+            if (depth == 32)
+                bytes.push_back(p.a);
+        }
+    return bytes;
+}
+
+// `pixel` is asked top row first, as a JPEG stores it; grey pictures use r.
+inline Bytes MakeJpeg(std::uint32_t width, std::uint32_t height, int components, const PixelFunction& pixel)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr error;
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long outSize = 0;
+    jpeg_mem_dest(&info, &out, &outSize);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = components;
+    info.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    Bytes row(static_cast<std::size_t>(width) * components);
+    while (info.next_scanline < height)
+    {
+        for (std::uint32_t x = 0; x < width; ++x)
+        {
+            const Rgba p = pixel(x, info.next_scanline);
+            row[x * components] = p.r;
+            if (components == 3)
+            {
+                row[x * 3 + 1] = p.g;
+                row[x * 3 + 2] = p.b;
+            }
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    Bytes bytes(out, out + outSize);
+    std::free(out);
+    return bytes;
+}
+
+inline void Put32(Bytes& bytes, std::size_t offset, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// A DDS header (offsets from the file start); surfaces are appended by the caller.
+inline Bytes MakeDdsHeader(std::uint32_t width, std::uint32_t height, const char* fourCc,
+                           std::uint32_t rgbBits = 0, std::uint32_t mipCount = 1, std::uint32_t caps2 = 0)
+{
+    Bytes bytes(128, 0);
+    bytes[0] = 'D';
+    bytes[1] = 'D';
+    bytes[2] = 'S';
+    bytes[3] = ' ';
+    Put32(bytes, 4, 124);
+    Put32(bytes, 12, height);
+    Put32(bytes, 16, width);
+    Put32(bytes, 28, mipCount);
+    Put32(bytes, 76, 32);
+    if (fourCc)
+    {
+        Put32(bytes, 80, 0x4);
+        for (int i = 0; i < 4; ++i)
+            bytes[84 + i] = static_cast<unsigned char>(fourCc[i]);
+    }
+    else
+    {
+        Put32(bytes, 80, 0x40);
+        Put32(bytes, 88, rgbBits);
+    }
+    Put32(bytes, 112, caps2);
+    return bytes;
+}
+
+// A mono 8-bit PCM WAV of `milliseconds` of silence.
+inline Bytes MakeWav(int milliseconds)
+{
+    const std::uint32_t rate = 22050;
+    const std::uint32_t samples = rate * milliseconds / 1000;
+    Bytes bytes(44 + samples, 128);
+    const char* riff = "RIFF";
+    const char* wave = "WAVEfmt ";
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = riff[i];
+    Put32(bytes, 4, 36 + samples);
+    for (int i = 0; i < 8; ++i)
+        bytes[8 + i] = wave[i];
+    Put32(bytes, 16, 16);
+    bytes[20] = 1; // PCM
+    bytes[21] = 0;
+    bytes[22] = 1; // mono
+    bytes[23] = 0;
+    Put32(bytes, 24, rate);
+    Put32(bytes, 28, rate);
+    bytes[32] = 1;
+    bytes[33] = 0;
+    bytes[34] = 8;
+    bytes[35] = 0;
+    bytes[36] = 'd';
+    bytes[37] = 'a';
+    bytes[38] = 't';
+    bytes[39] = 'a';
+    Put32(bytes, 40, samples);
+    return bytes;
+}
+} // namespace NTestMedia

@@ -1,0 +1,141 @@
+// Font metrics found in a font picture made here, and text layout.
+#include "media/BitmapText.h"
+#include "media/TestMedia.h"
+
+#include <gtest/gtest.h>
+
+using namespace NTestMedia;
+
+namespace
+{
+constexpr std::uint32_t kWidth = 256;
+constexpr std::uint32_t kHeight = 20;
+
+// Two lines of glyphs, each opened by a 2-pixel lead run. Glyph n is
+// 1 + n % 3 pixels wide; glyphs are one transparent column apart. The upper
+// line (rows 12..17, stored last) holds the first `upperCount` glyphs.
+Bytes MakeFont(int glyphs, int upperCount = 47)
+{
+    std::vector<std::vector<bool>> ink(kHeight, std::vector<bool>(kWidth, false));
+    auto line = [&](std::uint32_t bottom, std::uint32_t top, int from, int to)
+    {
+        std::uint32_t x = 0;
+        auto run = [&](std::uint32_t width)
+        {
+            for (std::uint32_t c = x; c < x + width; ++c)
+                for (std::uint32_t r = bottom; r <= top; ++r)
+                    ink[r][c] = true;
+            x += width + 1;
+        };
+        run(2);
+        for (int n = from; n < to; ++n)
+            run(1 + n % 3);
+    };
+    line(12, 17, 0, std::min(glyphs, upperCount));
+    if (glyphs > upperCount)
+        line(3, 8, upperCount, glyphs);
+    return MakeTga(kWidth, kHeight, 32,
+                   [&](std::uint32_t x, std::uint32_t row) {
+                       return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)};
+                   });
+}
+
+class LoadedFont : public ::testing::Test
+{
+  protected:
+    LoadedFont()
+    {
+        const Bytes font = MakeFont(94);
+        m_loaded = m_font.LoadMetrics(font.data(), font.size(), nullptr);
+    }
+    CBitmapText m_font;
+    bool m_loaded = false;
+};
+} // namespace
+
+TEST(FontMetrics, ExactlyNinetyFourGlyphsAreNeeded)
+{
+    const Bytes full = MakeFont(94);
+    CBitmapText font;
+    EXPECT_TRUE(font.LoadMetrics(full.data(), full.size(), nullptr));
+
+    const Bytes shortOne = MakeFont(93);
+    CBitmapText missing;
+    EXPECT_FALSE(missing.LoadMetrics(shortOne.data(), shortOne.size(), nullptr));
+
+    // Extra runs are not stored past the table (the sanitizer run checks that).
+    const Bytes extra = MakeFont(110, 60);
+    CBitmapText tooMany;
+    EXPECT_FALSE(tooMany.LoadMetrics(extra.data(), extra.size(), nullptr));
+    EXPECT_FLOAT_EQ(tooMany.Glyph(93).m_lowerT, 3.0f / kHeight);
+}
+
+TEST(FontMetrics, OnlyUncompressed32BitPicturesAreRead)
+{
+    const Bytes rgb = MakeTga(16, 16, 24, [](std::uint32_t, std::uint32_t) { return Rgba{1, 1, 1, 1}; });
+    CBitmapText font;
+    EXPECT_FALSE(font.LoadMetrics(rgb.data(), rgb.size(), nullptr));
+    const Bytes full = MakeFont(94);
+    EXPECT_FALSE(font.LoadMetrics(full.data(), full.size() / 2, nullptr));
+    EXPECT_FALSE(font.LoadMetrics(full.data(), 10, nullptr));
+    // Nothing was measured, so nothing has width.
+    EXPECT_EQ(font.TextWidth("ABC", 20.0f), 0.0f);
+    EXPECT_TRUE(font.Layout("ABC", 20.0f, 0, 0, false).empty());
+}
+
+TEST_F(LoadedFont, GlyphRectanglesCarryAOnePixelMargin)
+{
+    ASSERT_TRUE(m_loaded);
+    // '!' is the first glyph of the upper line: columns 3..3.
+    const CBitmapText::SGlyph& first = m_font.Glyph(0);
+    EXPECT_FLOAT_EQ(first.m_leftS, 2.0f / kWidth);
+    EXPECT_FLOAT_EQ(first.m_rightS, 4.0f / kWidth);
+    EXPECT_FLOAT_EQ(first.m_upperT, 17.0f / kHeight);
+    EXPECT_FLOAT_EQ(first.m_lowerT, 12.0f / kHeight);
+    EXPECT_FLOAT_EQ(m_font.GetLineHeight(), 5.0f / kHeight);
+    // The first glyph of the lower line.
+    EXPECT_FLOAT_EQ(m_font.Glyph(47).m_lowerT, 3.0f / kHeight);
+    EXPECT_FLOAT_EQ(m_font.Glyph(47).m_leftS, 2.0f / kWidth);
+}
+
+TEST_F(LoadedFont, WidthOfSpacedTextAddsSpaceAndGaps)
+{
+    ASSERT_TRUE(m_loaded);
+    const float size = 10.0f;
+    const float a = m_font.TextWidth("A", size);
+    const float b = m_font.TextWidth("B", size);
+    // 'A' is glyph 32: 3 pixels of ink spanning 4 pixels between the margins'
+    // edges, on lines 5 pixels high.
+    const float space = size * 4.0f / 5.0f;
+    EXPECT_FLOAT_EQ(m_font.TextWidth(" ", size), space);
+    const float gap = space / 10.0f;
+    EXPECT_FLOAT_EQ(a, space + gap);
+    EXPECT_FLOAT_EQ(m_font.TextWidth("A B", size), a + space + b);
+    EXPECT_FLOAT_EQ(m_font.TextWidth("A\x01\xF0", size), a); // no glyph, no room
+}
+
+TEST_F(LoadedFont, LineFeedStartsTheNextLineOneGapIn)
+{
+    ASSERT_TRUE(m_loaded);
+    const float size = 10.0f;
+    const auto glyphs = m_font.Layout("AB\nC", size, 100.0f, 50.0f, false);
+    ASSERT_EQ(glyphs.size(), 3u);
+    EXPECT_EQ(glyphs[0].m_x, 100.0f);
+    EXPECT_FLOAT_EQ(glyphs[1].m_x, 100.0f + m_font.TextWidth("A", size));
+    EXPECT_FLOAT_EQ(glyphs[2].m_x, 100.0f + m_font.TextWidth(" ", size) / 10.0f);
+    EXPECT_EQ(glyphs[2].m_y, 60.0f);
+    EXPECT_EQ(glyphs[2].m_code, 'C');
+}
+
+TEST_F(LoadedFont, CentredTextStartsHalfItsWidthLeft)
+{
+    ASSERT_TRUE(m_loaded);
+    const float width = m_font.TextWidth("Hello", 16.0f);
+    const auto glyphs = m_font.Layout("Hello", 16.0f, 400.0f, 300.0f, true);
+    ASSERT_FALSE(glyphs.empty());
+    EXPECT_FLOAT_EQ(glyphs[0].m_x, 400.0f - width / 2.0f);
+    // Drawing without a display is harmless, including the empty string.
+    m_font.DrawTextOutlined("Hello", 16.0f, 400.0f, 300.0f, 0.0f, 1, 1, 1, 1, true, true);
+    m_font.DrawNumber(-2147483647 - 1, 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
+    m_font.DrawText("", 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
+}

@@ -1,0 +1,151 @@
+// Pictures and a sprite drawn in the game's own window and GL context must
+// come out upright and in place. Runs only from tests/window/media_test.sh (a private X
+// server); the plain unit run skips it.
+#include "media/Sprite.h"
+#include "media/TestMedia.h"
+#include "media/Texture.h"
+#include "platform/Gl.h"
+#include "platform/SdlPlatform.h"
+#include "storage/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+using namespace NTestMedia;
+
+namespace
+{
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+// Stored bottom row first: rows below half the height are the picture's bottom.
+Rgba TopRedBottomBlue(std::uint32_t, std::uint32_t row)
+{
+    return row < 32 ? Rgba{0, 0, 255, 255} : Rgba{255, 0, 0, 255};
+}
+
+class MediaWindow : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        if (!std::getenv("CHROMAL_WINDOW_TESTS") || !std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs the window test run";
+        std::string error;
+        ASSERT_TRUE(m_platform.Init(error)) << error;
+        ASSERT_TRUE(m_platform.CreateWindow("media", 0, 0, kWidth, kHeight));
+        ASSERT_FALSE(NGl::IsHeadless());
+        NGl::Viewport(0, 0, kWidth, kHeight);
+        NGl::MatrixMode(GL_PROJECTION);
+        NGl::LoadIdentity();
+        NGl::Ortho(0, kWidth, kHeight, 0, -1, 1);
+        NGl::MatrixMode(GL_MODELVIEW);
+        NGl::LoadIdentity();
+        NGl::ClearColor(0, 0, 0, 1);
+        NGl::Clear(GL_COLOR_BUFFER_BIT);
+        m_files.SetRoot(m_folder.Path());
+    }
+
+    void TearDown() override { m_platform.DestroyWindow(); }
+
+    // The colour at a point of the logical screen (y growing downwards).
+    Rgba Probe(int x, int y)
+    {
+        unsigned char pixel[4] = {};
+        NGl::Finish();
+        EXPECT_TRUE(NGl::ReadPixels(x, kHeight - 1 - y, 1, 1, pixel));
+        return Rgba{pixel[0], pixel[1], pixel[2], pixel[3]};
+    }
+
+    void DrawTexture(const CTexture& texture, float x, float y)
+    {
+        NGl::Color(1, 1, 1, 1);
+        NGl::Enable(GL_TEXTURE_2D);
+        NGl::BindTexture(texture.GetName());
+        texture.Draw(x, y, 0);
+    }
+
+    CSdlPlatform m_platform;
+    CTempFolder m_folder;
+    CFileSystem m_files;
+};
+
+::testing::AssertionResult Near(const Rgba& actual, int r, int g, int b)
+{
+    constexpr int kTolerance = 40;
+    if (std::abs(actual.r - r) <= kTolerance && std::abs(actual.g - g) <= kTolerance &&
+        std::abs(actual.b - b) <= kTolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "got (" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b) << "), wanted (" << r
+           << ", " << g << ", " << b << ")";
+}
+} // namespace
+
+TEST_F(MediaWindow, PicturesAndSpriteCellsShowUprightInPlace)
+{
+    m_folder.Write("pic.tga", MakeTga(64, 64, 24, TopRedBottomBlue));
+    // A JPEG is stored top row first: green over yellow.
+    m_folder.Write("pic.jpg", MakeJpeg(64, 64, 3,
+                                       [](std::uint32_t, std::uint32_t row) {
+                                           return row < 32 ? Rgba{0, 255, 0, 255} : Rgba{255, 255, 0, 255};
+                                       }));
+    // Two frames: frame 1 is white over magenta.
+    m_folder.Write("sheet.tga",
+                   MakeTga(128, 64, 32,
+                           [](std::uint32_t x, std::uint32_t row)
+                           {
+                               if (x < 64)
+                                   return Rgba{255, 0, 0, 255};
+                               return row < 32 ? Rgba{255, 0, 255, 255} : Rgba{255, 255, 255, 255};
+                           }));
+    m_folder.Write("sheet.spr", "file_name sheet.tga\nframes 2\n");
+
+    CTexture tga, jpeg;
+    tga.LoadFromSource(m_files, "pic.tga", false, true);
+    jpeg.LoadFromSource(m_files, "pic.jpg", false, false);
+    ASSERT_NE(tga.GetName(), 0u);
+    ASSERT_NE(jpeg.GetName(), 0u);
+    CSprite sprite;
+    sprite.LoadSpriteFile(m_files, "sheet.spr");
+    CSprite copy(sprite);
+    copy.SetBlend(true);
+    copy.SetFlip(true);
+    copy.SetFrame(1);
+    copy.SetPosition(532, 132, 0);
+
+    DrawTexture(tga, 100, 100);
+    DrawTexture(jpeg, 300, 100);
+    NGl::Color(1, 1, 1, 1);
+    copy.Draw(true);
+
+    EXPECT_TRUE(Near(Probe(132, 110), 255, 0, 0));
+    EXPECT_TRUE(Near(Probe(132, 154), 0, 0, 255));
+    EXPECT_TRUE(Near(Probe(90, 110), 0, 0, 0)); // nothing left of the picture
+    EXPECT_TRUE(Near(Probe(332, 110), 0, 255, 0));
+    EXPECT_TRUE(Near(Probe(332, 154), 255, 255, 0));
+    EXPECT_TRUE(Near(Probe(532, 110), 255, 255, 255));
+    EXPECT_TRUE(Near(Probe(532, 154), 255, 0, 255));
+    EXPECT_TRUE(Near(Probe(532, 170), 0, 0, 0)); // the cell is 64 high around y = 132
+}
+
+TEST_F(MediaWindow, CompressedPictureShowsUpright)
+{
+    // 4 x 8 DXT1, stored top row first: a red block over a blue one.
+    Bytes file = MakeDdsHeader(4, 8, "DXT1");
+    file.insert(file.end(), {0x00, 0xF8, 0x00, 0xF8, 0, 0, 0, 0}); // red: RGB565 0xF800
+    file.insert(file.end(), {0x1F, 0x00, 0x1F, 0x00, 0, 0, 0, 0}); // blue: 0x001F
+    m_folder.Write("pic.dds", file);
+    CTexture dds;
+    dds.LoadFromSource(m_files, "pic.dds", false, false);
+    ASSERT_NE(dds.GetName(), 0u);
+    EXPECT_EQ(dds.GetHeight(), 8u);
+    NGl::PushMatrix();
+    NGl::Scale(10, 10, 1);
+    DrawTexture(dds, 10, 10); // 100..140 across, 100..180 down
+    NGl::PopMatrix();
+    EXPECT_TRUE(Near(Probe(120, 110), 255, 0, 0));
+    EXPECT_TRUE(Near(Probe(120, 170), 0, 0, 255));
+}

@@ -1,0 +1,193 @@
+// Textures loaded by file name, the colour + alpha pair, resource groups and
+// the menus' resource table, all headless.
+#include "media/InterfaceResources.h"
+#include "media/ResourceGroup.h"
+#include "media/Sprite.h"
+#include "media/TestMedia.h"
+#include "media/Texture.h"
+#include "storage/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+using namespace NTestMedia;
+
+namespace
+{
+Rgba Plain(std::uint32_t, std::uint32_t)
+{
+    return Rgba{10, 20, 30, 255};
+}
+
+class TextureFiles : public ::testing::Test
+{
+  protected:
+    TextureFiles()
+    {
+        m_files.SetRoot(m_folder.Path());
+        m_tga = MakeTga(6, 3, 24, Plain);
+        m_jpeg = MakeJpeg(8, 4, 3, Plain);
+        m_grey = MakeJpeg(8, 4, 1, Plain);
+    }
+
+    CTempFolder m_folder;
+    CFileSystem m_files;
+    Bytes m_tga, m_jpeg, m_grey;
+};
+} // namespace
+
+TEST_F(TextureFiles, LastLetterOfTheNameChoosesTheDecoder)
+{
+    const Bytes dds = []
+    {
+        Bytes file = MakeDdsHeader(8, 4, "DXT1");
+        file.resize(128 + 16, 0);
+        return file;
+    }();
+    const struct
+    {
+        const char* m_name;
+        const Bytes* m_bytes;
+        std::uint32_t m_width;
+        std::uint32_t m_components;
+    } cases[] = {
+        {"a.tga", &m_tga, 6, 3},  {"b.jpeg", &m_jpeg, 8, 3},
+        {"c.jpg", &m_jpeg, 8, 3}, {"d.png", &m_jpeg, 8, 3}, // 'g' means JPEG, whatever the rest says
+        {"e.dds", &dds, 8, 3},    {"f.bmp", &m_tga, 0, 0},  // no decoder for 'p'
+        {"g.tgx", &m_tga, 0, 0},  {"h.jpg", &m_tga, 0, 0},  // TGA bytes under a JPEG name
+    };
+    for (const auto& c : cases)
+    {
+        m_folder.Write(c.m_name, *c.m_bytes);
+        CTexture texture;
+        EXPECT_TRUE(texture.LoadFromSource(m_files, c.m_name, false, true));
+        EXPECT_EQ(texture.GetWidth(), c.m_width) << c.m_name;
+        EXPECT_EQ(texture.GetComponents(), c.m_components) << c.m_name;
+        EXPECT_EQ(texture.GetName(), 0u);
+    }
+    // Upper-case endings count too (loose files are looked up in lower case).
+    CTexture upper;
+    upper.LoadFromSource(m_files, "A.TGA", false, false);
+    EXPECT_EQ(upper.GetWidth(), 6u);
+}
+
+TEST_F(TextureFiles, FailedLoadKeepsThePreviousPicture)
+{
+    m_folder.Write("good.tga", m_tga);
+    m_folder.Write("bad.tga", Bytes(m_tga.begin(), m_tga.begin() + 30));
+    CTexture texture;
+    texture.LoadFromSource(m_files, "good.tga", false, false);
+    EXPECT_TRUE(texture.LoadFromSource(m_files, "bad.tga", false, false));
+    EXPECT_TRUE(texture.LoadFromSource(m_files, "missing.tga", false, false));
+    EXPECT_TRUE(texture.LoadFromSource(m_files, "0", false, false));
+    EXPECT_EQ(texture.GetWidth(), 6u);
+    EXPECT_EQ(texture.GetHeight(), 3u);
+}
+
+TEST_F(TextureFiles, SingleGreyJpegIsRefused)
+{
+    m_folder.Write("grey.jpg", m_grey);
+    CTexture texture;
+    texture.LoadFromSource(m_files, "grey.jpg", false, false);
+    EXPECT_EQ(texture.GetWidth(), 0u);
+    EXPECT_EQ(texture.GetComponents(), 0u);
+}
+
+TEST_F(TextureFiles, ColourAndGreyPairBecomesRgba)
+{
+    m_folder.Write("colour.jpg", m_jpeg);
+    m_folder.Write("alpha.jpg", m_grey);
+    m_folder.Write("small.jpg", MakeJpeg(4, 4, 1, Plain));
+    CTexture texture;
+    EXPECT_TRUE(texture.LoadWithAlpha(m_files, "colour.jpg", "alpha.jpg", false, false));
+    EXPECT_EQ(texture.GetComponents(), 4u);
+    EXPECT_EQ(texture.GetWidth(), 8u);
+
+    // Size mismatch, swapped roles and a missing file are all refused.
+    CTexture refused;
+    EXPECT_TRUE(refused.LoadWithAlpha(m_files, "colour.jpg", "small.jpg", false, false));
+    refused.LoadWithAlpha(m_files, "alpha.jpg", "colour.jpg", false, false);
+    refused.LoadWithAlpha(m_files, "colour.jpg", "nothing.jpg", false, false);
+    EXPECT_EQ(refused.GetComponents(), 0u);
+}
+
+TEST_F(TextureFiles, GroupFindsTheFirstOfRepeatedNames)
+{
+    m_folder.Write("one.tga", m_tga);
+    m_folder.Write("two.jpg", m_jpeg);
+    CResourceGroup* group = CreateGroup("test", m_files);
+    CTexture* first = group->AddTexture("one.tga", "pic", false, false);
+    CTexture* second = group->AddTexture("two.jpg", "pic", false, false);
+    CTexture* empty = group->AddTexture("absent.tga", "empty", false, false);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(group->GetTexture("pic"), first);
+    EXPECT_EQ(group->GetTexture("Pic"), nullptr);
+    EXPECT_EQ(group->TextureCount(), 3u);
+    EXPECT_EQ(empty->GetWidth(), 0u);
+    DeleteGroup("test");
+    EXPECT_EQ(FindGroup("test"), nullptr);
+    DeleteGroup("test"); // nothing left to delete
+}
+
+TEST_F(TextureFiles, CreatingAGroupAgainReplacesTheOldOne)
+{
+    m_folder.Write("one.tga", m_tga);
+    CResourceGroup* old = CreateGroup("game", m_files);
+    old->AddTexture("one.tga", "pic", false, false);
+    CResourceGroup* fresh = CreateGroup("game", m_files);
+    EXPECT_EQ(FindGroup("game"), fresh);
+    EXPECT_EQ(fresh->TextureCount(), 0u);
+    EXPECT_EQ(fresh->GetTexture("pic"), nullptr);
+    EXPECT_EQ(FindGroup("nothing"), nullptr);
+    DeleteGroup("game");
+}
+
+TEST_F(TextureFiles, ReloadKeepsObjectsAndRereadsTheirFiles)
+{
+    m_folder.Write("pic.tga", m_tga);
+    m_folder.Write("sheet.tga", MakeTga(8, 4, 32, Plain));
+    m_folder.Write("sheet.spr", "file_name sheet.tga\nframes 2\n");
+    CResourceGroup* group = CreateGroup("reload", m_files);
+    CTexture* texture = group->AddTexture("pic.tga", "pic", false, false);
+    CSprite* sprite = group->AddSprite("sheet.spr", "sheet");
+    sprite->SetFrame(1);
+    ReleaseAll();
+
+    // A changed file on the disk shows after the reload, in the same objects.
+    m_folder.Write("pic.tga", MakeTga(2, 2, 32, Plain));
+    ReloadAll();
+    EXPECT_EQ(group->GetTexture("pic"), texture);
+    EXPECT_EQ(texture->GetWidth(), 2u);
+    EXPECT_EQ(texture->GetComponents(), 4u);
+    EXPECT_EQ(group->GetSprite("sheet"), sprite);
+    EXPECT_EQ(sprite->GetFrame(), 0);
+    EXPECT_EQ(sprite->GetCellWidth(), 4.0f);
+
+    group->RemoveSprite(sprite);
+    EXPECT_EQ(group->GetSprite("sheet"), nullptr);
+    EXPECT_EQ(group->SpriteCount(), 0u);
+    DeleteGroup("reload");
+}
+
+TEST_F(TextureFiles, InterfaceTableFilesEveryKeyEvenWhenMissing)
+{
+    m_folder.Write("mui/back.tga", m_tga);
+    m_folder.Write("mui/resourses.txt", "m_back_btn mui/back.tga\nm_cust_lev_wnd mui/back.tga\n");
+    CResourceGroup* group = CreateGroup("main", m_files);
+    CInterfaceResources* table = CInterfaceResources::Create();
+    table->Load(*group);
+
+    EXPECT_EQ(table->m_back_btn->GetWidth(), 6u);
+    EXPECT_EQ(table->m_cust_lev_wnd->GetWidth(), 6u);
+    ASSERT_NE(table->m_ok_btn, nullptr);
+    EXPECT_EQ(table->m_ok_btn->GetWidth(), 0u);
+    EXPECT_EQ(group->GetTexture("m_ok_btn"), table->m_ok_btn);
+    EXPECT_EQ(group->GetTexture("m_locked"), table->m_locked);
+    EXPECT_EQ(group->GetTexture("m_font_tex"), table->m_font_tex);
+    EXPECT_EQ(group->GetSprite("menu_cursor"), table->m_menu_cursor);
+    // Font, 31 listed keys and the lock picture.
+    EXPECT_EQ(group->TextureCount(), 33u);
+    CInterfaceResources::Destroy();
+    DeleteGroup("main");
+}
