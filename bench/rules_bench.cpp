@@ -13,9 +13,9 @@ namespace
 {
 using namespace NGame;
 
-const CBoardSprite kCells(8, 16);
-const CBoardSprite kCoins(5, 8);
-const CBoardSprite kInsects(1, 4);
+const CSprite kCells(8, 16, 50, nullptr);
+const CSprite kCoins(5, 8, 50, nullptr);
+const CSprite kInsects(1, 4, 50, nullptr);
 
 std::unique_ptr<CField> MakeLargestBoard(unsigned seed)
 {

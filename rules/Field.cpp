@@ -96,7 +96,7 @@ void Walk(int rows, int row, int column, const Valid& valid, const Accept& accep
 CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
     : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount), m_refillLevelsCount(levelsCount),
-      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16),
+      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16, 50, nullptr),
       m_maskReader(std::move(maskReader))
 {
     BuildLevel();
@@ -204,7 +204,7 @@ std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
     float x = 0.0f;
     float y = 0.0f;
     CellPosition(row, column, x, y);
-    const CBoardSprite& sprite = m_resources.m_cellSprite ? *m_resources.m_cellSprite : m_defaultCellSprite;
+    const CSprite& sprite = m_resources.m_cellSprite ? *m_resources.m_cellSprite : m_defaultCellSprite;
     return std::make_unique<CCell>(colour, sprite, m_resources.m_coinSprite, x, y, m_cellWidth);
 }
 

@@ -3,7 +3,7 @@
 // the insects of the level intro, and the board's drawing.
 #pragma once
 
-#include "rules/BoardSprite.h"
+#include "media/Sprite.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
 #include "storage/DataBuffer.h"
@@ -71,9 +71,9 @@ class CColourMap
 // nothing for them.
 struct SFieldResources
 {
-    const CBoardSprite* m_cellSprite = nullptr;
-    const CBoardSprite* m_coinSprite = nullptr;
-    const CBoardSprite* m_insectSprite = nullptr;
+    const CSprite* m_cellSprite = nullptr;
+    const CSprite* m_coinSprite = nullptr;
+    const CSprite* m_insectSprite = nullptr;
     unsigned m_background = 0;
 };
 
@@ -174,7 +174,7 @@ class CField
     void SpawnInsect(int kind);
     void LandAllInsects();
     const std::vector<std::unique_ptr<CInsect>>& GetInsects() const { return m_insects; }
-    const CBoardSprite* GetInsectSprite() const { return m_resources.m_insectSprite; }
+    const CSprite* GetInsectSprite() const { return m_resources.m_insectSprite; }
 
     // Level-state text of the board as it stands, and the last snapshot.
     std::string DescribeState() const;
@@ -233,7 +233,7 @@ class CField
     float m_columnPitch = 0.0f;
     float m_rowPitch = 0.0f;
     SFieldResources m_resources;
-    CBoardSprite m_defaultCellSprite;
+    CSprite m_defaultCellSprite;
     MaskReader m_maskReader;
     CSettings* m_settings = nullptr;
     SCellPos m_hovered;

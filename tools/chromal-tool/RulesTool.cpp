@@ -62,27 +62,31 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
     }
     // The sheets' shapes decide how long the animations run; without the
     // files the usual shapes are kept.
-    const auto sheet = [fs](const char* name, NGame::CBoardSprite& target)
+    const auto sheet = [fs](const char* name, int groups, int frames)
     {
         CPropertyFile spr;
         spr.Load(*fs, name);
         if (spr.Has("groups") || spr.Has("frames"))
         {
-            const int groups = spr.GetInt("groups", 1);
-            const int frames = spr.GetInt("frames", 1);
-            if (groups >= target.GetGroupCount() && frames >= 1 && frames <= 1000 && groups <= 1000)
-                target = NGame::CBoardSprite(groups, frames);
+            const int fileGroups = spr.GetInt("groups", 1);
+            const int fileFrames = spr.GetInt("frames", 1);
+            if (fileGroups >= groups && fileFrames >= 1 && fileFrames <= 1000 && fileGroups <= 1000)
+            {
+                groups = fileGroups;
+                frames = fileFrames;
+            }
         }
+        return std::make_unique<CSprite>(groups, frames, 50, nullptr);
     };
-    sheet("dat/skin01.spr", m_cellSheet);
-    sheet("dat/bonus.spr", m_coinSheet);
-    sheet("dat/insects.spr", m_insectSheet);
+    m_cellSheet = sheet("dat/skin01.spr", 8, 16);
+    m_coinSheet = sheet("dat/bonus.spr", 5, 8);
+    m_insectSheet = sheet("dat/insects.spr", 1, 4);
     return true;
 }
 
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const
 {
-    NGame::SFieldResources resources{&m_cellSheet, &m_coinSheet, &m_insectSheet, 0};
+    NGame::SFieldResources resources{m_cellSheet.get(), m_coinSheet.get(), m_insectSheet.get(), 0};
     auto reader = [](const std::string& name)
     {
         const CFileSystem* fs = CFileSystem::Get();
