@@ -6,6 +6,7 @@
 #include "media/Sprite.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
+#include "rules/LevelState.h"
 #include "storage/DataBuffer.h"
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class CPropertyFile;
 class CSettings;
 
 namespace NGame
@@ -185,6 +187,13 @@ class CField
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
     bool RestoreState(const std::string& text);
+    // The last snapshot under the "gamedata." keys of a saved game; false,
+    // and nothing written, before the first snapshot of a later level.
+    bool SaveState(CPropertyFile& properties) const;
+    // Restores a saved snapshot with its level set. The keys come from a file
+    // in the user's folder, so everything is checked before the board is
+    // touched: false leaves the board exactly as it was.
+    bool LoadState(const CPropertyFile& properties);
 
     void Update(float elapsedMs);
     void DrawBackground() const;
@@ -212,6 +221,9 @@ class CField
     void ShiftCells();
     void RefillColumn();
     bool AllCellsIdle() const;
+    // Whether `cells` is exactly the number of cells of `level`'s board.
+    static bool FitsLevel(int level, std::size_t cells);
+    void ApplyState(int level, const std::vector<SCellState>& cells);
 
     int m_state = Intro;
     std::string m_pattern;

@@ -2,6 +2,7 @@
 #include "tools/chromal-tool/RulesTool.h"
 
 #include "storage/FileSystem.h"
+#include "rules/LevelState.h"
 #include "storage/PropertyFile.h"
 
 #include <cerrno>
@@ -109,6 +110,22 @@ bool RunUntilIdle(NGame::CField& field)
         field.Update(16.0f);
     }
     return field.IsIdle();
+}
+
+bool LoadStateText(NGame::CField& field, const std::string& text)
+{
+    int level = 0;
+    std::vector<NGame::SCellState> cells;
+    if (!NGame::CLevelState::Read(text, level, cells))
+        return false;
+    CPropertyFile properties;
+    properties.SetString("gamedata.fieldstate", text);
+    properties.SetString("gamedata.dir_pattern", field.GetLevelPattern());
+    properties.SetInt("gamedata.level_num", level);
+    // A set without a configured count reads its masks as a one-level set.
+    properties.SetInt("gamedata.levels_count", field.GetLevelsCount() > 0 ? field.GetLevelsCount() : 1);
+    properties.SetInt("gamedata.m_game_type", field.GetAdvancedSet());
+    return field.LoadState(properties);
 }
 
 void SeedRandom(const CArgs& args)

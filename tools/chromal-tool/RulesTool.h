@@ -42,6 +42,9 @@ class CRulesData
 
 // Runs 16 ms frames until the board is idle; false when it never settles.
 bool RunUntilIdle(NGame::CField& field);
+// Puts a level-state text on the board through the saved-game path, with the
+// board's own level set, so the tool accepts exactly what the game accepts.
+bool LoadStateText(NGame::CField& field, const std::string& text);
 // --seed, or the clock as the game seeds it.
 void SeedRandom(const CArgs& args);
 // The level-state text from --state or --state-file.
