@@ -16,8 +16,8 @@ constexpr float kWaveDelayPerUnit = 3.0f;
 } // namespace
 
 CBonus::CBonus(CField& field)
-    : m_field(field), m_insect(std::make_unique<CInsect>(field.GetInsectSprite())), m_mid(field.GetRows() / 2),
-      m_last(field.GetColumns() - 1)
+    : m_field(field), m_insect(std::make_unique<CInsect>(field.GetInsectSprite())),
+      m_mid(field.GetRows() / 2), m_last(field.GetColumns() - 1)
 {
     m_insect->m_x = -50.0f;
     m_insect->m_y = static_cast<float>(RandomModulo(600));
@@ -106,7 +106,8 @@ void CBonus::RandomizeCells(const std::vector<SCellPos>& cells, float x, float y
     for (const SCellPos& at : cells)
     {
         m_field.PaintCell(at.m_row, at.m_column, RandomModulo(CField::kColourCount), false);
-        m_field.SetCellDelay(at.m_row, at.m_column, kWaveDelayPerUnit * DistanceFrom(at.m_row, at.m_column, x, y));
+        m_field.SetCellDelay(at.m_row, at.m_column,
+                             kWaveDelayPerUnit * DistanceFrom(at.m_row, at.m_column, x, y));
     }
 }
 } // namespace NGame

@@ -13,6 +13,5 @@ class CBonusApponentRandomize final : public CBonus
 
   private:
     void Arrive() override;
-
 };
 } // namespace NGame

@@ -1,4 +1,5 @@
-// The human's front on the middle row advances by a number of cells, painted one by one as the carrier passes over them.
+// The human's front on the middle row advances by a number of cells, painted one by one as the carrier passes
+// over them.
 #pragma once
 
 #include "rules/Bonus.h"

@@ -14,9 +14,10 @@ constexpr float kLeaveDelayMs = 100.0f;
 CBonusFreeRandomize::CBonusFreeRandomize(CField& field) : CBonus(field)
 {
     const std::vector<SCellPos> candidates = FreeCells(field, -1);
-    const SCellPos target = candidates.empty()
-                                ? SCellPos{m_mid, 0}
-                                : candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))];
+    const SCellPos target =
+        candidates.empty()
+            ? SCellPos{m_mid, 0}
+            : candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))];
     FlyTo(target.m_row, target.m_column);
 }
 

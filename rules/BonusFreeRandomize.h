@@ -15,6 +15,5 @@ class CBonusFreeRandomize final : public CBonus
 
   private:
     void Arrive() override;
-
 };
 } // namespace NGame

@@ -40,6 +40,7 @@ void CBonusSelfRepaint::Arrive()
     float hy = 0.0f;
     m_field.CellPosition(m_mid, 0, hx, hy);
     for (const SCellPos& at : Marked(m_field, MarkTerritory(m_field, m_mid, 0, -4), -4))
-        m_field.SetCellDelay(at.m_row, at.m_column, kWaveDelayPerUnit * DistanceFrom(at.m_row, at.m_column, hx, hy));
+        m_field.SetCellDelay(at.m_row, at.m_column,
+                             kWaveDelayPerUnit * DistanceFrom(at.m_row, at.m_column, hx, hy));
 }
 } // namespace NGame

@@ -13,6 +13,5 @@ class CBonusSelfRepaint final : public CBonus
 
   private:
     void Arrive() override;
-
 };
 } // namespace NGame

@@ -17,14 +17,18 @@ CBonusSimpleRepaint::CBonusSimpleRepaint(CField& field)
     const std::vector<SCellPos> candidates = FreeCells(field, m_colour);
     // A bonus sold without CanBuy has no target; the carrier then only
     // visits the human's home and changes nothing.
-    m_target = candidates.empty() ? SCellPos{m_mid, 0}
-                                  : candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))];
+    m_hasTarget = !candidates.empty();
+    m_target = m_hasTarget
+                   ? candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))]
+                   : SCellPos{m_mid, 0};
     FlyTo(m_target.m_row, m_target.m_column);
 }
 
 bool CBonusSimpleRepaint::CanBuy(const CField& field)
 {
-    return !FreeCells(field, field.GetCellColour(field.GetRows() / 2, 0)).empty();
+    // A hole at the human's home has no colour to give.
+    const int colour = field.GetCellColour(field.GetRows() / 2, 0);
+    return colour >= 0 && !FreeCells(field, colour).empty();
 }
 
 bool CBonusSimpleRepaint::Update(float elapsedMs)
@@ -34,7 +38,7 @@ bool CBonusSimpleRepaint::Update(float elapsedMs)
 
 void CBonusSimpleRepaint::Arrive()
 {
-    if (m_target == SCellPos{m_mid, 0})
+    if (!m_hasTarget)
         return;
     m_field.PaintCell(m_target.m_row, m_target.m_column, m_colour, true);
 }

@@ -13,6 +13,5 @@ class CBonusSkipMove final : public CBonus
 
   private:
     void Arrive() override;
-
 };
 } // namespace NGame

@@ -16,14 +16,18 @@ CBonusZoneRepaint::CBonusZoneRepaint(CField& field) : CBonus(field), m_colour(fi
     const std::vector<SCellPos> candidates = FreeCells(field, m_colour);
     // Without a candidate (sold without CanBuy) the carrier visits the home
     // and changes nothing.
-    m_target = candidates.empty() ? SCellPos{m_mid, 0}
-                                  : candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))];
+    m_hasTarget = !candidates.empty();
+    m_target = m_hasTarget
+                   ? candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))]
+                   : SCellPos{m_mid, 0};
     FlyTo(m_target.m_row, m_target.m_column);
 }
 
 bool CBonusZoneRepaint::CanBuy(const CField& field)
 {
-    return !FreeCells(field, field.GetCellColour(field.GetRows() / 2, 0)).empty();
+    // A hole at the human's home has no colour to give.
+    const int colour = field.GetCellColour(field.GetRows() / 2, 0);
+    return colour >= 0 && !FreeCells(field, colour).empty();
 }
 
 bool CBonusZoneRepaint::Update(float elapsedMs)
@@ -33,7 +37,7 @@ bool CBonusZoneRepaint::Update(float elapsedMs)
 
 void CBonusZoneRepaint::Arrive()
 {
-    if (m_target == SCellPos{m_mid, 0})
+    if (!m_hasTarget)
         return;
     m_field.Repaint(m_target.m_row, m_target.m_column, m_colour);
 }

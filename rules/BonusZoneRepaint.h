@@ -18,5 +18,6 @@ class CBonusZoneRepaint final : public CBonus
 
     int m_colour;
     SCellPos m_target;
+    bool m_hasTarget;
 };
 } // namespace NGame

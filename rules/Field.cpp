@@ -666,6 +666,10 @@ void CField::PaintCell(int row, int column, int colour, bool removeCoin)
 bool CField::CanGoForward() const
 {
     const int mid = m_rows / 2;
+    // A hole at the human's home has no territory; flooding from it would
+    // mark the holes around it as one.
+    if (GetCellColour(mid, 0) < 0)
+        return false;
     CColourMap map = MakeColourMap();
     FloodMark(map, mid, 0, -4, -100);
     FloodMark(map, mid, m_columns - 1, -5, -100);

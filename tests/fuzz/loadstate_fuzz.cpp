@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string text = save.GetString("gamedata.fieldstate", "");
-    if (board.DescribeState() != text || board.GetLevelPattern() != save.GetString("gamedata.dir_pattern", ""))
+    if (board.DescribeState() != text ||
+        board.GetLevelPattern() != save.GetString("gamedata.dir_pattern", ""))
         std::abort();
     return 0;
 }

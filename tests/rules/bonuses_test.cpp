@@ -22,7 +22,8 @@ constexpr int kOpponent = 5;
 // A board with both homes registered, laid out by `colour` (and `coin`).
 struct SBonusBoard : SBoard
 {
-    SBonusBoard(const std::function<int(int, int)>& colour, const std::function<int(int, int)>& coin = nullptr)
+    SBonusBoard(const std::function<int(int, int)>& colour,
+                const std::function<int(int, int)>& coin = nullptr)
     {
         m_field->AddHome(kMid, 0);
         m_field->AddHome(kMid, kLast);
@@ -135,6 +136,8 @@ TEST(BonusForward, HoleStopsItAndTheOpponentIsPassedOver)
 
     SBonusBoard touching(Front(4, 4));
     EXPECT_FALSE(touching->CanGoForward());
+    SBonusBoard homeless(Front(0, 15, 0));
+    EXPECT_FALSE(homeless->CanGoForward());
 }
 
 TEST(BonusBackward, OneColumnTerritoryLosesAtMostThatColumnAndKeepsItsHome)
@@ -187,7 +190,8 @@ TEST(BonusOpponentRandomize, KeepsTheHomeAndMayKeepTheOpponentsColour)
 TEST(BonusFreeRandomize, TerritoriesStayAndCoinsDrawnIntoThemAreLost)
 {
     std::srand(8);
-    SBonusBoard board([](int r, int c) { return r == kMid && c < 3 ? kHuman : (c >= 16 ? kOpponent : Filler(r, c)); },
+    SBonusBoard board([](int r, int c)
+                      { return r == kMid && c < 3 ? kHuman : (c >= 16 ? kOpponent : Filler(r, c)); },
                       [](int r, int c) { return (r == kMid && c < 3) || c >= 16 ? -1 : 1; });
     const std::vector<int> before = board.Colours();
     ASSERT_TRUE(RunBonus(*board, std::make_unique<CBonusFreeRandomize>(*board)));
@@ -234,7 +238,8 @@ TEST(BonusFreeRandomize, TerritoriesStayAndCoinsDrawnIntoThemAreLost)
 TEST(BonusPurchase, RepaintsWithoutACandidateAreRefused)
 {
     // Every free flower already has the human's colour.
-    const auto colour = [](int r, int c) { return (r == kMid && c == 0) || (r == 2 && c == 5) ? kHuman : kOpponent; };
+    const auto colour = [](int r, int c)
+    { return (r == kMid && c == 0) || (r == 2 && c == 5) ? kHuman : kOpponent; };
     SBonusBoard board(colour);
     CPlayer player(kMid, 0, board.m_field.get());
     EXPECT_FALSE(CanBuyBonus(BonusSingleRepaint, *board));

@@ -40,7 +40,8 @@ CPropertyFile SaveRandomBoard(SClassicBoard& board, int level)
     std::vector<SCellState> cells;
     for (int r = 0; r < board->GetRows(); ++r)
         for (int c = 0; c < board->RowLength(r); ++c)
-            cells.push_back({std::rand() % 7 == 0 ? -3 : std::rand() % 6, std::rand() % 5 == 0 ? std::rand() % 5 : -1});
+            cells.push_back(
+                {std::rand() % 7 == 0 ? -3 : std::rand() % 6, std::rand() % 5 == 0 ? std::rand() % 5 : -1});
     EXPECT_TRUE(board->RestoreState(CLevelState::Write(level, cells)));
     RunUntilIdle(*board);
     CPropertyFile save;
@@ -164,8 +165,8 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
         save.SetString(key, value);
         EXPECT_FALSE(board->LoadState(save)) << key << " = " << value;
     }
-    for (const char* key : {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num",
-                            "gamedata.levels_count"})
+    for (const char* key :
+         {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num", "gamedata.levels_count"})
     {
         CPropertyFile save;
         for (const auto& [k, v] : good.Map())
