@@ -8,6 +8,7 @@
 #include "widgets/ScrollingText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace NInterface
 {
@@ -34,8 +35,10 @@ CHelpBlock::CHelpBlock(const CMarkupNode& block, int page) : m_page(page)
     {
         m_text = text->GetText();
         const CInterfaceResources* resources = CInterfaceResources::Get();
+        // A hostile line count must not overflow the conversion to an integer.
+        const float lines = std::isfinite(m_height) ? std::clamp(m_height, 0.0f, 10000.0f) : 0.0f;
         m_scrolling = std::make_unique<CScrollingText>(resources ? &resources->m_font : nullptr, m_width,
-                                                       m_font_size, static_cast<int>(m_height));
+                                                       m_font_size, static_cast<int>(lines));
         m_scrolling->SetText(m_text.data(), static_cast<int>(m_text.size()));
     }
 

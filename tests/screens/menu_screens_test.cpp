@@ -9,7 +9,6 @@
 #include "platform/KeyCodes.h"
 #include "screens/HelpWnd.h"
 #include "screens/InterfaceInsect.h"
-#include "screens/Intro.h"
 #include "screens/MenuCursor.h"
 #include "screens/OptionsWnd.h"
 #include "storage/FileSystem.h"
@@ -21,6 +20,8 @@
 #include "widgets/TrackBar.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace NTestMedia;
 using NInterface::CHelpWnd;
@@ -47,7 +48,8 @@ class MenuScreenTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        m_saved = SavedSettings();
+        const CSettings& settings = Settings();
+        m_saved = {settings.m_sound, settings.m_hints, settings.m_show_dragons, settings.m_music_volume};
         m_folder.Write("mui/btn.tga", Picture(64, 128)); // four bands of 32
         m_folder.Write("mui/box.tga", Picture(32, 128));
         m_folder.Write("mui/thumb.tga", Picture(16, 32));
@@ -85,20 +87,9 @@ class MenuScreenTest : public ::testing::Test
         CInterfaceResources::Destroy();
         DeleteGroup("main");
         CFileSystem::Destroy();
-        Settings().m_sound = m_saved.m_sound;
-        Settings().m_hints = m_saved.m_hints;
-        Settings().m_show_dragons = m_saved.m_show_dragons;
-        Settings().m_music_volume = m_saved.m_music_volume;
-    }
-    struct SSaved
-    {
-        bool m_sound, m_hints, m_show_dragons;
-        int m_music_volume;
-    };
-    static SSaved SavedSettings()
-    {
-        const CSettings& s = Settings();
-        return {s.m_sound, s.m_hints, s.m_show_dragons, s.m_music_volume};
+        CSettings& settings = Settings();
+        std::tie(settings.m_sound, settings.m_hints, settings.m_show_dragons, settings.m_music_volume) =
+            m_saved;
     }
     void Click(CScreen& screen, int x, int y)
     {
@@ -111,7 +102,7 @@ class MenuScreenTest : public ::testing::Test
     CFakePlatform m_platform;
     CResourceGroup* m_group = nullptr;
     CBase m_base;
-    SSaved m_saved{};
+    std::tuple<bool, bool, bool, int> m_saved;
 };
 
 constexpr const char* kTwoPages =
@@ -215,16 +206,6 @@ TEST_F(MenuScreenTest, HelpTakesClicksInLogicalUnitsOfALargerWindow)
     EXPECT_EQ(help.GetPage(), 2);
 }
 
-TEST_F(MenuScreenTest, MissingHelpFileGivesNoPagesAndNoCrash)
-{
-    CHelpWnd help(800.0f, 600.0f);
-    EXPECT_EQ(help.GetPageCount(), 0);
-    help.Draw();
-    help.OnControl(help.NextButton());
-    help.Update(16.0f);
-    EXPECT_EQ(help.GetPage(), 1);
-}
-
 TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
 {
     Settings().m_sound = true;
@@ -319,41 +300,14 @@ TEST(MenuDragon, HeadingWrapsOnlyPastAFullTurn)
     EXPECT_NEAR(dragon.m_y, 0.0f, 1e-4);
 }
 
-TEST_F(MenuScreenTest, MenuDragonsStartBelowTheScreenAndCursorFollowsResources)
+TEST_F(MenuScreenTest, CursorExistsOnlyWithTheResourceTable)
 {
-    const auto dragons = CInterfaceInsect::CreateMenuDragons();
-    ASSERT_EQ(dragons.size(), 10u);
-    for (const auto& dragon : dragons)
-    {
-        EXPECT_GE(dragon->m_y, 600.0f);
-        EXPECT_LT(dragon->m_y, 700.0f);
-        EXPECT_GE(dragon->m_speed, 1.0f);
-        EXPECT_LT(dragon->m_speed, 2.0f);
-        EXPECT_LT(dragon->GetSprite()->GetGroup(), 2); // the sheet has two rows
-    }
     EXPECT_TRUE(NInterface::CreateCursor());
-    ASSERT_NE(NInterface::GetCursorSprite(), nullptr);
-    NInterface::DrawCursor();
     NInterface::DestroyCursor();
     EXPECT_EQ(NInterface::GetCursorSprite(), nullptr);
-    NInterface::DrawCursor();
+    NInterface::DrawCursor(); // does nothing once gone
     NInterface::UpdateCursor(16.0f);
-
     CInterfaceResources::Destroy();
     EXPECT_FALSE(NInterface::CreateCursor());
     EXPECT_TRUE(CInterfaceInsect::CreateMenuDragons().empty());
-}
-
-TEST_F(MenuScreenTest, IntroLoadsItsPictureAndHasNoControls)
-{
-    m_folder.Write("mui/bgs/intro.jpg", MakeJpeg(64, 32, 3,
-                                                 [](std::uint32_t, std::uint32_t) {
-                                                     return Rgba{200, 10, 10, 255};
-                                                 }));
-    NInterface::CIntro intro;
-    EXPECT_EQ(intro.GetTexture().GetWidth(), 64u);
-    EXPECT_EQ(intro.GetTexture().GetHeight(), 32u);
-    Application().PushScreen(&intro);
-    Application().DrawScreens();
-    Application().RemoveScreen(&intro);
 }

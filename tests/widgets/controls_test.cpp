@@ -4,8 +4,6 @@
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/WidgetTestSupport.h"
 
-#include "storage/PropertyFile.h"
-
 using namespace NWidgetTest;
 
 namespace
@@ -24,13 +22,6 @@ class ButtonTest : public CWidgetTest
     std::unique_ptr<CSimpleButton> m_button;
 };
 } // namespace
-
-TEST_F(ButtonTest, SizeComesFromTheFourBandPicture)
-{
-    EXPECT_FLOAT_EQ(m_button->GetWidth(), 64.0f);
-    EXPECT_FLOAT_EQ(m_button->GetHeight(), 20.0f);
-    EXPECT_EQ(m_button->GetState(), CSimpleButton::kNormal);
-}
 
 TEST_F(ButtonTest, EdgesAreTruncatedAndCountAsInside)
 {
@@ -79,30 +70,6 @@ TEST_F(ButtonTest, DisabledButtonRefusesClicksButTakesHoverLooks)
     m_button->SetDisabled(true);
     m_button->SetDisabled(false);
     EXPECT_EQ(m_button->GetState(), CSimpleButton::kNormal);
-}
-
-TEST_F(ButtonTest, HiddenButtonIgnoresTheMouse)
-{
-    m_button->SetVisible(false);
-    EXPECT_FALSE(m_button->OnMouseMove(120, 60, 0));
-    EXPECT_FALSE(m_button->OnLButtonDown(120, 60, 0));
-    EXPECT_EQ(m_button->GetState(), CSimpleButton::kNormal);
-    EXPECT_TRUE(m_owner.m_reports.empty());
-}
-
-TEST_F(ButtonTest, MouseOverUsesTheApplicationsCursorAndLayoutPlacesIt)
-{
-    CPropertyFile layout;
-    layout.SetFloat("m_close_btn.x", 10.0f);
-    layout.SetFloat("m_close_btn.y", 20.0f);
-    m_button->LoadLayout(layout, "m_close_btn");
-    EXPECT_FLOAT_EQ(m_button->GetX(), 10.0f);
-    EXPECT_FLOAT_EQ(m_button->GetZ(), 0.0f);
-    m_platform.m_cursor_x = 74;
-    m_platform.m_cursor_y = 40;
-    EXPECT_TRUE(m_button->IsMouseOver());
-    m_platform.m_cursor_x = 75;
-    EXPECT_FALSE(m_button->IsMouseOver());
 }
 
 namespace

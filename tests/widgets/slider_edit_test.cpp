@@ -145,14 +145,6 @@ TEST_F(EditTest, EditingKeysStayWithinTheText)
     EXPECT_STREQ(m_edit->GetText(), "c");
 }
 
-TEST_F(EditTest, ClicksMoveTheFocus)
-{
-    EXPECT_FALSE(m_edit->OnLButtonDown(181, 60, 0)); // 50 + 130 is the last column
-    EXPECT_FALSE(m_edit->HasFocus());
-    EXPECT_TRUE(m_edit->OnLButtonDown(180, 110, 0));
-    EXPECT_TRUE(m_edit->HasFocus());
-}
-
 TEST_F(EditTest, PasteTurnsControlBytesIntoSpacesAndIgnoresTheDigitRule)
 {
     m_edit->m_max_length = 30;
@@ -207,20 +199,6 @@ TEST_F(EditTest, DigitsWithinTheRangeOnly)
     EXPECT_STREQ(m_edit->GetText(), "50");
     Type("0");
     EXPECT_STREQ(m_edit->GetText(), "50");
-}
-
-TEST_F(EditTest, CaretBlinksEveryPeriod)
-{
-    EXPECT_FALSE(m_edit->IsCaretShown());
-    for (int i = 0; i < 31; ++i)
-        m_edit->Update(16.0f);
-    EXPECT_FALSE(m_edit->IsCaretShown());
-    m_edit->Update(16.0f); // 512 ms
-    EXPECT_TRUE(m_edit->IsCaretShown());
-    m_edit->Update(499.0f);
-    EXPECT_TRUE(m_edit->IsCaretShown());
-    m_edit->Update(1.0f);
-    EXPECT_FALSE(m_edit->IsCaretShown());
 }
 
 namespace

@@ -27,37 +27,14 @@ tga "$DATA/mui/pic1.tga" 16 16:$PIC1
 tga "$DATA/mui/pic2.tga" 16 16:$PIC2
 echo "file_name mui/pic1.tga" > "$DATA/mui/pic1.spr"
 echo "file_name mui/pic2.tga" > "$DATA/mui/pic2.spr"
-cat > "$DATA/mui/resourses.txt" <<TXT
-m_back_btn mui/btn.tga
-m_help_next_btn mui/btn.tga
-m_help_prev_btn mui/btn.tga
-m_check_box mui/box.tga
-m_music_track_bar mui/thumb.tga
-m_help_window_back mui/help_back.tga
-m_options_window_back mui/options_back.tga
-TXT
-cat > "$DATA/mui/help_wnd.txt" <<TXT
-m_close_btn.x 20
-m_close_btn.y 520
-m_next_btn.x 700
-m_next_btn.y 520
-m_prev_btn.x 600
-m_prev_btn.y 520
-TXT
-cat > "$DATA/mui/options_wnd.txt" <<TXT
-m_close_btn.x 20
-m_close_btn.y 520
-m_musik_volume_track_bar.x 300
-m_musik_volume_track_bar.y 100
-m_sound_cb.x 300
-m_sound_cb.y 200
-m_hints_cb.x 300
-m_hints_cb.y 250
-m_dragons_cb.x 300
-m_dragons_cb.y 300
-m_fs_cb.x 300
-m_fs_cb.y 350
-TXT
+printf '%s\n' "m_back_btn mui/btn.tga" "m_help_next_btn mui/btn.tga" "m_help_prev_btn mui/btn.tga" \
+  "m_check_box mui/box.tga" "m_music_track_bar mui/thumb.tga" "m_help_window_back mui/help_back.tga" \
+  "m_options_window_back mui/options_back.tga" > "$DATA/mui/resourses.txt"
+# place NAME X Y...: layout lines of controls.
+place() { while [ $# -ge 3 ]; do printf '%s.x %s\n%s.y %s\n' "$1" "$2" "$1" "$3"; shift 3; done; }
+place m_close_btn 20 520 m_next_btn 700 520 m_prev_btn 600 520 > "$DATA/mui/help_wnd.txt"
+place m_close_btn 20 520 m_musik_volume_track_bar 300 100 m_sound_cb 300 200 m_hints_cb 300 250 \
+  m_dragons_cb 300 300 m_fs_cb 300 350 > "$DATA/mui/options_wnd.txt"
 cat > "$DATA/mui/help.xml" <<TXT
 <help>
   <page><block width="100" height="60"><pos x="400" y="300"></pos><image>mui/pic1.spr</image></block></page>
