@@ -9,4 +9,8 @@ int RunDecipher(int argc, char** argv);
 int RunPack(int argc, char** argv);
 int RunProps(int argc, char** argv);
 int RunShow(int argc, char** argv);
+int RunBoard(int argc, char** argv);
+int RunMove(int argc, char** argv);
+int RunAi(int argc, char** argv);
+int RunSimulate(int argc, char** argv);
 } // namespace NTool

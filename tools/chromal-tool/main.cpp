@@ -24,6 +24,10 @@ constexpr SCommand kCommands[] = {
     {"pack", NTool::RunPack, "build, list and read data packs"},
     {"props", NTool::RunProps, "print a property file"},
     {"show", NTool::RunShow, "print the settings, saved game or top-7 table"},
+    {"board", NTool::RunBoard, "build a level and print its shape and level state"},
+    {"move", NTool::RunMove, "play one colour on a board given as level-state text"},
+    {"ai", NTool::RunAi, "print the colour the computer opponent would choose"},
+    {"simulate", NTool::RunSimulate, "play a whole level between two computer players"},
 };
 
 void PrintUsage(std::FILE* out)

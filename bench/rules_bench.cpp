@@ -1,0 +1,116 @@
+// Speed of the opponent's search, of a move with its settling, and of a whole
+// level played headless, all on the largest board (level 89, 43 columns).
+#include "rules/AIPlayer.h"
+#include "rules/Field.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace
+{
+using namespace NGame;
+
+const CBoardSprite kCells(8, 16);
+const CBoardSprite kCoins(5, 8);
+const CBoardSprite kInsects(1, 4);
+
+std::unique_ptr<CField> MakeLargestBoard(unsigned seed)
+{
+    std::srand(seed);
+    static const std::vector<unsigned char> mask(800 * 600, 1);
+    auto field = std::make_unique<CField>("b", 20, 0, SFieldResources{&kCells, &kCoins, &kInsects, 0},
+                                          [](const std::string&) { return CDataBuffer(mask); });
+    field->SetLevel(89);
+    return field;
+}
+
+void Settle(CField& field)
+{
+    field.LandAllInsects();
+    for (int i = 0; i < 100000 && !field.IsIdle(); ++i)
+        field.Update(16.0f);
+}
+
+// The search a level-89 opponent runs at the start of the level (depth 3).
+void BM_ChooseMoveDepth3(benchmark::State& state)
+{
+    auto field = MakeLargestBoard(7);
+    const int mid = field->GetRows() / 2;
+    CPlayer human(mid, 0, field.get());
+    CAIPlayer ai(mid, field->RowLength(mid) - 1, field.get(), 5);
+    Settle(*field);
+    if (ai.DepthFor(ai.MeasureOwned()) != 3)
+        state.SkipWithError("the board is not early in the level");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ai.PickColour());
+}
+BENCHMARK(BM_ChooseMoveDepth3)->Unit(benchmark::kMicrosecond);
+
+// One move from a middle-sized territory: repaint, annexation, capture and
+// the flip scheduling, without the frames that animate it.
+void BM_RepaintWithSettling(benchmark::State& state)
+{
+    auto field = MakeLargestBoard(9);
+    const int mid = field->GetRows() / 2;
+    CPlayer human(mid, 0, field.get());
+    CPlayer opponent(mid, field->RowLength(mid) - 1, field.get());
+    Settle(*field);
+    // Grow the human's territory for a few moves so the walk has work to do.
+    for (int move = 0; move < 8; ++move)
+    {
+        for (int colour = 0; colour < 6; ++colour)
+            if (field->IsColourAllowed(colour))
+            {
+                field->Repaint(mid, 0, colour);
+                break;
+            }
+        Settle(*field);
+    }
+    const std::string start = field->DescribeState();
+    int colour = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        field->RestoreState(start);
+        Settle(*field);
+        do
+            colour = (colour + 1) % 6;
+        while (!field->IsColourAllowed(colour));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(field->Repaint(mid, 0, colour));
+    }
+}
+BENCHMARK(BM_RepaintWithSettling)->Unit(benchmark::kMicrosecond);
+
+// A whole level between two computer players, frames included, as the
+// simulate command plays it.
+void BM_SimulateLevel89(benchmark::State& state)
+{
+    unsigned seed = 1;
+    for (auto _ : state)
+    {
+        auto field = MakeLargestBoard(seed++);
+        const int mid = field->GetRows() / 2;
+        CAIPlayer human(mid, 0, field.get(), 2);
+        CAIPlayer ai(mid, field->RowLength(mid) - 1, field.get(), 5);
+        CAIPlayer* players[2] = {&human, &ai};
+        for (int i = 0; i < 100000 && !field->IsIdle(); ++i)
+            field->Update(16.0f);
+        int current = 0;
+        for (int move = 0; move < 2000 && !field->IsLevelFinished(); ++move, current = 1 - current)
+        {
+            if (!players[current]->PlayColour(players[current]->PickColour(), false))
+                continue;
+            for (int i = 0; i < 100000 && !field->IsIdle(); ++i)
+                field->Update(16.0f);
+        }
+        benchmark::DoNotOptimize(field->IsLevelFinished());
+    }
+}
+BENCHMARK(BM_SimulateLevel89)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();

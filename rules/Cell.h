@@ -1,0 +1,103 @@
+// One hexagonal cell of the board: a flower of one of six colours or a hole,
+// perhaps carrying a coin, with its own appear/flip/move/vanish animation.
+#pragma once
+
+#include "rules/BoardSprite.h"
+
+#include <memory>
+
+namespace NGame
+{
+enum ECellState
+{
+    CellIdle = 0,
+    CellFlip = 1,
+    CellAppear = 2,
+    CellVanish = 3,
+    CellMove = 4,
+    CellGone = 5
+};
+
+class CCell
+{
+  public:
+    // The prototypes are copied; the cell keeps no reference to them. A null
+    // coin prototype gives coins without pictures (their kinds still count).
+    CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coinSprite, float x, float y,
+          float size);
+    virtual ~CCell() = default;
+
+    // Animated recolouring; a hole ignores it.
+    void SetColour(int colour);
+    // Recolouring without animation or changed mark (level build and restore).
+    void SetColourDirect(int colour);
+    void StartFlip();
+    void SetDelay(float ms) { m_delay = ms; }
+    void FadeIn();
+    void FadeOut();
+    void MoveTo(float x, float y, bool fade);
+    void SetCoin(int kind);
+    void SetHole(bool hole) { m_hole = hole; }
+    void SetLit(bool lit) { m_lit = lit; }
+    void SetHover(bool hover) { m_hover = hover; }
+    void SetSize(float size) { m_size = size; }
+    void SetAlphaSpeed(float speed) { m_alphaSpeed = speed; }
+
+    void Update(float elapsedMs);
+    void Draw() const;
+    // Draws at full opacity with sprite frame 0 and no coin (level previews).
+    void DrawPlain() const;
+    void DrawCoins() const;
+    // The cell in `colour`'s tint, `grow` units larger than its size.
+    void DrawTinted(float r, float g, float b, float grow) const;
+
+    int GetState() const { return m_state; }
+    bool IsIdle() const { return m_state == CellIdle; }
+    bool IsMoving() const { return m_state == CellMove; }
+    bool IsGone() const { return m_state == CellGone; }
+    // The flower colour, -3 for a hole.
+    int GetColour() const { return m_hole ? -3 : m_colour; }
+    int GetFlowerColour() const { return m_colour; }
+    int GetCoin() const { return m_coin; }
+    bool IsHole() const { return m_hole; }
+    bool IsChanged() const { return m_changed; }
+    bool IsHover() const { return m_hover; }
+    bool IsLit() const { return m_lit; }
+    bool HasRemovedCoin() const { return m_removedCoinSprite != nullptr; }
+    float GetX() const { return m_x; }
+    float GetY() const { return m_y; }
+    float GetSize() const { return m_size; }
+    float GetSizeFactor() const { return m_sizeFactor; }
+    float GetAlpha() const { return m_alpha; }
+    float GetDelay() const { return m_delay; }
+    float GetAngle() const { return m_angle; }
+    const CBoardSprite& GetSprite() const { return m_sprite; }
+
+  private:
+    void DrawAt(float size) const;
+
+    int m_state = CellIdle;
+    float m_alpha = 1.0f;
+    float m_alphaSpeed = 0.0f;
+    bool m_hole = false;
+    bool m_lit = true;
+    bool m_hover = false;
+    float m_size;
+    float m_sizeFactor = 1.0f;
+    int m_colour;
+    CBoardSprite m_sprite;
+    const CBoardSprite* m_coinPrototype;
+    int m_coin = -1;
+    std::unique_ptr<CBoardSprite> m_coinSprite;
+    std::unique_ptr<CBoardSprite> m_removedCoinSprite;
+    bool m_changed = false;
+    float m_angle = 0.0f;
+    float m_rotationSpeed = 0.5f;
+    float m_delay = 0.0f;
+    float m_x;
+    float m_y;
+    float m_targetX = 0.0f;
+    float m_targetY = 0.0f;
+    bool m_fadeWhileMoving = false;
+};
+} // namespace NGame

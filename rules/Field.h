@@ -1,0 +1,250 @@
+// The board: a hexagon of hexagonal cells built from a level mask, the move
+// rules (repaint, annexation, enclosure capture), the moving set's scrolling,
+// the insects of the level intro, and the board's drawing.
+#pragma once
+
+#include "rules/BoardSprite.h"
+#include "rules/Cell.h"
+#include "rules/Insect.h"
+#include "storage/DataBuffer.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CSettings;
+
+namespace NGame
+{
+enum EFieldState
+{
+    Idle = 0,
+    Settling = 1,
+    Shifting = 2,
+    Intro = 3,
+    Leaving = 4,
+    Gone = 5
+};
+
+struct SCellPos
+{
+    int m_row = -1;
+    int m_column = -1;
+    bool operator==(const SCellPos& other) const
+    {
+        return m_row == other.m_row && m_column == other.m_column;
+    }
+};
+
+struct SCollectedCoin
+{
+    int m_kind = 0;
+    float m_x = 0.0f;
+    float m_y = 0.0f;
+    float m_width = 0.0f;
+};
+
+// One value per cell, row-major with a stride of the column count; the move
+// rules, the opponent and the bonuses write their area marks into it.
+class CColourMap
+{
+  public:
+    CColourMap() = default;
+    CColourMap(int rows, int columns) : m_rows(rows), m_columns(columns), m_values(rows * columns, -1) {}
+    int& At(int row, int column) { return m_values[row * m_columns + column]; }
+    int At(int row, int column) const { return m_values[row * m_columns + column]; }
+    int GetRows() const { return m_rows; }
+    int GetColumns() const { return m_columns; }
+    std::vector<int>& Values() { return m_values; }
+    const std::vector<int>& Values() const { return m_values; }
+
+  private:
+    int m_rows = 0;
+    int m_columns = 0;
+    std::vector<int> m_values;
+};
+
+// Everything drawn on the board that comes from the game's resources. Null
+// prototypes are allowed: the board then keeps its rules and counts and draws
+// nothing for them.
+struct SFieldResources
+{
+    const CBoardSprite* m_cellSprite = nullptr;
+    const CBoardSprite* m_coinSprite = nullptr;
+    const CBoardSprite* m_insectSprite = nullptr;
+    unsigned m_background = 0;
+};
+
+class CField
+{
+  public:
+    static constexpr int kMaxCells = 120;
+    static constexpr int kMaskWidth = 800;
+    static constexpr int kColourCount = 6;
+
+    // Reads a mask file by name ("dat/levels_classic/lev000.raw"); an empty
+    // buffer stands for a missing file.
+    using MaskReader = std::function<CDataBuffer(const std::string&)>;
+
+    CField(const std::string& directory, int levelsCount, int advancedSet, const SFieldResources& resources,
+           MaskReader maskReader);
+    virtual ~CField();
+    CField(const CField&) = delete;
+    CField& operator=(const CField&) = delete;
+
+    // Where AdvanceLevel records the highest level reached; none by default.
+    void SetSettings(CSettings* settings) { m_settings = settings; }
+    // The moving set refills from the classic masks; this is their count.
+    void SetRefillLevelsCount(int count) { m_refillLevelsCount = count; }
+    // The pointer as the game sees it this frame, for the magnifier.
+    void SetPointer(float x, float y, bool rightButtonHeld);
+
+    // Level control.
+    void SetLevel(int level);
+    void AdvanceLevel(int delta);
+    void ChangeLevelSet(const std::string& directory, int advancedSet);
+    void SetLevelsCount(int count) { m_levelsCount = count; }
+    void BeginLevelOut();
+
+    // Geometry and queries; every one tolerates invalid positions.
+    bool IsValidCell(int row, int column) const;
+    int RowLength(int row) const;
+    int GetRows() const { return m_rows; }
+    int GetColumns() const { return m_columns; }
+    int GetColourCount() const { return m_colourCount; }
+    int GetLevel() const { return m_level; }
+    int GetLevelsCount() const { return m_levelsCount; }
+    int GetAdvancedSet() const { return m_advancedSet; }
+    const std::string& GetLevelPattern() const { return m_pattern; }
+    int GetState() const { return m_state; }
+    bool IsIdle() const { return m_state == Idle; }
+    bool IsLevelFinished() const { return m_levelFinished; }
+    int GetCellColour(int row, int column) const;
+    bool IsHole(int row, int column) const;
+    bool IsChanged(int row, int column) const;
+    int GetCoin(int row, int column) const;
+    SCellPos CellAt(float x, float y) const;
+    void CellPosition(int row, int column, float& x, float& y) const;
+    float GetCellWidth() const { return m_cellWidth; }
+    float GetRowPitch() const { return m_rowPitch; }
+    // The cell object, or null for an invalid position or empty slot.
+    CCell* GetCell(int row, int column) const;
+    SCellPos GetHovered() const { return m_hovered; }
+
+    CColourMap MakeColourMap() const;
+    void FreeColourMap(CColourMap& map) const { map = CColourMap(); }
+
+    void AddHome(int row, int column);
+    void RemoveHome(int row, int column);
+    const std::vector<int>& GetHomes() const { return m_homes; }
+
+    // Cell pass-throughs; the lit and hover setters act only while the board
+    // is idle or settling, and the hover setter reports whether it acted.
+    void SetCellLit(int row, int column, bool lit);
+    bool SetCellHover(int row, int column, bool hover);
+    void SetCellDelay(int row, int column, float ms);
+    void SetCellCoin(int row, int column, int kind);
+
+    // Move rules.
+    bool IsColourAllowed(int colour) const;
+    bool Repaint(int row, int column, int colour);
+    void SettleMove(int row, int column, int colour);
+    void SettleTerritory(int row, int column);
+    void PaintCell(int row, int column, int colour, bool removeCoin);
+    bool FloodMark(CColourMap& map, int row, int column, int mark, int stop) const;
+    void PaintMarked(const CColourMap& map, int mark, int colour);
+    int CountRegion(int row, int column) const;
+    int CountPlayableCells() const;
+    bool CanGoForward() const;
+    // The level-finished test: every playable cell lies in some territory.
+    bool AllCellsOwned() const;
+
+    std::vector<SCollectedCoin>& CollectedCoins() { return m_collected; }
+    // Sounds the rules asked for since the last call, by file name.
+    std::vector<std::string> TakeSounds();
+    void QueueSound(const std::string& name) { m_sounds.push_back(name); }
+
+    // Moving level set.
+    void StartShift(int count);
+    int GetPendingShifts() const { return m_pendingShifts; }
+
+    // Insects of the level intro.
+    void SpawnInsect(int kind);
+    void LandAllInsects();
+    const std::vector<std::unique_ptr<CInsect>>& GetInsects() const { return m_insects; }
+    const CBoardSprite* GetInsectSprite() const { return m_resources.m_insectSprite; }
+
+    // Level-state text of the board as it stands, and the last snapshot.
+    std::string DescribeState() const;
+    void TakeSnapshot();
+    const std::string& GetLevelState() const { return m_levelState; }
+    int GetSnapshotLevel() const { return m_snapshotLevel; }
+    // Rebuilds the text's level and puts its colours and coins on the cells,
+    // without insects; the board then fades in. Refuses (false, board
+    // unchanged) a malformed text or one whose cell count does not fit.
+    bool RestoreState(const std::string& text);
+
+    void Update(float elapsedMs);
+    void DrawBackground() const;
+    void DrawPreview() const;
+    void Draw() const;
+    void DrawCell(int row, int column) const;
+    void DrawCellShadow(int row, int column) const;
+    void ScaleCell(int row, int column, float factor);
+
+  private:
+    void BuildLevel();
+    void DeleteCells();
+    void ComputeGeometry();
+    CDataBuffer ReadMask(int index) const;
+    // The mask byte under a screen point, -1 where the mask has none.
+    static int MaskByte(const CDataBuffer& mask, float x, float y);
+    std::unique_ptr<CCell> MakeCell(int colour, int row, int column) const;
+    // Marks the mover's territory -1 and every other one -2; false when the
+    // mover's home is not on the board.
+    void MarkTerritories(CColourMap& map, int row, int column) const;
+    void CaptureEnclosures(CColourMap& map, int colour);
+    void CollectCoin(CCell& cell);
+    void CheckLevelFinished();
+    void ShiftStep();
+    void ShiftCells();
+    void RefillColumn();
+    bool AllCellsIdle() const;
+
+    int m_state = Intro;
+    std::string m_pattern;
+    std::vector<int> m_homes;
+    int m_levelsCount;
+    int m_refillLevelsCount;
+    int m_level = 0;
+    int m_snapshotLevel = 0;
+    bool m_levelFinished = false;
+    int m_colourCount = kColourCount;
+    int m_advancedSet;
+    int m_columns = 0;
+    int m_rows = 0;
+    std::array<std::array<std::unique_ptr<CCell>, kMaxCells>, kMaxCells> m_cells;
+    float m_originX = 0.0f;
+    float m_originY = 0.0f;
+    float m_cellWidth = 0.0f;
+    float m_halfWidth = 0.0f;
+    float m_columnPitch = 0.0f;
+    float m_rowPitch = 0.0f;
+    SFieldResources m_resources;
+    CBoardSprite m_defaultCellSprite;
+    MaskReader m_maskReader;
+    CSettings* m_settings = nullptr;
+    SCellPos m_hovered;
+    float m_pointerX = -1.0f;
+    float m_pointerY = -1.0f;
+    bool m_rightButton = false;
+    std::vector<SCollectedCoin> m_collected;
+    std::vector<std::unique_ptr<CInsect>> m_insects;
+    int m_pendingShifts = 0;
+    bool m_firstInsect = true;
+    std::string m_levelState;
+    std::vector<std::string> m_sounds;
+};
+} // namespace NGame

@@ -1,0 +1,111 @@
+// Turning towards the target, then flying to it.
+#include "rules/Insect.h"
+
+#include "platform/Gl.h"
+#include "rules/Random.h"
+
+#include <cmath>
+
+namespace NGame
+{
+namespace
+{
+constexpr float kStep = 6.0f;
+constexpr float kDegreesPerRadian = 57.295826f;
+} // namespace
+
+CInsect::CInsect(const CBoardSprite* sprite)
+{
+    m_speed = 1.5f + static_cast<float>(RandomModulo(100)) / 100.0f;
+    m_turnSpeed = 1.0f + static_cast<float>(RandomModulo(100)) / 100.0f;
+    if (sprite)
+        m_sprite = *sprite;
+    m_sprite.SetFrameTime(10);
+    m_sprite.SetBlend(true);
+    m_sprite.SetFlip(true);
+}
+
+void CInsect::SetTarget(float x, float y)
+{
+    m_targetX = x;
+    m_targetY = y;
+    m_state = InsectTurning;
+}
+
+float CInsect::WantedHeading() const
+{
+    float dx = m_targetX - m_x;
+    float dy = m_targetY - m_y;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    if (length > 0.0f)
+    {
+        dx /= length;
+        dy /= length;
+    }
+    // Clamp against rounding: asin/acos of a value a hair beyond 1 is NaN.
+    dx = std::fmax(-1.0f, std::fmin(1.0f, dx));
+    dy = std::fmax(-1.0f, std::fmin(1.0f, dy));
+    if (dx > 0.0f)
+        return std::asin(dy) * kDegreesPerRadian + 90.0f;
+    if (dy >= 0.0f)
+        return std::acos(dx) * kDegreesPerRadian + 90.0f;
+    return -std::acos(dx) * kDegreesPerRadian + 90.0f;
+}
+
+void CInsect::Update(float elapsedMs)
+{
+    const float k = elapsedMs / kStep;
+    if (m_delay > 0.0f)
+    {
+        m_delay -= elapsedMs;
+    }
+    else if (m_state == InsectTurning)
+    {
+        const float wanted = WantedHeading();
+        const float turn = m_turnSpeed * k;
+        if (m_heading <= wanted)
+            m_heading += turn;
+        else
+            m_heading -= turn;
+        if (std::fabs(m_heading - wanted) <= turn)
+            m_state = InsectFlying;
+    }
+    else if (m_state == InsectFlying)
+    {
+        float dx = m_targetX - m_x;
+        float dy = m_targetY - m_y;
+        const float remaining = dx * dx + dy * dy;
+        const float length = std::sqrt(remaining);
+        const float stepLength = m_speed * k;
+        if (length > 0.0f)
+        {
+            dx = dx / length * stepLength;
+            dy = dy / length * stepLength;
+        }
+        m_x += dx;
+        m_y += dy;
+        const float leftX = m_targetX - m_x;
+        const float leftY = m_targetY - m_y;
+        if (leftX * leftX + leftY * leftY <= stepLength * stepLength)
+        {
+            m_x = m_targetX;
+            m_y = m_targetY;
+            m_state = InsectArrived;
+        }
+    }
+    m_sprite.Update(elapsedMs);
+}
+
+void CInsect::Draw() const
+{
+    if (NGl::IsHeadless())
+        return;
+    CBoardSprite sprite = m_sprite;
+    sprite.SetPosition(0.0f, 0.0f);
+    NGl::PushMatrix();
+    NGl::Translate(m_x, m_y, 0.0f);
+    NGl::Rotate(m_heading, 0.0f, 0.0f, 1.0f);
+    sprite.Draw();
+    NGl::PopMatrix();
+}
+} // namespace NGame

@@ -1,0 +1,43 @@
+// A small creature that flies over the board: it turns on the spot until it
+// faces its target, then flies straight to it. Insects carry the intro's
+// coins and the bonuses.
+#pragma once
+
+#include "rules/BoardSprite.h"
+
+namespace NGame
+{
+enum EInsectState
+{
+    InsectTurning = 0,
+    InsectFlying = 1,
+    InsectArrived = 2
+};
+
+class CInsect
+{
+  public:
+    // A null prototype gives an insect that moves but draws nothing.
+    explicit CInsect(const CBoardSprite* sprite = nullptr);
+    virtual ~CInsect() = default;
+
+    void SetTarget(float x, float y);
+    void Update(float elapsedMs);
+    void Draw() const;
+
+    // The heading (degrees, 0 facing up the screen) that faces the target.
+    float WantedHeading() const;
+
+    int m_state = InsectArrived;
+    float m_x = 0.0f;
+    float m_y = 0.0f;
+    float m_speed;
+    float m_heading = 0.0f;
+    float m_turnSpeed;
+    float m_delay = 0.0f;
+    int m_coin = -1;
+    float m_targetX = 0.0f;
+    float m_targetY = 0.0f;
+    CBoardSprite m_sprite;
+};
+} // namespace NGame

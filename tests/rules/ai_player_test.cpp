@@ -1,0 +1,180 @@
+// The computer opponent: search levels, look-ahead depth, cell weights and
+// what happens when no colour scores.
+#include "BoardBuilder.h"
+#include "rules/AIPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace NGame::NTest
+{
+namespace
+{
+constexpr int kMid = 8;
+constexpr int kLast = 20;
+
+// Human colour 0 left of a wall of holes at 560-600; right of it the
+// opponent's home (colour 2), rows above colour 3, rows below colour 4 and
+// the rest of the middle row `middle`.
+void LayoutThreeChoices(SBoard& board, int middle)
+{
+    board.Layout(
+        [&](int r, int c)
+        {
+            const float x = board.X(r, c);
+            if (x < 560.0f)
+                return 0;
+            if (x < 600.0f)
+                return kHole;
+            if (r == kMid)
+                return c == kLast ? 2 : middle;
+            return r < kMid ? 3 : 4;
+        });
+}
+
+TEST(AISearch, DifficultiesMapOntoThreeSearchLevels)
+{
+    SBoard board;
+    const int expected[] = {2, 2, 2, 4, 4, 5};
+    for (int d = 0; d <= 5; ++d)
+    {
+        CAIPlayer ai(kMid, kLast, board.m_field.get(), d);
+        EXPECT_EQ(ai.GetSearchLevel(), expected[d]) << d;
+    }
+}
+
+TEST(AISearch, LevelTwoTakesTheLargestTerritoryAndLowerIndexOnTies)
+{
+    SBoard board;
+    CPlayer human(kMid, 0, board.m_field.get());
+    CAIPlayer ai(kMid, kLast, board.m_field.get(), 2);
+    // Colours 3 and 4 win equal halves; 5 only the middle row.
+    LayoutThreeChoices(board, 5);
+    EXPECT_EQ(ai.PickColour(), 3);
+    // With the middle row in colour 4 the lower half is larger.
+    LayoutThreeChoices(board, 4);
+    EXPECT_EQ(ai.PickColour(), 4);
+}
+
+TEST(AISearch, EasyDifficultiesPlayAlikeOnRandomBoards)
+{
+    for (unsigned seed = 1; seed <= 30; ++seed)
+    {
+        std::srand(seed);
+        SBoard board(static_cast<int>(seed % 18));
+        const int mid = board->GetRows() / 2;
+        CPlayer human(mid, 0, board.m_field.get());
+        int picks[6];
+        for (int d = 0; d <= 5; ++d)
+        {
+            CAIPlayer ai(mid, board->RowLength(mid) - 1, board.m_field.get(), d);
+            picks[d] = ai.PickColour();
+        }
+        EXPECT_EQ(picks[0], picks[2]) << seed;
+        EXPECT_EQ(picks[1], picks[2]) << seed;
+        EXPECT_EQ(picks[3], picks[4]) << seed;
+        for (int d = 0; d <= 4; ++d)
+            EXPECT_TRUE(board->IsColourAllowed(picks[d])) << seed << " " << d;
+        EXPECT_TRUE(picks[5] == -1 || board->IsColourAllowed(picks[5])) << seed;
+    }
+}
+
+TEST(AISearch, ProportionOfExactlyPointFourLooksOnePlyAndCountsCells)
+{
+    SBoard board;
+    CPlayer human(kMid, 0, board.m_field.get());
+    CAIPlayer ai(kMid, kLast, board.m_field.get(), 4);
+    // Ten flowers on the middle row: two for each home and six free.
+    board.Layout(
+        [](int r, int c)
+        {
+            if (r != kMid || (c >= 2 && c <= 12))
+                return kHole;
+            if (c <= 1)
+                return 0;
+            if (c >= 19)
+                return 2;
+            return c >= 17 ? 3 : (c == 16 ? 4 : 5);
+        });
+    EXPECT_FLOAT_EQ(ai.MeasureOwned(), 0.4f);
+    EXPECT_EQ(ai.DepthFor(ai.MeasureOwned()), 1);
+    EXPECT_EQ(ai.DepthFor(0.39f), 2);
+    EXPECT_EQ(ai.PickColour(), 3);
+    // At this proportion a cell weighs 1: the two cells of the territory
+    // score 2 (squared distances would give 0 + 1).
+    CColourMap map = board->MakeColourMap();
+    EXPECT_EQ(ai.ScoreTerritory(map, ai.BuildDistanceMap(), kMid, kLast, -1), 2);
+}
+
+TEST(AISearch, DistanceMapCountsStepsThroughFlowers)
+{
+    SBoard board;
+    CAIPlayer ai(kMid, kLast, board.m_field.get(), 2);
+    board.Layout([](int r, int c) { return r == kMid && c == 10 ? kHole : (r == kMid ? 1 : kHole); });
+    const CColourMap distances = ai.BuildDistanceMap();
+    EXPECT_EQ(distances.At(kMid, kLast), 0);
+    EXPECT_EQ(distances.At(kMid, 11), 9);
+    EXPECT_EQ(distances.At(kMid, 10), -3);
+    // Beyond the hole nothing is reachable.
+    EXPECT_EQ(distances.At(kMid, 9), -2);
+    EXPECT_EQ(distances.At(0, 0), -3);
+}
+
+TEST(AITurn, NoPositiveScoreKeepsTheTurnAndSearchesAgain)
+{
+    SBoard board;
+    CPlayer human(kMid, 0, board.m_field.get());
+    CAIPlayer ai(kMid, kLast, board.m_field.get(), 5);
+    // Both homes are walled in by holes: at the start of a hard level the
+    // opponent's only cell weighs 0, so no colour scores.
+    board.Layout(
+        [](int r, int c)
+        {
+            const bool nearHuman = (r == kMid && c == 1) || ((r == kMid - 1 || r == kMid + 1) && c == 0);
+            const bool nearOpponent = (r == kMid && c == 19) || ((r == kMid - 1 || r == kMid + 1) && c == 19);
+            if (nearHuman || nearOpponent)
+                return kHole;
+            if (r == kMid && (c == 0 || c == kLast))
+                return c == 0 ? 0 : 2;
+            return (c + r) % 6;
+        });
+    ASSERT_LT(ai.MeasureOwned(), 0.1f);
+    const std::string before = board->DescribeState();
+    ai.BeginTurn();
+    ai.Update(16.0f);
+    EXPECT_EQ(ai.GetState(), PlayerTurn);
+    EXPECT_EQ(ai.GetMoveCount(), 1);
+    ai.Update(16.0f);
+    EXPECT_EQ(ai.GetState(), PlayerTurn);
+    EXPECT_EQ(ai.GetMoveCount(), 2);
+    EXPECT_EQ(board->DescribeState(), before);
+    EXPECT_TRUE(board->IsIdle());
+}
+
+TEST(AITurn, PlaysAtOnceAndDiscardsTheCoinsItTakes)
+{
+    SBoard board;
+    CPlayer human(kMid, 0, board.m_field.get());
+    CAIPlayer ai(kMid, kLast, board.m_field.get(), 2);
+    // Colour 1 next to the human stays free, so the level goes on.
+    board.Layout(
+        [](int r, int c)
+        {
+            if (r == kMid && (c == 0 || c == kLast))
+                return c == 0 ? 0 : 2;
+            return (c == 0 && r >= kMid - 1 && r <= kMid + 1) || (r == kMid && c == 1) ? 1 : 3;
+        },
+        [](int r, int c) { return r == kMid && c == 19 ? 4 : -1; });
+    ai.BeginTurn();
+    ai.Update(16.0f);
+    EXPECT_EQ(ai.GetState(), PlayerMoving);
+    EXPECT_EQ(board->GetCellColour(kMid, kLast), 3);
+    EXPECT_TRUE(board->CollectedCoins().empty());
+    EXPECT_EQ(ai.GetMoney(), 25);
+    RunUntilIdle(*board);
+    ai.Update(16.0f);
+    EXPECT_EQ(ai.GetState(), PlayerWaiting);
+}
+} // namespace
+} // namespace NGame::NTest

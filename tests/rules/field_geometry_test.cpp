@@ -1,0 +1,167 @@
+// Board shapes by level, the point-to-cell mapping and building from masks.
+#include "BoardBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace NGame::NTest
+{
+namespace
+{
+TEST(FieldGeometry, ShapesFollowTheLevelNumber)
+{
+    SBoard board;
+    EXPECT_EQ(board->GetColumns(), 21);
+    EXPECT_EQ(board->GetRows(), 17);
+    board->SetLevel(6);
+    EXPECT_EQ(board->GetColumns(), 18);
+    EXPECT_EQ(board->GetRows(), 15);
+    board->SetLevel(89);
+    EXPECT_EQ(board->GetColumns(), 43);
+    EXPECT_EQ(board->GetRows(), 35);
+    board->SetLevel(17);
+    EXPECT_EQ(board->GetColumns(), 35);
+}
+
+TEST(FieldGeometry, LevelHundredBuildsLikeLevelZeroFromTheFirstMask)
+{
+    SBoard board(0, 20);
+    board.m_masks.m_requests.clear();
+    board->SetLevel(100);
+    EXPECT_EQ(board->GetColumns(), 21);
+    EXPECT_EQ(board->GetRows(), 17);
+    ASSERT_EQ(board.m_masks.m_requests.size(), 1u);
+    EXPECT_EQ(board.m_masks.m_requests[0], "t/lev000.raw");
+    board->SetLevel(27);
+    EXPECT_EQ(board.m_masks.m_requests.back(), "t/lev007.raw");
+}
+
+TEST(FieldGeometry, EvenRowCountGrowsByOneAndPitchShrinks)
+{
+    // Level 0: 532 / (w * sqrt(3) / 2) has integer part 16.
+    SBoard board;
+    EXPECT_FLOAT_EQ(board->GetRowPitch(), 532.0f / 17.0f);
+    // Rows shrink by one cell per row of distance from the middle.
+    EXPECT_EQ(board->RowLength(8), 21);
+    EXPECT_EQ(board->RowLength(0), 13);
+    EXPECT_EQ(board->RowLength(16), 13);
+    EXPECT_EQ(board->RowLength(17), 0);
+    EXPECT_EQ(board->RowLength(-1), 0);
+}
+
+TEST(FieldGeometry, CellAtFindsEveryCellFromItsCentre)
+{
+    SBoard board(89);
+    for (int r = 0; r < board->GetRows(); ++r)
+        for (int c = 0; c < board->RowLength(r); ++c)
+        {
+            float x = 0.0f;
+            float y = 0.0f;
+            board->CellPosition(r, c, x, y);
+            EXPECT_EQ(board->CellAt(x, y), (SCellPos{r, c})) << r << "," << c;
+        }
+}
+
+TEST(FieldGeometry, CellAtTruncatesTowardsZeroAtTheEdges)
+{
+    SBoard board;
+    const float w = board->GetCellWidth();
+    const float p = board->GetRowPitch();
+    float x = 0.0f;
+    float y = 0.0f;
+    board->CellPosition(8, 0, x, y);
+    // Up to a whole cell beyond the left end still reads as column 0 ...
+    EXPECT_EQ(board->CellAt(x - w / 2.0f - w + 1.0f, y).m_column, 0);
+    // ... and further out the column turns negative.
+    EXPECT_LT(board->CellAt(x - w / 2.0f - w - 1.0f, y).m_column, 0);
+    board->CellPosition(0, 3, x, y);
+    EXPECT_EQ(board->CellAt(x, y - p / 2.0f - p + 1.0f).m_row, 0);
+    EXPECT_LT(board->CellAt(x, y - p / 2.0f - p - 1.0f).m_row, 0);
+    // Far-away and absurd points give invalid positions, never a crash.
+    EXPECT_FALSE(
+        board->IsValidCell(board->CellAt(5000.0f, 5000.0f).m_row, board->CellAt(5000.0f, 5000.0f).m_column));
+    const SCellPos nan = board->CellAt(std::nanf(""), 1e30f);
+    EXPECT_FALSE(board->IsValidCell(nan.m_row, nan.m_column));
+}
+
+TEST(FieldGeometry, QueriesToleratePositionsOffTheBoard)
+{
+    SBoard board;
+    for (const SCellPos at : {SCellPos{-1, 0}, SCellPos{0, -1}, SCellPos{0, 13}, SCellPos{17, 0},
+                              SCellPos{119, 119}, SCellPos{500, 500}})
+    {
+        EXPECT_EQ(board->GetCellColour(at.m_row, at.m_column), -1);
+        EXPECT_FALSE(board->IsHole(at.m_row, at.m_column));
+        EXPECT_FALSE(board->IsChanged(at.m_row, at.m_column));
+        EXPECT_EQ(board->CountRegion(at.m_row, at.m_column), 0);
+        EXPECT_EQ(board->GetCell(at.m_row, at.m_column), nullptr);
+        board->SetCellCoin(at.m_row, at.m_column, 2);
+        EXPECT_FALSE(board->Repaint(at.m_row, at.m_column, 1));
+        board->PaintCell(at.m_row, at.m_column, 1, true);
+        board->SettleTerritory(at.m_row, at.m_column);
+    }
+}
+
+TEST(FieldBuild, CellOnAZeroMaskByteIsAHoleEvenAtAHome)
+{
+    SMaskTable masks;
+    std::vector<unsigned char> mask = FullMask();
+    // Clear the bytes under the human's home cell (8, 0) of level 0.
+    const float w = 776.0f / 21.0f;
+    const int x = static_cast<int>(w / 2.0f + 12.0f);
+    mask[static_cast<std::size_t>(x + 282 * 800)] = 0;
+    masks.m_files["t/lev000.raw"] = mask;
+    CField field("t", 1, 0, SFieldResources{}, masks.Reader());
+    EXPECT_TRUE(field.IsHole(8, 0));
+    EXPECT_EQ(field.GetCellColour(8, 0), -3);
+    EXPECT_FALSE(field.IsHole(8, 1));
+    EXPECT_EQ(field.CountPlayableCells(), 17 * 21 - 8 * 9 - 1);
+}
+
+TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
+{
+    SMaskTable masks;
+    CField field("t", 1, 0, SFieldResources{}, masks.Reader());
+    EXPECT_EQ(field.CountPlayableCells(), 0);
+    EXPECT_TRUE(field.GetInsects().empty());
+    field.AddHome(8, 0);
+    field.AddHome(8, 20);
+    EXPECT_FALSE(field.Repaint(8, 0, 1));
+    EXPECT_TRUE(RunUntilIdle(field));
+
+    // A mask that stops after line 282 covers only the upper half.
+    masks.m_files["t/lev000.raw"] = std::vector<unsigned char>(800 * 283, 1);
+    field.SetLevel(0);
+    EXPECT_FALSE(field.IsHole(0, 0));
+    EXPECT_FALSE(field.IsHole(8, 0));
+    EXPECT_TRUE(field.IsHole(9, 0));
+    EXPECT_TRUE(field.IsHole(16, 12));
+}
+
+TEST(FieldBuild, HomesStartInDifferentColours)
+{
+    for (unsigned seed = 1; seed <= 200; ++seed)
+    {
+        std::srand(seed);
+        SBoard board;
+        const int mid = board->GetRows() / 2;
+        const CCell* human = board->GetCell(mid, 0);
+        const CCell* opponent = board->GetCell(mid, board->GetColumns() - 1);
+        EXPECT_NE(human->GetFlowerColour(), opponent->GetFlowerColour());
+        for (const SCellPos at : {SCellPos{mid, 1}, SCellPos{mid - 1, 0}, SCellPos{mid + 1, 0}})
+            EXPECT_NE(board->GetCell(at.m_row, at.m_column)->GetFlowerColour(), opponent->GetFlowerColour());
+    }
+}
+
+TEST(FieldBuild, LevelStateTextOfAPlainBoardHasThreeCharactersPerCell)
+{
+    SBoard board;
+    board.Layout([](int r, int c) { return (r + c) % 6; });
+    const std::string text = board->DescribeState();
+    EXPECT_EQ(text.size(), 4u + 3u * (17 * 21 - 8 * 9));
+    EXPECT_EQ(text.substr(0, 10), "000 00 01 ");
+}
+} // namespace
+} // namespace NGame::NTest

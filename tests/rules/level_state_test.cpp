@@ -1,0 +1,85 @@
+// The level-state text: its exact form, the checked reader and restoring a
+// board from it.
+#include "BoardBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace NGame::NTest
+{
+namespace
+{
+TEST(LevelStateText, WritesHolesCoinsAndColoursInFixedWidths)
+{
+    const std::string text = CLevelState::Write(7, {{-3, -1}, {2, -1}, {4, 1}, {5, -1}});
+    EXPECT_EQ(text, "007 50 02 60 04 01 05 ");
+}
+
+TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
+{
+    for (const std::string& bad : std::vector<std::string>{
+             "", "7 01 ", "007", "007 06 ", "007 60 02 ", "007 60 02 05 ", "007 60 07 01 ", "007 01",
+             "007 01 x", "007 1 ", "abc 01 ", "007  01 ", "99999999 01 ", std::string("007 0\0 ", 7)})
+    {
+        int level = -5;
+        std::vector<SCellState> cells(2);
+        EXPECT_FALSE(CLevelState::Read(bad, level, cells)) << bad;
+        EXPECT_EQ(level, -5);
+        EXPECT_EQ(cells.size(), 2u);
+    }
+    int level = 0;
+    std::vector<SCellState> cells;
+    EXPECT_TRUE(CLevelState::Read("012 ", level, cells));
+    EXPECT_TRUE(cells.empty());
+}
+
+TEST(RestoreState, RestoresColoursCoinsAndHolesWithoutInsects)
+{
+    std::srand(21);
+    SBoard board;
+    board.Layout([](int r, int c) { return r == 2 && c == 2 ? kHole : (r * 5 + c) % 6; },
+                 [](int r, int c) { return r == 4 && c == 4 ? 3 : -1; });
+    const std::string text = board->DescribeState();
+
+    SBoard other;
+    ASSERT_TRUE(other->RestoreState(text));
+    EXPECT_EQ(other->GetState(), Intro);
+    EXPECT_TRUE(other->GetInsects().empty());
+    EXPECT_TRUE(RunUntilIdle(*other));
+    EXPECT_EQ(other->DescribeState(), text);
+    EXPECT_TRUE(other->IsHole(2, 2));
+    EXPECT_EQ(other->GetCoin(4, 4), 3);
+    EXPECT_EQ(other->GetLevelState(), text);
+}
+
+TEST(RestoreState, MaskHolesStayHolesWhateverTheTextSays)
+{
+    SMaskTable masks;
+    std::vector<unsigned char> mask = FullMask();
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 100; ++x)
+            mask[static_cast<std::size_t>(x + y * 800)] = 0;
+    masks.m_files["t/lev000.raw"] = mask;
+    CField field("t", 1, 0, TestResources(), masks.Reader());
+    ASSERT_TRUE(field.IsHole(8, 0));
+    std::vector<SCellState> cells(285, SCellState{1, -1});
+    ASSERT_TRUE(field.RestoreState(CLevelState::Write(0, cells)));
+    EXPECT_TRUE(field.IsHole(8, 0));
+    EXPECT_EQ(field.GetCellColour(8, 0), -3);
+    EXPECT_EQ(field.GetCellColour(8, 5), 1);
+}
+
+TEST(RestoreState, RefusesTextOfAnotherBoardSizeAndKeepsTheBoard)
+{
+    SBoard board;
+    board.Layout([](int r, int c) { return (r + c) % 6; });
+    const std::string before = board->DescribeState();
+    std::vector<SCellState> cells(284, SCellState{1, -1});
+    EXPECT_FALSE(board->RestoreState(CLevelState::Write(0, cells)));
+    cells.resize(285);
+    EXPECT_FALSE(board->RestoreState(CLevelState::Write(6, cells)));
+    EXPECT_FALSE(board->RestoreState("000 07 "));
+    EXPECT_EQ(board->DescribeState(), before);
+    EXPECT_TRUE(board->IsIdle());
+}
+} // namespace
+} // namespace NGame::NTest

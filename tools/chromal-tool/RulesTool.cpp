@@ -1,0 +1,133 @@
+// Shared plumbing of the rules subcommands.
+#include "tools/chromal-tool/RulesTool.h"
+
+#include "storage/FileSystem.h"
+#include "storage/PropertyFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace NTool
+{
+bool ParseInt(const std::string& text, int low, int high, int& value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const long parsed = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || parsed < low || parsed > high)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> required)
+{
+    if (!args.Positional().empty())
+        return "unexpected argument '" + args.Positional()[0] + "'";
+    for (const char* name : {"data", "set"})
+        if (!args.Has(name))
+            return std::string("--") + name + " is required";
+    for (const char* name : required)
+        if (!args.Has(name))
+            return std::string("--") + name + " is required";
+    return "";
+}
+
+bool CRulesData::Open(const std::string& folder, const std::string& setName, std::string& error)
+{
+    if (setName == "classic")
+        m_set = {"dat/levels_classic", 20, 0, false};
+    else if (setName == "advanced")
+        m_set = {"dat/levels_duel", 20, 1, false};
+    else if (setName == "moving")
+        m_set = {"dat/levels_moving", 0, 0, true};
+    else
+    {
+        error = "unknown level set: " + setName + " (classic, advanced or moving)";
+        return false;
+    }
+    CFileSystem* fs = CFileSystem::Create();
+    fs->SetRoot(folder);
+    fs->SetPackKey(CFileSystem::kPackKey);
+    fs->OpenPack("data.pk");
+    if (m_set.m_moving)
+    {
+        CPropertyFile config;
+        config.Load(*fs, "dat/game.txt");
+        m_set.m_levelsCount = config.GetInt("m_levels_moving", 0);
+    }
+    // The sheets' shapes decide how long the animations run; without the
+    // files the usual shapes are kept.
+    const auto sheet = [fs](const char* name, NGame::CBoardSprite& target)
+    {
+        CPropertyFile spr;
+        spr.Load(*fs, name);
+        if (spr.Has("groups") || spr.Has("frames"))
+        {
+            const int groups = spr.GetInt("groups", 1);
+            const int frames = spr.GetInt("frames", 1);
+            if (groups >= target.GetGroupCount() && frames >= 1 && frames <= 1000 && groups <= 1000)
+                target = NGame::CBoardSprite(groups, frames);
+        }
+    };
+    sheet("dat/skin01.spr", m_cellSheet);
+    sheet("dat/bonus.spr", m_coinSheet);
+    sheet("dat/insects.spr", m_insectSheet);
+    return true;
+}
+
+std::unique_ptr<NGame::CField> CRulesData::MakeField() const
+{
+    NGame::SFieldResources resources{&m_cellSheet, &m_coinSheet, &m_insectSheet, 0};
+    auto reader = [](const std::string& name)
+    {
+        const CFileSystem* fs = CFileSystem::Get();
+        return fs ? fs->ReadFile(name) : CDataBuffer();
+    };
+    auto field = std::make_unique<NGame::CField>(m_set.m_directory, m_set.m_levelsCount, m_set.m_advancedSet,
+                                                 resources, reader);
+    // The moving set refills from as many masks as the classic set has.
+    field->SetRefillLevelsCount(20);
+    return field;
+}
+
+bool RunUntilIdle(NGame::CField& field)
+{
+    // A board settles within seconds of game time; far beyond that it never will.
+    for (int frame = 0; frame < 100000; ++frame)
+    {
+        if (field.IsIdle())
+            return true;
+        field.Update(16.0f);
+    }
+    return field.IsIdle();
+}
+
+void SeedRandom(const CArgs& args)
+{
+    int seed = 0;
+    if (args.Has("seed") && ParseInt(args.Value("seed"), 0, 2147483647, seed))
+        std::srand(static_cast<unsigned>(seed));
+    else
+        std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+bool ReadStateOption(const CArgs& args, std::string& text, std::string& error)
+{
+    if (args.Has("state"))
+    {
+        text = args.Value("state");
+        return true;
+    }
+    if (!ReadInput(args.Value("state-file"), text, error))
+        return false;
+    // A file written by hand usually ends with a line break.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return true;
+}
+} // namespace NTool

@@ -1,0 +1,52 @@
+// What the rules subcommands (board, move, ai, simulate) share: opening the
+// data as the game does and building boards headless.
+#pragma once
+
+#include "rules/BoardSprite.h"
+#include "rules/Field.h"
+#include "tools/chromal-tool/ToolArgs.h"
+
+#include <memory>
+#include <string>
+
+namespace NTool
+{
+// The rules refused the move that was asked for.
+constexpr int kExitRefused = 3;
+
+// A whole decimal integer within [low, high].
+bool ParseInt(const std::string& text, int low, int high, int& value);
+
+struct SLevelSet
+{
+    std::string m_directory;
+    int m_levelsCount = 20;
+    int m_advancedSet = 0;
+    bool m_moving = false;
+};
+
+// The data folder opened as the game opens it, and the named level set.
+class CRulesData
+{
+  public:
+    bool Open(const std::string& folder, const std::string& setName, std::string& error);
+    std::unique_ptr<NGame::CField> MakeField() const;
+    const SLevelSet& GetSet() const { return m_set; }
+
+  private:
+    SLevelSet m_set;
+    NGame::CBoardSprite m_cellSheet{8, 16};
+    NGame::CBoardSprite m_coinSheet{5, 8};
+    NGame::CBoardSprite m_insectSheet{1, 4};
+};
+
+// Runs 16 ms frames until the board is idle; false when it never settles.
+bool RunUntilIdle(NGame::CField& field);
+// --seed, or the clock as the game seeds it.
+void SeedRandom(const CArgs& args);
+// The level-state text from --state or --state-file.
+bool ReadStateOption(const CArgs& args, std::string& text, std::string& error);
+// Checks what every rules subcommand needs: no positionals, --data and
+// --set, and the listed required options. Returns an empty string when fine.
+std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> required);
+} // namespace NTool
