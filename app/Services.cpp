@@ -5,6 +5,8 @@
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
 #include "media/ResourceGroup.h"
+#include "screens/Intro.h"
+#include "screens/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
@@ -57,7 +59,7 @@ IMusicPlayer* MusicPlayer()
 
 CScreen* CreateIntroScreen()
 {
-    return nullptr;
+    return new NInterface::CIntro();
 }
 void CreateGameResources() {}
 void DestroyGameResources() {}
@@ -70,6 +72,9 @@ void MainMenuStartHook(CScreen*) {}
 void MainMenuExitHook(CScreen*) {}
 bool CreateCursorDecoration()
 {
-    return false;
+    return NInterface::CreateCursor();
 }
-void DestroyCursorDecoration() {}
+void DestroyCursorDecoration()
+{
+    NInterface::DestroyCursor();
+}
