@@ -41,6 +41,7 @@ const char* CommandLineHelp()
            "  --seed N           seed the random generator with N instead of the clock\n"
            "  --frames N         quit cleanly after N frames\n"
            "  --no-pacing        run frames back to back, without the 16 ms pacing sleep\n"
+           "  --test-screen      open on a plain test picture instead of the main menu\n"
            "  --replay FILE      play scripted input: one 'FRAME EVENT ARGS' per line;\n"
            "                     events: move X Y, ldown X Y, lup X Y, rdown X Y, rup X Y,\n"
            "                     key CODE, char CODE, screenshot PATH, quit\n"
@@ -84,6 +85,8 @@ CCommandLine ParseCommandLine(int argc, const char* const* argv)
             options.m_full_screen = 1;
         else if (option == "--no-pacing")
             options.m_pacing = false;
+        else if (option == "--test-screen")
+            options.m_test_screen = true;
         else if (option == "--data" || option == "--user-dir" || option == "--replay" ||
                  option == "--screenshot")
         {

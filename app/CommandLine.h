@@ -23,6 +23,7 @@ struct CCommandLine
     std::uint32_t m_seed = 0;
     long m_frames = -1; // -1: until the user quits
     bool m_pacing = true;
+    bool m_test_screen = false; // the window checks' known picture instead of the menu
     std::string m_replay;
     std::string m_screenshot;
 };

@@ -6,6 +6,7 @@
 #include "media/Audio.h"
 #include "media/ResourceGroup.h"
 #include "screens/Intro.h"
+#include "screens/MainMenu.h"
 #include "screens/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
@@ -63,13 +64,22 @@ CScreen* CreateIntroScreen()
 }
 void CreateGameResources() {}
 void DestroyGameResources() {}
-// The test screen stands where the main menu will be.
-CScreen* CreateMainMenu()
+CScreen* CreateMainMenu(bool testScreen)
 {
-    return new CTestScreen();
+    if (testScreen)
+        return new CTestScreen();
+    return new NInterface::CMainMenu();
 }
-void MainMenuStartHook(CScreen*) {}
-void MainMenuExitHook(CScreen*) {}
+void MainMenuStartHook(CScreen* menu)
+{
+    if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
+        mainMenu->StartHook();
+}
+void MainMenuExitHook(CScreen* menu)
+{
+    if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
+        mainMenu->ExitHook();
+}
 bool CreateCursorDecoration()
 {
     return NInterface::CreateCursor();

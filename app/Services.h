@@ -1,8 +1,7 @@
 // The services that start-up, the frame loop and shutdown call but that other
 // subsystems provide (resource groups, audio, intro, game resources, main
 // menu, cursor decoration). Each is one named function here; until its
-// subsystem arrives it does nothing, returns "none", or (the main menu) hands
-// out the plain test screen.
+// subsystem arrives it does nothing or returns "none".
 #pragma once
 
 class CScreen;
@@ -27,7 +26,8 @@ IMusicPlayer* MusicPlayer();
 CScreen* CreateIntroScreen();
 void CreateGameResources();
 void DestroyGameResources();
-CScreen* CreateMainMenu();
+// The main menu, or the plain test screen that the window checks probe.
+CScreen* CreateMainMenu(bool testScreen);
 void MainMenuStartHook(CScreen* menu);
 void MainMenuExitHook(CScreen* menu);
 // True when a decoration replaces the system cursor.

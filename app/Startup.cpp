@@ -133,7 +133,7 @@ int RunProgram(const CCommandLine& options)
     // 14-16. Audio settings, the game's resources, the main menu.
     ApplySettingsToAudio();
     CreateGameResources();
-    std::unique_ptr<CScreen> menu(CreateMainMenu());
+    std::unique_ptr<CScreen> menu(CreateMainMenu(options.m_test_screen));
 
     // 17. The main menu replaces the intro and stays the bottom screen.
     if (intro)

@@ -93,4 +93,7 @@ void CTopTable::Insert(int list, int score, const std::string& name)
         std::swap(entries[place - 1], entries[place]);
         --place;
     }
+    // A new high score is on the disk at once, not only at a clean exit.
+    if (!m_save_path.empty())
+        Save(m_save_path);
 }

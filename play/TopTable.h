@@ -31,6 +31,9 @@ public:
     // Writes the whole table atomically; false when it could not be written.
     bool Save(const std::string& path) const;
 
+    // When set, every insert writes the table to this path straight away.
+    void SetSavePath(const std::string& path) { m_save_path = path; }
+
     // A score equal to the seventh entry's does not qualify.
     bool Qualifies(int list, int score) const;
     // Equal scores keep their places: the new entry goes below them.
@@ -42,4 +45,5 @@ public:
 
 private:
     std::vector<std::vector<Entry>> m_lists;
+    std::string m_save_path;
 };

@@ -3,7 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --user-dir "$WORK/user" --windowed &
+"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed &
 pid=$!
 id=$(wait_window) || { kill $pid; fail "no window"; }
 sleep 0.5

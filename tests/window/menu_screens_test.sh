@@ -60,7 +60,7 @@ cat > "$WORK/script.txt" <<SCRIPT
 23 key 27
 25 quit
 SCRIPT
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/script.txt" || fail "exit code $?"
 
 # Help, page 1: its picture centred at (400, 300), 100 by 60; next in its
@@ -96,7 +96,7 @@ if [ -f "$REAL/mui/help.xml" ]; then
 41 key 27
 44 quit
 SCRIPT
-  timeout 60 "$CHROMAL" --user-dir "$WORK/user2" --data "$REAL" --windowed --no-pacing --seed 3 \
+  timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user2" --data "$REAL" --windowed --no-pacing --seed 3 \
     --replay "$WORK/real.txt" || fail "exit code $? with the generated data"
   for shot in real_help real_options; do
     for point in "5 5" "400 300" "795 595"; do

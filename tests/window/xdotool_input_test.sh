@@ -3,7 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
+"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
 pid=$!
 id=$(wait_window) || { kill $pid; fail "no window"; }
 sleep 0.5
@@ -22,7 +22,7 @@ echo "ok"
 
 # Dragging empty screen area moves the window; in full screen a click at a
 # screen pixel arrives in the 800x600 client pixels.
-"$CHROMAL" --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png" &
+"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png" &
 pid=$!
 id=$(wait_window) || { kill $pid; fail "no window"; }
 sleep 0.5

@@ -1,0 +1,24 @@
+// How the menus drive the game screen without knowing its class: create it,
+// start it at a level, ask how it ended, and store or restore it. Until the
+// game screen is linked in, CreateGame returns null and the menus offer no game.
+#pragma once
+
+class CPropertyFile;
+class CScreen;
+class CTopTable;
+
+namespace NGameLink
+{
+// Null when there is no game screen to create.
+CScreen* CreateGame(int gameType, CTopTable* topTable);
+void StartAtLevel(CScreen* game, int level);
+bool IsGameOver(const CScreen* game);
+bool IsNameEntered(const CScreen* game);
+int GetGameType(const CScreen* game);
+// What the continue dialog shows: the level from 1 and the score so far.
+int ContinueLevel(CScreen* game);
+int ContinueScore(CScreen* game);
+bool SaveGame(CScreen* game, CPropertyFile& store);
+// False when the store holds no game this screen can resume.
+bool LoadGame(CScreen* game, const CPropertyFile& store);
+} // namespace NGameLink

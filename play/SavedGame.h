@@ -1,0 +1,28 @@
+// The saved-game file "saved_demo.dat": an enciphered property file in the
+// per-user folder holding the game left at exit.
+#pragma once
+
+#include <string>
+
+class CPropertyFile;
+
+namespace NSavedGame
+{
+constexpr const char* kFileName = "saved_demo.dat";
+constexpr const char* kNameKey = "menudata.gamename";
+constexpr const char* kNameValue = "chromal game";
+constexpr const char* kTypeKey = "gamedata.gametype";
+constexpr const char* kScoreKey = "gamedata.totalscore";
+constexpr const char* kMoneyKey = "gamedata.playermoney";
+constexpr const char* kLivesKey = "gamedata.playerlifes";
+
+// False (store empty) when the file is missing or cannot be read.
+bool Read(const std::string& path, CPropertyFile& store);
+bool Write(const std::string& path, const CPropertyFile& store);
+// The stored game type (0 classic, 1 advanced, 2 moving), -1 for anything else.
+int GameType(const CPropertyFile& store);
+// Purse and lives as stored, kept to what a running game can hold: a hostile
+// file must not hand out a negative or absurd purse.
+int Money(const CPropertyFile& store);
+int Lives(const CPropertyFile& store);
+} // namespace NSavedGame

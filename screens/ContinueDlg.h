@@ -1,0 +1,47 @@
+// NInterface::CContinueDlg: offers to continue the saved game (showing its
+// level and score), to start a new one, or to cancel.
+#pragma once
+
+#include "framework/DialogScreen.h"
+#include "storage/PropertyFile.h"
+
+#include <memory>
+
+class CSimpleButton;
+
+namespace NInterface
+{
+class CContinueDlg : public CDialogScreen
+{
+  public:
+    enum EChoice
+    {
+        kCancel = 0,
+        kContinue = 1,
+        kStartNew = 2
+    };
+
+    CContinueDlg(int level, int score);
+    ~CContinueDlg() override;
+
+    void Draw() override;
+    void OnControl(CControl* control) override;
+
+    int GetLevel() const { return m_level; }
+    int GetScore() const { return m_score; }
+    int GetChoice() const { return m_choice; }
+    CSimpleButton* ContinueButton() const { return m_continue.get(); }
+    CSimpleButton* StartNewButton() const { return m_start_new.get(); }
+    CSimpleButton* CancelButton() const { return m_cancel.get(); }
+
+  private:
+    CPropertyFile m_layout;
+    int m_level;
+    int m_score;
+    int m_choice = kCancel;
+    float m_fade = 0.0f;
+    std::unique_ptr<CSimpleButton> m_continue;
+    std::unique_ptr<CSimpleButton> m_start_new;
+    std::unique_ptr<CSimpleButton> m_cancel;
+};
+} // namespace NInterface

@@ -1,0 +1,221 @@
+// The level choice: set boxes, level slider, preview board and lock.
+#include "screens/CustomLevelWnd.h"
+
+#include "app/Application.h"
+#include "media/InterfaceResources.h"
+#include "media/Texture.h"
+#include "platform/Gl.h"
+#include "screens/MenuBackground.h"
+#include "screens/MenuCursor.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+#include "widgets/SimpleButton.h"
+#include "widgets/SimpleCheckBox.h"
+#include "widgets/TrackBar.h"
+
+#include <cmath>
+
+namespace NInterface
+{
+namespace
+{
+NGame::CField::MaskReader DataFiles()
+{
+    return [](const std::string& name)
+    {
+        const CFileSystem* files = CFileSystem::Get();
+        return files ? files->ReadFile(name) : CDataBuffer();
+    };
+}
+} // namespace
+
+CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight)
+    : CCustomLevelWnd(logicalWidth, logicalHeight, DataFiles())
+{
+}
+
+CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks)
+    : m_logical_width(logicalWidth), m_logical_height(logicalHeight)
+{
+    if (const CFileSystem* files = CFileSystem::Get())
+        m_layout.Load(*files, "mui/custom_wnd.txt");
+    const CApplication* app = CApplication::Get();
+    SetDraggable(!(app && app->IsFullScreen()));
+
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    auto texture = [resources](CTexture* CInterfaceResources::*member)
+    { return resources ? resources->*member : nullptr; };
+
+    m_close = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_cancel_btn));
+    m_close->LoadLayout(m_layout, "m_close_btn");
+    AddControl(m_close.get());
+    m_ok = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_start_btn));
+    m_ok->LoadLayout(m_layout, "m_ok_btn");
+    AddControl(m_ok.get());
+
+    auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, bool checked)
+    {
+        member = std::make_unique<CSimpleCheckBox>(this, texture(&CInterfaceResources::m_check_box2), 220.0f);
+        member->LoadLayout(m_layout, name);
+        member->SetChecked(checked);
+        AddControl(member.get());
+    };
+    box(m_classic, "m_cb_classic", false);
+    box(m_advanced, "m_cb_advanced", true);
+
+    m_level_bar = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
+    m_level_bar->LoadLayout(m_layout, "m_level_track_bar");
+    m_level_bar->SetRange(0.0f, 99.0f);
+    m_level_bar->SetLength(495.0f);
+    m_level_bar->SetValue(0.0f);
+    AddControl(m_level_bar.get());
+
+    m_dragons = CInterfaceInsect::CreateMenuDragons();
+    m_preview = std::make_unique<NGame::CField>("dat/levels_duel", kPreviewLevels, 1, NGame::SFieldResources{},
+                                                std::move(masks));
+    UpdateLock();
+}
+
+CCustomLevelWnd::~CCustomLevelWnd() = default;
+
+bool CCustomLevelWnd::IsUnlocked(bool advanced, int level, const CSettings& settings)
+{
+    return level < (advanced ? settings.m_adv_level : settings.m_classic_level);
+}
+
+int CCustomLevelWnd::GetChosenLevel() const
+{
+    return static_cast<int>(m_level_bar->GetValue());
+}
+
+int CCustomLevelWnd::GetChosenSet() const
+{
+    return m_classic->IsChecked() ? 0 : 1;
+}
+
+void CCustomLevelWnd::UpdateLock()
+{
+    m_locked = !IsUnlocked(m_advanced->IsChecked(), GetChosenLevel(), Settings());
+    m_ok->SetDisabled(m_locked);
+}
+
+void CCustomLevelWnd::Activate()
+{
+    // A screen kept for reuse starts each visit with no request pending.
+    m_start_requested = false;
+    CScreen::Activate();
+    UpdateLock();
+}
+
+void CCustomLevelWnd::Update(float elapsed)
+{
+    CScreen::Update(elapsed);
+    UpdateCursor(elapsed);
+    if (GetChosenLevel() != m_preview->GetLevel())
+        m_preview->SetLevel(GetChosenLevel());
+    m_preview->Update(elapsed);
+    UpdateMenuDragons(m_dragons, elapsed);
+}
+
+void CCustomLevelWnd::Draw()
+{
+    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    PrepareMenuDrawing();
+    NGl::PushMatrix();
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    DrawMenuBackground(resources ? resources->m_cust_lev_wnd : nullptr);
+    if (resources)
+        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, 40.0f, 324.0f, 401.0f, 10.0f, 1, 1, 1, 1, false,
+                                             false);
+
+    NGl::PushMatrix();
+    NGl::Translate(173.0f, 188.0f, 0.0f);
+    NGl::Scale(0.262f, 0.262f, 0.2625f);
+    m_preview->DrawPreview();
+    NGl::PopMatrix();
+
+    UpdateLock();
+    if (m_locked && resources && resources->m_locked)
+    {
+        NGl::Enable(GL_TEXTURE_2D);
+        NGl::Enable(GL_BLEND);
+        NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        resources->m_locked->Draw(120.0f, 210.0f, 0.0f);
+        NGl::Disable(GL_BLEND);
+    }
+    CScreen::Draw();
+    DrawMenuDragons(m_dragons);
+    NGl::PopMatrix();
+    Settings().m_music.Update();
+    DrawCursor();
+}
+
+void CCustomLevelWnd::ToLogical(int& x, int& y) const
+{
+    const CApplication* app = CApplication::Get();
+    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
+        return;
+    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
+    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
+}
+
+void CCustomLevelWnd::OnMouseMove(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnMouseMove(x, y, flags);
+}
+
+void CCustomLevelWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnLButtonUp(x, y, flags);
+}
+
+void CCustomLevelWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnLButtonDown(x, y, flags);
+}
+
+void CCustomLevelWnd::OnKeyDown(int key)
+{
+    if (key == Settings().m_close_key)
+        OnControl(m_close.get());
+    CScreen::OnKeyDown(key);
+}
+
+void CCustomLevelWnd::OnControl(CControl* control)
+{
+    CScreen::OnControl(control);
+    CApplication* app = CApplication::Get();
+    if (control == m_close.get())
+    {
+        m_start_requested = false;
+        if (app)
+            app->CloseTop(false);
+    }
+    else if (control == m_ok.get())
+    {
+        // The button is disabled while locked, but a click in the same frame
+        // as a slider move must not start a locked level either.
+        UpdateLock();
+        if (m_locked)
+            return;
+        m_start_requested = true;
+        if (app)
+            app->CloseTop(false);
+    }
+    else if (control == m_classic.get() || control == m_advanced.get())
+    {
+        // A click picks that set; clicking the checked box leaves it checked.
+        m_classic->SetChecked(control == m_classic.get());
+        m_advanced->SetChecked(control == m_advanced.get());
+        UpdateLock();
+    }
+    else if (control == m_level_bar.get())
+        UpdateLock();
+}
+
+void CCustomLevelWnd::OnDialogClosed(int, CDialogScreen*) {}
+} // namespace NInterface

@@ -1,0 +1,74 @@
+// NInterface::CCustomLevelWnd: choose the level set and a level reached
+// before, with a live preview of its board; locked levels cannot start.
+#pragma once
+
+#include "framework/Screen.h"
+#include "rules/Field.h"
+#include "screens/InterfaceInsect.h"
+#include "storage/PropertyFile.h"
+
+#include <memory>
+#include <vector>
+
+class CSettings;
+class CSimpleButton;
+class CSimpleCheckBox;
+class CTrackBar;
+
+namespace NInterface
+{
+class CCustomLevelWnd : public CScreen
+{
+  public:
+    // The preview shows the advanced set, which has this many boards.
+    static constexpr int kPreviewLevels = 20;
+
+    CCustomLevelWnd(float logicalWidth, float logicalHeight);
+    // Preview masks from `masks` instead of the data files.
+    CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks);
+    ~CCustomLevelWnd() override;
+
+    // A level can be started only once the player has reached beyond it in that set.
+    static bool IsUnlocked(bool advanced, int level, const CSettings& settings);
+
+    bool IsStartRequested() const { return m_start_requested; }
+    int GetChosenLevel() const;
+    // 0 classic, 1 advanced.
+    int GetChosenSet() const;
+    // Moves the OK button's lock to the current choice.
+    void UpdateLock();
+
+    void Update(float elapsed) override;
+    void Draw() override;
+    void Activate() override;
+    void OnKeyDown(int key) override;
+    void OnMouseMove(int x, int y, std::uint32_t flags) override;
+    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
+    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
+    void OnControl(CControl* control) override;
+    void OnDialogClosed(int result, CDialogScreen* dialog) override;
+
+    CSimpleButton* CloseButton() const { return m_close.get(); }
+    CSimpleButton* OkButton() const { return m_ok.get(); }
+    CSimpleCheckBox* ClassicBox() const { return m_classic.get(); }
+    CSimpleCheckBox* AdvancedBox() const { return m_advanced.get(); }
+    CTrackBar* LevelBar() const { return m_level_bar.get(); }
+    const NGame::CField& Preview() const { return *m_preview; }
+
+  private:
+    void ToLogical(int& x, int& y) const;
+
+    CPropertyFile m_layout;
+    float m_logical_width;
+    float m_logical_height;
+    bool m_start_requested = false;
+    bool m_locked = true;
+    std::unique_ptr<CSimpleButton> m_close;
+    std::unique_ptr<CSimpleButton> m_ok;
+    std::unique_ptr<CSimpleCheckBox> m_classic;
+    std::unique_ptr<CSimpleCheckBox> m_advanced;
+    std::unique_ptr<CTrackBar> m_level_bar;
+    std::unique_ptr<NGame::CField> m_preview;
+    std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
+};
+} // namespace NInterface

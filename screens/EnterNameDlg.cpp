@@ -1,0 +1,75 @@
+// The enter-name dialog: an edit box of at most 15 characters and OK.
+#include "screens/EnterNameDlg.h"
+
+#include "app/Application.h"
+#include "media/InterfaceResources.h"
+#include "platform/Gl.h"
+#include "play/TopTable.h"
+#include "screens/MenuBackground.h"
+#include "screens/MenuCursor.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+#include "widgets/SimpleButton.h"
+#include "widgets/SimpleEdit.h"
+
+#include <algorithm>
+
+namespace NInterface
+{
+CEnterNameDlg::CEnterNameDlg()
+{
+    if (const CFileSystem* files = CFileSystem::Get())
+        m_layout.Load(*files, "mui/entername_dlg.txt");
+    CInterfaceResources* resources = CInterfaceResources::Get();
+    m_ok = std::make_unique<CSimpleButton>(this, resources ? resources->m_ok_btn : nullptr);
+    m_ok->LoadLayout(m_layout, "m_ok_btn");
+    AddControl(m_ok.get());
+
+    m_edit = std::make_unique<CSimpleEdit>(this, resources ? &resources->m_font : nullptr, 25.0f,
+                                           resources ? resources->m_enter_name_editbox : nullptr);
+    m_edit->SetPosition(m_layout.GetFloat("m_enter_name_box.x", 0.0f), m_layout.GetFloat("m_enter_name_box.y", 0.0f),
+                        0.0f);
+    m_edit->m_max_length = kMaxLength;
+    m_edit->SetFocus(true);
+    AddControl(m_edit.get());
+}
+
+CEnterNameDlg::~CEnterNameDlg() = default;
+
+void CEnterNameDlg::Draw()
+{
+    if (m_fade < 1.0f)
+        m_fade += 0.025f;
+    m_dim = true;
+    DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    DrawDialogBack(resources ? resources->m_enter_name_dlg_back : nullptr, m_x, m_y, static_cast<float>(m_width),
+                   static_cast<float>(m_height), std::min(m_fade, 1.0f));
+    NGl::PushMatrix();
+    CDialogScreen::Draw();
+    NGl::PopMatrix();
+    Settings().m_music.Update();
+    DrawCursor();
+}
+
+void CEnterNameDlg::OnKeyDown(int key)
+{
+    CScreen::OnKeyDown(key);
+}
+
+void CEnterNameDlg::OnControl(CControl* control)
+{
+    CScreen::OnControl(control);
+    if (control != m_ok.get())
+        return;
+    SetResult(0);
+    if (CApplication* app = CApplication::Get())
+        app->CloseTop(false);
+}
+
+std::string CEnterNameDlg::GetName() const
+{
+    const std::string text = m_edit->GetText();
+    return text.empty() ? CTopTable::kDefaultName : text;
+}
+} // namespace NInterface

@@ -1,0 +1,38 @@
+// NInterface::CEnterNameDlg: asks the player's name for the top-7 table.
+#pragma once
+
+#include "framework/DialogScreen.h"
+#include "storage/PropertyFile.h"
+
+#include <memory>
+#include <string>
+
+class CSimpleButton;
+class CSimpleEdit;
+
+namespace NInterface
+{
+class CEnterNameDlg : public CDialogScreen
+{
+  public:
+    static constexpr int kMaxLength = 15;
+
+    CEnterNameDlg();
+    ~CEnterNameDlg() override;
+
+    void Draw() override;
+    // Only the OK button closes the dialog: keys belong to the edit box.
+    void OnKeyDown(int key) override;
+    void OnControl(CControl* control) override;
+
+    std::string GetName() const;
+    CSimpleButton* OkButton() const { return m_ok.get(); }
+    CSimpleEdit* Edit() const { return m_edit.get(); }
+
+  private:
+    CPropertyFile m_layout;
+    float m_fade = 0.0f;
+    std::unique_ptr<CSimpleButton> m_ok;
+    std::unique_ptr<CSimpleEdit> m_edit;
+};
+} // namespace NInterface

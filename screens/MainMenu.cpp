@@ -1,0 +1,383 @@
+// The main menu: its buttons, music and dragons, the screens it opens and
+// takes back, and the saved game and top-7 table it keeps across runs.
+#include "screens/MainMenu.h"
+
+#include "app/Application.h"
+#include "media/Audio.h"
+#include "media/InterfaceResources.h"
+#include "media/ResourceGroup.h"
+#include "platform/Gl.h"
+#include "play/GameLink.h"
+#include "play/SavedGame.h"
+#include "screens/ContinueDlg.h"
+#include "screens/CustomLevelWnd.h"
+#include "screens/HelpWnd.h"
+#include "screens/MenuBackground.h"
+#include "screens/MenuCursor.h"
+#include "screens/OptionsWnd.h"
+#include "screens/TopWnd.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+#include "widgets/SimpleButton.h"
+
+namespace NInterface
+{
+namespace
+{
+constexpr const char* kMenuMusic = "music/menu.xm";
+constexpr int kTopLists = 2;
+} // namespace
+
+CMainMenu::CMainMenu() : m_top_table(kTopLists)
+{
+    // The resources every menu screen draws with live as long as the menu.
+    if (!CInterfaceResources::Get())
+    {
+        CInterfaceResources* resources = CInterfaceResources::Create();
+        if (CResourceGroup* group = FindGroup("main"))
+            resources->Load(*group);
+        m_owns_resources = true;
+    }
+    if (const CFileSystem* files = CFileSystem::Get())
+        m_layout.Load(*files, "mui/main_wnd.txt");
+    SetDraggable(true);
+
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    auto make = [&](const char* name, CTexture* CInterfaceResources::*tex)
+    {
+        auto button = std::make_unique<CSimpleButton>(this, resources ? resources->*tex : nullptr);
+        button->LoadLayout(m_layout, name);
+        AddControl(button.get());
+        return button;
+    };
+    auto hidden = [&](const char* name, CTexture* CInterfaceResources::*tex)
+    {
+        m_hidden_buttons.push_back(make(name, tex));
+        m_hidden_buttons.back()->SetVisible(false);
+    };
+    m_game_btn = make("m_game_btn", &CInterfaceResources::m_new_game_btn);
+    hidden("m_game_adv_btn", &CInterfaceResources::m_new_game_adv_btn);
+    hidden("m_game_custom_btn", &CInterfaceResources::m_new_game_custom_btn);
+    hidden("m_continue_btn", &CInterfaceResources::m_continue_btn);
+    m_quit_btn = make("m_quit_game_btn", &CInterfaceResources::m_quit_game_btn);
+    m_help_btn = make("m_help_btn", &CInterfaceResources::m_help_btn);
+    m_top_btn = make("m_top_btn", &CInterfaceResources::m_top7_btn);
+    m_options_btn = make("m_options_btn", &CInterfaceResources::m_options_btn);
+    hidden("m_fullscreen_btn", &CInterfaceResources::m_fullscreen_btn);
+    hidden("m_mini_btn", &CInterfaceResources::m_mini_btn);
+
+    m_dragons = CInterfaceInsect::CreateMenuDragons();
+
+    const CSettings& settings = Settings();
+    if (CAudio* audio = CAudio::Get())
+    {
+        audio->SetMusicVolume(settings.m_music_volume);
+        audio->SetSoundEnabled(settings.m_sound);
+    }
+
+    const std::string topPath = UserPath(CTopTable::kFileName);
+    m_top_table.Load(topPath);
+    m_top_table.SetSavePath(topPath);
+}
+
+CMainMenu::~CMainMenu()
+{
+    m_top_table.Save(UserPath(CTopTable::kFileName));
+    // Quitting from a screen above the menu leaves it on the stack.
+    RemoveFromStack(m_game.get());
+    RemoveFromStack(m_options.get());
+    RemoveFromStack(m_help.get());
+    RemoveFromStack(m_top.get());
+    RemoveFromStack(m_custom.get());
+    m_continue.reset();
+    m_game.reset();
+    m_options.reset();
+    m_help.reset();
+    m_top.reset();
+    m_custom.reset();
+    m_dragons.clear();
+    if (m_owns_resources)
+        CInterfaceResources::Destroy();
+}
+
+void CMainMenu::RemoveFromStack(CScreen* screen)
+{
+    if (screen)
+        if (CApplication* app = CApplication::Get())
+            app->RemoveScreen(screen);
+}
+
+std::string CMainMenu::UserPath(const char* name) const
+{
+    return Settings().m_user_folder + name;
+}
+
+void CMainMenu::StartHook()
+{
+    CPropertyFile store;
+    if (!NSavedGame::Read(UserPath(NSavedGame::kFileName), store))
+        return;
+    m_game.reset();
+    m_game.reset(NGameLink::CreateGame(0, &m_top_table));
+    if (m_game && !NGameLink::LoadGame(m_game.get(), store))
+        m_game.reset();
+}
+
+void CMainMenu::ExitHook()
+{
+    CPropertyFile store;
+    store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
+    if (m_game)
+        NGameLink::SaveGame(m_game.get(), store);
+    NSavedGame::Write(UserPath(NSavedGame::kFileName), store);
+}
+
+void CMainMenu::SetupProjection()
+{
+    m_logical_width = kLogicalWidth;
+    m_logical_height = kLogicalHeight;
+    SetupMenuProjection(m_logical_width, m_logical_height);
+}
+
+void CMainMenu::Activate()
+{
+    SetupProjection();
+    const CApplication* app = CApplication::Get();
+    SetDraggable(!(app && app->IsFullScreen()));
+    CScreen::Activate();
+    NAudio::Music& music = Settings().m_music;
+    music.SetPlaylist({kMenuMusic});
+    if (!music.IsPlaying())
+        music.Play(-1);
+}
+
+void CMainMenu::RestartMenuMusic(bool restart)
+{
+    NAudio::Music& music = Settings().m_music;
+    music.SetPlaylist({kMenuMusic});
+    if (restart)
+        music.Stop();
+    if (restart || !music.IsPlaying())
+        music.Play(-1);
+}
+
+void CMainMenu::Update(float elapsed)
+{
+    CScreen::Update(elapsed);
+    UpdateCursor(elapsed);
+    UpdateMenuDragons(m_dragons, elapsed);
+}
+
+void CMainMenu::Draw()
+{
+    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    PrepareMenuDrawing();
+    NGl::PushMatrix();
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    DrawMenuBackground(resources ? resources->m_main_window_back : nullptr);
+    CScreen::Draw();
+    DrawMenuDragons(m_dragons);
+    NGl::PopMatrix();
+    Settings().m_music.Update();
+    DrawCursor();
+}
+
+void CMainMenu::ToLogical(int& x, int& y) const
+{
+    const CApplication* app = CApplication::Get();
+    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
+        return;
+    x = static_cast<int>(x / (static_cast<float>(app->GetWindowWidth()) / m_logical_width));
+    y = static_cast<int>(y / (static_cast<float>(app->GetWindowHeight()) / m_logical_height));
+}
+
+void CMainMenu::OnMouseMove(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnMouseMove(x, y, flags);
+}
+
+void CMainMenu::OnLButtonUp(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnLButtonUp(x, y, flags);
+}
+
+void CMainMenu::OnLButtonDown(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnLButtonDown(x, y, flags);
+}
+
+void CMainMenu::SwitchFullScreen(bool full)
+{
+    CApplication* app = CApplication::Get();
+    if (!app)
+        return;
+    if (full)
+    {
+        if (!app->SetFullScreen(kLogicalWidth, kLogicalHeight))
+            return;
+        SetDraggable(false);
+    }
+    else
+    {
+        app->SetWindowed();
+        SetDraggable(true);
+    }
+    SetupProjection();
+}
+
+void CMainMenu::Hide()
+{
+    Settings().m_music.Stop();
+    CApplication* app = CApplication::Get();
+    if (!app)
+        return;
+    if (app->IsFullScreen())
+        SwitchFullScreen(false);
+    app->Minimise();
+}
+
+void CMainMenu::OnKeyDown(int key)
+{
+    const CSettings& settings = Settings();
+    if (key == settings.m_close_key)
+        OnCloseRequest();
+    else if (key == settings.m_hide_key)
+        Hide();
+    CScreen::OnKeyDown(key);
+}
+
+void CMainMenu::OpenLevelChoice()
+{
+    if (!m_custom)
+        m_custom = std::make_unique<CCustomLevelWnd>(static_cast<float>(m_logical_width),
+                                                     static_cast<float>(m_logical_height));
+    if (CApplication* app = CApplication::Get())
+        app->PushScreen(m_custom.get());
+}
+
+void CMainMenu::OnControl(CControl* control)
+{
+    CScreen::OnControl(control);
+    CApplication* app = CApplication::Get();
+    const float width = static_cast<float>(m_logical_width);
+    const float height = static_cast<float>(m_logical_height);
+    if (control == m_game_btn.get())
+    {
+        if (m_game)
+        {
+            m_continue = std::make_unique<CContinueDlg>(NGameLink::ContinueLevel(m_game.get()),
+                                                        NGameLink::ContinueScore(m_game.get()));
+            m_continue->m_logical_width = m_logical_width;
+            m_continue->m_logical_height = m_logical_height;
+            m_continue->m_dim = false;
+            m_continue->m_frame = true;
+            m_continue->m_x = 144.0f;
+            m_continue->m_y = 44.0f;
+            m_continue->m_width = 512;
+            m_continue->m_height = 512;
+            if (app)
+                app->PushDialog(m_continue.get());
+        }
+        else
+            OpenLevelChoice();
+    }
+    else if (control == m_quit_btn.get())
+        OnCloseRequest();
+    else if (control == m_help_btn.get())
+    {
+        m_help = std::make_unique<CHelpWnd>(width, height);
+        if (app)
+            app->PushScreen(m_help.get());
+    }
+    else if (control == m_top_btn.get())
+    {
+        m_top = std::make_unique<CTopWnd>(width, height, &m_top_table);
+        if (app)
+            app->PushScreen(m_top.get());
+    }
+    else if (control == m_options_btn.get())
+    {
+        m_options = std::make_unique<COptionsWnd>(width, height);
+        if (app)
+            app->PushScreen(m_options.get());
+    }
+}
+
+void CMainMenu::OnDialogClosed(int, CDialogScreen* dialog)
+{
+    if (!m_continue || dialog != m_continue.get())
+        return;
+    switch (m_continue->GetChoice())
+    {
+    case CContinueDlg::kContinue:
+        if (m_game)
+            if (CApplication* app = CApplication::Get())
+                app->PushScreen(m_game.get());
+        break;
+    case CContinueDlg::kStartNew:
+        OpenLevelChoice();
+        break;
+    default:
+        m_continue.reset();
+        break;
+    }
+}
+
+void CMainMenu::StartGame(int gameType, int level)
+{
+    RemoveFromStack(m_game.get());
+    m_game.reset();
+    m_game.reset(NGameLink::CreateGame(gameType, &m_top_table));
+    if (!m_game)
+        return;
+    NGameLink::StartAtLevel(m_game.get(), level);
+    if (CApplication* app = CApplication::Get())
+        app->PushScreen(m_game.get());
+}
+
+void CMainMenu::OnScreenClosed(CScreen* screen)
+{
+    if (!screen)
+        return;
+    if (screen == m_game.get())
+    {
+        RestartMenuMusic(true);
+        if (!NGameLink::IsGameOver(m_game.get()))
+            return;
+        RemoveFromStack(m_top.get());
+        m_top.reset();
+        const bool named = NGameLink::IsNameEntered(m_game.get());
+        const int type = NGameLink::GetGameType(m_game.get());
+        m_game.reset();
+        if (named)
+        {
+            m_top = std::make_unique<CTopWnd>(static_cast<float>(m_logical_width),
+                                              static_cast<float>(m_logical_height), &m_top_table);
+            m_top->SetPage(type);
+            if (CApplication* app = CApplication::Get())
+                app->PushScreen(m_top.get());
+        }
+    }
+    else if (screen == m_custom.get())
+    {
+        if (m_custom->IsStartRequested())
+            StartGame(m_custom->GetChosenSet(), m_custom->GetChosenLevel());
+    }
+    else if (screen == m_options.get())
+        m_options.reset();
+    else if (screen == m_help.get())
+        m_help.reset();
+    else if (screen == m_top.get())
+        m_top.reset();
+}
+
+void CMainMenu::OnCloseRequest()
+{
+    if (CApplication* app = CApplication::Get())
+        app->PostClose();
+}
+} // namespace NInterface

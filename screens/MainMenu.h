@@ -1,0 +1,98 @@
+// NInterface::CMainMenu: the bottom screen for the whole run. It owns the
+// menus' resources, the top-7 table and every screen it opens (the game,
+// level choice, continue dialog, help, top-7, options), and stores the game
+// left at exit so that the next run can continue it.
+#pragma once
+
+#include "framework/Screen.h"
+#include "play/TopTable.h"
+#include "screens/InterfaceInsect.h"
+#include "storage/PropertyFile.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CSimpleButton;
+
+namespace NInterface
+{
+class CContinueDlg;
+class CCustomLevelWnd;
+class CTopWnd;
+
+class CMainMenu : public CScreen
+{
+  public:
+    static constexpr int kLogicalWidth = 800;
+    static constexpr int kLogicalHeight = 600;
+
+    CMainMenu();
+    ~CMainMenu() override;
+    CMainMenu(const CMainMenu&) = delete;
+    CMainMenu& operator=(const CMainMenu&) = delete;
+
+    // Start-up: resumes the game saved at the last exit, if the file holds one.
+    void StartHook();
+    // Shutdown: writes the game left in the menu (or none) to the saved-game file.
+    void ExitHook();
+
+    void Update(float elapsed) override;
+    void Draw() override;
+    void Activate() override;
+    void OnKeyDown(int key) override;
+    void OnMouseMove(int x, int y, std::uint32_t flags) override;
+    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
+    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
+    void OnControl(CControl* control) override;
+    void OnDialogClosed(int result, CDialogScreen* dialog) override;
+    void OnScreenClosed(CScreen* screen) override;
+    void OnCloseRequest() override;
+
+    // Starts a new game of `gameType` at `level` over the menu, replacing any kept game.
+    void StartGame(int gameType, int level);
+
+    CTopTable& TopTable() { return m_top_table; }
+    CScreen* Game() const { return m_game.get(); }
+    CContinueDlg* ContinueDialog() const { return m_continue.get(); }
+    CCustomLevelWnd* LevelWindow() const { return m_custom.get(); }
+    CTopWnd* TopWindow() const { return m_top.get(); }
+    CSimpleButton* GameButton() const { return m_game_btn.get(); }
+    CSimpleButton* QuitButton() const { return m_quit_btn.get(); }
+    CSimpleButton* HelpButton() const { return m_help_btn.get(); }
+    CSimpleButton* TopButton() const { return m_top_btn.get(); }
+    CSimpleButton* OptionsButton() const { return m_options_btn.get(); }
+
+  private:
+    std::string UserPath(const char* name) const;
+    void ToLogical(int& x, int& y) const;
+    void SetupProjection();
+    void SwitchFullScreen(bool full);
+    void Hide();
+    void RestartMenuMusic(bool restart);
+    void OpenLevelChoice();
+    // Takes a screen off the stack before it is destroyed, wherever it is.
+    static void RemoveFromStack(CScreen* screen);
+
+    bool m_owns_resources = false;
+    CPropertyFile m_layout;
+    int m_logical_width = kLogicalWidth;
+    int m_logical_height = kLogicalHeight;
+    // The buttons that stay hidden: created for their layout, never shown.
+    std::vector<std::unique_ptr<CSimpleButton>> m_hidden_buttons;
+    std::unique_ptr<CSimpleButton> m_game_btn;
+    std::unique_ptr<CSimpleButton> m_quit_btn;
+    std::unique_ptr<CSimpleButton> m_help_btn;
+    std::unique_ptr<CSimpleButton> m_top_btn;
+    std::unique_ptr<CSimpleButton> m_options_btn;
+    CTopTable m_top_table;
+    std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
+
+    std::unique_ptr<CScreen> m_game;
+    std::unique_ptr<CScreen> m_options;
+    std::unique_ptr<CScreen> m_help;
+    std::unique_ptr<CTopWnd> m_top;
+    std::unique_ptr<CCustomLevelWnd> m_custom;
+    std::unique_ptr<CContinueDlg> m_continue;
+};
+} // namespace NInterface
