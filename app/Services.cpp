@@ -1,6 +1,7 @@
 // The services of other subsystems: the real ones where they exist, stand-ins for the rest.
 #include "app/Services.h"
 
+#include "app/Application.h"
 #include "app/TestScreen.h"
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
@@ -82,7 +83,13 @@ void MainMenuExitHook(CScreen* menu)
 }
 bool CreateCursorDecoration()
 {
-    return NInterface::CreateCursor();
+    const bool shown = NInterface::CreateCursor();
+    // The stand-in menu draws no sprite cursor (its window tests probe the
+    // pixels under the pointer), so the system cursor stays while it is the menu.
+    const CApplication* app = CApplication::Get();
+    if (app && dynamic_cast<CTestScreen*>(app->TopScreen()))
+        return false;
+    return shown;
 }
 void DestroyCursorDecoration()
 {
