@@ -1,0 +1,221 @@
+// The main menu and the screens it opens, on the fake platform with a small
+// data folder: the level lock, the continue dialog's choices, the saved-game
+// and top-7 files across runs, and damaged files in the per-user folder.
+#include "app/Application.h"
+#include "media/InterfaceResources.h"
+#include "media/ResourceGroup.h"
+#include "media/TestMedia.h"
+#include "play/SavedGame.h"
+#include "screens/ContinueDlg.h"
+#include "screens/CustomLevelWnd.h"
+#include "screens/MainMenu.h"
+#include "screens/TopWnd.h"
+#include "storage/FileSystem.h"
+#include "storage/PropertyFile.h"
+#include "storage/Settings.h"
+#include "support/FakePlatform.h"
+#include "widgets/SimpleButton.h"
+#include "widgets/SimpleCheckBox.h"
+#include "widgets/TrackBar.h"
+
+#include <gtest/gtest.h>
+
+using namespace NTestMedia;
+using NInterface::CContinueDlg;
+using NInterface::CCustomLevelWnd;
+using NInterface::CMainMenu;
+
+namespace
+{
+class MainMenuTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        CSettings& settings = Settings();
+        m_saved_folder = settings.m_user_folder;
+        m_saved_levels = {settings.m_classic_level, settings.m_adv_level};
+        settings.m_user_folder = m_user.Path() + "/";
+        m_data.Write("mui/resourses.txt", "");
+        CFileSystem::Create()->SetRoot(m_data.Path());
+        m_group = CreateGroup("main", *CFileSystem::Get());
+        CApplication::Create(m_platform);
+        Application().SetLogicalSize(800, 600);
+        ASSERT_TRUE(Application().CreateMainWindow("Chromal", 0, 0, 800, 600));
+    }
+    void TearDown() override
+    {
+        CApplication::Destroy();
+        CInterfaceResources::Destroy();
+        DeleteGroup("main");
+        CFileSystem::Destroy();
+        CSettings& settings = Settings();
+        settings.m_user_folder = m_saved_folder;
+        settings.m_classic_level = m_saved_levels.first;
+        settings.m_adv_level = m_saved_levels.second;
+    }
+    std::string UserFile(const char* name) const { return m_user.Path() + "/" + name; }
+    bool ClosePosted() const
+    {
+        for (const CPlatformEvent& event : m_platform.m_queue)
+            if (event.m_type == CPlatformEvent::kClose || event.m_type == CPlatformEvent::kQuit)
+                return true;
+        return false;
+    }
+
+    CTempFolder m_data;
+    CTempFolder m_user;
+    CFakePlatform m_platform;
+    CResourceGroup* m_group = nullptr;
+    std::string m_saved_folder;
+    std::pair<int, int> m_saved_levels;
+};
+
+CDataBuffer NoMasks(const std::string&)
+{
+    return CDataBuffer();
+}
+} // namespace
+
+TEST_F(MainMenuTest, LevelChoiceIsLockedBeyondTheLevelReachedInEachSet)
+{
+    Settings().m_classic_level = 5;
+    Settings().m_adv_level = 2;
+    CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
+    Application().PushScreen(&window);
+    EXPECT_EQ(window.GetChosenSet(), 1);
+
+    // Advanced: levels 0 and 1 reached, level 2 not.
+    window.LevelBar()->SetValue(1.9f);
+    window.UpdateLock();
+    EXPECT_EQ(window.GetChosenLevel(), 1);
+    EXPECT_FALSE(window.OkButton()->IsDisabled());
+    window.LevelBar()->SetValue(2.0f);
+    window.OnControl(window.OkButton());
+    EXPECT_TRUE(window.OkButton()->IsDisabled());
+    EXPECT_FALSE(window.IsStartRequested()) << "a locked level must not start";
+
+    // The same level is open in the classic set; a second click keeps it chosen.
+    window.OnControl(window.ClassicBox());
+    window.OnControl(window.ClassicBox());
+    EXPECT_TRUE(window.ClassicBox()->IsChecked());
+    EXPECT_FALSE(window.AdvancedBox()->IsChecked());
+    EXPECT_EQ(window.GetChosenSet(), 0);
+    EXPECT_FALSE(window.OkButton()->IsDisabled());
+    window.LevelBar()->SetValue(5.0f);
+    window.UpdateLock();
+    EXPECT_TRUE(window.OkButton()->IsDisabled());
+
+    window.LevelBar()->SetValue(4.0f);
+    window.OnControl(window.OkButton());
+    EXPECT_TRUE(window.IsStartRequested());
+    window.Update(16.0f);
+    EXPECT_EQ(window.Preview().GetLevel(), 4) << "the preview follows the slider";
+    Application().RemoveScreen(&window);
+}
+
+TEST_F(MainMenuTest, ContinueDialogReportsEachChoice)
+{
+    CContinueDlg dialog(7, 345);
+    EXPECT_EQ(dialog.GetLevel(), 7);
+    EXPECT_EQ(dialog.GetScore(), 345);
+    EXPECT_EQ(dialog.GetChoice(), CContinueDlg::kCancel);
+
+    const struct
+    {
+        CSimpleButton* button;
+        int choice;
+        int result;
+    } cases[] = {{dialog.ContinueButton(), CContinueDlg::kContinue, 0},
+                 {dialog.StartNewButton(), CContinueDlg::kStartNew, 0},
+                 {dialog.CancelButton(), CContinueDlg::kCancel, 1}};
+    for (const auto& c : cases)
+    {
+        dialog.OnControl(c.button);
+        EXPECT_EQ(dialog.GetChoice(), c.choice);
+        EXPECT_EQ(dialog.GetResult(), c.result);
+    }
+}
+
+TEST_F(MainMenuTest, EscapeQuitsAndPlayOpensTheLevelChoiceWithoutASavedGame)
+{
+    CMainMenu menu;
+    Application().PushScreen(&menu);
+    menu.StartHook();
+    EXPECT_EQ(menu.Game(), nullptr);
+    menu.OnControl(menu.GameButton());
+    ASSERT_NE(menu.LevelWindow(), nullptr);
+    EXPECT_EQ(Application().TopScreen(), menu.LevelWindow());
+    EXPECT_EQ(menu.ContinueDialog(), nullptr);
+
+    // Closing the choice without a start keeps the menu without a game.
+    Application().CloseTop(true);
+    EXPECT_EQ(Application().TopScreen(), &menu);
+    EXPECT_EQ(menu.Game(), nullptr);
+
+    EXPECT_FALSE(ClosePosted());
+    menu.OnKeyDown(Settings().m_close_key);
+    EXPECT_TRUE(ClosePosted());
+    Application().RemoveScreen(&menu);
+}
+
+TEST_F(MainMenuTest, SavedFileWithoutAGameLeavesNoneToContinue)
+{
+    {
+        CMainMenu menu;
+        menu.ExitHook();
+    }
+    CPropertyFile store;
+    ASSERT_TRUE(NSavedGame::Read(UserFile(NSavedGame::kFileName), store));
+    EXPECT_EQ(store.GetString(NSavedGame::kNameKey, ""), NSavedGame::kNameValue);
+    EXPECT_EQ(NSavedGame::GameType(store), -1);
+
+    CMainMenu menu;
+    menu.StartHook();
+    EXPECT_EQ(menu.Game(), nullptr);
+}
+
+TEST_F(MainMenuTest, HostileSavedGameKeysAreRefusedOrKeptInRange)
+{
+    CPropertyFile store;
+    for (const char* type : {"-1", "3", "99999999999", "", "two"})
+    {
+        store.SetString(NSavedGame::kTypeKey, type);
+        EXPECT_EQ(NSavedGame::GameType(store), -1) << type;
+    }
+    store.SetInt(NSavedGame::kTypeKey, 2);
+    EXPECT_EQ(NSavedGame::GameType(store), 2);
+    store.SetInt(NSavedGame::kMoneyKey, -500);
+    store.SetInt(NSavedGame::kLivesKey, 2147483647);
+    EXPECT_EQ(NSavedGame::Money(store), 0);
+    EXPECT_LE(NSavedGame::Lives(store), 1000);
+
+    // Noise in place of the file: nothing to resume, and the menu still starts.
+    m_user.Write(NSavedGame::kFileName, Bytes{0x00, 0xff, 0x22, 0x0a, 0x7f, 0x3d});
+    m_user.Write(CTopTable::kFileName, std::string(5000, '"'));
+    CMainMenu menu;
+    menu.StartHook();
+    EXPECT_EQ(menu.Game(), nullptr);
+    EXPECT_EQ(menu.TopTable().GetName(1, 6), CTopTable::kDefaultName);
+    EXPECT_EQ(menu.TopTable().GetPoints(0, 0), 0);
+}
+
+TEST_F(MainMenuTest, NewHighScoreIsOnDiskBeforeTheMenuCloses)
+{
+    CMainMenu menu;
+    menu.TopTable().Insert(1, 420, "Ada");
+    CTopTable reread(2);
+    reread.Load(UserFile(CTopTable::kFileName));
+    EXPECT_EQ(reread.GetName(1, 0), "Ada");
+    EXPECT_EQ(reread.GetPoints(1, 0), 420);
+
+    NInterface::CTopWnd top(800.0f, 600.0f, &menu.TopTable());
+    top.SetPage(7);
+    EXPECT_EQ(top.GetPage(), 1);
+    EXPECT_FALSE(top.NextButton()->IsVisible());
+    EXPECT_TRUE(top.PrevButton()->IsVisible());
+    top.OnControl(top.PrevButton());
+    top.OnControl(top.PrevButton());
+    EXPECT_EQ(top.GetPage(), 0);
+    EXPECT_FALSE(top.PrevButton()->IsVisible());
+}
