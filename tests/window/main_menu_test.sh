@@ -1,0 +1,41 @@
+# The program opens on the main menu from the generated data: its screens
+# open and close, an option changed there is kept for the next run, the
+# saved-game file is written at exit, and Escape on the menu quits.
+BUILD_DIR=$1 SOURCE_DIR=$2
+source "$SOURCE_DIR/tests/window/common.sh"
+DATA="$BUILD_DIR/data"
+[ -f "$DATA/mui/main_wnd.txt" ] || { echo "no generated data: skipped"; exit 0; }
+
+click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
+{
+  click 10 400 247           # play: the level choice, no saved game yet
+  echo "40 screenshot $WORK/level.png"
+  echo "45 key 27"           # its close key leads back to the menu
+  click 60 400 387           # top 7
+  echo "90 screenshot $WORK/top.png"
+  echo "95 key 27"
+  click 110 400 457          # options: switch the sound off
+  click 130 345 271
+  echo "150 screenshot $WORK/options.png"
+  echo "155 key 27"
+  echo "170 screenshot $WORK/menu.png"
+  echo "175 key 27"          # Escape on the menu ends the program
+} > "$WORK/script.txt"
+# No frame limit: only the Escape of the script can end this run in time.
+timeout 30 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 5 \
+  --replay "$WORK/script.txt" 2>/dev/null || fail "exit code $? (Escape on the menu did not quit?)"
+expect_closed_log "$WORK/user"
+for shot in level top options menu; do
+  [ "$("$PROBE" "$WORK/$shot.png" size)" = "800 600" ] || fail "no $shot screenshot"
+done
+[ -s "$WORK/user/saved_demo.dat" ] || fail "no saved-game file written at exit"
+[ -s "$WORK/user/top7_demo.tbl" ] || fail "no top-7 file written at exit"
+"$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user" | grep -qx "m_sound 0" \
+  || fail "the sound option was not saved"
+
+# The next run starts with the option as it was left and no game to continue.
+timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --frames 5 2>/dev/null \
+  || fail "second run: exit code $?"
+"$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user" | grep -qx "m_sound 0" \
+  || fail "the sound option did not survive a restart"
+echo "ok"
