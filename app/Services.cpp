@@ -81,6 +81,11 @@ void MainMenuExitHook(CScreen* menu)
     if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
         mainMenu->ExitHook();
 }
+void MainMenuStartGame(CScreen* menu, int type, int level)
+{
+    if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
+        mainMenu->StartGame(type, level);
+}
 bool CreateCursorDecoration()
 {
     const bool shown = NInterface::CreateCursor();

@@ -30,6 +30,8 @@ void DestroyGameResources();
 CScreen* CreateMainMenu(bool testScreen);
 void MainMenuStartHook(CScreen* menu);
 void MainMenuExitHook(CScreen* menu);
+// A game of `type` from level `level` (from 0) over the menu, which owns it.
+void MainMenuStartGame(CScreen* menu, int type, int level);
 // True when a decoration replaces the system cursor.
 bool CreateCursorDecoration();
 void DestroyCursorDecoration();

@@ -1,5 +1,103 @@
-// The game link while the game screen is not part of the build: no game.
+// The game link. Built against the game screen when it is part of the tree;
+// without it there is no game to create and the menus offer none.
 #include "play/GameLink.h"
+
+#if __has_include("play/Game.h")
+#include "play/Game.h"
+#include "play/GameResources.h"
+#include "play/SavedGame.h"
+#include "rules/Player.h"
+#include "storage/PropertyFile.h"
+
+namespace NGameLink
+{
+namespace
+{
+NGame::CGame* AsGame(CScreen* screen)
+{
+    return dynamic_cast<NGame::CGame*>(screen);
+}
+const NGame::CGame* AsGame(const CScreen* screen)
+{
+    return dynamic_cast<const NGame::CGame*>(screen);
+}
+} // namespace
+
+CScreen* CreateGame(int gameType, CTopTable* topTable)
+{
+    return new NGame::CGame(gameType, topTable);
+}
+void StartAtLevel(CScreen* game, int level)
+{
+    if (NGame::CGame* g = AsGame(game))
+        g->StartAtLevel(level);
+}
+bool IsGameOver(const CScreen* game)
+{
+    const NGame::CGame* g = AsGame(game);
+    return !g || g->IsGameOver();
+}
+bool IsNameEntered(const CScreen* game)
+{
+    const NGame::CGame* g = AsGame(game);
+    return g && g->IsNameEntered();
+}
+int GetGameType(const CScreen* game)
+{
+    const NGame::CGame* g = AsGame(game);
+    return g ? g->GetGameType() : 0;
+}
+int ContinueLevel(CScreen* game)
+{
+    NGame::CGame* g = AsGame(game);
+    return g ? g->GetField().GetLevel() + 1 : 0;
+}
+int ContinueScore(CScreen* game)
+{
+    NGame::CGame* g = AsGame(game);
+    if (!g)
+        return 0;
+    const NGame::CPlayer* human = g->GetPlayer(0);
+    const int region = human ? g->GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()) : 0;
+    return g->GetTotalScore() + region;
+}
+bool SaveGame(CScreen* game, CPropertyFile& store)
+{
+    NGame::CGame* g = AsGame(game);
+    if (!g)
+        return false;
+    store.SetInt(NSavedGame::kTypeKey, g->GetGameType());
+    store.SetInt(NSavedGame::kScoreKey, g->GetTotalScore());
+    const NGame::CPlayer* human = g->GetPlayer(0);
+    store.SetInt(NSavedGame::kMoneyKey, human ? human->GetMoney() : 0);
+    store.SetInt(NSavedGame::kLivesKey, human ? human->GetLives() : 0);
+    g->GetField().SaveState(store);
+    return true;
+}
+bool LoadGame(CScreen* game, const CPropertyFile& store)
+{
+    NGame::CGame* g = AsGame(game);
+    if (!g || NSavedGame::GameType(store) != g->GetGameType())
+        return false;
+    g->SetTotalScore(store.GetInt(NSavedGame::kScoreKey, 0));
+    if (!g->GetField().LoadState(store))
+        return false;
+    g->StartLevel();
+    if (NGame::CPlayer* human = g->GetPlayer(0))
+    {
+        human->SetMoney(NSavedGame::Money(store));
+        human->SetLives(NSavedGame::Lives(store));
+    }
+    g->GetField().TakeSnapshot();
+    // A resumed game shows no tutorial.
+    g->SetWrongPickHints(0);
+    if (const CGameResources* resources = FindGameResources())
+        g->SetHintProgress(resources->GetTutorialLength());
+    return true;
+}
+} // namespace NGameLink
+
+#else
 
 namespace NGameLink
 {
@@ -37,3 +135,4 @@ bool LoadGame(CScreen*, const CPropertyFile&)
     return false;
 }
 } // namespace NGameLink
+#endif

@@ -118,7 +118,11 @@ void CMainMenu::StartHook()
     if (!NSavedGame::Read(UserPath(NSavedGame::kFileName), store))
         return;
     m_game.reset();
-    m_game.reset(NGameLink::CreateGame(0, &m_top_table));
+    // The game is made for the stored type, so that a moving set resumes as one.
+    const int type = NSavedGame::GameType(store);
+    if (type < 0)
+        return;
+    m_game.reset(NGameLink::CreateGame(type, &m_top_table));
     if (m_game && !NGameLink::LoadGame(m_game.get(), store))
         m_game.reset();
 }
