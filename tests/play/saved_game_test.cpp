@@ -1,0 +1,103 @@
+// Storing and resuming a running game through the saved-game keys: type,
+// score, purse, lives and board come back; games that cannot resume are refused.
+#if __has_include("play/Game.h")
+#include "GameFixture.h"
+
+#include "play/GameLink.h"
+#include "play/SavedGame.h"
+#include "storage/PropertyFile.h"
+
+namespace NGame::NTest
+{
+namespace
+{
+CDataBuffer FullMasks(const std::string&)
+{
+    return CDataBuffer(std::vector<unsigned char>(800 * 600, 1));
+}
+
+class SavedGameTest : public GameFixture
+{
+  protected:
+    // A fresh game of `type` restored from `store`, as the next run makes it.
+    bool Resume(int type, const CPropertyFile& store)
+    {
+        m_resumed = std::make_unique<CGame>(type, &m_table, FullMasks);
+        return NGameLink::LoadGame(m_resumed.get(), store);
+    }
+    std::unique_ptr<CGame> m_resumed;
+};
+} // namespace
+
+TEST_F(SavedGameTest, GameResumesWithItsScorePurseLivesAndBoard)
+{
+    CGame& game = Start(kAdvancedGame, 6);
+    ASSERT_TRUE(Settle());
+    game.SetTotalScore(500);
+    Human().SetMoney(123);
+    Human().SetLives(2);
+    Field().TakeSnapshot();
+    const std::string board = Field().GetLevelState();
+    CPropertyFile store;
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    EXPECT_EQ(NSavedGame::GameType(store), kAdvancedGame);
+
+    ASSERT_TRUE(Resume(kAdvancedGame, store));
+    CGame& resumed = *m_resumed;
+    EXPECT_EQ(resumed.GetGameType(), kAdvancedGame);
+    EXPECT_EQ(resumed.GetTotalScore(), 500);
+    EXPECT_EQ(resumed.GetPlayer(0)->GetMoney(), 123);
+    EXPECT_EQ(resumed.GetPlayer(0)->GetLives(), 2);
+    EXPECT_EQ(resumed.GetField().GetLevel(), 6);
+    EXPECT_EQ(resumed.GetField().GetLevelState(), board);
+    EXPECT_EQ(resumed.GetWrongPickHints(), 0);
+    EXPECT_GE(resumed.GetHintProgress(), GetGameResources()->GetTutorialLength()) << "no tutorial on resume";
+
+    // What the continue dialog shows: the level from 1, the score with the territory.
+    EXPECT_EQ(NGameLink::ContinueLevel(&resumed), 7);
+    const CPlayer* human = resumed.GetPlayer(0);
+    EXPECT_EQ(NGameLink::ContinueScore(&resumed),
+              500 + resumed.GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()));
+}
+
+TEST_F(SavedGameTest, MovingGameResumesAsAMovingGame)
+{
+    CGame& game = Start(kMovingGame, 3);
+    ASSERT_TRUE(Settle());
+    Field().TakeSnapshot();
+    CPropertyFile store;
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_EQ(NSavedGame::GameType(store), kMovingGame);
+    ASSERT_TRUE(Resume(kMovingGame, store));
+    EXPECT_EQ(m_resumed->GetGameType(), kMovingGame);
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 3);
+}
+
+TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
+{
+    // The first level keeps no board state, so there is nothing to resume.
+    CGame& first = Start(kClassicGame, 0);
+    ASSERT_TRUE(Settle());
+    Field().TakeSnapshot();
+    CPropertyFile store;
+    NGameLink::SaveGame(&first, store);
+    EXPECT_FALSE(Resume(kClassicGame, store));
+
+    // A type the game was not made for, or a damaged board.
+    m_app->RemoveScreen(&first);
+    CGame& later = Start(kClassicGame, 4);
+    ASSERT_TRUE(Settle());
+    Field().TakeSnapshot();
+    store.Clear();
+    NGameLink::SaveGame(&later, store);
+    EXPECT_FALSE(Resume(kAdvancedGame, store));
+    CPropertyFile damaged = store;
+    damaged.SetString("gamedata.fieldstate", "4;999999;-7;x");
+    EXPECT_FALSE(Resume(kClassicGame, damaged));
+    damaged = store;
+    damaged.SetInt(NSavedGame::kTypeKey, 7);
+    EXPECT_FALSE(Resume(kClassicGame, damaged));
+    EXPECT_TRUE(Resume(kClassicGame, store));
+}
+} // namespace NGame::NTest
+#endif

@@ -1,0 +1,47 @@
+# A whole visit: choose a level, play, go back to the menu, quit; the next
+# run offers to continue the game at that level and resumes it with the same
+# purse and lives.
+BUILD_DIR=$1 SOURCE_DIR=$2
+source "$SOURCE_DIR/tests/window/common.sh"
+DATA="$BUILD_DIR/data"
+[ -f "$DATA/mui/main_wnd.txt" ] || { echo "no generated data: skipped"; exit 0; }
+"$CHROMAL" --help 2>/dev/null | grep -q -- "--play" || { echo "no game screen in this build: skipped"; exit 0; }
+TOOL="$BUILD_DIR/tools/chromal-tool"
+
+click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
+{
+  click 10 400 247                 # play: no saved game, so the level choice
+  echo "30 move 156 452"; echo "31 ldown 156 452"; echo "32 move 164 452"; echo "33 lup 164 452"
+  echo "40 screenshot $WORK/level.png"
+  click 45 540 537                 # start level 2
+  for f in 300 400 500; do click $f 330 300; done
+  echo "600 screenshot $WORK/game.png"
+  click 610 736 78                 # the game's main-menu button
+  echo "650 screenshot $WORK/menu.png"
+  echo "660 key 27"
+} > "$WORK/first.txt"
+timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 7 \
+  --replay "$WORK/first.txt" 2>/dev/null || fail "first run: exit code $?"
+expect_closed_log "$WORK/user"
+"$TOOL" show save --user-dir "$WORK/user" > "$WORK/saved1.txt" || fail "saved game unreadable"
+grep -q "^gamedata.gametype 0" "$WORK/saved1.txt" || fail "no classic game saved: $(cat "$WORK/saved1.txt")"
+grep -q "^gamedata.level_num 1" "$WORK/saved1.txt" || fail "not saved at level 2: $(cat "$WORK/saved1.txt")"
+
+{
+  click 10 400 247                 # play: the continue dialog this time
+  echo "60 screenshot $WORK/continue.png"
+  click 70 400 370                 # continue the saved game
+  echo "200 screenshot $WORK/resumed.png"
+  echo "210 quit"
+} > "$WORK/second.txt"
+timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 7 \
+  --replay "$WORK/second.txt" 2>/dev/null || fail "second run: exit code $?"
+"$TOOL" show save --user-dir "$WORK/user" > "$WORK/saved2.txt" || fail "saved game unreadable"
+for key in gamedata.gametype gamedata.playermoney gamedata.playerlifes gamedata.level_num; do
+  [ "$(grep "^$key " "$WORK/saved1.txt")" = "$(grep "^$key " "$WORK/saved2.txt")" ] \
+    || fail "$key changed: $(grep "^$key " "$WORK/saved1.txt") / $(grep "^$key " "$WORK/saved2.txt")"
+done
+# The dialog stands over the dimmed menu; the resumed game covers the menu.
+cmp -s "$WORK/continue.png" "$WORK/resumed.png" && fail "continuing did not leave the dialog"
+[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/
+echo "ok"
