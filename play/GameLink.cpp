@@ -2,9 +2,15 @@
 // without it there is no game to create and the menus offer none.
 #include "play/GameLink.h"
 
+#include <string>
+#include <utility>
+
 #if __has_include("play/Game.h")
 #include "play/Game.h"
 #include "play/GameResources.h"
+#include "play/GameSeams.h"
+#include "screens/EnterNameDlg.h"
+#include "widgets/SimpleEdit.h"
 #include "play/SavedGame.h"
 #include "rules/Player.h"
 #include "storage/PropertyFile.h"
@@ -22,6 +28,18 @@ const NGame::CGame* AsGame(const CScreen* screen)
     return dynamic_cast<const NGame::CGame*>(screen);
 }
 } // namespace
+
+void RegisterEnterNameDialog()
+{
+    NGame::SEnterNameSeam seam;
+    seam.m_open = [](NGame::CGame&) -> CDialogScreen* { return new NInterface::CEnterNameDlg(); };
+    seam.m_text = [](CDialogScreen* dialog)
+    {
+        const auto* names = dynamic_cast<NInterface::CEnterNameDlg*>(dialog);
+        return names ? std::string(names->Edit()->GetText()) : std::string();
+    };
+    NGame::SetEnterNameSeam(std::move(seam));
+}
 
 CScreen* CreateGame(int gameType, CTopTable* topTable)
 {
@@ -101,6 +119,7 @@ bool LoadGame(CScreen* game, const CPropertyFile& store)
 
 namespace NGameLink
 {
+void RegisterEnterNameDialog() {}
 CScreen* CreateGame(int, CTopTable*)
 {
     return nullptr;

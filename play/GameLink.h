@@ -9,6 +9,8 @@ class CTopTable;
 
 namespace NGameLink
 {
+// Lets the game ask for a high-score name with the menus' enter-name dialog.
+void RegisterEnterNameDialog();
 // Null when there is no game screen to create.
 CScreen* CreateGame(int gameType, CTopTable* topTable);
 void StartAtLevel(CScreen* game, int level);
