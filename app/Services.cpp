@@ -5,6 +5,8 @@
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
 #include "media/ResourceGroup.h"
+#include "play/Game.h"
+#include "play/GameResources.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
@@ -59,8 +61,21 @@ CScreen* CreateIntroScreen()
 {
     return nullptr;
 }
-void CreateGameResources() {}
-void DestroyGameResources() {}
+void CreateGameResources()
+{
+    GetGameResources();
+}
+void DestroyGameResources()
+{
+    ReleaseGameResources();
+}
+CScreen* CreateGameScreen(int type, int level)
+{
+    auto* game = new NGame::CGame(type, nullptr);
+    if (level > 0)
+        game->StartAtLevel(level);
+    return game;
+}
 // The test screen stands where the main menu will be.
 CScreen* CreateMainMenu()
 {

@@ -29,6 +29,8 @@ void CreateGameResources();
 void DestroyGameResources();
 CScreen* CreateMainMenu();
 void MainMenuStartHook(CScreen* menu);
+// A game of `type` at `level` (0-based) shown over the menu; the caller owns it.
+CScreen* CreateGameScreen(int type, int level);
 void MainMenuExitHook(CScreen* menu);
 // True when a decoration replaces the system cursor.
 bool CreateCursorDecoration();

@@ -141,6 +141,13 @@ int RunProgram(const CCommandLine& options)
     app.PushScreen(menu.get());
     MainMenuStartHook(menu.get());
     intro.reset();
+    // A game asked for on the command line stands over the menu.
+    std::unique_ptr<CScreen> game;
+    if (options.m_play_type >= 0)
+    {
+        game.reset(CreateGameScreen(options.m_play_type, options.m_play_level - 1));
+        app.PushScreen(game.get());
+    }
 
     // 18. The cursor decoration replaces the system cursor.
     if (CreateCursorDecoration())
@@ -212,6 +219,7 @@ int RunProgram(const CCommandLine& options)
 
     // 5-9.
     DeleteMainResourceGroup();
+    game.reset();
     DestroyGameResources();
     CFileSystem::Destroy();
     app.Shutdown();
