@@ -82,7 +82,10 @@ void CGame::CreateBoard(CField::MaskReader masks)
     m_coinSheet = SheetOf(m_resources->GetCoins());
     m_insectSheet = SheetOf(m_resources->GetInsects());
     SFieldResources sheets;
-    sheets.m_cellSprite = &m_cellSheet;
+    // A flip ends on the sheet's middle and last frames; a sheet that failed to
+    // load has one frame and would leave the board settling for ever, so the
+    // board's own flower grid (drawing nothing) stands in for it.
+    sheets.m_cellSprite = m_cellSheet.GetFrameCount() >= 2 ? &m_cellSheet : nullptr;
     sheets.m_coinSprite = &m_coinSheet;
     sheets.m_insectSprite = &m_insectSheet;
     sheets.m_background = m_resources->GetBackground() ? m_resources->GetBackground()->GetName() : 0;
@@ -425,6 +428,12 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     CDialogScreen* dialog = qualifies && seam.m_open ? seam.m_open(*this) : nullptr;
     if (!dialog)
     {
+        // Without a dialog to ask in, the entry is kept under the default name.
+        if (qualifies)
+        {
+            m_topTable->Insert(m_gameType, m_totalScore, "Nemo");
+            m_nameEntered = true;
+        }
         m_field->BeginLevelOut();
         return;
     }
