@@ -59,7 +59,9 @@ bool CGameHint::Update(float elapsedMs)
     for (CSprite* sprite : {m_gameplay.get(), m_half.get(), m_coin.get()})
         if (sprite)
             sprite->Update(elapsedMs);
-    if ((m_alpha < 1.0f && m_speed > 0.0f) || (m_alpha > 0.0f && m_speed < 0.0f))
+    // A hint closed in the frame it opened (alpha still 0) must fade out too,
+    // or it would stay open, unseen, and swallow every board click.
+    if ((m_alpha < 1.0f && m_speed > 0.0f) || (m_alpha >= 0.0f && m_speed < 0.0f))
         m_alpha += m_speed * elapsedMs / 30.0f;
     if (m_alpha >= 0.0f)
         return false;

@@ -90,7 +90,7 @@ class GameFixture : public ::testing::Test
         std::ofstream hints(m_root + "/dat/hints/hints.xml");
         hints << "<hints>";
         for (int i = 0; i < count; ++i)
-            hints << "<hint posx=\"" << 10 * i << "\" posy=\"20\" posxcb=\"5\" posycb=\"6\"/>";
+            hints << "<hint posx=\"" << 10 * i << "\" posy=\"20\" posxcb=\"5\" posycb=\"6\"></hint>";
         hints << "</hints>";
     }
 
