@@ -1,0 +1,223 @@
+// The generated data read through the game's own loaders: textures, sprite
+// sheets, the bitmap font, the menu resource table, markup and audio.
+#include "DataDir.h"
+
+#include "markup/MarkupNode.h"
+#include "media/Audio.h"
+#include "media/BitmapText.h"
+#include "media/InterfaceResources.h"
+#include "media/Music.h"
+#include "media/ResourceGroup.h"
+#include "media/Sound.h"
+#include "media/Sprite.h"
+#include "media/Texture.h"
+#include "storage/FileSystem.h"
+#include "tools/datagen/FontMetrics.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+using namespace NDataTest;
+
+namespace
+{
+// Loose files only: the pack is covered by its own test.
+class DataFiles : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        SKIP_WITHOUT_DATA();
+        m_files.SetRoot(DataDir());
+    }
+    CFileSystem m_files;
+};
+
+CMarkupNode ParseFile(const CFileSystem& files, const std::string& name)
+{
+    const CDataBuffer bytes = files.ReadFile(name);
+    CMarkupNode node;
+    node.ParseMarkup(bytes.Chars(), bytes.Size());
+    return node;
+}
+} // namespace
+
+TEST_F(DataFiles, EveryPictureDecodesAtItsSize)
+{
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(DataDir()))
+    {
+        const std::string path = entry.path().string();
+        const bool tga = path.size() > 4 && path.compare(path.size() - 4, 4, ".tga") == 0;
+        const bool jpg = path.size() > 4 && path.compare(path.size() - 4, 4, ".jpg") == 0;
+        if (!entry.is_regular_file() || (!tga && !jpg))
+            continue;
+        const std::string name = std::filesystem::relative(entry.path(), DataDir()).generic_string();
+        CTexture texture;
+        texture.LoadFromSource(m_files, name, false, false);
+        EXPECT_GT(texture.GetWidth(), 0u) << name;
+        EXPECT_GT(texture.GetHeight(), 0u) << name;
+        if (tga)
+        {
+            const STga header = ParseTga(ReadData(name));
+            EXPECT_EQ(texture.GetWidth(), static_cast<unsigned>(header.width)) << name;
+            EXPECT_EQ(texture.GetComponents(), static_cast<unsigned>(header.depth / 8)) << name;
+        }
+        else
+        {
+            EXPECT_EQ(texture.GetWidth(), 1024u) << name;
+            EXPECT_EQ(texture.GetComponents(), 3u) << name;
+        }
+    }
+}
+
+TEST_F(DataFiles, EverySpriteSheetCutsIntoWholeCells)
+{
+    struct
+    {
+        const char* file;
+        int frames;
+        float cell;
+    } const sheets[] = {{"dat/skin01.spr", 16, 64}, {"dat/bonus.spr", 8, 64},   {"dat/insects.spr", 8, 48},
+                        {"dat/marker.spr", 8, 64},  {"mui/dragon.spr", 16, 64}, {"mui/cursor.spr", 1, 64}};
+    for (const auto& s : sheets)
+    {
+        CSprite sprite;
+        sprite.LoadSpriteFile(m_files, s.file);
+        EXPECT_EQ(sprite.GetFrameCount(), s.frames) << s.file;
+        EXPECT_FLOAT_EQ(sprite.GetCellWidth(), s.cell) << s.file;
+        EXPECT_FLOAT_EQ(sprite.GetCellHeight(), s.cell) << s.file;
+    }
+}
+
+TEST_F(DataFiles, FontYields94GlyphsOfOneLineHeight)
+{
+    const CDataBuffer bytes = m_files.ReadFile("mui/font.tga");
+    CTexture texture;
+    texture.LoadFromSource(m_files, "mui/font.tga", false, false);
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
+    EXPECT_GT(font.TextWidth("W", 20), font.TextWidth("i", 20));
+    EXPECT_NEAR(font.TextWidth("AA", 40), 2 * font.TextWidth("AA", 20), 0.01f);
+    for (int i = 0; i < 94; ++i)
+        EXPECT_GT(font.Glyph(i).m_rightS, font.Glyph(i).m_leftS) << static_cast<char>(33 + i);
+}
+
+TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
+{
+    CResourceGroup group(m_files);
+    CInterfaceResources table;
+    table.Load(group);
+    for (CTexture* t :
+         {table.m_new_game_btn, table.m_back_btn, table.m_check_box, table.m_check_box2,
+          table.m_music_track_bar, table.m_enter_name_editbox, table.m_main_window_back, table.m_cust_lev_wnd,
+          table.m_continue_dlg_back, table.m_enter_name_dlg_back, table.m_locked, table.m_font_tex})
+    {
+        ASSERT_NE(t, nullptr);
+        EXPECT_GT(t->GetWidth(), 0u);
+    }
+    // Buttons hold four equal bands, the slider thumb and the edit box two.
+    EXPECT_EQ(table.m_back_btn->GetHeight() % 4, 0u);
+    EXPECT_EQ(table.m_check_box->GetHeight() % 4, 0u);
+    EXPECT_EQ(table.m_music_track_bar->GetHeight() % 2, 0u);
+    EXPECT_EQ(table.m_enter_name_editbox->GetHeight() % 2, 0u);
+    ASSERT_NE(table.m_menu_dragon, nullptr);
+    EXPECT_GE(table.m_menu_dragon->GetFrameCount(), 2);
+    ASSERT_NE(table.m_menu_cursor, nullptr);
+}
+
+TEST_F(DataFiles, HintsParseIntoElevenRecordsAndHelpIntoPagesOfBlocks)
+{
+    CMarkupNode hints = ParseFile(m_files, "dat/hints/hints.xml");
+    const std::vector<CMarkupNode*> records = hints.GetChildren();
+    ASSERT_EQ(records.size(), 11u);
+    for (const CMarkupNode* r : records)
+    {
+        EXPECT_GE(r->GetFloatAttribute("posx", -1), 0.0f);
+        EXPECT_GE(r->GetFloatAttribute("posy", -1), 0.0f);
+        EXPECT_GT(r->GetFloatAttribute("posxcb", 0), 0.0f);
+        EXPECT_GT(r->GetFloatAttribute("posycb", 0), 0.0f);
+    }
+
+    CMarkupNode help = ParseFile(m_files, "mui/help.xml");
+    const std::vector<CMarkupNode*> pages = help.GetChildren();
+    EXPECT_GE(pages.size(), 6u);
+    for (const CMarkupNode* page : pages)
+    {
+        const std::vector<CMarkupNode*> blocks = page->GetChildren();
+        EXPECT_GE(blocks.size(), 2u);
+        for (const CMarkupNode* block : blocks)
+        {
+            ASSERT_NE(block->FindChild("pos"), nullptr);
+            const CMarkupNode* text = block->FindChild("text");
+            const CMarkupNode* image = block->FindChild("image");
+            EXPECT_TRUE(text || image);
+            if (text)
+            {
+                EXPECT_FALSE(text->GetText().empty());
+                EXPECT_GT(block->GetFloatAttribute("font_size", 0), 0.0f);
+                EXPECT_GE(block->GetFloatAttribute("height", 0), 1.0f);
+            }
+            if (image)
+            {
+                CSprite sprite;
+                sprite.LoadSpriteFile(m_files, image->GetText());
+                EXPECT_GT(sprite.GetCellWidth(), 0.0f) << image->GetText();
+                EXPECT_FALSE(image->GetAttribute("name", "").empty());
+            }
+        }
+    }
+}
+
+TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
+{
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    CFileSystem* files = CFileSystem::Create();
+    files->SetRoot(DataDir());
+    CAudio* audio = CAudio::Create(nullptr);
+    ASSERT_NE(audio, nullptr);
+    if (!audio->IsDeviceAvailable())
+    {
+        CAudio::Destroy();
+        CFileSystem::Destroy();
+        GTEST_SKIP() << "no audio device, not even the dummy one";
+    }
+    for (const char* name : {"wav/start_paint.wav", "wav/wrong_paint.wav", "wav/lev_complete.wav",
+                             "wav/life_lost.wav", "wav/game_over.wav", "wav/bonus.wav", "wav/btn_click.wav"})
+    {
+        CSound* sound = CSound::LoadSound(name, 1);
+        EXPECT_NE(sound, nullptr) << name;
+        delete sound;
+    }
+    {
+        NAudio::Music music;
+        for (const char* name :
+             {"music/menu.xm", "music/game01.xm", "music/game02.xm", "music/game03.xm", "music/game04.xm"})
+        {
+            music.SetPlaylist({name});
+            music.Play(-1);
+            EXPECT_TRUE(music.IsPlaying()) << name;
+            music.Stop();
+        }
+    }
+    CAudio::Destroy();
+    CFileSystem::Destroy();
+}
+
+TEST_F(DataFiles, HelpLayoutMeasuresTextAsTheGameDoes)
+{
+    // The generator sizes every help text block with its own copy of the
+    // font analysis; it must agree with the game's to the last glyph.
+    const CDataBuffer bytes = m_files.ReadFile("mui/font.tga");
+    CTexture texture;
+    texture.LoadFromSource(m_files, "mui/font.tga", false, false);
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
+    const NDatagen::CFontMetrics metrics(NDatagen::MakeFontSheet());
+    ASSERT_EQ(metrics.GlyphCount(), 94);
+    for (const char* text :
+         {"A", "A B", "The rival's zone loses two lines. 30 cents", "{[(~)]}", "0123456789"})
+        for (float size : {15.0f, 18.0f, 34.0f})
+            EXPECT_NEAR(metrics.Width(text, size), font.TextWidth(text, size), 1e-3f)
+                << text << " at " << size;
+}

@@ -1,0 +1,172 @@
+// The in-game hints: one picture per record with its text painted in, and
+// "dat/hints/hints.xml" giving each picture's place and its check box's.
+// Ten tutorial hints come first, the wrong-colour hint last.
+#include "tools/datagen/Generate.h"
+#include "tools/datagen/Layout.h"
+#include "tools/datagen/Output.h"
+#include "tools/datagen/Painter.h"
+#include "tools/datagen/Screens.h"
+#include "tools/datagen/Text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace NDatagen
+{
+namespace
+{
+struct SHint
+{
+    float x, y;             // picture's top-left on the screen
+    int w, h;               // picture size
+    float targetX, targetY; // screen point the hint points at; < 0 for none
+    const char* title;
+    const char* text;
+};
+
+// Screen points the hints refer to: the game draws the status numbers there.
+const std::vector<SHint> kHints = {
+    {144, 108, 512, 384, -1, -1, "Welcome to the garden!", ""},
+    {36, 306, 360, 116, 28, 282, "Your home",
+     "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
+    {130, 10, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},
+    {430, 10, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
+    {130, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
+    {200, 396, 400, 132, 400, 560, "Bonuses",
+     "Spend your coins here. Point at a button to see what it does; it lights up when you can pay for it."},
+    {150, 330, 420, 104, -1, -1, "Coins",
+     "Insects carried coins onto the flowers. A flower with a coin pays when it joins your zone."},
+    {0, 0, 220, 84, 0, 0, "This one!", "Take this flower and its coin."},
+    {110, 372, 330, 104, 70, 500, "Lives and score",
+     "Your spare lives and your score. A lost level costs a life."},
+    {420, 380, 340, 116, 717, 545, "Level and magnifier",
+     "The level number. Hold the right mouse button to magnify small flowers."},
+    {200, 236, 400, 112, -1, -1, "Not that colour",
+     "You cannot take your own colour or your rival's. Pick a flower of another colour."},
+};
+
+constexpr float kCheckMargin = 12;
+constexpr float kTextTop = 54, kLineStep = 17;
+
+STextStyle BodyStyle()
+{
+    STextStyle body;
+    body.size = 14;
+    body.colour = Rgb(60, 42, 24);
+    return body;
+}
+
+// Grows a hint's picture so that its text clears the check-box row.
+SHint Fitted(SHint h)
+{
+    if (h.w < 400 || h.h < 300)
+    {
+        CImage scratch(h.w, 400);
+        const float last = DrawParagraph(scratch, h.text, 22, kTextTop, h.w - 44.0f, kLineStep, BodyStyle());
+        h.h = std::max(h.h, static_cast<int>(last + 10 + kHintCheck + kCheckMargin));
+    }
+    return h;
+}
+
+// The bubble, with a tail towards the target when there is one.
+void Bubble(CImage& img, const SHint& h)
+{
+    const float w = static_cast<float>(h.w), ht = static_cast<float>(h.h);
+    const float m = 10;
+    const SBox all{0, 0, w, ht};
+    auto body = [=](float x, float y) { return SdRoundRect(x, y, m, m, w - m, ht - m, 14); };
+    FDistance shape = body;
+    if (h.targetX >= 0)
+    {
+        // Tail from the bubble's centre towards the target, cut at the
+        // picture's edge.
+        const float tx = h.targetX - h.x, ty = h.targetY - h.y;
+        const float cx = w / 2, cy = ht / 2;
+        float dx = tx - cx, dy = ty - cy;
+        const float len = Length(dx, dy);
+        dx /= len;
+        dy /= len;
+        float reach = len;
+        if (dx > 0)
+            reach = std::min(reach, (w - 2 - cx) / dx);
+        if (dx < 0)
+            reach = std::min(reach, (2 - cx) / dx);
+        if (dy > 0)
+            reach = std::min(reach, (ht - 2 - cy) / dy);
+        if (dy < 0)
+            reach = std::min(reach, (2 - cy) / dy);
+        const SPoint tip{cx + dx * reach, cy + dy * reach};
+        const float side = std::min(w, ht) * 0.18f;
+        const SPoint a{cx - dy * side, cy + dx * side}, b{cx + dy * side, cy - dx * side};
+        shape = [=](float x, float y) { return std::min(body(x, y), SdPolygon(x, y, {a, tip, b})); };
+    }
+    Shadow(
+        img, all, [=](float x, float y) { return shape(x - 2, y - 3); }, 4, WithAlpha(Rgb(0, 0, 0), 0.4f));
+    Fill(img, all, shape, LinearGradient({0, 0}, Rgb(255, 252, 232), {0, ht}, Rgb(240, 228, 190)));
+    Stroke(img, all, shape, 2.5f, Rgb(140, 100, 50));
+}
+
+CImage HintPicture(const SHint& h, bool first)
+{
+    CImage img(h.w, h.h);
+    Bubble(img, h);
+    STextStyle title;
+    title.size = first ? 28 : 17;
+    title.colour = Rgb(170, 70, 40);
+    title.align = EAlign::Centre;
+    STextStyle body = BodyStyle();
+    if (first)
+    {
+        Title(img, h.title, h.w / 2.0f, 52, 30);
+        body.size = 15;
+        // The animations are placed by the game at fixed points: the board at
+        // (573, 209), the pie at (226, 224), the flower and coin at (219, 391).
+        DrawParagraph(img,
+                      "Click a flower beside your zone: the whole zone takes its colour and swallows the "
+                      "touching flowers of that colour.",
+                      158, 96, 186, 19, body);
+        DrawParagraph(img, "When the garden is shared out, own at least half of it to win the level.", 158,
+                      214, 300, 19, body);
+        DrawParagraph(
+            img,
+            "Insects drop coins on flowers. Take those flowers to fill your purse, then spend it on bonuses.",
+            140, 276, 330, 19, body);
+    }
+    else
+    {
+        DrawText(img, h.title, h.w / 2.0f, 34, title);
+        DrawParagraph(img, h.text, 22, kTextTop, h.w - 44.0f, kLineStep, body);
+    }
+    STextStyle small;
+    small.size = 12;
+    small.colour = Rgb(90, 70, 40);
+    const float cbY = h.h - kCheckMargin - kHintCheck;
+    DrawText(img, "show hints", kCheckMargin + kHintCheck + 4, cbY + 21, small);
+    small.align = EAlign::Right;
+    DrawText(img, "click to close", h.w - 16.0f, cbY + 21, small);
+    return img;
+}
+} // namespace
+
+void WriteHints(COutput& out)
+{
+    std::string xml = "<hints>\n";
+    for (size_t i = 0; i < kHints.size(); ++i)
+    {
+        const SHint h = Fitted(kHints[i]);
+        char name[64];
+        std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
+        out.WriteTga(name, HintPicture(h, i == 0));
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "  <hint posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n", h.x, h.y,
+                      kCheckMargin + 2, h.h - kCheckMargin - kHintCheck);
+        xml += line;
+    }
+    xml += "</hints>\n";
+    out.WriteText("dat/hints/hints.xml", xml);
+}
+} // namespace NDatagen

@@ -1,0 +1,85 @@
+// Where every control of every screen stands. The layout files and the
+// pictures painted behind the controls (captions, tracks, frames) both read
+// these numbers, so they cannot drift apart.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace NDatagen
+{
+struct SPlace
+{
+    const char* name;
+    float x, y;
+};
+
+// Picture sizes of the controls (one band).
+constexpr int kButtonW = 256, kButtonH = 64;      // menu buttons, 4 bands
+constexpr int kSmallButtonW = 128;                // page arrows, 4 bands of 64
+constexpr int kCheckSize = 32;                    // check boxes, 4 bands
+constexpr int kThumbW = 32, kThumbH = 32;         // slider thumb, 2 bands
+constexpr int kEditW = 320, kEditH = 48;          // edit box, 2 bands
+constexpr int kBonusW = 48, kBonusH = 48;         // bonus buttons, 4 bands
+constexpr int kMenuBtnTexW = 128, kMenuBtnH = 32; // the game's main-menu button
+constexpr int kHintCheck = 32;                    // hint check box, 4 bands
+
+// A background picture is 1024 x 1024 and drawn from (-112, -212).
+constexpr float kBgOffsetX = 112, kBgOffsetY = 212;
+
+// Main menu ("mui/main_wnd.txt").
+inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {"m_help_btn", 272, 285},
+                                                {"m_top_btn", 272, 355},       {"m_options_btn", 272, 425},
+                                                {"m_quit_game_btn", 272, 495}, {"m_game_adv_btn", 0, 0},
+                                                {"m_game_custom_btn", 0, 0},   {"m_continue_btn", 0, 0},
+                                                {"m_fullscreen_btn", 0, 0},    {"m_mini_btn", 0, 0}};
+
+// Options ("mui/options_wnd.txt").
+constexpr float kVolumeTrackLength = 204;
+inline const std::vector<SPlace> kOptionsLayout = {
+    {"m_close_btn", 272, 490},  {"m_musik_volume_track_bar", 330, 196},
+    {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
+    {"m_dragons_cb", 330, 356}, {"m_fs_cb", 330, 406}};
+
+// Level choice ("mui/custom_wnd.txt").
+constexpr float kLevelTrackLength = 495;
+inline const std::vector<SPlace> kCustomLayout = {{"m_close_btn", 130, 505},
+                                                  {"m_ok_btn", 414, 505},
+                                                  {"m_cb_classic", 450, 220},
+                                                  {"m_cb_advanced", 450, 280},
+                                                  {"m_level_track_bar", 140, 436}};
+// Fixed drawing positions of that screen.
+constexpr float kPreviewX = 173, kPreviewY = 188, kPreviewScale = 0.262f;
+constexpr float kLevelNumberX = 324, kLevelNumberY = 401;
+constexpr float kLockX = 120, kLockY = 210;
+
+// Help ("mui/help_wnd.txt").
+inline const std::vector<SPlace> kHelpLayout = {
+    {"m_close_btn", 272, 524}, {"m_prev_btn", 110, 524}, {"m_next_btn", 562, 524}};
+
+// Top-7 ("mui/top_wnd.txt").
+inline const std::vector<SPlace> kTopLayout = {
+    {"m_close_btn", 272, 524}, {"m_prev_btn", 110, 524}, {"m_next_btn", 562, 524}};
+constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
+constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
+
+// Dialogs: control positions are relative to the dialog's corner.
+constexpr float kContinueX = 144, kContinueY = 44; // 512 x 512
+inline const std::vector<SPlace> kContinueLayout = {
+    {"m_continuesaved_btn", 128, 300}, {"m_startnew_btn", 128, 370}, {"m_cancel_btn", 128, 440}};
+constexpr float kEnterNameX = 144, kEnterNameY = 172; // 512 x 256
+inline const std::vector<SPlace> kEnterNameLayout = {{"m_ok_btn", 128, 176}};
+constexpr float kEditBoxX = 96, kEditBoxY = 96;
+
+// Game screen ("dat/bonuses_buttons.txt"): bonus buttons along the bottom
+// edge below the board, the main-menu button in the top-right corner.
+inline const std::vector<std::string> kBonusNames = {
+    "m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
+    "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
+    "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
+    "m_bonus_apponent_randomize", "m_bonus_life"};
+constexpr float kBonusRowX = 114, kBonusRowY = 552, kBonusPitch = 52;
+constexpr float kMenuBtnX = 672, kMenuBtnY = 62;
+
+std::vector<SPlace> BonusLayout();
+} // namespace NDatagen

@@ -1,0 +1,81 @@
+// chromal-datagen OUTDIR [--preview] [--verbose]: writes every data file the game reads.
+#include "tools/datagen/Config.h"
+#include "tools/datagen/Generate.h"
+#include "tools/datagen/Masks.h"
+#include "tools/datagen/Output.h"
+#include "tools/datagen/Text.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <future>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+    {
+        std::fprintf(stderr, "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n");
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    NDatagen::COutput out(argv[1]);
+    bool verbose = false;
+    for (int i = 2; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "--preview") == 0)
+            out.SetPreview(true);
+        else if (std::strcmp(argv[i], "--verbose") == 0)
+            verbose = true;
+    }
+    if (!NDatagen::TextReady())
+    {
+        std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", CHROMAL_FONT_FILE);
+        return 1;
+    }
+
+    auto timed = [&](const char* what, auto&& step)
+    {
+        const auto t0 = std::chrono::steady_clock::now();
+        step();
+        if (verbose)
+            std::printf("  %-12s %.2f s\n", what,
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    };
+    std::string problems;
+    bool masksOk = true;
+    timed("config", [&] { NDatagen::WriteConfig(out); });
+    // The masks need no text or pictures, so they are made alongside the rest
+    // (FreeType and the glyph cache stay on the main thread).
+    auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
+    timed("font", [&] { NDatagen::WriteFont(out); });
+    timed("sprites",
+          [&]
+          {
+              NDatagen::WriteGameSprites(out);
+              NDatagen::WriteMenuSprites(out);
+          });
+    timed("screens", [&] { NDatagen::WriteScreens(out); });
+    timed("hints", [&] { NDatagen::WriteHints(out); });
+    std::string helpProblems;
+    bool helpOk = true;
+    timed("help", [&] { helpOk = NDatagen::WriteHelp(out, helpProblems); });
+    timed("sounds", [&] { NDatagen::WriteSounds(out); });
+    timed("music", [&] { NDatagen::WriteMusic(out); });
+    timed("masks", [&] { masksOk = masks.get(); });
+
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("chromal-datagen: %zu files, %.1f MB in %.2f s\n", out.Written().size(),
+                out.TotalBytes() / 1048576.0, seconds);
+    if (!masksOk)
+    {
+        std::fprintf(stderr, "chromal-datagen: level masks failed their checks:\n%s", problems.c_str());
+        return 1;
+    }
+    if (!helpOk)
+    {
+        std::fprintf(stderr, "chromal-datagen: %s", helpProblems.c_str());
+        return 1;
+    }
+    return out.Failed() ? 1 : 0;
+}
