@@ -77,6 +77,7 @@ void CGameHint::Draw()
         NGl::Enable(GL_BLEND);
         NGl::Enable(GL_TEXTURE_2D);
         NGl::Color(1.0f, 1.0f, 1.0f, m_alpha);
+        NGl::BindTexture(m_data->m_texture->GetName());
         m_data->m_texture->Draw(m_data->m_x, m_data->m_y, 0.0f);
     }
     for (CSprite* sprite : {m_gameplay.get(), m_half.get(), m_skin.get(), m_coin.get()})
