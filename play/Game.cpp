@@ -666,6 +666,7 @@ void CGame::DrawPreview()
         m_field->FloodMark(after, homeRow, homeColumn, colour, -1);
         m_field->FloodMark(after, homeRow, homeColumn, -6, -1);
         // The cells the move would gain, lifted by a dark rim.
+        NGl::CQuadBatchScope batch;
         for (int r = 0; r < m_field->GetRows(); ++r)
             for (int c = 0; c < m_field->RowLength(r); ++c)
                 if (before.At(r, c) != -5 && after.At(r, c) == -6)

@@ -1047,6 +1047,8 @@ void CField::Draw() const
 {
     if (NGl::IsHeadless())
         return;
+    // Over a thousand small sprites: submitted in batches, one call per sheet.
+    NGl::CQuadBatchScope batch;
     const CCell* magnified = GetCell(m_hovered.m_row, m_hovered.m_column);
     // Spinning cells are drawn last so that they lie on top of their neighbours.
     for (int pass = 0; pass < 2; ++pass)
