@@ -99,6 +99,25 @@ void GameFrame(benchmark::State& state)
     }
     state.counters["update_ms"] = update / static_cast<double>(times.size());
     state.counters["draw_ms"] = draw / static_cast<double>(times.size());
+    // The same frame drawn with and without batching must be the same picture.
+    std::vector<unsigned char> batched(800 * 600 * 4);
+    std::vector<unsigned char> plain(800 * 600 * 4);
+    NGl::SetQuadBatching(true);
+    app.DrawScreens();
+    NGl::ReadPixels(0, 0, 800, 600, batched.data());
+    NGl::SetQuadBatching(false);
+    app.DrawScreens();
+    NGl::ReadPixels(0, 0, 800, 600, plain.data());
+    int largest = 0;
+    long differing = 0;
+    for (std::size_t i = 0; i < batched.size(); ++i)
+    {
+        const int difference = std::abs(batched[i] - plain[i]);
+        largest = std::max(largest, difference);
+        differing += difference > 2 ? 1 : 0;
+    }
+    state.counters["max_channel_diff"] = largest;
+    state.counters["channels_off_by_3_or_more"] = static_cast<double>(differing);
     app.RemoveScreen(&game);
     std::sort(times.begin(), times.end());
     state.counters["median_ms"] = times[times.size() / 2];
