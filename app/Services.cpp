@@ -1,12 +1,15 @@
 // The services of other subsystems: the real ones where they exist, stand-ins for the rest.
 #include "app/Services.h"
 
+#include "app/Application.h"
 #include "app/TestScreen.h"
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
 #include "media/ResourceGroup.h"
 #include "play/Game.h"
 #include "play/GameResources.h"
+#include "screens/Intro.h"
+#include "screens/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
@@ -59,7 +62,7 @@ IMusicPlayer* MusicPlayer()
 
 CScreen* CreateIntroScreen()
 {
-    return nullptr;
+    return new NInterface::CIntro();
 }
 void CreateGameResources()
 {
@@ -85,6 +88,15 @@ void MainMenuStartHook(CScreen*) {}
 void MainMenuExitHook(CScreen*) {}
 bool CreateCursorDecoration()
 {
-    return false;
+    const bool shown = NInterface::CreateCursor();
+    // The stand-in menu draws no sprite cursor (its window tests probe the
+    // pixels under the pointer), so the system cursor stays while it is the menu.
+    const CApplication* app = CApplication::Get();
+    if (app && dynamic_cast<CTestScreen*>(app->TopScreen()))
+        return false;
+    return shown;
 }
-void DestroyCursorDecoration() {}
+void DestroyCursorDecoration()
+{
+    NInterface::DestroyCursor();
+}

@@ -3,12 +3,17 @@
 // a 2x2 texture (yellow, magenta / cyan, white) at 300..500 x 350..550;
 // orange quad 350..450 x 50..150 while the right button is held; a cyan quad
 // 600..700 x 400..500 once a character was typed; a white marker around the
-// last left click. Escape (and Alt+F4) quit, F toggles full screen, M minimises.
+// last left click. Escape (and Alt+F4) quit, F toggles full screen, M minimises,
+// H opens the help screen and O the options screen.
 #include "app/TestScreen.h"
 
 #include "app/Application.h"
+#include "media/InterfaceResources.h"
+#include "media/ResourceGroup.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
+#include "screens/HelpWnd.h"
+#include "screens/OptionsWnd.h"
 
 namespace
 {
@@ -30,10 +35,23 @@ void Quad(float left, float top, float right, float bottom)
 CTestScreen::CTestScreen()
 {
     SetDraggable(true);
+    // Standing in for the menu, it loads the menus' shared resources.
+    CResourceGroup* group = FindGroup("main");
+    if (group && !CInterfaceResources::Get())
+    {
+        CInterfaceResources::Create()->Load(*group);
+        m_owns_resources = true;
+    }
 }
 
 CTestScreen::~CTestScreen()
 {
+    // Quitting while a screen of ours is open leaves it on the stack.
+    if (m_opened && CApplication::Get())
+        Application().RemoveScreen(m_opened.get());
+    m_opened.reset();
+    if (m_owns_resources)
+        CInterfaceResources::Destroy();
     NGl::DeleteTexture(m_texture);
 }
 
@@ -119,6 +137,14 @@ void CTestScreen::OnKeyDown(int key)
     }
     else if (key == 'M')
         app.Minimise();
+    else if ((key == 'H' || key == 'O') && !m_opened)
+    {
+        if (key == 'H')
+            m_opened = std::make_unique<NInterface::CHelpWnd>(800.0f, 600.0f);
+        else
+            m_opened = std::make_unique<NInterface::COptionsWnd>(800.0f, 600.0f);
+        app.PushScreen(m_opened.get());
+    }
     CScreen::OnKeyDown(key);
 }
 
@@ -139,6 +165,12 @@ void CTestScreen::OnLButtonUp(int x, int y, std::uint32_t flags)
     m_click_x = x;
     m_click_y = y;
     CScreen::OnLButtonUp(x, y, flags);
+}
+
+void CTestScreen::OnScreenClosed(CScreen* screen)
+{
+    if (screen == m_opened.get())
+        m_opened.reset();
 }
 
 void CTestScreen::OnCloseRequest()

@@ -8,6 +8,8 @@
 
 #include <GL/gl.h>
 
+#include <memory>
+
 class CTestScreen final : public CScreen
 {
   public:
@@ -24,6 +26,7 @@ class CTestScreen final : public CScreen
     void OnLButtonUp(int x, int y, std::uint32_t flags) override;
     void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnCloseRequest() override;
+    void OnScreenClosed(CScreen* screen) override;
 
     bool HasClick() const { return m_has_click; }
     int ClickX() const { return m_click_x; }
@@ -33,6 +36,9 @@ class CTestScreen final : public CScreen
   private:
     void MakeTexture();
 
+    // Help (H) and options (O) are opened from here as the menu will open them.
+    std::unique_ptr<CScreen> m_opened;
+    bool m_owns_resources = false;
     GLuint m_texture = 0;
     bool m_has_click = false;
     int m_click_x = 0;

@@ -1,7 +1,9 @@
-// Speed of the opponent's search, of a move with its settling, and of a whole
-// level played headless, all on the largest board (level 89, 43 columns).
+// Speed of the opponent's search, of a move with its settling, of a whole
+// level played headless and of loading a saved board, all on the largest
+// board (level 89, 43 columns).
 #include "rules/AIPlayer.h"
 #include "rules/Field.h"
+#include "storage/PropertyFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,9 +15,9 @@ namespace
 {
 using namespace NGame;
 
-const CBoardSprite kCells(8, 16);
-const CBoardSprite kCoins(5, 8);
-const CBoardSprite kInsects(1, 4);
+const CSprite kCells(8, 16, 50, nullptr);
+const CSprite kCoins(5, 8, 50, nullptr);
+const CSprite kInsects(1, 4, 50, nullptr);
 
 std::unique_ptr<CField> MakeLargestBoard(unsigned seed)
 {
@@ -111,6 +113,23 @@ void BM_SimulateLevel89(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SimulateLevel89)->Unit(benchmark::kMillisecond);
+// Continuing a saved game: the checked read of the board keys and the level
+// rebuilt under the saved colours and coins.
+void BM_LoadSavedBoard(benchmark::State& state)
+{
+    auto field = MakeLargestBoard(11);
+    Settle(*field);
+    CPropertyFile save;
+    save.SetString("gamedata.fieldstate", field->GetLevelState());
+    save.SetString("gamedata.dir_pattern", "dat/levels_classic/lev%03d.raw");
+    save.SetInt("gamedata.level_num", 89);
+    save.SetInt("gamedata.levels_count", 20);
+    save.SetInt("gamedata.m_game_type", 0);
+    for (auto _ : state)
+        if (!field->LoadState(save))
+            state.SkipWithError("the saved board was refused");
+}
+BENCHMARK(BM_LoadSavedBoard)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -19,6 +19,16 @@ CSprite::CSprite(const CSprite& other)
 {
 }
 
+CSprite::CSprite(int groups, int frames, std::uint32_t frameTime, CTexture* texture)
+    : m_texture(texture), m_groups(std::max(groups, 1)), m_frames(std::max(frames, 1)), m_frameTime(frameTime)
+{
+    if (m_texture)
+    {
+        m_cellWidth = static_cast<float>(m_texture->GetWidth() / static_cast<std::uint32_t>(m_frames));
+        m_cellHeight = static_cast<float>(m_texture->GetHeight() / static_cast<std::uint32_t>(m_groups));
+    }
+}
+
 CSprite::~CSprite()
 {
     if (m_ownsTexture)

@@ -14,6 +14,10 @@ class CSprite
 {
   public:
     CSprite() = default;
+    // A prototype over a sheet someone else owns (or none: a null texture
+    // keeps the frame timing and draws nothing useful). Counts below 1 count
+    // as 1; the cell size is the sheet's size divided by the counts.
+    CSprite(int groups, int frames, std::uint32_t frameTime, CTexture* texture);
     // Copies share the prototype's texture and never release it.
     CSprite(const CSprite& other);
     CSprite& operator=(const CSprite&) = delete;

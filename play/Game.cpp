@@ -12,6 +12,7 @@
 #include "play/TopTable.h"
 #include "rules/AIPlayer.h"
 #include "rules/MovingPlayer.h"
+#include "screens/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
@@ -45,14 +46,6 @@ CField::MaskReader DataFileReader()
     };
 }
 
-// A board sheet that shows the prototype's picture with its grid.
-CBoardSprite SheetOf(const CSprite* sprite)
-{
-    if (!sprite)
-        return CBoardSprite();
-    const CTexture* texture = sprite->GetTexture();
-    return CBoardSprite(sprite->GetGroupCount(), sprite->GetFrameCount(), texture ? texture->GetName() : 0);
-}
 } // namespace
 
 CGame::CGame(int gameType, CTopTable* topTable) : CGame(gameType, topTable, DataFileReader()) {}
@@ -78,16 +71,14 @@ CGame::~CGame()
 
 void CGame::CreateBoard(CField::MaskReader masks)
 {
-    m_cellSheet = SheetOf(m_resources->GetSkin(0));
-    m_coinSheet = SheetOf(m_resources->GetCoins());
-    m_insectSheet = SheetOf(m_resources->GetInsects());
     SFieldResources sheets;
     // A flip ends on the sheet's middle and last frames; a sheet that failed to
     // load has one frame and would leave the board settling for ever, so the
     // board's own flower grid (drawing nothing) stands in for it.
-    sheets.m_cellSprite = m_cellSheet.GetFrameCount() >= 2 ? &m_cellSheet : nullptr;
-    sheets.m_coinSprite = &m_coinSheet;
-    sheets.m_insectSprite = &m_insectSheet;
+    const CSprite* skin = m_resources->GetSkin(0);
+    sheets.m_cellSprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
+    sheets.m_coinSprite = m_resources->GetCoins();
+    sheets.m_insectSprite = m_resources->GetInsects();
     sheets.m_background = m_resources->GetBackground() ? m_resources->GetBackground()->GetName() : 0;
 
     const char* directory = "dat/levels_classic";
@@ -229,6 +220,7 @@ void CGame::Update(float elapsed)
         ChangeLevel();
 
     Settings().m_music.Update();
+    NInterface::UpdateCursor(elapsed);
     UpdateBonusButtons();
     CScreen::Update(elapsed);
 }
@@ -625,6 +617,7 @@ void CGame::Draw()
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
         CHint::Draw(*m_resources, kTooltips[tooltip], 50.0f, 530.0f, 15.0f, false, true);
+    NInterface::DrawCursor();
 }
 
 void CGame::DrawStatus() const

@@ -7,7 +7,6 @@
 #include "framework/DialogScreen.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
-#include "rules/BoardSprite.h"
 #include "rules/Field.h"
 
 #include <array>
@@ -117,10 +116,6 @@ class CGame : public CScreen
     int m_gameType;
     CGameResources* m_resources;
     CTopTable* m_topTable;
-    // Board sheets made from the game's sprite prototypes.
-    CBoardSprite m_cellSheet;
-    CBoardSprite m_coinSheet;
-    CBoardSprite m_insectSheet;
     std::unique_ptr<CField> m_field;
     // Declared after the board: players detach their homes from it when they go.
     std::vector<std::unique_ptr<CPlayer>> m_players;

@@ -1,48 +1,73 @@
-// Default factories of the game's seams. Until the widget toolkit and the
-// bonus effects are wired in, buttons and boxes are bare controls (enabled
-// state only, drawn by nobody) and no bonus can be made, so none is sold.
+// Default factories of the game's seams: the toolkit's picture buttons and
+// check boxes, and the rules' bonuses.
 #include "play/GameSeams.h"
+
+#include "rules/BonusKinds.h"
+#include "widgets/SimpleButton.h"
+#include "widgets/SimpleCheckBox.h"
 
 namespace NGame
 {
 namespace
 {
-class CBareButton final : public IBarButton
+class CBarButton final : public IBarButton
 {
   public:
-    CControl* Control() override { return &m_control; }
-    void SetVisible(bool) override {}
-    bool IsMouseOver() const override { return false; }
+    CBarButton(CScreen* owner, CTexture* texture, const CPropertyFile& layout, const std::string& name)
+        : m_button(owner, texture)
+    {
+        m_button.LoadLayout(layout, name);
+    }
+    CControl* Control() override { return &m_button; }
+    void SetVisible(bool visible) override { m_button.SetVisible(visible); }
+    bool IsMouseOver() const override { return m_button.IsMouseOver(); }
 
   private:
-    CControl m_control;
+    CSimpleButton m_button;
 };
 
-class CBareCheckBox final : public IHintCheckBox
+class CHintBox final : public IHintCheckBox
 {
   public:
-    CControl* Control() override { return &m_control; }
-    void SetPosition(float, float) override {}
-    void SetChecked(bool checked) override { m_state = checked ? 3 : 1; }
-    int GetState() const override { return m_state; }
+    CHintBox(CScreen* owner, CTexture* texture) : m_box(owner, texture, 0.0f) {}
+    CControl* Control() override { return &m_box; }
+    void SetPosition(float x, float y) override { m_box.SetPosition(x, y, 0.0f); }
+    void SetChecked(bool checked) override { m_box.SetChecked(checked); }
+    int GetState() const override { return m_box.GetState(); }
 
   private:
-    CControl m_control;
-    int m_state = 1;
+    CSimpleCheckBox m_box;
+};
+
+class CBonusEffect final : public IBonusEffect
+{
+  public:
+    explicit CBonusEffect(std::unique_ptr<CBonus> bonus) : m_bonus(std::move(bonus)) {}
+    bool Update(float elapsedMs) override { return m_bonus->Update(elapsedMs); }
+    void Draw() override { m_bonus->Draw(); }
+
+  private:
+    std::unique_ptr<CBonus> m_bonus;
 };
 
 BarButtonFactory DefaultBarButtons()
 {
-    return [](CScreen*, CTexture*, const CPropertyFile&, const std::string&)
-    { return std::make_unique<CBareButton>(); };
+    return [](CScreen* owner, CTexture* texture, const CPropertyFile& layout, const std::string& name)
+    { return std::make_unique<CBarButton>(owner, texture, layout, name); };
 }
 HintCheckBoxFactory DefaultCheckBoxes()
 {
-    return [](CScreen*, CTexture*) { return std::make_unique<CBareCheckBox>(); };
+    return [](CScreen* owner, CTexture* texture) { return std::make_unique<CHintBox>(owner, texture); };
 }
 BonusFactory DefaultBonuses()
 {
-    return [](int, CField&, CPlayer&) { return std::unique_ptr<IBonusEffect>(); };
+    return [](int bonus, CField& field, CPlayer& human) -> std::unique_ptr<IBonusEffect>
+    {
+        std::unique_ptr<CBonus> made = CreateBonus(bonus, field, human);
+        if (!made)
+            return nullptr;
+        return std::make_unique<CBonusEffect>(std::move(made));
+    };
 }
 
 BarButtonFactory& Buttons()

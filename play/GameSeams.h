@@ -1,7 +1,7 @@
 // Where the game screen meets pieces built elsewhere: the bar's picture
 // buttons, the hints' check boxes, the bonus effects and the enter-name
-// dialog. Each is reached through a replaceable factory so that the game runs
-// (and is tested) before and independently of those pieces.
+// dialog. Each is reached through a replaceable factory, so tests can put
+// in their own, and the enter-name dialog can be supplied by the menus.
 #pragma once
 
 #include "framework/Control.h"

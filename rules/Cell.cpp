@@ -16,7 +16,7 @@ constexpr float kMaxSize = 50.0f;
 constexpr float kStep = 6.0f;
 } // namespace
 
-CCell::CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coinSprite, float x, float y,
+CCell::CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y,
              float size)
     : m_size(size), m_colour(colour), m_sprite(cellSprite), m_coinPrototype(coinSprite), m_x(x), m_y(y)
 {
@@ -27,7 +27,7 @@ CCell::CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coi
     m_sprite.SetGroup(colour);
     m_sprite.SetBlend(true);
     m_sprite.SetFlip(true);
-    m_sprite.SetPosition(x, y);
+    m_sprite.SetPosition(x, y, 0.0f);
     m_sprite.SetCellSize(size, size);
 }
 
@@ -99,13 +99,13 @@ void CCell::SetCoin(int kind)
         m_coinSprite.reset();
         return;
     }
-    m_coinSprite = std::make_unique<CBoardSprite>(*m_coinPrototype);
+    m_coinSprite = std::make_unique<CSprite>(*m_coinPrototype);
     m_coinSprite->SetGroup(kind);
     m_coinSprite->SetCellSize(m_size, m_size);
     m_coinSprite->SetFrameTime(frameTime);
     m_coinSprite->SetBlend(true);
     m_coinSprite->SetFlip(true);
-    m_coinSprite->SetPosition(m_x, m_y);
+    m_coinSprite->SetPosition(m_x, m_y, 0.0f);
 }
 
 void CCell::Update(float elapsedMs)
@@ -216,11 +216,11 @@ void CCell::Update(float elapsedMs)
                 m_alpha = m_size > 0.0f ? std::fmax(0.0f, left / m_size) : 0.0f;
             }
         }
-        m_sprite.SetPosition(m_x, m_y);
+        m_sprite.SetPosition(m_x, m_y, 0.0f);
         if (m_coinSprite)
-            m_coinSprite->SetPosition(m_x, m_y);
+            m_coinSprite->SetPosition(m_x, m_y, 0.0f);
         if (m_removedCoinSprite)
-            m_removedCoinSprite->SetPosition(m_x, m_y);
+            m_removedCoinSprite->SetPosition(m_x, m_y, 0.0f);
         break;
     }
     case CellIdle:
@@ -248,15 +248,15 @@ void CCell::Update(float elapsedMs)
 
 void CCell::DrawAt(float size) const
 {
-    CBoardSprite sprite = m_sprite;
+    CSprite sprite = m_sprite;
     sprite.SetCellSize(size, size);
     if (m_hole)
         sprite.SetGroup(kHoleGroup);
     NGl::PushMatrix();
     NGl::Translate(m_x, m_y, 0.0f);
     NGl::Rotate(m_angle, 0.0f, 0.0f, 1.0f);
-    sprite.SetPosition(0.0f, 0.0f);
-    sprite.Draw();
+    sprite.SetPosition(0.0f, 0.0f, 0.0f);
+    sprite.Draw(true);
     NGl::PopMatrix();
 }
 
@@ -273,16 +273,16 @@ void CCell::DrawPlain() const
 {
     if (NGl::IsHeadless())
         return;
-    CBoardSprite sprite = m_sprite;
+    CSprite sprite = m_sprite;
     sprite.SetFrame(0);
     if (m_hole)
         sprite.SetGroup(kHoleGroup);
-    sprite.SetPosition(0.0f, 0.0f);
+    sprite.SetPosition(0.0f, 0.0f, 0.0f);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
     NGl::PushMatrix();
     NGl::Translate(m_x, m_y, 0.0f);
     NGl::Rotate(m_angle, 0.0f, 0.0f, 1.0f);
-    sprite.Draw();
+    sprite.Draw(true);
     NGl::PopMatrix();
 }
 
@@ -301,9 +301,9 @@ void CCell::DrawCoins() const
         return;
     NGl::Color(1.0f, 1.0f, 1.0f, m_alpha);
     if (m_coinSprite)
-        m_coinSprite->Draw();
+        m_coinSprite->Draw(true);
     if (m_removedCoinSprite)
-        m_removedCoinSprite->Draw();
+        m_removedCoinSprite->Draw(true);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 } // namespace NGame

@@ -2,7 +2,7 @@
 // perhaps carrying a coin, with its own appear/flip/move/vanish animation.
 #pragma once
 
-#include "rules/BoardSprite.h"
+#include "media/Sprite.h"
 
 #include <memory>
 
@@ -23,7 +23,7 @@ class CCell
   public:
     // The prototypes are copied; the cell keeps no reference to them. A null
     // coin prototype gives coins without pictures (their kinds still count).
-    CCell(int colour, const CBoardSprite& cellSprite, const CBoardSprite* coinSprite, float x, float y,
+    CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y,
           float size);
     virtual ~CCell() = default;
 
@@ -71,7 +71,7 @@ class CCell
     float GetAlpha() const { return m_alpha; }
     float GetDelay() const { return m_delay; }
     float GetAngle() const { return m_angle; }
-    const CBoardSprite& GetSprite() const { return m_sprite; }
+    const CSprite& GetSprite() const { return m_sprite; }
 
   private:
     void DrawAt(float size) const;
@@ -85,11 +85,11 @@ class CCell
     float m_size;
     float m_sizeFactor = 1.0f;
     int m_colour;
-    CBoardSprite m_sprite;
-    const CBoardSprite* m_coinPrototype;
+    CSprite m_sprite;
+    const CSprite* m_coinPrototype;
     int m_coin = -1;
-    std::unique_ptr<CBoardSprite> m_coinSprite;
-    std::unique_ptr<CBoardSprite> m_removedCoinSprite;
+    std::unique_ptr<CSprite> m_coinSprite;
+    std::unique_ptr<CSprite> m_removedCoinSprite;
     bool m_changed = false;
     float m_angle = 0.0f;
     float m_rotationSpeed = 0.5f;

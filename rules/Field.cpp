@@ -5,6 +5,7 @@
 #include "platform/Gl.h"
 #include "rules/LevelState.h"
 #include "rules/Random.h"
+#include "storage/PropertyFile.h"
 #include "storage/Settings.h"
 
 #include <cmath>
@@ -96,7 +97,7 @@ void Walk(int rows, int row, int column, const Valid& valid, const Accept& accep
 CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
     : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount), m_refillLevelsCount(levelsCount),
-      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16),
+      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16, 50, nullptr),
       m_maskReader(std::move(maskReader))
 {
     BuildLevel();
@@ -204,7 +205,7 @@ std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
     float x = 0.0f;
     float y = 0.0f;
     CellPosition(row, column, x, y);
-    const CBoardSprite& sprite = m_resources.m_cellSprite ? *m_resources.m_cellSprite : m_defaultCellSprite;
+    const CSprite& sprite = m_resources.m_cellSprite ? *m_resources.m_cellSprite : m_defaultCellSprite;
     return std::make_unique<CCell>(colour, sprite, m_resources.m_coinSprite, x, y, m_cellWidth);
 }
 
@@ -665,6 +666,10 @@ void CField::PaintCell(int row, int column, int colour, bool removeCoin)
 bool CField::CanGoForward() const
 {
     const int mid = m_rows / 2;
+    // A hole at the human's home has no territory; flooding from it would
+    // mark the holes around it as one.
+    if (GetCellColour(mid, 0) < 0)
+        return false;
     CColourMap map = MakeColourMap();
     FloodMark(map, mid, 0, -4, -100);
     FloodMark(map, mid, m_columns - 1, -5, -100);
@@ -845,13 +850,8 @@ void CField::TakeSnapshot()
     m_snapshotLevel = m_level;
 }
 
-bool CField::RestoreState(const std::string& text)
+bool CField::FitsLevel(int level, std::size_t cells)
 {
-    int level = 0;
-    std::vector<SCellState> cells;
-    if (!CLevelState::Read(text, level, cells))
-        return false;
-    // The text must describe exactly the board its level builds.
     const int columns = ColumnsForLevel(level);
     const float half = 776.0f / static_cast<float>(columns) / 2.0f;
     int rows = static_cast<int>(532.0f / std::sqrt(half * 3.0f * half));
@@ -860,9 +860,11 @@ bool CField::RestoreState(const std::string& text)
     std::size_t count = 0;
     for (int r = 0; r < rows; ++r)
         count += static_cast<std::size_t>(columns - std::abs(rows / 2 - r));
-    if (count != cells.size())
-        return false;
+    return count == cells;
+}
 
+void CField::ApplyState(int level, const std::vector<SCellState>& cells)
+{
     m_level = level;
     AdvanceLevel(0);
     std::size_t i = 0;
@@ -882,7 +884,71 @@ bool CField::RestoreState(const std::string& text)
                 cell->SetCoin(state.m_coin);
         }
     }
+    // The coins are exactly those of the text.
     m_insects.clear();
+}
+
+bool CField::RestoreState(const std::string& text)
+{
+    int level = 0;
+    std::vector<SCellState> cells;
+    // The text must describe exactly the board its level builds.
+    if (!CLevelState::Read(text, level, cells) || !FitsLevel(level, cells.size()))
+        return false;
+    ApplyState(level, cells);
+    return true;
+}
+
+namespace
+{
+const char* const kNoState = "\x01none";
+// Far beyond any level a game reaches; a larger number in a save is damage
+// and would otherwise open every level of the set.
+constexpr int kMaxSavedLevel = 9999;
+// The level sets the game writes; a stored pattern names a file to read, so
+// nothing else is ever accepted from a save.
+const char* const kLevelPatterns[] = {"dat/levels_classic/lev%03d.raw", "dat/levels_duel/lev%03d.raw",
+                                      "dat/levels_moving/lev%03d.raw"};
+} // namespace
+
+bool CField::SaveState(CPropertyFile& properties) const
+{
+    if (m_snapshotLevel == 0)
+        return false;
+    properties.SetString("gamedata.fieldstate", m_levelState);
+    properties.SetString("gamedata.dir_pattern", m_pattern);
+    properties.SetInt("gamedata.level_num", m_snapshotLevel);
+    properties.SetInt("gamedata.levels_count", m_levelsCount);
+    properties.SetInt("gamedata.m_game_type", m_advancedSet);
+    return true;
+}
+
+bool CField::LoadState(const CPropertyFile& properties)
+{
+    const int advancedSet = properties.GetInt("gamedata.m_game_type", 1);
+    const std::string text = properties.GetString("gamedata.fieldstate", kNoState);
+    if (text == kNoState || text.empty())
+        return false;
+    const std::string pattern = properties.GetString("gamedata.dir_pattern", "0");
+    const int levelNumber = properties.GetInt("gamedata.level_num", 0);
+    const int levelsCount = properties.GetInt("gamedata.levels_count", 0);
+
+    bool knownPattern = false;
+    for (const char* known : kLevelPatterns)
+        knownPattern = knownPattern || pattern == known;
+    int level = 0;
+    std::vector<SCellState> cells;
+    // The snapshot's level and the stored level number are written together
+    // and always agree; a disagreement means a damaged file.
+    if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel || (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
+        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells.size()))
+        return false;
+
+    m_advancedSet = advancedSet;
+    m_pattern = pattern;
+    // Set before the rebuild so that the level takes its mask from the saved set.
+    m_levelsCount = levelsCount;
+    ApplyState(level, cells);
     return true;
 }
 

@@ -3,9 +3,10 @@
 // the insects of the level intro, and the board's drawing.
 #pragma once
 
-#include "rules/BoardSprite.h"
+#include "media/Sprite.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
+#include "rules/LevelState.h"
 #include "storage/DataBuffer.h"
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class CPropertyFile;
 class CSettings;
 
 namespace NGame
@@ -71,9 +73,9 @@ class CColourMap
 // nothing for them.
 struct SFieldResources
 {
-    const CBoardSprite* m_cellSprite = nullptr;
-    const CBoardSprite* m_coinSprite = nullptr;
-    const CBoardSprite* m_insectSprite = nullptr;
+    const CSprite* m_cellSprite = nullptr;
+    const CSprite* m_coinSprite = nullptr;
+    const CSprite* m_insectSprite = nullptr;
     unsigned m_background = 0;
 };
 
@@ -174,7 +176,7 @@ class CField
     void SpawnInsect(int kind);
     void LandAllInsects();
     const std::vector<std::unique_ptr<CInsect>>& GetInsects() const { return m_insects; }
-    const CBoardSprite* GetInsectSprite() const { return m_resources.m_insectSprite; }
+    const CSprite* GetInsectSprite() const { return m_resources.m_insectSprite; }
 
     // Level-state text of the board as it stands, and the last snapshot.
     std::string DescribeState() const;
@@ -185,6 +187,13 @@ class CField
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
     bool RestoreState(const std::string& text);
+    // The last snapshot under the "gamedata." keys of a saved game; false,
+    // and nothing written, before the first snapshot of a later level.
+    bool SaveState(CPropertyFile& properties) const;
+    // Restores a saved snapshot with its level set. The keys come from a file
+    // in the user's folder, so everything is checked before the board is
+    // touched: false leaves the board exactly as it was.
+    bool LoadState(const CPropertyFile& properties);
 
     void Update(float elapsedMs);
     void DrawBackground() const;
@@ -212,6 +221,9 @@ class CField
     void ShiftCells();
     void RefillColumn();
     bool AllCellsIdle() const;
+    // Whether `cells` is exactly the number of cells of `level`'s board.
+    static bool FitsLevel(int level, std::size_t cells);
+    void ApplyState(int level, const std::vector<SCellState>& cells);
 
     int m_state = Intro;
     std::string m_pattern;
@@ -233,7 +245,7 @@ class CField
     float m_columnPitch = 0.0f;
     float m_rowPitch = 0.0f;
     SFieldResources m_resources;
-    CBoardSprite m_defaultCellSprite;
+    CSprite m_defaultCellSprite;
     MaskReader m_maskReader;
     CSettings* m_settings = nullptr;
     SCellPos m_hovered;

@@ -14,12 +14,10 @@ constexpr float kStep = 6.0f;
 constexpr float kDegreesPerRadian = 57.295826f;
 } // namespace
 
-CInsect::CInsect(const CBoardSprite* sprite)
+CInsect::CInsect(const CSprite* sprite) : m_sprite(sprite ? *sprite : CSprite())
 {
     m_speed = 1.5f + static_cast<float>(RandomModulo(100)) / 100.0f;
     m_turnSpeed = 1.0f + static_cast<float>(RandomModulo(100)) / 100.0f;
-    if (sprite)
-        m_sprite = *sprite;
     m_sprite.SetFrameTime(10);
     m_sprite.SetBlend(true);
     m_sprite.SetFlip(true);
@@ -100,12 +98,12 @@ void CInsect::Draw() const
 {
     if (NGl::IsHeadless())
         return;
-    CBoardSprite sprite = m_sprite;
-    sprite.SetPosition(0.0f, 0.0f);
+    CSprite sprite = m_sprite;
+    sprite.SetPosition(0.0f, 0.0f, 0.0f);
     NGl::PushMatrix();
     NGl::Translate(m_x, m_y, 0.0f);
     NGl::Rotate(m_heading, 0.0f, 0.0f, 1.0f);
-    sprite.Draw();
+    sprite.Draw(true);
     NGl::PopMatrix();
 }
 } // namespace NGame

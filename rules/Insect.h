@@ -3,7 +3,7 @@
 // coins and the bonuses.
 #pragma once
 
-#include "rules/BoardSprite.h"
+#include "media/Sprite.h"
 
 namespace NGame
 {
@@ -18,7 +18,7 @@ class CInsect
 {
   public:
     // A null prototype gives an insect that moves but draws nothing.
-    explicit CInsect(const CBoardSprite* sprite = nullptr);
+    explicit CInsect(const CSprite* sprite = nullptr);
     virtual ~CInsect() = default;
 
     void SetTarget(float x, float y);
@@ -38,6 +38,6 @@ class CInsect
     int m_coin = -1;
     float m_targetX = 0.0f;
     float m_targetY = 0.0f;
-    CBoardSprite m_sprite;
+    CSprite m_sprite;
 };
 } // namespace NGame

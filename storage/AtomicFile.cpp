@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes)
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned mode)
 {
     std::string temp = path + ".tmp.XXXXXX";
     int fd = mkstemp(temp.data());
@@ -26,7 +26,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes)
         else
             written += static_cast<std::size_t>(n);
     }
-    // mkstemp creates the file 0600, which suits private per-user files.
+    if (ok && ::fchmod(fd, static_cast<mode_t>(mode)) != 0)
+        ok = false;
     if (ok && ::fsync(fd) != 0)
         ok = false;
     if (::close(fd) != 0)

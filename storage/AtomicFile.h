@@ -4,8 +4,9 @@
 #include <string>
 
 // Writes to a temporary file in the same folder, flushes it to the disk and
-// renames it over the target. On failure the old file is untouched.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// renames it over the target. On failure the old file is untouched. The file
+// gets `mode` (0600 suits the private per-user files).
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned mode = 0600);
 
 // The whole content of a regular file; false (bytes cleared) when it cannot be
 // opened or read, so a folder or an unreadable file never passes as empty.

@@ -133,3 +133,30 @@ TEST_F(SpriteFiles, OutOfRangeSelectionsFallBackToZero)
     sprite.SetGroup(2);
     EXPECT_EQ(sprite.GetGroup(), 0);
 }
+
+TEST_F(SpriteFiles, PrototypeWithoutFileSharesTheSheetAndKeepsTheFrameRules)
+{
+    CTexture sheet;
+    const Bytes tga = MakeTga(64, 30, 32, Plain);
+    ASSERT_TRUE(sheet.LoadTga(tga.data(), tga.size(), false, false));
+    CSprite prototype(3, 4, 20, &sheet);
+    EXPECT_FALSE(prototype.OwnsTexture());
+    EXPECT_FLOAT_EQ(prototype.GetCellWidth(), 16.0f);
+    EXPECT_FLOAT_EQ(prototype.GetCellHeight(), 10.0f);
+
+    CSprite copy(prototype);
+    EXPECT_EQ(copy.GetTexture(), &sheet);
+    copy.SetGroup(2);
+    EXPECT_EQ(copy.GetGroup(), 2);
+    copy.SetGroup(3);
+    EXPECT_EQ(copy.GetGroup(), 0);
+    copy.Update(21.0f);
+    EXPECT_EQ(copy.GetFrame(), 1);
+
+    // No sheet and nonsense counts still give a usable one-cell sprite.
+    CSprite bare(0, -2, 10, nullptr);
+    EXPECT_EQ(bare.GetGroupCount(), 1);
+    EXPECT_EQ(bare.GetFrameCount(), 1);
+    bare.Update(11.0f);
+    EXPECT_EQ(bare.GetFrame(), 0);
+}

@@ -209,12 +209,30 @@ TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
 
 TEST_F(GameFixture, BonusThatCannotBeMadeCostsNothing)
 {
-    SetBonusFactory(nullptr);
+    SetBonusFactory([](int, CField&, CPlayer&) { return std::unique_ptr<IBonusEffect>(); });
     Start();
     ASSERT_TRUE(Settle());
     m_game->OnControl(m_game->GetBonusButton(0).Control());
     EXPECT_EQ(Human().GetMoney(), 25);
     EXPECT_EQ(m_game->GetEffectCount(), 0u);
+}
+
+TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
+{
+    SetBonusFactory(nullptr); // the rules' own bonuses
+    Start();
+    ASSERT_TRUE(Settle());
+    Human().SetMoney(kPrices[kBonusLife] + 4);
+    Frames(1);
+    m_game->OnControl(m_game->GetBonusButton(kBonusLife).Control());
+    EXPECT_EQ(Human().GetMoney(), 4);
+    ASSERT_EQ(m_game->GetEffectCount(), 1u);
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetEffectCount() == 0; }));
+    EXPECT_EQ(Human().GetLives(), 4);
+    const auto sounds = m_game->TakePlayedSounds();
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), "wav/bonus.wav"), sounds.end());
+    ASSERT_TRUE(ClickAllowedCell());
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
 }
 
 TEST_F(GameFixture, DragOfThreePixelsIsNoClick)

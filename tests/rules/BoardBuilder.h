@@ -51,9 +51,9 @@ inline bool RunUntilIdle(CField& field, float frameMs = 16.0f, int maxFrames = 5
 // rows, insects in one.
 inline SFieldResources TestResources()
 {
-    static const CBoardSprite cell(8, 16);
-    static const CBoardSprite coin(5, 8);
-    static const CBoardSprite insect(1, 4);
+    static const CSprite cell(8, 16, 50, nullptr);
+    static const CSprite coin(5, 8, 50, nullptr);
+    static const CSprite insect(1, 4, 50, nullptr);
     return SFieldResources{&cell, &coin, &insect, 0};
 }
 

@@ -12,8 +12,8 @@ namespace NGame::NTest
 {
 namespace
 {
-const CBoardSprite kCellSheet(8, 16);
-const CBoardSprite kCoinSheet(5, 8);
+const CSprite kCellSheet(8, 16, 50, nullptr);
+const CSprite kCoinSheet(5, 8, 50, nullptr);
 
 CCell MakeIdleCell(int colour)
 {
@@ -177,7 +177,7 @@ TEST(InsectFlight, TurnsThenFliesAndArrivesExactly)
 
 TEST(InsectFlight, DelayedInsectHoldsStillButStillAnimates)
 {
-    const CBoardSprite sheet(1, 4);
+    const CSprite sheet(1, 4, 50, nullptr);
     CInsect insect(&sheet);
     insect.SetTarget(300.0f, 100.0f);
     insect.m_delay = 100.0f;

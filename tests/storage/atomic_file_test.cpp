@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +22,19 @@ TEST(AtomicFile, ReplacesWholeFilesWithoutLeftovers)
     ASSERT_TRUE(WriteFileAtomically(path, "second"));
     EXPECT_EQ(ReadBack(path), "second");
     EXPECT_EQ(folder.Names(), Names{"top7_demo.tbl"});
+}
+
+TEST(AtomicFile, PrivateByDefaultAndSharedWhenAsked)
+{
+    CTempFolder folder;
+    struct stat info {};
+    ASSERT_TRUE(WriteFileAtomically(folder / "dx_demo.cfg", "x"));
+    ASSERT_EQ(::stat((folder / "dx_demo.cfg").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    // Data packs are read by every user of an installed game.
+    ASSERT_TRUE(WriteFileAtomically(folder / "data.pk", "x", 0644));
+    ASSERT_EQ(::stat((folder / "data.pk").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
 }
 
 TEST(AtomicFile, FailuresKeepTheOldFileAndLeaveNothingBehind)

@@ -45,7 +45,7 @@ int RunAi(int argc, char** argv)
         return Failure(error);
     std::srand(1);
     auto field = data.MakeField();
-    if (!field->RestoreState(text))
+    if (!LoadStateText(*field, text))
         return Failure("the level-state text does not describe a board of this set");
     const int mid = field->GetRows() / 2;
     NGame::CPlayer human(mid, 0, field.get());

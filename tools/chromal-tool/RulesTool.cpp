@@ -2,6 +2,7 @@
 #include "tools/chromal-tool/RulesTool.h"
 
 #include "storage/FileSystem.h"
+#include "rules/LevelState.h"
 #include "storage/PropertyFile.h"
 
 #include <cerrno>
@@ -62,27 +63,31 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
     }
     // The sheets' shapes decide how long the animations run; without the
     // files the usual shapes are kept.
-    const auto sheet = [fs](const char* name, NGame::CBoardSprite& target)
+    const auto sheet = [fs](const char* name, int groups, int frames)
     {
         CPropertyFile spr;
         spr.Load(*fs, name);
         if (spr.Has("groups") || spr.Has("frames"))
         {
-            const int groups = spr.GetInt("groups", 1);
-            const int frames = spr.GetInt("frames", 1);
-            if (groups >= target.GetGroupCount() && frames >= 1 && frames <= 1000 && groups <= 1000)
-                target = NGame::CBoardSprite(groups, frames);
+            const int fileGroups = spr.GetInt("groups", 1);
+            const int fileFrames = spr.GetInt("frames", 1);
+            if (fileGroups >= groups && fileFrames >= 1 && fileFrames <= 1000 && fileGroups <= 1000)
+            {
+                groups = fileGroups;
+                frames = fileFrames;
+            }
         }
+        return std::make_unique<CSprite>(groups, frames, 50, nullptr);
     };
-    sheet("dat/skin01.spr", m_cellSheet);
-    sheet("dat/bonus.spr", m_coinSheet);
-    sheet("dat/insects.spr", m_insectSheet);
+    m_cellSheet = sheet("dat/skin01.spr", 8, 16);
+    m_coinSheet = sheet("dat/bonus.spr", 5, 8);
+    m_insectSheet = sheet("dat/insects.spr", 1, 4);
     return true;
 }
 
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const
 {
-    NGame::SFieldResources resources{&m_cellSheet, &m_coinSheet, &m_insectSheet, 0};
+    NGame::SFieldResources resources{m_cellSheet.get(), m_coinSheet.get(), m_insectSheet.get(), 0};
     auto reader = [](const std::string& name)
     {
         const CFileSystem* fs = CFileSystem::Get();
@@ -105,6 +110,22 @@ bool RunUntilIdle(NGame::CField& field)
         field.Update(16.0f);
     }
     return field.IsIdle();
+}
+
+bool LoadStateText(NGame::CField& field, const std::string& text)
+{
+    int level = 0;
+    std::vector<NGame::SCellState> cells;
+    if (!NGame::CLevelState::Read(text, level, cells))
+        return false;
+    CPropertyFile properties;
+    properties.SetString("gamedata.fieldstate", text);
+    properties.SetString("gamedata.dir_pattern", field.GetLevelPattern());
+    properties.SetInt("gamedata.level_num", level);
+    // A set without a configured count reads its masks as a one-level set.
+    properties.SetInt("gamedata.levels_count", field.GetLevelsCount() > 0 ? field.GetLevelsCount() : 1);
+    properties.SetInt("gamedata.m_game_type", field.GetAdvancedSet());
+    return field.LoadState(properties);
 }
 
 void SeedRandom(const CArgs& args)

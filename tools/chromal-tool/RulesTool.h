@@ -2,7 +2,7 @@
 // data as the game does and building boards headless.
 #pragma once
 
-#include "rules/BoardSprite.h"
+#include "media/Sprite.h"
 #include "rules/Field.h"
 #include "tools/chromal-tool/ToolArgs.h"
 
@@ -35,13 +35,16 @@ class CRulesData
 
   private:
     SLevelSet m_set;
-    NGame::CBoardSprite m_cellSheet{8, 16};
-    NGame::CBoardSprite m_coinSheet{5, 8};
-    NGame::CBoardSprite m_insectSheet{1, 4};
+    std::unique_ptr<CSprite> m_cellSheet;
+    std::unique_ptr<CSprite> m_coinSheet;
+    std::unique_ptr<CSprite> m_insectSheet;
 };
 
 // Runs 16 ms frames until the board is idle; false when it never settles.
 bool RunUntilIdle(NGame::CField& field);
+// Puts a level-state text on the board through the saved-game path, with the
+// board's own level set, so the tool accepts exactly what the game accepts.
+bool LoadStateText(NGame::CField& field, const std::string& text);
 // --seed, or the clock as the game seeds it.
 void SeedRandom(const CArgs& args);
 // The level-state text from --state or --state-file.

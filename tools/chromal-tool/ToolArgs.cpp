@@ -161,7 +161,7 @@ bool WriteOutput(const std::string& path, const std::string& bytes, std::string&
             error = "cannot write " + path;
         return ok;
     }
-    if (!WriteFileAtomically(path, bytes))
+    if (!WriteFileAtomically(path, bytes, 0644))
     {
         error = "cannot write " + path;
         return false;

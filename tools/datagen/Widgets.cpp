@@ -11,7 +11,6 @@ namespace NDatagen
 {
 namespace
 {
-constexpr float kPi = 3.14159265f;
 
 SColour Grey(const SColour& c)
 {

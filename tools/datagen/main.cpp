@@ -13,21 +13,37 @@
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
+    constexpr const char* kUsage = "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n";
+    const char* folder = nullptr;
+    bool preview = false;
+    bool verbose = false;
+    for (int i = 1; i < argc; ++i)
     {
-        std::fprintf(stderr, "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n");
+        if (std::strcmp(argv[i], "--help") == 0)
+        {
+            std::printf("%s", kUsage);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--preview") == 0)
+            preview = true;
+        else if (std::strcmp(argv[i], "--verbose") == 0)
+            verbose = true;
+        else if (argv[i][0] == '-' || folder != nullptr)
+        {
+            std::fprintf(stderr, "chromal-datagen: unexpected argument %s\n%s", argv[i], kUsage);
+            return 2;
+        }
+        else
+            folder = argv[i];
+    }
+    if (folder == nullptr)
+    {
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    NDatagen::COutput out(argv[1]);
-    bool verbose = false;
-    for (int i = 2; i < argc; ++i)
-    {
-        if (std::strcmp(argv[i], "--preview") == 0)
-            out.SetPreview(true);
-        else if (std::strcmp(argv[i], "--verbose") == 0)
-            verbose = true;
-    }
+    NDatagen::COutput out(folder);
+    out.SetPreview(preview);
     if (!NDatagen::TextReady())
     {
         std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", CHROMAL_FONT_FILE);

@@ -1,0 +1,113 @@
+// The carrier's course shared by every bonus, and the board queries the
+// bonuses choose their targets with.
+#include "rules/Bonus.h"
+
+#include "rules/Random.h"
+
+#include <cmath>
+
+namespace NGame
+{
+namespace
+{
+constexpr float kLeaveX = 850.0f;
+constexpr float kOffScreenX = 800.0f;
+constexpr float kWaveDelayPerUnit = 3.0f;
+} // namespace
+
+CBonus::CBonus(CField& field)
+    : m_field(field), m_insect(std::make_unique<CInsect>(field.GetInsectSprite())),
+      m_mid(field.GetRows() / 2), m_last(field.GetColumns() - 1)
+{
+    m_insect->m_x = -50.0f;
+    m_insect->m_y = static_cast<float>(RandomModulo(600));
+}
+
+CBonus::~CBonus() = default;
+
+bool CBonus::Update(float elapsedMs)
+{
+    m_insect->Update(elapsedMs);
+    return false;
+}
+
+void CBonus::Draw() const
+{
+    m_insect->Draw();
+}
+
+bool CBonus::Carry(float elapsedMs, float leaveDelayMs)
+{
+    m_insect->Update(elapsedMs);
+    if (m_insect->m_state != InsectArrived)
+        return false;
+    if (m_insect->m_x >= kOffScreenX)
+        return true;
+    // Only the first arrival is at the target; every later one is off screen.
+    m_insect->SetTarget(kLeaveX, static_cast<float>(RandomModulo(600)));
+    m_insect->m_delay = leaveDelayMs;
+    m_field.QueueSound("wav/bonus.wav");
+    m_arrived = true;
+    Arrive();
+    return false;
+}
+
+void CBonus::FlyTo(int row, int column)
+{
+    float x = 0.0f;
+    float y = 0.0f;
+    m_field.CellPosition(row, column, x, y);
+    m_insect->SetTarget(x, y);
+}
+
+std::vector<SCellPos> CBonus::FreeCells(const CField& field, int exceptColour)
+{
+    const int mid = field.GetRows() / 2;
+    CColourMap map = field.MakeColourMap();
+    field.FloodMark(map, mid, 0, -3, -1);
+    field.FloodMark(map, mid, field.GetColumns() - 1, -3, -1);
+    std::vector<SCellPos> cells;
+    for (int r = 0; r < field.GetRows(); ++r)
+        for (int c = 0; c < field.RowLength(r); ++c)
+            if (map.At(r, c) >= 0 && map.At(r, c) != exceptColour)
+                cells.push_back({r, c});
+    return cells;
+}
+
+CColourMap CBonus::MarkTerritory(const CField& field, int row, int column, int mark)
+{
+    CColourMap map = field.MakeColourMap();
+    // A hole under a home has no territory to mark.
+    if (field.GetCellColour(row, column) >= 0)
+        field.FloodMark(map, row, column, mark, -100);
+    return map;
+}
+
+std::vector<SCellPos> CBonus::Marked(const CField& field, const CColourMap& map, int mark)
+{
+    std::vector<SCellPos> cells;
+    for (int r = 0; r < field.GetRows(); ++r)
+        for (int c = 0; c < field.RowLength(r); ++c)
+            if (map.At(r, c) == mark)
+                cells.push_back({r, c});
+    return cells;
+}
+
+float CBonus::DistanceFrom(int row, int column, float x, float y) const
+{
+    float cx = 0.0f;
+    float cy = 0.0f;
+    m_field.CellPosition(row, column, cx, cy);
+    return std::sqrt((cx - x) * (cx - x) + (cy - y) * (cy - y));
+}
+
+void CBonus::RandomizeCells(const std::vector<SCellPos>& cells, float x, float y)
+{
+    for (const SCellPos& at : cells)
+    {
+        m_field.PaintCell(at.m_row, at.m_column, RandomModulo(CField::kColourCount), false);
+        m_field.SetCellDelay(at.m_row, at.m_column,
+                             kWaveDelayPerUnit * DistanceFrom(at.m_row, at.m_column, x, y));
+    }
+}
+} // namespace NGame

@@ -1,0 +1,54 @@
+// A bought bonus: a carrier insect flies in from the left edge to its target,
+// the effect happens once on arrival, and the insect flies off to the right.
+#pragma once
+
+#include "rules/Field.h"
+#include "rules/Insect.h"
+
+#include <memory>
+#include <vector>
+
+namespace NGame
+{
+class CBonus
+{
+  public:
+    explicit CBonus(CField& field);
+    virtual ~CBonus();
+    CBonus(const CBonus&) = delete;
+    CBonus& operator=(const CBonus&) = delete;
+
+    // True once the carrier has left the screen; the owner then deletes it.
+    virtual bool Update(float elapsedMs);
+    virtual void Draw() const;
+
+    const CInsect& GetInsect() const { return *m_insect; }
+    bool HasArrived() const { return m_arrived; }
+
+  protected:
+    // The common course of every bonus: advance the carrier; at the target
+    // send it off after `leaveDelayMs`, ask for the bonus sound and Arrive().
+    bool Carry(float elapsedMs, float leaveDelayMs);
+    // The effect, performed once when the carrier reaches its target.
+    virtual void Arrive() {}
+    void FlyTo(int row, int column);
+
+    // Free cells: neither holes nor in either territory, row-major; with
+    // `exceptColour` >= 0 that colour is left out too.
+    static std::vector<SCellPos> FreeCells(const CField& field, int exceptColour);
+    // The map with the home's territory marked `mark` (holes stay -3).
+    static CColourMap MarkTerritory(const CField& field, int row, int column, int mark);
+    // Row-major cells holding `mark` in `map`.
+    static std::vector<SCellPos> Marked(const CField& field, const CColourMap& map, int mark);
+    float DistanceFrom(int row, int column, float x, float y) const;
+    // Every cell of `cells` takes a random colour (coins stay), flipping in a
+    // wave that starts at (x, y).
+    void RandomizeCells(const std::vector<SCellPos>& cells, float x, float y);
+
+    CField& m_field;
+    std::unique_ptr<CInsect> m_insect;
+    bool m_arrived = false;
+    int m_mid;
+    int m_last;
+};
+} // namespace NGame

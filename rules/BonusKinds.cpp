@@ -1,0 +1,71 @@
+// Kind to bonus: prices, the purchase test and construction.
+#include "rules/BonusKinds.h"
+
+#include "rules/BonusApponentRandomize.h"
+#include "rules/BonusBackward3.h"
+#include "rules/BonusForward3.h"
+#include "rules/BonusFreeRandomize.h"
+#include "rules/BonusLife.h"
+#include "rules/BonusSelfRepaint.h"
+#include "rules/BonusSimpleRepaint.h"
+#include "rules/BonusSkipMove.h"
+#include "rules/BonusZoneRepaint.h"
+
+namespace NGame
+{
+const char* BonusPriceKey(int kind)
+{
+    static const char* const kKeys[BonusKindCount] = {
+        "m_bonus_price_single_repaint",     "m_bonus_price_zone_repaint", "m_bonus_price_free_randomize",
+        "m_bonus_price_forward3",           "m_bonus_price_forward6",     "m_bonus_price_self_repaint",
+        "m_bonus_price_skip_move",          "m_bonus_price_backward3",    "m_bonus_price_backward6",
+        "m_bonus_price_apponent_randomize", "m_bonus_price_life"};
+    return kind >= 0 && kind < BonusKindCount ? kKeys[kind] : "";
+}
+
+bool CanBuyBonus(int kind, const CField& field)
+{
+    switch (kind)
+    {
+    case BonusSingleRepaint:
+        return CBonusSimpleRepaint::CanBuy(field);
+    case BonusZoneRepaint:
+        return CBonusZoneRepaint::CanBuy(field);
+    case BonusFreeRandomize:
+        return CBonusFreeRandomize::CanBuy(field);
+    default:
+        return kind >= 0 && kind < BonusKindCount;
+    }
+}
+
+std::unique_ptr<CBonus> CreateBonus(int kind, CField& field, CPlayer& player)
+{
+    if (!CanBuyBonus(kind, field))
+        return nullptr;
+    switch (kind)
+    {
+    case BonusSingleRepaint:
+        return std::make_unique<CBonusSimpleRepaint>(field);
+    case BonusZoneRepaint:
+        return std::make_unique<CBonusZoneRepaint>(field);
+    case BonusFreeRandomize:
+        return std::make_unique<CBonusFreeRandomize>(field);
+    case BonusForward3:
+        return std::make_unique<CBonusForward3>(field, 1);
+    case BonusForward6:
+        return std::make_unique<CBonusForward3>(field, 3);
+    case BonusSelfRepaint:
+        return std::make_unique<CBonusSelfRepaint>(field);
+    case BonusSkipMove:
+        return std::make_unique<CBonusSkipMove>(field);
+    case BonusBackward3:
+        return std::make_unique<CBonusBackward3>(field, 2);
+    case BonusBackward6:
+        return std::make_unique<CBonusBackward3>(field, 4);
+    case BonusApponentRandomize:
+        return std::make_unique<CBonusApponentRandomize>(field);
+    default:
+        return std::make_unique<CBonusLife>(field, player);
+    }
+}
+} // namespace NGame

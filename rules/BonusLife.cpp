@@ -1,0 +1,25 @@
+// Life: the carrier flies to where the lives are shown and adds one.
+#include "rules/BonusLife.h"
+
+namespace NGame
+{
+namespace
+{
+constexpr float kLeaveDelayMs = 100.0f;
+} // namespace
+
+CBonusLife::CBonusLife(CField& field, CPlayer& player) : CBonus(field), m_player(player)
+{
+    m_insect->SetTarget(72.0f, 480.0f);
+}
+
+bool CBonusLife::Update(float elapsedMs)
+{
+    return Carry(elapsedMs, kLeaveDelayMs);
+}
+
+void CBonusLife::Arrive()
+{
+    m_player.SetLives(m_player.GetLives() + 1);
+}
+} // namespace NGame

@@ -1,0 +1,25 @@
+// Skip move: dims the opponent's home; the game itself skips the turn.
+#include "rules/BonusSkipMove.h"
+
+namespace NGame
+{
+namespace
+{
+constexpr float kLeaveDelayMs = 100.0f;
+} // namespace
+
+CBonusSkipMove::CBonusSkipMove(CField& field) : CBonus(field)
+{
+    FlyTo(m_mid, m_last);
+}
+
+bool CBonusSkipMove::Update(float elapsedMs)
+{
+    return Carry(elapsedMs, kLeaveDelayMs);
+}
+
+void CBonusSkipMove::Arrive()
+{
+    m_field.SetCellLit(m_mid, m_last, false);
+}
+} // namespace NGame

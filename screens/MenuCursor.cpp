@@ -1,0 +1,67 @@
+// The process-wide cursor sprite, placed at the pointer in logical units.
+#include "screens/MenuCursor.h"
+
+#include "app/Application.h"
+#include "media/InterfaceResources.h"
+#include "media/Sprite.h"
+#include "media/Texture.h"
+
+#include <memory>
+
+namespace NInterface
+{
+namespace
+{
+std::unique_ptr<CSprite> g_cursor;
+} // namespace
+
+bool CreateCursor()
+{
+    g_cursor.reset();
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    if (!resources || !resources->m_menu_cursor)
+        return false;
+    g_cursor = std::make_unique<CSprite>(*resources->m_menu_cursor);
+    g_cursor->SetBlend(true);
+    g_cursor->SetFlip(true);
+    const CTexture* texture = g_cursor->GetTexture();
+    return texture && texture->GetWidth() > 0;
+}
+
+void DestroyCursor()
+{
+    g_cursor.reset();
+}
+
+CSprite* GetCursorSprite()
+{
+    return g_cursor.get();
+}
+
+void DrawCursor()
+{
+    CApplication* app = CApplication::Get();
+    if (!g_cursor || !app)
+        return;
+    int x = 0;
+    int y = 0;
+    app->GetCursorClientPos(x, y);
+    // The screens draw in logical units: in a window larger than the logical
+    // size the pointer's pixels would otherwise put the sprite away from it.
+    float lx = static_cast<float>(x);
+    float ly = static_cast<float>(y);
+    if (app->GetWindowWidth() > 0 && app->GetWindowHeight() > 0 && !app->IsFullScreen())
+    {
+        lx = x * static_cast<float>(app->GetLogicalWidth()) / app->GetWindowWidth();
+        ly = y * static_cast<float>(app->GetLogicalHeight()) / app->GetWindowHeight();
+    }
+    g_cursor->SetPosition(lx, ly, 0.0f);
+    g_cursor->Draw(true);
+}
+
+void UpdateCursor(float elapsed)
+{
+    if (g_cursor)
+        g_cursor->Update(static_cast<float>(static_cast<int>(elapsed)));
+}
+} // namespace NInterface

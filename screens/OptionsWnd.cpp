@@ -1,0 +1,176 @@
+// Options screen: controls bound to the settings, applied at once.
+#include "screens/OptionsWnd.h"
+
+#include "app/Application.h"
+#include "media/Audio.h"
+#include "media/InterfaceResources.h"
+#include "platform/Gl.h"
+#include "screens/MenuBackground.h"
+#include "screens/MenuCursor.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+#include "widgets/SimpleButton.h"
+#include "widgets/SimpleCheckBox.h"
+#include "widgets/TrackBar.h"
+
+namespace NInterface
+{
+namespace
+{
+bool IsFullScreen()
+{
+    const CApplication* app = CApplication::Get();
+    return app && app->IsFullScreen();
+}
+} // namespace
+
+COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
+    : m_logical_width(logicalWidth), m_logical_height(logicalHeight)
+{
+    if (const CFileSystem* files = CFileSystem::Get())
+        m_layout.Load(*files, "mui/options_wnd.txt");
+    SetDraggable(!IsFullScreen());
+
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    auto texture = [resources](CTexture* CInterfaceResources::*member)
+    { return resources ? resources->*member : nullptr; };
+    const CSettings& settings = Settings();
+
+    m_close = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_back_btn));
+    m_close->LoadLayout(m_layout, "m_close_btn");
+    AddControl(m_close.get());
+
+    m_volume = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
+    m_volume->LoadLayout(m_layout, "m_musik_volume_track_bar");
+    m_volume->SetRange(0.0f, 64.0f);
+    m_volume->SetLength(204.0f);
+    m_volume->SetValue(static_cast<float>(settings.m_music_volume));
+    AddControl(m_volume.get());
+
+    auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, float extra, bool checked)
+    {
+        member = std::make_unique<CSimpleCheckBox>(this, texture(&CInterfaceResources::m_check_box), extra);
+        member->LoadLayout(m_layout, name);
+        member->SetChecked(checked);
+        AddControl(member.get());
+    };
+    box(m_sound, "m_sound_cb", 110.0f, settings.m_sound);
+    box(m_hints, "m_hints_cb", 80.0f, settings.m_hints);
+    box(m_dragons_box, "m_dragons_cb", 165.0f, settings.m_show_dragons);
+    box(m_full_screen, "m_fs_cb", 165.0f, IsFullScreen());
+
+    m_dragons = CInterfaceInsect::CreateMenuDragons();
+}
+
+COptionsWnd::~COptionsWnd() = default;
+
+void COptionsWnd::FollowFullScreen()
+{
+    CApplication* app = CApplication::Get();
+    if (!app)
+        return;
+    const int width = static_cast<int>(m_logical_width);
+    const int height = static_cast<int>(m_logical_height);
+    if (m_full_screen->IsChecked() && !app->IsFullScreen())
+    {
+        // A refused switch is simply tried again next frame.
+        if (app->SetFullScreen(width, height))
+        {
+            SetDraggable(false);
+            SetupMenuProjection(width, height);
+        }
+    }
+    else if (!m_full_screen->IsChecked() && app->IsFullScreen())
+    {
+        app->SetWindowed();
+        SetDraggable(true);
+        SetupMenuProjection(width, height);
+    }
+}
+
+void COptionsWnd::Update(float elapsed)
+{
+    CScreen::Update(elapsed);
+    UpdateCursor(elapsed);
+    FollowFullScreen();
+    UpdateMenuDragons(m_dragons, elapsed);
+}
+
+void COptionsWnd::Draw()
+{
+    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    PrepareMenuDrawing();
+    NGl::PushMatrix();
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    DrawMenuBackground(resources ? resources->m_options_window_back : nullptr);
+    CScreen::Draw();
+    DrawMenuDragons(m_dragons);
+    NGl::PopMatrix();
+
+    // The volume follows the thumb while it is being dragged.
+    Settings().m_music_volume = static_cast<int>(m_volume->GetValue());
+    if (CAudio* audio = CAudio::Get())
+        audio->SetMusicVolume(Settings().m_music_volume);
+    DrawCursor();
+}
+
+void COptionsWnd::ToLogical(int& x, int& y) const
+{
+    const CApplication* app = CApplication::Get();
+    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
+        return;
+    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
+    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
+}
+
+void COptionsWnd::OnMouseMove(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnMouseMove(x, y, flags);
+}
+
+void COptionsWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnLButtonUp(x, y, flags);
+}
+
+void COptionsWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
+{
+    ToLogical(x, y);
+    CScreen::OnLButtonDown(x, y, flags);
+}
+
+void COptionsWnd::OnKeyDown(int key)
+{
+    if (key == Settings().m_close_key)
+        OnControl(m_close.get());
+    CScreen::OnKeyDown(key);
+}
+
+void COptionsWnd::OnControl(CControl* control)
+{
+    CScreen::OnControl(control);
+    CSettings& settings = Settings();
+    if (control == m_close.get())
+    {
+        if (CApplication* app = CApplication::Get())
+            app->CloseTop(false);
+    }
+    else if (control == m_volume.get())
+        settings.m_music_volume = static_cast<int>(m_volume->GetValue());
+    else if (control == m_sound.get())
+    {
+        settings.m_sound = m_sound->IsChecked();
+        if (CAudio* audio = CAudio::Get())
+            audio->SetSoundEnabled(settings.m_sound);
+    }
+    else if (control == m_hints.get())
+        settings.m_hints = m_hints->IsChecked();
+    else if (control == m_dragons_box.get())
+        settings.m_show_dragons = m_dragons_box->IsChecked();
+}
+
+void COptionsWnd::OnDialogClosed(int, CDialogScreen*) {}
+} // namespace NInterface

@@ -1,0 +1,43 @@
+// A saved game's board keys from arbitrary property text: the board either
+// refuses them untouched or restores a board that saves back to the same text.
+#include "rules/Field.h"
+#include "storage/PropertyFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+NGame::CField& Board()
+{
+    // Every mask is a full one, so any level of any set builds without holes.
+    static const std::vector<unsigned char> mask(800 * 600, 1);
+    static NGame::CField board("dat/levels_classic", 20, 0, NGame::SFieldResources{},
+                               [](const std::string&) { return CDataBuffer(mask); });
+    return board;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    CPropertyFile save;
+    save.Parse(reinterpret_cast<const char*>(data), size, true);
+    NGame::CField& board = Board();
+    const std::string before = board.DescribeState();
+    const std::string pattern = board.GetLevelPattern();
+    if (!board.LoadState(save))
+    {
+        if (board.DescribeState() != before || board.GetLevelPattern() != pattern)
+            std::abort();
+        return 0;
+    }
+    const std::string text = save.GetString("gamedata.fieldstate", "");
+    if (board.DescribeState() != text ||
+        board.GetLevelPattern() != save.GetString("gamedata.dir_pattern", ""))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,143 @@
+// The board's snapshot in a saved game: what is written, what comes back, and
+// saves that are refused without touching the board.
+#include "BoardBuilder.h"
+
+#include "storage/PropertyFile.h"
+
+#include <gtest/gtest.h>
+
+namespace NGame::NTest
+{
+namespace
+{
+// A classic-set board whose four masks cover everything.
+std::unique_ptr<CField> ClassicBoard(SMaskTable& masks)
+{
+    for (const char* name : {"dat/levels_classic/lev000.raw", "dat/levels_classic/lev001.raw",
+                             "dat/levels_classic/lev002.raw", "dat/levels_classic/lev003.raw"})
+        masks.m_files[name] = FullMask();
+    return std::make_unique<CField>("dat/levels_classic", 4, 0, TestResources(), masks.Reader());
+}
+
+// Random colours, holes and coins at `level`, snapshotted and saved.
+CPropertyFile SaveRandomBoard(CField& board, int level)
+{
+    board.SetLevel(level);
+    std::vector<SCellState> cells;
+    for (int r = 0; r < board.GetRows(); ++r)
+        for (int c = 0; c < board.RowLength(r); ++c)
+            cells.push_back(
+                {std::rand() % 7 == 0 ? -3 : std::rand() % 6, std::rand() % 5 == 0 ? std::rand() % 5 : -1});
+    EXPECT_TRUE(board.RestoreState(CLevelState::Write(level, cells)));
+    RunUntilIdle(board);
+    CPropertyFile save;
+    EXPECT_TRUE(board.SaveState(save));
+    return save;
+}
+
+TEST(SaveState, FirstLevelSavesNothingAndLaterOnesTheLastSnapshot)
+{
+    SMaskTable masks;
+    auto board = ClassicBoard(masks);
+    RunUntilIdle(*board);
+    CPropertyFile save;
+    EXPECT_FALSE(board->SaveState(save));
+    EXPECT_TRUE(save.Map().empty());
+
+    board->SetLevel(2);
+    RunUntilIdle(*board);
+    const std::string snapshot = board->GetLevelState();
+    // A move after the snapshot is not part of the save.
+    board->PaintCell(0, 0, (board->GetCellColour(0, 0) + 1) % 6, true);
+    ASSERT_TRUE(board->SaveState(save));
+    EXPECT_EQ(save.ToText(), "gamedata.dir_pattern dat/levels_classic/lev%03d.raw\n"
+                             "gamedata.fieldstate \"" +
+                                 snapshot +
+                                 "\"\n"
+                                 "gamedata.level_num 2\ngamedata.levels_count 4\ngamedata.m_game_type 0\n");
+}
+
+TEST(LoadState, RandomBoardsComeBackExactlyThroughTheFileWithoutInsects)
+{
+    std::srand(99);
+    for (int round = 0; round < 10; ++round)
+    {
+        SMaskTable savedMasks;
+        auto saved = ClassicBoard(savedMasks);
+        const std::string file = SaveRandomBoard(*saved, 1 + std::rand() % 150).ToText();
+        CPropertyFile save;
+        save.Parse(file.data(), file.size(), true);
+
+        // A board of another set takes the saved one over, masks included.
+        SMaskTable masks;
+        masks.m_files["dat/levels_duel/lev000.raw"] = FullMask();
+        CField board("dat/levels_duel", 1, 1, TestResources(), masks.Reader());
+        masks.m_files = savedMasks.m_files;
+        masks.m_requests.clear();
+        ASSERT_TRUE(board.LoadState(save));
+        EXPECT_EQ(masks.m_requests.size(), 1u);
+        EXPECT_EQ(board.GetLevelPattern(), "dat/levels_classic/lev%03d.raw");
+        EXPECT_EQ(board.GetAdvancedSet(), 0);
+        EXPECT_EQ(board.GetLevelsCount(), 4);
+        EXPECT_EQ(board.DescribeState(), saved->GetLevelState());
+        EXPECT_TRUE(board.GetInsects().empty());
+        EXPECT_EQ(board.GetState(), Intro);
+        EXPECT_EQ(board.GetCell(0, 0)->GetState(), CellAppear);
+        // The fade-in ends by itself and takes the new snapshot.
+        for (int i = 0; i < 2000 && !board.IsIdle(); ++i)
+            board.Update(16.0f);
+        EXPECT_EQ(board.GetLevelState(), saved->GetLevelState());
+    }
+}
+
+TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
+{
+    std::srand(5);
+    SMaskTable masks;
+    auto source = ClassicBoard(masks);
+    const CPropertyFile good = SaveRandomBoard(*source, 2);
+    const std::string text = good.GetString("gamedata.fieldstate", "");
+    std::string wrongColour = text;
+    wrongColour[5] = '6';
+
+    const std::vector<std::pair<std::string, std::string>> damage = {
+        {"gamedata.fieldstate", ""},
+        {"gamedata.fieldstate", text.substr(0, text.size() - 3)},
+        {"gamedata.fieldstate", text + "01 "},
+        {"gamedata.fieldstate", "002 xx 01 "},
+        {"gamedata.fieldstate", wrongColour},
+        {"gamedata.fieldstate", "002 60 01 09 "},
+        {"gamedata.fieldstate", "99999999999 01 "},
+        {"gamedata.dir_pattern", "%s%s%s%n/lev%03d.raw"},
+        {"gamedata.dir_pattern", "/etc/lev%03d.raw"},
+        {"gamedata.level_num", "3"},
+        {"gamedata.level_num", "-2"},
+        {"gamedata.levels_count", "0"},
+        {"gamedata.levels_count", "many"},
+        {"gamedata.m_game_type", "7"},
+    };
+    auto board = ClassicBoard(masks);
+    RunUntilIdle(*board);
+    const std::string before = board->DescribeState();
+    for (const auto& [key, value] : damage)
+    {
+        CPropertyFile save = good;
+        save.SetString(key, value);
+        EXPECT_FALSE(board->LoadState(save)) << key << " = " << value;
+    }
+    // Only the set flag has a usable default.
+    for (const char* missing :
+         {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num", "gamedata.levels_count"})
+    {
+        CPropertyFile save;
+        for (const auto& [key, value] : good.Map())
+            if (key != missing)
+                save.SetString(key, value);
+        EXPECT_FALSE(board->LoadState(save)) << "without " << missing;
+    }
+    EXPECT_EQ(board->DescribeState(), before);
+    EXPECT_TRUE(board->IsIdle());
+    EXPECT_EQ(board->GetLevelPattern(), "dat/levels_classic/lev%03d.raw");
+}
+} // namespace
+} // namespace NGame::NTest

@@ -1,0 +1,61 @@
+// The intro picture in the game's own window and GL context: upright and
+// centred, 212 units cut off above and below. Runs only from
+// tests/window/intro_test.sh; the plain unit run skips it.
+#include "media/TestMedia.h"
+#include "platform/Gl.h"
+#include "platform/SdlPlatform.h"
+#include "screens/Intro.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace NTestMedia;
+
+TEST(IntroWindow, PictureStandsUprightAndCentred)
+{
+    if (!std::getenv("CHROMAL_WINDOW_TESTS") || !std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs the window test run";
+    CSdlPlatform platform;
+    std::string error;
+    ASSERT_TRUE(platform.Init(error)) << error;
+    ASSERT_TRUE(platform.CreateWindow("intro", 0, 0, 800, 600));
+    CTempFolder folder;
+    // Stored top row first: a red band above the screen's top edge (rows
+    // 0..211 are cut off), then green to the middle, then blue.
+    folder.Write("mui/bgs/intro.jpg",
+                 MakeJpeg(1024, 1024, 3,
+                          [](std::uint32_t, std::uint32_t row)
+                          {
+                              if (row < 212)
+                                  return Rgba{255, 0, 0, 255};
+                              return row < 512 ? Rgba{0, 255, 0, 255} : Rgba{0, 0, 255, 255};
+                          }));
+    CFileSystem::Create()->SetRoot(folder.Path());
+    // Start-up has loaded the settings by the time the intro stands.
+    Settings().m_window_width = 800;
+    Settings().m_window_height = 600;
+    {
+        NInterface::CIntro intro;
+        intro.Activate();
+        intro.Draw();
+        NGl::Finish();
+        auto probe = [](int x, int y)
+        {
+            unsigned char p[4] = {};
+            EXPECT_TRUE(NGl::ReadPixels(x, 599 - y, 1, 1, p));
+            for (int c = 0; c < 3; ++c)
+                if (p[c] > 200 && p[(c + 1) % 3] < 60 && p[(c + 2) % 3] < 60)
+                    return "rgb"[c];
+            return '?';
+        };
+        EXPECT_EQ(probe(5, 5), 'g');
+        EXPECT_EQ(probe(795, 280), 'g');
+        EXPECT_EQ(probe(5, 320), 'b');
+        EXPECT_EQ(probe(795, 595), 'b');
+    }
+    CFileSystem::Destroy();
+    platform.DestroyWindow();
+}
