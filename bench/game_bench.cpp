@@ -3,10 +3,10 @@
 // scripts/with-xvfb) and the generated data (CHROMAL_DATA, default build/data).
 // Reports the median and the 99th percentile of the frame times.
 #include "app/Application.h"
-#include "play/Game.h"
-#include "play/GameResources.h"
 #include "platform/Gl.h"
 #include "platform/SdlPlatform.h"
+#include "play/Game.h"
+#include "play/GameResources.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
@@ -134,7 +134,14 @@ void GameFrame(benchmark::State& state)
 
 // Level numbers as the player counts them: 89 (the largest board) and 6.
 // The second argument switches quad batching (1) off (0) for comparison.
-BENCHMARK(GameFrame)->Args({88, 1})->Args({5, 1})->Args({88, 0})->Args({5, 0})->Iterations(600)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(GameFrame)
+    ->Args({88, 1})
+    ->Args({5, 1})
+    ->Args({88, 0})
+    ->Args({5, 0})
+    ->Iterations(600)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);

@@ -570,8 +570,8 @@ void Vertex(float x, float y, float z)
         const SAffine& m = g_batch.m_stack.back();
         const float* c = g_batch.m_colour;
         g_batch.m_primitive.insert(g_batch.m_primitive.end(),
-                                   {g_batch.m_u, g_batch.m_v, c[0], c[1], c[2], c[3], m.a * x + m.c * y + m.tx,
-                                    m.b * x + m.d * y + m.ty, z});
+                                   {g_batch.m_u, g_batch.m_v, c[0], c[1], c[2], c[3],
+                                    m.a * x + m.c * y + m.tx, m.b * x + m.d * y + m.ty, z});
         return;
     }
     if (!g_headless)

@@ -6,9 +6,9 @@
 #include "media/Sound.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
+#include "platform/Gl.h"
 #include "play/GameHint.h"
 #include "play/Hint.h"
-#include "platform/Gl.h"
 #include "play/TopTable.h"
 #include "rules/AIPlayer.h"
 #include "rules/MovingPlayer.h"
@@ -24,18 +24,17 @@ namespace NGame
 {
 namespace
 {
-constexpr const char* kTooltips[kBonusCount] = {
-    "Repaint one flower into the color of your zone (1 cent)",
-    "Repaint random field into the color of your zone (2 cents)",
-    "Randomize unoccupied space (3 cents)",
-    "Move forward for one cell (5 cents)",
-    "Move forward for three cells (10 cents)",
-    "Repaint your zone into random color (15 cents)",
-    "Opponent misses one turn (25 cents)",
-    "Opponent's zone decreases by two lines (30 cents)",
-    "Opponent's zone decreases by four lines (40 cents)",
-    "Entirely randomize the Opponent's zone (50 cents)",
-    "Plus one life ($1)"};
+constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the color of your zone (1 cent)",
+                                                "Repaint random field into the color of your zone (2 cents)",
+                                                "Randomize unoccupied space (3 cents)",
+                                                "Move forward for one cell (5 cents)",
+                                                "Move forward for three cells (10 cents)",
+                                                "Repaint your zone into random color (15 cents)",
+                                                "Opponent misses one turn (25 cents)",
+                                                "Opponent's zone decreases by two lines (30 cents)",
+                                                "Opponent's zone decreases by four lines (40 cents)",
+                                                "Entirely randomize the Opponent's zone (50 cents)",
+                                                "Plus one life ($1)"};
 
 CField::MaskReader DataFileReader()
 {
@@ -205,7 +204,8 @@ void CGame::Update(float elapsed)
         int x = 0;
         int y = 0;
         app->GetCursorClientPos(x, y);
-        m_field->SetPointer(static_cast<float>(x), static_cast<float>(y), app->Platform().IsMouseButtonDown(1));
+        m_field->SetPointer(static_cast<float>(x), static_cast<float>(y),
+                            app->Platform().IsMouseButtonDown(1));
     }
     const bool wasFinished = m_field->IsLevelFinished();
     m_field->Update(elapsed);
@@ -345,7 +345,8 @@ void CGame::OpenTutorialHints()
         int m_first;
         int m_last;
     };
-    static constexpr SStep kSteps[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 4}, {5, 5, 5}, {6, 6, 7}, {8, 8, 8}, {9, 9, 9}};
+    static constexpr SStep kSteps[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 4}, {5, 5, 5},
+                                       {6, 6, 7}, {8, 8, 8}, {9, 9, 9}};
     const int length = m_resources->GetTutorialLength();
     for (const SStep& step : kSteps)
     {
@@ -557,9 +558,18 @@ std::string CGame::FormatMoney(int cents)
 
 // ---------------------------------------------------------------- sounds
 
+void CGame::RecordSound(const std::string& name)
+{
+    // Only the latest are of interest; a long game must not grow the list.
+    constexpr std::size_t kKept = 32;
+    if (m_playedSounds.size() >= kKept)
+        m_playedSounds.erase(m_playedSounds.begin());
+    m_playedSounds.push_back(name);
+}
+
 void CGame::PlayGameSound(int sound)
 {
-    m_playedSounds.push_back(kGameSoundFiles.at(sound));
+    RecordSound(kGameSoundFiles.at(sound));
     if (CSound* effect = m_resources->GetSound(sound))
         effect->PlaySound(true, false, -1);
 }
@@ -576,7 +586,7 @@ void CGame::PlayBoardSounds()
 {
     for (const std::string& name : m_field->TakeSounds())
     {
-        m_playedSounds.push_back(name);
+        RecordSound(name);
         if (CSound* effect = m_resources->FindSound(name))
             effect->PlaySound(true, false, -1);
     }
@@ -628,12 +638,13 @@ void CGame::DrawStatus() const
     font.DrawNumberOutlined(m_totalScore, 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
     if (const CPlayer* human = GetPlayer(0))
     {
-        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f, 0.0f,
-                              1.0f, false, true);
-        font.DrawNumberOutlined(human->GetLives(), 24.0f, 72.0f, 500.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f,
+                              0.0f, 1.0f, false, true);
+        font.DrawNumberOutlined(human->GetLives(), 24.0f, 72.0f, 500.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                                true);
     }
-    font.DrawNumberOutlined(m_field->GetLevel() + 1, 24.0f, 717.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                            true);
+    font.DrawNumberOutlined(m_field->GetLevel() + 1, 24.0f, 717.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                            false, true);
 }
 
 void CGame::DrawPreview()

@@ -3,8 +3,8 @@
 // in-game hints, and the drawing of all of it.
 #pragma once
 
-#include "framework/Screen.h"
 #include "framework/DialogScreen.h"
+#include "framework/Screen.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
@@ -89,7 +89,7 @@ class CGame : public CScreen
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);
 
-    // Sounds played since the last call, by file name (for checks and logs).
+    // The latest sounds played since the last call, by file name.
     std::vector<std::string> TakePlayedSounds();
 
   private:
@@ -105,6 +105,7 @@ class CGame : public CScreen
     void PlayGameSound(int sound);
     void PlayEndSound(int sound);
     void PlayBoardSounds();
+    void RecordSound(const std::string& name);
     bool BarLocked() const;
     void ClosePending();
     int Region(std::size_t player) const;

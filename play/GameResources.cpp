@@ -27,11 +27,17 @@ std::unique_ptr<CGameResources>& Instance()
     return instance;
 }
 
-constexpr const char* kBonusButtonFiles[NGame::kBonusCount] = {
-    "dat/bonus_btn/single_repaint.tga", "dat/bonus_btn/zone_repaint.tga", "dat/bonus_btn/free_randomize.tga",
-    "dat/bonus_btn/forward3.tga",       "dat/bonus_btn/forward6.tga",     "dat/bonus_btn/self_repaint.tga",
-    "dat/bonus_btn/skip_move.tga",      "dat/bonus_btn/backward3.tga",    "dat/bonus_btn/backward6.tga",
-    "dat/bonus_btn/apponent_randomize.tga", "dat/bonus_btn/life.tga"};
+constexpr const char* kBonusButtonFiles[NGame::kBonusCount] = {"dat/bonus_btn/single_repaint.tga",
+                                                               "dat/bonus_btn/zone_repaint.tga",
+                                                               "dat/bonus_btn/free_randomize.tga",
+                                                               "dat/bonus_btn/forward3.tga",
+                                                               "dat/bonus_btn/forward6.tga",
+                                                               "dat/bonus_btn/self_repaint.tga",
+                                                               "dat/bonus_btn/skip_move.tga",
+                                                               "dat/bonus_btn/backward3.tga",
+                                                               "dat/bonus_btn/backward6.tga",
+                                                               "dat/bonus_btn/apponent_randomize.tga",
+                                                               "dat/bonus_btn/life.tga"};
 } // namespace
 
 CGameResources::CGameResources(const CFileSystem& files)

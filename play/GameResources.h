@@ -20,9 +20,10 @@ namespace NGame
 constexpr int kBonusCount = 11;
 // The bar's bonuses in their fixed order: layout, texture and price key share it.
 constexpr std::array<const char*, kBonusCount> kBonusNames = {
-    "m_bonus_single_repaint", "m_bonus_zone_repaint", "m_bonus_free_randomize",     "m_bonus_forward3",
-    "m_bonus_forward6",       "m_bonus_self_repaint", "m_bonus_skip_move",          "m_bonus_backward3",
-    "m_bonus_backward6",      "m_bonus_apponent_randomize", "m_bonus_life"};
+    "m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
+    "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
+    "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
+    "m_bonus_apponent_randomize", "m_bonus_life"};
 enum EBonusIndex
 {
     kBonusSkipMove = 6,

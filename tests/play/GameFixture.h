@@ -65,11 +65,12 @@ class GameFixture : public ::testing::Test
         m_app->PushScreen(&m_menu);
         m_savedHints = Settings().m_hints;
         Settings().m_hints = false;
-        SetBonusFactory([this](int bonus, CField&, CPlayer&)
-                        {
-                            m_bought.push_back(bonus);
-                            return std::make_unique<CFakeEffect>(m_effectFrames);
-                        });
+        SetBonusFactory(
+            [this](int bonus, CField&, CPlayer&)
+            {
+                m_bought.push_back(bonus);
+                return std::make_unique<CFakeEffect>(m_effectFrames);
+            });
     }
 
     void TearDown() override
@@ -96,7 +97,8 @@ class GameFixture : public ::testing::Test
 
     CGame& Start(int type = kClassicGame, int level = 0)
     {
-        m_game = std::make_unique<CGame>(type, &m_table, [](const std::string&)
+        m_game = std::make_unique<CGame>(type, &m_table,
+                                         [](const std::string&)
                                          { return CDataBuffer(std::vector<unsigned char>(800 * 600, 1)); });
         if (level > 0)
             m_game->StartAtLevel(level);
@@ -174,7 +176,8 @@ class GameFixture : public ::testing::Test
     {
         const int mid = Mid();
         const int last = Field().RowLength(mid) - 1;
-        Layout([mid, last](int r, int c) { return r == mid && c == 0 ? 2 : (r == mid && c == last ? 1 : 0); });
+        Layout([mid, last](int r, int c)
+               { return r == mid && c == 0 ? 2 : (r == mid && c == last ? 1 : 0); });
     }
     void LosingBoard()
     {
@@ -210,7 +213,8 @@ class GameFixture : public ::testing::Test
         const bool retry = m_game->IsLifeLost();
         Click(400, 300);
         ASSERT_EQ(Field().GetState(), Leaving);
-        ASSERT_TRUE(RunUntil([&] { return Field().GetLevel() == level + (retry ? 0 : 1) && !m_game->IsLifeLost(); }));
+        ASSERT_TRUE(
+            RunUntil([&] { return Field().GetLevel() == level + (retry ? 0 : 1) && !m_game->IsLifeLost(); }));
         ASSERT_FALSE(Field().IsLevelFinished());
     }
 
