@@ -467,6 +467,8 @@ void CGame::OnCloseRequest()
 
 void CGame::Activate()
 {
+    // Shown again (the menu keeps a game it left): it may close once more.
+    m_closing = false;
     if (!m_nameDialog)
     {
         Settings().m_music.SetPlaylist(

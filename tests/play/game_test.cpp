@@ -257,6 +257,18 @@ TEST_F(GameFixture, DragOfThreePixelsIsNoClick)
     FAIL() << "no colour to take";
 }
 
+TEST_F(GameFixture, MainMenuButtonClosesTheScreenEachTimeItIsShown)
+{
+    Start();
+    for (int shown = 0; shown < 2; ++shown)
+    {
+        m_game->OnControl(m_game->GetMainMenuButton().Control());
+        m_app->FrameStep(16.0f);
+        ASSERT_EQ(m_app->TopScreen(), &m_menu) << "showing " << shown;
+        m_app->PushScreen(m_game.get());
+    }
+}
+
 TEST_F(GameFixture, PurseShowsDollarsAndTwoDigitCents)
 {
     EXPECT_EQ(CGame::FormatMoney(105), "$1,05");
