@@ -24,6 +24,25 @@ bool IsDirectory(const std::string& path)
     struct stat info;
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
+bool ParsePlay(const std::string& text, CCommandLine& options)
+{
+    static const char* const kSets[] = {"classic", "advanced", "moving"};
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos)
+        return false;
+    const std::string set = text.substr(0, colon);
+    unsigned long long level = 0;
+    if (!ToNumber(text.c_str() + colon + 1, 100000ULL, level) || level < 1)
+        return false;
+    for (int type = 0; type < 3; ++type)
+        if (set == kSets[type])
+        {
+            options.m_play_type = type;
+            options.m_play_level = static_cast<int>(level);
+            return true;
+        }
+    return false;
+}
 } // namespace
 
 const char* CommandLineHelp()
@@ -47,6 +66,8 @@ const char* CommandLineHelp()
            "                     key CODE, char CODE, screenshot PATH, quit\n"
            "                     (X Y in window pixels, CODE a virtual-key or character code)\n"
            "  --screenshot PATH  write the last drawn frame as a PNG picture at exit\n"
+           "  --play SET:N       start straight into a game of SET (classic, advanced or\n"
+           "                     moving) at level N (from 1)\n"
            "  --help             show this help and exit\n"
            "  --version          show the version and exit\n";
 }
@@ -100,6 +121,11 @@ CCommandLine ParseCommandLine(int argc, const char* const* argv)
                 options.m_replay = text;
             else
                 options.m_screenshot = text;
+        }
+        else if (option == "--play")
+        {
+            if (!value(text) || !ParsePlay(text, options))
+                return fail("--play needs SET:N with SET classic, advanced or moving and N from 1");
         }
         else if (option == "--seed")
         {

@@ -26,6 +26,10 @@ struct CCommandLine
     bool m_test_screen = false; // the window checks' known picture instead of the menu
     std::string m_replay;
     std::string m_screenshot;
+    // --play TYPE:N: straight into a game of that type (0 classic, 1 advanced,
+    // 2 moving) at level N (1-based); -1 for none.
+    int m_play_type = -1;
+    int m_play_level = 0;
 };
 
 CCommandLine ParseCommandLine(int argc, const char* const* argv);

@@ -6,6 +6,7 @@
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
 #include "media/ResourceGroup.h"
+#include "play/GameResources.h"
 #include "screens/Intro.h"
 #include "screens/MainMenu.h"
 #include "screens/MenuCursor.h"
@@ -63,8 +64,14 @@ CScreen* CreateIntroScreen()
 {
     return new NInterface::CIntro();
 }
-void CreateGameResources() {}
-void DestroyGameResources() {}
+void CreateGameResources()
+{
+    GetGameResources();
+}
+void DestroyGameResources()
+{
+    ReleaseGameResources();
+}
 CScreen* CreateMainMenu(bool testScreen)
 {
     if (testScreen)

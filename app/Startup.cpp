@@ -141,6 +141,9 @@ int RunProgram(const CCommandLine& options)
     app.PushScreen(menu.get());
     MainMenuStartHook(menu.get());
     intro.reset();
+    // A game asked for on the command line stands over the menu, which owns it.
+    if (options.m_play_type >= 0)
+        MainMenuStartGame(menu.get(), options.m_play_type, options.m_play_level - 1);
 
     // 18. The cursor decoration replaces the system cursor.
     if (CreateCursorDecoration())

@@ -77,6 +77,26 @@ void TexCoord(float u, float v);
 // call per batch (see CQuadBatch users).
 void DrawTexturedQuads(const float* interleaved, std::size_t vertexCount);
 
+// Quad batching: between BeginQuadBatch and EndQuadBatch, textured quads
+// drawn one by one (a four-vertex strip or a quad, under Translate, Rotate
+// about z and Scale) are collected with their colours, transformed on the CPU
+// and submitted in as few draw calls as their texture and blend state allow,
+// in their order, so the picture stays that of one call per quad. Other calls
+// in between flush what was collected first. Batches do not nest.
+void BeginQuadBatch();
+void EndQuadBatch();
+// Off: the batch calls do nothing (comparisons against plain drawing).
+void SetQuadBatching(bool enabled);
+
+class CQuadBatchScope
+{
+  public:
+    CQuadBatchScope() { BeginQuadBatch(); }
+    ~CQuadBatchScope() { EndQuadBatch(); }
+    CQuadBatchScope(const CQuadBatchScope&) = delete;
+    CQuadBatchScope& operator=(const CQuadBatchScope&) = delete;
+};
+
 void Flush();
 void Finish();
 // Reads the back buffer (RGBA, bottom row first); false when headless.

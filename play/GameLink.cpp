@@ -1,11 +1,9 @@
-// The game link. Built against the game screen when it is part of the tree;
-// without it there is no game to create and the menus offer none.
+// The game link: the menus' view of the game screen.
 #include "play/GameLink.h"
 
 #include <string>
 #include <utility>
 
-#if __has_include("play/Game.h")
 #include "play/Game.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
@@ -115,43 +113,3 @@ bool LoadGame(CScreen* game, const CPropertyFile& store)
 }
 } // namespace NGameLink
 
-#else
-
-namespace NGameLink
-{
-void RegisterEnterNameDialog() {}
-CScreen* CreateGame(int, CTopTable*)
-{
-    return nullptr;
-}
-void StartAtLevel(CScreen*, int) {}
-bool IsGameOver(const CScreen*)
-{
-    return true;
-}
-bool IsNameEntered(const CScreen*)
-{
-    return false;
-}
-int GetGameType(const CScreen*)
-{
-    return 0;
-}
-int ContinueLevel(CScreen*)
-{
-    return 0;
-}
-int ContinueScore(CScreen*)
-{
-    return 0;
-}
-bool SaveGame(CScreen*, CPropertyFile&)
-{
-    return false;
-}
-bool LoadGame(CScreen*, const CPropertyFile&)
-{
-    return false;
-}
-} // namespace NGameLink
-#endif

@@ -1,6 +1,5 @@
 // How the menus drive the game screen without knowing its class: create it,
-// start it at a level, ask how it ended, and store or restore it. Until the
-// game screen is linked in, CreateGame returns null and the menus offer no game.
+// start it at a level, ask how it ended, and store or restore it.
 #pragma once
 
 class CPropertyFile;

@@ -60,6 +60,22 @@ void CBonus::FlyTo(int row, int column)
     m_insect->SetTarget(x, y);
 }
 
+bool CBonus::AimAtFreeFlower(int colour, SCellPos& target)
+{
+    const std::vector<SCellPos> candidates = FreeCells(m_field, colour);
+    const bool found = !candidates.empty();
+    target = found ? candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))]
+                   : SCellPos{m_mid, 0};
+    FlyTo(target.m_row, target.m_column);
+    return found;
+}
+
+bool CBonus::HasFreeFlowerToRepaint(const CField& field)
+{
+    const int colour = field.GetCellColour(field.GetRows() / 2, 0);
+    return colour >= 0 && !FreeCells(field, colour).empty();
+}
+
 std::vector<SCellPos> CBonus::FreeCells(const CField& field, int exceptColour)
 {
     const int mid = field.GetRows() / 2;

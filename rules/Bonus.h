@@ -40,6 +40,14 @@ class CBonus
     static CColourMap MarkTerritory(const CField& field, int row, int column, int mark);
     // Row-major cells holding `mark` in `map`.
     static std::vector<SCellPos> Marked(const CField& field, const CColourMap& map, int mark);
+    // The two repaint bonuses aim at a free flower of another colour than the
+    // human's home (one random draw over the row-major candidates). Without a
+    // candidate (sold without the check) the carrier only visits the home:
+    // false, and `target` is the home.
+    bool AimAtFreeFlower(int colour, SCellPos& target);
+    // The purchase check of the repaint bonuses; a hole at the human's home
+    // has no colour to give.
+    static bool HasFreeFlowerToRepaint(const CField& field);
     float DistanceFrom(int row, int column, float x, float y) const;
     // Every cell of `cells` takes a random colour (coins stay), flipping in a
     // wave that starts at (x, y).

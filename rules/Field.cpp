@@ -1074,14 +1074,15 @@ void CField::DrawBackground() const
         return;
     NGl::BindTexture(m_resources.m_background);
     NGl::Enable(GL_TEXTURE_2D);
+    // Pictures are stored bottom row first: t = 1 is the picture's top edge.
     NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(-112.0f, -212.0f);
-    NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(912.0f, -212.0f);
-    NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(912.0f, 812.0f);
     NGl::TexCoord(0.0f, 1.0f);
+    NGl::Vertex(-112.0f, -212.0f);
+    NGl::TexCoord(1.0f, 1.0f);
+    NGl::Vertex(912.0f, -212.0f);
+    NGl::TexCoord(1.0f, 0.0f);
+    NGl::Vertex(912.0f, 812.0f);
+    NGl::TexCoord(0.0f, 0.0f);
     NGl::Vertex(-112.0f, 812.0f);
     NGl::End();
 }
@@ -1093,13 +1094,13 @@ void CField::DrawPreview() const
     NGl::BindTexture(m_resources.m_background);
     NGl::Enable(GL_TEXTURE_2D);
     NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.109375f, 0.20703125f);
-    NGl::Vertex(0.0f, 0.0f);
-    NGl::TexCoord(0.890625f, 0.20703125f);
-    NGl::Vertex(800.0f, 0.0f);
-    NGl::TexCoord(0.890625f, 0.79296875f);
-    NGl::Vertex(800.0f, 600.0f);
     NGl::TexCoord(0.109375f, 0.79296875f);
+    NGl::Vertex(0.0f, 0.0f);
+    NGl::TexCoord(0.890625f, 0.79296875f);
+    NGl::Vertex(800.0f, 0.0f);
+    NGl::TexCoord(0.890625f, 0.20703125f);
+    NGl::Vertex(800.0f, 600.0f);
+    NGl::TexCoord(0.109375f, 0.20703125f);
     NGl::Vertex(0.0f, 600.0f);
     NGl::End();
     for (int r = 0; r < m_rows; ++r)
@@ -1112,6 +1113,8 @@ void CField::Draw() const
 {
     if (NGl::IsHeadless())
         return;
+    // Over a thousand small sprites: submitted in batches, one call per sheet.
+    NGl::CQuadBatchScope batch;
     const CCell* magnified = GetCell(m_hovered.m_row, m_hovered.m_column);
     // Spinning cells are drawn last so that they lie on top of their neighbours.
     for (int pass = 0; pass < 2; ++pass)

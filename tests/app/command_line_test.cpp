@@ -55,3 +55,16 @@ TEST(CommandLine, BadOptionsAreErrors)
     }
 }
 } // namespace
+
+TEST(CommandLine, PlayNamesASetAndALevelFromOne)
+{
+    const CCommandLine moving = Parse({"--play", "moving:7"});
+    EXPECT_EQ(moving.m_action, CCommandLine::kRun);
+    EXPECT_EQ(moving.m_play_type, 2);
+    EXPECT_EQ(moving.m_play_level, 7);
+    EXPECT_EQ(Parse({"--play", "advanced:89"}).m_play_type, 1);
+    EXPECT_EQ(Parse({}).m_play_type, -1);
+    for (const char* bad : {"classic:0", "classic:", "chess:3", "classic", ":4", "classic:-1", "classic:4x"})
+        EXPECT_EQ(Parse({"--play", bad}).m_action, CCommandLine::kError) << bad;
+    EXPECT_EQ(Parse({"--play"}).m_action, CCommandLine::kError);
+}

@@ -1,6 +1,5 @@
 // Storing and resuming a running game through the saved-game keys: type,
 // score, purse, lives and board come back; games that cannot resume are refused.
-#if __has_include("play/Game.h")
 #include "GameFixture.h"
 
 #include "play/GameLink.h"
@@ -100,4 +99,3 @@ TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
     EXPECT_TRUE(Resume(kClassicGame, store));
 }
 } // namespace NGame::NTest
-#endif

@@ -124,7 +124,7 @@ bool WriteHelp(COutput& out, std::string& problems)
 
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Capturing", true);
-    h.Image(600, 200, 160, 120, "dat/hints/gameplay.spr", 0, true, 1000);
+    h.Image(600, 200, 160, 120, "mui/help/gameplay.spr", 0, true, 1000);
     y = h.Text(
         kLeft, 128, 420, kBody,
         "Every free area that your move cuts off from the rival becomes yours at once, whatever its colours: "

@@ -29,7 +29,7 @@ struct SHint
 
 // Screen points the hints refer to: the game draws the status numbers there.
 const std::vector<SHint> kHints = {
-    {144, 108, 512, 384, -1, -1, "Welcome to the garden!", ""},
+    {144, 108, 512, 384, -1, -1, "Welcome!", ""},
     {36, 306, 360, 116, 28, 282, "Your home",
      "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
     {130, 10, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},

@@ -19,12 +19,32 @@ CImage ComposeSheet(const std::vector<std::vector<CImage>>& cells)
 }
 
 void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std::vector<CImage>>& cells,
-                 bool mipmaps)
+                 bool mipmaps, bool drawnFlipped)
 {
     const std::string picture = sprName.substr(0, sprName.size() - 4) + ".tga";
-    out.WriteTga(picture, ComposeSheet(cells), true);
+    if (drawnFlipped)
+        out.WriteTga(picture, ComposeSheet(cells), true);
+    else
+    {
+        // Drawn without the flip, each cell shows upside down unless it is
+        // stored mirrored.
+        std::vector<std::vector<CImage>> mirrored = cells;
+        for (auto& group : mirrored)
+            for (CImage& cell : group)
+                cell = MirroredVertically(cell);
+        out.WriteTga(picture, ComposeSheet(mirrored), true);
+    }
     out.WriteText(sprName, SpriteFile(picture, static_cast<int>(cells.size()),
                                       static_cast<int>(cells[0].size()), mipmaps));
+}
+
+CImage MirroredVertically(const CImage& img)
+{
+    CImage result(img.Width(), img.Height());
+    for (int y = 0; y < img.Height(); ++y)
+        for (int x = 0; x < img.Width(); ++x)
+            result.At(x, img.Height() - 1 - y) = img.At(x, y);
+    return result;
 }
 
 CImage StackBands(const std::vector<CImage>& looks)

@@ -135,15 +135,17 @@ void WriteGameSprites(COutput& out)
         particles[0].push_back(RenderSparkle(f / 4.0f, 32));
     WriteSprite(out, "dat/particles.spr", particles);
 
-    // The tutorial's first hint.
+    // The tutorial's first hint draws these two without the flip; the help
+    // pages flip every picture, so they get their own copy of the board.
     std::vector<std::vector<CImage>> gameplay(1);
     for (int f = 0; f < 4; ++f)
         gameplay[0].push_back(MiniBoard(f, 160, 120));
-    WriteSprite(out, "dat/hints/gameplay.spr", gameplay);
+    WriteSprite(out, "dat/hints/gameplay.spr", gameplay, false, false);
+    WriteSprite(out, "mui/help/gameplay.spr", gameplay);
     std::vector<std::vector<CImage>> half(1);
     for (int f = 0; f < 6; ++f)
         half[0].push_back(HalfPie(f, 6, 128, 96));
-    WriteSprite(out, "dat/hints/half.spr", half);
+    WriteSprite(out, "dat/hints/half.spr", half, false, false);
     WriteSprite(out, "dat/hints/skin01.spr", {{RenderFlower(0, 1.0f, 96)}});
     std::vector<std::vector<CImage>> coinHint(1);
     for (int f = 0; f < 8; ++f)

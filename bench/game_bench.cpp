@@ -1,0 +1,157 @@
+// Whole frames of the game screen (update, draw, buffer swap) in a real window
+// on the largest board and on the widest one. Needs a display (run under
+// scripts/with-xvfb) and the generated data (CHROMAL_DATA, default build/data).
+// Reports the median and the 99th percentile of the frame times.
+#include "app/Application.h"
+#include "platform/Gl.h"
+#include "platform/SdlPlatform.h"
+#include "play/Game.h"
+#include "play/GameResources.h"
+#include "storage/FileSystem.h"
+#include "storage/Settings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+struct SWindow
+{
+    CSdlPlatform m_platform;
+    bool m_ready = false;
+
+    SWindow()
+    {
+        std::string error;
+        if (!m_platform.Init(error))
+        {
+            std::fprintf(stderr, "game_bench: %s\n", error.c_str());
+            return;
+        }
+        CApplication& app = *CApplication::Create(m_platform);
+        app.SetLogicalSize(800, 600);
+        if (!app.CreateMainWindow("Chromal bench", 0, 0, 800, 600))
+            return;
+        const char* data = std::getenv("CHROMAL_DATA");
+        CFileSystem* files = CFileSystem::Create();
+        files->SetPackKey(CFileSystem::kPackKey);
+        files->SetRoot(data ? data : "build/data");
+        files->OpenPack("data.pk");
+        CreateGameResourcesFrom(*files);
+        Settings().m_hints = false;
+        m_ready = true;
+    }
+};
+
+SWindow& Window()
+{
+    static SWindow window;
+    return window;
+}
+
+void GameFrame(benchmark::State& state)
+{
+    SWindow& window = Window();
+    if (!window.m_ready)
+    {
+        state.SkipWithError("no window");
+        return;
+    }
+    NGl::SetQuadBatching(state.range(1) != 0);
+    std::srand(5);
+    CApplication& app = *CApplication::Get();
+    NGame::CGame game(NGame::kClassicGame, nullptr);
+    game.StartAtLevel(static_cast<int>(state.range(0)));
+    app.PushScreen(&game);
+    // An inactive window sleeps between frames; the bench's window counts as focused.
+    CPlatformEvent activate;
+    activate.m_type = CPlatformEvent::kActivate;
+    activate.m_value = 1;
+    app.HandleEvent(activate);
+    game.GetField().LandAllInsects();
+    for (int i = 0; i < 120; ++i)
+        app.FrameStep(16.0f);
+
+    std::vector<double> times;
+    double update = 0.0;
+    double draw = 0.0;
+    using Clock = std::chrono::steady_clock;
+    const auto ms = [](Clock::time_point from, Clock::time_point to)
+    { return std::chrono::duration<double, std::milli>(to - from).count(); };
+    for (auto _ : state)
+    {
+        const auto start = Clock::now();
+        app.FrameStep(16.0f);
+        const auto updated = Clock::now();
+        app.DrawScreens();
+        NGl::Finish();
+        const auto drawn = Clock::now();
+        window.m_platform.SwapBuffers();
+        const auto end = Clock::now();
+        update += ms(start, updated);
+        draw += ms(updated, drawn);
+        times.push_back(ms(start, end));
+    }
+    state.counters["update_ms"] = update / static_cast<double>(times.size());
+    state.counters["draw_ms"] = draw / static_cast<double>(times.size());
+    // The same frame drawn with and without batching must be the same picture.
+    std::vector<unsigned char> batched(800 * 600 * 4);
+    std::vector<unsigned char> plain(800 * 600 * 4);
+    NGl::SetQuadBatching(true);
+    app.DrawScreens();
+    NGl::ReadPixels(0, 0, 800, 600, batched.data());
+    NGl::SetQuadBatching(false);
+    app.DrawScreens();
+    NGl::ReadPixels(0, 0, 800, 600, plain.data());
+    int largest = 0;
+    long differing = 0;
+    for (std::size_t i = 0; i < batched.size(); ++i)
+    {
+        const int difference = std::abs(batched[i] - plain[i]);
+        largest = std::max(largest, difference);
+        differing += difference > 2 ? 1 : 0;
+    }
+    state.counters["max_channel_diff"] = largest;
+    state.counters["channels_off_by_3_or_more"] = static_cast<double>(differing);
+    app.RemoveScreen(&game);
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["p99_ms"] = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+    int cells = 0;
+    const NGame::CField& field = game.GetField();
+    for (int r = 0; r < field.GetRows(); ++r)
+        for (int c = 0; c < field.RowLength(r); ++c)
+            cells += field.IsHole(r, c) ? 0 : 1;
+    state.counters["cells"] = cells;
+    state.counters["columns"] = field.GetColumns();
+}
+} // namespace
+
+// Level numbers as the player counts them: 89 (the largest board) and 6.
+// The second argument switches quad batching (1) off (0) for comparison.
+BENCHMARK(GameFrame)
+    ->Args({88, 1})
+    ->Args({5, 1})
+    ->Args({88, 0})
+    ->Args({5, 0})
+    ->Iterations(600)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    // Everything that holds GL objects or the window goes before the platform.
+    ReleaseGameResources();
+    CFileSystem::Destroy();
+    if (CApplication* app = CApplication::Get())
+        app->Shutdown();
+    CApplication::Destroy();
+    return 0;
+}

@@ -1,0 +1,735 @@
+// The game screen's state machine: players per level, turn passing, level
+// ends, level changes, the bonus bar and the hints.
+#include "play/Game.h"
+
+#include "app/Application.h"
+#include "media/Sound.h"
+#include "media/Sprite.h"
+#include "media/Texture.h"
+#include "platform/Gl.h"
+#include "play/GameHint.h"
+#include "play/Hint.h"
+#include "play/TopTable.h"
+#include "rules/AIPlayer.h"
+#include "rules/MovingPlayer.h"
+#include "screens/MenuCursor.h"
+#include "storage/FileSystem.h"
+#include "storage/PropertyFile.h"
+#include "storage/Settings.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace NGame
+{
+namespace
+{
+constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the color of your zone (1 cent)",
+                                                "Repaint random field into the color of your zone (2 cents)",
+                                                "Randomize unoccupied space (3 cents)",
+                                                "Move forward for one cell (5 cents)",
+                                                "Move forward for three cells (10 cents)",
+                                                "Repaint your zone into random color (15 cents)",
+                                                "Opponent misses one turn (25 cents)",
+                                                "Opponent's zone decreases by two lines (30 cents)",
+                                                "Opponent's zone decreases by four lines (40 cents)",
+                                                "Entirely randomize the Opponent's zone (50 cents)",
+                                                "Plus one life ($1)"};
+
+CField::MaskReader DataFileReader()
+{
+    return [](const std::string& name)
+    {
+        const CFileSystem* files = CFileSystem::Get();
+        return files ? files->ReadFile(name) : CDataBuffer();
+    };
+}
+
+} // namespace
+
+CGame::CGame(int gameType, CTopTable* topTable) : CGame(gameType, topTable, DataFileReader()) {}
+
+CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
+    : m_gameType(gameType), m_resources(GetGameResources()), m_topTable(topTable)
+{
+    CreateBoard(std::move(masks));
+    StartLevel();
+    m_pressX = -1;
+    m_pressY = -1;
+    Settings().m_music.Play(-1);
+    CreateControls();
+}
+
+CGame::~CGame()
+{
+    // Players go before the board they point into.
+    m_players.clear();
+    m_effects.clear();
+    m_hints.clear();
+}
+
+void CGame::CreateBoard(CField::MaskReader masks)
+{
+    SFieldResources sheets;
+    // A flip ends on the sheet's middle and last frames; a sheet that failed to
+    // load has one frame and would leave the board settling for ever, so the
+    // board's own flower grid (drawing nothing) stands in for it.
+    const CSprite* skin = m_resources->GetSkin(0);
+    sheets.m_cellSprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
+    sheets.m_coinSprite = m_resources->GetCoins();
+    sheets.m_insectSprite = m_resources->GetInsects();
+    sheets.m_background = m_resources->GetBackground() ? m_resources->GetBackground()->GetName() : 0;
+
+    const char* directory = "dat/levels_classic";
+    int count = m_resources->GetClassicLevels();
+    int advanced = 0;
+    if (m_gameType == kAdvancedGame)
+    {
+        directory = "dat/levels_duel";
+        count = m_resources->GetAdvancedLevels();
+        advanced = 1;
+    }
+    else if (m_gameType == kMovingGame)
+    {
+        directory = "dat/levels_moving";
+        count = m_resources->GetMovingLevels();
+    }
+    m_field = std::make_unique<CField>(directory, count, advanced, sheets, std::move(masks));
+    m_field->SetRefillLevelsCount(m_resources->GetClassicLevels());
+    m_field->SetSettings(&Settings());
+}
+
+void CGame::CreateControls()
+{
+    CPropertyFile layout;
+    if (const CFileSystem* files = CFileSystem::Get())
+        layout.Load(*files, "dat/bonuses_buttons.txt", true);
+    const BarButtonFactory& make = GetBarButtonFactory();
+    m_mainMenuButton = make(this, m_resources->GetMainMenuButton(), layout, "m_main_menu_btn");
+    AddControl(m_mainMenuButton->Control());
+    for (int i = 0; i < kBonusCount; ++i)
+    {
+        m_bonusButtons[i] = make(this, m_resources->GetBonusButton(i), layout, kBonusNames[i]);
+        AddControl(m_bonusButtons[i]->Control());
+    }
+    if (const CSprite* marker = m_resources->GetMarker())
+    {
+        m_marker = std::make_unique<CSprite>(*marker);
+        m_marker->SetBlend(true);
+        m_marker->SetFlip(true);
+    }
+    UpdateBonusButtons();
+}
+
+// ---------------------------------------------------------------- levels
+
+void CGame::StartLevel()
+{
+    m_players.clear();
+    const int mid = m_field->GetRows() / 2;
+    const int last = m_field->RowLength(mid) - 1;
+    if (m_gameType == kMovingGame)
+    {
+        m_players.push_back(std::make_unique<CMovingPlayer>(mid, 0, m_field.get()));
+        m_aiDifficulty = 0;
+    }
+    else
+    {
+        m_players.push_back(std::make_unique<CPlayer>(mid, 0, m_field.get()));
+        m_aiDifficulty = CAIPlayer::DifficultyForLevel(m_field->GetLevel());
+    }
+    m_players.push_back(std::make_unique<CAIPlayer>(mid, last, m_field.get(), m_aiDifficulty));
+    m_currentPlayer = 0;
+    m_players[0]->BeginTurn();
+}
+
+void CGame::StartAtLevel(int level)
+{
+    m_endSoundPlayed = false;
+    m_players.clear();
+    m_field->SetLevel(level);
+    StartLevel();
+    m_lifeLost = false;
+}
+
+void CGame::NextLevelOrRetry()
+{
+    m_endSoundPlayed = false;
+    std::vector<int> money;
+    std::vector<int> lives;
+    for (const auto& player : m_players)
+    {
+        money.push_back(player->GetMoney());
+        lives.push_back(player->GetLives());
+    }
+    m_players.clear();
+    m_field->AdvanceLevel(m_lifeLost ? 0 : 1);
+    StartLevel();
+    for (std::size_t i = 0; i < m_players.size() && i < money.size(); ++i)
+    {
+        m_players[i]->SetMoney(money[i]);
+        m_players[i]->SetLives(lives[i]);
+    }
+    if (m_lifeLost && !m_players.empty())
+        m_players[0]->SetLives(m_players[0]->GetLives() - 1);
+    m_lifeLost = false;
+}
+
+int CGame::Region(std::size_t player) const
+{
+    const CPlayer* p = GetPlayer(player);
+    return p ? m_field->CountRegion(p->GetHomeRow(), p->GetHomeColumn()) : 0;
+}
+
+// ---------------------------------------------------------------- frame
+
+void CGame::Update(float elapsed)
+{
+    UpdateTurnMarker();
+
+    const bool hadEffects = !m_effects.empty();
+    for (auto it = m_effects.begin(); it != m_effects.end();)
+        it = (*it)->Update(elapsed) ? m_effects.erase(it) : it + 1;
+    if (hadEffects && m_effects.empty())
+        for (std::size_t i = 0; i < m_players.size() && i < 2; ++i)
+            m_field->SettleTerritory(m_players[i]->GetHomeRow(), m_players[i]->GetHomeColumn());
+
+    if (!Settings().m_hints)
+        m_hints.clear();
+    for (auto it = m_hints.begin(); it != m_hints.end();)
+        it = (*it)->Update(elapsed) ? m_hints.erase(it) : it + 1;
+
+    if (CApplication* app = CApplication::Get())
+    {
+        int x = 0;
+        int y = 0;
+        app->GetCursorClientPos(x, y);
+        m_field->SetPointer(static_cast<float>(x), static_cast<float>(y),
+                            app->Platform().IsMouseButtonDown(1));
+    }
+    const bool wasFinished = m_field->IsLevelFinished();
+    m_field->Update(elapsed);
+    if (CPlayer* current = GetPlayer(static_cast<std::size_t>(m_currentPlayer)))
+        current->Update(elapsed);
+    PlayBoardSounds();
+
+    PassTurn();
+    if (m_gameType != kMovingGame && m_field->IsLevelFinished() && m_players.size() >= 2)
+        DecideLevel(wasFinished);
+    if (m_field->GetState() == Gone)
+        ChangeLevel();
+
+    Settings().m_music.Update();
+    NInterface::UpdateCursor(elapsed);
+    UpdateBonusButtons();
+    CScreen::Update(elapsed);
+}
+
+void CGame::UpdateTurnMarker()
+{
+    const bool finished = m_field->IsLevelFinished();
+    for (std::size_t i = 0; i < m_players.size(); ++i)
+    {
+        const CPlayer& player = *m_players[i];
+        if (static_cast<int>(i) == m_currentPlayer && !finished)
+        {
+            if (m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), true) &&
+                m_hintProgress < m_resources->GetTutorialLength() && m_hints.empty())
+                OpenTutorialHints();
+        }
+        else
+            m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), false);
+    }
+}
+
+void CGame::PassTurn()
+{
+    CPlayer* current = GetPlayer(static_cast<std::size_t>(m_currentPlayer));
+    if (!current || current->GetState() != PlayerWaiting)
+        return;
+    if (m_gameType == kMovingGame)
+    {
+        if (m_currentPlayer == 0)
+            m_field->TakeSnapshot();
+        current->BeginTurn();
+        m_field->StartShift(1);
+        return;
+    }
+    if (!m_skipPending)
+        ++m_currentPlayer;
+    else
+    {
+        for (std::size_t i = 0; i < m_players.size(); ++i)
+            if (static_cast<int>(i) != m_currentPlayer)
+                m_field->SetCellLit(m_players[i]->GetHomeRow(), m_players[i]->GetHomeColumn(), true);
+        m_skipPending = false;
+    }
+    if (m_currentPlayer >= static_cast<int>(m_players.size()))
+        m_currentPlayer = 0;
+    if (m_currentPlayer == 0)
+        m_field->TakeSnapshot();
+    CPlayer& next = *m_players[static_cast<std::size_t>(m_currentPlayer)];
+    m_field->SetCellLit(next.GetHomeRow(), next.GetHomeColumn(), true);
+    next.BeginTurn();
+}
+
+void CGame::DecideLevel(bool wasFinished)
+{
+    const int human = Region(0);
+    const int opponent = Region(1);
+    if (!wasFinished)
+        m_totalScore += human;
+    CPlayer& player = *m_players[0];
+    if (human >= opponent)
+        PlayEndSound(kSoundLevelComplete);
+    else if (player.GetLives() > 0)
+    {
+        m_lifeLost = true;
+        PlayEndSound(kSoundLifeLost);
+    }
+    else if (!m_gameOver && !m_lifeLost)
+    {
+        // The life bought here is the one lost: the replay starts with none.
+        if (player.Spend(m_resources->GetPrice(kBonusLife)))
+        {
+            player.SetLives(1);
+            m_lifeLost = true;
+            PlayEndSound(kSoundLifeLost);
+        }
+        else
+        {
+            m_gameOver = true;
+            PlayEndSound(kSoundGameOver);
+        }
+    }
+}
+
+void CGame::ChangeLevel()
+{
+    if (m_gameType != kMovingGame && m_gameOver)
+    {
+        ClosePending();
+        return;
+    }
+    Settings().m_music.Play(-1);
+    NextLevelOrRetry();
+}
+
+void CGame::ClosePending()
+{
+    // The board stays gone until the close is carried out; ask only once.
+    if (m_closing)
+        return;
+    m_closing = true;
+    if (CApplication* app = CApplication::Get())
+        app->CloseTop(false);
+}
+
+// ---------------------------------------------------------------- hints
+
+CGameHint* CGame::OpenHint(int record)
+{
+    if (record < 0 || static_cast<std::size_t>(record) >= m_resources->GetHintCount())
+        return nullptr;
+    m_hints.push_back(std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources));
+    return m_hints.back().get();
+}
+
+void CGame::OpenTutorialHints()
+{
+    // Groups of the tutorial by the progress they start from; a short hints
+    // file leaves numbers out, and the step still moves on.
+    struct SStep
+    {
+        int m_from;
+        int m_first;
+        int m_last;
+    };
+    static constexpr SStep kSteps[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 4}, {5, 5, 5},
+                                       {6, 6, 7}, {8, 8, 8}, {9, 9, 9}};
+    const int length = m_resources->GetTutorialLength();
+    for (const SStep& step : kSteps)
+    {
+        if (step.m_from != m_hintProgress)
+            continue;
+        for (int record = step.m_first; record <= step.m_last; ++record)
+        {
+            CGameHint* hint = record < length ? OpenHint(record) : nullptr;
+            if (hint && record == 7)
+            {
+                float x = 0.0f;
+                float y = 0.0f;
+                m_field->CellPosition(m_field->GetRows() / 3, 4, x, y);
+                hint->MoveTo(x, y);
+            }
+        }
+        m_hintProgress = step.m_last + 1;
+        return;
+    }
+}
+
+// ---------------------------------------------------------------- input
+
+void CGame::OnMouseMove(int x, int y, std::uint32_t flags)
+{
+    CScreen::OnMouseMove(x, y, flags);
+    for (auto& hint : m_hints)
+        hint->OnMouseMove(x, y);
+}
+
+void CGame::OnLButtonDown(int x, int y, std::uint32_t flags)
+{
+    CScreen::OnLButtonDown(x, y, flags);
+    m_pressX = x;
+    m_pressY = y;
+    for (auto& hint : m_hints)
+        hint->OnLButtonDown(x, y);
+    m_field->LandAllInsects();
+}
+
+void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
+{
+    CScreen::OnLButtonUp(x, y, flags);
+    for (auto& hint : m_hints)
+        hint->OnLButtonUp(x, y);
+    if (!m_hints.empty())
+        return;
+    const bool click = std::abs(m_pressX - x) < 3 && std::abs(m_pressY - y) < 3;
+    CPlayer* current = GetPlayer(static_cast<std::size_t>(m_currentPlayer));
+    if (click && m_effects.empty() && current)
+    {
+        current->OnClick(static_cast<float>(x), static_cast<float>(y));
+        PlayBoardSounds();
+        if (m_currentPlayer == 0 && !current->IsValidClick() && m_wrongPickHints < 2)
+        {
+            ++m_wrongPickHints;
+            OpenHint(m_resources->GetWrongColourHint());
+        }
+    }
+    if (!m_field->IsIdle() || !m_field->IsLevelFinished())
+        return;
+    if (!m_gameOver)
+    {
+        m_field->BeginLevelOut();
+        return;
+    }
+    if (m_nameDialog || m_nameEntered)
+        return;
+    const SEnterNameSeam& seam = GetEnterNameSeam();
+    const bool qualifies = m_topTable && m_gameType < m_topTable->GetListCount() &&
+                           m_topTable->Qualifies(m_gameType, m_totalScore);
+    CDialogScreen* dialog = qualifies && seam.m_open ? seam.m_open(*this) : nullptr;
+    if (!dialog)
+    {
+        // Without a dialog to ask in, the entry is kept under the default name.
+        if (qualifies)
+        {
+            m_topTable->Insert(m_gameType, m_totalScore, "Nemo");
+            m_nameEntered = true;
+        }
+        m_field->BeginLevelOut();
+        return;
+    }
+    m_nameDialog.reset(dialog);
+    dialog->m_logical_width = 800;
+    dialog->m_logical_height = 600;
+    dialog->m_dim = false;
+    dialog->m_frame = true;
+    dialog->m_x = 144.0f;
+    dialog->m_y = 172.0f;
+    dialog->m_width = 512;
+    dialog->m_height = 256;
+    if (CApplication* app = CApplication::Get())
+        app->PushDialog(dialog);
+}
+
+void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
+{
+    CScreen::OnDialogClosed(result, dialog);
+    if (!dialog || dialog != m_nameDialog.get())
+        return;
+    const SEnterNameSeam& seam = GetEnterNameSeam();
+    std::string name = seam.m_text ? seam.m_text(dialog) : std::string();
+    if (name.empty())
+        name = "Nemo";
+    if (m_topTable)
+        m_topTable->Insert(m_gameType, m_totalScore, name);
+    m_nameDialog.reset();
+    m_field->BeginLevelOut();
+    m_nameEntered = true;
+}
+
+void CGame::OnCloseRequest()
+{
+    if (CApplication* app = CApplication::Get())
+        app->PostClose();
+}
+
+void CGame::Activate()
+{
+    // Shown again (the menu keeps a game it left): it may close once more.
+    m_closing = false;
+    if (!m_nameDialog)
+    {
+        Settings().m_music.SetPlaylist(
+            {"music/game01.xm", "music/game02.xm", "music/game03.xm", "music/menu.xm", "music/game04.xm"});
+        Settings().m_music.Stop();
+        Settings().m_music.Play(-1);
+    }
+}
+
+// ---------------------------------------------------------------- bonus bar
+
+bool CGame::BarLocked() const
+{
+    return m_currentPlayer != 0 || !m_field->IsIdle() || m_field->IsLevelFinished() || m_gameOver ||
+           m_players.empty();
+}
+
+void CGame::UpdateBonusButtons()
+{
+    const bool locked = BarLocked();
+    const int money = m_players.empty() ? 0 : m_players[0]->GetMoney();
+    for (int i = 0; i < kBonusCount; ++i)
+    {
+        bool enabled = !locked && money >= m_resources->GetPrice(i);
+        if (i == kBonusSkipMove)
+            enabled = enabled && !m_skipPending;
+        if (i == kBonusForward3 || i == kBonusForward6)
+            enabled = enabled && m_field->CanGoForward();
+        m_bonusButtons[i]->Control()->SetDisabled(!enabled);
+    }
+}
+
+void CGame::OnControl(CControl* control)
+{
+    if (control == m_mainMenuButton->Control())
+    {
+        ClosePending();
+        return;
+    }
+    if (BarLocked())
+        return;
+    for (int i = 0; i < kBonusCount; ++i)
+        if (control == m_bonusButtons[i]->Control())
+        {
+            Buy(i);
+            return;
+        }
+}
+
+void CGame::Buy(int bonus)
+{
+    if (bonus == kBonusSkipMove && m_skipPending)
+        return;
+    CPlayer& human = *m_players[0];
+    const int price = m_resources->GetPrice(bonus);
+    if (human.GetMoney() < price)
+        return;
+    // Paid only once the bonus exists, so a bonus that cannot be made costs nothing.
+    std::unique_ptr<IBonusEffect> effect = GetBonusFactory()(bonus, *m_field, human);
+    if (!effect || !human.Spend(price))
+        return;
+    m_effects.push_back(std::move(effect));
+    if (bonus == kBonusSkipMove)
+        m_skipPending = true;
+    PlayBoardSounds();
+}
+
+const char* CGame::TooltipText(int bonus)
+{
+    return bonus >= 0 && bonus < kBonusCount ? kTooltips[bonus] : "";
+}
+
+int CGame::TooltipBonus() const
+{
+    if (!m_hints.empty())
+        return -1;
+    for (int i = 0; i < kBonusCount; ++i)
+        if (m_bonusButtons[i]->IsMouseOver())
+            return i;
+    return -1;
+}
+
+std::string CGame::FormatMoney(int cents)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "$%d,%02d", cents / 100, cents % 100);
+    return text;
+}
+
+// ---------------------------------------------------------------- sounds
+
+void CGame::RecordSound(const std::string& name)
+{
+    // Only the latest are of interest; a long game must not grow the list.
+    constexpr std::size_t kKept = 32;
+    if (m_playedSounds.size() >= kKept)
+        m_playedSounds.erase(m_playedSounds.begin());
+    m_playedSounds.push_back(name);
+}
+
+void CGame::PlayGameSound(int sound)
+{
+    RecordSound(kGameSoundFiles.at(sound));
+    if (CSound* effect = m_resources->GetSound(sound))
+        effect->PlaySound(true, false, -1);
+}
+
+void CGame::PlayEndSound(int sound)
+{
+    if (m_endSoundPlayed)
+        return;
+    m_endSoundPlayed = true;
+    PlayGameSound(sound);
+}
+
+void CGame::PlayBoardSounds()
+{
+    for (const std::string& name : m_field->TakeSounds())
+    {
+        RecordSound(name);
+        if (CSound* effect = m_resources->FindSound(name))
+            effect->PlaySound(true, false, -1);
+    }
+}
+
+std::vector<std::string> CGame::TakePlayedSounds()
+{
+    std::vector<std::string> sounds;
+    sounds.swap(m_playedSounds);
+    return sounds;
+}
+} // namespace NGame
+
+// ---------------------------------------------------------------- drawing
+
+namespace NGame
+{
+void CGame::Draw()
+{
+    CApplication* app = CApplication::Get();
+    if (app)
+        app->SetOrthoProjection(800, 600, false);
+    NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    NGl::PushMatrix();
+    m_field->DrawBackground();
+    DrawStatus();
+    m_field->Draw();
+    DrawPreview();
+    for (auto& effect : m_effects)
+        effect->Draw();
+    for (auto& hint : m_hints)
+        hint->Draw();
+    DrawMessages();
+    NGl::PopMatrix();
+    m_mainMenuButton->SetVisible(m_hints.empty());
+    CScreen::Draw();
+    const int tooltip = TooltipBonus();
+    if (tooltip >= 0)
+        CHint::Draw(*m_resources, kTooltips[tooltip], 50.0f, 530.0f, 15.0f, false, true);
+    NInterface::DrawCursor();
+}
+
+void CGame::DrawStatus() const
+{
+    const CBitmapText& font = *m_resources;
+    font.DrawNumberOutlined(Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    font.DrawNumberOutlined(Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    font.DrawNumberOutlined(m_totalScore, 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    if (const CPlayer* human = GetPlayer(0))
+    {
+        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f,
+                              0.0f, 1.0f, false, true);
+        font.DrawNumberOutlined(human->GetLives(), 24.0f, 72.0f, 500.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                                true);
+    }
+    font.DrawNumberOutlined(m_field->GetLevel() + 1, 24.0f, 717.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                            false, true);
+}
+
+void CGame::DrawPreview()
+{
+    CApplication* app = CApplication::Get();
+    const CPlayer* human = GetPlayer(0);
+    if (!app || !human || !m_field->IsIdle() || m_currentPlayer != 0)
+        return;
+    int x = 0;
+    int y = 0;
+    app->GetCursorClientPos(x, y);
+    const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
+    if (!m_field->IsValidCell(at.m_row, at.m_column))
+        return;
+    const int colour = m_field->GetCellColour(at.m_row, at.m_column);
+    if (m_field->IsColourAllowed(colour))
+    {
+        const int homeRow = human->GetHomeRow();
+        const int homeColumn = human->GetHomeColumn();
+        CColourMap before = m_field->MakeColourMap();
+        CColourMap after = m_field->MakeColourMap();
+        m_field->FloodMark(before, homeRow, homeColumn, -5, -1);
+        m_field->FloodMark(after, homeRow, homeColumn, colour, -1);
+        m_field->FloodMark(after, homeRow, homeColumn, -6, -1);
+        // The cells the move would gain, lifted by a dark rim.
+        NGl::CQuadBatchScope batch;
+        for (int r = 0; r < m_field->GetRows(); ++r)
+            for (int c = 0; c < m_field->RowLength(r); ++c)
+                if (before.At(r, c) != -5 && after.At(r, c) == -6)
+                {
+                    m_field->DrawCellShadow(r, c);
+                    m_field->DrawCell(r, c);
+                }
+        m_field->FreeColourMap(before);
+        m_field->FreeColourMap(after);
+        m_field->ScaleCell(at.m_row, at.m_column, 1.2f);
+    }
+    if (m_marker)
+    {
+        float cx = 0.0f;
+        float cy = 0.0f;
+        m_field->CellPosition(at.m_row, at.m_column, cx, cy);
+        const float size = m_field->GetCellWidth() * 1.2f;
+        m_marker->SetCellSize(size, size);
+        m_marker->SetPosition(cx, cy, 0.0f);
+        m_marker->Draw(true);
+    }
+}
+
+void CGame::DrawMessages()
+{
+    if (m_field->IsIdle())
+    {
+        if (m_messageAlpha < 1.0f)
+            m_messageAlpha += 0.02f;
+    }
+    else if (m_messageAlpha > 0.0f)
+        m_messageAlpha -= 0.02f;
+    const CBitmapText& font = *m_resources;
+    const auto line = [&font, this](const char* text, float size, float y)
+    {
+        const float x = 400.0f - font.TextWidth(text, size) / 2.0f;
+        font.DrawTextOutlined(text, size, x, y, 0.0f, 1.0f, 1.0f, 1.0f, m_messageAlpha, false, false);
+    };
+    const bool finished = m_field->IsLevelFinished();
+    if (m_gameOver)
+    {
+        char score[48];
+        std::snprintf(score, sizeof score, "Your score : %d", m_totalScore);
+        line("GAME OVER", 50.0f, 300.0f);
+        line(score, 30.0f, 350.0f);
+        line("click to continue", 25.0f, 450.0f);
+    }
+    else if (finished && m_lifeLost)
+    {
+        line("LEVEL NOT COMPLETED", 40.0f, 300.0f);
+        line("you lost one life", 30.0f, 345.0f);
+        line("click to continue", 30.0f, 450.0f);
+    }
+    else if (finished)
+    {
+        line("LEVEL COMPLETED", 40.0f, 300.0f);
+        line("click to continue", 30.0f, 450.0f);
+    }
+}
+} // namespace NGame

@@ -1,0 +1,145 @@
+// The game screen and the running game: turns, level ends with lives, the
+// purse and the score, level changes, the bonus bar and its purchases, the
+// in-game hints, and the drawing of all of it.
+#pragma once
+
+#include "framework/DialogScreen.h"
+#include "framework/Screen.h"
+#include "play/GameResources.h"
+#include "play/GameSeams.h"
+#include "rules/Field.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CGameResources;
+class CSprite;
+class CTopTable;
+
+namespace NGame
+{
+class CGameHint;
+class CPlayer;
+
+enum EGameType
+{
+    kClassicGame = 0,
+    kAdvancedGame = 1,
+    kMovingGame = 2
+};
+
+class CGame : public CScreen
+{
+  public:
+    CGame(int gameType, CTopTable* topTable);
+    // Level masks from `masks` instead of the data files.
+    CGame(int gameType, CTopTable* topTable, CField::MaskReader masks);
+    ~CGame() override;
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    void Update(float elapsed) override;
+    void Draw() override;
+    void Activate() override;
+    void OnMouseMove(int x, int y, std::uint32_t flags) override;
+    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
+    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
+    void OnControl(CControl* control) override;
+    void OnDialogClosed(int result, CDialogScreen* dialog) override;
+    void OnCloseRequest() override;
+
+    void StartLevel();
+    void StartAtLevel(int level);
+    void NextLevelOrRetry();
+
+    int GetGameType() const { return m_gameType; }
+    CField& GetField() { return *m_field; }
+    std::size_t GetPlayerCount() const { return m_players.size(); }
+    CPlayer* GetPlayer(std::size_t index) const
+    {
+        return index < m_players.size() ? m_players[index].get() : nullptr;
+    }
+    int GetCurrentPlayer() const { return m_currentPlayer; }
+    int GetAiDifficulty() const { return m_aiDifficulty; }
+    int GetTotalScore() const { return m_totalScore; }
+    void SetTotalScore(int score) { m_totalScore = score; }
+    bool IsGameOver() const { return m_gameOver; }
+    bool IsLifeLost() const { return m_lifeLost; }
+    bool IsNameEntered() const { return m_nameEntered; }
+    bool IsSkipPending() const { return m_skipPending; }
+    float GetMessageAlpha() const { return m_messageAlpha; }
+    std::size_t GetEffectCount() const { return m_effects.size(); }
+
+    // Hints: the open ones, the tutorial's progress and the wrong-colour count.
+    const std::vector<std::unique_ptr<CGameHint>>& GetHints() const { return m_hints; }
+    int GetHintProgress() const { return m_hintProgress; }
+    void SetHintProgress(int progress) { m_hintProgress = progress; }
+    int GetWrongPickHints() const { return m_wrongPickHints; }
+    void SetWrongPickHints(int count) { m_wrongPickHints = count; }
+    // Opens hint `record`; numbers outside the table open nothing.
+    CGameHint* OpenHint(int record);
+
+    IBarButton& GetBonusButton(int bonus) { return *m_bonusButtons.at(bonus); }
+    IBarButton& GetMainMenuButton() { return *m_mainMenuButton; }
+    // The bonus whose button is under the cursor (first in bar order), -1 for none.
+    int TooltipBonus() const;
+    static const char* TooltipText(int bonus);
+    // "$1,05" for 105 cents.
+    static std::string FormatMoney(int cents);
+
+    // The latest sounds played since the last call, by file name.
+    std::vector<std::string> TakePlayedSounds();
+
+  private:
+    void CreateBoard(CField::MaskReader masks);
+    void CreateControls();
+    void UpdateTurnMarker();
+    void OpenTutorialHints();
+    void PassTurn();
+    void DecideLevel(bool wasFinished);
+    void ChangeLevel();
+    void UpdateBonusButtons();
+    void Buy(int bonus);
+    void PlayGameSound(int sound);
+    void PlayEndSound(int sound);
+    void PlayBoardSounds();
+    void RecordSound(const std::string& name);
+    bool BarLocked() const;
+    void ClosePending();
+    int Region(std::size_t player) const;
+
+    void DrawStatus() const;
+    void DrawPreview();
+    void DrawMessages();
+
+    int m_gameType;
+    CGameResources* m_resources;
+    CTopTable* m_topTable;
+    std::unique_ptr<CField> m_field;
+    // Declared after the board: players detach their homes from it when they go.
+    std::vector<std::unique_ptr<CPlayer>> m_players;
+    int m_currentPlayer = 0;
+    int m_aiDifficulty = 0;
+    int m_totalScore = 0;
+    bool m_gameOver = false;
+    bool m_lifeLost = false;
+    bool m_nameEntered = false;
+    bool m_endSoundPlayed = false;
+    bool m_skipPending = false;
+    bool m_closing = false;
+    float m_messageAlpha = 0.0f;
+    int m_pressX = -1;
+    int m_pressY = -1;
+    std::unique_ptr<CDialogScreen> m_nameDialog;
+    std::vector<std::unique_ptr<IBonusEffect>> m_effects;
+    std::vector<std::unique_ptr<CGameHint>> m_hints;
+    int m_hintProgress = 0;
+    int m_wrongPickHints = 0;
+    std::unique_ptr<IBarButton> m_mainMenuButton;
+    std::array<std::unique_ptr<IBarButton>, kBonusCount> m_bonusButtons;
+    std::unique_ptr<CSprite> m_marker;
+    std::vector<std::string> m_playedSounds;
+};
+} // namespace NGame

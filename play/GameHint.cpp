@@ -1,0 +1,121 @@
+// The in-game picture hint and its check box.
+#include "play/GameHint.h"
+
+#include "media/Sprite.h"
+#include "media/Texture.h"
+#include "platform/Gl.h"
+#include "play/GameResources.h"
+#include "storage/Settings.h"
+
+namespace NGame
+{
+namespace
+{
+std::unique_ptr<CSprite> CopyOf(const CSprite* prototype, bool flip)
+{
+    if (!prototype)
+        return nullptr;
+    auto sprite = std::make_unique<CSprite>(*prototype);
+    sprite->SetBlend(true);
+    sprite->SetFlip(flip);
+    return sprite;
+}
+} // namespace
+
+CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources)
+    : m_record(record), m_data(resources.GetHint(record))
+{
+    m_checkBox = GetHintCheckBoxFactory()(owner, resources.GetHintsCheckBox());
+    if (m_data)
+        m_checkBox->SetPosition(m_data->m_checkX, m_data->m_checkY);
+    m_checkBox->SetChecked(Settings().m_hints);
+    if (record == 0)
+    {
+        m_gameplay = CopyOf(resources.GetGameplayHint(), false);
+        m_half = CopyOf(resources.GetHalfHint(), false);
+        m_skin = CopyOf(resources.GetSkinHint(), true);
+        m_coin = CopyOf(resources.GetCoinHint(), true);
+        if (m_gameplay)
+        {
+            m_gameplay->SetFrameTime(1000);
+            m_gameplay->SetPosition(573.0f, 209.0f, 0.0f);
+        }
+        if (m_half)
+        {
+            m_half->SetFrameTime(500);
+            m_half->SetPosition(226.0f, 224.0f, 0.0f);
+        }
+        if (m_skin)
+            m_skin->SetPosition(219.0f, 391.0f, 0.0f);
+        if (m_coin)
+            m_coin->SetPosition(219.0f, 391.0f, 0.0f);
+    }
+}
+
+CGameHint::~CGameHint() = default;
+
+bool CGameHint::Update(float elapsedMs)
+{
+    for (CSprite* sprite : {m_gameplay.get(), m_half.get(), m_coin.get()})
+        if (sprite)
+            sprite->Update(elapsedMs);
+    // A hint closed in the frame it opened (alpha still 0) must fade out too,
+    // or it would stay open, unseen, and swallow every board click.
+    if ((m_alpha < 1.0f && m_speed > 0.0f) || (m_alpha >= 0.0f && m_speed < 0.0f))
+        m_alpha += m_speed * elapsedMs / 30.0f;
+    if (m_alpha >= 0.0f)
+        return false;
+    Settings().m_hints = m_checkBox->IsChecked();
+    return true;
+}
+
+void CGameHint::Draw()
+{
+    if (m_data && m_data->m_texture && !NGl::IsHeadless())
+    {
+        NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        NGl::Enable(GL_BLEND);
+        NGl::Enable(GL_TEXTURE_2D);
+        NGl::Color(1.0f, 1.0f, 1.0f, m_alpha);
+        NGl::BindTexture(m_data->m_texture->GetName());
+        m_data->m_texture->Draw(m_data->m_x, m_data->m_y, 0.0f);
+    }
+    for (CSprite* sprite : {m_gameplay.get(), m_half.get(), m_skin.get(), m_coin.get()})
+        if (sprite)
+            sprite->Draw(true);
+    m_checkBox->Control()->Draw();
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CGameHint::OnMouseMove(int x, int y)
+{
+    m_checkBox->Control()->OnMouseMove(x, y, 0);
+}
+
+void CGameHint::OnLButtonDown(int x, int y)
+{
+    m_checkBox->Control()->OnLButtonDown(x, y, 0);
+    // A press on the box only toggles it; anywhere else it closes the hint.
+    const int state = m_checkBox->GetState();
+    if ((state == 1 || state == 3) && m_speed > 0.0f)
+        m_speed = -m_speed;
+}
+
+void CGameHint::OnLButtonUp(int x, int y)
+{
+    m_checkBox->Control()->OnLButtonUp(x, y, 0);
+}
+
+void CGameHint::MoveTo(float x, float y)
+{
+    if (!m_data)
+        return;
+    const float dx = x - m_data->m_x;
+    const float dy = y - m_data->m_y;
+    m_data->m_x = x;
+    m_data->m_y = y;
+    m_data->m_checkX += dx;
+    m_data->m_checkY += dy;
+    m_checkBox->SetPosition(m_data->m_checkX, m_data->m_checkY);
+}
+} // namespace NGame

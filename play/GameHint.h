@@ -1,0 +1,56 @@
+// A picture hint over the game screen: fades in, stays until a press outside
+// its "show hints" box, fades out, and on leaving hands the box's state to the
+// hints option.
+#pragma once
+
+#include "play/GameSeams.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class CGameResources;
+class CScreen;
+class CSprite;
+
+namespace NGame
+{
+struct SHintRecord;
+
+class CGameHint
+{
+  public:
+    // `record` must lie inside the resources' hint table.
+    CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources);
+    ~CGameHint();
+    CGameHint(const CGameHint&) = delete;
+    CGameHint& operator=(const CGameHint&) = delete;
+
+    // True once the hint has faded out completely.
+    bool Update(float elapsedMs);
+    void Draw();
+    void OnMouseMove(int x, int y);
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp(int x, int y);
+    // Moves the picture (and its box with it); the record keeps the place for
+    // the rest of the run.
+    void MoveTo(float x, float y);
+
+    std::uint32_t GetRecord() const { return m_record; }
+    float GetAlpha() const { return m_alpha; }
+    bool IsClosing() const { return m_speed < 0.0f; }
+    IHintCheckBox& CheckBox() { return *m_checkBox; }
+
+  private:
+    std::uint32_t m_record;
+    SHintRecord* m_data;
+    std::unique_ptr<IHintCheckBox> m_checkBox;
+    float m_alpha = 0.0f;
+    float m_speed = 0.1f;
+    // The first hint's animations, copies of the prototypes.
+    std::unique_ptr<CSprite> m_gameplay;
+    std::unique_ptr<CSprite> m_half;
+    std::unique_ptr<CSprite> m_skin;
+    std::unique_ptr<CSprite> m_coin;
+};
+} // namespace NGame

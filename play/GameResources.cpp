@@ -1,0 +1,169 @@
+// Loads and releases the game's configuration, hint table, resource group,
+// sounds and font.
+#include "play/GameResources.h"
+
+#include "markup/MarkupNode.h"
+#include "media/ResourceGroup.h"
+#include "media/Sound.h"
+#include "media/Sprite.h"
+#include "media/Texture.h"
+#include "storage/FileSystem.h"
+#include "storage/PropertyFile.h"
+
+#include <cstdio>
+
+namespace NGame
+{
+const std::array<const char*, kGameSoundCount> kGameSoundFiles = {
+    "wav/start_paint.wav", "wav/wrong_paint.wav", "wav/lev_complete.wav", "wav/life_lost.wav",
+    "wav/game_over.wav",   "wav/bonus.wav",       "wav/btn_click.wav"};
+} // namespace NGame
+
+namespace
+{
+std::unique_ptr<CGameResources>& Instance()
+{
+    static std::unique_ptr<CGameResources> instance;
+    return instance;
+}
+
+constexpr const char* kBonusButtonFiles[NGame::kBonusCount] = {"dat/bonus_btn/single_repaint.tga",
+                                                               "dat/bonus_btn/zone_repaint.tga",
+                                                               "dat/bonus_btn/free_randomize.tga",
+                                                               "dat/bonus_btn/forward3.tga",
+                                                               "dat/bonus_btn/forward6.tga",
+                                                               "dat/bonus_btn/self_repaint.tga",
+                                                               "dat/bonus_btn/skip_move.tga",
+                                                               "dat/bonus_btn/backward3.tga",
+                                                               "dat/bonus_btn/backward6.tga",
+                                                               "dat/bonus_btn/apponent_randomize.tga",
+                                                               "dat/bonus_btn/life.tga"};
+} // namespace
+
+CGameResources::CGameResources(const CFileSystem& files)
+{
+    ReadConfiguration(files);
+    ReadHints(files);
+    LoadGroup(files);
+    for (int i = 0; i < NGame::kGameSoundCount; ++i)
+        m_sounds[i].reset(CSound::LoadSound(NGame::kGameSoundFiles[i], 1));
+}
+
+CGameResources::~CGameResources()
+{
+    DeleteGroup("game");
+}
+
+void CGameResources::ReadConfiguration(const CFileSystem& files)
+{
+    CPropertyFile config;
+    config.Load(files, "dat/game.txt", true);
+    m_levelsMoving = config.GetInt("m_levels_moving", 0);
+    for (int i = 0; i < NGame::kBonusCount; ++i)
+    {
+        // The price keys follow the button names: "m_bonus_x" -> "m_bonus_price_x".
+        const std::string name = NGame::kBonusNames[i];
+        m_prices[i] = config.GetInt("m_bonus_price_" + name.substr(8), 0);
+    }
+}
+
+void CGameResources::ReadHints(const CFileSystem& files)
+{
+    const CDataBuffer bytes = files.ReadFile("dat/hints/hints.xml");
+    CMarkupNode root;
+    if (bytes.Size() > 0)
+        root.ParseMarkup(reinterpret_cast<const char*>(bytes.Data()), bytes.Size());
+    for (const CMarkupNode* node : root.GetChildren())
+    {
+        auto record = std::make_unique<NGame::SHintRecord>();
+        record->m_x = node->GetFloatAttribute("posx", 0.0f);
+        record->m_y = node->GetFloatAttribute("posy", 0.0f);
+        record->m_checkX = record->m_x + node->GetFloatAttribute("posxcb", 0.0f);
+        record->m_checkY = record->m_y + node->GetFloatAttribute("posycb", 0.0f);
+        m_hints.push_back(std::move(record));
+    }
+    // An empty table has no tutorial and no wrong-colour hint rather than a
+    // negative length.
+    m_tutorialLength = m_hints.empty() ? 0 : static_cast<int>(m_hints.size()) - 1;
+}
+
+void CGameResources::LoadGroup(const CFileSystem& files)
+{
+    CResourceGroup& group = *CreateGroup("game", files);
+    group.AddTexture("mui/font.tga", "m_game_font_tex", false, false);
+    m_fontTexture = group.GetTexture("m_game_font_tex");
+    const CDataBuffer font = files.ReadFile("mui/font.tga");
+    if (font.Size() > 0)
+        LoadMetrics(font.Data(), font.Size(), m_fontTexture);
+    group.AddTexture("dat/game_bg.jpg", "game_bg1", false, false);
+    m_background = group.GetTexture("game_bg1");
+
+    const auto sprite = [&group](const char* file, const char* name)
+    {
+        group.AddSprite(file, name);
+        return group.GetSprite(name);
+    };
+    CSprite* skin = sprite("dat/skin01.spr", "skin01");
+    m_skins = {skin, skin, skin};
+    m_particles = sprite("dat/particles.spr", "m_particles");
+    m_gameplayHint = sprite("dat/hints/gameplay.spr", "m_gameplay_hint");
+    m_halfHint = sprite("dat/hints/half.spr", "m_half_hint");
+    m_skinHint = sprite("dat/hints/skin01.spr", "m_skin_hint");
+    m_coinHint = sprite("dat/hints/bonus.spr", "m_coin_hint");
+    m_coins = sprite("dat/bonus.spr", "m_bonus");
+    m_insects = sprite("dat/insects.spr", "insects");
+    m_marker = sprite("dat/marker.spr", "marker");
+
+    m_mainMenuButton = group.AddTexture("dat/maun_menu_btn.tga", "m_main_menu_btn", false, true);
+    for (int i = 0; i < NGame::kBonusCount; ++i)
+        m_bonusButtons[i] = group.AddTexture(kBonusButtonFiles[i], NGame::kBonusNames[i], false, true);
+    m_hintsCheckBox = group.AddTexture("dat/hints_checkbox.tga", "m_hints_checkbox", false, true);
+
+    for (std::size_t i = 0; i < m_hints.size(); ++i)
+    {
+        char name[48];
+        std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
+        m_hints[i]->m_texture = group.AddTexture(name, name, false, false);
+    }
+}
+
+NGame::SHintRecord* CGameResources::GetHint(std::size_t index)
+{
+    return index < m_hints.size() ? m_hints[index].get() : nullptr;
+}
+
+CSound* CGameResources::FindSound(const std::string& fileName) const
+{
+    for (int i = 0; i < NGame::kGameSoundCount; ++i)
+        if (fileName == NGame::kGameSoundFiles[i])
+            return m_sounds[i].get();
+    return nullptr;
+}
+
+CGameResources* CreateGameResourcesFrom(const CFileSystem& files)
+{
+    Instance().reset();
+    Instance() = std::make_unique<CGameResources>(files);
+    return Instance().get();
+}
+
+CGameResources* GetGameResources()
+{
+    if (!Instance())
+    {
+        static const CFileSystem empty;
+        const CFileSystem* files = CFileSystem::Get();
+        Instance() = std::make_unique<CGameResources>(files ? *files : empty);
+    }
+    return Instance().get();
+}
+
+CGameResources* FindGameResources()
+{
+    return Instance().get();
+}
+
+void ReleaseGameResources()
+{
+    Instance().reset();
+}

@@ -1,0 +1,135 @@
+// The game's resources: "dat/game.txt" (level counts, bonus prices), the hint
+// table, the "game" resource group's textures and sprites, the seven game
+// sounds and the game font (the object is itself the font renderer).
+#pragma once
+
+#include "media/BitmapText.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CFileSystem;
+class CSound;
+class CSprite;
+class CTexture;
+
+namespace NGame
+{
+constexpr int kBonusCount = 11;
+// The bar's bonuses in their fixed order: layout, texture and price key share it.
+constexpr std::array<const char*, kBonusCount> kBonusNames = {
+    "m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
+    "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
+    "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
+    "m_bonus_apponent_randomize", "m_bonus_life"};
+enum EBonusIndex
+{
+    kBonusSkipMove = 6,
+    kBonusForward3 = 3,
+    kBonusForward6 = 4,
+    kBonusLife = 10
+};
+
+enum EGameSound
+{
+    kSoundStartPaint,
+    kSoundWrongPaint,
+    kSoundLevelComplete,
+    kSoundLifeLost,
+    kSoundGameOver,
+    kSoundBonus,
+    kSoundButtonClick,
+    kGameSoundCount
+};
+extern const std::array<const char*, kGameSoundCount> kGameSoundFiles;
+
+// One picture hint: picture and check box positions (the box's absolute).
+struct SHintRecord
+{
+    float m_x = 0.0f;
+    float m_y = 0.0f;
+    float m_checkX = 0.0f;
+    float m_checkY = 0.0f;
+    CTexture* m_texture = nullptr;
+};
+} // namespace NGame
+
+class CGameResources : public CBitmapText
+{
+  public:
+    static constexpr int kClassicLevels = 20;
+    static constexpr int kAdvancedLevels = 20;
+
+    explicit CGameResources(const CFileSystem& files);
+    ~CGameResources() override;
+    CGameResources(const CGameResources&) = delete;
+    CGameResources& operator=(const CGameResources&) = delete;
+
+    int GetClassicLevels() const { return kClassicLevels; }
+    int GetAdvancedLevels() const { return kAdvancedLevels; }
+    int GetMovingLevels() const { return m_levelsMoving; }
+    int GetPrice(int bonus) const { return bonus >= 0 && bonus < NGame::kBonusCount ? m_prices[bonus] : 0; }
+
+    // Records 0..tutorial length - 1 are the tutorial, the last one the
+    // wrong-colour hint. Never negative, even for an empty table.
+    int GetTutorialLength() const { return m_tutorialLength; }
+    std::size_t GetHintCount() const { return m_hints.size(); }
+    // Null outside the table.
+    NGame::SHintRecord* GetHint(std::size_t index);
+    // The wrong-colour hint's number; -1 when the table is empty.
+    int GetWrongColourHint() const { return m_hints.empty() ? -1 : static_cast<int>(m_hints.size()) - 1; }
+
+    CTexture* GetBackground() const { return m_background; }
+    CTexture* GetFontTexture() const { return m_fontTexture; }
+    CTexture* GetMainMenuButton() const { return m_mainMenuButton; }
+    CTexture* GetBonusButton(int bonus) const { return m_bonusButtons.at(bonus); }
+    CTexture* GetHintsCheckBox() const { return m_hintsCheckBox; }
+    CSprite* GetSkin(int slot) const { return m_skins.at(slot); }
+    CSprite* GetInsects() const { return m_insects; }
+    CSprite* GetMarker() const { return m_marker; }
+    CSprite* GetGameplayHint() const { return m_gameplayHint; }
+    CSprite* GetHalfHint() const { return m_halfHint; }
+    CSprite* GetSkinHint() const { return m_skinHint; }
+    CSprite* GetCoinHint() const { return m_coinHint; }
+    CSprite* GetParticles() const { return m_particles; }
+    CSprite* GetCoins() const { return m_coins; }
+    // Null when there is no sound device or no such sample.
+    CSound* GetSound(int sound) const { return m_sounds.at(sound).get(); }
+    // The sound of a file name the rules asked for; null when unknown.
+    CSound* FindSound(const std::string& fileName) const;
+
+  private:
+    void ReadConfiguration(const CFileSystem& files);
+    void ReadHints(const CFileSystem& files);
+    void LoadGroup(const CFileSystem& files);
+
+    int m_levelsMoving = 0;
+    int m_tutorialLength = 0;
+    std::array<int, NGame::kBonusCount> m_prices{};
+    std::vector<std::unique_ptr<NGame::SHintRecord>> m_hints;
+    std::array<CSprite*, 3> m_skins{};
+    CTexture* m_fontTexture = nullptr;
+    CTexture* m_background = nullptr;
+    CTexture* m_mainMenuButton = nullptr;
+    std::array<CTexture*, NGame::kBonusCount> m_bonusButtons{};
+    CTexture* m_hintsCheckBox = nullptr;
+    CSprite* m_insects = nullptr;
+    CSprite* m_marker = nullptr;
+    CSprite* m_gameplayHint = nullptr;
+    CSprite* m_halfHint = nullptr;
+    CSprite* m_skinHint = nullptr;
+    CSprite* m_coinHint = nullptr;
+    CSprite* m_particles = nullptr;
+    CSprite* m_coins = nullptr;
+    std::array<std::unique_ptr<CSound>, NGame::kGameSoundCount> m_sounds;
+};
+
+// The instance, created from the process's file system on first use.
+CGameResources* GetGameResources();
+// The instance if there is one; the game and the board never create it.
+CGameResources* FindGameResources();
+void ReleaseGameResources();
+// Tests and tools that build the resources from their own files.
+CGameResources* CreateGameResourcesFrom(const CFileSystem& files);

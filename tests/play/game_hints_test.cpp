@@ -1,0 +1,182 @@
+// The game's configuration and hint table, the tutorial sequence, the
+// wrong-colour hint and the hints option.
+#include "GameFixture.h"
+
+#include "media/ResourceGroup.h"
+
+namespace NGame::NTest
+{
+namespace
+{
+std::vector<std::uint32_t> OpenRecords(const CGame& game)
+{
+    std::vector<std::uint32_t> records;
+    for (const auto& hint : game.GetHints())
+        records.push_back(hint->GetRecord());
+    return records;
+}
+} // namespace
+
+class GameHintsTest : public GameFixture
+{
+  protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        Settings().m_hints = true;
+    }
+    void Reload(int hintCount)
+    {
+        WriteHints(hintCount);
+        CreateGameResourcesFrom(*m_files);
+    }
+    // A press away from the boxes closes every open hint; they are gone once faded.
+    void CloseHints()
+    {
+        m_game->OnLButtonDown(790, 590, 0);
+        m_game->OnLButtonUp(790, 590, 0);
+        ASSERT_TRUE(RunUntil([this] { return m_game->GetHints().empty(); }, 60));
+    }
+    // Runs until the next tutorial group is open.
+    std::vector<std::uint32_t> NextGroup()
+    {
+        RunUntil([this] { return !m_game->GetHints().empty(); }, 200);
+        return OpenRecords(*m_game);
+    }
+};
+
+TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
+{
+    CGameResources& resources = *FindGameResources();
+    for (int i = 0; i < kBonusCount; ++i)
+        EXPECT_EQ(resources.GetPrice(i), kPrices[i]);
+    EXPECT_EQ(resources.GetMovingLevels(), 20);
+    EXPECT_EQ(resources.GetClassicLevels(), 20);
+    std::ofstream(m_root + "/dat/game.txt") << "m_bonus_price_life 7\n";
+    CreateGameResourcesFrom(*m_files);
+    EXPECT_EQ(FindGameResources()->GetPrice(kBonusLife), 7);
+    EXPECT_EQ(FindGameResources()->GetPrice(0), 0) << "a missing price makes the bonus free";
+    EXPECT_EQ(FindGameResources()->GetMovingLevels(), 0);
+}
+
+TEST_F(GameHintsTest, HintTableSizesTheTutorial)
+{
+    Reload(1);
+    EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
+    EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 0);
+    Reload(12);
+    EXPECT_EQ(FindGameResources()->GetTutorialLength(), 11);
+    const SHintRecord* last = FindGameResources()->GetHint(11);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->m_texture, FindGroup("game")->GetTexture("dat/hints/hint11.tga"));
+    EXPECT_FLOAT_EQ(last->m_checkX, 115.0f);
+    EXPECT_FLOAT_EQ(last->m_checkY, 26.0f);
+    EXPECT_EQ(FindGameResources()->GetHint(12), nullptr);
+    Reload(0);
+    EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
+    EXPECT_EQ(FindGameResources()->GetWrongColourHint(), -1);
+}
+
+TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
+{
+    Start();
+    Field().LandAllInsects();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{1});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), (std::vector<std::uint32_t>{2, 3, 4}));
+    // Closing two of the three is not enough for the next step.
+    m_game->GetHints()[2]->OnLButtonDown(790, 590);
+    m_game->GetHints()[1]->OnLButtonDown(790, 590);
+    Frames(40);
+    EXPECT_EQ(OpenRecords(*m_game), std::vector<std::uint32_t>{2});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{5});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), (std::vector<std::uint32_t>{6, 7}));
+    float x = 0.0f;
+    float y = 0.0f;
+    Field().CellPosition(Field().GetRows() / 3, 4, x, y);
+    EXPECT_FLOAT_EQ(FindGameResources()->GetHint(7)->m_x, x);
+    EXPECT_FLOAT_EQ(FindGameResources()->GetHint(7)->m_y, y);
+    CloseHints();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{8});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{9});
+    CloseHints();
+    Frames(50);
+    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_EQ(m_game->GetHintProgress(), 10);
+    EXPECT_TRUE(Settings().m_hints) << "closing without touching the box keeps hints on";
+}
+
+TEST_F(GameHintsTest, ShortHintTableSkipsMissingTutorialNumbers)
+{
+    Reload(4); // three tutorial hints and the wrong-colour hint
+    Start();
+    Field().LandAllInsects();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{1});
+    CloseHints();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{2});
+    EXPECT_EQ(m_game->GetHintProgress(), 5);
+    CloseHints();
+    Frames(50);
+    EXPECT_TRUE(m_game->GetHints().empty());
+}
+
+TEST_F(GameHintsTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
+{
+    Start();
+    Field().LandAllInsects();
+    ASSERT_FALSE(NextGroup().empty());
+    ASSERT_TRUE(RunUntil([this] { return Field().IsIdle(); }));
+    ASSERT_TRUE(ClickAllowedCell()); // its press closes the hint, its release is ignored
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+}
+
+TEST_F(GameHintsTest, ClearedBoxTurnsHintsOffForGood)
+{
+    Start();
+    Field().LandAllInsects();
+    ASSERT_FALSE(NextGroup().empty());
+    m_game->GetHints()[0]->CheckBox().SetChecked(false);
+    CloseHints();
+    EXPECT_FALSE(Settings().m_hints);
+    Frames(100);
+    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_EQ(m_game->GetHintProgress(), 10) << "steps still advance, their hints go at once";
+}
+
+TEST_F(GameHintsTest, WrongColourHintShowsAtMostTwice)
+{
+    Start();
+    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    ASSERT_TRUE(Settle());
+    for (int i = 0; i < 3; ++i)
+    {
+        ClickCell(Mid(), 0); // the human's own colour
+        EXPECT_FALSE(Human().IsValidClick());
+        EXPECT_EQ(m_game->GetHints().size(), i < 2 ? 1u : 0u) << "click " << i;
+        if (!m_game->GetHints().empty())
+        {
+            EXPECT_EQ(m_game->GetHints()[0]->GetRecord(), 10u);
+            CloseHints();
+        }
+    }
+    EXPECT_EQ(m_game->GetWrongPickHints(), 2);
+}
+
+TEST_F(GameHintsTest, EmptyHintTableOpensNoHintAtAll)
+{
+    Reload(0);
+    Start();
+    ASSERT_TRUE(Settle());
+    ClickCell(Mid(), 0);
+    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_EQ(m_game->OpenHint(0), nullptr);
+    EXPECT_EQ(m_game->OpenHint(-1), nullptr);
+}
+} // namespace NGame::NTest

@@ -1,0 +1,294 @@
+// The game screen's flow: opponents per level, turns and the skip, level ends
+// with lives and the purse, the bonus bar, and clicks versus drags.
+#include "GameFixture.h"
+
+namespace NGame::NTest
+{
+TEST_F(GameFixture, OpponentStrengthFollowsTheLevel)
+{
+    const std::pair<int, int> expected[] = {{12, 5}, {13, 0}, {30, 1}, {84, 2}, {85, 5}, {88, 5}};
+    Start();
+    EXPECT_EQ(m_game->GetAiDifficulty(), 0);
+    for (const auto& [level, difficulty] : expected)
+    {
+        m_game->StartAtLevel(level);
+        EXPECT_EQ(m_game->GetAiDifficulty(), difficulty) << "level " << level;
+    }
+    Start(kMovingGame, 40);
+    EXPECT_EQ(m_game->GetAiDifficulty(), 0);
+}
+
+TEST_F(GameFixture, NewGameStartsWithTheHumanToMoveWithPurseAndLives)
+{
+    Start();
+    ASSERT_EQ(m_game->GetPlayerCount(), 2u);
+    EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
+    EXPECT_EQ(Human().GetMoney(), 25);
+    EXPECT_EQ(Human().GetLives(), 3);
+    EXPECT_EQ(Human().GetHomeColumn(), 0);
+    EXPECT_EQ(m_game->GetPlayer(1)->GetHomeColumn(), Field().RowLength(Mid()) - 1);
+}
+
+TEST_F(GameFixture, TurnPassesToTheOpponentAndBack)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    ASSERT_TRUE(ClickAllowedCell());
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
+    const auto sounds = m_game->TakePlayedSounds();
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), "wav/start_paint.wav"), sounds.end());
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0; }));
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+}
+
+TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    Frames(1);
+    ASSERT_FALSE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+    m_game->OnControl(m_game->GetBonusButton(kBonusSkipMove).Control());
+    ASSERT_TRUE(m_game->IsSkipPending());
+    EXPECT_EQ(Human().GetMoney(), 0);
+    Human().SetMoney(500); // enough for another skip, which must still be refused
+    Frames(2);
+    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+
+    ASSERT_TRUE(ClickAllowedCell());
+    bool opponentMoved = false;
+    ASSERT_TRUE(RunUntil(
+        [&]
+        {
+            opponentMoved = opponentMoved || m_game->GetCurrentPlayer() != 0;
+            return Field().IsIdle() && Human().GetState() == PlayerTurn;
+        }));
+    EXPECT_FALSE(opponentMoved);
+    EXPECT_FALSE(m_game->IsSkipPending());
+
+    ASSERT_TRUE(ClickAllowedCell());
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
+    Frames(1);
+    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
+    Frames(1);
+    EXPECT_FALSE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+}
+
+TEST_F(GameFixture, WonAndTiedLevelsCompleteAndCarryThePurse)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    TiedBoard();
+    FinishLevel();
+    EXPECT_EQ(m_game->GetPlayer(0) ? Field().CountRegion(Mid(), 0) : 0,
+              Field().CountRegion(Mid(), Field().RowLength(Mid()) - 1));
+    EXPECT_FALSE(m_game->IsLifeLost());
+    EXPECT_FALSE(m_game->IsGameOver());
+    const int score = m_game->GetTotalScore();
+    EXPECT_EQ(score, Field().CountRegion(Mid(), 0));
+    Frames(20);
+    EXPECT_EQ(m_game->GetTotalScore(), score) << "the score grows once per level";
+    const auto sounds = m_game->TakePlayedSounds();
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/lev_complete.wav"), 1);
+
+    Human().SetMoney(137);
+    Continue();
+    EXPECT_EQ(Field().GetLevel(), 1);
+    EXPECT_EQ(Human().GetMoney(), 137);
+    EXPECT_EQ(Human().GetLives(), 3);
+    EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
+}
+
+TEST_F(GameFixture, LossWithLivesReplaysTheLevelWithOneLess)
+{
+    Start(kClassicGame, 4);
+    ASSERT_TRUE(Settle());
+    LosingBoard();
+    FinishLevel();
+    EXPECT_TRUE(m_game->IsLifeLost());
+    EXPECT_EQ(m_game->GetTotalScore(), 2) << "lost levels score too";
+    Continue();
+    EXPECT_EQ(Field().GetLevel(), 4);
+    EXPECT_EQ(Human().GetLives(), 2);
+    EXPECT_EQ(Human().GetMoney(), 25);
+}
+
+TEST_F(GameFixture, LossWithoutLivesBuysOneWithExactlyItsPrice)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    Human().SetLives(0);
+    Human().SetMoney(kPrices[kBonusLife]);
+    LosingBoard();
+    FinishLevel();
+    EXPECT_TRUE(m_game->IsLifeLost());
+    EXPECT_FALSE(m_game->IsGameOver());
+    EXPECT_EQ(Human().GetMoney(), 0);
+    Frames(10);
+    EXPECT_EQ(Human().GetMoney(), 0) << "the life is paid once";
+    Continue();
+    EXPECT_EQ(Field().GetLevel(), 0);
+    EXPECT_EQ(Human().GetLives(), 0);
+}
+
+TEST_F(GameFixture, LossWithNeitherLifeNorMoneyEndsTheGameAndClosesTheScreen)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    Human().SetLives(0);
+    Human().SetMoney(kPrices[kBonusLife] - 1);
+    LosingBoard();
+    FinishLevel();
+    EXPECT_TRUE(m_game->IsGameOver());
+    EXPECT_EQ(Human().GetMoney(), kPrices[kBonusLife] - 1);
+    const auto sounds = m_game->TakePlayedSounds();
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/game_over.wav"), 1);
+    for (int i = 0; i < kBonusCount; ++i)
+        EXPECT_TRUE(m_game->GetBonusButton(i).Control()->IsDisabled());
+
+    // A score that beats the table's seventh entry is entered under "Nemo"
+    // when no name dialog is available.
+    m_game->SetTotalScore(1000000);
+    Click(400, 300);
+    EXPECT_EQ(Field().GetState(), Leaving);
+    ASSERT_TRUE(RunUntil([this] { return Field().GetState() == Gone; }));
+    Frames(3);
+    m_app->FrameStep(16.0f);
+    EXPECT_NE(m_app->TopScreen(), m_game.get());
+    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Nemo");
+    EXPECT_TRUE(m_game->IsNameEntered());
+}
+
+TEST_F(GameFixture, OnlyAffordableBonusesAreEnabledAndOnlyOnTheHumansIdleTurn)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    Human().SetMoney(9);
+    Frames(1);
+    for (int i = 0; i < kBonusCount; ++i)
+    {
+        const bool canForward = Field().CanGoForward();
+        const bool expected = i < 3 || (i == kBonusForward3 && canForward);
+        EXPECT_EQ(!m_game->GetBonusButton(i).Control()->IsDisabled(), expected) << kBonusNames[i];
+    }
+    // Nothing is sold during a move, on the opponent's turn or once decided.
+    ASSERT_TRUE(ClickAllowedCell());
+    const int money = Human().GetMoney();
+    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    EXPECT_TRUE(m_bought.empty());
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
+    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    EXPECT_TRUE(m_bought.empty());
+    EXPECT_EQ(Human().GetMoney(), money);
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
+    WinningBoard();
+    FinishLevel();
+    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    EXPECT_TRUE(m_bought.empty());
+}
+
+TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
+{
+    m_effectFrames = 5;
+    Start();
+    ASSERT_TRUE(Settle());
+    Frames(1);
+    m_game->OnControl(m_game->GetBonusButton(2).Control());
+    ASSERT_EQ(m_bought, std::vector<int>{2});
+    EXPECT_EQ(Human().GetMoney(), 25 - kPrices[2]);
+    EXPECT_EQ(m_game->GetEffectCount(), 1u);
+    // Board clicks wait for the bonus to finish.
+    ASSERT_TRUE(ClickAllowedCell());
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+    Frames(7);
+    EXPECT_EQ(m_game->GetEffectCount(), 0u);
+    ASSERT_TRUE(ClickAllowedCell());
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
+}
+
+TEST_F(GameFixture, BonusThatCannotBeMadeCostsNothing)
+{
+    SetBonusFactory([](int, CField&, CPlayer&) { return std::unique_ptr<IBonusEffect>(); });
+    Start();
+    ASSERT_TRUE(Settle());
+    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    EXPECT_EQ(Human().GetMoney(), 25);
+    EXPECT_EQ(m_game->GetEffectCount(), 0u);
+}
+
+TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
+{
+    SetBonusFactory(nullptr); // the rules' own bonuses
+    Start();
+    ASSERT_TRUE(Settle());
+    Human().SetMoney(kPrices[kBonusLife] + 4);
+    Frames(1);
+    m_game->OnControl(m_game->GetBonusButton(kBonusLife).Control());
+    EXPECT_EQ(Human().GetMoney(), 4);
+    ASSERT_EQ(m_game->GetEffectCount(), 1u);
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetEffectCount() == 0; }));
+    EXPECT_EQ(Human().GetLives(), 4);
+    const auto sounds = m_game->TakePlayedSounds();
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), "wav/bonus.wav"), sounds.end());
+    ASSERT_TRUE(ClickAllowedCell());
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
+}
+
+TEST_F(GameFixture, DragOfThreePixelsIsNoClick)
+{
+    Start();
+    ASSERT_TRUE(Settle());
+    CField& field = Field();
+    for (int r = 0; r < field.GetRows(); ++r)
+        for (int c = 0; c < field.RowLength(r); ++c)
+            if (field.IsColourAllowed(field.GetCellColour(r, c)))
+            {
+                float x = 0.0f;
+                float y = 0.0f;
+                field.CellPosition(r, c, x, y);
+                Click(static_cast<int>(x), static_cast<int>(y), 3, 0);
+                Click(static_cast<int>(x), static_cast<int>(y), 0, -3);
+                EXPECT_EQ(Human().GetState(), PlayerTurn);
+                Click(static_cast<int>(x), static_cast<int>(y), 2, -2);
+                EXPECT_EQ(Human().GetState(), PlayerMoving);
+                return;
+            }
+    FAIL() << "no colour to take";
+}
+
+TEST_F(GameFixture, MainMenuButtonClosesTheScreenEachTimeItIsShown)
+{
+    Start();
+    for (int shown = 0; shown < 2; ++shown)
+    {
+        m_game->OnControl(m_game->GetMainMenuButton().Control());
+        m_app->FrameStep(16.0f);
+        ASSERT_EQ(m_app->TopScreen(), &m_menu) << "showing " << shown;
+        m_app->PushScreen(m_game.get());
+    }
+}
+
+TEST_F(GameFixture, PurseShowsDollarsAndTwoDigitCents)
+{
+    EXPECT_EQ(CGame::FormatMoney(105), "$1,05");
+    EXPECT_EQ(CGame::FormatMoney(25), "$0,25");
+    EXPECT_EQ(CGame::FormatMoney(12345), "$123,45");
+}
+
+TEST_F(GameFixture, MovingSetKeepsTheTurnAndScrollsAfterEachMove)
+{
+    Start(kMovingGame);
+    ASSERT_TRUE(Settle());
+    ASSERT_TRUE(ClickAllowedCell());
+    bool shifted = false;
+    ASSERT_TRUE(RunUntil(
+        [&]
+        {
+            shifted = shifted || Field().GetState() == Shifting;
+            return shifted && Field().IsIdle();
+        }));
+    EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+}
+} // namespace NGame::NTest
