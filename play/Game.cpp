@@ -70,15 +70,7 @@ CGame::~CGame()
 
 void CGame::CreateBoard(CField::MaskReader masks)
 {
-    SFieldResources sheets;
-    // A flip ends on the sheet's middle and last frames; a sheet that failed to
-    // load has one frame and would leave the board settling for ever, so the
-    // board's own flower grid (drawing nothing) stands in for it.
-    const CSprite* skin = m_resources->GetSkin(0);
-    sheets.m_cellSprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
-    sheets.m_coinSprite = m_resources->GetCoins();
-    sheets.m_insectSprite = m_resources->GetInsects();
-    sheets.m_background = m_resources->GetBackground() ? m_resources->GetBackground()->GetName() : 0;
+    const SFieldResources sheets = m_resources->BoardSheets();
 
     const char* directory = "dat/levels_classic";
     int count = m_resources->GetClassicLevels();

@@ -167,3 +167,17 @@ void ReleaseGameResources()
 {
     Instance().reset();
 }
+
+NGame::SFieldResources CGameResources::BoardSheets() const
+{
+    NGame::SFieldResources sheets;
+    // A flip ends on the sheet's middle and last frames; a sheet that failed to
+    // load has one frame and would leave the board settling for ever, so the
+    // board's own flower grid (drawing nothing) stands in for it.
+    const CSprite* skin = GetSkin(0);
+    sheets.m_cellSprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
+    sheets.m_coinSprite = GetCoins();
+    sheets.m_insectSprite = GetInsects();
+    sheets.m_background = GetBackground() ? GetBackground()->GetName() : 0;
+    return sheets;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "media/BitmapText.h"
+#include "rules/Field.h"
 
 #include <array>
 #include <memory>
@@ -66,6 +67,10 @@ class CGameResources : public CBitmapText
     ~CGameResources() override;
     CGameResources(const CGameResources&) = delete;
     CGameResources& operator=(const CGameResources&) = delete;
+
+    // The pictures a board is drawn with (the game's board and the level
+    // choice's preview share them).
+    NGame::SFieldResources BoardSheets() const;
 
     int GetClassicLevels() const { return kClassicLevels; }
     int GetAdvancedLevels() const { return kAdvancedLevels; }

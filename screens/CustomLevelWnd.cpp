@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "media/InterfaceResources.h"
+#include "play/GameResources.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 #include "screens/MenuBackground.h"
@@ -71,7 +72,11 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     AddControl(m_level_bar.get());
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();
-    m_preview = std::make_unique<NGame::CField>("dat/levels_duel", kPreviewLevels, 1, NGame::SFieldResources{},
+    // The preview shows the flowers the game will; without the game's
+    // resources (tests) it draws only its frame.
+    const CGameResources* game = FindGameResources();
+    m_preview = std::make_unique<NGame::CField>("dat/levels_duel", kPreviewLevels, 1,
+                                                game ? game->BoardSheets() : NGame::SFieldResources{},
                                                 std::move(masks));
     UpdateLock();
 }
