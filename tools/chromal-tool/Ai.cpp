@@ -6,7 +6,6 @@
 #include "rules/AIPlayer.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace NTool
 {
@@ -37,16 +36,10 @@ int RunAi(int argc, char** argv)
         return UsageError("--difficulty is a number from 0 to 5", kUsage);
 
     CRulesData data;
-    std::string error;
-    if (!data.Open(args.Value("data"), args.Value("set"), error))
-        return UsageError(error, kUsage);
-    std::string text;
-    if (!ReadStateOption(args, text, error))
-        return Failure(error);
-    std::srand(1);
-    auto field = data.MakeField();
-    if (!LoadStateText(*field, text))
-        return Failure("the level-state text does not describe a board of this set");
+    int exitCode = kExitOk;
+    auto field = RestoreStateBoard(args, data, kUsage, exitCode);
+    if (!field)
+        return exitCode;
     const int mid = field->GetRows() / 2;
     NGame::CPlayer human(mid, 0, field.get());
     NGame::CAIPlayer opponent(mid, field->RowLength(mid) - 1, field.get(), difficulty);

@@ -27,21 +27,13 @@ int RunBoard(int argc, char** argv)
     const std::string problem = CheckCommon(args, {"level"});
     if (!problem.empty())
         return UsageError(problem, kUsage);
-    int level = 0;
-    int seed = 0;
-    if (!ParseInt(args.Value("level"), 0, 99999, level))
-        return UsageError("--level needs a number from 0 to 99999", kUsage);
-    if (args.Has("seed") && !ParseInt(args.Value("seed"), 0, 2147483647, seed))
-        return UsageError("--seed needs a non-negative number", kUsage);
 
     CRulesData data;
-    std::string error;
-    if (!data.Open(args.Value("data"), args.Value("set"), error))
-        return UsageError(error, kUsage);
-    SeedRandom(args);
-    auto field = data.MakeField();
-    if (level != 0)
-        field->SetLevel(level);
+    int level = 0;
+    int exitCode = kExitOk;
+    auto field = BuildLevelBoard(args, data, kUsage, level, exitCode);
+    if (!field)
+        return exitCode;
     // The intro drops the insects' coins; the level state is taken when it ends.
     if (!RunUntilIdle(*field))
         return Failure("the level never settled");

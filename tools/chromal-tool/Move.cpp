@@ -7,7 +7,6 @@
 #include "rules/MovingPlayer.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace NTool
 {
@@ -43,16 +42,10 @@ int RunMove(int argc, char** argv)
         return UsageError("--colour needs a number", kUsage);
 
     CRulesData data;
-    std::string error;
-    if (!data.Open(args.Value("data"), args.Value("set"), error))
-        return UsageError(error, kUsage);
-    std::string text;
-    if (!ReadStateOption(args, text, error))
-        return Failure(error);
-    std::srand(1);
-    auto field = data.MakeField();
-    if (!LoadStateText(*field, text))
-        return Failure("the level-state text does not describe a board of this set");
+    int exitCode = kExitOk;
+    auto field = RestoreStateBoard(args, data, kUsage, exitCode);
+    if (!field)
+        return exitCode;
     const int mid = field->GetRows() / 2;
     const bool moving = data.GetSet().m_moving;
     std::unique_ptr<NGame::CPlayer> human;

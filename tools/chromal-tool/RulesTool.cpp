@@ -151,4 +151,57 @@ bool ReadStateOption(const CArgs& args, std::string& text, std::string& error)
         text.pop_back();
     return true;
 }
+std::unique_ptr<NGame::CField> BuildLevelBoard(const CArgs& args, CRulesData& data, const char* usage,
+                                               int& level, int& exitCode)
+{
+    level = 0;
+    int seed = 0;
+    if (!ParseInt(args.Value("level"), 0, 99999, level))
+    {
+        exitCode = UsageError("--level needs a number from 0 to 99999", usage);
+        return nullptr;
+    }
+    if (args.Has("seed") && !ParseInt(args.Value("seed"), 0, 2147483647, seed))
+    {
+        exitCode = UsageError("--seed needs a non-negative number", usage);
+        return nullptr;
+    }
+    std::string error;
+    if (!data.Open(args.Value("data"), args.Value("set"), error))
+    {
+        exitCode = UsageError(error, usage);
+        return nullptr;
+    }
+    SeedRandom(args);
+    auto field = data.MakeField();
+    if (level != 0)
+        field->SetLevel(level);
+    return field;
+}
+
+std::unique_ptr<NGame::CField> RestoreStateBoard(const CArgs& args, CRulesData& data, const char* usage,
+                                                 int& exitCode)
+{
+    std::string error;
+    if (!data.Open(args.Value("data"), args.Value("set"), error))
+    {
+        exitCode = UsageError(error, usage);
+        return nullptr;
+    }
+    std::string text;
+    if (!ReadStateOption(args, text, error))
+    {
+        exitCode = Failure(error);
+        return nullptr;
+    }
+    // A fixed seed: the same text and move always give the same flips.
+    std::srand(1);
+    auto field = data.MakeField();
+    if (!LoadStateText(*field, text))
+    {
+        exitCode = Failure("the level-state text does not describe a board of this set");
+        return nullptr;
+    }
+    return field;
+}
 } // namespace NTool

@@ -49,6 +49,15 @@ bool LoadStateText(NGame::CField& field, const std::string& text);
 void SeedRandom(const CArgs& args);
 // The level-state text from --state or --state-file.
 bool ReadStateOption(const CArgs& args, std::string& text, std::string& error);
+// The board of --level (0 when absent), seeded by --seed, from the data set of
+// --data and --set. On a problem it returns null and sets `exitCode` (usage
+// error or failure, message printed).
+std::unique_ptr<NGame::CField> BuildLevelBoard(const CArgs& args, CRulesData& data, const char* usage,
+                                               int& level, int& exitCode);
+// The board restored from --state or --state-file the way a saved game is
+// restored; null with `exitCode` set on a problem.
+std::unique_ptr<NGame::CField> RestoreStateBoard(const CArgs& args, CRulesData& data, const char* usage,
+                                                 int& exitCode);
 // Checks what every rules subcommand needs: no positionals, --data and
 // --set, and the listed required options. Returns an empty string when fine.
 std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> required);

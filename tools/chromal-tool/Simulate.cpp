@@ -33,24 +33,16 @@ int RunSimulate(int argc, char** argv)
     const std::string problem = CheckCommon(args, {"level"});
     if (!problem.empty())
         return UsageError(problem, kUsage);
-    int level = 0;
-    int seed = 0;
     int humanDifficulty = 2;
-    if (!ParseInt(args.Value("level"), 0, 99999, level))
-        return UsageError("--level needs a number from 0 to 99999", kUsage);
-    if (args.Has("seed") && !ParseInt(args.Value("seed"), 0, 2147483647, seed))
-        return UsageError("--seed needs a non-negative number", kUsage);
     if (args.Has("human-difficulty") && !ParseInt(args.Value("human-difficulty"), 0, 5, humanDifficulty))
         return UsageError("--human-difficulty is a number from 0 to 5", kUsage);
 
     CRulesData data;
-    std::string error;
-    if (!data.Open(args.Value("data"), args.Value("set"), error))
-        return UsageError(error, kUsage);
-    SeedRandom(args);
-    auto field = data.MakeField();
-    if (level != 0)
-        field->SetLevel(level);
+    int level = 0;
+    int exitCode = kExitOk;
+    auto field = BuildLevelBoard(args, data, kUsage, level, exitCode);
+    if (!field)
+        return exitCode;
     const bool moving = data.GetSet().m_moving;
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
