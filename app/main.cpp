@@ -2,8 +2,10 @@
 // shutdown (app/Startup.cpp).
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "media/LayerCache.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -22,5 +24,8 @@ int main(int argc, char** argv)
     case CCommandLine::kRun:
         break;
     }
+    // For checks against direct drawing: every frame draws the whole board.
+    if (const char* direct = std::getenv("CHROMAL_NO_KEPT_LAYER"); direct && *direct && *direct != '0')
+        CLayerCache::SetEnabled(false);
     return RunProgram(options);
 }

@@ -40,7 +40,9 @@ class CSprite
     void SetVisible(bool visible) { m_visible = visible; }
     bool IsVisible() const { return m_visible; }
     void SetBlend(bool blend) { m_blend = blend; }
+    bool IsBlended() const { return m_blend; }
     void SetFlip(bool flip) { m_flip = flip; }
+    bool IsFlipped() const { return m_flip; }
     void SetReverse(bool reverse) { m_reverse = reverse; }
     bool GetReverse() const { return m_reverse; }
     void SetFrameTime(std::uint32_t milliseconds) { m_frameTime = milliseconds; }

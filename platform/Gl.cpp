@@ -418,6 +418,14 @@ void Viewport(GLint x, GLint y, GLsizei width, GLsizei height)
     if (!g_headless)
         glViewport(ScaleX(x), ScaleY(y), ScaleSize(width), ScaleSize(height));
 }
+void GetWindowViewport(GLint viewport[4])
+{
+    viewport[0] = ScaleX(g_viewport[0]);
+    viewport[1] = ScaleY(g_viewport[1]);
+    viewport[2] = ScaleSize(g_viewport[2]);
+    viewport[3] = ScaleSize(g_viewport[3]);
+}
+
 void Scissor(GLint x, GLint y, GLsizei width, GLsizei height)
 {
     if (!g_headless)
@@ -614,6 +622,20 @@ void SubmitQuads(const float* interleaved, std::size_t vertexCount)
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
 }
 } // namespace
+
+void CopyTexSubImage2D(GLint xOffset, GLint yOffset, GLint x, GLint y, GLsizei width, GLsizei height)
+{
+    Interrupt();
+    if (!g_headless)
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, xOffset, yOffset, x, y, width, height);
+}
+
+void WindowScissor(GLint x, GLint y, GLsizei width, GLsizei height)
+{
+    Interrupt();
+    if (!g_headless)
+        glScissor(x, y, width, height);
+}
 
 void Flush()
 {

@@ -54,6 +54,8 @@ void SetViewportTransform(double scale, int offsetX, int offsetY);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
 void Scissor(GLint x, GLint y, GLsizei width, GLsizei height);
 void LineWidth(GLfloat width);
+// The current viewport in the window's own pixels, after the transform.
+void GetWindowViewport(GLint viewport[4]);
 
 // Matrices.
 void MatrixMode(GLenum mode);
@@ -96,6 +98,12 @@ class CQuadBatchScope
     CQuadBatchScope(const CQuadBatchScope&) = delete;
     CQuadBatchScope& operator=(const CQuadBatchScope&) = delete;
 };
+
+// Copies a rectangle of the back buffer (window pixels) to the bound texture's
+// level 0 at (xOffset, yOffset).
+void CopyTexSubImage2D(GLint xOffset, GLint yOffset, GLint x, GLint y, GLsizei width, GLsizei height);
+// A scissor rectangle in the window's own pixels (not transformed).
+void WindowScissor(GLint x, GLint y, GLsizei width, GLsizei height);
 
 void Flush();
 void Finish();

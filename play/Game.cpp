@@ -606,9 +606,8 @@ void CGame::Draw()
     NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
-    m_field->DrawBackground();
-    DrawStatus();
-    m_field->Draw();
+    DrawStillLayer();
+    m_field->DrawOverlay();
     DrawPreview();
     for (auto& effect : m_effects)
         effect->Draw();
@@ -622,6 +621,60 @@ void CGame::Draw()
     if (tooltip >= 0)
         CHint::Draw(*m_resources, kTooltips[tooltip], 50.0f, 530.0f, 15.0f, false, true);
     NInterface::DrawCursor();
+}
+
+// Background, numbers and flowers change only with the play; they are kept as
+// one picture, and when only a few flowers turn or grow (the spinning home,
+// the flower under the pointer) only the rectangle around them is drawn again.
+void CGame::DrawStillLayer()
+{
+    const auto drawLayer = [this]()
+    {
+        m_field->DrawBackground();
+        DrawStatus();
+        m_field->DrawFlowers();
+    };
+    m_stillLook.clear();
+    AppendStatusLook(m_stillLook);
+    const std::size_t statusSize = m_stillLook.size();
+    m_field->AppendFlowersLook(m_stillLook);
+    const std::vector<double>* kept = m_stillLayer.KeptLook();
+    if (kept && *kept == m_stillLook)
+    {
+        m_stillLayer.DrawKept();
+        return;
+    }
+    // Redrawing more than half the screen through a scissor costs more than
+    // drawing it whole.
+    constexpr float kLargestRedraw = 800.0f * 600.0f / 2.0f;
+    float area[4];
+    if (kept && kept->size() == m_stillLook.size() &&
+        std::equal(m_stillLook.begin(), m_stillLook.begin() + statusSize, kept->begin()) &&
+        CField::ChangedFlowersArea(kept->data() + statusSize, m_stillLook.data() + statusSize,
+                                   m_stillLook.size() - statusSize, area) &&
+        (area[2] - area[0]) * (area[3] - area[1]) <= kLargestRedraw)
+    {
+        m_stillLayer.DrawKept();
+        m_stillLayer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
+        drawLayer();
+        m_stillLayer.EndRedraw(m_stillLook);
+        return;
+    }
+    drawLayer();
+    m_stillLayer.Keep(m_stillLook);
+}
+
+void CGame::AppendStatusLook(std::vector<double>& look) const
+{
+    const CPlayer* human = GetPlayer(0);
+    const double values[] = {static_cast<double>(Region(0)),
+                             static_cast<double>(Region(1)),
+                             static_cast<double>(m_totalScore),
+                             human ? 1.0 : 0.0,
+                             human ? static_cast<double>(human->GetMoney()) : 0.0,
+                             human ? static_cast<double>(human->GetLives()) : 0.0,
+                             static_cast<double>(m_field->GetLevel())};
+    look.insert(look.end(), std::begin(values), std::end(values));
 }
 
 void CGame::DrawStatus() const

@@ -5,6 +5,7 @@
 
 #include "framework/DialogScreen.h"
 #include "framework/Screen.h"
+#include "media/LayerCache.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
@@ -110,6 +111,8 @@ class CGame : public CScreen
     void ClosePending();
     int Region(std::size_t player) const;
 
+    void DrawStillLayer();
+    void AppendStatusLook(std::vector<double>& look) const;
     void DrawStatus() const;
     void DrawPreview();
     void DrawMessages();
@@ -130,6 +133,8 @@ class CGame : public CScreen
     bool m_skipPending = false;
     bool m_closing = false;
     float m_messageAlpha = 0.0f;
+    CLayerCache m_stillLayer;
+    std::vector<double> m_stillLook;
     int m_pressX = -1;
     int m_pressY = -1;
     std::unique_ptr<CDialogScreen> m_nameDialog;

@@ -2,9 +2,11 @@
 // and the hover growth that marks whose turn it is.
 #include "rules/Cell.h"
 
+#include "media/Texture.h"
 #include "platform/Gl.h"
 #include "rules/Random.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace NGame
@@ -267,6 +269,46 @@ void CCell::Draw() const
     NGl::Color(1.0f, 1.0f, 1.0f, m_alpha);
     DrawAt(m_size * m_sizeFactor);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CCell::AppendLook(std::vector<double>& look) const
+{
+    const CTexture* texture = m_sprite.GetTexture();
+    const double values[kLookSize] = {1.0,
+                                      m_x,
+                                      m_y,
+                                      m_size * m_sizeFactor,
+                                      m_angle,
+                                      m_alpha,
+                                      m_hole ? 1.0 : 0.0,
+                                      m_hover ? 1.0 : 0.0,
+                                      texture ? static_cast<double>(texture->GetName()) : 0.0,
+                                      static_cast<double>(m_sprite.GetGroup()),
+                                      static_cast<double>(m_sprite.GetFrame()),
+                                      static_cast<double>(m_sprite.GetGroupCount()),
+                                      static_cast<double>(m_sprite.GetFrameCount()),
+                                      m_sprite.IsFlipped() ? 1.0 : 0.0,
+                                      m_sprite.IsVisible() ? 1.0 : 0.0,
+                                      m_sprite.IsBlended() ? 1.0 : 0.0};
+    look.insert(look.end(), std::begin(values), std::end(values));
+}
+
+void CCell::AppendNoLook(std::vector<double>& look)
+{
+    look.insert(look.end(), kLookSize, 0.0);
+}
+
+void CCell::ExtendByLook(const double* record, float area[4])
+{
+    if (record[0] == 0.0)
+        return;
+    // A square quad of the recorded size, turned by any angle, plus a pixel
+    // or two of filtering and edge rounding.
+    const double reach = std::fabs(record[3]) * 0.7072 + 2.0;
+    area[0] = static_cast<float>(std::min<double>(area[0], record[1] - reach));
+    area[1] = static_cast<float>(std::min<double>(area[1], record[2] - reach));
+    area[2] = static_cast<float>(std::max<double>(area[2], record[1] + reach));
+    area[3] = static_cast<float>(std::max<double>(area[3], record[2] + reach));
 }
 
 void CCell::DrawPlain() const

@@ -5,6 +5,7 @@
 #include "media/Sprite.h"
 
 #include <memory>
+#include <vector>
 
 namespace NGame
 {
@@ -50,6 +51,13 @@ class CCell
     void DrawCoins() const;
     // The cell in `colour`'s tint, `grow` units larger than its size.
     void DrawTinted(float r, float g, float b, float grow) const;
+    // Appends every value Draw's picture depends on, kLookSize of them;
+    // AppendNoLook stands for an empty grid slot. ExtendByLook grows the
+    // rectangle (x0, y0, x1, y1) over the pixels such a record may cover.
+    static constexpr std::size_t kLookSize = 16;
+    void AppendLook(std::vector<double>& look) const;
+    static void AppendNoLook(std::vector<double>& look);
+    static void ExtendByLook(const double* record, float area[4]);
 
     int GetState() const { return m_state; }
     bool IsIdle() const { return m_state == CellIdle; }

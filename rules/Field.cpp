@@ -8,6 +8,7 @@
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -1111,6 +1112,12 @@ void CField::DrawPreview() const
 
 void CField::Draw() const
 {
+    DrawFlowers();
+    DrawOverlay();
+}
+
+void CField::DrawFlowers() const
+{
     if (NGl::IsHeadless())
         return;
     // Over a thousand small sprites: submitted in batches, one call per sheet.
@@ -1125,6 +1132,14 @@ void CField::Draw() const
                 if (cell && cell != magnified && cell->IsHover() == (pass == 1))
                     cell->Draw();
             }
+}
+
+void CField::DrawOverlay() const
+{
+    if (NGl::IsHeadless())
+        return;
+    NGl::CQuadBatchScope batch;
+    const CCell* magnified = GetCell(m_hovered.m_row, m_hovered.m_column);
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c] && m_cells[r][c].get() != magnified)
@@ -1136,6 +1151,39 @@ void CField::Draw() const
     }
     for (const auto& insect : m_insects)
         insect->Draw();
+}
+
+void CField::AppendFlowersLook(std::vector<double>& look) const
+{
+    look.push_back(m_resources.m_background);
+    look.push_back(m_rows);
+    look.push_back(m_hovered.m_row);
+    look.push_back(m_hovered.m_column);
+    for (int r = 0; r < m_rows; ++r)
+        for (int c = 0; c < RowLength(r); ++c)
+        {
+            if (m_cells[r][c])
+                m_cells[r][c]->AppendLook(look);
+            else
+                CCell::AppendNoLook(look);
+        }
+}
+
+bool CField::ChangedFlowersArea(const double* before, const double* after, std::size_t size, float area[4])
+{
+    constexpr std::size_t kHeader = 4;
+    area[0] = area[1] = 1e9f;
+    area[2] = area[3] = -1e9f;
+    if (size < kHeader || (size - kHeader) % CCell::kLookSize != 0 ||
+        !std::equal(before, before + kHeader, after))
+        return false;
+    for (std::size_t i = kHeader; i < size; i += CCell::kLookSize)
+        if (!std::equal(before + i, before + i + CCell::kLookSize, after + i))
+        {
+            CCell::ExtendByLook(before + i, area);
+            CCell::ExtendByLook(after + i, area);
+        }
+    return true;
 }
 
 void CField::DrawCell(int row, int column) const

@@ -198,7 +198,17 @@ class CField
     void Update(float elapsedMs);
     void DrawBackground() const;
     void DrawPreview() const;
+    // Draw is DrawFlowers and then DrawOverlay: the flowers change only with
+    // the play, coins, the magnified flower and insects on top of them move
+    // every frame. AppendFlowersLook lists what DrawFlowers' picture depends
+    // on; ChangedFlowersArea compares two such lists of one board: false when
+    // more than single cells differ, else the rectangle (x0, y0, x1, y1)
+    // holding every changed cell before and after (empty, x0 > x1, if none).
     void Draw() const;
+    void DrawFlowers() const;
+    void DrawOverlay() const;
+    void AppendFlowersLook(std::vector<double>& look) const;
+    static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size, float area[4]);
     void DrawCell(int row, int column) const;
     void DrawCellShadow(int row, int column) const;
     void ScaleCell(int row, int column, float factor);

@@ -1,6 +1,7 @@
 // Pictures and a sprite drawn in the game's own window and GL context must
 // come out upright and in place. Runs only from tests/window/media_test.sh (a private X
 // server); the plain unit run skips it.
+#include "media/LayerCache.h"
 #include "media/Sprite.h"
 #include "media/TestMedia.h"
 #include "media/Texture.h"
@@ -12,6 +13,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 using namespace NTestMedia;
 
@@ -49,6 +51,14 @@ class MediaWindow : public ::testing::Test
     }
 
     void TearDown() override { m_platform.DestroyWindow(); }
+
+    std::vector<unsigned char> ReadAll()
+    {
+        std::vector<unsigned char> pixels(kWidth * kHeight * 4);
+        NGl::Finish();
+        EXPECT_TRUE(NGl::ReadPixels(0, 0, kWidth, kHeight, pixels.data()));
+        return pixels;
+    }
 
     // The colour at a point of the logical screen (y growing downwards).
     Rgba Probe(int x, int y)
@@ -148,4 +158,100 @@ TEST_F(MediaWindow, CompressedPictureShowsUpright)
     NGl::PopMatrix();
     EXPECT_TRUE(Near(Probe(120, 110), 255, 0, 0));
     EXPECT_TRUE(Near(Probe(120, 170), 0, 0, 255));
+}
+
+namespace
+{
+// Channels that differ by more than the allowed rounding.
+std::size_t DifferingBytes(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b,
+                           int allowed = 0)
+{
+    std::size_t count = a.size() == b.size() ? 0 : a.size() + b.size();
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        count += std::abs(a[i] - b[i]) > allowed ? 1 : 0;
+    return count;
+}
+} // namespace
+
+TEST_F(MediaWindow, KeptLayerGivesBackEveryPixelAlsoAfterARedrawnPart)
+{
+    // A filtered background and many small blended, soft-edged quads at
+    // fractional places: everything the kept copy could get wrong.
+    m_folder.Write("bg.tga", MakeTga(64, 64, 24, [](std::uint32_t x, std::uint32_t row)
+                                     { return Rgba{static_cast<unsigned char>(x * 4), static_cast<unsigned char>(row * 4), 90, 255}; }));
+    m_folder.Write("dot.tga", MakeTga(32, 32, 32, [](std::uint32_t x, std::uint32_t row)
+                                      {
+                                          const int dx = static_cast<int>(x) - 16, dy = static_cast<int>(row) - 16;
+                                          const int alpha = std::max(0, 255 - (dx * dx + dy * dy) * 255 / 256);
+                                          return Rgba{255, static_cast<unsigned char>(x * 8), 40, static_cast<unsigned char>(alpha)};
+                                      }));
+    CTexture background;
+    background.LoadFromSource(m_files, "bg.tga", false, false);
+    CTexture dot;
+    dot.LoadFromSource(m_files, "dot.tga", false, true);
+    ASSERT_NE(dot.GetName(), 0u);
+    CSprite sprite(1, 1, 0, &dot);
+    sprite.SetBlend(true);
+    sprite.SetCellSize(23.5f, 23.5f);
+
+    const auto scene = [&](float turn)
+    {
+        NGl::Color(1, 1, 1, 1);
+        NGl::Enable(GL_TEXTURE_2D);
+        NGl::BindTexture(background.GetName());
+        NGl::PushMatrix();
+        NGl::Scale(12.5f, 9.375f, 1.0f);
+        background.Draw(0, 0, 0);
+        NGl::PopMatrix();
+        NGl::CQuadBatchScope batch;
+        for (int i = 0; i < 300; ++i)
+        {
+            NGl::PushMatrix();
+            NGl::Translate(20.3f + (i % 20) * 37.7f, 15.6f + (i / 20) * 38.1f, 0.0f);
+            NGl::Rotate(i == 47 ? turn : i * 7.0f, 0.0f, 0.0f, 1.0f);
+            NGl::Color(1, 1, 1, 0.5f + (i % 5) * 0.1f);
+            sprite.Draw(true);
+            NGl::PopMatrix();
+        }
+    };
+    NGl::ClearColor(0.2f, 0.3f, 0.4f, 1.0f);
+    CLayerCache cache;
+    const std::vector<double> before = {1.0};
+    const std::vector<double> after = {2.0};
+    EXPECT_EQ(cache.KeptLook(), nullptr);
+
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
+    scene(0.0f);
+    const std::vector<unsigned char> drawn = ReadAll();
+    cache.Keep(before);
+    ASSERT_NE(cache.KeptLook(), nullptr);
+    EXPECT_EQ(*cache.KeptLook(), before);
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
+    cache.DrawKept();
+    EXPECT_EQ(DifferingBytes(ReadAll(), drawn), 0u);
+
+    // Quad 47 (centre 284.2, 91.8) turns: only the rectangle around it is drawn again.
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
+    scene(33.0f);
+    const std::vector<unsigned char> turned = ReadAll();
+    EXPECT_NE(DifferingBytes(turned, drawn), 0u);
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
+    cache.DrawKept();
+    cache.BeginRedraw(264.0f, 72.0f, 305.0f, 112.0f, kWidth, kHeight);
+    scene(33.0f);
+    cache.EndRedraw(after);
+    // A scissor may change the rasteriser's rounding by one.
+    EXPECT_EQ(DifferingBytes(ReadAll(), turned, 2), 0u);
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
+    cache.DrawKept();
+    EXPECT_EQ(DifferingBytes(ReadAll(), turned, 2), 0u);
+    EXPECT_EQ(*cache.KeptLook(), after);
+
+    // A viewport of another size has nothing kept.
+    NGl::Viewport(0, 0, kWidth / 2, kHeight / 2);
+    EXPECT_EQ(cache.KeptLook(), nullptr);
+    NGl::Viewport(0, 0, kWidth, kHeight);
+    CLayerCache::SetEnabled(false);
+    EXPECT_EQ(cache.KeptLook(), nullptr);
+    CLayerCache::SetEnabled(true);
 }

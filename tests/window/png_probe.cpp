@@ -2,10 +2,12 @@
 // real-window tests.
 //   png-probe FILE size                  prints "WIDTH HEIGHT"
 //   png-probe FILE X Y RRGGBB [X Y RRGGBB]...
+//   png-probe FILE same OTHER.png MAX     every channel of every pixel within MAX
 // Exit 0 when every probe is within 12 of the expected value per channel;
 // otherwise each mismatch is printed and the exit code is 1 (2 for bad use).
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,20 +21,50 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: png-probe FILE size | FILE X Y RRGGBB...\n");
         return 2;
     }
+    const auto read = [](const char* file, png_image& image, std::vector<unsigned char>& pixels)
+    {
+        std::memset(&image, 0, sizeof image);
+        image.version = PNG_IMAGE_VERSION;
+        if (!png_image_begin_read_from_file(&image, file))
+        {
+            std::fprintf(stderr, "png-probe: cannot read %s: %s\n", file, image.message);
+            return false;
+        }
+        image.format = PNG_FORMAT_RGB;
+        pixels.resize(PNG_IMAGE_SIZE(image));
+        if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+        {
+            std::fprintf(stderr, "png-probe: cannot decode %s: %s\n", file, image.message);
+            return false;
+        }
+        return true;
+    };
     png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, argv[1]))
-    {
-        std::fprintf(stderr, "png-probe: cannot read %s: %s\n", argv[1], image.message);
+    std::vector<unsigned char> pixels;
+    if (!read(argv[1], image, pixels))
         return 2;
-    }
-    image.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+    if (std::string(argv[2]) == "same" && argc == 5)
     {
-        std::fprintf(stderr, "png-probe: cannot decode %s: %s\n", argv[1], image.message);
-        return 2;
+        png_image other;
+        std::vector<unsigned char> otherPixels;
+        if (!read(argv[3], other, otherPixels))
+            return 2;
+        if (other.width != image.width || other.height != image.height)
+        {
+            std::printf("sizes differ\n");
+            return 1;
+        }
+        const int allowed = std::atoi(argv[4]);
+        int largest = 0;
+        long beyond = 0;
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+        {
+            const int difference = std::abs(pixels[i] - otherPixels[i]);
+            largest = std::max(largest, difference);
+            beyond += difference > allowed ? 1 : 0;
+        }
+        std::printf("largest difference %d, %ld channels beyond %d\n", largest, beyond, allowed);
+        return beyond == 0 ? 0 : 1;
     }
     const int width = static_cast<int>(image.width);
     const int height = static_cast<int>(image.height);

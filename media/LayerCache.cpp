@@ -1,0 +1,160 @@
+// The kept layer: a copy of the viewport in a power-of-two texture, drawn back
+// unfiltered and unblended so that every pixel comes back as it was.
+#include "media/LayerCache.h"
+
+#include "platform/Gl.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+bool g_enabled = true;
+
+GLint PowerOfTwoAtLeast(GLint value)
+{
+    GLint size = 1;
+    while (size < value && size < (1 << 14))
+        size <<= 1;
+    return size;
+}
+} // namespace
+
+CLayerCache::~CLayerCache()
+{
+    Forget();
+}
+
+void CLayerCache::SetEnabled(bool enabled)
+{
+    g_enabled = enabled;
+}
+
+bool CLayerCache::Usable() const
+{
+    return g_enabled && !NGl::IsHeadless();
+}
+
+void CLayerCache::Forget()
+{
+    if (m_texture)
+        NGl::DeleteTexture(m_texture);
+    m_texture = 0;
+    m_textureSize[0] = m_textureSize[1] = 0;
+    m_kept = false;
+    m_look.clear();
+}
+
+const std::vector<double>* CLayerCache::KeptLook() const
+{
+    if (!Usable() || !m_kept)
+        return nullptr;
+    GLint viewport[4];
+    NGl::GetWindowViewport(viewport);
+    return std::equal(viewport, viewport + 4, m_viewport) ? &m_look : nullptr;
+}
+
+void CLayerCache::DrawKept() const
+{
+    if (!Usable() || !m_kept)
+        return;
+    // Texel i of the copy lands on pixel i: the quad covers the viewport exactly
+    // and nearest sampling at texel centres leaves nothing to interpolate.
+    NGl::MatrixMode(GL_PROJECTION);
+    NGl::PushMatrix();
+    NGl::LoadIdentity();
+    NGl::Ortho(0.0, 1.0, 0.0, 1.0, -1.0, 1.0);
+    NGl::MatrixMode(GL_MODELVIEW);
+    NGl::PushMatrix();
+    NGl::LoadIdentity();
+    NGl::Disable(GL_BLEND);
+    NGl::Disable(GL_ALPHA_TEST);
+    NGl::Disable(GL_DEPTH_TEST);
+    NGl::Enable(GL_TEXTURE_2D);
+    NGl::BindTexture(m_texture);
+    NGl::TexEnvMode(GL_REPLACE);
+    const float s = static_cast<float>(m_viewport[2]) / static_cast<float>(m_textureSize[0]);
+    const float t = static_cast<float>(m_viewport[3]) / static_cast<float>(m_textureSize[1]);
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+    NGl::Begin(GL_QUADS);
+    NGl::TexCoord(0.0f, 0.0f);
+    NGl::Vertex(0.0f, 0.0f);
+    NGl::TexCoord(s, 0.0f);
+    NGl::Vertex(1.0f, 0.0f);
+    NGl::TexCoord(s, t);
+    NGl::Vertex(1.0f, 1.0f);
+    NGl::TexCoord(0.0f, t);
+    NGl::Vertex(0.0f, 1.0f);
+    NGl::End();
+    NGl::TexEnvMode(GL_MODULATE);
+    NGl::MatrixMode(GL_PROJECTION);
+    NGl::PopMatrix();
+    NGl::MatrixMode(GL_MODELVIEW);
+    NGl::PopMatrix();
+}
+
+void CLayerCache::BeginRedraw(float x0, float y0, float x1, float y1, float logicalWidth, float logicalHeight)
+{
+    if (!Usable() || !m_kept || logicalWidth <= 0.0f || logicalHeight <= 0.0f)
+        return;
+    // Window pixels, rounded outwards and held inside the viewport.
+    const double sx = m_viewport[2] / static_cast<double>(logicalWidth);
+    const double sy = m_viewport[3] / static_cast<double>(logicalHeight);
+    const auto clamp = [](double value, GLint limit)
+    { return static_cast<GLint>(std::min<double>(std::max(value, 0.0), limit)); };
+    const GLint left = clamp(std::floor(x0 * sx), m_viewport[2]);
+    const GLint right = clamp(std::ceil(x1 * sx), m_viewport[2]);
+    const GLint bottom = clamp(std::floor(m_viewport[3] - y1 * sy), m_viewport[3]);
+    const GLint top = clamp(std::ceil(m_viewport[3] - y0 * sy), m_viewport[3]);
+    m_redraw[0] = left;
+    m_redraw[1] = bottom;
+    m_redraw[2] = std::max(0, right - left);
+    m_redraw[3] = std::max(0, top - bottom);
+    NGl::WindowScissor(m_viewport[0] + m_redraw[0], m_viewport[1] + m_redraw[1], m_redraw[2], m_redraw[3]);
+    NGl::Enable(GL_SCISSOR_TEST);
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
+}
+
+void CLayerCache::EndRedraw(const std::vector<double>& look)
+{
+    if (!Usable() || !m_kept)
+        return;
+    NGl::Disable(GL_SCISSOR_TEST);
+    NGl::BindTexture(m_texture);
+    NGl::CopyTexSubImage2D(m_redraw[0], m_redraw[1], m_viewport[0] + m_redraw[0], m_viewport[1] + m_redraw[1],
+                           m_redraw[2], m_redraw[3]);
+    m_look = look;
+}
+
+void CLayerCache::Keep(const std::vector<double>& look)
+{
+    if (!Usable())
+        return;
+    NGl::GetWindowViewport(m_viewport);
+    const GLint width = PowerOfTwoAtLeast(m_viewport[2]);
+    const GLint height = PowerOfTwoAtLeast(m_viewport[3]);
+    if (m_viewport[2] <= 0 || m_viewport[3] <= 0 || width < m_viewport[2] || height < m_viewport[3])
+    {
+        Forget();
+        return;
+    }
+    if (!m_texture || width != m_textureSize[0] || height != m_textureSize[1])
+    {
+        Forget();
+        m_texture = NGl::CreateTexture();
+        if (!m_texture)
+            return;
+        NGl::BindTexture(m_texture);
+        NGl::TexImage2D(0, GL_RGB8, width, height, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        NGl::TexParameter(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        NGl::TexParameter(GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        m_textureSize[0] = width;
+        m_textureSize[1] = height;
+    }
+    NGl::BindTexture(m_texture);
+    NGl::CopyTexSubImage2D(0, 0, m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]);
+    m_look = look;
+    m_kept = true;
+}
