@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -92,6 +94,7 @@ BENCHMARK(BM_RepaintWithSettling)->Unit(benchmark::kMicrosecond);
 void BM_SimulateLevel89(benchmark::State& state)
 {
     unsigned seed = 1;
+    double worst = 0.0; // the opponent's slowest choice of a colour, in microseconds
     for (auto _ : state)
     {
         auto field = MakeLargestBoard(seed++);
@@ -104,13 +107,19 @@ void BM_SimulateLevel89(benchmark::State& state)
         int current = 0;
         for (int move = 0; move < 2000 && !field->IsLevelFinished(); ++move, current = 1 - current)
         {
-            if (!players[current]->PlayColour(players[current]->PickColour(), false))
+            const auto picking = std::chrono::steady_clock::now();
+            const int colour = players[current]->PickColour();
+            if (current == 1)
+                worst = std::max(worst, std::chrono::duration<double, std::micro>(
+                                            std::chrono::steady_clock::now() - picking).count());
+            if (!players[current]->PlayColour(colour, false))
                 continue;
             for (int i = 0; i < 100000 && !field->IsIdle(); ++i)
                 field->Update(16.0f);
         }
         benchmark::DoNotOptimize(field->IsLevelFinished());
     }
+    state.counters["worst_opponent_move_us"] = worst;
 }
 BENCHMARK(BM_SimulateLevel89)->Unit(benchmark::kMillisecond);
 // Continuing a saved game: the checked read of the board keys and the level
