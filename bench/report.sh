@@ -12,6 +12,7 @@ work=$(mktemp -d /tmp/chromal-bench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 [ -f "$build/data/data.pk" ] || { echo "report.sh: no generated data in $build/data" >&2; exit 1; }
 runs=11
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 
 echo "== rules"
 "$build/bench/rules_bench" --benchmark_out="$work/rules.json" --benchmark_out_format=json
@@ -66,6 +67,9 @@ cat >"$work/memory.sh" <<INNER
   --windowed --no-pacing --seed 7 --play classic:1 --replay "$work/game.txt" >/dev/null 2>&1 || exit 1
 /usr/bin/time -f %M -o "$work/large.rss" "$build/chromal" --data "$work/pack" --user-dir "$work/memory-user" \
   --windowed --no-pacing --seed 7 --play classic:89 --frames 600 >/dev/null 2>&1 || exit 1
+mkdir -p "$work/nothing"
+/usr/bin/time -f %M -o "$work/base.rss" "$build/chromal" --data "$work/nothing" --user-dir "$work/memory-base" \
+  --windowed --no-pacing --frames 5 >/dev/null 2>&1 || exit 1
 INNER
 "$src/scripts/with-xvfb" bash "$work/memory.sh"
 
@@ -82,6 +86,8 @@ cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
 {
   echo "cpu=$cpu"
   echo "cores=$(nproc)"
+  echo "load_before=$load_before"
+  echo "load_after=$(cut -d' ' -f1-3 /proc/loadavg)"
   echo "memory=$(awk '/^MemTotal/ {printf "%.1f GiB", $2 / 1048576}' /proc/meminfo)"
   echo "kernel=$(uname -sr)"
   echo "os=$(. /etc/os-release && echo "$PRETTY_NAME")"
