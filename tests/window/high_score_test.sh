@@ -1,7 +1,8 @@
 # From a saved game one move from its end to the top-7 page: the game resumes
 # with no life and no money, the move loses the level, "GAME OVER" asks for a
 # name, the typed name goes into the classic list (written at once, so even a
-# killed program keeps it), and the next run's top-7 page shows it.
+# killed program keeps it), and the next run's top-7 page shows it. Then the
+# same end again with real X input: a name pasted from the clipboard.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
@@ -68,4 +69,42 @@ timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pac
   --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
 "$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
 [ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK/top2.png" "$CHROMAL_KEEP_SHOTS"/
+
+# Paced, with the replay bringing the name dialog up and typing "Ada"; the
+# paste (its tab becomes a space, the name stops at 15) and OK come from X.
+mkdir -p "$WORK/user2"
+"$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$WORK/user2/saved_demo.dat" || fail "cannot write the save"
+grep -v -e 'screenshot' -e 'quit' -e '^43[0-2] ' "$WORK/play.txt" > "$WORK/paste.txt"
+echo "420 screenshot $WORK/ready.png" >> "$WORK/paste.txt"
+"$CHROMAL" --user-dir "$WORK/user2" --data "$DATA" --windowed --seed 3 --replay "$WORK/paste.txt" 2>/dev/null &
+pid=$!
+for _ in $(seq 1 300); do [ -s "$WORK/ready.png" ] && break; sleep 0.1; done
+[ -s "$WORK/ready.png" ] || { kill $pid; fail "the name dialog never came"; }
+id=$(wait_window) || { kill $pid; fail "no window"; }
+eval "$(xdotool getwindowgeometry --shell "$id")"
+# -quiet keeps the clipboard's owner in the foreground, so it can be ended here.
+printf 'Grace\tHopper and more' | xclip -quiet -selection clipboard -i 2>/dev/null &
+owner=$!
+sleep 0.2
+xdotool mousemove $((X + 400)) $((Y + 290)) click 1
+sleep 0.3
+xdotool key ctrl+v
+sleep 0.3
+xdotool mousemove $((X + 400)) $((Y + 380)) click 1
+# The table is written as the name goes in; Escape then leaves the fading
+# game, the top-7 page and the menu, whenever each has come up.
+for _ in $(seq 1 200); do
+  "$TOOL" show top7 --user-dir "$WORK/user2" 2>/dev/null | grep -q Grace && break
+  sleep 0.1
+done
+for _ in $(seq 1 60); do
+  kill -0 $pid 2>/dev/null || break
+  xdotool key Escape
+  sleep 0.5
+done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not end the program"; }
+kill $owner 2>/dev/null
+wait $pid || fail "paste run: exit code $?"
+"$TOOL" show top7 --user-dir "$WORK/user2" | grep -qx 'top7.rec_name000000 "AdaGrace Hopper"' \
+  || fail "pasted name: $("$TOOL" show top7 --user-dir "$WORK/user2" | head -1)"
 echo "ok"
