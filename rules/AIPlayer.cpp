@@ -5,6 +5,7 @@
 #include "rules/AIPlayer.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace NGame
 {
@@ -134,48 +135,90 @@ CColourMap CAIPlayer::BuildDistanceMap() const
     return map;
 }
 
+std::vector<std::int64_t> CAIPlayer::WeightsFor(const CColourMap& distances) const
+{
+    std::vector<std::int64_t> weights(distances.Values().size(), 0);
+    const int columns = distances.GetColumns();
+    for (int r = 0; r < distances.GetRows(); ++r)
+        for (int c = 0; c < columns; ++c)
+            weights[static_cast<std::size_t>(r * columns + c)] = Weight(r, c, distances.At(r, c));
+    return weights;
+}
+
 std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distances, int row, int column,
                                        int value) const
+{
+    if (!m_field || distances.GetRows() != map.GetRows() || distances.GetColumns() != map.GetColumns())
+        return 0;
+    return ScoreArea(map, WeightsFor(distances), row, column, value);
+}
+
+std::int64_t CAIPlayer::ScoreArea(CColourMap& map, const std::vector<std::int64_t>& weights, int row, int column,
+                                  int value) const
 {
     if (!m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) || !m_field->IsValidCell(row, column))
         return 0;
     // Maps of another board shape would be read out of bounds.
     const int columns = m_field->GetColumns();
     if (map.GetRows() != m_field->GetRows() || map.GetColumns() != columns ||
-        distances.GetRows() != map.GetRows() || distances.GetColumns() != columns)
+        weights.size() != map.Values().size())
         return 0;
     const int own = map.At(m_homeRow, m_homeColumn);
     // Holes and marks are no territory; re-marking an area with its own value
     // would walk it for ever.
-    if (own < 0 || own == value)
+    if (own < 0 || own == value || map.At(row, column) != own)
         return 0;
-    const int rows = m_field->GetRows();
-    const int mid = rows / 2;
+    const std::vector<SNeighbours>& table = NeighbourTable(map.GetRows(), columns);
+    std::vector<int>& values = map.Values();
     std::int64_t sum = 0;
-    static thread_local std::vector<SCellPos> queue;
+    // Cells are marked as they are queued, so each is queued once; the sum
+    // does not depend on the order of the walk.
+    static thread_local std::vector<int> queue;
     queue.clear();
-    queue.push_back({row, column});
+    const int start = row * columns + column;
+    queue.push_back(start);
+    values[static_cast<std::size_t>(start)] = value;
     for (std::size_t head = 0; head < queue.size(); ++head)
     {
-        const int r = queue[head].m_row;
-        const int c = queue[head].m_column;
-        int& at = map.At(r, c);
-        if (at != own)
-            continue;
-        at = value;
-        sum += Weight(r, c, distances.At(r, c));
-        const int side = r < mid ? 1 : (r == mid ? 0 : -1);
-        const SCellPos next[6] = {{r - 1, c},
-                                  {r + 1, c},
-                                  {r, c - 1},
-                                  {r, c + 1},
-                                  {r - 1, side < 0 ? c + 1 : c - 1},
-                                  {r + 1, side > 0 ? c + 1 : c - 1}};
-        for (const SCellPos& n : next)
-            if (m_field->IsValidCell(n.m_row, n.m_column))
-                queue.push_back(n);
+        const int index = queue[head];
+        sum += weights[static_cast<std::size_t>(index)];
+        for (int n : table[static_cast<std::size_t>(index)])
+        {
+            if (n < 0 || values[static_cast<std::size_t>(n)] != own)
+                continue;
+            values[static_cast<std::size_t>(n)] = value;
+            queue.push_back(n);
+        }
     }
     return sum < 0 ? 0 : sum;
+}
+
+const std::vector<CAIPlayer::SNeighbours>& CAIPlayer::NeighbourTable(int rows, int columns) const
+{
+    if (m_tableRows == rows && m_tableColumns == columns)
+        return m_neighbourTable;
+    m_tableRows = rows;
+    m_tableColumns = columns;
+    m_neighbourTable.assign(static_cast<std::size_t>(rows * columns), SNeighbours{-1, -1, -1, -1, -1, -1});
+    const int mid = rows / 2;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+        {
+            if (!m_field->IsValidCell(r, c))
+                continue;
+            const int side = r < mid ? 1 : (r == mid ? 0 : -1);
+            const int next[6][2] = {{r - 1, c},
+                                    {r + 1, c},
+                                    {r, c - 1},
+                                    {r, c + 1},
+                                    {r - 1, side < 0 ? c + 1 : c - 1},
+                                    {r + 1, side > 0 ? c + 1 : c - 1}};
+            SNeighbours& out = m_neighbourTable[static_cast<std::size_t>(r * columns + c)];
+            for (int i = 0; i < 6; ++i)
+                out[static_cast<std::size_t>(i)] =
+                    m_field->IsValidCell(next[i][0], next[i][1]) ? next[i][0] * columns + next[i][1] : -1;
+        }
+    return m_neighbourTable;
 }
 
 void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances, int depth, bool allowedOnly,
@@ -183,30 +226,105 @@ void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances,
 {
     colour = -1;
     score = 0;
+    if (distances.GetRows() != map.GetRows() || distances.GetColumns() != map.GetColumns())
+        return;
+    Search(map, WeightsFor(distances), depth, allowedOnly, colour, score);
+}
+
+void CAIPlayer::Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth, bool allowedOnly,
+                       int& colour, std::int64_t& score) const
+{
+    colour = -1;
+    score = 0;
     if (depth <= 0 || !m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) ||
         map.GetRows() != m_field->GetRows() || map.GetColumns() != m_field->GetColumns())
         return;
-    CColourMap copy = map;
+    // The territory after each colour, one walk for all colours; deeper plies
+    // play on a copy with the territory turned to that colour.
+    std::int64_t sums[CField::kColourCount];
+    LastPlySums(map, weights, sums);
     std::int64_t best = 0;
     int bestColour = -1;
-    for (int k = 0; k < m_field->GetColourCount(); ++k)
+    CColourMap copy;
+    for (int k = 0; k < m_field->GetColourCount() && k < CField::kColourCount; ++k)
     {
-        if (k == copy.At(m_homeRow, m_homeColumn) || (allowedOnly && !m_field->IsColourAllowed(k)))
+        if (k == map.At(m_homeRow, m_homeColumn) || (allowedOnly && !m_field->IsColourAllowed(k)))
             continue;
-        ScoreTerritory(copy, distances, m_homeRow, m_homeColumn, k);
-        int deeperColour = -1;
         std::int64_t deeper = 0;
-        SearchColour(copy, distances, depth - 1, false, deeperColour, deeper);
-        const std::int64_t s = ScoreTerritory(copy, distances, m_homeRow, m_homeColumn, -1) + deeper;
+        if (depth > 1)
+        {
+            copy = map;
+            ScoreArea(copy, weights, m_homeRow, m_homeColumn, k);
+            int deeperColour = -1;
+            Search(copy, weights, depth - 1, false, deeperColour, deeper);
+        }
+        const std::int64_t s = (sums[k] < 0 ? 0 : sums[k]) + deeper;
         if (s > best)
         {
             best = s;
             bestColour = k;
         }
-        copy.Values() = map.Values();
     }
     colour = bestColour;
     score = best;
+}
+
+void CAIPlayer::LastPlySums(const CColourMap& map, const std::vector<std::int64_t>& weights,
+                             std::int64_t sums[CField::kColourCount]) const
+{
+    for (int k = 0; k < CField::kColourCount; ++k)
+        sums[k] = 0;
+    const int rows = map.GetRows();
+    const int columns = map.GetColumns();
+    if (!m_field || rows != m_field->GetRows() || columns != m_field->GetColumns() ||
+        weights.size() != map.Values().size() || !m_field->IsValidCell(m_homeRow, m_homeColumn))
+        return;
+    const int own = map.At(m_homeRow, m_homeColumn);
+    if (own < 0)
+        return;
+    // Playing colour k joins the territory with every area of k touching it,
+    // so one walk of the territory and one of each touching area give the
+    // sums for all colours at once, instead of two walks per colour.
+    const std::vector<SNeighbours>& table = NeighbourTable(rows, columns);
+    const std::vector<int>& values = map.Values();
+    static thread_local std::vector<unsigned char> seen;
+    static thread_local std::vector<int> queue;
+    static thread_local std::vector<int> area;
+    seen.assign(values.size(), 0);
+    const auto walk = [&](int from, int value, std::vector<int>& cells)
+    {
+        std::int64_t sum = 0;
+        cells.clear();
+        cells.push_back(from);
+        seen[static_cast<std::size_t>(from)] = 1;
+        for (std::size_t head = 0; head < cells.size(); ++head)
+        {
+            const int index = cells[head];
+            sum += weights[static_cast<std::size_t>(index)];
+            for (int n : table[static_cast<std::size_t>(index)])
+                if (n >= 0 && !seen[static_cast<std::size_t>(n)] && values[static_cast<std::size_t>(n)] == value)
+                {
+                    seen[static_cast<std::size_t>(n)] = 1;
+                    cells.push_back(n);
+                }
+        }
+        return sum;
+    };
+    const std::int64_t territory = walk(m_homeRow * columns + m_homeColumn, own, queue);
+    std::int64_t touching[CField::kColourCount] = {};
+    for (int index : queue)
+    {
+        for (int n : table[static_cast<std::size_t>(index)])
+        {
+            if (n < 0 || seen[static_cast<std::size_t>(n)])
+                continue;
+            const int value = values[static_cast<std::size_t>(n)];
+            if (value >= 0 && value < CField::kColourCount && value != own)
+                touching[value] += walk(n, value, area);
+        }
+    }
+    for (int k = 0; k < CField::kColourCount; ++k)
+        sums[k] = territory + touching[k];
 }
 
 int CAIPlayer::PickColour()

@@ -6,7 +6,9 @@
 #include "rules/Field.h"
 #include "rules/Player.h"
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace NGame
 {
@@ -42,12 +44,29 @@ class CAIPlayer : public CPlayer
     int GetMoveCount() const { return m_moveCount; }
 
   private:
+    using SNeighbours = std::array<int, 6>;
+    // Map indices of each cell's neighbours (-1 off the board), made once per
+    // board shape: the search walks the same cells thousands of times.
+    const std::vector<SNeighbours>& NeighbourTable(int rows, int columns) const;
     std::int64_t Weight(int row, int column, int distance) const;
+    // Weight of every cell by its map index: the search sums them many times.
+    std::vector<std::int64_t> WeightsFor(const CColourMap& distances) const;
+    std::int64_t ScoreArea(CColourMap& map, const std::vector<std::int64_t>& weights, int row, int column,
+                           int value) const;
+    // For each colour k, the weight of the territory after playing k: the
+    // last ply of the search.
+    void LastPlySums(const CColourMap& map, const std::vector<std::int64_t>& weights,
+                     std::int64_t sums[CField::kColourCount]) const;
+    void Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth, bool allowedOnly,
+                int& colour, std::int64_t& score) const;
 
     int m_searchLevel;
     int m_moveCount = 0;
     // The real board does not change during a search, so the proportion
     // owned is measured once per choice.
     float m_owned = 0.0f;
+    mutable std::vector<SNeighbours> m_neighbourTable;
+    mutable int m_tableRows = -1;
+    mutable int m_tableColumns = -1;
 };
 } // namespace NGame

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace NGame::NTest
@@ -77,6 +78,71 @@ TEST(AISearch, EasyDifficultiesPlayAlikeOnRandomBoards)
         for (int d = 0; d <= 4; ++d)
             EXPECT_TRUE(board->IsColourAllowed(picks[d])) << seed << " " << d;
         EXPECT_TRUE(picks[5] == -1 || board->IsColourAllowed(picks[5])) << seed;
+    }
+}
+
+// The look-ahead as plainly stated: for each colour, turn the territory to it,
+// search the next ply on that board, and score the territory it now joins.
+void PlainSearch(const CAIPlayer& ai, const CColourMap& map, const CColourMap& distances, int depth, bool allowedOnly,
+                 const CField& field, int& colour, std::int64_t& score)
+{
+    colour = -1;
+    score = 0;
+    if (depth <= 0)
+        return;
+    const int home = map.At(ai.GetHomeRow(), ai.GetHomeColumn());
+    for (int k = 0; k < field.GetColourCount(); ++k)
+    {
+        if (k == home || (allowedOnly && !field.IsColourAllowed(k)))
+            continue;
+        CColourMap copy = map;
+        ai.ScoreTerritory(copy, distances, ai.GetHomeRow(), ai.GetHomeColumn(), k);
+        int deeperColour = -1;
+        std::int64_t deeper = 0;
+        PlainSearch(ai, copy, distances, depth - 1, false, field, deeperColour, deeper);
+        const std::int64_t s = ai.ScoreTerritory(copy, distances, ai.GetHomeRow(), ai.GetHomeColumn(), -1) + deeper;
+        if (s > score)
+        {
+            score = s;
+            colour = k;
+        }
+    }
+}
+
+TEST(AISearch, SearchMatchesThePlainLookAheadThroughALevel)
+{
+    // Random boards played part of the way, so that the territory, the
+    // proportion owned and with them the weights and depths vary.
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        std::srand(seed);
+        SBoard board(static_cast<int>(5 + seed % 10));
+        const int mid = board->GetRows() / 2;
+        CAIPlayer human(mid, 0, board.m_field.get(), 2);
+        CAIPlayer ai(mid, board->RowLength(mid) - 1, board.m_field.get(), 5);
+        for (int move = 0; move < 40 && !board->IsLevelFinished(); ++move)
+        {
+            if (move % 2 == 1)
+            {
+                const int picked = ai.PickColour();
+                const CColourMap map = board->MakeColourMap();
+                const CColourMap distances = ai.BuildDistanceMap();
+                for (int depth = 1; depth <= 3; ++depth)
+                {
+                    int colour = -1, plainColour = -1;
+                    std::int64_t score = 0, plainScore = 0;
+                    ai.SearchColour(map, distances, depth, true, colour, score);
+                    PlainSearch(ai, map, distances, depth, true, *board, plainColour, plainScore);
+                    ASSERT_EQ(colour, plainColour) << seed << " " << move << " " << depth;
+                    ASSERT_EQ(score, plainScore) << seed << " " << move << " " << depth;
+                }
+                if (!ai.PlayColour(picked, false))
+                    continue;
+            }
+            else if (!human.PlayColour(human.PickColour(), false))
+                continue;
+            RunUntilIdle(*board);
+        }
     }
 }
 
