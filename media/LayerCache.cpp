@@ -1,4 +1,4 @@
-// The kept layer: a copy of the viewport in a power-of-two texture, drawn back
+// The kept layer: a copy of the viewport in a texture, drawn back
 // unfiltered and unblended so that every pixel comes back as it was.
 #include "media/LayerCache.h"
 
@@ -131,8 +131,11 @@ void CLayerCache::Keep(const std::vector<double>& look)
     if (!Usable())
         return;
     NGl::GetWindowViewport(m_viewport);
-    const GLint width = PowerOfTwoAtLeast(m_viewport[2]);
-    const GLint height = PowerOfTwoAtLeast(m_viewport[3]);
+    // The copy's own size where the driver allows it: a software renderer
+    // keeps textures in ordinary memory.
+    const bool anySize = NGl::HasAnySizeTextures();
+    const GLint width = anySize ? m_viewport[2] : PowerOfTwoAtLeast(m_viewport[2]);
+    const GLint height = anySize ? m_viewport[3] : PowerOfTwoAtLeast(m_viewport[3]);
     if (m_viewport[2] <= 0 || m_viewport[3] <= 0 || width < m_viewport[2] || height < m_viewport[3])
     {
         Forget();

@@ -36,6 +36,14 @@ void SetProcLoader(ProcLoader loader)
     g_compressedLooked = false;
 }
 
+bool HasAnySizeTextures()
+{
+    if (g_headless)
+        return false;
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return version && version[0] >= '2' && version[0] <= '9';
+}
+
 GLuint CreateTexture()
 {
     if (g_headless)

@@ -20,6 +20,9 @@ void SetHeadless(bool headless);
 using ProcLoader = void* (*)(const char* name);
 void SetProcLoader(ProcLoader loader);
 
+// OpenGL 2.0 and later take textures of any size (false when headless).
+bool HasAnySizeTextures();
+
 // Texture objects and uploads.
 GLuint CreateTexture();
 void DeleteTexture(GLuint name);
