@@ -17,9 +17,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 # with this tree's own generator and packer.
 if [ ! -f "$DATA_DIR/mui/main_wnd.txt" ] && [ ! -f "$DATA_DIR/data.pk" ]; then
   DATA_DIR="$BUILD_DIR/hostile-data"
-  if [ ! -f "$BUILD_DIR/hostile-data.stamp" ]; then
-    GEN="$BUILD_DIR/tools/datagen/chromal-datagen"
-    [ -x "$GEN" ] || { echo "no data and no generator: build chromal-datagen"; exit 1; }
+  GEN="$BUILD_DIR/tools/datagen/chromal-datagen"
+  [ -x "$GEN" ] || { echo "no data and no generator: build chromal-datagen"; exit 1; }
+  if [ ! -f "$BUILD_DIR/hostile-data.stamp" ] || [ "$GEN" -nt "$BUILD_DIR/hostile-data.stamp" ]; then
     echo "generating data into $DATA_DIR"
     rm -rf "$DATA_DIR"
     "$GEN" "$DATA_DIR" >/dev/null || fail "data generator"
