@@ -359,6 +359,8 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         if (event.m_value != 0)
         {
             event.m_type = CPlatformEvent::kKeyDown;
+            event.m_flags = ((sdl.key.keysym.mod & KMOD_SHIFT) ? kMouseFlagShift : 0u) |
+                            ((sdl.key.keysym.mod & KMOD_CTRL) ? kMouseFlagControl : 0u);
             m_pending.push_back(event);
         }
         break;
@@ -440,6 +442,8 @@ bool CSdlPlatform::PollEvent(CPlatformEvent& event)
         return false;
     event = m_pending.front();
     m_pending.pop_front();
+    m_key_event = event.m_type == CPlatformEvent::kKeyDown;
+    m_key_flags = event.m_flags;
     return true;
 }
 
@@ -617,9 +621,15 @@ bool CSdlPlatform::IsKeyDown(int virtualKey) const
     {
     case NKey::kF4:
         return keys[SDL_SCANCODE_F4] != 0;
+    // While a key is handled, as they were when it went down: SDL has already
+    // read the releases that followed (a quick Control+V would lose its Control).
     case NKey::kControl:
+        if (m_key_event)
+            return (m_key_flags & kMouseFlagControl) != 0;
         return keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL];
     case NKey::kShift:
+        if (m_key_event)
+            return (m_key_flags & kMouseFlagShift) != 0;
         return keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT];
     default:
     {

@@ -74,6 +74,9 @@ class CSdlPlatform final : public IPlatform
     int m_offset_x = 0;
     int m_offset_y = 0;
     std::uint32_t m_buttons = 0; // kMouseFlagLButton etc., as the messages left them
+    // The modifiers of the key event last handed out, while it is the latest event.
+    bool m_key_event = false;
+    std::uint32_t m_key_flags = 0;
     // The desktop pointer position of the last real mouse message.
     bool m_pointer_known = false;
     int m_pointer_x = 0;

@@ -80,7 +80,9 @@ int ContinueScore(CScreen* game)
 bool SaveGame(CScreen* game, CPropertyFile& store)
 {
     NGame::CGame* g = AsGame(game);
-    if (!g)
+    // A game that has ended is not offered again: resuming it from its last
+    // turn would let the same game end, and enter the table, twice.
+    if (!g || g->IsGameOver())
         return false;
     store.SetInt(NSavedGame::kTypeKey, g->GetGameType());
     store.SetInt(NSavedGame::kScoreKey, g->GetTotalScore());

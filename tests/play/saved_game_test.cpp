@@ -97,5 +97,15 @@ TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
     damaged.SetInt(NSavedGame::kTypeKey, 7);
     EXPECT_FALSE(Resume(kClassicGame, damaged));
     EXPECT_TRUE(Resume(kClassicGame, store));
+
+    // A game that is over, though its screen is still fading out, is not stored.
+    Human().SetLives(0);
+    Human().SetMoney(0);
+    LosingBoard();
+    FinishLevel();
+    ASSERT_TRUE(later.IsGameOver());
+    store.Clear();
+    EXPECT_FALSE(NGameLink::SaveGame(&later, store));
+    EXPECT_FALSE(Resume(kClassicGame, store));
 }
 } // namespace NGame::NTest

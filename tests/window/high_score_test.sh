@@ -1,0 +1,110 @@
+# From a saved game one move from its end to the top-7 page: the game resumes
+# with no life and no money, the move loses the level, "GAME OVER" asks for a
+# name, the typed name goes into the classic list (written at once, so even a
+# killed program keeps it), and the next run's top-7 page shows it. Then the
+# same end again with real X input: a name pasted from the clipboard.
+BUILD_DIR=$1 SOURCE_DIR=$2
+source "$SOURCE_DIR/tests/window/common.sh"
+DATA="$BUILD_DIR/data"
+[ -f "$DATA/mui/main_wnd.txt" ] || { echo "no generated data: skipped"; exit 0; }
+TOOL="$BUILD_DIR/tools/chromal-tool"
+KEY='slotstate@#&'
+
+click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
+
+# A real save of classic level 2, then its board rewritten: everything the
+# rival's colour 1 but the human's home (colour 2) and its right-hand
+# neighbour (colour 3), the one free flower left.
+timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+  --play classic:2 --frames 400 2>/dev/null || fail "saving run: exit code $?"
+"$TOOL" decipher --key "$KEY" "$WORK/user/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
+read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level 1 | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
+home=0
+for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+awk -v home="$home" '
+/^gamedata.fieldstate / {
+  s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
+  n = split(s, t, " "); out = t[1]; cell = 0
+  for (i = 2; i <= n; ) {
+    if (t[i] == "50") { out = out " 50"; i++ }
+    else { out = out " " (cell == home ? "02" : cell == home + 1 ? "03" : "01"); i += (t[i] == "60") ? 3 : 1 }
+    cell++
+  }
+  print "gamedata.fieldstate \"" out " \""; next }
+/^gamedata.playermoney / { print "gamedata.playermoney 0"; next }
+/^gamedata.playerlifes / { print "gamedata.playerlifes 0"; next }
+/^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
+{ print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
+"$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$WORK/user/saved_demo.dat" || fail "cannot write the save"
+
+# The free flower sits one cell right of the home, at the middle row's left end.
+x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
+{
+  click 10 400 247                 # play: the continue dialog
+  click 70 400 370                 # continue
+  click 200 "$x" 285               # the last free flower: the level is lost
+  echo "330 screenshot $WORK/over.png"
+  click 340 400 300                # click to continue: the name dialog
+  for c in 65 100 97; do echo "400 char $c"; done   # "Ada"
+  echo "420 screenshot $WORK/name.png"
+  click 430 400 380                # OK
+  echo "800 screenshot $WORK/top.png"
+  echo "810 quit"
+} > "$WORK/play.txt"
+timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+  --replay "$WORK/play.txt" 2>/dev/null || fail "game run: exit code $?"
+[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/
+"$TOOL" show top7 --user-dir "$WORK/user" > "$WORK/top7.txt" || fail "top-7 unreadable"
+grep -qx 'top7.rec_name000000 Ada' "$WORK/top7.txt" || fail "no Ada in the classic list: $(head -3 "$WORK/top7.txt")"
+grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "wrong score: $(grep points000000 "$WORK/top7.txt")"
+"$TOOL" show save --user-dir "$WORK/user" | grep -q fieldstate && fail "the finished game is still offered"
+for shot in over name top; do
+  [ "$("$PROBE" "$WORK/$shot.png" size)" = "800 600" ] || fail "no $shot screenshot"
+done
+cmp -s "$WORK/name.png" "$WORK/top.png" && fail "OK did not leave the name dialog"
+
+# The next run: the menu's top-7 button shows the same page with the name.
+{ click 10 400 387; echo "60 screenshot $WORK/top2.png"; echo "70 quit"; } > "$WORK/again.txt"
+timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+  --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
+"$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
+[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK/top2.png" "$CHROMAL_KEEP_SHOTS"/
+
+# Paced, with the replay bringing the name dialog up and typing "Ada"; the
+# paste (its tab becomes a space, the name stops at 15) and OK come from X.
+mkdir -p "$WORK/user2"
+"$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$WORK/user2/saved_demo.dat" || fail "cannot write the save"
+grep -v -e 'screenshot' -e 'quit' -e '^43[0-2] ' "$WORK/play.txt" > "$WORK/paste.txt"
+echo "420 screenshot $WORK/ready.png" >> "$WORK/paste.txt"
+"$CHROMAL" --user-dir "$WORK/user2" --data "$DATA" --windowed --seed 3 --replay "$WORK/paste.txt" 2>/dev/null &
+pid=$!
+for _ in $(seq 1 300); do [ -s "$WORK/ready.png" ] && break; sleep 0.1; done
+[ -s "$WORK/ready.png" ] || { kill $pid; fail "the name dialog never came"; }
+id=$(wait_window) || { kill $pid; fail "no window"; }
+eval "$(xdotool getwindowgeometry --shell "$id")"
+# -quiet keeps the clipboard's owner in the foreground, so it can be ended here.
+printf 'Grace\tHopper and more' | xclip -quiet -selection clipboard -i 2>/dev/null &
+owner=$!
+sleep 0.2
+xdotool mousemove $((X + 400)) $((Y + 290)) click 1
+sleep 0.3
+xdotool key ctrl+v
+sleep 0.3
+xdotool mousemove $((X + 400)) $((Y + 380)) click 1
+# The table is written as the name goes in; Escape then leaves the fading
+# game, the top-7 page and the menu, whenever each has come up.
+for _ in $(seq 1 200); do
+  "$TOOL" show top7 --user-dir "$WORK/user2" 2>/dev/null | grep -q Grace && break
+  sleep 0.1
+done
+for _ in $(seq 1 60); do
+  kill -0 $pid 2>/dev/null || break
+  xdotool key Escape
+  sleep 0.5
+done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not end the program"; }
+kill $owner 2>/dev/null
+wait $pid || fail "paste run: exit code $?"
+"$TOOL" show top7 --user-dir "$WORK/user2" | grep -qx 'top7.rec_name000000 "AdaGrace Hopper"' \
+  || fail "pasted name: $("$TOOL" show top7 --user-dir "$WORK/user2" | head -1)"
+echo "ok"
