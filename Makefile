@@ -46,8 +46,8 @@ fuzz: deps
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target chromal chromal-tool data rules_bench game_bench
+	bench/report.sh $(BENCH_BUILD) BENCHMARKS.md
 
 install: build
 	cmake --install $(BUILD)

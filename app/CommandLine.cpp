@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,7 +52,8 @@ const char* CommandLineHelp()
            "Chromal, a hexagonal flower-colouring board game.\n"
            "\n"
            "  --data DIR         data folder holding data.pk and/or the loose data files\n"
-           "                     (default: 'data' beside the executable, else ./data)\n"
+           "                     (default: 'data' beside the executable, else the\n"
+           "                     installed data, else ./data)\n"
            "  --user-dir DIR     per-user folder for settings, saved game, top-7 and log\n"
            "                     (default: $XDG_DATA_HOME/Wendrake/Chromal/)\n"
            "  --windowed         start in a window this time (the saved setting is kept\n"
@@ -146,22 +148,38 @@ CCommandLine ParseCommandLine(int argc, const char* const* argv)
     return options;
 }
 
+std::vector<std::string> DataFolderCandidates(const std::string& executable)
+{
+    std::vector<std::string> candidates;
+    const std::size_t slash = executable.rfind('/');
+    if (slash != std::string::npos)
+    {
+        const std::string folder = executable.substr(0, slash);
+        candidates.push_back(folder + "/data");
+#ifdef CHROMAL_INSTALL_DATADIR_RELATIVE
+        // The prefix may have been moved since the build: look where the
+        // installed data stands relative to the installed program first.
+        candidates.push_back(folder + "/" CHROMAL_INSTALL_DATADIR_RELATIVE);
+#endif
+    }
+#ifdef CHROMAL_INSTALL_DATADIR
+    candidates.push_back(CHROMAL_INSTALL_DATADIR);
+#endif
+    candidates.push_back("data");
+    return candidates;
+}
+
+std::string DataFolderFor(const std::string& executable)
+{
+    for (const std::string& folder : DataFolderCandidates(executable))
+        if (IsDirectory(folder))
+            return folder;
+    return "";
+}
+
 std::string DefaultDataFolder()
 {
     char buffer[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length > 0)
-    {
-        std::string exe(buffer, static_cast<std::size_t>(length));
-        const std::size_t slash = exe.rfind('/');
-        if (slash != std::string::npos)
-        {
-            const std::string beside = exe.substr(0, slash) + "/data";
-            if (IsDirectory(beside))
-                return beside;
-        }
-    }
-    if (IsDirectory("data"))
-        return "data";
-    return "";
+    return DataFolderFor(length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string());
 }

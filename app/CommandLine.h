@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct CCommandLine
 {
@@ -35,6 +36,11 @@ struct CCommandLine
 CCommandLine ParseCommandLine(int argc, const char* const* argv);
 const char* CommandLineHelp();
 // The data folder when none is given: "data" beside the executable (where
-// `make play` puts it), else "data" in the working directory, else the
-// working directory itself.
+// `make play` puts it), else the installed data (share/chromal of the prefix
+// the executable stands in, then of the prefix it was built for), else "data"
+// in the working directory; "" (the working directory) when none exists.
 std::string DefaultDataFolder();
+// The same choice for an executable at the given path, and the folders it
+// tries in order.
+std::string DataFolderFor(const std::string& executable);
+std::vector<std::string> DataFolderCandidates(const std::string& executable);

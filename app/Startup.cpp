@@ -16,12 +16,30 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <vector>
 
 namespace
 {
+// With CHROMAL_STARTUP_CLOCK=1 the moments the intro and the first main-menu
+// frame reach the screen are printed as wall-clock time, so that a script
+// that noted when it launched the program can tell how long start-up took.
+bool StartupClockWanted()
+{
+    const char* value = std::getenv("CHROMAL_STARTUP_CLOCK");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+void PrintStartupClock(const char* what)
+{
+    timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::fprintf(stderr, "chromal: startup-clock %s %lld%09ld\n", what, static_cast<long long>(now.tv_sec),
+                 now.tv_nsec);
+}
+
 // The last drawn frame, kept only when a screenshot is asked for.
 struct CFrameCapture
 {
@@ -128,6 +146,8 @@ int RunProgram(const CCommandLine& options)
         app.DrawScreens();
         NGl::Flush();
         platform.SwapBuffers();
+        if (StartupClockWanted())
+            PrintStartupClock("intro");
     }
 
     // 14-16. Audio settings, the game's resources, the main menu.
@@ -177,8 +197,11 @@ int RunProgram(const CCommandLine& options)
                 shotPath.clear();
             }
         },
-        [&](std::uint32_t frame)
+        [&, startupClock = StartupClockWanted()](std::uint32_t frame)
         {
+            // Right after the first swap when run without pacing.
+            if (frame == 0 && startupClock)
+                PrintStartupClock("menu");
             if (options.m_frames >= 0 && static_cast<long>(frame) + 1 >= options.m_frames)
                 platform.PostQuit();
         });

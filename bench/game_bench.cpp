@@ -11,6 +11,7 @@
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
+#include <GL/gl.h>
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <utility>
 #include <vector>
 
 namespace
@@ -81,6 +84,14 @@ void GameFrame(benchmark::State& state)
         app.FrameStep(16.0f);
 
     std::vector<double> times;
+    // Process CPU time, every thread: llvmpipe rasterises on threads of its own.
+    std::vector<double> cpuTimes;
+    const auto cpuNow = []
+    {
+        timespec now;
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+    };
     double update = 0.0;
     double draw = 0.0;
     using Clock = std::chrono::steady_clock;
@@ -88,6 +99,7 @@ void GameFrame(benchmark::State& state)
     { return std::chrono::duration<double, std::milli>(to - from).count(); };
     for (auto _ : state)
     {
+        const double cpuStart = cpuNow();
         const auto start = Clock::now();
         app.FrameStep(16.0f);
         const auto updated = Clock::now();
@@ -99,6 +111,7 @@ void GameFrame(benchmark::State& state)
         update += ms(start, updated);
         draw += ms(updated, drawn);
         times.push_back(ms(start, end));
+        cpuTimes.push_back(cpuNow() - cpuStart);
     }
     state.counters["update_ms"] = update / static_cast<double>(times.size());
     state.counters["draw_ms"] = draw / static_cast<double>(times.size());
@@ -148,6 +161,9 @@ void GameFrame(benchmark::State& state)
     std::sort(times.begin(), times.end());
     state.counters["median_ms"] = times[times.size() / 2];
     state.counters["p99_ms"] = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+    std::sort(cpuTimes.begin(), cpuTimes.end());
+    state.counters["cpu_median_ms"] = cpuTimes[cpuTimes.size() / 2];
+    state.counters["cpu_p99_ms"] = cpuTimes[std::min(cpuTimes.size() - 1, cpuTimes.size() * 99 / 100)];
     int cells = 0;
     const NGame::CField& field = game.GetField();
     for (int r = 0; r < field.GetRows(); ++r)
@@ -173,6 +189,12 @@ BENCHMARK(GameFrame)
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
+    // The renderer the frame times were taken with.
+    if (Window().m_ready)
+        for (const auto& [name, what] : {std::pair<const char*, GLenum>{"gl_renderer", GL_RENDERER},
+                                         std::pair<const char*, GLenum>{"gl_version", GL_VERSION}})
+            if (const GLubyte* text = glGetString(what))
+                benchmark::AddCustomContext(name, reinterpret_cast<const char*>(text));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     // Everything that holds GL objects or the window goes before the platform.

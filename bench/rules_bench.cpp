@@ -7,7 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -87,11 +90,22 @@ void BM_RepaintWithSettling(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintWithSettling)->Unit(benchmark::kMicrosecond);
 
+double ThreadCpuMicroseconds()
+{
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
 // A whole level between two computer players, frames included, as the
 // simulate command plays it.
 void BM_SimulateLevel89(benchmark::State& state)
 {
     unsigned seed = 1;
+    // The opponent's slowest choice of a colour, in microseconds of wall time
+    // and of this thread's CPU time (which a busy machine does not inflate).
+    double worst = 0.0;
+    double worstCpu = 0.0;
     for (auto _ : state)
     {
         auto field = MakeLargestBoard(seed++);
@@ -104,13 +118,24 @@ void BM_SimulateLevel89(benchmark::State& state)
         int current = 0;
         for (int move = 0; move < 2000 && !field->IsLevelFinished(); ++move, current = 1 - current)
         {
-            if (!players[current]->PlayColour(players[current]->PickColour(), false))
+            const auto picking = std::chrono::steady_clock::now();
+            const double pickingCpu = ThreadCpuMicroseconds();
+            const int colour = players[current]->PickColour();
+            if (current == 1)
+            {
+                worst = std::max(worst, std::chrono::duration<double, std::micro>(
+                                            std::chrono::steady_clock::now() - picking).count());
+                worstCpu = std::max(worstCpu, ThreadCpuMicroseconds() - pickingCpu);
+            }
+            if (!players[current]->PlayColour(colour, false))
                 continue;
             for (int i = 0; i < 100000 && !field->IsIdle(); ++i)
                 field->Update(16.0f);
         }
         benchmark::DoNotOptimize(field->IsLevelFinished());
     }
+    state.counters["worst_opponent_move_us"] = worst;
+    state.counters["worst_opponent_move_cpu_us"] = worstCpu;
 }
 BENCHMARK(BM_SimulateLevel89)->Unit(benchmark::kMillisecond);
 // Continuing a saved game: the checked read of the board keys and the level

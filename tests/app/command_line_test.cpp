@@ -1,8 +1,11 @@
 // The options of chromal.
 #include "app/CommandLine.h"
 
+#include "storage/TempFolder.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace
@@ -67,4 +70,31 @@ TEST(CommandLine, PlayNamesASetAndALevelFromOne)
     for (const char* bad : {"classic:0", "classic:", "chess:3", "classic", ":4", "classic:-1", "classic:4x"})
         EXPECT_EQ(Parse({"--play", bad}).m_action, CCommandLine::kError) << bad;
     EXPECT_EQ(Parse({"--play"}).m_action, CCommandLine::kError);
+}
+
+// A development build finds the data beside itself; an installed program finds
+// share/chromal of its own prefix, even a prefix moved after the build.
+TEST(DataFolder, BesideTheProgramThenTheInstalledPrefix)
+{
+    namespace fs = std::filesystem;
+    CTempFolder root;
+    const std::string program = root / "prefix/bin/chromal";
+    fs::create_directories(root / "prefix/bin");
+    EXPECT_EQ(DataFolderFor(program).find(root.Path()), std::string::npos);
+
+    fs::create_directories(root / "prefix/share/chromal");
+    const std::string installed = DataFolderFor(program);
+    ASSERT_TRUE(fs::exists(installed)) << installed;
+    EXPECT_TRUE(fs::equivalent(installed, root / "prefix/share/chromal")) << installed;
+
+    fs::create_directories(root / "prefix/bin/data");
+    EXPECT_EQ(DataFolderFor(program), root / "prefix/bin/data");
+
+    const std::vector<std::string> order = DataFolderCandidates(program);
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(order.front(), root / "prefix/bin/data");
+    EXPECT_EQ(order.back(), "data");
+    // Without a known program path only the fixed places are tried.
+    for (const std::string& folder : DataFolderCandidates(""))
+        EXPECT_EQ(folder.find(root.Path()), std::string::npos) << folder;
 }

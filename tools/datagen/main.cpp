@@ -1,19 +1,39 @@
 // chromal-datagen OUTDIR [--preview] [--verbose]: writes every data file the game reads.
+// chromal-datagen --icon SIZE FILE.png: writes the application icon.
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Generate.h"
+#include "tools/datagen/Icon.h"
 #include "tools/datagen/Masks.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Text.h"
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <future>
 #include <string>
 
 int main(int argc, char** argv)
 {
-    constexpr const char* kUsage = "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n";
+    constexpr const char* kUsage = "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n"
+                                   "       chromal-datagen --icon SIZE FILE.png\n";
+    if (argc >= 2 && std::strcmp(argv[1], "--icon") == 0)
+    {
+        char* end = nullptr;
+        const long size = argc == 4 ? std::strtol(argv[2], &end, 10) : 0;
+        if (argc != 4 || end == argv[2] || *end != '\0' || size < 16 || size > 1024)
+        {
+            std::fprintf(stderr, "chromal-datagen: --icon needs a size from 16 to 1024 and a file\n%s", kUsage);
+            return 2;
+        }
+        if (!NDatagen::WritePng(argv[3], NDatagen::RenderIcon(static_cast<int>(size))))
+        {
+            std::fprintf(stderr, "chromal-datagen: cannot write %s\n", argv[3]);
+            return 1;
+        }
+        return 0;
+    }
     const char* folder = nullptr;
     bool preview = false;
     bool verbose = false;
