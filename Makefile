@@ -27,17 +27,20 @@ test-main: build
 	scripts/with-xvfb ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# plus a short run of every fuzz target (clang: libFuzzer).
+# a short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
+# game against hostile per-user files, failing writes and damaged data (on
+# the ordinary build's data; without it the tests generate their own).
 test-sanitize: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
-	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF
+	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz' --output-on-failure -j $(JOBS)
+	  scripts/with-xvfb ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
-	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SECONDS) \
+	  -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(SAN_BUILD) -L fuzz --output-on-failure
 

@@ -41,9 +41,10 @@ CApplication& Application()
 
 void CApplication::KeepOnScreen(int screenWidth, int screenHeight, int width, int height, int& x, int& y)
 {
-    if (screenWidth <= x + width / 2)
+    // In 64 bits: a hostile settings file may hold any int.
+    if (screenWidth <= static_cast<long long>(x) + width / 2)
         x /= 2;
-    if (screenHeight <= y + height / 2)
+    if (screenHeight <= static_cast<long long>(y) + height / 2)
         y /= 2;
 }
 

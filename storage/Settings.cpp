@@ -12,6 +12,9 @@
 namespace
 {
 constexpr int kKeyLength = 3;
+// No display makes a window this large; a damaged file holding a larger size
+// would otherwise keep the game from ever opening its window.
+constexpr int kMaxWindowSide = 16384;
 
 // "%d" with a default: a value that is no number counts as the default.
 int ReadInt(const CPropertyFile& file, const char* key, int def)
@@ -45,9 +48,9 @@ void CSettings::Load(const std::string& path)
     m_window_height = ReadInt(file, "m_window_height", 0);
     m_window_x = ReadInt(file, "x", 0);
     m_window_y = ReadInt(file, "y", 0);
-    if (m_window_width < 100)
+    if (m_window_width < 100 || m_window_width > kMaxWindowSide)
         m_window_width = kLogicalWidth;
-    if (m_window_height < 100)
+    if (m_window_height < 100 || m_window_height > kMaxWindowSide)
         m_window_height = kLogicalHeight;
 
     m_sound = ReadInt(file, "m_sound", 1) == 1;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace
 {
@@ -396,5 +397,21 @@ TEST(KeepOnScreen, WindowBeyondTheScreenMovesToHalfItsPosition)
     CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
     EXPECT_EQ(x, 623);
     EXPECT_EQ(y, 0);
+}
+
+TEST(KeepOnScreen, ExtremeStoredValuesDoNotOverflow)
+{
+    // Any int can come from a damaged settings file.
+    int x = INT_MAX;
+    int y = INT_MAX - 10;
+    CApplication::KeepOnScreen(1024, 768, INT_MAX, INT_MAX, x, y);
+    EXPECT_EQ(x, INT_MAX / 2);
+    EXPECT_EQ(y, (INT_MAX - 10) / 2);
+
+    x = INT_MIN;
+    y = INT_MIN;
+    CApplication::KeepOnScreen(1024, 768, INT_MIN, INT_MIN, x, y);
+    EXPECT_EQ(x, INT_MIN);
+    EXPECT_EQ(y, INT_MIN);
 }
 } // namespace

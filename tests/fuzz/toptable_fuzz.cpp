@@ -1,0 +1,74 @@
+// The top-7 table from arbitrary bytes, through the real enciphered reader and
+// as deciphered text: names come out storable, and whatever was read is
+// written and read back unchanged.
+#include "play/TopTable.h"
+#include "storage/PropertyFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr int kLists = 2;
+
+void Check(const CTopTable& table)
+{
+    for (int i = 0; i < kLists; ++i)
+        for (int j = 0; j < CTopTable::kEntries; ++j)
+        {
+            const std::string& name = table.GetName(i, j);
+            if (name.size() > static_cast<std::size_t>(CTopTable::kMaxNameLength))
+                std::abort();
+            for (char c : name)
+                if (static_cast<unsigned char>(c) < 32 || c == 127 || c == '"')
+                    std::abort();
+        }
+    CPropertyFile store;
+    table.WriteEntries(store);
+    const std::string text = store.ToText();
+    CPropertyFile reread;
+    reread.Parse(text.data(), text.size(), true);
+    CTopTable again(kLists);
+    again.ReadEntries(reread);
+    for (int i = 0; i < kLists; ++i)
+        for (int j = 0; j < CTopTable::kEntries; ++j)
+        {
+            // An empty name is stored as the default one.
+            const std::string& name = table.GetName(i, j);
+            if (again.GetPoints(i, j) != table.GetPoints(i, j) ||
+                again.GetName(i, j) != (name.empty() ? CTopTable::kDefaultName : name))
+                std::abort();
+        }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const int fd = ::memfd_create("toptable_fuzz", 0);
+    if (fd < 0 || ::ftruncate(fd, 0) != 0)
+        std::abort();
+    for (std::size_t written = 0; written < size;)
+    {
+        const ssize_t n = ::pwrite(fd, data + written, size - written, static_cast<off_t>(written));
+        if (n <= 0)
+            std::abort();
+        written += static_cast<std::size_t>(n);
+    }
+    CTopTable enciphered(kLists);
+    enciphered.Load("/proc/self/fd/" + std::to_string(fd));
+    Check(enciphered);
+
+    CPropertyFile plain;
+    plain.Parse(reinterpret_cast<const char*>(data), size, true);
+    CTopTable table(kLists);
+    table.ReadEntries(plain);
+    Check(table);
+    // A new score goes in wherever the hostile lists leave room.
+    table.Insert(size % kLists, static_cast<int>(size), std::string(reinterpret_cast<const char*>(data), size % 40));
+    Check(table);
+    return 0;
+}

@@ -1,0 +1,66 @@
+# Saves that cannot be written: a per-user folder the game may not write to,
+# and a file-size limit that makes every write fail. The game still runs and
+# quits cleanly, and the files already there stay exactly as they were.
+BUILD_DIR=$1 SOURCE_DIR=$2 DATA_DIR=${3:-}
+source "$SOURCE_DIR/tests/hostile/common.sh"
+FILES="dx_demo.cfg saved_demo.dat top7_demo.tbl"
+
+run_game "$WORK/good" good
+expect_clean good
+
+# fresh_copy NAME: the good files in a new folder, with their identities kept in NAME.before.
+fresh_copy() {
+  rm -rf "$WORK/$1"
+  cp -a "$WORK/good" "$WORK/$1"
+  (cd "$WORK/$1" && stat -c '%n %i %s %Y' $FILES && md5sum $FILES) > "$WORK/$1.before"
+}
+# expect_untouched NAME: same inodes, sizes, times and bytes as before the run.
+expect_untouched() {
+  (cd "$WORK/$1" && stat -c '%n %i %s %Y' $FILES && md5sum $FILES) > "$WORK/$1.after"
+  cmp -s "$WORK/$1.before" "$WORK/$1.after" || fail "$1: files changed: $(diff "$WORK/$1.before" "$WORK/$1.after")"
+  leftovers=$(ls -A "$WORK/$1" | grep -vxE "dx_demo.cfg|saved_demo.dat|top7_demo.tbl|game.log")
+  [ -z "$leftovers" ] || fail "$1: left behind: $leftovers"
+}
+
+# A folder without write permission. Root writes anyway, so as root the game
+# runs as nobody over a folder (and files) that nobody may only read.
+fresh_copy readonly
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$WORK"
+  chmod 644 "$WORK/readonly"/*
+  chmod 555 "$WORK/readonly"
+  if setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null &&
+    setpriv --reuid=65534 --regid=65534 --clear-groups test -r "$DATA" -a -x "$CHROMAL"; then
+    CHROMAL_AS="setpriv --reuid=65534 --regid=65534 --clear-groups"
+    setpriv --reuid=65534 --regid=65534 --clear-groups sh -c "touch '$WORK/readonly/probe'" 2>/dev/null \
+      && fail "the read-only folder takes writes even for nobody"
+  else
+    CHROMAL_AS=""
+    echo "SKIPPED read-only folder: running as root and cannot switch to another user"
+  fi
+else
+  chmod 555 "$WORK/readonly"
+  CHROMAL_AS="env"
+fi
+if [ -n "$CHROMAL_AS" ]; then
+  timeout 120 $CHROMAL_AS "$CHROMAL" --user-dir "$WORK/readonly" --windowed --no-pacing --frames 120 \
+    --data "$DATA" 2> "$WORK/readonly.err"
+  RC=$?
+  expect_clean readonly
+  chmod 755 "$WORK/readonly"
+  expect_untouched readonly
+fi
+
+# Every write beyond zero bytes fails (EFBIG; the signal is ignored).
+fresh_copy limit
+# Standard error goes through a pipe, which the limit does not touch.
+(
+  trap '' XFSZ
+  ulimit -f 0
+  exec timeout 120 "$CHROMAL" --user-dir "$WORK/limit" --windowed --no-pacing --frames 120 \
+    --data "$DATA" 2>&1 >/dev/null
+) | cat > "$WORK/limit.err"
+RC=${PIPESTATUS[0]}
+expect_clean limit
+expect_untouched limit
+echo "ok"
