@@ -10,6 +10,9 @@
 #include "platform/Gl.h"
 #include "platform/PngFile.h"
 #include "platform/SdlPlatform.h"
+#include "play/SavedGame.h"
+#include "play/TopTable.h"
+#include "storage/AtomicFile.h"
 #include "storage/FileSystem.h"
 #include "storage/Log.h"
 #include "storage/Settings.h"
@@ -91,6 +94,8 @@ int RunProgram(const CCommandLine& options)
     CSettings& settings = Settings();
     settings.m_user_folder = PrepareUserFolder(options.m_user_dir);
     LogOpen(settings.m_user_folder + "game.log");
+    for (const char* name : {CSettings::kFileName, NSavedGame::kFileName, CTopTable::kFileName})
+        RemoveLeftoverTemporaries(settings.m_user_folder + name);
 
     // 3-4. File access and the menus' resource group.
     CFileSystem* files = CFileSystem::Create();

@@ -2,14 +2,39 @@
 #include "storage/AtomicFile.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace
+{
+constexpr const char* kTemporaryInfix = ".tmp.";
+constexpr std::size_t kTemporarySuffix = 6; // mkstemp's XXXXXX
+} // namespace
+
+void RemoveLeftoverTemporaries(const std::string& path)
+{
+    const std::filesystem::path target(path);
+    const std::string prefix = target.filename().string() + kTemporaryInfix;
+    std::error_code error;
+    std::filesystem::directory_iterator entries(target.parent_path().empty() ? "." : target.parent_path(), error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
+    {
+        const std::string name = entries->path().filename().string();
+        if (name.size() == prefix.size() + kTemporarySuffix && name.compare(0, prefix.size(), prefix) == 0 &&
+            entries->is_regular_file(error))
+        {
+            std::error_code ignored;
+            std::filesystem::remove(entries->path(), ignored);
+        }
+    }
+}
+
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned mode)
 {
-    std::string temp = path + ".tmp.XXXXXX";
+    std::string temp = path + kTemporaryInfix + "XXXXXX";
     int fd = mkstemp(temp.data());
     if (fd < 0)
         return false;

@@ -78,3 +78,19 @@ TEST(WholeFileRead, RefusesWhatIsNoFile)
     EXPECT_EQ(bytes, "");
     EXPECT_FALSE(ReadWholeFile(folder.Path(), bytes));
 }
+
+TEST(AtomicFile, LeftoversOfKilledSavesAreRemovedAndNothingElse)
+{
+    CTempFolder folder;
+    const std::string path = folder / "saved_demo.dat";
+    ASSERT_TRUE(WriteFileAtomically(path, "kept"));
+    // What a save killed between its temporary file and the rename leaves.
+    for (const char* name : {"saved_demo.dat.tmp.a1B2c3", "saved_demo.dat.tmp.long-name", "dx_demo.cfg.tmp.a1B2c3",
+                             "saved_demo.dat.tmp.", "saved_demo.dat.tmp.x"})
+        ASSERT_TRUE(WriteFileAtomically(folder / name, "partial"));
+    RemoveLeftoverTemporaries(path);
+    EXPECT_EQ(folder.Names(), (Names{"dx_demo.cfg.tmp.a1B2c3", "saved_demo.dat", "saved_demo.dat.tmp.",
+                                     "saved_demo.dat.tmp.long-name", "saved_demo.dat.tmp.x"}));
+    EXPECT_EQ(ReadBack(path), "kept");
+    RemoveLeftoverTemporaries(folder / "missing/file");
+}

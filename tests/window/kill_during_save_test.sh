@@ -73,4 +73,8 @@ for round in $(seq 1 "$ROUNDS"); do
 done
 [ "$killed" -gt 0 ] || fail "no run was killed (each took $span ms)"
 temps=$(ls -A "$USER_DIR" | grep -c '\.tmp\.')
+# The next start clears what interrupted saves left.
+timeout 60 "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 5 2>/dev/null ||
+  fail "clean run: exit code $?"
+ls -A "$USER_DIR" | grep -q '\.tmp\.' && fail "temporary files left after a clean run: $(ls -A "$USER_DIR")"
 echo "ok: $killed of $ROUNDS runs killed ($during between two saves, $temps in the middle of one); a run takes $span ms"
