@@ -10,6 +10,7 @@
 #include "play/SavedGame.h"
 #include "play/TopTable.h"
 #include "rules/Player.h"
+#include "MemoryFile.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "support/FakePlatform.h"
@@ -67,12 +68,6 @@ SWorld& World()
     return world;
 }
 
-int MemoryFile()
-{
-    static const int fd = ::memfd_create("savedgame_fuzz", 0);
-    return fd;
-}
-
 void Resume(const CPropertyFile& store)
 {
     const int type = NSavedGame::GameType(store);
@@ -105,18 +100,9 @@ void Resume(const CPropertyFile& store)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     World();
-    const int fd = MemoryFile();
-    if (fd < 0 || ::ftruncate(fd, 0) != 0)
-        std::abort();
-    for (std::size_t written = 0; written < size;)
-    {
-        const ssize_t n = ::pwrite(fd, data + written, size - written, static_cast<off_t>(written));
-        if (n <= 0)
-            std::abort();
-        written += static_cast<std::size_t>(n);
-    }
+    const std::string file = FuzzInputAsFile("savedgame_fuzz", data, size);
     CPropertyFile store;
-    if (NSavedGame::Read("/proc/self/fd/" + std::to_string(fd), store))
+    if (NSavedGame::Read(file, store))
         Resume(store);
 
     CPropertyFile plain;

@@ -1,6 +1,7 @@
 // The settings file from arbitrary bytes through the real reader (it takes
 // only a path, so the bytes live in a memory file): the window size read is
 // usable, and what was read is saved and read back unchanged.
+#include "MemoryFile.h"
 #include "storage/Settings.h"
 
 #include <cstddef>
@@ -40,18 +41,9 @@ const std::string& SavePath()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const int fd = ::memfd_create("settings_fuzz", 0);
-    if (fd < 0 || ::ftruncate(fd, 0) != 0)
-        std::abort();
-    for (std::size_t written = 0; written < size;)
-    {
-        const ssize_t n = ::pwrite(fd, data + written, size - written, static_cast<off_t>(written));
-        if (n <= 0)
-            std::abort();
-        written += static_cast<std::size_t>(n);
-    }
+    const std::string file = FuzzInputAsFile("settings_fuzz", data, size);
     CSettings settings;
-    settings.Load("/proc/self/fd/" + std::to_string(fd));
+    settings.Load(file);
     if (settings.m_window_width < 100 || settings.m_window_height < 100 || settings.m_window_width > 16384 ||
         settings.m_window_height > 16384)
         std::abort();

@@ -2,6 +2,7 @@
 // as deciphered text: names come out storable, and whatever was read is
 // written and read back unchanged.
 #include "play/TopTable.h"
+#include "MemoryFile.h"
 #include "storage/PropertyFile.h"
 
 #include <cstddef>
@@ -48,18 +49,9 @@ void Check(const CTopTable& table)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const int fd = ::memfd_create("toptable_fuzz", 0);
-    if (fd < 0 || ::ftruncate(fd, 0) != 0)
-        std::abort();
-    for (std::size_t written = 0; written < size;)
-    {
-        const ssize_t n = ::pwrite(fd, data + written, size - written, static_cast<off_t>(written));
-        if (n <= 0)
-            std::abort();
-        written += static_cast<std::size_t>(n);
-    }
+    const std::string file = FuzzInputAsFile("toptable_fuzz", data, size);
     CTopTable enciphered(kLists);
-    enciphered.Load("/proc/self/fd/" + std::to_string(fd));
+    enciphered.Load(file);
     Check(enciphered);
 
     CPropertyFile plain;
