@@ -192,16 +192,20 @@ void CFileSystem::PackCipher(unsigned char* data, std::size_t size, const std::s
         sum += static_cast<signed char>(key[j]);
     const std::int32_t second = k > 1 ? static_cast<signed char>(key[1]) : 0;
 
-    std::vector<unsigned char> table(k);
+    // Two keyed passes; XOR being associative, one pass with both tables
+    // combined gives the same bytes (the pack holds megabytes of masks).
+    std::vector<unsigned char> table(k, 0);
     for (std::int32_t offset : {second, 0})
-    {
         for (std::size_t j = 0; j < k; ++j)
         {
             const std::uint32_t index = static_cast<std::uint32_t>(
                 static_cast<std::int32_t>(static_cast<signed char>(key[j])) + sum + offset);
-            table[j] = static_cast<unsigned char>(key[index % k]);
+            table[j] ^= static_cast<unsigned char>(key[index % k]);
         }
-        for (std::size_t i = 0; i < size; ++i)
-            data[i] ^= table[i % k];
+    for (std::size_t i = 0, j = 0; i < size; ++i)
+    {
+        data[i] ^= table[j];
+        if (++j == k)
+            j = 0;
     }
 }
