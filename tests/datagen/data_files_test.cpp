@@ -1,14 +1,11 @@
-// The generated data as the game will read it: configuration, layouts, masks,
-// pictures, sprite sheets, the font, markup, sounds and music.
+// The generated data as files: configuration, layouts, masks, picture and
+// sheet sizes, markup (the game's own loaders read them in data_loaders_test).
 #include "DataDir.h"
 
 #include "storage/PropertyFile.h"
 #include "tools/datagen/Board.h"
 
 #include <gtest/gtest.h>
-
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <cstdio>
 #include <regex>
@@ -269,72 +266,6 @@ TEST(GeneratedSprites, SheetsDivideEvenlyIntoTheirRowsAndFrames)
     }
 }
 
-TEST(GeneratedFont, AnalysisFindsExactly94Glyphs)
-{
-    SKIP_WITHOUT_DATA();
-    const std::vector<uint8_t> d = ReadData("mui/font.tga");
-    const STga t = ParseTga(d);
-    ASSERT_TRUE(t.ok);
-    ASSERT_EQ(t.depth, 32);
-    auto alpha = [&](int x, int y) { return d[18 + (static_cast<size_t>(y) * t.width + x) * 4 + 3]; };
-    auto rowInk = [&](int y)
-    {
-        for (int x = 0; x < t.width; ++x)
-            if (alpha(x, y))
-                return true;
-        return false;
-    };
-    // Lines from the last stored row down, each starting with a skipped run.
-    int bottom = t.height, glyphs = 0, lines = 0, lineHeight = -1;
-    bool equalLines = true;
-    for (;;)
-    {
-        int top = 0;
-        for (int y = bottom - 1; y >= 0; --y)
-            if (rowInk(y))
-            {
-                top = y;
-                break;
-            }
-        int low = 0;
-        for (int y = top; y >= 0; --y)
-            if (!rowInk(y))
-            {
-                low = y + 1;
-                break;
-            }
-        bottom = low;
-        if (top == 0)
-            break;
-        ++lines;
-        if (lineHeight >= 0 && lineHeight != top - bottom)
-            equalLines = false;
-        lineHeight = top - bottom;
-        std::vector<bool> col(t.width);
-        for (int x = 0; x < t.width; ++x)
-            for (int y = bottom; y <= top && !col[x]; ++y)
-                col[x] = alpha(x, y) != 0;
-        int x = 0;
-        while (x < t.width && !col[x])
-            ++x;
-        while (x < t.width && col[x])
-            ++x; // the marker run
-        for (;;)
-        {
-            while (x < t.width && !col[x])
-                ++x;
-            if (x >= t.width - 1)
-                break;
-            while (x < t.width && col[x])
-                ++x;
-            ++glyphs;
-        }
-    }
-    EXPECT_EQ(glyphs, 94);
-    EXPECT_GT(lines, 1);
-    EXPECT_TRUE(equalLines);
-}
-
 TEST(GeneratedMarkup, HintsHoldElevenRecordsWithPlacesAndHelpHasPages)
 {
     SKIP_WITHOUT_DATA();
@@ -357,62 +288,6 @@ TEST(GeneratedMarkup, HintsHoldElevenRecordsWithPlacesAndHelpHasPages)
     const std::regex image(">([a-z0-9_/]+\\.spr)</image>");
     for (auto it = std::sregex_iterator(h.begin(), h.end(), image); it != std::sregex_iterator(); ++it)
         EXPECT_FALSE(ReadData((*it)[1]).empty()) << (*it)[1];
-}
-
-class GeneratedAudio : public ::testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        SKIP_WITHOUT_DATA();
-        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        Mix_Init(MIX_INIT_MOD);
-        ASSERT_EQ(Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024), 0) << Mix_GetError();
-        m_open = true;
-    }
-    void TearDown() override
-    {
-        if (m_open)
-        {
-            Mix_CloseAudio();
-            Mix_Quit();
-            SDL_Quit();
-        }
-    }
-    bool m_open = false;
-};
-
-TEST_F(GeneratedAudio, EveryModuleLoadsAndLoopsForHalfAMinute)
-{
-    for (const char* file :
-         {"music/menu.xm", "music/game01.xm", "music/game02.xm", "music/game03.xm", "music/game04.xm"})
-    {
-        std::vector<uint8_t> bytes = ReadData(file);
-        ASSERT_FALSE(bytes.empty()) << file;
-        Mix_Music* music =
-            Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-        ASSERT_NE(music, nullptr) << file << ": " << Mix_GetError();
-        EXPECT_EQ(Mix_GetMusicType(music), MUS_MOD) << file;
-#if SDL_MIXER_VERSION_ATLEAST(2, 6, 0)
-        EXPECT_GE(Mix_MusicDuration(music), 30.0) << file;
-#endif
-        Mix_FreeMusic(music);
-    }
-}
-
-TEST_F(GeneratedAudio, EverySoundEffectLoads)
-{
-    for (const char* file : {"wav/start_paint.wav", "wav/wrong_paint.wav", "wav/lev_complete.wav",
-                             "wav/life_lost.wav", "wav/game_over.wav", "wav/bonus.wav", "wav/btn_click.wav"})
-    {
-        std::vector<uint8_t> bytes = ReadData(file);
-        Mix_Chunk* chunk =
-            Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-        ASSERT_NE(chunk, nullptr) << file << ": " << Mix_GetError();
-        EXPECT_GT(chunk->alen, 0u) << file;
-        Mix_FreeChunk(chunk);
-    }
 }
 
 TEST(GeneratedMarkup, HintCheckBoxesAndAnimationsLieOnTheirPictures)
