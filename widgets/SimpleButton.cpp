@@ -1,5 +1,6 @@
 // Picture button: hover and press looks, press notifies the owner.
 #include "widgets/SimpleButton.h"
+#include "widgets/LayoutPosition.h"
 
 #include "app/Application.h"
 #include "framework/Screen.h"
@@ -26,8 +27,8 @@ void CSimpleButton::SetPosition(float x, float y, float z)
 
 void CSimpleButton::LoadLayout(const CPropertyFile& layout, const std::string& name)
 {
-    SetPosition(layout.GetFloat(name + ".x", 0.0f), layout.GetFloat(name + ".y", 0.0f),
-                layout.GetFloat(name + ".z", 0.0f));
+    const SLayoutPosition at = ReadLayoutPosition(layout, name);
+    SetPosition(at.m_x, at.m_y, at.m_z);
 }
 
 bool CSimpleButton::Hits(int x, int y) const

@@ -1,5 +1,6 @@
 // Check box: hover looks in both states, toggle on release under the mouse.
 #include "widgets/SimpleCheckBox.h"
+#include "widgets/LayoutPosition.h"
 
 #include "framework/Screen.h"
 #include "media/Sound.h"
@@ -26,8 +27,8 @@ void CSimpleCheckBox::SetPosition(float x, float y, float z)
 
 void CSimpleCheckBox::LoadLayout(const CPropertyFile& layout, const std::string& name)
 {
-    SetPosition(layout.GetFloat(name + ".x", 0.0f), layout.GetFloat(name + ".y", 0.0f),
-                layout.GetFloat(name + ".z", 0.0f));
+    const SLayoutPosition at = ReadLayoutPosition(layout, name);
+    SetPosition(at.m_x, at.m_y, at.m_z);
 }
 
 bool CSimpleCheckBox::Hits(int x, int y) const

@@ -1,5 +1,6 @@
 // One-line edit field: caret movement, deletion, typed and pasted input.
 #include "widgets/SimpleEdit.h"
+#include "widgets/LayoutPosition.h"
 
 #include "app/Application.h"
 #include "media/BitmapText.h"
@@ -26,8 +27,8 @@ void CSimpleEdit::SetPosition(float x, float y, float z)
 
 void CSimpleEdit::LoadLayout(const CPropertyFile& layout, const std::string& name)
 {
-    SetPosition(layout.GetFloat(name + ".x", 0.0f), layout.GetFloat(name + ".y", 0.0f),
-                layout.GetFloat(name + ".z", 0.0f));
+    const SLayoutPosition at = ReadLayoutPosition(layout, name);
+    SetPosition(at.m_x, at.m_y, at.m_z);
 }
 
 std::size_t CSimpleEdit::MaxLength() const

@@ -1,5 +1,6 @@
 // Slider: thumb hit test, drag mapping with clamping, two-band thumb picture.
 #include "widgets/TrackBar.h"
+#include "widgets/LayoutPosition.h"
 
 #include "framework/Screen.h"
 #include "media/Texture.h"
@@ -36,8 +37,8 @@ void CTrackBar::SetPosition(float x, float y, float z)
 
 void CTrackBar::LoadLayout(const CPropertyFile& layout, const std::string& name)
 {
-    SetPosition(layout.GetFloat(name + ".x", 0.0f), layout.GetFloat(name + ".y", 0.0f),
-                layout.GetFloat(name + ".z", 0.0f));
+    const SLayoutPosition at = ReadLayoutPosition(layout, name);
+    SetPosition(at.m_x, at.m_y, at.m_z);
 }
 
 void CTrackBar::SetRange(float minimum, float maximum)
