@@ -4,7 +4,7 @@
 # pack through its own prefix and draws the same menu as the build tree's.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
-[ -f "$BUILD_DIR/data/data.pk" ] || { echo "no generated data: skipped"; exit 0; }
+need_data "$BUILD_DIR/data/data.pk"
 ID=io.github.wendrake.Chromal
 PREFIX="$WORK/prefix"
 

@@ -3,10 +3,14 @@ set -uo pipefail
 CHROMAL="$BUILD_DIR/chromal"
 PROBE="$BUILD_DIR/tests/png-probe"
 WORK=$(mktemp -d /tmp/chromal-window.XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
+# CHROMAL_KEEP_SHOTS=FOLDER keeps the screenshots for a look.
+trap '[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/ 2>/dev/null; rm -rf "$WORK"' EXIT
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: run under scripts/with-xvfb"; exit 1; }
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# need_data FILE: the generated data must be there; a run without it proves nothing.
+need_data() { [ -f "$1" ] || fail "no generated data ($1): build the data first"; }
 
 # Colours of the test screen.
 BG=000080; RED=ff0000; GREEN=00ff00; ORANGE=ff8000; CYAN=00ffff
@@ -14,6 +18,32 @@ YELLOW=ffff00; MAGENTA=ff00ff; WHITE=ffffff
 
 # probe FILE X Y RRGGBB...: the picture's pixels must have these colours.
 probe() { "$PROBE" "$@" || fail "colours of $1"; }
+
+# expect_colour FILE X0 Y0 X1 Y1 RRGGBB TOLERANCE MIN WHAT: at least MIN pixels
+# of the region (X1, Y1 excluded) have the colour.
+expect_colour() {
+  local n
+  n=$("$PROBE" "$1" count "$2" "$3" "$4" "$5" "$6" "$7") || fail "cannot probe $1"
+  [ "$n" -ge "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted $8)"
+}
+
+# expect_changed FILE OTHER X0 Y0 X1 Y1 MIN WHAT: at least MIN pixels of the
+# region differ between the two pictures.
+expect_changed() {
+  local n
+  n=$("$PROBE" "$1" changed "$2" "$3" "$4" "$5" "$6") || fail "cannot compare $1 with $2"
+  [ "$n" -ge "$7" ] || fail "$8 ($n pixels changed in $3,$4-$5,$6 from $(basename "$1") to $(basename "$2"), wanted $7)"
+}
+
+# Flower colours of the generated skin: a drawn board shows every one of them.
+FLOWERS="c83040 4070c0 e0c030 f5e0ea 8040a0 e08020"
+# expect_board FILE X0 Y0 X1 Y1 WHAT: flowers of every colour in the region.
+expect_board() {
+  local colour
+  for colour in $FLOWERS; do
+    expect_colour "$1" "$2" "$3" "$4" "$5" "$colour" 40 2000 "$6"
+  done
+}
 
 # Checks the clean-shutdown line of the log in a per-user folder.
 expect_closed_log() {

@@ -4,7 +4,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || { echo "no generated data: skipped"; exit 0; }
+need_data "$DATA/mui/main_wnd.txt"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 
 click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
@@ -47,5 +47,4 @@ for key in gamedata.gametype gamedata.playermoney gamedata.playerlifes gamedata.
 done
 # The dialog stands over the dimmed menu; the resumed game covers the menu.
 cmp -s "$WORK/continue.png" "$WORK/resumed.png" && fail "continuing did not leave the dialog"
-[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/
 echo "ok"

@@ -4,13 +4,15 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/dat/game.txt" ] || { echo "skipped: no generated data"; exit 0; }
+need_data "$DATA/dat/game.txt"
 
 {
   echo "60 ldown 790 590"; echo "60 lup 790 590"
   for f in 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
-  echo "440 move 396 574"; echo "441 ldown 396 574"; echo "441 lup 396 574"
-  echo "445 screenshot $WORK/bought.png"
+  # The pointer on the one-cell step (5 cents) shows its message; a click buys it.
+  echo "440 move 295 574"; echo "445 screenshot $WORK/offer.png"
+  echo "450 ldown 295 574"; echo "450 lup 295 574"
+  echo "600 screenshot $WORK/bought.png"
   f=700
   for x in 70 100 130 160 190; do
     echo "$f move $x 300"; echo "$f ldown $x 300"; echo "$f lup $x 300"; f=$((f + 60))
@@ -20,8 +22,15 @@ DATA="$BUILD_DIR/data"
 } > "$WORK/script.txt"
 timeout 120 "$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --no-pacing --seed 7 \
   --play classic:1 --replay "$WORK/script.txt" || fail "exit code $?"
-[ -s "$WORK/bought.png" ] && [ -s "$WORK/played.png" ] || fail "no screenshots"
 expect_closed_log "$WORK/user"
+expect_board "$WORK/bought.png" 150 100 650 480 "no board drawn"
+# The bar's message: dark letters on the light box above the buttons.
+expect_colour "$WORK/offer.png" 250 528 550 547 000000 60 300 "no message over the bonus bar"
+# The purse under the flower count shows less money once the step is bought,
+# and the moves change the counts of flowers.
+expect_changed "$WORK/offer.png" "$WORK/bought.png" 30 62 110 92 40 "the purse did not change"
+expect_changed "$WORK/bought.png" "$WORK/played.png" 50 12 105 42 30 "the human's flower count did not change"
+expect_changed "$WORK/bought.png" "$WORK/played.png" 690 12 760 42 30 "the rival's flower count did not change"
 
 for bad in chess:1 classic:0; do
   timeout 30 "$CHROMAL" --user-dir "$WORK/user2" --play "$bad" 2>/dev/null

@@ -6,7 +6,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || { echo "no generated data: skipped"; exit 0; }
+need_data "$DATA/mui/main_wnd.txt"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 KEY='slotstate@#&'
 
@@ -53,7 +53,6 @@ x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
 } > "$WORK/play.txt"
 timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/play.txt" 2>/dev/null || fail "game run: exit code $?"
-[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/
 "$TOOL" show top7 --user-dir "$WORK/user" > "$WORK/top7.txt" || fail "top-7 unreadable"
 grep -qx 'top7.rec_name000000 Ada' "$WORK/top7.txt" || fail "no Ada in the classic list: $(head -3 "$WORK/top7.txt")"
 grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "wrong score: $(grep points000000 "$WORK/top7.txt")"
@@ -68,7 +67,6 @@ cmp -s "$WORK/name.png" "$WORK/top.png" && fail "OK did not leave the name dialo
 timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
 "$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
-[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK/top2.png" "$CHROMAL_KEEP_SHOTS"/
 
 # Paced, with the replay bringing the name dialog up and typing "Ada"; the
 # paste (its tab becomes a space, the name stops at 15) and OK come from X.

@@ -5,7 +5,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || { echo "no generated data: skipped"; exit 0; }
+need_data "$DATA/mui/main_wnd.txt"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 export SDL_AUDIODRIVER=dummy
 ROUNDS=${CHROMAL_KILL_ROUNDS:-30}

@@ -3,6 +3,13 @@
 //   png-probe FILE size                  prints "WIDTH HEIGHT"
 //   png-probe FILE X Y RRGGBB [X Y RRGGBB]...
 //   png-probe FILE same OTHER.png MAX     every channel of every pixel within MAX
+//   png-probe FILE count X0 Y0 X1 Y1 RRGGBB [TOL]
+//                                         prints how many pixels of the region
+//                                         have the colour (each channel within TOL, default 12)
+//   png-probe FILE changed OTHER.png X0 Y0 X1 Y1 [TOL]
+//                                         prints how many pixels of the region
+//                                         differ from OTHER's by more than TOL (default 24)
+// Regions take X0 <= x < X1, Y0 <= y < Y1.
 // Exit 0 when every probe is within 12 of the expected value per channel;
 // otherwise each mismatch is printed and the exit code is 1 (2 for bad use).
 #include <png.h>
@@ -68,14 +75,82 @@ int main(int argc, char** argv)
     }
     const int width = static_cast<int>(image.width);
     const int height = static_cast<int>(image.height);
-    if (std::string(argv[2]) == "size")
+    const std::string command = argv[2];
+    if (command == "size")
     {
         std::printf("%d %d\n", width, height);
         return 0;
     }
-    if ((argc - 2) % 3 != 0)
+    // Region commands: the region's numbers start at argv[first].
+    const auto region = [&](int first, int box[4])
     {
-        std::fprintf(stderr, "png-probe: probes come as X Y RRGGBB\n");
+        for (int i = 0; i < 4; ++i)
+            box[i] = std::atoi(argv[first + i]);
+        if (box[0] < 0 || box[1] < 0 || box[2] > width || box[3] > height || box[0] >= box[2] ||
+            box[1] >= box[3])
+        {
+            std::fprintf(stderr, "png-probe: region %d %d %d %d does not fit the %dx%d picture\n", box[0],
+                         box[1], box[2], box[3], width, height);
+            return false;
+        }
+        return true;
+    };
+    const auto at = [&](const std::vector<unsigned char>& p, int x, int y)
+    { return &p[(static_cast<std::size_t>(y) * width + x) * 3]; };
+    if (command == "count" && (argc == 8 || argc == 9))
+    {
+        int box[4];
+        if (!region(3, box))
+            return 2;
+        const unsigned long want = std::strtoul(argv[7], nullptr, 16);
+        const int expected[3] = {static_cast<int>((want >> 16) & 0xff), static_cast<int>((want >> 8) & 0xff),
+                                 static_cast<int>(want & 0xff)};
+        const int tolerance = argc == 9 ? std::atoi(argv[8]) : 12;
+        long count = 0;
+        for (int y = box[1]; y < box[3]; ++y)
+            for (int x = box[0]; x < box[2]; ++x)
+            {
+                const unsigned char* p = at(pixels, x, y);
+                bool ok = true;
+                for (int c = 0; c < 3; ++c)
+                    ok = ok && std::abs(p[c] - expected[c]) <= tolerance;
+                count += ok ? 1 : 0;
+            }
+        std::printf("%ld\n", count);
+        return 0;
+    }
+    if (command == "changed" && (argc == 8 || argc == 9))
+    {
+        png_image other;
+        std::vector<unsigned char> otherPixels;
+        if (!read(argv[3], other, otherPixels))
+            return 2;
+        if (other.width != image.width || other.height != image.height)
+        {
+            std::fprintf(stderr, "png-probe: sizes differ\n");
+            return 2;
+        }
+        int box[4];
+        if (!region(4, box))
+            return 2;
+        const int tolerance = argc == 9 ? std::atoi(argv[8]) : 24;
+        long count = 0;
+        for (int y = box[1]; y < box[3]; ++y)
+            for (int x = box[0]; x < box[2]; ++x)
+            {
+                const unsigned char* p = at(pixels, x, y);
+                const unsigned char* q = at(otherPixels, x, y);
+                bool differs = false;
+                for (int c = 0; c < 3; ++c)
+                    differs = differs || std::abs(p[c] - q[c]) > tolerance;
+                count += differs ? 1 : 0;
+            }
+        std::printf("%ld\n", count);
+        return 0;
+    }
+    if (command == "count" || command == "changed" || (argc - 2) % 3 != 0)
+    {
+        std::fprintf(stderr, "png-probe: bad arguments (see the head of png_probe.cpp)\n");
         return 2;
     }
     int failures = 0;
