@@ -131,13 +131,11 @@ TEST(Sounds, PluckedStringSoundsAtItsPitchAndDecays)
     EXPECT_LT(late, early);
 }
 
-TEST(ConfigTables, EveryMenuResourceHasAFileAndPricesRise)
+TEST(ConfigTables, MenuResourcesAreLookedUpAndPricesRise)
 {
-    EXPECT_EQ(MenuResources().size(), 31u);
     EXPECT_EQ(MenuResourceFile("m_back_btn"), "mui/btn/back.tga");
     EXPECT_EQ(MenuResourceFile("no_such_key"), "0");
     ASSERT_EQ(kBonusPrices.size(), kBonusNames.size());
     for (size_t i = 1; i < kBonusPrices.size(); ++i)
         EXPECT_GT(kBonusPrices[i].cents, kBonusPrices[i - 1].cents);
-    EXPECT_EQ(BonusLayout().size(), 12u);
 }

@@ -2,7 +2,6 @@
 #include "DataDir.h"
 
 #include "storage/FileSystem.h"
-#include "storage/PropertyFile.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +35,4 @@ TEST(GeneratedPack, EveryLooseFileReadsBackFromThePackEnciphered)
         ++files;
     }
     EXPECT_EQ(files, fs.EntriesInFileOrder().size());
-
-    CPropertyFile game;
-    game.Load(fs, "dat/game.txt");
-    EXPECT_EQ(game.GetInt("m_bonus_price_life", 0), 100);
 }

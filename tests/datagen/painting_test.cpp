@@ -1,5 +1,6 @@
 // Picture building blocks: distances, coverage, compositing, scaling, text
-// and the encoders.
+// and the output folder (the generated pictures are decoded by the game's own
+// readers in data_loaders_test).
 #include "tools/datagen/Image.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Painter.h"
@@ -10,10 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csetjmp>
 #include <cstdio>
 #include <filesystem>
-#include <jpeglib.h>
 
 using namespace NDatagen;
 
@@ -105,84 +104,6 @@ TEST(PaintedText, WidthGrowsWithTextAndParagraphsWrap)
     for (int x = 0; x < 400; ++x)
         inked += img.At(x, 10).a > 0;
     EXPECT_GT(inked, 0);
-}
-
-namespace
-{
-struct SJpegInfo
-{
-    int width = 0, height = 0, components = 0;
-    bool ok = false;
-};
-
-struct SJpegError
-{
-    jpeg_error_mgr mgr;
-    jmp_buf jump;
-};
-
-SJpegInfo DecodeJpeg(const std::vector<uint8_t>& bytes)
-{
-    SJpegInfo info;
-    jpeg_decompress_struct cinfo{};
-    SJpegError err{};
-    cinfo.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = [](j_common_ptr c) { longjmp(reinterpret_cast<SJpegError*>(c->err)->jump, 1); };
-    if (setjmp(err.jump))
-    {
-        jpeg_destroy_decompress(&cinfo);
-        return info;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    jpeg_start_decompress(&cinfo);
-    std::vector<uint8_t> row(static_cast<size_t>(cinfo.output_width) * cinfo.output_components);
-    while (cinfo.output_scanline < cinfo.output_height)
-    {
-        JSAMPROW r = row.data();
-        jpeg_read_scanlines(&cinfo, &r, 1);
-    }
-    info = {static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-            cinfo.output_components, true};
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return info;
-}
-} // namespace
-
-TEST(Encoders, JpegDecodesAsAColourPictureOfTheSameSize)
-{
-    CImage img(37, 21, Rgb(200, 100, 50));
-    const SJpegInfo info = DecodeJpeg(EncodeJpeg(img, 90));
-    EXPECT_TRUE(info.ok);
-    EXPECT_EQ(info.width, 37);
-    EXPECT_EQ(info.height, 21);
-    EXPECT_EQ(info.components, 3);
-}
-
-TEST(Encoders, GeneratedBackgroundsAreFullSizeColourJpegs)
-{
-    const std::string dir = std::string(CHROMAL_BINARY_DIR) + "/data/";
-    if (!std::filesystem::exists(dir + "dat/game.txt"))
-        GTEST_SKIP() << "no generated data";
-    for (const char* name :
-         {"dat/game_bg.jpg", "mui/bgs/intro.jpg", "mui/bgs/main.jpg", "mui/bgs/options.jpg",
-          "mui/bgs/help.jpg", "mui/bgs/top.jpg", "mui/bgs/custom.jpg"})
-    {
-        std::FILE* f = std::fopen((dir + name).c_str(), "rb");
-        ASSERT_NE(f, nullptr) << name;
-        std::vector<uint8_t> bytes;
-        int c;
-        while ((c = std::fgetc(f)) != EOF)
-            bytes.push_back(static_cast<uint8_t>(c));
-        std::fclose(f);
-        const SJpegInfo info = DecodeJpeg(bytes);
-        EXPECT_TRUE(info.ok) << name;
-        EXPECT_EQ(info.width, 1024) << name;
-        EXPECT_EQ(info.height, 1024) << name;
-        EXPECT_EQ(info.components, 3) << name;
-    }
 }
 
 class OutputFolder : public ::testing::Test
