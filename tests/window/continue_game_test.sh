@@ -45,6 +45,13 @@ for key in gamedata.gametype gamedata.playermoney gamedata.playerlifes gamedata.
   [ "$(grep "^$key " "$WORK/saved1.txt")" = "$(grep "^$key " "$WORK/saved2.txt")" ] \
     || fail "$key changed: $(grep "^$key " "$WORK/saved1.txt") / $(grep "^$key " "$WORK/saved2.txt")"
 done
-# The dialog stands over the dimmed menu; the resumed game covers the menu.
-cmp -s "$WORK/continue.png" "$WORK/resumed.png" && fail "continuing did not leave the dialog"
+# The level choice's panel with the advanced set checked; the game's board; the
+# menu's play button after the game's menu button; the continue dialog with its
+# level and score box; the board again once the game is resumed.
+expect_colour "$WORK/level.png" 120 170 690 480 ece3c8 24 115000 "no level choice"
+expect_colour "$WORK/level.png" 456 286 476 306 67bb54 30 50 "the advanced set is not checked"
+expect_board "$WORK/game.png" 150 100 650 480 "no board in the first run"
+expect_colour "$WORK/menu.png" 290 230 510 265 5aa14c 30 3000 "the game's menu button did not lead to the menu"
+expect_colour "$WORK/continue.png" 276 242 524 316 577749 20 10000 "no continue dialog"
+expect_board "$WORK/resumed.png" 150 100 650 480 "no board after continuing"
 echo "ok"
