@@ -27,6 +27,14 @@ expect_colour() {
   [ "$n" -ge "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted $8)"
 }
 
+# expect_few FILE X0 Y0 X1 Y1 RRGGBB TOLERANCE MAX WHAT: fewer than MAX pixels
+# of the region have the colour.
+expect_few() {
+  local n
+  n=$("$PROBE" "$1" count "$2" "$3" "$4" "$5" "$6" "$7") || fail "cannot probe $1"
+  [ "$n" -lt "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted fewer than $8)"
+}
+
 # expect_changed FILE OTHER X0 Y0 X1 Y1 MIN WHAT: at least MIN pixels of the
 # region differ between the two pictures.
 expect_changed() {

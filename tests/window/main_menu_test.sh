@@ -15,6 +15,7 @@ click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)
   echo "90 screenshot $WORK/top.png"
   echo "95 key 27"
   click 110 400 457          # options: switch the sound, hints and dragons off
+  echo "128 screenshot $WORK/options0.png"
   click 130 345 271
   click 136 345 321
   click 142 345 371
@@ -32,11 +33,27 @@ click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)
 timeout 30 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 5 \
   --replay "$WORK/script.txt" 2>/dev/null || fail "exit code $? (Escape on the menu did not quit?)"
 expect_closed_log "$WORK/user"
-for shot in level top options help1 help2 menu; do
-  [ "$("$PROBE" "$WORK/$shot.png" size)" = "800 600" ] || fail "no $shot screenshot"
+# Each screen by what only it shows: the level choice's panel with its board
+# preview, the top-7 rows, the options' panel with the ticks that the clicks
+# take away, the help's wide page turned (its previous-page button enabled only
+# on the second), the menu's play button.
+expect_colour "$WORK/level.png" 120 170 690 480 ece3c8 24 115000 "no level choice"
+for colour in c83040 4070c0 8040a0 e08020; do
+  expect_colour "$WORK/level.png" 180 195 380 340 $colour 40 400 "no board preview in the level choice"
 done
-cmp -s "$WORK/help1.png" "$WORK/help2.png" && fail "the help page did not turn"
-cmp -s "$WORK/help2.png" "$WORK/menu.png" && fail "Escape did not leave the help"
+expect_colour "$WORK/top.png" 170 185 630 462 a5bf8b 16 40000 "no top-7 rows"
+expect_colour "$WORK/options0.png" 150 170 650 460 ece3c8 24 100000 "no options panel"
+for y in 271 321 371; do
+  expect_colour "$WORK/options0.png" 333 $((y - 13)) 359 $((y + 13)) 288a28 24 60 "no tick at $y before the click"
+  expect_few "$WORK/options.png" 333 $((y - 13)) 359 $((y + 13)) 288a28 24 10 "the tick at $y is still there after the click"
+done
+for page in help1 help2; do
+  expect_colour "$WORK/$page.png" 50 40 105 500 ece3c8 24 20000 "no help page in $page"
+done
+expect_few "$WORK/help1.png" 120 535 230 578 5aa14c 30 200 "the previous page enabled on page 1"
+expect_colour "$WORK/help2.png" 120 535 230 578 5aa14c 30 1000 "the help page did not turn"
+expect_changed "$WORK/help1.png" "$WORK/help2.png" 70 40 730 500 5000 "the help page did not turn"
+expect_colour "$WORK/menu.png" 290 230 510 265 5aa14c 30 3000 "Escape did not leave the help for the menu"
 [ -s "$WORK/user/saved_demo.dat" ] || fail "no saved-game file written at exit"
 [ -s "$WORK/user/top7_demo.tbl" ] || fail "no top-7 file written at exit"
 "$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user" | grep -qx "m_sound 0" \
