@@ -35,11 +35,11 @@ expect_few() {
   [ "$n" -lt "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted fewer than $8)"
 }
 
-# expect_changed FILE OTHER X0 Y0 X1 Y1 MIN WHAT: at least MIN pixels of the
-# region differ between the two pictures.
+# expect_changed FILE OTHER X0 Y0 X1 Y1 MIN WHAT [DX DY]: at least MIN pixels of
+# the region differ between the two pictures (OTHER's region moved by DX, DY).
 expect_changed() {
   local n
-  n=$("$PROBE" "$1" changed "$2" "$3" "$4" "$5" "$6") || fail "cannot compare $1 with $2"
+  n=$("$PROBE" "$1" changed "$2" "$3" "$4" "$5" "$6" 24 "${9:-0}" "${10:-0}") || fail "cannot compare $1 with $2"
   [ "$n" -ge "$7" ] || fail "$8 ($n pixels changed in $3,$4-$5,$6 from $(basename "$1") to $(basename "$2"), wanted $7)"
 }
 

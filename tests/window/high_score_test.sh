@@ -57,16 +57,20 @@ timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pac
 grep -qx 'top7.rec_name000000 Ada' "$WORK/top7.txt" || fail "no Ada in the classic list: $(head -3 "$WORK/top7.txt")"
 grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "wrong score: $(grep points000000 "$WORK/top7.txt")"
 "$TOOL" show save --user-dir "$WORK/user" | grep -q fieldstate && fail "the finished game is still offered"
-for shot in over name top; do
-  [ "$("$PROBE" "$WORK/$shot.png" size)" = "800 600" ] || fail "no $shot screenshot"
-done
-cmp -s "$WORK/name.png" "$WORK/top.png" && fail "OK did not leave the name dialog"
+# "GAME OVER" in white over the board; the name dialog's panel with the typed
+# name in yellow; the top-7 page whose first row (the new name and score)
+# differs from the third (still a default one, in the same band colour).
+expect_colour "$WORK/over.png" 200 245 600 295 ffffff 30 3500 "no GAME OVER"
+expect_colour "$WORK/name.png" 160 185 640 415 ece3c8 24 50000 "no name dialog"
+expect_colour "$WORK/name.png" 245 272 555 312 ffff00 60 200 "no typed name in the dialog"
+expect_changed "$WORK/top.png" "$WORK/top.png" 270 188 600 214 500 "the first row of the top-7 page is a default one" 0 80
 
 # The next run: the menu's top-7 button shows the same page with the name.
 { click 10 400 387; echo "60 screenshot $WORK/top2.png"; echo "70 quit"; } > "$WORK/again.txt"
 timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
 "$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
+expect_changed "$WORK/top2.png" "$WORK/top2.png" 270 188 600 214 500 "the next run's top-7 page shows no new row" 0 80
 
 # Paced, with the replay bringing the name dialog up and typing "Ada"; the
 # paste (its tab becomes a space, the name stops at 15) and OK come from X.
@@ -78,6 +82,7 @@ echo "420 screenshot $WORK/ready.png" >> "$WORK/paste.txt"
 pid=$!
 for _ in $(seq 1 300); do [ -s "$WORK/ready.png" ] && break; sleep 0.1; done
 [ -s "$WORK/ready.png" ] || { kill $pid; fail "the name dialog never came"; }
+expect_colour "$WORK/ready.png" 160 185 640 415 ece3c8 24 50000 "no name dialog in the paced run"
 id=$(wait_window) || { kill $pid; fail "no window"; }
 eval "$(xdotool getwindowgeometry --shell "$id")"
 # -quiet keeps the clipboard's owner in the foreground, so it can be ended here.

@@ -6,9 +6,10 @@
 //   png-probe FILE count X0 Y0 X1 Y1 RRGGBB [TOL]
 //                                         prints how many pixels of the region
 //                                         have the colour (each channel within TOL, default 12)
-//   png-probe FILE changed OTHER.png X0 Y0 X1 Y1 [TOL]
+//   png-probe FILE changed OTHER.png X0 Y0 X1 Y1 [TOL [DX DY]]
 //                                         prints how many pixels of the region
-//                                         differ from OTHER's by more than TOL (default 24)
+//                                         differ from OTHER's (moved by DX, DY) by
+//                                         more than TOL (default 24)
 // Regions take X0 <= x < X1, Y0 <= y < Y1.
 // Exit 0 when every probe is within 12 of the expected value per channel;
 // otherwise each mismatch is printed and the exit code is 1 (2 for bad use).
@@ -119,7 +120,7 @@ int main(int argc, char** argv)
         std::printf("%ld\n", count);
         return 0;
     }
-    if (command == "changed" && (argc == 8 || argc == 9))
+    if (command == "changed" && (argc == 8 || argc == 9 || argc == 11))
     {
         png_image other;
         std::vector<unsigned char> otherPixels;
@@ -133,13 +134,20 @@ int main(int argc, char** argv)
         int box[4];
         if (!region(4, box))
             return 2;
-        const int tolerance = argc == 9 ? std::atoi(argv[8]) : 24;
+        const int tolerance = argc >= 9 ? std::atoi(argv[8]) : 24;
+        const int dx = argc == 11 ? std::atoi(argv[9]) : 0;
+        const int dy = argc == 11 ? std::atoi(argv[10]) : 0;
+        if (box[0] + dx < 0 || box[1] + dy < 0 || box[2] + dx > width || box[3] + dy > height)
+        {
+            std::fprintf(stderr, "png-probe: the moved region does not fit the picture\n");
+            return 2;
+        }
         long count = 0;
         for (int y = box[1]; y < box[3]; ++y)
             for (int x = box[0]; x < box[2]; ++x)
             {
                 const unsigned char* p = at(pixels, x, y);
-                const unsigned char* q = at(otherPixels, x, y);
+                const unsigned char* q = at(otherPixels, x + dx, y + dy);
                 bool differs = false;
                 for (int c = 0; c < 3; ++c)
                     differs = differs || std::abs(p[c] - q[c]) > tolerance;
