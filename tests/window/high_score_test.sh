@@ -82,7 +82,6 @@ echo "420 screenshot $WORK/ready.png" >> "$WORK/paste.txt"
 pid=$!
 for _ in $(seq 1 300); do [ -s "$WORK/ready.png" ] && break; sleep 0.1; done
 [ -s "$WORK/ready.png" ] || { kill $pid; fail "the name dialog never came"; }
-expect_colour "$WORK/ready.png" 160 185 640 415 ece3c8 24 50000 "no name dialog in the paced run"
 id=$(wait_window) || { kill $pid; fail "no window"; }
 eval "$(xdotool getwindowgeometry --shell "$id")"
 # -quiet keeps the clipboard's owner in the foreground, so it can be ended here.
@@ -108,6 +107,7 @@ done
 kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not end the program"; }
 kill $owner 2>/dev/null
 wait $pid || fail "paste run: exit code $?"
+expect_colour "$WORK/ready.png" 160 185 640 415 ece3c8 24 50000 "no name dialog in the paced run"
 "$TOOL" show top7 --user-dir "$WORK/user2" | grep -qx 'top7.rec_name000000 "AdaGrace Hopper"' \
   || fail "pasted name: $("$TOOL" show top7 --user-dir "$WORK/user2" | head -1)"
 echo "ok"
