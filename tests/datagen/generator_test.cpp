@@ -1,5 +1,6 @@
 // The generator's own building blocks: board geometry, flower shapes, sheet
 // layout and the module encoder.
+#include "rules/BoardBuilder.h"
 #include "tools/datagen/Board.h"
 #include "tools/datagen/Flowers.h"
 #include "tools/datagen/Sheet.h"
@@ -12,15 +13,30 @@
 
 using namespace NDatagen;
 
-TEST(BoardGeometry, SizesFollowTheLevelNumber)
+// The masks are drawn for the generator's copy of the board layout; it must put
+// every cell where the game's board does, at every level.
+TEST(BoardGeometry, AgreesWithTheGamesBoardAtEveryLevel)
 {
-    EXPECT_EQ(CBoardGeometry(0).Columns(), 21);
-    EXPECT_EQ(CBoardGeometry(0).Rows(), 17);
-    EXPECT_EQ(CBoardGeometry(6).Columns(), 18);
-    EXPECT_EQ(CBoardGeometry(6).Rows(), 15);
-    EXPECT_EQ(CBoardGeometry(89).Columns(), 43);
-    EXPECT_EQ(CBoardGeometry(89).Rows(), 35);
-    EXPECT_EQ(CBoardGeometry(100).Columns(), CBoardGeometry(0).Columns());
+    NGame::NTest::SBoard board(0, 100);
+    for (int level = 0; level < 100; ++level)
+    {
+        board->SetLevel(level);
+        const CBoardGeometry g(level);
+        ASSERT_EQ(g.Rows(), board->GetRows()) << "level " << level;
+        ASSERT_EQ(g.Columns(), board->GetColumns()) << "level " << level;
+        EXPECT_FLOAT_EQ(g.CellWidth(), board->GetCellWidth()) << "level " << level;
+        for (int r = 0; r < g.Rows(); ++r)
+        {
+            ASSERT_EQ(g.RowLength(r), board->RowLength(r)) << "level " << level << " row " << r;
+            for (int c = 0; c < g.RowLength(r); ++c)
+            {
+                float x = 0, y = 0;
+                board->CellPosition(r, c, x, y);
+                EXPECT_NEAR(g.Position(r, c).first, x, 1e-3f) << level << ": " << r << "," << c;
+                EXPECT_NEAR(g.Position(r, c).second, y, 1e-3f) << level << ": " << r << "," << c;
+            }
+        }
+    }
 }
 
 TEST(BoardGeometry, BoardIsMirrorSymmetricAboutTheScreenCentre)
