@@ -154,13 +154,10 @@ TEST_F(ApplicationTest, ClockWrapNeitherSkipsPacingNorSleepsForWeeks)
         EXPECT_GE(sleep, 1u);
         EXPECT_LE(sleep, 17u);
     }
-}
 
-TEST_F(ApplicationTest, FrameThatOverrunsAcrossTheWrapDoesNotSleep)
-{
-    m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
+    // A frame that takes 30 ms while the clock wraps does not sleep at all.
+    m_platform.m_sleeps.clear();
     m_platform.m_ticks = 0xffffffffu - 10;
-    // The frame takes 30 ms and the clock wraps during it.
     struct CSlowScreen final : CScreen
     {
         CFakePlatform* m_platform = nullptr;
@@ -177,7 +174,9 @@ TEST_F(ApplicationTest, InputAndUpdateReachOnlyTheNewestDialog)
     CRecordingDialog older(m_journal, "older");
     CRecordingDialog newer(m_journal, "newer");
     m_app->PushDialog(&older);
+    EXPECT_EQ(m_journal, (CJournal{"older.activate", "screen.activate"}));
     m_app->PushDialog(&newer);
+    EXPECT_EQ(m_app->InputTarget(), &newer);
     m_journal.clear();
     m_app->HandleEvent(Event(CPlatformEvent::kActivate, 1));
     m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, 'Q'));
@@ -191,14 +190,6 @@ TEST_F(ApplicationTest, InputAndUpdateReachOnlyTheNewestDialog)
     m_journal.clear();
     m_app->DrawScreens();
     EXPECT_EQ(m_journal, (CJournal{"screen.draw", "newer.draw", "older.draw"}));
-}
-
-TEST_F(ApplicationTest, PushDialogActivatesDialogThenTopScreen)
-{
-    CRecordingDialog dialog(m_journal, "dialog");
-    m_app->PushDialog(&dialog);
-    EXPECT_EQ(m_journal, (CJournal{"dialog.activate", "screen.activate"}));
-    EXPECT_EQ(m_app->InputTarget(), &dialog);
 }
 
 TEST_F(ApplicationTest, EscapeAndEnterCloseDialogsWithResultsAtTheNextFrameStep)
@@ -251,8 +242,18 @@ TEST_F(ApplicationTest, BottomScreenIsNeverClosed)
     EXPECT_EQ(m_app->TopScreen(), &m_screen);
 }
 
-TEST_F(ApplicationTest, CloseWithF4HeldAsksTheTopScreenAndDropsDialogs)
+TEST_F(ApplicationTest, CloseAsksTheTopScreenOnlyWithF4Held)
 {
+    // Without F4 (the window's close button) the window hides and the program quits.
+    m_platform.m_visible = true;
+    m_app->HandleEvent(Event(CPlatformEvent::kClose));
+    EXPECT_FALSE(m_platform.m_visible);
+    ASSERT_EQ(m_platform.m_queue.size(), 1u);
+    EXPECT_EQ(m_platform.m_queue.front().m_type, CPlatformEvent::kQuit);
+    EXPECT_TRUE(m_journal.empty());
+
+    // With F4 held the top screen decides, and open dialogs are dropped.
+    m_platform.m_queue.clear();
     CRecordingDialog dialog(m_journal, "dialog");
     m_app->PushDialog(&dialog);
     m_journal.clear();
@@ -260,17 +261,7 @@ TEST_F(ApplicationTest, CloseWithF4HeldAsksTheTopScreenAndDropsDialogs)
     m_app->HandleEvent(Event(CPlatformEvent::kClose));
     EXPECT_EQ(m_journal, CJournal{"screen.close request"});
     EXPECT_EQ(m_app->DialogCount(), 0u);
-    EXPECT_TRUE(m_platform.m_queue.empty()) << "the screen decides whether to quit";
-}
-
-TEST_F(ApplicationTest, CloseWithoutF4HidesTheWindowAndQuits)
-{
-    m_platform.m_visible = true;
-    m_app->HandleEvent(Event(CPlatformEvent::kClose));
-    EXPECT_FALSE(m_platform.m_visible);
-    ASSERT_EQ(m_platform.m_queue.size(), 1u);
-    EXPECT_EQ(m_platform.m_queue.front().m_type, CPlatformEvent::kQuit);
-    EXPECT_TRUE(m_journal.empty());
+    EXPECT_TRUE(m_platform.m_queue.empty());
 }
 
 TEST_F(ApplicationTest, CloseThatTheProgramPostsQuitsEvenWithF4Held)
@@ -346,20 +337,17 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackCentred)
 
 TEST_F(ApplicationTest, RefusedDisplayModeStillReportsSuccessButStaysWindowed)
 {
+    // Windowed without full screen before keeps the window as it is.
+    EXPECT_TRUE(m_app->SetWindowed());
+    EXPECT_EQ(m_platform.GetWindowRect().m_width, 800);
+    EXPECT_EQ(m_platform.GetWindowRect().m_height, 600);
+
     m_platform.m_mode_switch_works = false;
     EXPECT_TRUE(m_app->SetFullScreen(800, 600));
     EXPECT_FALSE(m_app->IsFullScreen());
     const CRect rect = m_platform.GetWindowRect();
     EXPECT_EQ(rect.m_left, 0);
     EXPECT_EQ(rect.m_width, 800);
-}
-
-TEST_F(ApplicationTest, WindowedWithoutFullScreenBeforeKeepsTheWindowSize)
-{
-    EXPECT_TRUE(m_app->SetWindowed());
-    const CRect rect = m_platform.GetWindowRect();
-    EXPECT_EQ(rect.m_width, 800);
-    EXPECT_EQ(rect.m_height, 600);
 }
 
 TEST_F(ApplicationTest, MinimisingFromFullScreenLeavesFullScreenFirst)
@@ -377,41 +365,26 @@ TEST_F(ApplicationTest, MinimisingFromFullScreenLeavesFullScreenFirst)
     EXPECT_EQ(m_journal, CJournal{"screen.activate"});
 }
 
-TEST(KeepOnScreen, WindowBeyondTheScreenMovesToHalfItsPosition)
+TEST(KeepOnScreen, WindowBeyondTheScreenMovesToHalfItsPositionWithoutOverflow)
 {
-    int x = 900;
-    int y = 100;
-    CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
-    EXPECT_EQ(x, 450);
-    EXPECT_EQ(y, 100);
-
-    // Exactly at the limit counts as beyond.
-    x = 1024 - 400;
-    y = 768 - 300;
-    CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
-    EXPECT_EQ(x, 312);
-    EXPECT_EQ(y, 234);
-
-    x = 1024 - 401;
-    y = 0;
-    CApplication::KeepOnScreen(1024, 768, 800, 600, x, y);
-    EXPECT_EQ(x, 623);
-    EXPECT_EQ(y, 0);
-}
-
-TEST(KeepOnScreen, ExtremeStoredValuesDoNotOverflow)
-{
-    // Any int can come from a damaged settings file.
-    int x = INT_MAX;
-    int y = INT_MAX - 10;
-    CApplication::KeepOnScreen(1024, 768, INT_MAX, INT_MAX, x, y);
-    EXPECT_EQ(x, INT_MAX / 2);
-    EXPECT_EQ(y, (INT_MAX - 10) / 2);
-
-    x = INT_MIN;
-    y = INT_MIN;
-    CApplication::KeepOnScreen(1024, 768, INT_MIN, INT_MIN, x, y);
-    EXPECT_EQ(x, INT_MIN);
-    EXPECT_EQ(y, INT_MIN);
+    const struct
+    {
+        int width, height, x, y, wantX, wantY;
+    } cases[] = {
+        {800, 600, 900, 100, 450, 100},
+        {800, 600, 1024 - 400, 768 - 300, 312, 234}, // exactly at the limit counts as beyond
+        {800, 600, 1024 - 401, 0, 623, 0},
+        // Any int can come from a damaged settings file.
+        {INT_MAX, INT_MAX, INT_MAX, INT_MAX - 10, INT_MAX / 2, (INT_MAX - 10) / 2},
+        {INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN},
+    };
+    for (const auto& c : cases)
+    {
+        int x = c.x;
+        int y = c.y;
+        CApplication::KeepOnScreen(1024, 768, c.width, c.height, x, y);
+        EXPECT_EQ(x, c.wantX) << c.x << "," << c.y;
+        EXPECT_EQ(y, c.wantY) << c.x << "," << c.y;
+    }
 }
 } // namespace
