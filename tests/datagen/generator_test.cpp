@@ -166,19 +166,7 @@ TEST(SheetLayout, GroupZeroIsTheBottomBandAndLooksStackUpwards)
     EXPECT_FLOAT_EQ(bands.At(0, 0).r, 0.0f);
 }
 
-TEST(SheetLayout, TgaIsStoredBottomRowFirst)
-{
-    CImage img(1, 2);
-    img.At(0, 0) = Rgb(255, 0, 0); // top
-    img.At(0, 1) = Rgb(0, 0, 255); // bottom
-    const std::vector<uint8_t> tga = EncodeTga(img, true);
-    ASSERT_EQ(tga.size(), 18u + 8u);
-    EXPECT_EQ(tga[16], 32);
-    EXPECT_EQ(tga[18], 255);     // first stored pixel is the bottom one: blue, stored as B first
-    EXPECT_EQ(tga[22 + 2], 255); // then the top one: red in the third byte
-}
-
-TEST(XmEncoding, HeaderPatternsAndDeltaSamples)
+TEST(XmEncoding, SamplesAreDeltaEncoded)
 {
     SXmModule m;
     m.name = "test";
@@ -195,17 +183,9 @@ TEST(XmEncoding, HeaderPatternsAndDeltaSamples)
     ins.sample = {0, 100, -100, 32767};
     m.instruments.push_back(ins);
 
+    // The header and patterns are read by the player in data_loaders_test; a
+    // wrong delta would still load, as noise.
     const std::vector<uint8_t> xm = EncodeXm(m);
-    ASSERT_GT(xm.size(), 336u);
-    EXPECT_EQ(std::string(xm.begin(), xm.begin() + 17), "Extended Module: ");
-    EXPECT_EQ(xm[58] | xm[59] << 8, 0x0104);
-    EXPECT_EQ(xm[64] | xm[65] << 8, 2); // song length
-    EXPECT_EQ(xm[68] | xm[69] << 8, 2); // channels
-    EXPECT_EQ(xm[70] | xm[71] << 8, 1); // patterns
-    EXPECT_EQ(xm[72] | xm[73] << 8, 1); // instruments
-    // Pattern: 9-byte header, then a full cell (5 fields + mask) and 7 empty ones.
-    const size_t pat = 60 + 276;
-    EXPECT_EQ(xm[pat + 7] | xm[pat + 8] << 8, 6 + 7);
     // The sample data closes the file, delta-encoded.
     const size_t s = xm.size() - 8;
     auto at = [&](size_t i) { return static_cast<int16_t>(xm[s + 2 * i] | xm[s + 2 * i + 1] << 8); };

@@ -83,19 +83,14 @@ TEST_F(TextureFiles, FailedLoadKeepsThePreviousPicture)
     EXPECT_EQ(texture.GetHeight(), 3u);
 }
 
-TEST_F(TextureFiles, SingleGreyJpegIsRefused)
-{
-    m_folder.Write("grey.jpg", m_grey);
-    CTexture texture;
-    texture.LoadFromSource(m_files, "grey.jpg", false, false);
-    EXPECT_EQ(texture.GetWidth(), 0u);
-    EXPECT_EQ(texture.GetComponents(), 0u);
-}
-
-TEST_F(TextureFiles, ColourAndGreyPairBecomesRgba)
+TEST_F(TextureFiles, ColourAndGreyPairBecomesRgbaButAGreyJpegAloneIsRefused)
 {
     m_folder.Write("colour.jpg", m_jpeg);
     m_folder.Write("alpha.jpg", m_grey);
+    CTexture grey;
+    grey.LoadFromSource(m_files, "alpha.jpg", false, false);
+    EXPECT_EQ(grey.GetWidth(), 0u);
+    EXPECT_EQ(grey.GetComponents(), 0u);
     m_folder.Write("small.jpg", MakeJpeg(4, 4, 1, Plain));
     CTexture texture;
     EXPECT_TRUE(texture.LoadWithAlpha(m_files, "colour.jpg", "alpha.jpg", false, false));
@@ -110,7 +105,7 @@ TEST_F(TextureFiles, ColourAndGreyPairBecomesRgba)
     EXPECT_EQ(refused.GetComponents(), 0u);
 }
 
-TEST_F(TextureFiles, GroupFindsTheFirstOfRepeatedNames)
+TEST_F(TextureFiles, GroupFindsTheFirstOfRepeatedNamesAndIsReplacedWhenMadeAgain)
 {
     m_folder.Write("one.tga", m_tga);
     m_folder.Write("two.jpg", m_jpeg);
@@ -125,22 +120,14 @@ TEST_F(TextureFiles, GroupFindsTheFirstOfRepeatedNames)
     EXPECT_EQ(group->GetTexture("Pic"), nullptr);
     EXPECT_EQ(group->TextureCount(), 3u);
     EXPECT_EQ(empty->GetWidth(), 0u);
+    // Creating a group again replaces the old one.
+    CResourceGroup* fresh = CreateGroup("test", m_files);
+    EXPECT_EQ(FindGroup("test"), fresh);
+    EXPECT_EQ(fresh->TextureCount(), 0u);
+    EXPECT_EQ(fresh->GetTexture("pic"), nullptr);
     DeleteGroup("test");
     EXPECT_EQ(FindGroup("test"), nullptr);
     DeleteGroup("test"); // nothing left to delete
-}
-
-TEST_F(TextureFiles, CreatingAGroupAgainReplacesTheOldOne)
-{
-    m_folder.Write("one.tga", m_tga);
-    CResourceGroup* old = CreateGroup("game", m_files);
-    old->AddTexture("one.tga", "pic", false, false);
-    CResourceGroup* fresh = CreateGroup("game", m_files);
-    EXPECT_EQ(FindGroup("game"), fresh);
-    EXPECT_EQ(fresh->TextureCount(), 0u);
-    EXPECT_EQ(fresh->GetTexture("pic"), nullptr);
-    EXPECT_EQ(FindGroup("nothing"), nullptr);
-    DeleteGroup("game");
 }
 
 TEST_F(TextureFiles, ReloadKeepsObjectsAndRereadsTheirFiles)

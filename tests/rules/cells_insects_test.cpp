@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace NGame::NTest
@@ -142,28 +143,17 @@ TEST(CellSize, SizeAboveFiftyIsCutAndHoverGrowsAndSpins)
     EXPECT_FLOAT_EQ(cell.GetSizeFactor(), 1.0f);
 }
 
-TEST(InsectHeading, WantedHeadingPointsAtTheTarget)
+TEST(InsectFlight, TurnsTowardsTheTargetThenFliesAndArrivesExactly)
 {
     CInsect insect;
     insect.m_x = 100.0f;
     insect.m_y = 100.0f;
-    const struct
+    for (const auto& [x, y, heading] :
+         {std::tuple{100.0f, 0.0f, 0.0f}, {200.0f, 100.0f, 90.0f}, {100.0f, 200.0f, 180.0f}, {0.0f, 100.0f, 270.0f}})
     {
-        float m_x, m_y, m_heading;
-    } cases[] = {
-        {100.0f, 0.0f, 0.0f}, {200.0f, 100.0f, 90.0f}, {100.0f, 200.0f, 180.0f}, {0.0f, 100.0f, 270.0f}};
-    for (const auto& c : cases)
-    {
-        insect.SetTarget(c.m_x, c.m_y);
-        EXPECT_NEAR(insect.WantedHeading(), c.m_heading, 0.01f);
+        insect.SetTarget(x, y);
+        EXPECT_NEAR(insect.WantedHeading(), heading, 0.01f);
     }
-}
-
-TEST(InsectFlight, TurnsThenFliesAndArrivesExactly)
-{
-    CInsect insect;
-    insect.m_x = 100.0f;
-    insect.m_y = 100.0f;
     insect.SetTarget(300.0f, 100.0f);
     EXPECT_EQ(insect.m_state, InsectTurning);
     int frames = 0;
@@ -290,13 +280,7 @@ TEST(IntroInsects, LandingPutsEveryCarriedCoinUnderItsInsect)
     board->LandAllInsects();
     EXPECT_EQ(board->GetInsects().size(), 1u);
 }
-} // namespace
-} // namespace NGame::NTest
 
-namespace NGame::NTest
-{
-namespace
-{
 TEST(Magnifier, RightButtonEnlargesTheCellUnderThePointerUpToTheCap)
 {
     SBoard board;
@@ -319,13 +303,7 @@ TEST(Magnifier, RightButtonEnlargesTheCellUnderThePointerUpToTheCap)
     EXPECT_EQ(board->GetHovered(), SCellPos());
     EXPECT_NEAR(board->GetCell(8, 5)->GetSize(), width, 0.01f);
 }
-} // namespace
-} // namespace NGame::NTest
 
-namespace NGame::NTest
-{
-namespace
-{
 // Board looks as the game screen compares them: a header of four values, then
 // one record per grid slot.
 std::vector<double> LookOf(const std::vector<const CCell*>& cells, double hoveredRow = -1.0)

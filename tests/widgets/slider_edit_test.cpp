@@ -211,33 +211,28 @@ class WrapTest : public CWidgetTest
 };
 } // namespace
 
-TEST_F(WrapTest, WordsFillLinesThatEndWithASpace)
+TEST_F(WrapTest, LinesEndWithASpaceAtWordsCarriageReturnsAndTheLimit)
 {
-    CScrollingText text(&m_font, TwoWords() + 0.1f, 10.0f, 5);
-    const std::string source = "aaaa bbbb cccc\ndddd";
-    text.SetText(source.data(), static_cast<int>(source.size()));
-    const std::vector<std::string> expected = {"aaaa bbbb ", "ccccdddd "};
-    EXPECT_EQ(text.GetLines(), expected);
-}
-
-TEST_F(WrapTest, WideWordStandsAloneAfterAnEmptyLineWhenFirst)
-{
-    CScrollingText text(&m_font, m_font.TextWidth("aaaa", 10.0f), 10.0f, 5);
-    const std::string source = "wwwwwwww aa bb";
-    text.SetText(source.data(), static_cast<int>(source.size()));
-    const std::vector<std::string> expected = {"", "wwwwwwww ", "aa ", "bb "};
-    EXPECT_EQ(text.GetLines(), expected);
-}
-
-TEST_F(WrapTest, CarriageReturnsEndLines)
-{
-    CScrollingText text(&m_font, 1000.0f, 10.0f, 5);
-    const std::string source = "ab\r\rcd";
-    text.SetText(source.data(), static_cast<int>(source.size()));
-    const std::vector<std::string> expected = {"ab ", " ", "cd "};
-    EXPECT_EQ(text.GetLines(), expected);
+    const struct
+    {
+        float m_width;
+        const char* m_source;
+        std::vector<std::string> m_lines;
+    } cases[] = {
+        {TwoWords() + 0.1f, "aaaa bbbb cccc\ndddd", {"aaaa bbbb ", "ccccdddd "}},
+        // A word wider than the line stands alone, after an empty line when first.
+        {m_font.TextWidth("aaaa", 10.0f), "wwwwwwww aa bb", {"", "wwwwwwww ", "aa ", "bb "}},
+        {1000.0f, "ab\r\rcd", {"ab ", " ", "cd "}},
+    };
+    for (const auto& c : cases)
+    {
+        CScrollingText text(&m_font, c.m_width, 10.0f, 5);
+        text.SetText(c.m_source, static_cast<int>(std::string(c.m_source).size()));
+        EXPECT_EQ(text.GetLines(), c.m_lines) << c.m_source;
+    }
     // Only the given count is read; a bad count gives one empty line.
-    text.SetText(source.data(), 1);
+    CScrollingText text(&m_font, 1000.0f, 10.0f, 5);
+    text.SetText("ab", 1);
     EXPECT_EQ(text.GetLines(), std::vector<std::string>{"a "});
     text.SetText(nullptr, -4);
     EXPECT_EQ(text.GetLines(), std::vector<std::string>{" "});

@@ -82,28 +82,4 @@ expect_closed_log "$WORK/user"
 "$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user" | grep -qx "m_hints 0" \
   || fail "the hints setting was not saved"
 
-# With the generated data beside the program, the same screens open from the
-# real pictures and layouts: drawn (neither the stand-in's background nor
-# black) and left cleanly.
-REAL="$BUILD_DIR/data"
-need_data "$REAL/mui/help.xml"
-cat > "$WORK/real.txt" <<SCRIPT
-3 key 72
-20 screenshot $WORK/real_help.png
-21 key 27
-24 key 79
-40 screenshot $WORK/real_options.png
-41 key 27
-44 quit
-SCRIPT
-timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user2" --data "$REAL" --windowed --no-pacing --seed 3 \
-  --replay "$WORK/real.txt" || fail "exit code $? with the generated data"
-for shot in real_help real_options; do
-  for point in "5 5" "400 300" "795 595"; do
-    # shellcheck disable=SC2086
-    "$PROBE" "$WORK/$shot.png" $point $BG >/dev/null 2>&1 && fail "$shot: stand-in background at $point"
-    "$PROBE" "$WORK/$shot.png" $point 000000 >/dev/null 2>&1 && fail "$shot: black at $point"
-  done
-done
-expect_closed_log "$WORK/user2"
 echo "ok"
