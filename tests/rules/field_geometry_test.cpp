@@ -154,14 +154,5 @@ TEST(FieldBuild, HomesStartInDifferentColours)
             EXPECT_NE(board->GetCell(at.m_row, at.m_column)->GetFlowerColour(), opponent->GetFlowerColour());
     }
 }
-
-TEST(FieldBuild, LevelStateTextOfAPlainBoardHasThreeCharactersPerCell)
-{
-    SBoard board;
-    board.Layout([](int r, int c) { return (r + c) % 6; });
-    const std::string text = board->DescribeState();
-    EXPECT_EQ(text.size(), 4u + 3u * (17 * 21 - 8 * 9));
-    EXPECT_EQ(text.substr(0, 10), "000 00 01 ");
-}
 } // namespace
 } // namespace NGame::NTest
