@@ -6,15 +6,24 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps build play test test-main test-sanitize bench fuzz install clean
+.PHONY: all deps deps-test build build-tests play test test-main test-sanitize bench fuzz install deb clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps play
 
+deps-test:
+	@scripts/install-deps test
+
+# Playing needs neither GoogleTest nor clang: the tests are configured only
+# when a test target asks for them.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-tests: deps-test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 play: build
@@ -23,34 +32,40 @@ play: build
 test: test-main test-sanitize
 
 # Unit, tool and real-window tests on the ordinary build.
-test-main: build
+test-main: build-tests
 	scripts/with-xvfb ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # a short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
 # game against hostile per-user files, failing writes and damaged data (on
 # the ordinary build's data; without it the tests generate their own).
-test-sanitize: deps
+test-sanitize: deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  scripts/with-xvfb ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(JOBS)
 
-fuzz: deps
+fuzz: deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SECONDS) \
 	  -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(SAN_BUILD) -L fuzz --output-on-failure
 
-bench: deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON
+bench:
+	@scripts/install-deps bench
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON -DCHROMAL_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target chromal chromal-tool data rules_bench game_bench
 	bench/report.sh $(BENCH_BUILD) BENCHMARKS.md
 
 install: build
 	cmake --install $(BUILD)
+
+# A binary Debian package in $(BUILD)/package, from the same install rules.
+deb: build
+	@scripts/install-deps deb
+	cpack -G DEB --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD)
