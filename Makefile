@@ -5,8 +5,10 @@ SAN_BUILD  ?= build-sanitize
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
+FUZZ_SMOKE_SECONDS ?= 2
+TEST_JOBS  ?= $(shell echo $$(( $$(nproc) * 2 )))
 
-.PHONY: all deps deps-test build build-tests play test test-main test-sanitize bench fuzz install deb clean
+.PHONY: all deps deps-test build play test test-main test-sanitize bench fuzz install deb clean
 
 all: build
 
@@ -22,29 +24,31 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
-build-tests: deps-test
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=ON
-	cmake --build $(BUILD) -j $(JOBS)
-
 play: build
 	$(BUILD)/chromal --data $(BUILD)/data
 
 test: test-main test-sanitize
 
-# Unit, tool and real-window tests on the ordinary build.
-test-main: build-tests
-	scripts/with-xvfb ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+# The tool tests and the real-window journeys on the ordinary build, side by
+# side (each journey starts an X server of its own; most of their time is
+# spent waiting for frames). The headless unit tests run once, in the
+# sanitizer tree below, so this tree does not build them.
+test-main: deps-test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=ON -DCHROMAL_UNIT_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
 
-# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
-# game against hostile per-user files, failing writes and damaged data (on
-# the ordinary build's data; without it the tests generate their own).
+# The unit tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
+# game against hostile per-user files, failing writes and damaged data, all
+# on the ordinary build's data.
 test-sanitize: deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
-	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
+	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS) \
+	  -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  scripts/with-xvfb ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(JOBS)
+	  ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(TEST_JOBS)
 
 fuzz: deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \

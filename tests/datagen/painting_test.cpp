@@ -163,7 +163,7 @@ TEST(Encoders, JpegDecodesAsAColourPictureOfTheSameSize)
 
 TEST(Encoders, GeneratedBackgroundsAreFullSizeColourJpegs)
 {
-    const std::string dir = std::string(CHROMAL_BINARY_DIR) + "/data/";
+    const std::string dir = std::string(CHROMAL_TEST_DATA) + "/";
     if (!std::filesystem::exists(dir + "dat/game.txt"))
         GTEST_SKIP() << "no generated data";
     for (const char* name :

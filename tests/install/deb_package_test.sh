@@ -25,7 +25,8 @@ dpkg-deb -f "$deb" Depends | grep -q 'libsdl2-2.0-0' || fail "Depends lacks SDL2
 lintian "$deb" >"$WORK/lintian.log" 2>&1
 grep '^E:' "$WORK/lintian.log" && fail "lintian reports errors"
 
-trap '"${as_root[@]}" dpkg -r chromal >/dev/null 2>&1; rm -rf "$WORK"' EXIT
+ON_EXIT='"${as_root[@]}" dpkg -r chromal >/dev/null 2>&1'
+
 "${as_root[@]}" dpkg -i "$deb" >"$WORK/dpkg.log" 2>&1 || { cat "$WORK/dpkg.log"; fail "dpkg -i"; }
 dpkg-query -L chromal >"$WORK/files.txt"
 for f in /usr/games/chromal /usr/bin/chromal-tool /usr/share/chromal/data.pk \
@@ -47,7 +48,7 @@ expect_closed_log "$WORK/home/.local/share/Wendrake/Chromal"
 expect_installed_menu "$WORK/installed.png"
 
 "${as_root[@]}" dpkg -r chromal >"$WORK/dpkg.log" 2>&1 || { cat "$WORK/dpkg.log"; fail "dpkg -r"; }
-trap 'rm -rf "$WORK"' EXIT
+ON_EXIT=""
 dpkg-query -W -f='${Status}' chromal 2>/dev/null | grep -q ' installed' && fail "still installed after dpkg -r"
 while read -r f; do
   [ -d "$f" ] && continue

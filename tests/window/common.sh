@@ -3,8 +3,13 @@ set -uo pipefail
 CHROMAL="$BUILD_DIR/chromal"
 PROBE="$BUILD_DIR/tests/png-probe"
 WORK=$(mktemp -d /tmp/chromal-window.XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
-[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: run under scripts/with-xvfb"; exit 1; }
+# Every test has an X server of its own, so the tests run side by side; a test
+# sets ON_EXIT for clean-up of its own, and XVFB_SCREEN before sourcing this
+# for another screen size.
+source "$SOURCE_DIR/scripts/xvfb-lib.sh"
+ON_EXIT=""
+trap 'eval "$ON_EXIT"; stop_xvfb; rm -rf "$WORK"' EXIT
+start_xvfb "${XVFB_SCREEN:-}" || exit 1
 
 fail() { echo "FAIL: $*"; exit 1; }
 
