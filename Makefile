@@ -5,16 +5,23 @@ SAN_BUILD  ?= build-sanitize
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
+FUZZ_SMOKE_SECONDS ?= 2
+TEST_JOBS  ?= $(shell echo $$(( $$(nproc) * 2 )))
 
-.PHONY: all deps build play test test-main test-sanitize bench fuzz install clean
+.PHONY: all deps deps-test build play test test-main test-sanitize bench fuzz install deb clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps play
 
+deps-test:
+	@scripts/install-deps test
+
+# Playing needs neither GoogleTest nor clang: the tests are configured only
+# when a test target asks for them.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 play: build
@@ -22,35 +29,47 @@ play: build
 
 test: test-main test-sanitize
 
-# Unit, tool and real-window tests on the ordinary build.
-test-main: build
-	scripts/with-xvfb ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+# The tool tests and the real-window journeys on the ordinary build, side by
+# side (each journey starts an X server of its own; most of their time is
+# spent waiting for frames). The headless unit tests run once, in the
+# sanitizer tree below, so this tree does not build them.
+test-main: deps-test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=ON -DCHROMAL_UNIT_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
 
-# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
-# game against hostile per-user files, failing writes and damaged data (on
-# the ordinary build's data; without it the tests generate their own).
-test-sanitize: deps
+# The unit tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
+# game against hostile per-user files, failing writes and damaged data, all
+# on the ordinary build's data.
+test-sanitize: deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
-	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
+	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS) \
+	  -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  scripts/with-xvfb ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(JOBS)
+	  ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(TEST_JOBS)
 
-fuzz: deps
+fuzz: deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SECONDS) \
 	  -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(SAN_BUILD) -L fuzz --output-on-failure
 
-bench: deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON
+bench:
+	@scripts/install-deps bench
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON -DCHROMAL_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target chromal chromal-tool data rules_bench game_bench
 	bench/report.sh $(BENCH_BUILD) BENCHMARKS.md
 
 install: build
 	cmake --install $(BUILD)
+
+# A binary Debian package in $(BUILD)/package, from the same install rules.
+deb: build
+	@scripts/install-deps deb
+	cpack -G DEB --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD)

@@ -12,7 +12,7 @@ namespace NDataTest
 {
 inline std::string DataDir()
 {
-    return std::string(CHROMAL_BINARY_DIR) + "/data";
+    return CHROMAL_TEST_DATA;
 }
 
 inline bool HaveData()

@@ -5,8 +5,10 @@ set -uo pipefail
 CHROMAL="$BUILD_DIR/chromal"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 WORK=$(mktemp -d /tmp/chromal-hostile.XXXXXX)
-trap 'chmod -R u+rwx "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
-[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: run under scripts/with-xvfb"; exit 1; }
+# An X server of its own, so the hostile tests run side by side.
+source "$SOURCE_DIR/scripts/xvfb-lib.sh"
+trap 'stop_xvfb; chmod -R u+rwx "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
+start_xvfb || exit 1
 [ -x "$CHROMAL" ] && [ -x "$TOOL" ] || { echo "no game or tool in $BUILD_DIR"; exit 1; }
 export SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}

@@ -3,9 +3,16 @@ set -uo pipefail
 CHROMAL="$BUILD_DIR/chromal"
 PROBE="$BUILD_DIR/tests/png-probe"
 WORK=$(mktemp -d /tmp/chromal-window.XXXXXX)
+# Every test has an X server of its own, so the tests run side by side; a test
+# sets ON_EXIT for clean-up of its own, and XVFB_SCREEN before sourcing this
+# for another screen size.
+source "$SOURCE_DIR/scripts/xvfb-lib.sh"
+ON_EXIT=""
 # CHROMAL_KEEP_SHOTS=FOLDER keeps the screenshots for a look.
-trap '[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/ 2>/dev/null; rm -rf "$WORK"' EXIT
-[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: run under scripts/with-xvfb"; exit 1; }
+trap 'eval "$ON_EXIT"; stop_xvfb
+      [ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/ 2>/dev/null
+      rm -rf "$WORK"' EXIT
+start_xvfb "${XVFB_SCREEN:-}" || exit 1
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -67,4 +74,28 @@ wait_window() {
     sleep 0.1
   done
   return 1
+}
+
+# The main menu as a started game draws it after a second; an installed game's
+# picture must be the build tree's. Insects fly over the menu at random, so the
+# pictures are compared at points of the title, the panel and the buttons, one
+# of which an insect may cover; a run without data must differ at nearly all.
+MENU_SHOT_ARGS=(--windowed --seed 3 --frames 60 --no-pacing)
+expect_installed_menu() {
+  local ref="$WORK/menu-reference.png" nodata="$WORK/menu-nodata.png" i colour
+  timeout 60 "$CHROMAL" --data "$BUILD_DIR/data" --user-dir "$WORK/menu-ref" "${MENU_SHOT_ARGS[@]}" \
+    --screenshot "$ref" 2>/dev/null || fail "the build tree's game exited with $?"
+  mkdir -p "$WORK/menu-empty"
+  timeout 60 "$CHROMAL" --data "$WORK/menu-empty" --user-dir "$WORK/menu-nodata" "${MENU_SHOT_ARGS[@]}" \
+    --screenshot "$nodata" 2>/dev/null
+  local points=(300 100 450 100 260 300 540 420 290 247 510 527 400 560) expected=()
+  # png-probe names every pixel that is not the expected black.
+  for ((i = 0; i < ${#points[@]}; i += 2)); do
+    colour=$("$PROBE" "$ref" "${points[i]}" "${points[i + 1]}" 000000 | sed -n 's/.* is \([0-9a-f]*\),.*/\1/p')
+    expected+=("${points[i]}" "${points[i + 1]}" "${colour:-000000}")
+  done
+  local count=$((${#points[@]} / 2))
+  [ "$("$PROBE" "$1" "${expected[@]}" | grep -c expected)" -le 1 ] || fail "the installed game drew another menu"
+  [ "$("$PROBE" "$nodata" "${expected[@]}" | grep -c expected)" -ge $((count - 1)) ] \
+    || fail "a run without data draws the menu too: the comparison proves nothing"
 }

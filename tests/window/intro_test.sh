@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The intro picture drawn through a real GL context: upright and centred.
-# Usage: intro_test.sh BUILD_DIR SOURCE_DIR (DISPLAY is set by the window test run).
+# Usage: intro_test.sh BUILD_DIR SOURCE_DIR (starts its own X server).
 set -euo pipefail
-out=$(CHROMAL_WINDOW_TESTS=1 "$1/tests/chromal_tests" --gtest_filter='IntroWindow.*' 2>&1) || {
+source "$2/scripts/xvfb-lib.sh"
+trap stop_xvfb EXIT
+start_xvfb
+out=$("$1/tests/chromal_window_tests" --gtest_filter='IntroWindow.*' 2>&1) || {
   echo "$out"
   exit 1
 }

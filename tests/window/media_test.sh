@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Textures and sprites drawn through a real GL context: upright and in place.
-# Usage: media_test.sh BUILD_DIR SOURCE_DIR (DISPLAY is set by the window test run).
+# Usage: media_test.sh BUILD_DIR SOURCE_DIR (starts its own X server).
 set -euo pipefail
+source "$2/scripts/xvfb-lib.sh"
+trap stop_xvfb EXIT
+start_xvfb
 build=$1
-out=$(CHROMAL_WINDOW_TESTS=1 "$build/tests/chromal_tests" --gtest_filter='MediaWindow.*' 2>&1) || {
+out=$("$build/tests/chromal_window_tests" --gtest_filter='MediaWindow.*' 2>&1) || {
   echo "$out"
   exit 1
 }

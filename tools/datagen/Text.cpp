@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -14,14 +15,47 @@ namespace NDatagen
 {
 namespace
 {
+// The layouts are measured in this very typeface, so a stand-in that
+// fontconfig offers in its place would move every caption: only the family
+// itself will do.
+constexpr const char* kFamily = "DejaVu Sans";
+
+std::string MatchFontFile()
+{
+    std::string file;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr)
+        return file;
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Sans:style=Bold"));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    FcChar8* family = nullptr;
+    FcChar8* path = nullptr;
+    int weight = 0;
+    if (match != nullptr && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
+        std::string(reinterpret_cast<const char*>(family)) == kFamily &&
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch && weight >= FC_WEIGHT_BOLD &&
+        FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+        file = reinterpret_cast<const char*>(path);
+    if (match != nullptr)
+        FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    return file;
+}
+
 struct SFace
 {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
+    std::string file;
     SFace()
+        : file(MatchFontFile())
     {
-        if (FT_Init_FreeType(&library) == 0)
-            if (FT_New_Face(library, CHROMAL_FONT_FILE, 0, &face) != 0)
+        if (!file.empty() && FT_Init_FreeType(&library) == 0)
+            if (FT_New_Face(library, file.c_str(), 0, &face) != 0)
                 face = nullptr;
     }
     ~SFace()
@@ -59,6 +93,11 @@ const SGlyph& CachedGlyph(char c, float size)
 bool TextReady()
 {
     return Face().face != nullptr;
+}
+
+std::string TextFontFile()
+{
+    return Face().file;
 }
 
 SGlyph RenderGlyph(char c, float size)

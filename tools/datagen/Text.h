@@ -34,6 +34,8 @@ struct SGlyph
 };
 
 bool TextReady();
+// The typeface file that fontconfig found, empty when there is none.
+std::string TextFontFile();
 SGlyph RenderGlyph(char c, float size);
 float TextWidth(const std::string& text, float size);
 // Ascender and descender of the typeface at this size (both positive).

@@ -66,7 +66,12 @@ int main(int argc, char** argv)
     out.SetPreview(preview);
     if (!NDatagen::TextReady())
     {
-        std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", CHROMAL_FONT_FILE);
+        const std::string file = NDatagen::TextFontFile();
+        if (file.empty())
+            std::fprintf(stderr, "chromal-datagen: fontconfig finds no DejaVu Sans Bold; "
+                                 "install the Debian package fonts-dejavu-core\n");
+        else
+            std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", file.c_str());
         return 1;
     }
 
