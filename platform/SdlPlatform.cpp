@@ -232,7 +232,8 @@ void CSdlPlatform::UpdateScaling()
             m_offset_y = static_cast<int>((height - m_mode_height * m_scale) / 2);
         }
     }
-    NGl::SetViewportTransform(m_scale, m_offset_x, m_offset_y);
+    NGl::SetViewportTransform(m_scale, m_offset_x, m_offset_y, static_cast<int>(m_mode_width * m_scale + 0.5),
+                              static_cast<int>(m_mode_height * m_scale + 0.5));
 }
 
 void CSdlPlatform::ToClient(int& x, int& y) const
