@@ -111,6 +111,16 @@ int CSdlPlatform::ToVirtualKey(int sdlKey)
     return 0;
 }
 
+bool CSdlPlatform::IsSystemKey(int sdlKey, int modifiers)
+{
+    // Alt, keys held with it and F10 are the desktop's (window menu, task
+    // switching); the screens were never meant to see them. Control+Alt is
+    // AltGr on many layouts and types ordinary characters.
+    if (sdlKey == SDLK_F10 || sdlKey == SDLK_LALT || sdlKey == SDLK_RALT)
+        return true;
+    return (modifiers & KMOD_ALT) != 0 && (modifiers & KMOD_CTRL) == 0;
+}
+
 int CSdlPlatform::FromVirtualKey(int virtualKey)
 {
     if (virtualKey >= 'A' && virtualKey <= 'Z')
@@ -356,6 +366,9 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         }
         break;
     case SDL_KEYDOWN:
+        m_system_key = IsSystemKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
+        if (m_system_key)
+            break;
         event.m_value = ToVirtualKey(sdl.key.keysym.sym);
         if (event.m_value != 0)
         {
@@ -366,6 +379,9 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         }
         break;
     case SDL_TEXTINPUT:
+        // A character follows its key: typed with Alt, it is the desktop's too.
+        if (m_system_key)
+            break;
         // The screens take plain printable ASCII only.
         for (const char* c = sdl.text.text; *c; ++c)
         {

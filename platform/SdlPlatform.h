@@ -51,6 +51,9 @@ class CSdlPlatform final : public IPlatform
     // for) and back.
     static int ToVirtualKey(int sdlKey);
     static int FromVirtualKey(int virtualKey);
+    // Keys the desktop keeps for itself (Alt, Alt with a key, F10); they
+    // never reach the screens. modifiers: SDL_Keymod bits.
+    static bool IsSystemKey(int sdlKey, int modifiers);
 
   private:
     void Translate(const SDL_Event& event);
@@ -77,6 +80,8 @@ class CSdlPlatform final : public IPlatform
     // The modifiers of the key event last handed out, while it is the latest event.
     bool m_key_event = false;
     std::uint32_t m_key_flags = 0;
+    // The key last pressed was the desktop's; so is the character it types.
+    bool m_system_key = false;
     // The desktop pointer position of the last real mouse message.
     bool m_pointer_known = false;
     int m_pointer_x = 0;
