@@ -84,10 +84,11 @@ bool CApplication::SetFullScreen(int width, int height)
         m_remembered_width = m_width;
         m_remembered_height = m_height;
     }
-    if (m_platform.EnterFullScreen(width, height))
-        m_full_screen = true;
-    else
-        m_platform.MoveWindow(0, 0, width, height); // the desktop keeps its mode
+    // A refused mode leaves the window as it was; the caller must know, or
+    // it takes the window for full screen (and asks again).
+    if (!m_platform.EnterFullScreen(width, height))
+        return false;
+    m_full_screen = true;
     m_platform.ShowWindow(true);
     return true;
 }

@@ -39,6 +39,7 @@ class CApplication
 
     // Window, GL context and display mode.
     bool CreateMainWindow(const std::string& title, int x, int y, int width, int height);
+    // False when the mode is refused; the window then stays as it was.
     bool SetFullScreen(int width, int height);
     bool SetWindowed();
     void Minimise();

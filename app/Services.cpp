@@ -37,8 +37,10 @@ void CreateAudioDevice()
 }
 void DestroyAudioDevice()
 {
-    // The module goes while the mixer that decodes it is still open.
+    // The module goes while the mixer that decodes it is still open; a track
+    // this mixer could not load may load with the next one.
     Settings().m_music.Stop();
+    Settings().m_music.ForgetFailures();
     CAudio::Destroy();
 }
 void UpdateAudio()

@@ -7,6 +7,7 @@
 #include "app/Replay.h"
 #include "app/Services.h"
 #include "framework/Screen.h"
+#include "media/TgaDecoder.h"
 #include "platform/Gl.h"
 #include "platform/PngFile.h"
 #include "platform/SdlPlatform.h"
@@ -17,6 +18,7 @@
 #include "storage/Log.h"
 #include "storage/Settings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -41,6 +43,22 @@ void PrintStartupClock(const char* what)
     clock_gettime(CLOCK_REALTIME, &now);
     std::fprintf(stderr, "chromal: startup-clock %s %lld%09ld\n", what, static_cast<long long>(now.tv_sec),
                  now.tv_nsec);
+}
+
+// The window's icon comes from the data like every other picture; without
+// it the window keeps the desktop's default.
+void SetWindowIcon(IPlatform& platform, const CFileSystem& files)
+{
+    const CDataBuffer bytes = files.ReadFile("mui/icon.tga");
+    CImage image;
+    if (!DecodeTga(bytes.Data(), bytes.Size(), image) || image.m_components != 4)
+        return;
+    // Stored bottom row first, as textures take them; the desktop wants the top first.
+    const std::size_t row = static_cast<std::size_t>(image.m_width) * 4;
+    std::vector<unsigned char> rgba(image.m_pixels.size());
+    for (std::uint32_t y = 0; y < image.m_height; ++y)
+        std::copy_n(image.m_pixels.data() + (image.m_height - 1 - y) * row, row, rgba.data() + y * row);
+    platform.SetWindowIcon(static_cast<int>(image.m_width), static_cast<int>(image.m_height), rgba.data());
 }
 
 // The last drawn frame, kept only when a screenshot is asked for.
@@ -130,7 +148,8 @@ int RunProgram(const CCommandLine& options)
     CApplication::KeepOnScreen(screenWidth, screenHeight, settings.m_window_width, settings.m_window_height,
                                settings.m_window_x, settings.m_window_y);
 
-    // 11-12. The window with its GL context, then full screen if asked for.
+    // 11-12. The window with its GL context and icon, then full screen if asked for.
+    SetWindowIcon(platform, *files);
     if (!app.CreateMainWindow("Chromal", settings.m_window_x, settings.m_window_y, settings.m_window_width,
                               settings.m_window_height))
     {

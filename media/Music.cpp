@@ -6,6 +6,8 @@
 
 #include <SDL_mixer.h>
 
+#include <cstdio>
+
 namespace NAudio
 {
 namespace
@@ -44,22 +46,41 @@ void Music::Play(int index)
     else
         m_current = 0;
     Stop();
-    m_playing = 1;
 
+    // The data does not change while the program runs: a track that failed
+    // once is skipped from then on, and a list of nothing but such tracks
+    // stays silent instead of being read again every frame.
+    const int count = static_cast<int>(m_playlist.size());
+    for (int tried = 0; tried < count; ++tried, m_current = (m_current + 1) % count)
+        if (Load(m_playlist[m_current]))
+        {
+            m_playing = 1;
+            audio->SetMusicCurrent(true);
+            Mix_PlayMusic(m_handle, 0);
+            return;
+        }
+}
+
+bool Music::Load(const std::string& file)
+{
+    if (m_failed.count(file) != 0)
+        return false;
     const CFileSystem* files = CFileSystem::Get();
     if (!files)
-        return;
-    m_bytes = files->ReadFile(m_playlist[m_current]);
-    if (m_bytes.Empty())
-        return; // Update moves on to the next track
-    m_handle = Mix_LoadMUS_RW(SDL_RWFromConstMem(m_bytes.Data(), static_cast<int>(m_bytes.Size())), 1);
-    if (!m_handle)
+        return false;
+    m_bytes = files->ReadFile(file);
+    if (!m_bytes.Empty())
+        m_handle = Mix_LoadMUS_RW(SDL_RWFromConstMem(m_bytes.Data(), static_cast<int>(m_bytes.Size())), 1);
+    if (m_handle)
     {
-        m_bytes = CDataBuffer();
-        return;
+        m_track = file;
+        return true;
     }
-    audio->SetMusicCurrent(true);
-    Mix_PlayMusic(m_handle, 0);
+    std::fprintf(stderr, "chromal: cannot play the music %s: %s\n", file.c_str(),
+                 m_bytes.Empty() ? "missing or empty" : Mix_GetError());
+    m_bytes = CDataBuffer();
+    m_failed.insert(file);
+    return false;
 }
 
 void Music::Stop()
@@ -69,6 +90,7 @@ void Music::Stop()
         audio->SetMusicCurrent(false);
     FreeModule(m_handle);
     m_bytes = CDataBuffer();
+    m_track.clear();
 }
 
 bool Music::IsPlaying() const

@@ -5,6 +5,7 @@
 #include "app/MusicPlayer.h"
 #include "storage/DataBuffer.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,17 +28,27 @@ class Music : public IMusicPlayer
     bool IsPlaying() const override;
     // Once per frame: a track that has ended gives way to the next one.
     void Update();
+    // Tracks that failed to load are tried again (the audio device closes).
+    void ForgetFailures() { m_failed.clear(); }
 
     bool IsStarted() const { return m_playing != 0; }
     int GetCurrentIndex() const { return m_current; }
+    // The file of the module loaded (a new playlist keeps it playing); empty when none is.
+    const std::string& GetCurrentTrack() const { return m_track; }
     bool HasModule() const { return m_handle != nullptr; }
 
   private:
+    // Loads the module of `file`; false (logged the first time) when it cannot.
+    bool Load(const std::string& file);
+
     int m_playing = 0;
     std::vector<std::string> m_playlist;
     _Mix_Music* m_handle = nullptr;
     // The mixer may stream from the file's bytes while it plays.
     CDataBuffer m_bytes;
+    std::string m_track;
     int m_current = -1;
+    // Tracks that could not be loaded, by file name; skipped without a read.
+    std::set<std::string> m_failed;
 };
 } // namespace NAudio

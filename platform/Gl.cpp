@@ -372,23 +372,54 @@ void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a)
     if (!g_headless)
         glClearColor(r, g, b, a);
 }
-void Clear(GLbitfield mask)
-{
-    Interrupt();
-    if (!g_headless)
-        glClear(mask);
-}
 namespace
 {
 // Full screen on a display that keeps its own mode: the program's 800 by 600
-// pixels are scaled by m_scale and centred.
+// pixels are scaled by m_scale and centred in a picture of m_pictureWidth by
+// m_pictureHeight window pixels; the bars around it are not the program's.
 struct CViewportTransform
 {
     double m_scale = 1.0;
     int m_offsetX = 0;
     int m_offsetY = 0;
+    int m_pictureWidth = 0;
+    int m_pictureHeight = 0;
 };
 CViewportTransform g_transform;
+
+// Clears the bars beside (or above and below) the picture in black, whatever
+// colour the screen clears its own picture in.
+void ClearBars()
+{
+    const CViewportTransform& t = g_transform;
+    if ((t.m_offsetX <= 0 && t.m_offsetY <= 0) || t.m_pictureWidth <= 0 || t.m_pictureHeight <= 0)
+        return;
+    GLfloat colour[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, colour);
+    GLint box[4];
+    glGetIntegerv(GL_SCISSOR_BOX, box);
+    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+    // Beyond the drawable is clipped anyway.
+    constexpr GLsizei kFar = 1 << 15;
+    const GLint right = t.m_offsetX + t.m_pictureWidth;
+    const GLint top = t.m_offsetY + t.m_pictureHeight;
+    const GLint bars[4][4] = {{0, 0, t.m_offsetX, kFar},
+                              {right, 0, kFar, kFar},
+                              {0, 0, kFar, t.m_offsetY},
+                              {0, top, kFar, kFar}};
+    glEnable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    for (const GLint* bar : bars)
+        if (bar[2] > 0 && bar[3] > 0)
+        {
+            glScissor(bar[0], bar[1], bar[2], bar[3]);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+    glClearColor(colour[0], colour[1], colour[2], colour[3]);
+    glScissor(box[0], box[1], box[2], box[3]);
+    if (!scissor)
+        glDisable(GL_SCISSOR_TEST);
+}
 GLint g_viewport[4] = {0, 0, 0, 0};
 bool g_viewportSet = false;
 
@@ -406,11 +437,23 @@ GLsizei ScaleSize(GLsizei size)
 }
 } // namespace
 
-void SetViewportTransform(double scale, int offsetX, int offsetY)
+void Clear(GLbitfield mask)
+{
+    Interrupt();
+    if (g_headless)
+        return;
+    glClear(mask);
+    if (mask & GL_COLOR_BUFFER_BIT)
+        ClearBars();
+}
+
+void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth, int pictureHeight)
 {
     g_transform.m_scale = scale > 0.0 ? scale : 1.0;
     g_transform.m_offsetX = offsetX;
     g_transform.m_offsetY = offsetY;
+    g_transform.m_pictureWidth = pictureWidth;
+    g_transform.m_pictureHeight = pictureHeight;
     // The screens set their viewport once; it must follow the new scale now.
     if (g_viewportSet)
         Viewport(g_viewport[0], g_viewport[1], g_viewport[2], g_viewport[3]);

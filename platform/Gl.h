@@ -52,8 +52,10 @@ void Hint(GLenum target, GLenum mode);
 void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
 void Clear(GLbitfield mask);
 // Viewport and scissor rectangles are given in the program's pixels; the
-// platform scales them while a full screen keeps the desktop's own mode.
-void SetViewportTransform(double scale, int offsetX, int offsetY);
+// platform scales them while a full screen keeps the desktop's own mode. The
+// scaled picture covers pictureWidth by pictureHeight window pixels from the
+// offset; clearing the colour buffer leaves the bars around it black.
+void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth = 0, int pictureHeight = 0);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
 void Scissor(GLint x, GLint y, GLsizei width, GLsizei height);
 void LineWidth(GLfloat width);

@@ -67,6 +67,9 @@ class IPlatform
     virtual bool CreateWindow(const std::string& title, int x, int y, int width, int height) = 0;
     virtual void DestroyWindow() = 0;
     virtual void ShowWindow(bool show) = 0;
+    // The picture task bars and window switchers show for the window (kept
+    // for a window made later): width by height RGBA pixels, top row first.
+    virtual void SetWindowIcon(int width, int height, const unsigned char* rgba) = 0;
     // Full screen in a display mode of width by height (emulated by scaling
     // when the display keeps its own mode); false when refused.
     virtual bool EnterFullScreen(int width, int height) = 0;

@@ -23,6 +23,9 @@ namespace
 constexpr Uint32 kScriptedMouse = 0x52504c59;
 // Marks a close message the program posted itself.
 constexpr Sint32 kProgramClose = 0x434c4f53;
+// The window's class (X11) and application id (Wayland): the desktop entry's
+// name and its StartupWMClass, so that task bars find the entry's name and icon.
+constexpr const char* kWindowClass = "io.github.wendrake.Chromal";
 
 struct CKeyMapping
 {
@@ -85,6 +88,10 @@ bool CSdlPlatform::Init(std::string& error)
     // A click that activates the window also counts as a click.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // Read from the environment when the video part starts; a class the
+    // user set is left alone.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     {
         error = SDL_GetError();
@@ -109,6 +116,16 @@ int CSdlPlatform::ToVirtualKey(int sdlKey)
         if (key.m_sdl == sdlKey)
             return key.m_virtual;
     return 0;
+}
+
+bool CSdlPlatform::IsSystemKey(int sdlKey, int modifiers)
+{
+    // Alt, keys held with it and F10 are the desktop's (window menu, task
+    // switching); the screens were never meant to see them. Control+Alt is
+    // AltGr on many layouts and types ordinary characters.
+    if (sdlKey == SDLK_F10 || sdlKey == SDLK_LALT || sdlKey == SDLK_RALT)
+        return true;
+    return (modifiers & KMOD_ALT) != 0 && (modifiers & KMOD_CTRL) == 0;
 }
 
 int CSdlPlatform::FromVirtualKey(int virtualKey)
@@ -158,6 +175,7 @@ bool CSdlPlatform::CreateWindow(const std::string& title, int x, int y, int widt
     NGl::SetHeadless(false);
     SDL_StartTextInput();
     UpdateScaling();
+    ApplyIcon();
     return true;
 }
 
@@ -190,6 +208,29 @@ void CSdlPlatform::ShowWindow(bool show)
     }
     else
         SDL_HideWindow(m_window);
+}
+
+void CSdlPlatform::SetWindowIcon(int width, int height, const unsigned char* rgba)
+{
+    if (width <= 0 || height <= 0 || !rgba)
+        return;
+    m_icon_width = width;
+    m_icon_height = height;
+    m_icon.assign(rgba, rgba + static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    ApplyIcon();
+}
+
+void CSdlPlatform::ApplyIcon()
+{
+    if (!m_window || m_icon.empty())
+        return;
+    // Byte order R, G, B, A whatever the machine's endianness.
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(m_icon.data(), m_icon_width, m_icon_height, 32,
+                                                           m_icon_width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!icon)
+        return;
+    SDL_SetWindowIcon(m_window, icon);
+    SDL_FreeSurface(icon);
 }
 
 bool CSdlPlatform::EnterFullScreen(int width, int height)
@@ -232,7 +273,8 @@ void CSdlPlatform::UpdateScaling()
             m_offset_y = static_cast<int>((height - m_mode_height * m_scale) / 2);
         }
     }
-    NGl::SetViewportTransform(m_scale, m_offset_x, m_offset_y);
+    NGl::SetViewportTransform(m_scale, m_offset_x, m_offset_y, static_cast<int>(m_mode_width * m_scale + 0.5),
+                              static_cast<int>(m_mode_height * m_scale + 0.5));
 }
 
 void CSdlPlatform::ToClient(int& x, int& y) const
@@ -355,6 +397,9 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         }
         break;
     case SDL_KEYDOWN:
+        m_system_key = IsSystemKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
+        if (m_system_key)
+            break;
         event.m_value = ToVirtualKey(sdl.key.keysym.sym);
         if (event.m_value != 0)
         {
@@ -365,6 +410,9 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         }
         break;
     case SDL_TEXTINPUT:
+        // A character follows its key: typed with Alt, it is the desktop's too.
+        if (m_system_key)
+            break;
         // The screens take plain printable ASCII only.
         for (const char* c = sdl.text.text; *c; ++c)
         {

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <deque>
+#include <vector>
 
 struct SDL_Window;
 union SDL_Event;
@@ -23,6 +24,7 @@ class CSdlPlatform final : public IPlatform
     bool CreateWindow(const std::string& title, int x, int y, int width, int height) override;
     void DestroyWindow() override;
     void ShowWindow(bool show) override;
+    void SetWindowIcon(int width, int height, const unsigned char* rgba) override;
     bool EnterFullScreen(int width, int height) override;
     void LeaveFullScreen() override;
     void MoveWindow(int left, int top, int width, int height) override;
@@ -51,8 +53,12 @@ class CSdlPlatform final : public IPlatform
     // for) and back.
     static int ToVirtualKey(int sdlKey);
     static int FromVirtualKey(int virtualKey);
+    // Keys the desktop keeps for itself (Alt, Alt with a key, F10); they
+    // never reach the screens. modifiers: SDL_Keymod bits.
+    static bool IsSystemKey(int sdlKey, int modifiers);
 
   private:
+    void ApplyIcon();
     void Translate(const SDL_Event& event);
     void UpdateScaling();
     // Window pixels to the program's client pixels (differ only in full screen).
@@ -64,6 +70,10 @@ class CSdlPlatform final : public IPlatform
 
     bool m_initialised = false;
     SDL_Window* m_window = nullptr;
+    // RGBA, top row first; given to every window made.
+    std::vector<unsigned char> m_icon;
+    int m_icon_width = 0;
+    int m_icon_height = 0;
     void* m_context = nullptr;
     std::uint32_t m_quit_event = 0;
     std::deque<CPlatformEvent> m_pending;
@@ -77,6 +87,8 @@ class CSdlPlatform final : public IPlatform
     // The modifiers of the key event last handed out, while it is the latest event.
     bool m_key_event = false;
     std::uint32_t m_key_flags = 0;
+    // The key last pressed was the desktop's; so is the character it types.
+    bool m_system_key = false;
     // The desktop pointer position of the last real mouse message.
     bool m_pointer_known = false;
     int m_pointer_x = 0;

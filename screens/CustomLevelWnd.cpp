@@ -75,10 +75,24 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     // The preview shows the flowers the game will; without the game's
     // resources (tests) it draws only its frame.
     const CGameResources* game = FindGameResources();
-    m_preview = std::make_unique<NGame::CField>("dat/levels_duel", kPreviewLevels, 1,
+    m_preview = std::make_unique<NGame::CField>(kAdvancedFolder, LevelCount(false), 1,
                                                 game ? game->BoardSheets() : NGame::SFieldResources{},
                                                 std::move(masks));
     UpdateLock();
+}
+
+int CCustomLevelWnd::LevelCount(bool classic)
+{
+    if (const CGameResources* game = FindGameResources())
+        return classic ? game->GetClassicLevels() : game->GetAdvancedLevels();
+    return classic ? CGameResources::kClassicLevels : CGameResources::kAdvancedLevels;
+}
+
+void CCustomLevelWnd::ShowSet(bool classic)
+{
+    // Count first: the reload builds the chosen level out of the new set.
+    m_preview->SetLevelsCount(LevelCount(classic));
+    m_preview->ChangeLevelSet(classic ? kClassicFolder : kAdvancedFolder, classic ? 0 : 1);
 }
 
 CCustomLevelWnd::~CCustomLevelWnd() = default;
@@ -214,8 +228,10 @@ void CCustomLevelWnd::OnControl(CControl* control)
     else if (control == m_classic.get() || control == m_advanced.get())
     {
         // A click picks that set; clicking the checked box leaves it checked.
-        m_classic->SetChecked(control == m_classic.get());
-        m_advanced->SetChecked(control == m_advanced.get());
+        const bool classic = control == m_classic.get();
+        m_classic->SetChecked(classic);
+        m_advanced->SetChecked(!classic);
+        ShowSet(classic);
         UpdateLock();
     }
     else if (control == m_level_bar.get())

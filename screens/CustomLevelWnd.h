@@ -20,8 +20,8 @@ namespace NInterface
 class CCustomLevelWnd : public CScreen
 {
   public:
-    // The preview shows the advanced set, which has this many boards.
-    static constexpr int kPreviewLevels = 20;
+    static constexpr const char* kClassicFolder = "dat/levels_classic";
+    static constexpr const char* kAdvancedFolder = "dat/levels_duel";
 
     CCustomLevelWnd(float logicalWidth, float logicalHeight);
     // Preview masks from `masks` instead of the data files.
@@ -56,6 +56,10 @@ class CCustomLevelWnd : public CScreen
     const NGame::CField& Preview() const { return *m_preview; }
 
   private:
+    // The level count of a set, from the game's configuration when it is loaded.
+    static int LevelCount(bool classic);
+    // Reloads the preview from the checked set's folder.
+    void ShowSet(bool classic);
     void ToLogical(int& x, int& y) const;
 
     CPropertyFile m_layout;

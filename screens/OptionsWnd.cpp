@@ -73,12 +73,13 @@ void COptionsWnd::FollowFullScreen()
     const int height = static_cast<int>(m_logical_height);
     if (m_full_screen->IsChecked() && !app->IsFullScreen())
     {
-        // A refused switch is simply tried again next frame.
         if (app->SetFullScreen(width, height))
         {
             SetDraggable(false);
             SetupMenuProjection(width, height);
         }
+        else
+            m_full_screen->SetChecked(false); // refused: the box shows the window as it is
     }
     else if (!m_full_screen->IsChecked() && app->IsFullScreen())
     {

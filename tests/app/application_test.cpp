@@ -335,7 +335,7 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackCentred)
     EXPECT_EQ(rect.m_height, 600);
 }
 
-TEST_F(ApplicationTest, RefusedDisplayModeStillReportsSuccessButStaysWindowed)
+TEST_F(ApplicationTest, RefusedDisplayModeIsReportedAndLeavesTheWindowAlone)
 {
     // Windowed without full screen before keeps the window as it is.
     EXPECT_TRUE(m_app->SetWindowed());
@@ -343,11 +343,9 @@ TEST_F(ApplicationTest, RefusedDisplayModeStillReportsSuccessButStaysWindowed)
     EXPECT_EQ(m_platform.GetWindowRect().m_height, 600);
 
     m_platform.m_mode_switch_works = false;
-    EXPECT_TRUE(m_app->SetFullScreen(800, 600));
+    EXPECT_FALSE(m_app->SetFullScreen(800, 600));
     EXPECT_FALSE(m_app->IsFullScreen());
-    const CRect rect = m_platform.GetWindowRect();
-    EXPECT_EQ(rect.m_left, 0);
-    EXPECT_EQ(rect.m_width, 800);
+    EXPECT_TRUE(m_platform.m_moves.empty());
 }
 
 TEST_F(ApplicationTest, MinimisingFromFullScreenLeavesFullScreenFirst)

@@ -148,18 +148,40 @@ TEST_F(AudioDevice, FocusHandlingThroughThePlayerInterfaceMovesOnATrack)
     player.Stop();
 }
 
-TEST_F(AudioDevice, UnloadableTrackGivesWayToTheNextOne)
+TEST_F(AudioDevice, UnloadableTracksAreLoggedOnceAndSkipped)
 {
+    testing::internal::CaptureStderr();
     NAudio::Music music;
     music.SetPlaylist({"music/missing.xm", "wav/broken.wav", "wav/long.wav"});
     music.Play(-1);
-    EXPECT_FALSE(music.HasModule());
-    EXPECT_FALSE(music.IsPlaying());
-    music.Update();
-    EXPECT_EQ(music.GetCurrentIndex(), 1);
-    EXPECT_FALSE(music.HasModule());
-    music.Update();
+    EXPECT_EQ(music.GetCurrentTrack(), "wav/long.wav");
+    EXPECT_TRUE(music.IsPlaying());
+    music.Play(-1); // round the list: the bad tracks are passed over at once
     EXPECT_EQ(music.GetCurrentIndex(), 2);
+    EXPECT_TRUE(music.IsPlaying());
+
+    // A list of nothing that plays stays silent rather than trying each frame.
+    music.SetPlaylist({"wav/broken.wav"});
+    music.Play(-1);
+    for (int frame = 0; frame < 5; ++frame)
+        music.Update();
+    EXPECT_FALSE(music.IsStarted());
+    EXPECT_FALSE(music.HasModule());
+    const std::string log = testing::internal::GetCapturedStderr();
+    for (const char* track : {"music/missing.xm", "wav/broken.wav"})
+    {
+        const std::size_t first = log.find(track);
+        EXPECT_NE(first, std::string::npos) << track;
+        EXPECT_EQ(log.find(track, first + 1), std::string::npos) << track << " logged again:\n" << log;
+    }
+    EXPECT_EQ(log.find("wav/long.wav"), std::string::npos);
+
+    // Another device may decode what this one could not.
+    m_folder.Write("wav/broken.wav", MakeWav(2000));
+    music.Play(-1);
+    EXPECT_FALSE(music.IsStarted());
+    music.ForgetFailures();
+    music.Play(-1);
     EXPECT_TRUE(music.IsPlaying());
     music.Stop();
 }

@@ -1,9 +1,15 @@
-// SDL keys reach the screens as the virtual-key codes they are written for.
+// SDL keys reach the screens as the virtual-key codes they are written for;
+// the keys the desktop keeps for itself never do.
 #include "platform/KeyCodes.h"
 #include "platform/SdlPlatform.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 TEST(SdlKeys, KeysTheScreensLookForHaveTheirVirtualKeyCodes)
 {
@@ -40,4 +46,71 @@ TEST(SdlKeys, EveryVirtualKeyGoesBackToAKeyThatMapsToItAgain)
     }
     for (int code : {NKey::kEscape, NKey::kEnter, NKey::kF4, int('A'), int('9'), NKey::kDelete})
         EXPECT_NE(CSdlPlatform::FromVirtualKey(code), SDLK_UNKNOWN) << code;
+}
+
+namespace
+{
+// The platform on SDL's window-less video driver: events go in as SDL makes
+// them and come out as the screens would get them.
+class SdlEvents : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        std::string error;
+        ASSERT_TRUE(m_platform.Init(error)) << error;
+    }
+    void TearDown() override { unsetenv("SDL_VIDEODRIVER"); }
+
+    void Key(SDL_Keycode key, Uint16 modifiers, const char* text = nullptr)
+    {
+        SDL_Event event;
+        SDL_zero(event);
+        event.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = key;
+        event.key.keysym.mod = modifiers;
+        SDL_PushEvent(&event);
+        if (text)
+        {
+            SDL_zero(event);
+            event.type = SDL_TEXTINPUT;
+            std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
+            SDL_PushEvent(&event);
+        }
+    }
+    // What reached the screens: key codes, and characters as negative values.
+    std::vector<int> Delivered()
+    {
+        std::vector<int> delivered;
+        CPlatformEvent event;
+        while (m_platform.PollEvent(event))
+            if (event.m_type == CPlatformEvent::kKeyDown)
+                delivered.push_back(event.m_value);
+            else if (event.m_type == CPlatformEvent::kChar)
+                delivered.push_back(-event.m_value);
+        return delivered;
+    }
+
+    CSdlPlatform m_platform;
+};
+} // namespace
+
+TEST_F(SdlEvents, AltAndF10KeysStayWithTheDesktop)
+{
+    Key(SDLK_RETURN, KMOD_LALT);   // would hide the main menu
+    Key(SDLK_LALT, KMOD_NONE);     // would click in an edit box
+    Key(SDLK_RALT, KMOD_RALT);
+    Key(SDLK_F10, KMOD_NONE);
+    Key(SDLK_x, KMOD_RALT, "x");
+    EXPECT_EQ(Delivered(), std::vector<int>{});
+
+    // Plain keys, Shift and Control still arrive, and so does AltGr (Control+Alt).
+    Key(SDLK_RETURN, KMOD_NONE);
+    Key(SDLK_a, KMOD_LSHIFT, "A");
+    Key(SDLK_v, KMOD_LCTRL);
+    Key(SDLK_q, KMOD_LCTRL | KMOD_RALT, "@");
+    Key(SDLK_F9, KMOD_NONE);
+    EXPECT_EQ(Delivered(), (std::vector<int>{NKey::kEnter, 'A', -'A', 'V', 'Q', -'@', NKey::kF1 + 8}));
 }

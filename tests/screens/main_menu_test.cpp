@@ -5,6 +5,7 @@
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/TestMedia.h"
+#include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
 #include "screens/EnterNameDlg.h"
@@ -113,6 +114,68 @@ TEST_F(MainMenuTest, LevelChoiceIsLockedBeyondTheLevelReachedInEachSet)
     EXPECT_TRUE(window.IsStartRequested());
     window.Update(16.0f);
     EXPECT_EQ(window.Preview().GetLevel(), 4) << "the preview follows the slider";
+    Application().RemoveScreen(&window);
+}
+
+TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
+{
+    std::vector<std::string> read;
+    CCustomLevelWnd window(800.0f, 600.0f,
+                           [&read](const std::string& name)
+                           {
+                               read.push_back(name);
+                               return CDataBuffer();
+                           });
+    window.LevelBar()->SetValue(3.0f);
+    window.Update(16.0f);
+    EXPECT_EQ(read.back(), "dat/levels_duel/lev003.raw");
+
+    window.OnControl(window.ClassicBox());
+    EXPECT_EQ(read.back(), "dat/levels_classic/lev003.raw");
+    EXPECT_EQ(window.Preview().GetAdvancedSet(), 0);
+    EXPECT_EQ(window.Preview().GetLevelsCount(), CGameResources::kClassicLevels);
+    window.LevelBar()->SetValue(5.0f);
+    window.Update(16.0f);
+    EXPECT_EQ(read.back(), "dat/levels_classic/lev005.raw");
+
+    window.OnControl(window.AdvancedBox());
+    EXPECT_EQ(read.back(), "dat/levels_duel/lev005.raw");
+    EXPECT_EQ(window.Preview().GetAdvancedSet(), 1);
+    EXPECT_EQ(window.Preview().GetLevelsCount(), CGameResources::kAdvancedLevels);
+}
+
+TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
+{
+    // Finishing the advanced set's level 4 raises its record to 5.
+    Settings().m_classic_level = 2;
+    Settings().m_adv_level = 1;
+    NGame::CField board("dat/levels_duel", 20, 1, {}, NoMasks);
+    board.SetSettings(&Settings());
+    board.SetLevel(3);
+    board.AdvanceLevel(1);
+    ASSERT_EQ(Settings().m_adv_level, 5);
+    ASSERT_TRUE(Settings().Save(UserFile(CSettings::kFileName), CWindowState{}));
+
+    // The next run reads the records back before the level choice opens.
+    Settings().m_classic_level = 0;
+    Settings().m_adv_level = 0;
+    Settings().Load(UserFile(CSettings::kFileName));
+    CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
+    Application().PushScreen(&window);
+    const struct
+    {
+        CSimpleCheckBox* box;
+        int level;
+        bool open;
+    } cases[] = {{window.AdvancedBox(), 4, true}, {window.AdvancedBox(), 5, false},
+                 {window.ClassicBox(), 1, true},  {window.ClassicBox(), 2, false}};
+    for (const auto& c : cases)
+    {
+        window.OnControl(c.box);
+        window.LevelBar()->SetValue(static_cast<float>(c.level));
+        window.UpdateLock();
+        EXPECT_EQ(window.OkButton()->IsDisabled(), !c.open) << c.level;
+    }
     Application().RemoveScreen(&window);
 }
 

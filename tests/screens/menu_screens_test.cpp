@@ -255,6 +255,17 @@ TEST_F(MenuScreenTest, FullScreenBoxIsAppliedOnTheNextFrame)
     Application().FrameStep(16.0f);
     EXPECT_FALSE(Application().IsFullScreen());
     EXPECT_TRUE(options.IsDraggable());
+
+    // A refused mode: the box goes back to what the window is, once.
+    m_platform.m_mode_switch_works = false;
+    m_platform.m_moves.clear();
+    Click(options, 310, 360);
+    Application().FrameStep(16.0f);
+    Application().FrameStep(16.0f);
+    EXPECT_FALSE(Application().IsFullScreen());
+    EXPECT_FALSE(options.FullScreenBox()->IsChecked());
+    EXPECT_TRUE(options.IsDraggable());
+    EXPECT_TRUE(m_platform.m_moves.empty());
 }
 
 TEST(MenuDragon, FliesStraightUpAndComesBackBelow)

@@ -20,6 +20,7 @@ class CFakePlatform final : public IPlatform
     }
     void DestroyWindow() override { m_created = false; }
     void ShowWindow(bool show) override { m_visible = show; }
+    void SetWindowIcon(int, int, const unsigned char*) override {}
     bool EnterFullScreen(int width, int height) override
     {
         if (!m_mode_switch_works)

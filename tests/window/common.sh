@@ -4,15 +4,15 @@ CHROMAL="$BUILD_DIR/chromal"
 PROBE="$BUILD_DIR/tests/png-probe"
 WORK=$(mktemp -d /tmp/chromal-window.XXXXXX)
 # Every test has an X server of its own, so the tests run side by side; a test
-# sets ON_EXIT for clean-up of its own, and XVFB_SCREEN before sourcing this
-# for another screen size.
+# sets ON_EXIT for clean-up of its own, and CHROMAL_XVFB_SCREEN before sourcing
+# this for another screen size.
 source "$SOURCE_DIR/scripts/xvfb-lib.sh"
 ON_EXIT=""
 # CHROMAL_KEEP_SHOTS=FOLDER keeps the screenshots for a look.
 trap 'eval "$ON_EXIT"; stop_xvfb
       [ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/ 2>/dev/null
       rm -rf "$WORK"' EXIT
-start_xvfb "${XVFB_SCREEN:-}" || exit 1
+start_xvfb "${CHROMAL_XVFB_SCREEN:-}" || exit 1
 
 fail() { echo "FAIL: $*"; exit 1; }
 

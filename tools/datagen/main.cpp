@@ -96,7 +96,13 @@ int main(int argc, char** argv)
               NDatagen::WriteGameSprites(out);
               NDatagen::WriteMenuSprites(out);
           });
-    timed("screens", [&] { NDatagen::WriteScreens(out); });
+    timed("screens",
+          [&]
+          {
+              NDatagen::WriteScreens(out);
+              // The window's own icon, read by the game like its other pictures.
+              out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
+          });
     timed("hints", [&] { NDatagen::WriteHints(out); });
     std::string helpProblems;
     bool helpOk = true;

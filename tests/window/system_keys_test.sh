@@ -1,0 +1,28 @@
+# Keys the desktop keeps for itself do not reach the screens: Alt+Enter on the
+# main menu leaves the window alone, while Enter alone (the hide key) minimises.
+BUILD_DIR=$1 SOURCE_DIR=$2
+source "$SOURCE_DIR/tests/window/common.sh"
+DATA="$BUILD_DIR/data"
+[ -f "$DATA/mui/main_wnd.txt" ] || fail "no generated data in $DATA"
+
+hidden() { xprop -id "$1" _NET_WM_STATE WM_STATE 2>/dev/null | grep -q -e HIDDEN -e Iconic; }
+
+"$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 2>/dev/null &
+pid=$!
+id=$(wait_window) || { kill $pid; fail "no window"; }
+sleep 0.5
+xdotool windowactivate --sync "$id" 2>/dev/null
+xdotool key alt+Return alt F10
+sleep 1
+hidden "$id" && { kill $pid; fail "Alt+Enter minimised the game"; }
+xdotool key Return
+for _ in $(seq 1 50); do hidden "$id" && break; sleep 0.1; done
+hidden "$id" || { kill $pid; fail "Enter did not minimise: the keys never arrived"; }
+xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowmap "$id"
+sleep 0.5
+xdotool key Escape
+for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
+wait $pid || fail "exit code $?"
+expect_closed_log "$WORK/user"
+echo "ok"
