@@ -342,6 +342,7 @@ TEST_F(ApplicationTest, RefusedDisplayModeIsReportedAndLeavesTheWindowAlone)
     EXPECT_EQ(m_platform.GetWindowRect().m_width, 800);
     EXPECT_EQ(m_platform.GetWindowRect().m_height, 600);
 
+    m_platform.m_moves.clear();
     m_platform.m_mode_switch_works = false;
     EXPECT_FALSE(m_app->SetFullScreen(800, 600));
     EXPECT_FALSE(m_app->IsFullScreen());
