@@ -116,9 +116,6 @@ TEST(BonusForward, HoleStopsItAndTheOpponentIsPassedOver)
     EXPECT_EQ(crossed->GetCellColour(kMid, 4), kOpponent);
     EXPECT_EQ(crossed->GetCellColour(kMid, 5), kOpponent);
     EXPECT_EQ(crossed->GetCellColour(kMid, 6), kHuman);
-
-    SBonusBoard homeless(Front(0, 15, 0));
-    EXPECT_FALSE(homeless->CanGoForward());
 }
 
 TEST(BonusBackward, OneColumnTerritoryLosesAtMostThatColumnAndKeepsItsHome)

@@ -361,24 +361,6 @@ std::vector<uint8_t> MakeMask(ELevelSet set, int index)
     }
     m.Mirror();
     KeepHomes(m, true);
-    if (set == ELevelSet::Moving)
-    {
-        // The refill of a scrolled column treats non-zero as a hole, so the
-        // byte under every last cell of a row is zero: new flowers stream in
-        // there. The opponent's home stays playable for the build; the
-        // opponent never moves in this set, so losing that cell at the first
-        // refill costs nothing.
-        for (int level : levels)
-        {
-            const CBoardGeometry g(level);
-            for (int r = 0; r < g.Rows(); ++r)
-            {
-                if (r == g.Mid())
-                    continue;
-                m.Bytes()[g.MaskIndex(r, g.RowLength(r) - 1)] = 0;
-            }
-        }
-    }
     if (!std::getenv("CHROMAL_DATAGEN_RAW_MASKS"))
         FillPockets(m, levels, set != ELevelSet::Moving);
     return m.Bytes();
