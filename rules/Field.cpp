@@ -22,6 +22,7 @@ constexpr float kMagnifiedSize = 56.0f;
 constexpr float kMaxMagnifiedWidth = 48.0f;
 constexpr float kFlipDelayPerUnit = 3.0f;
 constexpr int kMaxInsectTries = 10000;
+const char* const kMovingPattern = "dat/levels_moving/lev%03d.raw";
 
 // Columns and band of a level; levels repeat their shapes every hundred.
 int ColumnsForLevel(int level)
@@ -134,7 +135,8 @@ void CField::SetLevel(int level)
 void CField::AdvanceLevel(int delta)
 {
     m_level += delta;
-    if (m_settings)
+    // The moving set shares the classic flag but has no levels to unlock.
+    if (m_settings && m_pattern != kMovingPattern)
     {
         if (m_advancedSet == 0)
         {
@@ -642,6 +644,10 @@ void CField::SettleTerritory(int row, int column)
     CColourMap map = MakeColourMap();
     MarkTerritories(map, row, column);
     CaptureEnclosures(map, colour);
+    // The list is credited at the human's next move, and the human's home is
+    // the first; what another territory takes is lost, as on its own moves.
+    const bool paid = m_homes.size() < 2 || (m_homes[0] == row && m_homes[1] == column);
+    const std::size_t before = m_collected.size();
     bool changed = false;
     for (int r = 0; r < m_rows; ++r)
     {
@@ -663,6 +669,8 @@ void CField::SettleTerritory(int row, int column)
             CollectCoin(*cell);
         }
     }
+    if (!paid)
+        m_collected.resize(before);
     if (changed)
         m_state = Settling;
 }
@@ -826,6 +834,10 @@ void CField::LandAllInsects()
         return;
     for (const auto& insect : m_insects)
     {
+        // An insect on its way out has dropped its coin already; it must not
+        // take the value of a coin lying under it and leave the picture.
+        if (insect->m_coin < 0)
+            continue;
         const SCellPos at = CellAt(insect->m_x, insect->m_y);
         if (CCell* cell = GetCell(at.m_row, at.m_column))
             cell->SetCoin(insect->m_coin);

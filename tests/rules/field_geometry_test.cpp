@@ -1,5 +1,6 @@
 // Board shapes by level, the point-to-cell mapping and building from masks.
 #include "BoardBuilder.h"
+#include "storage/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,22 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
     EXPECT_FALSE(field.IsHole(8, 0));
     EXPECT_TRUE(field.IsHole(9, 0));
     EXPECT_TRUE(field.IsHole(16, 12));
+}
+
+TEST(FieldBuild, FinishingAMovingLevelUnlocksNoClassicLevel)
+{
+    CSettings& settings = Settings();
+    const int saved = settings.m_classic_level;
+    for (const char* set : {"dat/levels_classic", "dat/levels_moving"})
+    {
+        settings.m_classic_level = 1;
+        SMaskTable masks;
+        CField field(set, 20, 0, SFieldResources{}, masks.Reader());
+        field.SetSettings(&settings);
+        field.AdvanceLevel(4);
+        EXPECT_EQ(settings.m_classic_level, std::string(set) == "dat/levels_classic" ? 5 : 1) << set;
+    }
+    settings.m_classic_level = saved;
 }
 
 TEST(FieldBuild, HomesStartInDifferentColours)
