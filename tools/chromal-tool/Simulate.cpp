@@ -24,6 +24,8 @@ constexpr int kMaxMoves = 2000;
 // and captures the rest, and a player takes that move.
 bool FinishesMovingLevel(const NGame::CField& field, int mid, int last)
 {
+    if (field.GetCellColour(mid, last) == field.GetCellColour(mid, 0))
+        return false;
     NGame::CColourMap map = field.MakeColourMap();
     field.FloodMark(map, mid, 0, -4, -100);
     return field.FloodMark(map, mid, last, -5, -4);
