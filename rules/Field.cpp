@@ -99,9 +99,8 @@ void Walk(int rows, int row, int column, const Valid& valid, const Accept& accep
 CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
     : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount > 0 ? levelsCount : 1),
-      m_refillLevelsCount(levelsCount),
-      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16, 50, nullptr),
-      m_maskReader(std::move(maskReader))
+      m_refillLevelsCount(levelsCount), m_advancedSet(advancedSet), m_resources(resources),
+      m_defaultCellSprite(8, 16, 50, nullptr), m_maskReader(std::move(maskReader))
 {
     BuildLevel();
 }

@@ -228,8 +228,9 @@ TEST(BonusZoneRepaint, OnlyTheTargetsAreaTakesTheHumansColour)
     for (unsigned seed = 1; seed <= 6; ++seed)
     {
         std::srand(seed);
-        SBonusBoard board([&](int r, int c)
-                          { return r == kMid && c == 0 ? kHuman : (inArea(r, c, 0) || inArea(r, c, 1) ? 2 : kOpponent); });
+        SBonusBoard board(
+            [&](int r, int c)
+            { return r == kMid && c == 0 ? kHuman : (inArea(r, c, 0) || inArea(r, c, 1) ? 2 : kOpponent); });
         ASSERT_TRUE(board.Run(std::make_unique<CBonusZoneRepaint>(*board)));
         int painted[2] = {0, 0};
         for (int r = 0; r < board->GetRows(); ++r)
