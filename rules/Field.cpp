@@ -900,8 +900,8 @@ void CField::ApplyState(int level, const std::vector<SCellState>& cells)
 {
     m_level = level;
     AdvanceLevel(0);
-    // The text's holes replace the mask's: in the moving set the columns
-    // that came in since the build follow the text alone.
+    // The board comes back exactly as it was saved, holes included; the
+    // mask the rebuild read has no say.
     std::size_t i = 0;
     for (int r = 0; r < m_rows; ++r)
     {
