@@ -337,13 +337,31 @@ int CAIPlayer::PickColour()
     int colour = -1;
     std::int64_t score = 0;
     SearchColour(map, distances, DepthFor(m_owned), true, colour, score);
+    if (colour < 0)
+        colour = LargestTerritoryColour(map);
     return colour;
+}
+
+int CAIPlayer::LargestTerritoryColour(const CColourMap& map) const
+{
+    // Weights that never turn positive (cells far above or below the home
+    // early in a hard level) leave every colour at 0; searching again would
+    // find the same, so the most cells after the move decide.
+    const std::vector<std::int64_t> cells(map.Values().size(), 1);
+    std::int64_t sums[CField::kColourCount];
+    LastPlySums(map, cells, sums);
+    int best = -1;
+    for (int k = 0; k < m_field->GetColourCount() && k < CField::kColourCount; ++k)
+        if (m_field->IsColourAllowed(k) && (best < 0 || sums[k] > sums[best]))
+            best = k;
+    return best;
 }
 
 void CAIPlayer::ChooseMove()
 {
-    // Without a positive score the colour is -1, the board refuses it and the
-    // turn stays, so the search runs again next frame.
-    PlayColour(PickColour(), false);
+    // A move the board refuses passes the turn: choosing again would find
+    // the same colour every frame and the human would never move again.
+    if (!PlayColour(PickColour(), false))
+        m_state = PlayerMoving;
 }
 } // namespace NGame

@@ -25,7 +25,9 @@ class CAIPlayer : public CPlayer
 
     // Picks a colour and plays it.
     void ChooseMove();
-    // The colour ChooseMove would play (-1 when no colour scores), without playing it.
+    // The colour ChooseMove plays, without playing it: the search's choice,
+    // else the allowed colour that leaves the largest territory (lowest
+    // index on ties); -1 only when no colour is allowed.
     int PickColour();
 
     // Proportion of the playable cells held by all players together.
@@ -57,6 +59,7 @@ class CAIPlayer : public CPlayer
     // last ply of the search.
     void LastPlySums(const CColourMap& map, const std::vector<std::int64_t>& weights,
                      std::int64_t sums[CField::kColourCount]) const;
+    int LargestTerritoryColour(const CColourMap& map) const;
     void Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth, bool allowedOnly,
                 int& colour, std::int64_t& score) const;
 

@@ -22,6 +22,7 @@ constexpr float kMagnifiedSize = 56.0f;
 constexpr float kMaxMagnifiedWidth = 48.0f;
 constexpr float kFlipDelayPerUnit = 3.0f;
 constexpr int kMaxInsectTries = 10000;
+const char* const kMovingPattern = "dat/levels_moving/lev%03d.raw";
 
 // Columns and band of a level; levels repeat their shapes every hundred.
 int ColumnsForLevel(int level)
@@ -97,9 +98,9 @@ void Walk(int rows, int row, int column, const Valid& valid, const Accept& accep
 
 CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
-    : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount), m_refillLevelsCount(levelsCount),
-      m_advancedSet(advancedSet), m_resources(resources), m_defaultCellSprite(8, 16, 50, nullptr),
-      m_maskReader(std::move(maskReader))
+    : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount > 0 ? levelsCount : 1),
+      m_refillLevelsCount(levelsCount), m_advancedSet(advancedSet), m_resources(resources),
+      m_defaultCellSprite(8, 16, 50, nullptr), m_maskReader(std::move(maskReader))
 {
     BuildLevel();
 }
@@ -133,7 +134,8 @@ void CField::SetLevel(int level)
 void CField::AdvanceLevel(int delta)
 {
     m_level += delta;
-    if (m_settings)
+    // The moving set shares the classic flag but has no levels to unlock.
+    if (m_settings && m_pattern != kMovingPattern)
     {
         if (m_advancedSet == 0)
         {
@@ -201,6 +203,23 @@ int CField::MaskByte(const CDataBuffer& mask, float x, float y)
     return mask.Data()[index];
 }
 
+bool CField::IsHomePosition(int row, int column) const
+{
+    return row == m_rows / 2 && (column == 0 || column == m_columns - 1);
+}
+
+bool CField::IsMaskHole(const CDataBuffer& mask, int row, int column) const
+{
+    // Without a flower under each home neither side could ever move.
+    if (IsHomePosition(row, column))
+        return false;
+    float x = 0.0f;
+    float y = 0.0f;
+    CellPosition(row, column, x, y);
+    // A missing or short mask leaves the uncovered cells as holes.
+    return MaskByte(mask, x, y) <= 0;
+}
+
 std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
 {
     float x = 0.0f;
@@ -215,9 +234,8 @@ void CField::BuildLevel()
     m_levelFinished = false;
     ComputeGeometry();
     const int mid = m_rows / 2;
-    const int count = m_levelsCount > 0 ? m_levelsCount : 1;
     const int l = ((m_level % 100) + 100) % 100;
-    const CDataBuffer mask = ReadMask(l % count);
+    const CDataBuffer mask = ReadMask(l % m_levelsCount);
 
     for (int r = 0; r < m_rows; ++r)
     {
@@ -238,9 +256,7 @@ void CField::BuildLevel()
             }
             m_cells[r][c] = MakeCell(colour, r, c);
             CCell& cell = *m_cells[r][c];
-            // A missing or short mask leaves the uncovered cells as holes.
-            if (MaskByte(mask, cell.GetX(), cell.GetY()) <= 0)
-                cell.SetHole(true);
+            cell.SetHole(IsMaskHole(mask, r, c));
             cell.FadeIn();
         }
     }
@@ -627,6 +643,10 @@ void CField::SettleTerritory(int row, int column)
     CColourMap map = MakeColourMap();
     MarkTerritories(map, row, column);
     CaptureEnclosures(map, colour);
+    // The list is credited at the human's next move, and the human's home is
+    // the first; what another territory takes is lost, as on its own moves.
+    const bool paid = m_homes.size() < 2 || (m_homes[0] == row && m_homes[1] == column);
+    const std::size_t before = m_collected.size();
     bool changed = false;
     for (int r = 0; r < m_rows; ++r)
     {
@@ -648,6 +668,8 @@ void CField::SettleTerritory(int row, int column)
             CollectCoin(*cell);
         }
     }
+    if (!paid)
+        m_collected.resize(before);
     if (changed)
         m_state = Settling;
 }
@@ -761,10 +783,9 @@ void CField::RefillColumn()
                 continue;
             m_cells[r][c] = MakeCell(RandomModulo(kColourCount), r, c);
             CCell& cell = *m_cells[r][c];
-            // The refill reads its masks the other way round: marked bytes are
-            // holes. Where there is no byte at all the cell is a hole as well.
-            if (MaskByte(mask, cell.GetX(), cell.GetY()) != 0)
-                cell.SetHole(true);
+            // Read as the build reads it, so that holes stay put on the
+            // screen while the flowers scroll through them.
+            cell.SetHole(IsMaskHole(mask, r, c));
             cell.FadeIn();
         }
     }
@@ -812,6 +833,10 @@ void CField::LandAllInsects()
         return;
     for (const auto& insect : m_insects)
     {
+        // An insect on its way out has dropped its coin already; it must not
+        // take the value of a coin lying under it and leave the picture.
+        if (insect->m_coin < 0)
+            continue;
         const SCellPos at = CellAt(insect->m_x, insect->m_y);
         if (CCell* cell = GetCell(at.m_row, at.m_column))
             cell->SetCoin(insect->m_coin);
@@ -851,7 +876,7 @@ void CField::TakeSnapshot()
     m_snapshotLevel = m_level;
 }
 
-bool CField::FitsLevel(int level, std::size_t cells)
+bool CField::FitsLevel(int level, const std::vector<SCellState>& cells)
 {
     const int columns = ColumnsForLevel(level);
     const float half = 776.0f / static_cast<float>(columns) / 2.0f;
@@ -859,15 +884,24 @@ bool CField::FitsLevel(int level, std::size_t cells)
     if (rows % 2 == 0)
         ++rows;
     std::size_t count = 0;
+    std::size_t home = 0;
     for (int r = 0; r < rows; ++r)
+    {
+        if (r == rows / 2)
+            home = count;
         count += static_cast<std::size_t>(columns - std::abs(rows / 2 - r));
-    return count == cells;
+    }
+    // The board never has a hole under a home; a text that says so is damaged.
+    return count == cells.size() && cells[home].m_colour >= 0 &&
+           cells[home + static_cast<std::size_t>(columns) - 1].m_colour >= 0;
 }
 
 void CField::ApplyState(int level, const std::vector<SCellState>& cells)
 {
     m_level = level;
     AdvanceLevel(0);
+    // The board comes back exactly as it was saved, holes included; the
+    // mask the rebuild read has no say.
     std::size_t i = 0;
     for (int r = 0; r < m_rows; ++r)
     {
@@ -875,13 +909,11 @@ void CField::ApplyState(int level, const std::vector<SCellState>& cells)
         {
             CCell* cell = m_cells[r][c].get();
             const SCellState& state = cells[i];
+            cell->SetHole(state.m_colour < 0);
             if (state.m_colour < 0)
-            {
-                cell->SetHole(true);
                 continue;
-            }
             cell->SetColourDirect(state.m_colour);
-            if (state.m_coin >= 0 && !cell->IsHole())
+            if (state.m_coin >= 0)
                 cell->SetCoin(state.m_coin);
         }
     }
@@ -894,7 +926,7 @@ bool CField::RestoreState(const std::string& text)
     int level = 0;
     std::vector<SCellState> cells;
     // The text must describe exactly the board its level builds.
-    if (!CLevelState::Read(text, level, cells) || !FitsLevel(level, cells.size()))
+    if (!CLevelState::Read(text, level, cells) || !FitsLevel(level, cells))
         return false;
     ApplyState(level, cells);
     return true;
@@ -942,7 +974,7 @@ bool CField::LoadState(const CPropertyFile& properties)
     // The snapshot's level and the stored level number are written together
     // and always agree; a disagreement means a damaged file.
     if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel || (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
-        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells.size()))
+        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
         return false;
 
     m_advancedSet = advancedSet;
@@ -1014,6 +1046,9 @@ void CField::Update(float elapsedMs)
         if (m_insects.empty() && AllCellsIdle())
         {
             m_state = Idle;
+            // A board its homes already cover (all the rest holes) would
+            // otherwise wait for a move that no colour allows.
+            CheckLevelFinished();
             TakeSnapshot();
         }
         break;

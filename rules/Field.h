@@ -107,7 +107,9 @@ class CField
     void SetLevel(int level);
     void AdvanceLevel(int delta);
     void ChangeLevelSet(const std::string& directory, int advancedSet);
-    void SetLevelsCount(int count) { m_levelsCount = count; }
+    // A set without a count reads its first mask for every level, as a set
+    // of one; the count saved with a game is therefore never below one.
+    void SetLevelsCount(int count) { m_levelsCount = count > 0 ? count : 1; }
     void BeginLevelOut();
 
     // Geometry and queries; every one tolerates invalid positions.
@@ -221,6 +223,11 @@ class CField
     // The mask byte under a screen point, -1 where the mask has none.
     static int MaskByte(const CDataBuffer& mask, float x, float y);
     std::unique_ptr<CCell> MakeCell(int colour, int row, int column) const;
+    // The two homes' cells, the ends of the middle row: always flowers.
+    bool IsHomePosition(int row, int column) const;
+    // Whether the mask makes the cell at (row, column) a hole: a zero byte or
+    // none at its centre, except under a home.
+    bool IsMaskHole(const CDataBuffer& mask, int row, int column) const;
     // Marks the mover's territory -1 and every other one -2; false when the
     // mover's home is not on the board.
     void MarkTerritories(CColourMap& map, int row, int column) const;
@@ -231,8 +238,9 @@ class CField
     void ShiftCells();
     void RefillColumn();
     bool AllCellsIdle() const;
-    // Whether `cells` is exactly the number of cells of `level`'s board.
-    static bool FitsLevel(int level, std::size_t cells);
+    // Whether `cells` describe a board of `level`: exactly its number of
+    // cells, with flowers under both homes.
+    static bool FitsLevel(int level, const std::vector<SCellState>& cells);
     void ApplyState(int level, const std::vector<SCellState>& cells);
 
     int m_state = Intro;

@@ -276,6 +276,48 @@ TEST_F(GameFixture, PurseShowsDollarsAndTwoDigitCents)
     EXPECT_EQ(CGame::FormatMoney(12345), "$123,45");
 }
 
+TEST_F(GameFixture, HostileMasksNeitherLockTheTurnsNorTheLevel)
+{
+    const auto start = [this](std::vector<unsigned char> mask)
+    {
+        if (m_game)
+            m_app->RemoveScreen(m_game.get());
+        m_game = std::make_unique<CGame>(kClassicGame, &m_table,
+                                         [mask](const std::string&) { return CDataBuffer(mask); });
+        m_app->PushScreen(m_game.get());
+    };
+    // Holes under both homes of level 0 (centres (30, 282) and (769, 282)).
+    std::vector<unsigned char> homesHoled(800 * 600, 1);
+    for (int y = 272; y < 292; ++y)
+        for (const int x0 : {20, 760})
+            for (int x = x0; x < x0 + 20; ++x)
+                homesHoled[static_cast<std::size_t>(x + y * 800)] = 0;
+    start(homesHoled);
+    ASSERT_TRUE(Settle());
+    bool opponentMoved = false;
+    for (int move = 0; move < 150 && !Field().IsLevelFinished(); ++move)
+    {
+        ASSERT_TRUE(ClickAllowedCell());
+        ASSERT_TRUE(RunUntil(
+            [&]
+            {
+                opponentMoved = opponentMoved || m_game->GetCurrentPlayer() == 1;
+                return Field().IsLevelFinished() || (Field().IsIdle() && Human().GetState() == PlayerTurn);
+            }));
+    }
+    EXPECT_TRUE(opponentMoved);
+    EXPECT_TRUE(Field().IsLevelFinished());
+
+    // Nothing but holes: the homes alone cover the board, a tie.
+    start(std::vector<unsigned char>(800 * 600, 0));
+    Field().LandAllInsects();
+    ASSERT_TRUE(RunUntil([this] { return Field().IsLevelFinished() && Field().IsIdle(); }));
+    Frames(2);
+    EXPECT_FALSE(m_game->IsLifeLost());
+    Click(400, 300);
+    EXPECT_EQ(Field().GetState(), Leaving);
+}
+
 TEST_F(GameFixture, MovingSetKeepsTheTurnAndScrollsAfterEachMove)
 {
     Start(kMovingGame);

@@ -1,5 +1,5 @@
 // The computer opponent: search levels, look-ahead depth, cell weights and
-// what happens when no colour scores.
+// what it plays when no colour scores.
 #include "BoardBuilder.h"
 #include "rules/AIPlayer.h"
 
@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 
 namespace NGame::NTest
 {
@@ -187,35 +188,41 @@ TEST(AISearch, DistanceMapCountsStepsThroughFlowers)
     EXPECT_EQ(distances.At(0, 0), -3);
 }
 
-TEST(AITurn, NoPositiveScoreKeepsTheTurnAndSearchesAgain)
+TEST(AITurn, WithoutAPositiveScoreTheLargestTerritoryIsPlayed)
 {
-    SBoard board;
-    CPlayer human(kMid, 0, board.m_field.get());
-    CAIPlayer ai(kMid, kLast, board.m_field.get(), 5);
-    // Both homes are walled in by holes: at the start of a hard level the
-    // opponent's only cell weighs 0, so no colour scores.
-    board.Layout(
-        [](int r, int c)
-        {
-            const bool nearHuman = (r == kMid && c == 1) || ((r == kMid - 1 || r == kMid + 1) && c == 0);
-            const bool nearOpponent = (r == kMid && c == 19) || ((r == kMid - 1 || r == kMid + 1) && c == 19);
-            if (nearHuman || nearOpponent)
-                return kHole;
-            if (r == kMid && (c == 0 || c == kLast))
-                return c == 0 ? 0 : 2;
-            return (c + r) % 6;
-        });
-    ASSERT_LT(ai.MeasureOwned(), 0.1f);
-    const std::string before = board->DescribeState();
-    ai.BeginTurn();
-    ai.Update(16.0f);
-    EXPECT_EQ(ai.GetState(), PlayerTurn);
-    EXPECT_EQ(ai.GetMoveCount(), 1);
-    ai.Update(16.0f);
-    EXPECT_EQ(ai.GetState(), PlayerTurn);
-    EXPECT_EQ(ai.GetMoveCount(), 2);
-    EXPECT_EQ(board->DescribeState(), before);
-    EXPECT_TRUE(board->IsIdle());
+    // The opponent's home (colour 2) reaches only the right edge above it
+    // (colour 3) and below it (colour 4), walled off by holes. Early in a
+    // hard level those edge cells weigh 0, so no colour scores above 0.
+    for (const auto& [above, below, expected] : {std::tuple{2, 3, 4}, std::tuple{2, 2, 3}})
+    {
+        SBoard board;
+        CPlayer human(kMid, 0, board.m_field.get());
+        CAIPlayer ai(kMid, kLast, board.m_field.get(), 5);
+        board.Layout(
+            [&, above = above, below = below](int r, int c)
+            {
+                const int d = std::abs(r - kMid);
+                const int edge = board->RowLength(r) - 1;
+                if (r == kMid && (c == 0 || c == kLast))
+                    return c == 0 ? 0 : 2;
+                if (c == edge && d >= 1 && d <= (r < kMid ? above : below))
+                    return r < kMid ? 3 : 4;
+                if (c >= edge - 1 && d <= 4)
+                    return kHole;
+                return (r + c) % 6;
+            });
+        ASSERT_LT(ai.MeasureOwned(), 0.1f);
+        CColourMap map = board->MakeColourMap();
+        int searched = 0;
+        std::int64_t score = 0;
+        ai.SearchColour(map, ai.BuildDistanceMap(), 3, true, searched, score);
+        ASSERT_EQ(searched, -1);
+        EXPECT_EQ(ai.PickColour(), expected);
+        ai.BeginTurn();
+        ai.Update(16.0f);
+        EXPECT_EQ(ai.GetState(), PlayerMoving);
+        EXPECT_EQ(board->GetCellColour(kMid, kLast), expected);
+    }
 }
 
 TEST(AITurn, PlaysAtOnceAndDiscardsTheCoinsItTakes)

@@ -6,6 +6,8 @@
 #include "rules/BonusForward3.h"
 #include "rules/BonusFreeRandomize.h"
 #include "rules/BonusKinds.h"
+#include "rules/BonusSelfRepaint.h"
+#include "rules/BonusZoneRepaint.h"
 
 #include <gtest/gtest.h>
 
@@ -116,9 +118,6 @@ TEST(BonusForward, HoleStopsItAndTheOpponentIsPassedOver)
     EXPECT_EQ(crossed->GetCellColour(kMid, 4), kOpponent);
     EXPECT_EQ(crossed->GetCellColour(kMid, 5), kOpponent);
     EXPECT_EQ(crossed->GetCellColour(kMid, 6), kHuman);
-
-    SBonusBoard homeless(Front(0, 15, 0));
-    EXPECT_FALSE(homeless->CanGoForward());
 }
 
 TEST(BonusBackward, OneColumnTerritoryLosesAtMostThatColumnAndKeepsItsHome)
@@ -193,6 +192,58 @@ TEST(BonusFreeRandomize, TerritoriesStayAndCoinsDrawnIntoThemAreLost)
     EXPECT_GT(lost, 0);
     EXPECT_GT(kept, 0);
     EXPECT_TRUE(board->CollectedCoins().empty());
+}
+
+TEST(BonusSelfRepaint, TheTerritoryTakesAnAllowedColourAndAnnexesIt)
+{
+    for (unsigned seed = 1; seed <= 4; ++seed)
+    {
+        std::srand(seed);
+        SBonusBoard board(Front(3, 15));
+        const Grid before = board.Colours();
+        ASSERT_TRUE(board.Run(std::make_unique<CBonusSelfRepaint>(*board)));
+        const int colour = board->GetCellColour(kMid, 0);
+        EXPECT_NE(colour, kHuman);
+        EXPECT_NE(colour, kOpponent);
+        // The three cells took the colour, and the cells of that colour
+        // touching them joined the territory; nothing else changed.
+        Grid expected = before;
+        for (int c = 0; c < 3; ++c)
+            expected[kMid][c] = colour;
+        EXPECT_EQ(board.Colours(), expected) << seed;
+        int joined = 3;
+        for (const SCellPos at : {SCellPos{kMid - 1, 0}, SCellPos{kMid - 1, 1}, SCellPos{kMid + 1, 0},
+                                  SCellPos{kMid + 1, 1}, SCellPos{kMid, 3}})
+            joined += before[at.m_row][at.m_column] == colour;
+        EXPECT_GE(board->CountRegion(kMid, 0), joined) << seed;
+    }
+}
+
+TEST(BonusZoneRepaint, OnlyTheTargetsAreaTakesTheHumansColour)
+{
+    // Two separate areas of colour 2 among the opponent's cells; the carrier
+    // picks one of them.
+    const auto inArea = [](int r, int c, int area)
+    { return area == 0 ? (r == 3 && c >= 6 && c <= 8) : (r == 13 && c == 3); };
+    for (unsigned seed = 1; seed <= 6; ++seed)
+    {
+        std::srand(seed);
+        SBonusBoard board(
+            [&](int r, int c)
+            { return r == kMid && c == 0 ? kHuman : (inArea(r, c, 0) || inArea(r, c, 1) ? 2 : kOpponent); });
+        ASSERT_TRUE(board.Run(std::make_unique<CBonusZoneRepaint>(*board)));
+        int painted[2] = {0, 0};
+        for (int r = 0; r < board->GetRows(); ++r)
+            for (int c = 0; c < board->RowLength(r); ++c)
+            {
+                const int area = inArea(r, c, 0) ? 0 : (inArea(r, c, 1) ? 1 : -1);
+                if (area < 0)
+                    EXPECT_EQ(board->GetCellColour(r, c), r == kMid && c == 0 ? kHuman : kOpponent);
+                else
+                    painted[area] += board->GetCellColour(r, c) == kHuman;
+            }
+        EXPECT_TRUE((painted[0] == 3 && painted[1] == 0) || (painted[0] == 0 && painted[1] == 1)) << seed;
+    }
 }
 
 TEST(BonusPurchase, RepaintsWithoutACandidateAreRefused)

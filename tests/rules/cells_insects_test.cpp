@@ -270,10 +270,19 @@ TEST(IntroInsects, LandingPutsEveryCarriedCoinUnderItsInsect)
         board->CellPosition(at.m_row, at.m_column, insect->m_x, insect->m_y);
         expected.push_back({at, insect->m_coin});
     }
+    // The last one has dropped a coin of kind 3 and is on its way out: the
+    // coin stays, worth its value.
+    ASSERT_GE(expected.size(), 2u);
+    board->GetInsects().back()->m_coin = -1;
+    board->SetCellCoin(expected.back().first.m_row, expected.back().first.m_column, 3);
+    expected.back().second = 3;
     board->LandAllInsects();
     EXPECT_TRUE(board->GetInsects().empty());
     for (const auto& [at, coin] : expected)
+    {
         EXPECT_EQ(board->GetCoin(at.m_row, at.m_column), coin);
+        EXPECT_FALSE(board->GetCell(at.m_row, at.m_column)->HasRemovedCoin());
+    }
     // Landing is for the intro only.
     RunUntilIdle(*board);
     board->SpawnInsect(2);

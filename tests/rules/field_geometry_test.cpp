@@ -1,5 +1,6 @@
 // Board shapes by level, the point-to-cell mapping and building from masks.
 #include "BoardBuilder.h"
+#include "storage/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -104,32 +105,34 @@ TEST(FieldGeometry, QueriesToleratePositionsOffTheBoard)
     }
 }
 
-TEST(FieldBuild, CellOnAZeroMaskByteIsAHoleEvenAtAHome)
+TEST(FieldBuild, ZeroMaskBytesMakeHolesButNeverUnderAHome)
 {
     SMaskTable masks;
     std::vector<unsigned char> mask = FullMask();
-    // Clear the bytes under the human's home cell (8, 0) of level 0.
+    // Clear the bytes under the cells (8, 0), (8, 1) and (8, 20) of level 0.
     const float w = 776.0f / 21.0f;
-    const int x = static_cast<int>(w / 2.0f + 12.0f);
-    mask[static_cast<std::size_t>(x + 282 * 800)] = 0;
+    for (const int c : {0, 1, 20})
+        mask[static_cast<std::size_t>(static_cast<int>(w / 2.0f + 12.0f + c * w) + 282 * 800)] = 0;
     masks.m_files["t/lev000.raw"] = mask;
     CField field("t", 1, 0, SFieldResources{}, masks.Reader());
-    EXPECT_TRUE(field.IsHole(8, 0));
-    EXPECT_EQ(field.GetCellColour(8, 0), -3);
-    EXPECT_FALSE(field.IsHole(8, 1));
+    EXPECT_FALSE(field.IsHole(8, 0));
+    EXPECT_FALSE(field.IsHole(8, 20));
+    EXPECT_TRUE(field.IsHole(8, 1));
+    EXPECT_EQ(field.GetCellColour(8, 1), -3);
     EXPECT_EQ(field.CountPlayableCells(), 17 * 21 - 8 * 9 - 1);
 }
 
 TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
 {
+    // Without a mask only the homes are flowers; they cover the board, so
+    // the level ends as soon as it has appeared.
     SMaskTable masks;
     CField field("t", 1, 0, SFieldResources{}, masks.Reader());
-    EXPECT_EQ(field.CountPlayableCells(), 0);
-    EXPECT_TRUE(field.GetInsects().empty());
+    EXPECT_EQ(field.CountPlayableCells(), 2);
     field.AddHome(8, 0);
     field.AddHome(8, 20);
-    EXPECT_FALSE(field.Repaint(8, 0, 1));
     EXPECT_TRUE(RunUntilIdle(field));
+    EXPECT_TRUE(field.IsLevelFinished());
 
     // A mask that stops after line 282 covers only the upper half.
     masks.m_files["t/lev000.raw"] = std::vector<unsigned char>(800 * 283, 1);
@@ -138,6 +141,22 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
     EXPECT_FALSE(field.IsHole(8, 0));
     EXPECT_TRUE(field.IsHole(9, 0));
     EXPECT_TRUE(field.IsHole(16, 12));
+}
+
+TEST(FieldBuild, FinishingAMovingLevelUnlocksNoClassicLevel)
+{
+    CSettings& settings = Settings();
+    const int saved = settings.m_classic_level;
+    for (const char* set : {"dat/levels_classic", "dat/levels_moving"})
+    {
+        settings.m_classic_level = 1;
+        SMaskTable masks;
+        CField field(set, 20, 0, SFieldResources{}, masks.Reader());
+        field.SetSettings(&settings);
+        field.AdvanceLevel(4);
+        EXPECT_EQ(settings.m_classic_level, std::string(set) == "dat/levels_classic" ? 5 : 1) << set;
+    }
+    settings.m_classic_level = saved;
 }
 
 TEST(FieldBuild, HomesStartInDifferentColours)

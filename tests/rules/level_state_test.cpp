@@ -33,7 +33,7 @@ TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
     EXPECT_TRUE(cells.empty());
 }
 
-TEST(RestoreState, MaskHolesStayHolesWhateverTheTextSays)
+TEST(RestoreState, TheTextsHolesAndFlowersReplaceTheMasks)
 {
     SMaskTable masks;
     std::vector<unsigned char> mask = FullMask();
@@ -42,12 +42,24 @@ TEST(RestoreState, MaskHolesStayHolesWhateverTheTextSays)
             mask[static_cast<std::size_t>(x + y * 800)] = 0;
     masks.m_files["t/lev000.raw"] = mask;
     CField field("t", 1, 0, TestResources(), masks.Reader());
-    ASSERT_TRUE(field.IsHole(8, 0));
+    ASSERT_TRUE(field.IsHole(8, 1));
+    // Flowers where the mask has holes, a hole where it has a flower.
     std::vector<SCellState> cells(285, SCellState{1, -1});
-    ASSERT_TRUE(field.RestoreState(CLevelState::Write(0, cells)));
-    EXPECT_TRUE(field.IsHole(8, 0));
-    EXPECT_EQ(field.GetCellColour(8, 0), -3);
-    EXPECT_EQ(field.GetCellColour(8, 5), 1);
+    cells[140] = {kHole, -1};
+    cells[133] = {4, 2};
+    const std::string text = CLevelState::Write(0, cells);
+    ASSERT_TRUE(field.RestoreState(text));
+    EXPECT_EQ(field.DescribeState(), text);
+    EXPECT_EQ(field.GetCoin(8, 1), 2);
+
+    // No board has a hole under a home.
+    for (const std::size_t home : {132u, 152u})
+    {
+        std::vector<SCellState> holed = cells;
+        holed[home] = {kHole, -1};
+        EXPECT_FALSE(field.RestoreState(CLevelState::Write(0, holed))) << home;
+    }
+    EXPECT_EQ(field.DescribeState(), text);
 }
 } // namespace
 } // namespace NGame::NTest

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace NGame::NTest
 {
 namespace
@@ -199,6 +201,28 @@ TEST(CoinCollection, CoinOnACellPaintedIntoTheTerritoryWaitsForSettleTerritory)
     ASSERT_EQ(duel->CollectedCoins().size(), 1u);
     EXPECT_EQ(duel->CollectedCoins()[0].m_kind, 3);
     EXPECT_EQ(duel->GetCoin(kMid, 3), -1);
+}
+
+TEST(CoinCollection, CoinsTheOpponentsTerritoryTakesAreNotPaidToTheHuman)
+{
+    SDuel duel;
+    // The human's home is walled in by holes, so the opponent's settling
+    // after a bonus captures all the free cells, a coin of kind 4 among them.
+    duel.Layout(
+        [](int r, int c)
+        {
+            if (r == kMid && (c == 0 || c == kLast))
+                return c == 0 ? 0 : 2;
+            return (r == kMid && c == 1) || (c == 0 && std::abs(r - kMid) == 1) ? kHole : 4;
+        },
+        [](int r, int c) { return r == 3 && c == 10 ? 4 : -1; });
+    duel->SettleTerritory(kMid, 0);
+    duel->SettleTerritory(kMid, kLast);
+    EXPECT_EQ(duel->GetCellColour(3, 10), 2);
+    EXPECT_EQ(duel->GetCoin(3, 10), -1);
+    RunUntilIdle(*duel);
+    ASSERT_TRUE(duel.m_human.PlayColour(1, true));
+    EXPECT_EQ(duel.m_human.GetMoney(), 25);
 }
 
 TEST(LevelEnd, EqualTerritoriesCoveringTheBoardFinishTheLevel)

@@ -150,18 +150,35 @@ TEST(MovingSet, ShiftMovesFlowersLeftThroughHolesThatStay)
     EXPECT_EQ(board->GetLevelState(), board->DescribeState());
 }
 
-TEST(MovingSet, RefillMakesHolesWhereTheMaskIsMarked)
+TEST(MovingSet, RefillReadsTheMaskAsTheBuildDoesAndKeepsTheHomes)
 {
-    SBoard board;
-    board.Layout([](int r, int c) { return (r + c) % 6; });
-    board->StartShift(1);
-    for (int i = 0; i < 2000 && !board->IsIdle(); ++i)
-        board->Update(16.0f);
-    // The test mask is marked everywhere, so every refilled cell is a hole.
-    for (int r = 0; r < board->GetRows(); ++r)
+    // Zero bytes over the right upper quarter (the opponent's home among
+    // them) and over the human's home column.
+    SMaskTable masks;
+    std::vector<unsigned char> mask = FullMask();
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            if ((x > 560 && y < 300) || x < 40)
+                mask[static_cast<std::size_t>(x + y * 800)] = 0;
+    masks.m_files["t/lev000.raw"] = mask;
+    CField field("t", 1, 0, TestResources(), masks.Reader());
+    field.SetRefillLevelsCount(1);
+    const auto maskHole = [&](int r, int c)
     {
-        EXPECT_TRUE(board->IsHole(r, board->RowLength(r) - 1));
-        EXPECT_FALSE(board->IsHole(r, 0));
+        float x = 0.0f;
+        float y = 0.0f;
+        field.CellPosition(r, c, x, y);
+        return mask[static_cast<std::size_t>(static_cast<int>(x) + static_cast<int>(y) * 800)] == 0 &&
+               !(r == kMid && (c == 0 || c == kLast));
+    };
+    RunUntilIdle(field);
+    for (int shift = 0; shift <= 3; ++shift)
+    {
+        for (int r = 0; r < field.GetRows(); ++r)
+            for (int c = 0; c < field.RowLength(r); ++c)
+                ASSERT_EQ(field.IsHole(r, c), maskHole(r, c)) << "shift " << shift << " at " << r << "," << c;
+        field.StartShift(1);
+        ASSERT_TRUE(RunUntilIdle(field));
     }
 }
 } // namespace

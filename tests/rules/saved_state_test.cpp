@@ -24,10 +24,15 @@ CPropertyFile SaveRandomBoard(CField& board, int level)
 {
     board.SetLevel(level);
     std::vector<SCellState> cells;
+    const int mid = board.GetRows() / 2;
     for (int r = 0; r < board.GetRows(); ++r)
         for (int c = 0; c < board.RowLength(r); ++c)
-            cells.push_back(
-                {std::rand() % 7 == 0 ? -3 : std::rand() % 6, std::rand() % 5 == 0 ? std::rand() % 5 : -1});
+        {
+            // Never a hole under a home.
+            const bool home = r == mid && (c == 0 || c == board.RowLength(r) - 1);
+            cells.push_back({std::rand() % 7 == 0 && !home ? -3 : std::rand() % 6,
+                             std::rand() % 5 == 0 ? std::rand() % 5 : -1});
+        }
     EXPECT_TRUE(board.RestoreState(CLevelState::Write(level, cells)));
     RunUntilIdle(board);
     CPropertyFile save;
@@ -88,6 +93,38 @@ TEST(LoadState, RandomBoardsComeBackExactlyThroughTheFileWithoutInsects)
             board.Update(16.0f);
         EXPECT_EQ(board.GetLevelState(), saved->GetLevelState());
     }
+}
+
+TEST(LoadState, ScrolledMovingBoardComesBackCellForCell)
+{
+    // Holes under the last cells of the upper rows, where every refill
+    // reads the mask again; the set has no level count of its own.
+    SMaskTable masks;
+    std::vector<unsigned char> mask = FullMask();
+    for (int y = 0; y < 270; ++y)
+        for (int x = 700; x < 800; ++x)
+            mask[static_cast<std::size_t>(x + y * 800)] = 0;
+    masks.m_files["dat/levels_moving/lev000.raw"] = mask;
+    masks.m_files["dat/levels_moving/lev001.raw"] = mask;
+    std::srand(3);
+    CField board("dat/levels_moving", 0, 0, TestResources(), masks.Reader());
+    board.SetRefillLevelsCount(2);
+    board.SetLevel(1);
+    RunUntilIdle(board);
+    for (int shift = 0; shift < 4; ++shift)
+    {
+        board.StartShift(1);
+        ASSERT_TRUE(RunUntilIdle(board));
+    }
+    for (int r = 0; r < board.GetRows(); ++r)
+        board.SetCellCoin(r, board.RowLength(r) - 1 - r % 3, r % 5);
+    board.TakeSnapshot();
+    CPropertyFile save;
+    ASSERT_TRUE(board.SaveState(save));
+
+    CField resumed("dat/levels_moving", 20, 0, TestResources(), masks.Reader());
+    ASSERT_TRUE(resumed.LoadState(save));
+    EXPECT_EQ(resumed.DescribeState(), board.GetLevelState());
 }
 
 TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)

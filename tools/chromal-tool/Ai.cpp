@@ -13,7 +13,9 @@ namespace
 {
 constexpr char kUsage[] =
     "usage: chromal-tool ai --data DIR --set SET (--state TEXT | --state-file F) --difficulty 0-5\n"
-    "Prints \"colour K\", the colour an opponent of that strength would play (-1 when none).\n";
+    "Prints \"colour K\", the colour an opponent of that strength would play: the search's\n"
+    "choice, else the colour that leaves it the largest territory (-1 only when no colour\n"
+    "is allowed).\n";
 } // namespace
 
 int RunAi(int argc, char** argv)

@@ -18,6 +18,18 @@ constexpr char kUsage[] =
 // Far more moves than any level needs; a level that runs longer cannot end
 // (an island behind holes that no territory reaches, for instance).
 constexpr int kMaxMoves = 2000;
+
+// The moving set's player may take any colour but its own: once its
+// territory touches the opponent's home, that home's colour joins the two
+// and captures the rest, and a player takes that move.
+bool FinishesMovingLevel(const NGame::CField& field, int mid, int last)
+{
+    if (field.GetCellColour(mid, last) == field.GetCellColour(mid, 0))
+        return false;
+    NGame::CColourMap map = field.MakeColourMap();
+    field.FloodMark(map, mid, 0, -4, -100);
+    return field.FloodMark(map, mid, last, -5, -4);
+}
 } // namespace
 
 int RunSimulate(int argc, char** argv)
@@ -61,16 +73,10 @@ int RunSimulate(int argc, char** argv)
     while (!field->IsLevelFinished() && moves < kMaxMoves)
     {
         NGame::CAIPlayer& player = *players[current];
+        // The colour the game would play, the opponent's fallback included.
         int colour = player.PickColour();
-        const char* note = "";
-        if (colour < 0 && &player == &human)
-        {
-            // Scores that never turn positive (weights made for the right-hand
-            // home) leave the human side to play for the most cells instead.
-            NGame::CAIPlayer counter(mid, 0, field.get(), 0);
-            colour = counter.PickColour();
-            note = " fallback";
-        }
+        if (moving && FinishesMovingLevel(*field, mid, last))
+            colour = field->GetCellColour(mid, last);
         if (!player.PlayColour(colour, &player == &human))
         {
             std::printf("move %d player %d none\n", moves, current);
@@ -81,8 +87,8 @@ int RunSimulate(int argc, char** argv)
         {
             return Failure("a move never settled");
         }
-        std::printf("move %d player %d colour %d territory %d %d%s\n", moves, current, colour,
-                    field->CountRegion(mid, 0), field->CountRegion(mid, last), note);
+        std::printf("move %d player %d colour %d territory %d %d\n", moves, current, colour,
+                    field->CountRegion(mid, 0), field->CountRegion(mid, last));
         ++moves;
         if (moving)
         {

@@ -23,6 +23,8 @@ constexpr float kCx = 400.0f;
 constexpr float kCy = 282.0f;
 constexpr float kPi = 3.14159265f;
 constexpr float kHomeZone = 96.0f;
+// Half the height of the moving set's lane between the homes, kept open.
+constexpr float kMovingLane = 90.0f;
 
 bool InHomeZone(float x, float y)
 {
@@ -349,36 +351,25 @@ std::vector<uint8_t> MakeMask(ELevelSet set, int index)
         break;
     case ELevelSet::Moving:
         // Holes stay put on the screen while the flowers stream past them,
-        // so small, scattered ponds read best.
+        // so small, scattered ponds read best. The level is a race to the
+        // opponent's home across a board that scrolls a column a move; a
+        // pond on the way between the homes makes that race far longer than
+        // the board is wide, so the ponds keep off the lane between them.
         {
             CRandom rnd(4000 + index);
             const int ponds = 2 + index / 3;
             for (int i = 0; i < ponds; ++i)
-                m.Hole(Pond(rnd.Range(140, 390), rnd.Range(70, 494),
-                            rnd.Range(14, 26) * (1 + difficulty * 0.5f)));
+            {
+                const float x = rnd.Range(140, 390);
+                const float r = rnd.Range(14, 22) * (1 + difficulty * 0.5f);
+                const float dy = rnd.Range(kMovingLane + r, 230);
+                m.Hole(Pond(x, rnd.Unit() < 0.5f ? kCy - dy : kCy + dy, r));
+            }
         }
         break;
     }
     m.Mirror();
     KeepHomes(m, true);
-    if (set == ELevelSet::Moving)
-    {
-        // The refill of a scrolled column treats non-zero as a hole, so the
-        // byte under every last cell of a row is zero: new flowers stream in
-        // there. The opponent's home stays playable for the build; the
-        // opponent never moves in this set, so losing that cell at the first
-        // refill costs nothing.
-        for (int level : levels)
-        {
-            const CBoardGeometry g(level);
-            for (int r = 0; r < g.Rows(); ++r)
-            {
-                if (r == g.Mid())
-                    continue;
-                m.Bytes()[g.MaskIndex(r, g.RowLength(r) - 1)] = 0;
-            }
-        }
-    }
     if (!std::getenv("CHROMAL_DATAGEN_RAW_MASKS"))
         FillPockets(m, levels, set != ELevelSet::Moving);
     return m.Bytes();
