@@ -33,6 +33,23 @@ std::string StorableName(const std::string& name)
     }
     return result;
 }
+
+// The property reader takes "//" for a comment even inside quotes, and the
+// blanked rest of the line would shift or swallow every later entry. A byte
+// that no name holds is put between the slashes; StorableName drops it again
+// when the file is read.
+std::string FileName(const std::string& name)
+{
+    constexpr char kSlashBreak = '\x01';
+    std::string result;
+    for (char c : name)
+    {
+        if (c == '/' && !result.empty() && result.back() == '/')
+            result += kSlashBreak;
+        result += c;
+    }
+    return result;
+}
 } // namespace
 
 CTopTable::CTopTable(int listCount) : m_lists(listCount > 0 ? listCount : 0, std::vector<Entry>(kEntries)) {}
@@ -55,7 +72,7 @@ void CTopTable::WriteEntries(CPropertyFile& store) const
         {
             // An empty value would swallow the next key when read back.
             const std::string& name = m_lists[i][j].m_name;
-            store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : name);
+            store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : FileName(name));
             store.SetInt(Key("top7.rec_points%03d%03d", i, j), m_lists[i][j].m_points);
         }
 }
