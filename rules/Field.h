@@ -181,14 +181,17 @@ class CField
     // Level-state text of the board as it stands, and the last snapshot.
     std::string DescribeState() const;
     void TakeSnapshot();
+    bool HasSnapshot() const { return m_hasSnapshot; }
     const std::string& GetLevelState() const { return m_levelState; }
     int GetSnapshotLevel() const { return m_snapshotLevel; }
     // Rebuilds the text's level and puts its colours and coins on the cells,
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
     bool RestoreState(const std::string& text);
-    // The last snapshot under the "gamedata." keys of a saved game; false,
-    // and nothing written, before the first snapshot of a later level.
+    // The last snapshot under the "gamedata." keys of a saved game; during
+    // a level's opening, the board as the opening will leave it (the coins
+    // still carried in place). False, and nothing written, when there is
+    // neither.
     bool SaveState(CPropertyFile& properties) const;
     // Restores a saved snapshot with its level set. The keys come from a file
     // in the user's folder, so everything is checked before the board is
@@ -241,6 +244,8 @@ class CField
     int m_levelsCount;
     int m_refillLevelsCount;
     int m_level = 0;
+    // Level 0 is a level like any other: whether a snapshot exists is kept apart.
+    bool m_hasSnapshot = false;
     int m_snapshotLevel = 0;
     bool m_levelFinished = false;
     int m_colourCount = kColourCount;
