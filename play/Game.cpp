@@ -407,20 +407,22 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     }
     if (m_nameDialog || m_nameEntered)
         return;
+    if (!AskTopName())
+        m_field->BeginLevelOut();
+}
+
+bool CGame::AskTopName()
+{
+    if (m_nameDialog || m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, m_totalScore))
+        return false;
     const SEnterNameSeam& seam = GetEnterNameSeam();
-    const bool qualifies = m_topTable && m_gameType < m_topTable->GetListCount() &&
-                           m_topTable->Qualifies(m_gameType, m_totalScore);
-    CDialogScreen* dialog = qualifies && seam.m_open ? seam.m_open(*this) : nullptr;
+    CDialogScreen* dialog = seam.m_open ? seam.m_open(*this) : nullptr;
     if (!dialog)
     {
         // Without a dialog to ask in, the entry is kept under the default name.
-        if (qualifies)
-        {
-            m_topTable->Insert(m_gameType, m_totalScore, "Nemo");
-            m_nameEntered = true;
-        }
-        m_field->BeginLevelOut();
-        return;
+        m_topTable->Insert(m_gameType, m_totalScore, CTopTable::kDefaultName);
+        m_nameEntered = true;
+        return false;
     }
     m_nameDialog.reset(dialog);
     dialog->m_logical_width = 800;
@@ -433,6 +435,7 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     dialog->m_height = 256;
     if (CApplication* app = CApplication::Get())
         app->PushDialog(dialog);
+    return true;
 }
 
 void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
@@ -497,6 +500,10 @@ void CGame::OnControl(CControl* control)
 {
     if (control == m_mainMenuButton->Control())
     {
+        // Leaving "GAME OVER" this way must not lose a qualifying score:
+        // the name is asked first, and the level-out then closes the screen.
+        if (m_gameOver && AskTopName())
+            return;
         ClosePending();
         return;
     }

@@ -109,6 +109,10 @@ class CGame : public CScreen
     void RecordSound(const std::string& name);
     bool BarLocked() const;
     void ClosePending();
+    // GAME OVER: a qualifying score goes to its list through the name
+    // dialog. False when no dialog opened; the score, if it qualifies, is
+    // then already kept under the default name.
+    bool AskTopName();
     int Region(std::size_t player) const;
 
     void DrawStillLayer();
