@@ -167,6 +167,25 @@ void CGame::NextLevelOrRetry()
     m_lifeLost = false;
 }
 
+void CGame::ConcludeLevel()
+{
+    if (!m_field->IsLevelFinished())
+        return;
+    if (!m_gameOver)
+    {
+        NextLevelOrRetry();
+        return;
+    }
+    if (m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, m_totalScore))
+        return;
+    const SEnterNameSeam& seam = GetEnterNameSeam();
+    std::string name = m_nameDialog && seam.m_text ? seam.m_text(m_nameDialog.get()) : std::string();
+    if (name.empty())
+        name = m_topTable->GetLastName();
+    m_topTable->Insert(m_gameType, m_totalScore, name);
+    m_nameEntered = true;
+}
+
 int CGame::Region(std::size_t player) const
 {
     const CPlayer* p = GetPlayer(player);
@@ -447,7 +466,8 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
     std::string name = seam.m_text ? seam.m_text(dialog) : std::string();
     if (name.empty())
         name = "Nemo";
-    if (m_topTable)
+    // Kept already if the program began to close while the dialog was open.
+    if (m_topTable && !m_nameEntered)
         m_topTable->Insert(m_gameType, m_totalScore, name);
     m_nameDialog.reset();
     m_field->BeginLevelOut();

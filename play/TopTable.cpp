@@ -105,6 +105,7 @@ void CTopTable::Insert(int list, int score, const std::string& name)
     std::vector<Entry>& entries = m_lists[list];
     int place = kEntries - 1;
     entries[place] = Entry{StorableName(name), score};
+    m_last_name = entries[place].m_name.empty() ? kDefaultName : entries[place].m_name;
     while (place > 0 && entries[place - 1].m_points < score)
     {
         std::swap(entries[place - 1], entries[place]);

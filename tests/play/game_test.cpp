@@ -4,6 +4,7 @@
 
 #include "play/GameLink.h"
 #include "screens/EnterNameDlg.h"
+#include "storage/PropertyFile.h"
 #include "widgets/SimpleButton.h"
 
 namespace NGame::NTest
@@ -353,5 +354,31 @@ TEST_F(GameOverTest, LeavingByTheMenuButtonAsksTheNameAndAnEmptyOneIsNemo)
     Frames(1);
     m_app->FrameStep(16.0f);
     EXPECT_EQ(m_app->TopScreen(), &m_menu);
+}
+
+TEST_F(GameOverTest, ClosingTheProgramKeepsTheScoreUnderTheLastNameOrTheOneTyped)
+{
+    m_table.Insert(kClassicGame, 7, "Ada");
+    EndGame(900);
+    CPropertyFile store;
+    EXPECT_FALSE(NGameLink::SaveGame(m_game.get(), store)) << "a game that is over is not stored";
+    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Ada");
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 900);
+
+    // Closed while the name dialog shows what was typed so far.
+    m_app->RemoveScreen(m_game.get());
+    EndGame(950);
+    Click(400, 300);
+    NInterface::CEnterNameDlg* dialog = NameDialog();
+    ASSERT_NE(dialog, nullptr);
+    for (char c : std::string("Bo"))
+        dialog->OnChar(static_cast<std::uint16_t>(c), 1);
+    NGameLink::SaveGame(m_game.get(), store);
+    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Bo");
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 950);
+    dialog->OnControl(dialog->OkButton());
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 1), 900) << "entered once";
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 2), 7);
 }
 } // namespace NGame::NTest

@@ -98,6 +98,60 @@ TEST_F(SavedGameTest, FirstLevelResumesFromItsOpeningOrItsLastTurn)
     EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 2);
 }
 
+TEST_F(SavedGameTest, DecidedLevelResumesAsClickToContinueLeavesIt)
+{
+    // Won: the next level, its score counted once.
+    CGame& game = Start(kClassicGame, 3);
+    ASSERT_TRUE(Settle());
+    Human().SetMoney(60);
+    WinningBoard();
+    FinishLevel();
+    int score = game.GetTotalScore();
+    EXPECT_EQ(NGameLink::ContinueScore(&game), score) << "the dialog counts the level once too";
+    CPropertyFile store;
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetTotalScore(), score);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 60);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 3);
+
+    // Lost with lives to spare: the same level with one life fewer.
+    LosingBoard();
+    FinishLevel();
+    score = game.GetTotalScore();
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetTotalScore(), score);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 2);
+
+    // Lost with the last life bought: the same level, neither life nor money.
+    Human().SetLives(0);
+    Human().SetMoney(kPrices[kBonusLife]);
+    LosingBoard();
+    FinishLevel();
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 0);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 0);
+
+    // Clicked on, and saved in the next level's opening before its first snapshot.
+    WinningBoard();
+    FinishLevel();
+    score = game.GetTotalScore();
+    Continue();
+    ASSERT_EQ(Field().GetState(), Intro);
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 5);
+    EXPECT_EQ(m_resumed->GetTotalScore(), score);
+}
+
 TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
 {
     // A type the game was not made for, or a damaged board.
