@@ -104,8 +104,10 @@ void CTopTable::Insert(int list, int score, const std::string& name)
         return;
     std::vector<Entry>& entries = m_lists[list];
     int place = kEntries - 1;
-    entries[place] = Entry{StorableName(name), score};
-    m_last_name = entries[place].m_name.empty() ? kDefaultName : entries[place].m_name;
+    // A name with nothing storable is shown as it will be read back.
+    const std::string stored = StorableName(name);
+    m_last_name = stored.empty() ? kDefaultName : stored;
+    entries[place] = Entry{m_last_name, score};
     while (place > 0 && entries[place - 1].m_points < score)
     {
         std::swap(entries[place - 1], entries[place]);

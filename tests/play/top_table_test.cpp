@@ -122,7 +122,7 @@ TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)
     // "//" opens a comment for the property reader, even inside quotes.
     const char* names[2][CTopTable::kEntries] = {
         {"//x", "a//b", "x//", "Bob // 2", "//", "///", "a/b//c/d"},
-        {"// lead", "mid // dle", "tail //", "////////////////////", "Jo \"Ace\"", "new\nline\t", "plain"}};
+        {"// lead", "mid // dle", "tail //", "////////////////////", "Jo \"Ace\"", "new\nline\t", "\t\n"}};
     CTopTable table(2);
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < CTopTable::kEntries; ++j)
@@ -131,6 +131,7 @@ TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)
     EXPECT_EQ(table.GetName(1, 3), std::string(15, '/'));
     EXPECT_EQ(table.GetName(1, 4), "Jo 'Ace'");
     EXPECT_EQ(table.GetName(1, 5), "newline");
+    EXPECT_EQ(table.GetName(1, 6), "Nemo");
 
     CPropertyFile store;
     table.WriteEntries(store);
