@@ -10,6 +10,7 @@
 namespace
 {
 constexpr int kKeyLength = 13;
+constexpr const char* kLastNameKey = "top7.last_name";
 
 std::string Key(const char* format, int list, int entry)
 {
@@ -63,6 +64,9 @@ void CTopTable::ReadEntries(const CPropertyFile& store)
             entry.m_name = StorableName(store.GetString(Key("top7.rec_name%03d%03d", i, j), kDefaultName));
             entry.m_points = store.GetInt(Key("top7.rec_points%03d%03d", i, j), 0);
         }
+    m_last_name = StorableName(store.GetString(kLastNameKey, kDefaultName));
+    if (m_last_name.empty())
+        m_last_name = kDefaultName;
 }
 
 void CTopTable::WriteEntries(CPropertyFile& store) const
@@ -75,6 +79,7 @@ void CTopTable::WriteEntries(CPropertyFile& store) const
             store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : FileName(name));
             store.SetInt(Key("top7.rec_points%03d%03d", i, j), m_lists[i][j].m_points);
         }
+    store.SetString(kLastNameKey, FileName(m_last_name));
 }
 
 void CTopTable::Load(const std::string& path)

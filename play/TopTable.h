@@ -38,7 +38,8 @@ public:
     bool Qualifies(int list, int score) const;
     // Equal scores keep their places: the new entry goes below them.
     void Insert(int list, int score, const std::string& name);
-    // The name of the last entry made in this run, "Nemo" before the first.
+    // The name of the last entry made, kept in the file too; "Nemo" before
+    // the first.
     const std::string& GetLastName() const { return m_last_name; }
 
     int GetListCount() const { return static_cast<int>(m_lists.size()); }

@@ -147,3 +147,15 @@ TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)
             EXPECT_EQ(loaded.GetPoints(i, j), 100 - j) << i << ' ' << j;
         }
 }
+
+TEST(TopTableNames, LastNameEnteredIsKeptInTheFile)
+{
+    CTopTable table(2);
+    EXPECT_EQ(table.GetLastName(), "Nemo");
+    table.Insert(1, 3, "Ada // b");
+    const std::string folder = TempFolder();
+    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    CTopTable loaded(2);
+    loaded.Load(folder + CTopTable::kFileName);
+    EXPECT_EQ(loaded.GetLastName(), "Ada // b");
+}

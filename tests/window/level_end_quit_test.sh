@@ -2,8 +2,9 @@
 # of classic level 2: a won level resumes at the next level with its score
 # counted once; a lost one at the same level with one life fewer and a fresh
 # board, also after a second restart; "GAME OVER" leaves no game, and its
-# score enters the table under "Nemo" when the program closes there, or
-# through the name dialog when the player leaves by the menu button.
+# score enters the table when the program closes there (under the name
+# entered last, else "Nemo"), or through the name dialog when the player
+# leaves by the menu button.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
@@ -117,5 +118,11 @@ grep -qx 'top7.rec_name000000 Cy' "$WORK/top7.txt" || fail "no Cy after the menu
 grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "wrong score: $(grep points000000 "$WORK/top7.txt")"
 probe "$WORK/name.png" 180 330 ede8d0   # the name dialog over the game
 probe "$WORK/top.png" 200 240 aec790    # a row of the top-7 page
+
+# The next GAME OVER closed on enters the table under the name entered last.
+craft lose 0 0 "$WORK/menu"
+run "$WORK/menu" "$WORK/over.txt"
+"$TOOL" show top7 --user-dir "$WORK/menu" | grep -qx 'top7.rec_name000001 Cy' \
+  || fail "not under the last name: $("$TOOL" show top7 --user-dir "$WORK/menu" | grep name00000[01])"
 [ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/
 echo "ok"
