@@ -181,7 +181,6 @@ class CField
     // Level-state text of the board as it stands, and the last snapshot.
     std::string DescribeState() const;
     void TakeSnapshot();
-    bool HasSnapshot() const { return m_hasSnapshot; }
     const std::string& GetLevelState() const { return m_levelState; }
     int GetSnapshotLevel() const { return m_snapshotLevel; }
     // Rebuilds the text's level and puts its colours and coins on the cells,
