@@ -167,6 +167,25 @@ void CGame::NextLevelOrRetry()
     m_lifeLost = false;
 }
 
+void CGame::ConcludeLevel()
+{
+    if (!m_field->IsLevelFinished())
+        return;
+    if (!m_gameOver)
+    {
+        NextLevelOrRetry();
+        return;
+    }
+    if (m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, m_totalScore))
+        return;
+    const SEnterNameSeam& seam = GetEnterNameSeam();
+    std::string name = m_nameDialog && seam.m_text ? seam.m_text(m_nameDialog.get()) : std::string();
+    if (name.empty())
+        name = m_topTable->GetLastName();
+    m_topTable->Insert(m_gameType, m_totalScore, name);
+    m_nameEntered = true;
+}
+
 int CGame::Region(std::size_t player) const
 {
     const CPlayer* p = GetPlayer(player);
@@ -407,20 +426,22 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     }
     if (m_nameDialog || m_nameEntered)
         return;
+    if (!AskTopName())
+        m_field->BeginLevelOut();
+}
+
+bool CGame::AskTopName()
+{
+    if (m_nameDialog || m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, m_totalScore))
+        return false;
     const SEnterNameSeam& seam = GetEnterNameSeam();
-    const bool qualifies = m_topTable && m_gameType < m_topTable->GetListCount() &&
-                           m_topTable->Qualifies(m_gameType, m_totalScore);
-    CDialogScreen* dialog = qualifies && seam.m_open ? seam.m_open(*this) : nullptr;
+    CDialogScreen* dialog = seam.m_open ? seam.m_open(*this) : nullptr;
     if (!dialog)
     {
         // Without a dialog to ask in, the entry is kept under the default name.
-        if (qualifies)
-        {
-            m_topTable->Insert(m_gameType, m_totalScore, "Nemo");
-            m_nameEntered = true;
-        }
-        m_field->BeginLevelOut();
-        return;
+        m_topTable->Insert(m_gameType, m_totalScore, CTopTable::kDefaultName);
+        m_nameEntered = true;
+        return false;
     }
     m_nameDialog.reset(dialog);
     dialog->m_logical_width = 800;
@@ -433,6 +454,7 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     dialog->m_height = 256;
     if (CApplication* app = CApplication::Get())
         app->PushDialog(dialog);
+    return true;
 }
 
 void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
@@ -444,7 +466,8 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
     std::string name = seam.m_text ? seam.m_text(dialog) : std::string();
     if (name.empty())
         name = "Nemo";
-    if (m_topTable)
+    // Kept already if the program began to close while the dialog was open.
+    if (m_topTable && !m_nameEntered)
         m_topTable->Insert(m_gameType, m_totalScore, name);
     m_nameDialog.reset();
     m_field->BeginLevelOut();
@@ -497,6 +520,10 @@ void CGame::OnControl(CControl* control)
 {
     if (control == m_mainMenuButton->Control())
     {
+        // Leaving "GAME OVER" this way must not lose a qualifying score:
+        // the name is asked first, and the level-out then closes the screen.
+        if (m_gameOver && AskTopName())
+            return;
         ClosePending();
         return;
     }

@@ -54,6 +54,11 @@ class CGame : public CScreen
     void StartLevel();
     void StartAtLevel(int level);
     void NextLevelOrRetry();
+    // For a program that closes on a decided level: the level is carried on
+    // at once as "click to continue" would carry it (the next level or the
+    // replay starts), and a game that is over keeps a qualifying score under
+    // the name being typed, else the last name entered, else "Nemo".
+    void ConcludeLevel();
 
     int GetGameType() const { return m_gameType; }
     CField& GetField() { return *m_field; }
@@ -109,6 +114,10 @@ class CGame : public CScreen
     void RecordSound(const std::string& name);
     bool BarLocked() const;
     void ClosePending();
+    // GAME OVER: a qualifying score goes to its list through the name
+    // dialog. False when no dialog opened; the score, if it qualifies, is
+    // then already kept under the default name.
+    bool AskTopName();
     int Region(std::size_t player) const;
 
     void DrawStillLayer();

@@ -74,23 +74,31 @@ int ContinueScore(CScreen* game)
     if (!g)
         return 0;
     const NGame::CPlayer* human = g->GetPlayer(0);
-    const int region = human ? g->GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()) : 0;
+    // A decided level's territory is in the score already.
+    const bool counted = g->GetGameType() != NGame::kMovingGame && g->GetField().IsLevelFinished();
+    const int region =
+        human && !counted ? g->GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()) : 0;
     return g->GetTotalScore() + region;
 }
 bool SaveGame(CScreen* game, CPropertyFile& store)
 {
     NGame::CGame* g = AsGame(game);
+    if (!g)
+        return false;
+    // The board's snapshot is from before a decided level's last move: the
+    // level is carried on first, so that it neither counts twice nor is
+    // played again for free.
+    g->ConcludeLevel();
     // A game that has ended is not offered again: resuming it from its last
     // turn would let the same game end, and enter the table, twice.
-    if (!g || g->IsGameOver())
+    if (g->IsGameOver())
         return false;
     store.SetInt(NSavedGame::kTypeKey, g->GetGameType());
     store.SetInt(NSavedGame::kScoreKey, g->GetTotalScore());
     const NGame::CPlayer* human = g->GetPlayer(0);
     store.SetInt(NSavedGame::kMoneyKey, human ? human->GetMoney() : 0);
     store.SetInt(NSavedGame::kLivesKey, human ? human->GetLives() : 0);
-    g->GetField().SaveState(store);
-    return true;
+    return g->GetField().SaveState(store);
 }
 bool LoadGame(CScreen* game, const CPropertyFile& store)
 {

@@ -19,6 +19,9 @@ int GetGameType(const CScreen* game);
 // What the continue dialog shows: the level from 1 and the score so far.
 int ContinueLevel(CScreen* game);
 int ContinueScore(CScreen* game);
+// Stores the game as the next run resumes it. A decided level is first
+// carried on as "click to continue" would (CGame::ConcludeLevel), and a game
+// that is over is not stored: the program is closing on it.
 bool SaveGame(CScreen* game, CPropertyFile& store);
 // False when the store holds no game this screen can resume.
 bool LoadGame(CScreen* game, const CPropertyFile& store);

@@ -10,6 +10,7 @@
 namespace
 {
 constexpr int kKeyLength = 13;
+constexpr const char* kLastNameKey = "top7.last_name";
 
 std::string Key(const char* format, int list, int entry)
 {
@@ -33,6 +34,23 @@ std::string StorableName(const std::string& name)
     }
     return result;
 }
+
+// The property reader takes "//" for a comment even inside quotes, and the
+// blanked rest of the line would shift or swallow every later entry. A byte
+// that no name holds is put between the slashes; StorableName drops it again
+// when the file is read.
+std::string FileName(const std::string& name)
+{
+    constexpr char kSlashBreak = '\x01';
+    std::string result;
+    for (char c : name)
+    {
+        if (c == '/' && !result.empty() && result.back() == '/')
+            result += kSlashBreak;
+        result += c;
+    }
+    return result;
+}
 } // namespace
 
 CTopTable::CTopTable(int listCount) : m_lists(listCount > 0 ? listCount : 0, std::vector<Entry>(kEntries)) {}
@@ -46,6 +64,9 @@ void CTopTable::ReadEntries(const CPropertyFile& store)
             entry.m_name = StorableName(store.GetString(Key("top7.rec_name%03d%03d", i, j), kDefaultName));
             entry.m_points = store.GetInt(Key("top7.rec_points%03d%03d", i, j), 0);
         }
+    m_last_name = StorableName(store.GetString(kLastNameKey, kDefaultName));
+    if (m_last_name.empty())
+        m_last_name = kDefaultName;
 }
 
 void CTopTable::WriteEntries(CPropertyFile& store) const
@@ -55,9 +76,10 @@ void CTopTable::WriteEntries(CPropertyFile& store) const
         {
             // An empty value would swallow the next key when read back.
             const std::string& name = m_lists[i][j].m_name;
-            store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : name);
+            store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : FileName(name));
             store.SetInt(Key("top7.rec_points%03d%03d", i, j), m_lists[i][j].m_points);
         }
+    store.SetString(kLastNameKey, FileName(m_last_name));
 }
 
 void CTopTable::Load(const std::string& path)
@@ -87,7 +109,10 @@ void CTopTable::Insert(int list, int score, const std::string& name)
         return;
     std::vector<Entry>& entries = m_lists[list];
     int place = kEntries - 1;
-    entries[place] = Entry{StorableName(name), score};
+    // A name with nothing storable is shown as it will be read back.
+    const std::string stored = StorableName(name);
+    m_last_name = stored.empty() ? kDefaultName : stored;
+    entries[place] = Entry{m_last_name, score};
     while (place > 0 && entries[place - 1].m_points < score)
     {
         std::swap(entries[place - 1], entries[place]);

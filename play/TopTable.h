@@ -38,6 +38,9 @@ public:
     bool Qualifies(int list, int score) const;
     // Equal scores keep their places: the new entry goes below them.
     void Insert(int list, int score, const std::string& name);
+    // The name of the last entry made, kept in the file too; "Nemo" before
+    // the first.
+    const std::string& GetLastName() const { return m_last_name; }
 
     int GetListCount() const { return static_cast<int>(m_lists.size()); }
     const std::string& GetName(int list, int entry) const { return m_lists.at(list).at(entry).m_name; }
@@ -46,4 +49,5 @@ public:
 private:
     std::vector<std::vector<Entry>> m_lists;
     std::string m_save_path;
+    std::string m_last_name = kDefaultName;
 };

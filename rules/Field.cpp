@@ -874,6 +874,7 @@ void CField::TakeSnapshot()
 {
     m_levelState = DescribeState();
     m_snapshotLevel = m_level;
+    m_hasSnapshot = true;
 }
 
 bool CField::FitsLevel(int level, const std::vector<SCellState>& cells)
@@ -942,15 +943,42 @@ constexpr int kMaxSavedLevel = 9999;
 // nothing else is ever accepted from a save.
 const char* const kLevelPatterns[] = {"dat/levels_classic/lev%03d.raw", "dat/levels_duel/lev%03d.raw",
                                       "dat/levels_moving/lev%03d.raw"};
+
+// The board at the end of its opening: as built, with every coin still on
+// its way lying on the cell its insect flies to.
+std::string OpeningState(const CField& field)
+{
+    int level = 0;
+    std::vector<SCellState> cells;
+    if (!CLevelState::Read(field.DescribeState(), level, cells))
+        return std::string();
+    for (const auto& insect : field.GetInsects())
+    {
+        if (insect->m_coin < 0)
+            continue;
+        const SCellPos at = field.CellAt(insect->m_targetX, insect->m_targetY);
+        if (!field.IsValidCell(at.m_row, at.m_column))
+            continue;
+        std::size_t index = static_cast<std::size_t>(at.m_column);
+        for (int r = 0; r < at.m_row; ++r)
+            index += static_cast<std::size_t>(field.RowLength(r));
+        if (index < cells.size() && cells[index].m_colour >= 0)
+            cells[index].m_coin = insect->m_coin;
+    }
+    return CLevelState::Write(level, cells);
+}
 } // namespace
 
 bool CField::SaveState(CPropertyFile& properties) const
 {
-    if (m_snapshotLevel == 0)
+    // The last snapshot is of the level before, or of the try before a
+    // replay, until the opening ends: a save then starts the level afresh.
+    const bool opening = m_state == Intro;
+    if (!opening && !m_hasSnapshot)
         return false;
-    properties.SetString("gamedata.fieldstate", m_levelState);
+    properties.SetString("gamedata.fieldstate", opening ? OpeningState(*this) : m_levelState);
     properties.SetString("gamedata.dir_pattern", m_pattern);
-    properties.SetInt("gamedata.level_num", m_snapshotLevel);
+    properties.SetInt("gamedata.level_num", opening ? m_level : m_snapshotLevel);
     properties.SetInt("gamedata.levels_count", m_levelsCount);
     properties.SetInt("gamedata.m_game_type", m_advancedSet);
     return true;

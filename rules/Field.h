@@ -189,8 +189,10 @@ class CField
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
     bool RestoreState(const std::string& text);
-    // The last snapshot under the "gamedata." keys of a saved game; false,
-    // and nothing written, before the first snapshot of a later level.
+    // The last snapshot under the "gamedata." keys of a saved game; during
+    // a level's opening, the board as the opening will leave it (the coins
+    // still carried in place). False, and nothing written, when there is
+    // neither.
     bool SaveState(CPropertyFile& properties) const;
     // Restores a saved snapshot with its level set. The keys come from a file
     // in the user's folder, so everything is checked before the board is
@@ -249,6 +251,8 @@ class CField
     int m_levelsCount;
     int m_refillLevelsCount;
     int m_level = 0;
+    // Level 0 is a level like any other: whether a snapshot exists is kept apart.
+    bool m_hasSnapshot = false;
     int m_snapshotLevel = 0;
     bool m_levelFinished = false;
     int m_colourCount = kColourCount;

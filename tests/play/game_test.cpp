@@ -2,6 +2,11 @@
 // with lives and the purse, the bonus bar, and clicks versus drags.
 #include "GameFixture.h"
 
+#include "play/GameLink.h"
+#include "screens/EnterNameDlg.h"
+#include "storage/PropertyFile.h"
+#include "widgets/SimpleButton.h"
+
 namespace NGame::NTest
 {
 TEST_F(GameFixture, OpponentStrengthFollowsTheLevel)
@@ -332,5 +337,90 @@ TEST_F(GameFixture, MovingSetKeepsTheTurnAndScrollsAfterEachMove)
         }));
     EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
     EXPECT_EQ(Human().GetState(), PlayerTurn);
+}
+} // namespace NGame::NTest
+
+namespace NGame::NTest
+{
+namespace
+{
+// GAME OVER with a score for the table; the menus' own name dialog asks.
+class GameOverTest : public GameFixture
+{
+  protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        NGameLink::RegisterEnterNameDialog();
+    }
+    void TearDown() override
+    {
+        SetEnterNameSeam({});
+        GameFixture::TearDown();
+    }
+    void EndGame(int score)
+    {
+        Start();
+        ASSERT_TRUE(Settle());
+        Human().SetLives(0);
+        Human().SetMoney(0);
+        LosingBoard();
+        FinishLevel();
+        ASSERT_TRUE(m_game->IsGameOver());
+        m_game->SetTotalScore(score);
+    }
+    NInterface::CEnterNameDlg* NameDialog() const
+    {
+        return dynamic_cast<NInterface::CEnterNameDlg*>(m_app->InputTarget());
+    }
+};
+} // namespace
+
+TEST_F(GameOverTest, LeavingByTheMenuButtonAsksTheNameAndAnEmptyOneIsNemo)
+{
+    m_table.Insert(kClassicGame, 7, "Ada");
+    EndGame(900);
+    m_game->OnControl(m_game->GetMainMenuButton().Control());
+    m_app->FrameStep(16.0f);
+    NInterface::CEnterNameDlg* dialog = NameDialog();
+    ASSERT_NE(dialog, nullptr) << "the menu button must not throw the score away";
+    EXPECT_EQ(m_app->TopScreen(), m_game.get());
+
+    dialog->OnControl(dialog->OkButton());
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_app->DialogCount(), 0u);
+    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Nemo");
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 900);
+    EXPECT_TRUE(m_game->IsNameEntered());
+    ASSERT_TRUE(RunUntil([this] { return Field().GetState() == Gone; }));
+    Frames(1);
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_app->TopScreen(), &m_menu);
+}
+
+TEST_F(GameOverTest, ClosingTheProgramKeepsTheScoreUnderTheLastNameOrTheOneTyped)
+{
+    m_table.Insert(kClassicGame, 7, "Ada");
+    EndGame(900);
+    CPropertyFile store;
+    EXPECT_FALSE(NGameLink::SaveGame(m_game.get(), store)) << "a game that is over is not stored";
+    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Ada");
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 900);
+
+    // Closed while the name dialog shows what was typed so far.
+    m_app->RemoveScreen(m_game.get());
+    EndGame(950);
+    Click(400, 300);
+    NInterface::CEnterNameDlg* dialog = NameDialog();
+    ASSERT_NE(dialog, nullptr);
+    for (char c : std::string("Bo"))
+        dialog->OnChar(static_cast<std::uint16_t>(c), 1);
+    NGameLink::SaveGame(m_game.get(), store);
+    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Bo");
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 950);
+    dialog->OnControl(dialog->OkButton());
+    m_app->FrameStep(16.0f);
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 1), 900) << "entered once";
+    EXPECT_EQ(m_table.GetPoints(kClassicGame, 2), 7);
 }
 } // namespace NGame::NTest

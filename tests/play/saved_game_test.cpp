@@ -72,22 +72,93 @@ TEST_F(SavedGameTest, MovingGameResumesAsAMovingGame)
     EXPECT_EQ(m_resumed->GetField().GetLevel(), 3);
 }
 
+TEST_F(SavedGameTest, FirstLevelResumesFromItsOpeningOrItsLastTurn)
+{
+    // Quit while the insects still bring the coins: the level resumes as
+    // its opening would have left it.
+    CGame& game = Start(kClassicGame, 0);
+    CPropertyFile store;
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(RunUntil([this] { return Field().IsIdle(); }));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 0);
+    EXPECT_EQ(m_resumed->GetField().GetLevelState(), Field().GetLevelState());
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 25);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 3);
+
+    game.SetTotalScore(17);
+    Human().SetMoney(123);
+    Human().SetLives(2);
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 0);
+    EXPECT_EQ(m_resumed->GetTotalScore(), 17);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 123);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 2);
+}
+
+TEST_F(SavedGameTest, DecidedLevelResumesAsClickToContinueLeavesIt)
+{
+    // Won: the next level, its score counted once.
+    CGame& game = Start(kClassicGame, 3);
+    ASSERT_TRUE(Settle());
+    Human().SetMoney(60);
+    WinningBoard();
+    FinishLevel();
+    int score = game.GetTotalScore();
+    EXPECT_EQ(NGameLink::ContinueScore(&game), score) << "the dialog counts the level once too";
+    CPropertyFile store;
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetTotalScore(), score);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 60);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 3);
+
+    // Lost with lives to spare: the same level with one life fewer.
+    LosingBoard();
+    FinishLevel();
+    score = game.GetTotalScore();
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetTotalScore(), score);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 2);
+
+    // Lost with the last life bought: the same level, neither life nor money.
+    Human().SetLives(0);
+    Human().SetMoney(kPrices[kBonusLife]);
+    LosingBoard();
+    FinishLevel();
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 0);
+    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 0);
+
+    // Clicked on, and saved in the next level's opening before its first snapshot.
+    WinningBoard();
+    FinishLevel();
+    score = game.GetTotalScore();
+    Continue();
+    ASSERT_EQ(Field().GetState(), Intro);
+    store.Clear();
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 5);
+    EXPECT_EQ(m_resumed->GetTotalScore(), score);
+}
+
 TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
 {
-    // The first level keeps no board state, so there is nothing to resume.
-    CGame& first = Start(kClassicGame, 0);
-    ASSERT_TRUE(Settle());
-    Field().TakeSnapshot();
-    CPropertyFile store;
-    NGameLink::SaveGame(&first, store);
-    EXPECT_FALSE(Resume(kClassicGame, store));
-
     // A type the game was not made for, or a damaged board.
-    m_app->RemoveScreen(&first);
     CGame& later = Start(kClassicGame, 4);
     ASSERT_TRUE(Settle());
     Field().TakeSnapshot();
-    store.Clear();
+    CPropertyFile store;
     NGameLink::SaveGame(&later, store);
     EXPECT_FALSE(Resume(kAdvancedGame, store));
     CPropertyFile damaged = store;

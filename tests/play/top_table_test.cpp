@@ -116,3 +116,46 @@ TEST(TopTableFile, MissingOrForeignFileGivesDefaults)
     table.Load(folder + "garbage.tbl");
     EXPECT_EQ(table.GetName(0, 0), "Nemo");
 }
+
+TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)
+{
+    // "//" opens a comment for the property reader, even inside quotes.
+    const char* names[2][CTopTable::kEntries] = {
+        {"//x", "a//b", "x//", "Bob // 2", "//", "///", "a/b//c/d"},
+        {"// lead", "mid // dle", "tail //", "////////////////////", "Jo \"Ace\"", "new\nline\t", "\t\n"}};
+    CTopTable table(2);
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < CTopTable::kEntries; ++j)
+            table.Insert(i, 100 - j, names[i][j]);
+    EXPECT_EQ(table.GetName(0, 3), "Bob // 2") << "the shown name keeps its slashes";
+    EXPECT_EQ(table.GetName(1, 3), std::string(15, '/'));
+    EXPECT_EQ(table.GetName(1, 4), "Jo 'Ace'");
+    EXPECT_EQ(table.GetName(1, 5), "newline");
+    EXPECT_EQ(table.GetName(1, 6), "Nemo");
+
+    CPropertyFile store;
+    table.WriteEntries(store);
+    EXPECT_EQ(store.ToText().find("//"), std::string::npos);
+    const std::string folder = TempFolder();
+    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    CTopTable loaded(2);
+    loaded.Load(folder + CTopTable::kFileName);
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < CTopTable::kEntries; ++j)
+        {
+            EXPECT_EQ(loaded.GetName(i, j), table.GetName(i, j)) << i << ' ' << j;
+            EXPECT_EQ(loaded.GetPoints(i, j), 100 - j) << i << ' ' << j;
+        }
+}
+
+TEST(TopTableNames, LastNameEnteredIsKeptInTheFile)
+{
+    CTopTable table(2);
+    EXPECT_EQ(table.GetLastName(), "Nemo");
+    table.Insert(1, 3, "Ada // b");
+    const std::string folder = TempFolder();
+    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    CTopTable loaded(2);
+    loaded.Load(folder + CTopTable::kFileName);
+    EXPECT_EQ(loaded.GetLastName(), "Ada // b");
+}

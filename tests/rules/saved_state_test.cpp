@@ -40,14 +40,15 @@ CPropertyFile SaveRandomBoard(CField& board, int level)
     return save;
 }
 
-TEST(SaveState, FirstLevelSavesNothingAndLaterOnesTheLastSnapshot)
+TEST(SaveState, FirstLevelSavesLikeAnyOtherTheLastSnapshot)
 {
     SMaskTable masks;
     auto board = ClassicBoard(masks);
     RunUntilIdle(*board);
     CPropertyFile save;
-    EXPECT_FALSE(board->SaveState(save));
-    EXPECT_TRUE(save.Map().empty());
+    ASSERT_TRUE(board->SaveState(save));
+    EXPECT_EQ(save.GetInt("gamedata.level_num", -1), 0);
+    EXPECT_EQ(save.GetString("gamedata.fieldstate", ""), board->GetLevelState());
 
     board->SetLevel(2);
     RunUntilIdle(*board);

@@ -5,6 +5,8 @@
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/TestMedia.h"
+#include "play/Game.h"
+#include "play/GameLink.h"
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
@@ -305,4 +307,42 @@ TEST_F(MainMenuTest, EnterNameKeepsFifteenCharactersAndOnlyOkCloses)
     Application().FrameStep(16.0f);
     EXPECT_EQ(Application().DialogCount(), 0u);
     Application().RemoveScreen(&base);
+}
+
+TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts)
+{
+    CreateGameResourcesFrom(*CFileSystem::Get());
+    Settings().m_adv_level = 1;
+    {
+        CMainMenu menu;
+        Application().PushScreen(&menu);
+        menu.StartGame(0, 2);
+        auto* kept = dynamic_cast<NGame::CGame*>(menu.Game());
+        ASSERT_NE(kept, nullptr);
+        kept->OnControl(kept->GetMainMenuButton().Control());
+        Application().FrameStep(16.0f);
+        ASSERT_EQ(menu.Game(), kept) << "a game left by its menu button is kept";
+
+        menu.OnControl(menu.GameButton());
+        CContinueDlg* dialog = menu.ContinueDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->GetLevel(), 3);
+        dialog->OnControl(dialog->StartNewButton());
+        Application().FrameStep(16.0f);
+        CCustomLevelWnd* choice = menu.LevelWindow();
+        ASSERT_NE(choice, nullptr);
+        EXPECT_EQ(Application().TopScreen(), choice);
+        EXPECT_EQ(menu.Game(), kept) << "kept until a new game starts";
+
+        // The advanced set, checked at first, from its first level.
+        choice->LevelBar()->SetValue(0.0f);
+        choice->OnControl(choice->OkButton());
+        Application().FrameStep(16.0f);
+        ASSERT_NE(menu.Game(), nullptr);
+        EXPECT_EQ(Application().TopScreen(), menu.Game());
+        EXPECT_EQ(NGameLink::GetGameType(menu.Game()), 1);
+        EXPECT_EQ(NGameLink::ContinueLevel(menu.Game()), 1);
+        Application().RemoveScreen(&menu);
+    }
+    ReleaseGameResources();
 }
