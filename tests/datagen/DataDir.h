@@ -28,9 +28,9 @@ inline std::vector<uint8_t> ReadData(const std::string& name)
 
 } // namespace NDataTest
 
-#define SKIP_WITHOUT_DATA()                                                                                  \
+#define REQUIRE_DATA()                                                                                       \
     do                                                                                                       \
     {                                                                                                        \
         if (!NDataTest::HaveData())                                                                          \
-            GTEST_SKIP() << "no generated data in " << NDataTest::DataDir();                                 \
+            GTEST_FAIL() << "no generated data in " << NDataTest::DataDir();                                 \
     } while (0)

@@ -37,7 +37,7 @@ struct SRect
 
 TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
 {
-    SKIP_WITHOUT_DATA();
+    REQUIRE_DATA();
     const std::pair<const char*, std::vector<std::string>> layouts[] = {
         {"mui/main_wnd.txt", {"m_game_btn", "m_quit_game_btn", "m_help_btn", "m_top_btn", "m_options_btn"}},
         {"mui/options_wnd.txt",
@@ -74,7 +74,7 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
 
 TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
 {
-    SKIP_WITHOUT_DATA();
+    REQUIRE_DATA();
     const CPropertyFile p = Props("dat/bonuses_buttons.txt");
     // Status numbers: size 24 (purse 22) glyphs stand above their baseline.
     const std::vector<SRect> numbers = {{55, 14, 105, 42}, {693, 14, 743, 42}, {56, 524, 106, 552},
@@ -125,7 +125,7 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)
 {
-    SKIP_WITHOUT_DATA();
+    REQUIRE_DATA();
     for (const char* folder : {"dat/levels_classic", "dat/levels_duel"})
     {
         std::vector<std::vector<uint8_t>> masks;
@@ -152,7 +152,7 @@ TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)
 
 TEST(GeneratedMasks, MovingSetBuildsPlayableBoardsWithAnOpenLane)
 {
-    SKIP_WITHOUT_DATA();
+    REQUIRE_DATA();
     const int count = Props("dat/game.txt").GetInt("m_levels_moving", 0);
     ASSERT_GE(count, 20); // the refill reads index level % 20 from the moving folder
     for (int level = 0; level < 100; ++level)

@@ -28,7 +28,7 @@ class DataFiles : public ::testing::Test
   protected:
     void SetUp() override
     {
-        SKIP_WITHOUT_DATA();
+        REQUIRE_DATA();
         m_files.SetRoot(DataDir());
     }
     CFileSystem m_files;
@@ -190,7 +190,7 @@ TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
     {
         CAudio::Destroy();
         CFileSystem::Destroy();
-        GTEST_SKIP() << "no audio device, not even the dummy one";
+        GTEST_FAIL() << "no audio device, not even the dummy one";
     }
     for (const char* name : {"wav/start_paint.wav", "wav/wrong_paint.wav", "wav/lev_complete.wav",
                              "wav/life_lost.wav", "wav/game_over.wav", "wav/bonus.wav", "wav/btn_click.wav"})

@@ -9,10 +9,10 @@ using namespace NDataTest;
 
 TEST(GeneratedPack, EveryLooseFileReadsBackFromThePackEnciphered)
 {
-    SKIP_WITHOUT_DATA();
+    REQUIRE_DATA();
     const std::string packPath = DataDir() + "/data.pk";
     if (!std::filesystem::exists(packPath))
-        GTEST_SKIP() << "no pack in " << DataDir();
+        GTEST_FAIL() << "no pack in " << DataDir();
     CFileSystem fs;
     // A root with no loose files, so that every read has to come from the pack.
     fs.SetRoot(DataDir() + "/no-such-folder");
