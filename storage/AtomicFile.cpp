@@ -1,9 +1,11 @@
 // Temporary file + fsync + rename: the target is either the old or the new file.
 #include "storage/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,6 +78,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
         ::fsync(dir);
         ::close(dir);
     }
+    // A pause after each save, for the test that kills the program between
+    // two of them: without it that moment lasts a few milliseconds.
+    if (const char* gap = std::getenv("CHROMAL_SAVE_GAP_MS"))
+        ::usleep(static_cast<useconds_t>(std::clamp(std::atoi(gap), 0, 1000)) * 1000u);
     return true;
 }
 

@@ -9,6 +9,8 @@ DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 export SDL_AUDIODRIVER=dummy
+# The game pauses this long after each save, so that kills can land between two.
+export CHROMAL_SAVE_GAP_MS=150
 ROUNDS=${CHROMAL_KILL_ROUNDS:-30}
 USER_DIR="$WORK/user"
 
