@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 300
 FUZZ_SMOKE_SECONDS ?= 2
 TEST_JOBS  ?= $(shell echo $$(( $$(nproc) * 2 )))
 
-.PHONY: all deps deps-test build play test test-main test-sanitize bench fuzz install deb clean
+.PHONY: all deps deps-test build play test test-main test-sanitize build-main run-main build-sanitize run-sanitize bench fuzz install deb clean
 
 all: build
 
@@ -27,26 +27,42 @@ build: deps
 play: build
 	$(BUILD)/chromal --data $(BUILD)/data
 
-test: test-main test-sanitize
+# The sanitizer tree is built while the ordinary tree's journeys run: those
+# spend most of their time waiting for frames, the build keeps the cores busy.
+test: deps-test
+	$(MAKE) --no-print-directory build-main
+	$(MAKE) --no-print-directory -j2 --output-sync=target run-main build-sanitize
+	$(MAKE) --no-print-directory run-sanitize
+
+test-main: deps-test
+	$(MAKE) --no-print-directory build-main
+	$(MAKE) --no-print-directory run-main
+
+test-sanitize: deps-test
+	$(MAKE) --no-print-directory build-sanitize
+	$(MAKE) --no-print-directory run-sanitize
 
 # The tool tests and the real-window journeys on the ordinary build, side by
-# side (each journey starts an X server of its own; most of their time is
-# spent waiting for frames). The headless unit tests run once, in the
-# sanitizer tree below, so this tree does not build them.
-test-main: deps-test
+# side (each journey starts an X server of its own). The headless unit tests
+# run once, in the sanitizer tree, so this tree does not build them.
+build-main:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=ON -DCHROMAL_UNIT_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
+
+run-main:
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
 
 # The unit tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
 # short run of every fuzz target (clang: libFuzzer), and the sanitizer-built
 # game against hostile per-user files, failing writes and damaged data, all
 # on the ordinary build's data.
-test-sanitize: deps-test
+build-sanitize:
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DCHROMAL_SANITIZE=ON -DCHROMAL_FUZZ=ON -DCHROMAL_DATA=OFF -DCHROMAL_FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS) \
 	  -DCHROMAL_TEST_DATA=$(abspath $(BUILD))/data
 	cmake --build $(SAN_BUILD) -j $(JOBS)
+
+run-sanitize:
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(SAN_BUILD) -L 'unit|fuzz|hostile' --output-on-failure -j $(TEST_JOBS)
 
