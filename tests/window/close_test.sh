@@ -9,8 +9,6 @@ id=$(wait_window) || { kill $pid; fail "no window"; }
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool key alt+F4
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "closing did not end the program"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid closing
 expect_closed_log "$WORK/user"
 echo "ok"

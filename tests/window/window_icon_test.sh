@@ -3,7 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || fail "no generated data in $DATA"
+need_data "$DATA/mui/main_wnd.txt"
 
 "$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --frames 100 2>/dev/null &
 pid=$!

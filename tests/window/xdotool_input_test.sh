@@ -13,9 +13,7 @@ sleep 0.2
 xdotool type x
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid Escape
 probe "$WORK/end.png" 150 250 $WHITE 650 450 $CYAN 170 250 $BG
 expect_closed_log "$WORK/user"
 echo "ok"
@@ -40,9 +38,7 @@ sleep 0.5
 xdotool mousemove 640 384 click 1
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid Escape
 # Client (500, 300) drawn scaled by 1.28 at (640, 384).
 probe "$WORK/drag.png" 640 384 $WHITE 660 384 $BG
 echo "ok"
