@@ -137,4 +137,30 @@ inline Bytes MakeWav(int milliseconds)
     Put32(bytes, 40, samples);
     return bytes;
 }
+// A 256 x 20 font picture: two lines of glyphs, each opened by a 2-pixel lead
+// run, glyph n `width(n)` pixels wide, glyphs one transparent column apart. The
+// upper line (rows 12..17, stored last) holds the first `upperCount` glyphs.
+constexpr std::uint32_t kFontWidth = 256;
+constexpr std::uint32_t kFontHeight = 20;
+inline Bytes MakeFontPicture(int glyphs, int upperCount, const std::function<int(int)>& width)
+{
+    std::vector<std::vector<bool>> ink(kFontHeight, std::vector<bool>(kFontWidth, false));
+    const auto line = [&](std::uint32_t bottom, std::uint32_t top, int from, int to)
+    {
+        std::uint32_t x = 0;
+        for (int n = from - 1; n < to; ++n)
+        {
+            const std::uint32_t run = n < from ? 2 : static_cast<std::uint32_t>(width(n));
+            for (std::uint32_t c = x; c < x + run; ++c)
+                for (std::uint32_t r = bottom; r <= top; ++r)
+                    ink[r][c] = true;
+            x += run + 1;
+        }
+    };
+    line(12, 17, 0, std::min(glyphs, upperCount));
+    if (glyphs > upperCount)
+        line(3, 8, upperCount, glyphs);
+    return MakeTga(kFontWidth, kFontHeight, 32, [&](std::uint32_t x, std::uint32_t row)
+                   { return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)}; });
+}
 } // namespace NTestMedia
