@@ -152,5 +152,4 @@ TEST_F(ScreenTest, DragEndsWhenTheCursorLeftTheWindowByTheNextUpdate)
     screen.Activate();
     EXPECT_FALSE(screen.IsDragging());
 }
-
 } // namespace
