@@ -68,6 +68,14 @@ expect_closed_log() {
 # click FRAME X Y: replay lines that move to a point and click there.
 click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
 
+# start_game ARGS...: the game in the background, its process in $pid and its
+# window's id in $id.
+start_game() {
+  "$CHROMAL" "$@" &
+  pid=$!
+  id=$(wait_window) || { kill $pid; fail "no window"; }
+}
+
 # hidden ID: the window is minimised.
 hidden() { xprop -id "$1" _NET_WM_STATE WM_STATE 2>/dev/null | grep -q -e HIDDEN -e Iconic; }
 

@@ -3,9 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool key m

@@ -5,9 +5,7 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
-"$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 2>/dev/null &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 2>/dev/null
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool key alt+Return alt F10

@@ -3,9 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$id")"
 xdotool mousemove $((X + 150)) $((Y + 250)) click 1
@@ -20,9 +18,7 @@ echo "ok"
 
 # Dragging empty screen area moves the window; in full screen a click at a
 # screen pixel arrives in the 800x600 client pixels.
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png" &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$id")"
 x0=$X; y0=$Y
