@@ -39,21 +39,6 @@ TEST(BoardGeometry, AgreesWithTheGamesBoardAtEveryLevel)
     }
 }
 
-TEST(BoardGeometry, BoardIsMirrorSymmetricAboutTheScreenCentre)
-{
-    for (int level : {0, 7, 45, 89})
-    {
-        const CBoardGeometry g(level);
-        for (int r = 0; r < g.Rows(); ++r)
-        {
-            const auto [x0, y0] = g.Position(r, 0);
-            const auto [x1, y1] = g.Position(r, g.RowLength(r) - 1);
-            EXPECT_NEAR(x0 + x1, 800.0f, 1e-3f) << "level " << level << " row " << r;
-            EXPECT_FLOAT_EQ(y0, y1);
-        }
-    }
-}
-
 TEST(BoardGeometry, NeighboursAreOneCellWidthAway)
 {
     const CBoardGeometry g(13);

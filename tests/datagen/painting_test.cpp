@@ -16,24 +16,6 @@
 
 using namespace NDatagen;
 
-TEST(Distances, SignTellsInsideFromOutside)
-{
-    EXPECT_FLOAT_EQ(SdCircle(3, 0, 0, 0, 2), 1.0f);
-    EXPECT_FLOAT_EQ(SdCircle(0, 0, 0, 0, 2), -2.0f);
-    EXPECT_LT(SdRoundRect(5, 5, 0, 0, 10, 10, 2), 0.0f);
-    EXPECT_NEAR(SdRoundRect(12, 5, 0, 0, 10, 10, 2), 2.0f, 1e-5f);
-    // The rounded corner is cut: the box corner itself lies outside.
-    EXPECT_GT(SdRoundRect(0.1f, 0.1f, 0, 0, 10, 10, 3), 0.0f);
-    const std::vector<SPoint> tri = {{0, 0}, {10, 0}, {0, 10}};
-    EXPECT_LT(SdPolygon(2, 2, tri), 0.0f);
-    EXPECT_GT(SdPolygon(8, 8, tri), 0.0f);
-    EXPECT_NEAR(SdPolygon(5, -3, tri), 3.0f, 1e-5f);
-    EXPECT_NEAR(SdSegment(5, 2, {0, 0}, {10, 0}, 1), 1.0f, 1e-5f);
-    EXPECT_NEAR(SdEllipse(4, 0, 0, 0, 4, 2, 0), 0.0f, 1e-4f);
-    EXPECT_LT(SdEllipse(0, 1.9f, 0, 0, 4, 2, 0), 0.0f);
-    EXPECT_GT(SdEllipse(0, 2.1f, 0, 0, 4, 2, 0), 0.0f);
-}
-
 TEST(Painting, EdgesAreAntiAliasedAndInteriorsSolid)
 {
     CImage img(20, 20);

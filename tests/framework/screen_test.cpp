@@ -63,6 +63,11 @@ TEST_F(ScreenTest, DialogControlsGetDialogLocalLogicalCoordinates)
     EXPECT_EQ(m_journal[3], "c.move 300 250");
     EXPECT_EQ(m_journal[5], "c.lup 300 250");
     EXPECT_EQ(m_journal[7], "c.rup 400 300");
+    // Without a logical size the coordinates pass through.
+    dialog.m_x = dialog.m_y = 0.0f;
+    dialog.m_logical_width = 0;
+    dialog.OnLButtonDown(40, 30, 0);
+    EXPECT_EQ(m_journal[9], "c.ldown 40 30");
 }
 
 TEST_F(ScreenTest, DialogCoordinatesScaleWithTheWindowSize)
@@ -77,17 +82,6 @@ TEST_F(ScreenTest, DialogCoordinatesScaleWithTheWindowSize)
     dialog.OnLButtonDown(801, 601, 0); // half a logical unit: still the same point
     EXPECT_EQ(m_journal[1], "c.ldown 300 250");
     EXPECT_EQ(m_journal[3], "c.ldown 300 250");
-}
-
-TEST_F(ScreenTest, DialogWithNoLogicalSizePassesCoordinatesThrough)
-{
-    MakeWindow(800, 600);
-    CRecordingDialog dialog(m_journal, "dialog");
-    CRecordingControl control(m_journal, "c");
-    dialog.AddControl(&control);
-    dialog.m_logical_width = 0;
-    dialog.OnLButtonDown(40, 30, 0);
-    EXPECT_EQ(m_journal[1], "c.ldown 40 30");
 }
 
 TEST_F(ScreenTest, DraggingEmptyAreaMovesTheWindowInWindowedMode)
@@ -157,18 +151,5 @@ TEST_F(ScreenTest, DragEndsWhenTheCursorLeftTheWindowByTheNextUpdate)
     screen.OnLButtonDown(200, 200, 0);
     screen.Activate();
     EXPECT_FALSE(screen.IsDragging());
-}
-
-TEST(Control, BaseTakesNothingAndKeepsItsDisabledFlag)
-{
-    CControl control;
-    EXPECT_FALSE(control.OnMouseMove(1, 2, 0));
-    EXPECT_FALSE(control.OnLButtonDown(1, 2, 0));
-    EXPECT_FALSE(control.OnLButtonUp(1, 2, 0));
-    EXPECT_FALSE(control.OnRButtonUp(1, 2, 0));
-    EXPECT_FALSE(control.IsDisabled());
-    EXPECT_TRUE(control.SetDisabled(true));
-    EXPECT_TRUE(control.IsDisabled());
-    EXPECT_EQ(control.m_click_sound, nullptr);
 }
 } // namespace

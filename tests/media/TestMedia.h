@@ -1,6 +1,7 @@
 // Small pictures, sounds and folders made by the media tests themselves.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 
 #include <jpeglib.h>
 
+#include "storage/TempFolder.h"
+
 namespace NTestMedia
 {
 using Bytes = std::vector<unsigned char>;
@@ -21,36 +24,7 @@ struct Rgba
 };
 using PixelFunction = std::function<Rgba(std::uint32_t x, std::uint32_t row)>;
 
-// A folder under the system's temp dir, removed with everything in it.
-class CTempFolder
-{
-  public:
-    CTempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "chromal-media-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~CTempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::string& Path() const { return m_path; }
-    void Write(const std::string& name, const Bytes& bytes) const
-    {
-        const std::filesystem::path path = std::filesystem::path(m_path) / name;
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    void Write(const std::string& name, const std::string& text) const
-    {
-        Write(name, Bytes(text.begin(), text.end()));
-    }
-
-  private:
-    std::string m_path;
-};
+using ::CTempFolder;
 
 // Rows in stored order (row 0 first), pixels stored BGR(A) as the format wants.
 inline Bytes MakeTga(std::uint32_t width, std::uint32_t height, int depth, const PixelFunction& pixel)
@@ -126,10 +100,7 @@ inline Bytes MakeDdsHeader(std::uint32_t width, std::uint32_t height, const char
                            std::uint32_t rgbBits = 0, std::uint32_t mipCount = 1, std::uint32_t caps2 = 0)
 {
     Bytes bytes(128, 0);
-    bytes[0] = 'D';
-    bytes[1] = 'D';
-    bytes[2] = 'S';
-    bytes[3] = ' ';
+    std::copy_n("DDS ", 4, bytes.begin());
     Put32(bytes, 4, 124);
     Put32(bytes, 12, height);
     Put32(bytes, 16, width);
@@ -153,32 +124,43 @@ inline Bytes MakeDdsHeader(std::uint32_t width, std::uint32_t height, const char
 // A mono 8-bit PCM WAV of `milliseconds` of silence.
 inline Bytes MakeWav(int milliseconds)
 {
-    const std::uint32_t rate = 22050;
-    const std::uint32_t samples = rate * milliseconds / 1000;
+    const std::uint32_t rate = 22050, samples = rate * milliseconds / 1000;
     Bytes bytes(44 + samples, 128);
-    const char* riff = "RIFF";
-    const char* wave = "WAVEfmt ";
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = riff[i];
+    std::copy_n("RIFF....WAVEfmt ", 16, bytes.begin());
     Put32(bytes, 4, 36 + samples);
-    for (int i = 0; i < 8; ++i)
-        bytes[8 + i] = wave[i];
     Put32(bytes, 16, 16);
-    bytes[20] = 1; // PCM
-    bytes[21] = 0;
-    bytes[22] = 1; // mono
-    bytes[23] = 0;
+    Put32(bytes, 20, 1 | 1 << 16); // PCM, mono
     Put32(bytes, 24, rate);
     Put32(bytes, 28, rate);
-    bytes[32] = 1;
-    bytes[33] = 0;
-    bytes[34] = 8;
-    bytes[35] = 0;
-    bytes[36] = 'd';
-    bytes[37] = 'a';
-    bytes[38] = 't';
-    bytes[39] = 'a';
+    Put32(bytes, 32, 1 | 8 << 16); // one byte a sample, 8 bits
+    std::copy_n("data", 4, bytes.begin() + 36);
     Put32(bytes, 40, samples);
     return bytes;
+}
+// A 256 x 20 font picture: two lines of glyphs, each opened by a 2-pixel lead
+// run, glyph n `width(n)` pixels wide, glyphs one transparent column apart. The
+// upper line (rows 12..17, stored last) holds the first `upperCount` glyphs.
+constexpr std::uint32_t kFontWidth = 256;
+constexpr std::uint32_t kFontHeight = 20;
+inline Bytes MakeFontPicture(int glyphs, int upperCount, const std::function<int(int)>& width)
+{
+    std::vector<std::vector<bool>> ink(kFontHeight, std::vector<bool>(kFontWidth, false));
+    const auto line = [&](std::uint32_t bottom, std::uint32_t top, int from, int to)
+    {
+        std::uint32_t x = 0;
+        for (int n = from - 1; n < to; ++n)
+        {
+            const std::uint32_t run = n < from ? 2 : static_cast<std::uint32_t>(width(n));
+            for (std::uint32_t c = x; c < x + run; ++c)
+                for (std::uint32_t r = bottom; r <= top; ++r)
+                    ink[r][c] = true;
+            x += run + 1;
+        }
+    };
+    line(12, 17, 0, std::min(glyphs, upperCount));
+    if (glyphs > upperCount)
+        line(3, 8, upperCount, glyphs);
+    return MakeTga(kFontWidth, kFontHeight, 32, [&](std::uint32_t x, std::uint32_t row)
+                   { return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)}; });
 }
 } // namespace NTestMedia

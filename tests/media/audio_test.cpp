@@ -133,21 +133,6 @@ TEST_F(AudioDevice, OneTrackPlaylistRestartsItsTrackWhenItEnds)
     EXPECT_FALSE(music.IsPlaying());
 }
 
-TEST_F(AudioDevice, FocusHandlingThroughThePlayerInterfaceMovesOnATrack)
-{
-    NAudio::Music music;
-    music.SetPlaylist({"wav/long.wav", "wav/long.wav"});
-    IMusicPlayer& player = music;
-    player.Play(-1);
-    ASSERT_TRUE(player.IsPlaying());
-    player.Stop();
-    EXPECT_FALSE(player.IsPlaying());
-    player.Play(-1);
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(music.GetCurrentIndex(), 1);
-    player.Stop();
-}
-
 TEST_F(AudioDevice, UnloadableTracksAreLoggedOnceAndSkipped)
 {
     testing::internal::CaptureStderr();

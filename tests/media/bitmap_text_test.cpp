@@ -8,36 +8,12 @@ using namespace NTestMedia;
 
 namespace
 {
-constexpr std::uint32_t kWidth = 256;
-constexpr std::uint32_t kHeight = 20;
+constexpr std::uint32_t kWidth = kFontWidth;
+constexpr std::uint32_t kHeight = kFontHeight;
 
-// Two lines of glyphs, each opened by a 2-pixel lead run. Glyph n is
-// 1 + n % 3 pixels wide; glyphs are one transparent column apart. The upper
-// line (rows 12..17, stored last) holds the first `upperCount` glyphs.
 Bytes MakeFont(int glyphs, int upperCount = 47)
 {
-    std::vector<std::vector<bool>> ink(kHeight, std::vector<bool>(kWidth, false));
-    auto line = [&](std::uint32_t bottom, std::uint32_t top, int from, int to)
-    {
-        std::uint32_t x = 0;
-        auto run = [&](std::uint32_t width)
-        {
-            for (std::uint32_t c = x; c < x + width; ++c)
-                for (std::uint32_t r = bottom; r <= top; ++r)
-                    ink[r][c] = true;
-            x += width + 1;
-        };
-        run(2);
-        for (int n = from; n < to; ++n)
-            run(1 + n % 3);
-    };
-    line(12, 17, 0, std::min(glyphs, upperCount));
-    if (glyphs > upperCount)
-        line(3, 8, upperCount, glyphs);
-    return MakeTga(kWidth, kHeight, 32,
-                   [&](std::uint32_t x, std::uint32_t row) {
-                       return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)};
-                   });
+    return MakeFontPicture(glyphs, upperCount, [](int n) { return 1 + n % 3; });
 }
 
 class LoadedFont : public ::testing::Test

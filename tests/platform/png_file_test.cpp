@@ -1,5 +1,6 @@
 // Frames read back from GL (bottom row first) are written top row first.
 #include "platform/PngFile.h"
+#include "storage/TempFolder.h"
 
 #include <png.h>
 
@@ -12,9 +13,8 @@
 
 TEST(PngFile, BottomFirstRowsAreWrittenTopFirst)
 {
-    char folder[] = "/tmp/chromal-png.XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string path = std::string(folder) + "/frame.png";
+    const CTempFolder folder;
+    const std::string path = folder / "frame.png";
     // Two rows: the bottom one (first in memory) red, the top one blue.
     const std::vector<unsigned char> rgba = {255, 0, 0,   255, 255, 0, 0,   255, //
                                              0,   0, 255, 255, 0,   0, 255, 255};
@@ -30,8 +30,6 @@ TEST(PngFile, BottomFirstRowsAreWrittenTopFirst)
     EXPECT_EQ(image.width, 2u);
     EXPECT_EQ(read[2], 255) << "top row blue";
     EXPECT_EQ(read[8], 255) << "bottom row red";
-    std::remove(path.c_str());
-    std::remove(folder);
 }
 
 TEST(PngFile, RefusesTooLittleDataAndUnwritablePaths)

@@ -13,25 +13,14 @@
 
 TEST(SdlKeys, KeysTheScreensLookForHaveTheirVirtualKeyCodes)
 {
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_ESCAPE), 27);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_RETURN), 13);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_KP_ENTER), 13);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_BACKSPACE), 8);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_DELETE), 46);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_HOME), 36);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_END), 35);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_LEFT), 37);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_RIGHT), 39);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_INSERT), 45);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_LSHIFT), 16);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_RCTRL), 17);
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_F4), 115);
-    // Letters are the upper-case ASCII codes, digits their own.
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_a), 'A');
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_z), 'Z');
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_0), '0');
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_KP_7), '7');
-    EXPECT_EQ(CSdlPlatform::ToVirtualKey(SDLK_CAPSLOCK), 0);
+    // Letters are the upper-case ASCII codes, digits their own; keys no screen reads are 0.
+    const std::pair<int, int> keys[] = {
+        {SDLK_ESCAPE, 27}, {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_BACKSPACE, 8}, {SDLK_DELETE, 46},
+        {SDLK_HOME, 36},   {SDLK_END, 35},    {SDLK_LEFT, 37},     {SDLK_RIGHT, 39},    {SDLK_INSERT, 45},
+        {SDLK_LSHIFT, 16}, {SDLK_RCTRL, 17},  {SDLK_F4, 115},      {SDLK_a, 'A'},       {SDLK_z, 'Z'},
+        {SDLK_0, '0'},     {SDLK_KP_7, '7'},  {SDLK_CAPSLOCK, 0}};
+    for (const auto& [sdl, virtualKey] : keys)
+        EXPECT_EQ(CSdlPlatform::ToVirtualKey(sdl), virtualKey) << sdl;
 }
 
 TEST(SdlKeys, EveryVirtualKeyGoesBackToAKeyThatMapsToItAgain)

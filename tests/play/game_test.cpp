@@ -9,31 +9,6 @@
 
 namespace NGame::NTest
 {
-TEST_F(GameFixture, OpponentStrengthFollowsTheLevel)
-{
-    const std::pair<int, int> expected[] = {{12, 5}, {13, 0}, {30, 1}, {84, 2}, {85, 5}, {88, 5}};
-    Start();
-    EXPECT_EQ(m_game->GetAiDifficulty(), 0);
-    for (const auto& [level, difficulty] : expected)
-    {
-        m_game->StartAtLevel(level);
-        EXPECT_EQ(m_game->GetAiDifficulty(), difficulty) << "level " << level;
-    }
-    Start(kMovingGame, 40);
-    EXPECT_EQ(m_game->GetAiDifficulty(), 0);
-}
-
-TEST_F(GameFixture, NewGameStartsWithTheHumanToMoveWithPurseAndLives)
-{
-    Start();
-    ASSERT_EQ(m_game->GetPlayerCount(), 2u);
-    EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
-    EXPECT_EQ(Human().GetMoney(), 25);
-    EXPECT_EQ(Human().GetLives(), 3);
-    EXPECT_EQ(Human().GetHomeColumn(), 0);
-    EXPECT_EQ(m_game->GetPlayer(1)->GetHomeColumn(), Field().RowLength(Mid()) - 1);
-}
-
 TEST_F(GameFixture, TurnPassesToTheOpponentAndBack)
 {
     Start();

@@ -1,6 +1,7 @@
 // The high-score lists: ordering, qualification and the stored file.
 #include "play/TopTable.h"
 #include "storage/PropertyFile.h"
+#include "storage/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,41 +30,28 @@ CTopTable TableWith(std::initializer_list<int> points)
     return table;
 }
 
-std::string TempFolder()
-{
-    char pattern[] = "/tmp/chromal-top-XXXXXX";
-    return std::string(mkdtemp(pattern)) + "/";
-}
 } // namespace
 
-TEST(TopTableInsert, LowScoreBecomesSeventhAndPushesTheLastOut)
+TEST(TopTableInsert, ScoresGoInOrderBelowEqualOnesAndPushTheLastOut)
 {
-    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
-    ASSERT_TRUE(table.Qualifies(0, 35));
-    table.Insert(0, 35, "new");
-    EXPECT_EQ(table.GetPoints(0, 6), 35);
-    EXPECT_EQ(table.GetName(0, 6), "new");
-    EXPECT_EQ(table.GetPoints(0, 5), 40);
-}
-
-TEST(TopTableInsert, EqualScoreLandsBelowTheExistingOne)
-{
-    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
-    table.Insert(0, 80, "new");
-    EXPECT_EQ(table.GetName(0, 1), "p80");
-    EXPECT_EQ(table.GetName(0, 2), "new");
-    EXPECT_EQ(table.GetPoints(0, 3), 70);
-    EXPECT_EQ(table.GetPoints(0, 6), 40);
-}
-
-TEST(TopTableInsert, TopScoreGoesFirstAndOtherListIsUntouched)
-{
-    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
-    table.Insert(0, 1000, "best");
-    EXPECT_EQ(table.GetName(0, 0), "best");
-    EXPECT_EQ(table.GetPoints(0, 1), 90);
-    EXPECT_EQ(table.GetPoints(1, 0), 0);
-    EXPECT_EQ(table.GetName(1, 0), "Nemo");
+    const struct
+    {
+        int points, at;
+        std::vector<int> after;
+    } cases[] = {{35, 6, {90, 80, 70, 60, 50, 40, 35}},
+                 {80, 2, {90, 80, 80, 70, 60, 50, 40}},
+                 {1000, 0, {1000, 90, 80, 70, 60, 50, 40}}};
+    for (const auto& c : cases)
+    {
+        CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+        ASSERT_TRUE(table.Qualifies(0, c.points));
+        table.Insert(0, c.points, "new");
+        EXPECT_EQ(table.GetName(0, c.at), "new") << c.points;
+        for (int j = 0; j < CTopTable::kEntries; ++j)
+            EXPECT_EQ(table.GetPoints(0, j), c.after[j]) << c.points << " at " << j;
+        EXPECT_EQ(table.GetPoints(1, 0), 0);
+        EXPECT_EQ(table.GetName(1, 0), "Nemo");
+    }
 }
 
 TEST(TopTableQualifies, EqualToSeventhOrZeroOnDefaultsDoesNot)
@@ -86,10 +74,10 @@ TEST(TopTableNames, CutToFifteenAndQuotesMadeStorable)
     // A name with a quote and a space must survive the round trip and must
     // not disturb the other entries.
     table.Insert(1, 5, "Jo \"Ace\" B");
-    std::string folder = TempFolder();
-    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    const CTempFolder folder;
+    ASSERT_TRUE(table.Save(folder / CTopTable::kFileName));
     CTopTable loaded(2);
-    loaded.Load(folder + CTopTable::kFileName);
+    loaded.Load(folder / CTopTable::kFileName);
     EXPECT_EQ(loaded.GetName(1, 1), "Jo 'Ace' B");
     EXPECT_EQ(loaded.GetPoints(1, 1), 5);
     EXPECT_EQ(loaded.GetName(1, 2), "Nemo");
@@ -102,9 +90,9 @@ TEST(TopTableNames, CutToFifteenAndQuotesMadeStorable)
 
 TEST(TopTableFile, MissingOrForeignFileGivesDefaults)
 {
-    std::string folder = TempFolder();
+    const CTempFolder folder;
     CTopTable table(2);
-    table.Load(folder + "absent.tbl");
+    table.Load(folder / "absent.tbl");
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < CTopTable::kEntries; ++j)
         {
@@ -112,8 +100,7 @@ TEST(TopTableFile, MissingOrForeignFileGivesDefaults)
             EXPECT_EQ(table.GetPoints(i, j), 0);
         }
 
-    std::ofstream(folder + "garbage.tbl", std::ios::binary) << std::string("\x05garbage bytes\x01\xff", 16);
-    table.Load(folder + "garbage.tbl");
+    table.Load(folder.Write("garbage.tbl", std::string("\x05garbage bytes\x01\xff", 16)));
     EXPECT_EQ(table.GetName(0, 0), "Nemo");
 }
 
@@ -136,10 +123,10 @@ TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)
     CPropertyFile store;
     table.WriteEntries(store);
     EXPECT_EQ(store.ToText().find("//"), std::string::npos);
-    const std::string folder = TempFolder();
-    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    const CTempFolder folder;
+    ASSERT_TRUE(table.Save(folder / CTopTable::kFileName));
     CTopTable loaded(2);
-    loaded.Load(folder + CTopTable::kFileName);
+    loaded.Load(folder / CTopTable::kFileName);
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < CTopTable::kEntries; ++j)
         {
@@ -153,9 +140,9 @@ TEST(TopTableNames, LastNameEnteredIsKeptInTheFile)
     CTopTable table(2);
     EXPECT_EQ(table.GetLastName(), "Nemo");
     table.Insert(1, 3, "Ada // b");
-    const std::string folder = TempFolder();
-    ASSERT_TRUE(table.Save(folder + CTopTable::kFileName));
+    const CTempFolder folder;
+    ASSERT_TRUE(table.Save(folder / CTopTable::kFileName));
     CTopTable loaded(2);
-    loaded.Load(folder + CTopTable::kFileName);
+    loaded.Load(folder / CTopTable::kFileName);
     EXPECT_EQ(loaded.GetLastName(), "Ada // b");
 }

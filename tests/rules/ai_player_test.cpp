@@ -35,17 +35,6 @@ void LayoutThreeChoices(SBoard& board, int middle)
         });
 }
 
-TEST(AISearch, DifficultiesMapOntoThreeSearchLevels)
-{
-    SBoard board;
-    const int expected[] = {2, 2, 2, 4, 4, 5};
-    for (int d = 0; d <= 5; ++d)
-    {
-        CAIPlayer ai(kMid, kLast, board.m_field.get(), d);
-        EXPECT_EQ(ai.GetSearchLevel(), expected[d]) << d;
-    }
-}
-
 TEST(AISearch, LevelTwoTakesTheLargestTerritoryAndLowerIndexOnTies)
 {
     SBoard board;

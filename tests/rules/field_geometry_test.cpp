@@ -11,21 +11,6 @@ namespace NGame::NTest
 {
 namespace
 {
-TEST(FieldGeometry, ShapesFollowTheLevelNumber)
-{
-    SBoard board;
-    EXPECT_EQ(board->GetColumns(), 21);
-    EXPECT_EQ(board->GetRows(), 17);
-    board->SetLevel(6);
-    EXPECT_EQ(board->GetColumns(), 18);
-    EXPECT_EQ(board->GetRows(), 15);
-    board->SetLevel(89);
-    EXPECT_EQ(board->GetColumns(), 43);
-    EXPECT_EQ(board->GetRows(), 35);
-    board->SetLevel(17);
-    EXPECT_EQ(board->GetColumns(), 35);
-}
-
 TEST(FieldGeometry, LevelHundredBuildsLikeLevelZeroFromTheFirstMask)
 {
     SBoard board(0, 20);

@@ -261,17 +261,5 @@ TEST(PaintCell, OneCellJoinsOnlyByAdjacency)
     EXPECT_EQ(holes->GetCellColour(3, 3), -3);
     EXPECT_FALSE(holes->IsChanged(3, 3));
 }
-
-TEST(CanGoForward, DependsOnWhatLiesRightOfTheFront)
-{
-    SDuel duel;
-    duel.Layout([](int r, int c) { return r == kMid && c >= 15 ? 2 : (r == kMid && c < 4 ? 0 : 3); });
-    EXPECT_TRUE(duel->CanGoForward());
-    duel.Layout([](int r, int c) { return r == kMid && c >= 4 ? 2 : (r == kMid && c < 4 ? 0 : 3); });
-    EXPECT_FALSE(duel->CanGoForward());
-    duel.Layout([](int r, int c)
-                { return r == kMid && c == 4 ? kHole : (r == kMid && c == kLast ? 2 : (c < 4 ? 0 : 3)); });
-    EXPECT_FALSE(duel->CanGoForward());
-}
 } // namespace
 } // namespace NGame::NTest

@@ -1,6 +1,6 @@
 // The intro picture in the game's own window and GL context: upright and
 // centred, 212 units cut off above and below. Runs only from
-// tests/window/intro_test.sh; the plain unit run skips it.
+// tests/window/media_test.sh; the plain unit run skips it.
 #include "media/TestMedia.h"
 #include "platform/Gl.h"
 #include "platform/SdlPlatform.h"

@@ -181,29 +181,6 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
     Application().RemoveScreen(&window);
 }
 
-TEST_F(MainMenuTest, ContinueDialogReportsEachChoice)
-{
-    CContinueDlg dialog(7, 345);
-    EXPECT_EQ(dialog.GetLevel(), 7);
-    EXPECT_EQ(dialog.GetScore(), 345);
-    EXPECT_EQ(dialog.GetChoice(), CContinueDlg::kCancel);
-
-    const struct
-    {
-        CSimpleButton* button;
-        int choice;
-        int result;
-    } cases[] = {{dialog.ContinueButton(), CContinueDlg::kContinue, 0},
-                 {dialog.StartNewButton(), CContinueDlg::kStartNew, 0},
-                 {dialog.CancelButton(), CContinueDlg::kCancel, 1}};
-    for (const auto& c : cases)
-    {
-        dialog.OnControl(c.button);
-        EXPECT_EQ(dialog.GetChoice(), c.choice);
-        EXPECT_EQ(dialog.GetResult(), c.result);
-    }
-}
-
 TEST_F(MainMenuTest, EscapeQuitsAndPlayOpensTheLevelChoiceWithoutASavedGame)
 {
     CMainMenu menu;

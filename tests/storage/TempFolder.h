@@ -32,6 +32,10 @@ class CTempFolder
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
+    std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const
+    {
+        return Write(name, std::string(bytes.begin(), bytes.end()));
+    }
 
     // What lies directly in the folder, sorted: catches stray temporary files.
     std::vector<std::string> Names() const

@@ -48,25 +48,6 @@ echo "$out" | grep -q "^state 000 " || fail "state: $out"
 printf '%s\n' "$state" > "$WORK/state.txt"
 out=$("$TOOL" ai --data "$WORK" --set classic --state-file "$WORK/state.txt" --difficulty 2) || fail "ai failed"
 [ "$out" = "colour 3" ] || fail "ai chose: $out"
-# The opponent's home (colour 2) reaches only the right edge, two cells of
-# colour 3 above it and three of colour 4 below, walled in by holes: at
-# strength 5 no colour scores, and the one with the most cells is played.
-walled="000 "
-for r in $(seq 0 16); do
-    d=$(( r < 8 ? 8 - r : r - 8 )); edge=$(( 20 - d ))
-    for c in $(seq 0 "$edge"); do
-        if [ "$r" -eq 8 ] && [ "$c" -eq 0 ]; then walled+="00 "
-        elif [ "$r" -eq 8 ] && [ "$c" -eq 20 ]; then walled+="02 "
-        elif [ "$c" -eq "$edge" ] && [ "$d" -ge 1 ] && [ "$r" -lt 8 ] && [ "$d" -le 2 ]; then walled+="03 "
-        elif [ "$c" -eq "$edge" ] && [ "$d" -ge 1 ] && [ "$r" -gt 8 ] && [ "$d" -le 3 ]; then walled+="04 "
-        elif [ "$c" -ge $(( edge - 1 )) ] && [ "$d" -le 4 ]; then walled+="50 "
-        else walled+="0$(( (r + c) % 6 )) "
-        fi
-    done
-done
-out=$("$TOOL" ai --data "$WORK" --set classic --state "$walled" --difficulty 5) || fail "ai on the walled board"
-[ "$out" = "colour 4" ] || fail "ai on the walled board chose: $out"
-
 out=$("$TOOL" move --data "$WORK" --set classic --state-file "$WORK/state.txt" --player 1 --colour 3) || fail "opponent move"
 echo "$out" | grep -qx "territory 1 283" || fail "opponent territory: $out"
 echo "$out" | grep -qx "coins 0" || fail "the opponent earns no coins: $out"

@@ -39,30 +39,7 @@ inline std::unique_ptr<CTexture> MakeTexture(std::uint32_t width, std::uint32_t 
 // Every glyph is 3 pixels wide, so equal-length words have equal widths.
 inline NTestMedia::Bytes MakeEvenFont()
 {
-    using namespace NTestMedia;
-    constexpr std::uint32_t kWidth = 256;
-    constexpr std::uint32_t kHeight = 20;
-    std::vector<std::vector<bool>> ink(kHeight, std::vector<bool>(kWidth, false));
-    auto line = [&](std::uint32_t bottom, std::uint32_t top, int glyphs)
-    {
-        std::uint32_t x = 0;
-        auto run = [&](std::uint32_t width)
-        {
-            for (std::uint32_t c = x; c < x + width; ++c)
-                for (std::uint32_t r = bottom; r <= top; ++r)
-                    ink[r][c] = true;
-            x += width + 1;
-        };
-        run(2);
-        for (int n = 0; n < glyphs; ++n)
-            run(3);
-    };
-    line(12, 17, 47);
-    line(3, 8, 47);
-    return MakeTga(kWidth, kHeight, 32,
-                   [&](std::uint32_t x, std::uint32_t row) {
-                       return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)};
-                   });
+    return NTestMedia::MakeFontPicture(94, 47, [](int) { return 3; });
 }
 
 class CWidgetTest : public ::testing::Test

@@ -42,11 +42,8 @@ TEST_F(TrackBarTest, DragMapsTheThumbCentreOntoTheRange)
     EXPECT_FALSE(m_bar->IsDragging());
     EXPECT_FALSE(m_bar->OnMouseMove(500, 310, 0));
     EXPECT_FLOAT_EQ(m_bar->GetValue(), 49.5f);
-}
-
-TEST_F(TrackBarTest, DragPastEitherEndClamps)
-{
-    ASSERT_TRUE(m_bar->OnLButtonDown(100, 300, 0));
+    // Past either end the value clamps.
+    ASSERT_TRUE(m_bar->OnLButtonDown(350, 310, 0));
     m_bar->OnMouseMove(2000, 0, 0);
     EXPECT_FLOAT_EQ(m_bar->GetValue(), 99.0f);
     m_bar->OnMouseMove(-300, 0, 0);

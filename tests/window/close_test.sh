@@ -3,14 +3,10 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool key alt+F4
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "closing did not end the program"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid closing
 expect_closed_log "$WORK/user"
 echo "ok"

@@ -65,6 +65,67 @@ expect_closed_log() {
   [ "$(cat "$1/game.log" 2>/dev/null)" = "Closing Log" ] || fail "log in $1 is '$(cat "$1/game.log" 2>/dev/null)'"
 }
 
+# click FRAME X Y: replay lines that move to a point and click there.
+click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
+
+# start_game ARGS...: the game in the background, its process in $pid and its
+# window's id in $id.
+start_game() {
+  "$CHROMAL" "$@" &
+  pid=$!
+  id=$(wait_window) || { kill $pid; fail "no window"; }
+}
+
+# hidden ID: the window is minimised.
+hidden() { xprop -id "$1" _NET_WM_STATE WM_STATE 2>/dev/null | grep -q -e HIDDEN -e Iconic; }
+
+# expect_exit PID WHAT: the program ends within ten seconds and cleanly.
+expect_exit() {
+  for _ in $(seq 1 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && { kill "$1"; fail "$2 did not end the program"; }
+  wait "$1" || fail "exit code $?"
+}
+
+# Saved games one move from the end of classic level 2: base_save makes a real
+# save of it (sets TOOL, KEY, home, columns and x, the free flower right of
+# the human's home); craft_save MODE LIVES MONEY USER-DIR rewrites its board:
+# lose: all the rival's colour 1 but the home (2) and its right-hand
+# neighbour (3); win: all colour 0 but the two homes (2 and 1).
+base_save() {
+  TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&'
+  timeout 60 "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
+    --play classic:2 --frames 400 2>/dev/null || fail "saving run: exit code $?"
+  "$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
+  local rows r
+  read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level 1 | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
+  home=0
+  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+  x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
+}
+craft_save() {
+  mkdir -p "$4"
+  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v lives="$2" -v money="$3" '
+  /^gamedata.fieldstate / {
+    s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
+    n = split(s, t, " "); out = t[1]; cell = 0
+    for (i = 2; i <= n; ) {
+      if (t[i] == "50") { out = out " 50"; i++ }
+      else {
+        if (mode == "lose") c = cell == home ? "02" : cell == home + 1 ? "03" : "01"
+        else c = cell == home ? "02" : cell == rival ? "01" : "00"
+        out = out " " c; i += (t[i] == "60") ? 3 : 1
+      }
+      cell++
+    }
+    print "gamedata.fieldstate \"" out " \""; next }
+  /^gamedata.playermoney / { print "gamedata.playermoney " money; next }
+  /^gamedata.playerlifes / { print "gamedata.playerlifes " lives; next }
+  /^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
+  { print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
+  grep -q '^gamedata.level_num 1$' "$WORK/crafted.txt" || fail "base save not at level 2: $(grep level_num "$WORK/crafted.txt")"
+  "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
+}
+
 # Waits for the game's window and prints its id.
 wait_window() {
   local id=""

@@ -7,7 +7,6 @@ DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 
-click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
 {
   # Hints off first: they would cover the game's main-menu button.
   click 2 400 457; click 6 345 321; echo "9 key 27"

@@ -7,38 +7,9 @@ BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
-TOOL="$BUILD_DIR/tools/chromal-tool"
-KEY='slotstate@#&'
-
-click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
-
-# A real save of classic level 2, then its board rewritten: everything the
-# rival's colour 1 but the human's home (colour 2) and its right-hand
-# neighbour (colour 3), the one free flower left.
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
-  --play classic:2 --frames 400 2>/dev/null || fail "saving run: exit code $?"
-"$TOOL" decipher --key "$KEY" "$WORK/user/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
-read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level 1 | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
-home=0
-for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
-awk -v home="$home" '
-/^gamedata.fieldstate / {
-  s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
-  n = split(s, t, " "); out = t[1]; cell = 0
-  for (i = 2; i <= n; ) {
-    if (t[i] == "50") { out = out " 50"; i++ }
-    else { out = out " " (cell == home ? "02" : cell == home + 1 ? "03" : "01"); i += (t[i] == "60") ? 3 : 1 }
-    cell++
-  }
-  print "gamedata.fieldstate \"" out " \""; next }
-/^gamedata.playermoney / { print "gamedata.playermoney 0"; next }
-/^gamedata.playerlifes / { print "gamedata.playerlifes 0"; next }
-/^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
-{ print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
-"$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$WORK/user/saved_demo.dat" || fail "cannot write the save"
-
-# The free flower sits one cell right of the home, at the middle row's left end.
-x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
+# The one free flower left is right of the human's home.
+base_save
+craft_save lose 0 0 "$WORK/user"
 {
   click 10 400 247                 # play: the continue dialog
   click 70 400 370                 # continue
@@ -74,8 +45,7 @@ expect_changed "$WORK/top2.png" "$WORK/top2.png" 270 188 600 214 500 "the next r
 
 # Paced, with the replay bringing the name dialog up and typing "Ada"; the
 # paste (its tab becomes a space, the name stops at 15) and OK come from X.
-mkdir -p "$WORK/user2"
-"$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$WORK/user2/saved_demo.dat" || fail "cannot write the save"
+craft_save lose 0 0 "$WORK/user2"
 grep -v -e 'screenshot' -e 'quit' -e '^43[0-2] ' "$WORK/play.txt" > "$WORK/paste.txt"
 echo "420 screenshot $WORK/ready.png" >> "$WORK/paste.txt"
 "$CHROMAL" --user-dir "$WORK/user2" --data "$DATA" --windowed --seed 3 --replay "$WORK/paste.txt" 2>/dev/null &

@@ -8,11 +8,8 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || fail "no generated data in $DATA"
-TOOL="$BUILD_DIR/tools/chromal-tool"
-KEY='slotstate@#&'
+need_data "$DATA/mui/main_wnd.txt"
 
-click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
 run() { # USER-DIR SCRIPT
   timeout 60 "$CHROMAL" --user-dir "$1" --data "$DATA" --windowed --no-pacing --seed 3 --replay "$2" \
     2>/dev/null || fail "run of $2: exit code $?"
@@ -26,49 +23,17 @@ message_shown() { # SHOT Y
   fail "no end message at y $2 in $1"
 }
 
-# A real save of classic level 2 (index 1), its board then rewritten by MODE:
-# lose: all the rival's colour 1 but the home (2) and its right-hand
-# neighbour (3); win: all colour 0 but the two homes (2 and 1).
-timeout 60 "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
-  --play classic:2 --frames 400 2>/dev/null || fail "saving run: exit code $?"
-"$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
-read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level 1 | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
-home=0
-for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
-craft() { # MODE LIVES MONEY USER-DIR
-  mkdir -p "$4"
-  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v lives="$2" -v money="$3" '
-  /^gamedata.fieldstate / {
-    s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
-    n = split(s, t, " "); out = t[1]; cell = 0
-    for (i = 2; i <= n; ) {
-      if (t[i] == "50") { out = out " 50"; i++ }
-      else {
-        if (mode == "lose") c = cell == home ? "02" : cell == home + 1 ? "03" : "01"
-        else c = cell == home ? "02" : cell == rival ? "01" : "00"
-        out = out " " c; i += (t[i] == "60") ? 3 : 1
-      }
-      cell++
-    }
-    print "gamedata.fieldstate \"" out " \""; next }
-  /^gamedata.playermoney / { print "gamedata.playermoney " money; next }
-  /^gamedata.playerlifes / { print "gamedata.playerlifes " lives; next }
-  /^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
-  { print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
-  grep -q '^gamedata.level_num 1$' "$WORK/crafted.txt" || fail "base save not at level 2: $(grep level_num "$WORK/crafted.txt")"
-  "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
-}
+base_save
 
 # Continue the saved game, play the flower right of the home, look at the
 # end message, then EXTRA lines.
-x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
 play() { # SCRIPT SHOT EXTRA...
   local script=$1 shot=$2; shift 2
   { click 10 400 247; click 70 400 370; click 200 "$x" 285; echo "520 screenshot $shot"; printf '%s\n' "$@"; } > "$script"
 }
 
 # Won, quit on "LEVEL COMPLETED": the next level, the score counted once.
-craft win 2 30 "$WORK/won"
+craft_save win 2 30 "$WORK/won"
 flowers=$(grep '^gamedata.fieldstate ' "$WORK/crafted.txt" | tr ' ' '\n' | grep -cx '0[0-2]')
 play "$WORK/won.txt" "$WORK/won.png" "530 quit"
 run "$WORK/won" "$WORK/won.txt"
@@ -80,7 +45,7 @@ message_shown "$WORK/won.png" 280
 
 # Lost with lives, quit on "LEVEL NOT COMPLETED": the same level, a life
 # fewer, a new board; and so again after the next run continues it.
-craft lose 2 30 "$WORK/lost"
+craft_save lose 2 30 "$WORK/lost"
 play "$WORK/lost.txt" "$WORK/lost.png" "530 quit"
 run "$WORK/lost" "$WORK/lost.txt"
 message_shown "$WORK/lost.png" 280
@@ -99,7 +64,7 @@ fresh_replay "after continuing it"
 probe "$WORK/again.png" 190 300 ebe5cb   # the continue dialog is open
 
 # GAME OVER, the program closed on it: no game left, the score under "Nemo".
-craft lose 0 0 "$WORK/over"
+craft_save lose 0 0 "$WORK/over"
 play "$WORK/over.txt" "$WORK/over.png" "530 quit"
 run "$WORK/over" "$WORK/over.txt"
 message_shown "$WORK/over.png" 280
@@ -109,7 +74,7 @@ grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "score lost at clos
 grep -qx 'top7.rec_name000000 Nemo' "$WORK/top7.txt" || fail "name: $(grep name000000 "$WORK/top7.txt")"
 
 # GAME OVER left by the game's menu button: the name dialog, then the table.
-craft lose 0 0 "$WORK/menu"
+craft_save lose 0 0 "$WORK/menu"
 play "$WORK/menu.txt" "$WORK/menu-over.png" "$(click 540 736 78)" "600 char 67" "600 char 121" \
   "620 screenshot $WORK/name.png" "$(click 630 400 380)" "1000 screenshot $WORK/top.png" "1010 quit"
 run "$WORK/menu" "$WORK/menu.txt"
@@ -120,9 +85,8 @@ probe "$WORK/name.png" 180 330 ede8d0   # the name dialog over the game
 probe "$WORK/top.png" 200 240 aec790    # a row of the top-7 page
 
 # The next GAME OVER closed on enters the table under the name entered last.
-craft lose 0 0 "$WORK/menu"
+craft_save lose 0 0 "$WORK/menu"
 run "$WORK/menu" "$WORK/over.txt"
 "$TOOL" show top7 --user-dir "$WORK/menu" | grep -qx 'top7.rec_name000001 Cy' \
   || fail "not under the last name: $("$TOOL" show top7 --user-dir "$WORK/menu" | grep name00000[01])"
-[ -n "${CHROMAL_KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$CHROMAL_KEEP_SHOTS"/
 echo "ok"

@@ -6,7 +6,6 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
-click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
 {
   click 10 400 247           # play: the level choice, no saved game yet
   echo "40 screenshot $WORK/level.png"

@@ -3,25 +3,17 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool key m
-hidden=""
-for _ in $(seq 1 50); do
-  xprop -id "$id" _NET_WM_STATE WM_STATE 2>/dev/null | grep -q -e HIDDEN -e Iconic && { hidden=yes; break; }
-  sleep 0.1
-done
-[ -n "$hidden" ] || { kill $pid; fail "the window was not minimised"; }
+for _ in $(seq 1 50); do hidden "$id" && break; sleep 0.1; done
+hidden "$id" || { kill $pid; fail "the window was not minimised"; }
 xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowmap "$id"
 sleep 0.5
 xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -q HIDDEN && { kill $pid; fail "the window stayed minimised"; }
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid Escape
 probe "$WORK/end.png" 60 60 $RED 320 370 $YELLOW
 expect_closed_log "$WORK/user"
 # Not minimised at exit: the window position was written.

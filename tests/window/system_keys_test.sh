@@ -3,13 +3,9 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || fail "no generated data in $DATA"
+need_data "$DATA/mui/main_wnd.txt"
 
-hidden() { xprop -id "$1" _NET_WM_STATE WM_STATE 2>/dev/null | grep -q -e HIDDEN -e Iconic; }
-
-"$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 2>/dev/null &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 2>/dev/null
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool key alt+Return alt F10
@@ -21,8 +17,6 @@ hidden "$id" || { kill $pid; fail "Enter did not minimise: the keys never arrive
 xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowmap "$id"
 sleep 0.5
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid Escape
 expect_closed_log "$WORK/user"
 echo "ok"

@@ -3,11 +3,9 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/mui/main_wnd.txt" ] || fail "no generated data in $DATA"
+need_data "$DATA/mui/main_wnd.txt"
 
-"$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --frames 100 2>/dev/null &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --data "$DATA" --user-dir "$WORK/user" --windowed --frames 100 2>/dev/null
 class=$(xprop -id "$id" WM_CLASS)
 icon=$(xprop -id "$id" -notype -format _NET_WM_ICON 32c _NET_WM_ICON)
 wait $pid || fail "exit code $?"

@@ -3,9 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png" &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$id")"
 xdotool mousemove $((X + 150)) $((Y + 250)) click 1
@@ -13,18 +11,14 @@ sleep 0.2
 xdotool type x
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid Escape
 probe "$WORK/end.png" 150 250 $WHITE 650 450 $CYAN 170 250 $BG
 expect_closed_log "$WORK/user"
 echo "ok"
 
 # Dragging empty screen area moves the window; in full screen a click at a
 # screen pixel arrives in the 800x600 client pixels.
-"$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png" &
-pid=$!
-id=$(wait_window) || { kill $pid; fail "no window"; }
+start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$id")"
 x0=$X; y0=$Y
@@ -40,9 +34,7 @@ sleep 0.5
 xdotool mousemove 640 384 click 1
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { kill $pid; fail "Escape did not quit"; }
-wait $pid || fail "exit code $?"
+expect_exit $pid Escape
 # Client (500, 300) drawn scaled by 1.28 at (640, 384).
 probe "$WORK/drag.png" 640 384 $WHITE 660 384 $BG
 echo "ok"
