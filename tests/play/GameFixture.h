@@ -8,6 +8,7 @@
 #include "play/GameHint.h"
 #include "play/GameResources.h"
 #include "play/TopTable.h"
+#include "rules/BoardBuilder.h"
 #include "rules/LevelState.h"
 #include "rules/Player.h"
 #include "storage/FileSystem.h"
@@ -25,7 +26,6 @@
 
 namespace NGame::NTest
 {
-constexpr int kHole = -3;
 // The bar's prices as the shipped configuration has them.
 constexpr int kPrices[kBonusCount] = {1, 2, 3, 5, 10, 15, 25, 30, 40, 50, 100};
 

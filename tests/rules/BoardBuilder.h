@@ -15,6 +15,9 @@
 namespace NGame::NTest
 {
 constexpr int kHole = -3;
+// The homes' row and the opponent's column on a level-0 board.
+constexpr int kMid = 8;
+constexpr int kLast = 20;
 
 inline std::vector<unsigned char> FullMask(unsigned char value = 1)
 {

@@ -13,8 +13,6 @@ namespace NGame::NTest
 {
 namespace
 {
-constexpr int kMid = 8;
-constexpr int kLast = 20;
 
 // Human colour 0 left of a wall of holes at 560-600; right of it the
 // opponent's home (colour 2), rows above colour 3, rows below colour 4 and

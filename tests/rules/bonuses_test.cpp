@@ -15,8 +15,6 @@ namespace NGame::NTest
 {
 namespace
 {
-constexpr int kMid = 8;
-constexpr int kLast = 20;
 constexpr int kHuman = 0;
 constexpr int kOpponent = 5;
 using Grid = std::vector<std::vector<int>>;

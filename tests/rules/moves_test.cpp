@@ -11,8 +11,6 @@ namespace NGame::NTest
 {
 namespace
 {
-constexpr int kMid = 8;
-constexpr int kLast = 20;
 
 // A level-0 board with the human home at (8, 0) and the opponent's at (8, 20).
 struct SDuel : SBoard

@@ -11,8 +11,6 @@ namespace NGame::NTest
 {
 namespace
 {
-constexpr int kMid = 8;
-constexpr int kLast = 20;
 
 void Centre(CField& field, int r, int c, float& x, float& y)
 {
