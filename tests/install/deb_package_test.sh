@@ -42,7 +42,7 @@ exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/$ID.desktop | head -1)
 read -r -a command <<<"${exec_line//%[fFuUdDnNickvm]/}"
 mkdir -p "$WORK/home"
 (cd "$WORK/home" && env -i DISPLAY="$DISPLAY" HOME="$WORK/home" PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
-  timeout 60 "${command[@]}" "${MENU_SHOT_ARGS[@]}" --screenshot "$WORK/installed.png" 2>"$WORK/installed.err") \
+  timeout "$RUN_TIMEOUT" "${command[@]}" "${MENU_SHOT_ARGS[@]}" --screenshot "$WORK/installed.png" 2>"$WORK/installed.err") \
   || { cat "$WORK/installed.err"; fail "the installed game exited with $?"; }
 expect_closed_log "$WORK/home/.local/share/Wendrake/Chromal"
 expect_installed_menu "$WORK/installed.png"

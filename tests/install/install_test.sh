@@ -55,7 +55,7 @@ read -r -a command <<<"${exec_line//%[fFuUdDnNickvm]/}"
 [ "${#command[@]}" -ge 1 ] || fail "no Exec command"
 mkdir -p "$WORK/elsewhere" "$WORK/home"
 (cd "$WORK/elsewhere" && PATH="$PREFIX/games:$PREFIX/bin:$PATH" HOME="$WORK/home" XDG_DATA_HOME="$WORK/xdg" \
-  timeout 60 "${command[@]}" "${MENU_SHOT_ARGS[@]}" --screenshot "$WORK/installed.png" 2>"$WORK/installed.err") \
+  timeout "$RUN_TIMEOUT" "${command[@]}" "${MENU_SHOT_ARGS[@]}" --screenshot "$WORK/installed.png" 2>"$WORK/installed.err") \
   || { cat "$WORK/installed.err"; fail "the installed game exited with $?"; }
 expect_closed_log "$WORK/xdg/Wendrake/Chromal"
 

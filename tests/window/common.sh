@@ -16,6 +16,10 @@ start_xvfb "${CHROMAL_XVFB_SCREEN:-}" || exit 1
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# How long one run of the game may take: generous, because make test runs the
+# journeys side by side with a build, and a --no-pacing run takes what CPU it gets.
+RUN_TIMEOUT=${CHROMAL_RUN_TIMEOUT:-240}
+
 # need_data FILE: the generated data must be there; a run without it proves nothing.
 need_data() { [ -f "$1" ] || fail "no generated data ($1): build the data first"; }
 
@@ -93,7 +97,7 @@ expect_exit() {
 # neighbour (3); win: all colour 0 but the two homes (2 and 1).
 base_save() {
   TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&'
-  timeout 60 "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
+  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
     --play classic:2 --frames 400 2>/dev/null || fail "saving run: exit code $?"
   "$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
   local rows r
@@ -144,10 +148,10 @@ wait_window() {
 MENU_SHOT_ARGS=(--windowed --seed 3 --frames 60 --no-pacing)
 expect_installed_menu() {
   local ref="$WORK/menu-reference.png" nodata="$WORK/menu-nodata.png" i colour
-  timeout 60 "$CHROMAL" --data "$BUILD_DIR/data" --user-dir "$WORK/menu-ref" "${MENU_SHOT_ARGS[@]}" \
+  timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$BUILD_DIR/data" --user-dir "$WORK/menu-ref" "${MENU_SHOT_ARGS[@]}" \
     --screenshot "$ref" 2>/dev/null || fail "the build tree's game exited with $?"
   mkdir -p "$WORK/menu-empty"
-  timeout 60 "$CHROMAL" --data "$WORK/menu-empty" --user-dir "$WORK/menu-nodata" "${MENU_SHOT_ARGS[@]}" \
+  timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$WORK/menu-empty" --user-dir "$WORK/menu-nodata" "${MENU_SHOT_ARGS[@]}" \
     --screenshot "$nodata" 2>/dev/null
   local points=(300 100 450 100 260 300 540 420 290 247 510 527 400 560) expected=()
   # png-probe names every pixel that is not the expected black.

@@ -23,7 +23,7 @@ TOOL="$BUILD_DIR/tools/chromal-tool"
   echo "850 screenshot $WORK/menu.png"
   echo "860 key 27"
 } > "$WORK/first.txt"
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 7 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 7 \
   --replay "$WORK/first.txt" 2>/dev/null || fail "first run: exit code $?"
 expect_closed_log "$WORK/user"
 "$TOOL" show save --user-dir "$WORK/user" > "$WORK/saved1.txt" || fail "saved game unreadable"
@@ -37,7 +37,7 @@ grep -q "^gamedata.level_num 1" "$WORK/saved1.txt" || fail "not saved at level 2
   echo "200 screenshot $WORK/resumed.png"
   echo "210 quit"
 } > "$WORK/second.txt"
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 7 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 7 \
   --replay "$WORK/second.txt" 2>/dev/null || fail "second run: exit code $?"
 "$TOOL" show save --user-dir "$WORK/user" > "$WORK/saved2.txt" || fail "saved game unreadable"
 for key in gamedata.gametype gamedata.playermoney gamedata.playerlifes gamedata.level_num; do

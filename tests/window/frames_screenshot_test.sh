@@ -3,7 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --frames 30 --seed 1 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --frames 30 --seed 1 \
   --screenshot "$WORK/shot.png" || fail "exit code $?"
 [ "$("$PROBE" "$WORK/shot.png" size)" = "800 600" ] || fail "size $("$PROBE" "$WORK/shot.png" size)"
 # Background corners, the red quad top left, the green top right, the texture

@@ -8,9 +8,9 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/dat/game.txt"
 
-timeout 60 "$CHROMAL" --data "$DATA" --user-dir "$WORK/menu" --fullscreen --no-pacing --seed 3 --frames 40 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/menu" --fullscreen --no-pacing --seed 3 --frames 40 \
   --screenshot "$WORK/menu.png" 2>"$WORK/err" || { cat "$WORK/err"; fail "the menu run failed"; }
-timeout 60 "$CHROMAL" --data "$DATA" --user-dir "$WORK/game" --fullscreen --no-pacing --seed 3 --frames 120 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/game" --fullscreen --no-pacing --seed 3 --frames 120 \
   --play classic:1 --screenshot "$WORK/game.png" 2>"$WORK/err" || { cat "$WORK/err"; fail "the game run failed"; }
 for shot in menu game; do
   [ "$("$PROBE" "$WORK/$shot.png" size)" = "1600 768" ] || fail "$shot: not full screen"

@@ -13,7 +13,7 @@ cat > "$WORK/script.txt" <<SCRIPT
 35 screenshot $WORK/window.png
 40 quit
 SCRIPT
-timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --no-pacing --replay "$WORK/script.txt" \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --no-pacing --replay "$WORK/script.txt" \
   || fail "exit code $?"
 read -r w h < <(xdotool getdisplaygeometry)
 [ "$("$PROBE" "$WORK/full.png" size)" = "$w $h" ] || fail "full screen size $("$PROBE" "$WORK/full.png" size)"
@@ -25,7 +25,7 @@ probe "$WORK/window.png" 60 60 $RED 320 370 $YELLOW 480 530 $WHITE 100 300 $WHIT
 expect_closed_log "$WORK/user"
 
 # Starting in full screen (the setting kept from that run was windowed).
-timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user" --fullscreen --frames 10 --screenshot "$WORK/start.png" \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user" --fullscreen --frames 10 --screenshot "$WORK/start.png" \
   || fail "exit code $?"
 [ "$("$PROBE" "$WORK/start.png" size)" = "$w $h" ] || fail "--fullscreen size"
 probe "$WORK/start.png" 410 474 $YELLOW 614 690 $WHITE

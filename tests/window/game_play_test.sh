@@ -20,7 +20,7 @@ need_data "$DATA/dat/game.txt"
   echo "$f screenshot $WORK/played.png"
   echo "$((f + 1)) quit"
 } > "$WORK/script.txt"
-timeout 120 "$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --no-pacing --seed 7 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user" --windowed --no-pacing --seed 7 \
   --play classic:1 --replay "$WORK/script.txt" || fail "exit code $?"
 expect_closed_log "$WORK/user"
 expect_board "$WORK/bought.png" 150 100 650 480 "no board drawn"
@@ -33,7 +33,7 @@ expect_changed "$WORK/bought.png" "$WORK/played.png" 50 12 105 42 30 "the human'
 expect_changed "$WORK/bought.png" "$WORK/played.png" 690 12 760 42 30 "the rival's flower count did not change"
 
 for bad in chess:1 classic:0; do
-  timeout 30 "$CHROMAL" --user-dir "$WORK/user2" --play "$bad" 2>/dev/null
+  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user2" --play "$bad" 2>/dev/null
   [ $? -eq 2 ] || fail "--play $bad accepted"
 done
 echo "ok"

@@ -22,7 +22,7 @@ craft_save lose 0 0 "$WORK/user"
   echo "800 screenshot $WORK/top.png"
   echo "810 quit"
 } > "$WORK/play.txt"
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/play.txt" 2>/dev/null || fail "game run: exit code $?"
 "$TOOL" show top7 --user-dir "$WORK/user" > "$WORK/top7.txt" || fail "top-7 unreadable"
 grep -qx 'top7.rec_name000000 Ada' "$WORK/top7.txt" || fail "no Ada in the classic list: $(head -3 "$WORK/top7.txt")"
@@ -38,7 +38,7 @@ expect_changed "$WORK/top.png" "$WORK/top.png" 270 188 600 214 500 "the first ro
 
 # The next run: the menu's top-7 button shows the same page with the name.
 { click 10 400 387; echo "60 screenshot $WORK/top2.png"; echo "70 quit"; } > "$WORK/again.txt"
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
 "$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
 expect_changed "$WORK/top2.png" "$WORK/top2.png" 270 188 600 214 500 "the next run's top-7 page shows no new row" 0 80

@@ -29,7 +29,7 @@ for mode in kept whole; do
   mkdir -p "$WORK/$mode"
   script "$WORK/$mode" > "$WORK/$mode.txt"
   direct=0; [ "$mode" = whole ] && direct=1
-  CHROMAL_NO_KEPT_LAYER=$direct timeout 120 "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-$mode" \
+  CHROMAL_NO_KEPT_LAYER=$direct timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-$mode" \
     --windowed --no-pacing --seed 11 --play classic:30 --replay "$WORK/$mode.txt" || fail "$mode: exit code $?"
 done
 count=0

@@ -26,7 +26,7 @@ show_all() {
 # of the fuzz seeds, written by the game), and settings from a first run.
 mkdir -p "$USER_DIR"
 cp "$SOURCE_DIR/tests/fuzz/seeds/savedgame_fuzz/saved_demo.dat" "$SOURCE_DIR/tests/fuzz/seeds/toptable_fuzz/top7_demo.tbl" "$USER_DIR"/
-timeout 60 "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 30 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 30 \
   2>/dev/null || fail "first run: exit code $?"
 show_all "$USER_DIR" "$WORK/old.txt" || fail "first run wrote unreadable files: $(cat "$WORK/old.txt")"
 grep -q "^gamedata.fieldstate" "$WORK/old.txt" || fail "the saved game lost its board: $(cat "$WORK/old.txt")"
@@ -34,7 +34,7 @@ grep -q "^top7.rec_name000000 Ada" "$WORK/old.txt" || fail "the top-7 table lost
 
 # How long a whole run takes; the kills start aimed at its end.
 start=$(date +%s%N)
-timeout 60 "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 30 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 30 \
   2>/dev/null || fail "timed run: exit code $?"
 span=$((($(date +%s%N) - start) / 1000000))
 show_all "$USER_DIR" "$WORK/new.txt" || fail "timed run wrote unreadable files"
@@ -82,7 +82,7 @@ done
   fail "only $during of $round runs killed between two saves ($killed killed; each took $span ms)"
 temps=$(ls -A "$USER_DIR" | grep -c '\.tmp\.')
 # The next start clears what interrupted saves left.
-timeout 60 "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 5 2>/dev/null ||
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --frames 5 2>/dev/null ||
   fail "clean run: exit code $?"
 ls -A "$USER_DIR" | grep -q '\.tmp\.' && fail "temporary files left after a clean run: $(ls -A "$USER_DIR")"
 echo "ok: $killed of $round runs killed ($during between two saves, $temps in the middle of one); a run takes $span ms"

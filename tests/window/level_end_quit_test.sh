@@ -11,7 +11,7 @@ DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
 run() { # USER-DIR SCRIPT
-  timeout 60 "$CHROMAL" --user-dir "$1" --data "$DATA" --windowed --no-pacing --seed 3 --replay "$2" \
+  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$1" --data "$DATA" --windowed --no-pacing --seed 3 --replay "$2" \
     2>/dev/null || fail "run of $2: exit code $?"
   expect_closed_log "$1"
 }

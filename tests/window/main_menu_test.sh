@@ -29,7 +29,7 @@ need_data "$DATA/mui/main_wnd.txt"
   echo "245 key 27"          # Escape on the menu ends the program
 } > "$WORK/script.txt"
 # No frame limit: only the Escape of the script can end this run in time.
-timeout 30 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 5 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 5 \
   --replay "$WORK/script.txt" 2>/dev/null || fail "exit code $? (Escape on the menu did not quit?)"
 expect_closed_log "$WORK/user"
 # Each screen by what only it shows: the level choice's panel with its board
@@ -59,7 +59,7 @@ expect_colour "$WORK/menu.png" 290 230 510 265 5aa14c 30 3000 "Escape did not le
   || fail "the sound option was not saved"
 
 # The next run starts with the options as they were left and no game to continue.
-timeout 60 "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --frames 5 2>/dev/null \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --frames 5 2>/dev/null \
   || fail "second run: exit code $?"
 for option in m_sound m_hints m_show_dragons; do
   "$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user" | grep -qx "$option 0" \

@@ -60,7 +60,7 @@ cat > "$WORK/script.txt" <<SCRIPT
 23 key 27
 25 quit
 SCRIPT
-timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/script.txt" || fail "exit code $?"
 
 # Help, page 1: its picture centred at (400, 300), 100 by 60; next in its

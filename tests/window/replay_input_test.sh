@@ -15,7 +15,7 @@ cat > "$WORK/script.txt" <<SCRIPT
 12 lup 700 40
 14 quit
 SCRIPT
-timeout 60 "$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --no-pacing --replay "$WORK/script.txt" \
+timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user" --windowed --no-pacing --replay "$WORK/script.txt" \
   --screenshot "$WORK/end.png" || fail "exit code $?"
 # While held: orange quad; marker at the first click; typed character: cyan quad.
 probe "$WORK/held.png" 100 300 $WHITE 400 100 $ORANGE 650 450 $CYAN 120 300 $BG
@@ -25,7 +25,7 @@ expect_closed_log "$WORK/user"
 
 # A bad script is refused before any window opens.
 echo "1 fly 2 3" > "$WORK/bad.txt"
-timeout 30 "$CHROMAL" --test-screen --user-dir "$WORK/user2" --replay "$WORK/bad.txt" 2>"$WORK/err.txt"
+timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user2" --replay "$WORK/bad.txt" 2>"$WORK/err.txt"
 [ $? -eq 2 ] || fail "bad script accepted"
 grep -q "line 1" "$WORK/err.txt" || fail "no line number in: $(cat "$WORK/err.txt")"
 echo "ok"
