@@ -15,6 +15,7 @@
 namespace
 {
 std::unique_ptr<CApplication> g_application;
+bool g_partial_redraws = true;
 } // namespace
 
 CApplication* CApplication::Create(IPlatform& platform)
@@ -65,6 +66,7 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
     if (!m_platform.CreateWindow(title, x, y, width, height))
         return false;
     m_window_created = true;
+    m_keeps_back_buffer = m_platform.KeepsBackBuffer();
     ReloadResourceGroups();
     m_platform.ShowWindow(true);
     CreateAudioDevice();
@@ -259,6 +261,7 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         m_active = event.m_value != 0;
         break;
     case CPlatformEvent::kSize:
+        m_kept_screen = nullptr;
         if (event.m_value == CPlatformEvent::kSizeMinimised)
             m_minimised = true;
         else if (event.m_value == CPlatformEvent::kSizeRestored && m_minimised)
@@ -361,6 +364,22 @@ void CApplication::DrawScreens()
     }
 }
 
+void CApplication::SetPartialRedraws(bool enabled)
+{
+    g_partial_redraws = enabled;
+}
+
+bool CApplication::LastFrameKept(const CScreen* screen) const
+{
+    if (!g_partial_redraws || !m_keeps_back_buffer || !screen || screen != m_kept_screen || !m_dialogs.empty() ||
+        m_minimised)
+        return false;
+    int width = 0;
+    int height = 0;
+    m_platform.GetDrawableSize(width, height);
+    return width == m_kept_size[0] && height == m_kept_size[1];
+}
+
 void CApplication::SetFrameHooks(FrameHook beforeFrame, FrameHook afterDraw, FrameHook afterFrame)
 {
     m_before_frame = std::move(beforeFrame);
@@ -418,6 +437,10 @@ int CApplication::RunLoop(bool gameMode, IMusicPlayer* music)
             m_after_draw(m_frame);
         NGl::Flush();
         m_platform.SwapBuffers();
+        // A dialog's picture lies over the screen's: the screen alone cannot
+        // tell what changed under it.
+        m_kept_screen = m_minimised || !m_dialogs.empty() ? nullptr : TopScreen();
+        m_platform.GetDrawableSize(m_kept_size[0], m_kept_size[1]);
         if (m_frame == 0)
             m_music_was_playing = music && music->IsPlaying();
         TrackFocus(music);

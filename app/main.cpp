@@ -1,5 +1,6 @@
 // Chromal's entry point: reads the options, then start-up, the frame loop and
 // shutdown (app/Startup.cpp).
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "media/LayerCache.h"
@@ -33,8 +34,11 @@ int main(int argc, char** argv)
     case CCommandLine::kRun:
         break;
     }
-    // For checks against direct drawing: every frame draws the whole board.
+    // For checks against direct drawing: every frame draws the whole picture.
     if (const char* direct = std::getenv("CHROMAL_NO_KEPT_LAYER"); direct && *direct && *direct != '0')
+    {
         CLayerCache::SetEnabled(false);
+        CApplication::SetPartialRedraws(false);
+    }
     return RunProgram(options);
 }

@@ -81,6 +81,10 @@ class IPlatform
     virtual bool IsForeground() const = 0;
 
     virtual void SwapBuffers() = 0;
+    // Whether the back buffer still holds the last frame after a swap, so that
+    // a frame may redraw only what changed. Drivers that flip buffers do not
+    // promise it; false unless the platform knows.
+    virtual bool KeepsBackBuffer() const { return false; }
 
     // Takes one pending message without waiting; false when none is pending.
     virtual bool PollEvent(CPlatformEvent& event) = 0;

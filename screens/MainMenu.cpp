@@ -175,13 +175,30 @@ void CMainMenu::Update(float elapsed)
 
 void CMainMenu::Draw()
 {
-    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    PrepareMenuDrawing();
+    // Only the dragons and the cursor move while the buttons keep their look.
+    std::vector<double> still;
+    for (const CSimpleButton* button : {m_game_btn.get(), m_quit_btn.get(), m_help_btn.get(), m_top_btn.get(),
+                                        m_options_btn.get()})
+        still.insert(still.end(), {button->IsVisible() ? 1.0 : 0.0, static_cast<double>(button->GetState()),
+                                   button->GetX(), button->GetY()});
+    std::vector<SArea> moving;
+    AppendDragonAreas(m_dragons, moving);
+    if (SArea cursor; GetCursorArea(cursor))
+        moving.push_back(cursor);
+    const CApplication* app = CApplication::Get();
+    m_repaint.DrawStill(app && app->LastFrameKept(this), still, moving,
+                        [this]()
+                        {
+                            NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+                            NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                            PrepareMenuDrawing();
+                            NGl::PushMatrix();
+                            const CInterfaceResources* resources = CInterfaceResources::Get();
+                            DrawMenuBackground(resources ? resources->m_main_window_back : nullptr);
+                            CScreen::Draw();
+                            NGl::PopMatrix();
+                        });
     NGl::PushMatrix();
-    const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawMenuBackground(resources ? resources->m_main_window_back : nullptr);
-    CScreen::Draw();
     DrawMenuDragons(m_dragons);
     NGl::PopMatrix();
     Settings().m_music.Update();

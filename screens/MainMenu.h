@@ -7,6 +7,7 @@
 #include "framework/Screen.h"
 #include "play/TopTable.h"
 #include "screens/InterfaceInsect.h"
+#include "screens/MenuRepaint.h"
 #include "storage/PropertyFile.h"
 
 #include <memory>
@@ -87,6 +88,7 @@ class CMainMenu : public CScreen
     std::unique_ptr<CSimpleButton> m_options_btn;
     CTopTable m_top_table;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
+    CMenuRepaint m_repaint;
 
     std::unique_ptr<CScreen> m_game;
     std::unique_ptr<CScreen> m_options;
