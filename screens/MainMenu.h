@@ -67,6 +67,9 @@ class CMainMenu : public CScreen
   private:
     std::string UserPath(const char* name) const;
     void ToLogical(int& x, int& y) const;
+    // Background and buttons, over the whole window (null) or one area of it.
+    void DrawStill(const SArea* area);
+    std::vector<CSimpleButton*> VisibleButtons() const;
     void SetupProjection();
     void SwitchFullScreen(bool full);
     void Hide();

@@ -12,15 +12,20 @@ namespace NInterface
 {
 namespace
 {
-bool Overlap(const SArea& a, const SArea& b)
-{
-    return a.m_x0 <= b.m_x1 && b.m_x0 <= a.m_x1 && a.m_y0 <= b.m_y1 && b.m_y0 <= a.m_y1;
-}
-
 float Size(const SArea& a)
 {
     return (a.m_x1 - a.m_x0) * (a.m_y1 - a.m_y0);
 }
+
+SArea Bounds(const SArea& a, const SArea& b)
+{
+    return {std::min(a.m_x0, b.m_x0), std::min(a.m_y0, b.m_y0), std::max(a.m_x1, b.m_x1),
+            std::max(a.m_y1, b.m_y1)};
+}
+
+// Every piece costs the renderer a few draw calls of its own, about as much
+// as filling this many more pixels: nearby pieces are drawn as one.
+constexpr float kPieceCost = 4096.0f;
 
 // The window pixels of a logical area, rounded outwards with a pixel to spare
 // for filtering, as a scissor rectangle (GL's y grows upwards).
@@ -44,17 +49,19 @@ std::vector<SArea> CMenuRepaint::Merged(std::vector<SArea> areas)
         merged = false;
         for (std::size_t i = 0; i < areas.size() && !merged; ++i)
             for (std::size_t j = i + 1; j < areas.size() && !merged; ++j)
-                if (Overlap(areas[i], areas[j]))
+                if (Size(Bounds(areas[i], areas[j])) <= Size(areas[i]) + Size(areas[j]) + kPieceCost)
                 {
-                    areas[i].m_x0 = std::min(areas[i].m_x0, areas[j].m_x0);
-                    areas[i].m_y0 = std::min(areas[i].m_y0, areas[j].m_y0);
-                    areas[i].m_x1 = std::max(areas[i].m_x1, areas[j].m_x1);
-                    areas[i].m_y1 = std::max(areas[i].m_y1, areas[j].m_y1);
+                    areas[i] = Bounds(areas[i], areas[j]);
                     areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
                     merged = true;
                 }
     }
     return areas;
+}
+
+bool CMenuRepaint::Overlap(const SArea& a, float x, float y, float width, float height)
+{
+    return a.m_x0 <= x + width && x <= a.m_x1 && a.m_y0 <= y + height && y <= a.m_y1;
 }
 
 SArea CMenuRepaint::Turned(float x, float y, float cellWidth, float cellHeight)
@@ -64,7 +71,7 @@ SArea CMenuRepaint::Turned(float x, float y, float cellWidth, float cellHeight)
 }
 
 void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& still, const std::vector<SArea>& moving,
-                             const std::function<void()>& drawStill)
+                             const StillDrawing& drawStill)
 {
     const CApplication* app = CApplication::Get();
     std::vector<SArea> areas;
@@ -86,7 +93,7 @@ void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& stil
     m_moving = moving;
     if (!partial)
     {
-        drawStill();
+        drawStill(nullptr);
         return;
     }
     GLint viewport[4];
@@ -96,7 +103,7 @@ void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& stil
         Scissor(area, viewport, static_cast<float>(app->GetLogicalWidth()),
                 static_cast<float>(app->GetLogicalHeight()));
         NGl::Enable(GL_SCISSOR_TEST);
-        drawStill();
+        drawStill(&area);
     }
     NGl::Disable(GL_SCISSOR_TEST);
 }

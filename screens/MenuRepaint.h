@@ -25,16 +25,19 @@ class CMenuRepaint
     // depends on; `moving` covers every pixel that the moving parts (dragons,
     // cursor) will draw this frame. With `lastFrameKept` (the back buffer
     // holds all of last frame's picture) and the same still look as then,
-    // `drawStill` runs once per area to repaint, clipped to it; otherwise once
+    // `drawStill` runs once per area to repaint, clipped to it (what lies
+    // wholly outside the area it may leave out); otherwise once with null,
     // over the whole window. The caller then draws the moving parts, unclipped.
+    using StillDrawing = std::function<void(const SArea* area)>;
     void DrawStill(bool lastFrameKept, const std::vector<double>& still, const std::vector<SArea>& moving,
-                   const std::function<void()>& drawStill);
+                   const StillDrawing& drawStill);
     // Forgets the last frame: the next one is drawn whole.
     void Forget() { m_valid = false; }
 
     // The areas to repaint: last frame's moving areas and this frame's, those
     // that overlap merged into one.
     static std::vector<SArea> Merged(std::vector<SArea> areas);
+    static bool Overlap(const SArea& a, float x, float y, float width, float height);
     // The square a sprite of that cell size covers when turned by any angle
     // about its centre (x, y).
     static SArea Turned(float x, float y, float cellWidth, float cellHeight);
