@@ -252,6 +252,22 @@ void CApplication::DeliverDialogResult()
 void CApplication::HandleEvent(const CPlatformEvent& event)
 {
     CScreen* target = InputTarget();
+    // Input may change any part of the picture (a button pressed, a flower
+    // picked): the next frame is drawn whole.
+    switch (event.m_type)
+    {
+    case CPlatformEvent::kKeyDown:
+    case CPlatformEvent::kChar:
+    case CPlatformEvent::kMouseMove:
+    case CPlatformEvent::kLButtonDown:
+    case CPlatformEvent::kLButtonUp:
+    case CPlatformEvent::kRButtonDown:
+    case CPlatformEvent::kRButtonUp:
+        m_kept_screen = nullptr;
+        break;
+    default:
+        break;
+    }
     // Positions arrive as signed 16-bit client coordinates.
     const int x = static_cast<std::int16_t>(event.m_x);
     const int y = static_cast<std::int16_t>(event.m_y);

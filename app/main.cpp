@@ -40,5 +40,8 @@ int main(int argc, char** argv)
         CLayerCache::SetEnabled(false);
         CApplication::SetPartialRedraws(false);
     }
+    // For checks against frames drawn whole over the kept layer.
+    if (const char* whole = std::getenv("CHROMAL_NO_PARTIAL_REDRAW"); whole && *whole && *whole != '0')
+        CApplication::SetPartialRedraws(false);
     return RunProgram(options);
 }

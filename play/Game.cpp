@@ -603,6 +603,7 @@ void CGame::Draw()
     CApplication* app = CApplication::Get();
     if (app)
         app->SetOrthoProjection(800, 600, false);
+    const bool clipped = BeginRepaint();
     NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
@@ -621,6 +622,8 @@ void CGame::Draw()
     if (tooltip >= 0)
         CHint::Draw(*m_resources, kTooltips[tooltip], 50.0f, 530.0f, 15.0f, false, true);
     NInterface::DrawCursor();
+    if (clipped)
+        NGl::ClearFrameClip();
 }
 
 // Background, numbers and flowers change only with the play; they are kept as
