@@ -631,11 +631,14 @@ void CGame::Draw()
 // the flower under the pointer) only the rectangle around them is drawn again.
 void CGame::DrawStillLayer()
 {
-    const auto drawLayer = [this]()
+    const auto drawLayer = [this](const float* area)
     {
         m_field->DrawBackground();
         DrawStatus();
-        m_field->DrawFlowers();
+        if (area)
+            m_field->DrawFlowers(area);
+        else
+            m_field->DrawFlowers();
     };
     m_stillLook.clear();
     AppendStatusLook(m_stillLook);
@@ -659,11 +662,11 @@ void CGame::DrawStillLayer()
     {
         m_stillLayer.DrawKept();
         m_stillLayer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
-        drawLayer();
+        drawLayer(area);
         m_stillLayer.EndRedraw(m_stillLook);
         return;
     }
-    drawLayer();
+    drawLayer(nullptr);
     m_stillLayer.Keep(m_stillLook);
 }
 
