@@ -66,7 +66,6 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
     if (!m_platform.CreateWindow(title, x, y, width, height))
         return false;
     m_window_created = true;
-    m_keeps_back_buffer = m_platform.KeepsBackBuffer();
     ReloadResourceGroups();
     m_platform.ShowWindow(true);
     CreateAudioDevice();
@@ -352,15 +351,17 @@ void CApplication::FrameStep(float elapsed)
         DoClose();
     }
     DeliverDialogResult();
-    if (m_active)
+    // Nobody sees a minimised window: the game waits rather than playing on
+    // unseen, and the loop waits for a message instead of running frames.
+    if (m_active && !m_minimised)
     {
         if (CScreen* target = InputTarget())
             target->Update(elapsed);
     }
-    else
+    else if (!m_active)
         m_platform.Sleep(kIdleSleep);
     if (m_minimised)
-        m_platform.Sleep(kIdleSleep);
+        m_platform.WaitForEvent(kIdleSleep);
     UpdateAudio();
 }
 
@@ -387,7 +388,7 @@ void CApplication::SetPartialRedraws(bool enabled)
 
 bool CApplication::LastFrameKept(const CScreen* screen) const
 {
-    if (!g_partial_redraws || !m_keeps_back_buffer || !screen || screen != m_kept_screen || !m_dialogs.empty() ||
+    if (!g_partial_redraws || !m_platform.KeepsBackBuffer() || !screen || screen != m_kept_screen || !m_dialogs.empty() ||
         m_minimised)
         return false;
     int width = 0;
@@ -451,8 +452,11 @@ int CApplication::RunLoop(bool gameMode, IMusicPlayer* music)
         DrawScreens();
         if (m_after_draw)
             m_after_draw(m_frame);
-        NGl::Flush();
-        m_platform.SwapBuffers();
+        if (!m_minimised)
+        {
+            NGl::Flush();
+            m_platform.SwapBuffers();
+        }
         // A dialog's picture lies over the screen's: the screen alone cannot
         // tell what changed under it.
         m_kept_screen = m_minimised || !m_dialogs.empty() ? nullptr : TopScreen();

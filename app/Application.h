@@ -130,7 +130,6 @@ class CApplication
     std::uint32_t m_frame = 0;
     bool m_focus = true;
     bool m_music_was_playing = false;
-    bool m_keeps_back_buffer = false;
     const CScreen* m_kept_screen = nullptr; // drew the whole of the last frame
     int m_kept_size[2] = {0, 0};
     FrameHook m_before_frame;

@@ -108,6 +108,9 @@ class IPlatform
     // Milliseconds; wraps after 2^32.
     virtual std::uint32_t GetTicks() const = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // Returns when a message is pending or after `milliseconds`, whichever
+    // comes first; a platform that cannot wait for messages just sleeps.
+    virtual void WaitForEvent(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
     virtual void GetScreenSize(int& width, int& height) const = 0;
 

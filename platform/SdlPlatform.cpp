@@ -709,3 +709,9 @@ bool CSdlPlatform::KeepsBackBuffer() const
     return name.rfind("llvmpipe", 0) == 0 || name.rfind("softpipe", 0) == 0 ||
            name.rfind("Software Rasterizer", 0) == 0;
 }
+
+void CSdlPlatform::WaitForEvent(std::uint32_t milliseconds)
+{
+    // Null: the event stays queued for PollEvent.
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(milliseconds, 1u << 30)));
+}

@@ -32,6 +32,7 @@ class CSdlPlatform final : public IPlatform
     bool IsForeground() const override;
     void SwapBuffers() override;
     bool KeepsBackBuffer() const override;
+    void WaitForEvent(std::uint32_t milliseconds) override;
     bool PollEvent(CPlatformEvent& event) override;
     void PushEvent(const CPlatformEvent& event) override;
     void PostQuit() override;

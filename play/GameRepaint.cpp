@@ -86,6 +86,10 @@ void CGame::AppendOverLook(std::vector<double>& look)
     for (const auto& button : m_bonusButtons)
         look.insert(look.end(), {button->Control()->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
     look.push_back(m_mainMenuButton->IsMouseOver() ? 1.0 : 0.0);
+    // What the clip cannot follow: each of these draws the frame whole, also
+    // in the frame after it went away.
+    look.insert(look.end(), {static_cast<double>(m_hints.size()), static_cast<double>(m_effects.size()),
+                             m_gameOver ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
 }
 
 bool CGame::BeginRepaint()
