@@ -6,9 +6,11 @@
 # of the whole process (llvmpipe's threads included) are read from
 # /proc/PID/stat at the start and the end of SECONDS (default 10). Writes one
 # file per state into OUT_DIR holding the percentage:
-#   menu.cpu      the main menu, dragons on, the pointer still
+#   menu.cpu      the main menu, dragons on, the pointer resting on the
+#                 background beside the buttons
 #   game.cpu      --play classic:1 with the opening and the tutorial closed,
-#                 waiting for the player's move
+#                 waiting for the player's move, the pointer resting on the
+#                 board
 #   minimised.cpu the main menu minimised through the window manager
 #   hidden.cpu    the main menu's window unmapped
 set -euo pipefail
@@ -40,15 +42,16 @@ window_of() {
   return 1
 }
 
-# start NAME ARGS...: the game in a window of its own, the pointer parked at
-# the desktop's corner, outside the window.
+# start NAME ARGS...: the game in a window of its own.
 start() {
   local name=$1
   shift
   "$chromal" --data "$data" --user-dir "$work/user-$name" --windowed --seed 5 "$@" >/dev/null 2>&1 &
   pid=$!
-  xdotool mousemove 0 0
 }
+
+# rest ID X Y: the pointer at a point of the window.
+rest() { xdotool mousemove --window "$1" "$2" "$3"; }
 
 stop() {
   kill "$pid" 2>/dev/null || true
@@ -60,11 +63,13 @@ wanted() { [[ " $states " == *" $1 "* ]]; }
 
 # The main menu.
 if wanted menu; then
-start menu
-window_of "$pid" >/dev/null
-sleep 3
-measure >"$out/menu.cpu"
-stop
+  start menu
+  id=$(window_of "$pid")
+  sleep 2
+  rest "$id" 120 450
+  sleep 1
+  measure >"$out/menu.cpu"
+  stop
 fi
 
 # A game waiting for the player: the opening and the tutorial hints are
@@ -74,12 +79,13 @@ fi
   for f in 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
 } >"$work/game.txt"
 if wanted game; then
-start game --play classic:1 --replay "$work/game.txt"
-window_of "$pid" >/dev/null
-sleep 10
-xdotool mousemove 0 0
-measure >"$out/game.cpu"
-stop
+  start game --play classic:1 --replay "$work/game.txt"
+  id=$(window_of "$pid")
+  sleep 10
+  rest "$id" 400 300
+  sleep 1
+  measure >"$out/game.cpu"
+  stop
 fi
 
 # The main menu minimised, then unmapped.
