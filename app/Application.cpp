@@ -388,8 +388,8 @@ void CApplication::SetPartialRedraws(bool enabled)
 
 bool CApplication::LastFrameKept(const CScreen* screen) const
 {
-    if (!g_partial_redraws || !m_platform.KeepsBackBuffer() || !screen || screen != m_kept_screen || !m_dialogs.empty() ||
-        m_minimised)
+    if (!g_partial_redraws || !m_platform.KeepsBackBuffer() || !screen || screen != m_kept_screen ||
+        !m_dialogs.empty() || m_minimised)
         return false;
     int width = 0;
     int height = 0;

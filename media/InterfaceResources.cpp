@@ -86,7 +86,8 @@ void CInterfaceResources::Load(CResourceGroup& group)
     {
         return member == &CInterfaceResources::m_options_window_back ||
                member == &CInterfaceResources::m_help_window_back ||
-               member == &CInterfaceResources::m_top_window_back || member == &CInterfaceResources::m_cust_lev_wnd;
+               member == &CInterfaceResources::m_top_window_back ||
+               member == &CInterfaceResources::m_cust_lev_wnd;
     };
     for (const auto& entry : entries)
     {

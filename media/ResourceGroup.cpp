@@ -65,8 +65,9 @@ CTexture* CResourceGroup::AddTextureOnDemand(const std::string& fileName, const 
 
 void CResourceGroup::Require(const CTexture* texture)
 {
-    auto it = std::find_if(m_textures.begin(), m_textures.end(),
-                           [texture](const STextureEntry& entry) { return entry.m_texture.get() == texture; });
+    auto it =
+        std::find_if(m_textures.begin(), m_textures.end(),
+                     [texture](const STextureEntry& entry) { return entry.m_texture.get() == texture; });
     if (it == m_textures.end() || !it->m_on_demand || it->m_loaded)
         return;
     for (STextureEntry& entry : m_textures)

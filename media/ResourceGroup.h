@@ -28,7 +28,8 @@ class CResourceGroup
     // Filed like AddTexture, but decoded only when Require asks for it, and
     // of these a group keeps one at a time: a screen's 1024 by 1024 backdrop
     // takes 4 MB wherever the driver keeps textures.
-    CTexture* AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap, bool mipmaps);
+    CTexture* AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap,
+                                 bool mipmaps);
     // Loads an on-demand texture of this group that is not loaded, releasing
     // the group's other on-demand texture first; any other texture is left alone.
     void Require(const CTexture* texture);

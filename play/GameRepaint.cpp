@@ -47,14 +47,16 @@ void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
         for (int c = 0; c < field.RowLength(r); ++c)
             if (const CCell* flower = field.GetCell(r, c))
                 if (flower->GetCoin() >= 0 || flower->HasRemovedCoin())
-                    areas.push_back(Around(flower->GetX(), flower->GetY(), std::max(flower->GetSize(), cell)));
+                    areas.push_back(
+                        Around(flower->GetX(), flower->GetY(), std::max(flower->GetSize(), cell)));
     const SCellPos hovered = field.GetHovered();
     if (const CCell* magnified = field.GetCell(hovered.m_row, hovered.m_column))
-        areas.push_back(Around(magnified->GetX(), magnified->GetY(), 2.0f * std::max(magnified->GetSize(), cell)));
+        areas.push_back(
+            Around(magnified->GetX(), magnified->GetY(), 2.0f * std::max(magnified->GetSize(), cell)));
     if (const CSprite* sprite = field.GetInsectSprite())
         for (const auto& insect : field.GetInsects())
-            areas.push_back(NInterface::CMenuRepaint::Turned(insect->m_x, insect->m_y, sprite->GetCellWidth() + 4.0f,
-                                                             sprite->GetCellHeight() + 4.0f));
+            areas.push_back(NInterface::CMenuRepaint::Turned(
+                insect->m_x, insect->m_y, sprite->GetCellWidth() + 4.0f, sprite->GetCellHeight() + 4.0f));
     // The marker over the flower under the pointer.
     if (m_previewCell >= 0)
     {
@@ -84,7 +86,8 @@ void CGame::AppendOverLook(std::vector<double>& look)
     look.insert(look.end(), {static_cast<double>(m_previewCell), static_cast<double>(m_currentPlayer),
                              m_field->IsIdle() ? 1.0 : 0.0, static_cast<double>(TooltipBonus())});
     for (const auto& button : m_bonusButtons)
-        look.insert(look.end(), {button->Control()->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
+        look.insert(look.end(),
+                    {button->Control()->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
     look.push_back(m_mainMenuButton->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
@@ -106,9 +109,9 @@ bool CGame::BeginRepaint()
     const CApplication* app = CApplication::Get();
     const std::vector<double>* kept = m_stillLayer.KeptLook();
     float area[4];
-    bool partial = app && app->LastFrameKept(this) && m_repaintValid && m_effects.empty() && m_hints.empty() &&
-                   !m_gameOver && !m_field->IsLevelFinished() && over == m_repaintOver && kept &&
-                   *kept == m_repaintStill && kept->size() == still.size() &&
+    bool partial = app && app->LastFrameKept(this) && m_repaintValid && m_effects.empty() &&
+                   m_hints.empty() && !m_gameOver && !m_field->IsLevelFinished() && over == m_repaintOver &&
+                   kept && *kept == m_repaintStill && kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&
                    CField::ChangedFlowersArea(kept->data() + statusSize, still.data() + statusSize,
                                               still.size() - statusSize, area);

@@ -1129,8 +1129,8 @@ void CField::DrawFlowers(const float area[4]) const
     const auto reaches = [area](const CCell& cell)
     {
         const float reach = std::fabs(cell.GetSize() * cell.GetSizeFactor()) * 0.7072f + 2.0f;
-        return cell.GetX() + reach >= area[0] && cell.GetX() - reach <= area[2] && cell.GetY() + reach >= area[1] &&
-               cell.GetY() - reach <= area[3];
+        return cell.GetX() + reach >= area[0] && cell.GetX() - reach <= area[2] &&
+               cell.GetY() + reach >= area[1] && cell.GetY() - reach <= area[3];
     };
     // Over a thousand small sprites: submitted in batches, one call per sheet.
     NGl::CQuadBatchScope batch;

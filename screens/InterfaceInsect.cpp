@@ -108,14 +108,15 @@ void UpdateMenuDragons(std::vector<std::unique_ptr<CInterfaceInsect>>& dragons, 
     }
 }
 
-void AppendDragonAreas(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons, std::vector<SArea>& areas)
+void AppendDragonAreas(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons,
+                       std::vector<SArea>& areas)
 {
     if (!Settings().m_show_dragons)
         return;
     for (const auto& dragon : dragons)
         if (const CSprite* sprite = dragon->GetSprite())
-            areas.push_back(
-                CMenuRepaint::Turned(dragon->m_x, dragon->m_y, sprite->GetCellWidth(), sprite->GetCellHeight()));
+            areas.push_back(CMenuRepaint::Turned(dragon->m_x, dragon->m_y, sprite->GetCellWidth(),
+                                                 sprite->GetCellHeight()));
 }
 
 void DrawMenuDragons(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons)

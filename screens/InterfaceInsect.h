@@ -53,5 +53,6 @@ class CInterfaceInsect
 void UpdateMenuDragons(std::vector<std::unique_ptr<CInterfaceInsect>>& dragons, float elapsed);
 void DrawMenuDragons(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons);
 // The areas DrawMenuDragons would cover now (none while dragons are hidden).
-void AppendDragonAreas(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons, std::vector<SArea>& areas);
+void AppendDragonAreas(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons,
+                       std::vector<SArea>& areas);
 } // namespace NInterface

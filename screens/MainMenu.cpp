@@ -227,7 +227,8 @@ std::vector<CSimpleButton*> CMainMenu::VisibleButtons() const
                                        m_options_btn.get()};
     if (m_hidden_buttons.size() == 5)
     {
-        all.insert(all.begin() + 1, {m_hidden_buttons[0].get(), m_hidden_buttons[1].get(), m_hidden_buttons[2].get()});
+        all.insert(all.begin() + 1,
+                   {m_hidden_buttons[0].get(), m_hidden_buttons[1].get(), m_hidden_buttons[2].get()});
         all.insert(all.end(), {m_hidden_buttons[3].get(), m_hidden_buttons[4].get()});
     }
     std::vector<CSimpleButton*> buttons;

@@ -70,8 +70,8 @@ SArea CMenuRepaint::Turned(float x, float y, float cellWidth, float cellHeight)
     return {x - radius, y - radius, x + radius, y + radius};
 }
 
-void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& still, const std::vector<SArea>& moving,
-                             const StillDrawing& drawStill)
+void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& still,
+                             const std::vector<SArea>& moving, const StillDrawing& drawStill)
 {
     const CApplication* app = CApplication::Get();
     std::vector<SArea> areas;

@@ -14,10 +14,7 @@ namespace
 class MenuRepaint : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        CApplication::Create(m_platform)->SetLogicalSize(800, 600);
-    }
+    void SetUp() override { CApplication::Create(m_platform)->SetLogicalSize(800, 600); }
     void TearDown() override { CApplication::Destroy(); }
 
     // The areas of one frame's still drawing; a whole drawing is one area of
@@ -26,7 +23,9 @@ class MenuRepaint : public ::testing::Test
     {
         std::vector<SArea> drawn;
         m_repaint.DrawStill(kept, still, moving,
-                            [&drawn](const SArea* area) { drawn.push_back(area ? *area : SArea{0, 0, 800, 600}); });
+                            [&drawn](const SArea* area) {
+                                drawn.push_back(area ? *area : SArea{0, 0, 800, 600});
+                            });
         return drawn;
     }
 
