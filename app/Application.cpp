@@ -15,6 +15,7 @@
 namespace
 {
 std::unique_ptr<CApplication> g_application;
+bool g_partial_redraws = true;
 } // namespace
 
 CApplication* CApplication::Create(IPlatform& platform)
@@ -251,6 +252,22 @@ void CApplication::DeliverDialogResult()
 void CApplication::HandleEvent(const CPlatformEvent& event)
 {
     CScreen* target = InputTarget();
+    // Input may change any part of the picture (a button pressed, a flower
+    // picked): the next frame is drawn whole.
+    switch (event.m_type)
+    {
+    case CPlatformEvent::kKeyDown:
+    case CPlatformEvent::kChar:
+    case CPlatformEvent::kMouseMove:
+    case CPlatformEvent::kLButtonDown:
+    case CPlatformEvent::kLButtonUp:
+    case CPlatformEvent::kRButtonDown:
+    case CPlatformEvent::kRButtonUp:
+        m_kept_screen = nullptr;
+        break;
+    default:
+        break;
+    }
     // Positions arrive as signed 16-bit client coordinates.
     const int x = static_cast<std::int16_t>(event.m_x);
     const int y = static_cast<std::int16_t>(event.m_y);
@@ -260,6 +277,7 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         m_active = event.m_value != 0;
         break;
     case CPlatformEvent::kSize:
+        m_kept_screen = nullptr;
         if (event.m_value == CPlatformEvent::kSizeMinimised)
             m_minimised = true;
         else if (event.m_value == CPlatformEvent::kSizeRestored && m_minimised)
@@ -334,15 +352,17 @@ void CApplication::FrameStep(float elapsed)
         DoClose();
     }
     DeliverDialogResult();
-    if (m_active)
+    // Nobody sees a minimised window: the game waits rather than playing on
+    // unseen, and the loop waits for a message instead of running frames.
+    if (m_active && !m_minimised)
     {
         if (CScreen* target = InputTarget())
             target->Update(elapsed);
     }
-    else
+    else if (!m_active)
         m_platform.Sleep(kIdleSleep);
     if (m_minimised)
-        m_platform.Sleep(kIdleSleep);
+        m_platform.WaitForEvent(kIdleSleep);
     UpdateAudio();
 }
 
@@ -360,6 +380,22 @@ void CApplication::DrawScreens()
         dialog->Draw();
         NGl::PopMatrix();
     }
+}
+
+void CApplication::SetPartialRedraws(bool enabled)
+{
+    g_partial_redraws = enabled;
+}
+
+bool CApplication::LastFrameKept(const CScreen* screen) const
+{
+    if (!g_partial_redraws || !m_platform.KeepsBackBuffer() || !screen || screen != m_kept_screen ||
+        !m_dialogs.empty() || m_minimised)
+        return false;
+    int width = 0;
+    int height = 0;
+    m_platform.GetDrawableSize(width, height);
+    return width == m_kept_size[0] && height == m_kept_size[1];
 }
 
 void CApplication::SetFrameHooks(FrameHook beforeFrame, FrameHook afterDraw, FrameHook afterFrame)
@@ -417,8 +453,15 @@ int CApplication::RunLoop(bool gameMode, IMusicPlayer* music)
         DrawScreens();
         if (m_after_draw)
             m_after_draw(m_frame);
-        NGl::Flush();
-        m_platform.SwapBuffers();
+        if (!m_minimised)
+        {
+            NGl::Flush();
+            m_platform.SwapBuffers();
+        }
+        // A dialog's picture lies over the screen's: the screen alone cannot
+        // tell what changed under it.
+        m_kept_screen = m_minimised || !m_dialogs.empty() ? nullptr : TopScreen();
+        m_platform.GetDrawableSize(m_kept_size[0], m_kept_size[1]);
         if (m_frame == 0)
             m_music_was_playing = music && music->IsPlaying();
         TrackFocus(music);

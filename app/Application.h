@@ -91,6 +91,12 @@ class CApplication
     using FrameHook = std::function<void(std::uint32_t frame)>;
     void SetFrameHooks(FrameHook beforeFrame, FrameHook afterDraw, FrameHook afterFrame);
     void SetPacing(bool pacing) { m_pacing = pacing; }
+
+    // Whether the back buffer holds the picture `screen` drew last frame, all
+    // of it, so that this frame may redraw only what moved. Off for checks
+    // against whole drawing.
+    bool LastFrameKept(const CScreen* screen) const;
+    static void SetPartialRedraws(bool enabled);
     std::uint32_t FrameCount() const { return m_frame; }
 
   private:
@@ -125,6 +131,8 @@ class CApplication
     std::uint32_t m_frame = 0;
     bool m_focus = true;
     bool m_music_was_playing = false;
+    const CScreen* m_kept_screen = nullptr; // drew the whole of the last frame
+    int m_kept_size[2] = {0, 0};
     FrameHook m_before_frame;
     FrameHook m_after_draw;
     FrameHook m_after_frame;

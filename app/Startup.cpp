@@ -172,6 +172,10 @@ int RunProgram(const CCommandLine& options)
         platform.SwapBuffers();
         if (StartupClockWanted())
             PrintStartupClock("intro");
+        // Nothing is drawn until the menu replaces it: its 4 MB picture need
+        // not stand beside everything that loads now.
+        app.RemoveScreen(intro.get());
+        intro.reset();
     }
 
     // 14-16. Audio settings, the game's resources, the main menu.
@@ -180,11 +184,8 @@ int RunProgram(const CCommandLine& options)
     std::unique_ptr<CScreen> menu(CreateMainMenu(options.m_test_screen));
 
     // 17. The main menu replaces the intro and stays the bottom screen.
-    if (intro)
-        app.RemoveScreen(intro.get());
     app.PushScreen(menu.get());
     MainMenuStartHook(menu.get());
-    intro.reset();
     // A game asked for on the command line stands over the menu, which owns it.
     if (options.m_play_type >= 0)
         MainMenuStartGame(menu.get(), options.m_play_type, options.m_play_level - 1);

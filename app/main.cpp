@@ -1,5 +1,6 @@
 // Chromal's entry point: reads the options, then start-up, the frame loop and
 // shutdown (app/Startup.cpp).
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "media/LayerCache.h"
@@ -33,8 +34,14 @@ int main(int argc, char** argv)
     case CCommandLine::kRun:
         break;
     }
-    // For checks against direct drawing: every frame draws the whole board.
+    // For checks against direct drawing: every frame draws the whole picture.
     if (const char* direct = std::getenv("CHROMAL_NO_KEPT_LAYER"); direct && *direct && *direct != '0')
+    {
         CLayerCache::SetEnabled(false);
+        CApplication::SetPartialRedraws(false);
+    }
+    // For checks against frames drawn whole over the kept layer.
+    if (const char* whole = std::getenv("CHROMAL_NO_PARTIAL_REDRAW"); whole && *whole && *whole != '0')
+        CApplication::SetPartialRedraws(false);
     return RunProgram(options);
 }

@@ -73,6 +73,10 @@ mkdir -p "$work/nothing"
 INNER
 "$src/scripts/with-xvfb" bash "$work/memory.sh"
 
+echo "== processor time while nobody plays (paced, 10 s each)"
+# Main menu, a game waiting for a move, the menu minimised and unmapped.
+"$src/scripts/with-xvfb" "$src/bench/idle.sh" "$build/chromal" "$work/pack" "$work/idle" 10
+
 echo "== data generation"
 t0=$(date +%s%N)
 "$build/tools/datagen/chromal-datagen" "$work/gen" >/dev/null

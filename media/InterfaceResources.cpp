@@ -81,9 +81,21 @@ void CInterfaceResources::Load(CResourceGroup& group)
         {"m_top_window_back", &CInterfaceResources::m_top_window_back, false},
         {"m_cust_lev_wnd", &CInterfaceResources::m_cust_lev_wnd, false},
     };
+    // The backdrops of the screens the menu opens: one stands at a time.
+    const auto onDemand = [](CTexture* CInterfaceResources::*member)
+    {
+        return member == &CInterfaceResources::m_options_window_back ||
+               member == &CInterfaceResources::m_help_window_back ||
+               member == &CInterfaceResources::m_top_window_back ||
+               member == &CInterfaceResources::m_cust_lev_wnd;
+    };
     for (const auto& entry : entries)
-        this->*entry.m_member =
-            group.AddTexture(m_list.GetString(entry.m_key, "0"), entry.m_key, false, entry.m_mipmaps);
+    {
+        const std::string file = m_list.GetString(entry.m_key, "0");
+        this->*entry.m_member = onDemand(entry.m_member)
+                                    ? group.AddTextureOnDemand(file, entry.m_key, false, entry.m_mipmaps)
+                                    : group.AddTexture(file, entry.m_key, false, entry.m_mipmaps);
+    }
 
     m_locked = group.AddTexture("mui/locked.tga", "m_locked", false, false);
     m_menu_dragon = group.AddSprite("mui/dragon.spr", "menu_dragon");

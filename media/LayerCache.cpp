@@ -35,6 +35,19 @@ bool CLayerCache::Usable() const
     return g_enabled && !NGl::IsHeadless();
 }
 
+namespace
+{
+// Under a frame clip only the clipped part of the back buffer is this frame's;
+// a copy reaching past it would keep a stale picture.
+bool InsideFrameClip(GLint x, GLint y, GLint width, GLint height)
+{
+    GLint clip[4];
+    if (!NGl::GetFrameClip(clip))
+        return true;
+    return x >= clip[0] && y >= clip[1] && x + width <= clip[0] + clip[2] && y + height <= clip[1] + clip[3];
+}
+} // namespace
+
 void CLayerCache::Forget()
 {
     if (m_texture)
@@ -120,6 +133,11 @@ void CLayerCache::EndRedraw(const std::vector<double>& look)
     if (!Usable() || !m_kept)
         return;
     NGl::Disable(GL_SCISSOR_TEST);
+    if (!InsideFrameClip(m_viewport[0] + m_redraw[0], m_viewport[1] + m_redraw[1], m_redraw[2], m_redraw[3]))
+    {
+        Forget();
+        return;
+    }
     NGl::BindTexture(m_texture);
     NGl::CopyTexSubImage2D(m_redraw[0], m_redraw[1], m_viewport[0] + m_redraw[0], m_viewport[1] + m_redraw[1],
                            m_redraw[2], m_redraw[3]);
@@ -131,6 +149,11 @@ void CLayerCache::Keep(const std::vector<double>& look)
     if (!Usable())
         return;
     NGl::GetWindowViewport(m_viewport);
+    if (!InsideFrameClip(m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]))
+    {
+        Forget();
+        return;
+    }
     // The copy's own size where the driver allows it: a software renderer
     // keeps textures in ordinary memory.
     const bool anySize = NGl::HasAnySizeTextures();
@@ -148,7 +171,7 @@ void CLayerCache::Keep(const std::vector<double>& look)
         if (!m_texture)
             return;
         NGl::BindTexture(m_texture);
-        NGl::TexImage2D(0, GL_RGB8, width, height, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        NGl::TexImage2D(0, GL_RGBA8, width, height, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
         NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         NGl::TexParameter(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

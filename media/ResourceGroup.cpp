@@ -49,6 +49,37 @@ CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const
     return m_textures.back().m_texture.get();
 }
 
+CTexture* CResourceGroup::AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap,
+                                             bool mipmaps)
+{
+    STextureEntry entry;
+    entry.m_texture = std::make_unique<CTexture>();
+    entry.m_name = name;
+    entry.m_fileName = fileName;
+    entry.m_wrap = wrap;
+    entry.m_mipmaps = mipmaps;
+    entry.m_on_demand = true;
+    m_textures.push_back(std::move(entry));
+    return m_textures.back().m_texture.get();
+}
+
+void CResourceGroup::Require(const CTexture* texture)
+{
+    auto it =
+        std::find_if(m_textures.begin(), m_textures.end(),
+                     [texture](const STextureEntry& entry) { return entry.m_texture.get() == texture; });
+    if (it == m_textures.end() || !it->m_on_demand || it->m_loaded)
+        return;
+    for (STextureEntry& entry : m_textures)
+        if (entry.m_on_demand && entry.m_loaded)
+        {
+            entry.m_texture->Release();
+            entry.m_loaded = false;
+        }
+    it->m_texture->LoadFromSource(*m_files, it->m_fileName, it->m_wrap, it->m_mipmaps);
+    it->m_loaded = true;
+}
+
 CTexture* CResourceGroup::GetTexture(const std::string& name) const
 {
     for (const STextureEntry& entry : m_textures)
@@ -87,7 +118,10 @@ void CResourceGroup::RemoveSprite(CSprite* sprite)
 void CResourceGroup::ReleaseTextures()
 {
     for (STextureEntry& entry : m_textures)
+    {
         entry.m_texture->Release();
+        entry.m_loaded = false;
+    }
     for (SSpriteEntry& entry : m_sprites)
         entry.m_sprite->ReleaseTexture();
 }
@@ -96,6 +130,8 @@ void CResourceGroup::ReloadTextures()
 {
     for (STextureEntry& entry : m_textures)
     {
+        if (entry.m_on_demand)
+            continue; // loaded again when next asked for
         if (entry.m_alphaFile.empty())
             entry.m_texture->LoadFromSource(*m_files, entry.m_fileName, entry.m_wrap, entry.m_mipmaps);
         else

@@ -25,6 +25,14 @@ class CResourceGroup
     CTexture* AddTextureWithAlpha(const std::string& fileName, const std::string& alphaFile,
                                   const std::string& name, bool wrap, bool mipmaps);
     CTexture* GetTexture(const std::string& name) const;
+    // Filed like AddTexture, but decoded only when Require asks for it, and
+    // of these a group keeps one at a time: a screen's 1024 by 1024 backdrop
+    // takes 4 MB wherever the driver keeps textures.
+    CTexture* AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap,
+                                 bool mipmaps);
+    // Loads an on-demand texture of this group that is not loaded, releasing
+    // the group's other on-demand texture first; any other texture is left alone.
+    void Require(const CTexture* texture);
 
     CSprite* AddSprite(const std::string& fileName, const std::string& name);
     CSprite* GetSprite(const std::string& name) const;
@@ -50,6 +58,8 @@ class CResourceGroup
         std::string m_alphaFile; // empty for a single picture
         bool m_wrap = false;
         bool m_mipmaps = false;
+        bool m_on_demand = false;
+        bool m_loaded = false; // on-demand ones only
     };
     struct SSpriteEntry
     {

@@ -2,6 +2,7 @@
 // with an optional recorder that batches sprite quads.
 #include "platform/Gl.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -311,6 +312,61 @@ bool CompressedTexImage2D(GLint level, GLenum internalFormat, GLsizei width, GLs
     return true;
 }
 
+namespace
+{
+bool g_clipOn = false;
+GLint g_clip[4] = {0, 0, 0, 0};
+
+// A scissor rectangle cut to the frame clip (empty when they do not meet).
+void ClippedScissor(GLint x, GLint y, GLsizei width, GLsizei height)
+{
+    if (g_clipOn)
+    {
+        const GLint left = std::max(x, g_clip[0]);
+        const GLint bottom = std::max(y, g_clip[1]);
+        const GLint right = std::min(x + width, g_clip[0] + g_clip[2]);
+        const GLint top = std::min(y + height, g_clip[1] + g_clip[3]);
+        x = left;
+        y = bottom;
+        width = std::max(0, right - left);
+        height = std::max(0, top - bottom);
+    }
+    glScissor(x, y, width, height);
+}
+} // namespace
+
+void SetFrameClip(GLint x, GLint y, GLsizei width, GLsizei height)
+{
+    Interrupt();
+    g_clipOn = true;
+    g_clip[0] = x;
+    g_clip[1] = y;
+    g_clip[2] = std::max(0, width);
+    g_clip[3] = std::max(0, height);
+    if (g_headless)
+        return;
+    glScissor(g_clip[0], g_clip[1], g_clip[2], g_clip[3]);
+    glEnable(GL_SCISSOR_TEST);
+}
+
+void ClearFrameClip()
+{
+    Interrupt();
+    if (!g_clipOn)
+        return;
+    g_clipOn = false;
+    if (!g_headless)
+        glDisable(GL_SCISSOR_TEST);
+}
+
+bool GetFrameClip(GLint clip[4])
+{
+    if (!g_clipOn)
+        return false;
+    std::copy(g_clip, g_clip + 4, clip);
+    return true;
+}
+
 void Enable(GLenum capability)
 {
     if (Recording() && TrackCapability(capability, true))
@@ -324,7 +380,11 @@ void Disable(GLenum capability)
     if (Recording() && TrackCapability(capability, false))
         return;
     Interrupt();
-    if (!g_headless)
+    if (g_headless)
+        return;
+    if (capability == GL_SCISSOR_TEST && g_clipOn)
+        glScissor(g_clip[0], g_clip[1], g_clip[2], g_clip[3]);
+    else
         glDisable(capability);
 }
 void BlendFunc(GLenum source, GLenum destination)
@@ -480,7 +540,7 @@ void GetWindowViewport(GLint viewport[4])
 void Scissor(GLint x, GLint y, GLsizei width, GLsizei height)
 {
     if (!g_headless)
-        glScissor(ScaleX(x), ScaleY(y), ScaleSize(width), ScaleSize(height));
+        ClippedScissor(ScaleX(x), ScaleY(y), ScaleSize(width), ScaleSize(height));
 }
 void LineWidth(GLfloat width)
 {
@@ -685,7 +745,7 @@ void WindowScissor(GLint x, GLint y, GLsizei width, GLsizei height)
 {
     Interrupt();
     if (!g_headless)
-        glScissor(x, y, width, height);
+        ClippedScissor(x, y, width, height);
 }
 
 void Flush()

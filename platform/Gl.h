@@ -104,6 +104,16 @@ class CQuadBatchScope
     CQuadBatchScope& operator=(const CQuadBatchScope&) = delete;
 };
 
+// A clip on everything drawn until it is cleared, in the window's own pixels:
+// a screen that knows which part of its picture changed since the last frame
+// draws as usual and the renderer fills only that part. While it is set the
+// scissor test stays on: scissor rectangles are cut to the clip, and turning
+// the scissor test off goes back to the clip alone.
+void SetFrameClip(GLint x, GLint y, GLsizei width, GLsizei height);
+void ClearFrameClip();
+// The clip; false when none is set.
+bool GetFrameClip(GLint clip[4]);
+
 // Copies a rectangle of the back buffer (window pixels) to the bound texture's
 // level 0 at (xOffset, yOffset).
 void CopyTexSubImage2D(GLint xOffset, GLint yOffset, GLint x, GLint y, GLsizei width, GLsizei height);

@@ -84,6 +84,10 @@ class IPlatform
     virtual bool IsForeground() const = 0;
 
     virtual void SwapBuffers() = 0;
+    // Whether the back buffer still holds the last frame after a swap, so that
+    // a frame may redraw only what changed. Drivers that flip buffers do not
+    // promise it; false unless the platform knows.
+    virtual bool KeepsBackBuffer() const { return false; }
 
     // Takes one pending message without waiting; false when none is pending.
     virtual bool PollEvent(CPlatformEvent& event) = 0;
@@ -107,6 +111,9 @@ class IPlatform
     // Milliseconds; wraps after 2^32.
     virtual std::uint32_t GetTicks() const = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // Returns when a message is pending or after `milliseconds`, whichever
+    // comes first; a platform that cannot wait for messages just sleeps.
+    virtual void WaitForEvent(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
     virtual void GetScreenSize(int& width, int& height) const = 0;
 

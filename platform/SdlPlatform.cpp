@@ -742,3 +742,24 @@ bool CSdlPlatform::DeleteFile(const std::string& path)
 {
     return std::remove(path.c_str()) == 0;
 }
+
+bool CSdlPlatform::KeepsBackBuffer() const
+{
+    // Mesa's software rasterisers under X11 swap by copying the back buffer
+    // to the window, and the back buffer stays as it was.
+    if (!m_window)
+        return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!driver || std::string(driver) != "x11" || !renderer)
+        return false;
+    const std::string name = renderer;
+    return name.rfind("llvmpipe", 0) == 0 || name.rfind("softpipe", 0) == 0 ||
+           name.rfind("Software Rasterizer", 0) == 0;
+}
+
+void CSdlPlatform::WaitForEvent(std::uint32_t milliseconds)
+{
+    // Null: the event stays queued for PollEvent.
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(milliseconds, 1u << 30)));
+}

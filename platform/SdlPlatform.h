@@ -33,6 +33,8 @@ class CSdlPlatform final : public IPlatform
     void GetDrawableSize(int& width, int& height) const override;
     bool IsForeground() const override;
     void SwapBuffers() override;
+    bool KeepsBackBuffer() const override;
+    void WaitForEvent(std::uint32_t milliseconds) override;
     bool PollEvent(CPlatformEvent& event) override;
     void PushEvent(const CPlatformEvent& event) override;
     void PostQuit() override;

@@ -630,6 +630,7 @@ void CGame::Draw()
     CApplication* app = CApplication::Get();
     if (app)
         app->SetOrthoProjection(800, 600, false);
+    const bool clipped = BeginRepaint();
     NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
@@ -648,6 +649,8 @@ void CGame::Draw()
     if (tooltip >= 0)
         CHint::Draw(*m_resources, kTooltips[tooltip], 50.0f, 530.0f, 15.0f, false, true);
     NInterface::DrawCursor();
+    if (clipped)
+        NGl::ClearFrameClip();
 }
 
 // Background, numbers and flowers change only with the play; they are kept as
@@ -655,11 +658,14 @@ void CGame::Draw()
 // the flower under the pointer) only the rectangle around them is drawn again.
 void CGame::DrawStillLayer()
 {
-    const auto drawLayer = [this]()
+    const auto drawLayer = [this](const float* area)
     {
         m_field->DrawBackground();
         DrawStatus();
-        m_field->DrawFlowers();
+        if (area)
+            m_field->DrawFlowers(area);
+        else
+            m_field->DrawFlowers();
     };
     m_stillLook.clear();
     AppendStatusLook(m_stillLook);
@@ -683,11 +689,11 @@ void CGame::DrawStillLayer()
     {
         m_stillLayer.DrawKept();
         m_stillLayer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
-        drawLayer();
+        drawLayer(area);
         m_stillLayer.EndRedraw(m_stillLook);
         return;
     }
-    drawLayer();
+    drawLayer(nullptr);
     m_stillLayer.Keep(m_stillLook);
 }
 

@@ -9,6 +9,7 @@
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
+#include "screens/MenuRepaint.h"
 
 #include <array>
 #include <memory>
@@ -121,6 +122,11 @@ class CGame : public CScreen
     int Region(std::size_t player) const;
 
     void DrawStillLayer();
+    // Partial repaints while little moves (play/GameRepaint.cpp): sets a
+    // frame clip around what changed since the last frame, if it can tell.
+    bool BeginRepaint();
+    void AppendOverLook(std::vector<double>& look);
+    void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
     void AppendStatusLook(std::vector<double>& look) const;
     void DrawStatus() const;
     void DrawPreview();
@@ -144,6 +150,11 @@ class CGame : public CScreen
     float m_messageAlpha = 0.0f;
     CLayerCache m_stillLayer;
     std::vector<double> m_stillLook;
+    bool m_repaintValid = false;
+    int m_previewCell = -1; // row * 1000 + column; -1 for none
+    std::vector<double> m_repaintStill;
+    std::vector<double> m_repaintOver;
+    std::vector<NInterface::SArea> m_repaintMoving;
     int m_pressX = -1;
     int m_pressY = -1;
     std::unique_ptr<CDialogScreen> m_nameDialog;

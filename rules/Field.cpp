@@ -1181,8 +1181,20 @@ void CField::Draw() const
 
 void CField::DrawFlowers() const
 {
+    const float everywhere[4] = {-1e9f, -1e9f, 1e9f, 1e9f};
+    DrawFlowers(everywhere);
+}
+
+void CField::DrawFlowers(const float area[4]) const
+{
     if (NGl::IsHeadless())
         return;
+    const auto reaches = [area](const CCell& cell)
+    {
+        const float reach = std::fabs(cell.GetSize() * cell.GetSizeFactor()) * 0.7072f + 2.0f;
+        return cell.GetX() + reach >= area[0] && cell.GetX() - reach <= area[2] &&
+               cell.GetY() + reach >= area[1] && cell.GetY() - reach <= area[3];
+    };
     // Over a thousand small sprites: submitted in batches, one call per sheet.
     NGl::CQuadBatchScope batch;
     const CCell* magnified = GetCell(m_hovered.m_row, m_hovered.m_column);
@@ -1192,7 +1204,7 @@ void CField::DrawFlowers() const
             for (int c = 0; c < RowLength(r); ++c)
             {
                 const CCell* cell = m_cells[r][c].get();
-                if (cell && cell != magnified && cell->IsHover() == (pass == 1))
+                if (cell && cell != magnified && cell->IsHover() == (pass == 1) && reaches(*cell))
                     cell->Draw();
             }
 }

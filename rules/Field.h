@@ -210,6 +210,9 @@ class CField
     // holding every changed cell before and after (empty, x0 > x1, if none).
     void Draw() const;
     void DrawFlowers() const;
+    // Only the flowers that reach into the area (x0, y0, x1, y1): the rest of
+    // the picture is clipped away anyway.
+    void DrawFlowers(const float area[4]) const;
     void DrawOverlay() const;
     void AppendFlowersLook(std::vector<double>& look) const;
     static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size, float area[4]);

@@ -6,6 +6,7 @@
 #include "media/Sprite.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
+#include "screens/MenuRepaint.h"
 #include "storage/Settings.h"
 
 #include <cmath>
@@ -105,6 +106,17 @@ void UpdateMenuDragons(std::vector<std::unique_ptr<CInterfaceInsect>>& dragons, 
         dragon->MoveInsect(elapsed);
         dragon->Steer();
     }
+}
+
+void AppendDragonAreas(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons,
+                       std::vector<SArea>& areas)
+{
+    if (!Settings().m_show_dragons)
+        return;
+    for (const auto& dragon : dragons)
+        if (const CSprite* sprite = dragon->GetSprite())
+            areas.push_back(CMenuRepaint::Turned(dragon->m_x, dragon->m_y, sprite->GetCellWidth(),
+                                                 sprite->GetCellHeight()));
 }
 
 void DrawMenuDragons(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons)

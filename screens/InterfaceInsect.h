@@ -9,6 +9,8 @@ class CSprite;
 
 namespace NInterface
 {
+struct SArea;
+
 class CInterfaceInsect
 {
   public:
@@ -50,4 +52,7 @@ class CInterfaceInsect
 // What every menu screen does with its dragons each frame and when drawing.
 void UpdateMenuDragons(std::vector<std::unique_ptr<CInterfaceInsect>>& dragons, float elapsed);
 void DrawMenuDragons(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons);
+// The areas DrawMenuDragons would cover now (none while dragons are hidden).
+void AppendDragonAreas(const std::vector<std::unique_ptr<CInterfaceInsect>>& dragons,
+                       std::vector<SArea>& areas);
 } // namespace NInterface

@@ -6,6 +6,7 @@
 #include "media/Audio.h"
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
+#include "media/Texture.h"
 #include "platform/Gl.h"
 #include "play/GameLink.h"
 #include "play/SavedGame.h"
@@ -175,17 +176,66 @@ void CMainMenu::Update(float elapsed)
 
 void CMainMenu::Draw()
 {
-    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    PrepareMenuDrawing();
+    // Only the dragons and the cursor move while the buttons keep their look.
+    std::vector<double> still;
+    for (const CSimpleButton* button : VisibleButtons())
+        still.insert(still.end(), {static_cast<double>(button->GetState()), button->GetX(), button->GetY()});
+    still.push_back(static_cast<double>(still.size()));
+    std::vector<SArea> moving;
+    AppendDragonAreas(m_dragons, moving);
+    if (SArea cursor; GetCursorArea(cursor))
+        moving.push_back(cursor);
+    const CApplication* app = CApplication::Get();
+    m_repaint.DrawStill(app && app->LastFrameKept(this), still, moving,
+                        [this](const SArea* area) { DrawStill(area); });
     NGl::PushMatrix();
-    const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawMenuBackground(resources ? resources->m_main_window_back : nullptr);
-    CScreen::Draw();
     DrawMenuDragons(m_dragons);
     NGl::PopMatrix();
     Settings().m_music.Update();
     DrawCursor();
+}
+
+void CMainMenu::DrawStill(const SArea* area)
+{
+    const CInterfaceResources* resources = CInterfaceResources::Get();
+    const CTexture* background = resources ? resources->m_main_window_back : nullptr;
+    // Over the last frame the background alone puts back every pixel and its
+    // depth: a colour picture is opaque, drawn unblended, and lies at the depth
+    // all else is drawn at.
+    if (!area || !background || background->GetName() == 0 || background->GetComponents() != 3)
+    {
+        NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    PrepareMenuDrawing();
+    NGl::PushMatrix();
+    DrawMenuBackground(background);
+    if (!area)
+        CScreen::Draw();
+    else
+        for (CSimpleButton* button : VisibleButtons())
+            if (CMenuRepaint::Overlap(*area, button->GetX(), button->GetY(), button->GetWidth(),
+                                      button->GetHeight()))
+                button->Draw();
+    NGl::PopMatrix();
+}
+
+std::vector<CSimpleButton*> CMainMenu::VisibleButtons() const
+{
+    // In the order they were added, which is the order CScreen::Draw keeps.
+    std::vector<CSimpleButton*> all = {m_game_btn.get(), m_quit_btn.get(), m_help_btn.get(), m_top_btn.get(),
+                                       m_options_btn.get()};
+    if (m_hidden_buttons.size() == 5)
+    {
+        all.insert(all.begin() + 1,
+                   {m_hidden_buttons[0].get(), m_hidden_buttons[1].get(), m_hidden_buttons[2].get()});
+        all.insert(all.end(), {m_hidden_buttons[3].get(), m_hidden_buttons[4].get()});
+    }
+    std::vector<CSimpleButton*> buttons;
+    for (CSimpleButton* button : all)
+        if (button->IsVisible())
+            buttons.push_back(button);
+    return buttons;
 }
 
 void CMainMenu::ToLogical(int& x, int& y) const

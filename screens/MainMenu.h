@@ -7,6 +7,7 @@
 #include "framework/Screen.h"
 #include "play/TopTable.h"
 #include "screens/InterfaceInsect.h"
+#include "screens/MenuRepaint.h"
 #include "storage/PropertyFile.h"
 
 #include <memory>
@@ -66,6 +67,9 @@ class CMainMenu : public CScreen
   private:
     std::string UserPath(const char* name) const;
     void ToLogical(int& x, int& y) const;
+    // Background and buttons, over the whole window (null) or one area of it.
+    void DrawStill(const SArea* area);
+    std::vector<CSimpleButton*> VisibleButtons() const;
     void SetupProjection();
     void SwitchFullScreen(bool full);
     void Hide();
@@ -87,6 +91,7 @@ class CMainMenu : public CScreen
     std::unique_ptr<CSimpleButton> m_options_btn;
     CTopTable m_top_table;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
+    CMenuRepaint m_repaint;
 
     std::unique_ptr<CScreen> m_game;
     std::unique_ptr<CScreen> m_options;

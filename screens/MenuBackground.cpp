@@ -2,6 +2,7 @@
 #include "screens/MenuBackground.h"
 
 #include "app/Application.h"
+#include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 
@@ -16,6 +17,8 @@ void PrepareMenuDrawing()
 
 void DrawMenuBackground(const CTexture* texture)
 {
+    if (CResourceGroup* group = texture ? FindGroup("main") : nullptr)
+        group->Require(texture);
     NGl::Enable(GL_TEXTURE_2D);
     NGl::BindTexture(texture ? texture->GetName() : 0);
     NGl::Begin(GL_QUADS);

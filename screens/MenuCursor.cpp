@@ -5,6 +5,7 @@
 #include "media/InterfaceResources.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
+#include "screens/MenuRepaint.h"
 
 #include <memory>
 
@@ -38,25 +39,50 @@ CSprite* GetCursorSprite()
     return g_cursor.get();
 }
 
-void DrawCursor()
+namespace
 {
-    CApplication* app = CApplication::Get();
-    if (!g_cursor || !app)
-        return;
+// Where DrawCursor puts the sprite's centre, in logical units.
+void CursorPosition(const CApplication* app, float& lx, float& ly)
+{
     int x = 0;
     int y = 0;
     app->GetCursorClientPos(x, y);
     // The screens draw in logical units: in a window larger than the logical
     // size the pointer's pixels would otherwise put the sprite away from it.
-    float lx = static_cast<float>(x);
-    float ly = static_cast<float>(y);
+    lx = static_cast<float>(x);
+    ly = static_cast<float>(y);
     if (app->GetWindowWidth() > 0 && app->GetWindowHeight() > 0 && !app->IsFullScreen())
     {
         lx = x * static_cast<float>(app->GetLogicalWidth()) / app->GetWindowWidth();
         ly = y * static_cast<float>(app->GetLogicalHeight()) / app->GetWindowHeight();
     }
+}
+} // namespace
+
+void DrawCursor()
+{
+    CApplication* app = CApplication::Get();
+    if (!g_cursor || !app)
+        return;
+    float lx = 0.0f;
+    float ly = 0.0f;
+    CursorPosition(app, lx, ly);
     g_cursor->SetPosition(lx, ly, 0.0f);
     g_cursor->Draw(true);
+}
+
+bool GetCursorArea(SArea& area)
+{
+    const CApplication* app = CApplication::Get();
+    if (!g_cursor || !app)
+        return false;
+    float lx = 0.0f;
+    float ly = 0.0f;
+    CursorPosition(app, lx, ly);
+    const float hw = g_cursor->GetCellWidth() / 2.0f;
+    const float hh = g_cursor->GetCellHeight() / 2.0f;
+    area = {lx - hw, ly - hh, lx + hw, ly + hh};
+    return true;
 }
 
 void UpdateCursor(float elapsed)

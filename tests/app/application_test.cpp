@@ -108,13 +108,14 @@ TEST_F(ApplicationTest, InactiveWindowIsDrawnButNotUpdated)
     EXPECT_EQ(std::count(m_platform.m_sleeps.begin(), m_platform.m_sleeps.end(), 100u), 3);
 }
 
-TEST_F(ApplicationTest, MinimisedWindowDrawsNothingAndSleepsLonger)
+TEST_F(ApplicationTest, MinimisedWindowNeitherPlaysOnNorDrawsAndWaitsLonger)
 {
     m_platform.PushEvent(Event(CPlatformEvent::kActivate, 1));
     m_platform.PushEvent(Event(CPlatformEvent::kSize, CPlatformEvent::kSizeMinimised));
     RunFrames(2);
     EXPECT_EQ(Count(m_journal, "screen.draw"), 0);
-    EXPECT_EQ(Count(m_journal, "screen.update 16"), 2);
+    EXPECT_EQ(Count(m_journal, "screen.update 16"), 0) << "the game would play on unseen";
+    EXPECT_EQ(m_platform.m_swaps, 0);
     EXPECT_EQ(std::count(m_platform.m_sleeps.begin(), m_platform.m_sleeps.end(), 100u), 2);
 
     // Inactive as well: 200 ms per frame.
@@ -128,6 +129,46 @@ TEST_F(ApplicationTest, MinimisedWindowDrawsNothingAndSleepsLonger)
     m_app->HandleEvent(Event(CPlatformEvent::kSize, CPlatformEvent::kSizeRestored));
     EXPECT_FALSE(m_app->IsMinimised());
     EXPECT_EQ(m_journal, CJournal{"screen.activate"});
+}
+
+TEST_F(ApplicationTest, PartialRedrawNeedsTheWholeOfTheLastFrameStillInTheBackBuffer)
+{
+    const auto kept = [this]() { return m_app->LastFrameKept(&m_screen); };
+    m_platform.m_keeps_back_buffer = true;
+    EXPECT_FALSE(kept()) << "nothing drawn yet";
+    RunFrames(1);
+    EXPECT_TRUE(kept());
+
+    m_platform.m_keeps_back_buffer = false;
+    EXPECT_FALSE(kept()) << "a driver that flips buffers";
+    m_platform.m_keeps_back_buffer = true;
+    CApplication::SetPartialRedraws(false);
+    EXPECT_FALSE(kept());
+    CApplication::SetPartialRedraws(true);
+
+    // Input may change anything; so may a new window size.
+    m_app->HandleEvent(Event(CPlatformEvent::kMouseMove, 0, 5, 5));
+    EXPECT_FALSE(kept());
+    RunFrames(1);
+    m_app->HandleEvent(Event(CPlatformEvent::kSize, CPlatformEvent::kSizeRestored));
+    EXPECT_FALSE(kept());
+    RunFrames(1);
+    m_platform.m_window.m_width = 1024;
+    EXPECT_FALSE(kept());
+    RunFrames(1);
+    EXPECT_TRUE(kept());
+
+    // A dialog lies over the screen's picture, also in the frame after it closed.
+    CRecordingDialog dialog(m_journal, "dialog");
+    m_app->PushDialog(&dialog);
+    EXPECT_FALSE(kept());
+    RunFrames(1);
+    m_app->CloseTop(true);
+    EXPECT_FALSE(kept());
+    RunFrames(1);
+    EXPECT_TRUE(kept());
+    CRecordingScreen other(m_journal, "other");
+    EXPECT_FALSE(m_app->LastFrameKept(&other));
 }
 
 TEST_F(ApplicationTest, FramesArePacedToSixteenMilliseconds)

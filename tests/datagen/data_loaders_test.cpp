@@ -104,6 +104,7 @@ TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
           table.m_continue_dlg_back, table.m_enter_name_dlg_back, table.m_locked, table.m_font_tex})
     {
         ASSERT_NE(t, nullptr);
+        group.Require(t); // a screen's backdrop is decoded when first drawn
         EXPECT_GT(t->GetWidth(), 0u);
     }
     // Buttons hold four equal bands, the slider thumb and the edit box two.

@@ -157,6 +157,40 @@ TEST_F(TextureFiles, ReloadKeepsObjectsAndRereadsTheirFiles)
     DeleteGroup("reload");
 }
 
+TEST_F(TextureFiles, OnDemandTexturesAreDecodedWhenAskedForAndOneAtATime)
+{
+    m_folder.Write("a.tga", m_tga);
+    m_folder.Write("b.tga", m_tga);
+    CResourceGroup* group = CreateGroup("demand", m_files);
+    CTexture* a = group->AddTextureOnDemand("a.tga", "a", false, false);
+    CTexture* b = group->AddTextureOnDemand("b.tga", "b", false, false);
+    CTexture* plain = group->AddTexture("a.tga", "plain", false, false);
+    EXPECT_EQ(a->GetWidth(), 0u);
+    EXPECT_EQ(group->GetTexture("b"), b);
+
+    group->Require(a);
+    EXPECT_EQ(a->GetWidth(), 6u);
+    // Asked for again while loaded: not read again.
+    m_folder.Write("a.tga", MakeTga(2, 2, 24, Plain));
+    group->Require(a);
+    group->Require(plain);
+    EXPECT_EQ(a->GetWidth(), 6u);
+    // Another one takes its place; the first is read again when next asked for.
+    group->Require(b);
+    group->Require(a);
+    EXPECT_EQ(a->GetWidth(), 2u);
+    EXPECT_EQ(plain->GetWidth(), 6u);
+
+    // A reload of the group leaves them to the next request.
+    m_folder.Write("a.tga", MakeTga(3, 3, 24, Plain));
+    ReleaseAll();
+    ReloadAll();
+    EXPECT_EQ(a->GetWidth(), 2u);
+    group->Require(a);
+    EXPECT_EQ(a->GetWidth(), 3u);
+    DeleteGroup("demand");
+}
+
 TEST_F(TextureFiles, InterfaceTableFilesEveryKeyEvenWhenMissing)
 {
     m_folder.Write("mui/back.tga", m_tga);
@@ -166,6 +200,9 @@ TEST_F(TextureFiles, InterfaceTableFilesEveryKeyEvenWhenMissing)
     table->Load(*group);
 
     EXPECT_EQ(table->m_back_btn->GetWidth(), 6u);
+    // A screen's backdrop is decoded when the screen first draws it.
+    EXPECT_EQ(table->m_cust_lev_wnd->GetWidth(), 0u);
+    group->Require(table->m_cust_lev_wnd);
     EXPECT_EQ(table->m_cust_lev_wnd->GetWidth(), 6u);
     ASSERT_NE(table->m_ok_btn, nullptr);
     EXPECT_EQ(table->m_ok_btn->GetWidth(), 0u);

@@ -44,6 +44,7 @@ class CFakePlatform final : public IPlatform
     }
     bool IsForeground() const override { return m_foreground; }
     void SwapBuffers() override { ++m_swaps; }
+    bool KeepsBackBuffer() const override { return m_keeps_back_buffer; }
     bool PollEvent(CPlatformEvent& event) override
     {
         if (m_queue.empty())
@@ -104,6 +105,7 @@ class CFakePlatform final : public IPlatform
     bool m_foreground = true;
     int m_minimise_calls = 0;
     int m_swaps = 0;
+    bool m_keeps_back_buffer = false;
     CRect m_window;
     std::vector<CRect> m_moves;
     std::deque<CPlatformEvent> m_queue;

@@ -1,0 +1,110 @@
+// Partial menu repaints: the areas moving parts left and entered, each
+// redrawn through a scissor rectangle.
+#include "screens/MenuRepaint.h"
+
+#include "app/Application.h"
+#include "platform/Gl.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace NInterface
+{
+namespace
+{
+float Size(const SArea& a)
+{
+    return (a.m_x1 - a.m_x0) * (a.m_y1 - a.m_y0);
+}
+
+SArea Bounds(const SArea& a, const SArea& b)
+{
+    return {std::min(a.m_x0, b.m_x0), std::min(a.m_y0, b.m_y0), std::max(a.m_x1, b.m_x1),
+            std::max(a.m_y1, b.m_y1)};
+}
+
+// Every piece costs the renderer a few draw calls of its own, about as much
+// as filling this many more pixels: nearby pieces are drawn as one.
+constexpr float kPieceCost = 4096.0f;
+
+// The window pixels of a logical area, rounded outwards with a pixel to spare
+// for filtering, as a scissor rectangle (GL's y grows upwards).
+void Scissor(const SArea& area, const GLint viewport[4], float logicalWidth, float logicalHeight)
+{
+    const double sx = viewport[2] / static_cast<double>(logicalWidth);
+    const double sy = viewport[3] / static_cast<double>(logicalHeight);
+    const GLint left = static_cast<GLint>(std::floor(area.m_x0 * sx)) - 1;
+    const GLint right = static_cast<GLint>(std::ceil(area.m_x1 * sx)) + 1;
+    const GLint bottom = static_cast<GLint>(std::floor(viewport[3] - area.m_y1 * sy)) - 1;
+    const GLint top = static_cast<GLint>(std::ceil(viewport[3] - area.m_y0 * sy)) + 1;
+    NGl::WindowScissor(viewport[0] + left, viewport[1] + bottom, std::max(0, right - left),
+                       std::max(0, top - bottom));
+}
+} // namespace
+
+std::vector<SArea> CMenuRepaint::Merged(std::vector<SArea> areas)
+{
+    for (bool merged = true; merged;)
+    {
+        merged = false;
+        for (std::size_t i = 0; i < areas.size() && !merged; ++i)
+            for (std::size_t j = i + 1; j < areas.size() && !merged; ++j)
+                if (Size(Bounds(areas[i], areas[j])) <= Size(areas[i]) + Size(areas[j]) + kPieceCost)
+                {
+                    areas[i] = Bounds(areas[i], areas[j]);
+                    areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
+                    merged = true;
+                }
+    }
+    return areas;
+}
+
+bool CMenuRepaint::Overlap(const SArea& a, float x, float y, float width, float height)
+{
+    return a.m_x0 <= x + width && x <= a.m_x1 && a.m_y0 <= y + height && y <= a.m_y1;
+}
+
+SArea CMenuRepaint::Turned(float x, float y, float cellWidth, float cellHeight)
+{
+    const float radius = std::sqrt(cellWidth * cellWidth + cellHeight * cellHeight) / 2.0f;
+    return {x - radius, y - radius, x + radius, y + radius};
+}
+
+void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& still,
+                             const std::vector<SArea>& moving, const StillDrawing& drawStill)
+{
+    const CApplication* app = CApplication::Get();
+    std::vector<SArea> areas;
+    bool partial = lastFrameKept && m_valid && still == m_still && app && app->GetLogicalWidth() > 0 &&
+                   app->GetLogicalHeight() > 0;
+    if (partial)
+    {
+        areas = m_moving;
+        areas.insert(areas.end(), moving.begin(), moving.end());
+        areas = Merged(std::move(areas));
+        // Past half the screen, one whole drawing costs less than the pieces.
+        float total = 0.0f;
+        for (const SArea& area : areas)
+            total += Size(area);
+        partial = total <= app->GetLogicalWidth() * app->GetLogicalHeight() / 2.0f;
+    }
+    m_valid = true;
+    m_still = still;
+    m_moving = moving;
+    if (!partial)
+    {
+        drawStill(nullptr);
+        return;
+    }
+    GLint viewport[4];
+    NGl::GetWindowViewport(viewport);
+    for (const SArea& area : areas)
+    {
+        Scissor(area, viewport, static_cast<float>(app->GetLogicalWidth()),
+                static_cast<float>(app->GetLogicalHeight()));
+        NGl::Enable(GL_SCISSOR_TEST);
+        drawStill(&area);
+    }
+    NGl::Disable(GL_SCISSOR_TEST);
+}
+} // namespace NInterface
