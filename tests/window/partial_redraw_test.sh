@@ -36,10 +36,10 @@ for mode in partial whole plain; do
   partial=0 plain=0
   [ "$mode" = whole ] && partial=1
   [ "$mode" = plain ] && plain=1
-  CHROMAL_NO_PARTIAL_REDRAW=$partial CHROMAL_NO_KEPT_LAYER=$plain timeout 120 "$CHROMAL" --data "$DATA" \
+  CHROMAL_NO_PARTIAL_REDRAW=$partial CHROMAL_NO_KEPT_LAYER=$plain timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
     --user-dir "$WORK/user-menu-$mode" --windowed --no-pacing --seed 3 --replay "$WORK/menu-$mode.txt" \
     || fail "menu, $mode: exit code $?"
-  CHROMAL_NO_PARTIAL_REDRAW=$partial CHROMAL_NO_KEPT_LAYER=$plain timeout 120 "$CHROMAL" --data "$DATA" \
+  CHROMAL_NO_PARTIAL_REDRAW=$partial CHROMAL_NO_KEPT_LAYER=$plain timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
     --user-dir "$WORK/user-game-$mode" --windowed --no-pacing --seed 5 --play classic:1 \
     --replay "$WORK/game-$mode.txt" || fail "game, $mode: exit code $?"
 done
