@@ -7,7 +7,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
-[ -f "$DATA/dat/game.txt" ] || { echo "skipped: no generated data"; exit 0; }
+need_data "$DATA/dat/game.txt"
 
 menu_script() {
   for f in 30 31 32 70; do echo "$f screenshot $1/menu-$f.png"; done
