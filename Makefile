@@ -5,7 +5,7 @@ SAN_BUILD  ?= build-sanitize
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
-FUZZ_SMOKE_SECONDS ?= 2
+FUZZ_SMOKE_SECONDS ?= 1
 TEST_JOBS  ?= $(shell echo $$(( $$(nproc) * 2 )))
 
 .PHONY: all deps deps-test build play test test-main test-sanitize build-main run-main build-sanitize run-sanitize bench fuzz install deb clean
