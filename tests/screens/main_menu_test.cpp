@@ -10,8 +10,8 @@
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
-#include "screens/EnterNameDlg.h"
 #include "screens/CustomLevelWnd.h"
+#include "screens/EnterNameDlg.h"
 #include "screens/MainMenu.h"
 #include "screens/TopWnd.h"
 #include "storage/FileSystem.h"
@@ -169,8 +169,10 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
         CSimpleCheckBox* box;
         int level;
         bool open;
-    } cases[] = {{window.AdvancedBox(), 4, true}, {window.AdvancedBox(), 5, false},
-                 {window.ClassicBox(), 1, true},  {window.ClassicBox(), 2, false}};
+    } cases[] = {{window.AdvancedBox(), 4, true},
+                 {window.AdvancedBox(), 5, false},
+                 {window.ClassicBox(), 1, true},
+                 {window.ClassicBox(), 2, false}};
     for (const auto& c : cases)
     {
         window.OnControl(c.box);
@@ -319,6 +321,31 @@ TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts
         EXPECT_EQ(Application().TopScreen(), menu.Game());
         EXPECT_EQ(NGameLink::GetGameType(menu.Game()), 1);
         EXPECT_EQ(NGameLink::ContinueLevel(menu.Game()), 1);
+        Application().RemoveScreen(&menu);
+    }
+    ReleaseGameResources();
+}
+
+TEST_F(MainMenuTest, MenuBackdropIsDecodedWhenShownAndReleasedWhileAGameCoversTheMenu)
+{
+    m_data.Write("mui/resourses.txt", "m_main_window_back mui/main.tga\n");
+    CreateGameResourcesFrom(*CFileSystem::Get());
+    {
+        CMainMenu menu;
+        Application().PushScreen(&menu);
+        const CTexture* backdrop = CInterfaceResources::Get()->m_main_window_back;
+        EXPECT_FALSE(m_group->IsLoaded(backdrop));
+        Application().DrawScreens();
+        EXPECT_TRUE(m_group->IsLoaded(backdrop));
+
+        menu.StartGame(0, 0);
+        ASSERT_NE(menu.Game(), nullptr);
+        EXPECT_FALSE(m_group->IsLoaded(backdrop)) << "kept behind the game";
+        menu.Game()->OnControl(dynamic_cast<NGame::CGame*>(menu.Game())->GetMainMenuButton().Control());
+        Application().FrameStep(16.0f);
+        ASSERT_EQ(Application().TopScreen(), &menu);
+        Application().DrawScreens();
+        EXPECT_TRUE(m_group->IsLoaded(backdrop));
         Application().RemoveScreen(&menu);
     }
     ReleaseGameResources();
