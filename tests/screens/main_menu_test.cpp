@@ -10,8 +10,8 @@
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
-#include "screens/CustomLevelWnd.h"
 #include "screens/EnterNameDlg.h"
+#include "screens/CustomLevelWnd.h"
 #include "screens/MainMenu.h"
 #include "screens/TopWnd.h"
 #include "storage/FileSystem.h"
@@ -169,10 +169,8 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
         CSimpleCheckBox* box;
         int level;
         bool open;
-    } cases[] = {{window.AdvancedBox(), 4, true},
-                 {window.AdvancedBox(), 5, false},
-                 {window.ClassicBox(), 1, true},
-                 {window.ClassicBox(), 2, false}};
+    } cases[] = {{window.AdvancedBox(), 4, true}, {window.AdvancedBox(), 5, false},
+                 {window.ClassicBox(), 1, true},  {window.ClassicBox(), 2, false}};
     for (const auto& c : cases)
     {
         window.OnControl(c.box);
