@@ -81,10 +81,13 @@ void CInterfaceResources::Load(CResourceGroup& group)
         {"m_top_window_back", &CInterfaceResources::m_top_window_back, false},
         {"m_cust_lev_wnd", &CInterfaceResources::m_cust_lev_wnd, false},
     };
-    // The backdrops of the screens the menu opens: one stands at a time.
+    // The backdrops of the screens the menu opens: one stands at a time. The
+    // menu's own stays beside it (it is shown again often) until a game
+    // covers the menu.
     const auto onDemand = [](CTexture* CInterfaceResources::*member)
     {
-        return member == &CInterfaceResources::m_options_window_back ||
+        return member == &CInterfaceResources::m_main_window_back ||
+               member == &CInterfaceResources::m_options_window_back ||
                member == &CInterfaceResources::m_help_window_back ||
                member == &CInterfaceResources::m_top_window_back ||
                member == &CInterfaceResources::m_cust_lev_wnd;
@@ -92,9 +95,11 @@ void CInterfaceResources::Load(CResourceGroup& group)
     for (const auto& entry : entries)
     {
         const std::string file = m_list.GetString(entry.m_key, "0");
-        this->*entry.m_member = onDemand(entry.m_member)
-                                    ? group.AddTextureOnDemand(file, entry.m_key, false, entry.m_mipmaps)
-                                    : group.AddTexture(file, entry.m_key, false, entry.m_mipmaps);
+        this->*entry.m_member =
+            onDemand(entry.m_member)
+                ? group.AddTextureOnDemand(file, entry.m_key, false, entry.m_mipmaps,
+                                           entry.m_member == &CInterfaceResources::m_main_window_back)
+                : group.AddTexture(file, entry.m_key, false, entry.m_mipmaps);
     }
 
     m_locked = group.AddTexture("mui/locked.tga", "m_locked", false, false);

@@ -50,7 +50,7 @@ CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const
 }
 
 CTexture* CResourceGroup::AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap,
-                                             bool mipmaps)
+                                             bool mipmaps, bool stays)
 {
     STextureEntry entry;
     entry.m_texture = std::make_unique<CTexture>();
@@ -59,6 +59,7 @@ CTexture* CResourceGroup::AddTextureOnDemand(const std::string& fileName, const 
     entry.m_wrap = wrap;
     entry.m_mipmaps = mipmaps;
     entry.m_on_demand = true;
+    entry.m_stays = stays;
     m_textures.push_back(std::move(entry));
     return m_textures.back().m_texture.get();
 }
@@ -71,13 +72,31 @@ void CResourceGroup::Require(const CTexture* texture)
     if (it == m_textures.end() || !it->m_on_demand || it->m_loaded)
         return;
     for (STextureEntry& entry : m_textures)
-        if (entry.m_on_demand && entry.m_loaded)
+        if (entry.m_on_demand && entry.m_loaded && !entry.m_stays)
         {
             entry.m_texture->Release();
             entry.m_loaded = false;
         }
     it->m_texture->LoadFromSource(*m_files, it->m_fileName, it->m_wrap, it->m_mipmaps);
     it->m_loaded = true;
+}
+
+void CResourceGroup::ReleaseOnDemand()
+{
+    for (STextureEntry& entry : m_textures)
+        if (entry.m_on_demand && entry.m_loaded)
+        {
+            entry.m_texture->Release();
+            entry.m_loaded = false;
+        }
+}
+
+bool CResourceGroup::IsLoaded(const CTexture* texture) const
+{
+    for (const STextureEntry& entry : m_textures)
+        if (entry.m_texture.get() == texture)
+            return !entry.m_on_demand || entry.m_loaded;
+    return true;
 }
 
 CTexture* CResourceGroup::GetTexture(const std::string& name) const

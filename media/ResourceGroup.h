@@ -28,11 +28,19 @@ class CResourceGroup
     // Filed like AddTexture, but decoded only when Require asks for it, and
     // of these a group keeps one at a time: a screen's 1024 by 1024 backdrop
     // takes 4 MB wherever the driver keeps textures.
+    // One that stays is not released for another (the menu's own backdrop
+    // under the screens it opens), only by ReleaseOnDemand.
     CTexture* AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap,
-                                 bool mipmaps);
+                                 bool mipmaps, bool stays = false);
     // Loads an on-demand texture of this group that is not loaded, releasing
-    // the group's other on-demand texture first; any other texture is left alone.
+    // the group's other on-demand texture first (unless it stays); any other
+    // texture is left alone.
     void Require(const CTexture* texture);
+    // Releases every on-demand texture that is loaded (no screen of the group
+    // shows one for a while).
+    void ReleaseOnDemand();
+    // False for an on-demand texture of this group that is not loaded.
+    bool IsLoaded(const CTexture* texture) const;
 
     CSprite* AddSprite(const std::string& fileName, const std::string& name);
     CSprite* GetSprite(const std::string& name) const;
@@ -59,6 +67,7 @@ class CResourceGroup
         bool m_wrap = false;
         bool m_mipmaps = false;
         bool m_on_demand = false;
+        bool m_stays = false;  // on-demand ones only
         bool m_loaded = false; // on-demand ones only
     };
     struct SSpriteEntry

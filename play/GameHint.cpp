@@ -1,6 +1,7 @@
 // The in-game picture hint and its check box.
 #include "play/GameHint.h"
 
+#include "media/ResourceGroup.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
@@ -71,6 +72,9 @@ bool CGameHint::Update(float elapsedMs)
 
 void CGameHint::Draw()
 {
+    // The hint pictures are decoded when shown, one at a time.
+    if (CResourceGroup* group = m_data && m_data->m_texture ? FindGroup("game") : nullptr)
+        group->Require(m_data->m_texture);
     if (m_data && m_data->m_texture && !NGl::IsHeadless())
     {
         NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

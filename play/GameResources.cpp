@@ -119,11 +119,12 @@ void CGameResources::LoadGroup(const CFileSystem& files)
         m_bonusButtons[i] = group.AddTexture(kBonusButtonFiles[i], NGame::kBonusNames[i], false, true);
     m_hintsCheckBox = group.AddTexture("dat/hints_checkbox.tga", "m_hints_checkbox", false, true);
 
+    // A game shows one hint at a time, and most games none.
     for (std::size_t i = 0; i < m_hints.size(); ++i)
     {
         char name[48];
         std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
-        m_hints[i]->m_texture = group.AddTexture(name, name, false, false);
+        m_hints[i]->m_texture = group.AddTextureOnDemand(name, name, false, false);
     }
 }
 

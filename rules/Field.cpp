@@ -1001,7 +1001,8 @@ bool CField::LoadState(const CPropertyFile& properties)
     std::vector<SCellState> cells;
     // The snapshot's level and the stored level number are written together
     // and always agree; a disagreement means a damaged file.
-    if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel || (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
+    if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel ||
+        (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
         !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
         return false;
 
@@ -1167,6 +1168,9 @@ void CField::DrawPreview() const
     NGl::TexCoord(0.109375f, 0.20703125f);
     NGl::Vertex(0.0f, 600.0f);
     NGl::End();
+    // One draw call per cell would make the renderer keep a copy of the
+    // drawing state for each of them until the frame is done: megabytes.
+    NGl::CQuadBatchScope batch;
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c])

@@ -199,6 +199,9 @@ void CMainMenu::DrawStill(const SArea* area)
 {
     const CInterfaceResources* resources = CInterfaceResources::Get();
     const CTexture* background = resources ? resources->m_main_window_back : nullptr;
+    // Decoded when first shown, and again after another screen's backdrop took its place.
+    if (CResourceGroup* group = background ? FindGroup("main") : nullptr)
+        group->Require(background);
     // Over the last frame the background alone puts back every pixel and its
     // depth: a colour picture is opaque, drawn unblended, and lies at the depth
     // all else is drawn at.
@@ -369,9 +372,7 @@ void CMainMenu::OnDialogClosed(int, CDialogScreen* dialog)
     switch (m_continue->GetChoice())
     {
     case CContinueDlg::kContinue:
-        if (m_game)
-            if (CApplication* app = CApplication::Get())
-                app->PushScreen(m_game.get());
+        ShowGame();
         break;
     case CContinueDlg::kStartNew:
         OpenLevelChoice();
@@ -390,6 +391,16 @@ void CMainMenu::StartGame(int gameType, int level)
     if (!m_game)
         return;
     NGameLink::StartAtLevel(m_game.get(), level);
+    ShowGame();
+}
+
+void CMainMenu::ShowGame()
+{
+    if (!m_game)
+        return;
+    // The game covers every menu screen: no menu backdrop is needed until it ends.
+    if (CResourceGroup* group = FindGroup("main"))
+        group->ReleaseOnDemand();
     if (CApplication* app = CApplication::Get())
         app->PushScreen(m_game.get());
 }

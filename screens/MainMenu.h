@@ -75,6 +75,8 @@ class CMainMenu : public CScreen
     void Hide();
     void RestartMenuMusic(bool restart);
     void OpenLevelChoice();
+    // Puts the game over the menu, with the menu's backdrop released.
+    void ShowGame();
     // Takes a screen off the stack before it is destroyed, wherever it is.
     static void RemoveFromStack(CScreen* screen);
 

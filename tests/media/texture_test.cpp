@@ -191,6 +191,30 @@ TEST_F(TextureFiles, OnDemandTexturesAreDecodedWhenAskedForAndOneAtATime)
     DeleteGroup("demand");
 }
 
+TEST_F(TextureFiles, OnDemandTextureThatStaysGoesOnlyWhenAllAreReleased)
+{
+    m_folder.Write("a.tga", m_tga);
+    CResourceGroup* group = CreateGroup("demand", m_files);
+    CTexture* menu = group->AddTextureOnDemand("a.tga", "menu", false, false, true);
+    CTexture* a = group->AddTextureOnDemand("a.tga", "a", false, false);
+    CTexture* b = group->AddTextureOnDemand("a.tga", "b", false, false);
+    CTexture* plain = group->AddTexture("a.tga", "plain", false, false);
+    EXPECT_FALSE(group->IsLoaded(menu));
+    group->Require(menu);
+    group->Require(a);
+    group->Require(b);
+    EXPECT_TRUE(group->IsLoaded(menu)) << "another screen's backdrop does not take its place";
+    EXPECT_FALSE(group->IsLoaded(a));
+    EXPECT_TRUE(group->IsLoaded(b));
+    group->ReleaseOnDemand();
+    EXPECT_FALSE(group->IsLoaded(menu));
+    EXPECT_FALSE(group->IsLoaded(b));
+    EXPECT_TRUE(group->IsLoaded(plain));
+    group->Require(menu);
+    EXPECT_TRUE(group->IsLoaded(menu));
+    DeleteGroup("demand");
+}
+
 TEST_F(TextureFiles, InterfaceTableFilesEveryKeyEvenWhenMissing)
 {
     m_folder.Write("mui/back.tga", m_tga);

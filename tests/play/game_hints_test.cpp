@@ -73,6 +73,24 @@ TEST_F(GameHintsTest, HintTableSizesTheTutorial)
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), -1);
 }
 
+TEST_F(GameHintsTest, HintPicturesAreDecodedWhenShownOneAtATime)
+{
+    Start();
+    Field().LandAllInsects();
+    const CResourceGroup* group = FindGroup("game");
+    const CTexture* first = FindGameResources()->GetHint(0)->m_texture;
+    const CTexture* second = FindGameResources()->GetHint(1)->m_texture;
+    EXPECT_FALSE(group->IsLoaded(first));
+    ASSERT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
+    m_game->Draw();
+    EXPECT_TRUE(group->IsLoaded(first));
+    CloseHints();
+    ASSERT_EQ(NextGroup(), std::vector<std::uint32_t>{1});
+    m_game->Draw();
+    EXPECT_TRUE(group->IsLoaded(second));
+    EXPECT_FALSE(group->IsLoaded(first));
+}
+
 TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
 {
     Start();

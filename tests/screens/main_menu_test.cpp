@@ -323,3 +323,28 @@ TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts
     }
     ReleaseGameResources();
 }
+
+TEST_F(MainMenuTest, MenuBackdropIsDecodedWhenShownAndReleasedWhileAGameCoversTheMenu)
+{
+    m_data.Write("mui/resourses.txt", "m_main_window_back mui/main.tga\n");
+    CreateGameResourcesFrom(*CFileSystem::Get());
+    {
+        CMainMenu menu;
+        Application().PushScreen(&menu);
+        const CTexture* backdrop = CInterfaceResources::Get()->m_main_window_back;
+        EXPECT_FALSE(m_group->IsLoaded(backdrop));
+        Application().DrawScreens();
+        EXPECT_TRUE(m_group->IsLoaded(backdrop));
+
+        menu.StartGame(0, 0);
+        ASSERT_NE(menu.Game(), nullptr);
+        EXPECT_FALSE(m_group->IsLoaded(backdrop)) << "kept behind the game";
+        menu.Game()->OnControl(dynamic_cast<NGame::CGame*>(menu.Game())->GetMainMenuButton().Control());
+        Application().FrameStep(16.0f);
+        ASSERT_EQ(Application().TopScreen(), &menu);
+        Application().DrawScreens();
+        EXPECT_TRUE(m_group->IsLoaded(backdrop));
+        Application().RemoveScreen(&menu);
+    }
+    ReleaseGameResources();
+}
