@@ -20,22 +20,8 @@ CResourceGroup::CResourceGroup(const CFileSystem& files) : m_files(&files) {}
 
 CResourceGroup::~CResourceGroup() = default;
 
-CTexture* CResourceGroup::AddTexture(const std::string& fileName, const std::string& name, bool wrap,
-                                     bool mipmaps)
-{
-    STextureEntry entry;
-    entry.m_texture = std::make_unique<CTexture>();
-    entry.m_name = name;
-    entry.m_fileName = fileName;
-    entry.m_wrap = wrap;
-    entry.m_mipmaps = mipmaps;
-    entry.m_texture->LoadFromSource(*m_files, fileName, wrap, mipmaps);
-    m_textures.push_back(std::move(entry));
-    return m_textures.back().m_texture.get();
-}
-
-CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const std::string& alphaFile,
-                                              const std::string& name, bool wrap, bool mipmaps)
+CResourceGroup::STextureEntry& CResourceGroup::NewTexture(const std::string& fileName, const std::string& alphaFile,
+                                                          const std::string& name, bool wrap, bool mipmaps)
 {
     STextureEntry entry;
     entry.m_texture = std::make_unique<CTexture>();
@@ -44,24 +30,33 @@ CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const
     entry.m_alphaFile = alphaFile;
     entry.m_wrap = wrap;
     entry.m_mipmaps = mipmaps;
-    entry.m_texture->LoadWithAlpha(*m_files, fileName, alphaFile, wrap, mipmaps);
     m_textures.push_back(std::move(entry));
-    return m_textures.back().m_texture.get();
+    return m_textures.back();
+}
+
+CTexture* CResourceGroup::AddTexture(const std::string& fileName, const std::string& name, bool wrap,
+                                     bool mipmaps)
+{
+    CTexture* texture = NewTexture(fileName, std::string(), name, wrap, mipmaps).m_texture.get();
+    texture->LoadFromSource(*m_files, fileName, wrap, mipmaps);
+    return texture;
+}
+
+CTexture* CResourceGroup::AddTextureWithAlpha(const std::string& fileName, const std::string& alphaFile,
+                                              const std::string& name, bool wrap, bool mipmaps)
+{
+    CTexture* texture = NewTexture(fileName, alphaFile, name, wrap, mipmaps).m_texture.get();
+    texture->LoadWithAlpha(*m_files, fileName, alphaFile, wrap, mipmaps);
+    return texture;
 }
 
 CTexture* CResourceGroup::AddTextureOnDemand(const std::string& fileName, const std::string& name, bool wrap,
                                              bool mipmaps, bool stays)
 {
-    STextureEntry entry;
-    entry.m_texture = std::make_unique<CTexture>();
-    entry.m_name = name;
-    entry.m_fileName = fileName;
-    entry.m_wrap = wrap;
-    entry.m_mipmaps = mipmaps;
+    STextureEntry& entry = NewTexture(fileName, std::string(), name, wrap, mipmaps);
     entry.m_on_demand = true;
     entry.m_stays = stays;
-    m_textures.push_back(std::move(entry));
-    return m_textures.back().m_texture.get();
+    return entry.m_texture.get();
 }
 
 void CResourceGroup::Require(const CTexture* texture)

@@ -70,6 +70,8 @@ class CResourceGroup
         bool m_stays = false;  // on-demand ones only
         bool m_loaded = false; // on-demand ones only
     };
+    STextureEntry& NewTexture(const std::string& fileName, const std::string& alphaFile, const std::string& name,
+                              bool wrap, bool mipmaps);
     struct SSpriteEntry
     {
         std::unique_ptr<CSprite> m_sprite;

@@ -50,6 +50,9 @@ class AudioDevice : public ::testing::Test
         CFileSystem::Create()->SetRoot(m_folder.Path());
         m_folder.Write("wav/long.wav", MakeWav(2000));
         m_folder.Write("wav/short.wav", MakeWav(30));
+        // Long enough to be still playing when checked right after a restart,
+        // also on a loaded machine.
+        m_folder.Write("wav/medium.wav", MakeWav(400));
         m_folder.Write("wav/broken.wav", std::string("RIFF, but not really"));
         m_audio = CAudio::Create(nullptr);
     }
@@ -120,7 +123,7 @@ TEST_F(AudioDevice, PlaylistAdvancesWrapsAndRestartsFromTheTop)
 TEST_F(AudioDevice, OneTrackPlaylistRestartsItsTrackWhenItEnds)
 {
     NAudio::Music music;
-    music.SetPlaylist({"wav/short.wav"});
+    music.SetPlaylist({"wav/medium.wav"});
     music.Play(-1);
     ASSERT_TRUE(music.IsPlaying());
     ASSERT_TRUE(WaitUntilStopped(music));
