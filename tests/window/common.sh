@@ -164,3 +164,17 @@ expect_installed_menu() {
   [ "$("$PROBE" "$nodata" "${expected[@]}" | grep -c expected)" -ge $((count - 1)) ] \
     || fail "a run without data draws the menu too: the comparison proves nothing"
 }
+
+# same_shots DIR OTHER TOLERANCE WHAT [GLOB]: every picture in DIR (matching
+# GLOB) has a twin in OTHER within TOLERANCE per channel; prints how many.
+same_shots() {
+  local shot name count=0
+  for shot in "$1"/${5:-*}.png; do
+    name=$(basename "$shot")
+    # Said on standard error: the count is what goes to standard output.
+    [ -s "$2/$name" ] || fail "no $4 twin of $name" >&2
+    "$PROBE" "$shot" same "$2/$name" "$3" >/dev/null || fail "$name differs from its $4 twin" >&2
+    count=$((count + 1))
+  done
+  echo "$count"
+}

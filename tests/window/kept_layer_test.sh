@@ -32,12 +32,6 @@ for mode in kept whole; do
   CHROMAL_NO_KEPT_LAYER=$direct timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-$mode" \
     --windowed --no-pacing --seed 11 --play classic:30 --replay "$WORK/$mode.txt" || fail "$mode: exit code $?"
 done
-count=0
-for shot in "$WORK"/kept/*.png; do
-  name=$(basename "$shot")
-  [ -s "$WORK/whole/$name" ] || fail "no whole-drawn $name"
-  "$PROBE" "$shot" same "$WORK/whole/$name" 2 || fail "$name differs between the kept layer and whole drawing"
-  count=$((count + 1))
-done
+count=$(same_shots "$WORK/kept" "$WORK/whole" 2 "whole-drawn") || exit 1
 [ "$count" -ge 20 ] || fail "only $count screenshots"
 echo "ok ($count screenshots alike)"
