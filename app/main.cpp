@@ -17,7 +17,7 @@ int main(int argc, char** argv)
 #if defined(__GLIBC__)
     // Pictures are decoded into large passing buffers; mapped on their own
     // they go back to the system when freed instead of growing the heap.
-    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
     const CCommandLine options = ParseCommandLine(argc, argv);
     switch (options.m_action)

@@ -296,6 +296,7 @@ void CSdlPlatform::FromClient(int& x, int& y) const
 
 void CSdlPlatform::MoveWindow(int left, int top, int width, int height)
 {
+    m_cursor_cached = false;
     if (!m_window)
         return;
     if (width > 0 && height > 0)
@@ -481,6 +482,7 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
 
 bool CSdlPlatform::PollEvent(CPlatformEvent& event)
 {
+    m_cursor_cached = false;
     SDL_Event sdl;
     while (m_pending.empty() && SDL_PollEvent(&sdl))
         Translate(sdl);
@@ -639,6 +641,11 @@ void CSdlPlatform::GetCursorClientPos(int& x, int& y) const
         x = m_scripted_x;
         y = m_scripted_y;
     }
+    else if (m_cursor_cached)
+    {
+        x = m_cursor_x;
+        y = m_cursor_y;
+    }
     else
     {
         int desktopX = 0;
@@ -650,6 +657,9 @@ void CSdlPlatform::GetCursorClientPos(int& x, int& y) const
             x -= rect.m_left;
             y -= rect.m_top;
         }
+        m_cursor_cached = true;
+        m_cursor_x = x;
+        m_cursor_y = y;
     }
     ToClient(x, y);
 }
@@ -760,6 +770,7 @@ bool CSdlPlatform::KeepsBackBuffer() const
 
 void CSdlPlatform::WaitForEvent(std::uint32_t milliseconds)
 {
+    m_cursor_cached = false;
     // Null: the event stays queued for PollEvent.
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(milliseconds, 1u << 30)));
 }

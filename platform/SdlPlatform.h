@@ -95,6 +95,12 @@ class CSdlPlatform final : public IPlatform
     bool m_pointer_known = false;
     int m_pointer_x = 0;
     int m_pointer_y = 0;
+    // The pointer's place in the window as the X server last told it: asking
+    // costs a round trip, and screens ask many times a frame. Forgotten
+    // whenever messages are read.
+    mutable bool m_cursor_cached = false;
+    mutable int m_cursor_x = 0;
+    mutable int m_cursor_y = 0;
     // Scripted mouse positions stand for the cursor until the real one moves.
     bool m_scripted_cursor = false;
     int m_scripted_x = 0;

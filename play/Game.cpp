@@ -630,7 +630,50 @@ void CGame::Draw()
     CApplication* app = CApplication::Get();
     if (app)
         app->SetOrthoProjection(800, 600, false);
-    const bool clipped = BeginRepaint();
+    // The messages fade in while the board rests and out while it moves.
+    if (m_field->IsIdle())
+    {
+        if (m_messageAlpha < 1.0f)
+            m_messageAlpha += 0.02f;
+    }
+    else if (m_messageAlpha > 0.0f)
+        m_messageAlpha -= 0.02f;
+    std::vector<SFrameClip> clips;
+    if (BeginRepaint(clips))
+    {
+        for (const SFrameClip& clip : clips)
+        {
+            NGl::SetFrameClip(clip.m_x, clip.m_y, clip.m_width, clip.m_height);
+            DrawFrame();
+        }
+        NGl::ClearFrameClip();
+    }
+    else
+    {
+        DrawFrame();
+    }
+    GrowPreviewedFlower();
+}
+
+// The flower a click would play grows a little with every frame it stays
+// under the pointer (the board's update shrinks it back): once per frame,
+// however many passes drew it.
+void CGame::GrowPreviewedFlower()
+{
+    const CApplication* app = CApplication::Get();
+    if (!app || !GetPlayer(0) || !m_field->IsIdle() || m_currentPlayer != 0)
+        return;
+    int x = 0;
+    int y = 0;
+    app->GetCursorClientPos(x, y);
+    const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
+    if (m_field->IsValidCell(at.m_row, at.m_column) &&
+        m_field->IsColourAllowed(m_field->GetCellColour(at.m_row, at.m_column)))
+        m_field->ScaleCell(at.m_row, at.m_column, 1.2f);
+}
+
+void CGame::DrawFrame()
+{
     NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
@@ -649,8 +692,6 @@ void CGame::Draw()
     if (tooltip >= 0)
         CHint::Draw(*m_resources, kTooltips[tooltip], 50.0f, 530.0f, 15.0f, false, true);
     NInterface::DrawCursor();
-    if (clipped)
-        NGl::ClearFrameClip();
 }
 
 // Background, numbers and flowers change only with the play; they are kept as
@@ -712,6 +753,7 @@ void CGame::AppendStatusLook(std::vector<double>& look) const
 
 void CGame::DrawStatus() const
 {
+    NGl::CQuadBatchScope batch;
     const CBitmapText& font = *m_resources;
     font.DrawNumberOutlined(Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
     font.DrawNumberOutlined(Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
@@ -760,7 +802,6 @@ void CGame::DrawPreview()
                 }
         m_field->FreeColourMap(before);
         m_field->FreeColourMap(after);
-        m_field->ScaleCell(at.m_row, at.m_column, 1.2f);
     }
     if (m_marker)
     {
@@ -774,15 +815,8 @@ void CGame::DrawPreview()
     }
 }
 
-void CGame::DrawMessages()
+void CGame::DrawMessages() const
 {
-    if (m_field->IsIdle())
-    {
-        if (m_messageAlpha < 1.0f)
-            m_messageAlpha += 0.02f;
-    }
-    else if (m_messageAlpha > 0.0f)
-        m_messageAlpha -= 0.02f;
     const CBitmapText& font = *m_resources;
     const auto line = [&font, this](const char* text, float size, float y)
     {

@@ -121,16 +121,24 @@ class CGame : public CScreen
     bool AskTopName();
     int Region(std::size_t player) const;
 
+    // One drawing of the whole picture, under whatever frame clip is set.
+    void DrawFrame();
     void DrawStillLayer();
-    // Partial repaints while little moves (play/GameRepaint.cpp): sets a
-    // frame clip around what changed since the last frame, if it can tell.
-    bool BeginRepaint();
+    // Partial repaints while little moves (play/GameRepaint.cpp): the frame
+    // clips (window pixels) around what changed since the last frame, if it
+    // can tell; the frame is then drawn once through each.
+    struct SFrameClip
+    {
+        GLint m_x, m_y, m_width, m_height;
+    };
+    bool BeginRepaint(std::vector<SFrameClip>& clips);
     void AppendOverLook(std::vector<double>& look);
     void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
     void AppendStatusLook(std::vector<double>& look) const;
     void DrawStatus() const;
     void DrawPreview();
-    void DrawMessages();
+    void DrawMessages() const;
+    void GrowPreviewedFlower();
 
     int m_gameType;
     CGameResources* m_resources;

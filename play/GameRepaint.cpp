@@ -23,14 +23,6 @@ namespace
 constexpr float kWidth = 800.0f;
 constexpr float kHeight = 600.0f;
 
-void Extend(float area[4], const NInterface::SArea& part)
-{
-    area[0] = std::min(area[0], part.m_x0);
-    area[1] = std::min(area[1], part.m_y0);
-    area[2] = std::max(area[2], part.m_x1);
-    area[3] = std::max(area[3], part.m_y1);
-}
-
 NInterface::SArea Around(float x, float y, float half)
 {
     return {x - half, y - half, x + half, y + half};
@@ -95,8 +87,9 @@ void CGame::AppendOverLook(std::vector<double>& look)
                              m_gameOver ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
 }
 
-bool CGame::BeginRepaint()
+bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
 {
+    clips.clear();
     std::vector<double> still;
     AppendStatusLook(still);
     const std::size_t statusSize = still.size();
@@ -108,46 +101,75 @@ bool CGame::BeginRepaint()
 
     const CApplication* app = CApplication::Get();
     const std::vector<double>* kept = m_stillLayer.KeptLook();
-    float area[4];
+    float changed[4];
     bool partial = app && app->LastFrameKept(this) && m_repaintValid && m_effects.empty() &&
                    m_hints.empty() && !m_gameOver && !m_field->IsLevelFinished() && over == m_repaintOver &&
                    kept && *kept == m_repaintStill && kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&
                    CField::ChangedFlowersArea(kept->data() + statusSize, still.data() + statusSize,
-                                              still.size() - statusSize, area);
+                                              still.size() - statusSize, changed);
     m_repaintValid = true;
     m_repaintStill = std::move(still);
     m_repaintOver = std::move(over);
-    const std::vector<NInterface::SArea> before = std::move(m_repaintMoving);
+    std::vector<NInterface::SArea> areas = std::move(m_repaintMoving);
     m_repaintMoving = moving;
     if (!partial)
         return false;
-    for (const NInterface::SArea& part : before)
-        Extend(area, part);
-    for (const NInterface::SArea& part : moving)
-        Extend(area, part);
-    area[0] = std::max(area[0], 0.0f);
-    area[1] = std::max(area[1], 0.0f);
-    area[2] = std::min(area[2], kWidth);
-    area[3] = std::min(area[3], kHeight);
-    if (area[2] <= area[0] || area[3] <= area[1])
+    // The flowers that changed come first: the still layer is redrawn and
+    // copied in the first pass, and its copy must lie inside that pass's clip.
+    const bool flowersChanged = changed[2] > changed[0] && changed[3] > changed[1];
+    if (flowersChanged)
+        areas.insert(areas.begin(), {changed[0], changed[1], changed[2], changed[3]});
+    areas.insert(areas.end(), moving.begin(), moving.end());
+    for (NInterface::SArea& part : areas)
     {
-        NGl::SetFrameClip(0, 0, 0, 0); // nothing moved
+        part.m_x0 = std::max(part.m_x0, 0.0f);
+        part.m_y0 = std::max(part.m_y0, 0.0f);
+        part.m_x1 = std::min(part.m_x1, kWidth);
+        part.m_y1 = std::min(part.m_y1, kHeight);
+    }
+    areas.erase(std::remove_if(areas.begin(), areas.end(), [](const NInterface::SArea& part)
+                               { return part.m_x1 <= part.m_x0 || part.m_y1 <= part.m_y0; }),
+                areas.end());
+    if (areas.empty())
+    {
+        clips.push_back({0, 0, 0, 0}); // nothing moved
         return true;
     }
-    // Past half the window the clip saves little.
-    if ((area[2] - area[0]) * (area[3] - area[1]) > kWidth * kHeight / 2)
+    // Spread-out parts (the home at one end, coins at the other) are drawn
+    // through clips of their own; nearby ones share one.
+    areas = NInterface::CMenuRepaint::Merged(std::move(areas));
+    if (flowersChanged)
+    {
+        const auto holdsChanged = [&changed](const NInterface::SArea& part)
+        {
+            return part.m_x0 <= std::max(changed[0], 0.0f) && part.m_y0 <= std::max(changed[1], 0.0f) &&
+                   part.m_x1 >= std::min(changed[2], kWidth) && part.m_y1 >= std::min(changed[3], kHeight);
+        };
+        const auto first = std::find_if(areas.begin(), areas.end(), holdsChanged);
+        if (first == areas.end())
+            return false;
+        std::rotate(areas.begin(), first, first + 1);
+    }
+    float total = 0.0f;
+    for (const NInterface::SArea& part : areas)
+        total += (part.m_x1 - part.m_x0) * (part.m_y1 - part.m_y0);
+    // Past half the window the clips save little.
+    if (total > kWidth * kHeight / 2)
         return false;
     GLint viewport[4];
     NGl::GetWindowViewport(viewport);
     const double sx = viewport[2] / kWidth;
     const double sy = viewport[3] / kHeight;
-    // Rounded outwards, with pixels to spare for filtering.
-    const GLint left = static_cast<GLint>(std::floor(area[0] * sx)) - 2;
-    const GLint right = static_cast<GLint>(std::ceil(area[2] * sx)) + 2;
-    const GLint bottom = static_cast<GLint>(std::floor(viewport[3] - area[3] * sy)) - 2;
-    const GLint top = static_cast<GLint>(std::ceil(viewport[3] - area[1] * sy)) + 2;
-    NGl::SetFrameClip(viewport[0] + left, viewport[1] + bottom, right - left, top - bottom);
+    for (const NInterface::SArea& part : areas)
+    {
+        // Rounded outwards, with pixels to spare for filtering.
+        const GLint left = static_cast<GLint>(std::floor(part.m_x0 * sx)) - 2;
+        const GLint right = static_cast<GLint>(std::ceil(part.m_x1 * sx)) + 2;
+        const GLint bottom = static_cast<GLint>(std::floor(viewport[3] - part.m_y1 * sy)) - 2;
+        const GLint top = static_cast<GLint>(std::ceil(viewport[3] - part.m_y0 * sy)) + 2;
+        clips.push_back({viewport[0] + left, viewport[1] + bottom, right - left, top - bottom});
+    }
     return true;
 }
 } // namespace NGame
