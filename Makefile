@@ -7,6 +7,9 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
 FUZZ_SMOKE_SECONDS ?= 1
 TEST_JOBS  ?= $(shell echo $$(( $$(nproc) * 2 )))
+# Optimised as a release, without debug information: it adds two fifths to
+# the compile time, and the package strips it anyway.
+BUILD_TYPE = -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" "-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG"
 
 .PHONY: all deps deps-test build play test test-main test-sanitize build-main run-main build-sanitize run-sanitize bench fuzz install deb clean
 
@@ -21,7 +24,7 @@ deps-test:
 # Playing needs neither GoogleTest nor clang: the tests are configured only
 # when a test target asks for them.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=OFF
+	cmake -S . -B $(BUILD) $(BUILD_TYPE) -DCHROMAL_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 play: build
@@ -46,7 +49,7 @@ test-sanitize: deps-test
 # side (each journey starts an X server of its own). The headless unit tests
 # run once, in the sanitizer tree, so this tree does not build them.
 build-main:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHROMAL_TESTS=ON -DCHROMAL_UNIT_TESTS=OFF
+	cmake -S . -B $(BUILD) $(BUILD_TYPE) -DCHROMAL_TESTS=ON -DCHROMAL_UNIT_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 run-main:
