@@ -61,11 +61,12 @@ class CSdlPlatform final : public IPlatform
 
   private:
     void ApplyIcon();
-    void Translate(const SDL_Event& event);
     void UpdateScaling();
     // Window pixels to the program's client pixels (differ only in full screen).
     void ToClient(int& x, int& y) const;
     void FromClient(int& x, int& y) const;
+    // The event side, in SdlEvents.cpp.
+    void Translate(const SDL_Event& event);
     std::uint32_t MouseFlags() const;
     void RememberPointer();
     void NoteDraggedPointer();
