@@ -13,10 +13,8 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace
 {
@@ -337,11 +335,6 @@ std::string CSdlPlatform::GetClipboardText() const
     return result;
 }
 
-bool CSdlPlatform::SetClipboardText(const std::string& text)
-{
-    return SDL_SetClipboardText(text.c_str()) == 0;
-}
-
 std::uint32_t CSdlPlatform::GetTicks() const
 {
     return SDL_GetTicks();
@@ -365,19 +358,6 @@ void CSdlPlatform::GetScreenSize(int& width, int& height) const
         width = 800;
         height = 600;
     }
-}
-
-bool CSdlPlatform::CreateDirectory(const std::string& path)
-{
-    if (::mkdir(path.c_str(), 0755) == 0)
-        return true;
-    struct stat info;
-    return errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool CSdlPlatform::DeleteFile(const std::string& path)
-{
-    return std::remove(path.c_str()) == 0;
 }
 
 bool CSdlPlatform::KeepsBackBuffer() const
