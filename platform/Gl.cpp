@@ -1,10 +1,10 @@
-// Pass-through to OpenGL 1.x and GLU, switched off entirely in headless mode,
-// with an optional recorder that batches sprite quads.
+// Pass-through to OpenGL 1.x and GLU, switched off entirely in headless mode;
+// the calls a quad batch collects go to it while one is open.
 #include "platform/Gl.h"
 
+#include "platform/QuadBatch.h"
+
 #include <algorithm>
-#include <cmath>
-#include <vector>
 
 namespace NGl
 {
@@ -64,56 +64,6 @@ void DeleteTexture(GLuint name)
 
 namespace
 {
-// x' = a x + c y + tx, y' = b x + d y + ty: the 2D part of the model-view
-// matrix relative to the one in force when the batch began.
-struct SAffine
-{
-    float a = 1.0f, b = 0.0f, c = 0.0f, d = 1.0f, tx = 0.0f, ty = 0.0f;
-};
-
-struct SDrawState
-{
-    GLuint m_texture = 0;
-    bool m_blend = false;
-    bool m_texturing = false;
-    bool m_alphaTest = false;
-    GLenum m_blendSource = GL_ONE;
-    GLenum m_blendDestination = GL_ZERO;
-    bool operator!=(const SDrawState& o) const
-    {
-        return m_texture != o.m_texture || m_blend != o.m_blend || m_texturing != o.m_texturing ||
-               m_alphaTest != o.m_alphaTest || m_blendSource != o.m_blendSource ||
-               m_blendDestination != o.m_blendDestination;
-    }
-};
-
-void SubmitQuads(const float* interleaved, std::size_t vertexCount);
-
-struct SRecorder
-{
-    bool m_enabled = true;
-    bool m_active = false;
-    // What GL has, and what the calls since have asked for; they meet only
-    // when a quad is drawn, so an enable/disable pair around each sprite
-    // costs nothing.
-    SDrawState m_applied;
-    SDrawState m_wanted;
-    std::vector<SAffine> m_stack;
-    float m_colour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    float m_u = 0.0f;
-    float m_v = 0.0f;
-    bool m_inPrimitive = false;
-    GLenum m_mode = 0;
-    std::vector<float> m_primitive; // vertices of the open primitive
-    std::vector<float> m_quads;     // collected quads, in the layout of DrawTexturedQuads
-};
-SRecorder g_batch;
-
-bool Recording()
-{
-    return g_batch.m_active;
-}
-
 void SetCapability(GLenum capability, bool on)
 {
     if (on)
@@ -122,148 +72,93 @@ void SetCapability(GLenum capability, bool on)
         glDisable(capability);
 }
 
-void ApplyState(const SDrawState& state)
+// The batch's draws and state changes, made in GL.
+class CGlQuadSink final : public IQuadSink
 {
-    glBindTexture(GL_TEXTURE_2D, state.m_texture);
-    SetCapability(GL_BLEND, state.m_blend);
-    SetCapability(GL_TEXTURE_2D, state.m_texturing);
-    SetCapability(GL_ALPHA_TEST, state.m_alphaTest);
-    glBlendFunc(state.m_blendSource, state.m_blendDestination);
-}
-
-void DrawCollected()
-{
-    if (g_batch.m_quads.empty())
-        return;
-    const std::vector<float> quads = std::move(g_batch.m_quads);
-    g_batch.m_quads.clear();
-    SubmitQuads(quads.data(), quads.size() / 9);
-}
-
-// Everything collected goes out, and GL takes the state the calls asked for.
-void FlushBatch()
-{
-    DrawCollected();
-    if (g_batch.m_wanted != g_batch.m_applied)
+  public:
+    void ReadState(SDrawState& state, float colour[4]) override
     {
-        ApplyState(g_batch.m_wanted);
-        g_batch.m_applied = g_batch.m_wanted;
+        GLint value = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &value);
+        state.m_texture = static_cast<GLuint>(value);
+        state.m_blend = glIsEnabled(GL_BLEND) == GL_TRUE;
+        state.m_texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
+        state.m_alphaTest = glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
+        glGetIntegerv(GL_BLEND_SRC, &value);
+        state.m_blendSource = static_cast<GLenum>(value);
+        glGetIntegerv(GL_BLEND_DST, &value);
+        state.m_blendDestination = static_cast<GLenum>(value);
+        glGetFloatv(GL_CURRENT_COLOR, colour);
     }
-}
-
-// A call the batch does not collect: what came before is drawn first.
-void Interrupt()
-{
-    if (Recording())
-        FlushBatch();
-}
-
-bool TrackCapability(GLenum capability, bool on)
-{
-    SDrawState& wanted = g_batch.m_wanted;
-    switch (capability)
+    void ApplyState(const SDrawState& state) override
     {
-    case GL_BLEND:
-        wanted.m_blend = on;
-        return true;
-    case GL_TEXTURE_2D:
-        wanted.m_texturing = on;
-        return true;
-    case GL_ALPHA_TEST:
-        wanted.m_alphaTest = on;
-        return true;
-    default:
-        return false;
+        glBindTexture(GL_TEXTURE_2D, state.m_texture);
+        SetCapability(GL_BLEND, state.m_blend);
+        SetCapability(GL_TEXTURE_2D, state.m_texturing);
+        SetCapability(GL_ALPHA_TEST, state.m_alphaTest);
+        glBlendFunc(state.m_blendSource, state.m_blendDestination);
     }
-}
-
-void EndPrimitive()
-{
-    std::vector<float>& p = g_batch.m_primitive;
-    const std::size_t count = p.size() / 9;
-    const bool strip = g_batch.m_mode == GL_TRIANGLE_STRIP && count == 4;
-    const bool quads = g_batch.m_mode == GL_QUADS && count % 4 == 0;
-    if (!strip && !quads)
+    void DrawQuads(const float* interleaved, std::size_t vertexCount) override
     {
-        // Not a quad: drawn on its own, with the vertices already transformed.
-        FlushBatch();
-        glBegin(g_batch.m_mode);
-        for (std::size_t i = 0; i < count; ++i)
+        if (g_headless || vertexCount == 0)
+            return;
+        constexpr GLsizei stride = 9 * sizeof(float);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glEnableClientState(GL_COLOR_ARRAY);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glTexCoordPointer(2, GL_FLOAT, stride, interleaved);
+        glColorPointer(4, GL_FLOAT, stride, interleaved + 2);
+        glVertexPointer(3, GL_FLOAT, stride, interleaved + 6);
+        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertexCount));
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glDisableClientState(GL_COLOR_ARRAY);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    void DrawPrimitive(GLenum mode, const float* interleaved, std::size_t vertexCount) override
+    {
+        glBegin(mode);
+        for (std::size_t i = 0; i < vertexCount; ++i)
         {
-            const float* v = &p[i * 9];
+            const float* v = &interleaved[i * 9];
             glTexCoord2f(v[0], v[1]);
             glColor4f(v[2], v[3], v[4], v[5]);
             glVertex3f(v[6], v[7], v[8]);
         }
         glEnd();
-        glColor4fv(g_batch.m_colour);
-        p.clear();
-        return;
     }
-    if (g_batch.m_wanted != g_batch.m_applied)
-        FlushBatch();
-    if (strip)
-    {
-        // Strip order 0 1 2 3 is the quad 0 1 3 2.
-        static constexpr int kOrder[4] = {0, 1, 3, 2};
-        for (int i : kOrder)
-            g_batch.m_quads.insert(g_batch.m_quads.end(), p.begin() + i * 9, p.begin() + i * 9 + 9);
-    }
-    else
-        g_batch.m_quads.insert(g_batch.m_quads.end(), p.begin(), p.end());
-    p.clear();
-}
+    void SetColour(const float colour[4]) override { glColor4fv(colour); }
+};
+CGlQuadSink g_sink;
+CQuadBatch g_batch(g_sink);
 } // namespace
 
 void SetQuadBatching(bool enabled)
 {
-    g_batch.m_enabled = enabled;
+    g_batch.SetEnabled(enabled);
 }
 
 void BeginQuadBatch()
 {
-    if (g_headless || !g_batch.m_enabled || g_batch.m_active)
-        return;
-    SDrawState& state = g_batch.m_applied;
-    GLint value = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &value);
-    state.m_texture = static_cast<GLuint>(value);
-    state.m_blend = glIsEnabled(GL_BLEND) == GL_TRUE;
-    state.m_texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
-    state.m_alphaTest = glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
-    glGetIntegerv(GL_BLEND_SRC, &value);
-    state.m_blendSource = static_cast<GLenum>(value);
-    glGetIntegerv(GL_BLEND_DST, &value);
-    state.m_blendDestination = static_cast<GLenum>(value);
-    glGetFloatv(GL_CURRENT_COLOR, g_batch.m_colour);
-    g_batch.m_wanted = state;
-    g_batch.m_stack.assign(1, SAffine());
-    g_batch.m_active = true;
+    if (!g_headless)
+        g_batch.Begin();
 }
 
 void EndQuadBatch()
 {
-    if (!g_batch.m_active)
-        return;
-    FlushBatch();
-    glColor4fv(g_batch.m_colour);
-    g_batch.m_active = false;
+    g_batch.End();
 }
 
 void BindTexture(GLuint name)
 {
-    if (Recording())
-    {
-        g_batch.m_wanted.m_texture = name;
+    if (g_batch.BindTexture(name))
         return;
-    }
     if (!g_headless)
         glBindTexture(GL_TEXTURE_2D, name);
 }
 
 void TexParameter(GLenum parameter, GLint value)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glTexParameteri(GL_TEXTURE_2D, parameter, value);
 }
@@ -337,7 +232,7 @@ void ClippedScissor(GLint x, GLint y, GLsizei width, GLsizei height)
 
 void SetFrameClip(GLint x, GLint y, GLsizei width, GLsizei height)
 {
-    Interrupt();
+    g_batch.Interrupt();
     g_clipOn = true;
     g_clip[0] = x;
     g_clip[1] = y;
@@ -351,7 +246,7 @@ void SetFrameClip(GLint x, GLint y, GLsizei width, GLsizei height)
 
 void ClearFrameClip()
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_clipOn)
         return;
     g_clipOn = false;
@@ -369,17 +264,17 @@ bool GetFrameClip(GLint clip[4])
 
 void Enable(GLenum capability)
 {
-    if (Recording() && TrackCapability(capability, true))
+    if (g_batch.SetCapability(capability, true))
         return;
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glEnable(capability);
 }
 void Disable(GLenum capability)
 {
-    if (Recording() && TrackCapability(capability, false))
+    if (g_batch.SetCapability(capability, false))
         return;
-    Interrupt();
+    g_batch.Interrupt();
     if (g_headless)
         return;
     if (capability == GL_SCISSOR_TEST && g_clipOn)
@@ -389,36 +284,26 @@ void Disable(GLenum capability)
 }
 void BlendFunc(GLenum source, GLenum destination)
 {
-    if (Recording())
-    {
-        g_batch.m_wanted.m_blendSource = source;
-        g_batch.m_wanted.m_blendDestination = destination;
+    if (g_batch.BlendFunc(source, destination))
         return;
-    }
     if (!g_headless)
         glBlendFunc(source, destination);
 }
 void AlphaFunc(GLenum function, GLclampf reference)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glAlphaFunc(function, reference);
 }
-void DepthMask(GLboolean flag)
-{
-    Interrupt();
-    if (!g_headless)
-        glDepthMask(flag);
-}
 void DepthFunc(GLenum function)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glDepthFunc(function);
 }
 void TexEnvMode(GLint mode)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
 }
@@ -499,7 +384,7 @@ GLsizei ScaleSize(GLsizei size)
 
 void Clear(GLbitfield mask)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (g_headless)
         return;
     glClear(mask);
@@ -537,213 +422,124 @@ void GetWindowViewport(GLint viewport[4])
     viewport[3] = ScaleSize(g_viewport[3]);
 }
 
-void Scissor(GLint x, GLint y, GLsizei width, GLsizei height)
-{
-    if (!g_headless)
-        ClippedScissor(ScaleX(x), ScaleY(y), ScaleSize(width), ScaleSize(height));
-}
 void LineWidth(GLfloat width)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glLineWidth(width);
 }
 
 void MatrixMode(GLenum mode)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glMatrixMode(mode);
 }
 void LoadIdentity()
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glLoadIdentity();
 }
 void Ortho(double left, double right, double bottom, double top, double nearZ, double farZ)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glOrtho(left, right, bottom, top, nearZ, farZ);
 }
 void PushMatrix()
 {
-    if (Recording())
-    {
-        g_batch.m_stack.push_back(g_batch.m_stack.back());
+    if (g_batch.PushMatrix())
         return;
-    }
     if (!g_headless)
         glPushMatrix();
 }
 void PopMatrix()
 {
-    if (Recording() && g_batch.m_stack.size() > 1)
-    {
-        g_batch.m_stack.pop_back();
+    if (g_batch.PopMatrix())
         return;
-    }
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glPopMatrix();
 }
 void Translate(float x, float y, float z)
 {
-    if (Recording() && z == 0.0f)
-    {
-        SAffine& m = g_batch.m_stack.back();
-        m.tx += m.a * x + m.c * y;
-        m.ty += m.b * x + m.d * y;
+    if (g_batch.Translate(x, y, z))
         return;
-    }
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glTranslatef(x, y, z);
 }
 void Rotate(float angle, float x, float y, float z)
 {
-    if (Recording() && x == 0.0f && y == 0.0f && z > 0.0f)
-    {
-        const double radians = angle * 3.14159265358979323846 / 180.0;
-        const float cs = static_cast<float>(std::cos(radians));
-        const float sn = static_cast<float>(std::sin(radians));
-        SAffine& m = g_batch.m_stack.back();
-        const SAffine o = m;
-        m.a = o.a * cs + o.c * sn;
-        m.b = o.b * cs + o.d * sn;
-        m.c = -o.a * sn + o.c * cs;
-        m.d = -o.b * sn + o.d * cs;
+    if (g_batch.Rotate(angle, x, y, z))
         return;
-    }
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glRotatef(angle, x, y, z);
 }
 void Scale(float x, float y, float z)
 {
-    if (Recording() && z == 1.0f)
-    {
-        SAffine& m = g_batch.m_stack.back();
-        m.a *= x;
-        m.b *= x;
-        m.c *= y;
-        m.d *= y;
+    if (g_batch.Scale(x, y, z))
         return;
-    }
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glScalef(x, y, z);
 }
 
 void Color(float r, float g, float b, float a)
 {
-    if (Recording())
-    {
-        g_batch.m_colour[0] = r;
-        g_batch.m_colour[1] = g;
-        g_batch.m_colour[2] = b;
-        g_batch.m_colour[3] = a;
+    if (g_batch.Color(r, g, b, a))
         return;
-    }
     if (!g_headless)
         glColor4f(r, g, b, a);
 }
 void Begin(GLenum mode)
 {
-    if (Recording())
-    {
-        g_batch.m_inPrimitive = true;
-        g_batch.m_mode = mode;
-        g_batch.m_primitive.clear();
+    if (g_batch.BeginPrimitive(mode))
         return;
-    }
     if (!g_headless)
         glBegin(mode);
 }
 void End()
 {
-    if (Recording() && g_batch.m_inPrimitive)
-    {
-        g_batch.m_inPrimitive = false;
-        EndPrimitive();
+    if (g_batch.EndPrimitive())
         return;
-    }
     if (!g_headless)
         glEnd();
 }
 void Vertex(float x, float y)
 {
-    if (Recording() && g_batch.m_inPrimitive)
-    {
-        Vertex(x, y, 0.0f);
+    if (g_batch.Vertex(x, y, 0.0f))
         return;
-    }
     if (!g_headless)
         glVertex2f(x, y);
 }
 void Vertex(float x, float y, float z)
 {
-    if (Recording() && g_batch.m_inPrimitive)
-    {
-        const SAffine& m = g_batch.m_stack.back();
-        const float* c = g_batch.m_colour;
-        g_batch.m_primitive.insert(g_batch.m_primitive.end(),
-                                   {g_batch.m_u, g_batch.m_v, c[0], c[1], c[2], c[3],
-                                    m.a * x + m.c * y + m.tx, m.b * x + m.d * y + m.ty, z});
+    if (g_batch.Vertex(x, y, z))
         return;
-    }
     if (!g_headless)
         glVertex3f(x, y, z);
 }
 void TexCoord(float u, float v)
 {
-    if (Recording())
-    {
-        g_batch.m_u = u;
-        g_batch.m_v = v;
+    if (g_batch.TexCoord(u, v))
         return;
-    }
     if (!g_headless)
         glTexCoord2f(u, v);
 }
 
-void DrawTexturedQuads(const float* interleaved, std::size_t vertexCount)
-{
-    Interrupt();
-    SubmitQuads(interleaved, vertexCount);
-}
-
-namespace
-{
-void SubmitQuads(const float* interleaved, std::size_t vertexCount)
-{
-    if (g_headless || vertexCount == 0)
-        return;
-    constexpr GLsizei stride = 9 * sizeof(float);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, stride, interleaved);
-    glColorPointer(4, GL_FLOAT, stride, interleaved + 2);
-    glVertexPointer(3, GL_FLOAT, stride, interleaved + 6);
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertexCount));
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-}
-} // namespace
-
 void CopyTexSubImage2D(GLint xOffset, GLint yOffset, GLint x, GLint y, GLsizei width, GLsizei height)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         glCopyTexSubImage2D(GL_TEXTURE_2D, 0, xOffset, yOffset, x, y, width, height);
 }
 
 void WindowScissor(GLint x, GLint y, GLsizei width, GLsizei height)
 {
-    Interrupt();
+    g_batch.Interrupt();
     if (!g_headless)
         ClippedScissor(x, y, width, height);
 }

@@ -7,8 +7,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <cstddef>
-
 namespace NGl
 {
 bool IsHeadless();
@@ -45,19 +43,17 @@ void Enable(GLenum capability);
 void Disable(GLenum capability);
 void BlendFunc(GLenum source, GLenum destination);
 void AlphaFunc(GLenum function, GLclampf reference);
-void DepthMask(GLboolean flag);
 void DepthFunc(GLenum function);
 void TexEnvMode(GLint mode);
 void Hint(GLenum target, GLenum mode);
 void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
 void Clear(GLbitfield mask);
-// Viewport and scissor rectangles are given in the program's pixels; the
-// platform scales them while a full screen keeps the desktop's own mode. The
+// The viewport is given in the program's pixels; the platform scales it
+// while a full screen keeps the desktop's own mode. The
 // scaled picture covers pictureWidth by pictureHeight window pixels from the
 // offset; clearing the colour buffer leaves the bars around it black.
 void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth = 0, int pictureHeight = 0);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
-void Scissor(GLint x, GLint y, GLsizei width, GLsizei height);
 void LineWidth(GLfloat width);
 // The current viewport in the window's own pixels, after the transform.
 void GetWindowViewport(GLint viewport[4]);
@@ -79,10 +75,6 @@ void End();
 void Vertex(float x, float y);
 void Vertex(float x, float y, float z);
 void TexCoord(float u, float v);
-
-// Batches: interleaved arrays of (u, v, r, g, b, a, x, y, z) floats, one draw
-// call per batch (see CQuadBatch users).
-void DrawTexturedQuads(const float* interleaved, std::size_t vertexCount);
 
 // Quad batching: between BeginQuadBatch and EndQuadBatch, textured quads
 // drawn one by one (a four-vertex strip or a quad, under Translate, Rotate

@@ -1,5 +1,5 @@
 // The operating-system services the program needs, behind one interface:
-// window and GL context, display-mode switch, input state, clock, files.
+// window and GL context, display-mode switch, input state, clock.
 // The SDL implementation runs the game; a fake one drives the headless tests.
 #pragma once
 
@@ -106,7 +106,6 @@ class IPlatform
     virtual void ShowCursor(bool show) = 0;
 
     virtual std::string GetClipboardText() const = 0;
-    virtual bool SetClipboardText(const std::string& text) = 0;
 
     // Milliseconds; wraps after 2^32.
     virtual std::uint32_t GetTicks() const = 0;
@@ -116,8 +115,4 @@ class IPlatform
     virtual void WaitForEvent(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
     virtual void GetScreenSize(int& width, int& height) const = 0;
-
-    // An existing directory is not an error.
-    virtual bool CreateDirectory(const std::string& path) = 0;
-    virtual bool DeleteFile(const std::string& path) = 0;
 };

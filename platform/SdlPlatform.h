@@ -44,12 +44,9 @@ class CSdlPlatform final : public IPlatform
     bool IsKeyDown(int virtualKey) const override;
     void ShowCursor(bool show) override;
     std::string GetClipboardText() const override;
-    bool SetClipboardText(const std::string& text) override;
     std::uint32_t GetTicks() const override;
     void Sleep(std::uint32_t milliseconds) override;
     void GetScreenSize(int& width, int& height) const override;
-    bool CreateDirectory(const std::string& path) override;
-    bool DeleteFile(const std::string& path) override;
 
     // SDL key code to virtual-key code (0 for keys the program has no code
     // for) and back.
@@ -61,11 +58,12 @@ class CSdlPlatform final : public IPlatform
 
   private:
     void ApplyIcon();
-    void Translate(const SDL_Event& event);
     void UpdateScaling();
     // Window pixels to the program's client pixels (differ only in full screen).
     void ToClient(int& x, int& y) const;
     void FromClient(int& x, int& y) const;
+    // The event side, in SdlEvents.cpp.
+    void Translate(const SDL_Event& event);
     std::uint32_t MouseFlags() const;
     void RememberPointer();
     void NoteDraggedPointer();

@@ -74,11 +74,6 @@ class CFakePlatform final : public IPlatform
     bool IsKeyDown(int virtualKey) const override { return m_keys.count(virtualKey) != 0; }
     void ShowCursor(bool show) override { m_cursor_shown = show; }
     std::string GetClipboardText() const override { return m_clipboard; }
-    bool SetClipboardText(const std::string& text) override
-    {
-        m_clipboard = text;
-        return true;
-    }
     std::uint32_t GetTicks() const override { return m_ticks; }
     void Sleep(std::uint32_t milliseconds) override
     {
@@ -90,12 +85,6 @@ class CFakePlatform final : public IPlatform
         width = m_screen_width;
         height = m_screen_height;
     }
-    bool CreateDirectory(const std::string& path) override
-    {
-        m_directories.insert(path);
-        return true;
-    }
-    bool DeleteFile(const std::string& path) override { return m_directories.erase(path) != 0; }
 
     bool m_create_succeeds = true;
     bool m_created = false;
@@ -119,5 +108,4 @@ class CFakePlatform final : public IPlatform
     std::vector<std::uint32_t> m_sleeps;
     int m_screen_width = 1024;
     int m_screen_height = 768;
-    std::set<std::string> m_directories;
 };
