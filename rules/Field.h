@@ -162,7 +162,6 @@ class CField
 
     // Moving level set.
     void StartShift(int count);
-    int GetPendingShifts() const { return m_pendingShifts; }
 
     // Insects of the level intro.
     void SpawnInsect(int kind);
