@@ -48,7 +48,6 @@ void CAIPlayer::Update(float)
     if (m_state == PlayerTurn && !m_field->IsLevelFinished())
     {
         ChooseMove();
-        ++m_moveCount;
     }
     else if (m_state == PlayerMoving && m_field->IsIdle() && !m_field->IsLevelFinished())
     {

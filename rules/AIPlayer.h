@@ -42,9 +42,6 @@ class CAIPlayer : public CPlayer
     void SearchColour(const CColourMap& map, const CColourMap& distances, int depth, bool allowedOnly,
                       int& colour, std::int64_t& score) const;
 
-    int GetSearchLevel() const { return m_searchLevel; }
-    int GetMoveCount() const { return m_moveCount; }
-
   private:
     using SNeighbours = std::array<int, 6>;
     // Map indices of each cell's neighbours (-1 off the board), made once per
@@ -64,7 +61,6 @@ class CAIPlayer : public CPlayer
                 int& colour, std::int64_t& score) const;
 
     int m_searchLevel;
-    int m_moveCount = 0;
     // The real board does not change during a search, so the proportion
     // owned is measured once per choice.
     float m_owned = 0.0f;

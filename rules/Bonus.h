@@ -23,7 +23,6 @@ class CBonus
     virtual void Draw() const;
 
     const CInsect& GetInsect() const { return *m_insect; }
-    bool HasArrived() const { return m_arrived; }
 
   protected:
     // The common course of every bonus: advance the carrier; at the target

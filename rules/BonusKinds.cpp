@@ -1,4 +1,4 @@
-// Kind to bonus: prices, the purchase test and construction.
+// Kind to bonus: the purchase test and construction.
 #include "rules/BonusKinds.h"
 
 #include "rules/BonusApponentRandomize.h"
@@ -13,16 +13,6 @@
 
 namespace NGame
 {
-const char* BonusPriceKey(int kind)
-{
-    static const char* const kKeys[BonusKindCount] = {
-        "m_bonus_price_single_repaint",     "m_bonus_price_zone_repaint", "m_bonus_price_free_randomize",
-        "m_bonus_price_forward3",           "m_bonus_price_forward6",     "m_bonus_price_self_repaint",
-        "m_bonus_price_skip_move",          "m_bonus_price_backward3",    "m_bonus_price_backward6",
-        "m_bonus_price_apponent_randomize", "m_bonus_price_life"};
-    return kind >= 0 && kind < BonusKindCount ? kKeys[kind] : "";
-}
-
 bool CanBuyBonus(int kind, const CField& field)
 {
     switch (kind)

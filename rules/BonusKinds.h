@@ -25,8 +25,6 @@ enum EBonusKind
     BonusKindCount
 };
 
-// The configuration key of the kind's price ("m_bonus_price_life").
-const char* BonusPriceKey(int kind);
 // Whether the bonus would find something to act on; the game asks before it
 // charges, so a bonus without a target is never paid for.
 bool CanBuyBonus(int kind, const CField& field);

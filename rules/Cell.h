@@ -42,7 +42,6 @@ class CCell
     void SetLit(bool lit) { m_lit = lit; }
     void SetHover(bool hover) { m_hover = hover; }
     void SetSize(float size) { m_size = size; }
-    void SetAlphaSpeed(float speed) { m_alphaSpeed = speed; }
 
     void Update(float elapsedMs);
     void Draw() const;
@@ -77,7 +76,6 @@ class CCell
     float GetSize() const { return m_size; }
     float GetSizeFactor() const { return m_sizeFactor; }
     float GetAlpha() const { return m_alpha; }
-    float GetDelay() const { return m_delay; }
     float GetAngle() const { return m_angle; }
     const CSprite& GetSprite() const { return m_sprite; }
 

@@ -1,18 +1,14 @@
-// The board: geometry, level building from masks, move rules with enclosure
-// capture, the moving set's scrolling, the intro's insects and the drawing.
+// The board: level building from masks, the move rules with enclosure
+// capture, the intro's insects and the per-frame update with the magnifier.
+// The scrolling of the moving set, the level-state text and the drawing have
+// files of their own (FieldShift.cpp, FieldState.cpp, FieldDraw.cpp).
 #include "rules/Field.h"
 
-#include "platform/Gl.h"
-#include "rules/LevelState.h"
 #include "rules/Random.h"
-#include "storage/PropertyFile.h"
 #include "storage/Settings.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <limits>
 
 namespace NGame
 {
@@ -23,25 +19,6 @@ constexpr float kMaxMagnifiedWidth = 48.0f;
 constexpr float kFlipDelayPerUnit = 3.0f;
 constexpr int kMaxInsectTries = 10000;
 const char* const kMovingPattern = "dat/levels_moving/lev%03d.raw";
-
-// Columns and band of a level; levels repeat their shapes every hundred.
-int ColumnsForLevel(int level)
-{
-    const int l = ((level % 100) + 100) % 100;
-    const int q = l / 18;
-    const int band = (l % 18) / 6;
-    const int base = band == 0 ? 21 : (band == 1 ? 18 : 30);
-    return (l % 6) + 2 * q + base;
-}
-
-// Truncation towards zero that refuses values no int can hold.
-bool TruncateToInt(float value, int& out)
-{
-    if (!(value > -1.0e9f && value < 1.0e9f))
-        return false;
-    out = static_cast<int>(value);
-    return true;
-}
 
 // The pattern's "%03d" replaced by the index; every other character is taken
 // as it stands, so a stored pattern can never act as a format string.
@@ -56,41 +33,20 @@ std::string FormatPattern(const std::string& pattern, int index)
 }
 
 // A breadth-first walk: `accept` decides on each cell as it leaves the queue;
-// only accepted cells queue their neighbours, in the order (r-1, c),
-// (r+1, c), (r, c-1), (r, c+1) and then the two diagonal ones of the row's
-// side of the middle.
-template <typename Valid, typename Accept>
-void Walk(int rows, int row, int column, const Valid& valid, const Accept& accept)
+// only accepted cells queue their neighbours, in the geometry's order.
+template <typename Accept>
+void Walk(const CBoardGeometry& geometry, int row, int column, const Accept& accept)
 {
     static thread_local std::vector<SCellPos> queue;
     queue.clear();
     queue.push_back({row, column});
-    const int mid = rows / 2;
     for (std::size_t head = 0; head < queue.size(); ++head)
     {
         const SCellPos at = queue[head];
         if (!accept(at.m_row, at.m_column))
             continue;
-        const int r = at.m_row;
-        const int c = at.m_column;
-        SCellPos next[6] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}, {}, {}};
-        if (r < mid)
-        {
-            next[4] = {r - 1, c - 1};
-            next[5] = {r + 1, c + 1};
-        }
-        else if (r == mid)
-        {
-            next[4] = {r - 1, c - 1};
-            next[5] = {r + 1, c - 1};
-        }
-        else
-        {
-            next[4] = {r - 1, c + 1};
-            next[5] = {r + 1, c - 1};
-        }
-        for (const SCellPos& n : next)
-            if (valid(n.m_row, n.m_column))
+        for (const SCellPos& n : geometry.Neighbours(at.m_row, at.m_column))
+            if (geometry.IsValid(n.m_row, n.m_column))
                 queue.push_back(n);
     }
 }
@@ -159,7 +115,7 @@ void CField::ChangeLevelSet(const std::string& directory, int advancedSet)
 
 void CField::BeginLevelOut()
 {
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c])
                 m_cells[r][c]->FadeOut();
@@ -168,19 +124,7 @@ void CField::BeginLevelOut()
 
 void CField::ComputeGeometry()
 {
-    m_columns = ColumnsForLevel(m_level);
-    m_cellWidth = 776.0f / static_cast<float>(m_columns);
-    m_halfWidth = m_cellWidth / 2.0f;
-    m_columnPitch = m_cellWidth;
-    m_rowPitch = std::sqrt(m_halfWidth * 3.0f * m_halfWidth);
-    m_rows = static_cast<int>(532.0f / m_rowPitch);
-    if (m_rows % 2 == 0)
-    {
-        ++m_rows;
-        m_rowPitch = 532.0f / static_cast<float>(m_rows);
-    }
-    m_originX = m_cellWidth / 2.0f + 12.0f;
-    m_originY = 282.0f;
+    m_geometry = CBoardGeometry(m_level);
     m_colourCount = kColourCount;
 }
 
@@ -191,21 +135,9 @@ CDataBuffer CField::ReadMask(int index) const
     return m_maskReader(FormatPattern(m_pattern, index));
 }
 
-int CField::MaskByte(const CDataBuffer& mask, float x, float y)
-{
-    int ix = 0;
-    int iy = 0;
-    if (!TruncateToInt(x, ix) || !TruncateToInt(y, iy) || ix < 0 || iy < 0 || ix >= kMaskWidth)
-        return -1;
-    const long long index = static_cast<long long>(ix) + static_cast<long long>(iy) * kMaskWidth;
-    if (index >= mask.Size())
-        return -1;
-    return mask.Data()[index];
-}
-
 bool CField::IsHomePosition(int row, int column) const
 {
-    return row == m_rows / 2 && (column == 0 || column == m_columns - 1);
+    return row == m_geometry.Rows() / 2 && (column == 0 || column == m_geometry.Columns() - 1);
 }
 
 bool CField::IsMaskHole(const CDataBuffer& mask, int row, int column) const
@@ -213,11 +145,9 @@ bool CField::IsMaskHole(const CDataBuffer& mask, int row, int column) const
     // Without a flower under each home neither side could ever move.
     if (IsHomePosition(row, column))
         return false;
-    float x = 0.0f;
-    float y = 0.0f;
-    CellPosition(row, column, x, y);
     // A missing or short mask leaves the uncovered cells as holes.
-    return MaskByte(mask, x, y) <= 0;
+    const long long index = m_geometry.MaskIndex(row, column);
+    return index < 0 || index >= mask.Size() || mask.Data()[index] <= 0;
 }
 
 std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
@@ -226,23 +156,23 @@ std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
     float y = 0.0f;
     CellPosition(row, column, x, y);
     const CSprite& sprite = m_resources.m_cellSprite ? *m_resources.m_cellSprite : m_defaultCellSprite;
-    return std::make_unique<CCell>(colour, sprite, m_resources.m_coinSprite, x, y, m_cellWidth);
+    return std::make_unique<CCell>(colour, sprite, m_resources.m_coinSprite, x, y, m_geometry.CellWidth());
 }
 
 void CField::BuildLevel()
 {
     m_levelFinished = false;
     ComputeGeometry();
-    const int mid = m_rows / 2;
+    const int mid = m_geometry.Rows() / 2;
     const int l = ((m_level % 100) + 100) % 100;
     const CDataBuffer mask = ReadMask(l % m_levelsCount);
 
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)
         {
             int colour = 0;
-            if (r == mid && c == m_columns - 1)
+            if (r == mid && c == m_geometry.Columns() - 1)
             {
                 // The two homes never start in the same colour.
                 const int human = m_cells[mid][0]->GetFlowerColour();
@@ -262,7 +192,7 @@ void CField::BuildLevel()
     }
 
     // The human's start cluster takes colours other than the opponent's home.
-    const int opponent = m_cells[mid][m_columns - 1]->GetFlowerColour();
+    const int opponent = m_cells[mid][m_geometry.Columns() - 1]->GetFlowerColour();
     const SCellPos cluster[4] = {{mid, 0}, {mid, 1}, {mid - 1, 0}, {mid + 1, 0}};
     for (const SCellPos& at : cluster)
     {
@@ -294,15 +224,12 @@ void CField::BuildLevel()
 
 bool CField::IsValidCell(int row, int column) const
 {
-    return row >= 0 && row < m_rows && column >= 0 && column < RowLength(row);
+    return m_geometry.IsValid(row, column);
 }
 
 int CField::RowLength(int row) const
 {
-    const int mid = m_rows / 2;
-    if (row < 0 || row >= m_rows)
-        return 0;
-    return m_columns - std::abs(mid - row);
+    return m_geometry.RowLength(row);
 }
 
 CCell* CField::GetCell(int row, int column) const
@@ -338,34 +265,18 @@ int CField::GetCoin(int row, int column) const
 
 void CField::CellPosition(int row, int column, float& x, float& y) const
 {
-    const int mid = m_rows / 2;
-    x = m_originX + static_cast<float>(column) * m_cellWidth +
-        static_cast<float>(std::abs(row - mid)) * m_cellWidth / 2.0f;
-    y = m_originY + static_cast<float>(row - mid) * m_rowPitch;
+    m_geometry.Position(row, column, x, y);
 }
 
 SCellPos CField::CellAt(float x, float y) const
 {
-    SCellPos at;
-    int inner = 0;
-    if (!TruncateToInt(y - m_originY + static_cast<float>(m_rows) / 2.0f * m_rowPitch, inner) ||
-        !TruncateToInt(static_cast<float>(inner) / m_rowPitch, at.m_row))
-        return SCellPos();
-    // Rows outside the board still get a shape so that the column follows
-    // the same arithmetic; the caller tests validity.
-    const int length = m_columns - std::abs(m_rows / 2 - at.m_row);
-    if (!TruncateToInt(x - m_originX - static_cast<float>(m_columns - length) * m_cellWidth / 2.0f +
-                           m_cellWidth / 2.0f,
-                       inner) ||
-        !TruncateToInt(static_cast<float>(inner) / m_cellWidth, at.m_column))
-        return SCellPos();
-    return at;
+    return m_geometry.CellAt(x, y);
 }
 
 CColourMap CField::MakeColourMap() const
 {
-    CColourMap map(m_rows, m_columns);
-    for (int r = 0; r < m_rows; ++r)
+    CColourMap map(m_geometry.Rows(), m_geometry.Columns());
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             map.At(r, c) = GetCellColour(r, c);
     return map;
@@ -438,7 +349,8 @@ bool CField::IsColourAllowed(int colour) const
 
 bool CField::FloodMark(CColourMap& map, int row, int column, int mark, int stop) const
 {
-    if (!IsValidCell(row, column) || map.GetRows() != m_rows || map.GetColumns() != m_columns)
+    if (!IsValidCell(row, column) || map.GetRows() != m_geometry.Rows() ||
+        map.GetColumns() != m_geometry.Columns())
         return false;
     const int value = map.At(row, column);
     // An area already carrying the mark has nothing left to mark; walking it
@@ -446,29 +358,28 @@ bool CField::FloodMark(CColourMap& map, int row, int column, int mark, int stop)
     if (value == mark && value != stop)
         return false;
     bool touches = false;
-    Walk(
-        m_rows, row, column, [this](int r, int c) { return IsValidCell(r, c); },
-        [&](int r, int c)
-        {
-            int& at = map.At(r, c);
-            if (at == stop)
-            {
-                touches = true;
-                return false;
-            }
-            if (at != value)
-                return false;
-            at = mark;
-            return true;
-        });
+    Walk(m_geometry, row, column,
+         [&](int r, int c)
+         {
+             int& at = map.At(r, c);
+             if (at == stop)
+             {
+                 touches = true;
+                 return false;
+             }
+             if (at != value)
+                 return false;
+             at = mark;
+             return true;
+         });
     return touches;
 }
 
 void CField::PaintMarked(const CColourMap& map, int mark, int colour)
 {
-    if (map.GetRows() != m_rows || map.GetColumns() != m_columns)
+    if (map.GetRows() != m_geometry.Rows() || map.GetColumns() != m_geometry.Columns())
         return;
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (map.At(r, c) == mark && m_cells[r][c])
                 m_cells[r][c]->SetColour(colour);
@@ -484,24 +395,23 @@ int CField::CountRegion(int row, int column) const
     if (value < 0)
         return 0;
     int count = 0;
-    Walk(
-        m_rows, row, column, [this](int r, int c) { return IsValidCell(r, c); },
-        [&](int r, int c)
-        {
-            int& at = map.At(r, c);
-            if (at != value)
-                return false;
-            ++count;
-            at = -1;
-            return true;
-        });
+    Walk(m_geometry, row, column,
+         [&](int r, int c)
+         {
+             int& at = map.At(r, c);
+             if (at != value)
+                 return false;
+             ++count;
+             at = -1;
+             return true;
+         });
     return count;
 }
 
 int CField::CountPlayableCells() const
 {
     int count = 0;
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c] && !m_cells[r][c]->IsHole())
                 ++count;
@@ -522,17 +432,16 @@ bool CField::AllCellsOwned() const
         const int value = map.At(hr, hc);
         if (value < 0)
             continue;
-        Walk(
-            m_rows, hr, hc, [this](int r, int c) { return IsValidCell(r, c); },
-            [&](int r, int c)
-            {
-                int& at = map.At(r, c);
-                if (at != value)
-                    return false;
-                ++total;
-                at = -1;
-                return true;
-            });
+        Walk(m_geometry, hr, hc,
+             [&](int r, int c)
+             {
+                 int& at = map.At(r, c);
+                 if (at != value)
+                     return false;
+                 ++total;
+                 at = -1;
+                 return true;
+             });
     }
     return total == CountPlayableCells();
 }
@@ -543,16 +452,15 @@ bool CField::Repaint(int row, int column, int colour)
     // A hole or an empty slot has no territory to repaint.
     if (old < 0 || colour < 0 || colour >= m_colourCount || colour == old)
         return false;
-    Walk(
-        m_rows, row, column, [this](int r, int c) { return IsValidCell(r, c); },
-        [&](int r, int c)
-        {
-            CCell* cell = m_cells[r][c].get();
-            if (!cell || cell->IsHole() || cell->GetColour() != old || cell->GetColour() == colour)
-                return false;
-            cell->SetColour(colour);
-            return true;
-        });
+    Walk(m_geometry, row, column,
+         [&](int r, int c)
+         {
+             CCell* cell = m_cells[r][c].get();
+             if (!cell || cell->IsHole() || cell->GetColour() != old || cell->GetColour() == colour)
+                 return false;
+             cell->SetColour(colour);
+             return true;
+         });
     SettleMove(row, column, colour);
     m_state = Settling;
     return true;
@@ -577,7 +485,7 @@ void CField::CaptureEnclosures(CColourMap& map, int colour)
         if (value >= 0 && value <= 7)
             value = 0;
     int id = 1;
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)
         {
@@ -594,7 +502,7 @@ void CField::CollectCoin(CCell& cell)
 {
     if (cell.GetCoin() < 0)
         return;
-    m_collected.push_back({cell.GetCoin(), cell.GetX(), cell.GetY(), m_cellWidth});
+    m_collected.push_back({cell.GetCoin(), cell.GetX(), cell.GetY(), m_geometry.CellWidth()});
     cell.SetCoin(-1);
 }
 
@@ -604,7 +512,7 @@ void CField::SettleMove(int row, int column, int colour)
         return;
     CColourMap map = MakeColourMap();
     MarkTerritories(map, row, column);
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (map.At(r, c) == -1 && m_cells[r][c] && !m_cells[r][c]->IsChanged())
                 m_cells[r][c]->SetColour(colour);
@@ -613,7 +521,7 @@ void CField::SettleMove(int row, int column, int colour)
     float sx = 0.0f;
     float sy = 0.0f;
     CellPosition(row, column, sx, sy);
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)
         {
@@ -648,7 +556,7 @@ void CField::SettleTerritory(int row, int column)
     const bool paid = m_homes.size() < 2 || (m_homes[0] == row && m_homes[1] == column);
     const std::size_t before = m_collected.size();
     bool changed = false;
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)
         {
@@ -688,14 +596,14 @@ void CField::PaintCell(int row, int column, int colour, bool removeCoin)
 
 bool CField::CanGoForward() const
 {
-    const int mid = m_rows / 2;
+    const int mid = m_geometry.Rows() / 2;
     // A hole at the human's home has no territory; flooding from it would
     // mark the holes around it as one.
     if (GetCellColour(mid, 0) < 0)
         return false;
     CColourMap map = MakeColourMap();
     FloodMark(map, mid, 0, -4, -100);
-    FloodMark(map, mid, m_columns - 1, -5, -100);
+    FloodMark(map, mid, m_geometry.Columns() - 1, -5, -100);
     int front = -1;
     for (int c = 0; c < RowLength(mid); ++c)
         if (map.At(mid, c) == -4)
@@ -711,85 +619,6 @@ void CField::CheckLevelFinished()
 {
     if (AllCellsOwned())
         m_levelFinished = true;
-}
-
-// ---------------------------------------------------------------- moving set
-
-void CField::StartShift(int count)
-{
-    m_pendingShifts = count < 0 ? 0 : count;
-    ShiftStep();
-}
-
-void CField::ShiftStep()
-{
-    if (m_pendingShifts == 0)
-    {
-        RefillColumn();
-        return;
-    }
-    --m_pendingShifts;
-    m_state = Shifting;
-    std::vector<std::vector<bool>> holes(static_cast<std::size_t>(m_rows));
-    for (int r = 0; r < m_rows; ++r)
-        for (int c = 0; c < RowLength(r); ++c)
-            holes[r].push_back(m_cells[r][c] && m_cells[r][c]->IsHole());
-    for (int r = 0; r < m_rows; ++r)
-    {
-        for (int c = 0; c < RowLength(r); ++c)
-        {
-            CCell* cell = m_cells[r][c].get();
-            if (!cell)
-                continue;
-            float x = 0.0f;
-            float y = 0.0f;
-            CellPosition(r, c - 1, x, y);
-            if (c == 0)
-            {
-                cell->MoveTo(x, y, true);
-            }
-            else
-            {
-                // Holes belong to the screen, not to the flowers moving through them.
-                cell->MoveTo(x, y, false);
-                cell->SetHole(holes[r][c - 1]);
-            }
-        }
-    }
-}
-
-void CField::ShiftCells()
-{
-    for (int r = 0; r < m_rows; ++r)
-    {
-        const int length = RowLength(r);
-        m_cells[r][0].reset();
-        for (int c = 1; c < length; ++c)
-            m_cells[r][c - 1] = std::move(m_cells[r][c]);
-        m_cells[r][length - 1].reset();
-    }
-}
-
-void CField::RefillColumn()
-{
-    const int count = m_refillLevelsCount > 0 ? m_refillLevelsCount : 1;
-    const int l = ((m_level % count) + count) % count;
-    const CDataBuffer mask = ReadMask(l);
-    for (int r = 0; r < m_rows; ++r)
-    {
-        for (int c = 0; c < RowLength(r); ++c)
-        {
-            if (m_cells[r][c])
-                continue;
-            m_cells[r][c] = MakeCell(RandomModulo(kColourCount), r, c);
-            CCell& cell = *m_cells[r][c];
-            // Read as the build reads it, so that holes stay put on the
-            // screen while the flowers scroll through them.
-            cell.SetHole(IsMaskHole(mask, r, c));
-            cell.FadeIn();
-        }
-    }
-    m_state = Intro;
 }
 
 // ---------------------------------------------------------------- insects
@@ -811,7 +640,7 @@ void CField::SpawnInsect(int kind)
         target = CellAt(px, py);
         if (m_firstInsect)
         {
-            target = {m_rows / 3, 4};
+            target = {m_geometry.Rows() / 3, 4};
             m_firstInsect = false;
         }
         found = IsValidCell(target.m_row, target.m_column) && !IsHole(target.m_row, target.m_column);
@@ -844,181 +673,11 @@ void CField::LandAllInsects()
     m_insects.clear();
 }
 
-// ---------------------------------------------------------------- level state
-
-std::string CField::DescribeState() const
-{
-    std::vector<SCellState> cells;
-    for (int r = 0; r < m_rows; ++r)
-    {
-        for (int c = 0; c < RowLength(r); ++c)
-        {
-            SCellState state;
-            const CCell* cell = m_cells[r][c].get();
-            if (!cell || cell->IsHole())
-            {
-                state.m_colour = -3;
-            }
-            else
-            {
-                state.m_colour = cell->GetColour();
-                state.m_coin = cell->GetCoin();
-            }
-            cells.push_back(state);
-        }
-    }
-    return CLevelState::Write(m_level, cells);
-}
-
-void CField::TakeSnapshot()
-{
-    m_levelState = DescribeState();
-    m_snapshotLevel = m_level;
-    m_hasSnapshot = true;
-}
-
-bool CField::FitsLevel(int level, const std::vector<SCellState>& cells)
-{
-    const int columns = ColumnsForLevel(level);
-    const float half = 776.0f / static_cast<float>(columns) / 2.0f;
-    int rows = static_cast<int>(532.0f / std::sqrt(half * 3.0f * half));
-    if (rows % 2 == 0)
-        ++rows;
-    std::size_t count = 0;
-    std::size_t home = 0;
-    for (int r = 0; r < rows; ++r)
-    {
-        if (r == rows / 2)
-            home = count;
-        count += static_cast<std::size_t>(columns - std::abs(rows / 2 - r));
-    }
-    // The board never has a hole under a home; a text that says so is damaged.
-    return count == cells.size() && cells[home].m_colour >= 0 &&
-           cells[home + static_cast<std::size_t>(columns) - 1].m_colour >= 0;
-}
-
-void CField::ApplyState(int level, const std::vector<SCellState>& cells)
-{
-    m_level = level;
-    AdvanceLevel(0);
-    // The board comes back exactly as it was saved, holes included; the
-    // mask the rebuild read has no say.
-    std::size_t i = 0;
-    for (int r = 0; r < m_rows; ++r)
-    {
-        for (int c = 0; c < RowLength(r); ++c, ++i)
-        {
-            CCell* cell = m_cells[r][c].get();
-            const SCellState& state = cells[i];
-            cell->SetHole(state.m_colour < 0);
-            if (state.m_colour < 0)
-                continue;
-            cell->SetColourDirect(state.m_colour);
-            if (state.m_coin >= 0)
-                cell->SetCoin(state.m_coin);
-        }
-    }
-    // The coins are exactly those of the text.
-    m_insects.clear();
-}
-
-bool CField::RestoreState(const std::string& text)
-{
-    int level = 0;
-    std::vector<SCellState> cells;
-    // The text must describe exactly the board its level builds.
-    if (!CLevelState::Read(text, level, cells) || !FitsLevel(level, cells))
-        return false;
-    ApplyState(level, cells);
-    return true;
-}
-
-namespace
-{
-const char* const kNoState = "\x01none";
-// Far beyond any level a game reaches; a larger number in a save is damage
-// and would otherwise open every level of the set.
-constexpr int kMaxSavedLevel = 9999;
-// The level sets the game writes; a stored pattern names a file to read, so
-// nothing else is ever accepted from a save.
-const char* const kLevelPatterns[] = {"dat/levels_classic/lev%03d.raw", "dat/levels_duel/lev%03d.raw",
-                                      "dat/levels_moving/lev%03d.raw"};
-
-// The board at the end of its opening: as built, with every coin still on
-// its way lying on the cell its insect flies to.
-std::string OpeningState(const CField& field)
-{
-    int level = 0;
-    std::vector<SCellState> cells;
-    if (!CLevelState::Read(field.DescribeState(), level, cells))
-        return std::string();
-    for (const auto& insect : field.GetInsects())
-    {
-        if (insect->m_coin < 0)
-            continue;
-        const SCellPos at = field.CellAt(insect->m_targetX, insect->m_targetY);
-        if (!field.IsValidCell(at.m_row, at.m_column))
-            continue;
-        std::size_t index = static_cast<std::size_t>(at.m_column);
-        for (int r = 0; r < at.m_row; ++r)
-            index += static_cast<std::size_t>(field.RowLength(r));
-        if (index < cells.size() && cells[index].m_colour >= 0)
-            cells[index].m_coin = insect->m_coin;
-    }
-    return CLevelState::Write(level, cells);
-}
-} // namespace
-
-bool CField::SaveState(CPropertyFile& properties) const
-{
-    // The last snapshot is of the level before, or of the try before a
-    // replay, until the opening ends: a save then starts the level afresh.
-    const bool opening = m_state == Intro;
-    if (!opening && !m_hasSnapshot)
-        return false;
-    properties.SetString("gamedata.fieldstate", opening ? OpeningState(*this) : m_levelState);
-    properties.SetString("gamedata.dir_pattern", m_pattern);
-    properties.SetInt("gamedata.level_num", opening ? m_level : m_snapshotLevel);
-    properties.SetInt("gamedata.levels_count", m_levelsCount);
-    properties.SetInt("gamedata.m_game_type", m_advancedSet);
-    return true;
-}
-
-bool CField::LoadState(const CPropertyFile& properties)
-{
-    const int advancedSet = properties.GetInt("gamedata.m_game_type", 1);
-    const std::string text = properties.GetString("gamedata.fieldstate", kNoState);
-    if (text == kNoState || text.empty())
-        return false;
-    const std::string pattern = properties.GetString("gamedata.dir_pattern", "0");
-    const int levelNumber = properties.GetInt("gamedata.level_num", 0);
-    const int levelsCount = properties.GetInt("gamedata.levels_count", 0);
-
-    bool knownPattern = false;
-    for (const char* known : kLevelPatterns)
-        knownPattern = knownPattern || pattern == known;
-    int level = 0;
-    std::vector<SCellState> cells;
-    // The snapshot's level and the stored level number are written together
-    // and always agree; a disagreement means a damaged file.
-    if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel ||
-        (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
-        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
-        return false;
-
-    m_advancedSet = advancedSet;
-    m_pattern = pattern;
-    // Set before the rebuild so that the level takes its mask from the saved set.
-    m_levelsCount = levelsCount;
-    ApplyState(level, cells);
-    return true;
-}
-
 // ---------------------------------------------------------------- per frame
 
 bool CField::AllCellsIdle() const
 {
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c] && !m_cells[r][c]->IsIdle())
                 return false;
@@ -1027,7 +686,7 @@ bool CField::AllCellsIdle() const
 
 void CField::Update(float elapsedMs)
 {
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c])
                 m_cells[r][c]->Update(elapsedMs);
@@ -1037,7 +696,7 @@ void CField::Update(float elapsedMs)
     case Settling:
     {
         bool changed = false;
-        for (int r = 0; r < m_rows && !changed; ++r)
+        for (int r = 0; r < m_geometry.Rows() && !changed; ++r)
             for (int c = 0; c < RowLength(r) && !changed; ++c)
                 changed = m_cells[r][c] && m_cells[r][c]->IsChanged();
         if (!changed)
@@ -1085,7 +744,7 @@ void CField::Update(float elapsedMs)
     case Leaving:
     {
         bool gone = true;
-        for (int r = 0; r < m_rows && gone; ++r)
+        for (int r = 0; r < m_geometry.Rows() && gone; ++r)
             for (int c = 0; c < RowLength(r) && gone; ++c)
                 gone = !m_cells[r][c] || m_cells[r][c]->IsGone();
         if (gone)
@@ -1095,7 +754,7 @@ void CField::Update(float elapsedMs)
     case Shifting:
     {
         bool moving = false;
-        for (int r = 0; r < m_rows && !moving; ++r)
+        for (int r = 0; r < m_geometry.Rows() && !moving; ++r)
             for (int c = 0; c < RowLength(r) && !moving; ++c)
                 moving = m_cells[r][c] && m_cells[r][c]->IsMoving();
         if (!moving)
@@ -1112,183 +771,23 @@ void CField::Update(float elapsedMs)
     // The magnifier: the right button enlarges the cell under the pointer on
     // boards whose cells are small.
     m_hovered = SCellPos();
-    if (m_rightButton && m_cellWidth <= kMaxMagnifiedWidth)
+    if (m_rightButton && m_geometry.CellWidth() <= kMaxMagnifiedWidth)
     {
         const SCellPos at = CellAt(m_pointerX, m_pointerY);
         if (IsValidCell(at.m_row, at.m_column))
             m_hovered = at;
     }
-    for (int r = 0; r < m_rows; ++r)
+    for (int r = 0; r < m_geometry.Rows(); ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)
         {
             CCell* cell = m_cells[r][c].get();
             if (!cell || cell->IsHover())
                 continue;
-            const float goal = (m_hovered == SCellPos{r, c}) ? kMagnifiedSize : m_cellWidth;
+            const float goal = (m_hovered == SCellPos{r, c}) ? kMagnifiedSize : m_geometry.CellWidth();
             cell->SetSize(cell->GetSize() + (goal - cell->GetSize()) / 5.0f);
         }
     }
 }
 
-// ---------------------------------------------------------------- drawing
-
-void CField::DrawBackground() const
-{
-    if (NGl::IsHeadless())
-        return;
-    NGl::BindTexture(m_resources.m_background);
-    NGl::Enable(GL_TEXTURE_2D);
-    // Pictures are stored bottom row first: t = 1 is the picture's top edge.
-    NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(-112.0f, -212.0f);
-    NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(912.0f, -212.0f);
-    NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(912.0f, 812.0f);
-    NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(-112.0f, 812.0f);
-    NGl::End();
-}
-
-void CField::DrawPreview() const
-{
-    if (NGl::IsHeadless())
-        return;
-    NGl::BindTexture(m_resources.m_background);
-    NGl::Enable(GL_TEXTURE_2D);
-    NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.109375f, 0.79296875f);
-    NGl::Vertex(0.0f, 0.0f);
-    NGl::TexCoord(0.890625f, 0.79296875f);
-    NGl::Vertex(800.0f, 0.0f);
-    NGl::TexCoord(0.890625f, 0.20703125f);
-    NGl::Vertex(800.0f, 600.0f);
-    NGl::TexCoord(0.109375f, 0.20703125f);
-    NGl::Vertex(0.0f, 600.0f);
-    NGl::End();
-    // One draw call per cell would make the renderer keep a copy of the
-    // drawing state for each of them until the frame is done: megabytes.
-    NGl::CQuadBatchScope batch;
-    for (int r = 0; r < m_rows; ++r)
-        for (int c = 0; c < RowLength(r); ++c)
-            if (m_cells[r][c])
-                m_cells[r][c]->DrawPlain();
-}
-
-void CField::Draw() const
-{
-    DrawFlowers();
-    DrawOverlay();
-}
-
-void CField::DrawFlowers() const
-{
-    const float everywhere[4] = {-1e9f, -1e9f, 1e9f, 1e9f};
-    DrawFlowers(everywhere);
-}
-
-void CField::DrawFlowers(const float area[4]) const
-{
-    if (NGl::IsHeadless())
-        return;
-    const auto reaches = [area](const CCell& cell)
-    {
-        const float reach = std::fabs(cell.GetSize() * cell.GetSizeFactor()) * 0.7072f + 2.0f;
-        return cell.GetX() + reach >= area[0] && cell.GetX() - reach <= area[2] &&
-               cell.GetY() + reach >= area[1] && cell.GetY() - reach <= area[3];
-    };
-    // Over a thousand small sprites: submitted in batches, one call per sheet.
-    NGl::CQuadBatchScope batch;
-    const CCell* magnified = GetCell(m_hovered.m_row, m_hovered.m_column);
-    // Spinning cells are drawn last so that they lie on top of their neighbours.
-    for (int pass = 0; pass < 2; ++pass)
-        for (int r = 0; r < m_rows; ++r)
-            for (int c = 0; c < RowLength(r); ++c)
-            {
-                const CCell* cell = m_cells[r][c].get();
-                if (cell && cell != magnified && cell->IsHover() == (pass == 1) && reaches(*cell))
-                    cell->Draw();
-            }
-}
-
-void CField::DrawOverlay() const
-{
-    if (NGl::IsHeadless())
-        return;
-    NGl::CQuadBatchScope batch;
-    const CCell* magnified = GetCell(m_hovered.m_row, m_hovered.m_column);
-    for (int r = 0; r < m_rows; ++r)
-        for (int c = 0; c < RowLength(r); ++c)
-            if (m_cells[r][c] && m_cells[r][c].get() != magnified)
-                m_cells[r][c]->DrawCoins();
-    if (magnified)
-    {
-        magnified->Draw();
-        magnified->DrawCoins();
-    }
-    for (const auto& insect : m_insects)
-        insect->Draw();
-}
-
-void CField::AppendFlowersLook(std::vector<double>& look) const
-{
-    look.push_back(m_resources.m_background);
-    look.push_back(m_rows);
-    look.push_back(m_hovered.m_row);
-    look.push_back(m_hovered.m_column);
-    for (int r = 0; r < m_rows; ++r)
-        for (int c = 0; c < RowLength(r); ++c)
-        {
-            if (m_cells[r][c])
-                m_cells[r][c]->AppendLook(look);
-            else
-                CCell::AppendNoLook(look);
-        }
-}
-
-bool CField::ChangedFlowersArea(const double* before, const double* after, std::size_t size, float area[4])
-{
-    constexpr std::size_t kHeader = 4;
-    area[0] = area[1] = 1e9f;
-    area[2] = area[3] = -1e9f;
-    if (size < kHeader || (size - kHeader) % CCell::kLookSize != 0 ||
-        !std::equal(before, before + kHeader, after))
-        return false;
-    for (std::size_t i = kHeader; i < size; i += CCell::kLookSize)
-        if (!std::equal(before + i, before + i + CCell::kLookSize, after + i))
-        {
-            CCell::ExtendByLook(before + i, area);
-            CCell::ExtendByLook(after + i, area);
-        }
-    return true;
-}
-
-void CField::DrawCell(int row, int column) const
-{
-    const CCell* cell = GetCell(row, column);
-    if (!cell || cell->IsHole())
-        return;
-    cell->Draw();
-    cell->DrawCoins();
-}
-
-void CField::DrawCellShadow(int row, int column) const
-{
-    const CCell* cell = GetCell(row, column);
-    if (!cell || cell->IsHole())
-        return;
-    cell->DrawTinted(0.0f, 0.0f, 0.0f, 2.0f);
-    cell->DrawCoins();
-}
-
-void CField::ScaleCell(int row, int column, float factor)
-{
-    CCell* cell = GetCell(row, column);
-    if (!cell || cell->IsHole() || cell->IsHover())
-        return;
-    const float size = cell->GetSize();
-    cell->SetSize(size + (size * factor - size) / 5.0f);
-}
 } // namespace NGame

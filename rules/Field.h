@@ -4,6 +4,7 @@
 #pragma once
 
 #include "media/Sprite.h"
+#include "rules/BoardGeometry.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
 #include "rules/LevelState.h"
@@ -28,16 +29,6 @@ enum EFieldState
     Intro = 3,
     Leaving = 4,
     Gone = 5
-};
-
-struct SCellPos
-{
-    int m_row = -1;
-    int m_column = -1;
-    bool operator==(const SCellPos& other) const
-    {
-        return m_row == other.m_row && m_column == other.m_column;
-    }
 };
 
 struct SCollectedCoin
@@ -83,7 +74,6 @@ class CField
 {
   public:
     static constexpr int kMaxCells = 120;
-    static constexpr int kMaskWidth = 800;
     static constexpr int kColourCount = 6;
 
     // Reads a mask file by name ("dat/levels_classic/lev000.raw"); an empty
@@ -115,8 +105,8 @@ class CField
     // Geometry and queries; every one tolerates invalid positions.
     bool IsValidCell(int row, int column) const;
     int RowLength(int row) const;
-    int GetRows() const { return m_rows; }
-    int GetColumns() const { return m_columns; }
+    int GetRows() const { return m_geometry.Rows(); }
+    int GetColumns() const { return m_geometry.Columns(); }
     int GetColourCount() const { return m_colourCount; }
     int GetLevel() const { return m_level; }
     int GetLevelsCount() const { return m_levelsCount; }
@@ -131,8 +121,8 @@ class CField
     int GetCoin(int row, int column) const;
     SCellPos CellAt(float x, float y) const;
     void CellPosition(int row, int column, float& x, float& y) const;
-    float GetCellWidth() const { return m_cellWidth; }
-    float GetRowPitch() const { return m_rowPitch; }
+    float GetCellWidth() const { return m_geometry.CellWidth(); }
+    float GetRowPitch() const { return m_geometry.RowPitch(); }
     // The cell object, or null for an invalid position or empty slot.
     CCell* GetCell(int row, int column) const;
     SCellPos GetHovered() const { return m_hovered; }
@@ -172,7 +162,6 @@ class CField
 
     // Moving level set.
     void StartShift(int count);
-    int GetPendingShifts() const { return m_pendingShifts; }
 
     // Insects of the level intro.
     void SpawnInsect(int kind);
@@ -225,8 +214,6 @@ class CField
     void DeleteCells();
     void ComputeGeometry();
     CDataBuffer ReadMask(int index) const;
-    // The mask byte under a screen point, -1 where the mask has none.
-    static int MaskByte(const CDataBuffer& mask, float x, float y);
     std::unique_ptr<CCell> MakeCell(int colour, int row, int column) const;
     // The two homes' cells, the ends of the middle row: always flowers.
     bool IsHomePosition(int row, int column) const;
@@ -243,9 +230,6 @@ class CField
     void ShiftCells();
     void RefillColumn();
     bool AllCellsIdle() const;
-    // Whether `cells` describe a board of `level`: exactly its number of
-    // cells, with flowers under both homes.
-    static bool FitsLevel(int level, const std::vector<SCellState>& cells);
     void ApplyState(int level, const std::vector<SCellState>& cells);
 
     int m_state = Intro;
@@ -260,15 +244,8 @@ class CField
     bool m_levelFinished = false;
     int m_colourCount = kColourCount;
     int m_advancedSet;
-    int m_columns = 0;
-    int m_rows = 0;
+    CBoardGeometry m_geometry;
     std::array<std::array<std::unique_ptr<CCell>, kMaxCells>, kMaxCells> m_cells;
-    float m_originX = 0.0f;
-    float m_originY = 0.0f;
-    float m_cellWidth = 0.0f;
-    float m_halfWidth = 0.0f;
-    float m_columnPitch = 0.0f;
-    float m_rowPitch = 0.0f;
     SFieldResources m_resources;
     CSprite m_defaultCellSprite;
     MaskReader m_maskReader;

@@ -38,7 +38,6 @@ class CPlayer
     int GetLives() const { return m_lives; }
     void SetLives(int lives) { m_lives = lives; }
     int GetState() const { return m_state; }
-    void SetState(int state) { m_state = state; }
     bool IsValidClick() const { return m_validClick; }
     CField* GetField() const { return m_field; }
 

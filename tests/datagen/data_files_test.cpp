@@ -115,7 +115,7 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
         {
             const NDatagen::CBoardGeometry g(level);
             const float h = g.CellWidth() / 2;
-            for (const auto& c : g.Cells())
+            for (const auto& c : NDatagen::BoardCells(g))
                 EXPECT_FALSE((SRect{left, b.y0, b.x1, b.y1}.Overlaps(
                     {c.x - h * 0.9f, c.y - h * 0.9f, c.x + h * 0.9f, c.y + h * 0.9f})))
                     << "button " << i << " covers level " << level << " cell " << c.row << "," << c.column;

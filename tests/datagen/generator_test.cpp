@@ -13,28 +13,35 @@
 
 using namespace NDatagen;
 
-// The masks are drawn for the generator's copy of the board layout; it must put
-// every cell where the game's board does, at every level.
-TEST(BoardGeometry, AgreesWithTheGamesBoardAtEveryLevel)
+// The masks are drawn under the cells the generator lists; the board must read
+// each cell's hole from exactly the byte the generator put under it.
+TEST(BoardGeometry, BoardReadsEachCellsHoleFromTheGeneratorsByte)
 {
-    NGame::NTest::SBoard board(0, 100);
-    for (int level = 0; level < 100; ++level)
+    for (const int level : {0, 6, 12, 17, 99})
     {
-        board->SetLevel(level);
         const CBoardGeometry g(level);
-        ASSERT_EQ(g.Rows(), board->GetRows()) << "level " << level;
-        ASSERT_EQ(g.Columns(), board->GetColumns()) << "level " << level;
-        EXPECT_FLOAT_EQ(g.CellWidth(), board->GetCellWidth()) << "level " << level;
-        for (int r = 0; r < g.Rows(); ++r)
-        {
-            ASSERT_EQ(g.RowLength(r), board->RowLength(r)) << "level " << level << " row " << r;
-            for (int c = 0; c < g.RowLength(r); ++c)
+        const std::vector<SBoardCell> cells = BoardCells(g);
+        ASSERT_EQ(static_cast<int>(cells.size()), g.CellCount()) << level;
+        NGame::NTest::SBoard board(level);
+        std::vector<unsigned char> mask = NGame::NTest::FullMask();
+        std::vector<bool> holed(cells.size(), false);
+        // Every third cell away from the homes, which are never holes.
+        for (std::size_t i = 0; i < cells.size(); i += 3)
+            if (cells[i].row != g.Mid())
             {
-                float x = 0, y = 0;
-                board->CellPosition(r, c, x, y);
-                EXPECT_NEAR(g.Position(r, c).first, x, 1e-3f) << level << ": " << r << "," << c;
-                EXPECT_NEAR(g.Position(r, c).second, y, 1e-3f) << level << ": " << r << "," << c;
+                mask[static_cast<std::size_t>(g.MaskIndex(cells[i].row, cells[i].column))] = 0;
+                holed[i] = true;
             }
+        board.m_masks.m_files["t/lev000.raw"] = mask;
+        board->SetLevel(level);
+        for (std::size_t i = 0; i < cells.size(); ++i)
+        {
+            ASSERT_EQ(board->IsHole(cells[i].row, cells[i].column), holed[i])
+                << level << ": " << cells[i].row << "," << cells[i].column;
+            float x = 0, y = 0;
+            board->CellPosition(cells[i].row, cells[i].column, x, y);
+            EXPECT_EQ(x, cells[i].x);
+            EXPECT_EQ(y, cells[i].y);
         }
     }
 }
@@ -42,19 +49,20 @@ TEST(BoardGeometry, AgreesWithTheGamesBoardAtEveryLevel)
 TEST(BoardGeometry, NeighboursAreOneCellWidthAway)
 {
     const CBoardGeometry g(13);
-    for (int r = 0; r < g.Rows(); ++r)
-        for (int c = 0; c < g.RowLength(r); ++c)
+    for (const SBoardCell& cell : BoardCells(g))
+    {
+        const auto n = BoardNeighbours(g, cell.row, cell.column);
+        EXPECT_LE(n.size(), 6u);
+        for (const auto& [nr, nc] : n)
         {
-            const auto n = g.Neighbours(r, c);
-            EXPECT_LE(n.size(), 6u);
-            const auto [x, y] = g.Position(r, c);
-            for (const auto& [nr, nc] : n)
-            {
-                const auto [nx, ny] = g.Position(nr, nc);
-                EXPECT_NEAR(std::hypot(nx - x, ny - y), g.CellWidth(), g.CellWidth() * 0.08f);
-            }
+            ASSERT_TRUE(g.IsValid(nr, nc));
+            float nx = 0, ny = 0;
+            g.Position(nr, nc, nx, ny);
+            EXPECT_NEAR(std::hypot(nx - cell.x, ny - cell.y), g.CellWidth(), g.CellWidth() * 0.08f);
         }
-    EXPECT_EQ(g.Neighbours(g.Mid(), 5).size(), 6u);
+    }
+    EXPECT_EQ(BoardNeighbours(g, g.Mid(), 5).size(), 6u);
+    EXPECT_EQ(BoardNeighbours(g, 0, 0).size(), 3u);
 }
 
 TEST(BoardGeometry, MaskCheckFindsCutOffHomesAndPockets)

@@ -1,6 +1,9 @@
-// The board's cell layout for a level number, in the 800 x 600 screen units
-// that the level masks are addressed in.
+// The board's cells for a level as the generator walks them, and the check
+// that a mask leaves a level playable. The layout itself is the game's own
+// (rules/BoardGeometry.h), so the masks fit the boards that read them.
 #pragma once
+
+#include "rules/BoardGeometry.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,44 +12,22 @@
 
 namespace NDatagen
 {
-constexpr int kMaskWidth = 800;
+using NGame::CBoardGeometry;
+
+constexpr int kMaskWidth = CBoardGeometry::kMaskWidth;
 constexpr int kMaskHeight = 600;
 constexpr int kLevelFiles = 20; // classic and advanced sets; also the refill index of the moving set
 
-struct SCellPos
+struct SBoardCell
 {
     int row, column;
     float x, y;
 };
 
-class CBoardGeometry
-{
-  public:
-    explicit CBoardGeometry(int level);
-
-    int Columns() const { return m_columns; }
-    int Rows() const { return m_rows; }
-    int Mid() const { return m_rows / 2; }
-    float CellWidth() const { return m_cellWidth; }
-    float RowPitch() const { return m_rowPitch; }
-    int RowLength(int row) const;
-    bool IsValid(int row, int column) const;
-    std::pair<float, float> Position(int row, int column) const;
-    std::vector<SCellPos> Cells() const;
-    std::vector<std::pair<int, int>> Neighbours(int row, int column) const;
-
-    // The mask byte that decides the cell (row, column); the same index the
-    // board computes from the cell's centre.
-    size_t MaskIndex(int row, int column) const;
-
-  private:
-    int m_columns = 0;
-    int m_rows = 0;
-    float m_cellWidth = 0;
-    float m_rowPitch = 0;
-    float m_originX = 0;
-    float m_originY = 0;
-};
+// Every cell of the board, row by row, with its centre.
+std::vector<SBoardCell> BoardCells(const CBoardGeometry& g);
+// The cells touching (row, column) that lie on the board.
+std::vector<std::pair<int, int>> BoardNeighbours(const CBoardGeometry& g, int row, int column);
 
 // Which cells of the board for this level are holes under the mask, and
 // whether every playable cell is reachable from both homes.

@@ -282,7 +282,7 @@ void FillPockets(CMaskCanvas& m, const std::vector<int>& levels, bool mirror)
             {
                 const auto [r, c] = todo.front();
                 todo.pop();
-                for (const auto& [nr, nc] : g.Neighbours(r, c))
+                for (const auto& [nr, nc] : BoardNeighbours(g, r, c))
                 {
                     char& s = seen[static_cast<size_t>(nr) * g.Columns() + nc];
                     if (!s && !hole(nr, nc))
@@ -293,7 +293,7 @@ void FillPockets(CMaskCanvas& m, const std::vector<int>& levels, bool mirror)
                 }
             }
             int reached = 0, playable = 0;
-            for (const SCellPos& cell : g.Cells())
+            for (const SBoardCell& cell : BoardCells(g))
             {
                 playable += !hole(cell.row, cell.column);
                 reached += seen[static_cast<size_t>(cell.row) * g.Columns() + cell.column] != 0;
@@ -302,7 +302,7 @@ void FillPockets(CMaskCanvas& m, const std::vector<int>& levels, bool mirror)
             // final check reports; filling would only wipe the board out.
             if (reached * 2 < playable)
                 continue;
-            for (const SCellPos& cell : g.Cells())
+            for (const SBoardCell& cell : BoardCells(g))
                 if (!seen[static_cast<size_t>(cell.row) * g.Columns() + cell.column] &&
                     !hole(cell.row, cell.column) && !InHomeZone(cell.x, cell.y) &&
                     !InHomeZone(kMaskWidth - cell.x, cell.y))

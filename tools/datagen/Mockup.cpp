@@ -21,7 +21,7 @@ CImage GameMockup(int level, const CImage& background)
     const CBoardGeometry g(level);
     CRandom rnd(77);
     const int size = static_cast<int>(g.CellWidth());
-    for (const SCellPos& c : g.Cells())
+    for (const SBoardCell& c : BoardCells(g))
     {
         const bool hole = mask[g.MaskIndex(c.row, c.column)] == 0;
         const CImage cell = hole ? RenderHole(1.0f, size)

@@ -1,0 +1,173 @@
+// The board's level-state text: the snapshot the game keeps of each level's
+// start, restoring a board from such a text, and saving and loading it with
+// the level set under the saved game's keys.
+#include "rules/Field.h"
+
+#include "rules/BoardGeometry.h"
+#include "rules/LevelState.h"
+#include "storage/PropertyFile.h"
+
+#include <vector>
+
+namespace NGame
+{
+namespace
+{
+// Whether `cells` describe a board of `level`: exactly its number of cells,
+// with flowers under both homes.
+bool FitsLevel(int level, const std::vector<SCellState>& cells)
+{
+    const CBoardGeometry geometry(level);
+    if (static_cast<std::size_t>(geometry.CellCount()) != cells.size())
+        return false;
+    // The board never has a hole under a home; a text that says so is damaged.
+    const int mid = geometry.Mid();
+    return cells[static_cast<std::size_t>(geometry.IndexOf(mid, 0))].m_colour >= 0 &&
+           cells[static_cast<std::size_t>(geometry.IndexOf(mid, geometry.Columns() - 1))].m_colour >= 0;
+}
+
+const char* const kNoState = "\x01none";
+// Far beyond any level a game reaches; a larger number in a save is damage
+// and would otherwise open every level of the set.
+constexpr int kMaxSavedLevel = 9999;
+// The level sets the game writes; a stored pattern names a file to read, so
+// nothing else is ever accepted from a save.
+const char* const kLevelPatterns[] = {"dat/levels_classic/lev%03d.raw", "dat/levels_duel/lev%03d.raw",
+                                      "dat/levels_moving/lev%03d.raw"};
+
+// The board at the end of its opening: as built, with every coin still on
+// its way lying on the cell its insect flies to.
+std::string OpeningState(const CField& field)
+{
+    int level = 0;
+    std::vector<SCellState> cells;
+    if (!CLevelState::Read(field.DescribeState(), level, cells))
+        return std::string();
+    const CBoardGeometry geometry(level);
+    for (const auto& insect : field.GetInsects())
+    {
+        if (insect->m_coin < 0)
+            continue;
+        const SCellPos at = geometry.CellAt(insect->m_targetX, insect->m_targetY);
+        if (!geometry.IsValid(at.m_row, at.m_column))
+            continue;
+        const std::size_t index = static_cast<std::size_t>(geometry.IndexOf(at.m_row, at.m_column));
+        if (index < cells.size() && cells[index].m_colour >= 0)
+            cells[index].m_coin = insect->m_coin;
+    }
+    return CLevelState::Write(level, cells);
+}
+} // namespace
+
+std::string CField::DescribeState() const
+{
+    std::vector<SCellState> cells;
+    for (int r = 0; r < m_geometry.Rows(); ++r)
+    {
+        for (int c = 0; c < RowLength(r); ++c)
+        {
+            SCellState state;
+            const CCell* cell = m_cells[r][c].get();
+            if (!cell || cell->IsHole())
+            {
+                state.m_colour = -3;
+            }
+            else
+            {
+                state.m_colour = cell->GetColour();
+                state.m_coin = cell->GetCoin();
+            }
+            cells.push_back(state);
+        }
+    }
+    return CLevelState::Write(m_level, cells);
+}
+
+void CField::TakeSnapshot()
+{
+    m_levelState = DescribeState();
+    m_snapshotLevel = m_level;
+    m_hasSnapshot = true;
+}
+
+void CField::ApplyState(int level, const std::vector<SCellState>& cells)
+{
+    m_level = level;
+    AdvanceLevel(0);
+    // The board comes back exactly as it was saved, holes included; the
+    // mask the rebuild read has no say.
+    std::size_t i = 0;
+    for (int r = 0; r < m_geometry.Rows(); ++r)
+    {
+        for (int c = 0; c < RowLength(r); ++c, ++i)
+        {
+            CCell* cell = m_cells[r][c].get();
+            const SCellState& state = cells[i];
+            cell->SetHole(state.m_colour < 0);
+            if (state.m_colour < 0)
+                continue;
+            cell->SetColourDirect(state.m_colour);
+            if (state.m_coin >= 0)
+                cell->SetCoin(state.m_coin);
+        }
+    }
+    // The coins are exactly those of the text.
+    m_insects.clear();
+}
+
+bool CField::RestoreState(const std::string& text)
+{
+    int level = 0;
+    std::vector<SCellState> cells;
+    // The text must describe exactly the board its level builds.
+    if (!CLevelState::Read(text, level, cells) || !FitsLevel(level, cells))
+        return false;
+    ApplyState(level, cells);
+    return true;
+}
+
+bool CField::SaveState(CPropertyFile& properties) const
+{
+    // The last snapshot is of the level before, or of the try before a
+    // replay, until the opening ends: a save then starts the level afresh.
+    const bool opening = m_state == Intro;
+    if (!opening && !m_hasSnapshot)
+        return false;
+    properties.SetString("gamedata.fieldstate", opening ? OpeningState(*this) : m_levelState);
+    properties.SetString("gamedata.dir_pattern", m_pattern);
+    properties.SetInt("gamedata.level_num", opening ? m_level : m_snapshotLevel);
+    properties.SetInt("gamedata.levels_count", m_levelsCount);
+    properties.SetInt("gamedata.m_game_type", m_advancedSet);
+    return true;
+}
+
+bool CField::LoadState(const CPropertyFile& properties)
+{
+    const int advancedSet = properties.GetInt("gamedata.m_game_type", 1);
+    const std::string text = properties.GetString("gamedata.fieldstate", kNoState);
+    if (text == kNoState || text.empty())
+        return false;
+    const std::string pattern = properties.GetString("gamedata.dir_pattern", "0");
+    const int levelNumber = properties.GetInt("gamedata.level_num", 0);
+    const int levelsCount = properties.GetInt("gamedata.levels_count", 0);
+
+    bool knownPattern = false;
+    for (const char* known : kLevelPatterns)
+        knownPattern = knownPattern || pattern == known;
+    int level = 0;
+    std::vector<SCellState> cells;
+    // The snapshot's level and the stored level number are written together
+    // and always agree; a disagreement means a damaged file.
+    if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel ||
+        (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
+        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
+        return false;
+
+    m_advancedSet = advancedSet;
+    m_pattern = pattern;
+    // Set before the rebuild so that the level takes its mask from the saved set.
+    m_levelsCount = levelsCount;
+    ApplyState(level, cells);
+    return true;
+}
+} // namespace NGame
