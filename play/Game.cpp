@@ -2,7 +2,8 @@
 // ends, level changes, the bonus bar and the hints.
 #include "play/Game.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
+#include "media/Music.h"
 #include "media/Sound.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
@@ -12,7 +13,7 @@
 #include "play/TopTable.h"
 #include "rules/AIPlayer.h"
 #include "rules/MovingPlayer.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
@@ -56,7 +57,7 @@ CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
     StartLevel();
     m_pressX = -1;
     m_pressY = -1;
-    Settings().m_music.Play(-1);
+    NAudio::TheMusic().Play(-1);
     CreateControls();
 }
 
@@ -230,7 +231,7 @@ void CGame::Update(float elapsed)
     if (m_field->GetState() == Gone)
         ChangeLevel();
 
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
     NInterface::UpdateCursor(elapsed);
     UpdateBonusButtons();
     CScreen::Update(elapsed);
@@ -322,7 +323,7 @@ void CGame::ChangeLevel()
         ClosePending();
         return;
     }
-    Settings().m_music.Play(-1);
+    NAudio::TheMusic().Play(-1);
     NextLevelOrRetry();
 }
 
@@ -486,10 +487,10 @@ void CGame::Activate()
     m_closing = false;
     if (!m_nameDialog)
     {
-        Settings().m_music.SetPlaylist(
+        NAudio::TheMusic().SetPlaylist(
             {"music/game01.xm", "music/game02.xm", "music/game03.xm", "music/menu.xm", "music/game04.xm"});
-        Settings().m_music.Stop();
-        Settings().m_music.Play(-1);
+        NAudio::TheMusic().Stop();
+        NAudio::TheMusic().Play(-1);
     }
 }
 

@@ -9,7 +9,7 @@
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
-#include "screens/MenuRepaint.h"
+#include "framework/MenuRepaint.h"
 
 #include <array>
 #include <memory>

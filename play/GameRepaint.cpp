@@ -6,12 +6,12 @@
 // (bonus effects, hints, messages, input) draws the frame whole.
 #include "play/Game.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "rules/Cell.h"
-#include "screens/MenuCursor.h"
-#include "screens/MenuRepaint.h"
+#include "framework/MenuCursor.h"
+#include "framework/MenuRepaint.h"
 
 #include <algorithm>
 #include <cmath>
