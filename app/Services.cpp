@@ -1,15 +1,16 @@
 // The services of other subsystems: the real ones where they exist, stand-ins for the rest.
 #include "app/Services.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "app/TestScreen.h"
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
+#include "media/Music.h"
 #include "media/ResourceGroup.h"
 #include "play/GameResources.h"
 #include "screens/Intro.h"
 #include "screens/MainMenu.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
@@ -22,32 +23,7 @@ void DeleteMainResourceGroup()
 {
     DeleteGroup("main");
 }
-void ReloadResourceGroups()
-{
-    ReloadAll();
-}
-void ReleaseResourceGroups()
-{
-    ReleaseAll();
-}
 
-void CreateAudioDevice()
-{
-    CAudio::Create(nullptr)->SetInvertStereo(Settings().m_sound_invert);
-}
-void DestroyAudioDevice()
-{
-    // The module goes while the mixer that decodes it is still open; a track
-    // this mixer could not load may load with the next one.
-    Settings().m_music.Stop();
-    Settings().m_music.ForgetFailures();
-    CAudio::Destroy();
-}
-void UpdateAudio()
-{
-    if (CAudio* audio = CAudio::Get())
-        audio->UpdateAudio();
-}
 void ApplySettingsToAudio()
 {
     ApplySettings(Settings());
@@ -59,7 +35,7 @@ bool GetAudioInvertStereo()
 }
 IMusicPlayer* MusicPlayer()
 {
-    return &Settings().m_music;
+    return &NAudio::TheMusic();
 }
 
 CScreen* CreateIntroScreen()

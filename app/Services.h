@@ -1,7 +1,7 @@
-// The services that start-up, the frame loop and shutdown call but that other
-// subsystems provide (resource groups, audio, intro, game resources, main
-// menu, cursor decoration). Each is one named function here; until its
-// subsystem arrives it does nothing or returns "none".
+// What start-up and shutdown ask of the subsystems above the framework
+// (resource groups, audio settings, intro, game resources, main menu, cursor
+// decoration), one named function each, so that the order of start-up reads
+// in one place (app/Startup.cpp).
 #pragma once
 
 class CScreen;
@@ -11,13 +11,8 @@ class IMusicPlayer;
 // group makes its GL textures once the context exists and frees them at the end.
 void CreateMainResourceGroup();
 void DeleteMainResourceGroup();
-void ReloadResourceGroups();
-void ReleaseResourceGroups();
 
 // The audio device and the one music player.
-void CreateAudioDevice();
-void DestroyAudioDevice();
-void UpdateAudio();
 void ApplySettingsToAudio();
 bool GetAudioInvertStereo();
 IMusicPlayer* MusicPlayer();

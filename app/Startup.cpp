@@ -2,7 +2,7 @@
 // services of subsystems not built yet are the functions of app/Services.h.
 #include "app/Startup.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "app/CommandLine.h"
 #include "app/Replay.h"
 #include "app/Services.h"

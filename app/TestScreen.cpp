@@ -7,7 +7,7 @@
 // H opens the help screen and O the options screen.
 #include "app/TestScreen.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "platform/Gl.h"

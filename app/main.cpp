@@ -1,6 +1,6 @@
 // Chromal's entry point: reads the options, then start-up, the frame loop and
 // shutdown (app/Startup.cpp).
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "media/LayerCache.h"

@@ -2,7 +2,7 @@
 // on the largest board and on the widest one. Needs a display (run under
 // scripts/with-xvfb) and the generated data (CHROMAL_DATA, default build/data).
 // Reports the median and the 99th percentile of the frame times.
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/LayerCache.h"
 #include "platform/Gl.h"
 #include "platform/SdlPlatform.h"

@@ -1,7 +1,7 @@
 // Dialog behaviour: local coordinates, dimming, and the Escape/Enter close.
 #include "framework/DialogScreen.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
 

@@ -2,7 +2,7 @@
 // and drag the window while the left button is held on empty area.
 #include "framework/Screen.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "framework/Control.h"
 
 void CScreen::Update(float elapsed)

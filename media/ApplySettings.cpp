@@ -2,6 +2,7 @@
 #include "media/ApplySettings.h"
 
 #include "media/Audio.h"
+#include "media/Music.h"
 #include "storage/Settings.h"
 
 void ApplySettings(CSettings& settings)
@@ -11,5 +12,5 @@ void ApplySettings(CSettings& settings)
         audio->SetSoundEnabled(settings.m_sound);
         audio->SetMusicVolume(settings.m_music_volume);
     }
-    settings.m_music.Stop();
+    NAudio::TheMusic().Stop();
 }

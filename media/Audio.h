@@ -36,9 +36,6 @@ class CAudio
     void SetInvertStereo(bool invert) { m_invertStereo = invert; }
     bool GetInvertStereo() const { return m_invertStereo; }
 
-    // Mixing runs on SDL's audio thread, so there is nothing to pump per frame.
-    void UpdateAudio() {}
-
     // Music volume 0..100 on the module scale 0..64.
     static int ModuleVolume(int musicVolume) { return musicVolume * kModuleVolumeMax / 100; }
     // The music player reports the module it starts and stops, so volume

@@ -103,4 +103,10 @@ void Music::Update()
     if (m_playing && !IsPlaying())
         Play(-1);
 }
+
+Music& TheMusic()
+{
+    static Music music;
+    return music;
+}
 } // namespace NAudio

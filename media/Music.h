@@ -2,7 +2,7 @@
 // for ever, each loaded from memory through the file layer.
 #pragma once
 
-#include "app/MusicPlayer.h"
+#include "media/MusicPlayer.h"
 #include "storage/DataBuffer.h"
 
 #include <set>
@@ -51,4 +51,7 @@ class Music : public IMusicPlayer
     // Tracks that could not be loaded, by file name; skipped without a read.
     std::set<std::string> m_failed;
 };
+
+// The one music player, shared by the menus and the game.
+Music& TheMusic();
 } // namespace NAudio

@@ -1,8 +1,9 @@
-// The game screen's state machine: players per level, turn passing, level
-// ends, level changes, the bonus bar and the hints.
+// The game screen's frame: the match's turn, level changes, the bonus bar and
+// the hints.
 #include "play/Game.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
+#include "media/Music.h"
 #include "media/Sound.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
@@ -10,9 +11,7 @@
 #include "play/GameHint.h"
 #include "play/Hint.h"
 #include "play/TopTable.h"
-#include "rules/AIPlayer.h"
-#include "rules/MovingPlayer.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
@@ -53,17 +52,15 @@ CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
     : m_gameType(gameType), m_resources(GetGameResources()), m_topTable(topTable)
 {
     CreateBoard(std::move(masks));
-    StartLevel();
     m_pressX = -1;
     m_pressY = -1;
-    Settings().m_music.Play(-1);
+    NAudio::TheMusic().Play(-1);
     CreateControls();
 }
 
 CGame::~CGame()
 {
-    // Players go before the board they point into.
-    m_players.clear();
+    // Effects and hints point into the board.
     m_effects.clear();
     m_hints.clear();
 }
@@ -86,9 +83,11 @@ void CGame::CreateBoard(CField::MaskReader masks)
         directory = "dat/levels_moving";
         count = m_resources->GetMovingLevels();
     }
-    m_field = std::make_unique<CField>(directory, count, advanced, sheets, std::move(masks));
-    m_field->SetRefillLevelsCount(m_resources->GetClassicLevels());
-    m_field->SetSettings(&Settings());
+    auto field = std::make_unique<CField>(directory, count, advanced, sheets, std::move(masks));
+    field->SetRefillLevelsCount(m_resources->GetClassicLevels());
+    field->SetSettings(&Settings());
+    m_match = std::make_unique<CMatch>(m_gameType, std::move(field));
+    m_field = &m_match->GetField();
 }
 
 void CGame::CreateControls()
@@ -117,79 +116,36 @@ void CGame::CreateControls()
 
 void CGame::StartLevel()
 {
-    m_players.clear();
-    const int mid = m_field->GetRows() / 2;
-    const int last = m_field->RowLength(mid) - 1;
-    if (m_gameType == kMovingGame)
-    {
-        m_players.push_back(std::make_unique<CMovingPlayer>(mid, 0, m_field.get()));
-        m_aiDifficulty = 0;
-    }
-    else
-    {
-        m_players.push_back(std::make_unique<CPlayer>(mid, 0, m_field.get()));
-        m_aiDifficulty = CAIPlayer::DifficultyForLevel(m_field->GetLevel());
-    }
-    m_players.push_back(std::make_unique<CAIPlayer>(mid, last, m_field.get(), m_aiDifficulty));
-    m_currentPlayer = 0;
-    m_players[0]->BeginTurn();
+    m_match->StartLevel();
 }
 
 void CGame::StartAtLevel(int level)
 {
-    m_endSoundPlayed = false;
-    m_players.clear();
-    m_field->SetLevel(level);
-    StartLevel();
-    m_lifeLost = false;
+    m_match->StartAtLevel(level);
 }
 
 void CGame::NextLevelOrRetry()
 {
-    m_endSoundPlayed = false;
-    std::vector<int> money;
-    std::vector<int> lives;
-    for (const auto& player : m_players)
-    {
-        money.push_back(player->GetMoney());
-        lives.push_back(player->GetLives());
-    }
-    m_players.clear();
-    m_field->AdvanceLevel(m_lifeLost ? 0 : 1);
-    StartLevel();
-    for (std::size_t i = 0; i < m_players.size() && i < money.size(); ++i)
-    {
-        m_players[i]->SetMoney(money[i]);
-        m_players[i]->SetLives(lives[i]);
-    }
-    if (m_lifeLost && !m_players.empty())
-        m_players[0]->SetLives(m_players[0]->GetLives() - 1);
-    m_lifeLost = false;
+    m_match->NextLevelOrRetry();
 }
 
 void CGame::ConcludeLevel()
 {
     if (!m_field->IsLevelFinished())
         return;
-    if (!m_gameOver)
+    if (!IsGameOver())
     {
         NextLevelOrRetry();
         return;
     }
-    if (m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, m_totalScore))
+    if (m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, GetTotalScore()))
         return;
     const SEnterNameSeam& seam = GetEnterNameSeam();
     std::string name = m_nameDialog && seam.m_text ? seam.m_text(m_nameDialog.get()) : std::string();
     if (name.empty())
         name = m_topTable->GetLastName();
-    m_topTable->Insert(m_gameType, m_totalScore, name);
+    m_topTable->Insert(m_gameType, GetTotalScore(), name);
     m_nameEntered = true;
-}
-
-int CGame::Region(std::size_t player) const
-{
-    const CPlayer* p = GetPlayer(player);
-    return p ? m_field->CountRegion(p->GetHomeRow(), p->GetHomeColumn()) : 0;
 }
 
 // ---------------------------------------------------------------- frame
@@ -202,8 +158,8 @@ void CGame::Update(float elapsed)
     for (auto it = m_effects.begin(); it != m_effects.end();)
         it = (*it)->Update(elapsed) ? m_effects.erase(it) : it + 1;
     if (hadEffects && m_effects.empty())
-        for (std::size_t i = 0; i < m_players.size() && i < 2; ++i)
-            m_field->SettleTerritory(m_players[i]->GetHomeRow(), m_players[i]->GetHomeColumn());
+        for (std::size_t i = 0; i < m_match->GetPlayerCount() && i < 2; ++i)
+            m_field->SettleTerritory(m_match->GetPlayer(i)->GetHomeRow(), m_match->GetPlayer(i)->GetHomeColumn());
 
     if (!Settings().m_hints)
         m_hints.clear();
@@ -218,19 +174,18 @@ void CGame::Update(float elapsed)
         m_field->SetPointer(static_cast<float>(x), static_cast<float>(y),
                             app->Platform().IsMouseButtonDown(1));
     }
-    const bool wasFinished = m_field->IsLevelFinished();
-    m_field->Update(elapsed);
-    if (CPlayer* current = GetPlayer(static_cast<std::size_t>(m_currentPlayer)))
-        current->Update(elapsed);
+    m_match->UpdateBoard(elapsed);
     PlayBoardSounds();
 
-    PassTurn();
-    if (m_gameType != kMovingGame && m_field->IsLevelFinished() && m_players.size() >= 2)
-        DecideLevel(wasFinished);
+    m_match->AdvanceTurn(m_resources->GetPrice(kBonusLife));
+    for (const CMatch::ELevelEnd end : m_match->TakeLevelEnds())
+        PlayGameSound(end == CMatch::kLevelCompleted  ? kSoundLevelComplete
+                      : end == CMatch::kLevelLifeLost ? kSoundLifeLost
+                                                      : kSoundGameOver);
     if (m_field->GetState() == Gone)
         ChangeLevel();
 
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
     NInterface::UpdateCursor(elapsed);
     UpdateBonusButtons();
     CScreen::Update(elapsed);
@@ -239,10 +194,10 @@ void CGame::Update(float elapsed)
 void CGame::UpdateTurnMarker()
 {
     const bool finished = m_field->IsLevelFinished();
-    for (std::size_t i = 0; i < m_players.size(); ++i)
+    for (std::size_t i = 0; i < m_match->GetPlayerCount(); ++i)
     {
-        const CPlayer& player = *m_players[i];
-        if (static_cast<int>(i) == m_currentPlayer && !finished)
+        const CPlayer& player = *m_match->GetPlayer(i);
+        if (static_cast<int>(i) == m_match->GetCurrentPlayer() && !finished)
         {
             if (m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), true) &&
                 m_hintProgress < m_resources->GetTutorialLength() && m_hints.empty())
@@ -253,76 +208,14 @@ void CGame::UpdateTurnMarker()
     }
 }
 
-void CGame::PassTurn()
-{
-    CPlayer* current = GetPlayer(static_cast<std::size_t>(m_currentPlayer));
-    if (!current || current->GetState() != PlayerWaiting)
-        return;
-    if (m_gameType == kMovingGame)
-    {
-        if (m_currentPlayer == 0)
-            m_field->TakeSnapshot();
-        current->BeginTurn();
-        m_field->StartShift(1);
-        return;
-    }
-    if (!m_skipPending)
-        ++m_currentPlayer;
-    else
-    {
-        for (std::size_t i = 0; i < m_players.size(); ++i)
-            if (static_cast<int>(i) != m_currentPlayer)
-                m_field->SetCellLit(m_players[i]->GetHomeRow(), m_players[i]->GetHomeColumn(), true);
-        m_skipPending = false;
-    }
-    if (m_currentPlayer >= static_cast<int>(m_players.size()))
-        m_currentPlayer = 0;
-    if (m_currentPlayer == 0)
-        m_field->TakeSnapshot();
-    CPlayer& next = *m_players[static_cast<std::size_t>(m_currentPlayer)];
-    m_field->SetCellLit(next.GetHomeRow(), next.GetHomeColumn(), true);
-    next.BeginTurn();
-}
-
-void CGame::DecideLevel(bool wasFinished)
-{
-    const int human = Region(0);
-    const int opponent = Region(1);
-    if (!wasFinished)
-        m_totalScore += human;
-    CPlayer& player = *m_players[0];
-    if (human >= opponent)
-        PlayEndSound(kSoundLevelComplete);
-    else if (player.GetLives() > 0)
-    {
-        m_lifeLost = true;
-        PlayEndSound(kSoundLifeLost);
-    }
-    else if (!m_gameOver && !m_lifeLost)
-    {
-        // The life bought here is the one lost: the replay starts with none.
-        if (player.Spend(m_resources->GetPrice(kBonusLife)))
-        {
-            player.SetLives(1);
-            m_lifeLost = true;
-            PlayEndSound(kSoundLifeLost);
-        }
-        else
-        {
-            m_gameOver = true;
-            PlayEndSound(kSoundGameOver);
-        }
-    }
-}
-
 void CGame::ChangeLevel()
 {
-    if (m_gameType != kMovingGame && m_gameOver)
+    if (m_gameType != kMovingGame && IsGameOver())
     {
         ClosePending();
         return;
     }
-    Settings().m_music.Play(-1);
+    NAudio::TheMusic().Play(-1);
     NextLevelOrRetry();
 }
 
@@ -406,12 +299,12 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     if (!m_hints.empty())
         return;
     const bool click = std::abs(m_pressX - x) < 3 && std::abs(m_pressY - y) < 3;
-    CPlayer* current = GetPlayer(static_cast<std::size_t>(m_currentPlayer));
+    CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
     if (click && m_effects.empty() && current)
     {
         current->OnClick(static_cast<float>(x), static_cast<float>(y));
         PlayBoardSounds();
-        if (m_currentPlayer == 0 && !current->IsValidClick() && m_wrongPickHints < 2)
+        if (GetCurrentPlayer() == 0 && !current->IsValidClick() && m_wrongPickHints < 2)
         {
             ++m_wrongPickHints;
             OpenHint(m_resources->GetWrongColourHint());
@@ -419,7 +312,7 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     }
     if (!m_field->IsIdle() || !m_field->IsLevelFinished())
         return;
-    if (!m_gameOver)
+    if (!IsGameOver())
     {
         m_field->BeginLevelOut();
         return;
@@ -432,14 +325,14 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
 
 bool CGame::AskTopName()
 {
-    if (m_nameDialog || m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, m_totalScore))
+    if (m_nameDialog || m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, GetTotalScore()))
         return false;
     const SEnterNameSeam& seam = GetEnterNameSeam();
     CDialogScreen* dialog = seam.m_open ? seam.m_open(*this) : nullptr;
     if (!dialog)
     {
         // Without a dialog to ask in, the entry is kept under the default name.
-        m_topTable->Insert(m_gameType, m_totalScore, CTopTable::kDefaultName);
+        m_topTable->Insert(m_gameType, GetTotalScore(), CTopTable::kDefaultName);
         m_nameEntered = true;
         return false;
     }
@@ -468,7 +361,7 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
         name = "Nemo";
     // Kept already if the program began to close while the dialog was open.
     if (m_topTable && !m_nameEntered)
-        m_topTable->Insert(m_gameType, m_totalScore, name);
+        m_topTable->Insert(m_gameType, GetTotalScore(), name);
     m_nameDialog.reset();
     m_field->BeginLevelOut();
     m_nameEntered = true;
@@ -486,10 +379,10 @@ void CGame::Activate()
     m_closing = false;
     if (!m_nameDialog)
     {
-        Settings().m_music.SetPlaylist(
+        NAudio::TheMusic().SetPlaylist(
             {"music/game01.xm", "music/game02.xm", "music/game03.xm", "music/menu.xm", "music/game04.xm"});
-        Settings().m_music.Stop();
-        Settings().m_music.Play(-1);
+        NAudio::TheMusic().Stop();
+        NAudio::TheMusic().Play(-1);
     }
 }
 
@@ -497,19 +390,19 @@ void CGame::Activate()
 
 bool CGame::BarLocked() const
 {
-    return m_currentPlayer != 0 || !m_field->IsIdle() || m_field->IsLevelFinished() || m_gameOver ||
-           m_players.empty();
+    return GetCurrentPlayer() != 0 || !m_field->IsIdle() || m_field->IsLevelFinished() || IsGameOver() ||
+           m_match->GetPlayerCount() == 0;
 }
 
 void CGame::UpdateBonusButtons()
 {
     const bool locked = BarLocked();
-    const int money = m_players.empty() ? 0 : m_players[0]->GetMoney();
+    const int money = GetPlayer(0) ? GetPlayer(0)->GetMoney() : 0;
     for (int i = 0; i < kBonusCount; ++i)
     {
         bool enabled = !locked && money >= m_resources->GetPrice(i);
         if (i == kBonusSkipMove)
-            enabled = enabled && !m_skipPending;
+            enabled = enabled && !IsSkipPending();
         if (i == kBonusForward3 || i == kBonusForward6)
             enabled = enabled && m_field->CanGoForward();
         m_bonusButtons[i]->Control()->SetDisabled(!enabled);
@@ -522,7 +415,7 @@ void CGame::OnControl(CControl* control)
     {
         // Leaving "GAME OVER" this way must not lose a qualifying score:
         // the name is asked first, and the level-out then closes the screen.
-        if (m_gameOver && AskTopName())
+        if (IsGameOver() && AskTopName())
             return;
         ClosePending();
         return;
@@ -539,9 +432,9 @@ void CGame::OnControl(CControl* control)
 
 void CGame::Buy(int bonus)
 {
-    if (bonus == kBonusSkipMove && m_skipPending)
+    if (bonus == kBonusSkipMove && IsSkipPending())
         return;
-    CPlayer& human = *m_players[0];
+    CPlayer& human = *GetPlayer(0);
     const int price = m_resources->GetPrice(bonus);
     if (human.GetMoney() < price)
         return;
@@ -551,7 +444,7 @@ void CGame::Buy(int bonus)
         return;
     m_effects.push_back(std::move(effect));
     if (bonus == kBonusSkipMove)
-        m_skipPending = true;
+        m_match->SetSkipPending();
     PlayBoardSounds();
 }
 
@@ -593,14 +486,6 @@ void CGame::PlayGameSound(int sound)
     RecordSound(kGameSoundFiles.at(sound));
     if (CSound* effect = m_resources->GetSound(sound))
         effect->PlaySound(true, false, -1);
-}
-
-void CGame::PlayEndSound(int sound)
-{
-    if (m_endSoundPlayed)
-        return;
-    m_endSoundPlayed = true;
-    PlayGameSound(sound);
 }
 
 void CGame::PlayBoardSounds()
@@ -661,7 +546,7 @@ void CGame::Draw()
 void CGame::GrowPreviewedFlower()
 {
     const CApplication* app = CApplication::Get();
-    if (!app || !GetPlayer(0) || !m_field->IsIdle() || m_currentPlayer != 0)
+    if (!app || !GetPlayer(0) || !m_field->IsIdle() || GetCurrentPlayer() != 0)
         return;
     int x = 0;
     int y = 0;
@@ -741,9 +626,9 @@ void CGame::DrawStillLayer()
 void CGame::AppendStatusLook(std::vector<double>& look) const
 {
     const CPlayer* human = GetPlayer(0);
-    const double values[] = {static_cast<double>(Region(0)),
-                             static_cast<double>(Region(1)),
-                             static_cast<double>(m_totalScore),
+    const double values[] = {static_cast<double>(m_match->Region(0)),
+                             static_cast<double>(m_match->Region(1)),
+                             static_cast<double>(GetTotalScore()),
                              human ? 1.0 : 0.0,
                              human ? static_cast<double>(human->GetMoney()) : 0.0,
                              human ? static_cast<double>(human->GetLives()) : 0.0,
@@ -755,9 +640,9 @@ void CGame::DrawStatus() const
 {
     NGl::CQuadBatchScope batch;
     const CBitmapText& font = *m_resources;
-    font.DrawNumberOutlined(Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
-    font.DrawNumberOutlined(Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
-    font.DrawNumberOutlined(m_totalScore, 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    font.DrawNumberOutlined(m_match->Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    font.DrawNumberOutlined(m_match->Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    font.DrawNumberOutlined(GetTotalScore(), 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
     if (const CPlayer* human = GetPlayer(0))
     {
         font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f,
@@ -773,7 +658,7 @@ void CGame::DrawPreview()
 {
     CApplication* app = CApplication::Get();
     const CPlayer* human = GetPlayer(0);
-    if (!app || !human || !m_field->IsIdle() || m_currentPlayer != 0)
+    if (!app || !human || !m_field->IsIdle() || GetCurrentPlayer() != 0)
         return;
     int x = 0;
     int y = 0;
@@ -824,15 +709,15 @@ void CGame::DrawMessages() const
         font.DrawTextOutlined(text, size, x, y, 0.0f, 1.0f, 1.0f, 1.0f, m_messageAlpha, false, false);
     };
     const bool finished = m_field->IsLevelFinished();
-    if (m_gameOver)
+    if (IsGameOver())
     {
         char score[48];
-        std::snprintf(score, sizeof score, "Your score : %d", m_totalScore);
+        std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
         line("GAME OVER", 50.0f, 300.0f);
         line(score, 30.0f, 350.0f);
         line("click to continue", 25.0f, 450.0f);
     }
-    else if (finished && m_lifeLost)
+    else if (finished && IsLifeLost())
     {
         line("LEVEL NOT COMPLETED", 40.0f, 300.0f);
         line("you lost one life", 30.0f, 345.0f);

@@ -1,6 +1,6 @@
-// The game screen and the running game: turns, level ends with lives, the
-// purse and the score, level changes, the bonus bar and its purchases, the
-// in-game hints, and the drawing of all of it.
+// The game screen: it drives the match (rules/Match.h) a frame at a time and
+// plays its sounds, changes levels, runs the bonus bar and its purchases and
+// the in-game hints, and draws all of it.
 #pragma once
 
 #include "framework/DialogScreen.h"
@@ -9,7 +9,8 @@
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
-#include "screens/MenuRepaint.h"
+#include "rules/Match.h"
+#include "framework/MenuRepaint.h"
 
 #include <array>
 #include <memory>
@@ -24,13 +25,6 @@ namespace NGame
 {
 class CGameHint;
 class CPlayer;
-
-enum EGameType
-{
-    kClassicGame = 0,
-    kAdvancedGame = 1,
-    kMovingGame = 2
-};
 
 class CGame : public CScreen
 {
@@ -63,19 +57,17 @@ class CGame : public CScreen
 
     int GetGameType() const { return m_gameType; }
     CField& GetField() { return *m_field; }
-    std::size_t GetPlayerCount() const { return m_players.size(); }
-    CPlayer* GetPlayer(std::size_t index) const
-    {
-        return index < m_players.size() ? m_players[index].get() : nullptr;
-    }
-    int GetCurrentPlayer() const { return m_currentPlayer; }
-    int GetAiDifficulty() const { return m_aiDifficulty; }
-    int GetTotalScore() const { return m_totalScore; }
-    void SetTotalScore(int score) { m_totalScore = score; }
-    bool IsGameOver() const { return m_gameOver; }
-    bool IsLifeLost() const { return m_lifeLost; }
+    CMatch& GetMatch() { return *m_match; }
+    std::size_t GetPlayerCount() const { return m_match->GetPlayerCount(); }
+    CPlayer* GetPlayer(std::size_t index) const { return m_match->GetPlayer(index); }
+    int GetCurrentPlayer() const { return m_match->GetCurrentPlayer(); }
+    int GetAiDifficulty() const { return m_match->GetAiDifficulty(); }
+    int GetTotalScore() const { return m_match->GetTotalScore(); }
+    void SetTotalScore(int score) { m_match->SetTotalScore(score); }
+    bool IsGameOver() const { return m_match->IsGameOver(); }
+    bool IsLifeLost() const { return m_match->IsLifeLost(); }
     bool IsNameEntered() const { return m_nameEntered; }
-    bool IsSkipPending() const { return m_skipPending; }
+    bool IsSkipPending() const { return m_match->IsSkipPending(); }
     float GetMessageAlpha() const { return m_messageAlpha; }
     std::size_t GetEffectCount() const { return m_effects.size(); }
 
@@ -104,13 +96,10 @@ class CGame : public CScreen
     void CreateControls();
     void UpdateTurnMarker();
     void OpenTutorialHints();
-    void PassTurn();
-    void DecideLevel(bool wasFinished);
     void ChangeLevel();
     void UpdateBonusButtons();
     void Buy(int bonus);
     void PlayGameSound(int sound);
-    void PlayEndSound(int sound);
     void PlayBoardSounds();
     void RecordSound(const std::string& name);
     bool BarLocked() const;
@@ -119,7 +108,6 @@ class CGame : public CScreen
     // dialog. False when no dialog opened; the score, if it qualifies, is
     // then already kept under the default name.
     bool AskTopName();
-    int Region(std::size_t player) const;
 
     // One drawing of the whole picture, under whatever frame clip is set.
     void DrawFrame();
@@ -143,17 +131,9 @@ class CGame : public CScreen
     int m_gameType;
     CGameResources* m_resources;
     CTopTable* m_topTable;
-    std::unique_ptr<CField> m_field;
-    // Declared after the board: players detach their homes from it when they go.
-    std::vector<std::unique_ptr<CPlayer>> m_players;
-    int m_currentPlayer = 0;
-    int m_aiDifficulty = 0;
-    int m_totalScore = 0;
-    bool m_gameOver = false;
-    bool m_lifeLost = false;
+    std::unique_ptr<CMatch> m_match;
+    CField* m_field = nullptr; // the match's board
     bool m_nameEntered = false;
-    bool m_endSoundPlayed = false;
-    bool m_skipPending = false;
     bool m_closing = false;
     float m_messageAlpha = 0.0f;
     CLayerCache m_stillLayer;

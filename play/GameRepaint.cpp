@@ -6,12 +6,12 @@
 // (bonus effects, hints, messages, input) draws the frame whole.
 #include "play/Game.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "rules/Cell.h"
-#include "screens/MenuCursor.h"
-#include "screens/MenuRepaint.h"
+#include "framework/MenuCursor.h"
+#include "framework/MenuRepaint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,7 +66,7 @@ void CGame::AppendOverLook(std::vector<double>& look)
     // The flower under the pointer, as DrawPreview finds it.
     m_previewCell = -1;
     const CApplication* app = CApplication::Get();
-    if (app && GetPlayer(0) && m_field->IsIdle() && m_currentPlayer == 0)
+    if (app && GetPlayer(0) && m_field->IsIdle() && GetCurrentPlayer() == 0)
     {
         int x = 0;
         int y = 0;
@@ -75,7 +75,7 @@ void CGame::AppendOverLook(std::vector<double>& look)
         if (m_field->IsValidCell(at.m_row, at.m_column))
             m_previewCell = at.m_row * 1000 + at.m_column;
     }
-    look.insert(look.end(), {static_cast<double>(m_previewCell), static_cast<double>(m_currentPlayer),
+    look.insert(look.end(), {static_cast<double>(m_previewCell), static_cast<double>(GetCurrentPlayer()),
                              m_field->IsIdle() ? 1.0 : 0.0, static_cast<double>(TooltipBonus())});
     for (const auto& button : m_bonusButtons)
         look.insert(look.end(),
@@ -84,7 +84,7 @@ void CGame::AppendOverLook(std::vector<double>& look)
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
     look.insert(look.end(), {static_cast<double>(m_hints.size()), static_cast<double>(m_effects.size()),
-                             m_gameOver ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
+                             IsGameOver() ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
 }
 
 bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
@@ -103,7 +103,7 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     const std::vector<double>* kept = m_stillLayer.KeptLook();
     float changed[4];
     bool partial = app && app->LastFrameKept(this) && m_repaintValid && m_effects.empty() &&
-                   m_hints.empty() && !m_gameOver && !m_field->IsLevelFinished() && over == m_repaintOver &&
+                   m_hints.empty() && !IsGameOver() && !m_field->IsLevelFinished() && over == m_repaintOver &&
                    kept && *kept == m_repaintStill && kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&
                    CField::ChangedFlowersArea(kept->data() + statusSize, still.data() + statusSize,

@@ -1,7 +1,7 @@
 // Tooltip box placement and drawing.
 #include "play/Hint.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/BitmapText.h"
 #include "platform/Gl.h"
 

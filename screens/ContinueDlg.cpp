@@ -1,8 +1,9 @@
 // The continue dialog: fades in over the menu, reports the player's choice.
 #include "screens/ContinueDlg.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
+#include "media/Music.h"
 #include "platform/Gl.h"
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
@@ -53,7 +54,7 @@ void CContinueDlg::Draw()
     NGl::PushMatrix();
     CDialogScreen::Draw();
     NGl::PopMatrix();
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
 }
 
 void CContinueDlg::OnControl(CControl* control)

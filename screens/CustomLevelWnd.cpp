@@ -1,13 +1,14 @@
 // The level choice: set boxes, level slider, preview board and lock.
 #include "screens/CustomLevelWnd.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
+#include "media/Music.h"
 #include "play/GameResources.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 #include "screens/MenuBackground.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -166,7 +167,7 @@ void CCustomLevelWnd::Draw()
     CScreen::Draw();
     DrawMenuDragons(m_dragons);
     NGl::PopMatrix();
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
     DrawCursor();
 }
 

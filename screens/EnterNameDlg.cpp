@@ -1,12 +1,13 @@
 // The enter-name dialog: an edit box of at most 15 characters and OK.
 #include "screens/EnterNameDlg.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
+#include "media/Music.h"
 #include "platform/Gl.h"
 #include "play/TopTable.h"
 #include "screens/MenuBackground.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -48,7 +49,7 @@ void CEnterNameDlg::Draw()
     NGl::PushMatrix();
     CDialogScreen::Draw();
     NGl::PopMatrix();
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
     DrawCursor();
 }
 

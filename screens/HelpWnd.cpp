@@ -1,13 +1,14 @@
 // Help screen: page turning, the page's blocks, and the menu decorations.
 #include "screens/HelpWnd.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "markup/MarkupNode.h"
 #include "media/InterfaceResources.h"
+#include "media/Music.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 #include "screens/MenuBackground.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -98,7 +99,7 @@ void CHelpWnd::Update(float elapsed)
     for (const auto& block : m_blocks)
         if (block->GetPage() == m_page)
             block->Update(elapsed);
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
 }
 
 void CHelpWnd::ToLogical(int& x, int& y) const

@@ -6,7 +6,7 @@
 #include "media/Sprite.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
-#include "screens/MenuRepaint.h"
+#include "framework/MenuRepaint.h"
 #include "storage/Settings.h"
 
 #include <cmath>

@@ -2,19 +2,20 @@
 // takes back, and the saved game and top-7 table it keeps across runs.
 #include "screens/MainMenu.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/Audio.h"
 #include "media/InterfaceResources.h"
+#include "media/Music.h"
 #include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
-#include "play/GameLink.h"
+#include "screens/GameLink.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
 #include "screens/CustomLevelWnd.h"
 #include "screens/HelpWnd.h"
 #include "screens/MenuBackground.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "screens/OptionsWnd.h"
 #include "screens/TopWnd.h"
 #include "storage/FileSystem.h"
@@ -151,7 +152,7 @@ void CMainMenu::Activate()
     const CApplication* app = CApplication::Get();
     SetDraggable(!(app && app->IsFullScreen()));
     CScreen::Activate();
-    NAudio::Music& music = Settings().m_music;
+    NAudio::Music& music = NAudio::TheMusic();
     music.SetPlaylist({kMenuMusic});
     if (!music.IsPlaying())
         music.Play(-1);
@@ -159,7 +160,7 @@ void CMainMenu::Activate()
 
 void CMainMenu::RestartMenuMusic(bool restart)
 {
-    NAudio::Music& music = Settings().m_music;
+    NAudio::Music& music = NAudio::TheMusic();
     music.SetPlaylist({kMenuMusic});
     if (restart)
         music.Stop();
@@ -191,7 +192,7 @@ void CMainMenu::Draw()
     NGl::PushMatrix();
     DrawMenuDragons(m_dragons);
     NGl::PopMatrix();
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
     DrawCursor();
 }
 
@@ -289,7 +290,7 @@ void CMainMenu::SwitchFullScreen(bool full)
 
 void CMainMenu::Hide()
 {
-    Settings().m_music.Stop();
+    NAudio::TheMusic().Stop();
     CApplication* app = CApplication::Get();
     if (!app)
         return;

@@ -7,7 +7,7 @@
 #include "framework/Screen.h"
 #include "play/TopTable.h"
 #include "screens/InterfaceInsect.h"
-#include "screens/MenuRepaint.h"
+#include "framework/MenuRepaint.h"
 #include "storage/PropertyFile.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 // Shared menu drawing: state, background quad and projection set-up.
 #include "screens/MenuBackground.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"

@@ -1,12 +1,12 @@
 // Options screen: controls bound to the settings, applied at once.
 #include "screens/OptionsWnd.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/Audio.h"
 #include "media/InterfaceResources.h"
 #include "platform/Gl.h"
 #include "screens/MenuBackground.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"

@@ -1,12 +1,13 @@
 // The top-7 screen: rank, name and points of each entry, page buttons.
 #include "screens/TopWnd.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
+#include "media/Music.h"
 #include "platform/Gl.h"
 #include "play/TopTable.h"
 #include "screens/MenuBackground.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -108,7 +109,7 @@ void CTopWnd::Draw()
     CScreen::Draw();
     DrawMenuDragons(m_dragons);
     NGl::PopMatrix();
-    Settings().m_music.Update();
+    NAudio::TheMusic().Update();
     DrawCursor();
 }
 

@@ -2,8 +2,6 @@
 // per-user folder.
 #pragma once
 
-#include "media/Music.h"
-
 #include <string>
 
 // What the settings file records about the window at exit.
@@ -28,8 +26,6 @@ class CSettings
     int m_window_x = 0;
     int m_window_y = 0;
     bool m_full_screen = true;
-    // The one music player, shared by the menus and the game.
-    NAudio::Music m_music;
     int m_close_key = 27;
     int m_hide_key = 13;
     bool m_sound = true;

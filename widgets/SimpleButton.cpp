@@ -2,7 +2,7 @@
 #include "widgets/SimpleButton.h"
 #include "widgets/LayoutPosition.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "framework/Screen.h"
 #include "media/Sound.h"
 #include "media/Texture.h"

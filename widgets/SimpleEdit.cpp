@@ -2,7 +2,7 @@
 #include "widgets/SimpleEdit.h"
 #include "widgets/LayoutPosition.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/BitmapText.h"
 #include "media/Sound.h"
 #include "media/Texture.h"

@@ -1,6 +1,6 @@
 // Screens, dialogs and controls: fan-out to every control, dialog-local
 // coordinates and window dragging.
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "support/FakePlatform.h"
 #include "support/RecordingScreens.h"
 

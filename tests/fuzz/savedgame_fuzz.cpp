@@ -3,9 +3,9 @@
 // every store then goes through the menus' resume path. A store the game
 // accepts must keep its purse and lives in range and save back a board that
 // resumes again to the same state.
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "play/Game.h"
-#include "play/GameLink.h"
+#include "screens/GameLink.h"
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "play/TopTable.h"

@@ -210,15 +210,15 @@ TEST_F(AudioDevice, DisabledEffectsPrepareTheChannelButStaySilent)
 TEST_F(AudioDevice, SettingsReachTheDeviceAndStopTheMusic)
 {
     CSettings& settings = Settings();
-    settings.m_music.SetPlaylist({"wav/long.wav"});
-    settings.m_music.Play(-1);
+    NAudio::TheMusic().SetPlaylist({"wav/long.wav"});
+    NAudio::TheMusic().Play(-1);
     settings.m_sound = false;
     settings.m_music_volume = 30;
     ApplySettings(settings);
     EXPECT_FALSE(m_audio->IsSoundEnabled());
     EXPECT_EQ(m_audio->GetMusicVolume(), 30);
-    EXPECT_FALSE(settings.m_music.IsStarted());
-    EXPECT_FALSE(settings.m_music.IsPlaying());
+    EXPECT_FALSE(NAudio::TheMusic().IsStarted());
+    EXPECT_FALSE(NAudio::TheMusic().IsPlaying());
     settings.m_sound = true;
     settings.m_music_volume = 40;
 }
@@ -241,7 +241,6 @@ TEST(AudioWithoutDevice, NothingLoadsAndNothingCrashes)
     music.Update();
     music.Stop();
     audio->SetMusicVolume(70);
-    audio->UpdateAudio();
     CAudio::Destroy();
     CFileSystem::Destroy();
 

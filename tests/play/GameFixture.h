@@ -3,7 +3,7 @@
 // out cells and click them the way the window would.
 #pragma once
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "play/Game.h"
 #include "play/GameHint.h"
 #include "play/GameResources.h"

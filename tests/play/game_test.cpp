@@ -2,7 +2,7 @@
 // with lives and the purse, the bonus bar, and clicks versus drags.
 #include "GameFixture.h"
 
-#include "play/GameLink.h"
+#include "screens/GameLink.h"
 #include "screens/EnterNameDlg.h"
 #include "storage/PropertyFile.h"
 #include "widgets/SimpleButton.h"

@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 
 #include "media/Audio.h"
+#include "media/Music.h"
 #include "media/TestMedia.h"
 #include "screens/MainMenu.h"
 
@@ -26,7 +27,7 @@ class PlaylistFixture : public GameFixture
         // The window made an audio device; the silent driver counts as one.
         ASSERT_TRUE(CAudio::Get() && CAudio::Get()->IsDeviceAvailable());
     }
-    static std::string Track() { return Settings().m_music.IsPlaying() ? Settings().m_music.GetCurrentTrack() : ""; }
+    static std::string Track() { return NAudio::TheMusic().IsPlaying() ? NAudio::TheMusic().GetCurrentTrack() : ""; }
 };
 } // namespace
 

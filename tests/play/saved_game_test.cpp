@@ -2,7 +2,7 @@
 // score, purse, lives and board come back; games that cannot resume are refused.
 #include "GameFixture.h"
 
-#include "play/GameLink.h"
+#include "screens/GameLink.h"
 #include "play/SavedGame.h"
 #include "storage/PropertyFile.h"
 

@@ -1,12 +1,12 @@
 // The main menu and the screens it opens, on the fake platform with a small
 // data folder: the level lock, the continue dialog's choices, the saved-game
 // and top-7 files across runs, and damaged files in the per-user folder.
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/TestMedia.h"
 #include "play/Game.h"
-#include "play/GameLink.h"
+#include "screens/GameLink.h"
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"

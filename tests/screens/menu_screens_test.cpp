@@ -1,7 +1,7 @@
 // The help and options screens on the fake platform, with a small data
 // folder written here: page turning, closing, settings written at once, and
 // the menu dragons' movement rules.
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
@@ -9,7 +9,7 @@
 #include "platform/KeyCodes.h"
 #include "screens/HelpWnd.h"
 #include "screens/InterfaceInsect.h"
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 #include "screens/OptionsWnd.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"

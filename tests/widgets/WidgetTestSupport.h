@@ -3,7 +3,7 @@
 // and a font with glyphs of one width.
 #pragma once
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "framework/Screen.h"
 #include "media/BitmapText.h"
 #include "media/TestMedia.h"

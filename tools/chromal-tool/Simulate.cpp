@@ -4,6 +4,7 @@
 #include "tools/chromal-tool/RulesTool.h"
 
 #include "rules/AIPlayer.h"
+#include "rules/Match.h"
 
 #include <cstdio>
 
@@ -58,55 +59,51 @@ int RunSimulate(int argc, char** argv)
     const bool moving = data.GetSet().m_moving;
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
-    NGame::CAIPlayer human(mid, 0, field.get(), humanDifficulty);
-    NGame::CAIPlayer opponent(mid, last, field.get(),
-                              moving ? 0 : NGame::CAIPlayer::DifficultyForLevel(level));
-    NGame::CAIPlayer* players[2] = {&human, &opponent};
-    if (!RunUntilIdle(*field))
+    // The game's own match, a computer player on the human side.
+    NGame::CMatch match(moving ? NGame::kMovingGame : NGame::kClassicGame, std::move(field), humanDifficulty);
+    NGame::CField& board = match.GetField();
+    if (!RunUntilIdle(board))
     {
         return Failure("the level never settled");
     }
 
-    int current = 0;
     int moves = 0;
     bool stalled = false;
-    while (!field->IsLevelFinished() && moves < kMaxMoves)
+    while (!board.IsLevelFinished() && moves < kMaxMoves)
     {
-        NGame::CAIPlayer& player = *players[current];
+        const int current = match.GetCurrentPlayer();
+        auto& player = static_cast<NGame::CAIPlayer&>(*match.GetPlayer(static_cast<std::size_t>(current)));
         // The colour the game would play, the opponent's fallback included.
         int colour = player.PickColour();
-        if (moving && FinishesMovingLevel(*field, mid, last))
-            colour = field->GetCellColour(mid, last);
-        if (!player.PlayColour(colour, &player == &human))
+        if (moving && FinishesMovingLevel(board, mid, last))
+            colour = board.GetCellColour(mid, last);
+        if (!player.PlayColour(colour, current == 0))
         {
             std::printf("move %d player %d none\n", moves, current);
             stalled = true;
             break;
         }
-        if (!RunUntilIdle(*field))
+        if (!RunUntilIdle(board))
         {
             return Failure("a move never settled");
         }
         std::printf("move %d player %d colour %d territory %d %d\n", moves, current, colour,
-                    field->CountRegion(mid, 0), field->CountRegion(mid, last));
+                    board.CountRegion(mid, 0), board.CountRegion(mid, last));
         ++moves;
-        if (moving)
+        // The player sees its move settle, and the match passes the turn (the
+        // moving set's board shifts instead). What a lost level would cost in
+        // lives does not concern one level's run.
+        player.Update(16.0f);
+        match.AdvanceTurn(0);
+        if (!RunUntilIdle(board))
         {
-            if (!field->IsLevelFinished())
-            {
-                field->StartShift(1);
-                RunUntilIdle(*field);
-            }
-        }
-        else
-        {
-            current = 1 - current;
+            return Failure("a shift never settled");
         }
     }
-    const int a = field->CountRegion(mid, 0);
-    const int b = field->CountRegion(mid, last);
+    const int a = board.CountRegion(mid, 0);
+    const int b = board.CountRegion(mid, last);
     std::printf("territory %d %d\n", a, b);
-    std::printf("result %s\n", !field->IsLevelFinished() ? (stalled ? "stalled" : "unfinished")
+    std::printf("result %s\n", !board.IsLevelFinished() ? (stalled ? "stalled" : "unfinished")
                                                          : (moving || a >= b ? "completed" : "lost"));
     return kExitOk;
 }

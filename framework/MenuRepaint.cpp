@@ -1,8 +1,8 @@
 // Partial menu repaints: the areas moving parts left and entered, each
 // redrawn through a scissor rectangle.
-#include "screens/MenuRepaint.h"
+#include "framework/MenuRepaint.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "platform/Gl.h"
 
 #include <algorithm>

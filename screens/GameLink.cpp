@@ -1,5 +1,5 @@
 // The game link: the menus' view of the game screen.
-#include "play/GameLink.h"
+#include "screens/GameLink.h"
 
 #include <string>
 #include <utility>

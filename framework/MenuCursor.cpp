@@ -1,11 +1,11 @@
 // The process-wide cursor sprite, placed at the pointer in logical units.
-#include "screens/MenuCursor.h"
+#include "framework/MenuCursor.h"
 
-#include "app/Application.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
-#include "screens/MenuRepaint.h"
+#include "framework/MenuRepaint.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // The application object on the fake platform: the frame loop, the screen
 // stack and dialogs, the window procedure and the display-mode switch.
-#include "app/Application.h"
-#include "app/MusicPlayer.h"
+#include "framework/Application.h"
+#include "media/MusicPlayer.h"
 #include "platform/KeyCodes.h"
 #include "support/FakePlatform.h"
 #include "support/RecordingScreens.h"

@@ -1,7 +1,7 @@
 // Partial menu repaints: which areas are drawn again, and when the whole
 // window is.
-#include "app/Application.h"
-#include "screens/MenuRepaint.h"
+#include "framework/Application.h"
+#include "framework/MenuRepaint.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>

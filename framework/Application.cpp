@@ -1,13 +1,16 @@
 // The application object: display mode, screen stack, window procedure and
 // the fixed-step frame loop.
-#include "app/Application.h"
+#include "framework/Application.h"
 
-#include "app/MusicPlayer.h"
-#include "app/Services.h"
+#include "media/MusicPlayer.h"
 #include "framework/DialogScreen.h"
 #include "framework/Screen.h"
+#include "media/Audio.h"
+#include "media/Music.h"
+#include "media/ResourceGroup.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
+#include "storage/Settings.h"
 
 #include <algorithm>
 #include <memory>
@@ -66,9 +69,10 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
     if (!m_platform.CreateWindow(title, x, y, width, height))
         return false;
     m_window_created = true;
-    ReloadResourceGroups();
+    // Textures need the GL context the window brought.
+    ReloadAll();
     m_platform.ShowWindow(true);
-    CreateAudioDevice();
+    CAudio::Create(nullptr)->SetInvertStereo(Settings().m_sound_invert);
     return true;
 }
 
@@ -169,8 +173,12 @@ void CApplication::Shutdown()
 {
     if (!m_window_created)
         return;
-    ReleaseResourceGroups();
-    DestroyAudioDevice();
+    ReleaseAll();
+    // The module goes while the mixer that decodes it is still open; a track
+    // this mixer could not load may load with the next one.
+    NAudio::TheMusic().Stop();
+    NAudio::TheMusic().ForgetFailures();
+    CAudio::Destroy();
     if (m_full_screen)
     {
         m_platform.LeaveFullScreen();
@@ -363,7 +371,6 @@ void CApplication::FrameStep(float elapsed)
         m_platform.Sleep(kIdleSleep);
     if (m_minimised)
         m_platform.WaitForEvent(kIdleSleep);
-    UpdateAudio();
 }
 
 void CApplication::DrawScreens()
