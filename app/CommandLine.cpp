@@ -3,10 +3,10 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <vector>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {

@@ -1,8 +1,9 @@
 // The services of other subsystems: the real ones where they exist, stand-ins for the rest.
 #include "app/Services.h"
 
-#include "framework/Application.h"
 #include "app/TestScreen.h"
+#include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
 #include "media/Music.h"
@@ -10,7 +11,6 @@
 #include "play/GameResources.h"
 #include "screens/Intro.h"
 #include "screens/MainMenu.h"
-#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 

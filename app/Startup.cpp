@@ -2,10 +2,10 @@
 // services of subsystems not built yet are the functions of app/Services.h.
 #include "app/Startup.h"
 
-#include "framework/Application.h"
 #include "app/CommandLine.h"
 #include "app/Replay.h"
 #include "app/Services.h"
+#include "framework/Application.h"
 #include "framework/Screen.h"
 #include "media/TgaDecoder.h"
 #include "platform/Gl.h"

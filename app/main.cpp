@@ -1,8 +1,8 @@
 // Chromal's entry point: reads the options, then start-up, the frame loop and
 // shutdown (app/Startup.cpp).
-#include "framework/Application.h"
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "framework/Application.h"
 #include "media/LayerCache.h"
 
 #include <cstdio>

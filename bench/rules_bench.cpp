@@ -124,7 +124,8 @@ void BM_SimulateLevel89(benchmark::State& state)
             if (current == 1)
             {
                 worst = std::max(worst, std::chrono::duration<double, std::micro>(
-                                            std::chrono::steady_clock::now() - picking).count());
+                                            std::chrono::steady_clock::now() - picking)
+                                            .count());
                 worstCpu = std::max(worstCpu, ThreadCpuMicroseconds() - pickingCpu);
             }
             if (!players[current]->PlayColour(colour, false))

@@ -2,11 +2,11 @@
 // the fixed-step frame loop.
 #include "framework/Application.h"
 
-#include "media/MusicPlayer.h"
 #include "framework/DialogScreen.h"
 #include "framework/Screen.h"
 #include "media/Audio.h"
 #include "media/Music.h"
+#include "media/MusicPlayer.h"
 #include "media/ResourceGroup.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"

@@ -2,10 +2,10 @@
 #include "framework/MenuCursor.h"
 
 #include "framework/Application.h"
+#include "framework/MenuRepaint.h"
 #include "media/InterfaceResources.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
-#include "framework/MenuRepaint.h"
 
 #include <memory>
 

@@ -58,9 +58,9 @@ void CScreen::OnMouseMove(int x, int y, std::uint32_t flags)
         int cy = 0;
         app.GetCursorDesktopPos(cx, cy);
         const CRect rect = app.GetWindowRect();
-        app.MoveWindow(rect.m_left + cx - m_anchorX, rect.m_top + cy - m_anchorY);
-        m_anchorX = cx;
-        m_anchorY = cy;
+        app.MoveWindow(rect.m_left + cx - m_anchor_x, rect.m_top + cy - m_anchor_y);
+        m_anchor_x = cx;
+        m_anchor_y = cy;
     }
     bool taken = false;
     for (CControl* control : m_controls)
@@ -104,5 +104,5 @@ void CScreen::OnCloseRequest() {}
 void CScreen::StartDrag()
 {
     m_dragging = true;
-    Application().GetCursorDesktopPos(m_anchorX, m_anchorY);
+    Application().GetCursorDesktopPos(m_anchor_x, m_anchor_y);
 }

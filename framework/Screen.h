@@ -45,6 +45,6 @@ class CScreen
     int m_result = 0;
     bool m_dragging = false;
     bool m_draggable = false;
-    int m_anchorX = 0;
-    int m_anchorY = 0;
+    int m_anchor_x = 0;
+    int m_anchor_y = 0;
 };

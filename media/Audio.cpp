@@ -33,7 +33,7 @@ void CAudio::Destroy()
 CAudio::CAudio(void* window) : m_window(window)
 {
     m_open = OpenMixer();
-    m_deviceAvailable = m_open;
+    m_device_available = m_open;
     if (!m_open)
     {
         // The silent driver keeps every mixer call valid; the device still
@@ -74,14 +74,14 @@ bool CAudio::OpenMixer()
 
 void CAudio::SetMusicVolume(int volume)
 {
-    m_musicVolume = std::clamp(volume, 0, 100);
-    if (m_musicCurrent)
+    m_music_volume = std::clamp(volume, 0, 100);
+    if (m_music_current)
         ApplyMusicVolume();
 }
 
 void CAudio::SetMusicCurrent(bool current)
 {
-    m_musicCurrent = current;
+    m_music_current = current;
     if (current)
         ApplyMusicVolume();
 }
@@ -89,28 +89,28 @@ void CAudio::SetMusicCurrent(bool current)
 void CAudio::ApplyMusicVolume() const
 {
     if (m_open)
-        Mix_VolumeMusic(ModuleVolume(m_musicVolume) * MIX_MAX_VOLUME / kModuleVolumeMax);
+        Mix_VolumeMusic(ModuleVolume(m_music_volume) * MIX_MAX_VOLUME / kModuleVolumeMax);
 }
 
 int CAudio::AcquireChannel()
 {
-    if (!m_freeChannels.empty())
+    if (!m_free_channels.empty())
     {
-        const int channel = m_freeChannels.back();
-        m_freeChannels.pop_back();
+        const int channel = m_free_channels.back();
+        m_free_channels.pop_back();
         return channel;
     }
-    const int channel = m_channelCount++;
+    const int channel = m_channel_count++;
     if (m_open)
-        Mix_AllocateChannels(m_channelCount);
+        Mix_AllocateChannels(m_channel_count);
     return channel;
 }
 
 void CAudio::ReleaseChannel(int channel)
 {
-    if (channel < 0 || channel >= m_channelCount)
+    if (channel < 0 || channel >= m_channel_count)
         return;
     if (m_open)
         Mix_HaltChannel(channel);
-    m_freeChannels.push_back(channel);
+    m_free_channels.push_back(channel);
 }

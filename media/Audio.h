@@ -24,24 +24,24 @@ class CAudio
     // The window the device was opened for (SDL needs none; kept for callers).
     void* GetWindow() const { return m_window; }
     // True only when a real output device was opened.
-    bool IsDeviceAvailable() const { return m_deviceAvailable; }
-    void SetSoundEnabled(bool enabled) { m_soundEnabled = enabled; }
-    bool IsSoundEnabled() const { return m_soundEnabled; }
-    bool IsMusicEnabled() const { return m_musicEnabled; }
-    int GetSoundVolume() const { return m_soundVolume; }
+    bool IsDeviceAvailable() const { return m_device_available; }
+    void SetSoundEnabled(bool enabled) { m_sound_enabled = enabled; }
+    bool IsSoundEnabled() const { return m_sound_enabled; }
+    bool IsMusicEnabled() const { return m_music_enabled; }
+    int GetSoundVolume() const { return m_sound_volume; }
     // 0..100; applies at once to the music that is playing.
     void SetMusicVolume(int volume);
-    int GetMusicVolume() const { return m_musicVolume; }
+    int GetMusicVolume() const { return m_music_volume; }
     // Kept for the settings file; playback does not use it.
-    void SetInvertStereo(bool invert) { m_invertStereo = invert; }
-    bool GetInvertStereo() const { return m_invertStereo; }
+    void SetInvertStereo(bool invert) { m_invert_stereo = invert; }
+    bool GetInvertStereo() const { return m_invert_stereo; }
 
     // Music volume 0..100 on the module scale 0..64.
     static int ModuleVolume(int musicVolume) { return musicVolume * kModuleVolumeMax / 100; }
     // The music player reports the module it starts and stops, so volume
     // changes reach it.
     void SetMusicCurrent(bool current);
-    bool HasMusicCurrent() const { return m_musicCurrent; }
+    bool HasMusicCurrent() const { return m_music_current; }
 
     // Every sound owns one mixer channel while it lives.
     int AcquireChannel();
@@ -53,13 +53,13 @@ class CAudio
 
     void* m_window;
     bool m_open = false;
-    bool m_deviceAvailable = false;
-    bool m_soundEnabled = true;
-    bool m_musicEnabled = true;
-    bool m_invertStereo = false;
-    int m_soundVolume = 100;
-    int m_musicVolume = 100;
-    bool m_musicCurrent = false;
-    int m_channelCount = 0;
-    std::vector<int> m_freeChannels;
+    bool m_device_available = false;
+    bool m_sound_enabled = true;
+    bool m_music_enabled = true;
+    bool m_invert_stereo = false;
+    int m_sound_volume = 100;
+    int m_music_volume = 100;
+    bool m_music_current = false;
+    int m_channel_count = 0;
+    std::vector<int> m_free_channels;
 };

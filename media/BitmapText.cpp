@@ -55,9 +55,9 @@ bool CBitmapText::LoadMetrics(const unsigned char* bytes, std::size_t size, CTex
     CImage image;
     if (size < 17 || bytes[16] != 32 || !DecodeTga(bytes, size, image))
         return false;
-    m_pictureWidth = image.m_width;
-    m_pictureHeight = image.m_height;
-    m_bytesPerPixel = image.m_components;
+    m_picture_width = image.m_width;
+    m_picture_height = image.m_height;
+    m_bytes_per_pixel = image.m_components;
     const float width = static_cast<float>(image.m_width);
     const float height = static_cast<float>(image.m_height);
 
@@ -86,7 +86,7 @@ bool CBitmapText::LoadMetrics(const unsigned char* bytes, std::size_t size, CTex
         // Each line opens with a run that is no glyph.
         const std::uint32_t lead = NextInkColumn(image, 0, bottom, top);
         std::uint32_t last = RunEnd(image, lead, bottom, top);
-        m_lineHeight = top / height - bottom / height;
+        m_line_height = top / height - bottom / height;
         for (;;)
         {
             const std::uint32_t first = NextInkColumn(image, last + 1, bottom, top);
@@ -97,10 +97,10 @@ bool CBitmapText::LoadMetrics(const unsigned char* bytes, std::size_t size, CTex
             if (found < kGlyphCount)
             {
                 SGlyph& glyph = m_glyphs[found];
-                glyph.m_upperT = top / height;
-                glyph.m_lowerT = bottom / height;
-                glyph.m_leftS = (static_cast<float>(first) - 1.0f) / width;
-                glyph.m_rightS = (static_cast<float>(last) + 1.0f) / width;
+                glyph.m_upper_t = top / height;
+                glyph.m_lower_t = bottom / height;
+                glyph.m_left_s = (static_cast<float>(first) - 1.0f) / width;
+                glyph.m_right_s = (static_cast<float>(last) + 1.0f) / width;
             }
             ++found;
         }
@@ -110,11 +110,11 @@ bool CBitmapText::LoadMetrics(const unsigned char* bytes, std::size_t size, CTex
 
 bool CBitmapText::Advances(float size, SAdvance& advance) const
 {
-    if (m_lineHeight <= 0.0f || m_pictureHeight == 0)
+    if (m_line_height <= 0.0f || m_picture_height == 0)
         return false;
     const SGlyph& a = m_glyphs['A' - kFirstCode];
-    advance.m_scale = size / m_lineHeight * (static_cast<float>(m_pictureWidth) / m_pictureHeight);
-    advance.m_space = advance.m_scale * (a.m_rightS - a.m_leftS);
+    advance.m_scale = size / m_line_height * (static_cast<float>(m_picture_width) / m_picture_height);
+    advance.m_space = advance.m_scale * (a.m_right_s - a.m_left_s);
     advance.m_gap = advance.m_space / 10.0f;
     return true;
 }
@@ -141,7 +141,7 @@ void CBitmapText::ForEachGlyph(const char* text, float size, float x, float y, b
         else if (c >= kFirstCode && c <= kLastCode)
         {
             const SGlyph& glyph = m_glyphs[c - kFirstCode];
-            const float w = advance.m_scale * (glyph.m_rightS - glyph.m_leftS);
+            const float w = advance.m_scale * (glyph.m_right_s - glyph.m_left_s);
             visit(glyph, c, x, y, w);
             x += w + advance.m_gap;
         }
@@ -174,7 +174,7 @@ float CBitmapText::TextWidth(const char* text, float size) const
         else if (c >= kFirstCode && c <= kLastCode)
         {
             const SGlyph& glyph = m_glyphs[c - kFirstCode];
-            width += advance.m_scale * (glyph.m_rightS - glyph.m_leftS) + advance.m_gap;
+            width += advance.m_scale * (glyph.m_right_s - glyph.m_left_s) + advance.m_gap;
         }
     }
     return width;
@@ -192,18 +192,18 @@ void CBitmapText::DrawText(const char* text, float size, float x, float y, float
     ForEachGlyph(text, size, x, y, centre,
                  [size, z, flip](const SGlyph& glyph, unsigned char, float gx, float gy, float w)
                  {
-                     float lower = glyph.m_lowerT;
-                     float upper = glyph.m_upperT;
+                     float lower = glyph.m_lower_t;
+                     float upper = glyph.m_upper_t;
                      if (flip)
                          std::swap(lower, upper);
                      NGl::Begin(GL_TRIANGLE_STRIP);
-                     NGl::TexCoord(glyph.m_leftS, lower);
+                     NGl::TexCoord(glyph.m_left_s, lower);
                      NGl::Vertex(gx, gy, z);
-                     NGl::TexCoord(glyph.m_leftS, upper);
+                     NGl::TexCoord(glyph.m_left_s, upper);
                      NGl::Vertex(gx, gy - size, z);
-                     NGl::TexCoord(glyph.m_rightS, lower);
+                     NGl::TexCoord(glyph.m_right_s, lower);
                      NGl::Vertex(gx + w, gy, z);
-                     NGl::TexCoord(glyph.m_rightS, upper);
+                     NGl::TexCoord(glyph.m_right_s, upper);
                      NGl::Vertex(gx + w, gy - size, z);
                      NGl::End();
                  });

@@ -15,10 +15,10 @@ class CBitmapText
 
     struct SGlyph
     {
-        float m_upperT = 0.0f;
-        float m_lowerT = 0.0f;
-        float m_leftS = 0.0f;
-        float m_rightS = 0.0f;
+        float m_upper_t = 0.0f;
+        float m_lower_t = 0.0f;
+        float m_left_s = 0.0f;
+        float m_right_s = 0.0f;
     };
 
     // One laid-out glyph: its left edge, baseline and width in screen units.
@@ -52,7 +52,7 @@ class CBitmapText
     std::vector<SPlacedGlyph> Layout(const char* text, float size, float x, float y, bool centre) const;
 
     const SGlyph& Glyph(int index) const { return m_glyphs[index]; }
-    float GetLineHeight() const { return m_lineHeight; }
+    float GetLineHeight() const { return m_line_height; }
 
   private:
     struct SAdvance
@@ -68,8 +68,8 @@ class CBitmapText
 
     CTexture* m_texture = nullptr;
     SGlyph m_glyphs[kGlyphCount];
-    float m_lineHeight = 0.0f;
-    std::uint32_t m_pictureWidth = 0;
-    std::uint32_t m_pictureHeight = 0;
-    std::uint32_t m_bytesPerPixel = 0;
+    float m_line_height = 0.0f;
+    std::uint32_t m_picture_width = 0;
+    std::uint32_t m_picture_height = 0;
+    std::uint32_t m_bytes_per_pixel = 0;
 };

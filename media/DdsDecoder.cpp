@@ -190,10 +190,10 @@ bool DecodeDds(const unsigned char* data, std::size_t size, bool flip, CDdsImage
     const std::uint32_t caps2 = Read32(header + 108);
     if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || headerDepth > kMaxSide)
         return false;
-    result.m_cubeMap = (caps2 & kCapsCubeMap) != 0;
+    result.m_cube_map = (caps2 & kCapsCubeMap) != 0;
     result.m_volume = (caps2 & kCapsVolume) != 0 && headerDepth > 0;
     const std::uint32_t depth = result.m_volume ? headerDepth : 1;
-    const std::uint32_t faces = result.m_cubeMap ? 6 : 1;
+    const std::uint32_t faces = result.m_cube_map ? 6 : 1;
     const std::uint32_t extraLevels = std::min(mipCount > 1 ? mipCount - 1 : 0, kMaxMipLevels);
 
     std::size_t position = kHeaderEnd;
@@ -226,7 +226,7 @@ bool DecodeDds(const unsigned char* data, std::size_t size, bool flip, CDdsImage
         }
         result.m_faces.push_back(std::move(levels));
     }
-    if (flip && result.m_cubeMap)
+    if (flip && result.m_cube_map)
         std::swap(result.m_faces[2], result.m_faces[3]);
     image = std::move(result);
     return true;

@@ -20,7 +20,7 @@ struct CDdsImage
     std::uint32_t m_format = 0;
     std::uint32_t m_components = 0;
     bool m_compressed = false;
-    bool m_cubeMap = false;
+    bool m_cube_map = false;
     bool m_volume = false;
     // One entry per face (6 for a cube map), each the top surface and then the
     // stored mip levels.

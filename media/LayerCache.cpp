@@ -53,7 +53,7 @@ void CLayerCache::Forget()
     if (m_texture)
         NGl::DeleteTexture(m_texture);
     m_texture = 0;
-    m_textureSize[0] = m_textureSize[1] = 0;
+    m_texture_size[0] = m_texture_size[1] = 0;
     m_kept = false;
     m_look.clear();
 }
@@ -86,8 +86,8 @@ void CLayerCache::DrawKept() const
     NGl::Enable(GL_TEXTURE_2D);
     NGl::BindTexture(m_texture);
     NGl::TexEnvMode(GL_REPLACE);
-    const float s = static_cast<float>(m_viewport[2]) / static_cast<float>(m_textureSize[0]);
-    const float t = static_cast<float>(m_viewport[3]) / static_cast<float>(m_textureSize[1]);
+    const float s = static_cast<float>(m_viewport[2]) / static_cast<float>(m_texture_size[0]);
+    const float t = static_cast<float>(m_viewport[3]) / static_cast<float>(m_texture_size[1]);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
     NGl::Begin(GL_QUADS);
     NGl::TexCoord(0.0f, 0.0f);
@@ -164,7 +164,7 @@ void CLayerCache::Keep(const std::vector<double>& look)
         Forget();
         return;
     }
-    if (!m_texture || width != m_textureSize[0] || height != m_textureSize[1])
+    if (!m_texture || width != m_texture_size[0] || height != m_texture_size[1])
     {
         Forget();
         m_texture = NGl::CreateTexture();
@@ -176,8 +176,8 @@ void CLayerCache::Keep(const std::vector<double>& look)
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         NGl::TexParameter(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         NGl::TexParameter(GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        m_textureSize[0] = width;
-        m_textureSize[1] = height;
+        m_texture_size[0] = width;
+        m_texture_size[1] = height;
     }
     NGl::BindTexture(m_texture);
     NGl::CopyTexSubImage2D(0, 0, m_viewport[0], m_viewport[1], m_viewport[2], m_viewport[3]);

@@ -40,7 +40,7 @@ class CLayerCache
 
     std::vector<double> m_look;
     GLuint m_texture = 0;
-    GLint m_textureSize[2] = {0, 0};
+    GLint m_texture_size[2] = {0, 0};
     GLint m_viewport[4] = {0, 0, 0, 0};
     GLint m_redraw[4] = {0, 0, 0, 0};
     bool m_kept = false;

@@ -20,14 +20,15 @@ CResourceGroup::CResourceGroup(const CFileSystem& files) : m_files(&files) {}
 
 CResourceGroup::~CResourceGroup() = default;
 
-CResourceGroup::STextureEntry& CResourceGroup::NewTexture(const std::string& fileName, const std::string& alphaFile,
+CResourceGroup::STextureEntry& CResourceGroup::NewTexture(const std::string& fileName,
+                                                          const std::string& alphaFile,
                                                           const std::string& name, bool wrap, bool mipmaps)
 {
     STextureEntry entry;
     entry.m_texture = std::make_unique<CTexture>();
     entry.m_name = name;
-    entry.m_fileName = fileName;
-    entry.m_alphaFile = alphaFile;
+    entry.m_file_name = fileName;
+    entry.m_alpha_file = alphaFile;
     entry.m_wrap = wrap;
     entry.m_mipmaps = mipmaps;
     m_textures.push_back(std::move(entry));
@@ -72,7 +73,7 @@ void CResourceGroup::Require(const CTexture* texture)
             entry.m_texture->Release();
             entry.m_loaded = false;
         }
-    it->m_texture->LoadFromSource(*m_files, it->m_fileName, it->m_wrap, it->m_mipmaps);
+    it->m_texture->LoadFromSource(*m_files, it->m_file_name, it->m_wrap, it->m_mipmaps);
     it->m_loaded = true;
 }
 
@@ -107,7 +108,7 @@ CSprite* CResourceGroup::AddSprite(const std::string& fileName, const std::strin
     SSpriteEntry entry;
     entry.m_sprite = std::make_unique<CSprite>();
     entry.m_name = name;
-    entry.m_fileName = fileName;
+    entry.m_file_name = fileName;
     entry.m_sprite->LoadSpriteFile(*m_files, fileName);
     m_sprites.push_back(std::move(entry));
     return m_sprites.back().m_sprite.get();
@@ -146,14 +147,14 @@ void CResourceGroup::ReloadTextures()
     {
         if (entry.m_on_demand)
             continue; // loaded again when next asked for
-        if (entry.m_alphaFile.empty())
-            entry.m_texture->LoadFromSource(*m_files, entry.m_fileName, entry.m_wrap, entry.m_mipmaps);
+        if (entry.m_alpha_file.empty())
+            entry.m_texture->LoadFromSource(*m_files, entry.m_file_name, entry.m_wrap, entry.m_mipmaps);
         else
-            entry.m_texture->LoadWithAlpha(*m_files, entry.m_fileName, entry.m_alphaFile, entry.m_wrap,
+            entry.m_texture->LoadWithAlpha(*m_files, entry.m_file_name, entry.m_alpha_file, entry.m_wrap,
                                            entry.m_mipmaps);
     }
     for (SSpriteEntry& entry : m_sprites)
-        entry.m_sprite->LoadSpriteFile(*m_files, entry.m_fileName);
+        entry.m_sprite->LoadSpriteFile(*m_files, entry.m_file_name);
 }
 
 CResourceGroup* CreateGroup(const std::string& name, const CFileSystem& files)

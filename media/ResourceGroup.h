@@ -62,21 +62,21 @@ class CResourceGroup
     {
         std::unique_ptr<CTexture> m_texture;
         std::string m_name;
-        std::string m_fileName;
-        std::string m_alphaFile; // empty for a single picture
+        std::string m_file_name;
+        std::string m_alpha_file; // empty for a single picture
         bool m_wrap = false;
         bool m_mipmaps = false;
         bool m_on_demand = false;
         bool m_stays = false;  // on-demand ones only
         bool m_loaded = false; // on-demand ones only
     };
-    STextureEntry& NewTexture(const std::string& fileName, const std::string& alphaFile, const std::string& name,
-                              bool wrap, bool mipmaps);
+    STextureEntry& NewTexture(const std::string& fileName, const std::string& alphaFile,
+                              const std::string& name, bool wrap, bool mipmaps);
     struct SSpriteEntry
     {
         std::unique_ptr<CSprite> m_sprite;
         std::string m_name;
-        std::string m_fileName;
+        std::string m_file_name;
     };
 
     const CFileSystem* m_files;

@@ -12,32 +12,33 @@
 CSprite::CSprite(const CSprite& other)
     : m_position(other.m_position), m_extra(other.m_extra), m_texture(other.m_texture),
       m_files(other.m_files), m_groups(other.m_groups), m_frames(other.m_frames),
-      m_cellWidth(other.m_cellWidth), m_cellHeight(other.m_cellHeight), m_frame(other.m_frame),
-      m_group(other.m_group), m_visible(other.m_visible), m_ownsTexture(false), m_blend(other.m_blend),
+      m_cell_width(other.m_cell_width), m_cell_height(other.m_cell_height), m_frame(other.m_frame),
+      m_group(other.m_group), m_visible(other.m_visible), m_owns_texture(false), m_blend(other.m_blend),
       m_flip(other.m_flip), m_reverse(other.m_reverse), m_elapsed(other.m_elapsed),
-      m_frameTime(other.m_frameTime)
+      m_frame_time(other.m_frame_time)
 {
 }
 
 CSprite::CSprite(int groups, int frames, std::uint32_t frameTime, CTexture* texture)
-    : m_texture(texture), m_groups(std::max(groups, 1)), m_frames(std::max(frames, 1)), m_frameTime(frameTime)
+    : m_texture(texture), m_groups(std::max(groups, 1)), m_frames(std::max(frames, 1)),
+      m_frame_time(frameTime)
 {
     if (m_texture)
     {
-        m_cellWidth = static_cast<float>(m_texture->GetWidth() / static_cast<std::uint32_t>(m_frames));
-        m_cellHeight = static_cast<float>(m_texture->GetHeight() / static_cast<std::uint32_t>(m_groups));
+        m_cell_width = static_cast<float>(m_texture->GetWidth() / static_cast<std::uint32_t>(m_frames));
+        m_cell_height = static_cast<float>(m_texture->GetHeight() / static_cast<std::uint32_t>(m_groups));
     }
 }
 
 CSprite::~CSprite()
 {
-    if (m_ownsTexture)
+    if (m_owns_texture)
         delete m_texture;
 }
 
 void CSprite::ReleaseTexture()
 {
-    if (m_ownsTexture && m_texture)
+    if (m_owns_texture && m_texture)
         m_texture->Release();
 }
 
@@ -56,16 +57,16 @@ bool CSprite::LoadSpriteFile(const CFileSystem& files, const std::string& fileNa
     m_groups = std::max(description.GetInt("groups", 1), 1);
     m_frames = std::max(description.GetInt("frames", 1), 1);
 
-    if (!m_ownsTexture || !m_texture)
+    if (!m_owns_texture || !m_texture)
         m_texture = new CTexture();
-    m_ownsTexture = true;
+    m_owns_texture = true;
     if (alphaFile.size() < 4)
         m_texture->LoadFromSource(files, imageFile, wrap, mipmaps);
     else
         m_texture->LoadWithAlpha(files, imageFile, alphaFile, wrap, mipmaps);
 
-    m_cellWidth = static_cast<float>(m_texture->GetWidth() / static_cast<std::uint32_t>(m_frames));
-    m_cellHeight = static_cast<float>(m_texture->GetHeight() / static_cast<std::uint32_t>(m_groups));
+    m_cell_width = static_cast<float>(m_texture->GetWidth() / static_cast<std::uint32_t>(m_frames));
+    m_cell_height = static_cast<float>(m_texture->GetHeight() / static_cast<std::uint32_t>(m_groups));
     m_frame = 0;
     m_group = 0;
     return true;
@@ -75,7 +76,7 @@ void CSprite::Update(float elapsed)
 {
     if (elapsed > 0.0f)
         m_elapsed += static_cast<std::uint32_t>(elapsed);
-    if (m_elapsed <= m_frameTime)
+    if (m_elapsed <= m_frame_time)
         return;
     // One step per call at most; the remainder is dropped on purpose so a long
     // stall does not make the animation jump.
@@ -95,8 +96,8 @@ void CSprite::SetPosition(float x, float y, float z)
 
 void CSprite::SetCellSize(float width, float height)
 {
-    m_cellWidth = width;
-    m_cellHeight = height;
+    m_cell_width = width;
+    m_cell_height = height;
 }
 
 void CSprite::SetGroup(int group)
@@ -109,7 +110,7 @@ void CSprite::SetFrame(int frame)
     if (frame >= 0 && frame < m_frames)
     {
         m_frame = frame;
-        m_elapsed = static_cast<std::uint32_t>(frame) * m_frameTime;
+        m_elapsed = static_cast<std::uint32_t>(frame) * m_frame_time;
     }
     else
     {
@@ -120,7 +121,7 @@ void CSprite::SetFrame(int frame)
 
 void CSprite::Rewind()
 {
-    m_elapsed = m_reverse ? m_frameTime * static_cast<std::uint32_t>(m_frames) : 0;
+    m_elapsed = m_reverse ? m_frame_time * static_cast<std::uint32_t>(m_frames) : 0;
 }
 
 void CSprite::CellCoordinates(float& s0, float& s1, float& t0, float& t1) const
@@ -155,8 +156,8 @@ void CSprite::Draw(bool bind) const
     CellCoordinates(s0, s1, t0, t1);
     if (m_flip)
         std::swap(t0, t1);
-    const float hw = m_cellWidth / 2.0f;
-    const float hh = m_cellHeight / 2.0f;
+    const float hw = m_cell_width / 2.0f;
+    const float hh = m_cell_height / 2.0f;
     const float x = m_position.x, y = m_position.y, z = m_position.z;
     NGl::Begin(GL_TRIANGLE_STRIP);
     NGl::TexCoord(s1, t0);

@@ -45,11 +45,11 @@ class CSprite
     bool IsFlipped() const { return m_flip; }
     void SetReverse(bool reverse) { m_reverse = reverse; }
     bool GetReverse() const { return m_reverse; }
-    void SetFrameTime(std::uint32_t milliseconds) { m_frameTime = milliseconds; }
-    std::uint32_t GetFrameTime() const { return m_frameTime; }
+    void SetFrameTime(std::uint32_t milliseconds) { m_frame_time = milliseconds; }
+    std::uint32_t GetFrameTime() const { return m_frame_time; }
     void SetCellSize(float width, float height);
-    float GetCellWidth() const { return m_cellWidth; }
-    float GetCellHeight() const { return m_cellHeight; }
+    float GetCellWidth() const { return m_cell_width; }
+    float GetCellHeight() const { return m_cell_height; }
     void SetGroup(int group);
     void SetFrame(int frame);
     void Rewind();
@@ -59,7 +59,7 @@ class CSprite
     int GetGroup() const { return m_group; }
     std::uint32_t GetElapsed() const { return m_elapsed; }
     CTexture* GetTexture() const { return m_texture; }
-    bool OwnsTexture() const { return m_ownsTexture; }
+    bool OwnsTexture() const { return m_owns_texture; }
 
     // Texture coordinates of the current cell: s0, s1 across, t0, t1 along the stored rows.
     void CellCoordinates(float& s0, float& s1, float& t0, float& t1) const;
@@ -71,15 +71,15 @@ class CSprite
     const CFileSystem* m_files = nullptr;
     int m_groups = 1;
     int m_frames = 1;
-    float m_cellWidth = 0.0f;
-    float m_cellHeight = 0.0f;
+    float m_cell_width = 0.0f;
+    float m_cell_height = 0.0f;
     int m_frame = 0;
     int m_group = 0;
     bool m_visible = true;
-    bool m_ownsTexture = false;
+    bool m_owns_texture = false;
     bool m_blend = false;
     bool m_flip = false;
     bool m_reverse = false;
     std::uint32_t m_elapsed = 0;
-    std::uint32_t m_frameTime = 50;
+    std::uint32_t m_frame_time = 50;
 };

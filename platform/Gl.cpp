@@ -83,11 +83,11 @@ class CGlQuadSink final : public IQuadSink
         state.m_texture = static_cast<GLuint>(value);
         state.m_blend = glIsEnabled(GL_BLEND) == GL_TRUE;
         state.m_texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
-        state.m_alphaTest = glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
+        state.m_alpha_test = glIsEnabled(GL_ALPHA_TEST) == GL_TRUE;
         glGetIntegerv(GL_BLEND_SRC, &value);
-        state.m_blendSource = static_cast<GLenum>(value);
+        state.m_blend_source = static_cast<GLenum>(value);
         glGetIntegerv(GL_BLEND_DST, &value);
-        state.m_blendDestination = static_cast<GLenum>(value);
+        state.m_blend_destination = static_cast<GLenum>(value);
         glGetFloatv(GL_CURRENT_COLOR, colour);
     }
     void ApplyState(const SDrawState& state) override
@@ -95,8 +95,8 @@ class CGlQuadSink final : public IQuadSink
         glBindTexture(GL_TEXTURE_2D, state.m_texture);
         SetCapability(GL_BLEND, state.m_blend);
         SetCapability(GL_TEXTURE_2D, state.m_texturing);
-        SetCapability(GL_ALPHA_TEST, state.m_alphaTest);
-        glBlendFunc(state.m_blendSource, state.m_blendDestination);
+        SetCapability(GL_ALPHA_TEST, state.m_alpha_test);
+        glBlendFunc(state.m_blend_source, state.m_blend_destination);
     }
     void DrawQuads(const float* interleaved, std::size_t vertexCount) override
     {
@@ -320,15 +320,15 @@ void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a)
 namespace
 {
 // Full screen on a display that keeps its own mode: the program's 800 by 600
-// pixels are scaled by m_scale and centred in a picture of m_pictureWidth by
-// m_pictureHeight window pixels; the bars around it are not the program's.
+// pixels are scaled by m_scale and centred in a picture of m_picture_width by
+// m_picture_height window pixels; the bars around it are not the program's.
 struct CViewportTransform
 {
     double m_scale = 1.0;
-    int m_offsetX = 0;
-    int m_offsetY = 0;
-    int m_pictureWidth = 0;
-    int m_pictureHeight = 0;
+    int m_offset_x = 0;
+    int m_offset_y = 0;
+    int m_picture_width = 0;
+    int m_picture_height = 0;
 };
 CViewportTransform g_transform;
 
@@ -337,7 +337,7 @@ CViewportTransform g_transform;
 void ClearBars()
 {
     const CViewportTransform& t = g_transform;
-    if ((t.m_offsetX <= 0 && t.m_offsetY <= 0) || t.m_pictureWidth <= 0 || t.m_pictureHeight <= 0)
+    if ((t.m_offset_x <= 0 && t.m_offset_y <= 0) || t.m_picture_width <= 0 || t.m_picture_height <= 0)
         return;
     GLfloat colour[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, colour);
@@ -346,12 +346,10 @@ void ClearBars()
     const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
     // Beyond the drawable is clipped anyway.
     constexpr GLsizei kFar = 1 << 15;
-    const GLint right = t.m_offsetX + t.m_pictureWidth;
-    const GLint top = t.m_offsetY + t.m_pictureHeight;
-    const GLint bars[4][4] = {{0, 0, t.m_offsetX, kFar},
-                              {right, 0, kFar, kFar},
-                              {0, 0, kFar, t.m_offsetY},
-                              {0, top, kFar, kFar}};
+    const GLint right = t.m_offset_x + t.m_picture_width;
+    const GLint top = t.m_offset_y + t.m_picture_height;
+    const GLint bars[4][4] = {
+        {0, 0, t.m_offset_x, kFar}, {right, 0, kFar, kFar}, {0, 0, kFar, t.m_offset_y}, {0, top, kFar, kFar}};
     glEnable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     for (const GLint* bar : bars)
@@ -370,11 +368,11 @@ bool g_viewportSet = false;
 
 GLint ScaleX(GLint x)
 {
-    return g_transform.m_offsetX + static_cast<GLint>(x * g_transform.m_scale + 0.5);
+    return g_transform.m_offset_x + static_cast<GLint>(x * g_transform.m_scale + 0.5);
 }
 GLint ScaleY(GLint y)
 {
-    return g_transform.m_offsetY + static_cast<GLint>(y * g_transform.m_scale + 0.5);
+    return g_transform.m_offset_y + static_cast<GLint>(y * g_transform.m_scale + 0.5);
 }
 GLsizei ScaleSize(GLsizei size)
 {
@@ -395,10 +393,10 @@ void Clear(GLbitfield mask)
 void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth, int pictureHeight)
 {
     g_transform.m_scale = scale > 0.0 ? scale : 1.0;
-    g_transform.m_offsetX = offsetX;
-    g_transform.m_offsetY = offsetY;
-    g_transform.m_pictureWidth = pictureWidth;
-    g_transform.m_pictureHeight = pictureHeight;
+    g_transform.m_offset_x = offsetX;
+    g_transform.m_offset_y = offsetY;
+    g_transform.m_picture_width = pictureWidth;
+    g_transform.m_picture_height = pictureHeight;
     // The screens set their viewport once; it must follow the new scale now.
     if (g_viewportSet)
         Viewport(g_viewport[0], g_viewport[1], g_viewport[2], g_viewport[3]);

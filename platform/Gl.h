@@ -52,7 +52,8 @@ void Clear(GLbitfield mask);
 // while a full screen keeps the desktop's own mode. The
 // scaled picture covers pictureWidth by pictureHeight window pixels from the
 // offset; clearing the colour buffer leaves the bars around it black.
-void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth = 0, int pictureHeight = 0);
+void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth = 0,
+                          int pictureHeight = 0);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
 void LineWidth(GLfloat width);
 // The current viewport in the window's own pixels, after the transform.

@@ -69,7 +69,7 @@ bool CQuadBatch::SetCapability(GLenum capability, bool on)
         m_wanted.m_texturing = on;
         return true;
     case GL_ALPHA_TEST:
-        m_wanted.m_alphaTest = on;
+        m_wanted.m_alpha_test = on;
         return true;
     default:
         return false;
@@ -88,8 +88,8 @@ bool CQuadBatch::BlendFunc(GLenum source, GLenum destination)
 {
     if (!m_active)
         return false;
-    m_wanted.m_blendSource = source;
-    m_wanted.m_blendDestination = destination;
+    m_wanted.m_blend_source = source;
+    m_wanted.m_blend_destination = destination;
     return true;
 }
 
@@ -171,7 +171,7 @@ bool CQuadBatch::BeginPrimitive(GLenum mode)
 {
     if (!m_active)
         return false;
-    m_inPrimitive = true;
+    m_in_primitive = true;
     m_mode = mode;
     m_primitive.clear();
     return true;
@@ -179,7 +179,7 @@ bool CQuadBatch::BeginPrimitive(GLenum mode)
 
 bool CQuadBatch::Vertex(float x, float y, float z)
 {
-    if (!m_active || !m_inPrimitive)
+    if (!m_active || !m_in_primitive)
         return false;
     const SAffine& m = m_stack.back();
     const float* c = m_colour;
@@ -190,9 +190,9 @@ bool CQuadBatch::Vertex(float x, float y, float z)
 
 bool CQuadBatch::EndPrimitive()
 {
-    if (!m_active || !m_inPrimitive)
+    if (!m_active || !m_in_primitive)
         return false;
-    m_inPrimitive = false;
+    m_in_primitive = false;
     std::vector<float>& p = m_primitive;
     const std::size_t count = p.size() / kFloatsPerVertex;
     const bool strip = m_mode == GL_TRIANGLE_STRIP && count == 4;

@@ -23,14 +23,14 @@ struct SDrawState
     GLuint m_texture = 0;
     bool m_blend = false;
     bool m_texturing = false;
-    bool m_alphaTest = false;
-    GLenum m_blendSource = GL_ONE;
-    GLenum m_blendDestination = GL_ZERO;
+    bool m_alpha_test = false;
+    GLenum m_blend_source = GL_ONE;
+    GLenum m_blend_destination = GL_ZERO;
     bool operator!=(const SDrawState& o) const
     {
         return m_texture != o.m_texture || m_blend != o.m_blend || m_texturing != o.m_texturing ||
-               m_alphaTest != o.m_alphaTest || m_blendSource != o.m_blendSource ||
-               m_blendDestination != o.m_blendDestination;
+               m_alpha_test != o.m_alpha_test || m_blend_source != o.m_blend_source ||
+               m_blend_destination != o.m_blend_destination;
     }
 };
 
@@ -104,7 +104,7 @@ class CQuadBatch
     float m_colour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     float m_u = 0.0f;
     float m_v = 0.0f;
-    bool m_inPrimitive = false;
+    bool m_in_primitive = false;
     GLenum m_mode = 0;
     std::vector<float> m_primitive; // vertices of the open primitive
     std::vector<float> m_quads;     // collected quads, four vertices each

@@ -3,6 +3,7 @@
 #include "play/Game.h"
 
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/Music.h"
 #include "media/Sound.h"
 #include "media/Sprite.h"
@@ -11,7 +12,6 @@
 #include "play/GameHint.h"
 #include "play/Hint.h"
 #include "play/TopTable.h"
-#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
@@ -49,11 +49,11 @@ CField::MaskReader DataFileReader()
 CGame::CGame(int gameType, CTopTable* topTable) : CGame(gameType, topTable, DataFileReader()) {}
 
 CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
-    : m_gameType(gameType), m_resources(GetGameResources()), m_topTable(topTable)
+    : m_game_type(gameType), m_resources(GetGameResources()), m_top_table(topTable)
 {
     CreateBoard(std::move(masks));
-    m_pressX = -1;
-    m_pressY = -1;
+    m_press_x = -1;
+    m_press_y = -1;
     NAudio::TheMusic().Play(-1);
     CreateControls();
 }
@@ -72,13 +72,13 @@ void CGame::CreateBoard(CField::MaskReader masks)
     const char* directory = "dat/levels_classic";
     int count = m_resources->GetClassicLevels();
     int advanced = 0;
-    if (m_gameType == kAdvancedGame)
+    if (m_game_type == kAdvancedGame)
     {
         directory = "dat/levels_duel";
         count = m_resources->GetAdvancedLevels();
         advanced = 1;
     }
-    else if (m_gameType == kMovingGame)
+    else if (m_game_type == kMovingGame)
     {
         directory = "dat/levels_moving";
         count = m_resources->GetMovingLevels();
@@ -86,7 +86,7 @@ void CGame::CreateBoard(CField::MaskReader masks)
     auto field = std::make_unique<CField>(directory, count, advanced, sheets, std::move(masks));
     field->SetRefillLevelsCount(m_resources->GetClassicLevels());
     field->SetSettings(&Settings());
-    m_match = std::make_unique<CMatch>(m_gameType, std::move(field));
+    m_match = std::make_unique<CMatch>(m_game_type, std::move(field));
     m_field = &m_match->GetField();
 }
 
@@ -96,12 +96,12 @@ void CGame::CreateControls()
     if (const CFileSystem* files = CFileSystem::Get())
         layout.Load(*files, "dat/bonuses_buttons.txt", true);
     const BarButtonFactory& make = GetBarButtonFactory();
-    m_mainMenuButton = make(this, m_resources->GetMainMenuButton(), layout, "m_main_menu_btn");
-    AddControl(m_mainMenuButton->Control());
+    m_main_menu_button = make(this, m_resources->GetMainMenuButton(), layout, "m_main_menu_btn");
+    AddControl(m_main_menu_button->Control());
     for (int i = 0; i < kBonusCount; ++i)
     {
-        m_bonusButtons[i] = make(this, m_resources->GetBonusButton(i), layout, kBonusNames[i]);
-        AddControl(m_bonusButtons[i]->Control());
+        m_bonus_buttons[i] = make(this, m_resources->GetBonusButton(i), layout, kBonusNames[i]);
+        AddControl(m_bonus_buttons[i]->Control());
     }
     if (const CSprite* marker = m_resources->GetMarker())
     {
@@ -138,14 +138,14 @@ void CGame::ConcludeLevel()
         NextLevelOrRetry();
         return;
     }
-    if (m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, GetTotalScore()))
+    if (m_name_entered || !m_top_table || !m_top_table->Qualifies(m_game_type, GetTotalScore()))
         return;
     const SEnterNameSeam& seam = GetEnterNameSeam();
-    std::string name = m_nameDialog && seam.m_text ? seam.m_text(m_nameDialog.get()) : std::string();
+    std::string name = m_name_dialog && seam.m_text ? seam.m_text(m_name_dialog.get()) : std::string();
     if (name.empty())
-        name = m_topTable->GetLastName();
-    m_topTable->Insert(m_gameType, GetTotalScore(), name);
-    m_nameEntered = true;
+        name = m_top_table->GetLastName();
+    m_top_table->Insert(m_game_type, GetTotalScore(), name);
+    m_name_entered = true;
 }
 
 // ---------------------------------------------------------------- frame
@@ -159,7 +159,8 @@ void CGame::Update(float elapsed)
         it = (*it)->Update(elapsed) ? m_effects.erase(it) : it + 1;
     if (hadEffects && m_effects.empty())
         for (std::size_t i = 0; i < m_match->GetPlayerCount() && i < 2; ++i)
-            m_field->SettleTerritory(m_match->GetPlayer(i)->GetHomeRow(), m_match->GetPlayer(i)->GetHomeColumn());
+            m_field->SettleTerritory(m_match->GetPlayer(i)->GetHomeRow(),
+                                     m_match->GetPlayer(i)->GetHomeColumn());
 
     if (!Settings().m_hints)
         m_hints.clear();
@@ -200,7 +201,7 @@ void CGame::UpdateTurnMarker()
         if (static_cast<int>(i) == m_match->GetCurrentPlayer() && !finished)
         {
             if (m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), true) &&
-                m_hintProgress < m_resources->GetTutorialLength() && m_hints.empty())
+                m_hint_progress < m_resources->GetTutorialLength() && m_hints.empty())
                 OpenTutorialHints();
         }
         else
@@ -210,7 +211,7 @@ void CGame::UpdateTurnMarker()
 
 void CGame::ChangeLevel()
 {
-    if (m_gameType != kMovingGame && IsGameOver())
+    if (m_game_type != kMovingGame && IsGameOver())
     {
         ClosePending();
         return;
@@ -254,7 +255,7 @@ void CGame::OpenTutorialHints()
     const int length = m_resources->GetTutorialLength();
     for (const SStep& step : kSteps)
     {
-        if (step.m_from != m_hintProgress)
+        if (step.m_from != m_hint_progress)
             continue;
         for (int record = step.m_first; record <= step.m_last; ++record)
         {
@@ -267,7 +268,7 @@ void CGame::OpenTutorialHints()
                 hint->MoveTo(x, y);
             }
         }
-        m_hintProgress = step.m_last + 1;
+        m_hint_progress = step.m_last + 1;
         return;
     }
 }
@@ -284,8 +285,8 @@ void CGame::OnMouseMove(int x, int y, std::uint32_t flags)
 void CGame::OnLButtonDown(int x, int y, std::uint32_t flags)
 {
     CScreen::OnLButtonDown(x, y, flags);
-    m_pressX = x;
-    m_pressY = y;
+    m_press_x = x;
+    m_press_y = y;
     for (auto& hint : m_hints)
         hint->OnLButtonDown(x, y);
     m_field->LandAllInsects();
@@ -298,15 +299,15 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
         hint->OnLButtonUp(x, y);
     if (!m_hints.empty())
         return;
-    const bool click = std::abs(m_pressX - x) < 3 && std::abs(m_pressY - y) < 3;
+    const bool click = std::abs(m_press_x - x) < 3 && std::abs(m_press_y - y) < 3;
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
     if (click && m_effects.empty() && current)
     {
         current->OnClick(static_cast<float>(x), static_cast<float>(y));
         PlayBoardSounds();
-        if (GetCurrentPlayer() == 0 && !current->IsValidClick() && m_wrongPickHints < 2)
+        if (GetCurrentPlayer() == 0 && !current->IsValidClick() && m_wrong_pick_hints < 2)
         {
-            ++m_wrongPickHints;
+            ++m_wrong_pick_hints;
             OpenHint(m_resources->GetWrongColourHint());
         }
     }
@@ -317,7 +318,7 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
         m_field->BeginLevelOut();
         return;
     }
-    if (m_nameDialog || m_nameEntered)
+    if (m_name_dialog || m_name_entered)
         return;
     if (!AskTopName())
         m_field->BeginLevelOut();
@@ -325,18 +326,19 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
 
 bool CGame::AskTopName()
 {
-    if (m_nameDialog || m_nameEntered || !m_topTable || !m_topTable->Qualifies(m_gameType, GetTotalScore()))
+    if (m_name_dialog || m_name_entered || !m_top_table ||
+        !m_top_table->Qualifies(m_game_type, GetTotalScore()))
         return false;
     const SEnterNameSeam& seam = GetEnterNameSeam();
     CDialogScreen* dialog = seam.m_open ? seam.m_open(*this) : nullptr;
     if (!dialog)
     {
         // Without a dialog to ask in, the entry is kept under the default name.
-        m_topTable->Insert(m_gameType, GetTotalScore(), CTopTable::kDefaultName);
-        m_nameEntered = true;
+        m_top_table->Insert(m_game_type, GetTotalScore(), CTopTable::kDefaultName);
+        m_name_entered = true;
         return false;
     }
-    m_nameDialog.reset(dialog);
+    m_name_dialog.reset(dialog);
     dialog->m_logical_width = 800;
     dialog->m_logical_height = 600;
     dialog->m_dim = false;
@@ -353,18 +355,18 @@ bool CGame::AskTopName()
 void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
 {
     CScreen::OnDialogClosed(result, dialog);
-    if (!dialog || dialog != m_nameDialog.get())
+    if (!dialog || dialog != m_name_dialog.get())
         return;
     const SEnterNameSeam& seam = GetEnterNameSeam();
     std::string name = seam.m_text ? seam.m_text(dialog) : std::string();
     if (name.empty())
         name = "Nemo";
     // Kept already if the program began to close while the dialog was open.
-    if (m_topTable && !m_nameEntered)
-        m_topTable->Insert(m_gameType, GetTotalScore(), name);
-    m_nameDialog.reset();
+    if (m_top_table && !m_name_entered)
+        m_top_table->Insert(m_game_type, GetTotalScore(), name);
+    m_name_dialog.reset();
     m_field->BeginLevelOut();
-    m_nameEntered = true;
+    m_name_entered = true;
 }
 
 void CGame::OnCloseRequest()
@@ -377,7 +379,7 @@ void CGame::Activate()
 {
     // Shown again (the menu keeps a game it left): it may close once more.
     m_closing = false;
-    if (!m_nameDialog)
+    if (!m_name_dialog)
     {
         NAudio::TheMusic().SetPlaylist(
             {"music/game01.xm", "music/game02.xm", "music/game03.xm", "music/menu.xm", "music/game04.xm"});
@@ -405,13 +407,13 @@ void CGame::UpdateBonusButtons()
             enabled = enabled && !IsSkipPending();
         if (i == kBonusForward3 || i == kBonusForward6)
             enabled = enabled && m_field->CanGoForward();
-        m_bonusButtons[i]->Control()->SetDisabled(!enabled);
+        m_bonus_buttons[i]->Control()->SetDisabled(!enabled);
     }
 }
 
 void CGame::OnControl(CControl* control)
 {
-    if (control == m_mainMenuButton->Control())
+    if (control == m_main_menu_button->Control())
     {
         // Leaving "GAME OVER" this way must not lose a qualifying score:
         // the name is asked first, and the level-out then closes the screen.
@@ -423,7 +425,7 @@ void CGame::OnControl(CControl* control)
     if (BarLocked())
         return;
     for (int i = 0; i < kBonusCount; ++i)
-        if (control == m_bonusButtons[i]->Control())
+        if (control == m_bonus_buttons[i]->Control())
         {
             Buy(i);
             return;
@@ -458,7 +460,7 @@ int CGame::TooltipBonus() const
     if (!m_hints.empty())
         return -1;
     for (int i = 0; i < kBonusCount; ++i)
-        if (m_bonusButtons[i]->IsMouseOver())
+        if (m_bonus_buttons[i]->IsMouseOver())
             return i;
     return -1;
 }
@@ -476,9 +478,9 @@ void CGame::RecordSound(const std::string& name)
 {
     // Only the latest are of interest; a long game must not grow the list.
     constexpr std::size_t kKept = 32;
-    if (m_playedSounds.size() >= kKept)
-        m_playedSounds.erase(m_playedSounds.begin());
-    m_playedSounds.push_back(name);
+    if (m_played_sounds.size() >= kKept)
+        m_played_sounds.erase(m_played_sounds.begin());
+    m_played_sounds.push_back(name);
 }
 
 void CGame::PlayGameSound(int sound)
@@ -501,7 +503,7 @@ void CGame::PlayBoardSounds()
 std::vector<std::string> CGame::TakePlayedSounds()
 {
     std::vector<std::string> sounds;
-    sounds.swap(m_playedSounds);
+    sounds.swap(m_played_sounds);
     return sounds;
 }
 } // namespace NGame
@@ -518,11 +520,11 @@ void CGame::Draw()
     // The messages fade in while the board rests and out while it moves.
     if (m_field->IsIdle())
     {
-        if (m_messageAlpha < 1.0f)
-            m_messageAlpha += 0.02f;
+        if (m_message_alpha < 1.0f)
+            m_message_alpha += 0.02f;
     }
-    else if (m_messageAlpha > 0.0f)
-        m_messageAlpha -= 0.02f;
+    else if (m_message_alpha > 0.0f)
+        m_message_alpha -= 0.02f;
     std::vector<SFrameClip> clips;
     if (BeginRepaint(clips))
     {
@@ -571,7 +573,7 @@ void CGame::DrawFrame()
         hint->Draw();
     DrawMessages();
     NGl::PopMatrix();
-    m_mainMenuButton->SetVisible(m_hints.empty());
+    m_main_menu_button->SetVisible(m_hints.empty());
     CScreen::Draw();
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
@@ -593,34 +595,34 @@ void CGame::DrawStillLayer()
         else
             m_field->DrawFlowers();
     };
-    m_stillLook.clear();
-    AppendStatusLook(m_stillLook);
-    const std::size_t statusSize = m_stillLook.size();
-    m_field->AppendFlowersLook(m_stillLook);
-    const std::vector<double>* kept = m_stillLayer.KeptLook();
-    if (kept && *kept == m_stillLook)
+    m_still_look.clear();
+    AppendStatusLook(m_still_look);
+    const std::size_t statusSize = m_still_look.size();
+    m_field->AppendFlowersLook(m_still_look);
+    const std::vector<double>* kept = m_still_layer.KeptLook();
+    if (kept && *kept == m_still_look)
     {
-        m_stillLayer.DrawKept();
+        m_still_layer.DrawKept();
         return;
     }
     // Redrawing more than half the screen through a scissor costs more than
     // drawing it whole.
     constexpr float kLargestRedraw = 800.0f * 600.0f / 2.0f;
     float area[4];
-    if (kept && kept->size() == m_stillLook.size() &&
-        std::equal(m_stillLook.begin(), m_stillLook.begin() + statusSize, kept->begin()) &&
-        CField::ChangedFlowersArea(kept->data() + statusSize, m_stillLook.data() + statusSize,
-                                   m_stillLook.size() - statusSize, area) &&
+    if (kept && kept->size() == m_still_look.size() &&
+        std::equal(m_still_look.begin(), m_still_look.begin() + statusSize, kept->begin()) &&
+        CField::ChangedFlowersArea(kept->data() + statusSize, m_still_look.data() + statusSize,
+                                   m_still_look.size() - statusSize, area) &&
         (area[2] - area[0]) * (area[3] - area[1]) <= kLargestRedraw)
     {
-        m_stillLayer.DrawKept();
-        m_stillLayer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
+        m_still_layer.DrawKept();
+        m_still_layer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
         drawLayer(area);
-        m_stillLayer.EndRedraw(m_stillLook);
+        m_still_layer.EndRedraw(m_still_look);
         return;
     }
     drawLayer(nullptr);
-    m_stillLayer.Keep(m_stillLook);
+    m_still_layer.Keep(m_still_look);
 }
 
 void CGame::AppendStatusLook(std::vector<double>& look) const
@@ -640,8 +642,10 @@ void CGame::DrawStatus() const
 {
     NGl::CQuadBatchScope batch;
     const CBitmapText& font = *m_resources;
-    font.DrawNumberOutlined(m_match->Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
-    font.DrawNumberOutlined(m_match->Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    font.DrawNumberOutlined(m_match->Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                            true);
+    font.DrawNumberOutlined(m_match->Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                            true);
     font.DrawNumberOutlined(GetTotalScore(), 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
     if (const CPlayer* human = GetPlayer(0))
     {
@@ -706,7 +710,7 @@ void CGame::DrawMessages() const
     const auto line = [&font, this](const char* text, float size, float y)
     {
         const float x = 400.0f - font.TextWidth(text, size) / 2.0f;
-        font.DrawTextOutlined(text, size, x, y, 0.0f, 1.0f, 1.0f, 1.0f, m_messageAlpha, false, false);
+        font.DrawTextOutlined(text, size, x, y, 0.0f, 1.0f, 1.0f, 1.0f, m_message_alpha, false, false);
     };
     const bool finished = m_field->IsLevelFinished();
     if (IsGameOver())

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "framework/DialogScreen.h"
+#include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
 #include "media/LayerCache.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
-#include "framework/MenuRepaint.h"
 
 #include <array>
 #include <memory>
@@ -55,7 +55,7 @@ class CGame : public CScreen
     // the name being typed, else the last name entered, else "Nemo".
     void ConcludeLevel();
 
-    int GetGameType() const { return m_gameType; }
+    int GetGameType() const { return m_game_type; }
     CField& GetField() { return *m_field; }
     CMatch& GetMatch() { return *m_match; }
     std::size_t GetPlayerCount() const { return m_match->GetPlayerCount(); }
@@ -66,22 +66,22 @@ class CGame : public CScreen
     void SetTotalScore(int score) { m_match->SetTotalScore(score); }
     bool IsGameOver() const { return m_match->IsGameOver(); }
     bool IsLifeLost() const { return m_match->IsLifeLost(); }
-    bool IsNameEntered() const { return m_nameEntered; }
+    bool IsNameEntered() const { return m_name_entered; }
     bool IsSkipPending() const { return m_match->IsSkipPending(); }
-    float GetMessageAlpha() const { return m_messageAlpha; }
+    float GetMessageAlpha() const { return m_message_alpha; }
     std::size_t GetEffectCount() const { return m_effects.size(); }
 
     // Hints: the open ones, the tutorial's progress and the wrong-colour count.
     const std::vector<std::unique_ptr<CGameHint>>& GetHints() const { return m_hints; }
-    int GetHintProgress() const { return m_hintProgress; }
-    void SetHintProgress(int progress) { m_hintProgress = progress; }
-    int GetWrongPickHints() const { return m_wrongPickHints; }
-    void SetWrongPickHints(int count) { m_wrongPickHints = count; }
+    int GetHintProgress() const { return m_hint_progress; }
+    void SetHintProgress(int progress) { m_hint_progress = progress; }
+    int GetWrongPickHints() const { return m_wrong_pick_hints; }
+    void SetWrongPickHints(int count) { m_wrong_pick_hints = count; }
     // Opens hint `record`; numbers outside the table open nothing.
     CGameHint* OpenHint(int record);
 
-    IBarButton& GetBonusButton(int bonus) { return *m_bonusButtons.at(bonus); }
-    IBarButton& GetMainMenuButton() { return *m_mainMenuButton; }
+    IBarButton& GetBonusButton(int bonus) { return *m_bonus_buttons.at(bonus); }
+    IBarButton& GetMainMenuButton() { return *m_main_menu_button; }
     // The bonus whose button is under the cursor (first in bar order), -1 for none.
     int TooltipBonus() const;
     static const char* TooltipText(int bonus);
@@ -128,31 +128,31 @@ class CGame : public CScreen
     void DrawMessages() const;
     void GrowPreviewedFlower();
 
-    int m_gameType;
+    int m_game_type;
     CGameResources* m_resources;
-    CTopTable* m_topTable;
+    CTopTable* m_top_table;
     std::unique_ptr<CMatch> m_match;
     CField* m_field = nullptr; // the match's board
-    bool m_nameEntered = false;
+    bool m_name_entered = false;
     bool m_closing = false;
-    float m_messageAlpha = 0.0f;
-    CLayerCache m_stillLayer;
-    std::vector<double> m_stillLook;
-    bool m_repaintValid = false;
-    int m_previewCell = -1; // row * 1000 + column; -1 for none
-    std::vector<double> m_repaintStill;
-    std::vector<double> m_repaintOver;
-    std::vector<NInterface::SArea> m_repaintMoving;
-    int m_pressX = -1;
-    int m_pressY = -1;
-    std::unique_ptr<CDialogScreen> m_nameDialog;
+    float m_message_alpha = 0.0f;
+    CLayerCache m_still_layer;
+    std::vector<double> m_still_look;
+    bool m_repaint_valid = false;
+    int m_preview_cell = -1; // row * 1000 + column; -1 for none
+    std::vector<double> m_repaint_still;
+    std::vector<double> m_repaint_over;
+    std::vector<NInterface::SArea> m_repaint_moving;
+    int m_press_x = -1;
+    int m_press_y = -1;
+    std::unique_ptr<CDialogScreen> m_name_dialog;
     std::vector<std::unique_ptr<IBonusEffect>> m_effects;
     std::vector<std::unique_ptr<CGameHint>> m_hints;
-    int m_hintProgress = 0;
-    int m_wrongPickHints = 0;
-    std::unique_ptr<IBarButton> m_mainMenuButton;
-    std::array<std::unique_ptr<IBarButton>, kBonusCount> m_bonusButtons;
+    int m_hint_progress = 0;
+    int m_wrong_pick_hints = 0;
+    std::unique_ptr<IBarButton> m_main_menu_button;
+    std::array<std::unique_ptr<IBarButton>, kBonusCount> m_bonus_buttons;
     std::unique_ptr<CSprite> m_marker;
-    std::vector<std::string> m_playedSounds;
+    std::vector<std::string> m_played_sounds;
 };
 } // namespace NGame

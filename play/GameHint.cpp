@@ -26,10 +26,10 @@ std::unique_ptr<CSprite> CopyOf(const CSprite* prototype, bool flip)
 CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources)
     : m_record(record), m_data(resources.GetHint(record))
 {
-    m_checkBox = GetHintCheckBoxFactory()(owner, resources.GetHintsCheckBox());
+    m_check_box = GetHintCheckBoxFactory()(owner, resources.GetHintsCheckBox());
     if (m_data)
-        m_checkBox->SetPosition(m_data->m_checkX, m_data->m_checkY);
-    m_checkBox->SetChecked(Settings().m_hints);
+        m_check_box->SetPosition(m_data->m_check_x, m_data->m_check_y);
+    m_check_box->SetChecked(Settings().m_hints);
     if (record == 0)
     {
         m_gameplay = CopyOf(resources.GetGameplayHint(), false);
@@ -66,7 +66,7 @@ bool CGameHint::Update(float elapsedMs)
         m_alpha += m_speed * elapsedMs / 30.0f;
     if (m_alpha >= 0.0f)
         return false;
-    Settings().m_hints = m_checkBox->IsChecked();
+    Settings().m_hints = m_check_box->IsChecked();
     return true;
 }
 
@@ -87,27 +87,27 @@ void CGameHint::Draw()
     for (CSprite* sprite : {m_gameplay.get(), m_half.get(), m_skin.get(), m_coin.get()})
         if (sprite)
             sprite->Draw(true);
-    m_checkBox->Control()->Draw();
+    m_check_box->Control()->Draw();
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void CGameHint::OnMouseMove(int x, int y)
 {
-    m_checkBox->Control()->OnMouseMove(x, y, 0);
+    m_check_box->Control()->OnMouseMove(x, y, 0);
 }
 
 void CGameHint::OnLButtonDown(int x, int y)
 {
-    m_checkBox->Control()->OnLButtonDown(x, y, 0);
+    m_check_box->Control()->OnLButtonDown(x, y, 0);
     // A press on the box only toggles it; anywhere else it closes the hint.
-    const int state = m_checkBox->GetState();
+    const int state = m_check_box->GetState();
     if ((state == 1 || state == 3) && m_speed > 0.0f)
         m_speed = -m_speed;
 }
 
 void CGameHint::OnLButtonUp(int x, int y)
 {
-    m_checkBox->Control()->OnLButtonUp(x, y, 0);
+    m_check_box->Control()->OnLButtonUp(x, y, 0);
 }
 
 void CGameHint::MoveTo(float x, float y)
@@ -118,8 +118,8 @@ void CGameHint::MoveTo(float x, float y)
     const float dy = y - m_data->m_y;
     m_data->m_x = x;
     m_data->m_y = y;
-    m_data->m_checkX += dx;
-    m_data->m_checkY += dy;
-    m_checkBox->SetPosition(m_data->m_checkX, m_data->m_checkY);
+    m_data->m_check_x += dx;
+    m_data->m_check_y += dy;
+    m_check_box->SetPosition(m_data->m_check_x, m_data->m_check_y);
 }
 } // namespace NGame

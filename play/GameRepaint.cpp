@@ -7,11 +7,11 @@
 #include "play/Game.h"
 
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
+#include "framework/MenuRepaint.h"
 #include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "rules/Cell.h"
-#include "framework/MenuCursor.h"
-#include "framework/MenuRepaint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,11 +50,11 @@ void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
             areas.push_back(NInterface::CMenuRepaint::Turned(
                 insect->m_x, insect->m_y, sprite->GetCellWidth() + 4.0f, sprite->GetCellHeight() + 4.0f));
     // The marker over the flower under the pointer.
-    if (m_previewCell >= 0)
+    if (m_preview_cell >= 0)
     {
         float x = 0.0f;
         float y = 0.0f;
-        field.CellPosition(m_previewCell / 1000, m_previewCell % 1000, x, y);
+        field.CellPosition(m_preview_cell / 1000, m_preview_cell % 1000, x, y);
         areas.push_back(Around(x, y, 2.0f * cell));
     }
     if (NInterface::SArea cursor; NInterface::GetCursorArea(cursor))
@@ -64,7 +64,7 @@ void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
 void CGame::AppendOverLook(std::vector<double>& look)
 {
     // The flower under the pointer, as DrawPreview finds it.
-    m_previewCell = -1;
+    m_preview_cell = -1;
     const CApplication* app = CApplication::Get();
     if (app && GetPlayer(0) && m_field->IsIdle() && GetCurrentPlayer() == 0)
     {
@@ -73,14 +73,14 @@ void CGame::AppendOverLook(std::vector<double>& look)
         app->GetCursorClientPos(x, y);
         const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
         if (m_field->IsValidCell(at.m_row, at.m_column))
-            m_previewCell = at.m_row * 1000 + at.m_column;
+            m_preview_cell = at.m_row * 1000 + at.m_column;
     }
-    look.insert(look.end(), {static_cast<double>(m_previewCell), static_cast<double>(GetCurrentPlayer()),
+    look.insert(look.end(), {static_cast<double>(m_preview_cell), static_cast<double>(GetCurrentPlayer()),
                              m_field->IsIdle() ? 1.0 : 0.0, static_cast<double>(TooltipBonus())});
-    for (const auto& button : m_bonusButtons)
+    for (const auto& button : m_bonus_buttons)
         look.insert(look.end(),
                     {button->Control()->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
-    look.push_back(m_mainMenuButton->IsMouseOver() ? 1.0 : 0.0);
+    look.push_back(m_main_menu_button->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
     look.insert(look.end(), {static_cast<double>(m_hints.size()), static_cast<double>(m_effects.size()),
@@ -100,19 +100,20 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     AppendMovingAreas(moving);
 
     const CApplication* app = CApplication::Get();
-    const std::vector<double>* kept = m_stillLayer.KeptLook();
+    const std::vector<double>* kept = m_still_layer.KeptLook();
     float changed[4];
-    bool partial = app && app->LastFrameKept(this) && m_repaintValid && m_effects.empty() &&
-                   m_hints.empty() && !IsGameOver() && !m_field->IsLevelFinished() && over == m_repaintOver &&
-                   kept && *kept == m_repaintStill && kept->size() == still.size() &&
+    bool partial = app && app->LastFrameKept(this) && m_repaint_valid && m_effects.empty() &&
+                   m_hints.empty() && !IsGameOver() && !m_field->IsLevelFinished() &&
+                   over == m_repaint_over && kept && *kept == m_repaint_still &&
+                   kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&
                    CField::ChangedFlowersArea(kept->data() + statusSize, still.data() + statusSize,
                                               still.size() - statusSize, changed);
-    m_repaintValid = true;
-    m_repaintStill = std::move(still);
-    m_repaintOver = std::move(over);
-    std::vector<NInterface::SArea> areas = std::move(m_repaintMoving);
-    m_repaintMoving = moving;
+    m_repaint_valid = true;
+    m_repaint_still = std::move(still);
+    m_repaint_over = std::move(over);
+    std::vector<NInterface::SArea> areas = std::move(m_repaint_moving);
+    m_repaint_moving = moving;
     if (!partial)
         return false;
     // The flowers that changed come first: the still layer is redrawn and
@@ -128,7 +129,8 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
         part.m_x1 = std::min(part.m_x1, kWidth);
         part.m_y1 = std::min(part.m_y1, kHeight);
     }
-    areas.erase(std::remove_if(areas.begin(), areas.end(), [](const NInterface::SArea& part)
+    areas.erase(std::remove_if(areas.begin(), areas.end(),
+                               [](const NInterface::SArea& part)
                                { return part.m_x1 <= part.m_x0 || part.m_y1 <= part.m_y0; }),
                 areas.end());
     if (areas.empty())

@@ -58,7 +58,7 @@ void CGameResources::ReadConfiguration(const CFileSystem& files)
 {
     CPropertyFile config;
     config.Load(files, "dat/game.txt", true);
-    m_levelsMoving = config.GetInt("m_levels_moving", 0);
+    m_levels_moving = config.GetInt("m_levels_moving", 0);
     for (int i = 0; i < NGame::kBonusCount; ++i)
     {
         // The price keys follow the button names: "m_bonus_x" -> "m_bonus_price_x".
@@ -78,23 +78,23 @@ void CGameResources::ReadHints(const CFileSystem& files)
         auto record = std::make_unique<NGame::SHintRecord>();
         record->m_x = node->GetFloatAttribute("posx", 0.0f);
         record->m_y = node->GetFloatAttribute("posy", 0.0f);
-        record->m_checkX = record->m_x + node->GetFloatAttribute("posxcb", 0.0f);
-        record->m_checkY = record->m_y + node->GetFloatAttribute("posycb", 0.0f);
+        record->m_check_x = record->m_x + node->GetFloatAttribute("posxcb", 0.0f);
+        record->m_check_y = record->m_y + node->GetFloatAttribute("posycb", 0.0f);
         m_hints.push_back(std::move(record));
     }
     // An empty table has no tutorial and no wrong-colour hint rather than a
     // negative length.
-    m_tutorialLength = m_hints.empty() ? 0 : static_cast<int>(m_hints.size()) - 1;
+    m_tutorial_length = m_hints.empty() ? 0 : static_cast<int>(m_hints.size()) - 1;
 }
 
 void CGameResources::LoadGroup(const CFileSystem& files)
 {
     CResourceGroup& group = *CreateGroup("game", files);
     group.AddTexture("mui/font.tga", "m_game_font_tex", false, false);
-    m_fontTexture = group.GetTexture("m_game_font_tex");
+    m_font_texture = group.GetTexture("m_game_font_tex");
     const CDataBuffer font = files.ReadFile("mui/font.tga");
     if (font.Size() > 0)
-        LoadMetrics(font.Data(), font.Size(), m_fontTexture);
+        LoadMetrics(font.Data(), font.Size(), m_font_texture);
     group.AddTexture("dat/game_bg.jpg", "game_bg1", false, false);
     m_background = group.GetTexture("game_bg1");
 
@@ -106,18 +106,18 @@ void CGameResources::LoadGroup(const CFileSystem& files)
     CSprite* skin = sprite("dat/skin01.spr", "skin01");
     m_skins = {skin, skin, skin};
     m_particles = sprite("dat/particles.spr", "m_particles");
-    m_gameplayHint = sprite("dat/hints/gameplay.spr", "m_gameplay_hint");
-    m_halfHint = sprite("dat/hints/half.spr", "m_half_hint");
-    m_skinHint = sprite("dat/hints/skin01.spr", "m_skin_hint");
-    m_coinHint = sprite("dat/hints/bonus.spr", "m_coin_hint");
+    m_gameplay_hint = sprite("dat/hints/gameplay.spr", "m_gameplay_hint");
+    m_half_hint = sprite("dat/hints/half.spr", "m_half_hint");
+    m_skin_hint = sprite("dat/hints/skin01.spr", "m_skin_hint");
+    m_coin_hint = sprite("dat/hints/bonus.spr", "m_coin_hint");
     m_coins = sprite("dat/bonus.spr", "m_bonus");
     m_insects = sprite("dat/insects.spr", "insects");
     m_marker = sprite("dat/marker.spr", "marker");
 
-    m_mainMenuButton = group.AddTexture("dat/maun_menu_btn.tga", "m_main_menu_btn", false, true);
+    m_main_menu_button = group.AddTexture("dat/maun_menu_btn.tga", "m_main_menu_btn", false, true);
     for (int i = 0; i < NGame::kBonusCount; ++i)
-        m_bonusButtons[i] = group.AddTexture(kBonusButtonFiles[i], NGame::kBonusNames[i], false, true);
-    m_hintsCheckBox = group.AddTexture("dat/hints_checkbox.tga", "m_hints_checkbox", false, true);
+        m_bonus_buttons[i] = group.AddTexture(kBonusButtonFiles[i], NGame::kBonusNames[i], false, true);
+    m_hints_check_box = group.AddTexture("dat/hints_checkbox.tga", "m_hints_checkbox", false, true);
 
     // A game shows one hint at a time, and most games none.
     for (std::size_t i = 0; i < m_hints.size(); ++i)
@@ -176,9 +176,9 @@ NGame::SFieldResources CGameResources::BoardSheets() const
     // load has one frame and would leave the board settling for ever, so the
     // board's own flower grid (drawing nothing) stands in for it.
     const CSprite* skin = GetSkin(0);
-    sheets.m_cellSprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
-    sheets.m_coinSprite = GetCoins();
-    sheets.m_insectSprite = GetInsects();
+    sheets.m_cell_sprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
+    sheets.m_coin_sprite = GetCoins();
+    sheets.m_insect_sprite = GetInsects();
     sheets.m_background = GetBackground() ? GetBackground()->GetName() : 0;
     return sheets;
 }

@@ -51,8 +51,8 @@ struct SHintRecord
 {
     float m_x = 0.0f;
     float m_y = 0.0f;
-    float m_checkX = 0.0f;
-    float m_checkY = 0.0f;
+    float m_check_x = 0.0f;
+    float m_check_y = 0.0f;
     CTexture* m_texture = nullptr;
 };
 } // namespace NGame
@@ -74,12 +74,12 @@ class CGameResources : public CBitmapText
 
     int GetClassicLevels() const { return kClassicLevels; }
     int GetAdvancedLevels() const { return kAdvancedLevels; }
-    int GetMovingLevels() const { return m_levelsMoving; }
+    int GetMovingLevels() const { return m_levels_moving; }
     int GetPrice(int bonus) const { return bonus >= 0 && bonus < NGame::kBonusCount ? m_prices[bonus] : 0; }
 
     // Records 0..tutorial length - 1 are the tutorial, the last one the
     // wrong-colour hint. Never negative, even for an empty table.
-    int GetTutorialLength() const { return m_tutorialLength; }
+    int GetTutorialLength() const { return m_tutorial_length; }
     std::size_t GetHintCount() const { return m_hints.size(); }
     // Null outside the table.
     NGame::SHintRecord* GetHint(std::size_t index);
@@ -87,17 +87,17 @@ class CGameResources : public CBitmapText
     int GetWrongColourHint() const { return m_hints.empty() ? -1 : static_cast<int>(m_hints.size()) - 1; }
 
     CTexture* GetBackground() const { return m_background; }
-    CTexture* GetFontTexture() const { return m_fontTexture; }
-    CTexture* GetMainMenuButton() const { return m_mainMenuButton; }
-    CTexture* GetBonusButton(int bonus) const { return m_bonusButtons.at(bonus); }
-    CTexture* GetHintsCheckBox() const { return m_hintsCheckBox; }
+    CTexture* GetFontTexture() const { return m_font_texture; }
+    CTexture* GetMainMenuButton() const { return m_main_menu_button; }
+    CTexture* GetBonusButton(int bonus) const { return m_bonus_buttons.at(bonus); }
+    CTexture* GetHintsCheckBox() const { return m_hints_check_box; }
     CSprite* GetSkin(int slot) const { return m_skins.at(slot); }
     CSprite* GetInsects() const { return m_insects; }
     CSprite* GetMarker() const { return m_marker; }
-    CSprite* GetGameplayHint() const { return m_gameplayHint; }
-    CSprite* GetHalfHint() const { return m_halfHint; }
-    CSprite* GetSkinHint() const { return m_skinHint; }
-    CSprite* GetCoinHint() const { return m_coinHint; }
+    CSprite* GetGameplayHint() const { return m_gameplay_hint; }
+    CSprite* GetHalfHint() const { return m_half_hint; }
+    CSprite* GetSkinHint() const { return m_skin_hint; }
+    CSprite* GetCoinHint() const { return m_coin_hint; }
     CSprite* GetParticles() const { return m_particles; }
     CSprite* GetCoins() const { return m_coins; }
     // Null when there is no sound device or no such sample.
@@ -110,22 +110,22 @@ class CGameResources : public CBitmapText
     void ReadHints(const CFileSystem& files);
     void LoadGroup(const CFileSystem& files);
 
-    int m_levelsMoving = 0;
-    int m_tutorialLength = 0;
+    int m_levels_moving = 0;
+    int m_tutorial_length = 0;
     std::array<int, NGame::kBonusCount> m_prices{};
     std::vector<std::unique_ptr<NGame::SHintRecord>> m_hints;
     std::array<CSprite*, 3> m_skins{};
-    CTexture* m_fontTexture = nullptr;
+    CTexture* m_font_texture = nullptr;
     CTexture* m_background = nullptr;
-    CTexture* m_mainMenuButton = nullptr;
-    std::array<CTexture*, NGame::kBonusCount> m_bonusButtons{};
-    CTexture* m_hintsCheckBox = nullptr;
+    CTexture* m_main_menu_button = nullptr;
+    std::array<CTexture*, NGame::kBonusCount> m_bonus_buttons{};
+    CTexture* m_hints_check_box = nullptr;
     CSprite* m_insects = nullptr;
     CSprite* m_marker = nullptr;
-    CSprite* m_gameplayHint = nullptr;
-    CSprite* m_halfHint = nullptr;
-    CSprite* m_skinHint = nullptr;
-    CSprite* m_coinHint = nullptr;
+    CSprite* m_gameplay_hint = nullptr;
+    CSprite* m_half_hint = nullptr;
+    CSprite* m_skin_hint = nullptr;
+    CSprite* m_coin_hint = nullptr;
     CSprite* m_particles = nullptr;
     CSprite* m_coins = nullptr;
     std::array<std::unique_ptr<CSound>, NGame::kGameSoundCount> m_sounds;

@@ -9,7 +9,7 @@ class CPropertyFile;
 
 class CTopTable
 {
-public:
+  public:
     static constexpr int kEntries = 7;
     static constexpr int kMaxNameLength = 15;
     static constexpr const char* kFileName = "top7_demo.tbl";
@@ -46,7 +46,7 @@ public:
     const std::string& GetName(int list, int entry) const { return m_lists.at(list).at(entry).m_name; }
     int GetPoints(int list, int entry) const { return m_lists.at(list).at(entry).m_points; }
 
-private:
+  private:
     std::vector<std::vector<Entry>> m_lists;
     std::string m_save_path;
     std::string m_last_name = kDefaultName;

@@ -13,13 +13,13 @@ CAIPlayer::CAIPlayer(int homeRow, int homeColumn, CField* field, int difficulty)
     : CPlayer(homeRow, homeColumn, field)
 {
     if (difficulty <= 1)
-        m_searchLevel = 2;
+        m_search_level = 2;
     else if (difficulty == 3)
-        m_searchLevel = 4;
+        m_search_level = 4;
     else if (difficulty >= 5)
-        m_searchLevel = 5;
+        m_search_level = 5;
     else
-        m_searchLevel = difficulty;
+        m_search_level = difficulty;
 }
 
 int CAIPlayer::DifficultyForLevel(int level)
@@ -63,7 +63,7 @@ float CAIPlayer::MeasureOwned() const
     // A board without flowers has nothing left to win.
     if (playable == 0)
         return 1.0f;
-    int owned = m_field->CountRegion(m_homeRow, m_homeColumn);
+    int owned = m_field->CountRegion(m_home_row, m_home_column);
     for (const CPlayer* player : Registry())
         if (player != this && player->GetField() == m_field)
             owned += m_field->CountRegion(player->GetHomeRow(), player->GetHomeColumn());
@@ -72,23 +72,23 @@ float CAIPlayer::MeasureOwned() const
 
 int CAIPlayer::DepthFor(float owned) const
 {
-    if (m_searchLevel == 5)
+    if (m_search_level == 5)
         return owned < 0.4f ? 3 : (owned < 0.7f ? 2 : 1);
-    if (m_searchLevel == 4)
+    if (m_search_level == 4)
         return owned < 0.4f ? 2 : 1;
     return 1;
 }
 
 std::int64_t CAIPlayer::Weight(int row, int column, int distance) const
 {
-    if (m_searchLevel == 4 && m_owned < 0.4f)
+    if (m_search_level == 4 && m_owned < 0.4f)
         return static_cast<std::int64_t>(distance) * distance;
-    if (m_searchLevel == 5)
+    if (m_search_level == 5)
     {
         const int mid = m_field->GetRows() / 2;
         const std::int64_t x = std::abs(mid - row) + 2 * column;
-        const std::int64_t ahead = 2 * m_homeColumn - x;
-        const std::int64_t across = row - m_homeRow;
+        const std::int64_t ahead = 2 * m_home_column - x;
+        const std::int64_t across = row - m_home_row;
         if (m_owned < 0.1f)
             return ahead * ahead - across * across;
         if (m_owned < 0.4f)
@@ -107,10 +107,10 @@ CColourMap CAIPlayer::BuildDistanceMap() const
     for (int& value : map.Values())
         if (value >= 0)
             value = -2;
-    if (!m_field->IsValidCell(m_homeRow, m_homeColumn))
+    if (!m_field->IsValidCell(m_home_row, m_home_column))
         return map;
-    map.At(m_homeRow, m_homeColumn) = 0;
-    std::vector<SCellPos> queue{{m_homeRow, m_homeColumn}};
+    map.At(m_home_row, m_home_column) = 0;
+    std::vector<SCellPos> queue{{m_home_row, m_home_column}};
     const int mid = m_field->GetRows() / 2;
     for (std::size_t head = 0; head < queue.size(); ++head)
     {
@@ -152,17 +152,17 @@ std::int64_t CAIPlayer::ScoreTerritory(CColourMap& map, const CColourMap& distan
     return ScoreArea(map, WeightsFor(distances), row, column, value);
 }
 
-std::int64_t CAIPlayer::ScoreArea(CColourMap& map, const std::vector<std::int64_t>& weights, int row, int column,
-                                  int value) const
+std::int64_t CAIPlayer::ScoreArea(CColourMap& map, const std::vector<std::int64_t>& weights, int row,
+                                  int column, int value) const
 {
-    if (!m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) || !m_field->IsValidCell(row, column))
+    if (!m_field || !m_field->IsValidCell(m_home_row, m_home_column) || !m_field->IsValidCell(row, column))
         return 0;
     // Maps of another board shape would be read out of bounds.
     const int columns = m_field->GetColumns();
     if (map.GetRows() != m_field->GetRows() || map.GetColumns() != columns ||
         weights.size() != map.Values().size())
         return 0;
-    const int own = map.At(m_homeRow, m_homeColumn);
+    const int own = map.At(m_home_row, m_home_column);
     // Holes and marks are no territory; re-marking an area with its own value
     // would walk it for ever.
     if (own < 0 || own == value || map.At(row, column) != own)
@@ -194,11 +194,11 @@ std::int64_t CAIPlayer::ScoreArea(CColourMap& map, const std::vector<std::int64_
 
 const std::vector<CAIPlayer::SNeighbours>& CAIPlayer::NeighbourTable(int rows, int columns) const
 {
-    if (m_tableRows == rows && m_tableColumns == columns)
-        return m_neighbourTable;
-    m_tableRows = rows;
-    m_tableColumns = columns;
-    m_neighbourTable.assign(static_cast<std::size_t>(rows * columns), SNeighbours{-1, -1, -1, -1, -1, -1});
+    if (m_table_rows == rows && m_table_columns == columns)
+        return m_neighbour_table;
+    m_table_rows = rows;
+    m_table_columns = columns;
+    m_neighbour_table.assign(static_cast<std::size_t>(rows * columns), SNeighbours{-1, -1, -1, -1, -1, -1});
     const int mid = rows / 2;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
@@ -212,12 +212,12 @@ const std::vector<CAIPlayer::SNeighbours>& CAIPlayer::NeighbourTable(int rows, i
                                     {r, c + 1},
                                     {r - 1, side < 0 ? c + 1 : c - 1},
                                     {r + 1, side > 0 ? c + 1 : c - 1}};
-            SNeighbours& out = m_neighbourTable[static_cast<std::size_t>(r * columns + c)];
+            SNeighbours& out = m_neighbour_table[static_cast<std::size_t>(r * columns + c)];
             for (int i = 0; i < 6; ++i)
                 out[static_cast<std::size_t>(i)] =
                     m_field->IsValidCell(next[i][0], next[i][1]) ? next[i][0] * columns + next[i][1] : -1;
         }
-    return m_neighbourTable;
+    return m_neighbour_table;
 }
 
 void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances, int depth, bool allowedOnly,
@@ -230,12 +230,12 @@ void CAIPlayer::SearchColour(const CColourMap& map, const CColourMap& distances,
     Search(map, WeightsFor(distances), depth, allowedOnly, colour, score);
 }
 
-void CAIPlayer::Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth, bool allowedOnly,
-                       int& colour, std::int64_t& score) const
+void CAIPlayer::Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth,
+                       bool allowedOnly, int& colour, std::int64_t& score) const
 {
     colour = -1;
     score = 0;
-    if (depth <= 0 || !m_field || !m_field->IsValidCell(m_homeRow, m_homeColumn) ||
+    if (depth <= 0 || !m_field || !m_field->IsValidCell(m_home_row, m_home_column) ||
         map.GetRows() != m_field->GetRows() || map.GetColumns() != m_field->GetColumns())
         return;
     // The territory after each colour, one walk for all colours; deeper plies
@@ -247,13 +247,13 @@ void CAIPlayer::Search(const CColourMap& map, const std::vector<std::int64_t>& w
     CColourMap copy;
     for (int k = 0; k < m_field->GetColourCount() && k < CField::kColourCount; ++k)
     {
-        if (k == map.At(m_homeRow, m_homeColumn) || (allowedOnly && !m_field->IsColourAllowed(k)))
+        if (k == map.At(m_home_row, m_home_column) || (allowedOnly && !m_field->IsColourAllowed(k)))
             continue;
         std::int64_t deeper = 0;
         if (depth > 1)
         {
             copy = map;
-            ScoreArea(copy, weights, m_homeRow, m_homeColumn, k);
+            ScoreArea(copy, weights, m_home_row, m_home_column, k);
             int deeperColour = -1;
             Search(copy, weights, depth - 1, false, deeperColour, deeper);
         }
@@ -269,16 +269,16 @@ void CAIPlayer::Search(const CColourMap& map, const std::vector<std::int64_t>& w
 }
 
 void CAIPlayer::LastPlySums(const CColourMap& map, const std::vector<std::int64_t>& weights,
-                             std::int64_t sums[CField::kColourCount]) const
+                            std::int64_t sums[CField::kColourCount]) const
 {
     for (int k = 0; k < CField::kColourCount; ++k)
         sums[k] = 0;
     const int rows = map.GetRows();
     const int columns = map.GetColumns();
     if (!m_field || rows != m_field->GetRows() || columns != m_field->GetColumns() ||
-        weights.size() != map.Values().size() || !m_field->IsValidCell(m_homeRow, m_homeColumn))
+        weights.size() != map.Values().size() || !m_field->IsValidCell(m_home_row, m_home_column))
         return;
-    const int own = map.At(m_homeRow, m_homeColumn);
+    const int own = map.At(m_home_row, m_home_column);
     if (own < 0)
         return;
     // Playing colour k joins the territory with every area of k touching it,
@@ -301,7 +301,8 @@ void CAIPlayer::LastPlySums(const CColourMap& map, const std::vector<std::int64_
             const int index = cells[head];
             sum += weights[static_cast<std::size_t>(index)];
             for (int n : table[static_cast<std::size_t>(index)])
-                if (n >= 0 && !seen[static_cast<std::size_t>(n)] && values[static_cast<std::size_t>(n)] == value)
+                if (n >= 0 && !seen[static_cast<std::size_t>(n)] &&
+                    values[static_cast<std::size_t>(n)] == value)
                 {
                     seen[static_cast<std::size_t>(n)] = 1;
                     cells.push_back(n);
@@ -309,7 +310,7 @@ void CAIPlayer::LastPlySums(const CColourMap& map, const std::vector<std::int64_
         }
         return sum;
     };
-    const std::int64_t territory = walk(m_homeRow * columns + m_homeColumn, own, queue);
+    const std::int64_t territory = walk(m_home_row * columns + m_home_column, own, queue);
     std::int64_t touching[CField::kColourCount] = {};
     for (int index : queue)
     {

@@ -60,12 +60,12 @@ class CAIPlayer : public CPlayer
     void Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth, bool allowedOnly,
                 int& colour, std::int64_t& score) const;
 
-    int m_searchLevel;
+    int m_search_level;
     // The real board does not change during a search, so the proportion
     // owned is measured once per choice.
     float m_owned = 0.0f;
-    mutable std::vector<SNeighbours> m_neighbourTable;
-    mutable int m_tableRows = -1;
-    mutable int m_tableColumns = -1;
+    mutable std::vector<SNeighbours> m_neighbour_table;
+    mutable int m_table_rows = -1;
+    mutable int m_table_columns = -1;
 };
 } // namespace NGame

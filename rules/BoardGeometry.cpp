@@ -27,18 +27,18 @@ CBoardGeometry::CBoardGeometry(int level)
     const int band = (l % 18) / 6;
     const int base = band == 0 ? 21 : (band == 1 ? 18 : 30);
     m_columns = (l % 6) + 2 * q + base;
-    m_cellWidth = 776.0f / static_cast<float>(m_columns);
-    const float half = m_cellWidth / 2.0f;
-    m_rowPitch = std::sqrt(half * 3.0f * half);
-    m_rows = static_cast<int>(532.0f / m_rowPitch);
+    m_cell_width = 776.0f / static_cast<float>(m_columns);
+    const float half = m_cell_width / 2.0f;
+    m_row_pitch = std::sqrt(half * 3.0f * half);
+    m_rows = static_cast<int>(532.0f / m_row_pitch);
     // An odd count gives the board a middle row for the two homes.
     if (m_rows % 2 == 0)
     {
         ++m_rows;
-        m_rowPitch = 532.0f / static_cast<float>(m_rows);
+        m_row_pitch = 532.0f / static_cast<float>(m_rows);
     }
-    m_originX = m_cellWidth / 2.0f + 12.0f;
-    m_originY = 282.0f;
+    m_origin_x = m_cell_width / 2.0f + 12.0f;
+    m_origin_y = 282.0f;
 }
 
 int CBoardGeometry::RowLength(int row) const
@@ -69,25 +69,25 @@ int CBoardGeometry::IndexOf(int row, int column) const
 void CBoardGeometry::Position(int row, int column, float& x, float& y) const
 {
     const int mid = Mid();
-    x = m_originX + static_cast<float>(column) * m_cellWidth +
-        static_cast<float>(std::abs(row - mid)) * m_cellWidth / 2.0f;
-    y = m_originY + static_cast<float>(row - mid) * m_rowPitch;
+    x = m_origin_x + static_cast<float>(column) * m_cell_width +
+        static_cast<float>(std::abs(row - mid)) * m_cell_width / 2.0f;
+    y = m_origin_y + static_cast<float>(row - mid) * m_row_pitch;
 }
 
 SCellPos CBoardGeometry::CellAt(float x, float y) const
 {
     SCellPos at;
     int inner = 0;
-    if (!TruncateToInt(y - m_originY + static_cast<float>(m_rows) / 2.0f * m_rowPitch, inner) ||
-        !TruncateToInt(static_cast<float>(inner) / m_rowPitch, at.m_row))
+    if (!TruncateToInt(y - m_origin_y + static_cast<float>(m_rows) / 2.0f * m_row_pitch, inner) ||
+        !TruncateToInt(static_cast<float>(inner) / m_row_pitch, at.m_row))
         return SCellPos();
     // Rows outside the board still get a shape so that the column follows
     // the same arithmetic.
     const int length = m_columns - std::abs(Mid() - at.m_row);
-    if (!TruncateToInt(x - m_originX - static_cast<float>(m_columns - length) * m_cellWidth / 2.0f +
-                           m_cellWidth / 2.0f,
+    if (!TruncateToInt(x - m_origin_x - static_cast<float>(m_columns - length) * m_cell_width / 2.0f +
+                           m_cell_width / 2.0f,
                        inner) ||
-        !TruncateToInt(static_cast<float>(inner) / m_cellWidth, at.m_column))
+        !TruncateToInt(static_cast<float>(inner) / m_cell_width, at.m_column))
         return SCellPos();
     return at;
 }

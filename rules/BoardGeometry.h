@@ -34,8 +34,8 @@ class CBoardGeometry
     int Rows() const { return m_rows; }
     int Columns() const { return m_columns; }
     int Mid() const { return m_rows / 2; }
-    float CellWidth() const { return m_cellWidth; }
-    float RowPitch() const { return m_rowPitch; }
+    float CellWidth() const { return m_cell_width; }
+    float RowPitch() const { return m_row_pitch; }
     // 0 for a row off the board.
     int RowLength(int row) const;
     bool IsValid(int row, int column) const;
@@ -60,9 +60,9 @@ class CBoardGeometry
   private:
     int m_columns = 0;
     int m_rows = 0;
-    float m_cellWidth = 0.0f;
-    float m_rowPitch = 0.0f;
-    float m_originX = 0.0f;
-    float m_originY = 0.0f;
+    float m_cell_width = 0.0f;
+    float m_row_pitch = 0.0f;
+    float m_origin_x = 0.0f;
+    float m_origin_y = 0.0f;
 };
 } // namespace NGame

@@ -21,7 +21,7 @@ CBonusForward3::CBonusForward3(CField& field, int count)
     for (int c = 0; c < field.RowLength(m_mid); ++c)
         if (m_map.At(m_mid, c) == -4)
             m_start.m_column = c;
-    m_lastPainted = m_start.m_column;
+    m_last_painted = m_start.m_column;
     FlyTo(m_start.m_row, m_start.m_column);
 }
 
@@ -42,10 +42,10 @@ void CBonusForward3::Arrive()
 
 void CBonusForward3::PaintUnderCarrier()
 {
-    if (m_lastPainted - m_start.m_column >= m_count)
+    if (m_last_painted - m_start.m_column >= m_count)
         return;
     const SCellPos at = m_field.CellAt(m_insect->m_x, m_insect->m_y);
-    if (at.m_column == m_lastPainted || at.m_column <= m_start.m_column)
+    if (at.m_column == m_last_painted || at.m_column <= m_start.m_column)
         return;
     const bool onBoard = m_field.IsValidCell(at.m_row, at.m_column);
     if (onBoard && m_map.At(at.m_row, at.m_column) == -5)
@@ -57,6 +57,6 @@ void CBonusForward3::PaintUnderCarrier()
         return;
     }
     m_field.PaintCell(at.m_row, at.m_column, m_colour, true);
-    m_lastPainted = at.m_column;
+    m_last_painted = at.m_column;
 }
 } // namespace NGame

@@ -19,7 +19,7 @@ class CBonusForward3 final : public CBonus
 
     int m_colour;
     SCellPos m_start;
-    int m_lastPainted;
+    int m_last_painted;
     int m_count;
     // Territories as they were at purchase: the opponent's stays unpainted.
     CColourMap m_map;

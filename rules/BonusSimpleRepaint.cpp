@@ -1,7 +1,6 @@
 // Single repaint: one free flower of another colour takes the human's colour.
 #include "rules/BonusSimpleRepaint.h"
 
-
 namespace NGame
 {
 namespace
@@ -13,10 +12,13 @@ constexpr float kLeaveDelayMs = 600.0f;
 CBonusSimpleRepaint::CBonusSimpleRepaint(CField& field)
     : CBonus(field), m_colour(field.GetCellColour(m_mid, 0))
 {
-    m_hasTarget = AimAtFreeFlower(m_colour, m_target);
+    m_has_target = AimAtFreeFlower(m_colour, m_target);
 }
 
-bool CBonusSimpleRepaint::CanBuy(const CField& field) { return HasFreeFlowerToRepaint(field); }
+bool CBonusSimpleRepaint::CanBuy(const CField& field)
+{
+    return HasFreeFlowerToRepaint(field);
+}
 
 bool CBonusSimpleRepaint::Update(float elapsedMs)
 {
@@ -25,7 +27,7 @@ bool CBonusSimpleRepaint::Update(float elapsedMs)
 
 void CBonusSimpleRepaint::Arrive()
 {
-    if (!m_hasTarget)
+    if (!m_has_target)
         return;
     m_field.PaintCell(m_target.m_row, m_target.m_column, m_colour, true);
 }

@@ -19,6 +19,6 @@ class CBonusSimpleRepaint final : public CBonus
 
     int m_colour;
     SCellPos m_target;
-    bool m_hasTarget;
+    bool m_has_target;
 };
 } // namespace NGame

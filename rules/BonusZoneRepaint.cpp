@@ -2,7 +2,6 @@
 // colour, and what it encloses is captured.
 #include "rules/BonusZoneRepaint.h"
 
-
 namespace NGame
 {
 namespace
@@ -12,10 +11,13 @@ constexpr float kLeaveDelayMs = 600.0f;
 
 CBonusZoneRepaint::CBonusZoneRepaint(CField& field) : CBonus(field), m_colour(field.GetCellColour(m_mid, 0))
 {
-    m_hasTarget = AimAtFreeFlower(m_colour, m_target);
+    m_has_target = AimAtFreeFlower(m_colour, m_target);
 }
 
-bool CBonusZoneRepaint::CanBuy(const CField& field) { return HasFreeFlowerToRepaint(field); }
+bool CBonusZoneRepaint::CanBuy(const CField& field)
+{
+    return HasFreeFlowerToRepaint(field);
+}
 
 bool CBonusZoneRepaint::Update(float elapsedMs)
 {
@@ -24,7 +26,7 @@ bool CBonusZoneRepaint::Update(float elapsedMs)
 
 void CBonusZoneRepaint::Arrive()
 {
-    if (!m_hasTarget)
+    if (!m_has_target)
         return;
     m_field.Repaint(m_target.m_row, m_target.m_column, m_colour);
 }

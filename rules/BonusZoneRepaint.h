@@ -18,6 +18,6 @@ class CBonusZoneRepaint final : public CBonus
 
     int m_colour;
     SCellPos m_target;
-    bool m_hasTarget;
+    bool m_has_target;
 };
 } // namespace NGame

@@ -18,14 +18,13 @@ constexpr float kMaxSize = 50.0f;
 constexpr float kStep = 6.0f;
 } // namespace
 
-CCell::CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y,
-             float size)
-    : m_size(size), m_colour(colour), m_sprite(cellSprite), m_coinPrototype(coinSprite), m_x(x), m_y(y)
+CCell::CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y, float size)
+    : m_size(size), m_colour(colour), m_sprite(cellSprite), m_coin_prototype(coinSprite), m_x(x), m_y(y)
 {
     // Each cell animates at its own pace and angle so the board does not pulse in step.
     m_sprite.SetFrameTime(static_cast<unsigned>(15 + RandomModulo(30)));
     m_angle = static_cast<float>(RandomModulo(360));
-    m_rotationSpeed = RandomModulo(2) ? 0.5f : -0.5f;
+    m_rotation_speed = RandomModulo(2) ? 0.5f : -0.5f;
     m_sprite.SetGroup(colour);
     m_sprite.SetBlend(true);
     m_sprite.SetFlip(true);
@@ -59,7 +58,7 @@ void CCell::FadeIn()
 {
     m_state = CellAppear;
     m_alpha = 0.0f;
-    m_alphaSpeed = 0.03f;
+    m_alpha_speed = 0.03f;
     m_delay = static_cast<float>(RandomModulo(1500));
 }
 
@@ -67,15 +66,15 @@ void CCell::FadeOut()
 {
     m_state = CellVanish;
     m_alpha = 1.0f;
-    m_alphaSpeed = -0.03f;
+    m_alpha_speed = -0.03f;
     m_delay = static_cast<float>(RandomModulo(1500));
 }
 
 void CCell::MoveTo(float x, float y, bool fade)
 {
-    m_targetX = x;
-    m_targetY = y;
-    m_fadeWhileMoving = fade;
+    m_target_x = x;
+    m_target_y = y;
+    m_fade_while_moving = fade;
     m_state = CellMove;
 }
 
@@ -86,28 +85,28 @@ void CCell::SetCoin(int kind)
         // The picture of a collected coin stays until the cell flips, so the
         // coin leaves together with the flower's turn.
         if (m_coin >= 0)
-            m_removedCoinSprite = std::move(m_coinSprite);
-        m_coinSprite.reset();
+            m_removed_coin_sprite = std::move(m_coin_sprite);
+        m_coin_sprite.reset();
         m_coin = -1;
         return;
     }
     m_coin = kind;
-    m_removedCoinSprite.reset();
+    m_removed_coin_sprite.reset();
     // Drawn even without a picture, so that a seed replays the same game
     // with or without the coin sheet.
     const unsigned frameTime = static_cast<unsigned>(30 + RandomModulo(30));
-    if (!m_coinPrototype)
+    if (!m_coin_prototype)
     {
-        m_coinSprite.reset();
+        m_coin_sprite.reset();
         return;
     }
-    m_coinSprite = std::make_unique<CSprite>(*m_coinPrototype);
-    m_coinSprite->SetGroup(kind);
-    m_coinSprite->SetCellSize(m_size, m_size);
-    m_coinSprite->SetFrameTime(frameTime);
-    m_coinSprite->SetBlend(true);
-    m_coinSprite->SetFlip(true);
-    m_coinSprite->SetPosition(m_x, m_y, 0.0f);
+    m_coin_sprite = std::make_unique<CSprite>(*m_coin_prototype);
+    m_coin_sprite->SetGroup(kind);
+    m_coin_sprite->SetCellSize(m_size, m_size);
+    m_coin_sprite->SetFrameTime(frameTime);
+    m_coin_sprite->SetBlend(true);
+    m_coin_sprite->SetFlip(true);
+    m_coin_sprite->SetPosition(m_x, m_y, 0.0f);
 }
 
 void CCell::Update(float elapsedMs)
@@ -115,10 +114,10 @@ void CCell::Update(float elapsedMs)
     const float k = elapsedMs / kStep;
     if (m_size > kMaxSize)
         m_size = kMaxSize;
-    if (m_coinSprite)
-        m_coinSprite->Update(elapsedMs);
-    if (m_removedCoinSprite)
-        m_removedCoinSprite->Update(elapsedMs);
+    if (m_coin_sprite)
+        m_coin_sprite->Update(elapsedMs);
+    if (m_removed_coin_sprite)
+        m_removed_coin_sprite->Update(elapsedMs);
 
     const int frames = m_sprite.GetFrameCount();
     switch (m_state)
@@ -129,7 +128,7 @@ void CCell::Update(float elapsedMs)
             m_delay -= elapsedMs;
             break;
         }
-        m_removedCoinSprite.reset();
+        m_removed_coin_sprite.reset();
         m_sprite.Update(elapsedMs);
         if (m_sprite.GetReverse())
         {
@@ -158,11 +157,11 @@ void CCell::Update(float elapsedMs)
             if (m_delay >= 0.0f)
                 break;
         }
-        m_alpha += m_alphaSpeed * k;
+        m_alpha += m_alpha_speed * k;
         if (m_alpha > 1.0f)
         {
             m_alpha = 1.0f;
-            m_alphaSpeed = 0.0f;
+            m_alpha_speed = 0.0f;
             m_state = CellIdle;
             m_sprite.SetFrame(0);
         }
@@ -178,11 +177,11 @@ void CCell::Update(float elapsedMs)
             if (m_delay >= 0.0f)
                 break;
         }
-        m_alpha += m_alphaSpeed * k;
+        m_alpha += m_alpha_speed * k;
         if (m_alpha < 0.0f)
         {
             m_alpha = 0.0f;
-            m_alphaSpeed = 0.0f;
+            m_alpha_speed = 0.0f;
             m_state = CellGone;
             m_sprite.SetFrame(9);
         }
@@ -197,32 +196,32 @@ void CCell::Update(float elapsedMs)
         break;
     case CellMove:
     {
-        const float dx = m_targetX - m_x;
-        const float dy = m_targetY - m_y;
+        const float dx = m_target_x - m_x;
+        const float dy = m_target_y - m_y;
         const float distance = std::sqrt(dx * dx + dy * dy);
         if (distance <= k)
         {
-            m_x = m_targetX;
-            m_y = m_targetY;
+            m_x = m_target_x;
+            m_y = m_target_y;
             m_state = CellIdle;
-            if (m_fadeWhileMoving)
+            if (m_fade_while_moving)
                 m_alpha = 0.0f;
         }
         else
         {
             m_x += dx / distance * k;
             m_y += dy / distance * k;
-            if (m_fadeWhileMoving)
+            if (m_fade_while_moving)
             {
                 const float left = distance - k;
                 m_alpha = m_size > 0.0f ? std::fmax(0.0f, left / m_size) : 0.0f;
             }
         }
         m_sprite.SetPosition(m_x, m_y, 0.0f);
-        if (m_coinSprite)
-            m_coinSprite->SetPosition(m_x, m_y, 0.0f);
-        if (m_removedCoinSprite)
-            m_removedCoinSprite->SetPosition(m_x, m_y, 0.0f);
+        if (m_coin_sprite)
+            m_coin_sprite->SetPosition(m_x, m_y, 0.0f);
+        if (m_removed_coin_sprite)
+            m_removed_coin_sprite->SetPosition(m_x, m_y, 0.0f);
         break;
     }
     case CellIdle:
@@ -238,14 +237,14 @@ void CCell::Update(float elapsedMs)
 
     if (m_hover)
     {
-        m_sizeFactor = std::fmin(1.5f, m_sizeFactor + 0.01f * k);
-        m_angle += m_rotationSpeed * k;
+        m_size_factor = std::fmin(1.5f, m_size_factor + 0.01f * k);
+        m_angle += m_rotation_speed * k;
     }
     else
     {
-        m_sizeFactor = std::fmax(1.0f, m_sizeFactor - 0.01f * k);
+        m_size_factor = std::fmax(1.0f, m_size_factor - 0.01f * k);
     }
-    m_sprite.SetCellSize(m_size * m_sizeFactor, m_size * m_sizeFactor);
+    m_sprite.SetCellSize(m_size * m_size_factor, m_size * m_size_factor);
 }
 
 void CCell::DrawAt(float size) const
@@ -267,7 +266,7 @@ void CCell::Draw() const
     if (NGl::IsHeadless())
         return;
     NGl::Color(1.0f, 1.0f, 1.0f, m_alpha);
-    DrawAt(m_size * m_sizeFactor);
+    DrawAt(m_size * m_size_factor);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
@@ -277,7 +276,7 @@ void CCell::AppendLook(std::vector<double>& look) const
     const double values[kLookSize] = {1.0,
                                       m_x,
                                       m_y,
-                                      m_size * m_sizeFactor,
+                                      m_size * m_size_factor,
                                       m_angle,
                                       m_alpha,
                                       m_hole ? 1.0 : 0.0,
@@ -333,7 +332,7 @@ void CCell::DrawTinted(float r, float g, float b, float grow) const
     if (NGl::IsHeadless())
         return;
     NGl::Color(r, g, b, m_alpha);
-    DrawAt(m_size * m_sizeFactor + grow);
+    DrawAt(m_size * m_size_factor + grow);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
@@ -342,10 +341,10 @@ void CCell::DrawCoins() const
     if (NGl::IsHeadless() || m_hole)
         return;
     NGl::Color(1.0f, 1.0f, 1.0f, m_alpha);
-    if (m_coinSprite)
-        m_coinSprite->Draw(true);
-    if (m_removedCoinSprite)
-        m_removedCoinSprite->Draw(true);
+    if (m_coin_sprite)
+        m_coin_sprite->Draw(true);
+    if (m_removed_coin_sprite)
+        m_removed_coin_sprite->Draw(true);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 } // namespace NGame

@@ -24,8 +24,7 @@ class CCell
   public:
     // The prototypes are copied; the cell keeps no reference to them. A null
     // coin prototype gives coins without pictures (their kinds still count).
-    CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y,
-          float size);
+    CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y, float size);
     virtual ~CCell() = default;
 
     // Animated recolouring; a hole ignores it.
@@ -70,11 +69,11 @@ class CCell
     bool IsChanged() const { return m_changed; }
     bool IsHover() const { return m_hover; }
     bool IsLit() const { return m_lit; }
-    bool HasRemovedCoin() const { return m_removedCoinSprite != nullptr; }
+    bool HasRemovedCoin() const { return m_removed_coin_sprite != nullptr; }
     float GetX() const { return m_x; }
     float GetY() const { return m_y; }
     float GetSize() const { return m_size; }
-    float GetSizeFactor() const { return m_sizeFactor; }
+    float GetSizeFactor() const { return m_size_factor; }
     float GetAlpha() const { return m_alpha; }
     float GetAngle() const { return m_angle; }
     const CSprite& GetSprite() const { return m_sprite; }
@@ -84,26 +83,26 @@ class CCell
 
     int m_state = CellIdle;
     float m_alpha = 1.0f;
-    float m_alphaSpeed = 0.0f;
+    float m_alpha_speed = 0.0f;
     bool m_hole = false;
     bool m_lit = true;
     bool m_hover = false;
     float m_size;
-    float m_sizeFactor = 1.0f;
+    float m_size_factor = 1.0f;
     int m_colour;
     CSprite m_sprite;
-    const CSprite* m_coinPrototype;
+    const CSprite* m_coin_prototype;
     int m_coin = -1;
-    std::unique_ptr<CSprite> m_coinSprite;
-    std::unique_ptr<CSprite> m_removedCoinSprite;
+    std::unique_ptr<CSprite> m_coin_sprite;
+    std::unique_ptr<CSprite> m_removed_coin_sprite;
     bool m_changed = false;
     float m_angle = 0.0f;
-    float m_rotationSpeed = 0.5f;
+    float m_rotation_speed = 0.5f;
     float m_delay = 0.0f;
     float m_x;
     float m_y;
-    float m_targetX = 0.0f;
-    float m_targetY = 0.0f;
-    bool m_fadeWhileMoving = false;
+    float m_target_x = 0.0f;
+    float m_target_y = 0.0f;
+    bool m_fade_while_moving = false;
 };
 } // namespace NGame

@@ -54,9 +54,9 @@ void Walk(const CBoardGeometry& geometry, int row, int column, const Accept& acc
 
 CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
-    : m_pattern(directory + "/lev%03d.raw"), m_levelsCount(levelsCount > 0 ? levelsCount : 1),
-      m_refillLevelsCount(levelsCount), m_advancedSet(advancedSet), m_resources(resources),
-      m_defaultCellSprite(8, 16, 50, nullptr), m_maskReader(std::move(maskReader))
+    : m_pattern(directory + "/lev%03d.raw"), m_levels_count(levelsCount > 0 ? levelsCount : 1),
+      m_refill_levels_count(levelsCount), m_advanced_set(advancedSet), m_resources(resources),
+      m_default_cell_sprite(8, 16, 50, nullptr), m_mask_reader(std::move(maskReader))
 {
     BuildLevel();
 }
@@ -65,9 +65,9 @@ CField::~CField() = default;
 
 void CField::SetPointer(float x, float y, bool rightButtonHeld)
 {
-    m_pointerX = x;
-    m_pointerY = y;
-    m_rightButton = rightButtonHeld;
+    m_pointer_x = x;
+    m_pointer_y = y;
+    m_right_button = rightButtonHeld;
 }
 
 // ---------------------------------------------------------------- levels
@@ -93,7 +93,7 @@ void CField::AdvanceLevel(int delta)
     // The moving set shares the classic flag but has no levels to unlock.
     if (m_settings && m_pattern != kMovingPattern)
     {
-        if (m_advancedSet == 0)
+        if (m_advanced_set == 0)
         {
             if (m_settings->m_classic_level < m_level + 1)
                 m_settings->m_classic_level = m_level + 1;
@@ -108,7 +108,7 @@ void CField::AdvanceLevel(int delta)
 
 void CField::ChangeLevelSet(const std::string& directory, int advancedSet)
 {
-    m_advancedSet = advancedSet;
+    m_advanced_set = advancedSet;
     m_pattern = directory + "/lev%03d.raw";
     SetLevel(m_level);
 }
@@ -125,14 +125,14 @@ void CField::BeginLevelOut()
 void CField::ComputeGeometry()
 {
     m_geometry = CBoardGeometry(m_level);
-    m_colourCount = kColourCount;
+    m_colour_count = kColourCount;
 }
 
 CDataBuffer CField::ReadMask(int index) const
 {
-    if (!m_maskReader)
+    if (!m_mask_reader)
         return CDataBuffer();
-    return m_maskReader(FormatPattern(m_pattern, index));
+    return m_mask_reader(FormatPattern(m_pattern, index));
 }
 
 bool CField::IsHomePosition(int row, int column) const
@@ -155,17 +155,17 @@ std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
     float x = 0.0f;
     float y = 0.0f;
     CellPosition(row, column, x, y);
-    const CSprite& sprite = m_resources.m_cellSprite ? *m_resources.m_cellSprite : m_defaultCellSprite;
-    return std::make_unique<CCell>(colour, sprite, m_resources.m_coinSprite, x, y, m_geometry.CellWidth());
+    const CSprite& sprite = m_resources.m_cell_sprite ? *m_resources.m_cell_sprite : m_default_cell_sprite;
+    return std::make_unique<CCell>(colour, sprite, m_resources.m_coin_sprite, x, y, m_geometry.CellWidth());
 }
 
 void CField::BuildLevel()
 {
-    m_levelFinished = false;
+    m_level_finished = false;
     ComputeGeometry();
     const int mid = m_geometry.Rows() / 2;
     const int l = ((m_level % 100) + 100) % 100;
-    const CDataBuffer mask = ReadMask(l % m_levelsCount);
+    const CDataBuffer mask = ReadMask(l % m_levels_count);
 
     for (int r = 0; r < m_geometry.Rows(); ++r)
     {
@@ -339,7 +339,7 @@ std::vector<std::string> CField::TakeSounds()
 
 bool CField::IsColourAllowed(int colour) const
 {
-    if (colour < 0 || colour >= m_colourCount)
+    if (colour < 0 || colour >= m_colour_count)
         return false;
     for (std::size_t i = 0; i + 1 < m_homes.size(); i += 2)
         if (GetCellColour(m_homes[i], m_homes[i + 1]) == colour)
@@ -450,7 +450,7 @@ bool CField::Repaint(int row, int column, int colour)
 {
     const int old = GetCellColour(row, column);
     // A hole or an empty slot has no territory to repaint.
-    if (old < 0 || colour < 0 || colour >= m_colourCount || colour == old)
+    if (old < 0 || colour < 0 || colour >= m_colour_count || colour == old)
         return false;
     Walk(m_geometry, row, column,
          [&](int r, int c)
@@ -508,7 +508,7 @@ void CField::CollectCoin(CCell& cell)
 
 void CField::SettleMove(int row, int column, int colour)
 {
-    if (!IsValidCell(row, column) || colour < 0 || colour >= m_colourCount)
+    if (!IsValidCell(row, column) || colour < 0 || colour >= m_colour_count)
         return;
     CColourMap map = MakeColourMap();
     MarkTerritories(map, row, column);
@@ -585,7 +585,7 @@ void CField::SettleTerritory(int row, int column)
 void CField::PaintCell(int row, int column, int colour, bool removeCoin)
 {
     CCell* cell = GetCell(row, column);
-    if (!cell || colour < 0 || colour >= m_colourCount || (m_state != Idle && m_state != Settling))
+    if (!cell || colour < 0 || colour >= m_colour_count || (m_state != Idle && m_state != Settling))
         return;
     cell->SetColour(colour);
     cell->StartFlip();
@@ -618,14 +618,14 @@ bool CField::CanGoForward() const
 void CField::CheckLevelFinished()
 {
     if (AllCellsOwned())
-        m_levelFinished = true;
+        m_level_finished = true;
 }
 
 // ---------------------------------------------------------------- insects
 
 void CField::SpawnInsect(int kind)
 {
-    auto insect = std::make_unique<CInsect>(m_resources.m_insectSprite);
+    auto insect = std::make_unique<CInsect>(m_resources.m_insect_sprite);
     insect->m_y = static_cast<float>(625 + RandomModulo(100));
     insect->m_x = static_cast<float>(RandomModulo(800));
 
@@ -638,10 +638,10 @@ void CField::SpawnInsect(int kind)
         const float px = static_cast<float>(25 + RandomModulo(511));
         const float py = static_cast<float>(160 + RandomModulo(338));
         target = CellAt(px, py);
-        if (m_firstInsect)
+        if (m_first_insect)
         {
             target = {m_geometry.Rows() / 3, 4};
-            m_firstInsect = false;
+            m_first_insect = false;
         }
         found = IsValidCell(target.m_row, target.m_column) && !IsHole(target.m_row, target.m_column);
     }
@@ -771,9 +771,9 @@ void CField::Update(float elapsedMs)
     // The magnifier: the right button enlarges the cell under the pointer on
     // boards whose cells are small.
     m_hovered = SCellPos();
-    if (m_rightButton && m_geometry.CellWidth() <= kMaxMagnifiedWidth)
+    if (m_right_button && m_geometry.CellWidth() <= kMaxMagnifiedWidth)
     {
-        const SCellPos at = CellAt(m_pointerX, m_pointerY);
+        const SCellPos at = CellAt(m_pointer_x, m_pointer_y);
         if (IsValidCell(at.m_row, at.m_column))
             m_hovered = at;
     }

@@ -64,9 +64,9 @@ class CColourMap
 // nothing for them.
 struct SFieldResources
 {
-    const CSprite* m_cellSprite = nullptr;
-    const CSprite* m_coinSprite = nullptr;
-    const CSprite* m_insectSprite = nullptr;
+    const CSprite* m_cell_sprite = nullptr;
+    const CSprite* m_coin_sprite = nullptr;
+    const CSprite* m_insect_sprite = nullptr;
     unsigned m_background = 0;
 };
 
@@ -89,7 +89,7 @@ class CField
     // Where AdvanceLevel records the highest level reached; none by default.
     void SetSettings(CSettings* settings) { m_settings = settings; }
     // The moving set refills from the classic masks; this is their count.
-    void SetRefillLevelsCount(int count) { m_refillLevelsCount = count; }
+    void SetRefillLevelsCount(int count) { m_refill_levels_count = count; }
     // The pointer as the game sees it this frame, for the magnifier.
     void SetPointer(float x, float y, bool rightButtonHeld);
 
@@ -99,7 +99,7 @@ class CField
     void ChangeLevelSet(const std::string& directory, int advancedSet);
     // A set without a count reads its first mask for every level, as a set
     // of one; the count saved with a game is therefore never below one.
-    void SetLevelsCount(int count) { m_levelsCount = count > 0 ? count : 1; }
+    void SetLevelsCount(int count) { m_levels_count = count > 0 ? count : 1; }
     void BeginLevelOut();
 
     // Geometry and queries; every one tolerates invalid positions.
@@ -107,14 +107,14 @@ class CField
     int RowLength(int row) const;
     int GetRows() const { return m_geometry.Rows(); }
     int GetColumns() const { return m_geometry.Columns(); }
-    int GetColourCount() const { return m_colourCount; }
+    int GetColourCount() const { return m_colour_count; }
     int GetLevel() const { return m_level; }
-    int GetLevelsCount() const { return m_levelsCount; }
-    int GetAdvancedSet() const { return m_advancedSet; }
+    int GetLevelsCount() const { return m_levels_count; }
+    int GetAdvancedSet() const { return m_advanced_set; }
     const std::string& GetLevelPattern() const { return m_pattern; }
     int GetState() const { return m_state; }
     bool IsIdle() const { return m_state == Idle; }
-    bool IsLevelFinished() const { return m_levelFinished; }
+    bool IsLevelFinished() const { return m_level_finished; }
     int GetCellColour(int row, int column) const;
     bool IsHole(int row, int column) const;
     bool IsChanged(int row, int column) const;
@@ -167,13 +167,13 @@ class CField
     void SpawnInsect(int kind);
     void LandAllInsects();
     const std::vector<std::unique_ptr<CInsect>>& GetInsects() const { return m_insects; }
-    const CSprite* GetInsectSprite() const { return m_resources.m_insectSprite; }
+    const CSprite* GetInsectSprite() const { return m_resources.m_insect_sprite; }
 
     // Level-state text of the board as it stands, and the last snapshot.
     std::string DescribeState() const;
     void TakeSnapshot();
-    const std::string& GetLevelState() const { return m_levelState; }
-    int GetSnapshotLevel() const { return m_snapshotLevel; }
+    const std::string& GetLevelState() const { return m_level_state; }
+    int GetSnapshotLevel() const { return m_snapshot_level; }
     // Rebuilds the text's level and puts its colours and coins on the cells,
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
@@ -204,7 +204,8 @@ class CField
     void DrawFlowers(const float area[4]) const;
     void DrawOverlay() const;
     void AppendFlowersLook(std::vector<double>& look) const;
-    static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size, float area[4]);
+    static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size,
+                                   float area[4]);
     void DrawCell(int row, int column) const;
     void DrawCellShadow(int row, int column) const;
     void ScaleCell(int row, int column, float factor);
@@ -235,30 +236,30 @@ class CField
     int m_state = Intro;
     std::string m_pattern;
     std::vector<int> m_homes;
-    int m_levelsCount;
-    int m_refillLevelsCount;
+    int m_levels_count;
+    int m_refill_levels_count;
     int m_level = 0;
     // Level 0 is a level like any other: whether a snapshot exists is kept apart.
-    bool m_hasSnapshot = false;
-    int m_snapshotLevel = 0;
-    bool m_levelFinished = false;
-    int m_colourCount = kColourCount;
-    int m_advancedSet;
+    bool m_has_snapshot = false;
+    int m_snapshot_level = 0;
+    bool m_level_finished = false;
+    int m_colour_count = kColourCount;
+    int m_advanced_set;
     CBoardGeometry m_geometry;
     std::array<std::array<std::unique_ptr<CCell>, kMaxCells>, kMaxCells> m_cells;
     SFieldResources m_resources;
-    CSprite m_defaultCellSprite;
-    MaskReader m_maskReader;
+    CSprite m_default_cell_sprite;
+    MaskReader m_mask_reader;
     CSettings* m_settings = nullptr;
     SCellPos m_hovered;
-    float m_pointerX = -1.0f;
-    float m_pointerY = -1.0f;
-    bool m_rightButton = false;
+    float m_pointer_x = -1.0f;
+    float m_pointer_y = -1.0f;
+    bool m_right_button = false;
     std::vector<SCollectedCoin> m_collected;
     std::vector<std::unique_ptr<CInsect>> m_insects;
-    int m_pendingShifts = 0;
-    bool m_firstInsect = true;
-    std::string m_levelState;
+    int m_pending_shifts = 0;
+    bool m_first_insect = true;
+    std::string m_level_state;
     std::vector<std::string> m_sounds;
 };
 } // namespace NGame

@@ -10,18 +10,18 @@ namespace NGame
 {
 void CField::StartShift(int count)
 {
-    m_pendingShifts = count < 0 ? 0 : count;
+    m_pending_shifts = count < 0 ? 0 : count;
     ShiftStep();
 }
 
 void CField::ShiftStep()
 {
-    if (m_pendingShifts == 0)
+    if (m_pending_shifts == 0)
     {
         RefillColumn();
         return;
     }
-    --m_pendingShifts;
+    --m_pending_shifts;
     m_state = Shifting;
     std::vector<std::vector<bool>> holes(static_cast<std::size_t>(m_geometry.Rows()));
     for (int r = 0; r < m_geometry.Rows(); ++r)
@@ -65,7 +65,7 @@ void CField::ShiftCells()
 
 void CField::RefillColumn()
 {
-    const int count = m_refillLevelsCount > 0 ? m_refillLevelsCount : 1;
+    const int count = m_refill_levels_count > 0 ? m_refill_levels_count : 1;
     const int l = ((m_level % count) + count) % count;
     const CDataBuffer mask = ReadMask(l);
     for (int r = 0; r < m_geometry.Rows(); ++r)

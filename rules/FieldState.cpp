@@ -48,7 +48,7 @@ std::string OpeningState(const CField& field)
     {
         if (insect->m_coin < 0)
             continue;
-        const SCellPos at = geometry.CellAt(insect->m_targetX, insect->m_targetY);
+        const SCellPos at = geometry.CellAt(insect->m_target_x, insect->m_target_y);
         if (!geometry.IsValid(at.m_row, at.m_column))
             continue;
         const std::size_t index = static_cast<std::size_t>(geometry.IndexOf(at.m_row, at.m_column));
@@ -85,9 +85,9 @@ std::string CField::DescribeState() const
 
 void CField::TakeSnapshot()
 {
-    m_levelState = DescribeState();
-    m_snapshotLevel = m_level;
-    m_hasSnapshot = true;
+    m_level_state = DescribeState();
+    m_snapshot_level = m_level;
+    m_has_snapshot = true;
 }
 
 void CField::ApplyState(int level, const std::vector<SCellState>& cells)
@@ -131,13 +131,13 @@ bool CField::SaveState(CPropertyFile& properties) const
     // The last snapshot is of the level before, or of the try before a
     // replay, until the opening ends: a save then starts the level afresh.
     const bool opening = m_state == Intro;
-    if (!opening && !m_hasSnapshot)
+    if (!opening && !m_has_snapshot)
         return false;
-    properties.SetString("gamedata.fieldstate", opening ? OpeningState(*this) : m_levelState);
+    properties.SetString("gamedata.fieldstate", opening ? OpeningState(*this) : m_level_state);
     properties.SetString("gamedata.dir_pattern", m_pattern);
-    properties.SetInt("gamedata.level_num", opening ? m_level : m_snapshotLevel);
-    properties.SetInt("gamedata.levels_count", m_levelsCount);
-    properties.SetInt("gamedata.m_game_type", m_advancedSet);
+    properties.SetInt("gamedata.level_num", opening ? m_level : m_snapshot_level);
+    properties.SetInt("gamedata.levels_count", m_levels_count);
+    properties.SetInt("gamedata.m_game_type", m_advanced_set);
     return true;
 }
 
@@ -163,10 +163,10 @@ bool CField::LoadState(const CPropertyFile& properties)
         !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
         return false;
 
-    m_advancedSet = advancedSet;
+    m_advanced_set = advancedSet;
     m_pattern = pattern;
     // Set before the rebuild so that the level takes its mask from the saved set.
-    m_levelsCount = levelsCount;
+    m_levels_count = levelsCount;
     ApplyState(level, cells);
     return true;
 }

@@ -17,7 +17,7 @@ constexpr float kDegreesPerRadian = 57.295826f;
 CInsect::CInsect(const CSprite* sprite) : m_sprite(sprite ? *sprite : CSprite())
 {
     m_speed = 1.5f + static_cast<float>(RandomModulo(100)) / 100.0f;
-    m_turnSpeed = 1.0f + static_cast<float>(RandomModulo(100)) / 100.0f;
+    m_turn_speed = 1.0f + static_cast<float>(RandomModulo(100)) / 100.0f;
     m_sprite.SetFrameTime(10);
     m_sprite.SetBlend(true);
     m_sprite.SetFlip(true);
@@ -25,15 +25,15 @@ CInsect::CInsect(const CSprite* sprite) : m_sprite(sprite ? *sprite : CSprite())
 
 void CInsect::SetTarget(float x, float y)
 {
-    m_targetX = x;
-    m_targetY = y;
+    m_target_x = x;
+    m_target_y = y;
     m_state = InsectTurning;
 }
 
 float CInsect::WantedHeading() const
 {
-    float dx = m_targetX - m_x;
-    float dy = m_targetY - m_y;
+    float dx = m_target_x - m_x;
+    float dy = m_target_y - m_y;
     const float length = std::sqrt(dx * dx + dy * dy);
     if (length > 0.0f)
     {
@@ -60,7 +60,7 @@ void CInsect::Update(float elapsedMs)
     else if (m_state == InsectTurning)
     {
         const float wanted = WantedHeading();
-        const float turn = m_turnSpeed * k;
+        const float turn = m_turn_speed * k;
         if (m_heading <= wanted)
             m_heading += turn;
         else
@@ -70,8 +70,8 @@ void CInsect::Update(float elapsedMs)
     }
     else if (m_state == InsectFlying)
     {
-        float dx = m_targetX - m_x;
-        float dy = m_targetY - m_y;
+        float dx = m_target_x - m_x;
+        float dy = m_target_y - m_y;
         const float remaining = dx * dx + dy * dy;
         const float length = std::sqrt(remaining);
         const float stepLength = m_speed * k;
@@ -82,12 +82,12 @@ void CInsect::Update(float elapsedMs)
         }
         m_x += dx;
         m_y += dy;
-        const float leftX = m_targetX - m_x;
-        const float leftY = m_targetY - m_y;
+        const float leftX = m_target_x - m_x;
+        const float leftY = m_target_y - m_y;
         if (leftX * leftX + leftY * leftY <= stepLength * stepLength)
         {
-            m_x = m_targetX;
-            m_y = m_targetY;
+            m_x = m_target_x;
+            m_y = m_target_y;
             m_state = InsectArrived;
         }
     }

@@ -33,11 +33,11 @@ class CInsect
     float m_y = 0.0f;
     float m_speed;
     float m_heading = 0.0f;
-    float m_turnSpeed;
+    float m_turn_speed;
     float m_delay = 0.0f;
     int m_coin = -1;
-    float m_targetX = 0.0f;
-    float m_targetY = 0.0f;
+    float m_target_x = 0.0f;
+    float m_target_y = 0.0f;
     CSprite m_sprite;
 };
 } // namespace NGame

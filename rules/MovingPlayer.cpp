@@ -11,7 +11,7 @@ void CMovingPlayer::OnClick(float x, float y)
         return;
     const SCellPos at = m_field->CellAt(x, y);
     const int colour = m_field->GetCellColour(at.m_row, at.m_column);
-    if (m_field->Repaint(m_homeRow, m_homeColumn, colour))
+    if (m_field->Repaint(m_home_row, m_home_column, colour))
         m_state = PlayerMoving;
 }
 } // namespace NGame

@@ -18,7 +18,7 @@ std::vector<CPlayer*>& Players()
 } // namespace
 
 CPlayer::CPlayer(int homeRow, int homeColumn, CField* field)
-    : m_homeColumn(homeColumn), m_homeRow(homeRow), m_field(field)
+    : m_home_column(homeColumn), m_home_row(homeRow), m_field(field)
 {
     Players().push_back(this);
     if (m_field)
@@ -30,7 +30,7 @@ CPlayer::~CPlayer()
     auto& players = Players();
     players.erase(std::remove(players.begin(), players.end(), this), players.end());
     if (m_field)
-        m_field->RemoveHome(m_homeRow, m_homeColumn);
+        m_field->RemoveHome(m_home_row, m_home_column);
 }
 
 const std::vector<CPlayer*>& CPlayer::Registry()
@@ -60,7 +60,7 @@ bool CPlayer::Spend(int amount)
 
 bool CPlayer::PlayColour(int colour, bool creditCoins)
 {
-    if (!m_field || !m_field->Repaint(m_homeRow, m_homeColumn, colour))
+    if (!m_field || !m_field->Repaint(m_home_row, m_home_column, colour))
         return false;
     m_state = PlayerMoving;
     // The list may also hold coins settled after a bonus; they are the
@@ -75,7 +75,7 @@ bool CPlayer::PlayColour(int colour, bool creditCoins)
 
 void CPlayer::OnClick(float x, float y)
 {
-    m_validClick = true;
+    m_valid_click = true;
     if (!m_field || m_state != PlayerTurn || !m_field->IsIdle() || m_field->IsLevelFinished())
         return;
     const SCellPos at = m_field->CellAt(x, y);
@@ -85,7 +85,7 @@ void CPlayer::OnClick(float x, float y)
         if (m_field->IsValidCell(at.m_row, at.m_column))
         {
             m_field->QueueSound("wav/wrong_paint.wav");
-            m_validClick = false;
+            m_valid_click = false;
         }
         return;
     }

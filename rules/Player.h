@@ -31,14 +31,14 @@ class CPlayer
     // False, and nothing spent, when the purse holds less than `amount`.
     bool Spend(int amount);
 
-    int GetHomeRow() const { return m_homeRow; }
-    int GetHomeColumn() const { return m_homeColumn; }
+    int GetHomeRow() const { return m_home_row; }
+    int GetHomeColumn() const { return m_home_column; }
     int GetMoney() const { return m_money; }
     void SetMoney(int money) { m_money = money; }
     int GetLives() const { return m_lives; }
     void SetLives(int lives) { m_lives = lives; }
     int GetState() const { return m_state; }
-    bool IsValidClick() const { return m_validClick; }
+    bool IsValidClick() const { return m_valid_click; }
     CField* GetField() const { return m_field; }
 
     // Cents a coin of each kind is worth; -1 for an unknown kind.
@@ -53,11 +53,11 @@ class CPlayer
 
   protected:
     int m_state = PlayerWaiting;
-    int m_homeColumn;
-    int m_homeRow;
+    int m_home_column;
+    int m_home_row;
     CField* m_field;
     int m_money = 25;
     int m_lives = 3;
-    bool m_validClick = false;
+    bool m_valid_click = false;
 };
 } // namespace NGame

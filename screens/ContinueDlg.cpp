@@ -20,7 +20,8 @@ CContinueDlg::CContinueDlg(int level, int score) : m_level(level), m_score(score
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/continue_dlg.txt");
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    auto button = [&](std::unique_ptr<CSimpleButton>& member, const char* name, CTexture* CInterfaceResources::*tex)
+    auto button =
+        [&](std::unique_ptr<CSimpleButton>& member, const char* name, CTexture* CInterfaceResources::*tex)
     {
         member = std::make_unique<CSimpleButton>(this, resources ? resources->*tex : nullptr);
         member->LoadLayout(m_layout, name);
@@ -40,8 +41,8 @@ void CContinueDlg::Draw()
     m_dim = true;
     DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawDialogBack(resources ? resources->m_continue_dlg_back : nullptr, m_x, m_y, static_cast<float>(m_width),
-                   static_cast<float>(m_height), std::min(m_fade, 1.0f));
+    DrawDialogBack(resources ? resources->m_continue_dlg_back : nullptr, m_x, m_y,
+                   static_cast<float>(m_width), static_cast<float>(m_height), std::min(m_fade, 1.0f));
     if (resources)
     {
         char text[48];

@@ -2,13 +2,13 @@
 #include "screens/CustomLevelWnd.h"
 
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
-#include "play/GameResources.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
+#include "play/GameResources.h"
 #include "screens/MenuBackground.h"
-#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -146,8 +146,8 @@ void CCustomLevelWnd::Draw()
     const CInterfaceResources* resources = CInterfaceResources::Get();
     DrawMenuBackground(resources ? resources->m_cust_lev_wnd : nullptr);
     if (resources)
-        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, 40.0f, 324.0f, 401.0f, 10.0f, 1, 1, 1, 1, false,
-                                             false);
+        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, 40.0f, 324.0f, 401.0f, 10.0f, 1, 1, 1, 1,
+                                             false, false);
 
     NGl::PushMatrix();
     NGl::Translate(173.0f, 188.0f, 0.0f);

@@ -2,12 +2,12 @@
 #include "screens/EnterNameDlg.h"
 
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "platform/Gl.h"
 #include "play/TopTable.h"
 #include "screens/MenuBackground.h"
-#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -28,8 +28,8 @@ CEnterNameDlg::CEnterNameDlg()
 
     m_edit = std::make_unique<CSimpleEdit>(this, resources ? &resources->m_font : nullptr, 25.0f,
                                            resources ? resources->m_enter_name_editbox : nullptr);
-    m_edit->SetPosition(m_layout.GetFloat("m_enter_name_box.x", 0.0f), m_layout.GetFloat("m_enter_name_box.y", 0.0f),
-                        0.0f);
+    m_edit->SetPosition(m_layout.GetFloat("m_enter_name_box.x", 0.0f),
+                        m_layout.GetFloat("m_enter_name_box.y", 0.0f), 0.0f);
     m_edit->m_max_length = kMaxLength;
     m_edit->SetFocus(true);
     AddControl(m_edit.get());
@@ -44,8 +44,8 @@ void CEnterNameDlg::Draw()
     m_dim = true;
     DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawDialogBack(resources ? resources->m_enter_name_dlg_back : nullptr, m_x, m_y, static_cast<float>(m_width),
-                   static_cast<float>(m_height), std::min(m_fade, 1.0f));
+    DrawDialogBack(resources ? resources->m_enter_name_dlg_back : nullptr, m_x, m_y,
+                   static_cast<float>(m_width), static_cast<float>(m_height), std::min(m_fade, 1.0f));
     NGl::PushMatrix();
     CDialogScreen::Draw();
     NGl::PopMatrix();

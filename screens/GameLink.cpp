@@ -7,11 +7,11 @@
 #include "play/Game.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
-#include "screens/EnterNameDlg.h"
-#include "widgets/SimpleEdit.h"
 #include "play/SavedGame.h"
 #include "rules/Player.h"
+#include "screens/EnterNameDlg.h"
 #include "storage/PropertyFile.h"
+#include "widgets/SimpleEdit.h"
 
 namespace NGameLink
 {
@@ -122,4 +122,3 @@ bool LoadGame(CScreen* game, const CPropertyFile& store)
     return true;
 }
 } // namespace NGameLink
-

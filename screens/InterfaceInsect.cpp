@@ -2,11 +2,11 @@
 // steering and respawning, drawing turned to the heading.
 #include "screens/InterfaceInsect.h"
 
+#include "framework/MenuRepaint.h"
 #include "media/InterfaceResources.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
-#include "framework/MenuRepaint.h"
 #include "storage/Settings.h"
 
 #include <cmath>

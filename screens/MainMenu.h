@@ -4,10 +4,10 @@
 // left at exit so that the next run can continue it.
 #pragma once
 
+#include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
 #include "play/TopTable.h"
 #include "screens/InterfaceInsect.h"
-#include "framework/MenuRepaint.h"
 #include "storage/PropertyFile.h"
 
 #include <memory>

@@ -2,11 +2,11 @@
 #include "screens/OptionsWnd.h"
 
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/Audio.h"
 #include "media/InterfaceResources.h"
 #include "platform/Gl.h"
 #include "screens/MenuBackground.h"
-#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"

@@ -2,12 +2,12 @@
 #include "screens/TopWnd.h"
 
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "platform/Gl.h"
 #include "play/TopTable.h"
 #include "screens/MenuBackground.h"
-#include "framework/MenuCursor.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
@@ -26,7 +26,8 @@ CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table
     SetDraggable(!(app && app->IsFullScreen()));
 
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    auto button = [&](std::unique_ptr<CSimpleButton>& member, const char* name, CTexture* CInterfaceResources::*tex)
+    auto button =
+        [&](std::unique_ptr<CSimpleButton>& member, const char* name, CTexture* CInterfaceResources::*tex)
     {
         member = std::make_unique<CSimpleButton>(this, resources ? resources->*tex : nullptr);
         member->LoadLayout(m_layout, name);
@@ -96,15 +97,15 @@ void CTopWnd::Draw()
             const float y = m_row_y[row];
             std::snprintf(text, sizeof text, "%d.", row + 1);
             font.DrawTextOutlined(text, m_font_size, x - m_num_space, y, 0.0f, 1, 1, 1, 1, false, false);
-            font.DrawTextOutlined(m_table->GetName(m_page, row).c_str(), m_font_size, x, y, 0.0f, 1, 1, 1, 1, false,
-                                  false);
+            font.DrawTextOutlined(m_table->GetName(m_page, row).c_str(), m_font_size, x, y, 0.0f, 1, 1, 1, 1,
+                                  false, false);
             std::snprintf(text, sizeof text, "%d", m_table->GetPoints(m_page, row));
             font.DrawTextOutlined(text, m_font_size, x + m_score_space, y, 0.0f, 1, 1, 1, 1, false, false);
         }
         const char* title = m_page == 0 ? "CLASSIC GAME" : "ADVANCED GAME";
         const float size = m_font_size * 1.4f;
-        font.DrawTextOutlined(title, size, (800.0f - font.TextWidth(title, size)) / 2.0f, 155.0f, 0.0f, 1, 1, 1, 1,
-                              false, false);
+        font.DrawTextOutlined(title, size, (800.0f - font.TextWidth(title, size)) / 2.0f, 155.0f, 0.0f, 1, 1,
+                              1, 1, false, false);
     }
     CScreen::Draw();
     DrawMenuDragons(m_dragons);

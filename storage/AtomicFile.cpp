@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,7 +21,8 @@ void RemoveLeftoverTemporaries(const std::string& path)
     const std::filesystem::path target(path);
     const std::string prefix = target.filename().string() + kTemporaryInfix;
     std::error_code error;
-    std::filesystem::directory_iterator entries(target.parent_path().empty() ? "." : target.parent_path(), error);
+    std::filesystem::directory_iterator entries(target.parent_path().empty() ? "." : target.parent_path(),
+                                                error);
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
     {
         const std::string name = entries->path().filename().string();

@@ -60,7 +60,7 @@ void CFileSystem::SetRoot(const std::string& folder)
 
 void CFileSystem::SetPackKey(const std::string& key)
 {
-    m_packKey = key;
+    m_pack_key = key;
 }
 
 std::string CFileSystem::NormaliseName(const std::string& name)
@@ -136,7 +136,7 @@ bool CFileSystem::OpenPack(const std::string& path)
         in.seekg(position, std::ios::beg);
     }
 
-    m_packPath = fullPath;
+    m_pack_path = fullPath;
     m_index = std::move(index);
     m_order = std::move(order);
     return true;
@@ -165,7 +165,7 @@ CDataBuffer CFileSystem::ReadFile(const std::string& name) const
         return CDataBuffer(ReadLooseFile(m_root + normalised));
 
     const PackEntry& entry = it->second;
-    std::ifstream in(m_packPath, std::ios::binary);
+    std::ifstream in(m_pack_path, std::ios::binary);
     if (!in)
         return CDataBuffer();
     std::vector<unsigned char> bytes(entry.m_size);
@@ -173,7 +173,7 @@ CDataBuffer CFileSystem::ReadFile(const std::string& name) const
     if (entry.m_size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), entry.m_size))
         return CDataBuffer(); // the pack changed under us
     if (entry.m_enciphered == 'y')
-        PackCipher(bytes.data(), bytes.size(), m_packKey);
+        PackCipher(bytes.data(), bytes.size(), m_pack_key);
     return CDataBuffer(std::move(bytes));
 }
 

@@ -34,7 +34,7 @@ class CFileSystem
     // Reads a pack's index. Refuses (false, index unchanged) a pack that does
     // not fit its own file.
     bool OpenPack(const std::string& path);
-    bool HasPack() const { return !m_packPath.empty(); }
+    bool HasPack() const { return !m_pack_path.empty(); }
 
     // The whole file; an empty buffer when the name is found nowhere.
     CDataBuffer ReadFile(const std::string& name) const;
@@ -55,8 +55,8 @@ class CFileSystem
 
   private:
     std::string m_root;
-    std::string m_packPath;
-    std::string m_packKey;
+    std::string m_pack_path;
+    std::string m_pack_key;
     std::map<std::string, PackEntry> m_index;
     std::vector<PackEntry> m_order;
 };

@@ -90,7 +90,7 @@ TEST_F(DataFiles, FontYields94GlyphsOfOneLineHeight)
     EXPECT_GT(font.TextWidth("W", 20), font.TextWidth("i", 20));
     EXPECT_NEAR(font.TextWidth("AA", 40), 2 * font.TextWidth("AA", 20), 0.01f);
     for (int i = 0; i < 94; ++i)
-        EXPECT_GT(font.Glyph(i).m_rightS, font.Glyph(i).m_leftS) << static_cast<char>(33 + i);
+        EXPECT_GT(font.Glyph(i).m_right_s, font.Glyph(i).m_left_s) << static_cast<char>(33 + i);
 }
 
 TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
@@ -126,10 +126,12 @@ TEST_F(DataFiles, HintsParseIntoElevenRecordsOnTheirPicturesAndHelpIntoPagesOfBl
     ASSERT_TRUE(box.LoadFromSource(m_files, "dat/hints_checkbox.tga", false, false));
     for (size_t i = 0; i < records.size(); ++i)
     {
-        const std::string name = "dat/hints/hint" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".tga";
+        const std::string name =
+            "dat/hints/hint" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".tga";
         CTexture pic;
         ASSERT_TRUE(pic.LoadFromSource(m_files, name, false, false)) << name;
-        const float x = records[i]->GetFloatAttribute("posx", -1), y = records[i]->GetFloatAttribute("posy", -1);
+        const float x = records[i]->GetFloatAttribute("posx", -1),
+                    y = records[i]->GetFloatAttribute("posy", -1);
         const float cbx = records[i]->GetFloatAttribute("posxcb", 0);
         const float cby = records[i]->GetFloatAttribute("posycb", 0);
         // The picture stays on the screen and its check box on the picture.

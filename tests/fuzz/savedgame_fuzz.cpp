@@ -3,14 +3,14 @@
 // every store then goes through the menus' resume path. A store the game
 // accepts must keep its purse and lives in range and save back a board that
 // resumes again to the same state.
+#include "MemoryFile.h"
 #include "framework/Application.h"
 #include "play/Game.h"
-#include "screens/GameLink.h"
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "play/TopTable.h"
 #include "rules/Player.h"
-#include "MemoryFile.h"
+#include "screens/GameLink.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "support/FakePlatform.h"

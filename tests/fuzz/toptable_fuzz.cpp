@@ -1,8 +1,8 @@
 // The top-7 table from arbitrary bytes, through the real enciphered reader and
 // as deciphered text: names come out storable, and whatever was read is
 // written and read back unchanged.
-#include "play/TopTable.h"
 #include "MemoryFile.h"
+#include "play/TopTable.h"
 #include "storage/PropertyFile.h"
 
 #include <cstddef>
@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     table.ReadEntries(plain);
     Check(table);
     // A new score goes in wherever the hostile lists leave room.
-    table.Insert(size % kLists, static_cast<int>(size), std::string(reinterpret_cast<const char*>(data), size % 40));
+    table.Insert(size % kLists, static_cast<int>(size),
+                 std::string(reinterpret_cast<const char*>(data), size % 40));
     Check(table);
     return 0;
 }

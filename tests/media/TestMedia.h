@@ -160,7 +160,9 @@ inline Bytes MakeFontPicture(int glyphs, int upperCount, const std::function<int
     line(12, 17, 0, std::min(glyphs, upperCount));
     if (glyphs > upperCount)
         line(3, 8, upperCount, glyphs);
-    return MakeTga(kFontWidth, kFontHeight, 32, [&](std::uint32_t x, std::uint32_t row)
-                   { return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)}; });
+    return MakeTga(kFontWidth, kFontHeight, 32,
+                   [&](std::uint32_t x, std::uint32_t row) {
+                       return Rgba{255, 255, 255, static_cast<unsigned char>(ink[row][x] ? 255 : 0)};
+                   });
 }
 } // namespace NTestMedia

@@ -230,7 +230,7 @@ TEST(DdsDecoder, CubeMapFacesTwoAndThreeChangePlaces)
     CDdsImage image;
     ASSERT_TRUE(DecodeDds(file.data(), file.size(), true, image));
     ASSERT_EQ(image.m_faces.size(), 6u);
-    EXPECT_TRUE(image.m_cubeMap);
+    EXPECT_TRUE(image.m_cube_map);
     EXPECT_EQ(image.m_faces[2][0].m_bytes[0], 3);
     EXPECT_EQ(image.m_faces[3][0].m_bytes[0], 2);
 }

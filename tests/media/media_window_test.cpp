@@ -174,14 +174,23 @@ TEST_F(MediaWindow, KeptLayerGivesBackEveryPixelAlsoAfterARedrawnPart)
 {
     // A filtered background and many small blended, soft-edged quads at
     // fractional places: everything the kept copy could get wrong.
-    m_folder.Write("bg.tga", MakeTga(64, 64, 24, [](std::uint32_t x, std::uint32_t row)
-                                     { return Rgba{static_cast<unsigned char>(x * 4), static_cast<unsigned char>(row * 4), 90, 255}; }));
-    m_folder.Write("dot.tga", MakeTga(32, 32, 32, [](std::uint32_t x, std::uint32_t row)
-                                      {
-                                          const int dx = static_cast<int>(x) - 16, dy = static_cast<int>(row) - 16;
-                                          const int alpha = std::max(0, 255 - (dx * dx + dy * dy) * 255 / 256);
-                                          return Rgba{255, static_cast<unsigned char>(x * 8), 40, static_cast<unsigned char>(alpha)};
-                                      }));
+    m_folder.Write(
+        "bg.tga",
+        MakeTga(
+            64, 64, 24,
+            [](std::uint32_t x, std::uint32_t row) {
+                return Rgba{static_cast<unsigned char>(x * 4), static_cast<unsigned char>(row * 4), 90, 255};
+            }));
+    m_folder.Write(
+        "dot.tga",
+        MakeTga(
+            32, 32, 32,
+            [](std::uint32_t x, std::uint32_t row)
+            {
+                const int dx = static_cast<int>(x) - 16, dy = static_cast<int>(row) - 16;
+                const int alpha = std::max(0, 255 - (dx * dx + dy * dy) * 255 / 256);
+                return Rgba{255, static_cast<unsigned char>(x * 8), 40, static_cast<unsigned char>(alpha)};
+            }));
     CTexture background;
     background.LoadFromSource(m_files, "bg.tga", false, false);
     CTexture dot;

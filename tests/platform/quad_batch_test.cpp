@@ -27,7 +27,7 @@ class CRecordingSink final : public NGl::IQuadSink
     }
     void ApplyState(const NGl::SDrawState& s) override
     {
-        Note('S', {float(s.m_texture), float(s.m_blend), float(s.m_blendSource)});
+        Note('S', {float(s.m_texture), float(s.m_blend), float(s.m_blend_source)});
     }
     void DrawQuads(const float* v, std::size_t n) override { Note('Q', TFloats(v, v + n * 9)); }
     void DrawPrimitive(GLenum, const float* v, std::size_t n) override { Note('P', TFloats(v, v + n * 9)); }

@@ -88,8 +88,8 @@ class SdlEvents : public ::testing::Test
 
 TEST_F(SdlEvents, AltAndF10KeysStayWithTheDesktop)
 {
-    Key(SDLK_RETURN, KMOD_LALT);   // would hide the main menu
-    Key(SDLK_LALT, KMOD_NONE);     // would click in an edit box
+    Key(SDLK_RETURN, KMOD_LALT); // would hide the main menu
+    Key(SDLK_LALT, KMOD_NONE);   // would click in an edit box
     Key(SDLK_RALT, KMOD_RALT);
     Key(SDLK_F10, KMOD_NONE);
     Key(SDLK_x, KMOD_RALT, "x");

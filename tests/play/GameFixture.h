@@ -63,13 +63,13 @@ class GameFixture : public ::testing::Test
         m_app->SetLogicalSize(800, 600);
         m_app->CreateMainWindow("Chromal", 0, 0, 800, 600);
         m_app->PushScreen(&m_menu);
-        m_savedHints = Settings().m_hints;
+        m_saved_hints = Settings().m_hints;
         Settings().m_hints = false;
         SetBonusFactory(
             [this](int bonus, CField&, CPlayer&)
             {
                 m_bought.push_back(bonus);
-                return std::make_unique<CFakeEffect>(m_effectFrames);
+                return std::make_unique<CFakeEffect>(m_effect_frames);
             });
     }
 
@@ -79,7 +79,7 @@ class GameFixture : public ::testing::Test
             m_app->RemoveScreen(m_game.get());
         m_game.reset();
         SetBonusFactory(nullptr);
-        Settings().m_hints = m_savedHints;
+        Settings().m_hints = m_saved_hints;
         CApplication::Destroy();
         ReleaseGameResources();
         CFileSystem::Destroy();
@@ -227,7 +227,7 @@ class GameFixture : public ::testing::Test
     CScreen m_menu;
     std::unique_ptr<CGame> m_game;
     std::vector<int> m_bought;
-    int m_effectFrames = 0;
-    bool m_savedHints = true;
+    int m_effect_frames = 0;
+    bool m_saved_hints = true;
 };
 } // namespace NGame::NTest

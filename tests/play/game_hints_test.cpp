@@ -65,8 +65,8 @@ TEST_F(GameHintsTest, HintTableSizesTheTutorial)
     const SHintRecord* last = FindGameResources()->GetHint(11);
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->m_texture, FindGroup("game")->GetTexture("dat/hints/hint11.tga"));
-    EXPECT_FLOAT_EQ(last->m_checkX, 115.0f);
-    EXPECT_FLOAT_EQ(last->m_checkY, 26.0f);
+    EXPECT_FLOAT_EQ(last->m_check_x, 115.0f);
+    EXPECT_FLOAT_EQ(last->m_check_y, 26.0f);
     EXPECT_EQ(FindGameResources()->GetHint(12), nullptr);
     Reload(0);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);

@@ -2,8 +2,8 @@
 // with lives and the purse, the bonus bar, and clicks versus drags.
 #include "GameFixture.h"
 
-#include "screens/GameLink.h"
 #include "screens/EnterNameDlg.h"
+#include "screens/GameLink.h"
 #include "storage/PropertyFile.h"
 #include "widgets/SimpleButton.h"
 
@@ -170,7 +170,7 @@ TEST_F(GameFixture, OnlyAffordableBonusesAreEnabledAndOnlyOnTheHumansIdleTurn)
 
 TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
 {
-    m_effectFrames = 5;
+    m_effect_frames = 5;
     Start();
     ASSERT_TRUE(Settle());
     Frames(1);

@@ -27,7 +27,10 @@ class PlaylistFixture : public GameFixture
         // The window made an audio device; the silent driver counts as one.
         ASSERT_TRUE(CAudio::Get() && CAudio::Get()->IsDeviceAvailable());
     }
-    static std::string Track() { return NAudio::TheMusic().IsPlaying() ? NAudio::TheMusic().GetCurrentTrack() : ""; }
+    static std::string Track()
+    {
+        return NAudio::TheMusic().IsPlaying() ? NAudio::TheMusic().GetCurrentTrack() : "";
+    }
 };
 } // namespace
 

@@ -2,8 +2,8 @@
 // score, purse, lives and board come back; games that cannot resume are refused.
 #include "GameFixture.h"
 
-#include "screens/GameLink.h"
 #include "play/SavedGame.h"
+#include "screens/GameLink.h"
 #include "storage/PropertyFile.h"
 
 namespace NGame::NTest

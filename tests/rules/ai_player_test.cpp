@@ -71,8 +71,8 @@ TEST(AISearch, EasyDifficultiesPlayAlikeOnRandomBoards)
 
 // The look-ahead as plainly stated: for each colour, turn the territory to it,
 // search the next ply on that board, and score the territory it now joins.
-void PlainSearch(const CAIPlayer& ai, const CColourMap& map, const CColourMap& distances, int depth, bool allowedOnly,
-                 const CField& field, int& colour, std::int64_t& score)
+void PlainSearch(const CAIPlayer& ai, const CColourMap& map, const CColourMap& distances, int depth,
+                 bool allowedOnly, const CField& field, int& colour, std::int64_t& score)
 {
     colour = -1;
     score = 0;
@@ -88,7 +88,8 @@ void PlainSearch(const CAIPlayer& ai, const CColourMap& map, const CColourMap& d
         int deeperColour = -1;
         std::int64_t deeper = 0;
         PlainSearch(ai, copy, distances, depth - 1, false, field, deeperColour, deeper);
-        const std::int64_t s = ai.ScoreTerritory(copy, distances, ai.GetHomeRow(), ai.GetHomeColumn(), -1) + deeper;
+        const std::int64_t s =
+            ai.ScoreTerritory(copy, distances, ai.GetHomeRow(), ai.GetHomeColumn(), -1) + deeper;
         if (s > score)
         {
             score = s;

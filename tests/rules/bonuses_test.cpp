@@ -260,7 +260,7 @@ TEST(BonusPurchase, RepaintsWithoutACandidateAreRefused)
     std::unique_ptr<CBonus> bonus = CreateBonus(BonusSingleRepaint, *single, player);
     ASSERT_NE(bonus, nullptr);
     EXPECT_FLOAT_EQ(bonus->GetInsect().m_x, -50.0f);
-    EXPECT_EQ(single->CellAt(bonus->GetInsect().m_targetX, bonus->GetInsect().m_targetY), (SCellPos{3, 7}));
+    EXPECT_EQ(single->CellAt(bonus->GetInsect().m_target_x, bonus->GetInsect().m_target_y), (SCellPos{3, 7}));
     for (int i = 0; i < 10; ++i)
         bonus->Update(16.0f);
     EXPECT_EQ(single->GetCellColour(3, 7), 2);

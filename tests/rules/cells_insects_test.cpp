@@ -148,8 +148,10 @@ TEST(InsectFlight, TurnsTowardsTheTargetThenFliesAndArrivesExactly)
     CInsect insect;
     insect.m_x = 100.0f;
     insect.m_y = 100.0f;
-    for (const auto& [x, y, heading] :
-         {std::tuple{100.0f, 0.0f, 0.0f}, {200.0f, 100.0f, 90.0f}, {100.0f, 200.0f, 180.0f}, {0.0f, 100.0f, 270.0f}})
+    for (const auto& [x, y, heading] : {std::tuple{100.0f, 0.0f, 0.0f},
+                                        {200.0f, 100.0f, 90.0f},
+                                        {100.0f, 200.0f, 180.0f},
+                                        {0.0f, 100.0f, 270.0f}})
     {
         insect.SetTarget(x, y);
         EXPECT_NEAR(insect.WantedHeading(), heading, 0.01f);
@@ -160,7 +162,7 @@ TEST(InsectFlight, TurnsTowardsTheTargetThenFliesAndArrivesExactly)
     while (insect.m_state == InsectTurning && frames++ < 1000)
         insect.Update(16.0f);
     EXPECT_EQ(insect.m_state, InsectFlying);
-    EXPECT_NEAR(insect.m_heading, 90.0f, insect.m_turnSpeed * 16.0f / 6.0f);
+    EXPECT_NEAR(insect.m_heading, 90.0f, insect.m_turn_speed * 16.0f / 6.0f);
     while (insect.m_state == InsectFlying && frames++ < 1000)
         insect.Update(16.0f);
     EXPECT_EQ(insect.m_state, InsectArrived);
@@ -191,14 +193,14 @@ TEST(IntroInsects, FirstInsectGoesToTheFixedCell)
     float x = 0.0f;
     float y = 0.0f;
     board->CellPosition(board->GetRows() / 3, 4, x, y);
-    EXPECT_FLOAT_EQ(first.m_targetX, x);
-    EXPECT_FLOAT_EQ(first.m_targetY, y);
+    EXPECT_FLOAT_EQ(first.m_target_x, x);
+    EXPECT_FLOAT_EQ(first.m_target_y, y);
     EXPECT_EQ(first.m_coin, 0);
     // A rebuilt level's insects all pick random cells.
     board->SetLevel(1);
     for (const auto& insect : board->GetInsects())
     {
-        const SCellPos at = board->CellAt(insect->m_targetX, insect->m_targetY);
+        const SCellPos at = board->CellAt(insect->m_target_x, insect->m_target_y);
         EXPECT_TRUE(board->IsValidCell(at.m_row, at.m_column));
         EXPECT_FALSE(board->IsHole(at.m_row, at.m_column));
     }
@@ -224,7 +226,7 @@ TEST(IntroInsects, FirstInsectTakesARandomCellWhenTheFixedOneIsAHole)
         ASSERT_TRUE(field.IsHole(5, 4));
         for (const auto& insect : field.GetInsects())
         {
-            const SCellPos at = field.CellAt(insect->m_targetX, insect->m_targetY);
+            const SCellPos at = field.CellAt(insect->m_target_x, insect->m_target_y);
             EXPECT_FALSE(field.IsHole(at.m_row, at.m_column));
             EXPECT_TRUE(field.IsValidCell(at.m_row, at.m_column));
         }
@@ -376,9 +378,19 @@ TEST(FlowersLook, EveryDrawnPropertyChangesTheLook)
     EXPECT_TRUE(differs([](CCell& c) { c.SetHole(true); }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetSize(21.0f); }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetColourDirect(4); }));
-    EXPECT_TRUE(differs([](CCell& c) { c.SetLit(false); c.Update(50.0f); }));
+    EXPECT_TRUE(differs(
+        [](CCell& c)
+        {
+            c.SetLit(false);
+            c.Update(50.0f);
+        }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetHover(true); }));
-    EXPECT_TRUE(differs([](CCell& c) { c.MoveTo(300.0f, 100.0f, false); c.Update(50.0f); }));
+    EXPECT_TRUE(differs(
+        [](CCell& c)
+        {
+            c.MoveTo(300.0f, 100.0f, false);
+            c.Update(50.0f);
+        }));
 }
 } // namespace
 } // namespace NGame::NTest

@@ -6,12 +6,12 @@
 #include "media/ResourceGroup.h"
 #include "media/TestMedia.h"
 #include "play/Game.h"
-#include "screens/GameLink.h"
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
-#include "screens/EnterNameDlg.h"
 #include "screens/CustomLevelWnd.h"
+#include "screens/EnterNameDlg.h"
+#include "screens/GameLink.h"
 #include "screens/MainMenu.h"
 #include "screens/TopWnd.h"
 #include "storage/FileSystem.h"
@@ -169,8 +169,10 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
         CSimpleCheckBox* box;
         int level;
         bool open;
-    } cases[] = {{window.AdvancedBox(), 4, true}, {window.AdvancedBox(), 5, false},
-                 {window.ClassicBox(), 1, true},  {window.ClassicBox(), 2, false}};
+    } cases[] = {{window.AdvancedBox(), 4, true},
+                 {window.AdvancedBox(), 5, false},
+                 {window.ClassicBox(), 1, true},
+                 {window.ClassicBox(), 2, false}};
     for (const auto& c : cases)
     {
         window.OnControl(c.box);

@@ -2,6 +2,7 @@
 // folder written here: page turning, closing, settings written at once, and
 // the menu dragons' movement rules.
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
@@ -9,7 +10,6 @@
 #include "platform/KeyCodes.h"
 #include "screens/HelpWnd.h"
 #include "screens/InterfaceInsect.h"
-#include "framework/MenuCursor.h"
 #include "screens/OptionsWnd.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"

@@ -27,7 +27,9 @@ TEST(AtomicFile, ReplacesWholeFilesWithoutLeftovers)
 TEST(AtomicFile, PrivateByDefaultAndSharedWhenAsked)
 {
     CTempFolder folder;
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_TRUE(WriteFileAtomically(folder / "dx_demo.cfg", "x"));
     ASSERT_EQ(::stat((folder / "dx_demo.cfg").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -85,8 +87,8 @@ TEST(AtomicFile, LeftoversOfKilledSavesAreRemovedAndNothingElse)
     const std::string path = folder / "saved_demo.dat";
     ASSERT_TRUE(WriteFileAtomically(path, "kept"));
     // What a save killed between its temporary file and the rename leaves.
-    for (const char* name : {"saved_demo.dat.tmp.a1B2c3", "saved_demo.dat.tmp.long-name", "dx_demo.cfg.tmp.a1B2c3",
-                             "saved_demo.dat.tmp.", "saved_demo.dat.tmp.x"})
+    for (const char* name : {"saved_demo.dat.tmp.a1B2c3", "saved_demo.dat.tmp.long-name",
+                             "dx_demo.cfg.tmp.a1B2c3", "saved_demo.dat.tmp.", "saved_demo.dat.tmp.x"})
         ASSERT_TRUE(WriteFileAtomically(folder / name, "partial"));
     RemoveLeftoverTemporaries(path);
     EXPECT_EQ(folder.Names(), (Names{"dx_demo.cfg.tmp.a1B2c3", "saved_demo.dat", "saved_demo.dat.tmp.",

@@ -62,10 +62,12 @@ TEST(Settings, WindowSizeNoDisplayCanOpenReadsAsTheDefault)
 {
     CTempFolder folder;
     CSettings s;
-    s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 2147483647 m_window_height 16385", "vum", 3)));
+    s.Load(folder.Write("dx_demo.cfg",
+                        CCipher().Encipher("m_window_width 2147483647 m_window_height 16385", "vum", 3)));
     EXPECT_EQ(s.m_window_width, 800);
     EXPECT_EQ(s.m_window_height, 600);
-    s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 16384 m_window_height 1200", "vum", 3)));
+    s.Load(folder.Write("dx_demo.cfg",
+                        CCipher().Encipher("m_window_width 16384 m_window_height 1200", "vum", 3)));
     EXPECT_EQ(s.m_window_width, 16384);
     EXPECT_EQ(s.m_window_height, 1200);
 }

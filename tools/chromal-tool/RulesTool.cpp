@@ -1,8 +1,8 @@
 // Shared plumbing of the rules subcommands.
 #include "tools/chromal-tool/RulesTool.h"
 
-#include "storage/FileSystem.h"
 #include "rules/LevelState.h"
+#include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 
 #include <cerrno>
@@ -59,7 +59,7 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
     {
         CPropertyFile config;
         config.Load(*fs, "dat/game.txt");
-        m_set.m_levelsCount = config.GetInt("m_levels_moving", 0);
+        m_set.m_levels_count = config.GetInt("m_levels_moving", 0);
     }
     // The sheets' shapes decide how long the animations run; without the
     // files the usual shapes are kept.
@@ -79,22 +79,22 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
         }
         return std::make_unique<CSprite>(groups, frames, 50, nullptr);
     };
-    m_cellSheet = sheet("dat/skin01.spr", 8, 16);
-    m_coinSheet = sheet("dat/bonus.spr", 5, 8);
-    m_insectSheet = sheet("dat/insects.spr", 1, 4);
+    m_cell_sheet = sheet("dat/skin01.spr", 8, 16);
+    m_coin_sheet = sheet("dat/bonus.spr", 5, 8);
+    m_insect_sheet = sheet("dat/insects.spr", 1, 4);
     return true;
 }
 
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const
 {
-    NGame::SFieldResources resources{m_cellSheet.get(), m_coinSheet.get(), m_insectSheet.get(), 0};
+    NGame::SFieldResources resources{m_cell_sheet.get(), m_coin_sheet.get(), m_insect_sheet.get(), 0};
     auto reader = [](const std::string& name)
     {
         const CFileSystem* fs = CFileSystem::Get();
         return fs ? fs->ReadFile(name) : CDataBuffer();
     };
-    auto field = std::make_unique<NGame::CField>(m_set.m_directory, m_set.m_levelsCount, m_set.m_advancedSet,
-                                                 resources, reader);
+    auto field = std::make_unique<NGame::CField>(m_set.m_directory, m_set.m_levels_count,
+                                                 m_set.m_advanced_set, resources, reader);
     // The moving set refills from as many masks as the classic set has.
     field->SetRefillLevelsCount(20);
     return field;

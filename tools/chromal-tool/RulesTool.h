@@ -20,8 +20,8 @@ bool ParseInt(const std::string& text, int low, int high, int& value);
 struct SLevelSet
 {
     std::string m_directory;
-    int m_levelsCount = 20;
-    int m_advancedSet = 0;
+    int m_levels_count = 20;
+    int m_advanced_set = 0;
     bool m_moving = false;
 };
 
@@ -35,9 +35,9 @@ class CRulesData
 
   private:
     SLevelSet m_set;
-    std::unique_ptr<CSprite> m_cellSheet;
-    std::unique_ptr<CSprite> m_coinSheet;
-    std::unique_ptr<CSprite> m_insectSheet;
+    std::unique_ptr<CSprite> m_cell_sheet;
+    std::unique_ptr<CSprite> m_coin_sheet;
+    std::unique_ptr<CSprite> m_insect_sheet;
 };
 
 // Runs 16 ms frames until the board is idle; false when it never settles.

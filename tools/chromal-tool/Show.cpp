@@ -21,7 +21,7 @@ constexpr char kUsage[] = "usage: chromal-tool show settings|save|top7 [--user-d
 struct SUserFile
 {
     const char* m_what;
-    const char* m_fileName;
+    const char* m_file_name;
     const char* m_key;
 };
 
@@ -55,7 +55,7 @@ int RunShow(int argc, char** argv)
     if (!chosen)
         return UsageError("unknown file '" + positional[0] + "' (settings, save or top7)", kUsage);
 
-    const std::string path = PrepareUserFolder(args.Value("user-dir")) + chosen->m_fileName;
+    const std::string path = PrepareUserFolder(args.Value("user-dir")) + chosen->m_file_name;
     struct stat info;
     if (::stat(path.c_str(), &info) != 0)
         return Failure("no " + std::string(chosen->m_what) + " file at " + path);

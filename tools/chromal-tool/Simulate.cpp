@@ -104,7 +104,7 @@ int RunSimulate(int argc, char** argv)
     const int b = board.CountRegion(mid, last);
     std::printf("territory %d %d\n", a, b);
     std::printf("result %s\n", !board.IsLevelFinished() ? (stalled ? "stalled" : "unfinished")
-                                                         : (moving || a >= b ? "completed" : "lost"));
+                                                        : (moving || a >= b ? "completed" : "lost"));
     return kExitOk;
 }
 } // namespace NTool

@@ -26,7 +26,7 @@ CFontMetrics::CFontMetrics(const CImage& sheet)
         while (y < h && rowInk(y))
             ++y;
         const int last = y - 1;
-        m_lineHeight = static_cast<float>(last - first) / h;
+        m_line_height = static_cast<float>(last - first) / h;
         std::vector<bool> col(w);
         for (int x = 0; x < w; ++x)
             for (int yy = first; yy <= last && !col[x]; ++yy)
@@ -54,7 +54,7 @@ float CFontMetrics::Width(const std::string& text, float size) const
 {
     if (m_glyphs.size() < 94)
         return 0;
-    const float scale = size / m_lineHeight * m_aspect;
+    const float scale = size / m_line_height * m_aspect;
     const SSpan& a = m_glyphs['A' - 33];
     const float space = scale * (a.right - a.left);
     const float gap = space / 10;

@@ -27,7 +27,7 @@ class CFontMetrics
         float left, right; // texture s
     };
     std::vector<SSpan> m_glyphs;
-    float m_lineHeight = 1; // texture t
-    float m_aspect = 1;     // picture width / height
+    float m_line_height = 1; // texture t
+    float m_aspect = 1;      // picture width / height
 };
 } // namespace NDatagen

@@ -51,8 +51,7 @@ struct SFace
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     std::string file;
-    SFace()
-        : file(MatchFontFile())
+    SFace() : file(MatchFontFile())
     {
         if (!file.empty() && FT_Init_FreeType(&library) == 0)
             if (FT_New_Face(library, file.c_str(), 0, &face) != 0)

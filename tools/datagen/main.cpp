@@ -24,7 +24,8 @@ int main(int argc, char** argv)
         const long size = argc == 4 ? std::strtol(argv[2], &end, 10) : 0;
         if (argc != 4 || end == argv[2] || *end != '\0' || size < 16 || size > 1024)
         {
-            std::fprintf(stderr, "chromal-datagen: --icon needs a size from 16 to 1024 and a file\n%s", kUsage);
+            std::fprintf(stderr, "chromal-datagen: --icon needs a size from 16 to 1024 and a file\n%s",
+                         kUsage);
             return 2;
         }
         if (!NDatagen::WritePng(argv[3], NDatagen::RenderIcon(static_cast<int>(size))))
