@@ -35,18 +35,19 @@ constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the col
                                                 "Entirely randomize the Opponent's zone (50 cents)",
                                                 "Plus one life ($1)"};
 
-CField::MaskReader DataFileReader()
+} // namespace
+
+CField::LevelReached RecordLevelReached(CSettings& settings)
 {
-    return [](const std::string& name)
+    return [&settings](int advancedSet, int level)
     {
-        const CFileSystem* files = CFileSystem::Get();
-        return files ? files->ReadFile(name) : CDataBuffer();
+        int& record = advancedSet == 0 ? settings.m_classic_level : settings.m_adv_level;
+        if (record < level)
+            record = level;
     };
 }
 
-} // namespace
-
-CGame::CGame(int gameType, CTopTable* topTable) : CGame(gameType, topTable, DataFileReader()) {}
+CGame::CGame(int gameType, CTopTable* topTable) : CGame(gameType, topTable, DataFileMasks()) {}
 
 CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
     : m_game_type(gameType), m_resources(GetGameResources()), m_top_table(topTable)
@@ -85,7 +86,7 @@ void CGame::CreateBoard(CField::MaskReader masks)
     }
     auto field = std::make_unique<CField>(directory, count, advanced, sheets, std::move(masks));
     field->SetRefillLevelsCount(m_resources->GetClassicLevels());
-    field->SetSettings(&Settings());
+    field->SetLevelReached(RecordLevelReached(Settings()));
     m_match = std::make_unique<CMatch>(m_game_type, std::move(field));
     m_field = &m_match->GetField();
 }
@@ -492,12 +493,10 @@ void CGame::PlayGameSound(int sound)
 
 void CGame::PlayBoardSounds()
 {
-    for (const std::string& name : m_field->TakeSounds())
-    {
-        RecordSound(name);
-        if (CSound* effect = m_resources->FindSound(name))
-            effect->PlaySound(true, false, -1);
-    }
+    for (const EBoardSound sound : m_field->TakeSounds())
+        PlayGameSound(sound == kBoardSoundStartPaint   ? kSoundStartPaint
+                      : sound == kBoardSoundWrongPaint ? kSoundWrongPaint
+                                                       : kSoundBonus);
 }
 
 std::vector<std::string> CGame::TakePlayedSounds()

@@ -18,6 +18,7 @@
 #include <vector>
 
 class CGameResources;
+class CSettings;
 class CSprite;
 class CTopTable;
 
@@ -25,6 +26,9 @@ namespace NGame
 {
 class CGameHint;
 class CPlayer;
+
+// Raises the settings' record of the highest level reached in a set.
+CField::LevelReached RecordLevelReached(CSettings& settings);
 
 class CGame : public CScreen
 {

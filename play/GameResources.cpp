@@ -133,14 +133,6 @@ NGame::SHintRecord* CGameResources::GetHint(std::size_t index)
     return index < m_hints.size() ? m_hints[index].get() : nullptr;
 }
 
-CSound* CGameResources::FindSound(const std::string& fileName) const
-{
-    for (int i = 0; i < NGame::kGameSoundCount; ++i)
-        if (fileName == NGame::kGameSoundFiles[i])
-            return m_sounds[i].get();
-    return nullptr;
-}
-
 CGameResources* CreateGameResourcesFrom(const CFileSystem& files)
 {
     Instance().reset();
@@ -181,4 +173,13 @@ NGame::SFieldResources CGameResources::BoardSheets() const
     sheets.m_insect_sprite = GetInsects();
     sheets.m_background = GetBackground() ? GetBackground()->GetName() : 0;
     return sheets;
+}
+
+NGame::CField::MaskReader DataFileMasks()
+{
+    return [](const std::string& name)
+    {
+        const CFileSystem* files = CFileSystem::Get();
+        return files ? files->ReadFile(name).Shared() : nullptr;
+    };
 }

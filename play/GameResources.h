@@ -102,8 +102,6 @@ class CGameResources : public CBitmapText
     CSprite* GetCoins() const { return m_coins; }
     // Null when there is no sound device or no such sample.
     CSound* GetSound(int sound) const { return m_sounds.at(sound).get(); }
-    // The sound of a file name the rules asked for; null when unknown.
-    CSound* FindSound(const std::string& fileName) const;
 
   private:
     void ReadConfiguration(const CFileSystem& files);
@@ -138,3 +136,6 @@ CGameResources* FindGameResources();
 void ReleaseGameResources();
 // Tests and tools that build the resources from their own files.
 CGameResources* CreateGameResourcesFrom(const CFileSystem& files);
+
+// The level masks of the data files.
+NGame::CField::MaskReader DataFileMasks();

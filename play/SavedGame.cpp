@@ -1,6 +1,7 @@
 // Reading and writing the saved-game file and checking its game keys.
 #include "play/SavedGame.h"
 
+#include "rules/Field.h"
 #include "storage/Cipher.h"
 #include "storage/PropertyFile.h"
 
@@ -41,5 +42,25 @@ int Money(const CPropertyFile& store)
 int Lives(const CPropertyFile& store)
 {
     return std::clamp(store.GetInt(kLivesKey, 0), 0, kMaxLives);
+}
+
+void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store)
+{
+    store.SetString("gamedata.fieldstate", board.m_field_state);
+    store.SetString("gamedata.dir_pattern", board.m_dir_pattern);
+    store.SetInt("gamedata.level_num", board.m_level_num);
+    store.SetInt("gamedata.levels_count", board.m_levels_count);
+    store.SetInt("gamedata.m_game_type", board.m_game_type);
+}
+
+NGame::SSavedBoard ReadBoard(const CPropertyFile& store)
+{
+    NGame::SSavedBoard board;
+    board.m_field_state = store.GetString("gamedata.fieldstate", "");
+    board.m_dir_pattern = store.GetString("gamedata.dir_pattern", "0");
+    board.m_level_num = store.GetInt("gamedata.level_num", 0);
+    board.m_levels_count = store.GetInt("gamedata.levels_count", 0);
+    board.m_game_type = store.GetInt("gamedata.m_game_type", 1);
+    return board;
 }
 } // namespace NSavedGame

@@ -6,6 +6,11 @@
 
 class CPropertyFile;
 
+namespace NGame
+{
+struct SSavedBoard;
+}
+
 namespace NSavedGame
 {
 constexpr const char* kFileName = "saved_demo.dat";
@@ -25,4 +30,8 @@ int GameType(const CPropertyFile& store);
 // file must not hand out a negative or absurd purse.
 int Money(const CPropertyFile& store);
 int Lives(const CPropertyFile& store);
+// The board's part, under its "gamedata." keys (a missing key reads as what
+// the board refuses or as the classic set's defaults).
+void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store);
+NGame::SSavedBoard ReadBoard(const CPropertyFile& store);
 } // namespace NSavedGame

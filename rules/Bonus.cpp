@@ -46,7 +46,7 @@ bool CBonus::Carry(float elapsedMs, float leaveDelayMs)
     // Only the first arrival is at the target; every later one is off screen.
     m_insect->SetTarget(kLeaveX, static_cast<float>(RandomModulo(600)));
     m_insect->m_delay = leaveDelayMs;
-    m_field.QueueSound("wav/bonus.wav");
+    m_field.QueueSound(kBoardSoundBonus);
     m_arrived = true;
     Arrive();
     return false;

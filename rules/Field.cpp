@@ -5,7 +5,6 @@
 #include "rules/Field.h"
 
 #include "rules/Random.h"
-#include "storage/Settings.h"
 
 #include <cmath>
 #include <cstdio>
@@ -91,18 +90,8 @@ void CField::AdvanceLevel(int delta)
 {
     m_level += delta;
     // The moving set shares the classic flag but has no levels to unlock.
-    if (m_settings && m_pattern != kMovingPattern)
-    {
-        if (m_advanced_set == 0)
-        {
-            if (m_settings->m_classic_level < m_level + 1)
-                m_settings->m_classic_level = m_level + 1;
-        }
-        else if (m_settings->m_adv_level < m_level + 1)
-        {
-            m_settings->m_adv_level = m_level + 1;
-        }
-    }
+    if (m_level_reached && m_pattern != kMovingPattern)
+        m_level_reached(m_advanced_set, m_level + 1);
     SetLevel(m_level);
 }
 
@@ -128,10 +117,10 @@ void CField::ComputeGeometry()
     m_colour_count = kColourCount;
 }
 
-CDataBuffer CField::ReadMask(int index) const
+CField::Mask CField::ReadMask(int index) const
 {
     if (!m_mask_reader)
-        return CDataBuffer();
+        return nullptr;
     return m_mask_reader(FormatPattern(m_pattern, index));
 }
 
@@ -140,14 +129,14 @@ bool CField::IsHomePosition(int row, int column) const
     return row == m_geometry.Rows() / 2 && (column == 0 || column == m_geometry.Columns() - 1);
 }
 
-bool CField::IsMaskHole(const CDataBuffer& mask, int row, int column) const
+bool CField::IsMaskHole(const Mask& mask, int row, int column) const
 {
     // Without a flower under each home neither side could ever move.
     if (IsHomePosition(row, column))
         return false;
     // A missing or short mask leaves the uncovered cells as holes.
     const long long index = m_geometry.MaskIndex(row, column);
-    return index < 0 || index >= mask.Size() || mask.Data()[index] <= 0;
+    return !mask || index < 0 || index >= static_cast<long long>(mask->size()) || (*mask)[index] == 0;
 }
 
 std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
@@ -165,7 +154,7 @@ void CField::BuildLevel()
     ComputeGeometry();
     const int mid = m_geometry.Rows() / 2;
     const int l = ((m_level % 100) + 100) % 100;
-    const CDataBuffer mask = ReadMask(l % m_levels_count);
+    const Mask mask = ReadMask(l % m_levels_count);
 
     for (int r = 0; r < m_geometry.Rows(); ++r)
     {
@@ -328,9 +317,9 @@ void CField::SetCellCoin(int row, int column, int kind)
         cell->SetCoin(kind < 0 || kind > 4 ? -1 : kind);
 }
 
-std::vector<std::string> CField::TakeSounds()
+std::vector<EBoardSound> CField::TakeSounds()
 {
-    std::vector<std::string> sounds;
+    std::vector<EBoardSound> sounds;
     sounds.swap(m_sounds);
     return sounds;
 }

@@ -8,7 +8,6 @@
 #include "rules/Cell.h"
 #include "rules/Insect.h"
 #include "rules/LevelState.h"
-#include "storage/DataBuffer.h"
 
 #include <array>
 #include <functional>
@@ -16,11 +15,27 @@
 #include <string>
 #include <vector>
 
-class CPropertyFile;
-class CSettings;
-
 namespace NGame
 {
+// What the board asks the presentation to play, in order.
+enum EBoardSound
+{
+    kBoardSoundStartPaint,
+    kBoardSoundWrongPaint,
+    kBoardSoundBonus
+};
+
+// What a saved game keeps of the board: the last snapshot's text, the level
+// set's folder pattern and size, the level and whether the set is advanced.
+struct SSavedBoard
+{
+    std::string m_field_state;
+    std::string m_dir_pattern;
+    int m_level_num = 0;
+    int m_levels_count = 0;
+    int m_game_type = 1;
+};
+
 enum EFieldState
 {
     Idle = 0,
@@ -76,9 +91,14 @@ class CField
     static constexpr int kMaxCells = 120;
     static constexpr int kColourCount = 6;
 
-    // Reads a mask file by name ("dat/levels_classic/lev000.raw"); an empty
-    // buffer stands for a missing file.
-    using MaskReader = std::function<CDataBuffer(const std::string&)>;
+    // A mask's bytes, shared by whoever read them; null or short for a
+    // missing or damaged file.
+    using Mask = std::shared_ptr<const std::vector<unsigned char>>;
+    // Reads a mask file by name ("dat/levels_classic/lev000.raw").
+    using MaskReader = std::function<Mask(const std::string&)>;
+    // Told the set (0 classic, 1 advanced) and the number of the highest
+    // level reached whenever a level is left for the next.
+    using LevelReached = std::function<void(int advancedSet, int level)>;
 
     CField(const std::string& directory, int levelsCount, int advancedSet, const SFieldResources& resources,
            MaskReader maskReader);
@@ -86,8 +106,8 @@ class CField
     CField(const CField&) = delete;
     CField& operator=(const CField&) = delete;
 
-    // Where AdvanceLevel records the highest level reached; none by default.
-    void SetSettings(CSettings* settings) { m_settings = settings; }
+    // Where AdvanceLevel reports the level reached; nowhere by default.
+    void SetLevelReached(LevelReached reached) { m_level_reached = std::move(reached); }
     // The moving set refills from the classic masks; this is their count.
     void SetRefillLevelsCount(int count) { m_refill_levels_count = count; }
     // The pointer as the game sees it this frame, for the magnifier.
@@ -156,9 +176,9 @@ class CField
     bool AllCellsOwned() const;
 
     std::vector<SCollectedCoin>& CollectedCoins() { return m_collected; }
-    // Sounds the rules asked for since the last call, by file name.
-    std::vector<std::string> TakeSounds();
-    void QueueSound(const std::string& name) { m_sounds.push_back(name); }
+    // Sounds the rules asked for since the last call.
+    std::vector<EBoardSound> TakeSounds();
+    void QueueSound(EBoardSound sound) { m_sounds.push_back(sound); }
 
     // Moving level set.
     void StartShift(int count);
@@ -178,15 +198,14 @@ class CField
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
     bool RestoreState(const std::string& text);
-    // The last snapshot under the "gamedata." keys of a saved game; during
-    // a level's opening, the board as the opening will leave it (the coins
-    // still carried in place). False, and nothing written, when there is
-    // neither.
-    bool SaveState(CPropertyFile& properties) const;
-    // Restores a saved snapshot with its level set. The keys come from a file
-    // in the user's folder, so everything is checked before the board is
+    // The last snapshot as a saved game keeps it; during a level's opening,
+    // the board as the opening will leave it (the coins still carried in
+    // place). False, and nothing written, when there is neither.
+    bool SaveState(SSavedBoard& saved) const;
+    // Restores a saved snapshot with its level set. It comes from a file in
+    // the user's folder, so everything is checked before the board is
     // touched: false leaves the board exactly as it was.
-    bool LoadState(const CPropertyFile& properties);
+    bool LoadState(const SSavedBoard& saved);
 
     void Update(float elapsedMs);
     void DrawBackground() const;
@@ -214,13 +233,13 @@ class CField
     void BuildLevel();
     void DeleteCells();
     void ComputeGeometry();
-    CDataBuffer ReadMask(int index) const;
+    Mask ReadMask(int index) const;
     std::unique_ptr<CCell> MakeCell(int colour, int row, int column) const;
     // The two homes' cells, the ends of the middle row: always flowers.
     bool IsHomePosition(int row, int column) const;
     // Whether the mask makes the cell at (row, column) a hole: a zero byte or
     // none at its centre, except under a home.
-    bool IsMaskHole(const CDataBuffer& mask, int row, int column) const;
+    bool IsMaskHole(const Mask& mask, int row, int column) const;
     // Marks the mover's territory -1 and every other one -2; false when the
     // mover's home is not on the board.
     void MarkTerritories(CColourMap& map, int row, int column) const;
@@ -250,7 +269,7 @@ class CField
     SFieldResources m_resources;
     CSprite m_default_cell_sprite;
     MaskReader m_mask_reader;
-    CSettings* m_settings = nullptr;
+    LevelReached m_level_reached;
     SCellPos m_hovered;
     float m_pointer_x = -1.0f;
     float m_pointer_y = -1.0f;
@@ -260,6 +279,6 @@ class CField
     int m_pending_shifts = 0;
     bool m_first_insect = true;
     std::string m_level_state;
-    std::vector<std::string> m_sounds;
+    std::vector<EBoardSound> m_sounds;
 };
 } // namespace NGame

@@ -67,7 +67,7 @@ void CField::RefillColumn()
 {
     const int count = m_refill_levels_count > 0 ? m_refill_levels_count : 1;
     const int l = ((m_level % count) + count) % count;
-    const CDataBuffer mask = ReadMask(l);
+    const Mask mask = ReadMask(l);
     for (int r = 0; r < m_geometry.Rows(); ++r)
     {
         for (int c = 0; c < RowLength(r); ++c)

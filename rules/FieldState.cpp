@@ -5,7 +5,6 @@
 
 #include "rules/BoardGeometry.h"
 #include "rules/LevelState.h"
-#include "storage/PropertyFile.h"
 
 #include <vector>
 
@@ -126,30 +125,30 @@ bool CField::RestoreState(const std::string& text)
     return true;
 }
 
-bool CField::SaveState(CPropertyFile& properties) const
+bool CField::SaveState(SSavedBoard& saved) const
 {
     // The last snapshot is of the level before, or of the try before a
     // replay, until the opening ends: a save then starts the level afresh.
     const bool opening = m_state == Intro;
     if (!opening && !m_has_snapshot)
         return false;
-    properties.SetString("gamedata.fieldstate", opening ? OpeningState(*this) : m_level_state);
-    properties.SetString("gamedata.dir_pattern", m_pattern);
-    properties.SetInt("gamedata.level_num", opening ? m_level : m_snapshot_level);
-    properties.SetInt("gamedata.levels_count", m_levels_count);
-    properties.SetInt("gamedata.m_game_type", m_advanced_set);
+    saved.m_field_state = opening ? OpeningState(*this) : m_level_state;
+    saved.m_dir_pattern = m_pattern;
+    saved.m_level_num = opening ? m_level : m_snapshot_level;
+    saved.m_levels_count = m_levels_count;
+    saved.m_game_type = m_advanced_set;
     return true;
 }
 
-bool CField::LoadState(const CPropertyFile& properties)
+bool CField::LoadState(const SSavedBoard& saved)
 {
-    const int advancedSet = properties.GetInt("gamedata.m_game_type", 1);
-    const std::string text = properties.GetString("gamedata.fieldstate", kNoState);
+    const int advancedSet = saved.m_game_type;
+    const std::string& text = saved.m_field_state;
     if (text == kNoState || text.empty())
         return false;
-    const std::string pattern = properties.GetString("gamedata.dir_pattern", "0");
-    const int levelNumber = properties.GetInt("gamedata.level_num", 0);
-    const int levelsCount = properties.GetInt("gamedata.levels_count", 0);
+    const std::string& pattern = saved.m_dir_pattern;
+    const int levelNumber = saved.m_level_num;
+    const int levelsCount = saved.m_levels_count;
 
     bool knownPattern = false;
     for (const char* known : kLevelPatterns)

@@ -68,7 +68,7 @@ bool CPlayer::PlayColour(int colour, bool creditCoins)
     if (creditCoins)
         for (const SCollectedCoin& coin : m_field->CollectedCoins())
             m_money += std::max(0, CoinValue(coin.m_kind));
-    m_field->QueueSound("wav/start_paint.wav");
+    m_field->QueueSound(kBoardSoundStartPaint);
     m_field->CollectedCoins().clear();
     return true;
 }
@@ -84,7 +84,7 @@ void CPlayer::OnClick(float x, float y)
     {
         if (m_field->IsValidCell(at.m_row, at.m_column))
         {
-            m_field->QueueSound("wav/wrong_paint.wav");
+            m_field->QueueSound(kBoardSoundWrongPaint);
             m_valid_click = false;
         }
         return;

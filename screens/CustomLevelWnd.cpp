@@ -19,20 +19,8 @@
 
 namespace NInterface
 {
-namespace
-{
-NGame::CField::MaskReader DataFiles()
-{
-    return [](const std::string& name)
-    {
-        const CFileSystem* files = CFileSystem::Get();
-        return files ? files->ReadFile(name) : CDataBuffer();
-    };
-}
-} // namespace
-
 CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight)
-    : CCustomLevelWnd(logicalWidth, logicalHeight, DataFiles())
+    : CCustomLevelWnd(logicalWidth, logicalHeight, DataFileMasks())
 {
 }
 

@@ -98,7 +98,11 @@ bool SaveGame(CScreen* game, CPropertyFile& store)
     const NGame::CPlayer* human = g->GetPlayer(0);
     store.SetInt(NSavedGame::kMoneyKey, human ? human->GetMoney() : 0);
     store.SetInt(NSavedGame::kLivesKey, human ? human->GetLives() : 0);
-    return g->GetField().SaveState(store);
+    NGame::SSavedBoard board;
+    if (!g->GetField().SaveState(board))
+        return false;
+    NSavedGame::WriteBoard(board, store);
+    return true;
 }
 bool LoadGame(CScreen* game, const CPropertyFile& store)
 {
@@ -106,7 +110,7 @@ bool LoadGame(CScreen* game, const CPropertyFile& store)
     if (!g || NSavedGame::GameType(store) != g->GetGameType())
         return false;
     g->SetTotalScore(store.GetInt(NSavedGame::kScoreKey, 0));
-    if (!g->GetField().LoadState(store))
+    if (!g->GetField().LoadState(NSavedGame::ReadBoard(store)))
         return false;
     g->StartLevel();
     if (NGame::CPlayer* human = g->GetPlayer(0))

@@ -18,6 +18,8 @@ class CDataBuffer
     const char* Chars() const { return reinterpret_cast<const char*>(Data()); }
     std::uint32_t Size() const { return m_bytes ? static_cast<std::uint32_t>(m_bytes->size()) : 0; }
     bool Empty() const { return Size() == 0; }
+    // The bytes themselves, for code that knows nothing of files.
+    const std::shared_ptr<const std::vector<unsigned char>>& Shared() const { return m_bytes; }
 
   private:
     std::shared_ptr<const std::vector<unsigned char>> m_bytes;

@@ -1,5 +1,6 @@
 // A saved game's board keys from arbitrary property text: the board either
 // refuses them untouched or restores a board that saves back to the same text.
+#include "play/SavedGame.h"
 #include "rules/Field.h"
 #include "storage/PropertyFile.h"
 
@@ -17,7 +18,8 @@ NGame::CField& Board()
     // Every mask is a full one, so any level of any set builds without holes.
     static const std::vector<unsigned char> mask(800 * 600, 1);
     static NGame::CField board("dat/levels_classic", 20, 0, NGame::SFieldResources{},
-                               [](const std::string&) { return CDataBuffer(mask); });
+                               [](const std::string&)
+                               { return std::make_shared<const std::vector<unsigned char>>(mask); });
     return board;
 }
 } // namespace
@@ -29,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NGame::CField& board = Board();
     const std::string before = board.DescribeState();
     const std::string pattern = board.GetLevelPattern();
-    if (!board.LoadState(save))
+    if (!board.LoadState(NSavedGame::ReadBoard(save)))
     {
         if (board.DescribeState() != before || board.GetLevelPattern() != pattern)
             std::abort();

@@ -28,9 +28,9 @@
 
 namespace
 {
-CDataBuffer FullMasks(const std::string&)
+NGame::CField::Mask FullMasks(const std::string&)
 {
-    return CDataBuffer(std::vector<unsigned char>(800 * 600, 1));
+    return std::make_shared<const std::vector<unsigned char>>(800 * 600, 1);
 }
 
 // A minimal data folder (configuration and hints), the game's resources and

@@ -97,9 +97,10 @@ class GameFixture : public ::testing::Test
 
     CGame& Start(int type = kClassicGame, int level = 0)
     {
-        m_game = std::make_unique<CGame>(type, &m_table,
-                                         [](const std::string&)
-                                         { return CDataBuffer(std::vector<unsigned char>(800 * 600, 1)); });
+        m_game = std::make_unique<CGame>(
+            type, &m_table,
+            [](const std::string&)
+            { return std::make_shared<const std::vector<unsigned char>>(800 * 600, 1); });
         if (level > 0)
             m_game->StartAtLevel(level);
         m_app->PushScreen(m_game.get());

@@ -262,8 +262,9 @@ TEST_F(GameFixture, HostileMasksNeitherLockTheTurnsNorTheLevel)
     {
         if (m_game)
             m_app->RemoveScreen(m_game.get());
-        m_game = std::make_unique<CGame>(kClassicGame, &m_table,
-                                         [mask](const std::string&) { return CDataBuffer(mask); });
+        m_game = std::make_unique<CGame>(
+            kClassicGame, &m_table,
+            [mask](const std::string&) { return std::make_shared<const std::vector<unsigned char>>(mask); });
         m_app->PushScreen(m_game.get());
     };
     // Holes under both homes of level 0 (centres (30, 282) and (769, 282)).

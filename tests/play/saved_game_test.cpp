@@ -10,9 +10,9 @@ namespace NGame::NTest
 {
 namespace
 {
-CDataBuffer FullMasks(const std::string&)
+NGame::CField::Mask FullMasks(const std::string&)
 {
-    return CDataBuffer(std::vector<unsigned char>(800 * 600, 1));
+    return std::make_shared<const std::vector<unsigned char>>(800 * 600, 1);
 }
 
 class SavedGameTest : public GameFixture

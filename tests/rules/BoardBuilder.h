@@ -36,7 +36,8 @@ struct SMaskTable
         {
             m_requests.push_back(name);
             auto it = m_files.find(name);
-            return it == m_files.end() ? CDataBuffer() : CDataBuffer(it->second);
+            return it == m_files.end() ? CField::Mask()
+                                       : std::make_shared<const std::vector<unsigned char>>(it->second);
         };
     }
 };

@@ -278,7 +278,7 @@ TEST(BonusPurchase, BonusesBoughtTogetherEachTakeEffectOnce)
         bonuses.push_back(CreateBonus(kind, *board, player));
     ASSERT_TRUE(board.Run(std::move(bonuses)));
     EXPECT_EQ(player.GetLives(), 3);
-    EXPECT_EQ(board->TakeSounds(), std::vector<std::string>(4, "wav/bonus.wav"));
+    EXPECT_EQ(board->TakeSounds(), std::vector<EBoardSound>(4, kBoardSoundBonus));
     EXPECT_FALSE(board->GetCell(kMid, kLast)->IsLit());
     EXPECT_EQ(board->GetCellColour(kMid, 4), kHuman);
     EXPECT_EQ(board->GetCellColour(kMid, 5), Filler(kMid, 5));

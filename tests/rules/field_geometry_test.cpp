@@ -1,11 +1,11 @@
 // Board shapes by level, the point-to-cell mapping and building from masks.
 #include "BoardBuilder.h"
-#include "storage/Settings.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace NGame::NTest
 {
@@ -130,18 +130,18 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
 
 TEST(FieldBuild, FinishingAMovingLevelUnlocksNoClassicLevel)
 {
-    CSettings& settings = Settings();
-    const int saved = settings.m_classic_level;
     for (const char* set : {"dat/levels_classic", "dat/levels_moving"})
     {
-        settings.m_classic_level = 1;
+        std::vector<std::pair<int, int>> reached;
         SMaskTable masks;
         CField field(set, 20, 0, SFieldResources{}, masks.Reader());
-        field.SetSettings(&settings);
+        field.SetLevelReached([&reached](int advancedSet, int level)
+                              { reached.emplace_back(advancedSet, level); });
         field.AdvanceLevel(4);
-        EXPECT_EQ(settings.m_classic_level, std::string(set) == "dat/levels_classic" ? 5 : 1) << set;
+        using SReached = std::vector<std::pair<int, int>>;
+        const SReached expected = std::string(set) == "dat/levels_classic" ? SReached{{0, 5}} : SReached{};
+        EXPECT_EQ(reached, expected) << set;
     }
-    settings.m_classic_level = saved;
 }
 
 TEST(FieldBuild, HomesStartInDifferentColours)

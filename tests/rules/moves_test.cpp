@@ -183,7 +183,7 @@ TEST(CoinCollection, CoinsOfKindsZeroTwoAndFourAdd111Cents)
     EXPECT_FALSE(duel->GetCell(kMid, 1)->HasRemovedCoin());
     const auto sounds = duel->TakeSounds();
     ASSERT_EQ(sounds.size(), 1u);
-    EXPECT_EQ(sounds[0], "wav/start_paint.wav");
+    EXPECT_EQ(sounds[0], kBoardSoundStartPaint);
 }
 
 TEST(CoinCollection, CoinOnACellPaintedIntoTheTerritoryWaitsForSettleTerritory)

@@ -36,7 +36,7 @@ TEST(HumanClicks, ForbiddenColourSoundsAndClearsTheValidFlag)
         human.OnClick(x, y);
         EXPECT_FALSE(human.IsValidClick());
         EXPECT_EQ(human.GetState(), PlayerTurn);
-        EXPECT_EQ(board->TakeSounds(), std::vector<std::string>{"wav/wrong_paint.wav"});
+        EXPECT_EQ(board->TakeSounds(), std::vector<EBoardSound>{kBoardSoundWrongPaint});
     }
     // Off the board: no sound, and the click does not count as a wrong pick.
     human.OnClick(-100.0f, -100.0f);

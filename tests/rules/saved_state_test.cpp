@@ -1,7 +1,7 @@
 // The board's snapshot in a saved game: what is written, what comes back, and
 // saves that are refused without touching the board.
 #include "BoardBuilder.h"
-
+#include "play/SavedGame.h"
 #include "storage/PropertyFile.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,21 @@ namespace NGame::NTest
 {
 namespace
 {
+// The board's part of a saved-game file, written and read as the game does.
+bool SaveTo(const CField& board, CPropertyFile& save)
+{
+    SSavedBoard saved;
+    if (!board.SaveState(saved))
+        return false;
+    NSavedGame::WriteBoard(saved, save);
+    return true;
+}
+
+bool LoadFrom(CField& board, const CPropertyFile& save)
+{
+    return board.LoadState(NSavedGame::ReadBoard(save));
+}
+
 // A classic-set board whose four masks cover everything.
 std::unique_ptr<CField> ClassicBoard(SMaskTable& masks)
 {
@@ -36,7 +51,7 @@ CPropertyFile SaveRandomBoard(CField& board, int level)
     EXPECT_TRUE(board.RestoreState(CLevelState::Write(level, cells)));
     RunUntilIdle(board);
     CPropertyFile save;
-    EXPECT_TRUE(board.SaveState(save));
+    EXPECT_TRUE(SaveTo(board, save));
     return save;
 }
 
@@ -46,7 +61,7 @@ TEST(SaveState, FirstLevelSavesLikeAnyOtherTheLastSnapshot)
     auto board = ClassicBoard(masks);
     RunUntilIdle(*board);
     CPropertyFile save;
-    ASSERT_TRUE(board->SaveState(save));
+    ASSERT_TRUE(SaveTo(*board, save));
     EXPECT_EQ(save.GetInt("gamedata.level_num", -1), 0);
     EXPECT_EQ(save.GetString("gamedata.fieldstate", ""), board->GetLevelState());
 
@@ -55,7 +70,7 @@ TEST(SaveState, FirstLevelSavesLikeAnyOtherTheLastSnapshot)
     const std::string snapshot = board->GetLevelState();
     // A move after the snapshot is not part of the save.
     board->PaintCell(0, 0, (board->GetCellColour(0, 0) + 1) % 6, true);
-    ASSERT_TRUE(board->SaveState(save));
+    ASSERT_TRUE(SaveTo(*board, save));
     EXPECT_EQ(save.ToText(), "gamedata.dir_pattern dat/levels_classic/lev%03d.raw\n"
                              "gamedata.fieldstate \"" +
                                  snapshot +
@@ -80,7 +95,7 @@ TEST(LoadState, RandomBoardsComeBackExactlyThroughTheFileWithoutInsects)
         CField board("dat/levels_duel", 1, 1, TestResources(), masks.Reader());
         masks.m_files = savedMasks.m_files;
         masks.m_requests.clear();
-        ASSERT_TRUE(board.LoadState(save));
+        ASSERT_TRUE(LoadFrom(board, save));
         EXPECT_EQ(masks.m_requests.size(), 1u);
         EXPECT_EQ(board.GetLevelPattern(), "dat/levels_classic/lev%03d.raw");
         EXPECT_EQ(board.GetAdvancedSet(), 0);
@@ -121,10 +136,10 @@ TEST(LoadState, ScrolledMovingBoardComesBackCellForCell)
         board.SetCellCoin(r, board.RowLength(r) - 1 - r % 3, r % 5);
     board.TakeSnapshot();
     CPropertyFile save;
-    ASSERT_TRUE(board.SaveState(save));
+    ASSERT_TRUE(SaveTo(board, save));
 
     CField resumed("dat/levels_moving", 20, 0, TestResources(), masks.Reader());
-    ASSERT_TRUE(resumed.LoadState(save));
+    ASSERT_TRUE(LoadFrom(resumed, save));
     EXPECT_EQ(resumed.DescribeState(), board.GetLevelState());
 }
 
@@ -161,7 +176,7 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
     {
         CPropertyFile save = good;
         save.SetString(key, value);
-        EXPECT_FALSE(board->LoadState(save)) << key << " = " << value;
+        EXPECT_FALSE(LoadFrom(*board, save)) << key << " = " << value;
     }
     // Only the set flag has a usable default.
     for (const char* missing :
@@ -171,7 +186,7 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
         for (const auto& [key, value] : good.Map())
             if (key != missing)
                 save.SetString(key, value);
-        EXPECT_FALSE(board->LoadState(save)) << "without " << missing;
+        EXPECT_FALSE(LoadFrom(*board, save)) << "without " << missing;
     }
     EXPECT_EQ(board->DescribeState(), before);
     EXPECT_TRUE(board->IsIdle());

@@ -76,9 +76,9 @@ class MainMenuTest : public ::testing::Test
     std::pair<int, int> m_saved_levels;
 };
 
-CDataBuffer NoMasks(const std::string&)
+NGame::CField::Mask NoMasks(const std::string&)
 {
-    return CDataBuffer();
+    return nullptr;
 }
 } // namespace
 
@@ -126,7 +126,7 @@ TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
                            [&read](const std::string& name)
                            {
                                read.push_back(name);
-                               return CDataBuffer();
+                               return NGame::CField::Mask();
                            });
     window.LevelBar()->SetValue(3.0f);
     window.Update(16.0f);
@@ -152,7 +152,7 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
     Settings().m_classic_level = 2;
     Settings().m_adv_level = 1;
     NGame::CField board("dat/levels_duel", 20, 1, {}, NoMasks);
-    board.SetSettings(&Settings());
+    board.SetLevelReached(NGame::RecordLevelReached(Settings()));
     board.SetLevel(3);
     board.AdvanceLevel(1);
     ASSERT_EQ(Settings().m_adv_level, 5);

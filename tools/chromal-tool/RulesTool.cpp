@@ -91,7 +91,7 @@ std::unique_ptr<NGame::CField> CRulesData::MakeField() const
     auto reader = [](const std::string& name)
     {
         const CFileSystem* fs = CFileSystem::Get();
-        return fs ? fs->ReadFile(name) : CDataBuffer();
+        return fs ? fs->ReadFile(name).Shared() : nullptr;
     };
     auto field = std::make_unique<NGame::CField>(m_set.m_directory, m_set.m_levels_count,
                                                  m_set.m_advanced_set, resources, reader);
@@ -118,14 +118,14 @@ bool LoadStateText(NGame::CField& field, const std::string& text)
     std::vector<NGame::SCellState> cells;
     if (!NGame::CLevelState::Read(text, level, cells))
         return false;
-    CPropertyFile properties;
-    properties.SetString("gamedata.fieldstate", text);
-    properties.SetString("gamedata.dir_pattern", field.GetLevelPattern());
-    properties.SetInt("gamedata.level_num", level);
+    NGame::SSavedBoard saved;
+    saved.m_field_state = text;
+    saved.m_dir_pattern = field.GetLevelPattern();
+    saved.m_level_num = level;
     // A set without a configured count reads its masks as a one-level set.
-    properties.SetInt("gamedata.levels_count", field.GetLevelsCount() > 0 ? field.GetLevelsCount() : 1);
-    properties.SetInt("gamedata.m_game_type", field.GetAdvancedSet());
-    return field.LoadState(properties);
+    saved.m_levels_count = field.GetLevelsCount() > 0 ? field.GetLevelsCount() : 1;
+    saved.m_game_type = field.GetAdvancedSet();
+    return field.LoadState(saved);
 }
 
 void SeedRandom(const CArgs& args)
