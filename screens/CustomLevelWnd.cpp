@@ -146,6 +146,8 @@ void CCustomLevelWnd::Draw()
     UpdateLock();
     if (m_locked && resources && resources->m_locked)
     {
+        // The preview left its flower sheet bound; the lock has a picture of its own.
+        NGl::BindTexture(resources->m_locked->GetName());
         NGl::Enable(GL_TEXTURE_2D);
         NGl::Enable(GL_BLEND);
         NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
