@@ -18,16 +18,14 @@ namespace
 {
 using namespace NGame;
 
-const CSprite kCells(8, 16, 50, nullptr);
-const CSprite kCoins(5, 8, 50, nullptr);
-const CSprite kInsects(1, 4, 50, nullptr);
+const SFieldResources kSheets{CSpriteClock(8, 16, 50), CSpriteClock(5, 8, 50), CSpriteClock(1, 4, 50)};
 
 std::unique_ptr<CField> MakeLargestBoard(unsigned seed)
 {
     std::srand(seed);
     static const std::vector<unsigned char> mask(800 * 600, 1);
-    auto field = std::make_unique<CField>("b", 20, 0, SFieldResources{&kCells, &kCoins, &kInsects, 0},
-                                          [](const std::string&) { return CDataBuffer(mask); });
+    auto field =
+        std::make_unique<CField>("b", 20, 0, kSheets, [](const std::string&) { return CDataBuffer(mask); });
     field->SetLevel(89);
     return field;
 }

@@ -89,6 +89,7 @@ void CGame::CreateBoard(CField::MaskReader masks)
     field->SetLevelReached(RecordLevelReached(Settings()));
     m_match = std::make_unique<CMatch>(m_game_type, std::move(field));
     m_field = &m_match->GetField();
+    m_painter = m_resources->BoardPainter();
 }
 
 void CGame::CreateControls()
@@ -564,10 +565,10 @@ void CGame::DrawFrame()
     NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
     DrawStillLayer();
-    m_field->DrawOverlay();
+    m_painter->DrawOverlay(*m_field);
     DrawPreview();
     for (auto& effect : m_effects)
-        effect->Draw();
+        effect->Draw(*m_painter);
     for (auto& hint : m_hints)
         hint->Draw();
     DrawMessages();
@@ -587,17 +588,17 @@ void CGame::DrawStillLayer()
 {
     const auto drawLayer = [this](const float* area)
     {
-        m_field->DrawBackground();
+        m_painter->DrawBackground();
         DrawStatus();
         if (area)
-            m_field->DrawFlowers(area);
+            m_painter->DrawFlowers(*m_field, area);
         else
-            m_field->DrawFlowers();
+            m_painter->DrawFlowers(*m_field);
     };
     m_still_look.clear();
     AppendStatusLook(m_still_look);
     const std::size_t statusSize = m_still_look.size();
-    m_field->AppendFlowersLook(m_still_look);
+    m_painter->AppendFlowersLook(*m_field, m_still_look);
     const std::vector<double>* kept = m_still_layer.KeptLook();
     if (kept && *kept == m_still_look)
     {
@@ -610,8 +611,8 @@ void CGame::DrawStillLayer()
     float area[4];
     if (kept && kept->size() == m_still_look.size() &&
         std::equal(m_still_look.begin(), m_still_look.begin() + statusSize, kept->begin()) &&
-        CField::ChangedFlowersArea(kept->data() + statusSize, m_still_look.data() + statusSize,
-                                   m_still_look.size() - statusSize, area) &&
+        CBoardPainter::ChangedFlowersArea(kept->data() + statusSize, m_still_look.data() + statusSize,
+                                          m_still_look.size() - statusSize, area) &&
         (area[2] - area[0]) * (area[3] - area[1]) <= kLargestRedraw)
     {
         m_still_layer.DrawKept();
@@ -685,8 +686,8 @@ void CGame::DrawPreview()
             for (int c = 0; c < m_field->RowLength(r); ++c)
                 if (before.At(r, c) != -5 && after.At(r, c) == -6)
                 {
-                    m_field->DrawCellShadow(r, c);
-                    m_field->DrawCell(r, c);
+                    m_painter->DrawCellShadow(*m_field, r, c);
+                    m_painter->DrawCell(*m_field, r, c);
                 }
         m_field->FreeColourMap(before);
         m_field->FreeColourMap(after);

@@ -137,6 +137,7 @@ class CGame : public CScreen
     CTopTable* m_top_table;
     std::unique_ptr<CMatch> m_match;
     CField* m_field = nullptr; // the match's board
+    std::unique_ptr<CBoardPainter> m_painter;
     bool m_name_entered = false;
     bool m_closing = false;
     float m_message_alpha = 0.0f;

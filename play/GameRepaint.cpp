@@ -9,7 +9,6 @@
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "framework/MenuRepaint.h"
-#include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "rules/Cell.h"
 
@@ -45,7 +44,7 @@ void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
     if (const CCell* magnified = field.GetCell(hovered.m_row, hovered.m_column))
         areas.push_back(
             Around(magnified->GetX(), magnified->GetY(), 2.0f * std::max(magnified->GetSize(), cell)));
-    if (const CSprite* sprite = field.GetInsectSprite())
+    if (const CSprite* sprite = m_painter->GetInsectSheet())
         for (const auto& insect : field.GetInsects())
             areas.push_back(NInterface::CMenuRepaint::Turned(
                 insect->m_x, insect->m_y, sprite->GetCellWidth() + 4.0f, sprite->GetCellHeight() + 4.0f));
@@ -93,7 +92,7 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     std::vector<double> still;
     AppendStatusLook(still);
     const std::size_t statusSize = still.size();
-    m_field->AppendFlowersLook(still);
+    m_painter->AppendFlowersLook(*m_field, still);
     std::vector<double> over;
     AppendOverLook(over);
     std::vector<NInterface::SArea> moving;
@@ -107,8 +106,8 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
                    over == m_repaint_over && kept && *kept == m_repaint_still &&
                    kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&
-                   CField::ChangedFlowersArea(kept->data() + statusSize, still.data() + statusSize,
-                                              still.size() - statusSize, changed);
+                   CBoardPainter::ChangedFlowersArea(kept->data() + statusSize, still.data() + statusSize,
+                                                     still.size() - statusSize, changed);
     m_repaint_valid = true;
     m_repaint_still = std::move(still);
     m_repaint_over = std::move(over);

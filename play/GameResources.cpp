@@ -11,6 +11,7 @@
 #include "storage/PropertyFile.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace NGame
 {
@@ -38,6 +39,15 @@ constexpr const char* kBonusButtonFiles[NGame::kBonusCount] = {"dat/bonus_btn/si
                                                                "dat/bonus_btn/backward6.tga",
                                                                "dat/bonus_btn/apponent_randomize.tga",
                                                                "dat/bonus_btn/life.tga"};
+
+// The shape of a loaded sheet, for the rules to animate with.
+std::optional<NGame::CSpriteClock> ClockOf(const CSprite* sheet)
+{
+    if (!sheet)
+        return std::nullopt;
+    return NGame::CSpriteClock(sheet->GetGroupCount(), sheet->GetFrameCount(), sheet->GetFrameTime(),
+                               sheet->GetCellWidth(), sheet->GetCellHeight());
+}
 } // namespace
 
 CGameResources::CGameResources(const CFileSystem& files)
@@ -161,18 +171,28 @@ void ReleaseGameResources()
     Instance().reset();
 }
 
-NGame::SFieldResources CGameResources::BoardSheets() const
+const CSprite* CGameResources::BoardCells() const
 {
-    NGame::SFieldResources sheets;
     // A flip ends on the sheet's middle and last frames; a sheet that failed to
     // load has one frame and would leave the board settling for ever, so the
     // board's own flower grid (drawing nothing) stands in for it.
     const CSprite* skin = GetSkin(0);
-    sheets.m_cell_sprite = skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
-    sheets.m_coin_sprite = GetCoins();
-    sheets.m_insect_sprite = GetInsects();
-    sheets.m_background = GetBackground() ? GetBackground()->GetName() : 0;
+    return skin && skin->GetFrameCount() >= 2 ? skin : nullptr;
+}
+
+NGame::SFieldResources CGameResources::BoardSheets() const
+{
+    NGame::SFieldResources sheets;
+    sheets.m_cell_clock = ClockOf(BoardCells());
+    sheets.m_coin_clock = ClockOf(GetCoins());
+    sheets.m_insect_clock = ClockOf(GetInsects());
     return sheets;
+}
+
+std::unique_ptr<NGame::CBoardPainter> CGameResources::BoardPainter() const
+{
+    return std::make_unique<NGame::CBoardPainter>(BoardCells(), GetCoins(), GetInsects(),
+                                                  GetBackground() ? GetBackground()->GetName() : 0);
 }
 
 NGame::CField::MaskReader DataFileMasks()

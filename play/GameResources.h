@@ -4,6 +4,7 @@
 #pragma once
 
 #include "media/BitmapText.h"
+#include "play/BoardPainter.h"
 #include "rules/Field.h"
 
 #include <array>
@@ -68,9 +69,11 @@ class CGameResources : public CBitmapText
     CGameResources(const CGameResources&) = delete;
     CGameResources& operator=(const CGameResources&) = delete;
 
-    // The pictures a board is drawn with (the game's board and the level
+    // The shapes of the sheets a board animates with, and the painter that
+    // draws it with the sheets themselves (the game's board and the level
     // choice's preview share them).
     NGame::SFieldResources BoardSheets() const;
+    std::unique_ptr<NGame::CBoardPainter> BoardPainter() const;
 
     int GetClassicLevels() const { return kClassicLevels; }
     int GetAdvancedLevels() const { return kAdvancedLevels; }
@@ -104,6 +107,9 @@ class CGameResources : public CBitmapText
     CSound* GetSound(int sound) const { return m_sounds.at(sound).get(); }
 
   private:
+    // The flower sheet the board uses, null for the board's stand-in.
+    const CSprite* BoardCells() const;
+
     void ReadConfiguration(const CFileSystem& files);
     void ReadHints(const CFileSystem& files);
     void LoadGroup(const CFileSystem& files);

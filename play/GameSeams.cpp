@@ -2,6 +2,7 @@
 // check boxes, and the rules' bonuses.
 #include "play/GameSeams.h"
 
+#include "play/BoardPainter.h"
 #include "rules/BonusKinds.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
@@ -44,7 +45,7 @@ class CBonusEffect final : public IBonusEffect
   public:
     explicit CBonusEffect(std::unique_ptr<CBonus> bonus) : m_bonus(std::move(bonus)) {}
     bool Update(float elapsedMs) override { return m_bonus->Update(elapsedMs); }
-    void Draw() override { m_bonus->Draw(); }
+    void Draw(const CBoardPainter& painter) override { painter.Draw(m_bonus->GetInsect()); }
 
   private:
     std::unique_ptr<CBonus> m_bonus;

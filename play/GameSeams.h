@@ -17,6 +17,7 @@ class CTexture;
 
 namespace NGame
 {
+class CBoardPainter;
 class CField;
 class CGame;
 class CPlayer;
@@ -51,7 +52,7 @@ class IBonusEffect
   public:
     virtual ~IBonusEffect() = default;
     virtual bool Update(float elapsedMs) = 0;
-    virtual void Draw() = 0;
+    virtual void Draw(const CBoardPainter& painter) = 0;
 };
 
 using BarButtonFactory = std::function<std::unique_ptr<IBarButton>(

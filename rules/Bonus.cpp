@@ -16,8 +16,8 @@ constexpr float kWaveDelayPerUnit = 3.0f;
 } // namespace
 
 CBonus::CBonus(CField& field)
-    : m_field(field), m_insect(std::make_unique<CInsect>(field.GetInsectSprite())),
-      m_mid(field.GetRows() / 2), m_last(field.GetColumns() - 1)
+    : m_field(field), m_insect(std::make_unique<CInsect>(field.GetInsectClock())), m_mid(field.GetRows() / 2),
+      m_last(field.GetColumns() - 1)
 {
     m_insect->m_x = -50.0f;
     m_insect->m_y = static_cast<float>(RandomModulo(600));
@@ -29,11 +29,6 @@ bool CBonus::Update(float elapsedMs)
 {
     m_insect->Update(elapsedMs);
     return false;
-}
-
-void CBonus::Draw() const
-{
-    m_insect->Draw();
 }
 
 bool CBonus::Carry(float elapsedMs, float leaveDelayMs)

@@ -20,7 +20,6 @@ class CBonus
 
     // True once the carrier has left the screen; the owner then deletes it.
     virtual bool Update(float elapsedMs);
-    virtual void Draw() const;
 
     const CInsect& GetInsect() const { return *m_insect; }
 

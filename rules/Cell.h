@@ -2,10 +2,9 @@
 // perhaps carrying a coin, with its own appear/flip/move/vanish animation.
 #pragma once
 
-#include "media/Sprite.h"
+#include "rules/SpriteClock.h"
 
 #include <memory>
-#include <vector>
 
 namespace NGame
 {
@@ -22,9 +21,10 @@ enum ECellState
 class CCell
 {
   public:
-    // The prototypes are copied; the cell keeps no reference to them. A null
-    // coin prototype gives coins without pictures (their kinds still count).
-    CCell(int colour, const CSprite& cellSprite, const CSprite* coinSprite, float x, float y, float size);
+    // The clock prototypes are copied; the cell keeps no reference to them. A
+    // null coin prototype gives coins without pictures (their kinds still count).
+    CCell(int colour, const CSpriteClock& cellClock, const CSpriteClock* coinClock, float x, float y,
+          float size);
     virtual ~CCell() = default;
 
     // Animated recolouring; a hole ignores it.
@@ -43,19 +43,6 @@ class CCell
     void SetSize(float size) { m_size = size; }
 
     void Update(float elapsedMs);
-    void Draw() const;
-    // Draws at full opacity with sprite frame 0 and no coin (level previews).
-    void DrawPlain() const;
-    void DrawCoins() const;
-    // The cell in `colour`'s tint, `grow` units larger than its size.
-    void DrawTinted(float r, float g, float b, float grow) const;
-    // Appends every value Draw's picture depends on, kLookSize of them;
-    // AppendNoLook stands for an empty grid slot. ExtendByLook grows the
-    // rectangle (x0, y0, x1, y1) over the pixels such a record may cover.
-    static constexpr std::size_t kLookSize = 16;
-    void AppendLook(std::vector<double>& look) const;
-    static void AppendNoLook(std::vector<double>& look);
-    static void ExtendByLook(const double* record, float area[4]);
 
     int GetState() const { return m_state; }
     bool IsIdle() const { return m_state == CellIdle; }
@@ -69,18 +56,20 @@ class CCell
     bool IsChanged() const { return m_changed; }
     bool IsHover() const { return m_hover; }
     bool IsLit() const { return m_lit; }
-    bool HasRemovedCoin() const { return m_removed_coin_sprite != nullptr; }
+    bool HasRemovedCoin() const { return m_removed_coin_clock != nullptr; }
     float GetX() const { return m_x; }
     float GetY() const { return m_y; }
     float GetSize() const { return m_size; }
     float GetSizeFactor() const { return m_size_factor; }
     float GetAlpha() const { return m_alpha; }
     float GetAngle() const { return m_angle; }
-    const CSprite& GetSprite() const { return m_sprite; }
+    const CSpriteClock& GetClock() const { return m_clock; }
+    // The coin shown, and a collected one still shown until the flip; null
+    // when there is none or the board has no coin pictures.
+    const CSpriteClock* GetCoinClock() const { return m_coin_clock.get(); }
+    const CSpriteClock* GetRemovedCoinClock() const { return m_removed_coin_clock.get(); }
 
   private:
-    void DrawAt(float size) const;
-
     int m_state = CellIdle;
     float m_alpha = 1.0f;
     float m_alpha_speed = 0.0f;
@@ -90,11 +79,11 @@ class CCell
     float m_size;
     float m_size_factor = 1.0f;
     int m_colour;
-    CSprite m_sprite;
-    const CSprite* m_coin_prototype;
+    CSpriteClock m_clock;
+    const CSpriteClock* m_coin_prototype;
     int m_coin = -1;
-    std::unique_ptr<CSprite> m_coin_sprite;
-    std::unique_ptr<CSprite> m_removed_coin_sprite;
+    std::unique_ptr<CSpriteClock> m_coin_clock;
+    std::unique_ptr<CSpriteClock> m_removed_coin_clock;
     bool m_changed = false;
     float m_angle = 0.0f;
     float m_rotation_speed = 0.5f;

@@ -1,7 +1,7 @@
 // The board: level building from masks, the move rules with enclosure
 // capture, the intro's insects and the per-frame update with the magnifier.
-// The scrolling of the moving set, the level-state text and the drawing have
-// files of their own (FieldShift.cpp, FieldState.cpp, FieldDraw.cpp).
+// The scrolling of the moving set and the level-state text have files of
+// their own (FieldShift.cpp, FieldState.cpp); play/BoardPainter.cpp draws.
 #include "rules/Field.h"
 
 #include "rules/Random.h"
@@ -55,7 +55,7 @@ CField::CField(const std::string& directory, int levelsCount, int advancedSet,
                const SFieldResources& resources, MaskReader maskReader)
     : m_pattern(directory + "/lev%03d.raw"), m_levels_count(levelsCount > 0 ? levelsCount : 1),
       m_refill_levels_count(levelsCount), m_advanced_set(advancedSet), m_resources(resources),
-      m_default_cell_sprite(8, 16, 50, nullptr), m_mask_reader(std::move(maskReader))
+      m_default_cell_clock(8, 16, 50), m_mask_reader(std::move(maskReader))
 {
     BuildLevel();
 }
@@ -144,8 +144,9 @@ std::unique_ptr<CCell> CField::MakeCell(int colour, int row, int column) const
     float x = 0.0f;
     float y = 0.0f;
     CellPosition(row, column, x, y);
-    const CSprite& sprite = m_resources.m_cell_sprite ? *m_resources.m_cell_sprite : m_default_cell_sprite;
-    return std::make_unique<CCell>(colour, sprite, m_resources.m_coin_sprite, x, y, m_geometry.CellWidth());
+    const CSpriteClock& clock = m_resources.m_cell_clock ? *m_resources.m_cell_clock : m_default_cell_clock;
+    const CSpriteClock* coin = m_resources.m_coin_clock ? &*m_resources.m_coin_clock : nullptr;
+    return std::make_unique<CCell>(colour, clock, coin, x, y, m_geometry.CellWidth());
 }
 
 void CField::BuildLevel()
@@ -303,6 +304,15 @@ bool CField::SetCellHover(int row, int column, bool hover)
         return false;
     cell->SetHover(hover);
     return true;
+}
+
+void CField::ScaleCell(int row, int column, float factor)
+{
+    CCell* cell = GetCell(row, column);
+    if (!cell || cell->IsHole() || cell->IsHover())
+        return;
+    const float size = cell->GetSize();
+    cell->SetSize(size + (size * factor - size) / 5.0f);
 }
 
 void CField::SetCellDelay(int row, int column, float ms)
@@ -614,7 +624,7 @@ void CField::CheckLevelFinished()
 
 void CField::SpawnInsect(int kind)
 {
-    auto insect = std::make_unique<CInsect>(m_resources.m_insect_sprite);
+    auto insect = std::make_unique<CInsect>(GetInsectClock());
     insect->m_y = static_cast<float>(625 + RandomModulo(100));
     insect->m_x = static_cast<float>(RandomModulo(800));
 

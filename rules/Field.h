@@ -1,17 +1,18 @@
 // The board: a hexagon of hexagonal cells built from a level mask, the move
-// rules (repaint, annexation, enclosure capture), the moving set's scrolling,
-// the insects of the level intro, and the board's drawing.
+// rules (repaint, annexation, enclosure capture), the moving set's scrolling
+// and the insects of the level intro. The game screen draws it (play/BoardPainter.h).
 #pragma once
 
-#include "media/Sprite.h"
 #include "rules/BoardGeometry.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
 #include "rules/LevelState.h"
+#include "rules/SpriteClock.h"
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,15 +75,16 @@ class CColourMap
     std::vector<int> m_values;
 };
 
-// Everything drawn on the board that comes from the game's resources. Null
-// prototypes are allowed: the board then keeps its rules and counts and draws
-// nothing for them.
+// The shapes of the game's sheets (groups, frames, frame time, cell size) that
+// the board's animations run on; the pictures stay with the game screen.
+// Missing prototypes are allowed: the board then keeps its rules and counts,
+// its flowers run on a sheet of 8 colours and 16 frames, and coins and insects
+// have no picture.
 struct SFieldResources
 {
-    const CSprite* m_cell_sprite = nullptr;
-    const CSprite* m_coin_sprite = nullptr;
-    const CSprite* m_insect_sprite = nullptr;
-    unsigned m_background = 0;
+    std::optional<CSpriteClock> m_cell_clock;
+    std::optional<CSpriteClock> m_coin_clock;
+    std::optional<CSpriteClock> m_insect_clock;
 };
 
 class CField
@@ -187,7 +189,10 @@ class CField
     void SpawnInsect(int kind);
     void LandAllInsects();
     const std::vector<std::unique_ptr<CInsect>>& GetInsects() const { return m_insects; }
-    const CSprite* GetInsectSprite() const { return m_resources.m_insect_sprite; }
+    const CSpriteClock* GetInsectClock() const
+    {
+        return m_resources.m_insect_clock ? &*m_resources.m_insect_clock : nullptr;
+    }
 
     // Level-state text of the board as it stands, and the last snapshot.
     std::string DescribeState() const;
@@ -208,25 +213,8 @@ class CField
     bool LoadState(const SSavedBoard& saved);
 
     void Update(float elapsedMs);
-    void DrawBackground() const;
-    void DrawPreview() const;
-    // Draw is DrawFlowers and then DrawOverlay: the flowers change only with
-    // the play, coins, the magnified flower and insects on top of them move
-    // every frame. AppendFlowersLook lists what DrawFlowers' picture depends
-    // on; ChangedFlowersArea compares two such lists of one board: false when
-    // more than single cells differ, else the rectangle (x0, y0, x1, y1)
-    // holding every changed cell before and after (empty, x0 > x1, if none).
-    void Draw() const;
-    void DrawFlowers() const;
-    // Only the flowers that reach into the area (x0, y0, x1, y1): the rest of
-    // the picture is clipped away anyway.
-    void DrawFlowers(const float area[4]) const;
-    void DrawOverlay() const;
-    void AppendFlowersLook(std::vector<double>& look) const;
-    static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size,
-                                   float area[4]);
-    void DrawCell(int row, int column) const;
-    void DrawCellShadow(int row, int column) const;
+    // The flower under a previewing pointer grows a fifth of the way to
+    // `factor` times its size with every call; holes and spinning homes stay.
     void ScaleCell(int row, int column, float factor);
 
   private:
@@ -267,7 +255,7 @@ class CField
     CBoardGeometry m_geometry;
     std::array<std::array<std::unique_ptr<CCell>, kMaxCells>, kMaxCells> m_cells;
     SFieldResources m_resources;
-    CSprite m_default_cell_sprite;
+    CSpriteClock m_default_cell_clock;
     MaskReader m_mask_reader;
     LevelReached m_level_reached;
     SCellPos m_hovered;

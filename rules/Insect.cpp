@@ -1,7 +1,6 @@
 // Turning towards the target, then flying to it.
 #include "rules/Insect.h"
 
-#include "platform/Gl.h"
 #include "rules/Random.h"
 
 #include <cmath>
@@ -14,13 +13,13 @@ constexpr float kStep = 6.0f;
 constexpr float kDegreesPerRadian = 57.295826f;
 } // namespace
 
-CInsect::CInsect(const CSprite* sprite) : m_sprite(sprite ? *sprite : CSprite())
+CInsect::CInsect(const CSpriteClock* clock) : m_clock(clock ? *clock : CSpriteClock())
 {
     m_speed = 1.5f + static_cast<float>(RandomModulo(100)) / 100.0f;
     m_turn_speed = 1.0f + static_cast<float>(RandomModulo(100)) / 100.0f;
-    m_sprite.SetFrameTime(10);
-    m_sprite.SetBlend(true);
-    m_sprite.SetFlip(true);
+    m_clock.SetFrameTime(10);
+    m_clock.SetBlend(true);
+    m_clock.SetFlip(true);
 }
 
 void CInsect::SetTarget(float x, float y)
@@ -91,19 +90,6 @@ void CInsect::Update(float elapsedMs)
             m_state = InsectArrived;
         }
     }
-    m_sprite.Update(elapsedMs);
-}
-
-void CInsect::Draw() const
-{
-    if (NGl::IsHeadless())
-        return;
-    CSprite sprite = m_sprite;
-    sprite.SetPosition(0.0f, 0.0f, 0.0f);
-    NGl::PushMatrix();
-    NGl::Translate(m_x, m_y, 0.0f);
-    NGl::Rotate(m_heading, 0.0f, 0.0f, 1.0f);
-    sprite.Draw(true);
-    NGl::PopMatrix();
+    m_clock.Update(elapsedMs);
 }
 } // namespace NGame

@@ -3,7 +3,7 @@
 // coins and the bonuses.
 #pragma once
 
-#include "media/Sprite.h"
+#include "rules/SpriteClock.h"
 
 namespace NGame
 {
@@ -17,13 +17,12 @@ enum EInsectState
 class CInsect
 {
   public:
-    // A null prototype gives an insect that moves but draws nothing.
-    explicit CInsect(const CSprite* sprite = nullptr);
+    // A null prototype gives an insect that moves but has no picture.
+    explicit CInsect(const CSpriteClock* clock = nullptr);
     virtual ~CInsect() = default;
 
     void SetTarget(float x, float y);
     void Update(float elapsedMs);
-    void Draw() const;
 
     // The heading (degrees, 0 facing up the screen) that faces the target.
     float WantedHeading() const;
@@ -38,6 +37,6 @@ class CInsect
     int m_coin = -1;
     float m_target_x = 0.0f;
     float m_target_y = 0.0f;
-    CSprite m_sprite;
+    CSpriteClock m_clock;
 };
 } // namespace NGame

@@ -67,6 +67,7 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     m_preview = std::make_unique<NGame::CField>(kAdvancedFolder, LevelCount(false), 1,
                                                 game ? game->BoardSheets() : NGame::SFieldResources{},
                                                 std::move(masks));
+    m_preview_painter = game ? game->BoardPainter() : std::make_unique<NGame::CBoardPainter>();
     UpdateLock();
 }
 
@@ -140,7 +141,7 @@ void CCustomLevelWnd::Draw()
     NGl::PushMatrix();
     NGl::Translate(173.0f, 188.0f, 0.0f);
     NGl::Scale(0.262f, 0.262f, 0.2625f);
-    m_preview->DrawPreview();
+    m_preview_painter->DrawPreview(*m_preview);
     NGl::PopMatrix();
 
     UpdateLock();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Screen.h"
+#include "play/BoardPainter.h"
 #include "rules/Field.h"
 #include "screens/InterfaceInsect.h"
 #include "storage/PropertyFile.h"
@@ -73,6 +74,7 @@ class CCustomLevelWnd : public CScreen
     std::unique_ptr<CSimpleCheckBox> m_advanced;
     std::unique_ptr<CTrackBar> m_level_bar;
     std::unique_ptr<NGame::CField> m_preview;
+    std::unique_ptr<NGame::CBoardPainter> m_preview_painter;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
 };
 } // namespace NInterface

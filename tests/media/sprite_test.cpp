@@ -1,4 +1,5 @@
-// Sprite files, frame timing, selection bounds and copies.
+// Sprite files and copies; the frame timing is pinned with the rules' clock
+// (tests/rules/sprite_clock_test.cpp).
 #include "media/Sprite.h"
 #include "media/TestMedia.h"
 #include "media/Texture.h"
@@ -91,49 +92,6 @@ TEST_F(SpriteFiles, AlphaFileNeedsFourCharacters)
     EXPECT_EQ(Load("file_name colour.jpg\nfile_alpha alpha.jpg\n").GetTexture()->GetComponents(), 4u);
 }
 
-TEST_F(SpriteFiles, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
-{
-    CSprite sprite = Load("frames 4\n");
-    ASSERT_EQ(sprite.GetFrameTime(), 50u);
-
-    sprite.Update(50.0f);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-    sprite.Update(1.0f);
-    EXPECT_EQ(sprite.GetFrame(), 1);
-    EXPECT_EQ(sprite.GetElapsed(), 0u);
-
-    sprite.Update(500.0f);
-    EXPECT_EQ(sprite.GetFrame(), 2);
-    sprite.Update(51.0f);
-    sprite.Update(51.0f);
-    EXPECT_EQ(sprite.GetFrame(), 0); // wrapped past the last frame
-
-    sprite.SetReverse(true);
-    sprite.Update(51.0f);
-    EXPECT_EQ(sprite.GetFrame(), 3);
-    sprite.Rewind();
-    EXPECT_EQ(sprite.GetElapsed(), 200u);
-}
-
-TEST_F(SpriteFiles, OutOfRangeSelectionsFallBackToZero)
-{
-    CSprite sprite = Load("groups 2\nframes 4\n");
-
-    sprite.SetFrame(3);
-    EXPECT_EQ(sprite.GetFrame(), 3);
-    EXPECT_EQ(sprite.GetElapsed(), 150u);
-    sprite.SetFrame(4);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-    EXPECT_EQ(sprite.GetElapsed(), 0u);
-    sprite.SetFrame(-1);
-    EXPECT_EQ(sprite.GetFrame(), 0);
-
-    sprite.SetGroup(1);
-    EXPECT_EQ(sprite.GetGroup(), 1);
-    sprite.SetGroup(2);
-    EXPECT_EQ(sprite.GetGroup(), 0);
-}
-
 TEST_F(SpriteFiles, PrototypeWithoutFileSharesTheSheetAndKeepsTheFrameRules)
 {
     CTexture sheet;
@@ -152,11 +110,4 @@ TEST_F(SpriteFiles, PrototypeWithoutFileSharesTheSheetAndKeepsTheFrameRules)
     EXPECT_EQ(copy.GetGroup(), 0);
     copy.Update(21.0f);
     EXPECT_EQ(copy.GetFrame(), 1);
-
-    // No sheet and nonsense counts still give a usable one-cell sprite.
-    CSprite bare(0, -2, 10, nullptr);
-    EXPECT_EQ(bare.GetGroupCount(), 1);
-    EXPECT_EQ(bare.GetFrameCount(), 1);
-    bare.Update(11.0f);
-    EXPECT_EQ(bare.GetFrame(), 0);
 }

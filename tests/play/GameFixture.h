@@ -35,7 +35,7 @@ class CFakeEffect final : public IBonusEffect
   public:
     explicit CFakeEffect(int frames) : m_frames(frames) {}
     bool Update(float) override { return --m_frames < 0; }
-    void Draw() override {}
+    void Draw(const CBoardPainter&) override {}
 
   private:
     int m_frames;

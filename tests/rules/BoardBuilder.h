@@ -55,10 +55,7 @@ inline bool RunUntilIdle(CField& field, float frameMs = 16.0f, int maxFrames = 5
 // rows, insects in one.
 inline SFieldResources TestResources()
 {
-    static const CSprite cell(8, 16, 50, nullptr);
-    static const CSprite coin(5, 8, 50, nullptr);
-    static const CSprite insect(1, 4, 50, nullptr);
-    return SFieldResources{&cell, &coin, &insect, 0};
+    return SFieldResources{CSpriteClock(8, 16, 50), CSpriteClock(5, 8, 50), CSpriteClock(1, 4, 50)};
 }
 
 // A level-0 board (17 rows, 21 columns, mid row 8) without holes.

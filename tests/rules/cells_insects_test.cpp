@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -16,8 +15,8 @@ namespace NGame::NTest
 {
 namespace
 {
-const CSprite kCellSheet(8, 16, 50, nullptr);
-const CSprite kCoinSheet(5, 8, 50, nullptr);
+const CSpriteClock kCellSheet(8, 16, 50);
+const CSpriteClock kCoinSheet(5, 8, 50);
 
 CCell MakeIdleCell(int colour)
 {
@@ -36,8 +35,8 @@ TEST(CellFlip, RunsBackToTheMiddleSwitchesColourAndRunsOnToTheEnd)
     {
         // 50 ms is above any frame time, so every update is one frame step.
         cell.Update(50.0f);
-        frames.push_back(cell.GetSprite().GetFrame());
-        groups.push_back(cell.GetSprite().GetGroup());
+        frames.push_back(cell.GetClock().GetFrame());
+        groups.push_back(cell.GetClock().GetGroup());
     }
     const std::vector<int> expected = {15, 14, 13, 12, 11, 10, 9, 8, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     EXPECT_EQ(frames, expected);
@@ -64,7 +63,7 @@ TEST(CellFlip, DelayHoldsTheFlipAndTheRemovedCoin)
     cell.Update(16.0f);
     cell.Update(16.0f);
     EXPECT_TRUE(cell.HasRemovedCoin());
-    EXPECT_EQ(cell.GetSprite().GetFrame(), 0);
+    EXPECT_EQ(cell.GetClock().GetFrame(), 0);
     cell.Update(16.0f);
     cell.Update(16.0f);
     EXPECT_FALSE(cell.HasRemovedCoin());
@@ -97,10 +96,10 @@ TEST(CellAppearVanish, FramesFollowTheAlpha)
     for (int i = 0; i < 200 && cell.GetState() == CellAppear; ++i)
     {
         cell.Update(16.0f);
-        EXPECT_LE(cell.GetSprite().GetFrame(), previous);
-        EXPECT_EQ(cell.GetSprite().GetFrame(),
+        EXPECT_LE(cell.GetClock().GetFrame(), previous);
+        EXPECT_EQ(cell.GetClock().GetFrame(),
                   cell.GetState() == CellIdle ? 0 : 8 - static_cast<int>(cell.GetAlpha() / 0.125f));
-        previous = cell.GetSprite().GetFrame();
+        previous = cell.GetClock().GetFrame();
     }
     EXPECT_EQ(cell.GetState(), CellIdle);
     EXPECT_FLOAT_EQ(cell.GetAlpha(), 1.0f);
@@ -115,7 +114,7 @@ TEST(CellAppearVanish, FramesFollowTheAlpha)
         for (int i = 0; i < 200 && leaving.GetState() == CellVanish; ++i)
         {
             leaving.Update(16.0f);
-            frames.push_back(leaving.GetSprite().GetFrame());
+            frames.push_back(leaving.GetClock().GetFrame());
         }
         EXPECT_EQ(leaving.GetState(), CellGone);
         EXPECT_EQ(frames.back(), 9);
@@ -172,7 +171,7 @@ TEST(InsectFlight, TurnsTowardsTheTargetThenFliesAndArrivesExactly)
 
 TEST(InsectFlight, DelayedInsectHoldsStillButStillAnimates)
 {
-    const CSprite sheet(1, 4, 50, nullptr);
+    const CSpriteClock sheet(1, 4, 50);
     CInsect insect(&sheet);
     insect.SetTarget(300.0f, 100.0f);
     insect.m_delay = 100.0f;
@@ -180,7 +179,7 @@ TEST(InsectFlight, DelayedInsectHoldsStillButStillAnimates)
     EXPECT_FLOAT_EQ(insect.m_heading, 0.0f);
     EXPECT_FLOAT_EQ(insect.m_x, 0.0f);
     EXPECT_EQ(insect.m_state, InsectTurning);
-    EXPECT_EQ(insect.m_sprite.GetFrame(), 1);
+    EXPECT_EQ(insect.m_clock.GetFrame(), 1);
     EXPECT_FLOAT_EQ(insect.m_delay, 84.0f);
 }
 
@@ -313,84 +312,6 @@ TEST(Magnifier, RightButtonEnlargesTheCellUnderThePointerUpToTheCap)
         board->Update(16.0f);
     EXPECT_EQ(board->GetHovered(), SCellPos());
     EXPECT_NEAR(board->GetCell(8, 5)->GetSize(), width, 0.01f);
-}
-
-// Board looks as the game screen compares them: a header of four values, then
-// one record per grid slot.
-std::vector<double> LookOf(const std::vector<const CCell*>& cells, double hoveredRow = -1.0)
-{
-    std::vector<double> look = {7.0, 3.0, hoveredRow, -1.0};
-    for (const CCell* cell : cells)
-    {
-        if (cell)
-            cell->AppendLook(look);
-        else
-            CCell::AppendNoLook(look);
-    }
-    return look;
-}
-
-TEST(FlowersLook, ChangedAreaCoversTheChangedCellBeforeAndAfterOnly)
-{
-    CCell still(1, kCellSheet, &kCoinSheet, 100.0f, 100.0f, 20.0f);
-    CCell growing(2, kCellSheet, &kCoinSheet, 300.0f, 200.0f, 20.0f);
-    const std::vector<double> before = LookOf({&still, nullptr, &growing});
-    growing.SetSize(30.0f);
-    const std::vector<double> after = LookOf({&still, nullptr, &growing});
-
-    float area[4];
-    ASSERT_TRUE(CField::ChangedFlowersArea(before.data(), after.data(), after.size(), area));
-    // The larger (after) quad, turned by any angle, lies inside; the still cell does not.
-    const float reach = 15.0f * 1.4142f;
-    EXPECT_LE(area[0], 300.0f - reach);
-    EXPECT_GE(area[2], 300.0f + reach);
-    EXPECT_LE(area[1], 200.0f - reach);
-    EXPECT_GE(area[3], 200.0f + reach);
-    EXPECT_GT(area[0], 110.0f + 2.0f);
-
-    // Nothing changed: an empty area.
-    ASSERT_TRUE(CField::ChangedFlowersArea(after.data(), after.data(), after.size(), area));
-    EXPECT_GT(area[0], area[2]);
-}
-
-TEST(FlowersLook, AnotherMagnifiedCellOrBoardShapeNeedsTheWholeLayer)
-{
-    CCell cell(1, kCellSheet, &kCoinSheet, 100.0f, 100.0f, 20.0f);
-    const std::vector<double> plain = LookOf({&cell});
-    const std::vector<double> magnified = LookOf({&cell}, 0.0);
-    const std::vector<double> longer = LookOf({&cell, nullptr});
-    float area[4];
-    EXPECT_FALSE(CField::ChangedFlowersArea(plain.data(), magnified.data(), plain.size(), area));
-    EXPECT_FALSE(CField::ChangedFlowersArea(plain.data(), longer.data(), plain.size() - 1, area));
-    EXPECT_FALSE(CField::ChangedFlowersArea(plain.data(), plain.data(), 2, area));
-}
-
-TEST(FlowersLook, EveryDrawnPropertyChangesTheLook)
-{
-    const auto differs = [](const std::function<void(CCell&)>& change)
-    {
-        CCell cell(1, kCellSheet, &kCoinSheet, 100.0f, 100.0f, 20.0f);
-        const std::vector<double> before = LookOf({&cell});
-        change(cell);
-        return LookOf({&cell}) != before;
-    };
-    EXPECT_FALSE(differs([](CCell&) {}));
-    EXPECT_TRUE(differs([](CCell& c) { c.SetHole(true); }));
-    EXPECT_TRUE(differs([](CCell& c) { c.SetSize(21.0f); }));
-    EXPECT_TRUE(differs([](CCell& c) { c.SetColourDirect(4); }));
-    EXPECT_TRUE(differs(
-        [](CCell& c)
-        {
-            c.SetLit(false);
-            c.Update(50.0f);
-        }));
-    EXPECT_TRUE(differs([](CCell& c) { c.SetHover(true); }));
-    EXPECT_TRUE(differs(
-        [](CCell& c)
-        {
-            c.MoveTo(300.0f, 100.0f, false);
-            c.Update(50.0f);
-        }));
 }
 } // namespace
 } // namespace NGame::NTest

@@ -77,24 +77,23 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
                 frames = fileFrames;
             }
         }
-        return std::make_unique<CSprite>(groups, frames, 50, nullptr);
+        return NGame::CSpriteClock(groups, frames, 50);
     };
-    m_cell_sheet = sheet("dat/skin01.spr", 8, 16);
-    m_coin_sheet = sheet("dat/bonus.spr", 5, 8);
-    m_insect_sheet = sheet("dat/insects.spr", 1, 4);
+    m_sheets.m_cell_clock = sheet("dat/skin01.spr", 8, 16);
+    m_sheets.m_coin_clock = sheet("dat/bonus.spr", 5, 8);
+    m_sheets.m_insect_clock = sheet("dat/insects.spr", 1, 4);
     return true;
 }
 
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const
 {
-    NGame::SFieldResources resources{m_cell_sheet.get(), m_coin_sheet.get(), m_insect_sheet.get(), 0};
     auto reader = [](const std::string& name)
     {
         const CFileSystem* fs = CFileSystem::Get();
         return fs ? fs->ReadFile(name).Shared() : nullptr;
     };
     auto field = std::make_unique<NGame::CField>(m_set.m_directory, m_set.m_levels_count,
-                                                 m_set.m_advanced_set, resources, reader);
+                                                 m_set.m_advanced_set, m_sheets, reader);
     // The moving set refills from as many masks as the classic set has.
     field->SetRefillLevelsCount(20);
     return field;

@@ -2,7 +2,6 @@
 // data as the game does and building boards headless.
 #pragma once
 
-#include "media/Sprite.h"
 #include "rules/Field.h"
 #include "tools/chromal-tool/ToolArgs.h"
 
@@ -35,9 +34,7 @@ class CRulesData
 
   private:
     SLevelSet m_set;
-    std::unique_ptr<CSprite> m_cell_sheet;
-    std::unique_ptr<CSprite> m_coin_sheet;
-    std::unique_ptr<CSprite> m_insect_sheet;
+    NGame::SFieldResources m_sheets;
 };
 
 // Runs 16 ms frames until the board is idle; false when it never settles.
