@@ -1,4 +1,4 @@
-// The game link: the menus' view of the game screen.
+// The game link: the menus' dealings with a game beyond its own methods.
 #include "screens/GameLink.h"
 
 #include <string>
@@ -15,18 +15,6 @@
 
 namespace NGameLink
 {
-namespace
-{
-NGame::CGame* AsGame(CScreen* screen)
-{
-    return dynamic_cast<NGame::CGame*>(screen);
-}
-const NGame::CGame* AsGame(const CScreen* screen)
-{
-    return dynamic_cast<const NGame::CGame*>(screen);
-}
-} // namespace
-
 void RegisterEnterNameDialog()
 {
     NGame::SEnterNameSeam seam;
@@ -39,90 +27,62 @@ void RegisterEnterNameDialog()
     NGame::SetEnterNameSeam(std::move(seam));
 }
 
-CScreen* CreateGame(int gameType, CTopTable* topTable)
+int ContinueLevel(NGame::CGame* game)
 {
-    return new NGame::CGame(gameType, topTable);
+    return game ? game->GetField().GetLevel() + 1 : 0;
 }
-void StartAtLevel(CScreen* game, int level)
+int ContinueScore(NGame::CGame* game)
 {
-    if (NGame::CGame* g = AsGame(game))
-        g->StartAtLevel(level);
-}
-bool IsGameOver(const CScreen* game)
-{
-    const NGame::CGame* g = AsGame(game);
-    return !g || g->IsGameOver();
-}
-bool IsNameEntered(const CScreen* game)
-{
-    const NGame::CGame* g = AsGame(game);
-    return g && g->IsNameEntered();
-}
-int GetGameType(const CScreen* game)
-{
-    const NGame::CGame* g = AsGame(game);
-    return g ? g->GetGameType() : 0;
-}
-int ContinueLevel(CScreen* game)
-{
-    NGame::CGame* g = AsGame(game);
-    return g ? g->GetField().GetLevel() + 1 : 0;
-}
-int ContinueScore(CScreen* game)
-{
-    NGame::CGame* g = AsGame(game);
-    if (!g)
+    if (!game)
         return 0;
-    const NGame::CPlayer* human = g->GetPlayer(0);
+    const NGame::CPlayer* human = game->GetPlayer(0);
     // A decided level's territory is in the score already.
-    const bool counted = g->GetGameType() != NGame::kMovingGame && g->GetField().IsLevelFinished();
+    const bool counted = game->GetGameType() != NGame::kMovingGame && game->GetField().IsLevelFinished();
     const int region =
-        human && !counted ? g->GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()) : 0;
-    return g->GetTotalScore() + region;
+        human && !counted ? game->GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()) : 0;
+    return game->GetTotalScore() + region;
 }
-bool SaveGame(CScreen* game, CPropertyFile& store)
+bool SaveGame(NGame::CGame* game, CPropertyFile& store)
 {
-    NGame::CGame* g = AsGame(game);
-    if (!g)
+    if (!game)
         return false;
     // The board's snapshot is from before a decided level's last move: the
     // level is carried on first, so that it neither counts twice nor is
     // played again for free.
-    g->ConcludeLevel();
+    game->ConcludeLevel();
     // A game that has ended is not offered again: resuming it from its last
     // turn would let the same game end, and enter the table, twice.
-    if (g->IsGameOver())
+    if (game->IsGameOver())
         return false;
-    store.SetInt(NSavedGame::kTypeKey, g->GetGameType());
-    store.SetInt(NSavedGame::kScoreKey, g->GetTotalScore());
-    const NGame::CPlayer* human = g->GetPlayer(0);
+    store.SetInt(NSavedGame::kTypeKey, game->GetGameType());
+    store.SetInt(NSavedGame::kScoreKey, game->GetTotalScore());
+    const NGame::CPlayer* human = game->GetPlayer(0);
     store.SetInt(NSavedGame::kMoneyKey, human ? human->GetMoney() : 0);
     store.SetInt(NSavedGame::kLivesKey, human ? human->GetLives() : 0);
     NGame::SSavedBoard board;
-    if (!g->GetField().SaveState(board))
+    if (!game->GetField().SaveState(board))
         return false;
     NSavedGame::WriteBoard(board, store);
     return true;
 }
-bool LoadGame(CScreen* game, const CPropertyFile& store)
+bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
 {
-    NGame::CGame* g = AsGame(game);
-    if (!g || NSavedGame::GameType(store) != g->GetGameType())
+    if (!game || NSavedGame::GameType(store) != game->GetGameType())
         return false;
-    g->SetTotalScore(store.GetInt(NSavedGame::kScoreKey, 0));
-    if (!g->GetField().LoadState(NSavedGame::ReadBoard(store)))
+    game->SetTotalScore(store.GetInt(NSavedGame::kScoreKey, 0));
+    if (!game->GetField().LoadState(NSavedGame::ReadBoard(store)))
         return false;
-    g->StartLevel();
-    if (NGame::CPlayer* human = g->GetPlayer(0))
+    game->StartLevel();
+    if (NGame::CPlayer* human = game->GetPlayer(0))
     {
         human->SetMoney(NSavedGame::Money(store));
         human->SetLives(NSavedGame::Lives(store));
     }
-    g->GetField().TakeSnapshot();
+    game->GetField().TakeSnapshot();
     // A resumed game shows no tutorial.
-    g->SetWrongPickHints(0);
+    game->SetWrongPickHints(0);
     if (const CGameResources* resources = FindGameResources())
-        g->SetHintProgress(resources->GetTutorialLength());
+        game->SetHintProgress(resources->GetTutorialLength());
     return true;
 }
 } // namespace NGameLink

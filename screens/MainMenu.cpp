@@ -10,6 +10,7 @@
 #include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
+#include "play/Game.h"
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
 #include "screens/CustomLevelWnd.h"
@@ -125,8 +126,8 @@ void CMainMenu::StartHook()
     const int type = NSavedGame::GameType(store);
     if (type < 0)
         return;
-    m_game.reset(NGameLink::CreateGame(type, &m_top_table));
-    if (m_game && !NGameLink::LoadGame(m_game.get(), store))
+    m_game = std::make_unique<NGame::CGame>(type, &m_top_table);
+    if (!NGameLink::LoadGame(m_game.get(), store))
         m_game.reset();
 }
 
@@ -388,10 +389,10 @@ void CMainMenu::StartGame(int gameType, int level)
 {
     RemoveFromStack(m_game.get());
     m_game.reset();
-    m_game.reset(NGameLink::CreateGame(gameType, &m_top_table));
+    m_game = std::make_unique<NGame::CGame>(gameType, &m_top_table);
     if (!m_game)
         return;
-    NGameLink::StartAtLevel(m_game.get(), level);
+    m_game->StartAtLevel(level);
     ShowGame();
 }
 
@@ -413,12 +414,12 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
     if (screen == m_game.get())
     {
         RestartMenuMusic(true);
-        if (!NGameLink::IsGameOver(m_game.get()))
+        if (!m_game->IsGameOver())
             return;
         RemoveFromStack(m_top.get());
         m_top.reset();
-        const bool named = NGameLink::IsNameEntered(m_game.get());
-        const int type = NGameLink::GetGameType(m_game.get());
+        const bool named = m_game->IsNameEntered();
+        const int type = m_game->GetGameType();
         m_game.reset();
         if (named)
         {

@@ -16,6 +16,11 @@
 
 class CSimpleButton;
 
+namespace NGame
+{
+class CGame;
+}
+
 namespace NInterface
 {
 class CContinueDlg;
@@ -54,7 +59,7 @@ class CMainMenu : public CScreen
     void StartGame(int gameType, int level);
 
     CTopTable& TopTable() { return m_top_table; }
-    CScreen* Game() const { return m_game.get(); }
+    NGame::CGame* Game() const { return m_game.get(); }
     CContinueDlg* ContinueDialog() const { return m_continue.get(); }
     CCustomLevelWnd* LevelWindow() const { return m_custom.get(); }
     CTopWnd* TopWindow() const { return m_top.get(); }
@@ -95,7 +100,7 @@ class CMainMenu : public CScreen
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
     CMenuRepaint m_repaint;
 
-    std::unique_ptr<CScreen> m_game;
+    std::unique_ptr<NGame::CGame> m_game;
     std::unique_ptr<CScreen> m_options;
     std::unique_ptr<CScreen> m_help;
     std::unique_ptr<CTopWnd> m_top;

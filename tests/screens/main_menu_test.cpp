@@ -296,7 +296,7 @@ TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts
         CMainMenu menu;
         Application().PushScreen(&menu);
         menu.StartGame(0, 2);
-        auto* kept = dynamic_cast<NGame::CGame*>(menu.Game());
+        NGame::CGame* kept = menu.Game();
         ASSERT_NE(kept, nullptr);
         kept->OnControl(kept->GetMainMenuButton().Control());
         Application().FrameStep(16.0f);
@@ -319,7 +319,7 @@ TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts
         Application().FrameStep(16.0f);
         ASSERT_NE(menu.Game(), nullptr);
         EXPECT_EQ(Application().TopScreen(), menu.Game());
-        EXPECT_EQ(NGameLink::GetGameType(menu.Game()), 1);
+        EXPECT_EQ(menu.Game()->GetGameType(), 1);
         EXPECT_EQ(NGameLink::ContinueLevel(menu.Game()), 1);
         Application().RemoveScreen(&menu);
     }
@@ -341,7 +341,7 @@ TEST_F(MainMenuTest, MenuBackdropIsDecodedWhenShownAndReleasedWhileAGameCoversTh
         menu.StartGame(0, 0);
         ASSERT_NE(menu.Game(), nullptr);
         EXPECT_FALSE(m_group->IsLoaded(backdrop)) << "kept behind the game";
-        menu.Game()->OnControl(dynamic_cast<NGame::CGame*>(menu.Game())->GetMainMenuButton().Control());
+        menu.Game()->OnControl(menu.Game()->GetMainMenuButton().Control());
         Application().FrameStep(16.0f);
         ASSERT_EQ(Application().TopScreen(), &menu);
         Application().DrawScreens();
