@@ -1,6 +1,7 @@
 // Speed of the opponent's search, of a move with its settling, of a whole
 // level played headless and of loading a saved board, all on the largest
 // board (level 89, 43 columns).
+#include "play/SavedGame.h"
 #include "rules/AIPlayer.h"
 #include "rules/Field.h"
 #include "storage/PropertyFile.h"
@@ -24,8 +25,9 @@ std::unique_ptr<CField> MakeLargestBoard(unsigned seed)
 {
     std::srand(seed);
     static const std::vector<unsigned char> mask(800 * 600, 1);
-    auto field =
-        std::make_unique<CField>("b", 20, 0, kSheets, [](const std::string&) { return CDataBuffer(mask); });
+    auto field = std::make_unique<CField>(
+        "b", 20, 0, kSheets,
+        [](const std::string&) { return std::make_shared<const std::vector<unsigned char>>(mask); });
     field->SetLevel(89);
     return field;
 }
@@ -150,7 +152,7 @@ void BM_LoadSavedBoard(benchmark::State& state)
     save.SetInt("gamedata.levels_count", 20);
     save.SetInt("gamedata.m_game_type", 0);
     for (auto _ : state)
-        if (!field->LoadState(save))
+        if (!field->LoadState(NSavedGame::ReadBoard(save)))
             state.SkipWithError("the saved board was refused");
 }
 BENCHMARK(BM_LoadSavedBoard)->Unit(benchmark::kMicrosecond);
