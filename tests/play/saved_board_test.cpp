@@ -1,7 +1,7 @@
 // The board's snapshot in a saved game: what is written, what comes back, and
 // saves that are refused without touching the board.
-#include "BoardBuilder.h"
 #include "play/SavedGame.h"
+#include "rules/BoardBuilder.h"
 #include "storage/PropertyFile.h"
 
 #include <gtest/gtest.h>

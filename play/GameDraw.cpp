@@ -1,0 +1,240 @@
+// The game screen's drawing: the still layer of background, numbers and
+// flowers kept between frames, the board's moving parts, the preview of a
+// move, the messages, the controls and the cursor (partial repaints are in
+// GameRepaint.cpp).
+#include "play/Game.h"
+
+#include "framework/Application.h"
+#include "framework/MenuCursor.h"
+#include "media/Sprite.h"
+#include "platform/Gl.h"
+#include "play/BoardPainter.h"
+#include "play/GameHint.h"
+#include "play/Hint.h"
+
+#include <cstdio>
+
+namespace NGame
+{
+void CGame::Draw()
+{
+    CApplication* app = CApplication::Get();
+    if (app)
+        app->SetOrthoProjection(800, 600, false);
+    // The messages fade in while the board rests and out while it moves.
+    if (m_field->IsIdle())
+    {
+        if (m_message_alpha < 1.0f)
+            m_message_alpha += 0.02f;
+    }
+    else if (m_message_alpha > 0.0f)
+        m_message_alpha -= 0.02f;
+    std::vector<SFrameClip> clips;
+    if (BeginRepaint(clips))
+    {
+        for (const SFrameClip& clip : clips)
+        {
+            NGl::SetFrameClip(clip.m_x, clip.m_y, clip.m_width, clip.m_height);
+            DrawFrame();
+        }
+        NGl::ClearFrameClip();
+    }
+    else
+    {
+        DrawFrame();
+    }
+    GrowPreviewedFlower();
+}
+
+// The flower a click would play grows a little with every frame it stays
+// under the pointer (the board's update shrinks it back): once per frame,
+// however many passes drew it.
+void CGame::GrowPreviewedFlower()
+{
+    const CApplication* app = CApplication::Get();
+    if (!app || !GetPlayer(0) || !m_field->IsIdle() || GetCurrentPlayer() != 0)
+        return;
+    int x = 0;
+    int y = 0;
+    app->GetCursorClientPos(x, y);
+    const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
+    if (m_field->IsValidCell(at.m_row, at.m_column) &&
+        m_field->IsColourAllowed(m_field->GetCellColour(at.m_row, at.m_column)))
+        m_field->ScaleCell(at.m_row, at.m_column, 1.2f);
+}
+
+void CGame::DrawFrame()
+{
+    NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    NGl::PushMatrix();
+    DrawStillLayer();
+    m_painter->DrawOverlay(*m_field);
+    DrawPreview();
+    for (auto& effect : m_effects)
+        effect->Draw(*m_painter);
+    for (auto& hint : m_hints)
+        hint->Draw();
+    DrawMessages();
+    NGl::PopMatrix();
+    m_main_menu_button->SetVisible(m_hints.empty());
+    CScreen::Draw();
+    const int tooltip = TooltipBonus();
+    if (tooltip >= 0)
+        CHint::Draw(*m_resources, TooltipText(tooltip), 50.0f, 530.0f, 15.0f, false, true);
+    NInterface::DrawCursor();
+}
+
+// Background, numbers and flowers change only with the play; they are kept as
+// one picture, and when only a few flowers turn or grow (the spinning home,
+// the flower under the pointer) only the rectangle around them is drawn again.
+void CGame::DrawStillLayer()
+{
+    const auto drawLayer = [this](const float* area)
+    {
+        m_painter->DrawBackground();
+        DrawStatus();
+        if (area)
+            m_painter->DrawFlowers(*m_field, area);
+        else
+            m_painter->DrawFlowers(*m_field);
+    };
+    m_still_look.clear();
+    AppendStatusLook(m_still_look);
+    const std::size_t statusSize = m_still_look.size();
+    m_painter->AppendFlowersLook(*m_field, m_still_look);
+    const std::vector<double>* kept = m_still_layer.KeptLook();
+    if (kept && *kept == m_still_look)
+    {
+        m_still_layer.DrawKept();
+        return;
+    }
+    // Redrawing more than half the screen through a scissor costs more than
+    // drawing it whole.
+    constexpr float kLargestRedraw = 800.0f * 600.0f / 2.0f;
+    float area[4];
+    if (kept && kept->size() == m_still_look.size() &&
+        std::equal(m_still_look.begin(), m_still_look.begin() + statusSize, kept->begin()) &&
+        CBoardPainter::ChangedFlowersArea(kept->data() + statusSize, m_still_look.data() + statusSize,
+                                          m_still_look.size() - statusSize, area) &&
+        (area[2] - area[0]) * (area[3] - area[1]) <= kLargestRedraw)
+    {
+        m_still_layer.DrawKept();
+        m_still_layer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
+        drawLayer(area);
+        m_still_layer.EndRedraw(m_still_look);
+        return;
+    }
+    drawLayer(nullptr);
+    m_still_layer.Keep(m_still_look);
+}
+
+void CGame::AppendStatusLook(std::vector<double>& look) const
+{
+    const CPlayer* human = GetPlayer(0);
+    const double values[] = {static_cast<double>(m_match->Region(0)),
+                             static_cast<double>(m_match->Region(1)),
+                             static_cast<double>(GetTotalScore()),
+                             human ? 1.0 : 0.0,
+                             human ? static_cast<double>(human->GetMoney()) : 0.0,
+                             human ? static_cast<double>(human->GetLives()) : 0.0,
+                             static_cast<double>(m_field->GetLevel())};
+    look.insert(look.end(), std::begin(values), std::end(values));
+}
+
+void CGame::DrawStatus() const
+{
+    NGl::CQuadBatchScope batch;
+    const CBitmapText& font = *m_resources;
+    font.DrawNumberOutlined(m_match->Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                            true);
+    font.DrawNumberOutlined(m_match->Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                            true);
+    font.DrawNumberOutlined(GetTotalScore(), 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    if (const CPlayer* human = GetPlayer(0))
+    {
+        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f,
+                              0.0f, 1.0f, false, true);
+        font.DrawNumberOutlined(human->GetLives(), 24.0f, 72.0f, 500.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
+                                true);
+    }
+    font.DrawNumberOutlined(m_field->GetLevel() + 1, 24.0f, 717.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                            false, true);
+}
+
+void CGame::DrawPreview()
+{
+    CApplication* app = CApplication::Get();
+    const CPlayer* human = GetPlayer(0);
+    if (!app || !human || !m_field->IsIdle() || GetCurrentPlayer() != 0)
+        return;
+    int x = 0;
+    int y = 0;
+    app->GetCursorClientPos(x, y);
+    const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
+    if (!m_field->IsValidCell(at.m_row, at.m_column))
+        return;
+    const int colour = m_field->GetCellColour(at.m_row, at.m_column);
+    if (m_field->IsColourAllowed(colour))
+    {
+        const int homeRow = human->GetHomeRow();
+        const int homeColumn = human->GetHomeColumn();
+        CColourMap before = m_field->MakeColourMap();
+        CColourMap after = m_field->MakeColourMap();
+        m_field->FloodMark(before, homeRow, homeColumn, -5, -1);
+        m_field->FloodMark(after, homeRow, homeColumn, colour, -1);
+        m_field->FloodMark(after, homeRow, homeColumn, -6, -1);
+        // The cells the move would gain, lifted by a dark rim.
+        NGl::CQuadBatchScope batch;
+        for (int r = 0; r < m_field->GetRows(); ++r)
+            for (int c = 0; c < m_field->RowLength(r); ++c)
+                if (before.At(r, c) != -5 && after.At(r, c) == -6)
+                {
+                    m_painter->DrawCellShadow(*m_field, r, c);
+                    m_painter->DrawCell(*m_field, r, c);
+                }
+        m_field->FreeColourMap(before);
+        m_field->FreeColourMap(after);
+    }
+    if (m_marker)
+    {
+        float cx = 0.0f;
+        float cy = 0.0f;
+        m_field->CellPosition(at.m_row, at.m_column, cx, cy);
+        const float size = m_field->GetCellWidth() * 1.2f;
+        m_marker->SetCellSize(size, size);
+        m_marker->SetPosition(cx, cy, 0.0f);
+        m_marker->Draw(true);
+    }
+}
+
+void CGame::DrawMessages() const
+{
+    const CBitmapText& font = *m_resources;
+    const auto line = [&font, this](const char* text, float size, float y)
+    {
+        const float x = 400.0f - font.TextWidth(text, size) / 2.0f;
+        font.DrawTextOutlined(text, size, x, y, 0.0f, 1.0f, 1.0f, 1.0f, m_message_alpha, false, false);
+    };
+    const bool finished = m_field->IsLevelFinished();
+    if (IsGameOver())
+    {
+        char score[48];
+        std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
+        line("GAME OVER", 50.0f, 300.0f);
+        line(score, 30.0f, 350.0f);
+        line("click to continue", 25.0f, 450.0f);
+    }
+    else if (finished && IsLifeLost())
+    {
+        line("LEVEL NOT COMPLETED", 40.0f, 300.0f);
+        line("you lost one life", 30.0f, 345.0f);
+        line("click to continue", 30.0f, 450.0f);
+    }
+    else if (finished)
+    {
+        line("LEVEL COMPLETED", 40.0f, 300.0f);
+        line("click to continue", 30.0f, 450.0f);
+    }
+}
+} // namespace NGame
