@@ -1,8 +1,6 @@
-// The services of other subsystems: the real ones where they exist, stand-ins for the rest.
+// What start-up and shutdown ask of the subsystems above the framework.
 #include "app/Services.h"
 
-#include "app/TestScreen.h"
-#include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/ApplySettings.h"
 #include "media/Audio.h"
@@ -10,7 +8,6 @@
 #include "media/ResourceGroup.h"
 #include "play/GameResources.h"
 #include "screens/Intro.h"
-#include "screens/MainMenu.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 
@@ -50,36 +47,9 @@ void DestroyGameResources()
 {
     ReleaseGameResources();
 }
-CScreen* CreateMainMenu(bool testScreen)
-{
-    if (testScreen)
-        return new CTestScreen();
-    return new NInterface::CMainMenu();
-}
-void MainMenuStartHook(CScreen* menu)
-{
-    if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
-        mainMenu->StartHook();
-}
-void MainMenuExitHook(CScreen* menu)
-{
-    if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
-        mainMenu->ExitHook();
-}
-void MainMenuStartGame(CScreen* menu, int type, int level)
-{
-    if (auto* mainMenu = dynamic_cast<NInterface::CMainMenu*>(menu))
-        mainMenu->StartGame(type, level);
-}
 bool CreateCursorDecoration()
 {
-    const bool shown = NInterface::CreateCursor();
-    // The stand-in menu draws no sprite cursor (its window tests probe the
-    // pixels under the pointer), so the system cursor stays while it is the menu.
-    const CApplication* app = CApplication::Get();
-    if (app && dynamic_cast<CTestScreen*>(app->TopScreen()))
-        return false;
-    return shown;
+    return NInterface::CreateCursor();
 }
 void DestroyCursorDecoration()
 {

@@ -21,12 +21,6 @@ IMusicPlayer* MusicPlayer();
 CScreen* CreateIntroScreen();
 void CreateGameResources();
 void DestroyGameResources();
-// The main menu, or the plain test screen that the window checks probe.
-CScreen* CreateMainMenu(bool testScreen);
-void MainMenuStartHook(CScreen* menu);
-void MainMenuExitHook(CScreen* menu);
-// A game of `type` from level `level` (from 0) over the menu, which owns it.
-void MainMenuStartGame(CScreen* menu, int type, int level);
 // True when a decoration replaces the system cursor.
 bool CreateCursorDecoration();
 void DestroyCursorDecoration();

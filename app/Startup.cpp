@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/Replay.h"
 #include "app/Services.h"
+#include "app/TestScreen.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
 #include "media/TgaDecoder.h"
@@ -13,6 +14,7 @@
 #include "platform/SdlPlatform.h"
 #include "play/SavedGame.h"
 #include "play/TopTable.h"
+#include "screens/MainMenu.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileSystem.h"
 #include "storage/Log.h"
@@ -181,17 +183,28 @@ int RunProgram(const CCommandLine& options)
     // 14-16. Audio settings, the game's resources, the main menu.
     ApplySettingsToAudio();
     CreateGameResources();
-    std::unique_ptr<CScreen> menu(CreateMainMenu(options.m_test_screen));
+    // The plain stand-in screen instead for the window checks that probe it.
+    std::unique_ptr<NInterface::CMainMenu> mainMenu;
+    std::unique_ptr<CScreen> testScreen;
+    if (options.m_test_screen)
+        testScreen = std::make_unique<CTestScreen>();
+    else
+        mainMenu = std::make_unique<NInterface::CMainMenu>();
+    CScreen* menu = mainMenu ? mainMenu.get() : testScreen.get();
 
     // 17. The main menu replaces the intro and stays the bottom screen.
-    app.PushScreen(menu.get());
-    MainMenuStartHook(menu.get());
-    // A game asked for on the command line stands over the menu, which owns it.
-    if (options.m_play_type >= 0)
-        MainMenuStartGame(menu.get(), options.m_play_type, options.m_play_level - 1);
+    app.PushScreen(menu);
+    if (mainMenu)
+    {
+        mainMenu->StartHook();
+        // A game asked for on the command line stands over the menu, which owns it.
+        if (options.m_play_type >= 0)
+            mainMenu->StartGame(options.m_play_type, options.m_play_level - 1);
+    }
 
-    // 18. The cursor decoration replaces the system cursor.
-    if (CreateCursorDecoration())
+    // 18. The cursor decoration replaces the system cursor; the stand-in
+    // screen keeps the system's (its checks probe the pixels under the pointer).
+    if (CreateCursorDecoration() && mainMenu)
         platform.ShowCursor(false);
 
     // 19. The frame loop, with the hooks of scripted runs.
@@ -240,9 +253,11 @@ int RunProgram(const CCommandLine& options)
         exitCode = 1;
 
     // Shutdown 1-2: the main menu stores the saved game; the settings are saved.
-    MainMenuExitHook(menu.get());
-    app.RemoveScreen(menu.get());
-    menu.reset();
+    if (mainMenu)
+        mainMenu->ExitHook();
+    app.RemoveScreen(menu);
+    mainMenu.reset();
+    testScreen.reset();
     CWindowState window;
     window.m_minimised = app.IsMinimised();
     window.m_full_screen = app.IsFullScreen();
