@@ -6,6 +6,7 @@
 #include "framework/MenuCursor.h"
 #include "media/Music.h"
 #include "media/Sound.h"
+#include "platform/KeyCodes.h"
 #include "play/GameHint.h"
 #include "play/TopTable.h"
 #include "storage/FileSystem.h"
@@ -302,13 +303,54 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
     if (click && m_effects.empty() && current)
     {
         current->OnClick(static_cast<float>(x), static_cast<float>(y));
-        PlayBoardSounds();
-        if (GetCurrentPlayer() == 0 && !current->IsValidClick() && m_wrong_pick_hints < 2)
-        {
-            ++m_wrong_pick_hints;
-            OpenHint(m_resources->GetWrongColourHint());
-        }
+        AfterChoice(*current);
     }
+    ContinueAfterLevel();
+}
+
+void CGame::OnKeyDown(int key)
+{
+    CScreen::OnKeyDown(key);
+    if (key == NKey::kEscape)
+    {
+        OnControl(m_main_menu_button->Control());
+        return;
+    }
+    const bool goOn = key == NKey::kSpace || key == NKey::kEnter;
+    if (!m_hints.empty())
+    {
+        // As a click beside their check boxes, for a player without a mouse.
+        if (goOn)
+            for (auto& hint : m_hints)
+                hint->Close();
+        return;
+    }
+    if (goOn)
+    {
+        ContinueAfterLevel();
+        return;
+    }
+    CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
+    if (key >= '1' && key < '1' + CField::kColourCount && m_effects.empty() && current &&
+        GetCurrentPlayer() == 0)
+    {
+        current->OnColourKey(key - '1');
+        AfterChoice(*current);
+    }
+}
+
+void CGame::AfterChoice(CPlayer& player)
+{
+    PlayBoardSounds();
+    if (GetCurrentPlayer() == 0 && !player.IsValidClick() && m_wrong_pick_hints < 2)
+    {
+        ++m_wrong_pick_hints;
+        OpenHint(m_resources->GetWrongColourHint());
+    }
+}
+
+void CGame::ContinueAfterLevel()
+{
     if (!m_field->IsIdle() || !m_field->IsLevelFinished())
         return;
     if (!IsGameOver())

@@ -45,6 +45,10 @@ class CGame : public CScreen
     void Activate() override;
     void OnMouseMove(int x, int y, std::uint32_t flags) override;
     void OnLButtonUp(int x, int y, std::uint32_t flags) override;
+    // Keys 1-6 play the colours in the help page's order, Space or Enter
+    // closes the open hints or does what "click to continue" does, Escape
+    // what the menu button does.
+    void OnKeyDown(int key) override;
     void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
@@ -112,6 +116,10 @@ class CGame : public CScreen
     // dialog. False when no dialog opened; the score, if it qualifies, is
     // then already kept under the default name.
     bool AskTopName();
+    // After a player's choice: its sound, and the wrong-colour hint.
+    void AfterChoice(CPlayer& player);
+    // "click to continue" on a decided level.
+    void ContinueAfterLevel();
 
     // One drawing of the whole picture, under whatever frame clip is set.
     void DrawFrame();

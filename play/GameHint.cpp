@@ -96,6 +96,12 @@ void CGameHint::OnMouseMove(int x, int y)
     m_check_box->Control()->OnMouseMove(x, y, 0);
 }
 
+void CGameHint::Close()
+{
+    if (m_speed > 0.0f)
+        m_speed = -m_speed;
+}
+
 void CGameHint::OnLButtonDown(int x, int y)
 {
     m_check_box->Control()->OnLButtonDown(x, y, 0);

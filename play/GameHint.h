@@ -32,6 +32,8 @@ class CGameHint
     void OnMouseMove(int x, int y);
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
+    // Fades the hint out, as a click beside its check box does.
+    void Close();
     // Moves the picture (and its box with it); the record keeps the place for
     // the rest of the run.
     void MoveTo(float x, float y);

@@ -91,4 +91,18 @@ void CPlayer::OnClick(float x, float y)
     }
     PlayColour(colour, true);
 }
+
+void CPlayer::OnColourKey(int colour)
+{
+    m_valid_click = true;
+    if (!m_field || m_state != PlayerTurn || !m_field->IsIdle() || m_field->IsLevelFinished())
+        return;
+    if (!m_field->IsColourAllowed(colour))
+    {
+        m_field->QueueSound(kBoardSoundWrongPaint);
+        m_valid_click = false;
+        return;
+    }
+    PlayColour(colour, true);
+}
 } // namespace NGame

@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 
 #include "media/ResourceGroup.h"
+#include "platform/KeyCodes.h"
 
 namespace NGame::NTest
 {
@@ -193,4 +194,48 @@ TEST_F(GameHintsTest, EmptyHintTableOpensNoHintAtAll)
     EXPECT_EQ(m_game->OpenHint(0), nullptr);
     EXPECT_EQ(m_game->OpenHint(-1), nullptr);
 }
+} // namespace NGame::NTest
+
+namespace NGame::NTest
+{
+namespace
+{
+// Keys 1-6 choose colours as clicks do, Space goes on after a level, Escape
+// leaves as the menu button does.
+TEST_F(GameHintsTest, KeysPlayAsClicksDo)
+{
+    Start();
+    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    ASSERT_TRUE(Settle());
+    // The human's home colour 2, the opponent's 1, everything else 0.
+    Layout([this](int r, int c)
+           { return r == Mid() && c == 0 ? 2 : (r == Mid() && c == Field().RowLength(r) - 1 ? 1 : 0); });
+    m_game->OnKeyDown('3'); // the human's own colour
+    EXPECT_FALSE(Human().IsValidClick());
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+    ASSERT_EQ(m_game->GetHints().size(), 1u);
+    EXPECT_EQ(m_game->GetHints()[0]->GetRecord(), 10u);
+    m_game->OnKeyDown('1'); // ignored while a hint is open
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+    m_game->OnKeyDown(NKey::kEnter); // closes it
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetHints().empty(); }, 60));
+
+    m_game->OnKeyDown('1');
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
+    ASSERT_TRUE(RunUntil([this] { return Field().IsLevelFinished() && Field().IsIdle(); }));
+    Frames(2);
+    m_game->OnKeyDown(NKey::kSpace);
+    EXPECT_EQ(Field().GetState(), Leaving);
+}
+
+TEST_F(GameHintsTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
+{
+    Start();
+    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    ASSERT_TRUE(Settle());
+    m_game->OnKeyDown(NKey::kEscape);
+    m_app->FrameStep(16.0f);
+    EXPECT_NE(m_app->TopScreen(), m_game.get());
+}
+} // namespace
 } // namespace NGame::NTest

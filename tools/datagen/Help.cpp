@@ -138,15 +138,18 @@ bool WriteHelp(COutput& out, std::string& problems)
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Six flowers", true);
     h.Text(kLeft, 128, kWidth, kBody,
-           "Every colour has its own shape, so you can tell them apart by the petals alone:");
-    static const char* names[6] = {"five round petals",  "twelve thin petals", "four notched petals",
-                                   "six pointed petals", "three broad petals", "a scalloped cup"};
+           "Every colour has its own shape, so you can tell them apart by the petals alone. Keys 1 to 6 "
+           "play them as a click would:");
+    static const char* names[6] = {"1: five round petals",  "2: twelve thin petals", "3: four notched petals",
+                                   "4: six pointed petals", "5: three broad petals", "6: a scalloped cup"};
     for (int c = 0; c < 6; ++c)
     {
         const float x = c < 3 ? 120.0f : 420.0f, cy = 220 + (c % 3) * 90.0f;
         h.Image(x, cy, 64, 64, "dat/skin01.spr", c, false);
-        h.Text(x + 44, cy + 7, 250, kBody, names[c]);
+        h.Text(x + 44, cy + 7, 210, kBody, names[c]);
     }
+    h.Text(kLeft, 470, kWidth, kBody,
+           "Space or Enter closes hints and goes on after a level; Escape opens the menu.");
 
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Coins", true);

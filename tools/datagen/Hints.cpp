@@ -125,8 +125,8 @@ CImage HintPicture(const SHint& h, bool first)
         // The animations are placed by the game at fixed points: the board at
         // (573, 209), the pie at (226, 224), the flower and coin at (219, 391).
         DrawParagraph(img,
-                      "Click a flower beside your zone: the whole zone takes its colour and swallows the "
-                      "touching flowers of that colour.",
+                      "Click a flower beside your zone, or press its key 1-6: the zone takes its colour and "
+                      "swallows the flowers of it that touch.",
                       158, 96, 186, 19, body);
         DrawParagraph(img, "When the garden is shared out, own at least half of it to win the level.", 158,
                       214, 300, 19, body);
