@@ -330,6 +330,12 @@ void CGame::OnKeyDown(int key)
         ContinueAfterLevel();
         return;
     }
+    for (int i = 0; i < kBonusCount; ++i)
+        if (key == BonusKey(i) && !m_bonus_buttons[i]->Control()->IsDisabled())
+        {
+            OnControl(m_bonus_buttons[i]->Control());
+            return;
+        }
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
     if (key >= '1' && key < '1' + CField::kColourCount && m_effects.empty() && current &&
         GetCurrentPlayer() == 0)
@@ -488,6 +494,12 @@ void CGame::Buy(int bonus)
     if (bonus == kBonusSkipMove)
         m_match->SetSkipPending();
     PlayBoardSounds();
+}
+
+char CGame::BonusKey(int bonus)
+{
+    static constexpr char kKeys[kBonusCount + 1] = "QWERTYUIOPL";
+    return bonus >= 0 && bonus < kBonusCount ? kKeys[bonus] : '\0';
 }
 
 const char* CGame::TooltipText(int bonus)

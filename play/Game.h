@@ -45,9 +45,9 @@ class CGame : public CScreen
     void Activate() override;
     void OnMouseMove(int x, int y, std::uint32_t flags) override;
     void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    // Keys 1-6 play the colours in the help page's order, Space or Enter
-    // closes the open hints or does what "click to continue" does, Escape
-    // what the menu button does.
+    // Keys 1-6 play the colours in the help page's order, the bonus keys buy
+    // as the bar's buttons do, Space or Enter closes the open hints or does
+    // what "click to continue" does, Escape what the menu button does.
     void OnKeyDown(int key) override;
     void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
@@ -93,6 +93,9 @@ class CGame : public CScreen
     // The bonus whose button is under the cursor (first in bar order), -1 for none.
     int TooltipBonus() const;
     static const char* TooltipText(int bonus);
+    // The key that buys a bonus, as its tooltip shows it: the top letter row
+    // in bar order, L for the life.
+    static char BonusKey(int bonus);
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);
 

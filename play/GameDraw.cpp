@@ -13,6 +13,7 @@
 #include "play/Hint.h"
 
 #include <cstdio>
+#include <string>
 
 namespace NGame
 {
@@ -81,7 +82,10 @@ void CGame::DrawFrame()
     CScreen::Draw();
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
-        CHint::Draw(*m_resources, TooltipText(tooltip), 50.0f, 530.0f, 15.0f, false, true);
+    {
+        const std::string text = std::string(TooltipText(tooltip)) + "  (key " + BonusKey(tooltip) + ")";
+        CHint::Draw(*m_resources, text.c_str(), 50.0f, 530.0f, 15.0f, false, true);
+    }
     NInterface::DrawCursor();
 }
 

@@ -239,3 +239,31 @@ TEST_F(GameHintsTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
 }
 } // namespace
 } // namespace NGame::NTest
+
+namespace NGame::NTest
+{
+namespace
+{
+// The bonus keys buy as the bar's buttons do, and only when they could.
+TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
+{
+    Start();
+    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(CGame::BonusKey(0), 'Q');
+    EXPECT_EQ(CGame::BonusKey(kBonusLife), 'L');
+    const int money = Human().GetMoney();
+    const int price = FindGameResources()->GetPrice(0);
+    ASSERT_LE(price, money);
+    Frames(1); // the bar learns what may be bought
+    m_game->OnKeyDown('Q');
+    EXPECT_EQ(Human().GetMoney(), money - price);
+    EXPECT_EQ(m_game->GetEffectCount(), 1u);
+    // The life costs more than the purse holds: its key buys nothing.
+    ASSERT_GT(FindGameResources()->GetPrice(kBonusLife), Human().GetMoney());
+    Frames(1);
+    m_game->OnKeyDown('L');
+    EXPECT_EQ(Human().GetMoney(), money - price);
+}
+} // namespace
+} // namespace NGame::NTest
