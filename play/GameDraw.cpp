@@ -6,12 +6,14 @@
 
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
+#include "media/Backing.h"
 #include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "play/BoardPainter.h"
 #include "play/GameHint.h"
 #include "play/Hint.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -214,31 +216,68 @@ void CGame::DrawPreview()
 
 void CGame::DrawMessages() const
 {
-    const CBitmapText& font = *m_resources;
-    const auto line = [&font, this](const char* text, float size, float y)
+    struct SLine
     {
-        const float x = 400.0f - font.TextWidth(text, size) / 2.0f;
-        font.DrawTextOutlined(text, size, x, y, 0.0f, 1.0f, 1.0f, 1.0f, m_message_alpha, false, false);
+        const char* m_text;
+        float m_size;
+        float m_y;
     };
+    char score[48];
+    std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
     const bool finished = m_field->IsLevelFinished();
+    SLine lines[3] = {};
+    std::size_t count = 0;
+    const auto add = [&lines, &count](const char* text, float size, float y) {
+        lines[count++] = {text, size, y};
+    };
     if (IsGameOver())
     {
-        char score[48];
-        std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
-        line("GAME OVER", 50.0f, 300.0f);
-        line(score, 30.0f, 350.0f);
-        line("click to continue", 25.0f, 450.0f);
+        add("GAME OVER", 50.0f, 300.0f);
+        add(score, 30.0f, 350.0f);
+        add("click to continue", 25.0f, 450.0f);
     }
     else if (finished && IsLifeLost())
     {
-        line("LEVEL NOT COMPLETED", 40.0f, 300.0f);
-        line("you lost one life", 30.0f, 345.0f);
-        line("click to continue", 30.0f, 450.0f);
+        add("LEVEL NOT COMPLETED", 40.0f, 300.0f);
+        add("you lost one life", 30.0f, 345.0f);
+        add("click to continue", 30.0f, 450.0f);
     }
     else if (finished)
     {
-        line("LEVEL COMPLETED", 40.0f, 300.0f);
-        line("click to continue", 30.0f, 450.0f);
+        add("LEVEL COMPLETED", 40.0f, 300.0f);
+        add("click to continue", 30.0f, 450.0f);
+    }
+    if (count == 0)
+        return;
+    // White text is lost on white and yellow flowers: each group of lines
+    // gets a dark band across the board, fading with the text.
+    constexpr float kPad = 8.0f;
+    constexpr float kSoft = 16.0f;
+    const float alpha = 0.65f * std::min(m_message_alpha, 1.0f);
+    float top = lines[0].m_y - lines[0].m_size - kPad;
+    float bottom = lines[0].m_y + kPad;
+    for (std::size_t i = 1; i <= count; ++i)
+    {
+        // Lines whose bands would overlap share one, so that none is darker.
+        if (i < count && lines[i].m_y - lines[i].m_size - kPad <= bottom + 2.0f * kSoft)
+        {
+            bottom = lines[i].m_y + kPad;
+            continue;
+        }
+        DrawDarkBacking(-kSoft, top, 800.0f + kSoft, bottom, kSoft, alpha);
+        if (i < count)
+        {
+            top = lines[i].m_y - lines[i].m_size - kPad;
+            bottom = lines[i].m_y + kPad;
+        }
+    }
+    const CBitmapText& font = *m_resources;
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const SLine& line = lines[i];
+        const float x = 400.0f - font.TextWidth(line.m_text, line.m_size) / 2.0f;
+        font.DrawTextOutlined(line.m_text, line.m_size, x, line.m_y, 0.0f, 1.0f, 1.0f, 1.0f, m_message_alpha,
+                              false, false);
     }
 }
 } // namespace NGame

@@ -3,6 +3,7 @@
 
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
+#include "media/Backing.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "media/Texture.h"
@@ -16,6 +17,7 @@
 #include "widgets/TrackBar.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace NInterface
 {
@@ -135,8 +137,15 @@ void CCustomLevelWnd::Draw()
     const CInterfaceResources* resources = CInterfaceResources::Get();
     DrawMenuBackground(resources ? resources->m_cust_lev_wnd : nullptr);
     if (resources)
+    {
+        // A dark backing keeps the white number readable on the light panel.
+        char number[16];
+        std::snprintf(number, sizeof number, "%d", GetChosenLevel() + 1);
+        const float width = resources->m_font.TextWidth(number, 40.0f);
+        DrawDarkBacking(320.0f, 363.0f, 328.0f + width, 403.0f, 6.0f, 0.5f);
         resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, 40.0f, 324.0f, 401.0f, 10.0f, 1, 1, 1, 1,
                                              false, false);
+    }
 
     NGl::PushMatrix();
     NGl::Translate(173.0f, 188.0f, 0.0f);

@@ -94,7 +94,8 @@ expect_exit() {
 # save of it (sets TOOL, KEY, home, columns and x, the free flower right of
 # the human's home); craft_save MODE LIVES MONEY USER-DIR rewrites its board:
 # lose: all the rival's colour 1 but the home (2) and its right-hand
-# neighbour (3); win: all colour 0 but the two homes (2 and 1).
+# neighbour (3); win: all colour FILL (5th argument, else 0) but the two
+# homes (2 and 1).
 base_save() {
   TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&'
   timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
@@ -108,7 +109,7 @@ base_save() {
 }
 craft_save() {
   mkdir -p "$4"
-  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v lives="$2" -v money="$3" '
+  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v fill="${5:-00}" -v lives="$2" -v money="$3" '
   /^gamedata.fieldstate / {
     s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
     n = split(s, t, " "); out = t[1]; cell = 0
@@ -116,7 +117,7 @@ craft_save() {
       if (t[i] == "50") { out = out " 50"; i++ }
       else {
         if (mode == "lose") c = cell == home ? "02" : cell == home + 1 ? "03" : "01"
-        else c = cell == home ? "02" : cell == rival ? "01" : "00"
+        else c = cell == home ? "02" : cell == rival ? "01" : fill
         out = out " " c; i += (t[i] == "60") ? 3 : 1
       }
       cell++
