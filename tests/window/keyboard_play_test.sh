@@ -8,18 +8,23 @@ DATA="$BUILD_DIR/data"
 need_data "$DATA/dat/game.txt"
 TOOL="$BUILD_DIR/tools/chromal-tool"
 
-# script FILE PLAY: Enter every 20 frames; with PLAY the six colour keys between.
+# script FILE PLAY LAST: Enter every 20 frames up to frame LAST; with PLAY the
+# six colour keys between.
 script() {
-  for f in $(seq 100 20 1900); do
+  for f in $(seq 100 20 "$3"); do
     echo "$f key 13"
     if [ "$2" = play ]; then for k in 1 2 3 4 5 6; do echo "$((f + 2 + k)) key $((48 + k))"; done; fi
   done >"$1"
-  echo "1950 screenshot $WORK/$2.png" >>"$1"
-  echo "1951 key 27" >>"$1"
-  echo "1990 quit" >>"$1"
+  echo "$(($3 + 50)) screenshot $WORK/$2.png" >>"$1"
+  echo "$(($3 + 51)) key 27" >>"$1"
+  echo "$(($3 + 90)) quit" >>"$1"
 }
 for run in idle play; do
-  script "$WORK/$run.txt" $run
+  # The tutorial's hints are closed by frame 300; the played run then has
+  # time for a few moves of each side.
+  last=400
+  [ $run = play ] && last=1000
+  script "$WORK/$run.txt" $run $last
   timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-$run" --windowed --no-pacing --seed 9 \
     --play classic:1 --replay "$WORK/$run.txt" || fail "$run: exit code $?"
   "$TOOL" show save --user-dir "$WORK/user-$run" >"$WORK/$run.save" || fail "$run: no saved game"
