@@ -54,15 +54,10 @@ void CGame::Draw()
 // however many passes drew it.
 void CGame::GrowPreviewedFlower()
 {
-    const CApplication* app = CApplication::Get();
-    if (!app || !GetPlayer(0) || !m_field->IsIdle() || GetCurrentPlayer() != 0)
+    if (m_preview_cell < 0)
         return;
-    int x = 0;
-    int y = 0;
-    app->GetCursorClientPos(x, y);
-    const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
-    if (m_field->IsValidCell(at.m_row, at.m_column) &&
-        m_field->IsColourAllowed(m_field->GetCellColour(at.m_row, at.m_column)))
+    const SCellPos at{m_preview_cell / 1000, m_preview_cell % 1000};
+    if (m_field->IsColourAllowed(m_field->GetCellColour(at.m_row, at.m_column)))
         m_field->ScaleCell(at.m_row, at.m_column, 1.2f);
 }
 
@@ -170,16 +165,11 @@ void CGame::DrawStatus() const
 
 void CGame::DrawPreview()
 {
-    CApplication* app = CApplication::Get();
+    // The flower under the pointer, as the frame's repaint found it.
     const CPlayer* human = GetPlayer(0);
-    if (!app || !human || !m_field->IsIdle() || GetCurrentPlayer() != 0)
+    if (m_preview_cell < 0 || !human)
         return;
-    int x = 0;
-    int y = 0;
-    app->GetCursorClientPos(x, y);
-    const SCellPos at = m_field->CellAt(static_cast<float>(x), static_cast<float>(y));
-    if (!m_field->IsValidCell(at.m_row, at.m_column))
-        return;
+    const SCellPos at{m_preview_cell / 1000, m_preview_cell % 1000};
     const int colour = m_field->GetCellColour(at.m_row, at.m_column);
     if (m_field->IsColourAllowed(colour))
     {
