@@ -1,7 +1,9 @@
-# A level played from the keyboard alone in a real window: Enter closes the
-# tutorial's hints, keys 1-6 choose colours (a refused one opens the
-# wrong-colour hint, which Enter closes too). The saved board then differs from
-# a run where only the hints were closed, and the screen shows a played board.
+# Levels played from the keyboard alone in a real window. First the tutorial:
+# Enter closes its hints, keys 1-6 choose colours; the saved board then differs
+# from a run where only the hints were closed, and the screen shows a played
+# board. Then a nearly won level to its end: a refused colour opens the
+# wrong-colour hint and Space closes it, L buys a life, the winning colour's key
+# completes the level and Space continues to the next one.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
@@ -35,4 +37,19 @@ state() { grep '^gamedata.fieldstate' "$1"; }
 # The played board's counts differ from the untouched one's (the numbers at the top).
 "$PROBE" "$WORK/play.png" changed "$WORK/idle.png" 20 20 140 60 >"$WORK/changed" || true
 [ "$(cat "$WORK/changed")" -gt 20 ] || fail "the flower counts did not change on screen"
+
+base_save
+craft_save win 2 150 "$WORK/user-end" 03 # colour 3 (key 4) everywhere but the homes
+{ click 10 400 247; click 70 400 370
+  echo "220 key 50"; echo "250 screenshot $WORK/hint.png"; echo "260 key 32" # 2: the rival's colour
+  echo "320 key 76"; echo "330 screenshot $WORK/closed.png"; echo "700 key 52"
+  echo "1020 screenshot $WORK/won.png"; echo "1030 key 32"; echo "1190 key 27"; echo "1230 quit"; } >"$WORK/end.txt"
+timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-end" --windowed --no-pacing --seed 3 \
+  --replay "$WORK/end.txt" 2>/dev/null || fail "end: exit code $?"
+expect_changed "$WORK/hint.png" "$WORK/closed.png" 220 240 580 330 3000 "no wrong-colour hint, or Space left it open"
+expect_colour "$WORK/won.png" 150 260 650 300 "$WHITE" 24 3000 "no LEVEL COMPLETED after the winning key"
+"$TOOL" show save --user-dir "$WORK/user-end" >"$WORK/end.save" || fail "end: no saved game"
+for want in "level_num 2" "playerlifes 3" "playermoney 50"; do
+  grep -qx "gamedata.$want" "$WORK/end.save" || fail "not $want after the level: $(grep -v fieldstate "$WORK/end.save")"
+done
 echo "ok"
