@@ -218,6 +218,18 @@ bool WriteHelp(COutput& out, std::string& problems)
         "is kept and can be continued later, even after quitting.");
     h.Image(400, y + 50, 64, 64, "dat/marker.spr", 0, true, 60);
 
+    h.Page();
+    h.Text(kLeft, kTitleY, kWidth, 34, "Level sets and the window", true);
+    y = h.Text(
+        kLeft, 128, kWidth, kBody,
+        "The Custom button of the main menu starts any level you have reached in one of three sets: the "
+        "classic gardens, the busier advanced ones, and the moving levels, where you play alone and the "
+        "garden slides one column to the left after each of your moves. Finishing a level opens the next "
+        "one of its set.");
+    h.Text(kLeft, y + kGap, kWidth, kBody,
+           "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or F11 "
+           "switches between the window and full screen.");
+
     out.WriteText("mui/help.xml", h.Finish());
     problems += h.Problems();
     return h.Problems().empty();
