@@ -257,6 +257,12 @@ void CApplication::DeliverDialogResult()
         receiver->OnDialogClosed(dialog->GetResult(), dialog);
 }
 
+bool CApplication::RepeatsWhenHeld(int virtualKey)
+{
+    return virtualKey == NKey::kBackspace || virtualKey == NKey::kDelete || virtualKey == NKey::kLeft ||
+           virtualKey == NKey::kRight;
+}
+
 void CApplication::HandleEvent(const CPlatformEvent& event)
 {
     CScreen* target = InputTarget();
@@ -313,7 +319,10 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         }
         break;
     case CPlatformEvent::kKeyDown:
-        if (target)
+        // A held key repeats only where repeating is editing: a held Escape
+        // would leave the game and then quit from the menu, a held L would
+        // buy a life a tenth of a second.
+        if (target && (!(event.m_flags & kKeyFlagRepeat) || RepeatsWhenHeld(event.m_value)))
             target->OnKeyDown(event.m_value);
         break;
     case CPlatformEvent::kChar:

@@ -76,6 +76,8 @@ class CApplication
 
     // The window procedure: one message, routed to the input target.
     void HandleEvent(const CPlatformEvent& event);
+    // Whether a held key's auto-repeat reaches the screens (text editing keys).
+    static bool RepeatsWhenHeld(int virtualKey);
     void PostQuit() { m_platform.PostQuit(); }
     // Posts the close message, as screens do to end the program.
     void PostClose();

@@ -47,6 +47,8 @@ constexpr std::uint32_t kMouseFlagRButton = 0x0002;
 constexpr std::uint32_t kMouseFlagShift = 0x0004;
 constexpr std::uint32_t kMouseFlagControl = 0x0008;
 constexpr std::uint32_t kMouseFlagMButton = 0x0010;
+// A key-down that the keyboard's auto-repeat sent while the key is held.
+constexpr std::uint32_t kKeyFlagRepeat = 0x0100;
 
 struct CRect
 {

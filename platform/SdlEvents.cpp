@@ -166,7 +166,8 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         {
             event.m_type = CPlatformEvent::kKeyDown;
             event.m_flags = ((sdl.key.keysym.mod & KMOD_SHIFT) ? kMouseFlagShift : 0u) |
-                            ((sdl.key.keysym.mod & KMOD_CTRL) ? kMouseFlagControl : 0u);
+                            ((sdl.key.keysym.mod & KMOD_CTRL) ? kMouseFlagControl : 0u) |
+                            (sdl.key.repeat ? kKeyFlagRepeat : 0u);
             m_pending.push_back(event);
         }
         break;

@@ -233,6 +233,20 @@ TEST_F(ApplicationTest, InputAndUpdateReachOnlyTheNewestDialog)
     EXPECT_EQ(m_journal, (CJournal{"screen.draw", "newer.draw", "older.draw"}));
 }
 
+TEST_F(ApplicationTest, HeldKeysRepeatOnlyForEditing)
+{
+    for (int key : {NKey::kEscape, NKey::kEnter, int{'L'}, NKey::kBackspace, NKey::kLeft})
+    {
+        CPlatformEvent repeat = Event(CPlatformEvent::kKeyDown, key);
+        repeat.m_flags = kKeyFlagRepeat;
+        m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, key));
+        m_app->HandleEvent(repeat);
+    }
+    const CJournal expected = {"screen.key 27", "screen.key 13", "screen.key 76", "screen.key 8",
+                               "screen.key 8",  "screen.key 37", "screen.key 37"};
+    EXPECT_EQ(m_journal, expected);
+}
+
 TEST_F(ApplicationTest, EscapeAndEnterCloseDialogsWithResultsAtTheNextFrameStep)
 {
     CRecordingDialog older(m_journal, "older");

@@ -1,13 +1,20 @@
 # Keys the desktop keeps for itself do not reach the screens: Alt+Enter on the
 # main menu leaves the window alone, while Enter alone (the hide key) minimises.
+# A held Escape leaves the game for the menu once: its auto-repeat does not go
+# on to quit from the menu.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
-start_game --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 2>/dev/null
+start_game --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 --play classic:3 2>/dev/null
 sleep 0.5
 xdotool windowactivate --sync "$id" 2>/dev/null
+xdotool keydown Escape
+sleep 1.5
+xdotool keyup Escape
+sleep 0.3
+kill -0 $pid 2>/dev/null || fail "a held Escape quit the game"
 xdotool key alt+Return alt F10
 sleep 1
 hidden "$id" && { kill $pid; fail "Alt+Enter minimised the game"; }
