@@ -1,5 +1,6 @@
 # Keys the desktop keeps for itself do not reach the screens: Alt+Enter on the
-# main menu leaves the window alone, while Enter alone (the hide key) minimises.
+# main menu switches full screen but never hides the game, while Enter alone
+# (the hide key) minimises.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
