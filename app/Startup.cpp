@@ -63,7 +63,10 @@ void SetWindowIcon(IPlatform& platform, const CFileSystem& files)
     platform.SetWindowIcon(static_cast<int>(image.m_width), static_cast<int>(image.m_height), rgba.data());
 }
 
-// The last drawn frame, kept only when a screenshot is asked for.
+// The last drawn frame, kept only when a screenshot is asked for: the whole
+// drawable as it reaches the screen, so an 800 by 600 window gives the
+// picture at 1x and a scaled window or full screen gives its real pixels,
+// bars included.
 struct CFrameCapture
 {
     int m_width = 0;
@@ -147,6 +150,21 @@ int RunProgram(const CCommandLine& options)
     int screenWidth = 0;
     int screenHeight = 0;
     platform.GetScreenSize(screenWidth, screenHeight);
+    if (!settings.m_window_size_stored)
+    {
+        // A first start: as large as the screen comfortably holds, centred.
+        CApplication::FirstWindowSize(screenWidth, screenHeight, CSettings::kLogicalWidth,
+                                      CSettings::kLogicalHeight, settings.m_window_width,
+                                      settings.m_window_height);
+        settings.m_window_x = (screenWidth - settings.m_window_width) / 2;
+        settings.m_window_y = (screenHeight - settings.m_window_height) / 2;
+    }
+    // A size kept from a larger screen would hang over this one's edges.
+    if (screenWidth >= 100 && screenHeight >= 100)
+    {
+        settings.m_window_width = std::min(settings.m_window_width, screenWidth);
+        settings.m_window_height = std::min(settings.m_window_height, screenHeight);
+    }
     CApplication::KeepOnScreen(screenWidth, screenHeight, settings.m_window_width, settings.m_window_height,
                                settings.m_window_x, settings.m_window_y);
 
@@ -265,9 +283,16 @@ int RunProgram(const CCommandLine& options)
     // since, the file keeps the setting it had.
     if (options.m_full_screen >= 0 && app.IsFullScreen() == (options.m_full_screen == 1))
         window.m_full_screen = fullScreenSetting;
-    const CRect rect = app.GetWindowRect();
+    // The window as it was, or in full screen as it comes back: the next
+    // start opens it there, at that size.
+    const CRect rect = app.GetWindowedRect();
     window.m_left = rect.m_left;
     window.m_top = rect.m_top;
+    if (!window.m_minimised && rect.m_width > 0 && rect.m_height > 0)
+    {
+        settings.m_window_width = rect.m_width;
+        settings.m_window_height = rect.m_height;
+    }
     window.m_invert_stereo = GetAudioInvertStereo();
     settings.Save(settings.SettingsPath(), window);
 

@@ -52,6 +52,27 @@ void CApplication::KeepOnScreen(int screenWidth, int screenHeight, int width, in
         y /= 2;
 }
 
+void CApplication::FirstWindowSize(int screenWidth, int screenHeight, int logicalWidth, int logicalHeight,
+                                   int& width, int& height)
+{
+    // Task bars and panels take some of the height; a tenth is more than most.
+    const long long usableHeight = screenHeight - screenHeight / 10;
+    width = logicalWidth;
+    height = logicalHeight;
+    // Halves, so that 1.5 stays exact in integers.
+    for (const int halves : {4, 3})
+    {
+        const long long w = static_cast<long long>(logicalWidth) * halves / 2;
+        const long long h = static_cast<long long>(logicalHeight) * halves / 2;
+        if (w <= screenWidth && h <= usableHeight)
+        {
+            width = static_cast<int>(w);
+            height = static_cast<int>(h);
+            return;
+        }
+    }
+}
+
 CApplication::CApplication(IPlatform& platform) : m_platform(platform) {}
 
 CApplication::~CApplication()
@@ -64,8 +85,14 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
 {
     m_x = x;
     m_y = y;
-    m_width = width;
-    m_height = height;
+    // The platform scales the picture to the window: the screens keep
+    // seeing the logical size.
+    m_width = m_logical_width;
+    m_height = m_logical_height;
+    m_remembered_left = x;
+    m_remembered_top = y;
+    m_remembered_width = width;
+    m_remembered_height = height;
     if (!m_platform.CreateWindow(title, x, y, width, height))
         return false;
     m_window_created = true;
@@ -86,8 +113,8 @@ bool CApplication::SetFullScreen(int width, int height)
         const CRect rect = m_platform.GetWindowRect();
         m_remembered_left = rect.m_left;
         m_remembered_top = rect.m_top;
-        m_remembered_width = m_width;
-        m_remembered_height = m_height;
+        m_remembered_width = rect.m_width;
+        m_remembered_height = rect.m_height;
     }
     // A refused mode leaves the window as it was; the caller must know, or
     // it takes the window for full screen (and asks again).
@@ -112,10 +139,28 @@ bool CApplication::SetWindowed()
     int screenWidth = 0;
     int screenHeight = 0;
     m_platform.GetScreenSize(screenWidth, screenHeight);
-    m_platform.MoveWindow((screenWidth - m_remembered_width) / 2, (screenHeight - m_remembered_height) / 2,
-                          m_remembered_width, m_remembered_height);
+    // Where it was, unless the screen has shrunk under it since.
+    int left = m_remembered_left;
+    int top = m_remembered_top;
+    KeepOnScreen(screenWidth, screenHeight, m_remembered_width, m_remembered_height, left, top);
+    m_platform.MoveWindow(left, top, m_remembered_width, m_remembered_height);
     m_platform.ShowWindow(true);
     return true;
+}
+
+void CApplication::ToggleFullScreen()
+{
+    if (m_full_screen)
+        SetWindowed();
+    else
+        SetFullScreen(m_logical_width, m_logical_height);
+}
+
+CRect CApplication::GetWindowedRect() const
+{
+    if (!m_full_screen)
+        return m_platform.GetWindowRect();
+    return {m_remembered_left, m_remembered_top, m_remembered_width, m_remembered_height};
 }
 
 void CApplication::Minimise()
@@ -345,6 +390,12 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
     case CPlatformEvent::kRButtonUp:
         if (target)
             target->OnRButtonUp(x, y, event.m_flags);
+        break;
+    case CPlatformEvent::kToggleFullScreen:
+        // Dialogs and screens follow it: draggable only while windowed, the
+        // options' box from the state itself.
+        ToggleFullScreen();
+        m_kept_screen = nullptr;
         break;
     case CPlatformEvent::kRButtonDown:
     case CPlatformEvent::kQuit:

@@ -29,6 +29,11 @@ class CApplication
     // A window whose middle lies at or beyond the screen's right (bottom)
     // edge is moved to half its x (y).
     static void KeepOnScreen(int screenWidth, int screenHeight, int width, int height, int& x, int& y);
+    // A first window's size: the largest of 2, 1.5 and 1 times the logical
+    // size that fits the screen with a tenth of its height left for panels
+    // (the logical size itself when none does).
+    static void FirstWindowSize(int screenWidth, int screenHeight, int logicalWidth, int logicalHeight,
+                                int& width, int& height);
 
     explicit CApplication(IPlatform& platform);
     ~CApplication();
@@ -37,18 +42,26 @@ class CApplication
 
     IPlatform& Platform() { return m_platform; }
 
-    // Window, GL context and display mode.
+    // Window, GL context and display mode. The window is made width by height
+    // pixels; whatever its size, the screens see the logical size (set first).
     bool CreateMainWindow(const std::string& title, int x, int y, int width, int height);
     // False when the mode is refused; the window then stays as it was.
     bool SetFullScreen(int width, int height);
+    // Back to the window's place and size from before full screen.
     bool SetWindowed();
+    // Alt+Enter and F11: full screen in the logical size, or the window back.
+    void ToggleFullScreen();
     void Minimise();
     bool IsFullScreen() const { return m_full_screen; }
     bool IsMinimised() const { return m_minimised; }
     bool IsActive() const { return m_active; }
-    // The size the window was created with (dialogs convert mouse positions by it).
+    // The client size the screens see: the logical size, however large the
+    // window is scaled (dialogs and screens convert mouse positions by it).
     int GetWindowWidth() const { return m_width; }
     int GetWindowHeight() const { return m_height; }
+    // The window's place and real size on the desktop, or, in full screen,
+    // those it goes back to: what the settings keep.
+    CRect GetWindowedRect() const;
     void GetCursorClientPos(int& x, int& y) const;
     void GetCursorDesktopPos(int& x, int& y) const;
     CRect GetWindowRect() const;

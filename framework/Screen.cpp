@@ -51,7 +51,9 @@ void CScreen::OnChar(std::uint16_t character, std::uint16_t repeat)
 
 void CScreen::OnMouseMove(int x, int y, std::uint32_t flags)
 {
-    if (m_dragging && m_draggable)
+    // Full screen may come by a key that no screen sees: the flag alone
+    // could move the full-screen window.
+    if (m_dragging && m_draggable && !Application().IsFullScreen())
     {
         CApplication& app = Application();
         int cx = 0;

@@ -319,9 +319,10 @@ void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a)
 }
 namespace
 {
-// Full screen on a display that keeps its own mode: the program's 800 by 600
-// pixels are scaled by m_scale and centred in a picture of m_picture_width by
-// m_picture_height window pixels; the bars around it are not the program's.
+// A window (or full screen) of another size than the program's 800 by 600
+// pixels: they are scaled by m_scale into a picture of m_picture_width by
+// m_picture_height window pixels at the offset (from the bottom left, as GL
+// counts); the bars around it are not the program's.
 struct CViewportTransform
 {
     double m_scale = 1.0;

@@ -48,10 +48,10 @@ void TexEnvMode(GLint mode);
 void Hint(GLenum target, GLenum mode);
 void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
 void Clear(GLbitfield mask);
-// The viewport is given in the program's pixels; the platform scales it
-// while a full screen keeps the desktop's own mode. The
-// scaled picture covers pictureWidth by pictureHeight window pixels from the
-// offset; clearing the colour buffer leaves the bars around it black.
+// The viewport is given in the program's pixels; the platform scales it to
+// the window's (or full screen's) size. The scaled picture covers
+// pictureWidth by pictureHeight window pixels from the offset (GL's, from the
+// bottom left); clearing the colour buffer leaves the bars around it black.
 void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth = 0,
                           int pictureHeight = 0);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);

@@ -8,8 +8,8 @@
 #include <vector>
 
 // One window message, already in the program's own terms: key codes are
-// virtual-key values (platform/KeyCodes.h), mouse positions are window-client
-// pixels of the 800 by 600 display mode while full screen.
+// virtual-key values (platform/KeyCodes.h), mouse positions are client pixels
+// of the program's 800 by 600 picture, whatever size the window is scaled to.
 struct CPlatformEvent
 {
     enum EType
@@ -26,11 +26,14 @@ struct CPlatformEvent
         kLButtonUp,
         kRButtonDown, // not routed to screens
         kRButtonUp,
+        // Alt+Enter or F11: between window and full screen, on every screen.
+        kToggleFullScreen,
     };
     enum ESizeType
     {
         kSizeRestored = 0,
         kSizeMinimised = 1,
+        kSizeChanged = 2, // resized or maximised: the picture is scaled anew
     };
 
     EType m_type = kNone;
@@ -63,7 +66,8 @@ class IPlatform
   public:
     virtual ~IPlatform() = default;
 
-    // A borderless window of the given client size at (x, y) on the desktop,
+    // A borderless window of the given client size at (x, y) on the desktop
+    // that the window manager may resize (the picture scales with it),
     // not yet shown, with a double-buffered RGBA GL context (16 depth bits)
     // made current and kept until DestroyWindow. Turns the GL layer on.
     virtual bool CreateWindow(const std::string& title, int x, int y, int width, int height) = 0;
@@ -99,7 +103,7 @@ class IPlatform
     virtual void PostQuit() = 0;
 
     virtual void GetCursorDesktopPos(int& x, int& y) const = 0;
-    // Window-client pixels (of the 800 by 600 mode while full screen).
+    // Client pixels of the program's picture (see CPlatformEvent).
     virtual void GetCursorClientPos(int& x, int& y) const = 0;
     // button: 0 left, 1 right, 2 middle.
     virtual bool IsMouseButtonDown(int button) const = 0;

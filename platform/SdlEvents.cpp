@@ -78,6 +78,15 @@ int CSdlPlatform::ToVirtualKey(int sdlKey)
     return 0;
 }
 
+bool CSdlPlatform::IsFullScreenKey(int sdlKey, int modifiers)
+{
+    if (sdlKey == SDLK_F11)
+        return (modifiers & (KMOD_ALT | KMOD_CTRL | KMOD_SHIFT)) == 0;
+    // AltGr (Control+Alt) with Enter is no request.
+    return (sdlKey == SDLK_RETURN || sdlKey == SDLK_KP_ENTER) && (modifiers & KMOD_ALT) != 0 &&
+           (modifiers & KMOD_CTRL) == 0;
+}
+
 bool CSdlPlatform::IsSystemKey(int sdlKey, int modifiers)
 {
     // Alt, keys held with it and F10 are the desktop's (window menu, task
@@ -152,12 +161,42 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             UpdateScaling();
+            // The bars move: the next frame must be drawn whole.
+            event.m_type = CPlatformEvent::kSize;
+            event.m_value = CPlatformEvent::kSizeChanged;
+            m_pending.push_back(event);
+            // A pointer that stayed put now lies over another point of the
+            // picture: what it hovers must follow.
+            if (SDL_GetMouseFocus() == m_window && !m_scripted_cursor)
+            {
+                CPlatformEvent move;
+                move.m_type = CPlatformEvent::kMouseMove;
+                // SDL's own idea of it is stale when the resize moved the window.
+                int desktopX = 0;
+                int desktopY = 0;
+                if (!QueryX11Pointer(m_window, desktopX, desktopY, move.m_x, move.m_y))
+                    SDL_GetMouseState(&move.m_x, &move.m_y);
+                ToClient(move.m_x, move.m_y);
+                move.m_flags = MouseFlags();
+                m_pending.push_back(move);
+            }
             break;
         default:
             break;
         }
         break;
     case SDL_KEYDOWN:
+        if (IsFullScreenKey(sdl.key.keysym.sym, sdl.key.keysym.mod))
+        {
+            m_system_key = true;
+            // A held key would switch back and forth with every repeat.
+            if (!sdl.key.repeat)
+            {
+                event.m_type = CPlatformEvent::kToggleFullScreen;
+                m_pending.push_back(event);
+            }
+            break;
+        }
         m_system_key = IsSystemKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
         if (m_system_key)
             break;
@@ -374,6 +413,17 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
         SDL_PushEvent(&sdl);
         return;
     }
+    case CPlatformEvent::kToggleFullScreen:
+        sdl.type = SDL_KEYDOWN;
+        sdl.key.windowID = windowId;
+        sdl.key.state = SDL_PRESSED;
+        sdl.key.keysym.sym = SDLK_F11;
+        sdl.key.keysym.scancode = SDL_SCANCODE_F11;
+        SDL_PushEvent(&sdl);
+        sdl.type = SDL_KEYUP;
+        sdl.key.state = SDL_RELEASED;
+        SDL_PushEvent(&sdl);
+        return;
     case CPlatformEvent::kNone:
         return;
     }

@@ -1,13 +1,15 @@
 // SDL2 implementation of the platform: the window, its GL context and the
-// desktop services (the events are in SdlEvents.cpp). Full screen uses the
-// desktop's own mode (SDL_WINDOW_FULLSCREEN_DESKTOP) and emulates the
-// requested mode: the GL layer scales the viewport and mouse positions are
-// scaled back, so the program sees exactly what a real 800 by 600 mode would
-// give it.
+// desktop services (the events are in SdlEvents.cpp). The program draws an
+// 800 by 600 picture whatever the window's size: the GL layer scales the
+// viewport to the largest size that fits (platform/Letterbox.h) and mouse
+// positions are scaled back, so the program sees exactly what an 800 by 600
+// window would give it. Full screen is one more such size: it keeps the
+// desktop's own mode (SDL_WINDOW_FULLSCREEN_DESKTOP).
 #include "platform/SdlPlatform.h"
 
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
+#include "platform/Letterbox.h"
 #include "platform/X11Pointer.h"
 
 #include <SDL.h>
@@ -62,7 +64,8 @@ bool CSdlPlatform::CreateWindow(const std::string& title, int x, int y, int widt
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     m_window = SDL_CreateWindow(title.c_str(), x, y, width, height,
-                                SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+                                SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE |
+                                    SDL_WINDOW_HIDDEN);
     if (!m_window)
     {
         std::fprintf(stderr, "chromal: no window: %s\n", SDL_GetError());
@@ -85,6 +88,8 @@ bool CSdlPlatform::CreateWindow(const std::string& title, int x, int y, int widt
     NGl::SetProcLoader([](const char* name) { return SDL_GL_GetProcAddress(name); });
     NGl::SetHeadless(false);
     SDL_StartTextInput();
+    // Below this the picture's controls are too small to hit.
+    SDL_SetWindowMinimumSize(m_window, m_mode_width / 4, m_mode_height / 4);
     UpdateScaling();
     ApplyIcon();
     return true;
@@ -168,41 +173,22 @@ void CSdlPlatform::LeaveFullScreen()
 
 void CSdlPlatform::UpdateScaling()
 {
-    m_scale = 1.0;
-    m_offset_x = 0;
-    m_offset_y = 0;
-    if (m_full_screen && m_window)
-    {
-        int width = 0;
-        int height = 0;
+    int width = 0;
+    int height = 0;
+    if (m_window)
         SDL_GL_GetDrawableSize(m_window, &width, &height);
-        if (width > 0 && height > 0)
-        {
-            m_scale = std::min(static_cast<double>(width) / m_mode_width,
-                               static_cast<double>(height) / m_mode_height);
-            m_offset_x = static_cast<int>((width - m_mode_width * m_scale) / 2);
-            m_offset_y = static_cast<int>((height - m_mode_height * m_scale) / 2);
-        }
-    }
-    NGl::SetViewportTransform(m_scale, m_offset_x, m_offset_y, static_cast<int>(m_mode_width * m_scale + 0.5),
-                              static_cast<int>(m_mode_height * m_scale + 0.5));
+    m_box = FitPicture(width, height, m_mode_width, m_mode_height);
+    NGl::SetViewportTransform(m_box.m_scale, m_box.m_left, m_box.m_bottom, m_box.m_width, m_box.m_height);
 }
 
 void CSdlPlatform::ToClient(int& x, int& y) const
 {
-    if (m_scale == 1.0 && m_offset_x == 0 && m_offset_y == 0)
-        return;
-    x = static_cast<int>(std::floor((x - m_offset_x) / m_scale));
-    y = static_cast<int>(std::floor((y - m_offset_y) / m_scale));
+    WindowToPicture(m_box, x, y);
 }
 
 void CSdlPlatform::FromClient(int& x, int& y) const
 {
-    if (m_scale == 1.0 && m_offset_x == 0 && m_offset_y == 0)
-        return;
-    // Rounded up so that ToClient gives the same pixel back.
-    x = m_offset_x + static_cast<int>(std::ceil(x * m_scale));
-    y = m_offset_y + static_cast<int>(std::ceil(y * m_scale));
+    PictureToWindow(m_box, x, y);
 }
 
 void CSdlPlatform::MoveWindow(int left, int top, int width, int height)

@@ -3,6 +3,7 @@
 // services the program needs.
 #pragma once
 
+#include "platform/Letterbox.h"
 #include "platform/Platform.h"
 
 #include <deque>
@@ -52,6 +53,9 @@ class CSdlPlatform final : public IPlatform
     // for) and back.
     static int ToVirtualKey(int sdlKey);
     static int FromVirtualKey(int virtualKey);
+    // Alt+Enter and F11, the keys that switch between window and full
+    // screen on every screen; they reach no screen as keys.
+    static bool IsFullScreenKey(int sdlKey, int modifiers);
     // Keys the desktop keeps for itself (Alt, Alt with a key, F10); they
     // never reach the screens. modifiers: SDL_Keymod bits.
     static bool IsSystemKey(int sdlKey, int modifiers);
@@ -59,7 +63,8 @@ class CSdlPlatform final : public IPlatform
   private:
     void ApplyIcon();
     void UpdateScaling();
-    // Window pixels to the program's client pixels (differ only in full screen).
+    // Window pixels to the program's client pixels (the picture's, whatever
+    // the window's size).
     void ToClient(int& x, int& y) const;
     void FromClient(int& x, int& y) const;
     // The event side, in SdlEvents.cpp.
@@ -78,11 +83,10 @@ class CSdlPlatform final : public IPlatform
     std::uint32_t m_quit_event = 0;
     std::deque<CPlatformEvent> m_pending;
     bool m_full_screen = false;
+    // The program's picture: 800 by 600 unless full screen asked for another.
     int m_mode_width = 800;
     int m_mode_height = 600;
-    double m_scale = 1.0;
-    int m_offset_x = 0;
-    int m_offset_y = 0;
+    CLetterbox m_box;
     std::uint32_t m_buttons = 0; // kMouseFlagLButton etc., as the messages left them
     // The modifiers of the key event last handed out, while it is the latest event.
     bool m_key_event = false;

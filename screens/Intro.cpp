@@ -27,8 +27,9 @@ void CIntro::Activate()
     NGl::Hint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     NGl::Enable(GL_ALPHA_TEST);
     NGl::AlphaFunc(GL_GREATER, 0.5f);
-    const CSettings& settings = Settings();
-    NGl::Viewport(0, 0, settings.m_window_width, settings.m_window_height);
+    // The logical picture: the platform scales it to the window's real size,
+    // which the settings hold.
+    NGl::Viewport(0, 0, CSettings::kLogicalWidth, CSettings::kLogicalHeight);
     NGl::MatrixMode(GL_PROJECTION);
     NGl::LoadIdentity();
     NGl::Ortho(0.0, CSettings::kLogicalWidth, CSettings::kLogicalHeight, 0.0, -50.0, 50.0);

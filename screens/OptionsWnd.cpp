@@ -58,6 +58,7 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
     box(m_hints, "m_hints_cb", 80.0f, settings.m_hints);
     box(m_dragons_box, "m_dragons_cb", 165.0f, settings.m_show_dragons);
     box(m_full_screen, "m_fs_cb", 165.0f, IsFullScreen());
+    m_full_screen_shown = IsFullScreen();
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();
 }
@@ -71,7 +72,14 @@ void COptionsWnd::FollowFullScreen()
         return;
     const int width = static_cast<int>(m_logical_width);
     const int height = static_cast<int>(m_logical_height);
-    if (m_full_screen->IsChecked() && !app->IsFullScreen())
+    // Not clicked since, yet no longer the state: Alt+Enter or F11 switched.
+    // The box follows rather than switching back.
+    if (m_full_screen->IsChecked() == m_full_screen_shown && m_full_screen_shown != app->IsFullScreen())
+    {
+        m_full_screen->SetChecked(app->IsFullScreen());
+        SetDraggable(!app->IsFullScreen());
+    }
+    else if (m_full_screen->IsChecked() && !app->IsFullScreen())
     {
         if (app->SetFullScreen(width, height))
         {
@@ -87,6 +95,7 @@ void COptionsWnd::FollowFullScreen()
         SetDraggable(true);
         SetupMenuProjection(width, height);
     }
+    m_full_screen_shown = m_full_screen->IsChecked();
 }
 
 void COptionsWnd::Update(float elapsed)

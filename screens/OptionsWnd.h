@@ -49,6 +49,8 @@ class COptionsWnd : public CScreen
     std::unique_ptr<CSimpleCheckBox> m_hints;
     std::unique_ptr<CSimpleCheckBox> m_dragons_box;
     std::unique_ptr<CSimpleCheckBox> m_full_screen;
+    // The box's state as FollowFullScreen last left it: a change is a click.
+    bool m_full_screen_shown = false;
     float m_logical_width;
     float m_logical_height;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;

@@ -39,6 +39,7 @@ void CSettings::Load(const std::string& path)
 {
     m_window_width = kLogicalWidth;
     m_window_height = kLogicalHeight;
+    m_window_size_stored = false;
 
     CPropertyFile file;
     if (!file.LoadFile(path, true, CCipher::kSettingsKey, kKeyLength))
@@ -48,10 +49,17 @@ void CSettings::Load(const std::string& path)
     m_window_height = ReadInt(file, "m_window_height", 0);
     m_window_x = ReadInt(file, "x", 0);
     m_window_y = ReadInt(file, "y", 0);
+    m_window_size_stored = true;
     if (m_window_width < 100 || m_window_width > kMaxWindowSide)
+    {
         m_window_width = kLogicalWidth;
+        m_window_size_stored = false;
+    }
     if (m_window_height < 100 || m_window_height > kMaxWindowSide)
+    {
         m_window_height = kLogicalHeight;
+        m_window_size_stored = false;
+    }
 
     m_sound = ReadInt(file, "m_sound", 1) == 1;
     m_hints = ReadInt(file, "m_hints", 1) == 1;

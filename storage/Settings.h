@@ -21,8 +21,12 @@ class CSettings
     static constexpr int kLogicalHeight = 600;
     static constexpr const char* kFileName = "dx_demo.cfg";
 
+    // The windowed size, real pixels; the picture is scaled to fit it.
     int m_window_width = 0;
     int m_window_height = 0;
+    // Whether the file held a usable size; without one the first window is
+    // sized to the screen (CApplication::FirstWindowSize).
+    bool m_window_size_stored = false;
     int m_window_x = 0;
     int m_window_y = 0;
     bool m_full_screen = true;

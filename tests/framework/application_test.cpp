@@ -371,7 +371,7 @@ TEST_F(ApplicationTest, FocusLossStopsMusicAndReturnRestartsItOnlyIfItWasPlaying
     EXPECT_TRUE(music.m_plays.empty());
 }
 
-TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackCentred)
+TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackWhereTheWindowWas)
 {
     EXPECT_FALSE(m_app->SetFullScreen(640, 480));
     EXPECT_FALSE(m_app->SetFullScreen(320, 200));
@@ -379,15 +379,47 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackCentred)
     EXPECT_FALSE(m_app->IsFullScreen());
     EXPECT_TRUE(m_platform.m_moves.empty());
 
-    EXPECT_TRUE(m_app->SetFullScreen(800, 600));
-    EXPECT_TRUE(m_app->IsFullScreen());
-    EXPECT_TRUE(m_app->SetWindowed());
-    EXPECT_FALSE(m_app->IsFullScreen());
-    const CRect rect = m_platform.GetWindowRect();
-    EXPECT_EQ(rect.m_left, (1024 - 800) / 2);
-    EXPECT_EQ(rect.m_top, (768 - 600) / 2);
-    EXPECT_EQ(rect.m_width, 800);
-    EXPECT_EQ(rect.m_height, 600);
+    // A resized and moved window, switched there and back twice by the keys.
+    m_platform.MoveWindow(30, 40, 1000, 700);
+    for (int round = 0; round < 2; ++round)
+    {
+        m_app->HandleEvent(Event(CPlatformEvent::kToggleFullScreen));
+        EXPECT_TRUE(m_app->IsFullScreen());
+        EXPECT_TRUE(m_platform.m_full_screen);
+        const CRect kept = m_app->GetWindowedRect();
+        EXPECT_EQ(kept.m_left, 30);
+        EXPECT_EQ(kept.m_width, 1000);
+        m_app->HandleEvent(Event(CPlatformEvent::kToggleFullScreen));
+        EXPECT_FALSE(m_app->IsFullScreen());
+        const CRect rect = m_platform.GetWindowRect();
+        EXPECT_EQ(rect.m_left, 30);
+        EXPECT_EQ(rect.m_top, 40);
+        EXPECT_EQ(rect.m_width, 1000);
+        EXPECT_EQ(rect.m_height, 700);
+    }
+    // The screens see the logical size throughout.
+    EXPECT_EQ(m_app->GetWindowWidth(), 800);
+    EXPECT_EQ(m_app->GetWindowHeight(), 600);
+    EXPECT_TRUE(m_journal.empty());
+}
+
+TEST(FirstWindowSize, LargestOfOneOneAndAHalfAndTwoThatLeavesATenthOfTheHeight)
+{
+    const struct
+    {
+        int screenWidth, screenHeight, width, height;
+    } cases[] = {{1024, 768, 800, 600},         {1280, 1024, 1200, 900},  {1920, 1080, 1200, 900},
+                 {2560, 1440, 1600, 1200},      {1600, 1333, 1600, 1200}, {1600, 1332, 1200, 900},
+                 {1199, 2000, 800, 600},        {640, 480, 800, 600},     {0, 0, 800, 600},
+                 {INT_MAX, INT_MAX, 1600, 1200}};
+    for (const auto& c : cases)
+    {
+        int width = 0;
+        int height = 0;
+        CApplication::FirstWindowSize(c.screenWidth, c.screenHeight, 800, 600, width, height);
+        EXPECT_EQ(width, c.width) << c.screenWidth << "x" << c.screenHeight;
+        EXPECT_EQ(height, c.height) << c.screenWidth << "x" << c.screenHeight;
+    }
 }
 
 TEST_F(ApplicationTest, RefusedDisplayModeIsReportedAndLeavesTheWindowAlone)

@@ -88,7 +88,7 @@ class SdlEvents : public ::testing::Test
 
 TEST_F(SdlEvents, AltAndF10KeysStayWithTheDesktop)
 {
-    Key(SDLK_RETURN, KMOD_LALT); // would hide the main menu
+    Key(SDLK_RETURN, KMOD_LALT); // switches full screen, never hides the main menu
     Key(SDLK_LALT, KMOD_NONE);   // would click in an edit box
     Key(SDLK_RALT, KMOD_RALT);
     Key(SDLK_F10, KMOD_NONE);
@@ -102,4 +102,39 @@ TEST_F(SdlEvents, AltAndF10KeysStayWithTheDesktop)
     Key(SDLK_q, KMOD_LCTRL | KMOD_RALT, "@");
     Key(SDLK_F9, KMOD_NONE);
     EXPECT_EQ(Delivered(), (std::vector<int>{NKey::kEnter, 'A', -'A', 'V', 'Q', -'@', NKey::kF1 + 8}));
+}
+
+TEST_F(SdlEvents, AltEnterAndF11SwitchFullScreenOnceAndReachNoScreen)
+{
+    auto toggles = [this]
+    {
+        int count = 0;
+        CPlatformEvent event;
+        while (m_platform.PollEvent(event))
+        {
+            EXPECT_NE(event.m_type, CPlatformEvent::kKeyDown) << event.m_value;
+            count += event.m_type == CPlatformEvent::kToggleFullScreen ? 1 : 0;
+        }
+        return count;
+    };
+    Key(SDLK_RETURN, KMOD_LALT);
+    Key(SDLK_KP_ENTER, KMOD_RALT | KMOD_NUM);
+    Key(SDLK_F11, KMOD_NONE);
+    Key(SDLK_F11, KMOD_CAPS);
+    EXPECT_EQ(toggles(), 4);
+
+    // A held key repeats: one switch, not a flicker back and forth.
+    SDL_Event repeat;
+    SDL_zero(repeat);
+    repeat.type = SDL_KEYDOWN;
+    repeat.key.keysym.sym = SDLK_F11;
+    repeat.key.repeat = 1;
+    SDL_PushEvent(&repeat);
+    EXPECT_EQ(toggles(), 0);
+
+    // AltGr+Enter, Control+F11 and plain Enter (the main menu's hide key) are no request.
+    Key(SDLK_RETURN, KMOD_LCTRL | KMOD_RALT);
+    Key(SDLK_F11, KMOD_LCTRL);
+    Key(SDLK_RETURN, KMOD_NONE);
+    EXPECT_EQ(Delivered(), (std::vector<int>{NKey::kEnter, NKey::kF1 + 10, NKey::kEnter}));
 }

@@ -193,16 +193,18 @@ TEST_F(MenuScreenTest, OnePageHelpKeepsItsPageAndEscapeLeaves)
 
 TEST_F(MenuScreenTest, HelpTakesClicksInLogicalUnitsOfALargerWindow)
 {
+    // The platform scales the window's pixels back to the logical picture:
+    // the screens must not scale them once more.
     m_folder.Write("mui/help.xml", kTwoPages);
-    m_platform.m_window = {0, 0, 1600, 1200};
     CApplication::Destroy();
-    CApplication::Create(m_platform);
+    CApplication::Create(m_platform)->SetLogicalSize(800, 600);
     ASSERT_TRUE(Application().CreateMainWindow("Chromal", 0, 0, 1600, 1200));
+    EXPECT_EQ(m_platform.GetWindowRect().m_width, 1600);
     CHelpWnd help(800.0f, 600.0f);
     Application().PushScreen(&help);
-    Click(help, 610, 510); // logical (305, 255): nothing there
+    Click(help, 305, 255); // nothing there
     EXPECT_EQ(help.GetPage(), 1);
-    Click(help, 1220, 1020);
+    Click(help, 610, 510);
     EXPECT_EQ(help.GetPage(), 2);
 }
 
@@ -266,6 +268,21 @@ TEST_F(MenuScreenTest, FullScreenBoxIsAppliedOnTheNextFrame)
     EXPECT_FALSE(options.FullScreenBox()->IsChecked());
     EXPECT_TRUE(options.IsDraggable());
     EXPECT_TRUE(m_platform.m_moves.empty());
+
+    // Alt+Enter (or F11) while the screen is open: the box follows the
+    // switch instead of switching back, both ways.
+    m_platform.m_mode_switch_works = true;
+    CPlatformEvent toggle;
+    toggle.m_type = CPlatformEvent::kToggleFullScreen;
+    for (const bool full : {true, false})
+    {
+        Application().HandleEvent(toggle);
+        Application().FrameStep(16.0f);
+        Application().FrameStep(16.0f);
+        EXPECT_EQ(Application().IsFullScreen(), full);
+        EXPECT_EQ(options.FullScreenBox()->IsChecked(), full);
+        EXPECT_EQ(options.IsDraggable(), !full);
+    }
 }
 
 TEST(MenuDragon, FliesStraightUpAndComesBackBelow)

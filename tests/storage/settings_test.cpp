@@ -29,6 +29,7 @@ TEST(Settings, MissingOrNonsenseFileGivesDefaults)
         EXPECT_EQ(s.m_window_width, 800);
         EXPECT_EQ(s.m_window_height, 600);
         EXPECT_EQ(s.m_window_x, 0);
+        EXPECT_FALSE(s.m_window_size_stored); // the first start sizes the window to the screen
         EXPECT_TRUE(s.m_full_screen && s.m_sound && s.m_hints && s.m_show_dragons);
         EXPECT_FALSE(s.m_sound_invert);
         EXPECT_EQ(s.m_music_volume, 40);
@@ -48,6 +49,7 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
                                                           "vum", 3)));
     EXPECT_EQ(s.m_window_width, 800);
     EXPECT_EQ(s.m_window_height, 100);
+    EXPECT_FALSE(s.m_window_size_stored); // half a size is none
     EXPECT_EQ(s.m_window_x, -20);
     EXPECT_FALSE(s.m_sound); // only 1 means on
     EXPECT_TRUE(s.m_hints);
@@ -70,6 +72,7 @@ TEST(Settings, WindowSizeNoDisplayCanOpenReadsAsTheDefault)
                         CCipher().Encipher("m_window_width 16384 m_window_height 1200", "vum", 3)));
     EXPECT_EQ(s.m_window_width, 16384);
     EXPECT_EQ(s.m_window_height, 1200);
+    EXPECT_TRUE(s.m_window_size_stored);
 }
 
 TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)

@@ -1,5 +1,6 @@
 # Keys the desktop keeps for itself do not reach the screens: Alt+Enter on the
-# main menu leaves the window alone, while Enter alone (the hide key) minimises.
+# main menu switches full screen but never hides the game, while Enter alone
+# (the hide key) minimises.
 # A held Escape leaves the game for the menu once: its auto-repeat does not go
 # on to quit from the menu.
 BUILD_DIR=$1 SOURCE_DIR=$2
