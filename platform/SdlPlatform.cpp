@@ -23,7 +23,21 @@ namespace
 // The window's class (X11) and application id (Wayland): the desktop entry's
 // name and its StartupWMClass, so that task bars find the entry's name and icon.
 constexpr const char* kWindowClass = "io.github.wendrake.Chromal";
+// How far in from the window's edges a press resizes it: the window has no
+// frame of its own to take hold of.
+constexpr int kResizeBorder = 6;
 } // namespace
+
+int CSdlPlatform::ResizeEdge(int x, int y, int width, int height)
+{
+    const int column = x < kResizeBorder ? 0 : (x >= width - kResizeBorder ? 2 : 1);
+    const int row = y < kResizeBorder ? 0 : (y >= height - kResizeBorder ? 2 : 1);
+    static constexpr SDL_HitTestResult kEdges[3][3] = {
+        {SDL_HITTEST_RESIZE_TOPLEFT, SDL_HITTEST_RESIZE_TOP, SDL_HITTEST_RESIZE_TOPRIGHT},
+        {SDL_HITTEST_RESIZE_LEFT, SDL_HITTEST_NORMAL, SDL_HITTEST_RESIZE_RIGHT},
+        {SDL_HITTEST_RESIZE_BOTTOMLEFT, SDL_HITTEST_RESIZE_BOTTOM, SDL_HITTEST_RESIZE_BOTTOMRIGHT}};
+    return kEdges[row][column];
+}
 
 CSdlPlatform::~CSdlPlatform()
 {
@@ -90,6 +104,18 @@ bool CSdlPlatform::CreateWindow(const std::string& title, int x, int y, int widt
     SDL_StartTextInput();
     // Below this the picture's controls are too small to hit.
     SDL_SetWindowMinimumSize(m_window, m_mode_width / 4, m_mode_height / 4);
+    SDL_SetWindowHitTest(
+        m_window,
+        [](SDL_Window* window, const SDL_Point* point, void* data)
+        {
+            if (static_cast<const CSdlPlatform*>(data)->m_full_screen)
+                return SDL_HITTEST_NORMAL;
+            int width = 0;
+            int height = 0;
+            SDL_GetWindowSize(window, &width, &height);
+            return static_cast<SDL_HitTestResult>(ResizeEdge(point->x, point->y, width, height));
+        },
+        this);
     UpdateScaling();
     ApplyIcon();
     return true;

@@ -56,6 +56,9 @@ class CSdlPlatform final : public IPlatform
     // Alt+Enter and F11, the keys that switch between window and full
     // screen on every screen; they reach no screen as keys.
     static bool IsFullScreenKey(int sdlKey, int modifiers);
+    // What a press at (x, y) of a width by height window does: an
+    // SDL_HitTestResult, a resize within a few pixels of an edge.
+    static int ResizeEdge(int x, int y, int width, int height);
     // Keys the desktop keeps for itself (Alt, Alt with a key, F10); they
     // never reach the screens. modifiers: SDL_Keymod bits.
     static bool IsSystemKey(int sdlKey, int modifiers);

@@ -2,7 +2,8 @@
 # largest size that fits, centred between black bars, and the pointer lands
 # where it points at every size. On a 1920x1080 screen a first start opens
 # at 1.5 times 800x600, centred; the size comes back at the next start; Alt+Enter,
-# F11 and the window manager's maximise switch and return without losing it.
+# F11 and the window manager's maximise switch and return without losing it;
+# the frameless window's corner resizes it.
 BUILD_DIR=$1 SOURCE_DIR=$2
 CHROMAL_XVFB_SCREEN=1920x1080x24
 source "$SOURCE_DIR/tests/window/common.sh"
@@ -73,6 +74,13 @@ start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --scr
 sleep 0.5
 [ "$(geometry)" = "$x1 $y1 1400 500" ] || { kill $pid; fail "restored at $(geometry)"; }
 xdotool windowactivate --sync "$id" 2>/dev/null
+# The frameless window's bottom-right corner takes hold for a resize.
+xdotool mousemove $((x1 + 1398)) $((y1 + 498)) mousedown 1
+sleep 0.2
+for step in 1 2 3 4 5; do xdotool mousemove $((x1 + 1398 - step * 20)) $((y1 + 498 + step * 10)); sleep 0.1; done
+xdotool mouseup 1
+sleep 0.3
+[ "$(geometry)" = "$x1 $y1 1300 550" ] || { kill $pid; fail "the corner dragged to $(geometry), not $x1 $y1 1300 550"; }
 resize 500 900
 read -r x2 y2 _ < <(geometry)
 xdotool key o
