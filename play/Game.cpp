@@ -36,9 +36,11 @@ constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the col
 
 CField::LevelReached RecordLevelReached(CSettings& settings)
 {
-    return [&settings](int advancedSet, int level)
+    return [&settings](CField::ELevelSet set, int level)
     {
-        int& record = advancedSet == 0 ? settings.m_classic_level : settings.m_adv_level;
+        int& record = set == CField::kMovingSet     ? settings.m_moving_level
+                      : set == CField::kAdvancedSet ? settings.m_adv_level
+                                                    : settings.m_classic_level;
         if (record < level)
             record = level;
     };

@@ -35,6 +35,8 @@ class CSettings
     int m_music_volume = 40;
     int m_classic_level = 3;
     int m_adv_level = 3;
+    // The moving set opens with its first level only.
+    int m_moving_level = 1;
     // Ends with '/'; every per-user file name is appended to it.
     std::string m_user_folder;
 
