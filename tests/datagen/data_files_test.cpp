@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 using namespace NDataTest;
 
@@ -44,7 +46,7 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
          {"m_close_btn", "m_musik_volume_track_bar", "m_sound_cb", "m_hints_cb", "m_dragons_cb", "m_fs_cb"}},
         {"mui/help_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
         {"mui/custom_wnd.txt",
-         {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_level_track_bar"}},
+         {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_cb_moving", "m_level_track_bar"}},
         {"mui/continue_dlg.txt", {"m_continuesaved_btn", "m_startnew_btn", "m_cancel_btn"}},
         {"mui/entername_dlg.txt", {"m_ok_btn"}},
         {"mui/top_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
@@ -121,6 +123,37 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
                     << "button " << i << " covers level " << level << " cell " << c.row << "," << c.column;
         }
     }
+}
+
+TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
+{
+    REQUIRE_DATA();
+    const CPropertyFile p = Props("mui/custom_wnd.txt");
+    CFileSystem data;
+    data.SetRoot(DataDir());
+    CTexture lock;
+    ASSERT_TRUE(lock.LoadFromSource(data, "mui/locked.tga", false, false));
+    // Where the screen draws them: the preview at (173, 188) scaled by 0.262,
+    // the lock at (120, 210), the caption "Level" and a number of up to three
+    // digits at (324, 401), the slider with the labels under its groove.
+    const float trackX = p.GetFloat("m_level_track_bar.x", 0), trackY = p.GetFloat("m_level_track_bar.y", 0);
+    const std::vector<SRect> fixed = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
+                                      {120, 210, 120.0f + lock.GetWidth(), 210.0f + lock.GetHeight()},
+                                      {224, 361, 424, 405},
+                                      {trackX, trackY, trackX + 495 + 32, trackY + 64}};
+    std::vector<SRect> boxes;
+    for (const char* name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
+    {
+        ExpectPlaced(p, name);
+        // A box takes clicks on its caption too: 220 units right of the 32 of its picture.
+        const float x = p.GetFloat(std::string(name) + ".x", 0), y = p.GetFloat(std::string(name) + ".y", 0);
+        boxes.push_back({x, y, x + 32 + 220, y + 32});
+        for (const SRect& f : fixed)
+            EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            EXPECT_FALSE(boxes[i].Overlaps(boxes[j])) << i << " and " << j;
 }
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)
