@@ -38,9 +38,7 @@ CField::LevelReached RecordLevelReached(CSettings& settings)
 {
     return [&settings](CField::ELevelSet set, int level)
     {
-        int& record = set == CField::kMovingSet     ? settings.m_moving_level
-                      : set == CField::kAdvancedSet ? settings.m_adv_level
-                                                    : settings.m_classic_level;
+        int& record = settings.LevelRecord(set);
         if (record < level)
             record = level;
     };

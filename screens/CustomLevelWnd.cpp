@@ -104,10 +104,7 @@ CCustomLevelWnd::~CCustomLevelWnd() = default;
 
 bool CCustomLevelWnd::IsUnlocked(int set, int level, const CSettings& settings)
 {
-    const int record = set == NGame::CField::kMovingSet     ? settings.m_moving_level
-                       : set == NGame::CField::kAdvancedSet ? settings.m_adv_level
-                                                            : settings.m_classic_level;
-    return level < record;
+    return level < settings.LevelRecord(set);
 }
 
 int CCustomLevelWnd::GetChosenLevel() const
