@@ -129,31 +129,25 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
 {
     REQUIRE_DATA();
     const CPropertyFile p = Props("mui/custom_wnd.txt");
-    CFileSystem data;
-    data.SetRoot(DataDir());
-    CTexture lock;
-    ASSERT_TRUE(lock.LoadFromSource(data, "mui/locked.tga", false, false));
-    // Where the screen draws them: the preview at (173, 188) scaled by 0.262,
-    // the lock at (120, 210), the caption "Level" and a number of up to three
-    // digits at (324, 401), the slider with the labels under its groove.
+    // As the screen draws them: the preview, the 320 x 160 lock, "Level" with
+    // a number of up to three digits, the slider with its labels.
     const float trackX = p.GetFloat("m_level_track_bar.x", 0), trackY = p.GetFloat("m_level_track_bar.y", 0);
-    const std::vector<SRect> fixed = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
-                                      {120, 210, 120.0f + lock.GetWidth(), 210.0f + lock.GetHeight()},
-                                      {224, 361, 424, 405},
-                                      {trackX, trackY, trackX + 495 + 32, trackY + 64}};
+    const SRect fixed[] = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
+                           {120, 210, 440, 370},
+                           {224, 361, 424, 405},
+                           {trackX, trackY, trackX + 495 + 32, trackY + 64}};
     std::vector<SRect> boxes;
-    for (const char* name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
+    for (const std::string name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
     {
         ExpectPlaced(p, name);
-        // A box takes clicks on its caption too: 220 units right of the 32 of its picture.
-        const float x = p.GetFloat(std::string(name) + ".x", 0), y = p.GetFloat(std::string(name) + ".y", 0);
+        // A box takes clicks 220 units beyond its picture, over its caption.
+        const float x = p.GetFloat(name + ".x", 0), y = p.GetFloat(name + ".y", 0);
+        for (const SRect& other : boxes)
+            EXPECT_FALSE(other.Overlaps({x, y, x + 32 + 220, y + 32})) << name;
         boxes.push_back({x, y, x + 32 + 220, y + 32});
         for (const SRect& f : fixed)
             EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
     }
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        for (std::size_t j = i + 1; j < boxes.size(); ++j)
-            EXPECT_FALSE(boxes[i].Overlaps(boxes[j])) << i << " and " << j;
 }
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)
