@@ -36,9 +36,9 @@ constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the col
 
 CField::LevelReached RecordLevelReached(CSettings& settings)
 {
-    return [&settings](int advancedSet, int level)
+    return [&settings](CField::ELevelSet set, int level)
     {
-        int& record = advancedSet == 0 ? settings.m_classic_level : settings.m_adv_level;
+        int& record = settings.LevelRecord(set);
         if (record < level)
             record = level;
     };

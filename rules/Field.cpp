@@ -89,10 +89,16 @@ void CField::SetLevel(int level)
 void CField::AdvanceLevel(int delta)
 {
     m_level += delta;
-    // The moving set shares the classic flag but has no levels to unlock.
-    if (m_level_reached && m_pattern != kMovingPattern)
-        m_level_reached(m_advanced_set, m_level + 1);
+    if (m_level_reached)
+        m_level_reached(GetLevelSet(), m_level + 1);
     SetLevel(m_level);
+}
+
+CField::ELevelSet CField::GetLevelSet() const
+{
+    if (m_pattern == kMovingPattern)
+        return kMovingSet;
+    return m_advanced_set != 0 ? kAdvancedSet : kClassicSet;
 }
 
 void CField::ChangeLevelSet(const std::string& directory, int advancedSet)

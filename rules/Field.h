@@ -98,9 +98,16 @@ class CField
     using Mask = std::shared_ptr<const std::vector<unsigned char>>;
     // Reads a mask file by name ("dat/levels_classic/lev000.raw").
     using MaskReader = std::function<Mask(const std::string&)>;
-    // Told the set (0 classic, 1 advanced) and the number of the highest
-    // level reached whenever a level is left for the next.
-    using LevelReached = std::function<void(int advancedSet, int level)>;
+    // The level sets, numbered as the game types that play them.
+    enum ELevelSet
+    {
+        kClassicSet = 0,
+        kAdvancedSet = 1,
+        kMovingSet = 2
+    };
+    // Told the set and the number of the highest level reached whenever a
+    // level is left for the next.
+    using LevelReached = std::function<void(ELevelSet set, int level)>;
 
     CField(const std::string& directory, int levelsCount, int advancedSet, const SFieldResources& resources,
            MaskReader maskReader);
@@ -133,6 +140,8 @@ class CField
     int GetLevel() const { return m_level; }
     int GetLevelsCount() const { return m_levels_count; }
     int GetAdvancedSet() const { return m_advanced_set; }
+    // The moving set shares the classic boards' flag; its folder tells it apart.
+    ELevelSet GetLevelSet() const;
     const std::string& GetLevelPattern() const { return m_pattern; }
     int GetState() const { return m_state; }
     bool IsIdle() const { return m_state == Idle; }

@@ -54,6 +54,7 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     };
     box(m_classic, "m_cb_classic", false);
     box(m_advanced, "m_cb_advanced", true);
+    box(m_moving, "m_cb_moving", false);
 
     m_level_bar = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
     m_level_bar->LoadLayout(m_layout, "m_level_track_bar");
@@ -66,32 +67,44 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     // The preview shows the flowers the game will; without the game's
     // resources (tests) it draws only its frame.
     const CGameResources* game = FindGameResources();
-    m_preview = std::make_unique<NGame::CField>(kAdvancedFolder, LevelCount(false), 1,
+    m_preview = std::make_unique<NGame::CField>(kAdvancedFolder, LevelCount(NGame::CField::kAdvancedSet), 1,
                                                 game ? game->BoardSheets() : NGame::SFieldResources{},
                                                 std::move(masks));
     m_preview_painter = game ? game->BoardPainter() : std::make_unique<NGame::CBoardPainter>();
     UpdateLock();
 }
 
-int CCustomLevelWnd::LevelCount(bool classic)
+int CCustomLevelWnd::LevelCount(int set)
 {
-    if (const CGameResources* game = FindGameResources())
-        return classic ? game->GetClassicLevels() : game->GetAdvancedLevels();
-    return classic ? CGameResources::kClassicLevels : CGameResources::kAdvancedLevels;
+    const CGameResources* game = FindGameResources();
+    switch (set)
+    {
+    case NGame::CField::kClassicSet:
+        return game ? game->GetClassicLevels() : CGameResources::kClassicLevels;
+    case NGame::CField::kMovingSet:
+        // The moving set's count is the configuration's alone; without it
+        // the game, and so the preview, plays its first mask throughout.
+        return game ? game->GetMovingLevels() : 0;
+    default:
+        return game ? game->GetAdvancedLevels() : CGameResources::kAdvancedLevels;
+    }
 }
 
-void CCustomLevelWnd::ShowSet(bool classic)
+void CCustomLevelWnd::ShowSet(int set)
 {
     // Count first: the reload builds the chosen level out of the new set.
-    m_preview->SetLevelsCount(LevelCount(classic));
-    m_preview->ChangeLevelSet(classic ? kClassicFolder : kAdvancedFolder, classic ? 0 : 1);
+    m_preview->SetLevelsCount(LevelCount(set));
+    const char* folder = set == NGame::CField::kClassicSet  ? kClassicFolder
+                         : set == NGame::CField::kMovingSet ? kMovingFolder
+                                                            : kAdvancedFolder;
+    m_preview->ChangeLevelSet(folder, set == NGame::CField::kAdvancedSet ? 1 : 0);
 }
 
 CCustomLevelWnd::~CCustomLevelWnd() = default;
 
-bool CCustomLevelWnd::IsUnlocked(bool advanced, int level, const CSettings& settings)
+bool CCustomLevelWnd::IsUnlocked(int set, int level, const CSettings& settings)
 {
-    return level < (advanced ? settings.m_adv_level : settings.m_classic_level);
+    return level < settings.LevelRecord(set);
 }
 
 int CCustomLevelWnd::GetChosenLevel() const
@@ -101,12 +114,14 @@ int CCustomLevelWnd::GetChosenLevel() const
 
 int CCustomLevelWnd::GetChosenSet() const
 {
-    return m_classic->IsChecked() ? 0 : 1;
+    if (m_classic->IsChecked())
+        return NGame::CField::kClassicSet;
+    return m_moving->IsChecked() ? NGame::CField::kMovingSet : NGame::CField::kAdvancedSet;
 }
 
 void CCustomLevelWnd::UpdateLock()
 {
-    m_locked = !IsUnlocked(m_advanced->IsChecked(), GetChosenLevel(), Settings());
+    m_locked = !IsUnlocked(GetChosenSet(), GetChosenLevel(), Settings());
     m_ok->SetDisabled(m_locked);
 }
 
@@ -226,13 +241,13 @@ void CCustomLevelWnd::OnControl(CControl* control)
         if (app)
             app->CloseTop(false);
     }
-    else if (control == m_classic.get() || control == m_advanced.get())
+    else if (control == m_classic.get() || control == m_advanced.get() || control == m_moving.get())
     {
         // A click picks that set; clicking the checked box leaves it checked.
-        const bool classic = control == m_classic.get();
-        m_classic->SetChecked(classic);
-        m_advanced->SetChecked(!classic);
-        ShowSet(classic);
+        m_classic->SetChecked(control == m_classic.get());
+        m_advanced->SetChecked(control == m_advanced.get());
+        m_moving->SetChecked(control == m_moving.get());
+        ShowSet(GetChosenSet());
         UpdateLock();
     }
     else if (control == m_level_bar.get())

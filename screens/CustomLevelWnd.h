@@ -23,18 +23,20 @@ class CCustomLevelWnd : public CScreen
   public:
     static constexpr const char* kClassicFolder = "dat/levels_classic";
     static constexpr const char* kAdvancedFolder = "dat/levels_duel";
+    static constexpr const char* kMovingFolder = "dat/levels_moving";
 
     CCustomLevelWnd(float logicalWidth, float logicalHeight);
     // Preview masks from `masks` instead of the data files.
     CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks);
     ~CCustomLevelWnd() override;
 
-    // A level can be started only once the player has reached beyond it in that set.
-    static bool IsUnlocked(bool advanced, int level, const CSettings& settings);
+    // A level can be started only once the player has reached beyond it in
+    // that set (0 classic, 1 advanced, 2 moving).
+    static bool IsUnlocked(int set, int level, const CSettings& settings);
 
     bool IsStartRequested() const { return m_start_requested; }
     int GetChosenLevel() const;
-    // 0 classic, 1 advanced.
+    // The game type of the checked set: 0 classic, 1 advanced, 2 moving.
     int GetChosenSet() const;
     // Moves the OK button's lock to the current choice.
     void UpdateLock();
@@ -53,14 +55,15 @@ class CCustomLevelWnd : public CScreen
     CSimpleButton* OkButton() const { return m_ok.get(); }
     CSimpleCheckBox* ClassicBox() const { return m_classic.get(); }
     CSimpleCheckBox* AdvancedBox() const { return m_advanced.get(); }
+    CSimpleCheckBox* MovingBox() const { return m_moving.get(); }
     CTrackBar* LevelBar() const { return m_level_bar.get(); }
     const NGame::CField& Preview() const { return *m_preview; }
 
   private:
     // The level count of a set, from the game's configuration when it is loaded.
-    static int LevelCount(bool classic);
-    // Reloads the preview from the checked set's folder.
-    void ShowSet(bool classic);
+    static int LevelCount(int set);
+    // Reloads the preview from the set's folder.
+    void ShowSet(int set);
     void ToLogical(int& x, int& y) const;
 
     CPropertyFile m_layout;
@@ -72,6 +75,7 @@ class CCustomLevelWnd : public CScreen
     std::unique_ptr<CSimpleButton> m_ok;
     std::unique_ptr<CSimpleCheckBox> m_classic;
     std::unique_ptr<CSimpleCheckBox> m_advanced;
+    std::unique_ptr<CSimpleCheckBox> m_moving;
     std::unique_ptr<CTrackBar> m_level_bar;
     std::unique_ptr<NGame::CField> m_preview;
     std::unique_ptr<NGame::CBoardPainter> m_preview_painter;

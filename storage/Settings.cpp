@@ -69,6 +69,7 @@ void CSettings::Load(const std::string& path)
     m_music_volume = ReadInt(file, "m_music_volume", 40);
     m_adv_level = ReadInt(file, "m_adv_level", 3);
     m_classic_level = ReadInt(file, "m_classic_level", 3);
+    m_moving_level = ReadInt(file, "m_moving_level", 1);
 }
 
 bool CSettings::Save(const std::string& path, const CWindowState& window) const
@@ -89,6 +90,7 @@ bool CSettings::Save(const std::string& path, const CWindowState& window) const
     file.SetInt("m_show_dragons", m_show_dragons ? 1 : 0);
     file.SetInt("m_adv_level", m_adv_level);
     file.SetInt("m_classic_level", m_classic_level);
+    file.SetInt("m_moving_level", m_moving_level);
     return file.Save(path, CCipher::kSettingsKey, kKeyLength);
 }
 

@@ -39,6 +39,8 @@ class CSettings
     int m_music_volume = 40;
     int m_classic_level = 3;
     int m_adv_level = 3;
+    // The moving set opens with its first level only.
+    int m_moving_level = 1;
     // Ends with '/'; every per-user file name is appended to it.
     std::string m_user_folder;
 
@@ -49,6 +51,17 @@ class CSettings
     bool Save(const std::string& path, const CWindowState& window) const;
 
     std::string SettingsPath() const { return m_user_folder + kFileName; }
+
+    // The record of a level set, by the game type that plays it: 1 advanced,
+    // 2 moving, anything else classic.
+    int& LevelRecord(int gameType)
+    {
+        return gameType == 2 ? m_moving_level : gameType == 1 ? m_adv_level : m_classic_level;
+    }
+    int LevelRecord(int gameType) const
+    {
+        return gameType == 2 ? m_moving_level : gameType == 1 ? m_adv_level : m_classic_level;
+    }
 };
 
 // The one settings object of the process.

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 using namespace NDataTest;
 
@@ -44,7 +46,7 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
          {"m_close_btn", "m_musik_volume_track_bar", "m_sound_cb", "m_hints_cb", "m_dragons_cb", "m_fs_cb"}},
         {"mui/help_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
         {"mui/custom_wnd.txt",
-         {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_level_track_bar"}},
+         {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_cb_moving", "m_level_track_bar"}},
         {"mui/continue_dlg.txt", {"m_continuesaved_btn", "m_startnew_btn", "m_cancel_btn"}},
         {"mui/entername_dlg.txt", {"m_ok_btn"}},
         {"mui/top_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
@@ -120,6 +122,31 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
                     {c.x - h * 0.9f, c.y - h * 0.9f, c.x + h * 0.9f, c.y + h * 0.9f})))
                     << "button " << i << " covers level " << level << " cell " << c.row << "," << c.column;
         }
+    }
+}
+
+TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
+{
+    REQUIRE_DATA();
+    const CPropertyFile p = Props("mui/custom_wnd.txt");
+    // As the screen draws them: the preview, the 320 x 160 lock, "Level" with
+    // a number of up to three digits, the slider with its labels.
+    const float trackX = p.GetFloat("m_level_track_bar.x", 0), trackY = p.GetFloat("m_level_track_bar.y", 0);
+    const SRect fixed[] = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
+                           {120, 210, 440, 370},
+                           {224, 361, 424, 405},
+                           {trackX, trackY, trackX + 495 + 32, trackY + 64}};
+    std::vector<SRect> boxes;
+    for (const std::string name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
+    {
+        ExpectPlaced(p, name);
+        // A box takes clicks 220 units beyond its picture, over its caption.
+        const float x = p.GetFloat(name + ".x", 0), y = p.GetFloat(name + ".y", 0);
+        for (const SRect& other : boxes)
+            EXPECT_FALSE(other.Overlaps({x, y, x + 32 + 220, y + 32})) << name;
+        boxes.push_back({x, y, x + 32 + 220, y + 32});
+        for (const SRect& f : fixed)
+            EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
     }
 }
 

@@ -45,7 +45,7 @@ state=$("$TOOL" show save --user-dir "$WORK/good" | grep '^gamedata.fieldstate')
 keys_with() {
   local v=$1
   for k in m_window_width m_window_height x y m_sound m_hints m_show_dragons m_sound_invert \
-    m_is_full_screen_loaded m_music_volume m_adv_level m_classic_level gamedata.totalscore \
+    m_is_full_screen_loaded m_music_volume m_adv_level m_classic_level m_moving_level gamedata.totalscore \
     gamedata.playermoney gamedata.playerlifes gamedata.levels_count; do
     echo "$k $v"
   done
@@ -83,7 +83,7 @@ make_case nul
   echo "$state" | sed 's/ 03 / \x00 /'; printf 'gamedata.gametype 1\0\n\0\0\0\n'
 } | all_three nul
 
-defaults="m_adv_level 3|m_classic_level 3|m_music_volume 40|m_window_height 600|m_window_width 800"
+defaults="m_adv_level 3|m_classic_level 3|m_moving_level 1|m_music_volume 40|m_window_height 600|m_window_width 800"
 for name in empty truncated random garbage huge format paths long nul; do
   run_game "$WORK/$name" "$name"
   expect_clean "$name"
@@ -92,7 +92,7 @@ for name in empty truncated random garbage huge format paths long nul; do
       || fail "$name: $what written back unreadable: $(head -3 "$WORK/$name.$what")"
   done
   case $name in empty|random|garbage)
-    [ "$(grep -cE "^($defaults)\$" "$WORK/$name.settings")" -eq 5 ] \
+    [ "$(grep -cE "^($defaults)\$" "$WORK/$name.settings")" -eq 6 ] \
       || fail "$name: settings not the defaults: $(cat "$WORK/$name.settings")"
     grep -q "^top7.rec_name000000 Nemo$" "$WORK/$name.top7" || fail "$name: top-7 not the default"
     ;;

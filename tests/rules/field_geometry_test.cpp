@@ -128,19 +128,26 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
     EXPECT_TRUE(field.IsHole(16, 12));
 }
 
-TEST(FieldBuild, FinishingAMovingLevelUnlocksNoClassicLevel)
+TEST(FieldBuild, EachSetReportsTheLevelReachedAsItsOwn)
 {
-    for (const char* set : {"dat/levels_classic", "dat/levels_moving"})
+    // The moving boards carry the classic flag: only their folder tells them apart.
+    const struct
     {
-        std::vector<std::pair<int, int>> reached;
+        const char* folder;
+        int advancedFlag;
+        CField::ELevelSet set;
+    } sets[] = {{"dat/levels_classic", 0, CField::kClassicSet},
+                {"dat/levels_duel", 1, CField::kAdvancedSet},
+                {"dat/levels_moving", 0, CField::kMovingSet}};
+    for (const auto& s : sets)
+    {
+        std::vector<std::pair<CField::ELevelSet, int>> reached;
         SMaskTable masks;
-        CField field(set, 20, 0, SFieldResources{}, masks.Reader());
-        field.SetLevelReached([&reached](int advancedSet, int level)
-                              { reached.emplace_back(advancedSet, level); });
+        CField field(s.folder, 20, s.advancedFlag, SFieldResources{}, masks.Reader());
+        field.SetLevelReached([&reached](CField::ELevelSet set, int level)
+                              { reached.emplace_back(set, level); });
         field.AdvanceLevel(4);
-        using SReached = std::vector<std::pair<int, int>>;
-        const SReached expected = std::string(set) == "dat/levels_classic" ? SReached{{0, 5}} : SReached{};
-        EXPECT_EQ(reached, expected) << set;
+        EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{s.set, 5}})) << s.folder;
     }
 }
 

@@ -1,9 +1,12 @@
 // The match: a decided level is reported and counted once, and a finished
-// moving level stands still.
+// moving level stands still until it is left for the next, which it opens.
 #include "BoardBuilder.h"
 #include "rules/Match.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace NGame::NTest
 {
@@ -62,6 +65,22 @@ TEST(MatchTurns, AFinishedMovingLevelStandsStill)
     }
     EXPECT_TRUE(match.GetField().IsLevelFinished());
     EXPECT_EQ(match.GetCurrentPlayer(), 0);
+}
+
+TEST(MatchTurns, AWonMovingLevelOpensTheNextMovingLevel)
+{
+    SBoard board(0, 1, "dat/levels_moving");
+    board.Layout([](int r, int c) { return c == 0 ? 0 : (r == 0 ? 1 : 2); });
+    std::vector<std::pair<CField::ELevelSet, int>> reached;
+    board->SetLevelReached([&reached](CField::ELevelSet set, int level)
+                           { reached.emplace_back(set, level); });
+    CMatch match(kMovingGame, std::move(board.m_field));
+    ClickCell(match, kMid, kLast);
+    Frames(match, 300);
+    ASSERT_TRUE(match.GetField().IsLevelFinished());
+    EXPECT_TRUE(reached.empty()) << "nothing is reached before the level is left";
+    match.NextLevelOrRetry();
+    EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{CField::kMovingSet, 2}}));
 }
 } // namespace
 } // namespace NGame::NTest

@@ -1,5 +1,5 @@
 // The main menu and the screens it opens, on the fake platform with a small
-// data folder: the level lock, the continue dialog's choices, the saved-game
+// data folder: the level lock of each set, the continue dialog's choices, the saved-game
 // and top-7 files across runs, and damaged files in the per-user folder.
 #include "framework/Application.h"
 #include "media/InterfaceResources.h"
@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace NTestMedia;
 using NInterface::CContinueDlg;
 using NInterface::CCustomLevelWnd;
@@ -39,7 +41,7 @@ class MainMenuTest : public ::testing::Test
     {
         CSettings& settings = Settings();
         m_saved_folder = settings.m_user_folder;
-        m_saved_levels = {settings.m_classic_level, settings.m_adv_level};
+        m_saved_levels = {settings.m_classic_level, settings.m_adv_level, settings.m_moving_level};
         settings.m_user_folder = m_user.Path() + "/";
         m_data.Write("mui/resourses.txt", "");
         CFileSystem::Create()->SetRoot(m_data.Path());
@@ -56,8 +58,9 @@ class MainMenuTest : public ::testing::Test
         CFileSystem::Destroy();
         CSettings& settings = Settings();
         settings.m_user_folder = m_saved_folder;
-        settings.m_classic_level = m_saved_levels.first;
-        settings.m_adv_level = m_saved_levels.second;
+        settings.m_classic_level = m_saved_levels[0];
+        settings.m_adv_level = m_saved_levels[1];
+        settings.m_moving_level = m_saved_levels[2];
     }
     std::string UserFile(const char* name) const { return m_user.Path() + "/" + name; }
     bool ClosePosted() const
@@ -73,7 +76,7 @@ class MainMenuTest : public ::testing::Test
     CFakePlatform m_platform;
     CResourceGroup* m_group = nullptr;
     std::string m_saved_folder;
-    std::pair<int, int> m_saved_levels;
+    std::array<int, 3> m_saved_levels{};
 };
 
 NGame::CField::Mask NoMasks(const std::string&)
@@ -86,6 +89,7 @@ TEST_F(MainMenuTest, LevelChoiceIsLockedBeyondTheLevelReachedInEachSet)
 {
     Settings().m_classic_level = 5;
     Settings().m_adv_level = 2;
+    Settings().m_moving_level = 1;
     CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
     Application().PushScreen(&window);
     EXPECT_EQ(window.GetChosenSet(), 1);
@@ -110,6 +114,17 @@ TEST_F(MainMenuTest, LevelChoiceIsLockedBeyondTheLevelReachedInEachSet)
     window.LevelBar()->SetValue(5.0f);
     window.UpdateLock();
     EXPECT_TRUE(window.OkButton()->IsDisabled());
+
+    // The moving set keeps its own record: only its first level is open.
+    window.OnControl(window.MovingBox());
+    window.OnControl(window.MovingBox());
+    EXPECT_FALSE(window.ClassicBox()->IsChecked() || window.AdvancedBox()->IsChecked());
+    EXPECT_EQ(window.GetChosenSet(), 2);
+    EXPECT_TRUE(window.OkButton()->IsDisabled());
+    window.LevelBar()->SetValue(0.0f);
+    window.UpdateLock();
+    EXPECT_FALSE(window.OkButton()->IsDisabled());
+    window.OnControl(window.ClassicBox());
 
     window.LevelBar()->SetValue(4.0f);
     window.OnControl(window.OkButton());
@@ -148,19 +163,27 @@ TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
 
 TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
 {
-    // Finishing the advanced set's level 4 raises its record to 5.
+    // Finishing the advanced set's level 4 raises its record to 5, and the
+    // moving set's level 1 (a board with the classic flag) its own to 2.
     Settings().m_classic_level = 2;
     Settings().m_adv_level = 1;
+    Settings().m_moving_level = 1;
     NGame::CField board("dat/levels_duel", 20, 1, {}, NoMasks);
     board.SetLevelReached(NGame::RecordLevelReached(Settings()));
     board.SetLevel(3);
     board.AdvanceLevel(1);
+    NGame::CField moving("dat/levels_moving", 20, 0, {}, NoMasks);
+    moving.SetLevelReached(NGame::RecordLevelReached(Settings()));
+    moving.AdvanceLevel(1);
     ASSERT_EQ(Settings().m_adv_level, 5);
+    ASSERT_EQ(Settings().m_moving_level, 2);
+    ASSERT_EQ(Settings().m_classic_level, 2);
     ASSERT_TRUE(Settings().Save(UserFile(CSettings::kFileName), CWindowState{}));
 
     // The next run reads the records back before the level choice opens.
     Settings().m_classic_level = 0;
     Settings().m_adv_level = 0;
+    Settings().m_moving_level = 0;
     Settings().Load(UserFile(CSettings::kFileName));
     CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
     Application().PushScreen(&window);
@@ -169,10 +192,9 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
         CSimpleCheckBox* box;
         int level;
         bool open;
-    } cases[] = {{window.AdvancedBox(), 4, true},
-                 {window.AdvancedBox(), 5, false},
-                 {window.ClassicBox(), 1, true},
-                 {window.ClassicBox(), 2, false}};
+    } cases[] = {{window.AdvancedBox(), 4, true}, {window.AdvancedBox(), 5, false},
+                 {window.ClassicBox(), 1, true},  {window.ClassicBox(), 2, false},
+                 {window.MovingBox(), 1, true},   {window.MovingBox(), 2, false}};
     for (const auto& c : cases)
     {
         window.OnControl(c.box);
@@ -323,6 +345,38 @@ TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts
         EXPECT_EQ(NGameLink::ContinueLevel(menu.Game()), 1);
         Application().RemoveScreen(&menu);
     }
+    ReleaseGameResources();
+}
+
+TEST_F(MainMenuTest, MovingLevelChosenStartsAMovingGameThatIsSavedAndResumedAsOne)
+{
+    m_data.Write("dat/game.txt", "m_levels_moving 7\n");
+    CreateGameResourcesFrom(*CFileSystem::Get());
+    Settings().m_moving_level = 2;
+    {
+        CMainMenu menu;
+        Application().PushScreen(&menu);
+        menu.OnControl(menu.GameButton());
+        CCustomLevelWnd* choice = menu.LevelWindow();
+        ASSERT_NE(choice, nullptr);
+        choice->OnControl(choice->MovingBox());
+        EXPECT_EQ(choice->Preview().GetLevelPattern(), "dat/levels_moving/lev%03d.raw");
+        EXPECT_EQ(choice->Preview().GetLevelsCount(), 7) << "the game's count of moving boards";
+        choice->LevelBar()->SetValue(1.0f);
+        choice->OnControl(choice->OkButton());
+        Application().FrameStep(16.0f);
+        ASSERT_NE(menu.Game(), nullptr);
+        EXPECT_EQ(menu.Game()->GetGameType(), NGame::kMovingGame);
+        EXPECT_EQ(menu.Game()->GetField().GetLevel(), 1);
+        EXPECT_EQ(menu.Game()->GetField().GetLevelSet(), NGame::CField::kMovingSet);
+        menu.ExitHook();
+        Application().RemoveScreen(&menu);
+    }
+    CMainMenu next;
+    next.StartHook();
+    ASSERT_NE(next.Game(), nullptr);
+    EXPECT_EQ(next.Game()->GetGameType(), NGame::kMovingGame);
+    EXPECT_EQ(next.Game()->GetField().GetLevel(), 1);
     ReleaseGameResources();
 }
 

@@ -35,6 +35,7 @@ TEST(Settings, MissingOrNonsenseFileGivesDefaults)
         EXPECT_EQ(s.m_music_volume, 40);
         EXPECT_EQ(s.m_classic_level, 3);
         EXPECT_EQ(s.m_adv_level, 3);
+        EXPECT_EQ(s.m_moving_level, 1);
     }
 }
 
@@ -45,7 +46,8 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
     s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 99 m_window_height 100 x -20 "
                                                           "m_sound 2 m_hints 1 m_sound_invert 5 "
                                                           "m_is_full_screen_loaded 0 m_music_volume 64 "
-                                                          "m_adv_level 12 m_classic_level x",
+                                                          "m_adv_level 12 m_classic_level x "
+                                                          "m_moving_level 7",
                                                           "vum", 3)));
     EXPECT_EQ(s.m_window_width, 800);
     EXPECT_EQ(s.m_window_height, 100);
@@ -58,6 +60,9 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
     EXPECT_EQ(s.m_music_volume, 64);
     EXPECT_EQ(s.m_adv_level, 12);
     EXPECT_EQ(s.m_classic_level, 3);
+    EXPECT_EQ(s.m_moving_level, 7);
+    s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_moving_level %n", "vum", 3)));
+    EXPECT_EQ(s.m_moving_level, 1);
 }
 
 TEST(Settings, WindowSizeNoDisplayCanOpenReadsAsTheDefault)
@@ -84,14 +89,16 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     s.m_window_height = 768;
     s.m_sound = false;
     s.m_classic_level = 45;
+    s.m_moving_level = 9;
     CWindowState window;
     window.m_left = 30;
     window.m_top = 40;
     window.m_invert_stereo = true;
     ASSERT_TRUE(s.Save(path, window));
-    EXPECT_EQ(SavedText(path), "m_adv_level 3\nm_classic_level 45\nm_hints 1\nm_is_full_screen_loaded 0\n"
-                               "m_music_volume 40\nm_show_dragons 1\nm_sound 0\nm_sound_invert 1\n"
-                               "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
+    EXPECT_EQ(SavedText(path),
+              "m_adv_level 3\nm_classic_level 45\nm_hints 1\nm_is_full_screen_loaded 0\n"
+              "m_moving_level 9\nm_music_volume 40\nm_show_dragons 1\nm_sound 0\nm_sound_invert 1\n"
+              "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
 
     window.m_minimised = true;
     window.m_full_screen = true;
@@ -102,6 +109,7 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     EXPECT_EQ(back.m_window_x, 0);
     EXPECT_TRUE(back.m_full_screen);
     EXPECT_FALSE(back.m_sound);
+    EXPECT_EQ(back.m_moving_level, 9);
     EXPECT_EQ(SavedText(path).find("m_window"), std::string::npos);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"dx_demo.cfg"});
 }

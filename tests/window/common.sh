@@ -90,19 +90,21 @@ expect_exit() {
   wait "$1" || fail "exit code $?"
 }
 
-# Saved games one move from the end of classic level 2: base_save makes a real
-# save of it (sets TOOL, KEY, home, columns and x, the free flower right of
-# the human's home); craft_save MODE LIVES MONEY USER-DIR rewrites its board:
+# Saved games one move from the end of a level: base_save [SET LEVEL] makes a
+# real save of it (classic level 2 unless told; sets TOOL, KEY, home, columns
+# and x, the free flower right of the human's home); craft_save MODE LIVES
+# MONEY USER-DIR rewrites its board:
 # lose: all the rival's colour 1 but the home (2) and its right-hand
 # neighbour (3); win: all colour FILL (5th argument, else 0) but the two
 # homes (2 and 1).
 base_save() {
-  TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&'
+  TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&' BASE_SET=${1:-classic} BASE_LEVEL=${2:-2}
   timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
-    --play classic:2 --frames 400 2>/dev/null || fail "saving run: exit code $?"
+    --play "$BASE_SET:$BASE_LEVEL" --frames 400 2>/dev/null || fail "saving run: exit code $?"
   "$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
   local rows r
-  read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level 1 | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
+  read -r rows columns < <("$TOOL" board --data "$DATA" --set "$BASE_SET" --level $((BASE_LEVEL - 1)) \
+    | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
   home=0
   for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
   x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
@@ -127,7 +129,8 @@ craft_save() {
   /^gamedata.playerlifes / { print "gamedata.playerlifes " lives; next }
   /^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
   { print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
-  grep -q '^gamedata.level_num 1$' "$WORK/crafted.txt" || fail "base save not at level 2: $(grep level_num "$WORK/crafted.txt")"
+  grep -q "^gamedata.level_num $((BASE_LEVEL - 1))\$" "$WORK/crafted.txt" \
+    || fail "base save not at level $BASE_LEVEL: $(grep level_num "$WORK/crafted.txt")"
   "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
 }
 

@@ -43,11 +43,9 @@ inline const std::vector<SPlace> kOptionsLayout = {
 
 // Level choice ("mui/custom_wnd.txt").
 constexpr float kLevelTrackLength = 495;
-inline const std::vector<SPlace> kCustomLayout = {{"m_close_btn", 130, 505},
-                                                  {"m_ok_btn", 414, 505},
-                                                  {"m_cb_classic", 450, 220},
-                                                  {"m_cb_advanced", 450, 280},
-                                                  {"m_level_track_bar", 140, 436}};
+inline const std::vector<SPlace> kCustomLayout = {
+    {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},
+    {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 436}};
 // Fixed drawing positions of that screen.
 constexpr float kPreviewX = 173, kPreviewY = 188, kPreviewScale = 0.262f;
 constexpr float kLevelNumberX = 324, kLevelNumberY = 401;

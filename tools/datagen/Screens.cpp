@@ -184,10 +184,18 @@ void CustomLevel(COutput& out)
     Parchment(img, 110 + kOx, 160 + kOy, 700 + kOx, 490 + kOy);
     Frame(img, kPreviewX, kPreviewY, kPreviewX + 800 * kPreviewScale, kPreviewY + 600 * kPreviewScale);
     Caption(img, "Level", kLevelNumberX - 14, kLevelNumberY - 6, 26, EAlign::Right);
-    const SPlace classic = Find(kCustomLayout, "m_cb_classic"),
-                 advanced = Find(kCustomLayout, "m_cb_advanced");
-    Caption(img, "Classic levels", classic.x + kCheckSize + 8, classic.y + 23, 22);
-    Caption(img, "Advanced levels", advanced.x + kCheckSize + 8, advanced.y + 23, 22);
+    const struct
+    {
+        const char* name;
+        const char* text;
+    } boxes[] = {{"m_cb_classic", "Classic levels"},
+                 {"m_cb_advanced", "Advanced levels"},
+                 {"m_cb_moving", "Moving levels"}};
+    for (const auto& b : boxes)
+    {
+        const SPlace p = Find(kCustomLayout, b.name);
+        Caption(img, b.text, p.x + kCheckSize + 8, p.y + 23, 22);
+    }
     const SPlace track = Find(kCustomLayout, "m_level_track_bar");
     Track(img, track.x, track.y, kLevelTrackLength, 10);
     Caption(img, "1", track.x + kThumbW / 2.0f, track.y + 48, 14, EAlign::Centre);
