@@ -348,7 +348,10 @@ void CGame::OnKeyDown(int key)
 void CGame::AfterChoice(CPlayer& player)
 {
     PlayBoardSounds();
-    if (GetCurrentPlayer() == 0 && !player.IsValidClick() && m_wrong_pick_hints < 2)
+    // The moving set has no forbidden colours: its player never marks a
+    // click as valid, and every move would open the hint.
+    if (GetCurrentPlayer() == 0 && m_game_type != kMovingGame && !player.IsValidClick() &&
+        m_wrong_pick_hints < 2)
     {
         ++m_wrong_pick_hints;
         OpenHint(m_resources->GetWrongColourHint());

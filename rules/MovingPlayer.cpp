@@ -10,7 +10,13 @@ void CMovingPlayer::OnClick(float x, float y)
     if (!m_field || m_state != PlayerTurn || !m_field->IsIdle() || m_field->IsLevelFinished())
         return;
     const SCellPos at = m_field->CellAt(x, y);
-    const int colour = m_field->GetCellColour(at.m_row, at.m_column);
+    OnColourKey(m_field->GetCellColour(at.m_row, at.m_column));
+}
+
+void CMovingPlayer::OnColourKey(int colour)
+{
+    if (!m_field || m_state != PlayerTurn || !m_field->IsIdle() || m_field->IsLevelFinished())
+        return;
     if (m_field->Repaint(m_home_row, m_home_column, colour))
         m_state = PlayerMoving;
 }

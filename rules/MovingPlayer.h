@@ -12,5 +12,7 @@ class CMovingPlayer : public CPlayer
     using CPlayer::CPlayer;
 
     void OnClick(float x, float y) override;
+    // As a click on a flower of that colour: no permission test either.
+    void OnColourKey(int colour) override;
 };
 } // namespace NGame

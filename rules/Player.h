@@ -27,7 +27,7 @@ class CPlayer
     // A left click on the board at a screen point.
     virtual void OnClick(float x, float y);
     // A colour chosen from the keyboard: played as a click on a flower of it.
-    void OnColourKey(int colour);
+    virtual void OnColourKey(int colour);
 
     void BeginTurn() { m_state = PlayerTurn; }
     // False, and nothing spent, when the purse holds less than `amount`.

@@ -228,6 +228,24 @@ TEST_F(GameHintsTest, KeysPlayAsClicksDo)
     EXPECT_EQ(Field().GetState(), Leaving);
 }
 
+TEST_F(GameHintsTest, MovingSetTakesTheRivalsColourByKeyAndClickWithNoWrongColourHint)
+{
+    Start(kMovingGame);
+    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    ASSERT_TRUE(Settle());
+    const int mid = Mid();
+    const int last = Field().RowLength(mid) - 1;
+    Layout([mid, last](int r, int c)
+           { return r == mid && c == 0 ? 2 : (r == mid && c == last ? 1 : (c % 2 == 0 ? 0 : 3)); });
+    m_game->OnKeyDown('2'); // the rival's home colour
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
+    EXPECT_EQ(Human().GetMoney(), 25) << "the moving set pays no coins";
+    ASSERT_TRUE(RunUntil([this] { return Field().IsIdle() && Human().GetState() == PlayerTurn; }));
+    ASSERT_TRUE(ClickAllowedCell());
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
+    EXPECT_TRUE(m_game->GetHints().empty());
+}
+
 TEST_F(GameHintsTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
 {
     Start();
