@@ -211,6 +211,8 @@ TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
     EXPECT_EQ(Human().GetLives(), 4);
     const auto sounds = m_game->TakePlayedSounds();
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "wav/bonus.wav"), sounds.end());
+    // The territories are settled once the carrier has gone; that may flip flowers.
+    ASSERT_TRUE(Settle());
     ASSERT_TRUE(ClickAllowedCell());
     EXPECT_EQ(Human().GetState(), PlayerMoving);
 }
