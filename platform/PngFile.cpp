@@ -16,6 +16,9 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_RGBA;
+    // Screenshots are written many times a test run and read back once:
+    // speed before size (a third of the time for a third more bytes).
+    image.flags = PNG_IMAGE_FLAG_FAST;
     // A negative stride makes libpng take the rows bottom-up.
     const png_int_32 stride = -static_cast<png_int_32>(width * 4);
     const int ok = png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), stride, nullptr);
