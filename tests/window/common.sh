@@ -100,7 +100,7 @@ expect_exit() {
 base_save() {
   TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&' BASE_SET=${1:-classic} BASE_LEVEL=${2:-2}
   timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
-    --play "$BASE_SET:$BASE_LEVEL" --frames 400 2>/dev/null || fail "saving run: exit code $?"
+    --play "$BASE_SET:$BASE_LEVEL" --frames 60 2>/dev/null || fail "saving run: exit code $?"
   "$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
   local rows r
   read -r rows columns < <("$TOOL" board --data "$DATA" --set "$BASE_SET" --level $((BASE_LEVEL - 1)) \
