@@ -10,7 +10,6 @@ namespace NGame
 {
 namespace
 {
-constexpr float kLeaveX = 850.0f;
 constexpr float kOffScreenX = 800.0f;
 constexpr float kWaveDelayPerUnit = 3.0f;
 } // namespace

@@ -24,6 +24,13 @@ class CBonus
     const CInsect& GetInsect() const { return *m_insect; }
 
   protected:
+    // How long a carrier stays at its target before it leaves: the repaints'
+    // a while longer, so that the flowers are seen to change under it.
+    static constexpr float kLeaveDelayMs = 100.0f;
+    static constexpr float kRepaintLeaveDelayMs = 600.0f;
+    // Where carriers fly off to, past the right edge.
+    static constexpr float kLeaveX = 850.0f;
+
     // The common course of every bonus: advance the carrier; at the target
     // send it off after `leaveDelayMs`, ask for the bonus sound and Arrive().
     bool Carry(float elapsedMs, float leaveDelayMs);

@@ -6,11 +6,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 100.0f;
-} // namespace
-
 CBonusApponentRandomize::CBonusApponentRandomize(CField& field) : CBonus(field)
 {
     FlyTo(m_mid, m_last);

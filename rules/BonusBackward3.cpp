@@ -6,11 +6,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 100.0f;
-} // namespace
-
 CBonusBackward3::CBonusBackward3(CField& field, int count) : CBonus(field), m_count(count)
 {
     FlyTo(m_mid, m_last);

@@ -4,12 +4,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 100.0f;
-constexpr float kLeaveX = 850.0f;
-} // namespace
-
 CBonusForward3::CBonusForward3(CField& field, int count)
     : CBonus(field), m_colour(field.GetCellColour(m_mid, 0)), m_start{m_mid, 0}, m_count(count),
       m_map(field.MakeColourMap())

@@ -6,11 +6,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 100.0f;
-} // namespace
-
 CBonusFreeRandomize::CBonusFreeRandomize(CField& field) : CBonus(field)
 {
     const std::vector<SCellPos> candidates = FreeCells(field, -1);

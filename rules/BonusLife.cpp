@@ -3,11 +3,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 100.0f;
-} // namespace
-
 CBonusLife::CBonusLife(CField& field, CPlayer& player) : CBonus(field), m_player(player)
 {
     m_insect->SetTarget(72.0f, 480.0f);

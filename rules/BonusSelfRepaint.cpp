@@ -8,7 +8,6 @@ namespace NGame
 {
 namespace
 {
-constexpr float kLeaveDelayMs = 100.0f;
 constexpr float kWaveDelayPerUnit = 3.0f;
 } // namespace
 

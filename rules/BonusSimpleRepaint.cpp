@@ -3,12 +3,6 @@
 
 namespace NGame
 {
-namespace
-{
-// The painted flower flips before the carrier leaves it.
-constexpr float kLeaveDelayMs = 600.0f;
-} // namespace
-
 CBonusSimpleRepaint::CBonusSimpleRepaint(CField& field)
     : CBonus(field), m_colour(field.GetCellColour(m_mid, 0))
 {
@@ -22,7 +16,7 @@ bool CBonusSimpleRepaint::CanBuy(const CField& field)
 
 bool CBonusSimpleRepaint::Update(float elapsedMs)
 {
-    return Carry(elapsedMs, kLeaveDelayMs);
+    return Carry(elapsedMs, kRepaintLeaveDelayMs);
 }
 
 void CBonusSimpleRepaint::Arrive()

@@ -3,11 +3,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 100.0f;
-} // namespace
-
 CBonusSkipMove::CBonusSkipMove(CField& field) : CBonus(field)
 {
     FlyTo(m_mid, m_last);

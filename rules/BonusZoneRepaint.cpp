@@ -4,11 +4,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr float kLeaveDelayMs = 600.0f;
-} // namespace
-
 CBonusZoneRepaint::CBonusZoneRepaint(CField& field) : CBonus(field), m_colour(field.GetCellColour(m_mid, 0))
 {
     m_has_target = AimAtFreeFlower(m_colour, m_target);
@@ -21,7 +16,7 @@ bool CBonusZoneRepaint::CanBuy(const CField& field)
 
 bool CBonusZoneRepaint::Update(float elapsedMs)
 {
-    return Carry(elapsedMs, kLeaveDelayMs);
+    return Carry(elapsedMs, kRepaintLeaveDelayMs);
 }
 
 void CBonusZoneRepaint::Arrive()
