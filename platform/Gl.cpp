@@ -319,26 +319,16 @@ void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a)
 }
 namespace
 {
-// A window (or full screen) of another size than the program's 800 by 600
-// pixels: they are scaled by m_scale into a picture of m_picture_width by
-// m_picture_height window pixels at the offset (from the bottom left, as GL
-// counts); the bars around it are not the program's.
-struct CViewportTransform
-{
-    double m_scale = 1.0;
-    int m_offset_x = 0;
-    int m_offset_y = 0;
-    int m_picture_width = 0;
-    int m_picture_height = 0;
-};
-CViewportTransform g_transform;
+// Where the program's 800 by 600 pixels lie in the window (or full screen);
+// the bars around them are not the program's.
+CLetterbox g_transform;
 
 // Clears the bars beside (or above and below) the picture in black, whatever
 // colour the screen clears its own picture in.
 void ClearBars()
 {
-    const CViewportTransform& t = g_transform;
-    if ((t.m_offset_x <= 0 && t.m_offset_y <= 0) || t.m_picture_width <= 0 || t.m_picture_height <= 0)
+    const CLetterbox& t = g_transform;
+    if ((t.m_left <= 0 && t.m_bottom <= 0) || t.m_width <= 0 || t.m_height <= 0)
         return;
     GLfloat colour[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, colour);
@@ -347,10 +337,10 @@ void ClearBars()
     const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
     // Beyond the drawable is clipped anyway.
     constexpr GLsizei kFar = 1 << 15;
-    const GLint right = t.m_offset_x + t.m_picture_width;
-    const GLint top = t.m_offset_y + t.m_picture_height;
+    const GLint right = t.m_left + t.m_width;
+    const GLint top = t.m_bottom + t.m_height;
     const GLint bars[4][4] = {
-        {0, 0, t.m_offset_x, kFar}, {right, 0, kFar, kFar}, {0, 0, kFar, t.m_offset_y}, {0, top, kFar, kFar}};
+        {0, 0, t.m_left, kFar}, {right, 0, kFar, kFar}, {0, 0, kFar, t.m_bottom}, {0, top, kFar, kFar}};
     glEnable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     for (const GLint* bar : bars)
@@ -369,11 +359,11 @@ bool g_viewportSet = false;
 
 GLint ScaleX(GLint x)
 {
-    return g_transform.m_offset_x + static_cast<GLint>(x * g_transform.m_scale + 0.5);
+    return g_transform.m_left + static_cast<GLint>(x * g_transform.m_scale + 0.5);
 }
 GLint ScaleY(GLint y)
 {
-    return g_transform.m_offset_y + static_cast<GLint>(y * g_transform.m_scale + 0.5);
+    return g_transform.m_bottom + static_cast<GLint>(y * g_transform.m_scale + 0.5);
 }
 GLsizei ScaleSize(GLsizei size)
 {
@@ -391,13 +381,11 @@ void Clear(GLbitfield mask)
         ClearBars();
 }
 
-void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth, int pictureHeight)
+void SetViewportTransform(const CLetterbox& box)
 {
-    g_transform.m_scale = scale > 0.0 ? scale : 1.0;
-    g_transform.m_offset_x = offsetX;
-    g_transform.m_offset_y = offsetY;
-    g_transform.m_picture_width = pictureWidth;
-    g_transform.m_picture_height = pictureHeight;
+    g_transform = box;
+    if (g_transform.m_scale <= 0.0)
+        g_transform.m_scale = 1.0;
     // The screens set their viewport once; it must follow the new scale now.
     if (g_viewportSet)
         Viewport(g_viewport[0], g_viewport[1], g_viewport[2], g_viewport[3]);

@@ -7,6 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "platform/Letterbox.h"
+
 namespace NGl
 {
 bool IsHeadless();
@@ -49,11 +51,9 @@ void Hint(GLenum target, GLenum mode);
 void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
 void Clear(GLbitfield mask);
 // The viewport is given in the program's pixels; the platform scales it to
-// the window's (or full screen's) size. The scaled picture covers
-// pictureWidth by pictureHeight window pixels from the offset (GL's, from the
-// bottom left); clearing the colour buffer leaves the bars around it black.
-void SetViewportTransform(double scale, int offsetX, int offsetY, int pictureWidth = 0,
-                          int pictureHeight = 0);
+// the window's (or full screen's) size as `box` says; clearing the colour
+// buffer leaves the bars around the picture black.
+void SetViewportTransform(const CLetterbox& box);
 void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
 void LineWidth(GLfloat width);
 // The current viewport in the window's own pixels, after the transform.

@@ -126,7 +126,7 @@ void CSdlPlatform::DestroyWindow()
     if (m_context)
     {
         NGl::SetHeadless(true);
-        NGl::SetViewportTransform(1.0, 0, 0);
+        NGl::SetViewportTransform(CLetterbox{});
         SDL_GL_MakeCurrent(m_window, nullptr);
         SDL_GL_DeleteContext(m_context);
         m_context = nullptr;
@@ -204,7 +204,7 @@ void CSdlPlatform::UpdateScaling()
     if (m_window)
         SDL_GL_GetDrawableSize(m_window, &width, &height);
     m_box = FitPicture(width, height, m_mode_width, m_mode_height);
-    NGl::SetViewportTransform(m_box.m_scale, m_box.m_left, m_box.m_bottom, m_box.m_width, m_box.m_height);
+    NGl::SetViewportTransform(m_box);
 }
 
 void CSdlPlatform::ToClient(int& x, int& y) const
