@@ -146,7 +146,7 @@ CImage HintPicture(const SHint& h, bool first)
     const float cbY = h.h - kCheckMargin - kHintCheck;
     DrawText(img, "show hints", kCheckMargin + kHintCheck + 4, cbY + 21, small);
     small.align = EAlign::Right;
-    DrawText(img, "click to close", h.w - 16.0f, cbY + 21, small);
+    DrawText(img, "click or press Space to close", h.w - 16.0f, cbY + 21, small);
     return img;
 }
 } // namespace
