@@ -33,3 +33,8 @@ bool CControl::IsDisabled()
 {
     return m_disabled;
 }
+
+bool CControl::GetFocusPoint(float&, float&) const
+{
+    return false;
+}

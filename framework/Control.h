@@ -21,6 +21,9 @@ class CControl
     virtual void Reset();
     virtual bool SetDisabled(bool disabled);
     virtual bool IsDisabled();
+    // The point a keyboard player's pointer jumps to, in the coordinates the
+    // control's screen hands it; false for controls that take no such jump.
+    virtual bool GetFocusPoint(float& x, float& y) const;
 
   protected:
     bool m_disabled = false;

@@ -51,6 +51,15 @@ void CDialogScreen::OnKeyDown(int key)
     CScreen::OnKeyDown(key);
 }
 
+void CDialogScreen::FocusToClient(float& x, float& y) const
+{
+    const CApplication& app = Application();
+    if (m_logical_width <= 0 || m_logical_height <= 0)
+        return;
+    x = static_cast<float>((std::trunc(m_x) + x) * app.GetWindowWidth() / m_logical_width);
+    y = static_cast<float>((std::trunc(m_y) + y) * app.GetWindowHeight() / m_logical_height);
+}
+
 void CDialogScreen::ToDialog(int& x, int& y) const
 {
     const CApplication& app = Application();

@@ -10,6 +10,7 @@ class CDialogScreen : public CScreen
     ~CDialogScreen() override = default;
     void Draw() override;
     void OnKeyDown(int key) override;
+    void FocusToClient(float& x, float& y) const override;
     void OnMouseMove(int x, int y, std::uint32_t flags) override;
     void OnLButtonUp(int x, int y, std::uint32_t flags) override;
     void OnLButtonDown(int x, int y, std::uint32_t flags) override;

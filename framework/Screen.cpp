@@ -4,6 +4,11 @@
 
 #include "framework/Application.h"
 #include "framework/Control.h"
+#include "platform/KeyCodes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 void CScreen::Update(float elapsed)
 {
@@ -41,6 +46,58 @@ void CScreen::OnKeyDown(int key)
 {
     for (CControl* control : m_controls)
         control->OnKeyDown(key);
+    if (!m_keyboard_navigation)
+        return;
+    CApplication& app = Application();
+    if (key == NKey::kTab)
+        MoveFocus(app.Platform().IsKeyDown(NKey::kShift) ? -1 : 1);
+    else if (key == NKey::kDown || key == NKey::kUp)
+        MoveFocus(key == NKey::kDown ? 1 : -1);
+    else if (key == NKey::kSpace)
+    {
+        int x = 0;
+        int y = 0;
+        app.GetCursorClientPos(x, y);
+        OnLButtonDown(x, y, kMouseFlagLButton);
+        OnLButtonUp(x, y, 0);
+    }
+}
+
+void CScreen::FocusToClient(float&, float&) const {}
+
+void CScreen::MoveFocus(int step)
+{
+    struct SStop
+    {
+        CControl* m_control;
+        float m_x;
+        float m_y;
+    };
+    std::vector<SStop> stops;
+    for (CControl* control : m_controls)
+    {
+        SStop stop{control, 0.0f, 0.0f};
+        if (!control->IsDisabled() && control->GetFocusPoint(stop.m_x, stop.m_y))
+            stops.push_back(stop);
+    }
+    if (stops.empty())
+        return;
+    // Reading order: rows from the top, left to right within a row.
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const SStop& a, const SStop& b) {
+                         return std::lround(a.m_y / 8.0f) != std::lround(b.m_y / 8.0f) ? a.m_y < b.m_y
+                                                                                       : a.m_x < b.m_x;
+                     });
+    const auto count = static_cast<int>(stops.size());
+    int next = step > 0 ? 0 : count - 1;
+    for (int i = 0; i < count; ++i)
+        if (stops[static_cast<std::size_t>(i)].m_control == m_focused)
+            next = ((i + step) % count + count) % count;
+    SStop& stop = stops[static_cast<std::size_t>(next)];
+    m_focused = stop.m_control;
+    FocusToClient(stop.m_x, stop.m_y);
+    Application().Platform().WarpCursor(static_cast<int>(std::lround(stop.m_x)),
+                                        static_cast<int>(std::lround(stop.m_y)));
 }
 
 void CScreen::OnChar(std::uint16_t character, std::uint16_t repeat)

@@ -31,6 +31,11 @@ class CScreen
     void SetResult(int result) { m_result = result; }
     int GetResult() const { return m_result; }
 
+    // Menus played from the keyboard: Tab, Down or Up move the pointer from
+    // control to control in reading order (Shift+Tab backwards), Space
+    // clicks where it is.
+    void SetKeyboardNavigation(bool on) { m_keyboard_navigation = on; }
+
     bool IsDragging() const { return m_dragging; }
     void SetDraggable(bool draggable) { m_draggable = draggable; }
     bool IsDraggable() const { return m_draggable; }
@@ -38,13 +43,21 @@ class CScreen
   protected:
     const std::vector<CControl*>& Controls() const { return m_controls; }
 
+    // A control's focus point in the screen's client coordinates (dialogs
+    // put their own corner and scale in).
+    virtual void FocusToClient(float& x, float& y) const;
+
   private:
     void StartDrag();
+    // Moves the pointer to the next (step 1) or previous (-1) control.
+    void MoveFocus(int step);
 
     std::vector<CControl*> m_controls;
     int m_result = 0;
     bool m_dragging = false;
     bool m_draggable = false;
+    bool m_keyboard_navigation = false;
+    CControl* m_focused = nullptr;
     int m_anchor_x = 0;
     int m_anchor_y = 0;
 };

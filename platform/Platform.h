@@ -110,6 +110,9 @@ class IPlatform
     // virtualKey: the held state of F4, Control or Shift (platform/KeyCodes.h).
     virtual bool IsKeyDown(int virtualKey) const = 0;
     virtual void ShowCursor(bool show) = 0;
+    // Puts the pointer on a client point (of the program's picture), as if
+    // the mouse had moved there: screens played from the keyboard use it.
+    virtual void WarpCursor(int x, int y) = 0;
 
     virtual std::string GetClipboardText() const = 0;
 

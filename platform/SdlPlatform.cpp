@@ -263,6 +263,25 @@ void CSdlPlatform::SwapBuffers()
         SDL_GL_SwapWindow(m_window);
 }
 
+void CSdlPlatform::WarpCursor(int x, int y)
+{
+    if (!m_window)
+        return;
+    // A scripted pointer moves as the script's own moves do.
+    if (m_scripted_cursor)
+    {
+        CPlatformEvent move;
+        move.m_type = CPlatformEvent::kMouseMove;
+        move.m_x = x;
+        move.m_y = y;
+        PushEvent(move);
+        return;
+    }
+    FromClient(x, y);
+    SDL_WarpMouseInWindow(m_window, x, y);
+    m_cursor_cached = false;
+}
+
 void CSdlPlatform::GetCursorDesktopPos(int& x, int& y) const
 {
     int windowX = 0;

@@ -44,6 +44,7 @@ class CSdlPlatform final : public IPlatform
     bool IsMouseButtonDown(int button) const override;
     bool IsKeyDown(int virtualKey) const override;
     void ShowCursor(bool show) override;
+    void WarpCursor(int x, int y) override;
     std::string GetClipboardText() const override;
     std::uint32_t GetTicks() const override;
     void Sleep(std::uint32_t milliseconds) override;

@@ -17,6 +17,7 @@ namespace NInterface
 {
 CContinueDlg::CContinueDlg(int level, int score) : m_level(level), m_score(score)
 {
+    SetKeyboardNavigation(true);
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/continue_dlg.txt");
     const CInterfaceResources* resources = CInterfaceResources::Get();

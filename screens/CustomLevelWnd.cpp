@@ -8,6 +8,7 @@
 #include "media/Music.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
+#include "platform/KeyCodes.h"
 #include "play/GameResources.h"
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
@@ -16,6 +17,7 @@
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -33,6 +35,7 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
         m_layout.Load(*files, "mui/custom_wnd.txt");
     const CApplication* app = CApplication::Get();
     SetDraggable(!(app && app->IsFullScreen()));
+    SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();
     auto texture = [resources](CTexture* CInterfaceResources::*member)
@@ -217,6 +220,13 @@ void CCustomLevelWnd::OnKeyDown(int key)
 {
     if (key == Settings().m_close_key)
         OnControl(m_close.get());
+    else if (key == NKey::kLeft || key == NKey::kRight)
+    {
+        // The level one lower or higher, as the slider's range allows.
+        const float value = m_level_bar->GetValue() + (key == NKey::kRight ? 1.0f : -1.0f);
+        m_level_bar->SetValue(std::clamp(value, 0.0f, 99.0f));
+        UpdateLock();
+    }
     CScreen::OnKeyDown(key);
 }
 

@@ -24,6 +24,7 @@ CHelpWnd::CHelpWnd(float logicalWidth, float logicalHeight)
         m_layout.Load(*files, "mui/help_wnd.txt");
     const CApplication* app = CApplication::Get();
     SetDraggable(!(app && app->IsFullScreen()));
+    SetKeyboardNavigation(true);
     LoadHelp("mui/help.xml");
 
     const CInterfaceResources* resources = CInterfaceResources::Get();

@@ -44,6 +44,7 @@ CMainMenu::CMainMenu() : m_top_table(kTopLists)
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/main_wnd.txt");
     SetDraggable(true);
+    SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();
     auto make = [&](const char* name, CTexture* CInterfaceResources::*tex)

@@ -30,6 +30,7 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/options_wnd.txt");
     SetDraggable(!IsFullScreen());
+    SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();
     auto texture = [resources](CTexture* CInterfaceResources::*member)

@@ -24,6 +24,7 @@ CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table
         m_layout.Load(*files, "mui/top_wnd.txt");
     const CApplication* app = CApplication::Get();
     SetDraggable(!(app && app->IsFullScreen()));
+    SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();
     auto button =

@@ -103,3 +103,10 @@ void CSimpleButton::Draw()
         return;
     DrawBandQuad(m_texture ? m_texture->GetName() : 0, m_x, m_y, m_width, m_height, m_state, 4);
 }
+
+bool CSimpleButton::GetFocusPoint(float& x, float& y) const
+{
+    x = m_x + m_width / 2.0f;
+    y = m_y + m_height / 2.0f;
+    return m_visible && m_width > 0.0f && m_height > 0.0f;
+}

@@ -31,6 +31,7 @@ class CSimpleButton : public CControl
     // Whether the application's cursor lies on the button.
     bool IsMouseOver() const;
     bool Hits(int x, int y) const;
+    bool GetFocusPoint(float& x, float& y) const override;
 
     int GetState() const { return m_state; }
     float GetX() const { return m_x; }

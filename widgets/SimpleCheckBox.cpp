@@ -77,3 +77,10 @@ void CSimpleCheckBox::Draw()
 {
     DrawBandQuad(m_texture ? m_texture->GetName() : 0, m_x, m_y, m_width, m_height, m_state, 4);
 }
+
+bool CSimpleCheckBox::GetFocusPoint(float& x, float& y) const
+{
+    x = m_x + m_width / 2.0f;
+    y = m_y + m_height / 2.0f;
+    return m_width > 0.0f && m_height > 0.0f;
+}

@@ -30,6 +30,7 @@ class CSimpleCheckBox : public CControl
     int GetState() const { return m_state; }
     float GetZ() const { return m_z; }
     bool Hits(int x, int y) const;
+    bool GetFocusPoint(float& x, float& y) const override;
 
     bool OnMouseMove(int x, int y, std::uint32_t flags) override;
     bool OnLButtonUp(int x, int y, std::uint32_t flags) override;

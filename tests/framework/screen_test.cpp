@@ -1,6 +1,7 @@
 // Screens, dialogs and controls: fan-out to every control, dialog-local
 // coordinates and window dragging.
 #include "framework/Application.h"
+#include "platform/KeyCodes.h"
 #include "support/FakePlatform.h"
 #include "support/RecordingScreens.h"
 
@@ -165,5 +166,75 @@ TEST_F(ScreenTest, DragEndsWhenTheCursorLeftTheWindowByTheNextUpdate)
     screen.OnLButtonDown(200, 200, 0);
     screen.Activate();
     EXPECT_FALSE(screen.IsDragging());
+}
+// A control a keyboard player's pointer can jump to.
+class CFocusControl : public CRecordingControl
+{
+  public:
+    CFocusControl(CJournal& journal, std::string name, float x, float y)
+        : CRecordingControl(journal, std::move(name)), m_fx(x), m_fy(y)
+    {
+    }
+    bool GetFocusPoint(float& x, float& y) const override
+    {
+        x = m_fx;
+        y = m_fy;
+        return true;
+    }
+
+  private:
+    float m_fx;
+    float m_fy;
+};
+
+TEST_F(ScreenTest, KeysMoveThePointerInReadingOrderAndSpaceClicksThere)
+{
+    MakeWindow(800, 600);
+    CScreen screen;
+    screen.SetKeyboardNavigation(true);
+    CFocusControl right(m_journal, "right", 300, 102);
+    CFocusControl left(m_journal, "left", 100, 98);
+    CFocusControl below(m_journal, "below", 200, 400);
+    CFocusControl disabled(m_journal, "disabled", 50, 500);
+    CRecordingControl plain(m_journal, "plain");
+    disabled.SetDisabled(true);
+    for (CControl* control : std::initializer_list<CControl*>{&right, &left, &below, &disabled, &plain})
+        screen.AddControl(control);
+    auto pointer = [this]
+    {
+        int x = 0;
+        int y = 0;
+        Application().GetCursorClientPos(x, y);
+        return std::to_string(x) + " " + std::to_string(y);
+    };
+    std::vector<std::string> visited;
+    for (int key : {NKey::kTab, NKey::kTab, NKey::kDown, NKey::kTab, NKey::kUp})
+    {
+        screen.OnKeyDown(key);
+        visited.push_back(pointer());
+    }
+    m_platform.m_keys.insert(NKey::kShift);
+    screen.OnKeyDown(NKey::kTab);
+    visited.push_back(pointer());
+    EXPECT_EQ(visited,
+              (std::vector<std::string>{"100 98", "300 102", "200 400", "100 98", "200 400", "300 102"}));
+
+    m_journal.clear();
+    screen.OnKeyDown(NKey::kSpace);
+    EXPECT_EQ(std::count(m_journal.begin(), m_journal.end(), "right.ldown 300 102"), 1);
+    EXPECT_EQ(std::count(m_journal.begin(), m_journal.end(), "right.lup 300 102"), 1);
+
+    // A dialog's controls lie at its corner; a screen without navigation keeps its pointer.
+    CRecordingDialog dialog(m_journal, "dialog");
+    dialog.SetKeyboardNavigation(true);
+    dialog.m_x = 100.0f;
+    dialog.m_y = 50.0f;
+    CFocusControl inside(m_journal, "inside", 10, 20);
+    dialog.AddControl(&inside);
+    dialog.OnKeyDown(NKey::kDown);
+    EXPECT_EQ(pointer(), "110 70");
+    screen.SetKeyboardNavigation(false);
+    screen.OnKeyDown(NKey::kTab);
+    EXPECT_EQ(pointer(), "110 70");
 }
 } // namespace

@@ -73,6 +73,11 @@ class CFakePlatform final : public IPlatform
     bool IsMouseButtonDown(int button) const override { return m_buttons.count(button) != 0; }
     bool IsKeyDown(int virtualKey) const override { return m_keys.count(virtualKey) != 0; }
     void ShowCursor(bool show) override { m_cursor_shown = show; }
+    void WarpCursor(int x, int y) override
+    {
+        m_cursor_x = x + m_window.m_left;
+        m_cursor_y = y + m_window.m_top;
+    }
     std::string GetClipboardText() const override { return m_clipboard; }
     std::uint32_t GetTicks() const override { return m_ticks; }
     void Sleep(std::uint32_t milliseconds) override

@@ -2,7 +2,10 @@
 # save one move from the end: a refused colour opens the wrong-colour hint and
 # Enter closes it, L buys a life, the winning colour's key completes the level
 # and Space continues to the next one. (The tutorial's hints and the keys'
-# mapping are covered without a window.)
+# mapping are covered without a window.) And a first start played from the
+# keyboard alone: Tab and Space on the menu's Play, Down to the level choice's
+# moving box, Space, Down to Start, Space, a colour key, Escape: a moving game
+# is saved.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
@@ -22,4 +25,12 @@ expect_colour "$WORK/won.png" 150 260 650 300 "$WHITE" 24 3000 "no LEVEL COMPLET
 for want in "level_num 2" "playerlifes 3" "playermoney 50"; do
   grep -qx "gamedata.$want" "$WORK/end.save" || fail "not $want after the level: $(grep -v fieldstate "$WORK/end.save")"
 done
+
+{ echo "30 key 9"; echo "40 key 32"; for f in 110 120 130; do echo "$f key 40"; done; echo "140 key 32"
+  echo "150 key 40"; echo "160 key 40"; echo "170 screenshot $WORK/start.png"; echo "180 key 32"
+  echo "400 key 13"; echo "430 key 50"; echo "600 key 27"; echo "640 quit"; } >"$WORK/menus.txt"
+timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-menus" --windowed --no-pacing --seed 3 \
+  --replay "$WORK/menus.txt" 2>/dev/null || fail "menus: exit code $?"
+"$TOOL" show save --user-dir "$WORK/user-menus" >"$WORK/menus.save" || fail "no game started from the keyboard"
+grep -qx "gamedata.gametype 2" "$WORK/menus.save" || fail "not a moving game: $(grep -v fieldstate "$WORK/menus.save")"
 echo "ok"

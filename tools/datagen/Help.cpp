@@ -214,8 +214,9 @@ bool WriteHelp(COutput& out, std::string& problems)
     y = h.Text(
         kLeft, y + kGap, kWidth, kBody,
         "Escape closes the menu screens and, on the main menu, quits. Enter on the main menu hides the "
-        "window and stops the music. The Menu button above the board returns to the main menu; your game "
-        "is kept and can be continued later, even after quitting.");
+        "window and stops the music. On the menu screens Tab or the up and down arrows move the pointer "
+        "from button to button and Space presses; left and right choose the level. The Menu button above "
+        "the board returns to the main menu; your game is kept and can be continued later.");
     h.Image(400, y + 50, 64, 64, "dat/marker.spr", 0, true, 60);
 
     h.Page();
