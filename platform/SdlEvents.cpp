@@ -169,16 +169,14 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
             // picture: what it hovers must follow.
             if (SDL_GetMouseFocus() == m_window && !m_scripted_cursor)
             {
-                CPlatformEvent move;
-                move.m_type = CPlatformEvent::kMouseMove;
                 // SDL's own idea of it is stale when the resize moved the window.
                 int desktopX = 0;
                 int desktopY = 0;
-                if (!QueryX11Pointer(m_window, desktopX, desktopY, move.m_x, move.m_y))
-                    SDL_GetMouseState(&move.m_x, &move.m_y);
-                ToClient(move.m_x, move.m_y);
-                move.m_flags = MouseFlags();
-                m_pending.push_back(move);
+                int windowX = 0;
+                int windowY = 0;
+                if (!QueryX11Pointer(m_window, desktopX, desktopY, windowX, windowY))
+                    SDL_GetMouseState(&windowX, &windowY);
+                PushPointerEvent(CPlatformEvent::kMouseMove, windowX, windowY);
             }
             break;
         default:
@@ -239,12 +237,7 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
             m_scripted_cursor = false;
             RememberPointer();
         }
-        event.m_type = CPlatformEvent::kMouseMove;
-        event.m_x = sdl.motion.x;
-        event.m_y = sdl.motion.y;
-        ToClient(event.m_x, event.m_y);
-        event.m_flags = MouseFlags();
-        m_pending.push_back(event);
+        PushPointerEvent(CPlatformEvent::kMouseMove, sdl.motion.x, sdl.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -266,13 +259,8 @@ void CSdlPlatform::Translate(const SDL_Event& sdl)
         m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
         if (sdl.button.which != kScriptedMouse)
             RememberPointer();
-        if (event.m_type == CPlatformEvent::kNone)
-            break;
-        event.m_x = sdl.button.x;
-        event.m_y = sdl.button.y;
-        ToClient(event.m_x, event.m_y);
-        event.m_flags = MouseFlags();
-        m_pending.push_back(event);
+        if (event.m_type != CPlatformEvent::kNone)
+            PushPointerEvent(event.m_type, sdl.button.x, sdl.button.y);
         break;
     }
     default:
@@ -320,8 +308,13 @@ void CSdlPlatform::NoteDraggedPointer()
         return;
     m_pointer_x = desktopX;
     m_pointer_y = desktopY;
+    PushPointerEvent(CPlatformEvent::kMouseMove, windowX, windowY);
+}
+
+void CSdlPlatform::PushPointerEvent(CPlatformEvent::EType type, int windowX, int windowY)
+{
     CPlatformEvent event;
-    event.m_type = CPlatformEvent::kMouseMove;
+    event.m_type = type;
     event.m_x = windowX;
     event.m_y = windowY;
     ToClient(event.m_x, event.m_y);

@@ -74,6 +74,8 @@ class CSdlPlatform final : public IPlatform
     // The event side, in SdlEvents.cpp.
     void Translate(const SDL_Event& event);
     std::uint32_t MouseFlags() const;
+    // Queues a mouse message at a point of the window, in the picture's pixels.
+    void PushPointerEvent(CPlatformEvent::EType type, int windowX, int windowY);
     void RememberPointer();
     void NoteDraggedPointer();
 
