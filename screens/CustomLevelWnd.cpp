@@ -17,7 +17,6 @@
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -222,9 +221,7 @@ void CCustomLevelWnd::OnKeyDown(int key)
         OnControl(m_close.get());
     else if (key == NKey::kLeft || key == NKey::kRight)
     {
-        // The level one lower or higher, as the slider's range allows.
-        const float value = m_level_bar->GetValue() + (key == NKey::kRight ? 1.0f : -1.0f);
-        m_level_bar->SetValue(std::clamp(value, 0.0f, 99.0f));
+        m_level_bar->Step(key == NKey::kRight ? 1.0f : -1.0f);
         UpdateLock();
     }
     CScreen::OnKeyDown(key);

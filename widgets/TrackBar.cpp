@@ -108,3 +108,8 @@ void CTrackBar::Draw()
     NGl::End();
     NGl::Disable(GL_BLEND);
 }
+
+void CTrackBar::Step(float delta)
+{
+    m_value = std::clamp(m_value + delta, std::min(m_minimum, m_maximum), std::max(m_minimum, m_maximum));
+}

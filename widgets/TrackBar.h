@@ -21,6 +21,8 @@ class CTrackBar : public CControl
     void SetPosition(float x, float y, float z);
     void LoadLayout(const CPropertyFile& layout, const std::string& name);
     void SetRange(float minimum, float maximum);
+    // Moves the value by `delta`, kept within the range (keyboard steps).
+    void Step(float delta);
     void SetValue(float value) { m_value = value; }
     void SetLength(float length) { m_length = length; }
     float GetValue() const { return m_value; }

@@ -48,6 +48,12 @@ TEST_F(TrackBarTest, DragMapsTheThumbCentreOntoTheRange)
     EXPECT_FLOAT_EQ(m_bar->GetValue(), 99.0f);
     m_bar->OnMouseMove(-300, 0, 0);
     EXPECT_FLOAT_EQ(m_bar->GetValue(), 0.0f);
+    // So do the keyboard's steps.
+    m_bar->Step(-1.0f);
+    EXPECT_FLOAT_EQ(m_bar->GetValue(), 0.0f);
+    m_bar->SetValue(98.5f);
+    m_bar->Step(1.0f);
+    EXPECT_FLOAT_EQ(m_bar->GetValue(), 99.0f);
 }
 
 TEST_F(TrackBarTest, PressBesideTheThumbDoesNothing)
