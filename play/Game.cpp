@@ -58,8 +58,7 @@ CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
 
 CGame::~CGame()
 {
-    // Effects and hints point into the board.
-    m_effects.clear();
+    // Hints point into the board.
     m_hints.clear();
 }
 
@@ -86,6 +85,7 @@ void CGame::CreateBoard(CField::MaskReader masks)
     field->SetLevelReached(RecordLevelReached(Settings()));
     m_match = std::make_unique<CMatch>(m_game_type, std::move(field));
     m_field = &m_match->GetField();
+    m_reported_moment = m_match->GetMomentCount();
     m_painter = m_resources->BoardPainter();
 }
 
@@ -130,7 +130,7 @@ void CGame::NextLevelOrRetry()
 
 void CGame::ConcludeLevel()
 {
-    if (!m_field->IsLevelFinished())
+    if (!m_match->IsLevelDecided())
         return;
     if (!IsGameOver())
     {
@@ -152,14 +152,7 @@ void CGame::ConcludeLevel()
 void CGame::Update(float elapsed)
 {
     UpdateTurnMarker();
-
-    const bool hadEffects = !m_effects.empty();
-    for (auto it = m_effects.begin(); it != m_effects.end();)
-        it = (*it)->Update(elapsed) ? m_effects.erase(it) : it + 1;
-    if (hadEffects && m_effects.empty())
-        for (std::size_t i = 0; i < m_match->GetPlayerCount() && i < 2; ++i)
-            m_field->SettleTerritory(m_match->GetPlayer(i)->GetHomeRow(),
-                                     m_match->GetPlayer(i)->GetHomeColumn());
+    m_match->UpdateBonuses(elapsed);
 
     if (!Settings().m_hints)
         m_hints.clear();
@@ -184,6 +177,7 @@ void CGame::Update(float elapsed)
                                                       : kSoundGameOver);
     if (m_field->GetState() == Gone)
         ChangeLevel();
+    ReportMoment();
 
     NAudio::TheMusic().Update();
     NInterface::UpdateCursor(elapsed);
@@ -217,6 +211,19 @@ void CGame::ChangeLevel()
     }
     NAudio::TheMusic().Play(-1);
     NextLevelOrRetry();
+}
+
+void CGame::ReportMoment()
+{
+    // A game over whose score has gone to its list is finished with: the
+    // sink then stores no game, so that it cannot end (and count) twice.
+    const bool ended = IsGameOver() && m_name_entered;
+    if (m_match->GetMomentCount() == m_reported_moment && ended == m_reported_end)
+        return;
+    m_reported_moment = m_match->GetMomentCount();
+    m_reported_end = ended;
+    if (m_moment_sink)
+        m_moment_sink();
 }
 
 void CGame::ClosePending()
@@ -300,7 +307,7 @@ void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
         return;
     const bool click = std::abs(m_press_x - x) < 3 && std::abs(m_press_y - y) < 3;
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
-    if (click && m_effects.empty() && current)
+    if (click && m_match->GetBonusCount() == 0 && current)
     {
         current->OnClick(static_cast<float>(x), static_cast<float>(y));
         AfterChoice(*current);
@@ -337,7 +344,7 @@ void CGame::OnKeyDown(int key)
             return;
         }
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
-    if (key >= '1' && key < '1' + CField::kColourCount && m_effects.empty() && current &&
+    if (key >= '1' && key < '1' + CField::kColourCount && m_match->GetBonusCount() == 0 && current &&
         GetCurrentPlayer() == 0)
     {
         current->OnColourKey(key - '1');
@@ -360,7 +367,7 @@ void CGame::AfterChoice(CPlayer& player)
 
 void CGame::ContinueAfterLevel()
 {
-    if (!m_field->IsIdle() || !m_field->IsLevelFinished())
+    if (!m_field->IsIdle() || !m_match->IsLevelDecided())
         return;
     if (!IsGameOver())
     {
@@ -416,6 +423,7 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
     m_name_dialog.reset();
     m_field->BeginLevelOut();
     m_name_entered = true;
+    ReportMoment();
 }
 
 void CGame::OnCloseRequest()
@@ -439,25 +447,10 @@ void CGame::Activate()
 
 // ---------------------------------------------------------------- bonus bar
 
-bool CGame::BarLocked() const
-{
-    return GetCurrentPlayer() != 0 || !m_field->IsIdle() || m_field->IsLevelFinished() || IsGameOver() ||
-           m_match->GetPlayerCount() == 0;
-}
-
 void CGame::UpdateBonusButtons()
 {
-    const bool locked = BarLocked();
-    const int money = GetPlayer(0) ? GetPlayer(0)->GetMoney() : 0;
     for (int i = 0; i < kBonusCount; ++i)
-    {
-        bool enabled = !locked && money >= m_resources->GetPrice(i);
-        if (i == kBonusSkipMove)
-            enabled = enabled && !IsSkipPending();
-        if (i == kBonusForward3 || i == kBonusForward6)
-            enabled = enabled && m_field->CanGoForward();
-        m_bonus_buttons[i]->Control()->SetDisabled(!enabled);
-    }
+        m_bonus_buttons[i]->Control()->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
 }
 
 void CGame::OnControl(CControl* control)
@@ -471,32 +464,13 @@ void CGame::OnControl(CControl* control)
         ClosePending();
         return;
     }
-    if (BarLocked())
-        return;
     for (int i = 0; i < kBonusCount; ++i)
         if (control == m_bonus_buttons[i]->Control())
         {
-            Buy(i);
+            if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
+                PlayBoardSounds();
             return;
         }
-}
-
-void CGame::Buy(int bonus)
-{
-    if (bonus == kBonusSkipMove && IsSkipPending())
-        return;
-    CPlayer& human = *GetPlayer(0);
-    const int price = m_resources->GetPrice(bonus);
-    if (human.GetMoney() < price)
-        return;
-    // Paid only once the bonus exists, so a bonus that cannot be made costs nothing.
-    std::unique_ptr<IBonusEffect> effect = GetBonusFactory()(bonus, *m_field, human);
-    if (!effect || !human.Spend(price))
-        return;
-    m_effects.push_back(std::move(effect));
-    if (bonus == kBonusSkipMove)
-        m_match->SetSkipPending();
-    PlayBoardSounds();
 }
 
 char CGame::BonusKey(int bonus)

@@ -13,6 +13,7 @@
 #include "rules/Match.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,7 +78,11 @@ class CGame : public CScreen
     bool IsNameEntered() const { return m_name_entered; }
     bool IsSkipPending() const { return m_match->IsSkipPending(); }
     float GetMessageAlpha() const { return m_message_alpha; }
-    std::size_t GetEffectCount() const { return m_effects.size(); }
+    std::size_t GetEffectCount() const { return m_match->GetBonusCount(); }
+    // Called whenever the game has a new moment worth saving (a turn, a
+    // level's opening or its end; see CMatch::SMoment) and when a finished
+    // game has entered its score, so that a crash loses nothing done before.
+    void SetMomentSink(std::function<void()> sink) { m_moment_sink = std::move(sink); }
 
     // Hints: the open ones, the tutorial's progress and the wrong-colour count.
     const std::vector<std::unique_ptr<CGameHint>>& GetHints() const { return m_hints; }
@@ -109,12 +114,12 @@ class CGame : public CScreen
     void OpenTutorialHints();
     void ChangeLevel();
     void UpdateBonusButtons();
-    void Buy(int bonus);
     void PlayGameSound(int sound);
     void PlayBoardSounds();
     void RecordSound(const std::string& name);
-    bool BarLocked() const;
     void ClosePending();
+    // Tells the sink of a new moment since the last frame.
+    void ReportMoment();
     // GAME OVER: a qualifying score goes to its list through the name
     // dialog. False when no dialog opened; the score, if it qualifies, is
     // then already kept under the default name.
@@ -162,7 +167,6 @@ class CGame : public CScreen
     int m_press_x = -1;
     int m_press_y = -1;
     std::unique_ptr<CDialogScreen> m_name_dialog;
-    std::vector<std::unique_ptr<IBonusEffect>> m_effects;
     std::vector<std::unique_ptr<CGameHint>> m_hints;
     int m_hint_progress = 0;
     int m_wrong_pick_hints = 0;
@@ -170,5 +174,8 @@ class CGame : public CScreen
     std::array<std::unique_ptr<IBarButton>, kBonusCount> m_bonus_buttons;
     std::unique_ptr<CSprite> m_marker;
     std::vector<std::string> m_played_sounds;
+    std::function<void()> m_moment_sink;
+    unsigned m_reported_moment = 0;
+    bool m_reported_end = false;
 };
 } // namespace NGame

@@ -69,8 +69,8 @@ void CGame::DrawFrame()
     DrawStillLayer();
     m_painter->DrawOverlay(*m_field);
     DrawPreview();
-    for (auto& effect : m_effects)
-        effect->Draw(*m_painter);
+    for (std::size_t i = 0; i < m_match->GetBonusCount(); ++i)
+        m_painter->Draw(m_match->GetBonus(i).GetInsect());
     for (auto& hint : m_hints)
         hint->Draw();
     DrawMessages();
@@ -214,7 +214,9 @@ void CGame::DrawMessages() const
     };
     char score[48];
     std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
-    const bool finished = m_field->IsLevelFinished();
+    // A finished level has its message once it is decided: not while a bonus
+    // bought with the last one may still change the board.
+    const bool finished = m_match->IsLevelDecided();
     SLine lines[3] = {};
     std::size_t count = 0;
     const auto add = [&lines, &count](const char* text, float size, float y) {

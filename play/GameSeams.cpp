@@ -1,9 +1,7 @@
 // Default factories of the game's seams: the toolkit's picture buttons and
-// check boxes, and the rules' bonuses.
+// check boxes.
 #include "play/GameSeams.h"
 
-#include "play/BoardPainter.h"
-#include "rules/BonusKinds.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
 
@@ -40,17 +38,6 @@ class CHintBox final : public IHintCheckBox
     CSimpleCheckBox m_box;
 };
 
-class CBonusEffect final : public IBonusEffect
-{
-  public:
-    explicit CBonusEffect(std::unique_ptr<CBonus> bonus) : m_bonus(std::move(bonus)) {}
-    bool Update(float elapsedMs) override { return m_bonus->Update(elapsedMs); }
-    void Draw(const CBoardPainter& painter) override { painter.Draw(m_bonus->GetInsect()); }
-
-  private:
-    std::unique_ptr<CBonus> m_bonus;
-};
-
 BarButtonFactory DefaultBarButtons()
 {
     return [](CScreen* owner, CTexture* texture, const CPropertyFile& layout, const std::string& name)
@@ -60,17 +47,6 @@ HintCheckBoxFactory DefaultCheckBoxes()
 {
     return [](CScreen* owner, CTexture* texture) { return std::make_unique<CHintBox>(owner, texture); };
 }
-BonusFactory DefaultBonuses()
-{
-    return [](int bonus, CField& field, CPlayer& human) -> std::unique_ptr<IBonusEffect>
-    {
-        std::unique_ptr<CBonus> made = CreateBonus(bonus, field, human);
-        if (!made)
-            return nullptr;
-        return std::make_unique<CBonusEffect>(std::move(made));
-    };
-}
-
 BarButtonFactory& Buttons()
 {
     static BarButtonFactory factory = DefaultBarButtons();
@@ -79,11 +55,6 @@ BarButtonFactory& Buttons()
 HintCheckBoxFactory& CheckBoxes()
 {
     static HintCheckBoxFactory factory = DefaultCheckBoxes();
-    return factory;
-}
-BonusFactory& Bonuses()
-{
-    static BonusFactory factory = DefaultBonuses();
     return factory;
 }
 SEnterNameSeam& EnterName()
@@ -101,10 +72,6 @@ void SetHintCheckBoxFactory(HintCheckBoxFactory factory)
 {
     CheckBoxes() = factory ? std::move(factory) : DefaultCheckBoxes();
 }
-void SetBonusFactory(BonusFactory factory)
-{
-    Bonuses() = factory ? std::move(factory) : DefaultBonuses();
-}
 void SetEnterNameSeam(SEnterNameSeam seam)
 {
     EnterName() = std::move(seam);
@@ -116,10 +83,6 @@ const BarButtonFactory& GetBarButtonFactory()
 const HintCheckBoxFactory& GetHintCheckBoxFactory()
 {
     return CheckBoxes();
-}
-const BonusFactory& GetBonusFactory()
-{
-    return Bonuses();
 }
 const SEnterNameSeam& GetEnterNameSeam()
 {

@@ -1,6 +1,5 @@
 // Where the game screen meets pieces built elsewhere: the bar's picture
-// buttons, the hints' check boxes, the bonus effects and the enter-name
-// dialog. Each is reached through a replaceable factory, so tests can put
+// buttons, the hints' check boxes and the enter-name dialog. Each is reached through a replaceable factory, so tests can put
 // in their own, and the enter-name dialog can be supplied by the menus.
 #pragma once
 
@@ -46,20 +45,9 @@ class IHintCheckBox
     bool IsChecked() const { return GetState() > 2; }
 };
 
-// A running bonus: Update reports true once the bonus is over.
-class IBonusEffect
-{
-  public:
-    virtual ~IBonusEffect() = default;
-    virtual bool Update(float elapsedMs) = 0;
-    virtual void Draw(const CBoardPainter& painter) = 0;
-};
-
 using BarButtonFactory = std::function<std::unique_ptr<IBarButton>(
     CScreen* owner, CTexture* texture, const CPropertyFile& layout, const std::string& name)>;
 using HintCheckBoxFactory = std::function<std::unique_ptr<IHintCheckBox>(CScreen* owner, CTexture* texture)>;
-// `bonus` is the bar index; null when that bonus cannot be made.
-using BonusFactory = std::function<std::unique_ptr<IBonusEffect>(int bonus, CField& field, CPlayer& human)>;
 
 // The enter-name dialog: opening it (null: none available) and reading its text.
 struct SEnterNameSeam
@@ -71,11 +59,9 @@ struct SEnterNameSeam
 // Replace a factory; an empty function restores the default.
 void SetBarButtonFactory(BarButtonFactory factory);
 void SetHintCheckBoxFactory(HintCheckBoxFactory factory);
-void SetBonusFactory(BonusFactory factory);
 void SetEnterNameSeam(SEnterNameSeam seam);
 
 const BarButtonFactory& GetBarButtonFactory();
 const HintCheckBoxFactory& GetHintCheckBoxFactory();
-const BonusFactory& GetBonusFactory();
 const SEnterNameSeam& GetEnterNameSeam();
 } // namespace NGame

@@ -28,6 +28,11 @@ bool Write(const std::string& path, const CPropertyFile& store)
     return store.Save(path, CCipher::kSavedGameKey, kKeyLength);
 }
 
+std::string Encode(const CPropertyFile& store)
+{
+    return store.Encode(CCipher::kSavedGameKey, kKeyLength);
+}
+
 int GameType(const CPropertyFile& store)
 {
     const int type = store.GetInt(kTypeKey, -1);

@@ -20,10 +20,14 @@ constexpr const char* kTypeKey = "gamedata.gametype";
 constexpr const char* kScoreKey = "gamedata.totalscore";
 constexpr const char* kMoneyKey = "gamedata.playermoney";
 constexpr const char* kLivesKey = "gamedata.playerlifes";
+// 1 when the opponent's next turn is skipped (bought and not yet used).
+constexpr const char* kSkipKey = "gamedata.skip_pending";
 
 // False (store empty) when the file is missing or cannot be read.
 bool Read(const std::string& path, CPropertyFile& store);
 bool Write(const std::string& path, const CPropertyFile& store);
+// The bytes Write puts in the file, for a write made elsewhere.
+std::string Encode(const CPropertyFile& store);
 // The stored game type (0 classic, 1 advanced, 2 moving), -1 for anything else.
 int GameType(const CPropertyFile& store);
 // Purse and lives as stored, kept to what a running game can hold: a hostile

@@ -4,6 +4,7 @@
 
 #include "rules/Random.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace NGame
@@ -42,7 +43,7 @@ bool CBonus::Carry(float elapsedMs, float leaveDelayMs)
     m_insect->m_delay = leaveDelayMs;
     m_field.QueueSound(kBoardSoundBonus);
     m_arrived = true;
-    Arrive();
+    m_acted = Arrive();
     return false;
 }
 
@@ -54,14 +55,38 @@ void CBonus::FlyTo(int row, int column)
     m_insect->SetTarget(x, y);
 }
 
-bool CBonus::AimAtFreeFlower(int colour, SCellPos& target)
+void CBonus::AimAtFreeFlower(SCellPos& target)
 {
-    const std::vector<SCellPos> candidates = FreeCells(m_field, colour);
-    const bool found = !candidates.empty();
-    target = found ? candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))]
-                   : SCellPos{m_mid, 0};
+    const std::vector<SCellPos> candidates = FreeCells(m_field, m_field.GetCellColour(m_mid, 0));
+    target = candidates.empty()
+                 ? SCellPos{m_mid, 0}
+                 : candidates[static_cast<std::size_t>(RandomModulo(static_cast<int>(candidates.size())))];
     FlyTo(target.m_row, target.m_column);
-    return found;
+}
+
+bool CBonus::ChooseFreeFlower(SCellPos& target, int& colour) const
+{
+    colour = m_field.GetCellColour(m_mid, 0);
+    if (colour < 0)
+        return false;
+    const std::vector<SCellPos> candidates = FreeCells(m_field, colour);
+    if (candidates.empty())
+        return false;
+    if (std::find(candidates.begin(), candidates.end(), target) != candidates.end())
+        return true;
+    // The board changed under the carrier: the nearest flower that still
+    // qualifies, so that the change shows where the carrier is.
+    float best = -1.0f;
+    for (const SCellPos& at : candidates)
+    {
+        const float distance = DistanceFrom(at.m_row, at.m_column, m_insect->m_x, m_insect->m_y);
+        if (best < 0.0f || distance < best)
+        {
+            best = distance;
+            target = at;
+        }
+    }
+    return true;
 }
 
 bool CBonus::HasFreeFlowerToRepaint(const CField& field)
@@ -81,6 +106,15 @@ std::vector<SCellPos> CBonus::FreeCells(const CField& field, int exceptColour)
         for (int c = 0; c < field.RowLength(r); ++c)
             if (map.At(r, c) >= 0 && map.At(r, c) != exceptColour)
                 cells.push_back({r, c});
+    return cells;
+}
+
+std::vector<SCellPos> CBonus::OpponentCellsBeyondHome(const CField& field)
+{
+    const int mid = field.GetRows() / 2;
+    const int last = field.GetColumns() - 1;
+    std::vector<SCellPos> cells = Marked(field, MarkTerritory(field, mid, last, -4), -4);
+    cells.erase(std::remove(cells.begin(), cells.end(), SCellPos{mid, last}), cells.end());
     return cells;
 }
 

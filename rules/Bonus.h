@@ -22,6 +22,13 @@ class CBonus
     virtual bool Update(float elapsedMs);
 
     const CInsect& GetInsect() const { return *m_insect; }
+    // Whether the effect found something to act on; a finished bonus that did
+    // not has been paid for nothing, and its price goes back.
+    bool HasActed() const { return m_acted; }
+
+    // The opponent's territory beyond its home: what backward and opponent
+    // randomize act on (empty when the home stands alone).
+    static std::vector<SCellPos> OpponentCellsBeyondHome(const CField& field);
 
   protected:
     // How long a carrier stays at its target before it leaves: the repaints'
@@ -34,8 +41,11 @@ class CBonus
     // The common course of every bonus: advance the carrier; at the target
     // send it off after `leaveDelayMs`, ask for the bonus sound and Arrive().
     bool Carry(float elapsedMs, float leaveDelayMs);
-    // The effect, performed once when the carrier reaches its target.
-    virtual void Arrive() {}
+    // The effect, performed once when the carrier reaches its target, on the
+    // board as it is then: targets and colours are decided here, never at
+    // purchase, since other bonuses may have changed the board since. False
+    // when there was nothing left to act on.
+    virtual bool Arrive() { return true; }
     void FlyTo(int row, int column);
 
     // Free cells: neither holes nor in either territory, row-major; with
@@ -47,9 +57,12 @@ class CBonus
     static std::vector<SCellPos> Marked(const CField& field, const CColourMap& map, int mark);
     // The two repaint bonuses aim at a free flower of another colour than the
     // human's home (one random draw over the row-major candidates). Without a
-    // candidate (sold without the check) the carrier only visits the home:
-    // false, and `target` is the home.
-    bool AimAtFreeFlower(int colour, SCellPos& target);
+    // candidate (sold without the check) the carrier only visits the home.
+    void AimAtFreeFlower(SCellPos& target);
+    // On arrival: `target` if it is still a free flower of another colour
+    // than the human's home, else the candidate nearest to the carrier; false
+    // when none is left. `colour` is the human home's colour now.
+    bool ChooseFreeFlower(SCellPos& target, int& colour) const;
     // The purchase check of the repaint bonuses; a hole at the human's home
     // has no colour to give.
     static bool HasFreeFlowerToRepaint(const CField& field);
@@ -61,6 +74,7 @@ class CBonus
     CField& m_field;
     std::unique_ptr<CInsect> m_insect;
     bool m_arrived = false;
+    bool m_acted = false;
     int m_mid;
     int m_last;
 };

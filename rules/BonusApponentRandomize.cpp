@@ -16,13 +16,15 @@ bool CBonusApponentRandomize::Update(float elapsedMs)
     return Carry(elapsedMs, kLeaveDelayMs);
 }
 
-void CBonusApponentRandomize::Arrive()
+bool CBonusApponentRandomize::Arrive()
 {
-    std::vector<SCellPos> cells = Marked(m_field, MarkTerritory(m_field, m_mid, m_last, -4), -4);
-    cells.erase(std::remove(cells.begin(), cells.end(), SCellPos{m_mid, m_last}), cells.end());
+    const std::vector<SCellPos> cells = OpponentCellsBeyondHome(m_field);
+    if (cells.empty())
+        return false;
     float hx = 0.0f;
     float hy = 0.0f;
     m_field.CellPosition(m_mid, m_last, hx, hy);
     RandomizeCells(cells, hx, hy);
+    return true;
 }
 } // namespace NGame

@@ -16,8 +16,10 @@ bool CBonusBackward3::Update(float elapsedMs)
     return Carry(elapsedMs, kLeaveDelayMs);
 }
 
-void CBonusBackward3::Arrive()
+bool CBonusBackward3::Arrive()
 {
+    if (OpponentCellsBeyondHome(m_field).empty())
+        return false;
     const CColourMap map = MarkTerritory(m_field, m_mid, m_last, -4);
     for (int r = 0; r < m_field.GetRows(); ++r)
     {
@@ -30,5 +32,6 @@ void CBonusBackward3::Arrive()
             ++painted;
         }
     }
+    return true;
 }
 } // namespace NGame

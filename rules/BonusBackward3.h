@@ -12,7 +12,7 @@ class CBonusBackward3 final : public CBonus
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
 
     int m_count;
 };

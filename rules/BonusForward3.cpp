@@ -4,19 +4,19 @@
 
 namespace NGame
 {
-CBonusForward3::CBonusForward3(CField& field, int count)
-    : CBonus(field), m_colour(field.GetCellColour(m_mid, 0)), m_start{m_mid, 0}, m_count(count),
-      m_map(field.MakeColourMap())
+CBonusForward3::CBonusForward3(CField& field, int count) : CBonus(field), m_start(Front()), m_count(count)
 {
-    if (m_colour >= 0)
-        field.FloodMark(m_map, m_mid, 0, -4, -100);
-    if (field.GetCellColour(m_mid, m_last) >= 0)
-        field.FloodMark(m_map, m_mid, m_last, -5, -100);
-    for (int c = 0; c < field.RowLength(m_mid); ++c)
-        if (m_map.At(m_mid, c) == -4)
-            m_start.m_column = c;
-    m_last_painted = m_start.m_column;
     FlyTo(m_start.m_row, m_start.m_column);
+}
+
+SCellPos CBonusForward3::Front() const
+{
+    SCellPos front{m_mid, 0};
+    const CColourMap map = MarkTerritory(m_field, m_mid, 0, -4);
+    for (int c = 0; c < m_field.RowLength(m_mid); ++c)
+        if (map.At(m_mid, c) == -4)
+            front.m_column = c;
+    return front;
 }
 
 bool CBonusForward3::Update(float elapsedMs)
@@ -28,10 +28,15 @@ bool CBonusForward3::Update(float elapsedMs)
     return false;
 }
 
-void CBonusForward3::Arrive()
+bool CBonusForward3::Arrive()
 {
+    // The front as it is now: another bonus may have moved it since purchase.
+    m_start = Front();
+    m_last_painted = m_start.m_column;
     // Straight along the middle row rather than off to a random height.
     m_insect->SetTarget(kLeaveX, m_insect->m_y);
+    // Whether it acts shows as it paints.
+    return false;
 }
 
 void CBonusForward3::PaintUnderCarrier()
@@ -42,15 +47,18 @@ void CBonusForward3::PaintUnderCarrier()
     if (at.m_column == m_last_painted || at.m_column <= m_start.m_column)
         return;
     const bool onBoard = m_field.IsValidCell(at.m_row, at.m_column);
-    if (onBoard && m_map.At(at.m_row, at.m_column) == -5)
+    // The opponent's territory as it is at this cell's turn, passed over unpainted.
+    if (onBoard && MarkTerritory(m_field, m_mid, m_last, -5).At(at.m_row, at.m_column) == -5)
         return;
+    const int colour = m_field.GetCellColour(m_mid, 0);
     // A hole or the board's edge ends the advance.
-    if (!onBoard || m_field.GetCellColour(at.m_row, at.m_column) < 0)
+    if (!onBoard || colour < 0 || m_field.GetCellColour(at.m_row, at.m_column) < 0)
     {
         m_count = 0;
         return;
     }
-    m_field.PaintCell(at.m_row, at.m_column, m_colour, true);
+    m_field.PaintCell(at.m_row, at.m_column, colour, true);
     m_last_painted = at.m_column;
+    m_acted = true;
 }
 } // namespace NGame

@@ -1,5 +1,5 @@
-// The human's front on the middle row advances by a number of cells, painted one by one as the carrier passes
-// over them.
+// The human's front on the middle row advances by a number of cells, painted
+// one by one as the carrier passes over them.
 #pragma once
 
 #include "rules/Bonus.h"
@@ -13,15 +13,15 @@ class CBonusForward3 final : public CBonus
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
+    // The right-most cell of the middle row in the human's territory as the
+    // board stands; the home when the territory is gone.
+    SCellPos Front() const;
     // Paints the cell under the carrier on its way out.
     void PaintUnderCarrier();
 
-    int m_colour;
     SCellPos m_start;
-    int m_last_painted;
+    int m_last_painted = 0;
     int m_count;
-    // Territories as they were at purchase: the opponent's stays unpainted.
-    CColourMap m_map;
 };
 } // namespace NGame

@@ -26,14 +26,20 @@ bool CBonusFreeRandomize::Update(float elapsedMs)
     return Carry(elapsedMs, kLeaveDelayMs);
 }
 
-void CBonusFreeRandomize::Arrive()
+bool CBonusFreeRandomize::Arrive()
 {
-    RandomizeCells(FreeCells(m_field, -1), m_insect->m_x, m_insect->m_y);
+    const std::vector<SCellPos> cells = FreeCells(m_field, -1);
+    if (cells.empty())
+        return false;
+    RandomizeCells(cells, m_insect->m_x, m_insect->m_y);
+    // Coins on the flowers the new colours join to a territory are lost; the
+    // coins a territory held already stay its own.
     CColourMap map = m_field.MakeColourMap();
     m_field.FloodMark(map, m_mid, 0, -3, -1);
     m_field.FloodMark(map, m_mid, m_last, -3, -1);
-    for (const SCellPos& at : Marked(m_field, map, -3))
-        if (m_field.GetCoin(at.m_row, at.m_column) >= 0)
+    for (const SCellPos& at : cells)
+        if (map.At(at.m_row, at.m_column) == -3 && m_field.GetCoin(at.m_row, at.m_column) >= 0)
             m_field.SetCellCoin(at.m_row, at.m_column, -1);
+    return true;
 }
 } // namespace NGame

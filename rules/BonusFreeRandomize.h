@@ -14,6 +14,6 @@ class CBonusFreeRandomize final : public CBonus
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
 };
 } // namespace NGame

@@ -1,4 +1,6 @@
-// Kind to bonus: the purchase test and construction.
+// Kind to bonus: the purchase test and construction. Each kind has its own
+// case in both switches; a kind added to the list without one does not
+// compile (-Werror=switch), and a number outside the list is refused.
 #include "rules/BonusKinds.h"
 
 #include "rules/BonusApponentRandomize.h"
@@ -15,7 +17,9 @@ namespace NGame
 {
 bool CanBuyBonus(int kind, const CField& field)
 {
-    switch (kind)
+    if (kind < 0 || kind >= BonusKindCount)
+        return false;
+    switch (static_cast<EBonusKind>(kind))
     {
     case BonusSingleRepaint:
         return CBonusSimpleRepaint::CanBuy(field);
@@ -23,16 +27,30 @@ bool CanBuyBonus(int kind, const CField& field)
         return CBonusZoneRepaint::CanBuy(field);
     case BonusFreeRandomize:
         return CBonusFreeRandomize::CanBuy(field);
-    default:
-        return kind >= 0 && kind < BonusKindCount;
+    case BonusForward3:
+    case BonusForward6:
+        return field.CanGoForward();
+    case BonusSelfRepaint:
+        return CBonusSelfRepaint::CanBuy(field);
+    case BonusBackward3:
+    case BonusBackward6:
+    case BonusApponentRandomize:
+        // An opponent reduced to its home has nothing to lose or scramble.
+        return !CBonus::OpponentCellsBeyondHome(field).empty();
+    case BonusSkipMove:
+    case BonusLife:
+        return true;
+    case BonusKindCount:
+        break;
     }
+    return false;
 }
 
 std::unique_ptr<CBonus> CreateBonus(int kind, CField& field, CPlayer& player)
 {
     if (!CanBuyBonus(kind, field))
         return nullptr;
-    switch (kind)
+    switch (static_cast<EBonusKind>(kind))
     {
     case BonusSingleRepaint:
         return std::make_unique<CBonusSimpleRepaint>(field);
@@ -54,8 +72,11 @@ std::unique_ptr<CBonus> CreateBonus(int kind, CField& field, CPlayer& player)
         return std::make_unique<CBonusBackward3>(field, 4);
     case BonusApponentRandomize:
         return std::make_unique<CBonusApponentRandomize>(field);
-    default:
+    case BonusLife:
         return std::make_unique<CBonusLife>(field, player);
+    case BonusKindCount:
+        break;
     }
+    return nullptr;
 }
 } // namespace NGame

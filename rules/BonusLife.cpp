@@ -13,8 +13,9 @@ bool CBonusLife::Update(float elapsedMs)
     return Carry(elapsedMs, kLeaveDelayMs);
 }
 
-void CBonusLife::Arrive()
+bool CBonusLife::Arrive()
 {
     m_player.SetLives(m_player.GetLives() + 1);
+    return true;
 }
 } // namespace NGame

@@ -13,7 +13,7 @@ class CBonusLife final : public CBonus
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
 
     CPlayer& m_player;
 };

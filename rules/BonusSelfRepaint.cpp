@@ -21,14 +21,11 @@ bool CBonusSelfRepaint::Update(float elapsedMs)
     return Carry(elapsedMs, kLeaveDelayMs);
 }
 
-void CBonusSelfRepaint::Arrive()
+bool CBonusSelfRepaint::Arrive()
 {
     // Drawing until a colour fits would never end if none did.
-    bool any = false;
-    for (int colour = 0; colour < m_field.GetColourCount(); ++colour)
-        any = any || m_field.IsColourAllowed(colour);
-    if (!any)
-        return;
+    if (!CanBuy(m_field))
+        return false;
     int colour = 0;
     do
         colour = RandomModulo(CField::kColourCount);
@@ -41,5 +38,17 @@ void CBonusSelfRepaint::Arrive()
     for (const SCellPos& at : Marked(m_field, MarkTerritory(m_field, m_mid, 0, -4), -4))
         m_field.SetCellDelay(at.m_row, at.m_column,
                              kWaveDelayPerUnit * DistanceFrom(at.m_row, at.m_column, hx, hy));
+    return true;
+}
+
+bool CBonusSelfRepaint::CanBuy(const CField& field)
+{
+    // A hole at the home has no territory to repaint.
+    if (field.GetCellColour(field.GetRows() / 2, 0) < 0)
+        return false;
+    for (int colour = 0; colour < field.GetColourCount(); ++colour)
+        if (field.IsColourAllowed(colour))
+            return true;
+    return false;
 }
 } // namespace NGame

@@ -9,9 +9,11 @@ class CBonusSelfRepaint final : public CBonus
 {
   public:
     explicit CBonusSelfRepaint(CField& field);
+    // False when no colour is allowed (or the home is a hole).
+    static bool CanBuy(const CField& field);
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
 };
 } // namespace NGame

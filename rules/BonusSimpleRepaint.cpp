@@ -3,10 +3,9 @@
 
 namespace NGame
 {
-CBonusSimpleRepaint::CBonusSimpleRepaint(CField& field)
-    : CBonus(field), m_colour(field.GetCellColour(m_mid, 0))
+CBonusSimpleRepaint::CBonusSimpleRepaint(CField& field) : CBonus(field)
 {
-    m_has_target = AimAtFreeFlower(m_colour, m_target);
+    AimAtFreeFlower(m_target);
 }
 
 bool CBonusSimpleRepaint::CanBuy(const CField& field)
@@ -19,10 +18,12 @@ bool CBonusSimpleRepaint::Update(float elapsedMs)
     return Carry(elapsedMs, kRepaintLeaveDelayMs);
 }
 
-void CBonusSimpleRepaint::Arrive()
+bool CBonusSimpleRepaint::Arrive()
 {
-    if (!m_has_target)
-        return;
-    m_field.PaintCell(m_target.m_row, m_target.m_column, m_colour, true);
+    int colour = 0;
+    if (!ChooseFreeFlower(m_target, colour))
+        return false;
+    m_field.PaintCell(m_target.m_row, m_target.m_column, colour, true);
+    return true;
 }
 } // namespace NGame

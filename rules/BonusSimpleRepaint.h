@@ -15,10 +15,8 @@ class CBonusSimpleRepaint final : public CBonus
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
 
-    int m_colour;
     SCellPos m_target;
-    bool m_has_target;
 };
 } // namespace NGame

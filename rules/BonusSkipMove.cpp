@@ -13,8 +13,9 @@ bool CBonusSkipMove::Update(float elapsedMs)
     return Carry(elapsedMs, kLeaveDelayMs);
 }
 
-void CBonusSkipMove::Arrive()
+bool CBonusSkipMove::Arrive()
 {
     m_field.SetCellLit(m_mid, m_last, false);
+    return true;
 }
 } // namespace NGame

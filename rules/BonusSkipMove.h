@@ -12,6 +12,6 @@ class CBonusSkipMove final : public CBonus
     bool Update(float elapsedMs) override;
 
   private:
-    void Arrive() override;
+    bool Arrive() override;
 };
 } // namespace NGame

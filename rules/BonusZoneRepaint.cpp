@@ -4,9 +4,9 @@
 
 namespace NGame
 {
-CBonusZoneRepaint::CBonusZoneRepaint(CField& field) : CBonus(field), m_colour(field.GetCellColour(m_mid, 0))
+CBonusZoneRepaint::CBonusZoneRepaint(CField& field) : CBonus(field)
 {
-    m_has_target = AimAtFreeFlower(m_colour, m_target);
+    AimAtFreeFlower(m_target);
 }
 
 bool CBonusZoneRepaint::CanBuy(const CField& field)
@@ -19,10 +19,12 @@ bool CBonusZoneRepaint::Update(float elapsedMs)
     return Carry(elapsedMs, kRepaintLeaveDelayMs);
 }
 
-void CBonusZoneRepaint::Arrive()
+bool CBonusZoneRepaint::Arrive()
 {
-    if (!m_has_target)
-        return;
-    m_field.Repaint(m_target.m_row, m_target.m_column, m_colour);
+    int colour = 0;
+    if (!ChooseFreeFlower(m_target, colour))
+        return false;
+    m_field.Repaint(m_target.m_row, m_target.m_column, colour);
+    return true;
 }
 } // namespace NGame

@@ -17,6 +17,8 @@ constexpr float kMagnifiedSize = 56.0f;
 constexpr float kMaxMagnifiedWidth = 48.0f;
 constexpr float kFlipDelayPerUnit = 3.0f;
 constexpr int kMaxInsectTries = 10000;
+// Marks a zone in a colour map; no colour or other mark has this value.
+constexpr int kZoneMark = -100;
 const char* const kMovingPattern = "dat/levels_moving/lev%03d.raw";
 
 // The pattern's "%03d" replaced by the index; every other character is taken
@@ -515,6 +517,12 @@ void CField::SettleMove(int row, int column, int colour)
 {
     if (!IsValidCell(row, column) || colour < 0 || colour >= m_colour_count)
         return;
+    // A move starts at its player's home, and what it changes is that
+    // player's. A repaint started elsewhere (a bonus's) leaves the coins
+    // where they lie: the settle after it collects those of the human's zone.
+    bool fromHome = false;
+    for (std::size_t i = 0; i + 1 < m_homes.size(); i += 2)
+        fromHome = fromHome || (m_homes[i] == row && m_homes[i + 1] == column);
     CColourMap map = MakeColourMap();
     MarkTerritories(map, row, column);
     for (int r = 0; r < m_geometry.Rows(); ++r)
@@ -541,7 +549,8 @@ void CField::SettleMove(int row, int column, int colour)
                 const float dy = cell->GetY() - sy;
                 cell->SetDelay(kFlipDelayPerUnit * std::sqrt(dx * dx + dy * dy));
             }
-            CollectCoin(*cell);
+            if (fromHome)
+                CollectCoin(*cell);
         }
     }
 }
@@ -556,8 +565,12 @@ void CField::SettleTerritory(int row, int column)
     CColourMap map = MakeColourMap();
     MarkTerritories(map, row, column);
     CaptureEnclosures(map, colour);
-    // The list is credited at the human's next move, and the human's home is
-    // the first; what another territory takes is lost, as on its own moves.
+    // The zone as it stands now, captures included. Flowers that bonuses are
+    // still flipping elsewhere keep their coins: only the zone's are taken.
+    CColourMap zone = MakeColourMap();
+    FloodMark(zone, row, column, kZoneMark, kZoneMark);
+    // The human's home is the first; what another territory takes is lost,
+    // as on its own moves.
     const bool paid = m_homes.size() < 2 || (m_homes[0] == row && m_homes[1] == column);
     const std::size_t before = m_collected.size();
     bool changed = false;
@@ -568,17 +581,14 @@ void CField::SettleTerritory(int row, int column)
             CCell* cell = m_cells[r][c].get();
             if (!cell)
                 continue;
+            if (zone.At(r, c) == kZoneMark)
+                CollectCoin(*cell);
             if (!cell->IsChanged())
-            {
-                if (map.At(r, c) == -1)
-                    CollectCoin(*cell);
                 continue;
-            }
             changed = true;
             cell->StartFlip();
             if (r != row || c != column)
                 cell->SetDelay(static_cast<float>(RandomModulo(250)));
-            CollectCoin(*cell);
         }
     }
     if (!paid)
@@ -622,8 +632,9 @@ bool CField::CanGoForward() const
 
 void CField::CheckLevelFinished()
 {
-    if (AllCellsOwned())
-        m_level_finished = true;
+    // Asked again whenever the board comes to rest: a bonus still running
+    // when a level looked finished may free cells again before it is decided.
+    m_level_finished = AllCellsOwned();
 }
 
 // ---------------------------------------------------------------- insects

@@ -208,6 +208,8 @@ class CField
     void TakeSnapshot();
     const std::string& GetLevelState() const { return m_level_state; }
     int GetSnapshotLevel() const { return m_snapshot_level; }
+    // How many snapshots were taken: tells an observer that a new one exists.
+    unsigned GetSnapshotCount() const { return m_snapshot_count; }
     // Rebuilds the text's level and puts its colours and coins on the cells,
     // without insects; the board then fades in. Refuses (false, board
     // unchanged) a malformed text or one whose cell count does not fit.
@@ -258,6 +260,7 @@ class CField
     // Level 0 is a level like any other: whether a snapshot exists is kept apart.
     bool m_has_snapshot = false;
     int m_snapshot_level = 0;
+    unsigned m_snapshot_count = 0;
     bool m_level_finished = false;
     int m_colour_count = kColourCount;
     int m_advanced_set;

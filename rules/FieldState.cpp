@@ -60,6 +60,9 @@ std::string OpeningState(const CField& field)
 
 std::string CField::DescribeState() const
 {
+    // Only the moving set's flowers come out of a pond again; elsewhere what
+    // lies under one never shows, and the text stays as it always was.
+    const bool scrolls = GetLevelSet() == kMovingSet;
     std::vector<SCellState> cells;
     for (int r = 0; r < m_geometry.Rows(); ++r)
     {
@@ -70,6 +73,11 @@ std::string CField::DescribeState() const
             if (!cell || cell->IsHole())
             {
                 state.m_colour = -3;
+                if (cell && scrolls)
+                {
+                    state.m_hidden = cell->GetFlowerColour();
+                    state.m_coin = cell->GetCoin();
+                }
             }
             else
             {
@@ -87,6 +95,7 @@ void CField::TakeSnapshot()
     m_level_state = DescribeState();
     m_snapshot_level = m_level;
     m_has_snapshot = true;
+    ++m_snapshot_count;
 }
 
 void CField::ApplyState(int level, const std::vector<SCellState>& cells)
@@ -103,9 +112,10 @@ void CField::ApplyState(int level, const std::vector<SCellState>& cells)
             CCell* cell = m_cells[r][c].get();
             const SCellState& state = cells[i];
             cell->SetHole(state.m_colour < 0);
-            if (state.m_colour < 0)
+            const int flower = state.m_colour < 0 ? state.m_hidden : state.m_colour;
+            if (flower < 0)
                 continue;
-            cell->SetColourDirect(state.m_colour);
+            cell->SetColourDirect(flower);
             if (state.m_coin >= 0)
                 cell->SetCoin(state.m_coin);
         }

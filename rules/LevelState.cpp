@@ -31,7 +31,11 @@ std::string CLevelState::Write(int level, const std::vector<SCellState>& cells)
     text += item;
     for (const SCellState& cell : cells)
     {
-        if (cell.m_colour < 0)
+        if (cell.m_colour < 0 && cell.m_hidden >= 0 && cell.m_coin >= 0)
+            std::snprintf(item, sizeof item, "%02d %02d %02d ", kHiddenCoinMarker, cell.m_hidden, cell.m_coin);
+        else if (cell.m_colour < 0 && cell.m_hidden >= 0)
+            std::snprintf(item, sizeof item, "%02d %02d ", kHiddenMarker, cell.m_hidden);
+        else if (cell.m_colour < 0)
             std::snprintf(item, sizeof item, "%02d ", kHoleMarker);
         else if (cell.m_coin >= 0)
             std::snprintf(item, sizeof item, "%02d %02d %02d ", kCoinMarker, cell.m_colour, cell.m_coin);
@@ -76,6 +80,21 @@ bool CLevelState::Read(const std::string& text, int& level, std::vector<SCellSta
                 return false;
             pos += 6;
             if (cell.m_colour > 5 || cell.m_coin > 4)
+                return false;
+        }
+        else if (value == kHiddenMarker || value == kHiddenCoinMarker)
+        {
+            cell.m_colour = -3;
+            if (!ReadPair(text, pos, cell.m_hidden))
+                return false;
+            pos += 3;
+            if (value == kHiddenCoinMarker)
+            {
+                if (!ReadPair(text, pos, cell.m_coin))
+                    return false;
+                pos += 3;
+            }
+            if (cell.m_hidden > 5 || cell.m_coin > 4)
                 return false;
         }
         else if (value <= 5)

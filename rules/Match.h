@@ -1,12 +1,16 @@
 // One game's match, level after level: the board and its two players, whose
-// turn it is, a skipped turn, and each level's decision with the lives, the
-// purse and the score. The game screen owns one and drives it a frame at a
-// time; it reports how a level ended rather than playing anything itself.
+// turn it is, the bonuses bought in the human's turn, and each level's
+// decision with the lives, the purse and the score. The game screen owns one
+// and drives it a frame at a time; it reports how a level ended, and keeps
+// the last whole moment of the game for saving, rather than playing or
+// writing anything itself.
 #pragma once
 
+#include "rules/Bonus.h"
 #include "rules/Field.h"
 #include "rules/Player.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +34,23 @@ class CMatch
         kLevelGameOver
     };
 
+    // The game as it stood at one moment, whole: the board with the purse,
+    // lives, score and pending skip that belong to it. Taken whenever a turn
+    // is complete (the board's snapshot), when the bonuses of a turn have
+    // settled, when a level is finished (before it is counted) and when a
+    // level opens; a saved game is always one of these.
+    struct SMoment
+    {
+        SSavedBoard m_board;
+        int m_money = 0;
+        int m_lives = 0;
+        int m_score = 0;
+        bool m_skip_pending = false;
+    };
+
+    // Makes the running bonus of a kind (rules/BonusKinds.h); null refuses it.
+    using BonusMaker = std::function<std::unique_ptr<CBonus>(int kind, CField& field, CPlayer& human)>;
+
     // `humanStrength` 0-5 puts a computer player of that strength on the
     // human side (headless runs); -1 leaves it to the person at the screen.
     CMatch(int gameType, std::unique_ptr<CField> field, int humanStrength = -1);
@@ -48,11 +69,37 @@ class CMatch
     // One frame of the board and of the player whose turn it is.
     void UpdateBoard(float elapsed);
     // After the board's frame: the turn passes once its player is done, and a
-    // level that finished is decided (a life, bought with `lifePrice` cents
-    // when none is left, stands for a lost level).
+    // level that finished is decided once no bonus runs and the board rests
+    // (a life, bought with `lifePrice` cents when none is left, stands for a
+    // lost level).
     void AdvanceTurn(int lifePrice);
     // Level ends since the last call.
     std::vector<ELevelEnd> TakeLevelEnds();
+    // The level's outcome is fixed: its message stands and it may be left.
+    bool IsLevelDecided() const { return m_decided; }
+
+    // Bonuses. One may be bought while it is the human's turn on a resting,
+    // undecided board, the purse holds `price` and the bonus finds something
+    // to act on. The purse pays when the bonus is made; a bonus that finds
+    // nothing left when its carrier arrives gives its price back. When the
+    // last one is over the territories settle and the coins the human's zone
+    // took are paid at once.
+    bool CanBuyBonus(int kind, int price) const;
+    bool BuyBonus(int kind, int price);
+    void UpdateBonuses(float elapsed);
+    std::size_t GetBonusCount() const { return m_bonuses.size(); }
+    const CBonus& GetBonus(std::size_t index) const { return *m_bonuses[index].m_bonus; }
+    // Replaces how bonuses are made; an empty function restores the rules' own.
+    void SetBonusMaker(BonusMaker maker);
+
+    // The last whole moment, and a count that changes with every new one.
+    const SMoment& GetMoment() const { return m_moment; }
+    unsigned GetMomentCount() const { return m_moment_count; }
+    // Takes the board's snapshot (unless it is opening) and keeps the moment.
+    void Checkpoint();
+    // A resumed game's pending skip, bought for `price`: the opponent's home
+    // dims again.
+    void RestoreSkipPending(int price);
 
     int GetGameType() const { return m_game_type; }
     CField& GetField() { return *m_field; }
@@ -72,26 +119,43 @@ class CMatch
     bool IsLifeLost() const { return m_life_lost; }
     // The opponent's next turn is skipped (a bonus bought for it).
     bool IsSkipPending() const { return m_skip_pending; }
-    void SetSkipPending() { m_skip_pending = true; }
 
   private:
+    struct SRunningBonus
+    {
+        std::unique_ptr<CBonus> m_bonus;
+        int m_price = 0;
+    };
+
     void PassTurn();
-    void DecideLevel(bool wasFinished, int lifePrice);
+    void DecideLevel(int lifePrice);
     void ReportEnd(ELevelEnd end);
+    void RecordMoment();
+    // A snapshot the board took by itself (its opening ended) makes a moment.
+    void NoteSnapshot();
+    bool BarLocked() const;
 
     int m_game_type;
     int m_human_strength;
     std::unique_ptr<CField> m_field;
     // Declared after the board: players detach their homes from it when they go.
     std::vector<std::unique_ptr<CPlayer>> m_players;
+    // After the players: a bonus may act on one (the life).
+    std::vector<SRunningBonus> m_bonuses;
+    BonusMaker m_bonus_maker;
     int m_current_player = 0;
     int m_ai_difficulty = 0;
     int m_total_score = 0;
     bool m_game_over = false;
     bool m_life_lost = false;
-    bool m_was_finished = false;
-    bool m_end_reported = false;
+    bool m_decided = false;
     bool m_skip_pending = false;
+    int m_skip_price = 0;
+    // The bonuses of this turn are over: a moment once the board rests.
+    bool m_settle_pending = false;
     std::vector<ELevelEnd> m_ends;
+    SMoment m_moment;
+    unsigned m_moment_count = 0;
+    unsigned m_seen_snapshots = 0;
 };
 } // namespace NGame

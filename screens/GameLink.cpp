@@ -37,33 +37,40 @@ int ContinueScore(NGame::CGame* game)
         return 0;
     const NGame::CPlayer* human = game->GetPlayer(0);
     // A decided level's territory is in the score already.
-    const bool counted = game->GetGameType() != NGame::kMovingGame && game->GetField().IsLevelFinished();
+    const bool counted = game->GetGameType() != NGame::kMovingGame && game->GetMatch().IsLevelDecided();
     const int region =
         human && !counted ? game->GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()) : 0;
     return game->GetTotalScore() + region;
+}
+bool StoreMoment(NGame::CGame* game, CPropertyFile& store)
+{
+    // A game over whose score has gone to its list is finished with.
+    if (!game || (game->IsGameOver() && game->IsNameEntered()))
+        return false;
+    const NGame::CMatch::SMoment& moment = game->GetMatch().GetMoment();
+    if (moment.m_board.m_field_state.empty())
+        return false;
+    store.SetInt(NSavedGame::kTypeKey, game->GetGameType());
+    store.SetInt(NSavedGame::kScoreKey, moment.m_score);
+    store.SetInt(NSavedGame::kMoneyKey, moment.m_money);
+    store.SetInt(NSavedGame::kLivesKey, moment.m_lives);
+    if (moment.m_skip_pending)
+        store.SetInt(NSavedGame::kSkipKey, 1);
+    NSavedGame::WriteBoard(moment.m_board, store);
+    return true;
 }
 bool SaveGame(NGame::CGame* game, CPropertyFile& store)
 {
     if (!game)
         return false;
-    // The board's snapshot is from before a decided level's last move: the
-    // level is carried on first, so that it neither counts twice nor is
-    // played again for free.
+    // A decided level is carried on first, so that the game resumes at the
+    // next level's opening rather than at the decision once more.
     game->ConcludeLevel();
     // A game that has ended is not offered again: resuming it from its last
     // turn would let the same game end, and enter the table, twice.
     if (game->IsGameOver())
         return false;
-    store.SetInt(NSavedGame::kTypeKey, game->GetGameType());
-    store.SetInt(NSavedGame::kScoreKey, game->GetTotalScore());
-    const NGame::CPlayer* human = game->GetPlayer(0);
-    store.SetInt(NSavedGame::kMoneyKey, human ? human->GetMoney() : 0);
-    store.SetInt(NSavedGame::kLivesKey, human ? human->GetLives() : 0);
-    NGame::SSavedBoard board;
-    if (!game->GetField().SaveState(board))
-        return false;
-    NSavedGame::WriteBoard(board, store);
-    return true;
+    return StoreMoment(game, store);
 }
 bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
 {
@@ -78,10 +85,14 @@ bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
         human->SetMoney(NSavedGame::Money(store));
         human->SetLives(NSavedGame::Lives(store));
     }
+    const CGameResources* resources = FindGameResources();
+    if (store.GetInt(NSavedGame::kSkipKey, 0) == 1)
+        game->GetMatch().RestoreSkipPending(resources ? resources->GetPrice(NGame::kBonusSkipMove) : 0);
     game->GetField().TakeSnapshot();
+    game->GetMatch().Checkpoint();
     // A resumed game shows no tutorial.
     game->SetWrongPickHints(0);
-    if (const CGameResources* resources = FindGameResources())
+    if (resources)
         game->SetHintProgress(resources->GetTutorialLength());
     return true;
 }

@@ -127,18 +127,36 @@ void CMainMenu::StartHook()
     const int type = NSavedGame::GameType(store);
     if (type < 0)
         return;
-    m_game = std::make_unique<NGame::CGame>(type, &m_top_table);
-    if (!NGameLink::LoadGame(m_game.get(), store))
-        m_game.reset();
+    auto game = std::make_unique<NGame::CGame>(type, &m_top_table);
+    if (NGameLink::LoadGame(game.get(), store))
+        AdoptGame(std::move(game));
 }
 
 void CMainMenu::ExitHook()
 {
+    // The saves made while playing land first; this one is the last word.
+    m_saves.Flush();
     CPropertyFile store;
     store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
     if (m_game)
         NGameLink::SaveGame(m_game.get(), store);
     NSavedGame::Write(UserPath(NSavedGame::kFileName), store);
+}
+
+void CMainMenu::AdoptGame(std::unique_ptr<NGame::CGame> game)
+{
+    m_game = std::move(game);
+    if (m_game)
+        m_game->SetMomentSink([this] { SaveInBackground(); });
+}
+
+void CMainMenu::SaveInBackground()
+{
+    CPropertyFile store;
+    store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
+    if (m_game)
+        NGameLink::StoreMoment(m_game.get(), store);
+    m_saves.Submit(UserPath(NSavedGame::kFileName), NSavedGame::Encode(store));
 }
 
 void CMainMenu::SetupProjection()
@@ -390,9 +408,7 @@ void CMainMenu::StartGame(int gameType, int level)
 {
     RemoveFromStack(m_game.get());
     m_game.reset();
-    m_game = std::make_unique<NGame::CGame>(gameType, &m_top_table);
-    if (!m_game)
-        return;
+    AdoptGame(std::make_unique<NGame::CGame>(gameType, &m_top_table));
     m_game->StartAtLevel(level);
     ShowGame();
 }
@@ -422,6 +438,8 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
         const bool named = m_game->IsNameEntered();
         const int type = m_game->GetGameType();
         m_game.reset();
+        // The game is over: the next start has none to continue.
+        SaveInBackground();
         if (named)
         {
             m_top = std::make_unique<CTopWnd>(static_cast<float>(m_logical_width),

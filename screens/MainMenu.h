@@ -8,6 +8,7 @@
 #include "framework/Screen.h"
 #include "play/TopTable.h"
 #include "screens/InterfaceInsect.h"
+#include "storage/BackgroundWriter.h"
 #include "storage/PropertyFile.h"
 
 #include <memory>
@@ -84,6 +85,11 @@ class CMainMenu : public CScreen
     void ShowGame();
     // Takes a screen off the stack before it is destroyed, wherever it is.
     static void RemoveFromStack(CScreen* screen);
+    // The game the menu holds from now on: it saves itself at every moment
+    // worth keeping (see CGame::SetMomentSink).
+    void AdoptGame(std::unique_ptr<NGame::CGame> game);
+    // The saved game as it stands now, written off the frame's thread.
+    void SaveInBackground();
 
     bool m_owns_resources = false;
     CPropertyFile m_layout;
@@ -100,6 +106,8 @@ class CMainMenu : public CScreen
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
     CMenuRepaint m_repaint;
 
+    // The saved game's writes, off the frame's thread.
+    CBackgroundWriter m_saves;
     std::unique_ptr<NGame::CGame> m_game;
     std::unique_ptr<CScreen> m_options;
     std::unique_ptr<CScreen> m_help;

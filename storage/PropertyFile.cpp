@@ -143,17 +143,19 @@ std::string CPropertyFile::ToText() const
     return text;
 }
 
+std::string CPropertyFile::Encode(const char* key, int keyLength) const
+{
+    const std::string text = ToText();
+    return key != nullptr ? CCipher().Encipher(text, key, keyLength) : text;
+}
+
 bool CPropertyFile::Save(const std::string& path, const char* key, int keyLength) const
 {
-    std::string bytes = ToText();
-    if (key != nullptr)
-    {
-        // An unusable key enciphers to nothing; writing that would replace
-        // the old file with an empty one.
-        bytes = CCipher().Encipher(bytes, key, keyLength);
-        if (bytes.empty() && !m_map.empty())
-            return false;
-    }
+    const std::string bytes = Encode(key, keyLength);
+    // An unusable key enciphers to nothing; writing that would replace the
+    // old file with an empty one.
+    if (bytes.empty() && !m_map.empty())
+        return false;
     return WriteFileAtomically(path, bytes);
 }
 

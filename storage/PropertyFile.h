@@ -25,6 +25,9 @@ class CPropertyFile
     bool Save(const std::string& path, const char* key = nullptr, int keyLength = 0) const;
     // The text that Save writes (before enciphering).
     std::string ToText() const;
+    // The bytes that Save writes: the text, enciphered under `key` if one is
+    // given. Empty when the key is unusable and there is something to write.
+    std::string Encode(const char* key = nullptr, int keyLength = 0) const;
 
     std::string GetString(std::string key, std::string def) const;
     int GetInt(std::string key, int def) const;

@@ -29,13 +29,12 @@ namespace NGame::NTest
 // The bar's prices as the shipped configuration has them.
 constexpr int kPrices[kBonusCount] = {1, 2, 3, 5, 10, 15, 25, 30, 40, 50, 100};
 
-// A bonus that is over after a set number of frames.
-class CFakeEffect final : public IBonusEffect
+// A bonus that is over after a set number of frames, having acted.
+class CFakeEffect final : public CBonus
 {
   public:
-    explicit CFakeEffect(int frames) : m_frames(frames) {}
+    CFakeEffect(CField& field, int frames) : CBonus(field), m_frames(frames) { m_acted = true; }
     bool Update(float) override { return --m_frames < 0; }
-    void Draw(const CBoardPainter&) override {}
 
   private:
     int m_frames;
@@ -65,12 +64,11 @@ class GameFixture : public ::testing::Test
         m_app->PushScreen(&m_menu);
         m_saved_hints = Settings().m_hints;
         Settings().m_hints = false;
-        SetBonusFactory(
-            [this](int bonus, CField&, CPlayer&)
-            {
-                m_bought.push_back(bonus);
-                return std::make_unique<CFakeEffect>(m_effect_frames);
-            });
+        m_bonus_maker = [this](int bonus, CField& field, CPlayer&)
+        {
+            m_bought.push_back(bonus);
+            return std::make_unique<CFakeEffect>(field, m_effect_frames);
+        };
     }
 
     void TearDown() override
@@ -78,7 +76,6 @@ class GameFixture : public ::testing::Test
         if (m_game)
             m_app->RemoveScreen(m_game.get());
         m_game.reset();
-        SetBonusFactory(nullptr);
         Settings().m_hints = m_saved_hints;
         CApplication::Destroy();
         ReleaseGameResources();
@@ -101,6 +98,7 @@ class GameFixture : public ::testing::Test
             type, &m_table,
             [](const std::string&)
             { return std::make_shared<const std::vector<unsigned char>>(800 * 600, 1); });
+        m_game->GetMatch().SetBonusMaker(m_bonus_maker);
         if (level > 0)
             m_game->StartAtLevel(level);
         m_app->PushScreen(m_game.get());
@@ -227,6 +225,8 @@ class GameFixture : public ::testing::Test
     // Stands where the main menu will be, under the game.
     CScreen m_menu;
     std::unique_ptr<CGame> m_game;
+    // Fake bonuses that count their purchases; null for the rules' own.
+    CMatch::BonusMaker m_bonus_maker;
     std::vector<int> m_bought;
     int m_effect_frames = 0;
     bool m_saved_hints = true;

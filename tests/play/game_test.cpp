@@ -189,7 +189,7 @@ TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
 
 TEST_F(GameFixture, BonusThatCannotBeMadeCostsNothing)
 {
-    SetBonusFactory([](int, CField&, CPlayer&) { return std::unique_ptr<IBonusEffect>(); });
+    m_bonus_maker = [](int, CField&, CPlayer&) { return std::unique_ptr<CBonus>(); };
     Start();
     ASSERT_TRUE(Settle());
     m_game->OnControl(m_game->GetBonusButton(0).Control());
@@ -199,7 +199,7 @@ TEST_F(GameFixture, BonusThatCannotBeMadeCostsNothing)
 
 TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
 {
-    SetBonusFactory(nullptr); // the rules' own bonuses
+    m_bonus_maker = nullptr; // the rules' own bonuses
     Start();
     ASSERT_TRUE(Settle());
     Human().SetMoney(kPrices[kBonusLife] + 4);

@@ -141,6 +141,18 @@ TEST(LoadState, ScrolledMovingBoardComesBackCellForCell)
     CField resumed("dat/levels_moving", 20, 0, TestResources(), masks.Reader());
     ASSERT_TRUE(LoadFrom(resumed, save));
     EXPECT_EQ(resumed.DescribeState(), board.GetLevelState());
+    // What lies under the ponds comes out of them as it would have.
+    int hiddenCoins = 0;
+    for (int r = 0; r < board.GetRows(); ++r)
+        for (int c = 0; c < board.RowLength(r); ++c)
+            if (board.IsHole(r, c))
+            {
+                hiddenCoins += board.GetCoin(r, c) >= 0;
+                EXPECT_TRUE(resumed.IsHole(r, c));
+                EXPECT_EQ(resumed.GetCell(r, c)->GetFlowerColour(), board.GetCell(r, c)->GetFlowerColour());
+                EXPECT_EQ(resumed.GetCoin(r, c), board.GetCoin(r, c));
+            }
+    EXPECT_GT(hiddenCoins, 0);
 }
 
 TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)

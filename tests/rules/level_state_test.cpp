@@ -11,15 +11,26 @@ namespace
 {
 TEST(LevelStateText, WritesHolesCoinsAndColoursInFixedWidths)
 {
-    const std::string text = CLevelState::Write(7, {{-3, -1}, {2, -1}, {4, 1}, {5, -1}});
-    EXPECT_EQ(text, "007 50 02 60 04 01 05 ");
+    const std::string text =
+        CLevelState::Write(7, {{-3, -1}, {2, -1}, {4, 1}, {5, -1}, {-3, -1, 3}, {-3, 4, 2}});
+    EXPECT_EQ(text, "007 50 02 60 04 01 05 51 03 61 02 04 ");
+    int level = 0;
+    std::vector<SCellState> cells;
+    ASSERT_TRUE(CLevelState::Read(text, level, cells));
+    ASSERT_EQ(cells.size(), 6u);
+    EXPECT_EQ(cells[0].m_hidden, -1);
+    EXPECT_EQ(std::vector<int>({cells[4].m_colour, cells[4].m_hidden, cells[4].m_coin}),
+              std::vector<int>({-3, 3, -1}));
+    EXPECT_EQ(std::vector<int>({cells[5].m_colour, cells[5].m_hidden, cells[5].m_coin}),
+              std::vector<int>({-3, 2, 4}));
 }
 
 TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
 {
     for (const std::string& bad : std::vector<std::string>{
              "", "7 01 ", "007", "007 06 ", "007 60 02 ", "007 60 02 05 ", "007 60 07 01 ", "007 01",
-             "007 01 x", "007 1 ", "abc 01 ", "007  01 ", "99999999 01 ", std::string("007 0\0 ", 7)})
+             "007 01 x", "007 1 ", "abc 01 ", "007  01 ", "99999999 01 ", std::string("007 0\0 ", 7), "007 51 ",
+             "007 51 06 ", "007 61 02 ", "007 61 02 05 "})
     {
         int level = -5;
         std::vector<SCellState> cells(2);
