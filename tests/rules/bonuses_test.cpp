@@ -1,15 +1,23 @@
-// Bonuses: each effect on the board, bonuses running side by side, and the
-// purchases that must be refused for want of a target.
+// Bonuses: each effect on the board, bonuses running side by side, the
+// purchases that must be refused for want of a target, and bonuses as the
+// match runs them in a turn: what they pay, what they may touch, and that a
+// level waits for them.
 #include "BoardBuilder.h"
 #include "rules/BonusApponentRandomize.h"
 #include "rules/BonusBackward3.h"
 #include "rules/BonusForward3.h"
 #include "rules/BonusFreeRandomize.h"
 #include "rules/BonusKinds.h"
+#include "rules/BonusLife.h"
 #include "rules/BonusSelfRepaint.h"
+#include "rules/BonusSimpleRepaint.h"
+#include "rules/BonusSkipMove.h"
 #include "rules/BonusZoneRepaint.h"
+#include "rules/Match.h"
 
 #include <gtest/gtest.h>
+
+#include <typeindex>
 
 namespace NGame::NTest
 {
@@ -156,12 +164,12 @@ TEST(BonusOpponentRandomize, KeepsTheHomeAndMayKeepTheOpponentsColour)
     EXPECT_GT(changed, 0);
 }
 
-TEST(BonusFreeRandomize, TerritoriesStayAndCoinsDrawnIntoThemAreLost)
+TEST(BonusFreeRandomize, TerritoriesAndTheirCoinsStayAndCoinsDrawnIntoThemAreLost)
 {
     std::srand(8);
     const auto owned = [](int r, int c) { return (r == kMid && c < 3) || c >= 16; };
     SBonusBoard board([&](int r, int c) { return owned(r, c) ? (c < 3 ? kHuman : kOpponent) : Filler(r, c); },
-                      [&](int r, int c) { return owned(r, c) ? -1 : 1; });
+                      [](int, int) { return 1; });
     const Grid before = board.Colours();
     ASSERT_TRUE(board.Run(std::make_unique<CBonusFreeRandomize>(*board)));
 
@@ -177,7 +185,9 @@ TEST(BonusFreeRandomize, TerritoriesStayAndCoinsDrawnIntoThemAreLost)
         {
             if (owned(r, c))
             {
+                // A territory's own coins are not the new colours' doing.
                 EXPECT_EQ(board->GetCellColour(r, c), before[r][c]);
+                EXPECT_EQ(board->GetCoin(r, c), 1) << r << "," << c;
                 continue;
             }
             recoloured += board->GetCellColour(r, c) != before[r][c];
@@ -282,6 +292,212 @@ TEST(BonusPurchase, BonusesBoughtTogetherEachTakeEffectOnce)
     EXPECT_FALSE(board->GetCell(kMid, kLast)->IsLit());
     EXPECT_EQ(board->GetCellColour(kMid, 4), kHuman);
     EXPECT_EQ(board->GetCellColour(kMid, 5), Filler(kMid, 5));
+}
+TEST(BonusPurchase, EveryKindHasItsOwnBonusAndOtherNumbersAreRefused)
+{
+    SBonusBoard board(Front(4, 15));
+    CPlayer player(kMid, 0, board.m_field.get());
+    std::vector<std::type_index> made;
+    for (int kind = 0; kind < BonusKindCount; ++kind)
+    {
+        std::unique_ptr<CBonus> bonus = CreateBonus(kind, *board, player);
+        ASSERT_NE(bonus, nullptr) << kind;
+        made.emplace_back(typeid(*bonus));
+    }
+    const std::vector<std::type_index> expected = {
+        typeid(CBonusSimpleRepaint), typeid(CBonusZoneRepaint), typeid(CBonusFreeRandomize),
+        typeid(CBonusForward3),      typeid(CBonusForward3),    typeid(CBonusSelfRepaint),
+        typeid(CBonusSkipMove),      typeid(CBonusBackward3),   typeid(CBonusBackward3),
+        typeid(CBonusApponentRandomize), typeid(CBonusLife)};
+    EXPECT_EQ(made, expected);
+    for (const int kind : {-1, static_cast<int>(BonusKindCount), 99})
+    {
+        EXPECT_EQ(CreateBonus(kind, *board, player), nullptr) << kind;
+        EXPECT_FALSE(CanBuyBonus(kind, *board)) << kind;
+    }
+}
+
+// ---------------------------------------------------------------- in a turn
+
+constexpr int kPrice = 10;
+constexpr int kPurse = 1000;
+
+// A classic match on a laid-out board with the human to move and a full
+// purse, run frame by frame as the game screen runs it.
+struct SBonusTurn
+{
+    // Serves the masks for as long as the match builds levels.
+    SBoard m_board;
+    std::unique_ptr<CMatch> m_match;
+
+    SBonusTurn(const std::function<int(int, int)>& colour, const std::function<int(int, int)>& coin = nullptr)
+    {
+        m_board.Layout(colour, coin);
+        m_match = std::make_unique<CMatch>(kClassicGame, std::move(m_board.m_field));
+        Human().SetMoney(kPurse);
+    }
+    CField& Field() { return m_match->GetField(); }
+    CPlayer& Human() { return *m_match->GetPlayer(0); }
+    void Frame()
+    {
+        m_match->UpdateBonuses(16.0f);
+        m_match->UpdateBoard(16.0f);
+        m_match->AdvanceTurn(100);
+    }
+    // Until every bonus is over and the board rests again; `each` sees every frame.
+    bool RunBonuses(const std::function<void()>& each = nullptr)
+    {
+        for (int frame = 0; frame < 5000; ++frame)
+        {
+            if (m_match->GetBonusCount() == 0 && Field().IsIdle())
+                return true;
+            Frame();
+            if (each)
+                each();
+        }
+        return false;
+    }
+    int Zone(int r, int c)
+    {
+        CColourMap map = Field().MakeColourMap();
+        Field().FloodMark(map, kMid, 0, -7, -100);
+        Field().FloodMark(map, kMid, kLast, -8, -100);
+        return map.At(r, c);
+    }
+};
+
+TEST(BonusTurn, CoinsOutsideTheHumansZoneStayWhereTheyLieAndEachCoinIsPaidOnce)
+{
+    // A coin of a dollar on every free flower; the free flowers keep
+    // flipping for a while after the carrier has gone.
+    for (unsigned seed = 1; seed <= 12; ++seed)
+    {
+        std::srand(seed);
+        SBonusTurn turn(Front(2, 17), [](int r, int c) { return Front(2, 17)(r, c) == Filler(r, c) ? 4 : -1; });
+        std::vector<SCellPos> coins;
+        for (int r = 0; r < turn.Field().GetRows(); ++r)
+            for (int c = 0; c < turn.Field().RowLength(r); ++c)
+                if (turn.Field().GetCoin(r, c) >= 0)
+                    coins.push_back({r, c});
+        ASSERT_TRUE(turn.m_match->BuyBonus(BonusFreeRandomize, kPrice));
+        ASSERT_TRUE(turn.RunBonuses());
+        int inZone = 0;
+        for (const SCellPos& at : coins)
+        {
+            const int zone = turn.Zone(at.m_row, at.m_column);
+            if (zone == -7)
+            {
+                ++inZone;
+            }
+            else if (zone != -8)
+            {
+                EXPECT_EQ(turn.Field().GetCoin(at.m_row, at.m_column), 4) << seed << ": a free flower's coin went";
+            }
+        }
+        const int paid = turn.Human().GetMoney() - (kPurse - kPrice);
+        EXPECT_GE(paid, 0);
+        EXPECT_LE(paid, 100 * inZone) << seed;
+        EXPECT_TRUE(turn.Field().CollectedCoins().empty()) << "paid now, not again with the next move";
+    }
+}
+
+TEST(BonusTurn, RepaintsTakeTheirTargetAndColourOnArrivalAndNeverTheRivalsZone)
+{
+    // Zone repaint bought, then every free flower takes the rival's colour
+    // and joins its zone before the carrier arrives: nothing is left to
+    // repaint, the rival's home keeps its colour and the price comes back.
+    std::srand(11);
+    SBonusTurn lost(Front(2, 17));
+    ASSERT_TRUE(lost.m_match->BuyBonus(BonusZoneRepaint, kPrice));
+    for (int r = 0; r < lost.Field().GetRows(); ++r)
+        for (int c = 0; c < lost.Field().RowLength(r); ++c)
+            if (lost.Zone(r, c) >= 0)
+                lost.Field().PaintCell(r, c, kOpponent, false);
+    const int rival = lost.m_match->Region(1);
+    ASSERT_TRUE(lost.RunBonuses());
+    EXPECT_EQ(lost.Field().GetCellColour(kMid, kLast), kOpponent);
+    EXPECT_EQ(lost.m_match->Region(1), rival);
+    EXPECT_EQ(lost.m_match->Region(0), 2);
+    EXPECT_EQ(lost.Human().GetMoney(), kPurse);
+
+    // Single repaint bought, then the human's zone changes colour (as a self
+    // repaint bought with it would): the flower takes the new colour.
+    for (unsigned seed = 1; seed <= 4; ++seed)
+    {
+        std::srand(seed);
+        SBonusTurn stale(Front(2, 17));
+        ASSERT_TRUE(stale.m_match->BuyBonus(BonusSingleRepaint, kPrice));
+        stale.Field().Repaint(kMid, 0, 2);
+        ASSERT_TRUE(stale.RunBonuses());
+        int painted = 0;
+        for (int r = 0; r < stale.Field().GetRows(); ++r)
+            for (int c = 0; c < stale.Field().RowLength(r); ++c)
+            {
+                EXPECT_NE(stale.Field().GetCellColour(r, c), kHuman) << seed << ": painted in the old colour";
+                painted += Front(2, 17)(r, c) == Filler(r, c) && stale.Field().GetCellColour(r, c) != Filler(r, c);
+            }
+        EXPECT_EQ(painted, 1) << seed;
+    }
+}
+TEST(BonusTurn, ALevelWaitsForItsBonusesAndASkipLeftUnusedIsRepaid)
+{
+    // Everything but the homes in one free colour: the zone repaint takes
+    // the board while the skip's carrier is still on its way to the rival.
+    const auto board = [](int r, int c) { return r == kMid && c == 0 ? 0 : (r == kMid && c == kLast ? 2 : 1); };
+    int waited = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed)
+    {
+        std::srand(seed);
+        SBonusTurn turn(board);
+        for (const int kind : {BonusZoneRepaint, BonusLife, BonusSkipMove})
+            ASSERT_TRUE(turn.m_match->BuyBonus(kind, kPrice)) << kind;
+        bool finishedEarly = false;
+        ASSERT_TRUE(turn.RunBonuses(
+            [&]
+            {
+                finishedEarly = finishedEarly || (turn.Field().IsLevelFinished() && turn.m_match->GetBonusCount() > 0);
+                if (turn.m_match->IsLevelDecided())
+                {
+                    EXPECT_EQ(turn.m_match->GetBonusCount(), 0u) << seed;
+                }
+            }));
+        for (int i = 0; i < 5; ++i)
+            turn.Frame();
+        waited += finishedEarly;
+        ASSERT_TRUE(turn.m_match->IsLevelDecided()) << seed;
+        EXPECT_EQ(turn.m_match->TakeLevelEnds(), std::vector<CMatch::ELevelEnd>{CMatch::kLevelCompleted});
+        EXPECT_EQ(turn.m_match->GetTotalScore(), turn.m_match->Region(0));
+        EXPECT_EQ(turn.Human().GetLives(), 4) << seed;
+        EXPECT_FALSE(turn.m_match->IsSkipPending());
+        EXPECT_EQ(turn.Human().GetMoney(), kPurse - 2 * kPrice) << seed << ": the unused skip is repaid";
+        // The next level starts clean: no bonus of the last one, no skip.
+        turn.m_match->NextLevelOrRetry();
+        EXPECT_EQ(turn.m_match->GetBonusCount(), 0u);
+        EXPECT_FALSE(turn.m_match->IsSkipPending());
+        EXPECT_EQ(turn.Human().GetLives(), 4);
+    }
+    EXPECT_GT(waited, 0) << "no seed finished the board while a bonus still ran";
+}
+
+TEST(BonusTurn, AnOpponentReducedToItsHomeCannotLoseOrScrambleCells)
+{
+    const auto lone = [](int r, int c) { return r == kMid && c == kLast ? kOpponent : Front(2, 21)(r, c); };
+    SBonusTurn turn(lone);
+    for (const int kind : {BonusBackward3, BonusBackward6, BonusApponentRandomize})
+    {
+        EXPECT_FALSE(CanBuyBonus(kind, turn.Field())) << kind;
+        EXPECT_FALSE(turn.m_match->BuyBonus(kind, kPrice)) << kind;
+    }
+    EXPECT_EQ(turn.Human().GetMoney(), kPurse);
+
+    // Bought while it had more, arriving when it has none: the price comes back.
+    SBonusTurn shrinking(Front(2, 19));
+    ASSERT_TRUE(CanBuyBonus(BonusBackward3, shrinking.Field()));
+    ASSERT_TRUE(shrinking.m_match->BuyBonus(BonusBackward3, kPrice));
+    shrinking.Field().PaintCell(kMid, 19, 1, false);
+    ASSERT_TRUE(shrinking.RunBonuses());
+    EXPECT_EQ(shrinking.Field().GetCellColour(kMid, kLast), kOpponent);
+    EXPECT_EQ(shrinking.Human().GetMoney(), kPurse);
 }
 } // namespace
 } // namespace NGame::NTest
