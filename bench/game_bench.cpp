@@ -1,14 +1,20 @@
 // Whole frames of the game screen (update, draw, buffer swap) in a real window
 // on the largest board and on the widest one. Needs a display (run under
 // scripts/with-xvfb) and the generated data (CHROMAL_DATA, default build/data).
-// Reports the median and the 99th percentile of the frame times.
+// Reports the median and the 99th percentile of the frame times; a second
+// benchmark plays whole turns with the saved game written at each of them.
 #include "framework/Application.h"
 #include "media/LayerCache.h"
 #include "platform/Gl.h"
 #include "platform/SdlPlatform.h"
 #include "play/Game.h"
 #include "play/GameResources.h"
+#include "play/SavedGame.h"
+#include "rules/Player.h"
+#include "screens/GameLink.h"
+#include "storage/BackgroundWriter.h"
 #include "storage/FileSystem.h"
+#include "storage/PropertyFile.h"
 #include "storage/Settings.h"
 
 #include <GL/gl.h>
@@ -17,6 +23,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -172,6 +179,95 @@ void GameFrame(benchmark::State& state)
     state.counters["cells"] = cells;
     state.counters["columns"] = field.GetColumns();
 }
+
+// Turns on the largest board as a player plays them: a colour as soon as the
+// human may move, the opponent's answer, and the saved game written when the
+// turn comes back (moment, enciphering, and the write handed to the
+// background writer; the disk itself is the writer's thread's). Every frame
+// is timed; the frames in which a save was made are reported apart.
+void TurnFrames(benchmark::State& state)
+{
+    SWindow& window = Window();
+    if (!window.m_ready)
+    {
+        state.SkipWithError("no window");
+        return;
+    }
+    std::srand(7);
+    CApplication& app = *CApplication::Get();
+    NGame::CGame game(NGame::kClassicGame, nullptr);
+    char folder[] = "/tmp/chromal-bench-save.XXXXXX";
+    const std::string path = std::string(mkdtemp(folder)) + "/saved_demo.dat";
+    CBackgroundWriter writer;
+    bool saved = false;
+    std::vector<double> costs;
+    using Clock = std::chrono::steady_clock;
+    game.SetNewsSink(
+        [&](NGame::CGame::ENews news)
+        {
+            if (news != NGame::CGame::kNewsMoment)
+                return;
+            const auto begun = Clock::now();
+            CPropertyFile store;
+            store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
+            NGameLink::StoreMoment(&game, store);
+            writer.Submit(path, NSavedGame::Encode(store));
+            saved = true;
+            costs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begun).count());
+        });
+    game.StartAtLevel(88);
+    app.PushScreen(&game);
+    CPlatformEvent activate;
+    activate.m_type = CPlatformEvent::kActivate;
+    activate.m_value = 1;
+    app.HandleEvent(activate);
+    game.GetField().LandAllInsects();
+
+    std::vector<double> all;
+    std::vector<double> saving;
+    int colour = 0;
+    int saves = 0;
+    for (auto _ : state)
+    {
+        NGame::CPlayer* human = game.GetPlayer(0);
+        if (human && game.GetCurrentPlayer() == 0 && human->GetState() == NGame::PlayerTurn &&
+            game.GetField().IsIdle())
+            for (int tries = 0; tries < 6 && human->GetState() == NGame::PlayerTurn; ++tries)
+                human->OnColourKey(colour++ % 6);
+        saved = false;
+        const auto start = Clock::now();
+        app.FrameStep(16.0f);
+        app.DrawScreens();
+        NGl::Finish();
+        window.m_platform.SwapBuffers();
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        all.push_back(ms);
+        if (saved)
+        {
+            saving.push_back(ms);
+            ++saves;
+        }
+        // A finished level starts again, so that the turns go on.
+        if (game.GetMatch().IsLevelDecided())
+            game.StartAtLevel(88);
+    }
+    writer.Flush();
+    app.RemoveScreen(&game);
+    std::sort(all.begin(), all.end());
+    std::sort(saving.begin(), saving.end());
+    const auto at = [](const std::vector<double>& times, std::size_t percent)
+    { return times.empty() ? 0.0 : times[std::min(times.size() - 1, times.size() * percent / 100)]; };
+    state.counters["median_ms"] = at(all, 50);
+    state.counters["p99_ms"] = at(all, 99);
+    state.counters["saves"] = saves;
+    state.counters["saving_median_ms"] = at(saving, 50);
+    state.counters["saving_max_ms"] = saving.empty() ? 0.0 : saving.back();
+    // The save's own share of its frame, on the frame's thread.
+    std::sort(costs.begin(), costs.end());
+    state.counters["save_cost_max_ms"] = costs.empty() ? 0.0 : costs.back();
+    std::remove(path.c_str());
+    std::remove(path.substr(0, path.rfind('/')).c_str());
+}
 } // namespace
 
 // Level numbers as the player counts them: 89 (the largest board) and 6.
@@ -186,6 +282,7 @@ BENCHMARK(GameFrame)
     ->Iterations(600)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(TurnFrames)->Iterations(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);

@@ -43,6 +43,7 @@ idle = {name: float((work / "idle" / f"{name}.cpu").read_text()) for name in ("m
 choose = bench(rules, "BM_ChooseMoveDepth3")
 simulate = bench(rules, "BM_SimulateLevel89")
 frames = {args: bench(game, f"GameFrame/{args}/") for args in ("88/1/1", "5/1/1", "88/1/0", "5/1/0", "88/0/0")}
+turns = bench(game, "TurnFrames/")
 worst_move_ms = simulate["worst_opponent_move_us"] / 1000.0
 worst_move_cpu_ms = simulate["worst_opponent_move_cpu_us"] / 1000.0
 renderer = game["context"].get("gl_renderer", "unknown")
@@ -57,6 +58,7 @@ rows = [
     ("Game frame, level 89, 99th percentile", frames["88/1/1"]["p99_ms"], "ms", 16.0),
     ("Game frame, level 6, median", frames["5/1/1"]["median_ms"], "ms", 8.0),
     ("Game frame, level 6, 99th percentile", frames["5/1/1"]["p99_ms"], "ms", 16.0),
+    ("Frames of turns played with the saved game written at each, level 89, 99th percentile", turns["p99_ms"], "ms", 16.0),
     ("Start to first main-menu frame, median of %d runs" % len(menu_ms), statistics.median(menu_ms) / 1000.0, "s", 0.5),
     ("Start to first main-menu frame, slowest of %d runs" % len(menu_ms), max(menu_ms) / 1000.0, "s", 0.5),
     ("Peak resident memory, largest of three sessions", max(rss["menu"], rss["game"], rss["large"]), "MB", 130.0),
@@ -141,6 +143,17 @@ for args, entry in frames.items():
     add(f"| {level} | {how} | {entry['median_ms']:.2f} ms | {entry['p99_ms']:.2f} ms | "
         f"{entry['cpu_median_ms']:.2f} ms | {entry['cpu_p99_ms']:.2f} ms | "
         f"{entry['update_ms']:.3f} ms | {entry['draw_ms']:.2f} ms |")
+add("")
+add("Turns played on level 89 as a player plays them (a colour as soon as the")
+add("human may move, then the opponent's answer), with the saved game written")
+add("whenever the turn comes back, as the game does: %d frames, %d saves. Frames:"
+    % (int(turns["iterations"]), int(turns["saves"])))
+add("median %.2f ms, 99th percentile %.2f ms. The frames that made a save: median %.2f ms,"
+    % (turns["median_ms"], turns["p99_ms"], turns["saving_median_ms"]))
+add("slowest %.2f ms (the slowest are the first frames of a new level, drawn afresh); the"
+    % turns["saving_max_ms"])
+add("save's own part of its frame (the moment stored, enciphered and handed to the")
+add("writer's thread, which alone waits for the disk) was at most %.3f ms." % turns["save_cost_max_ms"])
 add("")
 add("### Start-up")
 add("")

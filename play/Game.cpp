@@ -222,8 +222,8 @@ void CGame::ReportMoment()
         return;
     m_reported_moment = m_match->GetMomentCount();
     m_reported_end = ended;
-    if (m_moment_sink)
-        m_moment_sink();
+    if (m_news_sink)
+        m_news_sink(kNewsMoment);
 }
 
 void CGame::ClosePending()
@@ -468,7 +468,11 @@ void CGame::OnControl(CControl* control)
         if (control == m_bonus_buttons[i]->Control())
         {
             if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
+            {
                 PlayBoardSounds();
+                if (m_news_sink)
+                    m_news_sink(kNewsBonusBought);
+            }
             return;
         }
 }

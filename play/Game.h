@@ -79,10 +79,16 @@ class CGame : public CScreen
     bool IsSkipPending() const { return m_match->IsSkipPending(); }
     float GetMessageAlpha() const { return m_message_alpha; }
     std::size_t GetEffectCount() const { return m_match->GetBonusCount(); }
-    // Called whenever the game has a new moment worth saving (a turn, a
-    // level's opening or its end; see CMatch::SMoment) and when a finished
-    // game has entered its score, so that a crash loses nothing done before.
-    void SetMomentSink(std::function<void()> sink) { m_moment_sink = std::move(sink); }
+    // What the game tells whoever keeps it: a new moment worth saving (a
+    // turn, a level's opening or its end, see CMatch::SMoment; also when a
+    // finished game has entered its score), so that a crash loses nothing
+    // done before it; or a bonus bought, whose turn stays the one to resume.
+    enum ENews
+    {
+        kNewsMoment,
+        kNewsBonusBought
+    };
+    void SetNewsSink(std::function<void(ENews)> sink) { m_news_sink = std::move(sink); }
 
     // Hints: the open ones, the tutorial's progress and the wrong-colour count.
     const std::vector<std::unique_ptr<CGameHint>>& GetHints() const { return m_hints; }
@@ -174,7 +180,7 @@ class CGame : public CScreen
     std::array<std::unique_ptr<IBarButton>, kBonusCount> m_bonus_buttons;
     std::unique_ptr<CSprite> m_marker;
     std::vector<std::string> m_played_sounds;
-    std::function<void()> m_moment_sink;
+    std::function<void(ENews)> m_news_sink;
     unsigned m_reported_moment = 0;
     bool m_reported_end = false;
 };

@@ -14,7 +14,7 @@ CMatch::CMatch(int gameType, std::unique_ptr<CField> field, int humanStrength)
     : m_game_type(gameType), m_human_strength(humanStrength), m_field(std::move(field))
 {
     StartLevel();
-    RecordMoment();
+    RecordMoment(kMomentOpening);
 }
 
 CMatch::~CMatch()
@@ -51,7 +51,7 @@ void CMatch::StartAtLevel(int level)
     m_field->SetLevel(level);
     StartLevel();
     m_life_lost = false;
-    RecordMoment();
+    RecordMoment(kMomentOpening);
 }
 
 void CMatch::NextLevelOrRetry()
@@ -75,7 +75,7 @@ void CMatch::NextLevelOrRetry()
     if (m_life_lost && !m_players.empty())
         m_players[0]->SetLives(m_players[0]->GetLives() - 1);
     m_life_lost = false;
-    RecordMoment();
+    RecordMoment(kMomentOpening);
 }
 
 int CMatch::Region(std::size_t player) const
@@ -105,13 +105,13 @@ void CMatch::AdvanceTurn(int lifePrice)
         m_settle_pending = false;
         const CPlayer* human = GetPlayer(0);
         if (!m_field->IsLevelFinished() && m_current_player == 0 && human && human->GetState() == PlayerTurn)
-            Checkpoint();
+            Checkpoint(kMomentBonuses);
     }
     if (m_decided || !m_field->IsLevelFinished() || m_players.size() < 2)
         return;
     // The finished board before it is counted: a game resumed from here
     // decides the level again, once, exactly as it is decided now.
-    Checkpoint();
+    Checkpoint(kMomentFinished);
     m_decided = true;
     if (m_game_type != kMovingGame)
         DecideLevel(lifePrice);
@@ -154,7 +154,7 @@ void CMatch::PassTurn()
     if (m_current_player == 0)
     {
         m_field->TakeSnapshot();
-        RecordMoment();
+        RecordMoment(kMomentTurn);
     }
     CPlayer& next = *m_players[static_cast<std::size_t>(m_current_player)];
     m_field->SetCellLit(next.GetHomeRow(), next.GetHomeColumn(), true);
@@ -273,18 +273,19 @@ void CMatch::SetBonusMaker(BonusMaker maker)
 
 // ---------------------------------------------------------------- moments
 
-void CMatch::Checkpoint()
+void CMatch::Checkpoint(EMomentKind kind)
 {
     // An opening is saved as the opening will leave the board.
     if (m_field->GetState() != Intro)
         m_field->TakeSnapshot();
-    RecordMoment();
+    RecordMoment(kind);
 }
 
-void CMatch::RecordMoment()
+void CMatch::RecordMoment(EMomentKind kind)
 {
     m_seen_snapshots = m_field->GetSnapshotCount();
     SMoment moment;
+    moment.m_kind = kind;
     if (!m_field->SaveState(moment.m_board))
         return;
     if (const CPlayer* human = GetPlayer(0))
@@ -301,7 +302,7 @@ void CMatch::RecordMoment()
 void CMatch::NoteSnapshot()
 {
     if (m_field->GetSnapshotCount() != m_seen_snapshots)
-        RecordMoment();
+        RecordMoment(kMomentTurn);
 }
 
 void CMatch::RestoreSkipPending(int price)

@@ -39,8 +39,17 @@ class CMatch
     // is complete (the board's snapshot), when the bonuses of a turn have
     // settled, when a level is finished (before it is counted) and when a
     // level opens; a saved game is always one of these.
+    enum EMomentKind
+    {
+        kMomentOpening,  // a level opens (its insects still bring the coins)
+        kMomentTurn,     // the turn came back to the human, or an opening ended
+        kMomentBonuses,  // the bonuses of the human's turn have settled
+        kMomentFinished, // the level is finished, not yet counted
+        kMomentResumed   // a saved game was loaded
+    };
     struct SMoment
     {
+        EMomentKind m_kind = kMomentOpening;
         SSavedBoard m_board;
         int m_money = 0;
         int m_lives = 0;
@@ -96,7 +105,7 @@ class CMatch
     const SMoment& GetMoment() const { return m_moment; }
     unsigned GetMomentCount() const { return m_moment_count; }
     // Takes the board's snapshot (unless it is opening) and keeps the moment.
-    void Checkpoint();
+    void Checkpoint(EMomentKind kind);
     // A resumed game's pending skip, bought for `price`: the opponent's home
     // dims again.
     void RestoreSkipPending(int price);
@@ -130,7 +139,7 @@ class CMatch
     void PassTurn();
     void DecideLevel(int lifePrice);
     void ReportEnd(ELevelEnd end);
-    void RecordMoment();
+    void RecordMoment(EMomentKind kind);
     // A snapshot the board took by itself (its opening ended) makes a moment.
     void NoteSnapshot();
     bool BarLocked() const;

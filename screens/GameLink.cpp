@@ -89,7 +89,7 @@ bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
     if (store.GetInt(NSavedGame::kSkipKey, 0) == 1)
         game->GetMatch().RestoreSkipPending(resources ? resources->GetPrice(NGame::kBonusSkipMove) : 0);
     game->GetField().TakeSnapshot();
-    game->GetMatch().Checkpoint();
+    game->GetMatch().Checkpoint(NGame::CMatch::kMomentResumed);
     // A resumed game shows no tutorial.
     game->SetWrongPickHints(0);
     if (resources)

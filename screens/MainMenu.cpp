@@ -23,12 +23,44 @@
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+
 namespace NInterface
 {
 namespace
 {
 constexpr const char* kMenuMusic = "music/menu.xm";
 constexpr int kTopLists = 2;
+
+// With CHROMAL_MOMENT_LOG=FILE every saved game written while playing, and
+// every bonus bought, is noted there with the wall-clock time in
+// milliseconds, so that a test that kills the program at any moment can tell
+// which save it must find and what the game was doing. A line is the time,
+// then "bought", "none" (a save without a game), or the moment's kind (see
+// CMatch::EMomentKind), level, purse, lives, score, pending skip and board.
+void NoteForTests(const std::string& what)
+{
+    static const char* const path = std::getenv("CHROMAL_MOMENT_LOG");
+    if (!path || !*path)
+        return;
+    const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                             std::chrono::system_clock::now().time_since_epoch())
+                             .count();
+    std::ofstream(path, std::ios::app) << ms << ' ' << what << '\n';
+}
+
+std::string DescribeMoment(int kind, const CPropertyFile& store)
+{
+    if (!store.Has("gamedata.fieldstate"))
+        return "none";
+    std::string line = std::to_string(kind);
+    for (const char* key : {"gamedata.level_num", NSavedGame::kMoneyKey, NSavedGame::kLivesKey,
+                            NSavedGame::kScoreKey, NSavedGame::kSkipKey})
+        line += ' ' + std::to_string(store.GetInt(key, 0));
+    return line + ' ' + store.GetString("gamedata.fieldstate", "");
+}
 } // namespace
 
 CMainMenu::CMainMenu() : m_top_table(kTopLists)
@@ -147,7 +179,14 @@ void CMainMenu::AdoptGame(std::unique_ptr<NGame::CGame> game)
 {
     m_game = std::move(game);
     if (m_game)
-        m_game->SetMomentSink([this] { SaveInBackground(); });
+        m_game->SetNewsSink(
+            [this](NGame::CGame::ENews news)
+            {
+                if (news == NGame::CGame::kNewsMoment)
+                    SaveInBackground();
+                else
+                    NoteForTests("bought");
+            });
 }
 
 void CMainMenu::SaveInBackground()
@@ -156,6 +195,8 @@ void CMainMenu::SaveInBackground()
     store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
     if (m_game)
         NGameLink::StoreMoment(m_game.get(), store);
+    if (std::getenv("CHROMAL_MOMENT_LOG"))
+        NoteForTests(DescribeMoment(m_game ? m_game->GetMatch().GetMoment().m_kind : 0, store));
     m_saves.Submit(UserPath(NSavedGame::kFileName), NSavedGame::Encode(store));
 }
 

@@ -35,7 +35,7 @@ TEST_F(SavedGameTest, GameResumesWithItsScorePurseLivesAndBoard)
     game.SetTotalScore(500);
     Human().SetMoney(123);
     Human().SetLives(2);
-    game.GetMatch().Checkpoint();
+    game.GetMatch().Checkpoint(CMatch::kMomentTurn);
     const std::string board = Field().GetLevelState();
     CPropertyFile store;
     ASSERT_TRUE(NGameLink::SaveGame(&game, store));
@@ -63,7 +63,7 @@ TEST_F(SavedGameTest, MovingGameResumesAsAMovingGame)
 {
     CGame& game = Start(kMovingGame, 3);
     ASSERT_TRUE(Settle());
-    game.GetMatch().Checkpoint();
+    game.GetMatch().Checkpoint(CMatch::kMomentTurn);
     CPropertyFile store;
     ASSERT_TRUE(NGameLink::SaveGame(&game, store));
     ASSERT_EQ(NSavedGame::GameType(store), kMovingGame);
@@ -89,7 +89,7 @@ TEST_F(SavedGameTest, FirstLevelResumesFromItsOpeningOrItsLastTurn)
     game.SetTotalScore(17);
     Human().SetMoney(123);
     Human().SetLives(2);
-    game.GetMatch().Checkpoint();
+    game.GetMatch().Checkpoint(CMatch::kMomentTurn);
     store.Clear();
     ASSERT_TRUE(NGameLink::SaveGame(&game, store));
     ASSERT_TRUE(Resume(kClassicGame, store));

@@ -1,0 +1,178 @@
+# A game killed at any moment resumes at its last completed turn: a scripted
+# game is killed with SIGKILL again and again (during moves, bonus flights,
+# a level's end message and the next level's opening) and each time resumed
+# from what it saved. Every save must load exactly, be no older than the
+# last turn completed well before the kill, and hold every coin once: the
+# purse and the coins on the board never add up to more than the level had.
+BUILD_DIR=$1 SOURCE_DIR=$2
+source "$SOURCE_DIR/tests/window/common.sh"
+DATA="$BUILD_DIR/data"
+need_data "$DATA/mui/main_wnd.txt"
+export SDL_AUDIODRIVER=dummy
+ROUNDS=${CHROMAL_KILL_ROUNDS:-32}
+USER_DIR="$WORK/user"
+LOG="$WORK/moments.txt"
+# A save is written off the frame's thread; a turn completed this long
+# before the kill must be on the disk.
+LAG_MS=500
+
+# A classic game at level 2 with lives and money enough to buy bonuses and
+# never to end, and settings without hints (they would hold up the keys).
+base_save classic 2
+mkdir -p "$USER_DIR"
+sed -e 's/^gamedata.playermoney .*/gamedata.playermoney 5000/' -e 's/^gamedata.playerlifes .*/gamedata.playerlifes 40/' \
+  "$WORK/plain.txt" > "$WORK/start.txt"
+"$TOOL" encipher --key "$KEY" "$WORK/start.txt" "$USER_DIR/saved_demo.dat" || fail "cannot write the start"
+"$TOOL" decipher --key vum "$WORK/base/dx_demo.cfg" | sed 's/^m_hints .*/m_hints 0/' > "$WORK/settings.txt"
+"$TOOL" encipher --key vum "$WORK/settings.txt" "$USER_DIR/dx_demo.cfg" || fail "cannot write the settings"
+
+# Play, continue, then a key every 8 frames: five colours in turn, then a
+# bonus (it buys only while the human may move, so about one turn in six
+# starts with one), and Space every 12 keys (it goes on after a level).
+{
+  click 10 400 247
+  click 70 400 370
+  colours=(49 50 51 52 53 54)
+  bonuses=(81 69 87 82 85 76 84 73)
+  for ((f = 110, i = 0; f < 9000; f += 8, i++)); do
+    if [ $((i % 6)) -eq 5 ]; then
+      echo "$f key ${bonuses[(i / 6) % 8]}"
+    else
+      echo "$f key ${colours[i % 6]}"
+    fi
+    [ $((i % 12)) -eq 11 ] && echo "$((f + 4)) key 32"
+  done
+} > "$WORK/replay.txt"
+
+# save_line: the saved game as the log writes a moment (without its kind), or "none".
+save_line() {
+  "$TOOL" show save --user-dir "$USER_DIR" | awk '
+    /^gamedata\./ { key = $1; sub(/^[^ ]* /, ""); gsub(/"/, ""); v[key] = $0 }
+    END {
+      if (!("gamedata.fieldstate" in v)) { print "none"; exit }
+      print v["gamedata.level_num"] + 0, v["gamedata.playermoney"] + 0, v["gamedata.playerlifes"] + 0,
+        v["gamedata.totalscore"] + 0, v["gamedata.skip_pending"] + 0, v["gamedata.fieldstate"] }'
+}
+# worth LINE: the purse plus the cents of the coins on the board.
+worth() {
+  awk '{ w = $2; for (i = 7; i <= NF; i++) if ($i == "60") { k = $(i + 2) + 0; w += k == 0 ? 1 : k == 1 ? 5 : k == 2 ? 10 : k == 3 ? 25 : 100; i += 2 }
+         print w }' <<< "$1"
+}
+# won_board: the saved game's board becomes a won one (every flower in the
+# human's colour 2 but the rival's home, 1), as a save made in a level's end
+# message holds it: the level ends again as soon as the board has appeared.
+won_board() {
+  local level rows columns home=0 r
+  "$TOOL" decipher --key "$KEY" "$USER_DIR/saved_demo.dat" > "$WORK/now.txt" || fail "cannot read the save"
+  level=$(awk '/^gamedata.level_num /{print $2}' "$WORK/now.txt")
+  read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level "$level" --seed 1 |
+    awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
+  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+  awk -v rival=$((home + columns - 1)) '
+    /^gamedata.fieldstate / {
+      s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
+      n = split(s, t, " "); out = t[1]; cell = 0
+      for (i = 2; i <= n; cell++) {
+        if (t[i] == "50") { out = out " 50"; i++; continue }
+        out = out " " (cell == rival ? "01" : "02"); i += t[i] == "60" ? 3 : 1
+      }
+      print "gamedata.fieldstate \"" out " \""; next }
+    { print }' "$WORK/now.txt" > "$WORK/near.txt"
+  "$TOOL" encipher --key "$KEY" "$WORK/near.txt" "$USER_DIR/saved_demo.dat" || fail "cannot write the save"
+}
+# wait_for PATTERN MS: waits until a line of the log (after its time) starts
+# with PATTERN, at most MS; prints the line's time, or nothing.
+wait_for() {
+  local until=$(($(date +%s%3N) + $2)) hit
+  while [ "$(date +%s%3N)" -lt "$until" ]; do
+    hit=$(awk -v p="$1" 'index($2 " ", p " ") == 1 { print $1; exit }' "$LOG" 2>/dev/null)
+    [ -n "$hit" ] && { echo "$hit"; return; }
+    sleep 0.02
+  done
+}
+
+# Rounds aim at the moments in turn: any time (moves), after a purchase (the
+# carrier in flight), after a level's end (its message) and after a level
+# opened (the insects bring the coins). The last two start from a won board.
+targets=(move bonus level-end opening)
+RANDOM=2027
+declare -A phases
+previous=$(save_line) || fail "the start does not read"
+levels=""
+for ((round = 1; round <= ROUNDS; round++)); do
+  target=${targets[(round - 1) % 4]}
+  case $target in level-end | opening) won_board; previous=$(save_line) ;; esac
+  : > "$LOG"
+  round_ms=$(date +%s%3N)
+  CHROMAL_MOMENT_LOG="$LOG" "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing \
+    --seed "$round" --replay "$WORK/replay.txt" 2>/dev/null &
+  pid=$!
+  # The moment each round waits for: a turn (kind 1), a purchase, a level's
+  # end (kind 3) or an opening (kind 0).
+  case $target in
+    move) event=1 pause=$((RANDOM % 800)) ;;
+    bonus) event=bought pause=$((RANDOM % 900)) ;;
+    level-end) event=3 pause=$((RANDOM % 500)) ;;
+    opening) event=0 pause=$((RANDOM % 900)) ;;
+  esac
+  [ -n "$(wait_for "$event" 15000)" ] || { kill -9 "$pid"; cp "$LOG" /tmp/kill-log.txt; fail "round $round: no '$event' in the log within 15 s"; }
+  sleep "$(printf '0.%03d' "$pause")"
+  kill_ms=$(date +%s%3N)
+  kill -9 "$pid" 2>/dev/null || fail "round $round: the game had ended before the kill"
+  wait "$pid" 2>/dev/null
+  saved=$(save_line) || fail "round $round: the saved game does not read"
+  [ "$saved" = none ] && fail "round $round: the game ended (it had lives and money enough)"
+
+  # The log without its times: moments as "KIND LINE", purchases as "bought".
+  mapfile -t stamps < <(cut -d' ' -f1 "$LOG")
+  mapfile -t events < <(cut -d' ' -f2- "$LOG")
+  # The resumed game's first moment is the save it came from, exactly.
+  if [ "${#events[@]}" -gt 0 ]; then
+    [ "${events[0]#* }" = "$previous" ] ||
+      fail "round $round: resumed as '${events[0]:0:60}...', saved was '${previous:0:60}...'"
+  fi
+  # The save is the newest moment logged LAG_MS before the kill, or newer.
+  found=-1 due=-1 last=""
+  for ((i = 0; i < ${#events[@]}; i++)); do
+    [ "${stamps[i]}" -le "$kill_ms" ] && last="${events[i]%% *}"
+    [ "${events[i]}" = bought ] && continue
+    [ "${events[i]#* }" = "$saved" ] && found=$i
+    [ "${stamps[i]}" -le $((kill_ms - LAG_MS)) ] && due=$i
+  done
+  [ "$found" -ge "$due" ] || { [ "$due" -le 0 ] && [ "$saved" = "$previous" ]; } ||
+    fail "round $round ($target): the save is moment $found of the log, but moment $due was due"
+
+  # Coins once: the worth never grows from one moment to the next but when
+  # a level opens (its insects bring new coins). The resumed moment is the
+  # previous save and the save is one of the moments, so this holds for
+  # every save too.
+  w=""
+  for ((i = 0; i < ${#events[@]}; i++)); do
+    [ "${events[i]}" = bought ] && continue
+    now=$(worth "${events[i]#* }")
+    [ "${events[i]%% *}" = 0 ] || [ -z "$w" ] || [ "$now" -le "$w" ] ||
+      fail "round $round: worth $w became $now without a new level: a coin counted twice"
+    w=$now
+  done
+  level=${saved%% *}
+
+  # Where the kill landed: after a purchase, at a level's end (a moment of
+  # kind 3), in an opening (kind 0), else in the moves.
+  case $last in
+    bought) phase=bonus ;;
+    3) phase=level-end ;;
+    0) phase=opening ;;
+    *) phase=move ;;
+  esac
+  phases[$phase]=$((${phases[$phase]:-0} + 1))
+  levels="$levels $level"
+  [ -n "${KILL_VERBOSE:-}" ] && echo "round $round $target -> $phase ($(( $(date +%s%3N) - round_ms )) ms, ${#events[@]} events)"
+  previous=$saved
+done
+
+summary=""
+for p in move bonus level-end opening; do summary="$summary $p ${phases[$p]:-0};"; done
+for p in move bonus level-end opening; do
+  [ "${phases[$p]:-0}" -gt 0 ] || fail "no kill landed in phase $p:$summary"
+done
+echo "ok: $ROUNDS kills;$summary levels saved:$levels"
