@@ -23,10 +23,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <string>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 #include <utility>
 #include <vector>
 

@@ -82,8 +82,9 @@ void CGame::AppendOverLook(std::vector<double>& look)
     look.push_back(m_main_menu_button->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
-    look.insert(look.end(), {static_cast<double>(m_hints.size()), static_cast<double>(m_match->GetBonusCount()),
-                             IsGameOver() ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
+    look.insert(look.end(),
+                {static_cast<double>(m_hints.size()), static_cast<double>(m_match->GetBonusCount()),
+                 IsGameOver() ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
 }
 
 bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)

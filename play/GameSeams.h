@@ -1,6 +1,6 @@
 // Where the game screen meets pieces built elsewhere: the bar's picture
-// buttons, the hints' check boxes and the enter-name dialog. Each is reached through a replaceable factory, so tests can put
-// in their own, and the enter-name dialog can be supplied by the menus.
+// buttons, the hints' check boxes and the enter-name dialog. Each is reached through a replaceable factory,
+// so tests can put in their own, and the enter-name dialog can be supplied by the menus.
 #pragma once
 
 #include "framework/Control.h"

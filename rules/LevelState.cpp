@@ -32,7 +32,8 @@ std::string CLevelState::Write(int level, const std::vector<SCellState>& cells)
     for (const SCellState& cell : cells)
     {
         if (cell.m_colour < 0 && cell.m_hidden >= 0 && cell.m_coin >= 0)
-            std::snprintf(item, sizeof item, "%02d %02d %02d ", kHiddenCoinMarker, cell.m_hidden, cell.m_coin);
+            std::snprintf(item, sizeof item, "%02d %02d %02d ", kHiddenCoinMarker, cell.m_hidden,
+                          cell.m_coin);
         else if (cell.m_colour < 0 && cell.m_hidden >= 0)
             std::snprintf(item, sizeof item, "%02d %02d ", kHiddenMarker, cell.m_hidden);
         else if (cell.m_colour < 0)

@@ -305,9 +305,9 @@ TEST(BonusPurchase, EveryKindHasItsOwnBonusAndOtherNumbersAreRefused)
         made.emplace_back(typeid(*bonus));
     }
     const std::vector<std::type_index> expected = {
-        typeid(CBonusSimpleRepaint), typeid(CBonusZoneRepaint), typeid(CBonusFreeRandomize),
-        typeid(CBonusForward3),      typeid(CBonusForward3),    typeid(CBonusSelfRepaint),
-        typeid(CBonusSkipMove),      typeid(CBonusBackward3),   typeid(CBonusBackward3),
+        typeid(CBonusSimpleRepaint),     typeid(CBonusZoneRepaint), typeid(CBonusFreeRandomize),
+        typeid(CBonusForward3),          typeid(CBonusForward3),    typeid(CBonusSelfRepaint),
+        typeid(CBonusSkipMove),          typeid(CBonusBackward3),   typeid(CBonusBackward3),
         typeid(CBonusApponentRandomize), typeid(CBonusLife)};
     EXPECT_EQ(made, expected);
     for (const int kind : {-1, static_cast<int>(BonusKindCount), 99})
@@ -373,7 +373,8 @@ TEST(BonusTurn, CoinsOutsideTheHumansZoneStayWhereTheyLieAndEachCoinIsPaidOnce)
     for (unsigned seed = 1; seed <= 12; ++seed)
     {
         std::srand(seed);
-        SBonusTurn turn(Front(2, 17), [](int r, int c) { return Front(2, 17)(r, c) == Filler(r, c) ? 4 : -1; });
+        SBonusTurn turn(Front(2, 17),
+                        [](int r, int c) { return Front(2, 17)(r, c) == Filler(r, c) ? 4 : -1; });
         std::vector<SCellPos> coins;
         for (int r = 0; r < turn.Field().GetRows(); ++r)
             for (int c = 0; c < turn.Field().RowLength(r); ++c)
@@ -391,7 +392,8 @@ TEST(BonusTurn, CoinsOutsideTheHumansZoneStayWhereTheyLieAndEachCoinIsPaidOnce)
             }
             else if (zone != -8)
             {
-                EXPECT_EQ(turn.Field().GetCoin(at.m_row, at.m_column), 4) << seed << ": a free flower's coin went";
+                EXPECT_EQ(turn.Field().GetCoin(at.m_row, at.m_column), 4)
+                    << seed << ": a free flower's coin went";
             }
         }
         const int paid = turn.Human().GetMoney() - (kPurse - kPrice);
@@ -434,7 +436,8 @@ TEST(BonusTurn, RepaintsTakeTheirTargetAndColourOnArrivalAndNeverTheRivalsZone)
             for (int c = 0; c < stale.Field().RowLength(r); ++c)
             {
                 EXPECT_NE(stale.Field().GetCellColour(r, c), kHuman) << seed << ": painted in the old colour";
-                painted += Front(2, 17)(r, c) == Filler(r, c) && stale.Field().GetCellColour(r, c) != Filler(r, c);
+                painted +=
+                    Front(2, 17)(r, c) == Filler(r, c) && stale.Field().GetCellColour(r, c) != Filler(r, c);
             }
         EXPECT_EQ(painted, 1) << seed;
     }
@@ -443,7 +446,8 @@ TEST(BonusTurn, ALevelWaitsForItsBonusesAndASkipLeftUnusedIsRepaid)
 {
     // Everything but the homes in one free colour: the zone repaint takes
     // the board while the skip's carrier is still on its way to the rival.
-    const auto board = [](int r, int c) { return r == kMid && c == 0 ? 0 : (r == kMid && c == kLast ? 2 : 1); };
+    const auto board = [](int r, int c)
+    { return r == kMid && c == 0 ? 0 : (r == kMid && c == kLast ? 2 : 1); };
     int waited = 0;
     for (unsigned seed = 1; seed <= 6; ++seed)
     {
@@ -455,7 +459,8 @@ TEST(BonusTurn, ALevelWaitsForItsBonusesAndASkipLeftUnusedIsRepaid)
         ASSERT_TRUE(turn.RunBonuses(
             [&]
             {
-                finishedEarly = finishedEarly || (turn.Field().IsLevelFinished() && turn.m_match->GetBonusCount() > 0);
+                finishedEarly =
+                    finishedEarly || (turn.Field().IsLevelFinished() && turn.m_match->GetBonusCount() > 0);
                 if (turn.m_match->IsLevelDecided())
                 {
                     EXPECT_EQ(turn.m_match->GetBonusCount(), 0u) << seed;

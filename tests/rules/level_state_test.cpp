@@ -29,8 +29,8 @@ TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
 {
     for (const std::string& bad : std::vector<std::string>{
              "", "7 01 ", "007", "007 06 ", "007 60 02 ", "007 60 02 05 ", "007 60 07 01 ", "007 01",
-             "007 01 x", "007 1 ", "abc 01 ", "007  01 ", "99999999 01 ", std::string("007 0\0 ", 7), "007 51 ",
-             "007 51 06 ", "007 61 02 ", "007 61 02 05 "})
+             "007 01 x", "007 1 ", "abc 01 ", "007  01 ", "99999999 01 ", std::string("007 0\0 ", 7),
+             "007 51 ", "007 51 06 ", "007 61 02 ", "007 61 02 05 "})
     {
         int level = -5;
         std::vector<SCellState> cells(2);

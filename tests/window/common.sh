@@ -116,7 +116,8 @@ craft_save() {
     s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
     n = split(s, t, " "); out = t[1]; cell = 0
     for (i = 2; i <= n; ) {
-      if (t[i] == "50") { out = out " 50"; i++ }
+      # Holes, and holes over a hidden flower ("51 CC", "61 CC KK"), stay holes.
+      if (t[i] == "50" || t[i] == "51" || t[i] == "61") { out = out " 50"; i += t[i] == "50" ? 1 : t[i] == "51" ? 2 : 3 }
       else {
         if (mode == "lose") c = cell == home ? "02" : cell == home + 1 ? "03" : "01"
         else c = cell == home ? "02" : cell == rival ? "01" : fill
