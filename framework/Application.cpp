@@ -120,6 +120,7 @@ bool CApplication::SetFullScreen(int width, int height)
     // it takes the window for full screen (and asks again).
     if (!m_platform.EnterFullScreen(width, height))
         return false;
+    m_mode_changes += m_full_screen ? 0 : 1;
     m_full_screen = true;
     m_platform.ShowWindow(true);
     return true;
@@ -128,6 +129,7 @@ bool CApplication::SetFullScreen(int width, int height)
 bool CApplication::SetWindowed()
 {
     m_platform.LeaveFullScreen();
+    m_mode_changes += m_full_screen ? 1 : 0;
     m_full_screen = false;
     // Never been full screen: keep the size the window was made with rather
     // than shrinking it to nothing.

@@ -378,6 +378,7 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackWhereTheWindowWas
     EXPECT_FALSE(m_app->SetFullScreen(400, 300));
     EXPECT_FALSE(m_app->IsFullScreen());
     EXPECT_TRUE(m_platform.m_moves.empty());
+    EXPECT_EQ(m_app->ModeChanges(), 0);
 
     // A resized and moved window, switched there and back twice by the keys.
     m_platform.MoveWindow(30, 40, 1000, 700);
@@ -397,6 +398,7 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackWhereTheWindowWas
         EXPECT_EQ(rect.m_width, 1000);
         EXPECT_EQ(rect.m_height, 700);
     }
+    EXPECT_EQ(m_app->ModeChanges(), 4) << "there and back twice";
     // The screens see the logical size throughout.
     EXPECT_EQ(m_app->GetWindowWidth(), 800);
     EXPECT_EQ(m_app->GetWindowHeight(), 600);
@@ -434,6 +436,7 @@ TEST_F(ApplicationTest, RefusedDisplayModeIsReportedAndLeavesTheWindowAlone)
     EXPECT_FALSE(m_app->SetFullScreen(800, 600));
     EXPECT_FALSE(m_app->IsFullScreen());
     EXPECT_TRUE(m_platform.m_moves.empty());
+    EXPECT_EQ(m_app->ModeChanges(), 0) << "neither request changed the mode";
 }
 
 TEST_F(ApplicationTest, MinimisingFromFullScreenLeavesFullScreenFirst)
