@@ -329,6 +329,8 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
     default:
         break;
     }
+    if (event.m_type != CPlatformEvent::kChar)
+        m_key_opened = false;
     // Positions arrive as signed 16-bit client coordinates.
     const int x = static_cast<std::int16_t>(event.m_x);
     const int y = static_cast<std::int16_t>(event.m_y);
@@ -370,10 +372,14 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         // would leave the game and then quit from the menu, a held L would
         // buy a life a tenth of a second.
         if (target && (!(event.m_flags & kKeyFlagRepeat) || RepeatsWhenHeld(event.m_value)))
+        {
             target->OnKeyDown(event.m_value);
+            // Space at "GAME OVER" would start the name it asks with a blank.
+            m_key_opened = InputTarget() != target;
+        }
         break;
     case CPlatformEvent::kChar:
-        if (target)
+        if (target && !m_key_opened)
             target->OnChar(static_cast<std::uint16_t>(event.m_value),
                            static_cast<std::uint16_t>(event.m_repeat));
         break;

@@ -144,6 +144,9 @@ class CApplication
     CDialogScreen* m_pending_dialog = nullptr;
     bool m_deliver = false;
     bool m_close_request = false;
+    // The last key pressed opened a screen or dialog: the characters it
+    // types follow it, and belong to neither.
+    bool m_key_opened = false;
 
     // Frame loop state.
     bool m_pacing = true;

@@ -44,6 +44,8 @@ class CScreen
 
   protected:
     const std::vector<CControl*>& Controls() const { return m_controls; }
+    // The control Tab or the arrows last took the pointer to, if any.
+    CControl* FocusedControl() const { return m_focused; }
 
     // A control's focus point in the screen's client coordinates (dialogs
     // put their own corner and scale in).

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace
@@ -231,6 +232,34 @@ TEST_F(ApplicationTest, InputAndUpdateReachOnlyTheNewestDialog)
     m_journal.clear();
     m_app->DrawScreens();
     EXPECT_EQ(m_journal, (CJournal{"screen.draw", "newer.draw", "older.draw"}));
+}
+
+TEST_F(ApplicationTest, CharacterOfTheKeyThatOpensADialogDoesNotTypeIntoIt)
+{
+    // Space opens the dialog, as at "GAME OVER"; its character comes after it.
+    struct COpener : CRecordingScreen
+    {
+        using CRecordingScreen::CRecordingScreen;
+        void OnKeyDown(int key) override
+        {
+            CRecordingScreen::OnKeyDown(key);
+            if (key == NKey::kSpace)
+                Application().PushDialog(m_dialog);
+        }
+        CDialogScreen* m_dialog = nullptr;
+    } opener(m_journal, "opener");
+    CRecordingDialog dialog(m_journal, "dialog");
+    opener.m_dialog = &dialog;
+    m_app->PushScreen(&opener);
+    m_journal.clear();
+    for (const int key : {int{NKey::kSpace}, int{'A'}})
+    {
+        m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, key));
+        m_app->HandleEvent(Event(CPlatformEvent::kChar, std::tolower(key)));
+    }
+    const CJournal expected = {"opener.key 32", "dialog.activate", "opener.activate", "dialog.key 65",
+                               "dialog.char 97"};
+    EXPECT_EQ(m_journal, expected);
 }
 
 TEST_F(ApplicationTest, HeldKeysRepeatOnlyForEditing)
