@@ -181,6 +181,8 @@ int RunProgram(const CCommandLine& options)
     }
     if (settings.m_full_screen)
         app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+    // Changes from here on are the player's own.
+    const int startModeChanges = app.ModeChanges();
 
     // 13. The intro stands while the rest loads.
     std::unique_ptr<CScreen> intro(CreateIntroScreen());
@@ -279,9 +281,9 @@ int RunProgram(const CCommandLine& options)
     CWindowState window;
     window.m_minimised = app.IsMinimised();
     window.m_full_screen = app.IsFullScreen();
-    // --windowed and --fullscreen hold for one run: unless the user switched
-    // since, the file keeps the setting it had.
-    if (options.m_full_screen >= 0 && app.IsFullScreen() == (options.m_full_screen == 1))
+    // --windowed and --fullscreen hold for one run: unless the player switched
+    // since (even there and back again), the file keeps the setting it had.
+    if (options.m_full_screen >= 0 && app.ModeChanges() == startModeChanges)
         window.m_full_screen = fullScreenSetting;
     // The window as it was, or in full screen as it comes back: the next
     // start opens it there, at that size.

@@ -75,7 +75,6 @@ void CTestScreen::Activate()
 {
     CScreen::Activate();
     MakeTexture();
-    SetDraggable(!Application().IsFullScreen());
 }
 
 void CTestScreen::Draw()
@@ -133,7 +132,6 @@ void CTestScreen::OnKeyDown(int key)
             app.SetWindowed();
         else
             app.SetFullScreen(800, 600);
-        SetDraggable(!app.IsFullScreen());
     }
     else if (key == 'M')
         app.Minimise();

@@ -120,6 +120,7 @@ bool CApplication::SetFullScreen(int width, int height)
     // it takes the window for full screen (and asks again).
     if (!m_platform.EnterFullScreen(width, height))
         return false;
+    m_mode_changes += m_full_screen ? 0 : 1;
     m_full_screen = true;
     m_platform.ShowWindow(true);
     return true;
@@ -128,6 +129,7 @@ bool CApplication::SetFullScreen(int width, int height)
 bool CApplication::SetWindowed()
 {
     m_platform.LeaveFullScreen();
+    m_mode_changes += m_full_screen ? 1 : 0;
     m_full_screen = false;
     // Never been full screen: keep the size the window was made with rather
     // than shrinking it to nothing.
@@ -327,6 +329,8 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
     default:
         break;
     }
+    if (event.m_type != CPlatformEvent::kChar)
+        m_key_opened = false;
     // Positions arrive as signed 16-bit client coordinates.
     const int x = static_cast<std::int16_t>(event.m_x);
     const int y = static_cast<std::int16_t>(event.m_y);
@@ -368,10 +372,14 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         // would leave the game and then quit from the menu, a held L would
         // buy a life a tenth of a second.
         if (target && (!(event.m_flags & kKeyFlagRepeat) || RepeatsWhenHeld(event.m_value)))
+        {
             target->OnKeyDown(event.m_value);
+            // Space at "GAME OVER" would start the name it asks with a blank.
+            m_key_opened = InputTarget() != target;
+        }
         break;
     case CPlatformEvent::kChar:
-        if (target)
+        if (target && !m_key_opened)
             target->OnChar(static_cast<std::uint16_t>(event.m_value),
                            static_cast<std::uint16_t>(event.m_repeat));
         break;

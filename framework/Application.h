@@ -53,6 +53,9 @@ class CApplication
     void ToggleFullScreen();
     void Minimise();
     bool IsFullScreen() const { return m_full_screen; }
+    // How often the display mode has changed, whatever changed it (a refused
+    // or idle request is no change).
+    int ModeChanges() const { return m_mode_changes; }
     bool IsMinimised() const { return m_minimised; }
     bool IsActive() const { return m_active; }
     // The client size the screens see: the logical size, however large the
@@ -126,6 +129,7 @@ class CApplication
     int m_width = 0;
     int m_height = 0;
     bool m_full_screen = false;
+    int m_mode_changes = 0;
     bool m_minimised = false;
     bool m_active = false;
     int m_remembered_left = 0;
@@ -140,6 +144,9 @@ class CApplication
     CDialogScreen* m_pending_dialog = nullptr;
     bool m_deliver = false;
     bool m_close_request = false;
+    // The last key pressed opened a screen or dialog: the characters it
+    // types follow it, and belong to neither.
+    bool m_key_opened = false;
 
     // Frame loop state.
     bool m_pacing = true;

@@ -108,9 +108,7 @@ void CScreen::OnChar(std::uint16_t character, std::uint16_t repeat)
 
 void CScreen::OnMouseMove(int x, int y, std::uint32_t flags)
 {
-    // Full screen may come by a key that no screen sees: the flag alone
-    // could move the full-screen window.
-    if (m_dragging && m_draggable && !Application().IsFullScreen())
+    if (m_dragging && IsDraggable())
     {
         CApplication& app = Application();
         int cx = 0;
@@ -150,6 +148,13 @@ void CScreen::OnRButtonUp(int x, int y, std::uint32_t flags)
     m_dragging = false;
     for (CControl* control : m_controls)
         control->OnRButtonUp(x, y, flags);
+}
+
+bool CScreen::IsDraggable() const
+{
+    // Alt+Enter and F11 switch on every screen and tell none of them.
+    const CApplication* app = CApplication::Get();
+    return m_draggable && !(app && app->IsFullScreen());
 }
 
 void CScreen::OnControl(CControl*)

@@ -37,11 +37,15 @@ class CScreen
     void SetKeyboardNavigation(bool on) { m_keyboard_navigation = on; }
 
     bool IsDragging() const { return m_dragging; }
+    // Whether empty area drags the window while it is a window: the screen
+    // says so once, and full screen, however it came, stops it.
     void SetDraggable(bool draggable) { m_draggable = draggable; }
-    bool IsDraggable() const { return m_draggable; }
+    bool IsDraggable() const;
 
   protected:
     const std::vector<CControl*>& Controls() const { return m_controls; }
+    // The control Tab or the arrows last took the pointer to, if any.
+    CControl* FocusedControl() const { return m_focused; }
 
     // A control's focus point in the screen's client coordinates (dialogs
     // put their own corner and scale in).

@@ -109,9 +109,10 @@ void CTopTable::Insert(int list, int score, const std::string& name)
         return;
     std::vector<Entry>& entries = m_lists[list];
     int place = kEntries - 1;
-    // A name with nothing storable is shown as it will be read back.
+    // A name with nothing storable is shown as it will be read back, and
+    // one of blanks alone would show as no name at all.
     const std::string stored = StorableName(name);
-    m_last_name = stored.empty() ? kDefaultName : stored;
+    m_last_name = stored.find_first_not_of(' ') == std::string::npos ? kDefaultName : stored;
     entries[place] = Entry{m_last_name, score};
     while (place > 0 && entries[place - 1].m_points < score)
     {

@@ -36,7 +36,8 @@ class CTopTable
 
     // A score equal to the seventh entry's does not qualify.
     bool Qualifies(int list, int score) const;
-    // Equal scores keep their places: the new entry goes below them.
+    // Equal scores keep their places: the new entry goes below them. A name
+    // of blanks alone, or empty, goes in as "Nemo".
     void Insert(int list, int score, const std::string& name);
     // The name of the last entry made, kept in the file too; "Nemo" before
     // the first.

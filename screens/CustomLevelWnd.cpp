@@ -32,8 +32,7 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/custom_wnd.txt");
-    const CApplication* app = CApplication::Get();
-    SetDraggable(!(app && app->IsFullScreen()));
+    SetDraggable(true);
     SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();

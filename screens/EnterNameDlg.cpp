@@ -1,4 +1,5 @@
-// The enter-name dialog: an edit box of at most 15 characters and OK.
+// The enter-name dialog: an edit box of at most 15 characters and OK, left
+// with the mouse or the keyboard alike.
 #include "screens/EnterNameDlg.h"
 
 #include "framework/Application.h"
@@ -6,6 +7,7 @@
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "platform/Gl.h"
+#include "platform/KeyCodes.h"
 #include "play/TopTable.h"
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
@@ -33,6 +35,7 @@ CEnterNameDlg::CEnterNameDlg()
     m_edit->m_max_length = kMaxLength;
     m_edit->SetFocus(true);
     AddControl(m_edit.get());
+    SetKeyboardNavigation(true);
 }
 
 CEnterNameDlg::~CEnterNameDlg() = default;
@@ -55,7 +58,12 @@ void CEnterNameDlg::Draw()
 
 void CEnterNameDlg::OnKeyDown(int key)
 {
-    CScreen::OnKeyDown(key);
+    // A blank is part of a name: Space presses OK only once Tab has put the
+    // pointer there, and types into the box (its character) anywhere else.
+    if (key == NKey::kSpace && FocusedControl() != m_ok.get())
+        m_edit->OnKeyDown(key);
+    else
+        CDialogScreen::OnKeyDown(key);
 }
 
 void CEnterNameDlg::OnControl(CControl* control)

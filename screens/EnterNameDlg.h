@@ -21,7 +21,8 @@ class CEnterNameDlg : public CDialogScreen
     ~CEnterNameDlg() override;
 
     void Draw() override;
-    // Only the OK button closes the dialog: keys belong to the edit box.
+    // Enter and Escape take the name as OK does; Tab reaches OK, and Space
+    // presses it there but is a blank of the name elsewhere.
     void OnKeyDown(int key) override;
     void OnControl(CControl* control) override;
 

@@ -22,8 +22,7 @@ CHelpWnd::CHelpWnd(float logicalWidth, float logicalHeight)
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/help_wnd.txt");
-    const CApplication* app = CApplication::Get();
-    SetDraggable(!(app && app->IsFullScreen()));
+    SetDraggable(true);
     SetKeyboardNavigation(true);
     LoadHelp("mui/help.xml");
 

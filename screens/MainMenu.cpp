@@ -210,8 +210,6 @@ void CMainMenu::SetupProjection()
 void CMainMenu::Activate()
 {
     SetupProjection();
-    const CApplication* app = CApplication::Get();
-    SetDraggable(!(app && app->IsFullScreen()));
     CScreen::Activate();
     NAudio::Music& music = NAudio::TheMusic();
     music.SetPlaylist({kMenuMusic});
@@ -339,13 +337,9 @@ void CMainMenu::SwitchFullScreen(bool full)
     {
         if (!app->SetFullScreen(kLogicalWidth, kLogicalHeight))
             return;
-        SetDraggable(false);
     }
     else
-    {
         app->SetWindowed();
-        SetDraggable(true);
-    }
     SetupProjection();
 }
 

@@ -29,7 +29,7 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/options_wnd.txt");
-    SetDraggable(!IsFullScreen());
+    SetDraggable(true);
     SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();
@@ -76,24 +76,17 @@ void COptionsWnd::FollowFullScreen()
     // Not clicked since, yet no longer the state: Alt+Enter or F11 switched.
     // The box follows rather than switching back.
     if (m_full_screen->IsChecked() == m_full_screen_shown && m_full_screen_shown != app->IsFullScreen())
-    {
         m_full_screen->SetChecked(app->IsFullScreen());
-        SetDraggable(!app->IsFullScreen());
-    }
     else if (m_full_screen->IsChecked() && !app->IsFullScreen())
     {
         if (app->SetFullScreen(width, height))
-        {
-            SetDraggable(false);
             SetupMenuProjection(width, height);
-        }
         else
             m_full_screen->SetChecked(false); // refused: the box shows the window as it is
     }
     else if (!m_full_screen->IsChecked() && app->IsFullScreen())
     {
         app->SetWindowed();
-        SetDraggable(true);
         SetupMenuProjection(width, height);
     }
     m_full_screen_shown = m_full_screen->IsChecked();

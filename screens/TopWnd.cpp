@@ -22,8 +22,7 @@ CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/top_wnd.txt");
-    const CApplication* app = CApplication::Get();
-    SetDraggable(!(app && app->IsFullScreen()));
+    SetDraggable(true);
     SetKeyboardNavigation(true);
 
     const CInterfaceResources* resources = CInterfaceResources::Get();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace
@@ -233,6 +234,34 @@ TEST_F(ApplicationTest, InputAndUpdateReachOnlyTheNewestDialog)
     EXPECT_EQ(m_journal, (CJournal{"screen.draw", "newer.draw", "older.draw"}));
 }
 
+TEST_F(ApplicationTest, CharacterOfTheKeyThatOpensADialogDoesNotTypeIntoIt)
+{
+    // Space opens the dialog, as at "GAME OVER"; its character comes after it.
+    struct COpener : CRecordingScreen
+    {
+        using CRecordingScreen::CRecordingScreen;
+        void OnKeyDown(int key) override
+        {
+            CRecordingScreen::OnKeyDown(key);
+            if (key == NKey::kSpace)
+                Application().PushDialog(m_dialog);
+        }
+        CDialogScreen* m_dialog = nullptr;
+    } opener(m_journal, "opener");
+    CRecordingDialog dialog(m_journal, "dialog");
+    opener.m_dialog = &dialog;
+    m_app->PushScreen(&opener);
+    m_journal.clear();
+    for (const int key : {int{NKey::kSpace}, int{'A'}})
+    {
+        m_app->HandleEvent(Event(CPlatformEvent::kKeyDown, key));
+        m_app->HandleEvent(Event(CPlatformEvent::kChar, std::tolower(key)));
+    }
+    const CJournal expected = {"opener.key 32", "dialog.activate", "opener.activate", "dialog.key 65",
+                               "dialog.char 97"};
+    EXPECT_EQ(m_journal, expected);
+}
+
 TEST_F(ApplicationTest, HeldKeysRepeatOnlyForEditing)
 {
     for (int key : {NKey::kEscape, NKey::kEnter, int{'L'}, NKey::kBackspace, NKey::kLeft})
@@ -378,6 +407,7 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackWhereTheWindowWas
     EXPECT_FALSE(m_app->SetFullScreen(400, 300));
     EXPECT_FALSE(m_app->IsFullScreen());
     EXPECT_TRUE(m_platform.m_moves.empty());
+    EXPECT_EQ(m_app->ModeChanges(), 0);
 
     // A resized and moved window, switched there and back twice by the keys.
     m_platform.MoveWindow(30, 40, 1000, 700);
@@ -397,6 +427,7 @@ TEST_F(ApplicationTest, FullScreenRefusesSmallModesAndComesBackWhereTheWindowWas
         EXPECT_EQ(rect.m_width, 1000);
         EXPECT_EQ(rect.m_height, 700);
     }
+    EXPECT_EQ(m_app->ModeChanges(), 4) << "there and back twice";
     // The screens see the logical size throughout.
     EXPECT_EQ(m_app->GetWindowWidth(), 800);
     EXPECT_EQ(m_app->GetWindowHeight(), 600);
@@ -434,6 +465,7 @@ TEST_F(ApplicationTest, RefusedDisplayModeIsReportedAndLeavesTheWindowAlone)
     EXPECT_FALSE(m_app->SetFullScreen(800, 600));
     EXPECT_FALSE(m_app->IsFullScreen());
     EXPECT_TRUE(m_platform.m_moves.empty());
+    EXPECT_EQ(m_app->ModeChanges(), 0) << "neither request changed the mode";
 }
 
 TEST_F(ApplicationTest, MinimisingFromFullScreenLeavesFullScreenFirst)

@@ -133,17 +133,23 @@ TEST_F(ScreenTest, NoDraggingInFullScreenOrWhenAControlTakesThePress)
     withButton.OnMouseMove(260, 100, 0);
     EXPECT_TRUE(m_platform.m_moves.empty());
 
-    // Draggable, but full screen came by Alt+Enter, which no screen sees.
+    // Draggable, but full screen came by Alt+Enter, which no screen sees;
+    // the same key back to the window lets it drag again.
     CScreen keyed;
     keyed.SetDraggable(true);
     CPlatformEvent toggle;
     toggle.m_type = CPlatformEvent::kToggleFullScreen;
-    Application().HandleEvent(toggle);
-    m_platform.m_moves.clear();
-    keyed.OnLButtonDown(200, 100, 0);
-    m_platform.m_cursor_x = 400;
-    keyed.OnMouseMove(300, 100, 0);
-    EXPECT_TRUE(m_platform.m_moves.empty());
+    for (const bool full : {true, false})
+    {
+        Application().HandleEvent(toggle);
+        EXPECT_EQ(keyed.IsDraggable(), !full);
+        m_platform.m_moves.clear();
+        keyed.OnLButtonDown(200, 100, 0);
+        m_platform.m_cursor_x += 50;
+        keyed.OnMouseMove(250, 100, 0);
+        keyed.OnLButtonUp(250, 100, 0);
+        EXPECT_EQ(m_platform.m_moves.empty(), full);
+    }
 }
 
 TEST_F(ScreenTest, DragEndsWhenTheCursorLeftTheWindowByTheNextUpdate)

@@ -70,6 +70,10 @@ TEST(TopTableNames, CutToFifteenAndQuotesMadeStorable)
     CTopTable table(2);
     table.Insert(1, 10, "abcdefghijklmnopqrst");
     EXPECT_EQ(table.GetName(1, 0), "abcdefghijklmno");
+    // Blanks alone would show an empty row.
+    table.Insert(0, 4, "   ");
+    EXPECT_EQ(table.GetName(0, 0), "Nemo");
+    EXPECT_EQ(table.GetLastName(), "Nemo");
 
     // A name with a quote and a space must survive the round trip and must
     // not disturb the other entries.

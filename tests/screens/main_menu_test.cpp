@@ -10,7 +10,6 @@
 #include "play/SavedGame.h"
 #include "screens/ContinueDlg.h"
 #include "screens/CustomLevelWnd.h"
-#include "screens/EnterNameDlg.h"
 #include "screens/GameLink.h"
 #include "screens/MainMenu.h"
 #include "screens/TopWnd.h"
@@ -20,7 +19,6 @@
 #include "support/FakePlatform.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
-#include "widgets/SimpleEdit.h"
 #include "widgets/TrackBar.h"
 
 #include <gtest/gtest.h>
@@ -286,28 +284,6 @@ TEST_F(MainMenuTest, NewHighScoreIsOnDiskBeforeTheMenuCloses)
     top.OnControl(top.PrevButton());
     EXPECT_EQ(top.GetPage(), 0);
     EXPECT_FALSE(top.PrevButton()->IsVisible());
-}
-
-TEST_F(MainMenuTest, EnterNameKeepsFifteenCharactersAndOnlyOkCloses)
-{
-    CScreen base;
-    Application().PushScreen(&base);
-    NInterface::CEnterNameDlg dialog;
-    Application().PushDialog(&dialog);
-    EXPECT_EQ(dialog.GetName(), CTopTable::kDefaultName);
-    for (char c : std::string("abcdefghijklmnopqrst"))
-        dialog.OnChar(static_cast<std::uint16_t>(c), 1);
-    EXPECT_EQ(dialog.GetName(), "abcdefghijklmno");
-
-    // Enter and Escape are the edit box's keys here, not a way out.
-    dialog.OnKeyDown(Settings().m_close_key);
-    dialog.OnKeyDown(13);
-    Application().FrameStep(16.0f);
-    EXPECT_EQ(Application().DialogCount(), 1u);
-    dialog.OnControl(dialog.OkButton());
-    Application().FrameStep(16.0f);
-    EXPECT_EQ(Application().DialogCount(), 0u);
-    Application().RemoveScreen(&base);
 }
 
 TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts)

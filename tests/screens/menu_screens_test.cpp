@@ -1,6 +1,7 @@
-// The help and options screens on the fake platform, with a small data
-// folder written here: page turning, closing, settings written at once, and
-// the menu dragons' movement rules.
+// The help and options screens and the name dialog on the fake platform,
+// with a small data folder written here: page turning, closing, settings
+// written at once, names typed and given from the keyboard, and the menu
+// dragons' movement rules.
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
@@ -8,6 +9,7 @@
 #include "media/Sprite.h"
 #include "media/TestMedia.h"
 #include "platform/KeyCodes.h"
+#include "screens/EnterNameDlg.h"
 #include "screens/HelpWnd.h"
 #include "screens/InterfaceInsect.h"
 #include "screens/OptionsWnd.h"
@@ -21,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <tuple>
 
 using namespace NTestMedia;
@@ -58,7 +61,8 @@ class MenuScreenTest : public ::testing::Test
         m_folder.Write("mui/cursor.spr", "file_name mui/sheet.tga\n");
         m_folder.Write("mui/resourses.txt", "m_back_btn mui/btn.tga\nm_help_next_btn mui/btn.tga\n"
                                             "m_help_prev_btn mui/btn.tga\nm_check_box mui/box.tga\n"
-                                            "m_music_track_bar mui/thumb.tga\n");
+                                            "m_music_track_bar mui/thumb.tga\nm_ok_btn mui/btn.tga\n");
+        m_folder.Write("mui/entername_dlg.txt", "m_ok_btn.x 128\nm_ok_btn.y 176\n");
         m_folder.Write("mui/help_wnd.txt", "m_close_btn.x 20\nm_close_btn.y 500\n"
                                            "m_next_btn.x 600\nm_next_btn.y 500\n"
                                            "m_prev_btn.x 500\nm_prev_btn.y 500\n");
@@ -282,6 +286,50 @@ TEST_F(MenuScreenTest, FullScreenBoxIsAppliedOnTheNextFrame)
         EXPECT_EQ(Application().IsFullScreen(), full);
         EXPECT_EQ(options.FullScreenBox()->IsChecked(), full);
         EXPECT_EQ(options.IsDraggable(), !full);
+    }
+}
+
+TEST_F(MenuScreenTest, NameDialogIsLeftWithEnterEscapeOrTabAndSpaceAndKeepsItsBlanks)
+{
+    // As SDL gives a key: pressed, then the character it types.
+    auto press = [](int key, char typed)
+    {
+        CPlatformEvent event;
+        event.m_type = CPlatformEvent::kKeyDown;
+        event.m_value = key;
+        Application().HandleEvent(event);
+        event.m_type = CPlatformEvent::kChar;
+        event.m_value = typed;
+        event.m_repeat = 1;
+        if (typed != 0)
+            Application().HandleEvent(event);
+    };
+    const struct
+    {
+        const char* typed;
+        int leave;
+        const char* name;
+    } cases[] = {{"abcdefghijklmnopqrst", NKey::kEnter, "abcdefghijklmno"},
+                 {"Ada L", NKey::kEscape, "Ada L"},
+                 {"Bo", NKey::kTab, "Bo"}};
+    for (const auto& c : cases)
+    {
+        NInterface::CEnterNameDlg dialog;
+        Application().PushDialog(&dialog);
+        // The pointer rests on OK: Space is a blank of the name all the same.
+        Application().Platform().WarpCursor(150, 190);
+        for (const char* t = c.typed; *t != 0; ++t)
+            press(*t == ' ' ? NKey::kSpace : std::toupper(*t), *t);
+        if (c.leave == NKey::kTab)
+        {
+            press(NKey::kTab, 0);
+            press(NKey::kSpace, ' ');
+        }
+        else
+            press(c.leave, 0);
+        Application().FrameStep(16.0f);
+        EXPECT_EQ(Application().DialogCount(), 0u) << c.leave;
+        EXPECT_EQ(dialog.GetName(), c.name) << c.leave;
     }
 }
 

@@ -80,6 +80,22 @@ start_game() {
   id=$(wait_window) || { kill $pid; fail "no window"; }
 }
 
+# drag_window X Y WHAT: the left button pressed at the client pixel (X, Y) of
+# the window $id and the pointer dragged 50 right and 30 down: the window must
+# have come along (its place is left in X and Y).
+drag_window() {
+  local x0 y0 step
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  x0=$X y0=$Y
+  xdotool mousemove $((x0 + $1)) $((y0 + $2)) mousedown 1
+  sleep 0.2 # the press takes its anchor from the live pointer
+  for step in 1 2 3 4 5; do xdotool mousemove $((x0 + $1 + step * 10)) $((y0 + $2 + step * 6)); sleep 0.1; done
+  xdotool mouseup 1
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [ $((X - x0)) -eq 50 ] && [ $((Y - y0)) -eq 30 ] || { kill $pid; fail "$3 moved the window from $x0,$y0 to $X,$Y"; }
+}
+
 # hidden ID: the window is minimised.
 hidden() { xprop -id "$1" _NET_WM_STATE WM_STATE 2>/dev/null | grep -q -e HIDDEN -e Iconic; }
 

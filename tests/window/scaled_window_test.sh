@@ -48,15 +48,8 @@ sleep 0.3
 click_logical 345 270 # the sound box
 xdotool key Escape
 sleep 0.3
-read -r x0 y0 _ < <(geometry)
-read -r -a p < <(at 1400 500 400 300)
-xdotool mousemove $((x0 + p[0])) $((y0 + p[1])) mousedown 1
-sleep 0.2
-for step in 1 2 3 4 5; do xdotool mousemove $((x0 + p[0] + step * 10)) $((y0 + p[1] + step * 6)); sleep 0.1; done
-xdotool mouseup 1
-sleep 0.3
-read -r x1 y1 _ < <(geometry)
-[ $((x1 - x0)) -eq 50 ] && [ $((y1 - y0)) -eq 30 ] || { kill $pid; fail "drag moved the window from $x0,$y0 to $x1,$y1"; }
+drag_window $(at 1400 500 400 300) "a drag at 1400x500"
+x1=$X y1=$Y
 click_logical 150 250
 xdotool key Escape
 expect_exit $pid "Escape at 1400x500"

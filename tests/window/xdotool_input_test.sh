@@ -20,15 +20,7 @@ echo "ok"
 # screen pixel arrives in the 800x600 client pixels.
 start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png"
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$id")"
-x0=$X; y0=$Y
-xdotool mousemove $((x0 + 400)) $((y0 + 250)) mousedown 1
-sleep 0.2 # the press takes its anchor from the live pointer
-for step in 1 2 3 4 5; do xdotool mousemove $((x0 + 400 + step * 10)) $((y0 + 250 + step * 6)); sleep 0.1; done
-xdotool mouseup 1
-sleep 0.3
-eval "$(xdotool getwindowgeometry --shell "$id")"
-[ $((X - x0)) -eq 50 ] && [ $((Y - y0)) -eq 30 ] || { kill $pid; fail "drag moved the window from $x0,$y0 to $X,$Y"; }
+drag_window 400 250 "a drag"
 xdotool key f
 sleep 0.5
 xdotool mousemove 640 384 click 1
