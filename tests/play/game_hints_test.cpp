@@ -152,14 +152,18 @@ TEST_F(GameHintsTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
 
-TEST_F(GameHintsTest, ClearedBoxTurnsHintsOffForGood)
+TEST_F(GameHintsTest, ClearingTheBoxTurnsHintsOffAtOnceAndForGood)
 {
     Start();
     Field().LandAllInsects();
-    ASSERT_FALSE(NextGroup().empty());
-    m_game->GetHints()[0]->CheckBox().SetChecked(false);
-    CloseHints();
+    ASSERT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
+    // The first hint's box stands at (5, 26). Its click counts at once, so a
+    // player who leaves before the hint has faded keeps the choice.
+    m_game->OnMouseMove(5, 26, 0);
+    Click(5, 26);
     EXPECT_FALSE(Settings().m_hints);
+    Frames(1);
+    EXPECT_TRUE(m_game->GetHints().empty()) << "no hint stays open with hints off";
     Frames(100);
     EXPECT_TRUE(m_game->GetHints().empty());
     EXPECT_EQ(m_game->GetHintProgress(), 10) << "steps still advance, their hints go at once";
