@@ -252,6 +252,15 @@ void CGame::OpenTutorialHints()
     static constexpr SStep kSteps[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 4}, {5, 5, 5},
                                        {6, 6, 7}, {8, 8, 8}, {9, 9, 9}};
     const int length = m_resources->GetTutorialLength();
+    if (m_game_type == kMovingGame)
+    {
+        // The tutorial speaks of owning half the garden and of coins, which
+        // the moving set has not: it opens hints of its own instead.
+        for (const int record : m_resources->GetMovingHints())
+            OpenHint(record);
+        m_hint_progress = length;
+        return;
+    }
     for (const SStep& step : kSteps)
     {
         if (step.m_from != m_hint_progress)

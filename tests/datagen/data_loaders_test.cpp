@@ -156,11 +156,13 @@ TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
     ASSERT_NE(table.m_menu_cursor, nullptr);
 }
 
-TEST_F(DataFiles, HintsParseIntoElevenRecordsOnTheirPicturesAndHelpIntoPagesOfBlocks)
+TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlocks)
 {
+    // Ten tutorial hints, the wrong-colour hint and the moving set's own.
     CMarkupNode hints = ParseFile(m_files, "dat/hints/hints.xml");
     const std::vector<CMarkupNode*> records = hints.GetChildren();
-    ASSERT_EQ(records.size(), 11u);
+    ASSERT_EQ(records.size(), 12u);
+    EXPECT_EQ(records[11]->GetAttribute("set", ""), "moving");
     CTexture box;
     ASSERT_TRUE(box.LoadFromSource(m_files, "dat/hints_checkbox.tga", false, false));
     std::vector<std::array<float, 4>> placed;

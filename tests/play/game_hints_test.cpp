@@ -26,9 +26,9 @@ class GameHintsTest : public GameFixture
         GameFixture::SetUp();
         Settings().m_hints = true;
     }
-    void Reload(int hintCount)
+    void Reload(int hintCount, int movingHints = 0)
     {
-        WriteHints(hintCount);
+        WriteHints(hintCount, movingHints);
         CreateGameResourcesFrom(*m_files);
     }
     // A press away from the boxes closes every open hint; they are gone once faded.
@@ -124,6 +124,27 @@ TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
     EXPECT_TRUE(m_game->GetHints().empty());
     EXPECT_EQ(m_game->GetHintProgress(), 10);
     EXPECT_TRUE(Settings().m_hints) << "closing without touching the box keeps hints on";
+}
+
+TEST_F(GameHintsTest, MovingSetShowsItsOwnHintAndNoneOfTheTutorial)
+{
+    // Ten tutorial hints and the wrong-colour hint, after the moving set's
+    // own in the file: the pictures keep the numbers of their places there.
+    Reload(11, 1);
+    EXPECT_EQ(FindGameResources()->GetTutorialLength(), 10);
+    EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 10);
+    ASSERT_EQ(FindGameResources()->GetMovingHints(), std::vector<int>{11});
+    EXPECT_EQ(FindGameResources()->GetHint(11)->m_texture,
+              FindGroup("game")->GetTexture("dat/hints/hint00.tga"));
+    EXPECT_EQ(FindGameResources()->GetHint(0)->m_texture,
+              FindGroup("game")->GetTexture("dat/hints/hint01.tga"));
+    Start(kMovingGame);
+    Field().LandAllInsects();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{11});
+    CloseHints();
+    Frames(200);
+    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_EQ(m_game->GetHintProgress(), 10);
 }
 
 TEST_F(GameHintsTest, ShortHintTableSkipsMissingTutorialNumbers)

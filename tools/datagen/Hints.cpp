@@ -1,6 +1,7 @@
 // The in-game hints: one picture per record with its text painted in, and
 // "dat/hints/hints.xml" giving each picture's place and its check box's.
-// Ten tutorial hints come first, the wrong-colour hint last.
+// Ten tutorial hints come first, then the wrong-colour hint, then the moving
+// set's own hint, which a moving game shows instead of the tutorial.
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Layout.h"
 #include "tools/datagen/Output.h"
@@ -47,6 +48,13 @@ const std::vector<SHint> kHints = {
      "The level number. Hold the right mouse button to magnify small flowers."},
     {200, 236, 400, 112, -1, -1, "Not that colour",
      "You cannot take your own colour or your rival's. Pick a flower of another colour."},
+};
+// Marked set="moving" in the file; above the middle row, which it is about,
+// its tail pointing to the rival's flower at the row's far end.
+const std::vector<SHint> kMovingHints = {
+    {200, 110, 400, 112, 780, 300, "Moving levels",
+     "Race your zone to the rival's flower at the far end of the middle row. After every move the garden "
+     "drifts one column to the left."},
 };
 
 constexpr float kCheckMargin = 12;
@@ -164,17 +172,20 @@ CImage HintPicture(const SHint& h, bool first)
 
 void WriteHints(COutput& out)
 {
+    std::vector<SHint> hints = kHints;
+    hints.insert(hints.end(), kMovingHints.begin(), kMovingHints.end());
     std::string xml = "<hints>\n";
-    for (size_t i = 0; i < kHints.size(); ++i)
+    for (size_t i = 0; i < hints.size(); ++i)
     {
-        const SHint h = Fitted(kHints[i]);
+        const SHint h = Fitted(hints[i]);
         char name[64];
         std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
         out.WriteTga(name, HintPicture(h, i == 0));
         char line[200];
         std::snprintf(line, sizeof line,
-                      "  <hint posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n", h.x, h.y,
-                      kCheckMargin + 2, h.h - kCheckMargin - kHintCheck);
+                      "  <hint%s posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n",
+                      i < kHints.size() ? "" : " set=\"moving\"", h.x, h.y, kCheckMargin + 2,
+                      h.h - kCheckMargin - kHintCheck);
         xml += line;
     }
     xml += "</hints>\n";
