@@ -20,12 +20,12 @@ namespace NGame
 {
 namespace
 {
-constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the color of your zone (1 cent)",
-                                                "Repaint random field into the color of your zone (2 cents)",
+constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the colour of your zone (1 cent)",
+                                                "Repaint random field into the colour of your zone (2 cents)",
                                                 "Randomize unoccupied space (3 cents)",
                                                 "Move forward for one cell (5 cents)",
                                                 "Move forward for three cells (10 cents)",
-                                                "Repaint your zone into random color (15 cents)",
+                                                "Repaint your zone into random colour (15 cents)",
                                                 "Opponent misses one turn (25 cents)",
                                                 "Opponent's zone decreases by two lines (30 cents)",
                                                 "Opponent's zone decreases by four lines (40 cents)",
