@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -148,6 +152,46 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
         for (const SRect& f : fixed)
             EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
     }
+}
+
+// What the help pages and the manual page tell a player must hold: every
+// button they name by its label is one a screen shows, and the top-7 table
+// keeps lists of the classic and advanced sets alone.
+TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
+{
+    REQUIRE_DATA();
+    const std::vector<uint8_t> helpBytes = ReadData("mui/help.xml");
+    const std::string help(helpBytes.begin(), helpBytes.end());
+    std::ifstream manualFile(std::string(CHROMAL_SOURCE_DIR) + "/man/chromal.6");
+    const std::string manual((std::istreambuf_iterator<char>(manualFile)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(manual.empty());
+    // The labels of the buttons a player can see (the main menu's hidden ones
+    // left out).
+    const std::set<std::string> shown = {"Play",  "Help", "Top 7", "Options", "Quit", "Continue", "Cancel",
+                                         "Start", "Back", "Next",  "Prev",    "OK",   "Menu"};
+    int named = 0;
+    for (const std::string* text : {&help, &manual})
+    {
+        for (size_t at = text->find(" button"); at != std::string::npos; at = text->find(" button", at + 1))
+        {
+            size_t start = text->rfind(' ', at - 1) + 1;
+            if (std::isdigit(static_cast<unsigned char>((*text)[start])))
+                start = text->rfind(' ', start - 2) + 1;
+            const std::string label = text->substr(start, at - start);
+            if (!std::isupper(static_cast<unsigned char>(label[0])))
+                continue;
+            ++named;
+            EXPECT_EQ(shown.count(label), 1u) << "\"" << label << " button\" is on no screen";
+        }
+    }
+    EXPECT_GE(named, 3); // the Play button in both, the Menu button in the help
+    const size_t top = help.find("Top 7 table");
+    ASSERT_NE(top, std::string::npos);
+    const std::string block =
+        help.substr(help.rfind("<text>", top), help.find("</text>", top) - help.rfind("<text>", top));
+    EXPECT_NE(block.find("classic"), std::string::npos) << block;
+    EXPECT_NE(block.find("advanced"), std::string::npos) << block;
+    EXPECT_EQ(block.find("each level set"), std::string::npos) << "the moving set has no list: " << block;
 }
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)
