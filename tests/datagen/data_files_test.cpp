@@ -3,12 +3,16 @@
 #include "DataDir.h"
 
 #include "media/Texture.h"
+#include "media/TgaDecoder.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "tools/datagen/Board.h"
+#include "tools/datagen/Config.h"
+#include "tools/datagen/Layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -151,6 +155,50 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
         boxes.push_back({x, y, x + 32 + 220, y + 32});
         for (const SRect& f : fixed)
             EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
+    }
+}
+
+// A dialog's buttons, as far as their pictures are opaque, lie within its
+// panel's inner border, and the continue dialog's below its level and score.
+TEST(GeneratedConfig, DialogButtonsStayInsideTheirPanels)
+{
+    REQUIRE_DATA();
+    // Every dialog button has the look of this one: the opaque rows of its
+    // first band (stored bottom first, so the band's top is its last row).
+    const std::vector<uint8_t> bytes = ReadData(NDatagen::MenuResourceFile("m_cancel_btn"));
+    CImage button;
+    ASSERT_TRUE(DecodeTga(bytes.data(), bytes.size(), button) && button.m_components == 4);
+    const int band = static_cast<int>(button.m_height) / 4;
+    int top = band, bottom = -1;
+    for (int row = 0; row < band; ++row)
+        for (std::uint32_t x = 0; x < button.m_width; ++x)
+            if (button.Pixel(x, row)[3] > 128)
+            {
+                top = std::min(top, band - 1 - row);
+                bottom = std::max(bottom, band - 1 - row);
+            }
+    ASSERT_LT(top, bottom);
+    const struct
+    {
+        const char* layout;
+        std::vector<std::string> buttons;
+        float height, margin, above;
+    } dialogs[] = {{"mui/continue_dlg.txt",
+                    {"m_continuesaved_btn", "m_startnew_btn", "m_cancel_btn"},
+                    512,
+                    NDatagen::kContinueMargin,
+                    305 - NDatagen::kContinueY}, // the score's baseline
+                   {"mui/entername_dlg.txt", {"m_ok_btn"}, 256, NDatagen::kEnterNameMargin, 0}};
+    for (const auto& d : dialogs)
+    {
+        const CPropertyFile p = Props(d.layout);
+        const float inner = d.height - d.margin - NDatagen::kParchmentBorder;
+        for (const std::string& name : d.buttons)
+        {
+            const float y = p.GetFloat(name + ".y", 0);
+            EXPECT_LT(y + bottom, inner) << name << " over the bottom border of " << d.layout;
+            EXPECT_GT(y + top, d.above + 8) << name << " over the text of " << d.layout;
+        }
     }
 }
 

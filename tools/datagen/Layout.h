@@ -61,11 +61,15 @@ inline const std::vector<SPlace> kTopLayout = {
 constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
 constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
 
-// Dialogs: control positions are relative to the dialog's corner.
-constexpr float kContinueX = 144, kContinueY = 44; // 512 x 512
+// A parchment panel's inner border line runs this far inside its edge.
+constexpr float kParchmentBorder = 7;
+
+// Dialogs: control positions are relative to the dialog's corner; the
+// parchment lies a margin inside the dialog's picture.
+constexpr float kContinueX = 144, kContinueY = 44, kContinueMargin = 16; // 512 x 512
 inline const std::vector<SPlace> kContinueLayout = {
-    {"m_continuesaved_btn", 128, 300}, {"m_startnew_btn", 128, 370}, {"m_cancel_btn", 128, 440}};
-constexpr float kEnterNameX = 144, kEnterNameY = 172; // 512 x 256
+    {"m_continuesaved_btn", 128, 290}, {"m_startnew_btn", 128, 356}, {"m_cancel_btn", 128, 422}};
+constexpr float kEnterNameX = 144, kEnterNameY = 172, kEnterNameMargin = 12; // 512 x 256
 inline const std::vector<SPlace> kEnterNameLayout = {{"m_ok_btn", 128, 176}};
 constexpr float kEditBoxX = 96, kEditBoxY = 96;
 

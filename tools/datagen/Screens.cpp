@@ -258,7 +258,7 @@ void HelpAndTop(COutput& out)
 void Dialogs(COutput& out)
 {
     CImage cont(512, 512);
-    Parchment(cont, 16, 16, 496, 496);
+    Parchment(cont, kContinueMargin, kContinueMargin, 512 - kContinueMargin, 512 - kContinueMargin);
     Title(cont, "Saved game", 256, 110, 44);
     // A plate behind the level and score lines that the dialog prints.
     const float ty = 275 - kContinueY, sy = 305 - kContinueY;
@@ -274,7 +274,7 @@ void Dialogs(COutput& out)
     out.WriteTga(MenuResourceFile("m_continue_dlg_back"), cont);
 
     CImage name(512, 256);
-    Parchment(name, 12, 12, 500, 244);
+    Parchment(name, kEnterNameMargin, kEnterNameMargin, 512 - kEnterNameMargin, 256 - kEnterNameMargin);
     Title(name, "New high score!", 256, 58, 34);
     small.size = 18;
     DrawText(name, "Enter your name:", 256, kEditBoxY - 8, small);
@@ -391,9 +391,10 @@ void Parchment(CImage& img, float x0, float y0, float x1, float y1)
         img, b, [=](float x, float y) { return d(x - 3, y - 5); }, 6, WithAlpha(Rgb(0, 0, 0), 0.4f));
     Fill(img, b, d, LinearGradient({x0, y0}, Rgb(252, 246, 224, 0.95f), {x1, y1}, Rgb(236, 222, 186, 0.95f)));
     Stroke(img, b, d, 3, Rgb(150, 110, 60));
+    constexpr float in = kParchmentBorder;
     Stroke(
-        img, b, [=](float x, float y) { return SdRoundRect(x, y, x0 + 7, y0 + 7, x1 - 7, y1 - 7, 13); }, 1.2f,
-        WithAlpha(Rgb(150, 110, 60), 0.6f));
+        img, b, [=](float x, float y) { return SdRoundRect(x, y, x0 + in, y0 + in, x1 - in, y1 - in, 13); },
+        1.2f, WithAlpha(Rgb(150, 110, 60), 0.6f));
 }
 
 void Title(CImage& img, const std::string& text, float x, float y, float size)
