@@ -2,13 +2,16 @@
 // the pictures, sheets and markup in data_loaders_test).
 #include "DataDir.h"
 
+#include "media/BitmapText.h"
 #include "media/Texture.h"
 #include "media/TgaDecoder.h"
+#include "screens/CustomLevelWnd.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "tools/datagen/Board.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Layout.h"
+#include "tools/datagen/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -142,8 +145,44 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
     const float trackX = p.GetFloat("m_level_track_bar.x", 0), trackY = p.GetFloat("m_level_track_bar.y", 0);
     const SRect fixed[] = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
                            {120, 210, 440, 370},
-                           {224, 361, 424, 405},
+                           {224, 355, 424, 407},
                            {trackX, trackY, trackX + 495 + 32, trackY + 64}};
+    // The number's dark backing holds its glyphs and their outline, up to "100".
+    CFileSystem data;
+    data.SetRoot(DataDir());
+    const CDataBuffer bytes = data.ReadFile("mui/font.tga");
+    CTexture texture;
+    texture.LoadFromSource(data, "mui/font.tga", false, false);
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
+    using NInterface::CCustomLevelWnd;
+    for (const int shown : {1, 47, 100})
+    {
+        const NInterface::SArea back = CCustomLevelWnd::NumberBacking(font, shown);
+        for (const CBitmapText::SPlacedGlyph& g :
+             font.Layout(std::to_string(shown).c_str(), CCustomLevelWnd::kNumberSize,
+                         CCustomLevelWnd::kNumberX, CCustomLevelWnd::kNumberY, false))
+            EXPECT_TRUE(back.m_x0 <= g.m_x - 1 && g.m_x + g.m_width + 1 <= back.m_x1 &&
+                        back.m_y0 <= g.m_y - CCustomLevelWnd::kNumberSize - 1 && g.m_y + 1 <= back.m_y1)
+                << shown << " outside its backing";
+    }
+    // The slider's end labels keep clear of the thumb (by 6 units) wherever it
+    // stands, and inside the panel's border.
+    using namespace NDatagen;
+    for (const float end : {0.0f, kLevelTrackLength})
+    {
+        const char* label = end > 0 ? "100" : "1";
+        const float x = trackX + kThumbW / 2.0f + end, half = TextWidth(label, kLevelLabelSize) / 2;
+        const float base = trackY + kLevelLabelDrop;
+        const SRect text{x - half, base - Ascent(kLevelLabelSize), x + half, base + Descent(kLevelLabelSize)};
+        EXPECT_FALSE(
+            text.Overlaps({trackX + end - 6, trackY - 6, trackX + end + kThumbW + 6, trackY + kThumbH + 6}))
+            << "the thumb covers " << label;
+        EXPECT_TRUE(text.x0 > kCustomPanelX0 + kParchmentBorder &&
+                    text.x1 < kCustomPanelX1 - kParchmentBorder &&
+                    text.y1 < kCustomPanelY1 - kParchmentBorder)
+            << label << " over the panel's border";
+    }
     std::vector<SRect> boxes;
     for (const std::string name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
     {

@@ -41,11 +41,15 @@ inline const std::vector<SPlace> kOptionsLayout = {
     {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
     {"m_dragons_cb", 330, 356}, {"m_fs_cb", 330, 406}};
 
-// Level choice ("mui/custom_wnd.txt").
+// Level choice ("mui/custom_wnd.txt"): its panel, and the slider's end
+// labels ("1" and "100"), each centred under the thumb's centre at its end,
+// with the baseline this far below the track's top: clear of the thumb.
 constexpr float kLevelTrackLength = 495;
+constexpr float kCustomPanelX0 = 110, kCustomPanelY0 = 160, kCustomPanelX1 = 700, kCustomPanelY1 = 490;
+constexpr float kLevelLabelSize = 14, kLevelLabelDrop = 51;
 inline const std::vector<SPlace> kCustomLayout = {
     {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},
-    {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 436}};
+    {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 426}};
 // Fixed drawing positions of that screen.
 constexpr float kPreviewX = 173, kPreviewY = 188, kPreviewScale = 0.262f;
 constexpr float kLevelNumberX = 324, kLevelNumberY = 401;

@@ -181,7 +181,7 @@ void CustomLevel(COutput& out)
 {
     CImage img = Meadow(37, 0.95f);
     Title(img, "Choose a level", 400 + kOx, 110 + kOy, 52);
-    Parchment(img, 110 + kOx, 160 + kOy, 700 + kOx, 490 + kOy);
+    Parchment(img, kCustomPanelX0 + kOx, kCustomPanelY0 + kOy, kCustomPanelX1 + kOx, kCustomPanelY1 + kOy);
     Frame(img, kPreviewX, kPreviewY, kPreviewX + 800 * kPreviewScale, kPreviewY + 600 * kPreviewScale);
     Caption(img, "Level", kLevelNumberX - 14, kLevelNumberY - 6, 26, EAlign::Right);
     const struct
@@ -198,8 +198,10 @@ void CustomLevel(COutput& out)
     }
     const SPlace track = Find(kCustomLayout, "m_level_track_bar");
     Track(img, track.x, track.y, kLevelTrackLength, 10);
-    Caption(img, "1", track.x + kThumbW / 2.0f, track.y + 48, 14, EAlign::Centre);
-    Caption(img, "100", track.x + kThumbW / 2.0f + kLevelTrackLength, track.y + 48, 14, EAlign::Centre);
+    const float labelY = track.y + kLevelLabelDrop;
+    Caption(img, "1", track.x + kThumbW / 2.0f, labelY, kLevelLabelSize, EAlign::Centre);
+    Caption(img, "100", track.x + kThumbW / 2.0f + kLevelTrackLength, labelY, kLevelLabelSize,
+            EAlign::Centre);
     out.WriteJpeg(MenuResourceFile("m_cust_lev_wnd"), img);
 
     // The lock lies over the preview of a level not reached yet.
