@@ -131,12 +131,11 @@ TEST(ConfigTables, MenuResourcesAreLookedUpAndPricesRiseAsTheTooltipsSay)
     // The game's tooltips name these prices, and spell colour as the game does.
     for (size_t i = 0; i < kBonusPrices.size(); ++i)
     {
-        const int cents = kBonusPrices[i].cents;
-        const std::string price = cents % 100 == 0
-                                      ? "($" + std::to_string(cents / 100) + ")"
-                                      : "(" + std::to_string(cents) + (cents == 1 ? " cent)" : " cents)");
+        const int c = kBonusPrices[i].cents;
         const std::string tooltip = NGame::CGame::TooltipText(static_cast<int>(i));
-        EXPECT_NE(tooltip.find(price), std::string::npos) << tooltip;
+        EXPECT_NE(tooltip.find(c == 100 ? "($1)" : "(" + std::to_string(c) + (c == 1 ? " cent)" : " cents)")),
+                  std::string::npos)
+            << tooltip;
         EXPECT_EQ(tooltip.find("color"), std::string::npos) << tooltip;
     }
 }

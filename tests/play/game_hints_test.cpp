@@ -61,14 +61,20 @@ TEST_F(GameHintsTest, HintTableSizesTheTutorial)
     Reload(1);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 0);
-    Reload(12);
+    // The moving set's hint stands first in the file, yet after the others in
+    // the table; each picture keeps the number of its place in the file.
+    Reload(12, 1);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 11);
+    EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 11);
     const SHintRecord* last = FindGameResources()->GetHint(11);
     ASSERT_NE(last, nullptr);
-    EXPECT_EQ(last->m_texture, FindGroup("game")->GetTexture("dat/hints/hint11.tga"));
+    EXPECT_EQ(last->m_texture, FindGroup("game")->GetTexture("dat/hints/hint12.tga"));
     EXPECT_FLOAT_EQ(last->m_check_x, 115.0f);
     EXPECT_FLOAT_EQ(last->m_check_y, 26.0f);
-    EXPECT_EQ(FindGameResources()->GetHint(12), nullptr);
+    ASSERT_EQ(FindGameResources()->GetMovingHints(), std::vector<int>{12});
+    EXPECT_EQ(FindGameResources()->GetHint(12)->m_texture,
+              FindGroup("game")->GetTexture("dat/hints/hint00.tga"));
+    EXPECT_EQ(FindGameResources()->GetHint(13), nullptr);
     Reload(0);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), -1);
@@ -128,16 +134,7 @@ TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
 
 TEST_F(GameHintsTest, MovingSetShowsItsOwnHintAndNoneOfTheTutorial)
 {
-    // Ten tutorial hints and the wrong-colour hint, after the moving set's
-    // own in the file: the pictures keep the numbers of their places there.
     Reload(11, 1);
-    EXPECT_EQ(FindGameResources()->GetTutorialLength(), 10);
-    EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 10);
-    ASSERT_EQ(FindGameResources()->GetMovingHints(), std::vector<int>{11});
-    EXPECT_EQ(FindGameResources()->GetHint(11)->m_texture,
-              FindGroup("game")->GetTexture("dat/hints/hint00.tga"));
-    EXPECT_EQ(FindGameResources()->GetHint(0)->m_texture,
-              FindGroup("game")->GetTexture("dat/hints/hint01.tga"));
     Start(kMovingGame);
     Field().LandAllInsects();
     EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{11});

@@ -57,17 +57,8 @@ cat > "$WORK/script.txt" <<SCRIPT
 19 ldown 310 260
 20 lup 310 260
 22 screenshot $WORK/options2.png
-23 move 512 108
-24 ldown 512 108
-25 move 100 108
-26 lup 100 108
-28 screenshot $WORK/options3.png
-29 move 308 108
-30 ldown 308 108
-31 move 790 108
-32 lup 790 108
-33 key 27
-35 quit
+23 key 27
+25 quit
 SCRIPT
 # The loudest music there is, as a player left it.
 mkdir -p "$WORK/user"
@@ -92,12 +83,10 @@ probe "$WORK/options1.png" 5 5 $OLIVE 512 108 $WHITE 498 108 $OLIVE 526 108 $OLI
   316 266 $GREEN 316 316 $GREEN 316 366 $RED 360 216 $OLIVE
 # A click on the hints box unchecks it; the mouse is still over it.
 probe "$WORK/options2.png" 316 266 $ORANGE 316 216 $GREEN
-# Dragged past the start, the thumb stops there; dragged past the end again,
-# the music is back at full volume.
-probe "$WORK/options3.png" 308 108 $WHITE 512 108 $OLIVE
 expect_closed_log "$WORK/user"
+# Showing the options changed no other setting.
 settings=$("$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user")
 grep -qx "m_hints 0" <<<"$settings" || fail "the hints setting was not saved"
-grep -qx "m_music_volume 100" <<<"$settings" || fail "not full volume: $(grep volume <<<"$settings")"
+grep -qx "m_music_volume 100" <<<"$settings" || fail "volume changed: $(grep volume <<<"$settings")"
 
 echo "ok"

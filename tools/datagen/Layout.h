@@ -41,11 +41,10 @@ inline const std::vector<SPlace> kOptionsLayout = {
     {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
     {"m_dragons_cb", 330, 356}, {"m_fs_cb", 330, 406}};
 
-// Level choice ("mui/custom_wnd.txt"): its panel, and the slider's end
-// labels ("1" and "100"), each centred under the thumb's centre at its end,
-// with the baseline this far below the track's top: clear of the thumb.
+// Level choice ("mui/custom_wnd.txt"). The slider's end labels ("1", "100")
+// stand centred under the thumb's centre at either end, their baseline this
+// far below the track's top: clear of the thumb.
 constexpr float kLevelTrackLength = 495;
-constexpr float kCustomPanelX0 = 110, kCustomPanelY0 = 160, kCustomPanelX1 = 700, kCustomPanelY1 = 490;
 constexpr float kLevelLabelSize = 14, kLevelLabelDrop = 51;
 inline const std::vector<SPlace> kCustomLayout = {
     {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},
@@ -64,9 +63,6 @@ inline const std::vector<SPlace> kTopLayout = {
     {"m_close_btn", 272, 524}, {"m_prev_btn", 110, 524}, {"m_next_btn", 562, 524}};
 constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
 constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
-
-// A parchment panel's inner border line runs this far inside its edge.
-constexpr float kParchmentBorder = 7;
 
 // Dialogs: control positions are relative to the dialog's corner; the
 // parchment lies a margin inside the dialog's picture.

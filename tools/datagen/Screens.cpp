@@ -181,7 +181,7 @@ void CustomLevel(COutput& out)
 {
     CImage img = Meadow(37, 0.95f);
     Title(img, "Choose a level", 400 + kOx, 110 + kOy, 52);
-    Parchment(img, kCustomPanelX0 + kOx, kCustomPanelY0 + kOy, kCustomPanelX1 + kOx, kCustomPanelY1 + kOy);
+    Parchment(img, 110 + kOx, 160 + kOy, 700 + kOx, 490 + kOy);
     Frame(img, kPreviewX, kPreviewY, kPreviewX + 800 * kPreviewScale, kPreviewY + 600 * kPreviewScale);
     Caption(img, "Level", kLevelNumberX - 14, kLevelNumberY - 6, 26, EAlign::Right);
     const struct
@@ -393,10 +393,9 @@ void Parchment(CImage& img, float x0, float y0, float x1, float y1)
         img, b, [=](float x, float y) { return d(x - 3, y - 5); }, 6, WithAlpha(Rgb(0, 0, 0), 0.4f));
     Fill(img, b, d, LinearGradient({x0, y0}, Rgb(252, 246, 224, 0.95f), {x1, y1}, Rgb(236, 222, 186, 0.95f)));
     Stroke(img, b, d, 3, Rgb(150, 110, 60));
-    constexpr float in = kParchmentBorder;
     Stroke(
-        img, b, [=](float x, float y) { return SdRoundRect(x, y, x0 + in, y0 + in, x1 - in, y1 - in, 13); },
-        1.2f, WithAlpha(Rgb(150, 110, 60), 0.6f));
+        img, b, [=](float x, float y) { return SdRoundRect(x, y, x0 + 7, y0 + 7, x1 - 7, y1 - 7, 13); }, 1.2f,
+        WithAlpha(Rgb(150, 110, 60), 0.6f));
 }
 
 void Title(CImage& img, const std::string& text, float x, float y, float size)
