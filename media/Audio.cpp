@@ -74,7 +74,7 @@ bool CAudio::OpenMixer()
 
 void CAudio::SetMusicVolume(int volume)
 {
-    m_music_volume = std::clamp(volume, 0, 100);
+    m_music_volume = std::clamp(volume, 0, CSettings::kMusicVolumeMax);
     if (m_music_current)
         ApplyMusicVolume();
 }

@@ -2,6 +2,8 @@
 // driver when no output can be opened, so every later call stays valid.
 #pragma once
 
+#include "storage/Settings.h"
+
 #include <vector>
 
 class CAudio
@@ -29,15 +31,18 @@ class CAudio
     bool IsSoundEnabled() const { return m_sound_enabled; }
     bool IsMusicEnabled() const { return m_music_enabled; }
     int GetSoundVolume() const { return m_sound_volume; }
-    // 0..100; applies at once to the music that is playing.
+    // 0..CSettings::kMusicVolumeMax; applies at once to the music that is playing.
     void SetMusicVolume(int volume);
     int GetMusicVolume() const { return m_music_volume; }
     // Kept for the settings file; playback does not use it.
     void SetInvertStereo(bool invert) { m_invert_stereo = invert; }
     bool GetInvertStereo() const { return m_invert_stereo; }
 
-    // Music volume 0..100 on the module scale 0..64.
-    static int ModuleVolume(int musicVolume) { return musicVolume * kModuleVolumeMax / 100; }
+    // The settings' music volume on the module scale 0..64.
+    static int ModuleVolume(int musicVolume)
+    {
+        return musicVolume * kModuleVolumeMax / CSettings::kMusicVolumeMax;
+    }
     // The music player reports the module it starts and stops, so volume
     // changes reach it.
     void SetMusicCurrent(bool current);
@@ -58,7 +63,7 @@ class CAudio
     bool m_music_enabled = true;
     bool m_invert_stereo = false;
     int m_sound_volume = 100;
-    int m_music_volume = 100;
+    int m_music_volume = CSettings::kMusicVolumeMax;
     bool m_music_current = false;
     int m_channel_count = 0;
     std::vector<int> m_free_channels;

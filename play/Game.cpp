@@ -20,12 +20,12 @@ namespace NGame
 {
 namespace
 {
-constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the color of your zone (1 cent)",
-                                                "Repaint random field into the color of your zone (2 cents)",
+constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the colour of your zone (1 cent)",
+                                                "Repaint random field into the colour of your zone (2 cents)",
                                                 "Randomize unoccupied space (3 cents)",
                                                 "Move forward for one cell (5 cents)",
                                                 "Move forward for three cells (10 cents)",
-                                                "Repaint your zone into random color (15 cents)",
+                                                "Repaint your zone into random colour (15 cents)",
                                                 "Opponent misses one turn (25 cents)",
                                                 "Opponent's zone decreases by two lines (30 cents)",
                                                 "Opponent's zone decreases by four lines (40 cents)",
@@ -259,6 +259,15 @@ void CGame::OpenTutorialHints()
     static constexpr SStep kSteps[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 4}, {5, 5, 5},
                                        {6, 6, 7}, {8, 8, 8}, {9, 9, 9}};
     const int length = m_resources->GetTutorialLength();
+    if (m_game_type == kMovingGame)
+    {
+        // The tutorial speaks of owning half the garden and of coins, which
+        // the moving set has not: it opens hints of its own instead.
+        for (const int record : m_resources->GetMovingHints())
+            OpenHint(record);
+        m_hint_progress = length;
+        return;
+    }
     for (const SStep& step : kSteps)
     {
         if (step.m_from != m_hint_progress)

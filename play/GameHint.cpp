@@ -64,10 +64,7 @@ bool CGameHint::Update(float elapsedMs)
     // or it would stay open, unseen, and swallow every board click.
     if ((m_alpha < 1.0f && m_speed > 0.0f) || (m_alpha >= 0.0f && m_speed < 0.0f))
         m_alpha += m_speed * elapsedMs / 30.0f;
-    if (m_alpha >= 0.0f)
-        return false;
-    Settings().m_hints = m_check_box->IsChecked();
-    return true;
+    return m_alpha < 0.0f;
 }
 
 void CGameHint::Draw()
@@ -113,7 +110,12 @@ void CGameHint::OnLButtonDown(int x, int y)
 
 void CGameHint::OnLButtonUp(int x, int y)
 {
+    const bool wasChecked = m_check_box->IsChecked();
     m_check_box->Control()->OnLButtonUp(x, y, 0);
+    // The box takes effect when it is clicked, not when the hint has faded:
+    // a player who leaves the game at once keeps the choice.
+    if (m_check_box->IsChecked() != wasChecked)
+        Settings().m_hints = m_check_box->IsChecked();
 }
 
 void CGameHint::MoveTo(float x, float y)

@@ -1,6 +1,6 @@
 // A picture hint over the game screen: fades in, stays until a press outside
-// its "show hints" box, fades out, and on leaving hands the box's state to the
-// hints option.
+// its "show hints" box, and fades out; a click on the box sets the hints
+// option at once.
 #pragma once
 
 #include "play/GameSeams.h"

@@ -83,6 +83,7 @@ void CGameResources::ReadHints(const CFileSystem& files)
     CMarkupNode root;
     if (bytes.Size() > 0)
         root.ParseMarkup(reinterpret_cast<const char*>(bytes.Data()), bytes.Size());
+    std::vector<std::unique_ptr<NGame::SHintRecord>> moving;
     for (const CMarkupNode* node : root.GetChildren())
     {
         auto record = std::make_unique<NGame::SHintRecord>();
@@ -90,11 +91,23 @@ void CGameResources::ReadHints(const CFileSystem& files)
         record->m_y = node->GetFloatAttribute("posy", 0.0f);
         record->m_check_x = record->m_x + node->GetFloatAttribute("posxcb", 0.0f);
         record->m_check_y = record->m_y + node->GetFloatAttribute("posycb", 0.0f);
-        m_hints.push_back(std::move(record));
+        record->m_picture = m_hints.size() + moving.size();
+        (node->GetAttribute("set", "") == "moving" ? moving : m_hints).push_back(std::move(record));
     }
+    m_classic_hints = static_cast<int>(m_hints.size());
     // An empty table has no tutorial and no wrong-colour hint rather than a
     // negative length.
-    m_tutorial_length = m_hints.empty() ? 0 : static_cast<int>(m_hints.size()) - 1;
+    m_tutorial_length = m_hints.empty() ? 0 : m_classic_hints - 1;
+    for (auto& record : moving)
+        m_hints.push_back(std::move(record));
+}
+
+std::vector<int> CGameResources::GetMovingHints() const
+{
+    std::vector<int> records;
+    for (int i = m_classic_hints; i < static_cast<int>(m_hints.size()); ++i)
+        records.push_back(i);
+    return records;
 }
 
 void CGameResources::LoadGroup(const CFileSystem& files)
@@ -130,11 +143,11 @@ void CGameResources::LoadGroup(const CFileSystem& files)
     m_hints_check_box = group.AddTexture("dat/hints_checkbox.tga", "m_hints_checkbox", false, true);
 
     // A game shows one hint at a time, and most games none.
-    for (std::size_t i = 0; i < m_hints.size(); ++i)
+    for (const auto& hint : m_hints)
     {
         char name[48];
-        std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
-        m_hints[i]->m_texture = group.AddTextureOnDemand(name, name, false, false);
+        std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", hint->m_picture);
+        hint->m_texture = group.AddTextureOnDemand(name, name, false, false);
     }
 }
 

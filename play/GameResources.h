@@ -54,6 +54,8 @@ struct SHintRecord
     float m_y = 0.0f;
     float m_check_x = 0.0f;
     float m_check_y = 0.0f;
+    // Its place in the hints file, which numbers its picture.
+    std::size_t m_picture = 0;
     CTexture* m_texture = nullptr;
 };
 } // namespace NGame
@@ -80,14 +82,18 @@ class CGameResources : public CBitmapText
     int GetMovingLevels() const { return m_levels_moving; }
     int GetPrice(int bonus) const { return bonus >= 0 && bonus < NGame::kBonusCount ? m_prices[bonus] : 0; }
 
-    // Records 0..tutorial length - 1 are the tutorial, the last one the
-    // wrong-colour hint. Never negative, even for an empty table.
+    // Records 0..tutorial length - 1 are the tutorial, the next one the
+    // wrong-colour hint, and the moving set's own hints (marked set="moving"
+    // in the file, wherever they stand) come after it. Never negative, even
+    // for an empty table.
     int GetTutorialLength() const { return m_tutorial_length; }
     std::size_t GetHintCount() const { return m_hints.size(); }
     // Null outside the table.
     NGame::SHintRecord* GetHint(std::size_t index);
-    // The wrong-colour hint's number; -1 when the table is empty.
-    int GetWrongColourHint() const { return m_hints.empty() ? -1 : static_cast<int>(m_hints.size()) - 1; }
+    // The wrong-colour hint's number; -1 when the table has none.
+    int GetWrongColourHint() const { return m_classic_hints == 0 ? -1 : m_tutorial_length; }
+    // The numbers of the hints a moving game opens instead of the tutorial.
+    std::vector<int> GetMovingHints() const;
 
     CTexture* GetBackground() const { return m_background; }
     CTexture* GetFontTexture() const { return m_font_texture; }
@@ -116,6 +122,8 @@ class CGameResources : public CBitmapText
 
     int m_levels_moving = 0;
     int m_tutorial_length = 0;
+    // The tutorial and the wrong-colour hint, before the moving set's.
+    int m_classic_hints = 0;
     std::array<int, NGame::kBonusCount> m_prices{};
     std::vector<std::unique_ptr<NGame::SHintRecord>> m_hints;
     std::array<CSprite*, 3> m_skins{};

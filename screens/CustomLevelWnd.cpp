@@ -18,7 +18,7 @@
 #include "widgets/TrackBar.h"
 
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 namespace NInterface
 {
@@ -108,6 +108,16 @@ bool CCustomLevelWnd::IsUnlocked(int set, int level, const CSettings& settings)
     return level < settings.LevelRecord(set);
 }
 
+SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown)
+{
+    // The digits fill the top of their line, so a backing that starts lower
+    // leaves their tops outside.
+    constexpr float kMargin = 3.0f;
+    const float width = font.TextWidth(std::to_string(shown).c_str(), kNumberSize);
+    return {kNumberX - kMargin, kNumberY - kNumberSize - kMargin, kNumberX + width + kMargin,
+            kNumberY + kMargin};
+}
+
 int CCustomLevelWnd::GetChosenLevel() const
 {
     return static_cast<int>(m_level_bar->GetValue());
@@ -155,12 +165,10 @@ void CCustomLevelWnd::Draw()
     if (resources)
     {
         // A dark backing keeps the white number readable on the light panel.
-        char number[16];
-        std::snprintf(number, sizeof number, "%d", GetChosenLevel() + 1);
-        const float width = resources->m_font.TextWidth(number, 40.0f);
-        DrawDarkBacking(320.0f, 363.0f, 328.0f + width, 403.0f, 6.0f, 0.5f);
-        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, 40.0f, 324.0f, 401.0f, 10.0f, 1, 1, 1, 1,
-                                             false, false);
+        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1);
+        DrawDarkBacking(back.m_x0, back.m_y0, back.m_x1, back.m_y1, 6.0f, 0.5f);
+        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, kNumberSize, kNumberX, kNumberY, 10.0f, 1,
+                                             1, 1, 1, false, false);
     }
 
     NGl::PushMatrix();

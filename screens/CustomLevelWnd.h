@@ -2,6 +2,7 @@
 // before, with a live preview of its board; locked levels cannot start.
 #pragma once
 
+#include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
 #include "play/BoardPainter.h"
 #include "rules/Field.h"
@@ -11,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class CBitmapText;
 class CSettings;
 class CSimpleButton;
 class CSimpleCheckBox;
@@ -33,6 +35,15 @@ class CCustomLevelWnd : public CScreen
     // A level can be started only once the player has reached beyond it in
     // that set (0 classic, 1 advanced, 2 moving).
     static bool IsUnlocked(int set, int level, const CSettings& settings);
+
+    // Where the level number (the chosen level + 1) stands: the lower-left
+    // corner of its line of glyphs, and their size.
+    static constexpr float kNumberX = 324.0f;
+    static constexpr float kNumberY = 401.0f;
+    static constexpr float kNumberSize = 40.0f;
+    // The dark backing under the number `shown`: its whole line of glyphs,
+    // their outline and a margin.
+    static SArea NumberBacking(const CBitmapText& font, int shown);
 
     bool IsStartRequested() const { return m_start_requested; }
     int GetChosenLevel() const;

@@ -43,7 +43,7 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
 
     m_volume = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
     m_volume->LoadLayout(m_layout, "m_musik_volume_track_bar");
-    m_volume->SetRange(0.0f, 64.0f);
+    m_volume->SetRange(0.0f, static_cast<float>(CSettings::kMusicVolumeMax));
     m_volume->SetLength(204.0f);
     m_volume->SetValue(static_cast<float>(settings.m_music_volume));
     AddControl(m_volume.get());
@@ -112,11 +112,18 @@ void COptionsWnd::Draw()
     DrawMenuDragons(m_dragons);
     NGl::PopMatrix();
 
-    // The volume follows the thumb while it is being dragged.
+    // The volume follows the thumb while it is being dragged; merely showing
+    // the screen leaves the setting as it was.
+    if (m_volume->IsDragging())
+        TakeVolume();
+    DrawCursor();
+}
+
+void COptionsWnd::TakeVolume()
+{
     Settings().m_music_volume = static_cast<int>(m_volume->GetValue());
     if (CAudio* audio = CAudio::Get())
         audio->SetMusicVolume(Settings().m_music_volume);
-    DrawCursor();
 }
 
 void COptionsWnd::ToLogical(int& x, int& y) const
@@ -163,7 +170,7 @@ void COptionsWnd::OnControl(CControl* control)
             app->CloseTop(false);
     }
     else if (control == m_volume.get())
-        settings.m_music_volume = static_cast<int>(m_volume->GetValue());
+        TakeVolume();
     else if (control == m_sound.get())
     {
         settings.m_sound = m_sound->IsChecked();

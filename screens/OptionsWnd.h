@@ -39,6 +39,8 @@ class COptionsWnd : public CScreen
 
   private:
     void ToLogical(int& x, int& y) const;
+    // The slider's value becomes the music volume, heard at once.
+    void TakeVolume();
     // Keeps the display mode in step with the full-screen box.
     void FollowFullScreen();
 

@@ -4,6 +4,7 @@
 #include "storage/Cipher.h"
 #include "storage/PropertyFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
@@ -66,7 +67,8 @@ void CSettings::Load(const std::string& path)
     m_show_dragons = file.GetBool("m_show_dragons", true);
     m_sound_invert = file.GetBool("m_sound_invert", false);
     m_full_screen = ReadInt(file, "m_is_full_screen_loaded", 1) != 0;
-    m_music_volume = ReadInt(file, "m_music_volume", 40);
+    // Out of range, the slider could show no such volume.
+    m_music_volume = std::clamp(ReadInt(file, "m_music_volume", 40), 0, kMusicVolumeMax);
     m_adv_level = ReadInt(file, "m_adv_level", 3);
     m_classic_level = ReadInt(file, "m_classic_level", 3);
     m_moving_level = ReadInt(file, "m_moving_level", 1);

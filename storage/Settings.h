@@ -20,6 +20,9 @@ class CSettings
     static constexpr int kLogicalWidth = 800;
     static constexpr int kLogicalHeight = 600;
     static constexpr const char* kFileName = "dx_demo.cfg";
+    // The music volume runs from 0 (silent) to this; the options slider
+    // covers the whole range.
+    static constexpr int kMusicVolumeMax = 100;
 
     // The windowed size, real pixels; the picture is scaled to fit it.
     int m_window_width = 0;

@@ -45,6 +45,12 @@ void CTrackBar::SetRange(float minimum, float maximum)
 {
     m_minimum = minimum;
     m_maximum = maximum;
+    SetValue(m_value);
+}
+
+void CTrackBar::SetValue(float value)
+{
+    m_value = std::clamp(value, std::min(m_minimum, m_maximum), std::max(m_minimum, m_maximum));
 }
 
 float CTrackBar::ThumbLeft() const
@@ -67,8 +73,7 @@ bool CTrackBar::OnMouseMove(int x, int, std::uint32_t)
 {
     if (!m_visible || !m_dragging)
         return false;
-    const float value = Map(0.0f, m_length, m_minimum, m_maximum, x - m_x - m_thumb_width / 2.0f);
-    m_value = std::clamp(value, std::min(m_minimum, m_maximum), std::max(m_minimum, m_maximum));
+    SetValue(Map(0.0f, m_length, m_minimum, m_maximum, x - m_x - m_thumb_width / 2.0f));
     return true;
 }
 
@@ -111,5 +116,5 @@ void CTrackBar::Draw()
 
 void CTrackBar::Step(float delta)
 {
-    m_value = std::clamp(m_value + delta, std::min(m_minimum, m_maximum), std::max(m_minimum, m_maximum));
+    SetValue(m_value + delta);
 }

@@ -20,10 +20,11 @@ class CTrackBar : public CControl
 
     void SetPosition(float x, float y, float z);
     void LoadLayout(const CPropertyFile& layout, const std::string& name);
+    // The value is kept within the range, so the thumb stays on its track.
     void SetRange(float minimum, float maximum);
+    void SetValue(float value);
     // Moves the value by `delta`, kept within the range (keyboard steps).
     void Step(float delta);
-    void SetValue(float value) { m_value = value; }
     void SetLength(float length) { m_length = length; }
     float GetValue() const { return m_value; }
     void SetVisible(bool visible) { m_visible = visible; }

@@ -1,5 +1,6 @@
 // Content rules of the generator that do not need the generated folder:
 // masks, music, sounds, configuration tables.
+#include "play/Game.h"
 #include "tools/datagen/Board.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Layout.h"
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 
 using namespace NDatagen;
 
@@ -119,11 +121,21 @@ TEST(Sounds, PluckedStringSoundsAtItsPitchAndDecays)
     EXPECT_LT(late, early);
 }
 
-TEST(ConfigTables, MenuResourcesAreLookedUpAndPricesRise)
+TEST(ConfigTables, MenuResourcesAreLookedUpAndPricesRiseAsTheTooltipsSay)
 {
     EXPECT_EQ(MenuResourceFile("m_back_btn"), "mui/btn/back.tga");
     EXPECT_EQ(MenuResourceFile("no_such_key"), "0");
     ASSERT_EQ(kBonusPrices.size(), kBonusNames.size());
     for (size_t i = 1; i < kBonusPrices.size(); ++i)
         EXPECT_GT(kBonusPrices[i].cents, kBonusPrices[i - 1].cents);
+    // The game's tooltips name these prices, and spell colour as the game does.
+    for (size_t i = 0; i < kBonusPrices.size(); ++i)
+    {
+        const int c = kBonusPrices[i].cents;
+        const std::string tooltip = NGame::CGame::TooltipText(static_cast<int>(i));
+        EXPECT_NE(tooltip.find(c == 100 ? "($1)" : "(" + std::to_string(c) + (c == 1 ? " cent)" : " cents)")),
+                  std::string::npos)
+            << tooltip;
+        EXPECT_EQ(tooltip.find("color"), std::string::npos) << tooltip;
+    }
 }

@@ -2,14 +2,22 @@
 // the pictures, sheets and markup in data_loaders_test).
 #include "DataDir.h"
 
+#include "media/BitmapText.h"
 #include "media/Texture.h"
+#include "screens/CustomLevelWnd.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "tools/datagen/Board.h"
+#include "tools/datagen/Layout.h"
+#include "tools/datagen/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -134,8 +142,35 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
     const float trackX = p.GetFloat("m_level_track_bar.x", 0), trackY = p.GetFloat("m_level_track_bar.y", 0);
     const SRect fixed[] = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
                            {120, 210, 440, 370},
-                           {224, 361, 424, 405},
+                           {224, 355, 424, 407},
                            {trackX, trackY, trackX + 495 + 32, trackY + 64}};
+    // The number's dark backing holds its glyphs and their outline, up to "100".
+    const std::vector<uint8_t> fontFile = ReadData("mui/font.tga");
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(fontFile.data(), fontFile.size(), nullptr));
+    using NInterface::CCustomLevelWnd;
+    for (const int shown : {1, 47, 100})
+    {
+        const NInterface::SArea back = CCustomLevelWnd::NumberBacking(font, shown);
+        for (const CBitmapText::SPlacedGlyph& g :
+             font.Layout(std::to_string(shown).c_str(), CCustomLevelWnd::kNumberSize,
+                         CCustomLevelWnd::kNumberX, CCustomLevelWnd::kNumberY, false))
+            EXPECT_TRUE(back.m_x0 <= g.m_x - 1 && g.m_x + g.m_width + 1 <= back.m_x1 &&
+                        back.m_y0 <= g.m_y - CCustomLevelWnd::kNumberSize - 1 && g.m_y + 1 <= back.m_y1)
+                << shown << " outside its backing";
+    }
+    // The slider's end labels keep 6 units clear of the thumb wherever it stands.
+    using namespace NDatagen;
+    for (const float end : {0.0f, kLevelTrackLength})
+    {
+        const char* label = end > 0 ? "100" : "1";
+        const float x = trackX + kThumbW / 2.0f + end, half = TextWidth(label, kLevelLabelSize) / 2;
+        const float base = trackY + kLevelLabelDrop;
+        const SRect text{x - half, base - Ascent(kLevelLabelSize), x + half, base + Descent(kLevelLabelSize)};
+        EXPECT_FALSE(
+            text.Overlaps({trackX + end - 6, trackY - 6, trackX + end + kThumbW + 6, trackY + kThumbH + 6}))
+            << "the thumb covers " << label;
+    }
     std::vector<SRect> boxes;
     for (const std::string name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
     {
@@ -148,6 +183,46 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
         for (const SRect& f : fixed)
             EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
     }
+}
+
+// The dialogs' buttons lie inside their parchment panels, the continue
+// dialog's below its level and score.
+TEST(GeneratedConfig, DialogButtonsStayInsideTheirPanels)
+{
+    REQUIRE_DATA();
+    using namespace NDatagen;
+    const CPropertyFile saved = Props("mui/continue_dlg.txt");
+    for (const SPlace& button : kContinueLayout)
+    {
+        const float y = saved.GetFloat(std::string(button.name) + ".y", 0);
+        EXPECT_LE(y + kButtonH, 512 - kContinueMargin) << button.name << " over the panel's border";
+        EXPECT_GT(y, 305 - kContinueY) << button.name << " over the score"; // its baseline
+    }
+    EXPECT_LE(Props("mui/entername_dlg.txt").GetFloat("m_ok_btn.y", 0) + kButtonH, 256 - kEnterNameMargin);
+}
+
+// What the help pages and the manual page tell a player must hold: every
+// button they name by its label is one a screen shows, and the top-7 table
+// keeps no list of the moving set.
+TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
+{
+    REQUIRE_DATA();
+    const std::vector<uint8_t> helpBytes = ReadData("mui/help.xml");
+    const std::string help(helpBytes.begin(), helpBytes.end());
+    std::ifstream manualFile(std::string(CHROMAL_SOURCE_DIR) + "/man/chromal.6");
+    const std::string manual((std::istreambuf_iterator<char>(manualFile)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(manual.empty());
+    // The labels of the buttons a player can see (the main menu's hidden ones
+    // left out), and the texts' names of buttons, capitalised.
+    const std::set<std::string> shown = {"Play",  "Help", "Top 7", "Options", "Quit", "Continue", "Cancel",
+                                         "Start", "Back", "Next",  "Prev",    "OK",   "Menu"};
+    const std::regex named("([A-Z][a-z]*(?: 7)?) button");
+    int count = 0;
+    for (const std::string* text : {&help, &manual})
+        for (std::sregex_iterator m(text->begin(), text->end(), named), end; m != end; ++m, ++count)
+            EXPECT_EQ(shown.count((*m)[1]), 1u) << "\"" << (*m)[0] << "\" is on no screen";
+    EXPECT_GE(count, 3); // the Play button in both, the Menu button in the help
+    EXPECT_EQ(help.find("of each level set"), std::string::npos) << "the moving set has no top-7 list";
 }
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)

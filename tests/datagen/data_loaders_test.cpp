@@ -11,12 +11,15 @@
 #include "media/Sound.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
+#include "media/TgaDecoder.h"
 #include "storage/FileSystem.h"
 #include "tools/datagen/FontMetrics.h"
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+
+#include <algorithm>
 
 using namespace NDataTest;
 
@@ -40,6 +43,39 @@ CMarkupNode ParseFile(const CFileSystem& files, const std::string& name)
     CMarkupNode node;
     node.ParseMarkup(bytes.Chars(), bytes.Size());
     return node;
+}
+
+// A hint picture by its pixels (opaque dark pixels are text on the light
+// bubble): the row of the check box holds "show hints" right of the box and
+// the closing words, well apart, and the text above leaves that row clear.
+void ExpectReadableHint(const std::string& name, int boxX, int boxY, int boxSize)
+{
+    const std::vector<uint8_t> bytes = ReadData(name);
+    CImage picture;
+    ASSERT_TRUE(DecodeTga(bytes.data(), bytes.size(), picture) && picture.m_components == 4) << name;
+    const auto ink = [&picture](int x, int y0, int y1)
+    {
+        for (int y = y0; y < y1; ++y)
+        {
+            const unsigned char* p = picture.Pixel(x, picture.m_height - 1 - y); // rows stored bottom first
+            if (p[3] > 200 && 0.3f * p[0] + 0.59f * p[1] + 0.11f * p[2] < 120.0f)
+                return true;
+        }
+        return false;
+    };
+    // Inside the bubble's rim and clear of its rounded corners.
+    int first = -1, last = -1, widestGap = 0;
+    for (int x = 16; x < static_cast<int>(picture.m_width) - 16; ++x)
+    {
+        EXPECT_FALSE(ink(x, boxY - 4, boxY)) << name << ": text runs into the check-box row at " << x;
+        if (!ink(x, boxY, boxY + boxSize - 4))
+            continue;
+        widestGap = first < 0 ? 0 : std::max(widestGap, x - last);
+        first = first < 0 ? x : first;
+        last = x;
+    }
+    EXPECT_GE(first, boxX + boxSize) << name << ": text under the check box";
+    EXPECT_GT(widestGap, 8) << name << ": the texts beside the check box run together";
 }
 } // namespace
 
@@ -117,11 +153,13 @@ TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
     ASSERT_NE(table.m_menu_cursor, nullptr);
 }
 
-TEST_F(DataFiles, HintsParseIntoElevenRecordsOnTheirPicturesAndHelpIntoPagesOfBlocks)
+TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlocks)
 {
+    // Ten tutorial hints, the wrong-colour hint and the moving set's own.
     CMarkupNode hints = ParseFile(m_files, "dat/hints/hints.xml");
     const std::vector<CMarkupNode*> records = hints.GetChildren();
-    ASSERT_EQ(records.size(), 11u);
+    ASSERT_EQ(records.size(), 12u);
+    EXPECT_EQ(records[11]->GetAttribute("set", ""), "moving");
     CTexture box;
     ASSERT_TRUE(box.LoadFromSource(m_files, "dat/hints_checkbox.tga", false, false));
     for (size_t i = 0; i < records.size(); ++i)
@@ -150,6 +188,8 @@ TEST_F(DataFiles, HintsParseIntoElevenRecordsOnTheirPicturesAndHelpIntoPagesOfBl
                 EXPECT_TRUE(px > x && px < x + pic.GetWidth()) << "animation at " << px;
                 EXPECT_TRUE(py > y && py < y + pic.GetHeight()) << "animation at " << py;
             }
+        ExpectReadableHint(name, static_cast<int>(cbx), static_cast<int>(cby),
+                           static_cast<int>(box.GetWidth()));
     }
 
     CMarkupNode help = ParseFile(m_files, "mui/help.xml");

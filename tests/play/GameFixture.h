@@ -83,10 +83,13 @@ class GameFixture : public ::testing::Test
         std::system(("rm -rf '" + m_root + "'").c_str());
     }
 
-    void WriteHints(int count)
+    // `moving` records of the moving set come first in the file.
+    void WriteHints(int count, int moving = 0)
     {
         std::ofstream hints(m_root + "/dat/hints/hints.xml");
         hints << "<hints>";
+        for (int i = 0; i < moving; ++i)
+            hints << "<hint set=\"moving\" posx=\"300\" posy=\"200\"></hint>";
         for (int i = 0; i < count; ++i)
             hints << "<hint posx=\"" << 10 * i << "\" posy=\"20\" posxcb=\"5\" posycb=\"6\"></hint>";
         hints << "</hints>";

@@ -26,9 +26,9 @@ class GameHintsTest : public GameFixture
         GameFixture::SetUp();
         Settings().m_hints = true;
     }
-    void Reload(int hintCount)
+    void Reload(int hintCount, int movingHints = 0)
     {
-        WriteHints(hintCount);
+        WriteHints(hintCount, movingHints);
         CreateGameResourcesFrom(*m_files);
     }
     // A press away from the boxes closes every open hint; they are gone once faded.
@@ -61,14 +61,20 @@ TEST_F(GameHintsTest, HintTableSizesTheTutorial)
     Reload(1);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 0);
-    Reload(12);
+    // The moving set's hint stands first in the file, yet after the others in
+    // the table; each picture keeps the number of its place in the file.
+    Reload(12, 1);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 11);
+    EXPECT_EQ(FindGameResources()->GetWrongColourHint(), 11);
     const SHintRecord* last = FindGameResources()->GetHint(11);
     ASSERT_NE(last, nullptr);
-    EXPECT_EQ(last->m_texture, FindGroup("game")->GetTexture("dat/hints/hint11.tga"));
+    EXPECT_EQ(last->m_texture, FindGroup("game")->GetTexture("dat/hints/hint12.tga"));
     EXPECT_FLOAT_EQ(last->m_check_x, 115.0f);
     EXPECT_FLOAT_EQ(last->m_check_y, 26.0f);
-    EXPECT_EQ(FindGameResources()->GetHint(12), nullptr);
+    ASSERT_EQ(FindGameResources()->GetMovingHints(), std::vector<int>{12});
+    EXPECT_EQ(FindGameResources()->GetHint(12)->m_texture,
+              FindGroup("game")->GetTexture("dat/hints/hint00.tga"));
+    EXPECT_EQ(FindGameResources()->GetHint(13), nullptr);
     Reload(0);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), -1);
@@ -126,6 +132,18 @@ TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
     EXPECT_TRUE(Settings().m_hints) << "closing without touching the box keeps hints on";
 }
 
+TEST_F(GameHintsTest, MovingSetShowsItsOwnHintAndNoneOfTheTutorial)
+{
+    Reload(11, 1);
+    Start(kMovingGame);
+    Field().LandAllInsects();
+    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{11});
+    CloseHints();
+    Frames(200);
+    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_EQ(m_game->GetHintProgress(), 10);
+}
+
 TEST_F(GameHintsTest, ShortHintTableSkipsMissingTutorialNumbers)
 {
     Reload(4); // three tutorial hints and the wrong-colour hint
@@ -152,14 +170,18 @@ TEST_F(GameHintsTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
 
-TEST_F(GameHintsTest, ClearedBoxTurnsHintsOffForGood)
+TEST_F(GameHintsTest, ClearingTheBoxTurnsHintsOffAtOnceAndForGood)
 {
     Start();
     Field().LandAllInsects();
-    ASSERT_FALSE(NextGroup().empty());
-    m_game->GetHints()[0]->CheckBox().SetChecked(false);
-    CloseHints();
+    ASSERT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
+    // The first hint's box stands at (5, 26). Its click counts at once, so a
+    // player who leaves before the hint has faded keeps the choice.
+    m_game->OnMouseMove(5, 26, 0);
+    Click(5, 26);
     EXPECT_FALSE(Settings().m_hints);
+    Frames(1);
+    EXPECT_TRUE(m_game->GetHints().empty()) << "no hint stays open with hints off";
     Frames(100);
     EXPECT_TRUE(m_game->GetHints().empty());
     EXPECT_EQ(m_game->GetHintProgress(), 10) << "steps still advance, their hints go at once";

@@ -232,18 +232,30 @@ TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
     Click(options, 310, 310);
     EXPECT_FALSE(Settings().m_show_dragons);
 
-    // Thumb at 300 + 204 * 32 / 64 = 402; the volume follows the drag.
-    options.OnLButtonDown(405, 105, kMouseFlagLButton);
+    // Thumb at 300 + 204 * 32 / 100 = 365; the volume follows the drag, and
+    // the track's end is full volume.
+    options.OnLButtonDown(370, 105, kMouseFlagLButton);
     options.OnMouseMove(300 + 51 + 8, 105, kMouseFlagLButton);
     options.Draw();
-    EXPECT_EQ(Settings().m_music_volume, 16);
+    EXPECT_EQ(Settings().m_music_volume, 25);
     options.OnMouseMove(900, 105, kMouseFlagLButton);
     options.OnLButtonUp(900, 105, 0);
-    EXPECT_EQ(Settings().m_music_volume, 64);
+    EXPECT_EQ(Settings().m_music_volume, 100);
+    EXPECT_FLOAT_EQ(options.VolumeBar()->ThumbLeft(), 300.0f + 204.0f);
 
     options.OnKeyDown(NKey::kEscape);
     Application().FrameStep(16.0f);
     EXPECT_EQ(Application().TopScreen(), &m_base);
+
+    // A volume the slider cannot show puts its thumb at the track's end, and
+    // showing the screen changes no setting.
+    Settings().m_music_volume = 250;
+    COptionsWnd shown(800.0f, 600.0f);
+    Application().PushScreen(&shown);
+    Application().FrameStep(16.0f);
+    EXPECT_FLOAT_EQ(shown.VolumeBar()->ThumbLeft(), 504.0f);
+    EXPECT_EQ(Settings().m_music_volume, 250);
+    Application().RemoveScreen(&shown);
 }
 
 TEST_F(MenuScreenTest, FullScreenBoxIsAppliedOnTheNextFrame)

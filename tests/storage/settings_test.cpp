@@ -45,7 +45,7 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
     CSettings s;
     s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 99 m_window_height 100 x -20 "
                                                           "m_sound 2 m_hints 1 m_sound_invert 5 "
-                                                          "m_is_full_screen_loaded 0 m_music_volume 64 "
+                                                          "m_is_full_screen_loaded 0 m_music_volume 164 "
                                                           "m_adv_level 12 m_classic_level x "
                                                           "m_moving_level 7",
                                                           "vum", 3)));
@@ -57,12 +57,13 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
     EXPECT_TRUE(s.m_hints);
     EXPECT_TRUE(s.m_sound_invert);
     EXPECT_FALSE(s.m_full_screen);
-    EXPECT_EQ(s.m_music_volume, 64);
+    EXPECT_EQ(s.m_music_volume, 100); // the loudest there is
     EXPECT_EQ(s.m_adv_level, 12);
     EXPECT_EQ(s.m_classic_level, 3);
     EXPECT_EQ(s.m_moving_level, 7);
-    s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_moving_level %n", "vum", 3)));
+    s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_moving_level %n m_music_volume -3", "vum", 3)));
     EXPECT_EQ(s.m_moving_level, 1);
+    EXPECT_EQ(s.m_music_volume, 0);
 }
 
 TEST(Settings, WindowSizeNoDisplayCanOpenReadsAsTheDefault)

@@ -60,6 +60,10 @@ cat > "$WORK/script.txt" <<SCRIPT
 23 key 27
 25 quit
 SCRIPT
+# The loudest music there is, as a player left it.
+mkdir -p "$WORK/user"
+echo "m_music_volume 100" | "$BUILD_DIR/tools/chromal-tool" encipher --key vum - "$WORK/user/dx_demo.cfg" \
+  || fail "cannot write the settings"
 timeout "$RUN_TIMEOUT" "$CHROMAL" --test-screen --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/script.txt" || fail "exit code $?"
 
@@ -72,14 +76,17 @@ probe "$WORK/help1.png" 5 5 $PURPLE 795 595 $PURPLE 400 300 $PIC1 355 275 $PIC1 
 probe "$WORK/help2.png" 400 300 $PIC2 732 536 $GREY 632 536 $BLUE
 # Escape went back to the stand-in screen.
 probe "$WORK/back.png" 5 5 $BG 60 60 $RED
-# Options: the thumb at 300 + 204 * 40 / 64; boxes checked from the defaults;
-# the caption area beside a box belongs to it only for the mouse.
-probe "$WORK/options1.png" 5 5 $OLIVE 435 108 $WHITE 420 108 $OLIVE 316 216 $GREEN 316 266 $GREEN \
-  316 316 $GREEN 316 366 $RED 360 216 $OLIVE
+# Options: full volume puts the thumb at the end of its 204-unit track;
+# boxes checked from the defaults; the caption area beside a box belongs to it
+# only for the mouse.
+probe "$WORK/options1.png" 5 5 $OLIVE 512 108 $WHITE 498 108 $OLIVE 526 108 $OLIVE 316 216 $GREEN \
+  316 266 $GREEN 316 316 $GREEN 316 366 $RED 360 216 $OLIVE
 # A click on the hints box unchecks it; the mouse is still over it.
 probe "$WORK/options2.png" 316 266 $ORANGE 316 216 $GREEN
 expect_closed_log "$WORK/user"
-"$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user" | grep -qx "m_hints 0" \
-  || fail "the hints setting was not saved"
+# Showing the options changed no other setting.
+settings=$("$BUILD_DIR/tools/chromal-tool" show settings --user-dir "$WORK/user")
+grep -qx "m_hints 0" <<<"$settings" || fail "the hints setting was not saved"
+grep -qx "m_music_volume 100" <<<"$settings" || fail "volume changed: $(grep volume <<<"$settings")"
 
 echo "ok"

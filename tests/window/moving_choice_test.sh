@@ -1,7 +1,8 @@
 # The moving set from the level choice: its box shows the first moving level
-# open and the second locked; winning moving level 1 for real (a crafted save
-# one move from its end, continued and won) lifts that lock, and the second
-# level started from the choice is a moving game, as the save at exit says.
+# open and the second locked (the lock's own picture over the preview, not
+# its flower sheet); winning moving level 1 for real (a crafted save one move
+# from its end, continued and won) lifts that lock, and the second level
+# started from the choice is a moving game, as the save at exit says.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"

@@ -202,8 +202,9 @@ bool WriteHelp(COutput& out, std::string& problems)
         "life left the purse buys one if it can; otherwise the game is over.");
     h.Text(
         kLeft, y + kGap, kWidth, kBody,
-        "At the end of every level the flowers of your zone are added to your score. The best seven scores "
-        "of each level set are kept in the Top 7 table. The rival grows stronger with every level.");
+        "At the end of every classic or advanced level the flowers of your zone are added to your score. The "
+        "Top 7 table keeps the best seven scores of the classic levels and those of the advanced ones; the "
+        "moving levels add nothing to the score. The rival grows stronger with every level.");
 
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Magnifier and keys", true);
@@ -223,10 +224,10 @@ bool WriteHelp(COutput& out, std::string& problems)
     h.Text(kLeft, kTitleY, kWidth, 34, "Level sets and the window", true);
     y = h.Text(
         kLeft, 128, kWidth, kBody,
-        "The Custom button of the main menu starts any level you have reached in one of three sets: the "
-        "classic gardens, the busier advanced ones, and the moving levels, where you play alone and the "
-        "garden slides one column to the left after each of your moves. Finishing a level opens the next "
-        "one of its set.");
+        "The Play button of the main menu (and New game, when a game is saved) opens the level choice. It "
+        "starts any level you have reached in one of three sets: the classic gardens, the busier advanced "
+        "ones, and the moving levels, where you play alone and the garden slides one column to the left "
+        "after each of your moves. Finishing a level opens the next one of its set.");
     h.Text(kLeft, y + kGap, kWidth, kBody,
            "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or F11 "
            "switches between the window and full screen.");

@@ -1,6 +1,7 @@
 // The in-game hints: one picture per record with its text painted in, and
 // "dat/hints/hints.xml" giving each picture's place and its check box's.
-// Ten tutorial hints come first, the wrong-colour hint last.
+// Ten tutorial hints come first, then the wrong-colour hint, then the moving
+// set's own hint, which a moving game shows instead of the tutorial.
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Layout.h"
 #include "tools/datagen/Output.h"
@@ -32,9 +33,10 @@ const std::vector<SHint> kHints = {
     {144, 108, 512, 384, -1, -1, "Welcome!", ""},
     {36, 306, 360, 116, 28, 282, "Your home",
      "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
+    // These three open together: none covers another.
     {130, 10, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},
-    {430, 10, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
-    {130, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
+    {446, 128, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
+    {100, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
     {200, 396, 400, 132, 400, 560, "Bonuses",
      "Spend your coins here. Point at a button to see what it does; it lights up when you can pay for it."},
     {150, 330, 420, 104, -1, -1, "Coins",
@@ -47,9 +49,22 @@ const std::vector<SHint> kHints = {
     {200, 236, 400, 112, -1, -1, "Not that colour",
      "You cannot take your own colour or your rival's. Pick a flower of another colour."},
 };
+// Marked set="moving" in the file; above the middle row, which it is about,
+// its tail pointing to the rival's flower at the row's far end.
+const std::vector<SHint> kMovingHints = {
+    {200, 110, 400, 112, 780, 300, "Moving levels",
+     "Race your zone to the rival's flower at the far end of the middle row. After every move the garden "
+     "drifts one column to the left."},
+};
 
 constexpr float kCheckMargin = 12;
 constexpr float kTextTop = 54, kLineStep = 17;
+// The row along the bottom: the game's check box, "show hints" beside it and
+// the closing words at the right, kept apart by at least kFooterGap.
+constexpr const char* kShowHints = "show hints";
+constexpr const char* kCloseWords = "click or press Space to close";
+constexpr float kFooterSize = 12, kFooterGap = 16, kFooterRight = 16;
+constexpr float kShowHintsX = kCheckMargin + kHintCheck + 4;
 
 STextStyle BodyStyle()
 {
@@ -59,9 +74,13 @@ STextStyle BodyStyle()
     return body;
 }
 
-// Grows a hint's picture so that its text clears the check-box row.
+// Grows a hint's picture so that the check-box row holds both of its texts
+// and the text above clears that row.
 SHint Fitted(SHint h)
 {
+    const float footer =
+        kShowHintsX + TextWidth(kShowHints, kFooterSize) + kFooterGap + TextWidth(kCloseWords, kFooterSize);
+    h.w = std::max(h.w, static_cast<int>(std::ceil(footer + kFooterRight)));
     if (h.w < 400 || h.h < 300)
     {
         CImage scratch(h.w, 400);
@@ -141,29 +160,32 @@ CImage HintPicture(const SHint& h, bool first)
         DrawParagraph(img, h.text, 22, kTextTop, h.w - 44.0f, kLineStep, body);
     }
     STextStyle small;
-    small.size = 12;
+    small.size = kFooterSize;
     small.colour = Rgb(90, 70, 40);
     const float cbY = h.h - kCheckMargin - kHintCheck;
-    DrawText(img, "show hints", kCheckMargin + kHintCheck + 4, cbY + 21, small);
+    DrawText(img, kShowHints, kShowHintsX, cbY + 21, small);
     small.align = EAlign::Right;
-    DrawText(img, "click or press Space to close", h.w - 16.0f, cbY + 21, small);
+    DrawText(img, kCloseWords, h.w - kFooterRight, cbY + 21, small);
     return img;
 }
 } // namespace
 
 void WriteHints(COutput& out)
 {
+    std::vector<SHint> hints = kHints;
+    hints.insert(hints.end(), kMovingHints.begin(), kMovingHints.end());
     std::string xml = "<hints>\n";
-    for (size_t i = 0; i < kHints.size(); ++i)
+    for (size_t i = 0; i < hints.size(); ++i)
     {
-        const SHint h = Fitted(kHints[i]);
+        const SHint h = Fitted(hints[i]);
         char name[64];
         std::snprintf(name, sizeof name, "dat/hints/hint%02zu.tga", i);
         out.WriteTga(name, HintPicture(h, i == 0));
         char line[200];
         std::snprintf(line, sizeof line,
-                      "  <hint posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n", h.x, h.y,
-                      kCheckMargin + 2, h.h - kCheckMargin - kHintCheck);
+                      "  <hint%s posx=\"%g\" posy=\"%g\" posxcb=\"%g\" posycb=\"%g\"></hint>\n",
+                      i < kHints.size() ? "" : " set=\"moving\"", h.x, h.y, kCheckMargin + 2,
+                      h.h - kCheckMargin - kHintCheck);
         xml += line;
     }
     xml += "</hints>\n";

@@ -41,11 +41,14 @@ inline const std::vector<SPlace> kOptionsLayout = {
     {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
     {"m_dragons_cb", 330, 356}, {"m_fs_cb", 330, 406}};
 
-// Level choice ("mui/custom_wnd.txt").
+// Level choice ("mui/custom_wnd.txt"). The slider's end labels ("1", "100")
+// stand centred under the thumb's centre at either end, their baseline this
+// far below the track's top: clear of the thumb.
 constexpr float kLevelTrackLength = 495;
+constexpr float kLevelLabelSize = 14, kLevelLabelDrop = 51;
 inline const std::vector<SPlace> kCustomLayout = {
     {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},
-    {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 436}};
+    {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 426}};
 // Fixed drawing positions of that screen.
 constexpr float kPreviewX = 173, kPreviewY = 188, kPreviewScale = 0.262f;
 constexpr float kLevelNumberX = 324, kLevelNumberY = 401;
@@ -61,11 +64,12 @@ inline const std::vector<SPlace> kTopLayout = {
 constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
 constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
 
-// Dialogs: control positions are relative to the dialog's corner.
-constexpr float kContinueX = 144, kContinueY = 44; // 512 x 512
+// Dialogs: control positions are relative to the dialog's corner; the
+// parchment lies a margin inside the dialog's picture.
+constexpr float kContinueX = 144, kContinueY = 44, kContinueMargin = 16; // 512 x 512
 inline const std::vector<SPlace> kContinueLayout = {
-    {"m_continuesaved_btn", 128, 300}, {"m_startnew_btn", 128, 370}, {"m_cancel_btn", 128, 440}};
-constexpr float kEnterNameX = 144, kEnterNameY = 172; // 512 x 256
+    {"m_continuesaved_btn", 128, 290}, {"m_startnew_btn", 128, 356}, {"m_cancel_btn", 128, 422}};
+constexpr float kEnterNameX = 144, kEnterNameY = 172, kEnterNameMargin = 12; // 512 x 256
 inline const std::vector<SPlace> kEnterNameLayout = {{"m_ok_btn", 128, 176}};
 constexpr float kEditBoxX = 96, kEditBoxY = 96;
 

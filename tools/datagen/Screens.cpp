@@ -198,8 +198,10 @@ void CustomLevel(COutput& out)
     }
     const SPlace track = Find(kCustomLayout, "m_level_track_bar");
     Track(img, track.x, track.y, kLevelTrackLength, 10);
-    Caption(img, "1", track.x + kThumbW / 2.0f, track.y + 48, 14, EAlign::Centre);
-    Caption(img, "100", track.x + kThumbW / 2.0f + kLevelTrackLength, track.y + 48, 14, EAlign::Centre);
+    const float labelY = track.y + kLevelLabelDrop;
+    Caption(img, "1", track.x + kThumbW / 2.0f, labelY, kLevelLabelSize, EAlign::Centre);
+    Caption(img, "100", track.x + kThumbW / 2.0f + kLevelTrackLength, labelY, kLevelLabelSize,
+            EAlign::Centre);
     out.WriteJpeg(MenuResourceFile("m_cust_lev_wnd"), img);
 
     // The lock lies over the preview of a level not reached yet.
@@ -258,7 +260,7 @@ void HelpAndTop(COutput& out)
 void Dialogs(COutput& out)
 {
     CImage cont(512, 512);
-    Parchment(cont, 16, 16, 496, 496);
+    Parchment(cont, kContinueMargin, kContinueMargin, 512 - kContinueMargin, 512 - kContinueMargin);
     Title(cont, "Saved game", 256, 110, 44);
     // A plate behind the level and score lines that the dialog prints.
     const float ty = 275 - kContinueY, sy = 305 - kContinueY;
@@ -274,7 +276,7 @@ void Dialogs(COutput& out)
     out.WriteTga(MenuResourceFile("m_continue_dlg_back"), cont);
 
     CImage name(512, 256);
-    Parchment(name, 12, 12, 500, 244);
+    Parchment(name, kEnterNameMargin, kEnterNameMargin, 512 - kEnterNameMargin, 256 - kEnterNameMargin);
     Title(name, "New high score!", 256, 58, 34);
     small.size = 18;
     DrawText(name, "Enter your name:", 256, kEditBoxY - 8, small);
