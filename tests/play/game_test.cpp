@@ -187,16 +187,6 @@ TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
     EXPECT_EQ(Human().GetState(), PlayerMoving);
 }
 
-TEST_F(GameFixture, BonusThatCannotBeMadeCostsNothing)
-{
-    m_bonus_maker = [](int, CField&, CPlayer&) { return std::unique_ptr<CBonus>(); };
-    Start();
-    ASSERT_TRUE(Settle());
-    m_game->OnControl(m_game->GetBonusButton(0).Control());
-    EXPECT_EQ(Human().GetMoney(), 25);
-    EXPECT_EQ(m_game->GetEffectCount(), 0u);
-}
-
 TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
 {
     m_bonus_maker = nullptr; // the rules' own bonuses

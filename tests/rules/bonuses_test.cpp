@@ -278,21 +278,6 @@ TEST(BonusPurchase, RepaintsWithoutACandidateAreRefused)
     EXPECT_EQ(single->GetCellColour(3, 7), kHuman);
 }
 
-TEST(BonusPurchase, BonusesBoughtTogetherEachTakeEffectOnce)
-{
-    SBonusBoard board(Front(4, 15));
-    CPlayer player(kMid, 0, board.m_field.get());
-    player.SetLives(1);
-    std::vector<std::unique_ptr<CBonus>> bonuses;
-    for (const int kind : {BonusLife, BonusSkipMove, BonusForward3, BonusLife})
-        bonuses.push_back(CreateBonus(kind, *board, player));
-    ASSERT_TRUE(board.Run(std::move(bonuses)));
-    EXPECT_EQ(player.GetLives(), 3);
-    EXPECT_EQ(board->TakeSounds(), std::vector<EBoardSound>(4, kBoardSoundBonus));
-    EXPECT_FALSE(board->GetCell(kMid, kLast)->IsLit());
-    EXPECT_EQ(board->GetCellColour(kMid, 4), kHuman);
-    EXPECT_EQ(board->GetCellColour(kMid, 5), Filler(kMid, 5));
-}
 TEST(BonusPurchase, EveryKindHasItsOwnBonusAndOtherNumbersAreRefused)
 {
     SBonusBoard board(Front(4, 15));
