@@ -66,6 +66,20 @@ SWindow& Window()
     return window;
 }
 
+// The game on the screen at `level` (from 0), its window focused (an
+// inactive one sleeps between frames) and its insects landed.
+void Show(NGame::CGame& game, int level)
+{
+    CApplication& app = *CApplication::Get();
+    game.StartAtLevel(level);
+    app.PushScreen(&game);
+    CPlatformEvent activate;
+    activate.m_type = CPlatformEvent::kActivate;
+    activate.m_value = 1;
+    app.HandleEvent(activate);
+    game.GetField().LandAllInsects();
+}
+
 void GameFrame(benchmark::State& state)
 {
     SWindow& window = Window();
@@ -79,14 +93,7 @@ void GameFrame(benchmark::State& state)
     std::srand(5);
     CApplication& app = *CApplication::Get();
     NGame::CGame game(NGame::kClassicGame, nullptr);
-    game.StartAtLevel(static_cast<int>(state.range(0)));
-    app.PushScreen(&game);
-    // An inactive window sleeps between frames; the bench's window counts as focused.
-    CPlatformEvent activate;
-    activate.m_type = CPlatformEvent::kActivate;
-    activate.m_value = 1;
-    app.HandleEvent(activate);
-    game.GetField().LandAllInsects();
+    Show(game, static_cast<int>(state.range(0)));
     for (int i = 0; i < 120; ++i)
         app.FrameStep(16.0f);
 
@@ -215,13 +222,7 @@ void TurnFrames(benchmark::State& state)
             saved = true;
             costs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begun).count());
         });
-    game.StartAtLevel(88);
-    app.PushScreen(&game);
-    CPlatformEvent activate;
-    activate.m_type = CPlatformEvent::kActivate;
-    activate.m_value = 1;
-    app.HandleEvent(activate);
-    game.GetField().LandAllInsects();
+    Show(game, 88);
 
     std::vector<double> all;
     std::vector<double> saving;
