@@ -26,23 +26,26 @@ sed -e 's/^gamedata.playermoney .*/gamedata.playermoney 5000/' -e 's/^gamedata.p
 "$TOOL" decipher --key vum "$WORK/base/dx_demo.cfg" | sed 's/^m_hints .*/m_hints 0/' > "$WORK/settings.txt"
 "$TOOL" encipher --key vum "$WORK/settings.txt" "$USER_DIR/dx_demo.cfg" || fail "cannot write the settings"
 
-# Play, continue, then a key every 8 frames: five colours in turn, then a
-# bonus (it buys only while the human may move, so about one turn in six
-# starts with one), and Space every 12 keys (it goes on after a level).
-{
-  click 10 400 247
-  click 70 400 370
-  colours=(49 50 51 52 53 54)
-  bonuses=(81 69 87 82 85 76 84 73)
-  for ((f = 110, i = 0; f < 9000; f += 8, i++)); do
-    if [ $((i % 6)) -eq 5 ]; then
-      echo "$f key ${bonuses[(i / 6) % 8]}"
-    else
-      echo "$f key ${colours[i % 6]}"
-    fi
-    [ $((i % 12)) -eq 11 ] && echo "$((f + 4)) key 32"
-  done
-} > "$WORK/replay.txt"
+# Play, continue, then a key every 4 frames: colours in turn, and Space
+# every 24 keys (it goes on after a level); in "bonus.txt" every other key
+# buys a bonus instead (it buys only while the human may move, so about half
+# of the turns start with one).
+for script in moves bonus; do
+  {
+    click 10 400 247
+    click 70 400 370
+    colours=(49 50 51 52 53 54)
+    bonuses=(81 69 76 87)
+    for ((f = 110, i = 0; f < 9000; f += 4, i++)); do
+      if [ "$script" = bonus ] && [ $((i % 2)) -eq 0 ]; then
+        echo "$f key ${bonuses[(i / 2) % 4]}"
+      else
+        echo "$f key ${colours[(i / 2) % 6]}"
+      fi
+      [ $((i % 24)) -eq 23 ] && echo "$((f + 2)) key 32"
+    done
+  } > "$WORK/$script.txt"
+done
 
 # save_line: the saved game as the log writes a moment (without its kind), or "none".
 save_line() {
@@ -132,8 +135,10 @@ for ((round = 1; round <= ROUNDS; round++)); do
   target=${targets[(round - 1) % 4]}
   case $target in level-end | opening) rewrite_board won; previous=$(save_line) ;; esac
   : > "$LOG"
+  script=moves
+  [ "$target" = bonus ] && script=bonus
   CHROMAL_MOMENT_LOG="$LOG" "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing \
-    --seed "$round" --replay "$WORK/replay.txt" 2>/dev/null &
+    --seed "$round" --replay "$WORK/$script.txt" 2>/dev/null &
   pid=$!
   # The moment each round waits for: a turn (kind 1), a purchase, a level's
   # end (kind 3) or an opening (kind 0).
