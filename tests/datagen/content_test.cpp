@@ -45,22 +45,6 @@ TEST(MaskDesign, LevelsWrapOntoMaskFiles)
     EXPECT_EQ(LevelsUsingMask(ELevelSet::Moving, kMovingLevelFiles - 1).front(), kMovingLevelFiles - 1);
 }
 
-TEST(MaskDesign, MovingMaskKeepsTheLaneBetweenTheHomesOpen)
-{
-    const int index = kMovingLevelFiles - 1;
-    const auto mask = MakeMask(ELevelSet::Moving, index);
-    for (int level : LevelsUsingMask(ELevelSet::Moving, index))
-    {
-        const CBoardGeometry g(level);
-        for (int row = g.Mid() - 1; row <= g.Mid() + 1; ++row)
-            for (int column = 0; column < g.RowLength(row); ++column)
-                EXPECT_NE(mask[g.MaskIndex(row, column)], 0)
-                    << "level " << level << " at " << row << "," << column;
-        const SMaskReport r = CheckMask(mask, level);
-        EXPECT_TRUE(r.homesPlayable && r.connected) << "level " << level;
-    }
-}
-
 TEST(Songs, EveryModuleLoopsForHalfAMinuteWithValidNotes)
 {
     std::set<std::vector<uint8_t>> melodies;

@@ -80,13 +80,13 @@ TEST_F(GameHintsTest, HintTableSizesTheTutorial)
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), -1);
 }
 
-TEST_F(GameHintsTest, HintPicturesAreDecodedWhenShownOneAtATime)
+TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
 {
     Start();
     Field().LandAllInsects();
+    // A hint's picture is decoded when it is shown, one at a time.
     const CResourceGroup* group = FindGroup("game");
     const CTexture* first = FindGameResources()->GetHint(0)->m_texture;
-    const CTexture* second = FindGameResources()->GetHint(1)->m_texture;
     EXPECT_FALSE(group->IsLoaded(first));
     ASSERT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
     m_game->Draw();
@@ -94,17 +94,8 @@ TEST_F(GameHintsTest, HintPicturesAreDecodedWhenShownOneAtATime)
     CloseHints();
     ASSERT_EQ(NextGroup(), std::vector<std::uint32_t>{1});
     m_game->Draw();
-    EXPECT_TRUE(group->IsLoaded(second));
+    EXPECT_TRUE(group->IsLoaded(FindGameResources()->GetHint(1)->m_texture));
     EXPECT_FALSE(group->IsLoaded(first));
-}
-
-TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
-{
-    Start();
-    Field().LandAllInsects();
-    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{0});
-    CloseHints();
-    EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{1});
     CloseHints();
     EXPECT_EQ(NextGroup(), (std::vector<std::uint32_t>{2, 3, 4}));
     // Closing two of the three is not enough for the next step.
@@ -216,12 +207,7 @@ TEST_F(GameHintsTest, EmptyHintTableOpensNoHintAtAll)
     EXPECT_EQ(m_game->OpenHint(0), nullptr);
     EXPECT_EQ(m_game->OpenHint(-1), nullptr);
 }
-} // namespace NGame::NTest
 
-namespace NGame::NTest
-{
-namespace
-{
 // Keys 1-6 choose colours as clicks do, Space goes on after a level, Escape
 // leaves as the menu button does.
 TEST_F(GameHintsTest, KeysPlayAsClicksDo)
@@ -277,13 +263,7 @@ TEST_F(GameHintsTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
     m_app->FrameStep(16.0f);
     EXPECT_NE(m_app->TopScreen(), m_game.get());
 }
-} // namespace
-} // namespace NGame::NTest
 
-namespace NGame::NTest
-{
-namespace
-{
 // The bonus keys buy as the bar's buttons do, and only when they could.
 TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
 {
@@ -305,5 +285,4 @@ TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
     m_game->OnKeyDown('L');
     EXPECT_EQ(Human().GetMoney(), money - price);
 }
-} // namespace
 } // namespace NGame::NTest

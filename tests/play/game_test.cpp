@@ -306,10 +306,7 @@ TEST_F(GameFixture, MovingSetKeepsTheTurnAndScrollsAfterEachMove)
     EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
-} // namespace NGame::NTest
 
-namespace NGame::NTest
-{
 namespace
 {
 // GAME OVER with a score for the table; the menus' own name dialog asks.

@@ -1,4 +1,6 @@
-// Board shapes by level, the point-to-cell mapping and building from masks.
+// The board on its layout: masks by level, the point-to-cell mapping at the
+// edges, positions off the board and building from masks (the layout itself:
+// board_geometry_test).
 #include "BoardBuilder.h"
 
 #include <gtest/gtest.h>
@@ -22,32 +24,6 @@ TEST(FieldGeometry, LevelHundredBuildsLikeLevelZeroFromTheFirstMask)
     EXPECT_EQ(board.m_masks.m_requests[0], "t/lev000.raw");
     board->SetLevel(27);
     EXPECT_EQ(board.m_masks.m_requests.back(), "t/lev007.raw");
-}
-
-TEST(FieldGeometry, EvenRowCountGrowsByOneAndPitchShrinks)
-{
-    // Level 0: 532 / (w * sqrt(3) / 2) has integer part 16.
-    SBoard board;
-    EXPECT_FLOAT_EQ(board->GetRowPitch(), 532.0f / 17.0f);
-    // Rows shrink by one cell per row of distance from the middle.
-    EXPECT_EQ(board->RowLength(8), 21);
-    EXPECT_EQ(board->RowLength(0), 13);
-    EXPECT_EQ(board->RowLength(16), 13);
-    EXPECT_EQ(board->RowLength(17), 0);
-    EXPECT_EQ(board->RowLength(-1), 0);
-}
-
-TEST(FieldGeometry, CellAtFindsEveryCellFromItsCentre)
-{
-    SBoard board(89);
-    for (int r = 0; r < board->GetRows(); ++r)
-        for (int c = 0; c < board->RowLength(r); ++c)
-        {
-            float x = 0.0f;
-            float y = 0.0f;
-            board->CellPosition(r, c, x, y);
-            EXPECT_EQ(board->CellAt(x, y), (SCellPos{r, c})) << r << "," << c;
-        }
 }
 
 TEST(FieldGeometry, CellAtTruncatesTowardsZeroAtTheEdges)

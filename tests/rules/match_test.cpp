@@ -51,10 +51,13 @@ TEST(MatchTurns, ALevelIsDecidedOnceAndItsTerritoryCountedOnce)
     EXPECT_EQ(match.GetPlayer(0)->GetLives(), 3);
 }
 
-TEST(MatchTurns, AFinishedMovingLevelStandsStill)
+TEST(MatchTurns, AWonMovingLevelStandsStillUntilItOpensTheNextMovingLevel)
 {
-    SBoard board;
+    SBoard board(0, 1, "dat/levels_moving");
     board.Layout([](int r, int c) { return c == 0 ? 0 : (r == 0 ? 1 : 2); });
+    std::vector<std::pair<CField::ELevelSet, int>> reached;
+    board->SetLevelReached([&reached](CField::ELevelSet set, int level)
+                           { reached.emplace_back(set, level); });
     CMatch match(kMovingGame, std::move(board.m_field));
     // The opponent's home's colour joins the two homes and ends the race.
     ClickCell(match, kMid, kLast);
@@ -63,21 +66,8 @@ TEST(MatchTurns, AFinishedMovingLevelStandsStill)
         Frames(match, 1);
         ASSERT_NE(match.GetField().GetState(), Shifting) << "frame " << i;
     }
-    EXPECT_TRUE(match.GetField().IsLevelFinished());
-    EXPECT_EQ(match.GetCurrentPlayer(), 0);
-}
-
-TEST(MatchTurns, AWonMovingLevelOpensTheNextMovingLevel)
-{
-    SBoard board(0, 1, "dat/levels_moving");
-    board.Layout([](int r, int c) { return c == 0 ? 0 : (r == 0 ? 1 : 2); });
-    std::vector<std::pair<CField::ELevelSet, int>> reached;
-    board->SetLevelReached([&reached](CField::ELevelSet set, int level)
-                           { reached.emplace_back(set, level); });
-    CMatch match(kMovingGame, std::move(board.m_field));
-    ClickCell(match, kMid, kLast);
-    Frames(match, 300);
     ASSERT_TRUE(match.GetField().IsLevelFinished());
+    EXPECT_EQ(match.GetCurrentPlayer(), 0);
     EXPECT_TRUE(reached.empty()) << "nothing is reached before the level is left";
     match.NextLevelOrRetry();
     EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{CField::kMovingSet, 2}}));

@@ -1,26 +1,24 @@
-#!/bin/bash
 # The rules subcommands of chromal-tool on masks and boards made here:
 # board shapes, moves with their refusals and coins, the opponent's choice,
 # a whole simulated level, and the exit statuses of bad input.
-set -u
-BUILD=$1
-TOOL=$BUILD/tools/chromal-tool
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/tool_lib.sh" "$@"
 
 mkdir -p "$WORK/dat/levels_classic"
 head -c 480000 /dev/zero | tr '\0' '\1' > "$WORK/dat/levels_classic/lev000.raw"
 for i in $(seq 1 19); do cp "$WORK/dat/levels_classic/lev000.raw" "$WORK/dat/levels_classic/lev$(printf %03d "$i").raw"; done
+# has WHAT LINE...: the last output holds every LINE whole.
+has() {
+  local what=$1 line; shift
+  for line in "$@"; do grep -qx -- "$line" "$WORK/out" || fail "$what: no '$line' in: $(tr '\n' ' ' < "$WORK/out")"; done
+}
 
-out=$("$TOOL" board --data "$WORK" --set classic --level 0 --seed 5) || fail "board failed"
-echo "$out" | grep -qx "rows 17" || fail "rows: $out"
-echo "$out" | grep -qx "columns 21" || fail "columns: $out"
-echo "$out" | grep -qx "cells 285" || fail "cells: $out"
-echo "$out" | grep -qx "playable 285" || fail "playable: $out"
-again=$("$TOOL" board --data "$WORK" --set classic --level 0 --seed 5)
-[ "$out" = "$again" ] || fail "the same seed built different boards"
-"$TOOL" board --data "$WORK" --set classic --level 89 --seed 5 | grep -qx "columns 43" || fail "level 89"
+expect_exit 0 board --data "$WORK" --set classic --level 0 --seed 5
+has board "rows 17" "columns 21" "cells 285" "playable 285"
+cp "$WORK/out" "$WORK/board"
+expect_exit 0 board --data "$WORK" --set classic --level 0 --seed 5
+same_file "$WORK/board" "$WORK/out" "boards of the same seed"
+expect_exit 0 board --data "$WORK" --set classic --level 89 --seed 5
+has "level 89" "columns 43"
 
 # Level 0 board: colour 3 everywhere, the human's home (8, 0) is cell 132 in
 # colour 0, a coin of kind 4 on colour 1 lies next to it, the opponent's home
@@ -36,40 +34,30 @@ for i in $(seq 0 284); do
 done
 
 for refused in 0 2 6 -1; do
-    "$TOOL" move --data "$WORK" --set classic --state "$state" --player 0 --colour $refused >/dev/null 2>&1
-    [ $? -eq 3 ] || fail "colour $refused was not refused"
+  expect_exit 3 move --data "$WORK" --set classic --state "$state" --player 0 --colour $refused
 done
-out=$("$TOOL" move --data "$WORK" --set classic --state "$state" --player 0 --colour 1) || fail "move failed"
-echo "$out" | grep -qx "coins 100" || fail "coins: $out"
-echo "$out" | grep -qx "territory 2 1" || fail "territory: $out"
-echo "$out" | grep -qx "finished 0" || fail "finished: $out"
-echo "$out" | grep -q "^state 000 " || fail "state: $out"
+expect_exit 0 move --data "$WORK" --set classic --state "$state" --player 0 --colour 1
+has move "coins 100" "territory 2 1" "finished 0"
+grep -q "^state 000 " "$WORK/out" || fail "no state after the move"
 
 printf '%s\n' "$state" > "$WORK/state.txt"
-out=$("$TOOL" ai --data "$WORK" --set classic --state-file "$WORK/state.txt" --difficulty 2) || fail "ai failed"
-[ "$out" = "colour 3" ] || fail "ai chose: $out"
-out=$("$TOOL" move --data "$WORK" --set classic --state-file "$WORK/state.txt" --player 1 --colour 3) || fail "opponent move"
-echo "$out" | grep -qx "territory 1 283" || fail "opponent territory: $out"
-echo "$out" | grep -qx "coins 0" || fail "the opponent earns no coins: $out"
+expect_exit 0 ai --data "$WORK" --set classic --state-file "$WORK/state.txt" --difficulty 2
+[ "$(cat "$WORK/out")" = "colour 3" ] || fail "ai chose: $(cat "$WORK/out")"
+expect_exit 0 move --data "$WORK" --set classic --state-file "$WORK/state.txt" --player 1 --colour 3
+has "opponent move (it earns no coins)" "territory 1 283" "coins 0"
 
-out=$("$TOOL" simulate --data "$WORK" --set classic --level 3 --seed 2) || fail "simulate failed"
-echo "$out" | grep -q "^move 0 player 0 colour " || fail "simulate moves: $out"
-echo "$out" | tail -1 | grep -Eq "^result (completed|lost)$" || fail "simulate result: $out"
+expect_exit 0 simulate --data "$WORK" --set classic --level 3 --seed 2
+grep -q "^move 0 player 0 colour " "$WORK/out" || fail "simulate moves: $(head -3 "$WORK/out")"
+tail -1 "$WORK/out" | grep -Eq "^result (completed|lost)$" || fail "simulate result: $(tail -1 "$WORK/out")"
 
 # Bad input: usage errors exit 2, other failures exit 1.
-expect() {
-    local want=$1; shift
-    "$TOOL" "$@" >/dev/null 2>&1
-    local got=$?
-    [ $got -eq "$want" ] || fail "$* exited $got, not $want"
-}
-expect 2 board --data "$WORK" --set sideways --level 0
-expect 2 board --data "$WORK" --set classic --level x
-expect 2 board --data "$WORK" --set classic --level 0 --colour 1
-expect 2 move --data "$WORK" --set classic --state "$state" --player 2 --colour 1
-expect 2 move --data "$WORK" --set classic --state "$state" --state-file "$WORK/state.txt" --player 0 --colour 1
-expect 2 ai --data "$WORK" --set classic --state "$state" --difficulty 9
-expect 2 simulate --data "$WORK" --set classic
-expect 1 move --data "$WORK" --set classic --state "000 03 03 " --player 0 --colour 1
-expect 1 ai --data "$WORK" --set classic --state-file "$WORK/missing.txt" --difficulty 1
-echo "PASS"
+expect_exit 2 board --data "$WORK" --set sideways --level 0
+expect_exit 2 board --data "$WORK" --set classic --level x
+expect_exit 2 board --data "$WORK" --set classic --level 0 --colour 1
+expect_exit 2 move --data "$WORK" --set classic --state "$state" --player 2 --colour 1
+expect_exit 2 move --data "$WORK" --set classic --state "$state" --state-file "$WORK/state.txt" --player 0 --colour 1
+expect_exit 2 ai --data "$WORK" --set classic --state "$state" --difficulty 9
+expect_exit 2 simulate --data "$WORK" --set classic
+expect_exit 1 move --data "$WORK" --set classic --state "000 03 03 " --player 0 --colour 1
+expect_exit 1 ai --data "$WORK" --set classic --state-file "$WORK/missing.txt" --difficulty 1
+finish
