@@ -15,6 +15,9 @@ TEST(Cipher, RoundTripsEveryLengthWithRotationInBounds)
     for (const char* key : {CCipher::kSettingsKey, CCipher::kSavedGameKey, CCipher::kTopTableKey, highKey})
     {
         const int k = static_cast<int>(std::strlen(key));
+        // Saving the same text again should not give the same bytes; four
+        // draws of a clock-seeded rotation may still agree now and then.
+        int repeated = 0;
         for (std::size_t n = 1; n <= 300; ++n)
         {
             std::string plain(n, '\0');
@@ -29,12 +32,9 @@ TEST(Cipher, RoundTripsEveryLengthWithRotationInBounds)
                 ASSERT_EQ(cipher.Decipher(c, key, k), plain) << key << " n=" << n;
                 rotations.insert(c[0]);
             }
-            // Saving the same text again should not give the same bytes.
-            if (n >= 50)
-            {
-                ASSERT_GT(rotations.size(), 1u) << n;
-            }
+            repeated += n >= 50 && rotations.size() == 1;
         }
+        EXPECT_LE(repeated, 2) << key;
     }
 }
 
