@@ -18,22 +18,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the colour of your zone (1 cent)",
-                                                "Repaint random field into the colour of your zone (2 cents)",
-                                                "Randomize unoccupied space (3 cents)",
-                                                "Move forward for one cell (5 cents)",
-                                                "Move forward for three cells (10 cents)",
-                                                "Repaint your zone into random colour (15 cents)",
-                                                "Opponent misses one turn (25 cents)",
-                                                "Opponent's zone decreases by two lines (30 cents)",
-                                                "Opponent's zone decreases by four lines (40 cents)",
-                                                "Entirely randomize the Opponent's zone (50 cents)",
-                                                "Plus one life ($1)"};
-
-} // namespace
-
 CField::LevelReached RecordLevelReached(CSettings& settings)
 {
     return [&settings](CField::ELevelSet set, int level)
@@ -97,9 +81,9 @@ void CGame::CreateControls()
     const BarButtonFactory& make = GetBarButtonFactory();
     m_main_menu_button = make(this, m_resources->GetMainMenuButton(), layout, "m_main_menu_btn");
     AddControl(m_main_menu_button->Control());
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
     {
-        m_bonus_buttons[i] = make(this, m_resources->GetBonusButton(i), layout, kBonusNames[i]);
+        m_bonus_buttons[i] = make(this, m_resources->GetBonusButton(i), layout, kBonusTable[i].ButtonName());
         AddControl(m_bonus_buttons[i]->Control());
     }
     if (const CSprite* marker = m_resources->GetMarker())
@@ -170,7 +154,7 @@ void CGame::Update(float elapsed)
     m_match->UpdateBoard(elapsed);
     PlayBoardSounds();
 
-    m_match->AdvanceTurn(m_resources->GetPrice(kBonusLife));
+    m_match->AdvanceTurn(m_resources->GetPrice(BonusLife));
     for (const CMatch::ELevelEnd end : m_match->TakeLevelEnds())
         PlayGameSound(end == CMatch::kLevelCompleted  ? kSoundLevelComplete
                       : end == CMatch::kLevelLifeLost ? kSoundLifeLost
@@ -346,8 +330,8 @@ void CGame::OnKeyDown(int key)
         ContinueAfterLevel();
         return;
     }
-    for (int i = 0; i < kBonusCount; ++i)
-        if (key == BonusKey(i) && !m_bonus_buttons[i]->Control()->IsDisabled())
+    for (int i = 0; i < BonusKindCount; ++i)
+        if (key == kBonusTable[i].m_key && !m_bonus_buttons[i]->Control()->IsDisabled())
         {
             OnControl(m_bonus_buttons[i]->Control());
             return;
@@ -458,7 +442,7 @@ void CGame::Activate()
 
 void CGame::UpdateBonusButtons()
 {
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         m_bonus_buttons[i]->Control()->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
 }
 
@@ -473,7 +457,7 @@ void CGame::OnControl(CControl* control)
         ClosePending();
         return;
     }
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         if (control == m_bonus_buttons[i]->Control())
         {
             if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
@@ -486,22 +470,17 @@ void CGame::OnControl(CControl* control)
         }
 }
 
-char CGame::BonusKey(int bonus)
+std::string CGame::TooltipText(int bonus) const
 {
-    static constexpr char kKeys[kBonusCount + 1] = "QWERTYUIOPL";
-    return bonus >= 0 && bonus < kBonusCount ? kKeys[bonus] : '\0';
-}
-
-const char* CGame::TooltipText(int bonus)
-{
-    return bonus >= 0 && bonus < kBonusCount ? kTooltips[bonus] : "";
+    const SBonusInfo* info = FindBonus(bonus);
+    return info ? info->Tooltip(m_resources->GetPrice(bonus)) + "  (key " + info->m_key + ")" : "";
 }
 
 int CGame::TooltipBonus() const
 {
     if (!m_hints.empty())
         return -1;
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         if (m_bonus_buttons[i]->IsMouseOver())
             return i;
     return -1;

@@ -80,8 +80,7 @@ void CGame::DrawFrame()
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
     {
-        const std::string text = std::string(TooltipText(tooltip)) + "  (key " + BonusKey(tooltip) + ")";
-        CHint::Draw(*m_resources, text.c_str(), 50.0f, 530.0f, 15.0f, false, true);
+        CHint::Draw(*m_resources, TooltipText(tooltip).c_str(), 50.0f, 530.0f, 15.0f, false, true);
     }
     NInterface::DrawCursor();
 }

@@ -1,6 +1,7 @@
 // "mui/help.xml": pages of text and animated pictures that teach the game.
 // Pictures reuse the game's sheets (flowers, coins, insects) plus one sheet of
 // the bonus icons made here.
+#include "rules/BonusTable.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/FontMetrics.h"
 #include "tools/datagen/Generate.h"
@@ -34,7 +35,7 @@ class CHelpWriter
     // last line. The block shows exactly as many lines as the game's wrap makes.
     float Text(float x, float y, float width, float size, const std::string& text, bool title = false)
     {
-        const int lines = m_font.Lines(text, size, width);
+        const int lines = m_font.Lines(NGame::FillPrices(text, NGame::DefaultBonusPrice), size, width);
         char head[200];
         std::snprintf(head, sizeof head,
                       "    <block font_size=\"%g\" width=\"%g\" height=\"%d\">\n      <pos x=\"%g\" y=\"%g\" "
@@ -94,19 +95,11 @@ class CHelpWriter
 };
 
 constexpr float kLeft = 80, kWidth = 640;
-} // namespace
+constexpr float kTitleY = 84, kBody = 18, kGap = 14;
 
-bool WriteHelp(COutput& out, std::string& problems)
+// The garden, capturing and the six flowers.
+void WriteRulesPages(CHelpWriter& h)
 {
-    std::vector<std::vector<CImage>> icons;
-    for (int i = 0; i < 11; ++i)
-        icons.push_back({BonusButtonLooks(i, 48)[0]});
-    WriteSprite(out, "mui/help/bonuses.spr", icons);
-
-    const CFontMetrics font(MakeFontSheet());
-    CHelpWriter h(font);
-    constexpr float kTitleY = 84, kBody = 18, kGap = 14;
-
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "The garden", true);
     float y = h.Text(
@@ -150,10 +143,15 @@ bool WriteHelp(COutput& out, std::string& problems)
     }
     h.Text(kLeft, 470, kWidth, kBody,
            "Space or Enter closes hints and goes on after a level; Escape opens the menu.");
+}
 
+// Coins, then the bonuses, a page of six at a time, each at the price the
+// game's configuration gives it.
+void WritePursePages(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Coins", true);
-    y = h.Text(
+    const float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "At the start of each level insects fly in and drop coins on the flowers. When a flower with a coin "
         "joins your zone the coin goes into your purse. The rival's coins are simply lost.");
@@ -167,36 +165,27 @@ bool WriteHelp(COutput& out, std::string& problems)
     h.Text(kLeft, y + 170, kWidth, kBody,
            "Spend the purse on the bonus buttons under the board, between your moves.");
 
-    static const char* bonusText[11] = {
-        "One flower turns your colour. 1 cent",
-        "A random patch turns your colour. 2 cents",
-        "All free flowers change colour. 3 cents",
-        "One flower ahead turns yours. 5 cents",
-        "Three flowers ahead turn yours. 10 cents",
-        "Your zone takes a random colour. 15 cents",
-        "The rival misses a turn. 25 cents",
-        "The rival loses two lines. 30 cents",
-        "The rival loses four lines. 40 cents",
-        "The rival's zone is scrambled. 50 cents",
-        "One more life. 1 dollar",
-    };
-    for (int part = 0; part < 2; ++part)
+    constexpr int kPerPage = 6;
+    for (int first = 0; first < NGame::BonusKindCount; first += kPerPage)
     {
         h.Page();
-        h.Text(kLeft, kTitleY, kWidth, 34, part == 0 ? "Bonuses" : "More bonuses", true);
-        const int first = part == 0 ? 0 : 6, last = part == 0 ? 6 : 11;
-        for (int i = first; i < last; ++i)
+        h.Text(kLeft, kTitleY, kWidth, 34, first == 0 ? "Bonuses" : "More bonuses", true);
+        for (int i = first; i < std::min(first + kPerPage, static_cast<int>(NGame::BonusKindCount)); ++i)
         {
             const float by = 150 + (i - first) * 60.0f;
             h.Image(120, by, 48, 48, "mui/help/bonuses.spr", i, false);
-            h.Text(160, by + 7, 580, kBody, bonusText[i]);
+            h.Text(160, by + 7, 580, kBody, NGame::kBonusTable[i].HelpLine());
         }
     }
+}
 
+// Lives and score, the magnifier and the keys, the level sets and the window.
+void WriteMorePages(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Lives and score", true);
-    h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", 10, false);
-    y = h.Text(
+    h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", NGame::BonusLife, false);
+    float y = h.Text(
         165, 134, 560, kBody,
         "You start with three spare lives. Losing a level costs one and you play the level again. With no "
         "life left the purse buys one if it can; otherwise the game is over.");
@@ -231,7 +220,21 @@ bool WriteHelp(COutput& out, std::string& problems)
     h.Text(kLeft, y + kGap, kWidth, kBody,
            "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or F11 "
            "switches between the window and full screen.");
+}
+} // namespace
 
+bool WriteHelp(COutput& out, std::string& problems)
+{
+    std::vector<std::vector<CImage>> icons;
+    for (int kind = 0; kind < NGame::BonusKindCount; ++kind)
+        icons.push_back({BonusButtonLooks(kind, 48)[0]});
+    WriteSprite(out, "mui/help/bonuses.spr", icons);
+
+    const CFontMetrics font(MakeFontSheet());
+    CHelpWriter h(font);
+    WriteRulesPages(h);
+    WritePursePages(h);
+    WriteMorePages(h);
     out.WriteText("mui/help.xml", h.Finish());
     problems += h.Problems();
     return h.Problems().empty();
