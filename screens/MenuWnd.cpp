@@ -71,33 +71,6 @@ void CMenuWnd::AfterDrawing()
     NAudio::TheMusic().Update();
 }
 
-void CMenuWnd::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
-    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
-}
-
-void CMenuWnd::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CMenuWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CMenuWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
-}
-
 void CMenuWnd::OnKeyDown(int key)
 {
     if (key == Settings().m_close_key)

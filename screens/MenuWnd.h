@@ -1,6 +1,7 @@
 // NInterface::CMenuWnd: the skeleton of the menu windows (options, help, top 7,
 // level choice): a layout file, a close button that the close key presses, the
-// dragons and the cursor, and the drawing round a window's own content.
+// dragons and the cursor, and the drawing round a window's own content. Clicks
+// arrive in the picture's units already: the platform scales the window.
 #pragma once
 
 #include "framework/Screen.h"
@@ -27,9 +28,6 @@ class CMenuWnd : public CScreen
     void Update(float elapsed) final;
     void Draw() final;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) final;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) final;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) final;
     // The close button closes the window; a window's own controls come after.
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
@@ -60,8 +58,6 @@ class CMenuWnd : public CScreen
     virtual void AfterDrawing();
 
   private:
-    void ToLogical(int& x, int& y) const;
-
     CPropertyFile m_layout;
     float m_logical_width;
     float m_logical_height;
