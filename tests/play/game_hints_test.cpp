@@ -59,8 +59,6 @@ TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
     EXPECT_EQ(FindGameResources()->GetMovingLevels(), 0);
     // The tooltip and the help name the price the configuration charges.
     EXPECT_EQ(Start().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
-    EXPECT_EQ(m_game->TooltipText(BonusSingleRepaint),
-              "Repaint one flower into the colour of your zone (0 cents)  (key Q)");
     const std::string help = "<block width=\"9999\"><text>One more life. {m_bonus_price_life}</text></block>";
     CMarkupNode block;
     block.ParseMarkup(help.data(), help.size());

@@ -97,12 +97,12 @@ class CHelpWriter
 constexpr float kLeft = 80, kWidth = 640;
 constexpr float kTitleY = 84, kBody = 18, kGap = 14;
 
-// The garden, capturing and the six flowers.
-void WriteRulesPages(CHelpWriter& h)
+// The rules: zones and moves.
+void GardenPage(CHelpWriter& h)
 {
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "The garden", true);
-    float y = h.Text(
+    const float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "You and your rival each own a zone of flowers. Yours starts at the left end of the middle row, "
         "the rival's at the right end. A zone is every flower joined to its home through flowers of the "
@@ -114,11 +114,15 @@ void WriteRulesPages(CHelpWriter& h)
            "You may never pick your own colour or the rival's. The level ends when every flower belongs to a "
            "zone; "
            "own at least half of the garden to complete it.");
+}
 
+// Capturing what the rival cannot reach.
+void CapturingPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Capturing", true);
     h.Image(600, 200, 160, 120, "mui/help/gameplay.spr", 0, true, 1000);
-    y = h.Text(
+    const float y = h.Text(
         kLeft, 128, 420, kBody,
         "Every free area that your move cuts off from the rival becomes yours at once, whatever its colours: "
         "fence off a corner with a wall of your colour and the whole corner is captured. Holes in the ground "
@@ -127,7 +131,11 @@ void WriteRulesPages(CHelpWriter& h)
            "While it is your turn, the flowers that a click would win are outlined under the pointer. Look "
            "before "
            "you click: a colour that opens a wide front is often better than the biggest bite.");
+}
 
+// The six flowers and their keys.
+void FlowersPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Six flowers", true);
     h.Text(kLeft, 128, kWidth, kBody,
@@ -145,9 +153,9 @@ void WriteRulesPages(CHelpWriter& h)
            "Space or Enter closes hints and goes on after a level; Escape opens the menu.");
 }
 
-// Coins, then the bonuses, a page of six at a time, each at the price the
-// game's configuration gives it.
-void WritePursePages(CHelpWriter& h)
+// The coins, then the bonuses, six a page, each at the price the game's
+// configuration gives it.
+void CoinsAndBonusPages(CHelpWriter& h)
 {
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Coins", true);
@@ -179,13 +187,13 @@ void WritePursePages(CHelpWriter& h)
     }
 }
 
-// Lives and score, the magnifier and the keys, the level sets and the window.
-void WriteMorePages(CHelpWriter& h)
+// Lives, score and the top 7.
+void LivesPage(CHelpWriter& h)
 {
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Lives and score", true);
     h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", NGame::BonusLife, false);
-    float y = h.Text(
+    const float y = h.Text(
         165, 134, 560, kBody,
         "You start with three spare lives. Losing a level costs one and you play the level again. With no "
         "life left the purse buys one if it can; otherwise the game is over.");
@@ -194,10 +202,14 @@ void WriteMorePages(CHelpWriter& h)
         "At the end of every classic or advanced level the flowers of your zone are added to your score. The "
         "Top 7 table keeps the best seven scores of the classic levels and those of the advanced ones; the "
         "moving levels add nothing to the score. The rival grows stronger with every level.");
+}
 
+// The magnifier and the keys.
+void KeysPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Magnifier and keys", true);
-    y = h.Text(
+    float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "On the big boards the flowers are small. Hold the right mouse button and the flower under the "
         "pointer grows so you can see it clearly.");
@@ -208,10 +220,14 @@ void WriteMorePages(CHelpWriter& h)
         "from button to button and Space presses; left and right choose the level. The Menu button above "
         "the board returns to the main menu; your game is kept and can be continued later.");
     h.Image(400, y + 50, 64, 64, "dat/marker.spr", 0, true, 60);
+}
 
+// The level sets and the window.
+void LevelSetsPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Level sets and the window", true);
-    y = h.Text(
+    const float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "The Play button of the main menu (and New game, when a game is saved) opens the level choice. It "
         "starts any level you have reached in one of three sets: the classic gardens, the busier advanced "
@@ -221,6 +237,7 @@ void WriteMorePages(CHelpWriter& h)
            "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or F11 "
            "switches between the window and full screen.");
 }
+
 } // namespace
 
 bool WriteHelp(COutput& out, std::string& problems)
@@ -232,9 +249,13 @@ bool WriteHelp(COutput& out, std::string& problems)
 
     const CFontMetrics font(MakeFontSheet());
     CHelpWriter h(font);
-    WriteRulesPages(h);
-    WritePursePages(h);
-    WriteMorePages(h);
+    GardenPage(h);
+    CapturingPage(h);
+    FlowersPage(h);
+    CoinsAndBonusPages(h);
+    LivesPage(h);
+    KeysPage(h);
+    LevelSetsPage(h);
     out.WriteText("mui/help.xml", h.Finish());
     problems += h.Problems();
     return h.Problems().empty();

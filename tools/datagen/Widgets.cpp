@@ -179,12 +179,12 @@ std::vector<CImage> EditBoxLooks(int w, int h)
 
 namespace
 {
-// The bonus icons' shapes, in units of a 48-pixel icon around its centre,
-// greyed for the disabled look.
-class CBonusIcon
+// The shapes the bonus icons are made of, drawn round the icon's centre at a
+// scale where the icon is 48 units wide; greyed for a disabled button.
+class CIconPainter
 {
   public:
-    CBonusIcon(CImage& img, float cx, float cy, float size, bool grey)
+    CIconPainter(CImage& img, float cx, float cy, float size, bool grey)
         : m_img(img), m_all{0, 0, static_cast<float>(img.Width()), static_cast<float>(img.Height())},
           m_cx(cx), m_cy(cy), m_u(size / 48.0f), m_grey(grey)
     {
@@ -192,7 +192,8 @@ class CBonusIcon
 
     SColour Col(SColour c) const { return m_grey ? Grey(c) : c; }
 
-    void Flower(int colour, float x, float y, float s) const
+    // A flower of `colour`, s pixels wide, centred at (x, y).
+    void Flower(int colour, float x, float y, float s)
     {
         CImage f = RenderFlower(colour, 1.0f, static_cast<int>(s));
         if (m_grey)
@@ -202,25 +203,26 @@ class CBonusIcon
         m_img.Paste(f, static_cast<int>(x - s / 2), static_cast<int>(y - s / 2));
     }
 
-    void Arrow(float x, float y, int dir, SColour c) const
+    // An arrow through (x, y) pointing right (dir 1) or left (-1).
+    void Arrow(float x, float y, int dir, SColour c)
     {
-        const float d = static_cast<float>(dir), u = m_u;
+        const float u = m_u;
+        const float d = static_cast<float>(dir);
         const std::vector<SPoint> shape = {{x - d * 7 * u, y - 3 * u}, {x + d * 1 * u, y - 3 * u},
                                            {x + d * 1 * u, y - 8 * u}, {x + d * 9 * u, y},
                                            {x + d * 1 * u, y + 8 * u}, {x + d * 1 * u, y + 3 * u},
                                            {x - d * 7 * u, y + 3 * u}};
-        auto sd = [=](float px, float py) { return SdPolygon(px, py, shape); };
-        Fill(m_img, m_all, sd, Col(c));
-        Stroke(m_img, m_all, sd, 1.2f * u, Col(Rgb(30, 30, 30)));
+        FillAndStroke([=](float px, float py) { return SdPolygon(px, py, shape); }, c, 1.2f * u,
+                      Rgb(30, 30, 30));
     }
 
-    void Dice(SColour c) const
+    void Dice(SColour c)
     {
-        const float cx = m_cx, cy = m_cy, u = m_u;
-        auto sd = [=](float x, float y)
-        { return SdRoundRect(x, y, cx - 10 * u, cy - 10 * u, cx + 10 * u, cy + 10 * u, 4 * u); };
-        Fill(m_img, m_all, sd, Col(c));
-        Stroke(m_img, m_all, sd, 1.5f * u, Col(Rgb(40, 40, 40)));
+        const float u = m_u, cx = m_cx, cy = m_cy;
+        FillAndStroke(
+            [=](float x, float y)
+            { return SdRoundRect(x, y, cx - 10 * u, cy - 10 * u, cx + 10 * u, cy + 10 * u, 4 * u); },
+            c, 1.5f * u, Rgb(40, 40, 40));
         for (const SPoint p : {SPoint{-5, -5}, SPoint{5, 5}, SPoint{0, 0}, SPoint{5, -5}, SPoint{-5, 5}})
             Fill(
                 m_img, m_all,
@@ -228,11 +230,9 @@ class CBonusIcon
                 Col(Rgb(30, 30, 30)));
     }
 
-    // One flower and the brush that paints it.
-    void Brush() const
+    void Brush()
     {
-        const float cx = m_cx, cy = m_cy, u = m_u;
-        Flower(0, cx, cy, 30 * u);
+        const float u = m_u, cx = m_cx, cy = m_cy;
         Fill(
             m_img, m_all,
             [=](float x, float y) {
@@ -244,35 +244,34 @@ class CBonusIcon
             Col(Rgb(40, 140, 250)));
     }
 
-    void Ring() const
+    void Halo()
     {
-        const float cx = m_cx, cy = m_cy, u = m_u;
+        const float u = m_u, cx = m_cx, cy = m_cy;
         Stroke(
             m_img, m_all, [=](float x, float y) { return SdCircle(x, y, cx, cy, 12 * u); }, 3 * u,
             Col(Rgb(255, 230, 120)));
-        Flower(4, cx, cy, 20 * u);
     }
 
-    void Hourglass() const
+    void Hourglass()
     {
-        const float cx = m_cx, cy = m_cy, u = m_u;
-        auto hour = [=](float x, float y)
-        {
-            return SdPolygon(x, y,
-                             {{cx - 9 * u, cy - 12 * u},
-                              {cx + 9 * u, cy - 12 * u},
-                              {cx, cy},
-                              {cx + 9 * u, cy + 12 * u},
-                              {cx - 9 * u, cy + 12 * u},
-                              {cx, cy}});
-        };
-        Fill(m_img, m_all, hour, Col(Rgb(250, 226, 150)));
-        Stroke(m_img, m_all, hour, 1.6f * u, Col(Rgb(90, 60, 20)));
+        const float u = m_u, cx = m_cx, cy = m_cy;
+        FillAndStroke(
+            [=](float x, float y)
+            {
+                return SdPolygon(x, y,
+                                 {{cx - 9 * u, cy - 12 * u},
+                                  {cx + 9 * u, cy - 12 * u},
+                                  {cx, cy},
+                                  {cx + 9 * u, cy + 12 * u},
+                                  {cx - 9 * u, cy + 12 * u},
+                                  {cx, cy}});
+            },
+            Rgb(250, 226, 150), 1.6f * u, Rgb(90, 60, 20));
     }
 
-    void Heart() const
+    void Heart()
     {
-        const float cx = m_cx, cy = m_cy, u = m_u;
+        const float u = m_u, cx = m_cx, cy = m_cy;
         auto heart = [=](float x, float y)
         {
             const float hx = (x - cx) / u, hy = (y - cy) / u;
@@ -286,7 +285,15 @@ class CBonusIcon
         Stroke(m_img, m_all, heart, 1.5f * u, Col(Rgb(100, 10, 20)));
     }
 
+    float Unit() const { return m_u; }
+
   private:
+    template <class Sd> void FillAndStroke(const Sd& sd, SColour fill, float width, SColour line)
+    {
+        Fill(m_img, m_all, sd, Col(fill));
+        Stroke(m_img, m_all, sd, width, Col(line));
+    }
+
     CImage& m_img;
     const SBox m_all;
     const float m_cx, m_cy, m_u;
@@ -296,46 +303,48 @@ class CBonusIcon
 
 void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool grey)
 {
-    const CBonusIcon icon(img, cx, cy, size, grey);
-    const float u = size / 48.0f;
+    CIconPainter p(img, cx, cy, size, grey);
+    const float u = p.Unit();
     switch (static_cast<NGame::EBonusKind>(bonus))
     {
     case NGame::BonusSingleRepaint:
-        icon.Brush();
+        p.Flower(0, cx, cy, 30 * u);
+        p.Brush();
         break;
     case NGame::BonusZoneRepaint:
-        icon.Flower(2, cx - 8 * u, cy - 5 * u, 20 * u);
-        icon.Flower(2, cx + 8 * u, cy - 5 * u, 20 * u);
-        icon.Flower(2, cx, cy + 8 * u, 20 * u);
+        p.Flower(2, cx - 8 * u, cy - 5 * u, 20 * u);
+        p.Flower(2, cx + 8 * u, cy - 5 * u, 20 * u);
+        p.Flower(2, cx, cy + 8 * u, 20 * u);
         break;
     case NGame::BonusFreeRandomize:
-        icon.Dice(Rgb(250, 250, 240));
+        p.Dice(Rgb(250, 250, 240));
         break;
     case NGame::BonusForward3:
-        icon.Arrow(cx, cy, 1, Rgb(110, 210, 90));
+        p.Arrow(cx, cy, 1, Rgb(110, 210, 90));
         break;
     case NGame::BonusForward6:
-        icon.Arrow(cx - 8 * u, cy, 1, Rgb(110, 210, 90));
-        icon.Arrow(cx + 4 * u, cy, 1, Rgb(150, 230, 120));
+        p.Arrow(cx - 8 * u, cy, 1, Rgb(110, 210, 90));
+        p.Arrow(cx + 4 * u, cy, 1, Rgb(150, 230, 120));
         break;
     case NGame::BonusSelfRepaint:
-        icon.Ring();
+        p.Halo();
+        p.Flower(4, cx, cy, 20 * u);
         break;
     case NGame::BonusSkipMove:
-        icon.Hourglass();
+        p.Hourglass();
         break;
     case NGame::BonusBackward3:
-        icon.Arrow(cx, cy, -1, Rgb(240, 110, 90));
+        p.Arrow(cx, cy, -1, Rgb(240, 110, 90));
         break;
     case NGame::BonusBackward6:
-        icon.Arrow(cx + 8 * u, cy, -1, Rgb(240, 110, 90));
-        icon.Arrow(cx - 4 * u, cy, -1, Rgb(250, 150, 120));
+        p.Arrow(cx + 8 * u, cy, -1, Rgb(240, 110, 90));
+        p.Arrow(cx - 4 * u, cy, -1, Rgb(250, 150, 120));
         break;
     case NGame::BonusApponentRandomize:
-        icon.Dice(Rgb(250, 150, 140));
+        p.Dice(Rgb(250, 150, 140));
         break;
     case NGame::BonusLife:
-        icon.Heart();
+        p.Heart();
         break;
     case NGame::BonusKindCount: // no kind, no icon
         break;
