@@ -12,6 +12,7 @@
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,7 +94,8 @@ void CGame::CreateControls()
 {
     CPropertyFile layout;
     if (const CFileSystem* files = CFileSystem::Get())
-        layout.Load(*files, "dat/bonuses_buttons.txt", true);
+        layout.Load(*files, NPlaces::kGameFile, true);
+    m_places = ReadPlaces(layout, NPlaces::kGameFile);
     const BarButtonFactory& make = GetBarButtonFactory();
     m_main_menu_button = make(this, m_resources->GetMainMenuButton(), layout, "m_main_menu_btn");
     AddControl(m_main_menu_button->Control());
@@ -242,7 +244,8 @@ CGameHint* CGame::OpenHint(int record)
 {
     if (record < 0 || static_cast<std::size_t>(record) >= m_resources->GetHintCount())
         return nullptr;
-    m_hints.push_back(std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources));
+    m_hints.push_back(
+        std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources, m_places));
     return m_hints.back().get();
 }
 
@@ -408,8 +411,6 @@ bool CGame::AskTopName()
     dialog->m_logical_height = 600;
     dialog->m_dim = false;
     dialog->m_frame = true;
-    dialog->m_x = 144.0f;
-    dialog->m_y = 172.0f;
     dialog->m_width = 512;
     dialog->m_height = 256;
     if (CApplication* app = CApplication::Get())

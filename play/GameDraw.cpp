@@ -81,7 +81,8 @@ void CGame::DrawFrame()
     if (tooltip >= 0)
     {
         const std::string text = std::string(TooltipText(tooltip)) + "  (key " + BonusKey(tooltip) + ")";
-        CHint::Draw(*m_resources, text.c_str(), 50.0f, 530.0f, 15.0f, false, true);
+        const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTooltip];
+        CHint::Draw(*m_resources, text.c_str(), at.m_x, at.m_y, at.m_size, false, true);
     }
     NInterface::DrawCursor();
 }
@@ -147,20 +148,23 @@ void CGame::DrawStatus() const
 {
     NGl::CQuadBatchScope batch;
     const CBitmapText& font = *m_resources;
-    font.DrawNumberOutlined(m_match->Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                            true);
-    font.DrawNumberOutlined(m_match->Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                            true);
-    font.DrawNumberOutlined(GetTotalScore(), 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    // White, centred on their places; the purse is yellow.
+    const auto number = [&](int value, NPlaces::EPlace id)
+    {
+        const NPlaces::SPlace& at = m_places[id];
+        font.DrawNumberOutlined(value, at.m_size, at.m_x, at.m_y, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    };
+    number(m_match->Region(0), NPlaces::EPlace::kFlowersNumber);
+    number(m_match->Region(1), NPlaces::EPlace::kRivalNumber);
+    number(GetTotalScore(), NPlaces::EPlace::kScoreNumber);
     if (const CPlayer* human = GetPlayer(0))
     {
-        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f,
-                              0.0f, 1.0f, false, true);
-        font.DrawNumberOutlined(human->GetLives(), 24.0f, 72.0f, 500.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                                true);
+        const NPlaces::SPlace& purse = m_places[NPlaces::EPlace::kPurse];
+        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), purse.m_size, purse.m_x, purse.m_y,
+                              0.0f, 1.0f, 1.0f, 0.0f, 1.0f, false, true);
+        number(human->GetLives(), NPlaces::EPlace::kLivesNumber);
     }
-    font.DrawNumberOutlined(m_field->GetLevel() + 1, 24.0f, 717.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
-                            false, true);
+    number(m_field->GetLevel() + 1, NPlaces::EPlace::kLevelNumber);
 }
 
 void CGame::DrawPreview()
@@ -210,6 +214,7 @@ void CGame::DrawMessages() const
     {
         const char* m_text;
         float m_size;
+        float m_x; // the line's centre
         float m_y;
     };
     char score[48];
@@ -219,25 +224,28 @@ void CGame::DrawMessages() const
     const bool finished = m_match->IsLevelDecided();
     SLine lines[3] = {};
     std::size_t count = 0;
-    const auto add = [&lines, &count](const char* text, float size, float y) {
-        lines[count++] = {text, size, y};
+    const auto add = [this, &lines, &count](const char* text, NPlaces::EPlace id)
+    {
+        const NPlaces::SPlace& at = m_places[id];
+        lines[count++] = {text, at.m_size, at.m_x, at.m_y};
     };
+    using NPlaces::EPlace;
     if (IsGameOver())
     {
-        add("GAME OVER", 50.0f, 300.0f);
-        add(score, 30.0f, 350.0f);
-        add("click to continue", 25.0f, 450.0f);
+        add("GAME OVER", EPlace::kGameOverTitle);
+        add(score, EPlace::kGameOverScore);
+        add("click to continue", EPlace::kGameOverContinue);
     }
     else if (finished && IsLifeLost())
     {
-        add("LEVEL NOT COMPLETED", 40.0f, 300.0f);
-        add("you lost one life", 30.0f, 345.0f);
-        add("click to continue", 30.0f, 450.0f);
+        add("LEVEL NOT COMPLETED", EPlace::kLevelLostTitle);
+        add("you lost one life", EPlace::kLevelLostLife);
+        add("click to continue", EPlace::kLevelLostContinue);
     }
     else if (finished)
     {
-        add("LEVEL COMPLETED", 40.0f, 300.0f);
-        add("click to continue", 30.0f, 450.0f);
+        add("LEVEL COMPLETED", EPlace::kLevelWonTitle);
+        add("click to continue", EPlace::kLevelWonContinue);
     }
     if (count == 0)
         return;
@@ -267,7 +275,7 @@ void CGame::DrawMessages() const
     for (std::size_t i = 0; i < count; ++i)
     {
         const SLine& line = lines[i];
-        const float x = 400.0f - font.TextWidth(line.m_text, line.m_size) / 2.0f;
+        const float x = line.m_x - font.TextWidth(line.m_text, line.m_size) / 2.0f;
         font.DrawTextOutlined(line.m_text, line.m_size, x, line.m_y, 0.0f, 1.0f, 1.0f, 1.0f, m_message_alpha,
                               false, false);
     }

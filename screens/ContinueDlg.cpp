@@ -8,6 +8,7 @@
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -19,7 +20,10 @@ CContinueDlg::CContinueDlg(int level, int score) : m_level(level), m_score(score
 {
     SetKeyboardNavigation(true);
     if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/continue_dlg.txt");
+        m_layout.Load(*files, NPlaces::kContinueFile);
+    m_places = ReadPlaces(m_layout, NPlaces::kContinueFile);
+    m_x = m_places[NPlaces::EPlace::kContinueDialog].m_x;
+    m_y = m_places[NPlaces::EPlace::kContinueDialog].m_y;
     const CInterfaceResources* resources = CInterfaceResources::Get();
     auto button =
         [&](std::unique_ptr<CSimpleButton>& member, const char* name, CTexture* CInterfaceResources::*tex)
@@ -48,10 +52,15 @@ void CContinueDlg::Draw()
     {
         char text[48];
         NGl::Enable(GL_TEXTURE_2D);
+        const auto line = [&](const NPlaces::SPlace& at)
+        {
+            resources->m_font.DrawTextOutlined(text, at.m_size, m_x + at.m_x, m_y + at.m_y, 0.6f, 1, 1, 1, 1,
+                                               false, false);
+        };
         std::snprintf(text, sizeof text, "LEVEL : %d", m_level);
-        resources->m_font.DrawTextOutlined(text, 25.0f, m_x + 162.0f, 275.0f, 0.6f, 1, 1, 1, 1, false, false);
+        line(m_places[NPlaces::EPlace::kContinueLevel]);
         std::snprintf(text, sizeof text, "SCORE : %d", m_score);
-        resources->m_font.DrawTextOutlined(text, 25.0f, m_x + 164.0f, 305.0f, 0.6f, 1, 1, 1, 1, false, false);
+        line(m_places[NPlaces::EPlace::kContinueScore]);
     }
     NGl::PushMatrix();
     CDialogScreen::Draw();

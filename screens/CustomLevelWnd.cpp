@@ -13,6 +13,7 @@
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
@@ -31,7 +32,8 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     : m_logical_width(logicalWidth), m_logical_height(logicalHeight)
 {
     if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/custom_wnd.txt");
+        m_layout.Load(*files, NPlaces::kLevelChoiceFile);
+    m_places = ReadPlaces(m_layout, NPlaces::kLevelChoiceFile);
     SetDraggable(true);
     SetKeyboardNavigation(true);
 
@@ -108,14 +110,13 @@ bool CCustomLevelWnd::IsUnlocked(int set, int level, const CSettings& settings)
     return level < settings.LevelRecord(set);
 }
 
-SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown)
+SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown, const NPlaces::SPlace& at)
 {
     // The digits fill the top of their line, so a backing that starts lower
     // leaves their tops outside.
     constexpr float kMargin = 3.0f;
-    const float width = font.TextWidth(std::to_string(shown).c_str(), kNumberSize);
-    return {kNumberX - kMargin, kNumberY - kNumberSize - kMargin, kNumberX + width + kMargin,
-            kNumberY + kMargin};
+    const float width = font.TextWidth(std::to_string(shown).c_str(), at.m_size);
+    return {at.m_x - kMargin, at.m_y - at.m_size - kMargin, at.m_x + width + kMargin, at.m_y + kMargin};
 }
 
 int CCustomLevelWnd::GetChosenLevel() const
@@ -165,15 +166,17 @@ void CCustomLevelWnd::Draw()
     if (resources)
     {
         // A dark backing keeps the white number readable on the light panel.
-        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1);
+        const NPlaces::SPlace& number = m_places[NPlaces::EPlace::kChosenLevel];
+        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1, number);
         DrawDarkBacking(back.m_x0, back.m_y0, back.m_x1, back.m_y1, 6.0f, 0.5f);
-        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, kNumberSize, kNumberX, kNumberY, 10.0f, 1,
-                                             1, 1, 1, false, false);
+        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, number.m_size, number.m_x, number.m_y,
+                                             10.0f, 1, 1, 1, 1, false, false);
     }
 
     NGl::PushMatrix();
-    NGl::Translate(173.0f, 188.0f, 0.0f);
-    NGl::Scale(0.262f, 0.262f, 0.2625f);
+    const NPlaces::SPlace& preview = m_places[NPlaces::EPlace::kPreview];
+    NGl::Translate(preview.m_x, preview.m_y, 0.0f);
+    NGl::Scale(preview.m_size, preview.m_size, preview.m_size);
     m_preview_painter->DrawPreview(*m_preview);
     NGl::PopMatrix();
 
@@ -185,7 +188,8 @@ void CCustomLevelWnd::Draw()
         NGl::Enable(GL_TEXTURE_2D);
         NGl::Enable(GL_BLEND);
         NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        resources->m_locked->Draw(120.0f, 210.0f, 0.0f);
+        const NPlaces::SPlace& lock = m_places[NPlaces::EPlace::kLock];
+        resources->m_locked->Draw(lock.m_x, lock.m_y, 0.0f);
         NGl::Disable(GL_BLEND);
     }
     CScreen::Draw();

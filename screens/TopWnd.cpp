@@ -10,6 +10,7 @@
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -21,7 +22,8 @@ CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table
     : m_logical_width(logicalWidth), m_logical_height(logicalHeight), m_table(table)
 {
     if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/top_wnd.txt");
+        m_layout.Load(*files, NPlaces::kTopFile);
+    m_places = ReadPlaces(m_layout, NPlaces::kTopFile);
     SetDraggable(true);
     SetKeyboardNavigation(true);
 
@@ -104,8 +106,9 @@ void CTopWnd::Draw()
         }
         const char* title = m_page == 0 ? "CLASSIC GAME" : "ADVANCED GAME";
         const float size = m_font_size * 1.4f;
-        font.DrawTextOutlined(title, size, (800.0f - font.TextWidth(title, size)) / 2.0f, 155.0f, 0.0f, 1, 1,
-                              1, 1, false, false);
+        const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTopTitle];
+        font.DrawTextOutlined(title, size, at.m_x - font.TextWidth(title, size) / 2.0f, at.m_y, 0.0f, 1, 1, 1,
+                              1, false, false);
     }
     CScreen::Draw();
     DrawMenuDragons(m_dragons);

@@ -1,6 +1,7 @@
 // NInterface::CTopWnd: the top-7 lists, one page per level set.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/Screen.h"
 #include "screens/InterfaceInsect.h"
 #include "storage/PropertyFile.h"
@@ -44,6 +45,7 @@ class CTopWnd : public CScreen
     int PageCount() const;
 
     CPropertyFile m_layout;
+    NPlaces::CPlaces m_places;
     float m_logical_width;
     float m_logical_height;
     const CTopTable* m_table;

@@ -28,23 +28,37 @@ struct SHint
     const char* text;
 };
 
-// Screen points the hints refer to: the game draws the status numbers there.
+// Screen points the hints refer to: the status numbers the game draws, a
+// little above their baselines.
+constexpr NPlaces::SPlace NearNumber(NPlaces::EPlace id, float dx, float dy)
+{
+    NPlaces::SPlace place = NPlaces::Place(id);
+    place.m_x += dx;
+    place.m_y += dy;
+    return place;
+}
+constexpr NPlaces::SPlace kFlowers = NearNumber(NPlaces::EPlace::kFlowersNumber, 0, -10);
+constexpr NPlaces::SPlace kRival = NearNumber(NPlaces::EPlace::kRivalNumber, 0, -10);
+constexpr NPlaces::SPlace kPurse = NearNumber(NPlaces::EPlace::kPurse, 0, -6);
+constexpr NPlaces::SPlace kLives = NearNumber(NPlaces::EPlace::kLivesNumber, -2, 0);
+constexpr NPlaces::SPlace kLevel = NearNumber(NPlaces::EPlace::kLevelNumber, 0, -5);
+
 const std::vector<SHint> kHints = {
     {144, 108, 512, 384, -1, -1, "Welcome!", ""},
     {36, 306, 360, 116, 28, 282, "Your home",
      "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
     // These three open together: none covers another.
-    {130, 10, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},
-    {446, 128, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
-    {100, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
+    {130, 10, 280, 76, kFlowers.m_x, kFlowers.m_y, "Your flowers", "How many flowers your zone holds."},
+    {446, 128, 260, 76, kRival.m_x, kRival.m_y, "Rival's flowers", "How many flowers the rival holds."},
+    {100, 140, 280, 76, kPurse.m_x, kPurse.m_y, "Your purse", "Coins you have collected."},
     {200, 396, 400, 132, 400, 560, "Bonuses",
      "Spend your coins here. Point at a button to see what it does; it lights up when you can pay for it."},
     {150, 330, 420, 104, -1, -1, "Coins",
      "Insects carried coins onto the flowers. A flower with a coin pays when it joins your zone."},
     {0, 0, 220, 84, 0, 0, "This one!", "Take this flower and its coin."},
-    {110, 372, 330, 104, 70, 500, "Lives and score",
+    {110, 372, 330, 104, kLives.m_x, kLives.m_y, "Lives and score",
      "Your spare lives and your score. A lost level costs a life."},
-    {420, 380, 340, 116, 717, 545, "Level and magnifier",
+    {420, 380, 340, 116, kLevel.m_x, kLevel.m_y, "Level and magnifier",
      "The level number. Hold the right mouse button to magnify small flowers."},
     {200, 236, 400, 112, -1, -1, "Not that colour",
      "You cannot take your own colour or your rival's. Pick a flower of another colour."},
@@ -141,8 +155,8 @@ CImage HintPicture(const SHint& h, bool first)
     {
         Title(img, h.title, h.w / 2.0f, 52, 30);
         body.size = 15;
-        // The animations are placed by the game at fixed points: the board at
-        // (573, 209), the pie at (226, 224), the flower and coin at (219, 391).
+        // The game draws its animations in the spaces these paragraphs leave:
+        // the board, the pie, the flower and coin (the kHint places).
         DrawParagraph(img,
                       "Click a flower beside your zone, or press its key 1-6: the zone takes its colour and "
                       "swallows the flowers of it that touch.",

@@ -1,7 +1,10 @@
 // Where every control of every screen stands. The layout files and the
 // pictures painted behind the controls (captions, tracks, frames) both read
-// these numbers, so they cannot drift apart.
+// these numbers, so they cannot drift apart; what the game draws without a
+// control stands in catalogue/Places.h, which the game shares.
 #pragma once
+
+#include "catalogue/Places.h"
 
 #include <string>
 #include <vector>
@@ -49,10 +52,11 @@ constexpr float kLevelLabelSize = 14, kLevelLabelDrop = 51;
 inline const std::vector<SPlace> kCustomLayout = {
     {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},
     {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 426}};
-// Fixed drawing positions of that screen.
-constexpr float kPreviewX = 173, kPreviewY = 188, kPreviewScale = 0.262f;
-constexpr float kLevelNumberX = 324, kLevelNumberY = 401;
-constexpr float kLockX = 120, kLockY = 210;
+// What the game draws there: the preview board (scaled by its size), the
+// level number and the lock.
+constexpr NPlaces::SPlace kPreview = NPlaces::Place(NPlaces::EPlace::kPreview);
+constexpr NPlaces::SPlace kChosenLevel = NPlaces::Place(NPlaces::EPlace::kChosenLevel);
+constexpr NPlaces::SPlace kLock = NPlaces::Place(NPlaces::EPlace::kLock);
 
 // Help ("mui/help_wnd.txt").
 inline const std::vector<SPlace> kHelpLayout = {
@@ -66,10 +70,10 @@ constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
 
 // Dialogs: control positions are relative to the dialog's corner; the
 // parchment lies a margin inside the dialog's picture.
-constexpr float kContinueX = 144, kContinueY = 44, kContinueMargin = 16; // 512 x 512
+constexpr float kContinueMargin = 16; // 512 x 512
 inline const std::vector<SPlace> kContinueLayout = {
     {"m_continuesaved_btn", 128, 290}, {"m_startnew_btn", 128, 356}, {"m_cancel_btn", 128, 422}};
-constexpr float kEnterNameX = 144, kEnterNameY = 172, kEnterNameMargin = 12; // 512 x 256
+constexpr float kEnterNameMargin = 12; // 512 x 256
 inline const std::vector<SPlace> kEnterNameLayout = {{"m_ok_btn", 128, 176}};
 constexpr float kEditBoxX = 96, kEditBoxY = 96;
 

@@ -182,8 +182,9 @@ void CustomLevel(COutput& out)
     CImage img = Meadow(37, 0.95f);
     Title(img, "Choose a level", 400 + kOx, 110 + kOy, 52);
     Parchment(img, 110 + kOx, 160 + kOy, 700 + kOx, 490 + kOy);
-    Frame(img, kPreviewX, kPreviewY, kPreviewX + 800 * kPreviewScale, kPreviewY + 600 * kPreviewScale);
-    Caption(img, "Level", kLevelNumberX - 14, kLevelNumberY - 6, 26, EAlign::Right);
+    Frame(img, kPreview.m_x, kPreview.m_y, kPreview.m_x + 800 * kPreview.m_size,
+          kPreview.m_y + 600 * kPreview.m_size);
+    Caption(img, "Level", kChosenLevel.m_x - 14, kChosenLevel.m_y - 6, 26, EAlign::Right);
     const struct
     {
         const char* name;
@@ -206,14 +207,15 @@ void CustomLevel(COutput& out)
 
     // The lock lies over the preview of a level not reached yet.
     CImage lock(320, 160);
-    const float px = kPreviewX - kLockX, py = kPreviewY - kLockY;
-    const float cx = px + 400 * kPreviewScale, cy = py + 300 * kPreviewScale;
+    const float px = kPreview.m_x - kLock.m_x, py = kPreview.m_y - kLock.m_y;
+    const float cx = px + 400 * kPreview.m_size, cy = py + 300 * kPreview.m_size;
     const SBox all{0, 0, 320, 160};
     Fill(
         lock, all,
-        [=](float x, float y) {
-            return SdRoundRect(x, y, px, std::max(0.0f, py), px + 800 * kPreviewScale,
-                               py + 600 * kPreviewScale, 6);
+        [=](float x, float y)
+        {
+            return SdRoundRect(x, y, px, std::max(0.0f, py), px + 800 * kPreview.m_size,
+                               py + 600 * kPreview.m_size, 6);
         },
         WithAlpha(Rgb(20, 20, 30), 0.55f));
     auto shackle = [=](float x, float y)
@@ -263,7 +265,8 @@ void Dialogs(COutput& out)
     Parchment(cont, kContinueMargin, kContinueMargin, 512 - kContinueMargin, 512 - kContinueMargin);
     Title(cont, "Saved game", 256, 110, 44);
     // A plate behind the level and score lines that the dialog prints.
-    const float ty = 275 - kContinueY, sy = 305 - kContinueY;
+    const float ty = NPlaces::Place(NPlaces::EPlace::kContinueLevel).m_y;
+    const float sy = NPlaces::Place(NPlaces::EPlace::kContinueScore).m_y;
     Fill(
         cont, {120, ty - 40, 392, sy + 16},
         [=](float x, float y) { return SdRoundRect(x, y, 130, ty - 34, 382, sy + 12, 10); },
