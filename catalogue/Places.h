@@ -5,6 +5,8 @@
 // these numbers where a key is missing or damaged.
 #pragma once
 
+#include "catalogue/IdTable.h"
+
 #include <array>
 #include <cstddef>
 
@@ -91,14 +93,7 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     {EPlace::kTopTitle, kTopFile, "m_title", 400, 155, 0},
 }};
 
-constexpr bool InTableOrder()
-{
-    for (std::size_t i = 0; i < kPlaces.size(); ++i)
-        if (kPlaces[i].m_id != static_cast<EPlace>(i))
-            return false;
-    return true;
-}
-static_assert(InTableOrder(), "each place stands at its own index");
+static_assert(NCatalogue::InIdOrder(kPlaces), "each place stands at its own index");
 
 // The built-in place.
 constexpr const SPlace& Place(EPlace id)

@@ -2,6 +2,7 @@
 // the hints.
 #include "play/Game.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/Music.h"
@@ -426,7 +427,7 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
     const SEnterNameSeam& seam = GetEnterNameSeam();
     std::string name = seam.m_text ? seam.m_text(dialog) : std::string();
     if (name.empty())
-        name = "Nemo";
+        name = CTopTable::kDefaultName;
     // Kept already if the program began to close while the dialog was open.
     if (m_top_table && !m_name_entered)
         m_top_table->Insert(m_game_type, GetTotalScore(), name);
@@ -510,9 +511,7 @@ int CGame::TooltipBonus() const
 
 std::string CGame::FormatMoney(int cents)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "$%d,%02d", cents / 100, cents % 100);
-    return text;
+    return NTexts::Format(NTexts::EText::kMoney, cents / 100, cents % 100);
 }
 
 // ---------------------------------------------------------------- sounds

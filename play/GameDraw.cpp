@@ -4,6 +4,7 @@
 // GameRepaint.cpp).
 #include "play/Game.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/Backing.h"
@@ -80,7 +81,8 @@ void CGame::DrawFrame()
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
     {
-        const std::string text = std::string(TooltipText(tooltip)) + "  (key " + BonusKey(tooltip) + ")";
+        const std::string text =
+            NTexts::Format(NTexts::EText::kTooltipKey, TooltipText(tooltip), BonusKey(tooltip));
         const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTooltip];
         CHint::Draw(*m_resources, text.c_str(), at.m_x, at.m_y, at.m_size, false, true);
     }
@@ -217,8 +219,9 @@ void CGame::DrawMessages() const
         float m_x; // the line's centre
         float m_y;
     };
-    char score[48];
-    std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
+    using NTexts::EText;
+    using NTexts::Text;
+    const std::string score = NTexts::Format(EText::kFinalScore, GetTotalScore());
     // A finished level has its message once it is decided: not while a bonus
     // bought with the last one may still change the board.
     const bool finished = m_match->IsLevelDecided();
@@ -232,20 +235,20 @@ void CGame::DrawMessages() const
     using NPlaces::EPlace;
     if (IsGameOver())
     {
-        add("GAME OVER", EPlace::kGameOverTitle);
-        add(score, EPlace::kGameOverScore);
-        add("click to continue", EPlace::kGameOverContinue);
+        add(Text(EText::kGameOver), EPlace::kGameOverTitle);
+        add(score.c_str(), EPlace::kGameOverScore);
+        add(Text(EText::kClickToContinue), EPlace::kGameOverContinue);
     }
     else if (finished && IsLifeLost())
     {
-        add("LEVEL NOT COMPLETED", EPlace::kLevelLostTitle);
-        add("you lost one life", EPlace::kLevelLostLife);
-        add("click to continue", EPlace::kLevelLostContinue);
+        add(Text(EText::kLevelNotCompleted), EPlace::kLevelLostTitle);
+        add(Text(EText::kLifeLost), EPlace::kLevelLostLife);
+        add(Text(EText::kClickToContinue), EPlace::kLevelLostContinue);
     }
     else if (finished)
     {
-        add("LEVEL COMPLETED", EPlace::kLevelWonTitle);
-        add("click to continue", EPlace::kLevelWonContinue);
+        add(Text(EText::kLevelCompleted), EPlace::kLevelWonTitle);
+        add(Text(EText::kClickToContinue), EPlace::kLevelWonContinue);
     }
     if (count == 0)
         return;

@@ -1,6 +1,7 @@
 // The continue dialog: fades in over the menu, reports the player's choice.
 #include "screens/ContinueDlg.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
@@ -50,17 +51,15 @@ void CContinueDlg::Draw()
                    static_cast<float>(m_width), static_cast<float>(m_height), std::min(m_fade, 1.0f));
     if (resources)
     {
-        char text[48];
         NGl::Enable(GL_TEXTURE_2D);
-        const auto line = [&](const NPlaces::SPlace& at)
+        const auto line = [&](NTexts::EText format, int value, NPlaces::EPlace id)
         {
-            resources->m_font.DrawTextOutlined(text, at.m_size, m_x + at.m_x, m_y + at.m_y, 0.6f, 1, 1, 1, 1,
-                                               false, false);
+            const NPlaces::SPlace& at = m_places[id];
+            resources->m_font.DrawTextOutlined(NTexts::Format(format, value).c_str(), at.m_size, m_x + at.m_x,
+                                               m_y + at.m_y, 0.6f, 1, 1, 1, 1, false, false);
         };
-        std::snprintf(text, sizeof text, "LEVEL : %d", m_level);
-        line(m_places[NPlaces::EPlace::kContinueLevel]);
-        std::snprintf(text, sizeof text, "SCORE : %d", m_score);
-        line(m_places[NPlaces::EPlace::kContinueScore]);
+        line(NTexts::EText::kSavedLevel, m_level, NPlaces::EPlace::kContinueLevel);
+        line(NTexts::EText::kSavedScore, m_score, NPlaces::EPlace::kContinueScore);
     }
     NGl::PushMatrix();
     CDialogScreen::Draw();

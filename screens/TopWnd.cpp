@@ -1,6 +1,7 @@
 // The top-7 screen: rank, name and points of each entry, page buttons.
 #include "screens/TopWnd.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
@@ -97,14 +98,15 @@ void CTopWnd::Draw()
         {
             const float x = m_row_x[row];
             const float y = m_row_y[row];
-            std::snprintf(text, sizeof text, "%d.", row + 1);
-            font.DrawTextOutlined(text, m_font_size, x - m_num_space, y, 0.0f, 1, 1, 1, 1, false, false);
+            font.DrawTextOutlined(NTexts::Format(NTexts::EText::kTableRank, row + 1).c_str(), m_font_size,
+                                  x - m_num_space, y, 0.0f, 1, 1, 1, 1, false, false);
             font.DrawTextOutlined(m_table->GetName(m_page, row).c_str(), m_font_size, x, y, 0.0f, 1, 1, 1, 1,
                                   false, false);
             std::snprintf(text, sizeof text, "%d", m_table->GetPoints(m_page, row));
             font.DrawTextOutlined(text, m_font_size, x + m_score_space, y, 0.0f, 1, 1, 1, 1, false, false);
         }
-        const char* title = m_page == 0 ? "CLASSIC GAME" : "ADVANCED GAME";
+        const char* title =
+            NTexts::Text(m_page == 0 ? NTexts::EText::kClassicTable : NTexts::EText::kAdvancedTable);
         const float size = m_font_size * 1.4f;
         const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTopTitle];
         font.DrawTextOutlined(title, size, at.m_x - font.TextWidth(title, size) / 2.0f, at.m_y, 0.0f, 1, 1, 1,

@@ -2,6 +2,7 @@
 // the pictures, sheets and markup in data_loaders_test).
 #include "DataDir.h"
 
+#include "catalogue/Texts.h"
 #include "media/BitmapText.h"
 #include "media/Texture.h"
 #include "screens/CustomLevelWnd.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -238,8 +240,12 @@ TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
     ASSERT_FALSE(manual.empty());
     // The labels of the buttons a player can see (the main menu's hidden ones
     // left out), and the texts' names of buttons, capitalised.
-    const std::set<std::string> shown = {"Play",  "Help", "Top 7", "Options", "Quit", "Continue", "Cancel",
-                                         "Start", "Back", "Next",  "Prev",    "OK",   "Menu"};
+    using NTexts::EText;
+    std::set<std::string> shown;
+    for (const EText label :
+         {EText::kPlay, EText::kHelp, EText::kTop7, EText::kOptions, EText::kQuit, EText::kContinue,
+          EText::kCancel, EText::kStart, EText::kBack, EText::kNext, EText::kPrev, EText::kOk, EText::kMenu})
+        shown.insert(NTexts::Text(label));
     const std::regex named("([A-Z][a-z]*(?: 7)?) button");
     int count = 0;
     for (const std::string* text : {&help, &manual})
@@ -247,6 +253,24 @@ TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
             EXPECT_EQ(shown.count((*m)[1]), 1u) << "\"" << (*m)[0] << "\" is on no screen";
     EXPECT_GE(count, 3); // the Play button in both, the Menu button in the help
     EXPECT_EQ(help.find("of each level set"), std::string::npos) << "the moving set has no top-7 list";
+}
+
+// The game draws its own texts with the bitmap font the generator made from
+// the same catalogue: a character the font lacks would leave a gap.
+TEST(GeneratedText, TheGamesFontHoldsEveryCharacterOfTheTextsItDraws)
+{
+    REQUIRE_DATA();
+    const std::vector<uint8_t> fontFile = ReadData("mui/font.tga");
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(fontFile.data(), fontFile.size(), nullptr));
+    for (int id = 0; id <= static_cast<int>(NTexts::kLastDrawn); ++id)
+    {
+        const std::string text = NTexts::Text(static_cast<NTexts::EText>(id));
+        EXPECT_FALSE(text.empty()) << id;
+        EXPECT_EQ(font.Layout(text.c_str(), 20, 0, 0, false).size(),
+                  text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), ' ')))
+            << text;
+    }
 }
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)
