@@ -60,6 +60,7 @@ constexpr const char* kContinueFile = "mui/continue_dlg.txt";
 constexpr const char* kNameFile = "mui/entername_dlg.txt";
 constexpr const char* kLevelChoiceFile = "mui/custom_wnd.txt";
 constexpr const char* kTopFile = "mui/top_wnd.txt";
+constexpr const char* kOptionsFile = "mui/options_wnd.txt";
 
 // The status numbers are centred on their x, like the messages, whose lines
 // the game centres on the screen; the tooltip is centred over the bonus bar.
@@ -104,6 +105,52 @@ constexpr const SPlace& Place(EPlace id)
 // A value read for a place when it is one a screen can use (a size above
 // 0, a position within reach of the screen), else the built-in one.
 float Checked(float read, float builtIn, bool size);
+
+// Lengths beside the places, written as "key value": how far a slider's thumb
+// runs along the groove painted for it, and how far right of a check box its
+// painted caption takes clicks.
+enum class ELength
+{
+    kVolumeTrack,
+    kLevelTrack,
+    kSoundCaption,
+    kHintsCaption,
+    kDragonsCaption,
+    kFullScreenCaption,
+    kSetCaption,
+    kCount
+};
+
+struct SLength
+{
+    ELength m_id;
+    const char* m_file;
+    const char* m_key;
+    float m_value;
+};
+
+constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLengths = {{
+    {ELength::kVolumeTrack, kOptionsFile, "m_musik_volume_track_bar.length", 204},
+    {ELength::kLevelTrack, kLevelChoiceFile, "m_level_track_bar.length", 495},
+    {ELength::kSoundCaption, kOptionsFile, "m_sound_cb.caption_width", 110},
+    {ELength::kHintsCaption, kOptionsFile, "m_hints_cb.caption_width", 80},
+    {ELength::kDragonsCaption, kOptionsFile, "m_dragons_cb.caption_width", 165},
+    {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
+    {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
+}};
+static_assert(NCatalogue::InIdOrder(kLengths), "each length stands at its own index");
+
+constexpr const SLength& Length(ELength id)
+{
+    return kLengths[static_cast<std::size_t>(id)];
+}
+
+// Every backdrop picture is a square of this side, centred on the 800 x 600
+// screen, from (kBackdropLeft, kBackdropTop) to (kBackdropRight, kBackdropBottom).
+constexpr float kBackdropSide = 1024;
+constexpr float kBackdropLeft = (800 - kBackdropSide) / 2, kBackdropTop = (600 - kBackdropSide) / 2;
+constexpr float kBackdropRight = kBackdropLeft + kBackdropSide,
+                kBackdropBottom = kBackdropTop + kBackdropSide;
 
 // The places of one screen as its layout file gave them.
 class CPlaces

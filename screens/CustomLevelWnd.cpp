@@ -50,7 +50,8 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
 
     auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, bool checked)
     {
-        member = std::make_unique<CSimpleCheckBox>(this, texture(&CInterfaceResources::m_check_box2), 220.0f);
+        member = std::make_unique<CSimpleCheckBox>(this, texture(&CInterfaceResources::m_check_box2),
+                                                   ReadLength(m_layout, NPlaces::ELength::kSetCaption));
         member->LoadLayout(m_layout, name);
         member->SetChecked(checked);
         AddControl(member.get());
@@ -62,7 +63,7 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     m_level_bar = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
     m_level_bar->LoadLayout(m_layout, "m_level_track_bar");
     m_level_bar->SetRange(0.0f, 99.0f);
-    m_level_bar->SetLength(495.0f);
+    m_level_bar->SetLength(ReadLength(m_layout, NPlaces::ELength::kLevelTrack));
     m_level_bar->SetValue(0.0f);
     AddControl(m_level_bar.get());
 

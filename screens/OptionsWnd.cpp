@@ -9,6 +9,7 @@
 #include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
@@ -44,7 +45,7 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
     m_volume = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
     m_volume->LoadLayout(m_layout, "m_musik_volume_track_bar");
     m_volume->SetRange(0.0f, static_cast<float>(CSettings::kMusicVolumeMax));
-    m_volume->SetLength(204.0f);
+    m_volume->SetLength(ReadLength(m_layout, NPlaces::ELength::kVolumeTrack));
     m_volume->SetValue(static_cast<float>(settings.m_music_volume));
     AddControl(m_volume.get());
 
@@ -55,10 +56,12 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
         member->SetChecked(checked);
         AddControl(member.get());
     };
-    box(m_sound, "m_sound_cb", 110.0f, settings.m_sound);
-    box(m_hints, "m_hints_cb", 80.0f, settings.m_hints);
-    box(m_dragons_box, "m_dragons_cb", 165.0f, settings.m_show_dragons);
-    box(m_full_screen, "m_fs_cb", 165.0f, IsFullScreen());
+    using NPlaces::ELength;
+    box(m_sound, "m_sound_cb", ReadLength(m_layout, ELength::kSoundCaption), settings.m_sound);
+    box(m_hints, "m_hints_cb", ReadLength(m_layout, ELength::kHintsCaption), settings.m_hints);
+    box(m_dragons_box, "m_dragons_cb", ReadLength(m_layout, ELength::kDragonsCaption),
+        settings.m_show_dragons);
+    box(m_full_screen, "m_fs_cb", ReadLength(m_layout, ELength::kFullScreenCaption), IsFullScreen());
     m_full_screen_shown = IsFullScreen();
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();

@@ -20,6 +20,14 @@ inline SLayoutPosition ReadLayoutPosition(const CPropertyFile& layout, const std
             layout.GetFloat(name + ".z", 0.0f)};
 }
 
+// A length as the layout file holds it: one missing, damaged or not above 0
+// keeps its built-in number.
+inline float ReadLength(const CPropertyFile& layout, NPlaces::ELength id)
+{
+    const NPlaces::SLength& length = NPlaces::Length(id);
+    return NPlaces::Checked(layout.GetFloat(length.m_key, length.m_value), length.m_value, true);
+}
+
 // The places that the layout file `file` holds; the others, and any value
 // missing or damaged, keep their built-in numbers.
 inline NPlaces::CPlaces ReadPlaces(const CPropertyFile& layout, const std::string& file)

@@ -81,6 +81,8 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlAndPlaceItsScreenReads)
         EXPECT_TRUE(p.Has(key + ".x") && p.Has(key + ".y")) << place.m_file << " " << key;
         EXPECT_EQ(p.Has(key + ".size"), place.m_size != 0) << place.m_file << " " << key;
     }
+    for (const NPlaces::SLength& length : NPlaces::kLengths)
+        EXPECT_TRUE(Props(length.m_file).Has(length.m_key)) << length.m_file << " " << length.m_key;
     const CPropertyFile name = Props("mui/entername_dlg.txt");
     EXPECT_TRUE(name.Has("m_enter_name_box.x") && name.Has("m_enter_name_box.y"));
     const CPropertyFile top = Props("mui/top_wnd.txt");
@@ -170,7 +172,7 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
         {preview.m_x, preview.m_y, preview.m_x + 800 * preview.m_size, preview.m_y + 600 * preview.m_size},
         {lock.m_x, lock.m_y, lock.m_x + 320, lock.m_y + 160},
         {number.m_x - 100, number.m_y - 46, number.m_x + 100, number.m_y + 6},
-        {trackX, trackY, trackX + NDatagen::kLevelTrackLength + 32, trackY + 64}};
+        {trackX, trackY, trackX + ReadLength(p, NPlaces::ELength::kLevelTrack) + 32, trackY + 64}};
     // The number's dark backing holds its glyphs and their outline, up to "100".
     const std::vector<uint8_t> fontFile = ReadData("mui/font.tga");
     CBitmapText font;
@@ -201,11 +203,12 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
     for (const std::string name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
     {
         ExpectPlaced(p, name);
-        // A box takes clicks 220 units beyond its picture, over its caption.
+        // A box takes clicks beyond its picture, over its caption.
         const float x = p.GetFloat(name + ".x", 0), y = p.GetFloat(name + ".y", 0);
+        const float caption = ReadLength(p, NPlaces::ELength::kSetCaption);
         for (const SRect& other : boxes)
-            EXPECT_FALSE(other.Overlaps({x, y, x + 32 + 220, y + 32})) << name;
-        boxes.push_back({x, y, x + 32 + 220, y + 32});
+            EXPECT_FALSE(other.Overlaps({x, y, x + 32 + caption, y + 32})) << name;
+        boxes.push_back({x, y, x + 32 + caption, y + 32});
         for (const SRect& f : fixed)
             EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
     }

@@ -128,9 +128,9 @@ TEST_F(CheckBoxTest, SetCheckedWhileHoveredShowsPlainCheckedUntilNextMove)
 TEST(LayoutPlaces, FileGivesPlacesAndDamagedValuesKeepTheBuiltInOnes)
 {
     using NPlaces::EPlace;
-    const std::string text =
-        "m_dialog.x 30\nm_dialog.y nan\nm_level_text.x 1e30\nm_level_text.y -40.5\n"
-        "m_level_text.size -3\nm_score_text.x abc\nm_score_text.size 12\nm_preview.x 5\n";
+    const std::string text = "m_dialog.x 30\nm_dialog.y nan\nm_level_text.x 1e30\nm_level_text.y -40.5\n"
+                             "m_level_text.size -3\nm_score_text.x abc\nm_score_text.size 12\nm_preview.x 5\n"
+                             "m_sound_cb.caption_width 0\nm_hints_cb.caption_width 70\n";
     CPropertyFile layout;
     layout.Parse(text.data(), text.size(), true);
     const NPlaces::CPlaces at = ReadPlaces(layout, NPlaces::kContinueFile);
@@ -139,4 +139,6 @@ TEST(LayoutPlaces, FileGivesPlacesAndDamagedValuesKeepTheBuiltInOnes)
     EXPECT_EQ(values(EPlace::kContinueLevel), std::tuple(162.0f, -40.5f, 25.0f));
     EXPECT_EQ(values(EPlace::kContinueScore), std::tuple(164.0f, 261.0f, 12.0f));
     EXPECT_EQ(values(EPlace::kPreview), std::tuple(173.0f, 188.0f, 0.262f));
+    EXPECT_EQ(ReadLength(layout, NPlaces::ELength::kSoundCaption), 110.0f);
+    EXPECT_EQ(ReadLength(layout, NPlaces::ELength::kHintsCaption), 70.0f);
 }

@@ -18,8 +18,8 @@ std::string Number(float v)
     return buf;
 }
 
-// The controls of one layout file, then the places the game draws at that
-// the file holds.
+// The controls of one layout file, then the places the game draws at and
+// the lengths that the file holds.
 std::string LayoutText(const std::string& title, const std::vector<SPlace>& places, const char* file)
 {
     std::string text = "// " + title + "\n";
@@ -37,6 +37,9 @@ std::string LayoutText(const std::string& title, const std::vector<SPlace>& plac
         if (p.m_size != 0)
             text += n + ".size " + Number(p.m_size) + "\n";
     }
+    for (const NPlaces::SLength& l : NPlaces::kLengths)
+        if (std::string(file) == l.m_file)
+            text += std::string(l.m_key) + " " + Number(l.m_value) + "\n";
     return text;
 }
 } // namespace
@@ -104,7 +107,7 @@ void WriteConfig(COutput& out)
     using namespace NPlaces;
     out.WriteText(kGameFile, LayoutText("Game screen buttons", BonusLayout(), kGameFile));
     out.WriteText("mui/main_wnd.txt", LayoutText("Main menu", kMainLayout, "mui/main_wnd.txt"));
-    out.WriteText("mui/options_wnd.txt", LayoutText("Options", kOptionsLayout, "mui/options_wnd.txt"));
+    out.WriteText(kOptionsFile, LayoutText("Options", kOptionsLayout, kOptionsFile));
     out.WriteText("mui/help_wnd.txt", LayoutText("Help", kHelpLayout, "mui/help_wnd.txt"));
     out.WriteText(kLevelChoiceFile, LayoutText("Level choice", kCustomLayout, kLevelChoiceFile));
     out.WriteText(kContinueFile,

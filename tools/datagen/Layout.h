@@ -27,8 +27,9 @@ constexpr int kBonusW = 48, kBonusH = 48;         // bonus buttons, 4 bands
 constexpr int kMenuBtnTexW = 128, kMenuBtnH = 32; // the game's main-menu button
 constexpr int kHintCheck = 32;                    // hint check box, 4 bands
 
-// A background picture is 1024 x 1024 and drawn from (-112, -212).
-constexpr float kBgOffsetX = 112, kBgOffsetY = 212;
+// A background picture is drawn from the backdrop's corner, above and left of
+// the screen's.
+constexpr float kBgOffsetX = -NPlaces::kBackdropLeft, kBgOffsetY = -NPlaces::kBackdropTop;
 
 // Main menu ("mui/main_wnd.txt").
 inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {"m_help_btn", 272, 285},
@@ -38,7 +39,7 @@ inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {
                                                 {"m_fullscreen_btn", 0, 0},    {"m_mini_btn", 0, 0}};
 
 // Options ("mui/options_wnd.txt").
-constexpr float kVolumeTrackLength = 204;
+constexpr float kVolumeTrackLength = NPlaces::Length(NPlaces::ELength::kVolumeTrack).m_value;
 inline const std::vector<SPlace> kOptionsLayout = {
     {"m_close_btn", 272, 490},  {"m_musik_volume_track_bar", 330, 196},
     {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
@@ -47,7 +48,7 @@ inline const std::vector<SPlace> kOptionsLayout = {
 // Level choice ("mui/custom_wnd.txt"). The slider's end labels ("1", "100")
 // stand centred under the thumb's centre at either end, their baseline this
 // far below the track's top: clear of the thumb.
-constexpr float kLevelTrackLength = 495;
+constexpr float kLevelTrackLength = NPlaces::Length(NPlaces::ELength::kLevelTrack).m_value;
 constexpr float kLevelLabelSize = 14, kLevelLabelDrop = 51;
 inline const std::vector<SPlace> kCustomLayout = {
     {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},

@@ -23,7 +23,7 @@ namespace
 using NTexts::EText;
 using NTexts::Text;
 
-constexpr int kBg = 1024;
+constexpr int kBg = static_cast<int>(NPlaces::kBackdropSide);
 constexpr float kOx = kBgOffsetX, kOy = kBgOffsetY;
 
 SPlace Find(const std::vector<SPlace>& layout, const std::string& name)
