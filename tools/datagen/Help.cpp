@@ -97,32 +97,32 @@ class CHelpWriter
 constexpr float kLeft = 80, kWidth = 640;
 using NTexts::EText;
 using NTexts::Text;
-} // namespace
+constexpr float kTitleY = 84, kBody = 18, kGap = 14;
 
-bool WriteHelp(COutput& out, std::string& problems)
+// The rules: zones and moves.
+void GardenPage(CHelpWriter& h)
 {
-    std::vector<std::vector<CImage>> icons;
-    for (int i = 0; i < 11; ++i)
-        icons.push_back({BonusButtonLooks(i, 48)[0]});
-    WriteSprite(out, "mui/help/bonuses.spr", icons);
-
-    const CFontMetrics font(MakeFontSheet());
-    CHelpWriter h(font);
-    constexpr float kTitleY = 84, kBody = 18, kGap = 14;
-
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpGardenTitle), true);
-    float y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpGarden));
+    const float y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpGarden));
     for (int c = 0; c < 6; ++c)
         h.Image(160 + c * 96.0f, y + 24, 64, 64, "dat/skin01.spr", c, false);
     h.Text(kLeft, y + 90, kWidth, kBody, Text(EText::kHelpGardenEnd));
+}
 
+// Capturing what the rival cannot reach.
+void CapturingPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpCapturingTitle), true);
     h.Image(600, 200, 160, 120, "mui/help/gameplay.spr", 0, true, 1000);
-    y = h.Text(kLeft, 128, 420, kBody, Text(EText::kHelpCapturing));
+    const float y = h.Text(kLeft, 128, 420, kBody, Text(EText::kHelpCapturing));
     h.Text(kLeft, std::max(y, 290.0f) + kGap, kWidth, kBody, Text(EText::kHelpPreview));
+}
 
+// The six flowers and their keys.
+void FlowersPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpFlowersTitle), true);
     h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpFlowers));
@@ -135,10 +135,14 @@ bool WriteHelp(COutput& out, std::string& problems)
         h.Text(x + 44, cy + 7, 210, kBody, Text(names[c]));
     }
     h.Text(kLeft, 470, kWidth, kBody, Text(EText::kHelpKeys));
+}
 
+// The coins, then the bonuses on two pages.
+void CoinsAndBonusPages(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpCoinsTitle), true);
-    y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpCoins));
+    const float y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpCoins));
     h.Image(150, y + 60, 48, 48, "dat/insects.spr", 0, true, 40);
     static const EText values[5] = {EText::kHelpCoin1, EText::kHelpCoin5, EText::kHelpCoin10,
                                     EText::kHelpCoin25, EText::kHelpCoin100};
@@ -175,24 +179,55 @@ bool WriteHelp(COutput& out, std::string& problems)
             h.Text(160, by + 7, 580, kBody, bonusText[i]);
         }
     }
+}
 
+// Lives, score and the top 7.
+void LivesPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpLivesTitle), true);
     h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", 10, false);
-    y = h.Text(165, 134, 560, kBody, Text(EText::kHelpLives));
+    const float y = h.Text(165, 134, 560, kBody, Text(EText::kHelpLives));
     h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpScore));
+}
 
+// The magnifier and the keys.
+void KeysPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpMagnifierTitle), true);
-    y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpMagnifier));
+    float y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpMagnifier));
     y = h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpMenuKeys));
     h.Image(400, y + 50, 64, 64, "dat/marker.spr", 0, true, 60);
+}
 
+// The level sets and the window.
+void LevelSetsPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpSetsTitle), true);
-    y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpSets));
+    const float y = h.Text(kLeft, 128, kWidth, kBody, Text(EText::kHelpSets));
     h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpWindow));
+}
 
+} // namespace
+
+bool WriteHelp(COutput& out, std::string& problems)
+{
+    std::vector<std::vector<CImage>> icons;
+    for (int i = 0; i < 11; ++i)
+        icons.push_back({BonusButtonLooks(i, 48)[0]});
+    WriteSprite(out, "mui/help/bonuses.spr", icons);
+
+    const CFontMetrics font(MakeFontSheet());
+    CHelpWriter h(font);
+    GardenPage(h);
+    CapturingPage(h);
+    FlowersPage(h);
+    CoinsAndBonusPages(h);
+    LivesPage(h);
+    KeysPage(h);
+    LevelSetsPage(h);
     out.WriteText("mui/help.xml", h.Finish());
     problems += h.Problems();
     return h.Problems().empty();
