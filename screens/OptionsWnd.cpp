@@ -22,7 +22,7 @@ bool IsFullScreen()
 } // namespace
 
 COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
-    : CMenuWnd(logicalWidth, logicalHeight, "mui/options_wnd.txt",
+    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kOptionsFile,
                &CInterfaceResources::m_options_window_back, &CInterfaceResources::m_back_btn)
 {
     const CSettings& settings = Settings();
