@@ -2,6 +2,7 @@
 // the hints.
 #include "play/Game.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/Music.h"
@@ -13,6 +14,7 @@
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleEdit.h"
 
@@ -80,7 +82,8 @@ void CGame::CreateControls()
 {
     CPropertyFile layout;
     if (const CFileSystem* files = CFileSystem::Get())
-        layout.Load(*files, "dat/bonuses_buttons.txt", true);
+        layout.Load(*files, NPlaces::kGameFile, true);
+    m_places = ReadPlaces(layout, NPlaces::kGameFile);
     auto make = [&](CTexture* texture, const std::string& name)
     {
         auto button = std::make_unique<CSimpleButton>(this, texture);
@@ -230,7 +233,8 @@ CGameHint* CGame::OpenHint(int record)
 {
     if (record < 0 || static_cast<std::size_t>(record) >= m_resources->GetHintCount())
         return nullptr;
-    m_hints.push_back(std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources));
+    m_hints.push_back(
+        std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources, m_places));
     return m_hints.back().get();
 }
 
@@ -388,8 +392,6 @@ bool CGame::AskTopName()
     dialog->m_logical_height = 600;
     dialog->m_dim = false;
     dialog->m_frame = true;
-    dialog->m_x = 144.0f;
-    dialog->m_y = 172.0f;
     dialog->m_width = 512;
     dialog->m_height = 256;
     if (CApplication* app = CApplication::Get())
@@ -466,7 +468,9 @@ void CGame::OnControl(CControl* control)
 std::string CGame::TooltipText(int bonus) const
 {
     const SBonusInfo* info = FindBonus(bonus);
-    return info ? info->Tooltip(m_resources->GetPrice(bonus)) + "  (key " + info->m_key + ")" : "";
+    return info ? NTexts::Format(NTexts::EText::kTooltipKey,
+                                 info->Tooltip(m_resources->GetPrice(bonus)).c_str(), info->m_key)
+                : "";
 }
 
 int CGame::TooltipBonus() const
@@ -481,9 +485,7 @@ int CGame::TooltipBonus() const
 
 std::string CGame::FormatMoney(int cents)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "$%d,%02d", cents / 100, cents % 100);
-    return text;
+    return NTexts::Format(NTexts::EText::kMoney, cents / 100, cents % 100);
 }
 
 // ---------------------------------------------------------------- sounds

@@ -3,6 +3,7 @@
 // the in-game hints, and draws all of it.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/DialogScreen.h"
 #include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
@@ -182,6 +183,7 @@ class CGame : public CScreen
     std::unique_ptr<CSimpleButton> m_main_menu_button;
     std::array<std::unique_ptr<CSimpleButton>, BonusKindCount> m_bonus_buttons;
     std::unique_ptr<CSprite> m_marker;
+    NPlaces::CPlaces m_places;
     std::vector<std::string> m_played_sounds;
     std::function<void(ENews)> m_news_sink;
     unsigned m_reported_moment = 0;
