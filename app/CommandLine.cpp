@@ -1,6 +1,8 @@
 // Parsing the options of `chromal`.
 #include "app/CommandLine.h"
 
+#include "catalogue/LevelSets.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <limits.h>
@@ -27,22 +29,16 @@ bool IsDirectory(const std::string& path)
 }
 bool ParsePlay(const std::string& text, CCommandLine& options)
 {
-    static const char* const kSets[] = {"classic", "advanced", "moving"};
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos)
         return false;
-    const std::string set = text.substr(0, colon);
+    const NLevelSets::SLevelSet* set = NLevelSets::FindSetNamed(text.substr(0, colon).c_str());
     unsigned long long level = 0;
-    if (!ToNumber(text.c_str() + colon + 1, 100000ULL, level) || level < 1)
+    if (!set || !ToNumber(text.c_str() + colon + 1, 100000ULL, level) || level < 1)
         return false;
-    for (int type = 0; type < 3; ++type)
-        if (set == kSets[type])
-        {
-            options.m_play_type = type;
-            options.m_play_level = static_cast<int>(level);
-            return true;
-        }
-    return false;
+    options.m_play_type = set->m_id;
+    options.m_play_level = static_cast<int>(level);
+    return true;
 }
 } // namespace
 
@@ -127,7 +123,7 @@ CCommandLine ParseCommandLine(int argc, const char* const* argv)
         else if (option == "--play")
         {
             if (!value(text) || !ParsePlay(text, options))
-                return fail("--play needs SET:N with SET classic, advanced or moving and N from 1");
+                return fail("--play needs SET:N with SET " + NLevelSets::NameList() + " and N from 1");
         }
         else if (option == "--seed")
         {

@@ -26,7 +26,7 @@ std::unique_ptr<CField> MakeLargestBoard(unsigned seed)
     std::srand(seed);
     static const std::vector<unsigned char> mask(800 * 600, 1);
     auto field = std::make_unique<CField>(
-        "b", 20, 0, kSheets,
+        NLevelSets::kClassic, 20, kSheets,
         [](const std::string&) { return std::make_shared<const std::vector<unsigned char>>(mask); });
     field->SetLevel(89);
     return field;
@@ -147,10 +147,10 @@ void BM_LoadSavedBoard(benchmark::State& state)
     Settle(*field);
     CPropertyFile save;
     save.SetString("gamedata.fieldstate", field->GetLevelState());
-    save.SetString("gamedata.dir_pattern", "dat/levels_classic/lev%03d.raw");
+    save.SetString("gamedata.dir_pattern", NLevelSets::Set(NLevelSets::kClassic).m_pattern);
     save.SetInt("gamedata.level_num", 89);
     save.SetInt("gamedata.levels_count", 20);
-    save.SetInt("gamedata.m_game_type", 0);
+    save.SetInt("gamedata.m_game_type", NLevelSets::Set(NLevelSets::kClassic).m_saved_flag);
     for (auto _ : state)
         if (!field->LoadState(NSavedGame::ReadBoard(save)))
             state.SkipWithError("the saved board was refused");

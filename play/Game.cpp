@@ -55,22 +55,11 @@ void CGame::CreateBoard(CField::MaskReader masks)
 {
     const SFieldResources sheets = m_resources->BoardSheets();
 
-    const char* directory = "dat/levels_classic";
-    int count = m_resources->GetClassicLevels();
-    int advanced = 0;
-    if (m_game_type == kAdvancedGame)
-    {
-        directory = "dat/levels_duel";
-        count = m_resources->GetAdvancedLevels();
-        advanced = 1;
-    }
-    else if (m_game_type == kMovingGame)
-    {
-        directory = "dat/levels_moving";
-        count = m_resources->GetMovingLevels();
-    }
-    auto field = std::make_unique<CField>(directory, count, advanced, sheets, std::move(masks));
-    field->SetRefillLevelsCount(m_resources->GetClassicLevels());
+    // A type that is no set's plays the classic boards, as it always has.
+    const NLevelSets::SLevelSet* played = NLevelSets::FindSet(m_game_type);
+    const NLevelSets::ESet set = played ? played->m_id : NLevelSets::kClassic;
+    auto field = std::make_unique<CField>(set, m_resources->GetLevelCount(set), sheets, std::move(masks));
+    field->SetRefillLevelsCount(m_resources->GetLevelCount(NLevelSets::kRefillSet));
     field->SetLevelReached(RecordLevelReached(Settings()));
     m_match = std::make_unique<CMatch>(m_game_type, std::move(field));
     m_field = &m_match->GetField();

@@ -56,7 +56,8 @@ void CGameResources::ReadConfiguration(const CFileSystem& files)
 {
     CPropertyFile config;
     config.Load(files, "dat/game.txt", true);
-    m_levels_moving = config.GetInt("m_levels_moving", 0);
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
+        m_level_counts[set.m_id] = NLevelSets::ConfiguredCount(set, config);
     for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
         m_prices[bonus.m_kind] = config.GetInt(bonus.PriceKey(), 0);
 }

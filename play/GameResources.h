@@ -49,9 +49,6 @@ struct SHintRecord
 class CGameResources : public CBitmapText
 {
   public:
-    static constexpr int kClassicLevels = 20;
-    static constexpr int kAdvancedLevels = 20;
-
     explicit CGameResources(const CFileSystem& files);
     ~CGameResources() override;
     CGameResources(const CGameResources&) = delete;
@@ -63,9 +60,8 @@ class CGameResources : public CBitmapText
     NGame::SFieldResources BoardSheets() const;
     std::unique_ptr<NGame::CBoardPainter> BoardPainter() const;
 
-    int GetClassicLevels() const { return kClassicLevels; }
-    int GetAdvancedLevels() const { return kAdvancedLevels; }
-    int GetMovingLevels() const { return m_levels_moving; }
+    // The configured number of levels of a set (NLevelSets::SLevelSet).
+    int GetLevelCount(NLevelSets::ESet set) const { return m_level_counts[set]; }
     int GetPrice(int bonus) const
     {
         return bonus >= 0 && bonus < NGame::BonusKindCount ? m_prices[bonus] : 0;
@@ -109,7 +105,7 @@ class CGameResources : public CBitmapText
     void ReadHints(const CFileSystem& files);
     void LoadGroup(const CFileSystem& files);
 
-    int m_levels_moving = 0;
+    std::array<int, NLevelSets::kCount> m_level_counts{};
     int m_tutorial_length = 0;
     // The tutorial and the wrong-colour hint, before the moving set's.
     int m_classic_hints = 0;

@@ -19,7 +19,6 @@ constexpr float kFlipDelayPerUnit = 3.0f;
 constexpr int kMaxInsectTries = 10000;
 // Marks a zone in a colour map; no colour or other mark has this value.
 constexpr int kZoneMark = -100;
-const char* const kMovingPattern = "dat/levels_moving/lev%03d.raw";
 
 // The pattern's "%03d" replaced by the index; every other character is taken
 // as it stands, so a stored pattern can never act as a format string.
@@ -53,11 +52,9 @@ void Walk(const CBoardGeometry& geometry, int row, int column, const Accept& acc
 }
 } // namespace
 
-CField::CField(const std::string& directory, int levelsCount, int advancedSet,
-               const SFieldResources& resources, MaskReader maskReader)
-    : m_pattern(directory + "/lev%03d.raw"), m_levels_count(levelsCount > 0 ? levelsCount : 1),
-      m_refill_levels_count(levelsCount), m_advanced_set(advancedSet), m_resources(resources),
-      m_default_cell_clock(8, 16, 50), m_mask_reader(std::move(maskReader))
+CField::CField(ELevelSet set, int levelsCount, const SFieldResources& resources, MaskReader maskReader)
+    : m_set(set), m_levels_count(levelsCount > 0 ? levelsCount : 1), m_refill_levels_count(levelsCount),
+      m_resources(resources), m_default_cell_clock(8, 16, 50), m_mask_reader(std::move(maskReader))
 {
     BuildLevel();
 }
@@ -96,17 +93,9 @@ void CField::AdvanceLevel(int delta)
     SetLevel(m_level);
 }
 
-CField::ELevelSet CField::GetLevelSet() const
+void CField::ChangeLevelSet(ELevelSet set)
 {
-    if (m_pattern == kMovingPattern)
-        return kMovingSet;
-    return m_advanced_set != 0 ? kAdvancedSet : kClassicSet;
-}
-
-void CField::ChangeLevelSet(const std::string& directory, int advancedSet)
-{
-    m_advanced_set = advancedSet;
-    m_pattern = directory + "/lev%03d.raw";
+    m_set = set;
     SetLevel(m_level);
 }
 
@@ -129,7 +118,7 @@ CField::Mask CField::ReadMask(int index) const
 {
     if (!m_mask_reader)
         return nullptr;
-    return m_mask_reader(FormatPattern(m_pattern, index));
+    return m_mask_reader(FormatPattern(NLevelSets::Set(m_set).m_pattern, index));
 }
 
 bool CField::IsHomePosition(int row, int column) const

@@ -3,6 +3,7 @@
 // and the insects of the level intro. The game screen draws it (play/BoardPainter.h).
 #pragma once
 
+#include "catalogue/LevelSets.h"
 #include "rules/BoardGeometry.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
@@ -27,7 +28,7 @@ enum EBoardSound
 };
 
 // What a saved game keeps of the board: the last snapshot's text, the level
-// set's folder pattern and size, the level and whether the set is advanced.
+// set's pattern and saved flag (NLevelSets::SLevelSet), its size and the level.
 struct SSavedBoard
 {
     std::string m_field_state;
@@ -99,25 +100,19 @@ class CField
     // Reads a mask file by name ("dat/levels_classic/lev000.raw").
     using MaskReader = std::function<Mask(const std::string&)>;
     // The level sets, numbered as the game types that play them.
-    enum ELevelSet
-    {
-        kClassicSet = 0,
-        kAdvancedSet = 1,
-        kMovingSet = 2
-    };
+    using ELevelSet = NLevelSets::ESet;
     // Told the set and the number of the highest level reached whenever a
     // level is left for the next.
     using LevelReached = std::function<void(ELevelSet set, int level)>;
 
-    CField(const std::string& directory, int levelsCount, int advancedSet, const SFieldResources& resources,
-           MaskReader maskReader);
+    CField(ELevelSet set, int levelsCount, const SFieldResources& resources, MaskReader maskReader);
     virtual ~CField();
     CField(const CField&) = delete;
     CField& operator=(const CField&) = delete;
 
     // Where AdvanceLevel reports the level reached; nowhere by default.
     void SetLevelReached(LevelReached reached) { m_level_reached = std::move(reached); }
-    // The moving set refills from the classic masks; this is their count.
+    // The moving set refills from another set's masks; this is their count.
     void SetRefillLevelsCount(int count) { m_refill_levels_count = count; }
     // The pointer as the game sees it this frame, for the magnifier.
     void SetPointer(float x, float y, bool rightButtonHeld);
@@ -125,7 +120,7 @@ class CField
     // Level control.
     void SetLevel(int level);
     void AdvanceLevel(int delta);
-    void ChangeLevelSet(const std::string& directory, int advancedSet);
+    void ChangeLevelSet(ELevelSet set);
     // A set without a count reads its first mask for every level, as a set
     // of one; the count saved with a game is therefore never below one.
     void SetLevelsCount(int count) { m_levels_count = count > 0 ? count : 1; }
@@ -139,10 +134,7 @@ class CField
     int GetColourCount() const { return m_colour_count; }
     int GetLevel() const { return m_level; }
     int GetLevelsCount() const { return m_levels_count; }
-    int GetAdvancedSet() const { return m_advanced_set; }
-    // The moving set shares the classic boards' flag; its folder tells it apart.
-    ELevelSet GetLevelSet() const;
-    const std::string& GetLevelPattern() const { return m_pattern; }
+    ELevelSet GetLevelSet() const { return m_set; }
     int GetState() const { return m_state; }
     bool IsIdle() const { return m_state == Idle; }
     bool IsLevelFinished() const { return m_level_finished; }
@@ -260,7 +252,7 @@ class CField
     void ApplyState(int level, const std::vector<SCellState>& cells);
 
     int m_state = Intro;
-    std::string m_pattern;
+    ELevelSet m_set;
     std::vector<int> m_homes;
     int m_levels_count;
     int m_refill_levels_count;
@@ -271,7 +263,6 @@ class CField
     unsigned m_snapshot_count = 0;
     bool m_level_finished = false;
     int m_colour_count = kColourCount;
-    int m_advanced_set;
     CBoardGeometry m_geometry;
     std::array<std::array<std::unique_ptr<CCell>, kMaxCells>, kMaxCells> m_cells;
     SFieldResources m_resources;

@@ -29,10 +29,6 @@ const char* const kNoState = "\x01none";
 // Far beyond any level a game reaches; a larger number in a save is damage
 // and would otherwise open every level of the set.
 constexpr int kMaxSavedLevel = 9999;
-// The level sets the game writes; a stored pattern names a file to read, so
-// nothing else is ever accepted from a save.
-const char* const kLevelPatterns[] = {"dat/levels_classic/lev%03d.raw", "dat/levels_duel/lev%03d.raw",
-                                      "dat/levels_moving/lev%03d.raw"};
 
 // The board at the end of its opening: as built, with every coin still on
 // its way lying on the cell its insect flies to.
@@ -62,7 +58,7 @@ std::string CField::DescribeState() const
 {
     // Only the moving set's flowers come out of a pond again; elsewhere what
     // lies under one never shows, and the text stays as it always was.
-    const bool scrolls = GetLevelSet() == kMovingSet;
+    const bool scrolls = m_set == NLevelSets::kMoving;
     std::vector<SCellState> cells;
     for (int r = 0; r < m_geometry.Rows(); ++r)
     {
@@ -143,37 +139,33 @@ bool CField::SaveState(SSavedBoard& saved) const
     if (!opening && !m_has_snapshot)
         return false;
     saved.m_field_state = opening ? OpeningState(*this) : m_level_state;
-    saved.m_dir_pattern = m_pattern;
+    saved.m_dir_pattern = NLevelSets::Set(m_set).m_pattern;
     saved.m_level_num = opening ? m_level : m_snapshot_level;
     saved.m_levels_count = m_levels_count;
-    saved.m_game_type = m_advanced_set;
+    saved.m_game_type = NLevelSets::Set(m_set).m_saved_flag;
     return true;
 }
 
 bool CField::LoadState(const SSavedBoard& saved)
 {
-    const int advancedSet = saved.m_game_type;
     const std::string& text = saved.m_field_state;
     if (text == kNoState || text.empty())
         return false;
-    const std::string& pattern = saved.m_dir_pattern;
+    // A stored pattern names a file to read, so only the sets' own are taken.
+    const NLevelSets::SLevelSet* set =
+        NLevelSets::FindSavedSet(saved.m_dir_pattern.c_str(), saved.m_game_type);
     const int levelNumber = saved.m_level_num;
     const int levelsCount = saved.m_levels_count;
 
-    bool knownPattern = false;
-    for (const char* known : kLevelPatterns)
-        knownPattern = knownPattern || pattern == known;
     int level = 0;
     std::vector<SCellState> cells;
     // The snapshot's level and the stored level number are written together
     // and always agree; a disagreement means a damaged file.
-    if (!knownPattern || levelNumber < 0 || levelNumber > kMaxSavedLevel ||
-        (advancedSet != 0 && advancedSet != 1) || levelsCount <= 0 ||
+    if (!set || levelNumber < 0 || levelNumber > kMaxSavedLevel || levelsCount <= 0 ||
         !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
         return false;
 
-    m_advanced_set = advancedSet;
-    m_pattern = pattern;
+    m_set = set->m_id;
     // Set before the rebuild so that the level takes its mask from the saved set.
     m_levels_count = levelsCount;
     ApplyState(level, cells);

@@ -16,11 +16,12 @@
 
 namespace NGame
 {
+// A game type is the number of the level set it plays.
 enum EGameType
 {
-    kClassicGame = 0,
-    kAdvancedGame = 1,
-    kMovingGame = 2
+    kClassicGame = NLevelSets::kClassic,
+    kAdvancedGame = NLevelSets::kAdvanced,
+    kMovingGame = NLevelSets::kMoving
 };
 
 class CMatch

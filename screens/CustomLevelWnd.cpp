@@ -30,17 +30,15 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
 {
     m_places = ReadPlaces(Layout(), NPlaces::kLevelChoiceFile);
     m_ok = MakeButton("m_ok_btn", &CInterfaceResources::m_start_btn);
-    auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, bool checked)
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
     {
-        member = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box2),
-                                                   ReadLength(Layout(), NPlaces::ELength::kSetCaption));
-        member->LoadLayout(Layout(), name);
-        member->SetChecked(checked);
-        AddControl(member.get());
-    };
-    box(m_classic, "m_cb_classic", false);
-    box(m_advanced, "m_cb_advanced", true);
-    box(m_moving, "m_cb_moving", false);
+        auto& box = m_boxes[set.m_id];
+        box = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box2),
+                                                ReadLength(Layout(), NPlaces::ELength::kSetCaption));
+        box->LoadLayout(Layout(), set.m_box_key);
+        box->SetChecked(set.m_id == kFirstSet);
+        AddControl(box.get());
+    }
 
     m_level_bar = std::make_unique<CTrackBar>(this, Texture(&CInterfaceResources::m_music_track_bar));
     m_level_bar->LoadLayout(Layout(), "m_level_track_bar");
@@ -52,37 +50,26 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     // The preview shows the flowers the game will; without the game's
     // resources (tests) it draws only its frame.
     const CGameResources* game = FindGameResources();
-    m_preview = std::make_unique<NGame::CField>(kAdvancedFolder, LevelCount(NGame::CField::kAdvancedSet), 1,
+    m_preview = std::make_unique<NGame::CField>(kFirstSet, LevelCount(kFirstSet),
                                                 game ? game->BoardSheets() : NGame::SFieldResources{},
                                                 std::move(masks));
     m_preview_painter = game ? game->BoardPainter() : std::make_unique<NGame::CBoardPainter>();
     UpdateLock();
 }
 
-int CCustomLevelWnd::LevelCount(int set)
+int CCustomLevelWnd::LevelCount(NLevelSets::ESet set)
 {
+    // Without the game's configuration a set has its built-in count (none
+    // for a count the data decides: the preview then plays its first mask).
     const CGameResources* game = FindGameResources();
-    switch (set)
-    {
-    case NGame::CField::kClassicSet:
-        return game ? game->GetClassicLevels() : CGameResources::kClassicLevels;
-    case NGame::CField::kMovingSet:
-        // The moving set's count is the configuration's alone; without it
-        // the game, and so the preview, plays its first mask throughout.
-        return game ? game->GetMovingLevels() : 0;
-    default:
-        return game ? game->GetAdvancedLevels() : CGameResources::kAdvancedLevels;
-    }
+    return game ? game->GetLevelCount(set) : NLevelSets::Set(set).m_count;
 }
 
-void CCustomLevelWnd::ShowSet(int set)
+void CCustomLevelWnd::ShowSet(NLevelSets::ESet set)
 {
     // Count first: the reload builds the chosen level out of the new set.
     m_preview->SetLevelsCount(LevelCount(set));
-    const char* folder = set == NGame::CField::kClassicSet  ? kClassicFolder
-                         : set == NGame::CField::kMovingSet ? kMovingFolder
-                                                            : kAdvancedFolder;
-    m_preview->ChangeLevelSet(folder, set == NGame::CField::kAdvancedSet ? 1 : 0);
+    m_preview->ChangeLevelSet(set);
 }
 
 CCustomLevelWnd::~CCustomLevelWnd() = default;
@@ -106,11 +93,20 @@ int CCustomLevelWnd::GetChosenLevel() const
     return static_cast<int>(m_level_bar->GetValue());
 }
 
-int CCustomLevelWnd::GetChosenSet() const
+bool CCustomLevelWnd::IsSetBox(const CControl* control) const
 {
-    if (m_classic->IsChecked())
-        return NGame::CField::kClassicSet;
-    return m_moving->IsChecked() ? NGame::CField::kMovingSet : NGame::CField::kAdvancedSet;
+    for (const auto& box : m_boxes)
+        if (control == box.get())
+            return true;
+    return false;
+}
+
+NLevelSets::ESet CCustomLevelWnd::GetChosenSet() const
+{
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
+        if (m_boxes[set.m_id]->IsChecked())
+            return set.m_id;
+    return kFirstSet;
 }
 
 void CCustomLevelWnd::UpdateLock()
@@ -194,12 +190,11 @@ void CCustomLevelWnd::OnControl(CControl* control)
         if (CApplication* app = CApplication::Get())
             app->CloseTop(false);
     }
-    else if (control == m_classic.get() || control == m_advanced.get() || control == m_moving.get())
+    else if (IsSetBox(control))
     {
         // A click picks that set; clicking the checked box leaves it checked.
-        m_classic->SetChecked(control == m_classic.get());
-        m_advanced->SetChecked(control == m_advanced.get());
-        m_moving->SetChecked(control == m_moving.get());
+        for (auto& box : m_boxes)
+            box->SetChecked(control == box.get());
         ShowSet(GetChosenSet());
         UpdateLock();
     }

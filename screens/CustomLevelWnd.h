@@ -2,12 +2,14 @@
 // before, with a live preview of its board; locked levels cannot start.
 #pragma once
 
+#include "catalogue/LevelSets.h"
 #include "catalogue/Places.h"
 #include "framework/MenuRepaint.h"
 #include "play/BoardPainter.h"
 #include "rules/Field.h"
 #include "screens/MenuWnd.h"
 
+#include <array>
 #include <memory>
 
 class CBitmapText;
@@ -21,9 +23,8 @@ namespace NInterface
 class CCustomLevelWnd final : public CMenuWnd
 {
   public:
-    static constexpr const char* kClassicFolder = "dat/levels_classic";
-    static constexpr const char* kAdvancedFolder = "dat/levels_duel";
-    static constexpr const char* kMovingFolder = "dat/levels_moving";
+    // The set checked when the window opens.
+    static constexpr NLevelSets::ESet kFirstSet = NLevelSets::kAdvanced;
 
     CCustomLevelWnd(float logicalWidth, float logicalHeight);
     // Preview masks from `masks` instead of the data files.
@@ -42,7 +43,7 @@ class CCustomLevelWnd final : public CMenuWnd
     bool IsStartRequested() const { return m_start_requested; }
     int GetChosenLevel() const;
     // The game type of the checked set: 0 classic, 1 advanced, 2 moving.
-    int GetChosenSet() const;
+    NLevelSets::ESet GetChosenSet() const;
     // Moves the OK button's lock to the current choice.
     void UpdateLock();
 
@@ -51,17 +52,19 @@ class CCustomLevelWnd final : public CMenuWnd
     void OnControl(CControl* control) override;
 
     CSimpleButton* OkButton() const { return m_ok.get(); }
-    CSimpleCheckBox* ClassicBox() const { return m_classic.get(); }
-    CSimpleCheckBox* AdvancedBox() const { return m_advanced.get(); }
-    CSimpleCheckBox* MovingBox() const { return m_moving.get(); }
+    CSimpleCheckBox* SetBox(NLevelSets::ESet set) const { return m_boxes[set].get(); }
+    CSimpleCheckBox* ClassicBox() const { return SetBox(NLevelSets::kClassic); }
+    CSimpleCheckBox* AdvancedBox() const { return SetBox(NLevelSets::kAdvanced); }
+    CSimpleCheckBox* MovingBox() const { return SetBox(NLevelSets::kMoving); }
     CTrackBar* LevelBar() const { return m_level_bar.get(); }
     const NGame::CField& Preview() const { return *m_preview; }
 
   private:
     // The level count of a set, from the game's configuration when it is loaded.
-    static int LevelCount(int set);
+    static int LevelCount(NLevelSets::ESet set);
     // Reloads the preview from the set's folder.
-    void ShowSet(int set);
+    void ShowSet(NLevelSets::ESet set);
+    bool IsSetBox(const CControl* control) const;
     // The preview follows the slider; drawn with the chosen number and,
     // while the level is locked, the lock over it.
     void UpdateContent(float elapsed) override;
@@ -71,9 +74,8 @@ class CCustomLevelWnd final : public CMenuWnd
     bool m_start_requested = false;
     bool m_locked = true;
     std::unique_ptr<CSimpleButton> m_ok;
-    std::unique_ptr<CSimpleCheckBox> m_classic;
-    std::unique_ptr<CSimpleCheckBox> m_advanced;
-    std::unique_ptr<CSimpleCheckBox> m_moving;
+    // One check box per level set, by its game type.
+    std::array<std::unique_ptr<CSimpleCheckBox>, NLevelSets::kCount> m_boxes;
     std::unique_ptr<CTrackBar> m_level_bar;
     std::unique_ptr<NGame::CField> m_preview;
     std::unique_ptr<NGame::CBoardPainter> m_preview_painter;

@@ -69,9 +69,8 @@ void CSettings::Load(const std::string& path)
     m_full_screen = ReadInt(file, "m_is_full_screen_loaded", 1) != 0;
     // Out of range, the slider could show no such volume.
     m_music_volume = std::clamp(ReadInt(file, "m_music_volume", 40), 0, kMusicVolumeMax);
-    m_adv_level = ReadInt(file, "m_adv_level", 3);
-    m_classic_level = ReadInt(file, "m_classic_level", 3);
-    m_moving_level = ReadInt(file, "m_moving_level", 1);
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
+        LevelRecord(set.m_id) = ReadInt(file, set.m_record_key, set.m_record_default);
 }
 
 bool CSettings::Save(const std::string& path, const CWindowState& window) const
@@ -90,9 +89,8 @@ bool CSettings::Save(const std::string& path, const CWindowState& window) const
     file.SetInt("m_is_full_screen_loaded", window.m_full_screen ? 1 : 0);
     file.SetInt("m_music_volume", m_music_volume);
     file.SetInt("m_show_dragons", m_show_dragons ? 1 : 0);
-    file.SetInt("m_adv_level", m_adv_level);
-    file.SetInt("m_classic_level", m_classic_level);
-    file.SetInt("m_moving_level", m_moving_level);
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
+        file.SetInt(set.m_record_key, LevelRecord(set.m_id));
     return file.Save(path, CCipher::kSettingsKey, kKeyLength);
 }
 

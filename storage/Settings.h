@@ -2,6 +2,10 @@
 // per-user folder.
 #pragma once
 
+#include "catalogue/LevelSets.h"
+
+#include <array>
+#include <cstddef>
 #include <string>
 
 // What the settings file records about the window at exit.
@@ -40,10 +44,8 @@ class CSettings
     bool m_show_dragons = true;
     bool m_sound_invert = false;
     int m_music_volume = 40;
-    int m_classic_level = 3;
-    int m_adv_level = 3;
-    // The moving set opens with its first level only.
-    int m_moving_level = 1;
+    // The highest level reached in each set, by its game type.
+    std::array<int, NLevelSets::kCount> m_level_records = RecordDefaults();
     // Ends with '/'; every per-user file name is appended to it.
     std::string m_user_folder;
 
@@ -55,15 +57,23 @@ class CSettings
 
     std::string SettingsPath() const { return m_user_folder + kFileName; }
 
-    // The record of a level set, by the game type that plays it: 1 advanced,
-    // 2 moving, anything else classic.
-    int& LevelRecord(int gameType)
+    // The record of a level set, by the game type that plays it; a type
+    // that is no set's keeps the classic record, whose boards it plays.
+    int& LevelRecord(int gameType) { return m_level_records[RecordIndex(gameType)]; }
+    int LevelRecord(int gameType) const { return m_level_records[RecordIndex(gameType)]; }
+
+  private:
+    static std::array<int, NLevelSets::kCount> RecordDefaults()
     {
-        return gameType == 2 ? m_moving_level : gameType == 1 ? m_adv_level : m_classic_level;
+        std::array<int, NLevelSets::kCount> records{};
+        for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
+            records[set.m_id] = set.m_record_default;
+        return records;
     }
-    int LevelRecord(int gameType) const
+    static std::size_t RecordIndex(int gameType)
     {
-        return gameType == 2 ? m_moving_level : gameType == 1 ? m_adv_level : m_classic_level;
+        const NLevelSets::SLevelSet* set = NLevelSets::FindSet(gameType);
+        return set ? set->m_id : NLevelSets::kClassic;
     }
 };
 

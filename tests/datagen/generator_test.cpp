@@ -32,7 +32,7 @@ TEST(BoardGeometry, BoardReadsEachCellsHoleFromTheGeneratorsByte)
                 mask[static_cast<std::size_t>(g.MaskIndex(cells[i].row, cells[i].column))] = 0;
                 holed[i] = true;
             }
-        board.m_masks.m_files["t/lev000.raw"] = mask;
+        board.m_masks.m_files["dat/levels_classic/lev000.raw"] = mask;
         board->SetLevel(level);
         for (std::size_t i = 0; i < cells.size(); ++i)
         {

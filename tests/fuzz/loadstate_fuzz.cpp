@@ -17,7 +17,7 @@ NGame::CField& Board()
 {
     // Every mask is a full one, so any level of any set builds without holes.
     static const std::vector<unsigned char> mask(800 * 600, 1);
-    static NGame::CField board("dat/levels_classic", 20, 0, NGame::SFieldResources{},
+    static NGame::CField board(NLevelSets::kClassic, 20, NGame::SFieldResources{},
                                [](const std::string&)
                                { return std::make_shared<const std::vector<unsigned char>>(mask); });
     return board;
@@ -30,16 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     save.Parse(reinterpret_cast<const char*>(data), size, true);
     NGame::CField& board = Board();
     const std::string before = board.DescribeState();
-    const std::string pattern = board.GetLevelPattern();
+    const NLevelSets::ESet set = board.GetLevelSet();
     if (!board.LoadState(NSavedGame::ReadBoard(save)))
     {
-        if (board.DescribeState() != before || board.GetLevelPattern() != pattern)
+        if (board.DescribeState() != before || board.GetLevelSet() != set)
             std::abort();
         return 0;
     }
     const std::string text = save.GetString("gamedata.fieldstate", "");
     if (board.DescribeState() != text ||
-        board.GetLevelPattern() != save.GetString("gamedata.dir_pattern", ""))
+        NLevelSets::Set(board.GetLevelSet()).m_pattern != save.GetString("gamedata.dir_pattern", ""))
         std::abort();
     return 0;
 }

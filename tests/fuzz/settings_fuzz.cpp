@@ -20,8 +20,7 @@ bool Same(const CSettings& a, const CSettings& b)
            a.m_window_x == b.m_window_x && a.m_window_y == b.m_window_y && a.m_sound == b.m_sound &&
            a.m_hints == b.m_hints && a.m_show_dragons == b.m_show_dragons &&
            a.m_full_screen == b.m_full_screen && a.m_music_volume == b.m_music_volume &&
-           a.m_classic_level == b.m_classic_level && a.m_adv_level == b.m_adv_level &&
-           a.m_moving_level == b.m_moving_level;
+           a.m_level_records == b.m_level_records;
 }
 
 const std::string& SavePath()

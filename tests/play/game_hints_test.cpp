@@ -51,12 +51,13 @@ class GameHintsTest : public GameFixture
 
 TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
 {
-    EXPECT_EQ(FindGameResources()->GetMovingLevels(), 20);
+    EXPECT_EQ(FindGameResources()->GetLevelCount(NLevelSets::kMoving), 20);
     std::ofstream(m_root + "/dat/game.txt") << "m_bonus_price_life 7\n";
     CreateGameResourcesFrom(*m_files);
     EXPECT_EQ(FindGameResources()->GetPrice(BonusLife), 7);
     EXPECT_EQ(FindGameResources()->GetPrice(0), 0) << "a missing price makes the bonus free";
-    EXPECT_EQ(FindGameResources()->GetMovingLevels(), 0);
+    EXPECT_EQ(FindGameResources()->GetLevelCount(NLevelSets::kMoving), 0);
+    EXPECT_EQ(FindGameResources()->GetLevelCount(NLevelSets::kAdvanced), 20);
     // The tooltip and the help name the price the configuration charges.
     EXPECT_EQ(Start().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
     const std::string help = "<block width=\"9999\"><text>One more life. {m_bonus_price_life}</text></block>";

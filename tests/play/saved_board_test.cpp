@@ -31,7 +31,7 @@ std::unique_ptr<CField> ClassicBoard(SMaskTable& masks)
     for (const char* name : {"dat/levels_classic/lev000.raw", "dat/levels_classic/lev001.raw",
                              "dat/levels_classic/lev002.raw", "dat/levels_classic/lev003.raw"})
         masks.m_files[name] = FullMask();
-    return std::make_unique<CField>("dat/levels_classic", 4, 0, TestResources(), masks.Reader());
+    return std::make_unique<CField>(NLevelSets::kClassic, 4, TestResources(), masks.Reader());
 }
 
 // Random colours, holes and coins at `level`, snapshotted and saved.
@@ -92,13 +92,12 @@ TEST(LoadState, RandomBoardsComeBackExactlyThroughTheFileWithoutInsects)
         // A board of another set takes the saved one over, masks included.
         SMaskTable masks;
         masks.m_files["dat/levels_duel/lev000.raw"] = FullMask();
-        CField board("dat/levels_duel", 1, 1, TestResources(), masks.Reader());
+        CField board(NLevelSets::kAdvanced, 1, TestResources(), masks.Reader());
         masks.m_files = savedMasks.m_files;
         masks.m_requests.clear();
         ASSERT_TRUE(LoadFrom(board, save));
         EXPECT_EQ(masks.m_requests.size(), 1u);
-        EXPECT_EQ(board.GetLevelPattern(), "dat/levels_classic/lev%03d.raw");
-        EXPECT_EQ(board.GetAdvancedSet(), 0);
+        EXPECT_EQ(board.GetLevelSet(), NLevelSets::kClassic);
         EXPECT_EQ(board.GetLevelsCount(), 4);
         EXPECT_EQ(board.DescribeState(), saved->GetLevelState());
         EXPECT_TRUE(board.GetInsects().empty());
@@ -123,7 +122,7 @@ TEST(LoadState, ScrolledMovingBoardComesBackCellForCell)
     masks.m_files["dat/levels_moving/lev000.raw"] = mask;
     masks.m_files["dat/levels_moving/lev001.raw"] = mask;
     std::srand(3);
-    CField board("dat/levels_moving", 0, 0, TestResources(), masks.Reader());
+    CField board(NLevelSets::kMoving, 0, TestResources(), masks.Reader());
     board.SetRefillLevelsCount(2);
     board.SetLevel(1);
     RunUntilIdle(board);
@@ -138,7 +137,7 @@ TEST(LoadState, ScrolledMovingBoardComesBackCellForCell)
     CPropertyFile save;
     ASSERT_TRUE(SaveTo(board, save));
 
-    CField resumed("dat/levels_moving", 20, 0, TestResources(), masks.Reader());
+    CField resumed(NLevelSets::kMoving, 20, TestResources(), masks.Reader());
     ASSERT_TRUE(LoadFrom(resumed, save));
     EXPECT_EQ(resumed.DescribeState(), board.GetLevelState());
     // What lies under the ponds comes out of them as it would have.
@@ -180,6 +179,8 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
         {"gamedata.levels_count", "0"},
         {"gamedata.levels_count", "many"},
         {"gamedata.m_game_type", "7"},
+        // The classic pattern with the advanced boards' flag: no game writes it.
+        {"gamedata.m_game_type", "1"},
     };
     auto board = ClassicBoard(masks);
     RunUntilIdle(*board);
@@ -190,9 +191,9 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
         save.SetString(key, value);
         EXPECT_FALSE(LoadFrom(*board, save)) << key << " = " << value;
     }
-    // Only the set flag has a usable default.
-    for (const char* missing :
-         {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num", "gamedata.levels_count"})
+    // The flag's default is the advanced boards', which a classic pattern refuses.
+    for (const char* missing : {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num",
+                                "gamedata.levels_count", "gamedata.m_game_type"})
     {
         CPropertyFile save;
         for (const auto& [key, value] : good.Map())
@@ -202,7 +203,7 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
     }
     EXPECT_EQ(board->DescribeState(), before);
     EXPECT_TRUE(board->IsIdle());
-    EXPECT_EQ(board->GetLevelPattern(), "dat/levels_classic/lev%03d.raw");
+    EXPECT_EQ(board->GetLevelSet(), NLevelSets::kClassic);
 }
 } // namespace
 } // namespace NGame::NTest

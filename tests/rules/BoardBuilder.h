@@ -64,10 +64,10 @@ struct SBoard
     SMaskTable m_masks;
     std::unique_ptr<CField> m_field;
 
-    explicit SBoard(int level = 0, int levelsCount = 1, const std::string& folder = "t")
+    explicit SBoard(int level = 0, int levelsCount = 1, NLevelSets::ESet set = NLevelSets::kClassic)
     {
-        m_masks.m_files[folder + "/lev000.raw"] = FullMask();
-        m_field = std::make_unique<CField>(folder, levelsCount, 0, TestResources(), m_masks.Reader());
+        m_masks.m_files[std::string(NLevelSets::Set(set).m_folder) + "/lev000.raw"] = FullMask();
+        m_field = std::make_unique<CField>(set, levelsCount, TestResources(), m_masks.Reader());
         if (level != 0)
             m_field->SetLevel(level);
     }

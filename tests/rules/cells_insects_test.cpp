@@ -217,11 +217,11 @@ TEST(IntroInsects, FirstInsectTakesARandomCellWhenTheFixedOneIsAHole)
     for (int y = cy - 3; y <= cy + 3; ++y)
         for (int x = cx - 3; x <= cx + 3; ++x)
             mask[static_cast<std::size_t>(x + y * 800)] = 0;
-    masks.m_files["t/lev000.raw"] = mask;
+    masks.m_files["dat/levels_classic/lev000.raw"] = mask;
     for (unsigned seed = 1; seed <= 20; ++seed)
     {
         std::srand(seed);
-        CField field("t", 1, 0, TestResources(), masks.Reader());
+        CField field(NLevelSets::kClassic, 1, TestResources(), masks.Reader());
         ASSERT_TRUE(field.IsHole(5, 4));
         for (const auto& insect : field.GetInsects())
         {

@@ -21,9 +21,9 @@ TEST(FieldGeometry, LevelHundredBuildsLikeLevelZeroFromTheFirstMask)
     EXPECT_EQ(board->GetColumns(), 21);
     EXPECT_EQ(board->GetRows(), 17);
     ASSERT_EQ(board.m_masks.m_requests.size(), 1u);
-    EXPECT_EQ(board.m_masks.m_requests[0], "t/lev000.raw");
+    EXPECT_EQ(board.m_masks.m_requests[0], "dat/levels_classic/lev000.raw");
     board->SetLevel(27);
-    EXPECT_EQ(board.m_masks.m_requests.back(), "t/lev007.raw");
+    EXPECT_EQ(board.m_masks.m_requests.back(), "dat/levels_classic/lev007.raw");
 }
 
 TEST(FieldGeometry, CellAtTruncatesTowardsZeroAtTheEdges)
@@ -74,8 +74,8 @@ TEST(FieldBuild, ZeroMaskBytesMakeHolesButNeverUnderAHome)
     const float w = 776.0f / 21.0f;
     for (const int c : {0, 1, 20})
         mask[static_cast<std::size_t>(static_cast<int>(w / 2.0f + 12.0f + c * w) + 282 * 800)] = 0;
-    masks.m_files["t/lev000.raw"] = mask;
-    CField field("t", 1, 0, SFieldResources{}, masks.Reader());
+    masks.m_files["dat/levels_classic/lev000.raw"] = mask;
+    CField field(NLevelSets::kClassic, 1, SFieldResources{}, masks.Reader());
     EXPECT_FALSE(field.IsHole(8, 0));
     EXPECT_FALSE(field.IsHole(8, 20));
     EXPECT_TRUE(field.IsHole(8, 1));
@@ -88,7 +88,7 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
     // Without a mask only the homes are flowers; they cover the board, so
     // the level ends as soon as it has appeared.
     SMaskTable masks;
-    CField field("t", 1, 0, SFieldResources{}, masks.Reader());
+    CField field(NLevelSets::kClassic, 1, SFieldResources{}, masks.Reader());
     EXPECT_EQ(field.CountPlayableCells(), 2);
     field.AddHome(8, 0);
     field.AddHome(8, 20);
@@ -96,7 +96,7 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
     EXPECT_TRUE(field.IsLevelFinished());
 
     // A mask that stops after line 282 covers only the upper half.
-    masks.m_files["t/lev000.raw"] = std::vector<unsigned char>(800 * 283, 1);
+    masks.m_files["dat/levels_classic/lev000.raw"] = std::vector<unsigned char>(800 * 283, 1);
     field.SetLevel(0);
     EXPECT_FALSE(field.IsHole(0, 0));
     EXPECT_FALSE(field.IsHole(8, 0));
@@ -104,26 +104,37 @@ TEST(FieldBuild, MissingOrShortMaskLeavesHolesAndStillBuilds)
     EXPECT_TRUE(field.IsHole(16, 12));
 }
 
-TEST(FieldBuild, EachSetReportsTheLevelReachedAsItsOwn)
+TEST(FieldBuild, EachSetReadsItsMasksReportsItsLevelsAndSavesAsOldGamesDid)
 {
-    // The moving boards carry the classic flag: only their folder tells them apart.
+    // Saved games hold the pattern and the flag: these texts never change,
+    // or the games saved before would no longer load.
     const struct
     {
-        const char* folder;
-        int advancedFlag;
         CField::ELevelSet set;
-    } sets[] = {{"dat/levels_classic", 0, CField::kClassicSet},
-                {"dat/levels_duel", 1, CField::kAdvancedSet},
-                {"dat/levels_moving", 0, CField::kMovingSet}};
+        const char* mask;
+        const char* pattern;
+        int flag;
+    } sets[] = {{NLevelSets::kClassic, "dat/levels_classic/lev004.raw", "dat/levels_classic/lev%03d.raw", 0},
+                {NLevelSets::kAdvanced, "dat/levels_duel/lev004.raw", "dat/levels_duel/lev%03d.raw", 1},
+                {NLevelSets::kMoving, "dat/levels_moving/lev004.raw", "dat/levels_moving/lev%03d.raw", 0}};
     for (const auto& s : sets)
     {
         std::vector<std::pair<CField::ELevelSet, int>> reached;
         SMaskTable masks;
-        CField field(s.folder, 20, s.advancedFlag, SFieldResources{}, masks.Reader());
+        masks.m_files[s.mask] = FullMask();
+        CField field(s.set, 20, SFieldResources{}, masks.Reader());
         field.SetLevelReached([&reached](CField::ELevelSet set, int level)
                               { reached.emplace_back(set, level); });
         field.AdvanceLevel(4);
-        EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{s.set, 5}})) << s.folder;
+        EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{s.set, 5}})) << s.pattern;
+        EXPECT_EQ(masks.m_requests.back(), s.mask);
+        SSavedBoard saved;
+        ASSERT_TRUE(field.SaveState(saved));
+        EXPECT_EQ(saved.m_dir_pattern, s.pattern);
+        EXPECT_EQ(saved.m_game_type, s.flag);
+        CField other(NLevelSets::kClassic, 1, SFieldResources{}, masks.Reader());
+        EXPECT_TRUE(other.LoadState(saved)) << s.pattern;
+        EXPECT_EQ(other.GetLevelSet(), s.set);
     }
 }
 

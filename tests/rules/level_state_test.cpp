@@ -51,8 +51,8 @@ TEST(RestoreState, TheTextsHolesAndFlowersReplaceTheMasks)
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 100; ++x)
             mask[static_cast<std::size_t>(x + y * 800)] = 0;
-    masks.m_files["t/lev000.raw"] = mask;
-    CField field("t", 1, 0, TestResources(), masks.Reader());
+    masks.m_files["dat/levels_classic/lev000.raw"] = mask;
+    CField field(NLevelSets::kClassic, 1, TestResources(), masks.Reader());
     ASSERT_TRUE(field.IsHole(8, 1));
     // Flowers where the mask has holes, a hole where it has a flower.
     std::vector<SCellState> cells(285, SCellState{1, -1});

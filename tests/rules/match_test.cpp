@@ -53,7 +53,7 @@ TEST(MatchTurns, ALevelIsDecidedOnceAndItsTerritoryCountedOnce)
 
 TEST(MatchTurns, AWonMovingLevelStandsStillUntilItOpensTheNextMovingLevel)
 {
-    SBoard board(0, 1, "dat/levels_moving");
+    SBoard board(0, 1, NLevelSets::kMoving);
     board.Layout([](int r, int c) { return c == 0 ? 0 : (r == 0 ? 1 : 2); });
     std::vector<std::pair<CField::ELevelSet, int>> reached;
     board->SetLevelReached([&reached](CField::ELevelSet set, int level)
@@ -70,7 +70,7 @@ TEST(MatchTurns, AWonMovingLevelStandsStillUntilItOpensTheNextMovingLevel)
     EXPECT_EQ(match.GetCurrentPlayer(), 0);
     EXPECT_TRUE(reached.empty()) << "nothing is reached before the level is left";
     match.NextLevelOrRetry();
-    EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{CField::kMovingSet, 2}}));
+    EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{NLevelSets::kMoving, 2}}));
 }
 } // namespace
 } // namespace NGame::NTest

@@ -158,8 +158,8 @@ TEST(MovingSet, RefillReadsTheMaskAsTheBuildDoesAndKeepsTheHomes)
         for (int x = 0; x < 800; ++x)
             if ((x > 560 && y < 300) || x < 40)
                 mask[static_cast<std::size_t>(x + y * 800)] = 0;
-    masks.m_files["t/lev000.raw"] = mask;
-    CField field("t", 1, 0, TestResources(), masks.Reader());
+    masks.m_files["dat/levels_classic/lev000.raw"] = mask;
+    CField field(NLevelSets::kClassic, 1, TestResources(), masks.Reader());
     field.SetRefillLevelsCount(1);
     const auto maskHole = [&](int r, int c)
     {

@@ -64,8 +64,8 @@ TEST(RulesProperties, RandomGamesKeepTerritoriesApartAndCapturesEnclosed)
                 for (int x = std::max(0, bx - radius); x < std::min(800, bx + radius); ++x)
                     mask[static_cast<std::size_t>(x + y * 800)] = 0;
         }
-        masks.m_files["t/lev000.raw"] = mask;
-        CField field("t", 1, 0, TestResources(), masks.Reader());
+        masks.m_files["dat/levels_classic/lev000.raw"] = mask;
+        CField field(NLevelSets::kClassic, 1, TestResources(), masks.Reader());
         // Mostly the smaller shapes, so that many moves fit into the run.
         field.SetLevel(static_cast<int>(seed * 7 % 20));
         const int mid = field.GetRows() / 2;

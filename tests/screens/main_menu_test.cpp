@@ -39,7 +39,9 @@ class MainMenuTest : public ::testing::Test
     {
         CSettings& settings = Settings();
         m_saved_folder = settings.m_user_folder;
-        m_saved_levels = {settings.m_classic_level, settings.m_adv_level, settings.m_moving_level};
+        m_saved_levels = {settings.m_level_records[NLevelSets::kClassic],
+                          settings.m_level_records[NLevelSets::kAdvanced],
+                          settings.m_level_records[NLevelSets::kMoving]};
         settings.m_user_folder = m_user.Path() + "/";
         m_data.Write("mui/resourses.txt", "");
         CFileSystem::Create()->SetRoot(m_data.Path());
@@ -56,9 +58,9 @@ class MainMenuTest : public ::testing::Test
         CFileSystem::Destroy();
         CSettings& settings = Settings();
         settings.m_user_folder = m_saved_folder;
-        settings.m_classic_level = m_saved_levels[0];
-        settings.m_adv_level = m_saved_levels[1];
-        settings.m_moving_level = m_saved_levels[2];
+        settings.m_level_records[NLevelSets::kClassic] = m_saved_levels[0];
+        settings.m_level_records[NLevelSets::kAdvanced] = m_saved_levels[1];
+        settings.m_level_records[NLevelSets::kMoving] = m_saved_levels[2];
     }
     std::string UserFile(const char* name) const { return m_user.Path() + "/" + name; }
     bool ClosePosted() const
@@ -85,8 +87,8 @@ NGame::CField::Mask NoMasks(const std::string&)
 
 TEST_F(MainMenuTest, LockedLevelNeverStartsAndOneSetBoxIsCheckedAtATime)
 {
-    Settings().m_classic_level = 5;
-    Settings().m_adv_level = 2;
+    Settings().m_level_records[NLevelSets::kClassic] = 5;
+    Settings().m_level_records[NLevelSets::kAdvanced] = 2;
     CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
     Application().PushScreen(&window);
     // The advanced set, checked at first: levels 0 and 1 reached, level 2 not.
@@ -124,41 +126,41 @@ TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
 
     window.OnControl(window.ClassicBox());
     EXPECT_EQ(read.back(), "dat/levels_classic/lev003.raw");
-    EXPECT_EQ(window.Preview().GetAdvancedSet(), 0);
-    EXPECT_EQ(window.Preview().GetLevelsCount(), CGameResources::kClassicLevels);
+    EXPECT_EQ(window.Preview().GetLevelSet(), NLevelSets::kClassic);
+    EXPECT_EQ(window.Preview().GetLevelsCount(), 20);
     window.LevelBar()->SetValue(5.0f);
     window.Update(16.0f);
     EXPECT_EQ(read.back(), "dat/levels_classic/lev005.raw");
 
     window.OnControl(window.AdvancedBox());
     EXPECT_EQ(read.back(), "dat/levels_duel/lev005.raw");
-    EXPECT_EQ(window.Preview().GetAdvancedSet(), 1);
-    EXPECT_EQ(window.Preview().GetLevelsCount(), CGameResources::kAdvancedLevels);
+    EXPECT_EQ(window.Preview().GetLevelSet(), NLevelSets::kAdvanced);
+    EXPECT_EQ(window.Preview().GetLevelsCount(), 20);
 }
 
 TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
 {
     // Finishing the advanced set's level 4 raises its record to 5, and the
-    // moving set's level 1 (a board with the classic flag) its own to 2.
-    Settings().m_classic_level = 2;
-    Settings().m_adv_level = 1;
-    Settings().m_moving_level = 1;
-    NGame::CField board("dat/levels_duel", 20, 1, {}, NoMasks);
+    // moving set's level 1 its own to 2.
+    Settings().m_level_records[NLevelSets::kClassic] = 2;
+    Settings().m_level_records[NLevelSets::kAdvanced] = 1;
+    Settings().m_level_records[NLevelSets::kMoving] = 1;
+    NGame::CField board(NLevelSets::kAdvanced, 20, {}, NoMasks);
     board.SetLevelReached(NGame::RecordLevelReached(Settings()));
     board.SetLevel(3);
     board.AdvanceLevel(1);
-    NGame::CField moving("dat/levels_moving", 20, 0, {}, NoMasks);
+    NGame::CField moving(NLevelSets::kMoving, 20, {}, NoMasks);
     moving.SetLevelReached(NGame::RecordLevelReached(Settings()));
     moving.AdvanceLevel(1);
-    ASSERT_EQ(Settings().m_adv_level, 5);
-    ASSERT_EQ(Settings().m_moving_level, 2);
-    ASSERT_EQ(Settings().m_classic_level, 2);
+    ASSERT_EQ(Settings().m_level_records[NLevelSets::kAdvanced], 5);
+    ASSERT_EQ(Settings().m_level_records[NLevelSets::kMoving], 2);
+    ASSERT_EQ(Settings().m_level_records[NLevelSets::kClassic], 2);
     ASSERT_TRUE(Settings().Save(UserFile(CSettings::kFileName), CWindowState{}));
 
     // The next run reads the records back before the level choice opens.
-    Settings().m_classic_level = 0;
-    Settings().m_adv_level = 0;
-    Settings().m_moving_level = 0;
+    Settings().m_level_records[NLevelSets::kClassic] = 0;
+    Settings().m_level_records[NLevelSets::kAdvanced] = 0;
+    Settings().m_level_records[NLevelSets::kMoving] = 0;
     Settings().Load(UserFile(CSettings::kFileName));
     CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
     Application().PushScreen(&window);
@@ -266,7 +268,7 @@ TEST_F(MainMenuTest, NewHighScoreIsOnDiskBeforeTheMenuCloses)
 TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts)
 {
     CreateGameResourcesFrom(*CFileSystem::Get());
-    Settings().m_adv_level = 1;
+    Settings().m_level_records[NLevelSets::kAdvanced] = 1;
     {
         CMainMenu menu;
         Application().PushScreen(&menu);
@@ -305,7 +307,7 @@ TEST_F(MainMenuTest, MovingLevelChosenStartsAMovingGameThatIsSavedAndResumedAsOn
 {
     m_data.Write("dat/game.txt", "m_levels_moving 7\n");
     CreateGameResourcesFrom(*CFileSystem::Get());
-    Settings().m_moving_level = 2;
+    Settings().m_level_records[NLevelSets::kMoving] = 2;
     {
         CMainMenu menu;
         Application().PushScreen(&menu);
@@ -313,7 +315,7 @@ TEST_F(MainMenuTest, MovingLevelChosenStartsAMovingGameThatIsSavedAndResumedAsOn
         CCustomLevelWnd* choice = menu.LevelWindow();
         ASSERT_NE(choice, nullptr);
         choice->OnControl(choice->MovingBox());
-        EXPECT_EQ(choice->Preview().GetLevelPattern(), "dat/levels_moving/lev%03d.raw");
+        EXPECT_EQ(choice->Preview().GetLevelSet(), NLevelSets::kMoving);
         EXPECT_EQ(choice->Preview().GetLevelsCount(), 7) << "the game's count of moving boards";
         choice->LevelBar()->SetValue(1.0f);
         choice->OnControl(choice->OkButton());
@@ -321,7 +323,7 @@ TEST_F(MainMenuTest, MovingLevelChosenStartsAMovingGameThatIsSavedAndResumedAsOn
         ASSERT_NE(menu.Game(), nullptr);
         EXPECT_EQ(menu.Game()->GetGameType(), NGame::kMovingGame);
         EXPECT_EQ(menu.Game()->GetField().GetLevel(), 1);
-        EXPECT_EQ(menu.Game()->GetField().GetLevelSet(), NGame::CField::kMovingSet);
+        EXPECT_EQ(menu.Game()->GetField().GetLevelSet(), NLevelSets::kMoving);
         menu.ExitHook();
         Application().RemoveScreen(&menu);
     }

@@ -33,9 +33,9 @@ TEST(Settings, MissingOrNonsenseFileGivesDefaults)
         EXPECT_TRUE(s.m_full_screen && s.m_sound && s.m_hints && s.m_show_dragons);
         EXPECT_FALSE(s.m_sound_invert);
         EXPECT_EQ(s.m_music_volume, 40);
-        EXPECT_EQ(s.m_classic_level, 3);
-        EXPECT_EQ(s.m_adv_level, 3);
-        EXPECT_EQ(s.m_moving_level, 1);
+        EXPECT_EQ(s.m_level_records[NLevelSets::kClassic], 3);
+        EXPECT_EQ(s.m_level_records[NLevelSets::kAdvanced], 3);
+        EXPECT_EQ(s.m_level_records[NLevelSets::kMoving], 1);
     }
 }
 
@@ -58,11 +58,11 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
     EXPECT_TRUE(s.m_sound_invert);
     EXPECT_FALSE(s.m_full_screen);
     EXPECT_EQ(s.m_music_volume, 100); // the loudest there is
-    EXPECT_EQ(s.m_adv_level, 12);
-    EXPECT_EQ(s.m_classic_level, 3);
-    EXPECT_EQ(s.m_moving_level, 7);
+    EXPECT_EQ(s.m_level_records[NLevelSets::kAdvanced], 12);
+    EXPECT_EQ(s.m_level_records[NLevelSets::kClassic], 3);
+    EXPECT_EQ(s.m_level_records[NLevelSets::kMoving], 7);
     s.Load(folder.Write("dx_demo.cfg", CCipher().Encipher("m_moving_level %n m_music_volume -3", "vum", 3)));
-    EXPECT_EQ(s.m_moving_level, 1);
+    EXPECT_EQ(s.m_level_records[NLevelSets::kMoving], 1);
     EXPECT_EQ(s.m_music_volume, 0);
 }
 
@@ -89,17 +89,17 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     s.m_window_width = 1024;
     s.m_window_height = 768;
     s.m_sound = false;
-    s.m_classic_level = 45;
-    s.m_moving_level = 9;
+    s.m_level_records[NLevelSets::kClassic] = 45;
+    s.m_level_records[NLevelSets::kMoving] = 9;
     CWindowState window;
     window.m_left = 30;
     window.m_top = 40;
     window.m_invert_stereo = true;
     ASSERT_TRUE(s.Save(path, window));
-    EXPECT_EQ(SavedText(path),
-              "m_adv_level 3\nm_classic_level 45\nm_hints 1\nm_is_full_screen_loaded 0\n"
-              "m_moving_level 9\nm_music_volume 40\nm_show_dragons 1\nm_sound 0\nm_sound_invert 1\n"
-              "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
+    EXPECT_EQ(SavedText(path), "m_adv_level 3\nm_classic_level 45\nm_hints 1\nm_is_full_screen_loaded 0\n"
+                               "m_moving_level 9\nm_music_volume 40\nm_show_dragons 1\nm_sound "
+                               "0\nm_sound_invert 1\n"
+                               "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
 
     window.m_minimised = true;
     window.m_full_screen = true;
@@ -110,7 +110,7 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     EXPECT_EQ(back.m_window_x, 0);
     EXPECT_TRUE(back.m_full_screen);
     EXPECT_FALSE(back.m_sound);
-    EXPECT_EQ(back.m_moving_level, 9);
+    EXPECT_EQ(back.m_level_records[NLevelSets::kMoving], 9);
     EXPECT_EQ(SavedText(path).find("m_window"), std::string::npos);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"dx_demo.cfg"});
 }

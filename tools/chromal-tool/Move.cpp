@@ -47,7 +47,7 @@ int RunMove(int argc, char** argv)
     if (!field)
         return exitCode;
     const int mid = field->GetRows() / 2;
-    const bool moving = data.GetSet().m_moving;
+    const bool moving = data.GetSet() == NLevelSets::kMoving;
     std::unique_ptr<NGame::CPlayer> human;
     if (moving)
         human = std::make_unique<NGame::CMovingPlayer>(mid, 0, field.get());

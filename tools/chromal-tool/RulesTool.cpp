@@ -40,27 +40,21 @@ std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> re
 
 bool CRulesData::Open(const std::string& folder, const std::string& setName, std::string& error)
 {
-    if (setName == "classic")
-        m_set = {"dat/levels_classic", 20, 0, false};
-    else if (setName == "advanced")
-        m_set = {"dat/levels_duel", 20, 1, false};
-    else if (setName == "moving")
-        m_set = {"dat/levels_moving", 0, 0, true};
-    else
+    const NLevelSets::SLevelSet* set = NLevelSets::FindSetNamed(setName.c_str());
+    if (!set)
     {
-        error = "unknown level set: " + setName + " (classic, advanced or moving)";
+        error = "unknown level set: " + setName + " (" + NLevelSets::NameList() + ")";
         return false;
     }
+    m_set = set->m_id;
     CFileSystem* fs = CFileSystem::Create();
     fs->SetRoot(folder);
     fs->SetPackKey(CFileSystem::kPackKey);
     fs->OpenPack("data.pk");
-    if (m_set.m_moving)
-    {
-        CPropertyFile config;
-        config.Load(*fs, "dat/game.txt");
-        m_set.m_levels_count = config.GetInt("m_levels_moving", 0);
-    }
+    CPropertyFile config;
+    config.Load(*fs, "dat/game.txt");
+    m_levels_count = NLevelSets::ConfiguredCount(*set, config);
+    m_refill_count = NLevelSets::ConfiguredCount(NLevelSets::Set(NLevelSets::kRefillSet), config);
     // The sheets' shapes decide how long the animations run; without the
     // files the usual shapes are kept.
     const auto sheet = [fs](const char* name, int groups, int frames)
@@ -92,10 +86,8 @@ std::unique_ptr<NGame::CField> CRulesData::MakeField() const
         const CFileSystem* fs = CFileSystem::Get();
         return fs ? fs->ReadFile(name).Shared() : nullptr;
     };
-    auto field = std::make_unique<NGame::CField>(m_set.m_directory, m_set.m_levels_count,
-                                                 m_set.m_advanced_set, m_sheets, reader);
-    // The moving set refills from as many masks as the classic set has.
-    field->SetRefillLevelsCount(20);
+    auto field = std::make_unique<NGame::CField>(m_set, m_levels_count, m_sheets, reader);
+    field->SetRefillLevelsCount(m_refill_count);
     return field;
 }
 
@@ -119,11 +111,12 @@ bool LoadStateText(NGame::CField& field, const std::string& text)
         return false;
     NGame::SSavedBoard saved;
     saved.m_field_state = text;
-    saved.m_dir_pattern = field.GetLevelPattern();
+    const NLevelSets::SLevelSet& set = NLevelSets::Set(field.GetLevelSet());
+    saved.m_dir_pattern = set.m_pattern;
     saved.m_level_num = level;
     // A set without a configured count reads its masks as a one-level set.
     saved.m_levels_count = field.GetLevelsCount() > 0 ? field.GetLevelsCount() : 1;
-    saved.m_game_type = field.GetAdvancedSet();
+    saved.m_game_type = set.m_saved_flag;
     return field.LoadState(saved);
 }
 

@@ -16,24 +16,19 @@ constexpr int kExitRefused = 3;
 // A whole decimal integer within [low, high].
 bool ParseInt(const std::string& text, int low, int high, int& value);
 
-struct SLevelSet
-{
-    std::string m_directory;
-    int m_levels_count = 20;
-    int m_advanced_set = 0;
-    bool m_moving = false;
-};
-
 // The data folder opened as the game opens it, and the named level set.
 class CRulesData
 {
   public:
     bool Open(const std::string& folder, const std::string& setName, std::string& error);
     std::unique_ptr<NGame::CField> MakeField() const;
-    const SLevelSet& GetSet() const { return m_set; }
+    NLevelSets::ESet GetSet() const { return m_set; }
 
   private:
-    SLevelSet m_set;
+    NLevelSets::ESet m_set = NLevelSets::kClassic;
+    // The set's count in the data, and that of the set a moving board refills from.
+    int m_levels_count = 0;
+    int m_refill_count = 0;
     NGame::SFieldResources m_sheets;
 };
 

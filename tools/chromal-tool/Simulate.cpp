@@ -56,7 +56,7 @@ int RunSimulate(int argc, char** argv)
     auto field = BuildLevelBoard(args, data, kUsage, level, exitCode);
     if (!field)
         return exitCode;
-    const bool moving = data.GetSet().m_moving;
+    const bool moving = data.GetSet() == NLevelSets::kMoving;
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
     // The game's own match, a computer player on the human side.
