@@ -19,31 +19,32 @@ using namespace NDatagen;
 
 TEST(MaskDesign, MasksAreDeterministicAndDistinct)
 {
-    const auto a = MakeMask(ELevelSet::Classic, 7);
-    EXPECT_EQ(a, MakeMask(ELevelSet::Classic, 7));
-    EXPECT_NE(a, MakeMask(ELevelSet::Classic, 8));
-    EXPECT_NE(a, MakeMask(ELevelSet::Duel, 7));
+    const auto a = MakeMask(NLevelSets::kClassic, 7);
+    EXPECT_EQ(a, MakeMask(NLevelSets::kClassic, 7));
+    EXPECT_NE(a, MakeMask(NLevelSets::kClassic, 8));
+    EXPECT_NE(a, MakeMask(NLevelSets::kAdvanced, 7));
     EXPECT_EQ(a.size(), 480000u);
 }
 
 TEST(MaskDesign, LaterMasksHoleMoreOfTheBoard)
 {
-    auto holes = [](ELevelSet set, int first, int last)
+    auto holes = [](NLevelSets::ESet set, int first, int last)
     {
         int n = 0;
         for (int i = first; i <= last; ++i)
             n += CheckMask(MakeMask(set, i), i).holes;
         return n;
     };
-    EXPECT_LT(holes(ELevelSet::Classic, 0, 4), holes(ELevelSet::Classic, 15, 19));
-    EXPECT_LT(holes(ELevelSet::Duel, 0, 4), holes(ELevelSet::Duel, 15, 19));
+    EXPECT_LT(holes(NLevelSets::kClassic, 0, 4), holes(NLevelSets::kClassic, 15, 19));
+    EXPECT_LT(holes(NLevelSets::kAdvanced, 0, 4), holes(NLevelSets::kAdvanced, 15, 19));
 }
 
 TEST(MaskDesign, LevelsWrapOntoMaskFiles)
 {
-    const std::vector<int> levels = LevelsUsingMask(ELevelSet::Classic, 3);
+    const std::vector<int> levels = LevelsUsingMask(NLevelSets::kClassic, 3);
     EXPECT_EQ(levels, (std::vector<int>{3, 23, 43, 63, 83}));
-    EXPECT_EQ(LevelsUsingMask(ELevelSet::Moving, kMovingLevelFiles - 1).front(), kMovingLevelFiles - 1);
+    EXPECT_EQ(LevelsUsingMask(NLevelSets::kMoving, NLevelSets::Set(NLevelSets::kMoving).m_files - 1).front(),
+              NLevelSets::Set(NLevelSets::kMoving).m_files - 1);
 }
 
 TEST(Songs, EveryModuleLoopsForHalfAMinuteWithValidNotes)

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <tuple>
 #include <utility>
 
 namespace NGame::NTest
@@ -108,33 +110,26 @@ TEST(FieldBuild, EachSetReadsItsMasksReportsItsLevelsAndSavesAsOldGamesDid)
 {
     // Saved games hold the pattern and the flag: these texts never change,
     // or the games saved before would no longer load.
-    const struct
-    {
-        CField::ELevelSet set;
-        const char* mask;
-        const char* pattern;
-        int flag;
-    } sets[] = {{NLevelSets::kClassic, "dat/levels_classic/lev004.raw", "dat/levels_classic/lev%03d.raw", 0},
-                {NLevelSets::kAdvanced, "dat/levels_duel/lev004.raw", "dat/levels_duel/lev%03d.raw", 1},
-                {NLevelSets::kMoving, "dat/levels_moving/lev004.raw", "dat/levels_moving/lev%03d.raw", 0}};
-    for (const auto& s : sets)
+    const std::tuple<CField::ELevelSet, std::string, int> sets[] = {
+        {NLevelSets::kClassic, "dat/levels_classic/", 0},
+        {NLevelSets::kAdvanced, "dat/levels_duel/", 1},
+        {NLevelSets::kMoving, "dat/levels_moving/", 0}};
+    for (const auto& [set, folder, flag] : sets)
     {
         std::vector<std::pair<CField::ELevelSet, int>> reached;
         SMaskTable masks;
-        masks.m_files[s.mask] = FullMask();
-        CField field(s.set, 20, SFieldResources{}, masks.Reader());
-        field.SetLevelReached([&reached](CField::ELevelSet set, int level)
-                              { reached.emplace_back(set, level); });
+        masks.m_files[folder + "lev004.raw"] = FullMask();
+        CField field(set, 20, SFieldResources{}, masks.Reader());
+        field.SetLevelReached([&reached](CField::ELevelSet s, int level) { reached.emplace_back(s, level); });
         field.AdvanceLevel(4);
-        EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{s.set, 5}})) << s.pattern;
-        EXPECT_EQ(masks.m_requests.back(), s.mask);
+        EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{set, 5}})) << folder;
+        EXPECT_EQ(masks.m_requests.back(), folder + "lev004.raw");
         SSavedBoard saved;
         ASSERT_TRUE(field.SaveState(saved));
-        EXPECT_EQ(saved.m_dir_pattern, s.pattern);
-        EXPECT_EQ(saved.m_game_type, s.flag);
+        EXPECT_EQ(std::make_pair(saved.m_dir_pattern, saved.m_game_type),
+                  std::make_pair(folder + "lev%03d.raw", flag));
         CField other(NLevelSets::kClassic, 1, SFieldResources{}, masks.Reader());
-        EXPECT_TRUE(other.LoadState(saved)) << s.pattern;
-        EXPECT_EQ(other.GetLevelSet(), s.set);
+        EXPECT_TRUE(other.LoadState(saved) && other.GetLevelSet() == set) << folder;
     }
 }
 

@@ -16,7 +16,6 @@ using NGame::CBoardGeometry;
 
 constexpr int kMaskWidth = CBoardGeometry::kMaskWidth;
 constexpr int kMaskHeight = 600;
-constexpr int kLevelFiles = 20; // classic and advanced sets; also the refill index of the moving set
 
 struct SBoardCell
 {

@@ -1,6 +1,7 @@
 // Writes "dat/game.txt", the layout files and the menu resource list.
 #include "tools/datagen/Config.h"
 
+#include "catalogue/LevelSets.h"
 #include "rules/BonusTable.h"
 #include "tools/datagen/Layout.h"
 #include "tools/datagen/Masks.h"
@@ -100,7 +101,9 @@ std::string SpriteFile(const std::string& picture, int groups, int frames, bool 
 void WriteConfig(COutput& out)
 {
     std::string game = "// Game configuration: the moving set's mask count and the bonus prices in cents.\n";
-    game += "m_levels_moving " + std::to_string(kMovingLevelFiles) + "\n";
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
+        if (set.m_count_key)
+            game += std::string(set.m_count_key) + " " + std::to_string(set.m_files) + "\n";
     for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
         game += bonus.PriceKey() + " " + std::to_string(bonus.m_default_price) + "\n";
     out.WriteText("dat/game.txt", game);

@@ -357,9 +357,9 @@ void FillPockets(CMaskCanvas& m, const std::vector<int>& levels, bool mirror)
 }
 } // namespace
 
-std::vector<int> LevelsUsingMask(ELevelSet set, int index)
+std::vector<int> LevelsUsingMask(NLevelSets::ESet set, int index)
 {
-    const int count = set == ELevelSet::Moving ? kMovingLevelFiles : kLevelFiles;
+    const int count = NLevelSets::Set(set).m_files;
     std::vector<int> levels;
     for (int level = 0; level < 100; ++level)
         if (level % count == index)
@@ -367,24 +367,24 @@ std::vector<int> LevelsUsingMask(ELevelSet set, int index)
     return levels;
 }
 
-std::vector<uint8_t> MakeMask(ELevelSet set, int index)
+std::vector<uint8_t> MakeMask(NLevelSets::ESet set, int index)
 {
     CMaskCanvas m;
     const float difficulty = index / 19.0f;
     const std::vector<int> levels = LevelsUsingMask(set, index);
     switch (set)
     {
-    case ELevelSet::Classic:
+    case NLevelSets::kClassic:
         Design(m, index, difficulty, 1000 + index);
         break;
-    case ELevelSet::Duel:
+    case NLevelSets::kAdvanced:
         // The advanced set pairs two designs, so its boards are busier than
         // the classic board of the same number.
         Design(m, (index * 7 + 3) % 20, 0.3f + 0.7f * difficulty, 2000 + index);
         if (index >= 4)
             Design(m, (index * 3 + 11) % 20, 0.2f * difficulty, 3000 + index);
         break;
-    case ELevelSet::Moving:
+    case NLevelSets::kMoving:
         // Holes stay put on the screen while the flowers stream past them,
         // so small, scattered ponds read best. The level is a race to the
         // opponent's home across a board that scrolls a column a move; a
@@ -402,30 +402,25 @@ std::vector<uint8_t> MakeMask(ELevelSet set, int index)
             }
         }
         break;
+    case NLevelSets::kCount:
+        // Not a set; every real one needs its design above.
+        break;
     }
     m.Mirror();
     KeepHomes(m, true);
     if (!std::getenv("CHROMAL_DATAGEN_RAW_MASKS"))
-        FillPockets(m, levels, set != ELevelSet::Moving);
+        FillPockets(m, levels, set != NLevelSets::kMoving);
     return m.Bytes();
 }
 
 bool WriteMasks(COutput& out, std::string& problems)
 {
     bool ok = true;
-    const struct
-    {
-        ELevelSet set;
-        const char* folder;
-        int count;
-    } sets[] = {{ELevelSet::Classic, "dat/levels_classic", kLevelFiles},
-                {ELevelSet::Duel, "dat/levels_duel", kLevelFiles},
-                {ELevelSet::Moving, "dat/levels_moving", kMovingLevelFiles}};
-    for (const auto& s : sets)
-        for (int i = 0; i < s.count; ++i)
+    for (const NLevelSets::SLevelSet& s : NLevelSets::kSets)
+        for (int i = 0; i < s.m_files; ++i)
         {
-            const std::vector<uint8_t> mask = MakeMask(s.set, i);
-            for (int level : LevelsUsingMask(s.set, i))
+            const std::vector<uint8_t> mask = MakeMask(s.m_id, i);
+            for (int level : LevelsUsingMask(s.m_id, i))
             {
                 const SMaskReport r = CheckMask(mask, level);
                 if (!r.homesPlayable || !r.connected || r.playable < (r.playable + r.holes) / 2)
@@ -433,13 +428,13 @@ bool WriteMasks(COutput& out, std::string& problems)
                     char line[160];
                     std::snprintf(line, sizeof line,
                                   "%s/lev%03d.raw level %d: homes %d connected %d playable %d holes %d\n",
-                                  s.folder, i, level, r.homesPlayable, r.connected, r.playable, r.holes);
+                                  s.m_folder, i, level, r.homesPlayable, r.connected, r.playable, r.holes);
                     problems += line;
                     ok = false;
                 }
             }
             char name[64];
-            std::snprintf(name, sizeof name, "%s/lev%03d.raw", s.folder, i);
+            std::snprintf(name, sizeof name, s.m_pattern, i);
             out.Write(name, mask);
         }
     return ok;

@@ -1,5 +1,7 @@
-// Level masks: designed hole patterns for the three level sets.
+// Level masks: designed hole patterns for each level set (catalogue/LevelSets.h).
 #pragma once
+
+#include "catalogue/LevelSets.h"
 
 #include <cstdint>
 #include <string>
@@ -9,19 +11,10 @@ namespace NDatagen
 {
 class COutput;
 
-enum class ELevelSet
-{
-    Classic,
-    Duel,
-    Moving
-};
-
-constexpr int kMovingLevelFiles = 20;
-
 // One 800 x 600 mask; non-zero bytes are playable when a level is built.
-std::vector<uint8_t> MakeMask(ELevelSet set, int index);
+std::vector<uint8_t> MakeMask(NLevelSets::ESet set, int index);
 // Level numbers 0..99 whose board is built from this mask file.
-std::vector<int> LevelsUsingMask(ELevelSet set, int index);
+std::vector<int> LevelsUsingMask(NLevelSets::ESet set, int index);
 // Writes every mask of every set and returns false if one fails its checks.
 bool WriteMasks(COutput& out, std::string& problems);
 } // namespace NDatagen

@@ -18,7 +18,8 @@ namespace NDatagen
 CImage GameMockup(int level, const CImage& background)
 {
     CImage screen = background.Crop(static_cast<int>(kBgOffsetX), static_cast<int>(kBgOffsetY), 800, 600);
-    const std::vector<uint8_t> mask = MakeMask(ELevelSet::Classic, level % kLevelFiles);
+    const std::vector<uint8_t> mask =
+        MakeMask(NLevelSets::kClassic, level % NLevelSets::Set(NLevelSets::kClassic).m_files);
     const CBoardGeometry g(level);
     CRandom rnd(77);
     const int size = static_cast<int>(g.CellWidth());

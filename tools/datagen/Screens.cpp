@@ -4,6 +4,7 @@
 #include "tools/datagen/Screens.h"
 #include "rules/BonusTable.h"
 
+#include "catalogue/LevelSets.h"
 #include "catalogue/Texts.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Flowers.h"
@@ -187,17 +188,10 @@ void CustomLevel(COutput& out)
     Frame(img, kPreview.m_x, kPreview.m_y, kPreview.m_x + 800 * kPreview.m_size,
           kPreview.m_y + 600 * kPreview.m_size);
     Caption(img, Text(EText::kLevelCaption), kChosenLevel.m_x - 14, kChosenLevel.m_y - 6, 26, EAlign::Right);
-    const struct
+    for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
     {
-        const char* name;
-        EText text;
-    } boxes[] = {{"m_cb_classic", EText::kClassicLevels},
-                 {"m_cb_advanced", EText::kAdvancedLevels},
-                 {"m_cb_moving", EText::kMovingLevels}};
-    for (const auto& b : boxes)
-    {
-        const SPlace p = Find(kCustomLayout, b.name);
-        Caption(img, Text(b.text), p.x + kCheckSize + 8, p.y + 23, 22);
+        const SPlace p = Find(kCustomLayout, set.m_box_key);
+        Caption(img, Text(set.m_box_caption), p.x + kCheckSize + 8, p.y + 23, 22);
     }
     const SPlace track = Find(kCustomLayout, "m_level_track_bar");
     Track(img, track.x, track.y, kLevelTrackLength, 10);
