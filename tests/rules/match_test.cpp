@@ -1,6 +1,9 @@
-// The match: a decided level is reported and counted once, and a finished
-// moving level stands still until it is left for the next, which it opens.
+// The match: a decided level is reported and counted once with its lives and
+// purse, the bonus bar opens only on the human's resting turn, a skip passes
+// over one rival turn, and a finished moving level stands still until it is
+// left for the next, which it opens.
 #include "BoardBuilder.h"
+#include "rules/BonusKinds.h"
 #include "rules/Match.h"
 
 #include <gtest/gtest.h>
@@ -30,25 +33,178 @@ void ClickCell(CMatch& match, int r, int c)
     match.GetPlayer(0)->OnClick(x, y);
 }
 
-TEST(MatchTurns, ALevelIsDecidedOnceAndItsTerritoryCountedOnce)
+// Boards one move of the human from their end (the human clicks (kMid, 1)).
+int WonBoard(int r, int c)
+{
+    return c == 0 ? 0 : (r == kMid && c == kLast ? 1 : 2);
+}
+int LostBoard(int r, int c)
+{
+    return r == kMid && c == 0 ? 2 : (r == kMid && c == 1 ? 0 : 1);
+}
+// Halves of the board in the two players' colours; a row of odd length has a
+// hole in its middle.
+int TiedBoard(int r, int c)
+{
+    const int length = CBoardGeometry(0).RowLength(r);
+    if (r == kMid && c == 0)
+        return 2;
+    return c < length / 2 ? 0 : (length % 2 == 1 && c == length / 2 ? kHole : 1);
+}
+
+TEST(MatchLevelEnd, EachOutcomeIsDecidedOnceWithItsLivesPurseAndNextLevel)
+{
+    constexpr int kLifePrice = 100;
+    const struct
+    {
+        const char* name;
+        int (*layout)(int, int);
+        int lives, money;
+        CMatch::ELevelEnd end;
+        int nextLevel, livesAfter, moneyAfter;
+    } cases[] = {
+        {"won", WonBoard, 3, 137, CMatch::kLevelCompleted, 1, 3, 137},
+        {"tied", TiedBoard, 3, 137, CMatch::kLevelCompleted, 1, 3, 137},
+        {"lost with lives", LostBoard, 3, 25, CMatch::kLevelLifeLost, 0, 2, 25},
+        // The life bought is the one lost: the replay starts with none.
+        {"lost, a life bought", LostBoard, 0, kLifePrice, CMatch::kLevelLifeLost, 0, 0, 0},
+        {"lost, nothing to buy with", LostBoard, 0, kLifePrice - 1, CMatch::kLevelGameOver, -1, 0,
+         kLifePrice - 1},
+    };
+    for (const auto& c : cases)
+    {
+        SBoard board;
+        board.Layout(c.layout);
+        CMatch match(kClassicGame, std::move(board.m_field));
+        match.GetPlayer(0)->SetLives(c.lives);
+        match.GetPlayer(0)->SetMoney(c.money);
+        ClickCell(match, kMid, 1);
+        for (int i = 0; i < 300 && !match.IsLevelDecided(); ++i)
+        {
+            match.UpdateBoard(16.0f);
+            match.AdvanceTurn(kLifePrice);
+        }
+        ASSERT_TRUE(match.IsLevelDecided()) << c.name;
+        Frames(match, 10);
+        EXPECT_EQ(match.TakeLevelEnds(), std::vector<CMatch::ELevelEnd>{c.end}) << c.name;
+        EXPECT_EQ(match.GetTotalScore(), match.Region(0)) << c.name << ": lost levels score too, once";
+        EXPECT_EQ(match.Region(0) == match.Region(1), c.layout == TiedBoard) << c.name;
+        EXPECT_EQ(match.IsGameOver(), c.nextLevel < 0) << c.name;
+        EXPECT_EQ(match.IsLifeLost(), c.end == CMatch::kLevelLifeLost) << c.name;
+        EXPECT_EQ(match.GetMoment().m_kind, CMatch::kMomentFinished) << c.name;
+        if (c.nextLevel < 0)
+        {
+            EXPECT_EQ(match.GetPlayer(0)->GetMoney(), c.moneyAfter) << c.name;
+            continue;
+        }
+        match.NextLevelOrRetry();
+        EXPECT_EQ(match.GetField().GetLevel(), c.nextLevel) << c.name;
+        EXPECT_EQ(match.GetPlayerCount(), 2u) << c.name;
+        EXPECT_EQ(match.GetCurrentPlayer(), 0) << c.name;
+        EXPECT_EQ(match.GetPlayer(0)->GetLives(), c.livesAfter) << c.name;
+        EXPECT_EQ(match.GetPlayer(0)->GetMoney(), c.moneyAfter) << c.name;
+        EXPECT_FALSE(match.IsLifeLost()) << c.name;
+        EXPECT_FALSE(match.IsLevelDecided()) << c.name;
+    }
+}
+
+TEST(MatchBonuses, TheBarOpensOnlyOnTheHumansRestingTurnAndOneSkipAtATime)
 {
     SBoard board;
-    // One move of colour 2 takes everything but the opponent's home.
-    board.Layout([](int r, int c) { return c == 0 ? 0 : (r == kMid && c == kLast ? 1 : 2); });
+    board.Layout([](int r, int c) { return (r + 2 * c) % 6; });
     CMatch match(kClassicGame, std::move(board.m_field));
-    ClickCell(match, 3, 5);
-    Frames(match, 300);
-    ASSERT_TRUE(match.GetField().IsLevelFinished());
-    EXPECT_EQ(match.TakeLevelEnds(), std::vector<CMatch::ELevelEnd>{CMatch::kLevelCompleted});
-    EXPECT_EQ(match.GetTotalScore(), match.Region(0));
-    Frames(match, 100);
-    EXPECT_TRUE(match.TakeLevelEnds().empty());
-    EXPECT_EQ(match.GetTotalScore(), match.Region(0));
+    CPlayer& human = *match.GetPlayer(0);
+    human.SetMoney(1000);
+    Frames(match, 1);
+    EXPECT_FALSE(match.CanBuyBonus(BonusLife, 1001)) << "more than the purse";
+    ASSERT_TRUE(match.CanBuyBonus(BonusLife, 1000));
+    ASSERT_TRUE(match.CanBuyBonus(BonusSkipMove, 10));
+    // Not while the human's move runs, nor in the rival's turn.
+    const int colour = match.GetField().GetCellColour(kMid, 1);
+    ASSERT_NE(colour, match.GetField().GetCellColour(kMid, 0));
+    ClickCell(match, kMid, 1);
+    match.UpdateBoard(16.0f);
+    EXPECT_FALSE(match.CanBuyBonus(BonusLife, 10));
+    bool rivalTurnLocked = true;
+    for (int i = 0; i < 2000 && !(match.GetCurrentPlayer() == 0 && match.GetField().IsIdle()); ++i)
+    {
+        Frames(match, 1);
+        rivalTurnLocked =
+            rivalTurnLocked && (match.GetCurrentPlayer() == 0 || !match.CanBuyBonus(BonusLife, 10));
+    }
+    EXPECT_TRUE(rivalTurnLocked);
+    ASSERT_TRUE(match.CanBuyBonus(BonusLife, 10));
 
-    match.NextLevelOrRetry();
-    EXPECT_EQ(match.GetField().GetLevel(), 1);
-    EXPECT_EQ(match.GetCurrentPlayer(), 0);
-    EXPECT_EQ(match.GetPlayer(0)->GetLives(), 3);
+    // A life is no skip; a skip is bought once until its turn has passed.
+    ASSERT_TRUE(match.BuyBonus(BonusLife, 10));
+    EXPECT_FALSE(match.IsSkipPending());
+    ASSERT_TRUE(match.BuyBonus(BonusSkipMove, 10));
+    EXPECT_TRUE(match.IsSkipPending());
+    EXPECT_FALSE(match.CanBuyBonus(BonusSkipMove, 10));
+    EXPECT_EQ(human.GetMoney(), 980);
+}
+
+TEST(MatchBonuses, ASkippedRivalsHomeDimsUntilItsMissedTurnAndLightsForItsNext)
+{
+    SBoard board;
+    board.Layout([](int r, int c) { return (r + 2 * c) % 6; });
+    CMatch match(kClassicGame, std::move(board.m_field));
+    match.GetPlayer(0)->SetMoney(100);
+    Frames(match, 1);
+    const CCell& rivalHome = *match.GetField().GetCell(kMid, kLast);
+    ASSERT_TRUE(match.BuyBonus(BonusSkipMove, 10));
+    for (int i = 0; i < 2000 && match.GetBonusCount() > 0; ++i)
+    {
+        match.UpdateBonuses(16.0f);
+        Frames(match, 1);
+    }
+    ASSERT_EQ(match.GetBonusCount(), 0u);
+    EXPECT_FALSE(rivalHome.IsLit());
+    // The human moves twice; the rival's home lights as its skipped turn
+    // passes and stays lit through the turn it does get.
+    for (const int move : {1, 2})
+    {
+        ASSERT_TRUE(match.GetField().IsIdle());
+        const int human = match.GetField().GetCellColour(kMid, 0);
+        const int rival = match.GetField().GetCellColour(kMid, kLast);
+        for (int c = 1; c < kLast; ++c)
+            if (match.GetField().GetCellColour(kMid, c) != human &&
+                match.GetField().GetCellColour(kMid, c) != rival)
+            {
+                ClickCell(match, kMid, c);
+                break;
+            }
+        bool rivalMoved = false;
+        bool litInItsTurn = true;
+        bool moved = false;
+        for (int i = 0; i < 2000 &&
+                        !(moved && match.GetPlayer(0)->GetState() == PlayerTurn && match.GetField().IsIdle());
+             ++i)
+        {
+            Frames(match, 1);
+            moved = moved || match.GetPlayer(0)->GetState() != PlayerTurn;
+            rivalMoved = rivalMoved || match.GetCurrentPlayer() == 1;
+            litInItsTurn = litInItsTurn && (match.GetCurrentPlayer() == 0 || rivalHome.IsLit());
+        }
+        ASSERT_TRUE(moved) << move;
+        EXPECT_EQ(rivalMoved, move == 2) << move;
+        EXPECT_TRUE(litInItsTurn) << move;
+        EXPECT_TRUE(rivalHome.IsLit()) << move;
+        EXPECT_FALSE(match.IsSkipPending()) << move;
+    }
+}
+
+TEST(MatchBonuses, TheMovingSetSellsNoSkipButOtherBonuses)
+{
+    SBoard board(0, 1, "dat/levels_moving");
+    board.Layout([](int r, int c) { return (r + 2 * c) % 6; });
+    CMatch match(kMovingGame, std::move(board.m_field));
+    match.GetPlayer(0)->SetMoney(100);
+    Frames(match, 1);
+    EXPECT_FALSE(match.CanBuyBonus(BonusSkipMove, 10));
+    EXPECT_TRUE(match.CanBuyBonus(BonusLife, 10));
+    match.RestoreSkipPending(10);
+    EXPECT_FALSE(match.IsSkipPending()) << "nothing to skip in a moving game";
 }
 
 TEST(MatchTurns, AWonMovingLevelStandsStillUntilItOpensTheNextMovingLevel)
