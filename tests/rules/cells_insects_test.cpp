@@ -207,6 +207,14 @@ TEST(IntroInsects, FirstInsectGoesToTheFixedCell)
     EXPECT_FLOAT_EQ(first.m_target_x, x);
     EXPECT_FLOAT_EQ(first.m_target_y, y);
     EXPECT_EQ(first.m_coin, 0);
+    // Saved now, the opening is the board with the coins where they will land.
+    SSavedBoard saved;
+    ASSERT_TRUE(board->SaveState(saved));
+    int level = -1;
+    std::vector<SCellState> cells;
+    ASSERT_TRUE(CLevelState::Read(saved.m_field_state, level, cells));
+    const CBoardGeometry g(0);
+    EXPECT_EQ(cells[static_cast<std::size_t>(g.IndexOf(g.Rows() / 3, 4))].m_coin, 0);
     for (const auto& insect : board->GetInsects())
         EXPECT_GE(insect->m_y, 600.0f) << "insects come in from below the picture";
     // A rebuilt level's insects all pick random cells.
@@ -328,6 +336,12 @@ TEST(Magnifier, RightButtonEnlargesTheCellUnderThePointerUpToTheCap)
         board->Update(16.0f);
     EXPECT_EQ(board->GetHovered(), SCellPos());
     EXPECT_NEAR(board->GetCell(8, 5)->GetSize(), width, 0.01f);
+    // The top row too.
+    board->CellPosition(0, 3, x, y);
+    board->SetPointer(x, y, true);
+    for (int i = 0; i < 60; ++i)
+        board->Update(16.0f);
+    EXPECT_GT(board->GetCell(0, 3)->GetSize(), 50.0f);
 }
 } // namespace
 } // namespace NGame::NTest

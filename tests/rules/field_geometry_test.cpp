@@ -126,6 +126,20 @@ TEST(FieldBuild, EachSetReportsTheLevelReachedAsItsOwn)
     }
 }
 
+TEST(FieldBuild, LeavingALevelFadesEveryCellOut)
+{
+    SBoard board;
+    RunUntilIdle(*board);
+    board->BeginLevelOut();
+    EXPECT_EQ(board->GetState(), Leaving);
+    for (int i = 0; i < 2000 && board->GetState() == Leaving; ++i)
+        board->Update(16.0f);
+    EXPECT_EQ(board->GetState(), Gone);
+    for (int r = 0; r < board->GetRows(); ++r)
+        for (int c = 0; c < board->RowLength(r); ++c)
+            ASSERT_EQ(board->GetCell(r, c)->GetState(), CellGone) << r << "," << c;
+}
+
 TEST(FieldBuild, HomesStartInDifferentColours)
 {
     for (unsigned seed = 1; seed <= 200; ++seed)

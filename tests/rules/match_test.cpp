@@ -105,6 +105,8 @@ TEST(MatchLevelEnd, EachOutcomeIsDecidedOnceWithItsLivesPurseAndNextLevel)
         EXPECT_EQ(match.GetPlayer(0)->GetMoney(), c.moneyAfter) << c.name;
         EXPECT_FALSE(match.IsLifeLost()) << c.name;
         EXPECT_FALSE(match.IsLevelDecided()) << c.name;
+        match.StartAtLevel(0);
+        EXPECT_EQ(match.GetPlayerCount(), 2u) << c.name;
     }
 }
 
@@ -160,6 +162,8 @@ TEST(MatchBonuses, ASkippedRivalsHomeDimsUntilItsMissedTurnAndLightsForItsNext)
     }
     ASSERT_EQ(match.GetBonusCount(), 0u);
     EXPECT_FALSE(rivalHome.IsLit());
+    Frames(match, 60);
+    EXPECT_LT(rivalHome.GetAlpha(), 0.5f) << "the dimmed home shows dim";
     // The human moves twice; the rival's home lights as its skipped turn
     // passes and stays lit through the turn it does get.
     for (const int move : {1, 2})
@@ -190,8 +194,32 @@ TEST(MatchBonuses, ASkippedRivalsHomeDimsUntilItsMissedTurnAndLightsForItsNext)
         EXPECT_EQ(rivalMoved, move == 2) << move;
         EXPECT_TRUE(litInItsTurn) << move;
         EXPECT_TRUE(rivalHome.IsLit()) << move;
+        Frames(match, 60);
+        EXPECT_FLOAT_EQ(rivalHome.GetAlpha(), 1.0f) << move;
+        EXPECT_FLOAT_EQ(match.GetField().GetCell(kMid, 0)->GetAlpha(), 1.0f) << move;
         EXPECT_FALSE(match.IsSkipPending()) << move;
     }
+}
+
+TEST(MatchBonuses, CoinsABonusJoinsToTheHumansZoneArePaidOnceWhenItSettles)
+{
+    // The only free flower, next to the human's home, carries a dollar.
+    SBoard board;
+    board.Layout([](int r, int c) { return r == kMid && c < 2 ? 2 * c : 5; },
+                 [](int r, int c) { return r == kMid && c == 1 ? 4 : -1; });
+    CMatch match(kClassicGame, std::move(board.m_field));
+    match.GetPlayer(0)->SetMoney(100);
+    Frames(match, 1);
+    ASSERT_TRUE(match.BuyBonus(BonusZoneRepaint, 10));
+    for (int i = 0; i < 2000 && match.GetBonusCount() > 0; ++i)
+    {
+        match.UpdateBonuses(16.0f);
+        Frames(match, 1);
+    }
+    Frames(match, 60);
+    EXPECT_EQ(match.GetField().GetCellColour(kMid, 1), 0);
+    EXPECT_EQ(match.GetPlayer(0)->GetMoney(), 90 + CPlayer::CoinValue(4));
+    EXPECT_TRUE(match.GetField().CollectedCoins().empty()) << "paid now, not again";
 }
 
 TEST(MatchBonuses, TheMovingSetSellsNoSkipButOtherBonuses)
@@ -205,6 +233,20 @@ TEST(MatchBonuses, TheMovingSetSellsNoSkipButOtherBonuses)
     EXPECT_TRUE(match.CanBuyBonus(BonusLife, 10));
     match.RestoreSkipPending(10);
     EXPECT_FALSE(match.IsSkipPending()) << "nothing to skip in a moving game";
+
+    // The move's turn ends with the garden moving on: no colour until it rests.
+    CPlayer& human = *match.GetPlayer(0);
+    const int home = match.GetField().GetCellColour(kMid, 0);
+    human.OnColourKey((home + 1) % 6 == match.GetField().GetCellColour(kMid, kLast) ? (home + 2) % 6
+                                                                                    : (home + 1) % 6);
+    for (int i = 0; i < 2000 && match.GetField().GetState() != Shifting; ++i)
+        Frames(match, 1);
+    ASSERT_EQ(match.GetField().GetState(), Shifting);
+    ASSERT_EQ(human.GetState(), PlayerTurn);
+    const int shifting = match.GetField().GetCellColour(kMid, 0);
+    human.OnColourKey((shifting + 1) % 6);
+    EXPECT_EQ(human.GetState(), PlayerTurn);
+    EXPECT_EQ(match.GetField().GetCellColour(kMid, 0), shifting);
 }
 
 TEST(MatchTurns, AWonMovingLevelStandsStillUntilItOpensTheNextMovingLevel)
