@@ -165,27 +165,29 @@ TEST(AISearch, ProportionOfExactlyPointFourLooksOnePlyAndCountsCells)
 TEST(AISearch, DistanceMapCountsStepsThroughFlowersAsTheBoardsNeighboursRun)
 {
     // Every colour, 0 included, is a step; the steps are the board's own
-    // neighbour relation, counted out here breadth first.
+    // neighbour relation, counted out here breadth first from homes anywhere.
     SBoard board(13);
     const CBoardGeometry g(13);
-    const int mid = g.Mid();
-    const int last = g.RowLength(mid) - 1;
-    CAIPlayer ai(mid, last, board.m_field.get(), 2);
     board.Layout([](int r, int c) { return (r * 5 + c) % 6; });
-    std::vector<std::vector<int>> steps(g.Rows(), std::vector<int>(g.Columns(), -1));
-    std::vector<SCellPos> queue{{mid, last}};
-    steps[mid][last] = 0;
-    for (std::size_t head = 0; head < queue.size(); ++head)
-        for (const SCellPos& n : g.Neighbours(queue[head].m_row, queue[head].m_column))
-            if (g.IsValid(n.m_row, n.m_column) && steps[n.m_row][n.m_column] < 0)
-            {
-                steps[n.m_row][n.m_column] = steps[queue[head].m_row][queue[head].m_column] + 1;
-                queue.push_back(n);
-            }
-    const CColourMap distances = ai.BuildDistanceMap();
-    for (int r = 0; r < g.Rows(); ++r)
-        for (int c = 0; c < g.RowLength(r); ++c)
-            ASSERT_EQ(distances.At(r, c), steps[r][c]) << r << "," << c;
+    for (const SCellPos home : {SCellPos{g.Mid(), g.RowLength(g.Mid()) - 1}, SCellPos{g.Mid(), 0},
+                                SCellPos{0, 0}, SCellPos{g.Rows() - 1, 3}})
+    {
+        CAIPlayer ai(home.m_row, home.m_column, board.m_field.get(), 2);
+        std::vector<std::vector<int>> steps(g.Rows(), std::vector<int>(g.Columns(), -1));
+        std::vector<SCellPos> queue{home};
+        steps[home.m_row][home.m_column] = 0;
+        for (std::size_t head = 0; head < queue.size(); ++head)
+            for (const SCellPos& n : g.Neighbours(queue[head].m_row, queue[head].m_column))
+                if (g.IsValid(n.m_row, n.m_column) && steps[n.m_row][n.m_column] < 0)
+                {
+                    steps[n.m_row][n.m_column] = steps[queue[head].m_row][queue[head].m_column] + 1;
+                    queue.push_back(n);
+                }
+        const CColourMap distances = ai.BuildDistanceMap();
+        for (int r = 0; r < g.Rows(); ++r)
+            for (int c = 0; c < g.RowLength(r); ++c)
+                ASSERT_EQ(distances.At(r, c), steps[r][c]) << r << "," << c;
+    }
 
     // A hole is no step: beyond it nothing is reachable.
     SBoard row;

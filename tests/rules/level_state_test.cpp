@@ -57,8 +57,11 @@ TEST(LoadState, ASnapshotComesBackAndAnUnknownSetFlagIsRefused)
         saved.m_game_type = gameType;
         EXPECT_FALSE(other->LoadState(saved)) << gameType;
     }
-    saved.m_game_type = 0;
-    ASSERT_TRUE(other->LoadState(saved));
+    for (const int gameType : {1, 0})
+    {
+        saved.m_game_type = gameType;
+        ASSERT_TRUE(other->LoadState(saved)) << gameType;
+    }
     EXPECT_EQ(other->DescribeState(), board->DescribeState());
 }
 
