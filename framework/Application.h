@@ -118,6 +118,10 @@ class CApplication
     std::uint32_t FrameCount() const { return m_frame; }
 
   private:
+    // The two halves of HandleEvent: what the window itself went through, and
+    // the player's input for the input target.
+    void HandleWindowEvent(const CPlatformEvent& event);
+    void HandleInput(const CPlatformEvent& event);
     void DoClose();
     void DeliverDialogResult();
     void TrackFocus(IMusicPlayer* music);

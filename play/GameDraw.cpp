@@ -12,6 +12,7 @@
 #include "play/BoardPainter.h"
 #include "play/GameHint.h"
 #include "play/Hint.h"
+#include "widgets/SimpleButton.h"
 
 #include <algorithm>
 #include <cstdio>

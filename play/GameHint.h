@@ -3,7 +3,7 @@
 // option at once.
 #pragma once
 
-#include "play/GameSeams.h"
+#include "widgets/SimpleCheckBox.h"
 
 #include <cstdint>
 #include <memory>
@@ -41,12 +41,12 @@ class CGameHint
     std::uint32_t GetRecord() const { return m_record; }
     float GetAlpha() const { return m_alpha; }
     bool IsClosing() const { return m_speed < 0.0f; }
-    IHintCheckBox& CheckBox() { return *m_check_box; }
+    CSimpleCheckBox& CheckBox() { return *m_check_box; }
 
   private:
     std::uint32_t m_record;
     SHintRecord* m_data;
-    std::unique_ptr<IHintCheckBox> m_check_box;
+    std::unique_ptr<CSimpleCheckBox> m_check_box;
     float m_alpha = 0.0f;
     float m_speed = 0.1f;
     // The first hint's animations, copies of the prototypes.

@@ -5,12 +5,10 @@
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "platform/Gl.h"
-#include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace NInterface
@@ -37,13 +35,8 @@ CContinueDlg::~CContinueDlg() = default;
 
 void CContinueDlg::Draw()
 {
-    if (m_fade < 1.0f)
-        m_fade += 0.025f;
-    m_dim = true;
-    DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawDialogBack(resources ? resources->m_continue_dlg_back : nullptr, m_x, m_y,
-                   static_cast<float>(m_width), static_cast<float>(m_height), std::min(m_fade, 1.0f));
+    DrawFadingBack(resources ? resources->m_continue_dlg_back : nullptr);
     if (resources)
     {
         char text[48];

@@ -39,7 +39,6 @@ class CContinueDlg : public CDialogScreen
     int m_level;
     int m_score;
     int m_choice = kCancel;
-    float m_fade = 0.0f;
     std::unique_ptr<CSimpleButton> m_continue;
     std::unique_ptr<CSimpleButton> m_start_new;
     std::unique_ptr<CSimpleButton> m_cancel;

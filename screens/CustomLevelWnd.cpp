@@ -2,16 +2,12 @@
 #include "screens/CustomLevelWnd.h"
 
 #include "framework/Application.h"
-#include "framework/MenuCursor.h"
 #include "media/Backing.h"
 #include "media/InterfaceResources.h"
-#include "media/Music.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
 #include "play/GameResources.h"
-#include "screens/MenuBackground.h"
-#include "storage/FileSystem.h"
 #include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
@@ -28,28 +24,14 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight)
 }
 
 CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks)
-    : m_logical_width(logicalWidth), m_logical_height(logicalHeight)
+    : CMenuWnd(logicalWidth, logicalHeight, "mui/custom_wnd.txt", &CInterfaceResources::m_cust_lev_wnd,
+               &CInterfaceResources::m_cancel_btn)
 {
-    if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/custom_wnd.txt");
-    SetDraggable(true);
-    SetKeyboardNavigation(true);
-
-    const CInterfaceResources* resources = CInterfaceResources::Get();
-    auto texture = [resources](CTexture* CInterfaceResources::*member)
-    { return resources ? resources->*member : nullptr; };
-
-    m_close = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_cancel_btn));
-    m_close->LoadLayout(m_layout, "m_close_btn");
-    AddControl(m_close.get());
-    m_ok = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_start_btn));
-    m_ok->LoadLayout(m_layout, "m_ok_btn");
-    AddControl(m_ok.get());
-
+    m_ok = MakeButton("m_ok_btn", &CInterfaceResources::m_start_btn);
     auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, bool checked)
     {
-        member = std::make_unique<CSimpleCheckBox>(this, texture(&CInterfaceResources::m_check_box2), 220.0f);
-        member->LoadLayout(m_layout, name);
+        member = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box2), 220.0f);
+        member->LoadLayout(Layout(), name);
         member->SetChecked(checked);
         AddControl(member.get());
     };
@@ -57,14 +39,13 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     box(m_advanced, "m_cb_advanced", true);
     box(m_moving, "m_cb_moving", false);
 
-    m_level_bar = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
-    m_level_bar->LoadLayout(m_layout, "m_level_track_bar");
+    m_level_bar = std::make_unique<CTrackBar>(this, Texture(&CInterfaceResources::m_music_track_bar));
+    m_level_bar->LoadLayout(Layout(), "m_level_track_bar");
     m_level_bar->SetRange(0.0f, 99.0f);
     m_level_bar->SetLength(495.0f);
     m_level_bar->SetValue(0.0f);
     AddControl(m_level_bar.get());
 
-    m_dragons = CInterfaceInsect::CreateMenuDragons();
     // The preview shows the flowers the game will; without the game's
     // resources (tests) it draws only its frame.
     const CGameResources* game = FindGameResources();
@@ -140,28 +121,20 @@ void CCustomLevelWnd::Activate()
 {
     // A screen kept for reuse starts each visit with no request pending.
     m_start_requested = false;
-    CScreen::Activate();
+    CMenuWnd::Activate();
     UpdateLock();
 }
 
-void CCustomLevelWnd::Update(float elapsed)
+void CCustomLevelWnd::UpdateContent(float elapsed)
 {
-    CScreen::Update(elapsed);
-    UpdateCursor(elapsed);
     if (GetChosenLevel() != m_preview->GetLevel())
         m_preview->SetLevel(GetChosenLevel());
     m_preview->Update(elapsed);
-    UpdateMenuDragons(m_dragons, elapsed);
 }
 
-void CCustomLevelWnd::Draw()
+void CCustomLevelWnd::DrawUnderControls()
 {
-    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    PrepareMenuDrawing();
-    NGl::PushMatrix();
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawMenuBackground(resources ? resources->m_cust_lev_wnd : nullptr);
     if (resources)
     {
         // A dark backing keeps the white number readable on the light panel.
@@ -188,62 +161,23 @@ void CCustomLevelWnd::Draw()
         resources->m_locked->Draw(120.0f, 210.0f, 0.0f);
         NGl::Disable(GL_BLEND);
     }
-    CScreen::Draw();
-    DrawMenuDragons(m_dragons);
-    NGl::PopMatrix();
-    NAudio::TheMusic().Update();
-    DrawCursor();
-}
-
-void CCustomLevelWnd::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
-    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
-}
-
-void CCustomLevelWnd::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CCustomLevelWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CCustomLevelWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
 }
 
 void CCustomLevelWnd::OnKeyDown(int key)
 {
-    if (key == Settings().m_close_key)
-        OnControl(m_close.get());
-    else if (key == NKey::kLeft || key == NKey::kRight)
+    if (key == NKey::kLeft || key == NKey::kRight)
     {
         m_level_bar->Step(key == NKey::kRight ? 1.0f : -1.0f);
         UpdateLock();
     }
-    CScreen::OnKeyDown(key);
+    CMenuWnd::OnKeyDown(key);
 }
 
 void CCustomLevelWnd::OnControl(CControl* control)
 {
-    CScreen::OnControl(control);
-    CApplication* app = CApplication::Get();
-    if (control == m_close.get())
-    {
+    CMenuWnd::OnControl(control);
+    if (control == CloseButton())
         m_start_requested = false;
-        if (app)
-            app->CloseTop(false);
-    }
     else if (control == m_ok.get())
     {
         // The button is disabled while locked, but a click in the same frame
@@ -252,7 +186,7 @@ void CCustomLevelWnd::OnControl(CControl* control)
         if (m_locked)
             return;
         m_start_requested = true;
-        if (app)
+        if (CApplication* app = CApplication::Get())
             app->CloseTop(false);
     }
     else if (control == m_classic.get() || control == m_advanced.get() || control == m_moving.get())
@@ -267,6 +201,4 @@ void CCustomLevelWnd::OnControl(CControl* control)
     else if (control == m_level_bar.get())
         UpdateLock();
 }
-
-void CCustomLevelWnd::OnDialogClosed(int, CDialogScreen*) {}
 } // namespace NInterface

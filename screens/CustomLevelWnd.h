@@ -3,14 +3,11 @@
 #pragma once
 
 #include "framework/MenuRepaint.h"
-#include "framework/Screen.h"
 #include "play/BoardPainter.h"
 #include "rules/Field.h"
-#include "screens/InterfaceInsect.h"
-#include "storage/PropertyFile.h"
+#include "screens/MenuWnd.h"
 
 #include <memory>
-#include <vector>
 
 class CBitmapText;
 class CSettings;
@@ -20,7 +17,7 @@ class CTrackBar;
 
 namespace NInterface
 {
-class CCustomLevelWnd : public CScreen
+class CCustomLevelWnd final : public CMenuWnd
 {
   public:
     static constexpr const char* kClassicFolder = "dat/levels_classic";
@@ -52,17 +49,10 @@ class CCustomLevelWnd : public CScreen
     // Moves the OK button's lock to the current choice.
     void UpdateLock();
 
-    void Update(float elapsed) override;
-    void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
-    void OnDialogClosed(int result, CDialogScreen* dialog) override;
 
-    CSimpleButton* CloseButton() const { return m_close.get(); }
     CSimpleButton* OkButton() const { return m_ok.get(); }
     CSimpleCheckBox* ClassicBox() const { return m_classic.get(); }
     CSimpleCheckBox* AdvancedBox() const { return m_advanced.get(); }
@@ -75,14 +65,13 @@ class CCustomLevelWnd : public CScreen
     static int LevelCount(int set);
     // Reloads the preview from the set's folder.
     void ShowSet(int set);
-    void ToLogical(int& x, int& y) const;
+    // The preview follows the slider; drawn with the chosen number and,
+    // while the level is locked, the lock over it.
+    void UpdateContent(float elapsed) override;
+    void DrawUnderControls() override;
 
-    CPropertyFile m_layout;
-    float m_logical_width;
-    float m_logical_height;
     bool m_start_requested = false;
     bool m_locked = true;
-    std::unique_ptr<CSimpleButton> m_close;
     std::unique_ptr<CSimpleButton> m_ok;
     std::unique_ptr<CSimpleCheckBox> m_classic;
     std::unique_ptr<CSimpleCheckBox> m_advanced;
@@ -90,6 +79,5 @@ class CCustomLevelWnd : public CScreen
     std::unique_ptr<CTrackBar> m_level_bar;
     std::unique_ptr<NGame::CField> m_preview;
     std::unique_ptr<NGame::CBoardPainter> m_preview_painter;
-    std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
 };
 } // namespace NInterface

@@ -103,7 +103,6 @@ CMainMenu::CMainMenu() : m_top_table(kTopLists)
     hidden("m_mini_btn", &CInterfaceResources::m_mini_btn);
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();
-    NGameLink::RegisterEnterNameDialog();
 
     const CSettings& settings = Settings();
     if (CAudio* audio = CAudio::Get())

@@ -33,27 +33,6 @@ void DrawMenuBackground(const CTexture* texture)
     NGl::End();
 }
 
-void DrawDialogBack(const CTexture* texture, float x, float y, float width, float height, float alpha)
-{
-    NGl::Enable(GL_TEXTURE_2D);
-    NGl::Enable(GL_BLEND);
-    NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    NGl::BindTexture(texture ? texture->GetName() : 0);
-    NGl::Color(1.0f, 1.0f, 1.0f, alpha);
-    NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(x, y, 0.5f);
-    NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(x, y + height, 0.5f);
-    NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(x + width, y + height, 0.5f);
-    NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(x + width, y, 0.5f);
-    NGl::End();
-    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
-    NGl::Disable(GL_BLEND);
-}
-
 void SetupMenuProjection(int logicalWidth, int logicalHeight)
 {
     NGl::ClearColor(1.0f, 1.0f, 1.0f, 1.0f);

@@ -94,22 +94,14 @@ class CHelpWriter
 };
 
 constexpr float kLeft = 80, kWidth = 640;
-} // namespace
+constexpr float kTitleY = 84, kBody = 18, kGap = 14;
 
-bool WriteHelp(COutput& out, std::string& problems)
+// The rules: zones and moves.
+void GardenPage(CHelpWriter& h)
 {
-    std::vector<std::vector<CImage>> icons;
-    for (int i = 0; i < 11; ++i)
-        icons.push_back({BonusButtonLooks(i, 48)[0]});
-    WriteSprite(out, "mui/help/bonuses.spr", icons);
-
-    const CFontMetrics font(MakeFontSheet());
-    CHelpWriter h(font);
-    constexpr float kTitleY = 84, kBody = 18, kGap = 14;
-
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "The garden", true);
-    float y = h.Text(
+    const float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "You and your rival each own a zone of flowers. Yours starts at the left end of the middle row, "
         "the rival's at the right end. A zone is every flower joined to its home through flowers of the "
@@ -121,11 +113,15 @@ bool WriteHelp(COutput& out, std::string& problems)
            "You may never pick your own colour or the rival's. The level ends when every flower belongs to a "
            "zone; "
            "own at least half of the garden to complete it.");
+}
 
+// Capturing what the rival cannot reach.
+void CapturingPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Capturing", true);
     h.Image(600, 200, 160, 120, "mui/help/gameplay.spr", 0, true, 1000);
-    y = h.Text(
+    const float y = h.Text(
         kLeft, 128, 420, kBody,
         "Every free area that your move cuts off from the rival becomes yours at once, whatever its colours: "
         "fence off a corner with a wall of your colour and the whole corner is captured. Holes in the ground "
@@ -134,7 +130,11 @@ bool WriteHelp(COutput& out, std::string& problems)
            "While it is your turn, the flowers that a click would win are outlined under the pointer. Look "
            "before "
            "you click: a colour that opens a wide front is often better than the biggest bite.");
+}
 
+// The six flowers and their keys.
+void FlowersPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Six flowers", true);
     h.Text(kLeft, 128, kWidth, kBody,
@@ -150,10 +150,14 @@ bool WriteHelp(COutput& out, std::string& problems)
     }
     h.Text(kLeft, 470, kWidth, kBody,
            "Space or Enter closes hints and goes on after a level; Escape opens the menu.");
+}
 
+// The coins, then the bonuses on two pages.
+void CoinsAndBonusPages(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Coins", true);
-    y = h.Text(
+    const float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "At the start of each level insects fly in and drop coins on the flowers. When a flower with a coin "
         "joins your zone the coin goes into your purse. The rival's coins are simply lost.");
@@ -192,11 +196,15 @@ bool WriteHelp(COutput& out, std::string& problems)
             h.Text(160, by + 7, 580, kBody, bonusText[i]);
         }
     }
+}
 
+// Lives, score and the top 7.
+void LivesPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Lives and score", true);
     h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", 10, false);
-    y = h.Text(
+    const float y = h.Text(
         165, 134, 560, kBody,
         "You start with three spare lives. Losing a level costs one and you play the level again. With no "
         "life left the purse buys one if it can; otherwise the game is over.");
@@ -205,10 +213,14 @@ bool WriteHelp(COutput& out, std::string& problems)
         "At the end of every classic or advanced level the flowers of your zone are added to your score. The "
         "Top 7 table keeps the best seven scores of the classic levels and those of the advanced ones; the "
         "moving levels add nothing to the score. The rival grows stronger with every level.");
+}
 
+// The magnifier and the keys.
+void KeysPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Magnifier and keys", true);
-    y = h.Text(
+    float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "On the big boards the flowers are small. Hold the right mouse button and the flower under the "
         "pointer grows so you can see it clearly.");
@@ -219,10 +231,14 @@ bool WriteHelp(COutput& out, std::string& problems)
         "from button to button and Space presses; left and right choose the level. The Menu button above "
         "the board returns to the main menu; your game is kept and can be continued later.");
     h.Image(400, y + 50, 64, 64, "dat/marker.spr", 0, true, 60);
+}
 
+// The level sets and the window.
+void LevelSetsPage(CHelpWriter& h)
+{
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, "Level sets and the window", true);
-    y = h.Text(
+    const float y = h.Text(
         kLeft, 128, kWidth, kBody,
         "The Play button of the main menu (and New game, when a game is saved) opens the level choice. It "
         "starts any level you have reached in one of three sets: the classic gardens, the busier advanced "
@@ -231,7 +247,26 @@ bool WriteHelp(COutput& out, std::string& problems)
     h.Text(kLeft, y + kGap, kWidth, kBody,
            "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or F11 "
            "switches between the window and full screen.");
+}
 
+} // namespace
+
+bool WriteHelp(COutput& out, std::string& problems)
+{
+    std::vector<std::vector<CImage>> icons;
+    for (int i = 0; i < 11; ++i)
+        icons.push_back({BonusButtonLooks(i, 48)[0]});
+    WriteSprite(out, "mui/help/bonuses.spr", icons);
+
+    const CFontMetrics font(MakeFontSheet());
+    CHelpWriter h(font);
+    GardenPage(h);
+    CapturingPage(h);
+    FlowersPage(h);
+    CoinsAndBonusPages(h);
+    LivesPage(h);
+    KeysPage(h);
+    LevelSetsPage(h);
     out.WriteText("mui/help.xml", h.Finish());
     problems += h.Problems();
     return h.Problems().empty();
