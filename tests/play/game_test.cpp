@@ -22,40 +22,8 @@ TEST_F(GameFixture, TurnPassesToTheOpponentAndBack)
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
 
-TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
-{
-    Start();
-    ASSERT_TRUE(Settle());
-    Frames(1);
-    ASSERT_FALSE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
-    m_game->OnControl(m_game->GetBonusButton(kBonusSkipMove));
-    ASSERT_TRUE(m_game->IsSkipPending());
-    EXPECT_EQ(Human().GetMoney(), 0);
-    Human().SetMoney(500); // enough for another skip, which must still be refused
-    Frames(2);
-    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
-
-    ASSERT_TRUE(ClickAllowedCell());
-    bool opponentMoved = false;
-    ASSERT_TRUE(RunUntil(
-        [&]
-        {
-            opponentMoved = opponentMoved || m_game->GetCurrentPlayer() != 0;
-            return Field().IsIdle() && Human().GetState() == PlayerTurn;
-        }));
-    EXPECT_FALSE(opponentMoved);
-    EXPECT_FALSE(m_game->IsSkipPending());
-
-    ASSERT_TRUE(ClickAllowedCell());
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
-    Frames(1);
-    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
-    Frames(1);
-    EXPECT_FALSE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
-}
-
-// The lives, purse and score of every level end: rules/match_test.
+// A skip's course through the turns, the bar shut in the rival's turn, and
+// the lives, purse and score of every level end: rules/match_test.
 TEST_F(GameFixture, ATiedLevelSoundsItsCompletionOnceAndAClickOpensTheNext)
 {
     Start();
