@@ -6,6 +6,7 @@
 #include "app/Replay.h"
 #include "app/Services.h"
 #include "app/TestScreen.h"
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
 #include "media/TgaDecoder.h"
@@ -304,8 +305,8 @@ int RunProgram(const CCommandLine& options)
 
     // 11-12. The window with its GL context and icon, then full screen if asked for.
     SetWindowIcon(platform, *files);
-    if (!app.CreateMainWindow("Chromal", settings.m_window_x, settings.m_window_y, settings.m_window_width,
-                              settings.m_window_height))
+    if (!app.CreateMainWindow(NTexts::Text(NTexts::EText::kGameName), settings.m_window_x,
+                              settings.m_window_y, settings.m_window_width, settings.m_window_height))
     {
         std::fprintf(stderr, "chromal: cannot create the window\n");
         CApplication::Destroy();

@@ -11,6 +11,7 @@
 #include "play/TopTable.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleEdit.h"
 
@@ -19,7 +20,10 @@ namespace NInterface
 CEnterNameDlg::CEnterNameDlg()
 {
     if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/entername_dlg.txt");
+        m_layout.Load(*files, NPlaces::kNameFile);
+    const NPlaces::SPlace at = ReadPlaces(m_layout, NPlaces::kNameFile)[NPlaces::EPlace::kNameDialog];
+    m_x = at.m_x;
+    m_y = at.m_y;
     CInterfaceResources* resources = CInterfaceResources::Get();
     m_ok = std::make_unique<CSimpleButton>(this, resources ? resources->m_ok_btn : nullptr);
     m_ok->LoadLayout(m_layout, "m_ok_btn");

@@ -2,6 +2,7 @@
 // the hints.
 #include "play/Game.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/Music.h"
@@ -13,6 +14,7 @@
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleEdit.h"
 
@@ -21,22 +23,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the colour of your zone (1 cent)",
-                                                "Repaint random field into the colour of your zone (2 cents)",
-                                                "Randomize unoccupied space (3 cents)",
-                                                "Move forward for one cell (5 cents)",
-                                                "Move forward for three cells (10 cents)",
-                                                "Repaint your zone into random colour (15 cents)",
-                                                "Opponent misses one turn (25 cents)",
-                                                "Opponent's zone decreases by two lines (30 cents)",
-                                                "Opponent's zone decreases by four lines (40 cents)",
-                                                "Entirely randomize the Opponent's zone (50 cents)",
-                                                "Plus one life ($1)"};
-
-} // namespace
-
 CField::LevelReached RecordLevelReached(CSettings& settings)
 {
     return [&settings](CField::ELevelSet set, int level)
@@ -96,8 +82,9 @@ void CGame::CreateControls()
 {
     CPropertyFile layout;
     if (const CFileSystem* files = CFileSystem::Get())
-        layout.Load(*files, "dat/bonuses_buttons.txt", true);
-    auto make = [&](CTexture* texture, const char* name)
+        layout.Load(*files, NPlaces::kGameFile, true);
+    m_places = ReadPlaces(layout, NPlaces::kGameFile);
+    auto make = [&](CTexture* texture, const std::string& name)
     {
         auto button = std::make_unique<CSimpleButton>(this, texture);
         button->LoadLayout(layout, name);
@@ -105,8 +92,8 @@ void CGame::CreateControls()
         return button;
     };
     m_main_menu_button = make(m_resources->GetMainMenuButton(), "m_main_menu_btn");
-    for (int i = 0; i < kBonusCount; ++i)
-        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusNames[i]);
+    for (int i = 0; i < BonusKindCount; ++i)
+        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusTable[i].ButtonName());
     if (const CSprite* marker = m_resources->GetMarker())
     {
         m_marker = std::make_unique<CSprite>(*marker);
@@ -174,7 +161,7 @@ void CGame::Update(float elapsed)
     m_match->UpdateBoard(elapsed);
     PlayBoardSounds();
 
-    m_match->AdvanceTurn(m_resources->GetPrice(kBonusLife));
+    m_match->AdvanceTurn(m_resources->GetPrice(BonusLife));
     for (const CMatch::ELevelEnd end : m_match->TakeLevelEnds())
         PlayGameSound(end == CMatch::kLevelCompleted  ? kSoundLevelComplete
                       : end == CMatch::kLevelLifeLost ? kSoundLifeLost
@@ -246,7 +233,8 @@ CGameHint* CGame::OpenHint(int record)
 {
     if (record < 0 || static_cast<std::size_t>(record) >= m_resources->GetHintCount())
         return nullptr;
-    m_hints.push_back(std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources));
+    m_hints.push_back(
+        std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources, m_places));
     return m_hints.back().get();
 }
 
@@ -350,8 +338,8 @@ void CGame::OnKeyDown(int key)
         ContinueAfterLevel();
         return;
     }
-    for (int i = 0; i < kBonusCount; ++i)
-        if (key == BonusKey(i) && !m_bonus_buttons[i]->IsDisabled())
+    for (int i = 0; i < BonusKindCount; ++i)
+        if (key == kBonusTable[i].m_key && !m_bonus_buttons[i]->IsDisabled())
         {
             OnControl(m_bonus_buttons[i].get());
             return;
@@ -404,8 +392,6 @@ bool CGame::AskTopName()
     dialog->m_logical_height = 600;
     dialog->m_dim = false;
     dialog->m_frame = true;
-    dialog->m_x = 144.0f;
-    dialog->m_y = 172.0f;
     dialog->m_width = 512;
     dialog->m_height = 256;
     if (CApplication* app = CApplication::Get())
@@ -451,7 +437,7 @@ void CGame::Activate()
 
 void CGame::UpdateBonusButtons()
 {
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         m_bonus_buttons[i]->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
 }
 
@@ -466,7 +452,7 @@ void CGame::OnControl(CControl* control)
         ClosePending();
         return;
     }
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         if (control == m_bonus_buttons[i].get())
         {
             if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
@@ -479,22 +465,19 @@ void CGame::OnControl(CControl* control)
         }
 }
 
-char CGame::BonusKey(int bonus)
+std::string CGame::TooltipText(int bonus) const
 {
-    static constexpr char kKeys[kBonusCount + 1] = "QWERTYUIOPL";
-    return bonus >= 0 && bonus < kBonusCount ? kKeys[bonus] : '\0';
-}
-
-const char* CGame::TooltipText(int bonus)
-{
-    return bonus >= 0 && bonus < kBonusCount ? kTooltips[bonus] : "";
+    const SBonusInfo* info = FindBonus(bonus);
+    return info ? NTexts::Format(NTexts::EText::kTooltipKey,
+                                 info->Tooltip(m_resources->GetPrice(bonus)).c_str(), info->m_key)
+                : "";
 }
 
 int CGame::TooltipBonus() const
 {
     if (!m_hints.empty())
         return -1;
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         if (m_bonus_buttons[i]->IsMouseOver())
             return i;
     return -1;
@@ -502,9 +485,7 @@ int CGame::TooltipBonus() const
 
 std::string CGame::FormatMoney(int cents)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "$%d,%02d", cents / 100, cents % 100);
-    return text;
+    return NTexts::Format(NTexts::EText::kMoney, cents / 100, cents % 100);
 }
 
 // ---------------------------------------------------------------- sounds

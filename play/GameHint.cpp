@@ -1,6 +1,7 @@
 // The in-game picture hint and its check box.
 #include "play/GameHint.h"
 
+#include "catalogue/Places.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
@@ -23,7 +24,8 @@ std::unique_ptr<CSprite> CopyOf(const CSprite* prototype, bool flip)
 }
 } // namespace
 
-CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources)
+CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources,
+                     const NPlaces::CPlaces& places)
     : m_record(record), m_data(resources.GetHint(record))
 {
     m_check_box = std::make_unique<CSimpleCheckBox>(owner, resources.GetHintsCheckBox(), 0.0f);
@@ -39,17 +41,20 @@ CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resou
         if (m_gameplay)
         {
             m_gameplay->SetFrameTime(1000);
-            m_gameplay->SetPosition(573.0f, 209.0f, 0.0f);
+            const NPlaces::SPlace& board = places[NPlaces::EPlace::kHintBoard];
+            m_gameplay->SetPosition(board.m_x, board.m_y, 0.0f);
         }
         if (m_half)
         {
             m_half->SetFrameTime(500);
-            m_half->SetPosition(226.0f, 224.0f, 0.0f);
+            const NPlaces::SPlace& pie = places[NPlaces::EPlace::kHintPie];
+            m_half->SetPosition(pie.m_x, pie.m_y, 0.0f);
         }
+        const NPlaces::SPlace& flower = places[NPlaces::EPlace::kHintFlower];
         if (m_skin)
-            m_skin->SetPosition(219.0f, 391.0f, 0.0f);
+            m_skin->SetPosition(flower.m_x, flower.m_y, 0.0f);
         if (m_coin)
-            m_coin->SetPosition(219.0f, 391.0f, 0.0f);
+            m_coin->SetPosition(flower.m_x, flower.m_y, 0.0f);
     }
 }
 

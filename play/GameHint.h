@@ -13,6 +13,11 @@ class CGameResources;
 class CScreen;
 class CSprite;
 
+namespace NPlaces
+{
+class CPlaces;
+}
+
 namespace NGame
 {
 struct SHintRecord;
@@ -20,8 +25,10 @@ struct SHintRecord;
 class CGameHint
 {
   public:
-    // `record` must lie inside the resources' hint table.
-    CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources);
+    // `record` must lie inside the resources' hint table; the first hint's
+    // animations stand at the game screen's `places`.
+    CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources,
+              const NPlaces::CPlaces& places);
     ~CGameHint();
     CGameHint(const CGameHint&) = delete;
     CGameHint& operator=(const CGameHint&) = delete;

@@ -2,6 +2,7 @@
 // level and score), to start a new one, or to cancel.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/DialogScreen.h"
 #include "storage/PropertyFile.h"
 
@@ -36,6 +37,7 @@ class CContinueDlg : public CDialogScreen
 
   private:
     CPropertyFile m_layout;
+    NPlaces::CPlaces m_places;
     int m_level;
     int m_score;
     int m_choice = kCancel;

@@ -9,6 +9,7 @@
 #include "platform/KeyCodes.h"
 #include "play/GameResources.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
@@ -24,13 +25,15 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight)
 }
 
 CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks)
-    : CMenuWnd(logicalWidth, logicalHeight, "mui/custom_wnd.txt", &CInterfaceResources::m_cust_lev_wnd,
+    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kLevelChoiceFile, &CInterfaceResources::m_cust_lev_wnd,
                &CInterfaceResources::m_cancel_btn)
 {
+    m_places = ReadPlaces(Layout(), NPlaces::kLevelChoiceFile);
     m_ok = MakeButton("m_ok_btn", &CInterfaceResources::m_start_btn);
     auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, bool checked)
     {
-        member = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box2), 220.0f);
+        member = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box2),
+                                                   ReadLength(Layout(), NPlaces::ELength::kSetCaption));
         member->LoadLayout(Layout(), name);
         member->SetChecked(checked);
         AddControl(member.get());
@@ -42,7 +45,7 @@ CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame:
     m_level_bar = std::make_unique<CTrackBar>(this, Texture(&CInterfaceResources::m_music_track_bar));
     m_level_bar->LoadLayout(Layout(), "m_level_track_bar");
     m_level_bar->SetRange(0.0f, 99.0f);
-    m_level_bar->SetLength(495.0f);
+    m_level_bar->SetLength(ReadLength(Layout(), NPlaces::ELength::kLevelTrack));
     m_level_bar->SetValue(0.0f);
     AddControl(m_level_bar.get());
 
@@ -89,14 +92,13 @@ bool CCustomLevelWnd::IsUnlocked(int set, int level, const CSettings& settings)
     return level < settings.LevelRecord(set);
 }
 
-SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown)
+SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown, const NPlaces::SPlace& at)
 {
     // The digits fill the top of their line, so a backing that starts lower
     // leaves their tops outside.
     constexpr float kMargin = 3.0f;
-    const float width = font.TextWidth(std::to_string(shown).c_str(), kNumberSize);
-    return {kNumberX - kMargin, kNumberY - kNumberSize - kMargin, kNumberX + width + kMargin,
-            kNumberY + kMargin};
+    const float width = font.TextWidth(std::to_string(shown).c_str(), at.m_size);
+    return {at.m_x - kMargin, at.m_y - at.m_size - kMargin, at.m_x + width + kMargin, at.m_y + kMargin};
 }
 
 int CCustomLevelWnd::GetChosenLevel() const
@@ -138,15 +140,17 @@ void CCustomLevelWnd::DrawUnderControls()
     if (resources)
     {
         // A dark backing keeps the white number readable on the light panel.
-        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1);
+        const NPlaces::SPlace& number = m_places[NPlaces::EPlace::kChosenLevel];
+        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1, number);
         DrawDarkBacking(back.m_x0, back.m_y0, back.m_x1, back.m_y1, 6.0f, 0.5f);
-        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, kNumberSize, kNumberX, kNumberY, 10.0f, 1,
-                                             1, 1, 1, false, false);
+        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, number.m_size, number.m_x, number.m_y,
+                                             10.0f, 1, 1, 1, 1, false, false);
     }
 
     NGl::PushMatrix();
-    NGl::Translate(173.0f, 188.0f, 0.0f);
-    NGl::Scale(0.262f, 0.262f, 0.2625f);
+    const NPlaces::SPlace& preview = m_places[NPlaces::EPlace::kPreview];
+    NGl::Translate(preview.m_x, preview.m_y, 0.0f);
+    NGl::Scale(preview.m_size, preview.m_size, preview.m_size);
     m_preview_painter->DrawPreview(*m_preview);
     NGl::PopMatrix();
 
@@ -158,7 +162,8 @@ void CCustomLevelWnd::DrawUnderControls()
         NGl::Enable(GL_TEXTURE_2D);
         NGl::Enable(GL_BLEND);
         NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        resources->m_locked->Draw(120.0f, 210.0f, 0.0f);
+        const NPlaces::SPlace& lock = m_places[NPlaces::EPlace::kLock];
+        resources->m_locked->Draw(lock.m_x, lock.m_y, 0.0f);
         NGl::Disable(GL_BLEND);
     }
 }

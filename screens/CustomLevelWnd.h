@@ -2,6 +2,7 @@
 // before, with a live preview of its board; locked levels cannot start.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/MenuRepaint.h"
 #include "play/BoardPainter.h"
 #include "rules/Field.h"
@@ -33,14 +34,10 @@ class CCustomLevelWnd final : public CMenuWnd
     // that set (0 classic, 1 advanced, 2 moving).
     static bool IsUnlocked(int set, int level, const CSettings& settings);
 
-    // Where the level number (the chosen level + 1) stands: the lower-left
-    // corner of its line of glyphs, and their size.
-    static constexpr float kNumberX = 324.0f;
-    static constexpr float kNumberY = 401.0f;
-    static constexpr float kNumberSize = 40.0f;
-    // The dark backing under the number `shown`: its whole line of glyphs,
-    // their outline and a margin.
-    static SArea NumberBacking(const CBitmapText& font, int shown);
+    // The dark backing under the number `shown` drawn at `at` (the lower-left
+    // corner of its line of glyphs, and their size): the whole line, the
+    // glyphs' outline and a margin.
+    static SArea NumberBacking(const CBitmapText& font, int shown, const NPlaces::SPlace& at);
 
     bool IsStartRequested() const { return m_start_requested; }
     int GetChosenLevel() const;
@@ -70,6 +67,7 @@ class CCustomLevelWnd final : public CMenuWnd
     void UpdateContent(float elapsed) override;
     void DrawUnderControls() override;
 
+    NPlaces::CPlaces m_places;
     bool m_start_requested = false;
     bool m_locked = true;
     std::unique_ptr<CSimpleButton> m_ok;

@@ -388,8 +388,6 @@ void CMainMenu::OnControl(CControl* control)
             m_continue->m_logical_height = m_logical_height;
             m_continue->m_dim = false;
             m_continue->m_frame = true;
-            m_continue->m_x = 144.0f;
-            m_continue->m_y = 44.0f;
             m_continue->m_width = 512;
             m_continue->m_height = 512;
             if (app)

@@ -1,6 +1,7 @@
 // Shared menu drawing: state, background quad and projection set-up.
 #include "screens/MenuBackground.h"
 
+#include "catalogue/Places.h"
 #include "framework/Application.h"
 #include "media/ResourceGroup.h"
 #include "media/Texture.h"
@@ -23,13 +24,13 @@ void DrawMenuBackground(const CTexture* texture)
     NGl::BindTexture(texture ? texture->GetName() : 0);
     NGl::Begin(GL_QUADS);
     NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(-112.0f, -212.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop, 0.0f);
     NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(-112.0f, 812.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom, 0.0f);
     NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(912.0f, 812.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom, 0.0f);
     NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(912.0f, -212.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop, 0.0f);
     NGl::End();
 }
 

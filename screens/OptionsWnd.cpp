@@ -6,6 +6,7 @@
 #include "media/InterfaceResources.h"
 #include "screens/MenuBackground.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
 
@@ -21,14 +22,14 @@ bool IsFullScreen()
 } // namespace
 
 COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
-    : CMenuWnd(logicalWidth, logicalHeight, "mui/options_wnd.txt",
+    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kOptionsFile,
                &CInterfaceResources::m_options_window_back, &CInterfaceResources::m_back_btn)
 {
     const CSettings& settings = Settings();
     m_volume = std::make_unique<CTrackBar>(this, Texture(&CInterfaceResources::m_music_track_bar));
     m_volume->LoadLayout(Layout(), "m_musik_volume_track_bar");
     m_volume->SetRange(0.0f, static_cast<float>(CSettings::kMusicVolumeMax));
-    m_volume->SetLength(204.0f);
+    m_volume->SetLength(ReadLength(Layout(), NPlaces::ELength::kVolumeTrack));
     m_volume->SetValue(static_cast<float>(settings.m_music_volume));
     AddControl(m_volume.get());
 
@@ -39,10 +40,12 @@ COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
         member->SetChecked(checked);
         AddControl(member.get());
     };
-    box(m_sound, "m_sound_cb", 110.0f, settings.m_sound);
-    box(m_hints, "m_hints_cb", 80.0f, settings.m_hints);
-    box(m_dragons_box, "m_dragons_cb", 165.0f, settings.m_show_dragons);
-    box(m_full_screen, "m_fs_cb", 165.0f, IsFullScreen());
+    using NPlaces::ELength;
+    box(m_sound, "m_sound_cb", ReadLength(Layout(), ELength::kSoundCaption), settings.m_sound);
+    box(m_hints, "m_hints_cb", ReadLength(Layout(), ELength::kHintsCaption), settings.m_hints);
+    box(m_dragons_box, "m_dragons_cb", ReadLength(Layout(), ELength::kDragonsCaption),
+        settings.m_show_dragons);
+    box(m_full_screen, "m_fs_cb", ReadLength(Layout(), ELength::kFullScreenCaption), IsFullScreen());
     m_full_screen_shown = IsFullScreen();
 }
 

@@ -1,8 +1,10 @@
 // The top-7 screen: rank, name and points of each entry, page buttons.
 #include "screens/TopWnd.h"
 
+#include "catalogue/Texts.h"
 #include "media/InterfaceResources.h"
 #include "play/TopTable.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -11,13 +13,14 @@
 namespace NInterface
 {
 CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table)
-    : CMenuWnd(logicalWidth, logicalHeight, "mui/top_wnd.txt", &CInterfaceResources::m_top_window_back,
+    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kTopFile, &CInterfaceResources::m_top_window_back,
                &CInterfaceResources::m_back_btn),
       m_table(table)
 {
     m_next = MakeButton("m_next_btn", &CInterfaceResources::m_top_next_btn);
     m_prev = MakeButton("m_prev_btn", &CInterfaceResources::m_top_prev_btn);
     const CPropertyFile& layout = Layout();
+    m_places = ReadPlaces(layout, NPlaces::kTopFile);
     m_font_size = layout.GetFloat("m_font_size", 10.0f);
     m_num_space = layout.GetFloat("m_num_space", 30.0f);
     m_score_space = layout.GetFloat("m_score_space", 400.0f);
@@ -63,17 +66,19 @@ void CTopWnd::DrawUnderControls()
     {
         const float x = m_row_x[row];
         const float y = m_row_y[row];
-        std::snprintf(text, sizeof text, "%d.", row + 1);
-        font.DrawTextOutlined(text, m_font_size, x - m_num_space, y, 0.0f, 1, 1, 1, 1, false, false);
+        font.DrawTextOutlined(NTexts::Format(NTexts::EText::kTableRank, row + 1).c_str(), m_font_size,
+                              x - m_num_space, y, 0.0f, 1, 1, 1, 1, false, false);
         font.DrawTextOutlined(m_table->GetName(m_page, row).c_str(), m_font_size, x, y, 0.0f, 1, 1, 1, 1,
                               false, false);
         std::snprintf(text, sizeof text, "%d", m_table->GetPoints(m_page, row));
         font.DrawTextOutlined(text, m_font_size, x + m_score_space, y, 0.0f, 1, 1, 1, 1, false, false);
     }
-    const char* title = m_page == 0 ? "CLASSIC GAME" : "ADVANCED GAME";
+    const char* title =
+        NTexts::Text(m_page == 0 ? NTexts::EText::kClassicTable : NTexts::EText::kAdvancedTable);
     const float size = m_font_size * 1.4f;
-    font.DrawTextOutlined(title, size, (800.0f - font.TextWidth(title, size)) / 2.0f, 155.0f, 0.0f, 1, 1, 1,
-                          1, false, false);
+    const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTopTitle];
+    font.DrawTextOutlined(title, size, at.m_x - font.TextWidth(title, size) / 2.0f, at.m_y, 0.0f, 1, 1, 1, 1,
+                          false, false);
 }
 
 void CTopWnd::OnControl(CControl* control)

@@ -1,6 +1,7 @@
 // NInterface::CTopWnd: the top-7 lists, one page per level set.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "screens/MenuWnd.h"
 
 #include <array>
@@ -34,6 +35,7 @@ class CTopWnd final : public CMenuWnd
     void UpdatePageButtons();
     int PageCount() const;
 
+    NPlaces::CPlaces m_places;
     const CTopTable* m_table;
     int m_page = 0;
     std::unique_ptr<CSimpleButton> m_next;

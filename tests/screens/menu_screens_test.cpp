@@ -62,7 +62,8 @@ class MenuScreenTest : public ::testing::Test
         m_folder.Write("mui/resourses.txt", "m_back_btn mui/btn.tga\nm_help_next_btn mui/btn.tga\n"
                                             "m_help_prev_btn mui/btn.tga\nm_check_box mui/box.tga\n"
                                             "m_music_track_bar mui/thumb.tga\nm_ok_btn mui/btn.tga\n");
-        m_folder.Write("mui/entername_dlg.txt", "m_ok_btn.x 128\nm_ok_btn.y 176\n");
+        m_folder.Write("mui/entername_dlg.txt",
+                       "m_ok_btn.x 128\nm_ok_btn.y 176\nm_dialog.x 20\nm_dialog.y 10\n");
         m_folder.Write("mui/help_wnd.txt", "m_close_btn.x 20\nm_close_btn.y 500\n"
                                            "m_next_btn.x 600\nm_next_btn.y 500\n"
                                            "m_prev_btn.x 500\nm_prev_btn.y 500\n");
@@ -324,9 +325,11 @@ TEST_F(MenuScreenTest, NameDialogIsLeftWithEnterEscapeOrTabAndSpaceAndKeepsItsBl
     for (const auto& c : cases)
     {
         NInterface::CEnterNameDlg dialog;
+        EXPECT_EQ(dialog.m_x, 20.0f); // where its layout puts it
+        EXPECT_EQ(dialog.m_y, 10.0f);
         Application().PushDialog(&dialog);
         // The pointer rests on OK: Space is a blank of the name all the same.
-        Application().Platform().WarpCursor(150, 190);
+        Application().Platform().WarpCursor(170, 200);
         for (const char* t = c.typed; *t != 0; ++t)
             press(*t == ' ' ? NKey::kSpace : std::toupper(*t), *t);
         if (c.leave == NKey::kTab)
