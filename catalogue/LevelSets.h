@@ -101,14 +101,19 @@ inline const SLevelSet* FindSetNamed(const char* name)
     return nullptr;
 }
 
-// The set that a saved game's pattern and flag describe, null for a pair no
-// version of the game writes.
+// The set a saved game's pattern names; null for a pattern or a flag that no
+// set writes. The pattern alone decides the set, as it always has.
 inline const SLevelSet* FindSavedSet(const char* pattern, int flag)
 {
+    const SLevelSet* named = nullptr;
+    bool knownFlag = false;
     for (const SLevelSet& set : kSets)
-        if (std::strcmp(set.m_pattern, pattern) == 0 && set.m_saved_flag == flag)
-            return &set;
-    return nullptr;
+    {
+        if (std::strcmp(set.m_pattern, pattern) == 0)
+            named = &set;
+        knownFlag = knownFlag || set.m_saved_flag == flag;
+    }
+    return knownFlag ? named : nullptr;
 }
 
 // A set's number of levels in a game configuration (anything with

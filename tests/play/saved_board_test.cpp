@@ -179,8 +179,6 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
         {"gamedata.levels_count", "0"},
         {"gamedata.levels_count", "many"},
         {"gamedata.m_game_type", "7"},
-        // The classic pattern with the advanced boards' flag: no game writes it.
-        {"gamedata.m_game_type", "1"},
     };
     auto board = ClassicBoard(masks);
     RunUntilIdle(*board);
@@ -191,9 +189,9 @@ TEST(LoadState, DamagedOrHostileSavesAreRefusedAndLeaveTheBoard)
         save.SetString(key, value);
         EXPECT_FALSE(LoadFrom(*board, save)) << key << " = " << value;
     }
-    // The flag's default is the advanced boards', which a classic pattern refuses.
-    for (const char* missing : {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num",
-                                "gamedata.levels_count", "gamedata.m_game_type"})
+    // Only the set flag has a usable default.
+    for (const char* missing :
+         {"gamedata.fieldstate", "gamedata.dir_pattern", "gamedata.level_num", "gamedata.levels_count"})
     {
         CPropertyFile save;
         for (const auto& [key, value] : good.Map())

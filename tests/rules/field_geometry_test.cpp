@@ -73,9 +73,8 @@ TEST(FieldBuild, ZeroMaskBytesMakeHolesButNeverUnderAHome)
     SMaskTable masks;
     std::vector<unsigned char> mask = FullMask();
     // Clear the bytes under the cells (8, 0), (8, 1) and (8, 20) of level 0.
-    const float w = 776.0f / 21.0f;
     for (const int c : {0, 1, 20})
-        mask[static_cast<std::size_t>(static_cast<int>(w / 2.0f + 12.0f + c * w) + 282 * 800)] = 0;
+        mask[static_cast<std::size_t>(CBoardGeometry(0).MaskIndex(kMid, c))] = 0;
     masks.m_files["dat/levels_classic/lev000.raw"] = mask;
     CField field(NLevelSets::kClassic, 1, SFieldResources{}, masks.Reader());
     EXPECT_FALSE(field.IsHole(8, 0));

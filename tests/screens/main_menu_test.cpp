@@ -39,9 +39,7 @@ class MainMenuTest : public ::testing::Test
     {
         CSettings& settings = Settings();
         m_saved_folder = settings.m_user_folder;
-        m_saved_levels = {settings.m_level_records[NLevelSets::kClassic],
-                          settings.m_level_records[NLevelSets::kAdvanced],
-                          settings.m_level_records[NLevelSets::kMoving]};
+        m_saved_levels = settings.m_level_records;
         settings.m_user_folder = m_user.Path() + "/";
         m_data.Write("mui/resourses.txt", "");
         CFileSystem::Create()->SetRoot(m_data.Path());
@@ -58,9 +56,7 @@ class MainMenuTest : public ::testing::Test
         CFileSystem::Destroy();
         CSettings& settings = Settings();
         settings.m_user_folder = m_saved_folder;
-        settings.m_level_records[NLevelSets::kClassic] = m_saved_levels[0];
-        settings.m_level_records[NLevelSets::kAdvanced] = m_saved_levels[1];
-        settings.m_level_records[NLevelSets::kMoving] = m_saved_levels[2];
+        settings.m_level_records = m_saved_levels;
     }
     std::string UserFile(const char* name) const { return m_user.Path() + "/" + name; }
     bool ClosePosted() const
@@ -76,7 +72,7 @@ class MainMenuTest : public ::testing::Test
     CFakePlatform m_platform;
     CResourceGroup* m_group = nullptr;
     std::string m_saved_folder;
-    std::array<int, 3> m_saved_levels{};
+    std::array<int, NLevelSets::kCount> m_saved_levels{};
 };
 
 NGame::CField::Mask NoMasks(const std::string&)
@@ -84,32 +80,6 @@ NGame::CField::Mask NoMasks(const std::string&)
     return nullptr;
 }
 } // namespace
-
-TEST_F(MainMenuTest, LockedLevelNeverStartsAndOneSetBoxIsCheckedAtATime)
-{
-    Settings().m_level_records[NLevelSets::kClassic] = 5;
-    Settings().m_level_records[NLevelSets::kAdvanced] = 2;
-    CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
-    Application().PushScreen(&window);
-    // The advanced set, checked at first: levels 0 and 1 reached, level 2 not.
-    window.LevelBar()->SetValue(1.9f);
-    window.UpdateLock();
-    EXPECT_EQ(window.GetChosenLevel(), 1);
-    EXPECT_FALSE(window.OkButton()->IsDisabled());
-    window.LevelBar()->SetValue(2.0f);
-    window.OnControl(window.OkButton());
-    EXPECT_TRUE(window.OkButton()->IsDisabled());
-    EXPECT_FALSE(window.IsStartRequested()) << "a locked level must not start";
-
-    // Open in the classic set; a second click keeps its box checked.
-    window.OnControl(window.ClassicBox());
-    window.OnControl(window.ClassicBox());
-    EXPECT_TRUE(window.ClassicBox()->IsChecked());
-    EXPECT_FALSE(window.AdvancedBox()->IsChecked() || window.MovingBox()->IsChecked());
-    window.OnControl(window.OkButton());
-    EXPECT_TRUE(window.IsStartRequested());
-    Application().RemoveScreen(&window);
-}
 
 TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
 {
@@ -174,11 +144,24 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
                  {window.MovingBox(), 1, true},   {window.MovingBox(), 2, false}};
     for (const auto& c : cases)
     {
-        // A box's click weighs the chosen level against its own set's record.
+        // A box's click (a second one too) weighs the chosen level against
+        // its own set's record, and leaves that box alone checked.
         window.LevelBar()->SetValue(static_cast<float>(c.level));
         window.OnControl(c.box);
+        window.OnControl(c.box);
         EXPECT_EQ(window.OkButton()->IsDisabled(), !c.open) << c.level;
+        EXPECT_EQ(window.AdvancedBox()->IsChecked() + window.ClassicBox()->IsChecked() +
+                      window.MovingBox()->IsChecked(),
+                  1);
+        EXPECT_TRUE(c.box->IsChecked());
+        if (!c.open)
+            window.OnControl(window.OkButton());
+        EXPECT_FALSE(window.IsStartRequested()) << "a locked level must not start";
     }
+    window.LevelBar()->SetValue(1.0f);
+    window.UpdateLock();
+    window.OnControl(window.OkButton());
+    EXPECT_TRUE(window.IsStartRequested());
     Application().RemoveScreen(&window);
 }
 
