@@ -8,6 +8,7 @@
 #include "media/Music.h"
 #include "media/Sound.h"
 #include "platform/KeyCodes.h"
+#include "play/BonusBar.h"
 #include "play/EnterNameDlg.h"
 #include "play/GameHint.h"
 #include "play/TopTable.h"
@@ -92,15 +93,13 @@ void CGame::CreateControls()
         return button;
     };
     m_main_menu_button = make(m_resources->GetMainMenuButton(), "m_main_menu_btn");
-    for (int i = 0; i < BonusKindCount; ++i)
-        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusTable[i].ButtonName());
+    m_bonus_bar = std::make_unique<CBonusBar>(this, *m_resources, layout, *m_match);
     if (const CSprite* marker = m_resources->GetMarker())
     {
         m_marker = std::make_unique<CSprite>(*marker);
         m_marker->SetBlend(true);
         m_marker->SetFlip(true);
     }
-    UpdateBonusButtons();
 }
 
 // ---------------------------------------------------------------- levels
@@ -172,7 +171,7 @@ void CGame::Update(float elapsed)
 
     NAudio::TheMusic().Update();
     NInterface::UpdateCursor(elapsed);
-    UpdateBonusButtons();
+    m_bonus_bar->Update();
     CScreen::Update(elapsed);
 }
 
@@ -338,12 +337,11 @@ void CGame::OnKeyDown(int key)
         ContinueAfterLevel();
         return;
     }
-    for (int i = 0; i < BonusKindCount; ++i)
-        if (key == kBonusTable[i].m_key && !m_bonus_buttons[i]->IsDisabled())
-        {
-            OnControl(m_bonus_buttons[i].get());
-            return;
-        }
+    if (CSimpleButton* button = m_bonus_bar->KeyButton(key))
+    {
+        OnControl(button);
+        return;
+    }
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
     if (key >= '1' && key < '1' + CField::kColourCount && m_match->GetBonusCount() == 0 && current &&
         GetCurrentPlayer() == 0)
@@ -433,13 +431,7 @@ void CGame::Activate()
     }
 }
 
-// ---------------------------------------------------------------- bonus bar
-
-void CGame::UpdateBonusButtons()
-{
-    for (int i = 0; i < BonusKindCount; ++i)
-        m_bonus_buttons[i]->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
-}
+// ---------------------------------------------------------------- controls
 
 void CGame::OnControl(CControl* control)
 {
@@ -452,35 +444,17 @@ void CGame::OnControl(CControl* control)
         ClosePending();
         return;
     }
-    for (int i = 0; i < BonusKindCount; ++i)
-        if (control == m_bonus_buttons[i].get())
-        {
-            if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
-            {
-                PlayBoardSounds();
-                if (m_news_sink)
-                    m_news_sink(kNewsBonusBought);
-            }
-            return;
-        }
-}
-
-std::string CGame::TooltipText(int bonus) const
-{
-    const SBonusInfo* info = FindBonus(bonus);
-    return info ? NTexts::Format(NTexts::EText::kTooltipKey,
-                                 info->Tooltip(m_resources->GetPrice(bonus)).c_str(), info->m_key)
-                : "";
+    if (m_bonus_bar->Buy(control))
+    {
+        PlayBoardSounds();
+        if (m_news_sink)
+            m_news_sink(kNewsBonusBought);
+    }
 }
 
 int CGame::TooltipBonus() const
 {
-    if (!m_hints.empty())
-        return -1;
-    for (int i = 0; i < BonusKindCount; ++i)
-        if (m_bonus_buttons[i]->IsMouseOver())
-            return i;
-    return -1;
+    return m_hints.empty() ? m_bonus_bar->HoveredBonus() : -1;
 }
 
 std::string CGame::FormatMoney(int cents)

@@ -1,5 +1,5 @@
 // The game screen: it drives the match (rules/Match.h) a frame at a time and
-// plays its sounds, changes levels, runs the bonus bar and its purchases and
+// plays its sounds, changes levels, holds the bonus bar (play/BonusBar.h) and
 // the in-game hints, and draws all of it.
 #pragma once
 
@@ -12,7 +12,6 @@
 #include "rules/Field.h"
 #include "rules/Match.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,6 +30,7 @@ class CEnterNameDlg;
 
 namespace NGame
 {
+class CBonusBar;
 class CGameHint;
 class CPlayer;
 
@@ -105,12 +105,8 @@ class CGame : public CScreen
     // Opens hint `record`; numbers outside the table open nothing.
     CGameHint* OpenHint(int record);
 
-    CSimpleButton* GetBonusButton(int bonus) { return m_bonus_buttons.at(bonus).get(); }
+    CBonusBar& GetBonusBar() { return *m_bonus_bar; }
     CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
-    // The bonus whose button is under the cursor (first in bar order), -1 for none.
-    int TooltipBonus() const;
-    // What the bonus does, the price the configuration charges and its key.
-    std::string TooltipText(int bonus) const;
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);
 
@@ -123,7 +119,8 @@ class CGame : public CScreen
     void UpdateTurnMarker();
     void OpenTutorialHints();
     void ChangeLevel();
-    void UpdateBonusButtons();
+    // The bonus whose tooltip shows: none while hints cover the bar.
+    int TooltipBonus() const;
     void PlayGameSound(int sound);
     void PlayBoardSounds();
     void RecordSound(const std::string& name);
@@ -181,7 +178,7 @@ class CGame : public CScreen
     int m_hint_progress = 0;
     int m_wrong_pick_hints = 0;
     std::unique_ptr<CSimpleButton> m_main_menu_button;
-    std::array<std::unique_ptr<CSimpleButton>, BonusKindCount> m_bonus_buttons;
+    std::unique_ptr<CBonusBar> m_bonus_bar;
     std::unique_ptr<CSprite> m_marker;
     NPlaces::CPlaces m_places;
     std::vector<std::string> m_played_sounds;

@@ -11,8 +11,8 @@
 #include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "play/BoardPainter.h"
+#include "play/BonusBar.h"
 #include "play/GameHint.h"
-#include "play/Hint.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -79,12 +79,8 @@ void CGame::DrawFrame()
     NGl::PopMatrix();
     m_main_menu_button->SetVisible(m_hints.empty());
     CScreen::Draw();
-    const int tooltip = TooltipBonus();
-    if (tooltip >= 0)
-    {
-        const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTooltip];
-        CHint::Draw(*m_resources, TooltipText(tooltip).c_str(), at.m_x, at.m_y, at.m_size, false, true);
-    }
+    if (m_hints.empty())
+        m_bonus_bar->DrawTooltip(m_places[NPlaces::EPlace::kTooltip]);
     NInterface::DrawCursor();
 }
 

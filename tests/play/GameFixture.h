@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Application.h"
+#include "play/BonusBar.h"
 #include "play/Game.h"
 #include "play/GameHint.h"
 #include "play/GameResources.h"

@@ -58,7 +58,7 @@ TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
     EXPECT_EQ(FindGameResources()->GetPrice(0), 0) << "a missing price makes the bonus free";
     EXPECT_EQ(FindGameResources()->GetMovingLevels(), 0);
     // The tooltip and the help name the price the configuration charges.
-    EXPECT_EQ(Start().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
+    EXPECT_EQ(Start().GetBonusBar().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
     const std::string help = "<block width=\"9999\"><text>One more life. {m_bonus_price_life}</text></block>";
     CMarkupNode block;
     block.ParseMarkup(help.data(), help.size());
@@ -274,23 +274,4 @@ TEST_F(GameHintsTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
     EXPECT_NE(m_app->TopScreen(), m_game.get());
 }
 
-// The bonus keys buy as the bar's buttons do, and only when they could.
-TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
-{
-    Start();
-    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
-    ASSERT_TRUE(Settle());
-    const int money = Human().GetMoney();
-    const int price = FindGameResources()->GetPrice(0);
-    ASSERT_LE(price, money);
-    Frames(1); // the bar learns what may be bought
-    m_game->OnKeyDown('Q');
-    EXPECT_EQ(Human().GetMoney(), money - price);
-    EXPECT_EQ(m_game->GetEffectCount(), 1u);
-    // The life costs more than the purse holds: its key buys nothing.
-    ASSERT_GT(FindGameResources()->GetPrice(BonusLife), Human().GetMoney());
-    Frames(1);
-    m_game->OnKeyDown('L');
-    EXPECT_EQ(Human().GetMoney(), money - price);
-}
 } // namespace NGame::NTest
