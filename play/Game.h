@@ -1,6 +1,6 @@
 // The game screen: it drives the match (rules/Match.h) a frame at a time and
 // plays its sounds, changes levels, holds the bonus bar (play/BonusBar.h) and
-// the in-game hints, and draws all of it.
+// the tutorial (play/Tutorial.h), and draws all of it.
 #pragma once
 
 #include "catalogue/Places.h"
@@ -31,8 +31,8 @@ class CEnterNameDlg;
 namespace NGame
 {
 class CBonusBar;
-class CGameHint;
 class CPlayer;
+class CTutorial;
 
 // Raises the settings' record of the highest level reached in a set.
 CField::LevelReached RecordLevelReached(CSettings& settings);
@@ -96,15 +96,8 @@ class CGame : public CScreen
     };
     void SetNewsSink(std::function<void(ENews)> sink) { m_news_sink = std::move(sink); }
 
-    // Hints: the open ones, the tutorial's progress and the wrong-colour count.
-    const std::vector<std::unique_ptr<CGameHint>>& GetHints() const { return m_hints; }
-    int GetHintProgress() const { return m_hint_progress; }
-    void SetHintProgress(int progress) { m_hint_progress = progress; }
-    int GetWrongPickHints() const { return m_wrong_pick_hints; }
-    void SetWrongPickHints(int count) { m_wrong_pick_hints = count; }
-    // Opens hint `record`; numbers outside the table open nothing.
-    CGameHint* OpenHint(int record);
-
+    // The in-game hints and the tutorial's progress.
+    CTutorial& GetTutorial() { return *m_tutorial; }
     CBonusBar& GetBonusBar() { return *m_bonus_bar; }
     CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
     // "$1,05" for 105 cents.
@@ -117,7 +110,6 @@ class CGame : public CScreen
     void CreateBoard(CField::MaskReader masks);
     void CreateControls();
     void UpdateTurnMarker();
-    void OpenTutorialHints();
     void ChangeLevel();
     // The bonus whose tooltip shows: none while hints cover the bar.
     int TooltipBonus() const;
@@ -174,9 +166,7 @@ class CGame : public CScreen
     int m_press_x = -1;
     int m_press_y = -1;
     std::unique_ptr<NInterface::CEnterNameDlg> m_name_dialog;
-    std::vector<std::unique_ptr<CGameHint>> m_hints;
-    int m_hint_progress = 0;
-    int m_wrong_pick_hints = 0;
+    std::unique_ptr<CTutorial> m_tutorial;
     std::unique_ptr<CSimpleButton> m_main_menu_button;
     std::unique_ptr<CBonusBar> m_bonus_bar;
     std::unique_ptr<CSprite> m_marker;

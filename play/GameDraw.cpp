@@ -12,7 +12,7 @@
 #include "platform/Gl.h"
 #include "play/BoardPainter.h"
 #include "play/BonusBar.h"
-#include "play/GameHint.h"
+#include "play/Tutorial.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -73,13 +73,12 @@ void CGame::DrawFrame()
     DrawPreview();
     for (std::size_t i = 0; i < m_match->GetBonusCount(); ++i)
         m_painter->Draw(m_match->GetBonus(i).GetInsect());
-    for (auto& hint : m_hints)
-        hint->Draw();
+    m_tutorial->Draw();
     DrawMessages();
     NGl::PopMatrix();
-    m_main_menu_button->SetVisible(m_hints.empty());
+    m_main_menu_button->SetVisible(!m_tutorial->IsOpen());
     CScreen::Draw();
-    if (m_hints.empty())
+    if (!m_tutorial->IsOpen())
         m_bonus_bar->DrawTooltip(m_places[NPlaces::EPlace::kTooltip]);
     NInterface::DrawCursor();
 }

@@ -11,6 +11,7 @@
 #include "framework/MenuRepaint.h"
 #include "platform/Gl.h"
 #include "play/BonusBar.h"
+#include "play/Tutorial.h"
 #include "rules/Cell.h"
 #include "widgets/SimpleButton.h"
 
@@ -82,9 +83,9 @@ void CGame::AppendOverLook(std::vector<double>& look)
     look.push_back(m_main_menu_button->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
-    look.insert(look.end(),
-                {static_cast<double>(m_hints.size()), static_cast<double>(m_match->GetBonusCount()),
-                 IsGameOver() ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
+    look.insert(look.end(), {static_cast<double>(m_tutorial->GetHints().size()),
+                             static_cast<double>(m_match->GetBonusCount()), IsGameOver() ? 1.0 : 0.0,
+                             m_field->IsLevelFinished() ? 1.0 : 0.0});
 }
 
 bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
@@ -103,7 +104,7 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     const std::vector<double>* kept = m_still_layer.KeptLook();
     float changed[4];
     bool partial = app && app->LastFrameKept(this) && m_repaint_valid && m_match->GetBonusCount() == 0 &&
-                   m_hints.empty() && !IsGameOver() && !m_field->IsLevelFinished() &&
+                   !m_tutorial->IsOpen() && !IsGameOver() && !m_field->IsLevelFinished() &&
                    over == m_repaint_over && kept && *kept == m_repaint_still &&
                    kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&

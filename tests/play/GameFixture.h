@@ -9,6 +9,7 @@
 #include "play/GameHint.h"
 #include "play/GameResources.h"
 #include "play/TopTable.h"
+#include "play/Tutorial.h"
 #include "rules/BoardBuilder.h"
 #include "rules/LevelState.h"
 #include "rules/Player.h"

@@ -49,8 +49,9 @@ TEST_F(SavedGameTest, GameResumesWithItsScorePurseLivesAndBoard)
     EXPECT_EQ(resumed.GetPlayer(0)->GetLives(), 2);
     EXPECT_EQ(resumed.GetField().GetLevel(), 6);
     EXPECT_EQ(resumed.GetField().GetLevelState(), board);
-    EXPECT_EQ(resumed.GetWrongPickHints(), 0);
-    EXPECT_GE(resumed.GetHintProgress(), GetGameResources()->GetTutorialLength()) << "no tutorial on resume";
+    EXPECT_EQ(resumed.GetTutorial().GetWrongPickHints(), 0);
+    EXPECT_GE(resumed.GetTutorial().GetProgress(), GetGameResources()->GetTutorialLength())
+        << "no tutorial on resume";
 
     // What the continue dialog shows: the level from 1, the score with the territory.
     EXPECT_EQ(NGameLink::ContinueLevel(&resumed), 7);
