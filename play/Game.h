@@ -139,6 +139,10 @@ class CGame : public CScreen
         GLint m_x, m_y, m_width, m_height;
     };
     bool BeginRepaint(std::vector<SFrameClip>& clips);
+    // Takes this frame's look; true when the kept picture may be patched,
+    // with `areas` what changed since the last frame (the changed flowers,
+    // `flowers`, first when there are any).
+    bool ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SArea& flowers);
     void AppendOverLook(std::vector<double>& look);
     void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
     void AppendStatusLook(std::vector<double>& look) const;
