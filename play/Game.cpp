@@ -1,5 +1,5 @@
-// The game screen's frame: the match's turn, level changes, the bonus bar and
-// the hints.
+// The game screen's frame: the match's turn, level changes, sounds, input and
+// the name entry after a game over.
 #include "play/Game.h"
 
 #include "catalogue/Texts.h"
@@ -8,9 +8,10 @@
 #include "media/Music.h"
 #include "media/Sound.h"
 #include "platform/KeyCodes.h"
+#include "play/BonusBar.h"
 #include "play/EnterNameDlg.h"
-#include "play/GameHint.h"
 #include "play/TopTable.h"
+#include "play/Tutorial.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
@@ -48,7 +49,7 @@ CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
 CGame::~CGame()
 {
     // Hints point into the board.
-    m_hints.clear();
+    m_tutorial.reset();
 }
 
 void CGame::CreateBoard(CField::MaskReader masks)
@@ -81,15 +82,14 @@ void CGame::CreateControls()
         return button;
     };
     m_main_menu_button = make(m_resources->GetMainMenuButton(), "m_main_menu_btn");
-    for (int i = 0; i < BonusKindCount; ++i)
-        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusTable[i].ButtonName());
+    m_bonus_bar = std::make_unique<CBonusBar>(this, *m_resources, layout, *m_match);
+    m_tutorial = std::make_unique<CTutorial>(this, *m_resources, m_places, m_game_type == kMovingGame);
     if (const CSprite* marker = m_resources->GetMarker())
     {
         m_marker = std::make_unique<CSprite>(*marker);
         m_marker->SetBlend(true);
         m_marker->SetFlip(true);
     }
-    UpdateBonusButtons();
 }
 
 // ---------------------------------------------------------------- levels
@@ -134,10 +134,7 @@ void CGame::Update(float elapsed)
     UpdateTurnMarker();
     m_match->UpdateBonuses(elapsed);
 
-    if (!Settings().m_hints)
-        m_hints.clear();
-    for (auto it = m_hints.begin(); it != m_hints.end();)
-        it = (*it)->Update(elapsed) ? m_hints.erase(it) : it + 1;
+    m_tutorial->Update(elapsed);
 
     if (CApplication* app = CApplication::Get())
     {
@@ -161,7 +158,7 @@ void CGame::Update(float elapsed)
 
     NAudio::TheMusic().Update();
     NInterface::UpdateCursor(elapsed);
-    UpdateBonusButtons();
+    m_bonus_bar->Update();
     CScreen::Update(elapsed);
 }
 
@@ -173,9 +170,8 @@ void CGame::UpdateTurnMarker()
         const CPlayer& player = *m_match->GetPlayer(i);
         if (static_cast<int>(i) == m_match->GetCurrentPlayer() && !finished)
         {
-            if (m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), true) &&
-                m_hint_progress < m_resources->GetTutorialLength() && m_hints.empty())
-                OpenTutorialHints();
+            if (m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), true))
+                m_tutorial->OnTurn(*m_field);
         }
         else
             m_field->SetCellHover(player.GetHomeRow(), player.GetHomeColumn(), false);
@@ -216,66 +212,12 @@ void CGame::ClosePending()
         app->CloseTop(false);
 }
 
-// ---------------------------------------------------------------- hints
-
-CGameHint* CGame::OpenHint(int record)
-{
-    if (record < 0 || static_cast<std::size_t>(record) >= m_resources->GetHintCount())
-        return nullptr;
-    m_hints.push_back(
-        std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources, m_places));
-    return m_hints.back().get();
-}
-
-void CGame::OpenTutorialHints()
-{
-    // Groups of the tutorial by the progress they start from; a short hints
-    // file leaves numbers out, and the step still moves on.
-    struct SStep
-    {
-        int m_from;
-        int m_first;
-        int m_last;
-    };
-    static constexpr SStep kSteps[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 4}, {5, 5, 5},
-                                       {6, 6, 7}, {8, 8, 8}, {9, 9, 9}};
-    const int length = m_resources->GetTutorialLength();
-    if (m_game_type == kMovingGame)
-    {
-        // The tutorial speaks of owning half the garden and of coins, which
-        // the moving set has not: it opens hints of its own instead.
-        for (const int record : m_resources->GetMovingHints())
-            OpenHint(record);
-        m_hint_progress = length;
-        return;
-    }
-    for (const SStep& step : kSteps)
-    {
-        if (step.m_from != m_hint_progress)
-            continue;
-        for (int record = step.m_first; record <= step.m_last; ++record)
-        {
-            CGameHint* hint = record < length ? OpenHint(record) : nullptr;
-            if (hint && record == 7)
-            {
-                float x = 0.0f;
-                float y = 0.0f;
-                m_field->CellPosition(m_field->GetRows() / 3, 4, x, y);
-                hint->MoveTo(x, y);
-            }
-        }
-        m_hint_progress = step.m_last + 1;
-        return;
-    }
-}
-
 // ---------------------------------------------------------------- input
 
 void CGame::OnMouseMove(int x, int y, std::uint32_t flags)
 {
     CScreen::OnMouseMove(x, y, flags);
-    for (auto& hint : m_hints)
-        hint->OnMouseMove(x, y);
+    m_tutorial->OnMouseMove(x, y);
 }
 
 void CGame::OnLButtonDown(int x, int y, std::uint32_t flags)
@@ -283,17 +225,15 @@ void CGame::OnLButtonDown(int x, int y, std::uint32_t flags)
     CScreen::OnLButtonDown(x, y, flags);
     m_press_x = x;
     m_press_y = y;
-    for (auto& hint : m_hints)
-        hint->OnLButtonDown(x, y);
+    m_tutorial->OnLButtonDown(x, y);
     m_field->LandAllInsects();
 }
 
 void CGame::OnLButtonUp(int x, int y, std::uint32_t flags)
 {
     CScreen::OnLButtonUp(x, y, flags);
-    for (auto& hint : m_hints)
-        hint->OnLButtonUp(x, y);
-    if (!m_hints.empty())
+    m_tutorial->OnLButtonUp(x, y);
+    if (m_tutorial->IsOpen())
         return;
     const bool click = std::abs(m_press_x - x) < 3 && std::abs(m_press_y - y) < 3;
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
@@ -314,12 +254,10 @@ void CGame::OnKeyDown(int key)
         return;
     }
     const bool goOn = key == NKey::kSpace || key == NKey::kEnter;
-    if (!m_hints.empty())
+    if (m_tutorial->IsOpen())
     {
-        // As a click beside their check boxes, for a player without a mouse.
         if (goOn)
-            for (auto& hint : m_hints)
-                hint->Close();
+            m_tutorial->CloseAll();
         return;
     }
     if (goOn)
@@ -327,12 +265,11 @@ void CGame::OnKeyDown(int key)
         ContinueAfterLevel();
         return;
     }
-    for (int i = 0; i < BonusKindCount; ++i)
-        if (key == kBonusTable[i].m_key && !m_bonus_buttons[i]->IsDisabled())
-        {
-            OnControl(m_bonus_buttons[i].get());
-            return;
-        }
+    if (CSimpleButton* button = m_bonus_bar->KeyButton(key))
+    {
+        OnControl(button);
+        return;
+    }
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
     if (key >= '1' && key < '1' + CField::kColourCount && m_match->GetBonusCount() == 0 && current &&
         GetCurrentPlayer() == 0)
@@ -345,14 +282,8 @@ void CGame::OnKeyDown(int key)
 void CGame::AfterChoice(CPlayer& player)
 {
     PlayBoardSounds();
-    // The moving set has no forbidden colours: its player never marks a
-    // click as valid, and every move would open the hint.
-    if (GetCurrentPlayer() == 0 && m_game_type != kMovingGame && !player.IsValidClick() &&
-        m_wrong_pick_hints < 2)
-    {
-        ++m_wrong_pick_hints;
-        OpenHint(m_resources->GetWrongColourHint());
-    }
+    if (GetCurrentPlayer() == 0 && !player.IsValidClick())
+        m_tutorial->OnWrongPick();
 }
 
 void CGame::ContinueAfterLevel()
@@ -422,13 +353,7 @@ void CGame::Activate()
     }
 }
 
-// ---------------------------------------------------------------- bonus bar
-
-void CGame::UpdateBonusButtons()
-{
-    for (int i = 0; i < BonusKindCount; ++i)
-        m_bonus_buttons[i]->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
-}
+// ---------------------------------------------------------------- controls
 
 void CGame::OnControl(CControl* control)
 {
@@ -441,35 +366,17 @@ void CGame::OnControl(CControl* control)
         ClosePending();
         return;
     }
-    for (int i = 0; i < BonusKindCount; ++i)
-        if (control == m_bonus_buttons[i].get())
-        {
-            if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
-            {
-                PlayBoardSounds();
-                if (m_news_sink)
-                    m_news_sink(kNewsBonusBought);
-            }
-            return;
-        }
-}
-
-std::string CGame::TooltipText(int bonus) const
-{
-    const SBonusInfo* info = FindBonus(bonus);
-    return info ? NTexts::Format(NTexts::EText::kTooltipKey,
-                                 info->Tooltip(m_resources->GetPrice(bonus)).c_str(), info->m_key)
-                : "";
+    if (m_bonus_bar->Buy(control))
+    {
+        PlayBoardSounds();
+        if (m_news_sink)
+            m_news_sink(kNewsBonusBought);
+    }
 }
 
 int CGame::TooltipBonus() const
 {
-    if (!m_hints.empty())
-        return -1;
-    for (int i = 0; i < BonusKindCount; ++i)
-        if (m_bonus_buttons[i]->IsMouseOver())
-            return i;
-    return -1;
+    return m_tutorial->IsOpen() ? -1 : m_bonus_bar->HoveredBonus();
 }
 
 std::string CGame::FormatMoney(int cents)

@@ -1,6 +1,6 @@
 // The game screen: it drives the match (rules/Match.h) a frame at a time and
-// plays its sounds, changes levels, runs the bonus bar and its purchases and
-// the in-game hints, and draws all of it.
+// plays its sounds, changes levels, holds the bonus bar (play/BonusBar.h) and
+// the tutorial (play/Tutorial.h), and draws all of it.
 #pragma once
 
 #include "catalogue/Places.h"
@@ -12,7 +12,6 @@
 #include "rules/Field.h"
 #include "rules/Match.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,8 +30,9 @@ class CEnterNameDlg;
 
 namespace NGame
 {
-class CGameHint;
+class CBonusBar;
 class CPlayer;
+class CTutorial;
 
 // Raises the settings' record of the highest level reached in a set.
 CField::LevelReached RecordLevelReached(CSettings& settings);
@@ -96,21 +96,10 @@ class CGame : public CScreen
     };
     void SetNewsSink(std::function<void(ENews)> sink) { m_news_sink = std::move(sink); }
 
-    // Hints: the open ones, the tutorial's progress and the wrong-colour count.
-    const std::vector<std::unique_ptr<CGameHint>>& GetHints() const { return m_hints; }
-    int GetHintProgress() const { return m_hint_progress; }
-    void SetHintProgress(int progress) { m_hint_progress = progress; }
-    int GetWrongPickHints() const { return m_wrong_pick_hints; }
-    void SetWrongPickHints(int count) { m_wrong_pick_hints = count; }
-    // Opens hint `record`; numbers outside the table open nothing.
-    CGameHint* OpenHint(int record);
-
-    CSimpleButton* GetBonusButton(int bonus) { return m_bonus_buttons.at(bonus).get(); }
+    // The in-game hints and the tutorial's progress.
+    CTutorial& GetTutorial() { return *m_tutorial; }
+    CBonusBar& GetBonusBar() { return *m_bonus_bar; }
     CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
-    // The bonus whose button is under the cursor (first in bar order), -1 for none.
-    int TooltipBonus() const;
-    // What the bonus does, the price the configuration charges and its key.
-    std::string TooltipText(int bonus) const;
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);
 
@@ -121,9 +110,9 @@ class CGame : public CScreen
     void CreateBoard(CField::MaskReader masks);
     void CreateControls();
     void UpdateTurnMarker();
-    void OpenTutorialHints();
     void ChangeLevel();
-    void UpdateBonusButtons();
+    // The bonus whose tooltip shows: none while hints cover the bar.
+    int TooltipBonus() const;
     void PlayGameSound(int sound);
     void PlayBoardSounds();
     void RecordSound(const std::string& name);
@@ -150,6 +139,10 @@ class CGame : public CScreen
         GLint m_x, m_y, m_width, m_height;
     };
     bool BeginRepaint(std::vector<SFrameClip>& clips);
+    // Takes this frame's look; true when the kept picture may be patched,
+    // with `areas` what changed since the last frame (the changed flowers,
+    // `flowers`, first when there are any).
+    bool ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SArea& flowers);
     void AppendOverLook(std::vector<double>& look);
     void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
     void AppendStatusLook(std::vector<double>& look) const;
@@ -177,11 +170,9 @@ class CGame : public CScreen
     int m_press_x = -1;
     int m_press_y = -1;
     std::unique_ptr<NInterface::CEnterNameDlg> m_name_dialog;
-    std::vector<std::unique_ptr<CGameHint>> m_hints;
-    int m_hint_progress = 0;
-    int m_wrong_pick_hints = 0;
+    std::unique_ptr<CTutorial> m_tutorial;
     std::unique_ptr<CSimpleButton> m_main_menu_button;
-    std::array<std::unique_ptr<CSimpleButton>, BonusKindCount> m_bonus_buttons;
+    std::unique_ptr<CBonusBar> m_bonus_bar;
     std::unique_ptr<CSprite> m_marker;
     NPlaces::CPlaces m_places;
     std::vector<std::string> m_played_sounds;

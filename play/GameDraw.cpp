@@ -11,8 +11,8 @@
 #include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "play/BoardPainter.h"
-#include "play/GameHint.h"
-#include "play/Hint.h"
+#include "play/BonusBar.h"
+#include "play/Tutorial.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -73,18 +73,13 @@ void CGame::DrawFrame()
     DrawPreview();
     for (std::size_t i = 0; i < m_match->GetBonusCount(); ++i)
         m_painter->Draw(m_match->GetBonus(i).GetInsect());
-    for (auto& hint : m_hints)
-        hint->Draw();
+    m_tutorial->Draw();
     DrawMessages();
     NGl::PopMatrix();
-    m_main_menu_button->SetVisible(m_hints.empty());
+    m_main_menu_button->SetVisible(!m_tutorial->IsOpen());
     CScreen::Draw();
-    const int tooltip = TooltipBonus();
-    if (tooltip >= 0)
-    {
-        const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTooltip];
-        CHint::Draw(*m_resources, TooltipText(tooltip).c_str(), at.m_x, at.m_y, at.m_size, false, true);
-    }
+    if (!m_tutorial->IsOpen())
+        m_bonus_bar->DrawTooltip(m_places[NPlaces::EPlace::kTooltip]);
     NInterface::DrawCursor();
 }
 

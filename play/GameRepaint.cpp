@@ -10,6 +10,8 @@
 #include "framework/MenuCursor.h"
 #include "framework/MenuRepaint.h"
 #include "platform/Gl.h"
+#include "play/BonusBar.h"
+#include "play/Tutorial.h"
 #include "rules/Cell.h"
 #include "widgets/SimpleButton.h"
 
@@ -77,19 +79,17 @@ void CGame::AppendOverLook(std::vector<double>& look)
     }
     look.insert(look.end(), {static_cast<double>(m_preview_cell), static_cast<double>(GetCurrentPlayer()),
                              m_field->IsIdle() ? 1.0 : 0.0, static_cast<double>(TooltipBonus())});
-    for (const auto& button : m_bonus_buttons)
-        look.insert(look.end(), {button->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
+    m_bonus_bar->AppendLook(look);
     look.push_back(m_main_menu_button->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
-    look.insert(look.end(),
-                {static_cast<double>(m_hints.size()), static_cast<double>(m_match->GetBonusCount()),
-                 IsGameOver() ? 1.0 : 0.0, m_field->IsLevelFinished() ? 1.0 : 0.0});
+    look.insert(look.end(), {static_cast<double>(m_tutorial->GetHints().size()),
+                             static_cast<double>(m_match->GetBonusCount()), IsGameOver() ? 1.0 : 0.0,
+                             m_field->IsLevelFinished() ? 1.0 : 0.0});
 }
 
-bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
+bool CGame::ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SArea& flowers)
 {
-    clips.clear();
     std::vector<double> still;
     AppendStatusLook(still);
     const std::size_t statusSize = still.size();
@@ -103,7 +103,7 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     const std::vector<double>* kept = m_still_layer.KeptLook();
     float changed[4];
     bool partial = app && app->LastFrameKept(this) && m_repaint_valid && m_match->GetBonusCount() == 0 &&
-                   m_hints.empty() && !IsGameOver() && !m_field->IsLevelFinished() &&
+                   !m_tutorial->IsOpen() && !IsGameOver() && !m_field->IsLevelFinished() &&
                    over == m_repaint_over && kept && *kept == m_repaint_still &&
                    kept->size() == still.size() &&
                    std::equal(still.begin(), still.begin() + statusSize, kept->begin()) &&
@@ -112,16 +112,27 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     m_repaint_valid = true;
     m_repaint_still = std::move(still);
     m_repaint_over = std::move(over);
-    std::vector<NInterface::SArea> areas = std::move(m_repaint_moving);
+    areas = std::move(m_repaint_moving);
     m_repaint_moving = moving;
     if (!partial)
         return false;
     // The flowers that changed come first: the still layer is redrawn and
     // copied in the first pass, and its copy must lie inside that pass's clip.
-    const bool flowersChanged = changed[2] > changed[0] && changed[3] > changed[1];
-    if (flowersChanged)
-        areas.insert(areas.begin(), {changed[0], changed[1], changed[2], changed[3]});
+    flowers = {changed[0], changed[1], changed[2], changed[3]};
+    if (flowers.m_x1 > flowers.m_x0 && flowers.m_y1 > flowers.m_y0)
+        areas.insert(areas.begin(), flowers);
     areas.insert(areas.end(), moving.begin(), moving.end());
+    return true;
+}
+
+bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
+{
+    clips.clear();
+    std::vector<NInterface::SArea> areas;
+    NInterface::SArea changed;
+    if (!ChangedAreas(areas, changed))
+        return false;
+    const bool flowersChanged = changed.m_x1 > changed.m_x0 && changed.m_y1 > changed.m_y0;
     for (NInterface::SArea& part : areas)
     {
         part.m_x0 = std::max(part.m_x0, 0.0f);
@@ -145,8 +156,9 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
     {
         const auto holdsChanged = [&changed](const NInterface::SArea& part)
         {
-            return part.m_x0 <= std::max(changed[0], 0.0f) && part.m_y0 <= std::max(changed[1], 0.0f) &&
-                   part.m_x1 >= std::min(changed[2], kWidth) && part.m_y1 >= std::min(changed[3], kHeight);
+            return part.m_x0 <= std::max(changed.m_x0, 0.0f) && part.m_y0 <= std::max(changed.m_y0, 0.0f) &&
+                   part.m_x1 >= std::min(changed.m_x1, kWidth) &&
+                   part.m_y1 >= std::min(changed.m_y1, kHeight);
         };
         const auto first = std::find_if(areas.begin(), areas.end(), holdsChanged);
         if (first == areas.end())

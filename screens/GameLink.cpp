@@ -4,6 +4,7 @@
 #include "play/Game.h"
 #include "play/GameResources.h"
 #include "play/SavedGame.h"
+#include "play/Tutorial.h"
 #include "rules/Player.h"
 #include "storage/PropertyFile.h"
 
@@ -73,9 +74,9 @@ bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
     game->GetField().TakeSnapshot();
     game->GetMatch().Checkpoint(NGame::CMatch::kMomentResumed);
     // A resumed game shows no tutorial.
-    game->SetWrongPickHints(0);
+    game->GetTutorial().SetWrongPickHints(0);
     if (resources)
-        game->SetHintProgress(resources->GetTutorialLength());
+        game->GetTutorial().SetProgress(resources->GetTutorialLength());
     return true;
 }
 } // namespace NGameLink

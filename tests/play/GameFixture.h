@@ -4,10 +4,12 @@
 #pragma once
 
 #include "framework/Application.h"
+#include "play/BonusBar.h"
 #include "play/Game.h"
 #include "play/GameHint.h"
 #include "play/GameResources.h"
 #include "play/TopTable.h"
+#include "play/Tutorial.h"
 #include "rules/BoardBuilder.h"
 #include "rules/LevelState.h"
 #include "rules/Player.h"

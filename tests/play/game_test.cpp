@@ -1,5 +1,5 @@
 // The game screen's flow: opponents per level, turns and the skip, level ends
-// with lives and the purse, the bonus bar, and clicks versus drags.
+// with lives and the purse, and clicks versus drags (the bar: bonus_bar_test).
 #include "GameFixture.h"
 
 #include "play/EnterNameDlg.h"
@@ -51,76 +51,7 @@ TEST_F(GameFixture, LossWithNeitherLifeNorMoneyEndsTheGameAndClosesTheScreen)
     const auto sounds = m_game->TakePlayedSounds();
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/game_over.wav"), 1);
     for (int i = 0; i < BonusKindCount; ++i)
-        EXPECT_TRUE(m_game->GetBonusButton(i)->IsDisabled());
-}
-
-TEST_F(GameFixture, OnlyAffordableBonusesAreEnabledAndOnlyOnTheHumansIdleTurn)
-{
-    Start();
-    ASSERT_TRUE(Settle());
-    Human().SetMoney(9);
-    Frames(1);
-    for (int i = 0; i < BonusKindCount; ++i)
-    {
-        const bool canForward = Field().CanGoForward();
-        const bool expected = i < 3 || (i == BonusForward3 && canForward);
-        EXPECT_EQ(!m_game->GetBonusButton(i)->IsDisabled(), expected) << i;
-    }
-    // Nothing is sold during a move, on the opponent's turn or once decided.
-    ASSERT_TRUE(ClickAllowedCell());
-    const int money = Human().GetMoney();
-    m_game->OnControl(m_game->GetBonusButton(0));
-    EXPECT_TRUE(m_bought.empty());
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
-    m_game->OnControl(m_game->GetBonusButton(0));
-    EXPECT_TRUE(m_bought.empty());
-    EXPECT_EQ(Human().GetMoney(), money);
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
-    WinningBoard();
-    FinishLevel();
-    m_game->OnControl(m_game->GetBonusButton(0));
-    EXPECT_TRUE(m_bought.empty());
-}
-
-TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
-{
-    m_effect_frames = 5;
-    Start();
-    ASSERT_TRUE(Settle());
-    Frames(1);
-    m_game->OnControl(m_game->GetBonusButton(2));
-    ASSERT_EQ(m_bought, std::vector<int>{2});
-    EXPECT_EQ(Human().GetMoney(), 25 - DefaultBonusPrice(2));
-    EXPECT_EQ(m_game->GetEffectCount(), 1u);
-    // Board clicks wait for the bonus to finish.
-    ASSERT_TRUE(ClickAllowedCell());
-    EXPECT_EQ(Human().GetState(), PlayerTurn);
-    Frames(7);
-    EXPECT_EQ(m_game->GetEffectCount(), 0u);
-    // A finished bonus settles the zone; a capture it makes may still flip.
-    ASSERT_TRUE(RunUntil([this] { return Field().IsIdle(); }));
-    ASSERT_TRUE(ClickAllowedCell());
-    EXPECT_EQ(Human().GetState(), PlayerMoving);
-}
-
-TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
-{
-    m_bonus_maker = nullptr; // the rules' own bonuses
-    Start();
-    ASSERT_TRUE(Settle());
-    Human().SetMoney(DefaultBonusPrice(BonusLife) + 4);
-    Frames(1);
-    m_game->OnControl(m_game->GetBonusButton(BonusLife));
-    EXPECT_EQ(Human().GetMoney(), 4);
-    ASSERT_EQ(m_game->GetEffectCount(), 1u);
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetEffectCount() == 0; }));
-    EXPECT_EQ(Human().GetLives(), 4);
-    const auto sounds = m_game->TakePlayedSounds();
-    EXPECT_NE(std::find(sounds.begin(), sounds.end(), "wav/bonus.wav"), sounds.end());
-    // The territories are settled once the carrier has gone; that may flip flowers.
-    ASSERT_TRUE(Settle());
-    ASSERT_TRUE(ClickAllowedCell());
-    EXPECT_EQ(Human().GetState(), PlayerMoving);
+        EXPECT_TRUE(m_game->GetBonusBar().GetButton(i)->IsDisabled());
 }
 
 TEST_F(GameFixture, DragOfThreePixelsIsNoClick)

@@ -52,8 +52,8 @@ TEST_F(SavedGameTest, EachSetResumesWithItsScorePurseLivesAndBoard)
         EXPECT_EQ(resumed.GetPlayer(0)->GetLives(), 2) << type;
         EXPECT_EQ(resumed.GetField().GetLevel(), level) << type;
         EXPECT_EQ(resumed.GetField().GetLevelState(), Field().GetLevelState()) << type;
-        EXPECT_EQ(resumed.GetWrongPickHints(), 0) << type;
-        EXPECT_GE(resumed.GetHintProgress(), GetGameResources()->GetTutorialLength())
+        EXPECT_EQ(resumed.GetTutorial().GetWrongPickHints(), 0) << type;
+        EXPECT_GE(resumed.GetTutorial().GetProgress(), GetGameResources()->GetTutorialLength())
             << "no tutorial on resume";
         // What the continue dialog shows: the level from 1, the score with the territory.
         EXPECT_EQ(NGameLink::ContinueLevel(m_resumed.get()), level + 1) << type;

@@ -148,7 +148,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
     level-end) event=3 pause=$((RANDOM % 500)) ;;
     opening) event=0 pause=$((RANDOM % 900)) ;;
   esac
-  [ -n "$(wait_for "$event" 15000)" ] || { kill -9 "$pid"; fail "round $round: no '$event' in the log within 15 s"; }
+  [ -n "$(wait_for "$event" 40000)" ] || { kill -9 "$pid"; fail "round $round: no '$event' in the log within 40 s"; }
   sleep "$(printf '0.%03d' "$pause")"
   kill_ms=$(date +%s%3N)
   kill -9 "$pid" 2>/dev/null || fail "round $round: the game had ended before the kill"

@@ -12,16 +12,16 @@ namespace NGame::NTest
 {
 namespace
 {
-std::vector<std::uint32_t> OpenRecords(const CGame& game)
+std::vector<std::uint32_t> OpenRecords(CGame& game)
 {
     std::vector<std::uint32_t> records;
-    for (const auto& hint : game.GetHints())
+    for (const auto& hint : game.GetTutorial().GetHints())
         records.push_back(hint->GetRecord());
     return records;
 }
 } // namespace
 
-class GameHintsTest : public GameFixture
+class TutorialTest : public GameFixture
 {
   protected:
     void SetUp() override
@@ -39,17 +39,17 @@ class GameHintsTest : public GameFixture
     {
         m_game->OnLButtonDown(790, 590, 0);
         m_game->OnLButtonUp(790, 590, 0);
-        ASSERT_TRUE(RunUntil([this] { return m_game->GetHints().empty(); }, 60));
+        ASSERT_TRUE(RunUntil([this] { return m_game->GetTutorial().GetHints().empty(); }, 60));
     }
     // Runs until the next tutorial group is open.
     std::vector<std::uint32_t> NextGroup()
     {
-        RunUntil([this] { return !m_game->GetHints().empty(); }, 200);
+        RunUntil([this] { return !m_game->GetTutorial().GetHints().empty(); }, 200);
         return OpenRecords(*m_game);
     }
 };
 
-TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
+TEST_F(TutorialTest, ConfigurationGivesPricesAndLevelCounts)
 {
     EXPECT_EQ(FindGameResources()->GetLevelCount(NLevelSets::kMoving), 20);
     std::ofstream(m_root + "/dat/game.txt") << "m_bonus_price_life 7\n";
@@ -59,7 +59,7 @@ TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
     EXPECT_EQ(FindGameResources()->GetLevelCount(NLevelSets::kMoving), 0);
     EXPECT_EQ(FindGameResources()->GetLevelCount(NLevelSets::kAdvanced), 20);
     // The tooltip and the help name the price the configuration charges.
-    EXPECT_EQ(Start().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
+    EXPECT_EQ(Start().GetBonusBar().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
     const std::string help = "<block width=\"9999\"><text>One more life. {m_bonus_price_life}</text></block>";
     CMarkupNode block;
     block.ParseMarkup(help.data(), help.size());
@@ -67,7 +67,7 @@ TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
               std::vector<std::string>{"One more life. 7 cents "});
 }
 
-TEST_F(GameHintsTest, HintTableSizesTheTutorial)
+TEST_F(TutorialTest, HintTableSizesTheTutorial)
 {
     Reload(1);
     EXPECT_EQ(FindGameResources()->GetTutorialLength(), 0);
@@ -91,7 +91,7 @@ TEST_F(GameHintsTest, HintTableSizesTheTutorial)
     EXPECT_EQ(FindGameResources()->GetWrongColourHint(), -1);
 }
 
-TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
+TEST_F(TutorialTest, TutorialOpensGroupsAndWaitsForEachToClose)
 {
     Start();
     Field().LandAllInsects();
@@ -110,8 +110,8 @@ TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
     CloseHints();
     EXPECT_EQ(NextGroup(), (std::vector<std::uint32_t>{2, 3, 4}));
     // Closing two of the three is not enough for the next step.
-    m_game->GetHints()[2]->OnLButtonDown(790, 590);
-    m_game->GetHints()[1]->OnLButtonDown(790, 590);
+    m_game->GetTutorial().GetHints()[2]->OnLButtonDown(790, 590);
+    m_game->GetTutorial().GetHints()[1]->OnLButtonDown(790, 590);
     Frames(40);
     EXPECT_EQ(OpenRecords(*m_game), std::vector<std::uint32_t>{2});
     CloseHints();
@@ -129,12 +129,12 @@ TEST_F(GameHintsTest, TutorialOpensGroupsAndWaitsForEachToClose)
     EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{9});
     CloseHints();
     Frames(50);
-    EXPECT_TRUE(m_game->GetHints().empty());
-    EXPECT_EQ(m_game->GetHintProgress(), 10);
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
+    EXPECT_EQ(m_game->GetTutorial().GetProgress(), 10);
     EXPECT_TRUE(Settings().m_hints) << "closing without touching the box keeps hints on";
 }
 
-TEST_F(GameHintsTest, MovingSetShowsItsOwnHintAndNoneOfTheTutorial)
+TEST_F(TutorialTest, MovingSetShowsItsOwnHintAndNoneOfTheTutorial)
 {
     Reload(11, 1);
     Start(kMovingGame);
@@ -142,11 +142,11 @@ TEST_F(GameHintsTest, MovingSetShowsItsOwnHintAndNoneOfTheTutorial)
     EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{11});
     CloseHints();
     Frames(200);
-    EXPECT_TRUE(m_game->GetHints().empty());
-    EXPECT_EQ(m_game->GetHintProgress(), 10);
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
+    EXPECT_EQ(m_game->GetTutorial().GetProgress(), 10);
 }
 
-TEST_F(GameHintsTest, ShortHintTableSkipsMissingTutorialNumbers)
+TEST_F(TutorialTest, ShortHintTableSkipsMissingTutorialNumbers)
 {
     Reload(4); // three tutorial hints and the wrong-colour hint
     Start();
@@ -156,13 +156,13 @@ TEST_F(GameHintsTest, ShortHintTableSkipsMissingTutorialNumbers)
     EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{1});
     CloseHints();
     EXPECT_EQ(NextGroup(), std::vector<std::uint32_t>{2});
-    EXPECT_EQ(m_game->GetHintProgress(), 5);
+    EXPECT_EQ(m_game->GetTutorial().GetProgress(), 5);
     CloseHints();
     Frames(50);
-    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
 }
 
-TEST_F(GameHintsTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
+TEST_F(TutorialTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
 {
     Start();
     Field().LandAllInsects();
@@ -172,7 +172,7 @@ TEST_F(GameHintsTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
 
-TEST_F(GameHintsTest, ClearingTheBoxTurnsHintsOffAtOnceAndForGood)
+TEST_F(TutorialTest, ClearingTheBoxTurnsHintsOffAtOnceAndForGood)
 {
     Start();
     Field().LandAllInsects();
@@ -183,48 +183,48 @@ TEST_F(GameHintsTest, ClearingTheBoxTurnsHintsOffAtOnceAndForGood)
     Click(5, 26);
     EXPECT_FALSE(Settings().m_hints);
     Frames(1);
-    EXPECT_TRUE(m_game->GetHints().empty()) << "no hint stays open with hints off";
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty()) << "no hint stays open with hints off";
     Frames(100);
-    EXPECT_TRUE(m_game->GetHints().empty());
-    EXPECT_EQ(m_game->GetHintProgress(), 10) << "steps still advance, their hints go at once";
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
+    EXPECT_EQ(m_game->GetTutorial().GetProgress(), 10) << "steps still advance, their hints go at once";
 }
 
-TEST_F(GameHintsTest, WrongColourHintShowsAtMostTwice)
+TEST_F(TutorialTest, WrongColourHintShowsAtMostTwice)
 {
     Start();
-    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    m_game->GetTutorial().SetProgress(FindGameResources()->GetTutorialLength());
     ASSERT_TRUE(Settle());
     for (int i = 0; i < 3; ++i)
     {
         ClickCell(Mid(), 0); // the human's own colour
         EXPECT_FALSE(Human().IsValidClick());
-        EXPECT_EQ(m_game->GetHints().size(), i < 2 ? 1u : 0u) << "click " << i;
-        if (!m_game->GetHints().empty())
+        EXPECT_EQ(m_game->GetTutorial().GetHints().size(), i < 2 ? 1u : 0u) << "click " << i;
+        if (!m_game->GetTutorial().GetHints().empty())
         {
-            EXPECT_EQ(m_game->GetHints()[0]->GetRecord(), 10u);
+            EXPECT_EQ(m_game->GetTutorial().GetHints()[0]->GetRecord(), 10u);
             CloseHints();
         }
     }
-    EXPECT_EQ(m_game->GetWrongPickHints(), 2);
+    EXPECT_EQ(m_game->GetTutorial().GetWrongPickHints(), 2);
 }
 
-TEST_F(GameHintsTest, EmptyHintTableOpensNoHintAtAll)
+TEST_F(TutorialTest, EmptyHintTableOpensNoHintAtAll)
 {
     Reload(0);
     Start();
     ASSERT_TRUE(Settle());
     ClickCell(Mid(), 0);
-    EXPECT_TRUE(m_game->GetHints().empty());
-    EXPECT_EQ(m_game->OpenHint(0), nullptr);
-    EXPECT_EQ(m_game->OpenHint(-1), nullptr);
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
+    EXPECT_EQ(m_game->GetTutorial().OpenHint(0), nullptr);
+    EXPECT_EQ(m_game->GetTutorial().OpenHint(-1), nullptr);
 }
 
 // Keys 1-6 choose colours as clicks do, Space goes on after a level, Escape
 // leaves as the menu button does.
-TEST_F(GameHintsTest, KeysPlayAsClicksDo)
+TEST_F(TutorialTest, KeysPlayAsClicksDo)
 {
     Start();
-    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    m_game->GetTutorial().SetProgress(FindGameResources()->GetTutorialLength());
     ASSERT_TRUE(Settle());
     // The human's home colour 2, the opponent's 1, everything else 0.
     Layout([this](int r, int c)
@@ -232,12 +232,12 @@ TEST_F(GameHintsTest, KeysPlayAsClicksDo)
     m_game->OnKeyDown('3'); // the human's own colour
     EXPECT_FALSE(Human().IsValidClick());
     EXPECT_EQ(Human().GetState(), PlayerTurn);
-    ASSERT_EQ(m_game->GetHints().size(), 1u);
-    EXPECT_EQ(m_game->GetHints()[0]->GetRecord(), 10u);
+    ASSERT_EQ(m_game->GetTutorial().GetHints().size(), 1u);
+    EXPECT_EQ(m_game->GetTutorial().GetHints()[0]->GetRecord(), 10u);
     m_game->OnKeyDown('1'); // ignored while a hint is open
     EXPECT_EQ(Human().GetState(), PlayerTurn);
     m_game->OnKeyDown(NKey::kEnter); // closes it
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetHints().empty(); }, 60));
+    ASSERT_TRUE(RunUntil([this] { return m_game->GetTutorial().GetHints().empty(); }, 60));
 
     m_game->OnKeyDown('1');
     EXPECT_EQ(Human().GetState(), PlayerMoving);
@@ -247,10 +247,10 @@ TEST_F(GameHintsTest, KeysPlayAsClicksDo)
     EXPECT_EQ(Field().GetState(), Leaving);
 }
 
-TEST_F(GameHintsTest, MovingSetTakesTheRivalsColourByKeyAndClickWithNoWrongColourHint)
+TEST_F(TutorialTest, MovingSetTakesTheRivalsColourByKeyAndClickWithNoWrongColourHint)
 {
     Start(kMovingGame);
-    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    m_game->GetTutorial().SetProgress(FindGameResources()->GetTutorialLength());
     ASSERT_TRUE(Settle());
     const int mid = Mid();
     const int last = Field().RowLength(mid) - 1;
@@ -262,36 +262,17 @@ TEST_F(GameHintsTest, MovingSetTakesTheRivalsColourByKeyAndClickWithNoWrongColou
     ASSERT_TRUE(RunUntil([this] { return Field().IsIdle() && Human().GetState() == PlayerTurn; }));
     ASSERT_TRUE(ClickAllowedCell());
     EXPECT_EQ(Human().GetState(), PlayerMoving);
-    EXPECT_TRUE(m_game->GetHints().empty());
+    EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
 }
 
-TEST_F(GameHintsTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
+TEST_F(TutorialTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
 {
     Start();
-    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
+    m_game->GetTutorial().SetProgress(FindGameResources()->GetTutorialLength());
     ASSERT_TRUE(Settle());
     m_game->OnKeyDown(NKey::kEscape);
     m_app->FrameStep(16.0f);
     EXPECT_NE(m_app->TopScreen(), m_game.get());
 }
 
-// The bonus keys buy as the bar's buttons do, and only when they could.
-TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
-{
-    Start();
-    m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
-    ASSERT_TRUE(Settle());
-    const int money = Human().GetMoney();
-    const int price = FindGameResources()->GetPrice(0);
-    ASSERT_LE(price, money);
-    Frames(1); // the bar learns what may be bought
-    m_game->OnKeyDown('Q');
-    EXPECT_EQ(Human().GetMoney(), money - price);
-    EXPECT_EQ(m_game->GetEffectCount(), 1u);
-    // The life costs more than the purse holds: its key buys nothing.
-    ASSERT_GT(FindGameResources()->GetPrice(BonusLife), Human().GetMoney());
-    Frames(1);
-    m_game->OnKeyDown('L');
-    EXPECT_EQ(Human().GetMoney(), money - price);
-}
 } // namespace NGame::NTest
