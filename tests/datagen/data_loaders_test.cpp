@@ -13,7 +13,7 @@
 #include "media/Texture.h"
 #include "media/TgaDecoder.h"
 #include "storage/FileSystem.h"
-#include "tools/datagen/FontMetrics.h"
+#include "widgets/ScrollingText.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +126,8 @@ TEST_F(DataFiles, FontYields94GlyphsOfOneLineHeight)
     EXPECT_GT(font.TextWidth("W", 20), font.TextWidth("i", 20));
     EXPECT_NEAR(font.TextWidth("AA", 40), 2 * font.TextWidth("AA", 20), 0.01f);
     for (int i = 0; i < 94; ++i)
-        EXPECT_GT(font.Glyph(i).m_right_s, font.Glyph(i).m_left_s) << static_cast<char>(33 + i);
+        EXPECT_GT(font.Metrics().Glyph(i).m_right_s, font.Metrics().Glyph(i).m_left_s)
+            << static_cast<char>(33 + i);
 }
 
 TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
@@ -192,6 +193,11 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
                            static_cast<int>(box.GetWidth()));
     }
 
+    // Each text block is as many lines high as the game wraps its text into:
+    // a lower one would cut its last lines off.
+    const CDataBuffer fontFile = m_files.ReadFile("mui/font.tga");
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(fontFile.Data(), fontFile.Size(), nullptr));
     CMarkupNode help = ParseFile(m_files, "mui/help.xml");
     const std::vector<CMarkupNode*> pages = help.GetChildren();
     EXPECT_GE(pages.size(), 6u);
@@ -208,8 +214,11 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
             if (text)
             {
                 EXPECT_FALSE(text->GetText().empty());
-                EXPECT_GT(block->GetFloatAttribute("font_size", 0), 0.0f);
-                EXPECT_GE(block->GetFloatAttribute("height", 0), 1.0f);
+                CScrollingText shown(&font, block->GetFloatAttribute("width", 0),
+                                     block->GetFloatAttribute("font_size", 0), 0);
+                shown.SetText(text->GetText().data(), static_cast<int>(text->GetText().size()));
+                EXPECT_EQ(static_cast<float>(shown.GetLines().size()), block->GetFloatAttribute("height", 0))
+                    << text->GetText();
             }
             if (image)
             {
@@ -255,22 +264,4 @@ TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
     }
     CAudio::Destroy();
     CFileSystem::Destroy();
-}
-
-TEST_F(DataFiles, HelpLayoutMeasuresTextAsTheGameDoes)
-{
-    // The generator sizes every help text block with its own copy of the
-    // font analysis; it must agree with the game's to the last glyph.
-    const CDataBuffer bytes = m_files.ReadFile("mui/font.tga");
-    CTexture texture;
-    texture.LoadFromSource(m_files, "mui/font.tga", false, false);
-    CBitmapText font;
-    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
-    const NDatagen::CFontMetrics metrics(NDatagen::MakeFontSheet());
-    ASSERT_EQ(metrics.GlyphCount(), 94);
-    for (const char* text :
-         {"A", "A B", "The rival's zone loses two lines. 30 cents", "{[(~)]}", "0123456789"})
-        for (float size : {15.0f, 18.0f, 34.0f})
-            EXPECT_NEAR(metrics.Width(text, size), font.TextWidth(text, size), 1e-3f)
-                << text << " at " << size;
 }

@@ -43,7 +43,7 @@ TEST(FontMetrics, ExactlyNinetyFourGlyphsAreNeeded)
     const Bytes extra = MakeFont(110, 60);
     CBitmapText tooMany;
     EXPECT_FALSE(tooMany.LoadMetrics(extra.data(), extra.size(), nullptr));
-    EXPECT_FLOAT_EQ(tooMany.Glyph(93).m_lower_t, 3.0f / kHeight);
+    EXPECT_FLOAT_EQ(tooMany.Metrics().Glyph(93).m_lower_t, 3.0f / kHeight);
 }
 
 TEST(FontMetrics, OnlyUncompressed32BitPicturesAreRead)
@@ -63,15 +63,15 @@ TEST_F(LoadedFont, GlyphRectanglesCarryAOnePixelMargin)
 {
     ASSERT_TRUE(m_loaded);
     // '!' is the first glyph of the upper line: columns 3..3.
-    const CBitmapText::SGlyph& first = m_font.Glyph(0);
+    const CBitmapText::SGlyph& first = m_font.Metrics().Glyph(0);
     EXPECT_FLOAT_EQ(first.m_left_s, 2.0f / kWidth);
     EXPECT_FLOAT_EQ(first.m_right_s, 4.0f / kWidth);
     EXPECT_FLOAT_EQ(first.m_upper_t, 17.0f / kHeight);
     EXPECT_FLOAT_EQ(first.m_lower_t, 12.0f / kHeight);
-    EXPECT_FLOAT_EQ(m_font.GetLineHeight(), 5.0f / kHeight);
+    EXPECT_FLOAT_EQ(m_font.Metrics().GetLineHeight(), 5.0f / kHeight);
     // The first glyph of the lower line.
-    EXPECT_FLOAT_EQ(m_font.Glyph(47).m_lower_t, 3.0f / kHeight);
-    EXPECT_FLOAT_EQ(m_font.Glyph(47).m_left_s, 2.0f / kWidth);
+    EXPECT_FLOAT_EQ(m_font.Metrics().Glyph(47).m_lower_t, 3.0f / kHeight);
+    EXPECT_FLOAT_EQ(m_font.Metrics().Glyph(47).m_left_s, 2.0f / kWidth);
 }
 
 TEST_F(LoadedFont, WidthOfSpacedTextAddsSpaceAndGaps)

@@ -1,8 +1,9 @@
 // "mui/help.xml": pages of text and animated pictures that teach the game.
 // Pictures reuse the game's sheets (flowers, coins, insects) plus one sheet of
 // the bonus icons made here.
+#include "text/WordWrap.h"
 #include "tools/datagen/Config.h"
-#include "tools/datagen/FontMetrics.h"
+#include "tools/datagen/Font.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Sheet.h"
@@ -20,7 +21,7 @@ namespace
 class CHelpWriter
 {
   public:
-    explicit CHelpWriter(const CFontMetrics& font) : m_font(font) {}
+    explicit CHelpWriter(const NText::CFontMetrics& font) : m_font(font) {}
 
     void Page()
     {
@@ -34,7 +35,7 @@ class CHelpWriter
     // last line. The block shows exactly as many lines as the game's wrap makes.
     float Text(float x, float y, float width, float size, const std::string& text, bool title = false)
     {
-        const int lines = m_font.Lines(text, size, width);
+        const int lines = static_cast<int>(NText::WrapWords(text, m_font, size, width).size());
         char head[200];
         std::snprintf(head, sizeof head,
                       "    <block font_size=\"%g\" width=\"%g\" height=\"%d\">\n      <pos x=\"%g\" y=\"%g\" "
@@ -86,7 +87,7 @@ class CHelpWriter
         m_open = false;
     }
 
-    const CFontMetrics& m_font;
+    const NText::CFontMetrics& m_font;
     std::string m_xml, m_problems;
     bool m_open = false;
     int m_page = 0;
@@ -103,7 +104,7 @@ bool WriteHelp(COutput& out, std::string& problems)
         icons.push_back({BonusButtonLooks(i, 48)[0]});
     WriteSprite(out, "mui/help/bonuses.spr", icons);
 
-    const CFontMetrics font(MakeFontSheet());
+    const NText::CFontMetrics font = FontSheetMetrics();
     CHelpWriter h(font);
     constexpr float kTitleY = 84, kBody = 18, kGap = 14;
 
