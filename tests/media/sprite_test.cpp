@@ -1,5 +1,5 @@
-// Sprite files and copies; the frame timing is pinned with the rules' clock
-// (tests/rules/sprite_clock_test.cpp).
+// Sprite files and copies; the frame timing is the clock's
+// (tests/anim/sprite_clock_test.cpp).
 #include "media/Sprite.h"
 #include "media/TestMedia.h"
 #include "media/Texture.h"
@@ -67,6 +67,11 @@ TEST_F(SpriteFiles, SheetIsCutIntoGroupsAndFrames)
     EXPECT_EQ(u0, t0);
     EXPECT_EQ(copy.GetTexture(), sprite.GetTexture());
     EXPECT_FALSE(copy.OwnsTexture());
+
+    // A reload keeps the texture object the copies hold and shows the first cell.
+    ASSERT_TRUE(sprite.LoadSpriteFile(m_files, "test.spr"));
+    EXPECT_EQ(sprite.GetTexture(), copy.GetTexture());
+    EXPECT_EQ(sprite.GetFrame() + sprite.GetGroup(), 0);
 }
 
 TEST_F(SpriteFiles, PictureAloneOrBadCountsGiveOneCell)
