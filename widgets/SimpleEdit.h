@@ -1,5 +1,5 @@
-// CSimpleEdit: a one-line text field with a blinking caret, editing keys,
-// clipboard paste and an optional digits-only rule with a value range.
+// CSimpleEdit: a one-line text field with a blinking caret, editing keys and
+// clipboard paste.
 #pragma once
 
 #include "framework/Control.h"
@@ -45,10 +45,6 @@ class CSimpleEdit : public CControl
     // Set by the owner.
     int m_max_length = 10;
     bool m_active = true;
-    bool m_digits_only = false;
-    bool m_range_check = false;
-    int m_range_min = 0;
-    int m_range_max = 0;
     float m_r = 1.0f;
     float m_g = 1.0f;
     float m_b = 0.0f;
@@ -56,7 +52,6 @@ class CSimpleEdit : public CControl
 
   private:
     bool Hits(int x, int y) const;
-    bool AcceptsDigit(char digit) const;
     std::size_t MaxLength() const;
 
     float m_left_margin = 7.0f;
