@@ -107,7 +107,6 @@ class CGameResources : public CBitmapText
     CSprite* GetHalfHint() const { return m_half_hint; }
     CSprite* GetSkinHint() const { return m_skin_hint; }
     CSprite* GetCoinHint() const { return m_coin_hint; }
-    CSprite* GetParticles() const { return m_particles; }
     CSprite* GetCoins() const { return m_coins; }
     // Null when there is no sound device or no such sample.
     CSound* GetSound(int sound) const { return m_sounds.at(sound).get(); }
@@ -138,7 +137,6 @@ class CGameResources : public CBitmapText
     CSprite* m_half_hint = nullptr;
     CSprite* m_skin_hint = nullptr;
     CSprite* m_coin_hint = nullptr;
-    CSprite* m_particles = nullptr;
     CSprite* m_coins = nullptr;
     std::array<std::unique_ptr<CSound>, NGame::kGameSoundCount> m_sounds;
 };
