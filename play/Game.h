@@ -7,6 +7,7 @@
 #include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
 #include "media/LayerCache.h"
+#include "platform/Letterbox.h"
 #include "play/GameResources.h"
 #include "play/GameSeams.h"
 #include "rules/Field.h"
@@ -141,10 +142,7 @@ class CGame : public CScreen
     // Partial repaints while little moves (play/GameRepaint.cpp): the frame
     // clips (window pixels) around what changed since the last frame, if it
     // can tell; the frame is then drawn once through each.
-    struct SFrameClip
-    {
-        GLint m_x, m_y, m_width, m_height;
-    };
+    using SFrameClip = SWindowRect;
     bool BeginRepaint(std::vector<SFrameClip>& clips);
     void AppendOverLook(std::vector<double>& look);
     void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
