@@ -22,13 +22,9 @@
 
 namespace NInterface
 {
-CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight)
-    : CCustomLevelWnd(logicalWidth, logicalHeight, DataFileMasks())
-{
-}
+CCustomLevelWnd::CCustomLevelWnd() : CCustomLevelWnd(DataFileMasks()) {}
 
-CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks)
-    : m_logical_width(logicalWidth), m_logical_height(logicalHeight)
+CCustomLevelWnd::CCustomLevelWnd(NGame::CField::MaskReader masks)
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/custom_wnd.txt");
@@ -193,33 +189,6 @@ void CCustomLevelWnd::Draw()
     NGl::PopMatrix();
     NAudio::TheMusic().Update();
     DrawCursor();
-}
-
-void CCustomLevelWnd::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
-    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
-}
-
-void CCustomLevelWnd::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CCustomLevelWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CCustomLevelWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
 }
 
 void CCustomLevelWnd::OnKeyDown(int key)

@@ -27,9 +27,9 @@ class CCustomLevelWnd : public CScreen
     static constexpr const char* kAdvancedFolder = "dat/levels_duel";
     static constexpr const char* kMovingFolder = "dat/levels_moving";
 
-    CCustomLevelWnd(float logicalWidth, float logicalHeight);
+    CCustomLevelWnd();
     // Preview masks from `masks` instead of the data files.
-    CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks);
+    explicit CCustomLevelWnd(NGame::CField::MaskReader masks);
     ~CCustomLevelWnd() override;
 
     // A level can be started only once the player has reached beyond it in
@@ -56,9 +56,6 @@ class CCustomLevelWnd : public CScreen
     void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
 
@@ -75,11 +72,8 @@ class CCustomLevelWnd : public CScreen
     static int LevelCount(int set);
     // Reloads the preview from the set's folder.
     void ShowSet(int set);
-    void ToLogical(int& x, int& y) const;
 
     CPropertyFile m_layout;
-    float m_logical_width;
-    float m_logical_height;
     bool m_start_requested = false;
     bool m_locked = true;
     std::unique_ptr<CSimpleButton> m_close;

@@ -17,8 +17,7 @@
 
 namespace NInterface
 {
-CHelpWnd::CHelpWnd(float logicalWidth, float logicalHeight)
-    : m_logical_width(logicalWidth), m_logical_height(logicalHeight)
+CHelpWnd::CHelpWnd()
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/help_wnd.txt");
@@ -100,33 +99,6 @@ void CHelpWnd::Update(float elapsed)
         if (block->GetPage() == m_page)
             block->Update(elapsed);
     NAudio::TheMusic().Update();
-}
-
-void CHelpWnd::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
-    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
-}
-
-void CHelpWnd::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CHelpWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CHelpWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
 }
 
 void CHelpWnd::OnKeyDown(int key)

@@ -18,7 +18,7 @@ namespace NInterface
 class CHelpWnd : public CScreen
 {
   public:
-    CHelpWnd(float logicalWidth, float logicalHeight);
+    CHelpWnd();
     ~CHelpWnd() override;
 
     void LoadHelp(const std::string& fileName);
@@ -26,9 +26,6 @@ class CHelpWnd : public CScreen
     void Update(float elapsed) override;
     void Draw() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
 
@@ -41,15 +38,12 @@ class CHelpWnd : public CScreen
     CSimpleButton* PrevButton() const { return m_prev.get(); }
 
   private:
-    void ToLogical(int& x, int& y) const;
     void UpdatePageButtons();
 
     CPropertyFile m_layout;
     std::unique_ptr<CSimpleButton> m_close;
     std::unique_ptr<CSimpleButton> m_next;
     std::unique_ptr<CSimpleButton> m_prev;
-    float m_logical_width;
-    float m_logical_height;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
     std::vector<std::unique_ptr<CHelpBlock>> m_blocks;
     int m_page_count = 0;

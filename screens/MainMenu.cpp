@@ -301,33 +301,6 @@ std::vector<CSimpleButton*> CMainMenu::VisibleButtons() const
     return buttons;
 }
 
-void CMainMenu::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (static_cast<float>(app->GetWindowWidth()) / m_logical_width));
-    y = static_cast<int>(y / (static_cast<float>(app->GetWindowHeight()) / m_logical_height));
-}
-
-void CMainMenu::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CMainMenu::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CMainMenu::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
-}
-
 void CMainMenu::SwitchFullScreen(bool full)
 {
     CApplication* app = CApplication::Get();
@@ -367,8 +340,7 @@ void CMainMenu::OnKeyDown(int key)
 void CMainMenu::OpenLevelChoice()
 {
     if (!m_custom)
-        m_custom = std::make_unique<CCustomLevelWnd>(static_cast<float>(m_logical_width),
-                                                     static_cast<float>(m_logical_height));
+        m_custom = std::make_unique<CCustomLevelWnd>();
     if (CApplication* app = CApplication::Get())
         app->PushScreen(m_custom.get());
 }
@@ -377,8 +349,6 @@ void CMainMenu::OnControl(CControl* control)
 {
     CScreen::OnControl(control);
     CApplication* app = CApplication::Get();
-    const float width = static_cast<float>(m_logical_width);
-    const float height = static_cast<float>(m_logical_height);
     if (control == m_game_btn.get())
     {
         if (m_game)
@@ -403,19 +373,20 @@ void CMainMenu::OnControl(CControl* control)
         OnCloseRequest();
     else if (control == m_help_btn.get())
     {
-        m_help = std::make_unique<CHelpWnd>(width, height);
+        m_help = std::make_unique<CHelpWnd>();
         if (app)
             app->PushScreen(m_help.get());
     }
     else if (control == m_top_btn.get())
     {
-        m_top = std::make_unique<CTopWnd>(width, height, &m_top_table);
+        m_top = std::make_unique<CTopWnd>(&m_top_table);
         if (app)
             app->PushScreen(m_top.get());
     }
     else if (control == m_options_btn.get())
     {
-        m_options = std::make_unique<COptionsWnd>(width, height);
+        m_options = std::make_unique<COptionsWnd>(static_cast<float>(m_logical_width),
+                                                  static_cast<float>(m_logical_height));
         if (app)
             app->PushScreen(m_options.get());
     }
@@ -477,8 +448,7 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
         SaveInBackground();
         if (named)
         {
-            m_top = std::make_unique<CTopWnd>(static_cast<float>(m_logical_width),
-                                              static_cast<float>(m_logical_height), &m_top_table);
+            m_top = std::make_unique<CTopWnd>(&m_top_table);
             m_top->SetPage(type);
             if (CApplication* app = CApplication::Get())
                 app->PushScreen(m_top.get());

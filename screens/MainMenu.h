@@ -48,9 +48,6 @@ class CMainMenu : public CScreen
     void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
     void OnScreenClosed(CScreen* screen) override;
@@ -72,7 +69,6 @@ class CMainMenu : public CScreen
 
   private:
     std::string UserPath(const char* name) const;
-    void ToLogical(int& x, int& y) const;
     // Background and buttons, over the whole window (null) or one area of it.
     void DrawStill(const SArea* area);
     std::vector<CSimpleButton*> VisibleButtons() const;

@@ -126,33 +126,6 @@ void COptionsWnd::TakeVolume()
         audio->SetMusicVolume(Settings().m_music_volume);
 }
 
-void COptionsWnd::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (app->GetWindowWidth() / m_logical_width));
-    y = static_cast<int>(y / (app->GetWindowHeight() / m_logical_height));
-}
-
-void COptionsWnd::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void COptionsWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void COptionsWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
-}
-
 void COptionsWnd::OnKeyDown(int key)
 {
     if (key == Settings().m_close_key)

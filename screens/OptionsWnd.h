@@ -24,9 +24,6 @@ class COptionsWnd : public CScreen
     void Update(float elapsed) override;
     void Draw() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
 
@@ -38,7 +35,6 @@ class COptionsWnd : public CScreen
     CSimpleCheckBox* FullScreenBox() const { return m_full_screen.get(); }
 
   private:
-    void ToLogical(int& x, int& y) const;
     // The slider's value becomes the music volume, heard at once.
     void TakeVolume();
     // Keeps the display mode in step with the full-screen box.

@@ -17,8 +17,7 @@
 
 namespace NInterface
 {
-CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table)
-    : m_logical_width(logicalWidth), m_logical_height(logicalHeight), m_table(table)
+CTopWnd::CTopWnd(const CTopTable* table) : m_table(table)
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, "mui/top_wnd.txt");
@@ -112,33 +111,6 @@ void CTopWnd::Draw()
     NGl::PopMatrix();
     NAudio::TheMusic().Update();
     DrawCursor();
-}
-
-void CTopWnd::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x * m_logical_width / app->GetWindowWidth());
-    y = static_cast<int>(y * m_logical_height / app->GetWindowHeight());
-}
-
-void CTopWnd::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CTopWnd::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CTopWnd::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
 }
 
 void CTopWnd::OnKeyDown(int key)

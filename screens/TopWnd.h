@@ -19,7 +19,7 @@ class CTopWnd : public CScreen
   public:
     static constexpr int kRows = 7;
 
-    CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table);
+    explicit CTopWnd(const CTopTable* table);
     ~CTopWnd() override;
 
     // Pages outside the table's lists are brought back into it.
@@ -29,9 +29,6 @@ class CTopWnd : public CScreen
     void Update(float elapsed) override;
     void Draw() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
 
     CSimpleButton* CloseButton() const { return m_close.get(); }
@@ -39,13 +36,10 @@ class CTopWnd : public CScreen
     CSimpleButton* PrevButton() const { return m_prev.get(); }
 
   private:
-    void ToLogical(int& x, int& y) const;
     void UpdatePageButtons();
     int PageCount() const;
 
     CPropertyFile m_layout;
-    float m_logical_width;
-    float m_logical_height;
     const CTopTable* m_table;
     int m_page = 0;
     std::unique_ptr<CSimpleButton> m_close;

@@ -87,7 +87,7 @@ TEST_F(MainMenuTest, LockedLevelNeverStartsAndOneSetBoxIsCheckedAtATime)
 {
     Settings().m_classic_level = 5;
     Settings().m_adv_level = 2;
-    CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
+    CCustomLevelWnd window(NoMasks);
     Application().PushScreen(&window);
     // The advanced set, checked at first: levels 0 and 1 reached, level 2 not.
     window.LevelBar()->SetValue(1.9f);
@@ -112,12 +112,12 @@ TEST_F(MainMenuTest, LockedLevelNeverStartsAndOneSetBoxIsCheckedAtATime)
 TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
 {
     std::vector<std::string> read;
-    CCustomLevelWnd window(800.0f, 600.0f,
-                           [&read](const std::string& name)
-                           {
-                               read.push_back(name);
-                               return NGame::CField::Mask();
-                           });
+    CCustomLevelWnd window(
+        [&read](const std::string& name)
+        {
+            read.push_back(name);
+            return NGame::CField::Mask();
+        });
     window.LevelBar()->SetValue(3.0f);
     window.Update(16.0f);
     EXPECT_EQ(read.back(), "dat/levels_duel/lev003.raw");
@@ -160,7 +160,7 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
     Settings().m_adv_level = 0;
     Settings().m_moving_level = 0;
     Settings().Load(UserFile(CSettings::kFileName));
-    CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
+    CCustomLevelWnd window(NoMasks);
     Application().PushScreen(&window);
     const struct
     {
@@ -252,7 +252,7 @@ TEST_F(MainMenuTest, NewHighScoreIsOnDiskBeforeTheMenuCloses)
     EXPECT_EQ(reread.GetName(1, 0), "Ada");
     EXPECT_EQ(reread.GetPoints(1, 0), 420);
 
-    NInterface::CTopWnd top(800.0f, 600.0f, &menu.TopTable());
+    NInterface::CTopWnd top(&menu.TopTable());
     top.SetPage(7);
     EXPECT_EQ(top.GetPage(), 1);
     EXPECT_FALSE(top.NextButton()->IsVisible());

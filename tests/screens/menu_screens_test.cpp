@@ -131,7 +131,7 @@ TEST_F(MenuScreenTest, HelpPagesTurnWithinTheirCount)
     m_folder.Write("mui/help.xml", kTwoPages);
     const std::size_t spritesBefore = m_group->SpriteCount();
     {
-        CHelpWnd help(800.0f, 600.0f);
+        CHelpWnd help;
         ASSERT_EQ(help.GetPageCount(), 2);
         ASSERT_EQ(help.Blocks().size(), 4u);
         EXPECT_NE(help.Blocks()[0]->GetText(), nullptr);
@@ -180,7 +180,7 @@ TEST_F(MenuScreenTest, HelpPagesTurnWithinTheirCount)
 TEST_F(MenuScreenTest, OnePageHelpKeepsItsPageAndEscapeLeaves)
 {
     m_folder.Write("mui/help.xml", "<help><page><block><text>Only</text></block></page></help>");
-    CHelpWnd help(800.0f, 600.0f);
+    CHelpWnd help;
     Application().PushScreen(&help);
     help.Draw();
     EXPECT_TRUE(help.PrevButton()->IsDisabled());
@@ -204,7 +204,7 @@ TEST_F(MenuScreenTest, HelpTakesClicksInLogicalUnitsOfALargerWindow)
     CApplication::Create(m_platform)->SetLogicalSize(800, 600);
     ASSERT_TRUE(Application().CreateMainWindow("Chromal", 0, 0, 1600, 1200));
     EXPECT_EQ(m_platform.GetWindowRect().m_width, 1600);
-    CHelpWnd help(800.0f, 600.0f);
+    CHelpWnd help;
     Application().PushScreen(&help);
     Click(help, 305, 255); // nothing there
     EXPECT_EQ(help.GetPage(), 1);
