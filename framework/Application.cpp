@@ -85,10 +85,6 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
 {
     m_x = x;
     m_y = y;
-    // The platform scales the picture to the window: the screens keep
-    // seeing the logical size.
-    m_width = m_logical_width;
-    m_height = m_logical_height;
     m_remembered_left = x;
     m_remembered_top = y;
     m_remembered_width = width;
@@ -135,8 +131,8 @@ bool CApplication::SetWindowed()
     // than shrinking it to nothing.
     if (m_remembered_width <= 0 || m_remembered_height <= 0)
     {
-        m_remembered_width = m_width;
-        m_remembered_height = m_height;
+        m_remembered_width = m_logical_width;
+        m_remembered_height = m_logical_height;
     }
     int screenWidth = 0;
     int screenHeight = 0;
