@@ -86,21 +86,11 @@ CMainMenu::CMainMenu() : m_top_table(kTopLists)
         AddControl(button.get());
         return button;
     };
-    auto hidden = [&](const char* name, CTexture* CInterfaceResources::*tex)
-    {
-        m_hidden_buttons.push_back(make(name, tex));
-        m_hidden_buttons.back()->SetVisible(false);
-    };
     m_game_btn = make("m_game_btn", &CInterfaceResources::m_new_game_btn);
-    hidden("m_game_adv_btn", &CInterfaceResources::m_new_game_adv_btn);
-    hidden("m_game_custom_btn", &CInterfaceResources::m_new_game_custom_btn);
-    hidden("m_continue_btn", &CInterfaceResources::m_continue_btn);
     m_quit_btn = make("m_quit_game_btn", &CInterfaceResources::m_quit_game_btn);
     m_help_btn = make("m_help_btn", &CInterfaceResources::m_help_btn);
     m_top_btn = make("m_top_btn", &CInterfaceResources::m_top7_btn);
     m_options_btn = make("m_options_btn", &CInterfaceResources::m_options_btn);
-    hidden("m_fullscreen_btn", &CInterfaceResources::m_fullscreen_btn);
-    hidden("m_mini_btn", &CInterfaceResources::m_mini_btn);
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();
     NGameLink::RegisterEnterNameDialog();
@@ -286,34 +276,7 @@ void CMainMenu::DrawStill(const SArea* area)
 std::vector<CSimpleButton*> CMainMenu::VisibleButtons() const
 {
     // In the order they were added, which is the order CScreen::Draw keeps.
-    std::vector<CSimpleButton*> all = {m_game_btn.get(), m_quit_btn.get(), m_help_btn.get(), m_top_btn.get(),
-                                       m_options_btn.get()};
-    if (m_hidden_buttons.size() == 5)
-    {
-        all.insert(all.begin() + 1,
-                   {m_hidden_buttons[0].get(), m_hidden_buttons[1].get(), m_hidden_buttons[2].get()});
-        all.insert(all.end(), {m_hidden_buttons[3].get(), m_hidden_buttons[4].get()});
-    }
-    std::vector<CSimpleButton*> buttons;
-    for (CSimpleButton* button : all)
-        if (button->IsVisible())
-            buttons.push_back(button);
-    return buttons;
-}
-
-void CMainMenu::SwitchFullScreen(bool full)
-{
-    CApplication* app = CApplication::Get();
-    if (!app)
-        return;
-    if (full)
-    {
-        if (!app->SetFullScreen(kLogicalWidth, kLogicalHeight))
-            return;
-    }
-    else
-        app->SetWindowed();
-    SetupProjection();
+    return {m_game_btn.get(), m_quit_btn.get(), m_help_btn.get(), m_top_btn.get(), m_options_btn.get()};
 }
 
 void CMainMenu::Hide()
@@ -322,8 +285,12 @@ void CMainMenu::Hide()
     CApplication* app = CApplication::Get();
     if (!app)
         return;
+    // The desktop gets its own mode back before the window goes.
     if (app->IsFullScreen())
-        SwitchFullScreen(false);
+    {
+        app->SetWindowed();
+        SetupProjection();
+    }
     app->Minimise();
 }
 

@@ -73,7 +73,6 @@ class CMainMenu : public CScreen
     void DrawStill(const SArea* area);
     std::vector<CSimpleButton*> VisibleButtons() const;
     void SetupProjection();
-    void SwitchFullScreen(bool full);
     void Hide();
     void RestartMenuMusic(bool restart);
     void OpenLevelChoice();
@@ -91,8 +90,6 @@ class CMainMenu : public CScreen
     CPropertyFile m_layout;
     int m_logical_width = kLogicalWidth;
     int m_logical_height = kLogicalHeight;
-    // The buttons that stay hidden: created for their layout, never shown.
-    std::vector<std::unique_ptr<CSimpleButton>> m_hidden_buttons;
     std::unique_ptr<CSimpleButton> m_game_btn;
     std::unique_ptr<CSimpleButton> m_quit_btn;
     std::unique_ptr<CSimpleButton> m_help_btn;
