@@ -83,8 +83,6 @@ CApplication::~CApplication()
 
 bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int width, int height)
 {
-    m_x = x;
-    m_y = y;
     m_remembered_left = x;
     m_remembered_top = y;
     m_remembered_width = width;
@@ -95,7 +93,7 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
     // Textures need the GL context the window brought.
     ReloadAll();
     m_platform.ShowWindow(true);
-    CAudio::Create(nullptr)->SetInvertStereo(Settings().m_sound_invert);
+    CAudio::Create()->SetInvertStereo(Settings().m_sound_invert);
     return true;
 }
 

@@ -113,7 +113,6 @@ class CApplication
     // against whole drawing.
     bool LastFrameKept(const CScreen* screen) const;
     static void SetPartialRedraws(bool enabled);
-    std::uint32_t FrameCount() const { return m_frame; }
 
   private:
     void DoClose();
@@ -122,8 +121,6 @@ class CApplication
 
     IPlatform& m_platform;
     bool m_window_created = false;
-    int m_x = 0;
-    int m_y = 0;
     bool m_full_screen = false;
     int m_mode_changes = 0;
     bool m_minimised = false;

@@ -108,14 +108,6 @@ void CBitmapText::DrawTextOutlined(const char* text, float size, float x, float 
     DrawText(text, size, x, y, z, r, g, b, a, flip, centre);
 }
 
-void CBitmapText::DrawNumber(int number, float size, float x, float y, float z, float r, float g, float b,
-                             float a, bool flip, bool centre) const
-{
-    static char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%i", number);
-    DrawText(buffer, size, x, y, z, r, g, b, a, flip, centre);
-}
-
 void CBitmapText::DrawNumberOutlined(int number, float size, float x, float y, float z, float r, float g,
                                      float b, float a, bool flip, bool centre) const
 {

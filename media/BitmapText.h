@@ -35,8 +35,6 @@ class CBitmapText
                   bool flip, bool centre) const;
     void DrawTextOutlined(const char* text, float size, float x, float y, float z, float r, float g, float b,
                           float a, bool flip, bool centre) const;
-    void DrawNumber(int number, float size, float x, float y, float z, float r, float g, float b, float a,
-                    bool flip, bool centre) const;
     void DrawNumberOutlined(int number, float size, float x, float y, float z, float r, float g, float b,
                             float a, bool flip, bool centre) const;
     float TextWidth(const char* text, float size) const;

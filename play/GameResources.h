@@ -96,7 +96,6 @@ class CGameResources : public CBitmapText
     std::vector<int> GetMovingHints() const;
 
     CTexture* GetBackground() const { return m_background; }
-    CTexture* GetFontTexture() const { return m_font_texture; }
     CTexture* GetMainMenuButton() const { return m_main_menu_button; }
     CTexture* GetBonusButton(int bonus) const { return m_bonus_buttons.at(bonus); }
     CTexture* GetHintsCheckBox() const { return m_hints_check_box; }

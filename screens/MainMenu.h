@@ -60,12 +60,7 @@ class CMainMenu : public CScreen
     NGame::CGame* Game() const { return m_game.get(); }
     CContinueDlg* ContinueDialog() const { return m_continue.get(); }
     CCustomLevelWnd* LevelWindow() const { return m_custom.get(); }
-    CTopWnd* TopWindow() const { return m_top.get(); }
     CSimpleButton* GameButton() const { return m_game_btn.get(); }
-    CSimpleButton* QuitButton() const { return m_quit_btn.get(); }
-    CSimpleButton* HelpButton() const { return m_help_btn.get(); }
-    CSimpleButton* TopButton() const { return m_top_btn.get(); }
-    CSimpleButton* OptionsButton() const { return m_options_btn.get(); }
 
   private:
     std::string UserPath(const char* name) const;

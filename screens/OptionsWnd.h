@@ -31,7 +31,6 @@ class COptionsWnd : public CScreen
     CTrackBar* VolumeBar() const { return m_volume.get(); }
     CSimpleCheckBox* SoundBox() const { return m_sound.get(); }
     CSimpleCheckBox* HintsBox() const { return m_hints.get(); }
-    CSimpleCheckBox* DragonsBox() const { return m_dragons_box.get(); }
     CSimpleCheckBox* FullScreenBox() const { return m_full_screen.get(); }
 
   private:

@@ -13,8 +13,8 @@
 
 #include <algorithm>
 
-CSimpleEdit::CSimpleEdit(CScreen* owner, CBitmapText* font, float textSize, CTexture* background)
-    : m_owner(owner), m_background(background), m_font(font), m_text_size(textSize)
+CSimpleEdit::CSimpleEdit(CBitmapText* font, float textSize, CTexture* background)
+    : m_background(background), m_font(font), m_text_size(textSize)
 {
 }
 

@@ -236,7 +236,7 @@ TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     CFileSystem* files = CFileSystem::Create();
     files->SetRoot(DataDir());
-    CAudio* audio = CAudio::Create(nullptr);
+    CAudio* audio = CAudio::Create();
     ASSERT_NE(audio, nullptr);
     if (!audio->IsDeviceAvailable())
     {

@@ -112,6 +112,6 @@ TEST_F(LoadedFont, CentredTextStartsHalfItsWidthLeft)
     EXPECT_FLOAT_EQ(glyphs[0].m_x, 400.0f - width / 2.0f);
     // Drawing without a display is harmless, including the empty string.
     m_font.DrawTextOutlined("Hello", 16.0f, 400.0f, 300.0f, 0.0f, 1, 1, 1, 1, true, true);
-    m_font.DrawNumber(-2147483647 - 1, 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
+    m_font.DrawNumberOutlined(-2147483647 - 1, 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
     m_font.DrawText("", 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
 }

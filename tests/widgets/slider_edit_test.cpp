@@ -91,7 +91,7 @@ class EditTest : public CWidgetTest
     void SetUp() override
     {
         CWidgetTest::SetUp();
-        m_edit = std::make_unique<CSimpleEdit>(&m_owner, &m_font, 20.0f, nullptr);
+        m_edit = std::make_unique<CSimpleEdit>(&m_font, 20.0f, nullptr);
         m_edit->SetPosition(50.0f, 50.0f, 0.0f);
         m_edit->SetFocus(true);
     }
