@@ -78,7 +78,6 @@ class CGame : public CScreen
     bool IsLifeLost() const { return m_match->IsLifeLost(); }
     bool IsNameEntered() const { return m_name_entered; }
     bool IsSkipPending() const { return m_match->IsSkipPending(); }
-    float GetMessageAlpha() const { return m_message_alpha; }
     std::size_t GetEffectCount() const { return m_match->GetBonusCount(); }
     // What the game tells whoever keeps it: a new moment worth saving (a
     // turn, a level's opening or its end, see CMatch::SMoment; also when a
