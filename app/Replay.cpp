@@ -20,6 +20,62 @@ bool ToInt(const std::string& word, long low, long high, long& value)
     value = std::strtol(word.c_str(), &end, 10);
     return errno == 0 && end && *end == '\0' && value >= low && value <= high;
 }
+
+// Reads the event of one line (its words, the frame first) into `event`;
+// returns why it cannot, or nothing.
+std::string ParseEvent(const std::vector<std::string>& parts, CReplayEvent& event)
+{
+    const std::string& name = parts[1];
+    const std::size_t args = parts.size() - 2;
+    struct CMouseName
+    {
+        const char* m_name;
+        CPlatformEvent::EType m_type;
+        std::uint32_t m_flags;
+    };
+    static const CMouseName kMouse[] = {
+        {"move", CPlatformEvent::kMouseMove, 0}, {"ldown", CPlatformEvent::kLButtonDown, kMouseFlagLButton},
+        {"lup", CPlatformEvent::kLButtonUp, 0},  {"rdown", CPlatformEvent::kRButtonDown, kMouseFlagRButton},
+        {"rup", CPlatformEvent::kRButtonUp, 0},
+    };
+    const auto mouse = std::find_if(std::begin(kMouse), std::end(kMouse),
+                                    [&](const CMouseName& m) { return name == m.m_name; });
+    if (mouse != std::end(kMouse))
+    {
+        long x = 0;
+        long y = 0;
+        if (args != 2 || !ToInt(parts[2], -32768, 32767, x) || !ToInt(parts[3], -32768, 32767, y))
+            return name + " needs X Y (client pixels)";
+        event.m_input.m_type = mouse->m_type;
+        event.m_input.m_x = static_cast<int>(x);
+        event.m_input.m_y = static_cast<int>(y);
+        event.m_input.m_flags = mouse->m_flags;
+    }
+    else if (name == "key" || name == "char")
+    {
+        long code = 0;
+        if (args != 1 || !ToInt(parts[2], 1, 255, code))
+            return name + " needs a CODE from 1 to 255";
+        event.m_input.m_type = name == "key" ? CPlatformEvent::kKeyDown : CPlatformEvent::kChar;
+        event.m_input.m_value = static_cast<int>(code);
+    }
+    else if (name == "screenshot")
+    {
+        if (args != 1)
+            return "screenshot needs one PATH (no spaces)";
+        event.m_kind = CReplayEvent::kScreenshot;
+        event.m_path = parts[2];
+    }
+    else if (name == "quit")
+    {
+        if (args != 0)
+            return "quit takes no arguments";
+        event.m_kind = CReplayEvent::kQuit;
+    }
+    else
+        return "unknown event '" + name + "'";
+    return {};
+}
 } // namespace
 
 bool CReplay::Parse(const std::string& text, std::string& error)
@@ -51,57 +107,9 @@ bool CReplay::Parse(const std::string& text, std::string& error)
             return fail("no event");
         CReplayEvent event;
         event.m_frame = static_cast<std::uint32_t>(frame);
-        const std::string& name = parts[1];
-        const std::size_t args = parts.size() - 2;
-        struct CMouseName
-        {
-            const char* m_name;
-            CPlatformEvent::EType m_type;
-            std::uint32_t m_flags;
-        };
-        static const CMouseName kMouse[] = {
-            {"move", CPlatformEvent::kMouseMove, 0},
-            {"ldown", CPlatformEvent::kLButtonDown, kMouseFlagLButton},
-            {"lup", CPlatformEvent::kLButtonUp, 0},
-            {"rdown", CPlatformEvent::kRButtonDown, kMouseFlagRButton},
-            {"rup", CPlatformEvent::kRButtonUp, 0},
-        };
-        const auto mouse = std::find_if(std::begin(kMouse), std::end(kMouse),
-                                        [&](const CMouseName& m) { return name == m.m_name; });
-        if (mouse != std::end(kMouse))
-        {
-            long x = 0;
-            long y = 0;
-            if (args != 2 || !ToInt(parts[2], -32768, 32767, x) || !ToInt(parts[3], -32768, 32767, y))
-                return fail(name + " needs X Y (client pixels)");
-            event.m_input.m_type = mouse->m_type;
-            event.m_input.m_x = static_cast<int>(x);
-            event.m_input.m_y = static_cast<int>(y);
-            event.m_input.m_flags = mouse->m_flags;
-        }
-        else if (name == "key" || name == "char")
-        {
-            long code = 0;
-            if (args != 1 || !ToInt(parts[2], 1, 255, code))
-                return fail(name + " needs a CODE from 1 to 255");
-            event.m_input.m_type = name == "key" ? CPlatformEvent::kKeyDown : CPlatformEvent::kChar;
-            event.m_input.m_value = static_cast<int>(code);
-        }
-        else if (name == "screenshot")
-        {
-            if (args != 1)
-                return fail("screenshot needs one PATH (no spaces)");
-            event.m_kind = CReplayEvent::kScreenshot;
-            event.m_path = parts[2];
-        }
-        else if (name == "quit")
-        {
-            if (args != 0)
-                return fail("quit takes no arguments");
-            event.m_kind = CReplayEvent::kQuit;
-        }
-        else
-            return fail("unknown event '" + name + "'");
+        const std::string why = ParseEvent(parts, event);
+        if (!why.empty())
+            return fail(why);
         events.push_back(event);
     }
     std::stable_sort(events.begin(), events.end(),

@@ -6,6 +6,7 @@
 #include "app/Replay.h"
 #include "app/Services.h"
 #include "app/TestScreen.h"
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
 #include "media/TgaDecoder.h"
@@ -93,66 +94,15 @@ struct CFrameCapture
         return true;
     }
 };
-} // namespace
-
-int RunProgram(const CCommandLine& options)
+// Window placement: the settings' place and size, or on a first start as
+// large as the screen comfortably holds, centred; never over the screen's edges.
+void PlaceWindow(IPlatform& platform, CSettings& settings)
 {
-    if (options.m_has_seed)
-        std::srand(options.m_seed);
-    else
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
-
-    CReplay replay;
-    if (!options.m_replay.empty())
-    {
-        std::string error;
-        if (!replay.Load(options.m_replay, error))
-        {
-            std::fprintf(stderr, "chromal: --replay: %s\n", error.c_str());
-            return 2;
-        }
-    }
-
-    // 1-2. The per-user folder and the log in it.
-    CSettings& settings = Settings();
-    settings.m_user_folder = PrepareUserFolder(options.m_user_dir);
-    LogOpen(settings.m_user_folder + "game.log");
-    for (const char* name : {CSettings::kFileName, NSavedGame::kFileName, CTopTable::kFileName})
-        RemoveLeftoverTemporaries(settings.m_user_folder + name);
-
-    // 3-4. File access and the menus' resource group.
-    CFileSystem* files = CFileSystem::Create();
-    CreateMainResourceGroup();
-
-    // 5-7. The application object (SDL's clock has millisecond resolution already).
-    CSdlPlatform platform;
-    std::string error;
-    if (!platform.Init(error))
-    {
-        std::fprintf(stderr, "chromal: cannot open the display: %s\n", error.c_str());
-        DeleteMainResourceGroup();
-        CFileSystem::Destroy();
-        return 1;
-    }
-    CApplication& app = *CApplication::Create(platform);
-    app.SetLogicalSize(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
-
-    // 8. The data pack; without it files are read loose from the data folder.
-    files->SetPackKey(CFileSystem::kPackKey);
-    files->SetRoot(options.m_data_dir.empty() ? DefaultDataFolder() : options.m_data_dir);
-    files->OpenPack("data.pk");
-
-    // 9-10. Settings, and the window kept on the screen.
-    settings.Load(settings.SettingsPath());
-    const bool fullScreenSetting = settings.m_full_screen;
-    if (options.m_full_screen >= 0)
-        settings.m_full_screen = options.m_full_screen == 1;
     int screenWidth = 0;
     int screenHeight = 0;
     platform.GetScreenSize(screenWidth, screenHeight);
     if (!settings.m_window_size_stored)
     {
-        // A first start: as large as the screen comfortably holds, centred.
         CApplication::FirstWindowSize(screenWidth, screenHeight, CSettings::kLogicalWidth,
                                       CSettings::kLogicalHeight, settings.m_window_width,
                                       settings.m_window_height);
@@ -167,67 +117,60 @@ int RunProgram(const CCommandLine& options)
     }
     CApplication::KeepOnScreen(screenWidth, screenHeight, settings.m_window_width, settings.m_window_height,
                                settings.m_window_x, settings.m_window_y);
+}
 
-    // 11-12. The window with its GL context and icon, then full screen if asked for.
-    SetWindowIcon(platform, *files);
-    if (!app.CreateMainWindow("Chromal", settings.m_window_x, settings.m_window_y, settings.m_window_width,
-                              settings.m_window_height))
-    {
-        std::fprintf(stderr, "chromal: cannot create the window\n");
-        CApplication::Destroy();
-        DeleteMainResourceGroup();
-        CFileSystem::Destroy();
-        return 1;
-    }
-    if (settings.m_full_screen)
-        app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
-    // Changes from here on are the player's own.
-    const int startModeChanges = app.ModeChanges();
-
-    // 13. The intro stands while the rest loads.
+// The intro stands while the rest loads.
+void ShowIntro(CApplication& app, IPlatform& platform)
+{
     std::unique_ptr<CScreen> intro(CreateIntroScreen());
-    if (intro)
-    {
-        app.PushScreen(intro.get());
-        app.DrawScreens();
-        NGl::Flush();
-        platform.SwapBuffers();
-        if (StartupClockWanted())
-            PrintStartupClock("intro");
-        // Nothing is drawn until the menu replaces it: its 4 MB picture need
-        // not stand beside everything that loads now.
-        app.RemoveScreen(intro.get());
-        intro.reset();
-    }
+    if (!intro)
+        return;
+    app.PushScreen(intro.get());
+    app.DrawScreens();
+    NGl::Flush();
+    platform.SwapBuffers();
+    if (StartupClockWanted())
+        PrintStartupClock("intro");
+    // Nothing is drawn until the menu replaces it: its 4 MB picture need
+    // not stand beside everything that loads now.
+    app.RemoveScreen(intro.get());
+}
 
-    // 14-16. Audio settings, the game's resources, the main menu.
-    ApplySettingsToAudio();
-    CreateGameResources();
-    // The plain stand-in screen instead for the window checks that probe it.
-    std::unique_ptr<NInterface::CMainMenu> mainMenu;
-    std::unique_ptr<CScreen> testScreen;
+// The bottom screen: the main menu, or the plain stand-in screen for the
+// window checks that probe it.
+struct SBottomScreen
+{
+    std::unique_ptr<NInterface::CMainMenu> m_main_menu;
+    std::unique_ptr<CScreen> m_test_screen;
+
+    CScreen* Get() const { return m_main_menu ? m_main_menu.get() : m_test_screen.get(); }
+};
+
+void OpenBottomScreen(CApplication& app, IPlatform& platform, const CCommandLine& options,
+                      SBottomScreen& bottom)
+{
     if (options.m_test_screen)
-        testScreen = std::make_unique<CTestScreen>();
+        bottom.m_test_screen = std::make_unique<CTestScreen>();
     else
-        mainMenu = std::make_unique<NInterface::CMainMenu>();
-    CScreen* menu = mainMenu ? mainMenu.get() : testScreen.get();
-
-    // 17. The main menu replaces the intro and stays the bottom screen.
-    app.PushScreen(menu);
-    if (mainMenu)
+        bottom.m_main_menu = std::make_unique<NInterface::CMainMenu>();
+    app.PushScreen(bottom.Get());
+    if (bottom.m_main_menu)
     {
-        mainMenu->StartHook();
+        bottom.m_main_menu->StartHook();
         // A game asked for on the command line stands over the menu, which owns it.
         if (options.m_play_type >= 0)
-            mainMenu->StartGame(options.m_play_type, options.m_play_level - 1);
+            bottom.m_main_menu->StartGame(options.m_play_type, options.m_play_level - 1);
     }
-
-    // 18. The cursor decoration replaces the system cursor; the stand-in
-    // screen keeps the system's (its checks probe the pixels under the pointer).
-    if (CreateCursorDecoration() && mainMenu)
+    // The cursor decoration replaces the system cursor; the stand-in screen
+    // keeps the system's (its checks probe the pixels under the pointer).
+    if (CreateCursorDecoration() && bottom.m_main_menu)
         platform.ShowCursor(false);
+}
 
-    // 19. The frame loop, with the hooks of scripted runs.
+// The frame loop, with the hooks of scripted runs. Returns false when the
+// screenshot asked for could not be written.
+bool RunFrames(CApplication& app, CSdlPlatform& platform, const CCommandLine& options, CReplay& replay)
+{
     CFrameCapture capture;
     const bool capturing = !options.m_screenshot.empty();
     std::string shotPath;
@@ -267,24 +210,17 @@ int RunProgram(const CCommandLine& options)
         platform.PostQuit();
     app.RunLoop(true, MusicPlayer());
     app.SetFrameHooks(nullptr, nullptr, nullptr);
+    return !capturing || capture.Write(options.m_screenshot);
+}
 
-    int exitCode = 0;
-    if (capturing && !capture.Write(options.m_screenshot))
-        exitCode = 1;
-
-    // Shutdown 1-2: the main menu stores the saved game; the settings are saved.
-    if (mainMenu)
-        mainMenu->ExitHook();
-    app.RemoveScreen(menu);
-    mainMenu.reset();
-    testScreen.reset();
+// The window as the settings keep it. --windowed and --fullscreen hold for one
+// run: unless the player switched since (even there and back again), the file
+// keeps the full-screen setting it had.
+void SaveSettings(const CApplication& app, CSettings& settings, bool keepFullScreen, bool fullScreenSetting)
+{
     CWindowState window;
     window.m_minimised = app.IsMinimised();
-    window.m_full_screen = app.IsFullScreen();
-    // --windowed and --fullscreen hold for one run: unless the player switched
-    // since (even there and back again), the file keeps the setting it had.
-    if (options.m_full_screen >= 0 && app.ModeChanges() == startModeChanges)
-        window.m_full_screen = fullScreenSetting;
+    window.m_full_screen = keepFullScreen ? fullScreenSetting : app.IsFullScreen();
     // The window as it was, or in full screen as it comes back: the next
     // start opens it there, at that size.
     const CRect rect = app.GetWindowedRect();
@@ -297,18 +233,111 @@ int RunProgram(const CCommandLine& options)
     }
     window.m_invert_stereo = GetAudioInvertStereo();
     settings.Save(settings.SettingsPath(), window);
+}
+// The per-user folder, the log in it, and no temporary file left from a run
+// that died while saving.
+void OpenUserFolder(CSettings& settings, const std::string& overrideFolder)
+{
+    settings.m_user_folder = PrepareUserFolder(overrideFolder);
+    LogOpen(settings.m_user_folder + "game.log");
+    for (const char* name : {CSettings::kFileName, NSavedGame::kFileName, CTopTable::kFileName})
+        RemoveLeftoverTemporaries(settings.m_user_folder + name);
+}
 
-    // 3-4. Hide the window; the system cursor comes back.
+// Shutdown 3-9: the window hides, the system cursor comes back, then every
+// service goes in the reverse order of its start.
+void ShutDown(CApplication& app, IPlatform& platform)
+{
     app.ShowWindow(false);
     DestroyCursorDecoration();
     platform.ShowCursor(true);
-
-    // 5-9.
     DeleteMainResourceGroup();
     DestroyGameResources();
     CFileSystem::Destroy();
     app.Shutdown();
     CApplication::Destroy();
     LogClose();
+}
+} // namespace
+
+int RunProgram(const CCommandLine& options)
+{
+    std::srand(options.m_has_seed ? options.m_seed : static_cast<unsigned>(std::time(nullptr)));
+    CReplay replay;
+    std::string error;
+    if (!options.m_replay.empty() && !replay.Load(options.m_replay, error))
+    {
+        std::fprintf(stderr, "chromal: --replay: %s\n", error.c_str());
+        return 2;
+    }
+
+    // 1-2. The per-user folder and the log in it.
+    CSettings& settings = Settings();
+    OpenUserFolder(settings, options.m_user_dir);
+
+    // 3-4. File access and the menus' resource group.
+    CFileSystem* files = CFileSystem::Create();
+    CreateMainResourceGroup();
+
+    // 5-7. The application object (SDL's clock has millisecond resolution already).
+    CSdlPlatform platform;
+    if (!platform.Init(error))
+    {
+        std::fprintf(stderr, "chromal: cannot open the display: %s\n", error.c_str());
+        DeleteMainResourceGroup();
+        CFileSystem::Destroy();
+        return 1;
+    }
+    CApplication& app = *CApplication::Create(platform);
+    app.SetLogicalSize(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+
+    // 8. The data pack; without it files are read loose from the data folder.
+    files->SetPackKey(CFileSystem::kPackKey);
+    files->SetRoot(options.m_data_dir.empty() ? DefaultDataFolder() : options.m_data_dir);
+    files->OpenPack("data.pk");
+
+    // 9-10. Settings, and the window kept on the screen.
+    settings.Load(settings.SettingsPath());
+    const bool fullScreenSetting = settings.m_full_screen;
+    if (options.m_full_screen >= 0)
+        settings.m_full_screen = options.m_full_screen == 1;
+    PlaceWindow(platform, settings);
+
+    // 11-12. The window with its GL context and icon, then full screen if asked for.
+    SetWindowIcon(platform, *files);
+    if (!app.CreateMainWindow(NTexts::Text(NTexts::EText::kGameName), settings.m_window_x,
+                              settings.m_window_y, settings.m_window_width, settings.m_window_height))
+    {
+        std::fprintf(stderr, "chromal: cannot create the window\n");
+        CApplication::Destroy();
+        DeleteMainResourceGroup();
+        CFileSystem::Destroy();
+        return 1;
+    }
+    if (settings.m_full_screen)
+        app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+    // Changes from here on are the player's own.
+    const int startModeChanges = app.ModeChanges();
+
+    // 13-18. The intro while the rest loads: audio settings, the game's
+    // resources, then the main menu, which stays the bottom screen.
+    ShowIntro(app, platform);
+    ApplySettingsToAudio();
+    CreateGameResources();
+    SBottomScreen bottom;
+    OpenBottomScreen(app, platform, options, bottom);
+
+    // 19. The frame loop.
+    const int exitCode = RunFrames(app, platform, options, replay) ? 0 : 1;
+
+    // Shutdown 1-2: the main menu stores the saved game; the settings are saved.
+    if (bottom.m_main_menu)
+        bottom.m_main_menu->ExitHook();
+    app.RemoveScreen(bottom.Get());
+    bottom = SBottomScreen();
+    SaveSettings(app, settings, options.m_full_screen >= 0 && app.ModeChanges() == startModeChanges,
+                 fullScreenSetting);
+
+    ShutDown(app, platform);
     return exitCode;
 }

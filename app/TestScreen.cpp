@@ -140,7 +140,7 @@ void CTestScreen::OnKeyDown(int key)
         if (key == 'H')
             m_opened = std::make_unique<NInterface::CHelpWnd>();
         else
-            m_opened = std::make_unique<NInterface::COptionsWnd>(800.0f, 600.0f);
+            m_opened = std::make_unique<NInterface::COptionsWnd>();
         app.PushScreen(m_opened.get());
     }
     CScreen::OnKeyDown(key);

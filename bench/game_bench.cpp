@@ -80,6 +80,63 @@ void Show(NGame::CGame& game, int level)
     game.GetField().LandAllInsects();
 }
 
+// The value below which `percent` of the sorted times lie (0 for none).
+double Percentile(const std::vector<double>& sorted, std::size_t percent)
+{
+    return sorted.empty() ? 0.0 : sorted[std::min(sorted.size() - 1, sorted.size() * percent / 100)];
+}
+
+// The pointer leaves the board: the flower under it grows with every
+// drawing, so two drawings of one frame would differ.
+void MovePointerOffBoard(const NGame::CField& field)
+{
+    int offX = 0;
+    int offY = 0;
+    for (int y = 0; y < 600; y += 8)
+        for (int x = 0; x < 800 && offX == 0; x += 8)
+        {
+            const NGame::SCellPos at = field.CellAt(static_cast<float>(x), static_cast<float>(y));
+            if (!field.IsValidCell(at.m_row, at.m_column))
+            {
+                offX = x;
+                offY = y;
+            }
+        }
+    SDL_WarpMouseInWindow(SDL_GL_GetCurrentWindow(), offX, offY);
+    SDL_PumpEvents();
+}
+
+// The same frame drawn with and without batching, and from the kept still
+// layer (with the spinning home drawn again) or afresh, must be the same
+// picture: the counters give the largest difference of a channel.
+void CompareDrawings(benchmark::State& state, CApplication& app)
+{
+    const auto read = [&](bool batch, bool kept, bool update)
+    {
+        std::vector<unsigned char> pixels(800 * 600 * 4);
+        NGl::SetQuadBatching(batch);
+        CLayerCache::SetEnabled(kept);
+        if (update)
+            app.FrameStep(16.0f);
+        app.DrawScreens();
+        NGl::ReadPixels(0, 0, 800, 600, pixels.data());
+        return pixels;
+    };
+    const auto largest = [](const std::vector<unsigned char>& a, const std::vector<unsigned char>& b)
+    {
+        int most = 0;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            most = std::max(most, std::abs(a[i] - b[i]));
+        return most;
+    };
+    read(true, true, true);
+    const std::vector<unsigned char> kept = read(true, true, true);
+    state.counters["kept_max_diff"] = largest(kept, read(true, false, false));
+    state.counters["batch_max_diff"] = largest(read(true, false, false), read(false, false, false));
+    NGl::SetQuadBatching(true);
+    CLayerCache::SetEnabled(true);
+}
+
 void GameFrame(benchmark::State& state)
 {
     SWindow& window = Window();
@@ -129,55 +186,15 @@ void GameFrame(benchmark::State& state)
     }
     state.counters["update_ms"] = update / static_cast<double>(times.size());
     state.counters["draw_ms"] = draw / static_cast<double>(times.size());
-    // The same frame drawn with and without batching, and from the kept still
-    // layer (with the spinning home drawn again) or afresh, must be the same
-    // picture. The pointer leaves the board first: the flower under it grows
-    // with every drawing, so two drawings of one frame would differ.
-    int offX = 0;
-    int offY = 0;
-    for (int y = 0; y < 600; y += 8)
-        for (int x = 0; x < 800 && offX == 0; x += 8)
-        {
-            const NGame::SCellPos at = game.GetField().CellAt(static_cast<float>(x), static_cast<float>(y));
-            if (!game.GetField().IsValidCell(at.m_row, at.m_column))
-            {
-                offX = x;
-                offY = y;
-            }
-        }
-    SDL_WarpMouseInWindow(SDL_GL_GetCurrentWindow(), offX, offY);
-    SDL_PumpEvents();
-    const auto read = [&](bool batch, bool kept, bool update)
-    {
-        std::vector<unsigned char> pixels(800 * 600 * 4);
-        NGl::SetQuadBatching(batch);
-        CLayerCache::SetEnabled(kept);
-        if (update)
-            app.FrameStep(16.0f);
-        app.DrawScreens();
-        NGl::ReadPixels(0, 0, 800, 600, pixels.data());
-        return pixels;
-    };
-    const auto largest = [](const std::vector<unsigned char>& a, const std::vector<unsigned char>& b)
-    {
-        int most = 0;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            most = std::max(most, std::abs(a[i] - b[i]));
-        return most;
-    };
-    read(true, true, true);
-    const std::vector<unsigned char> kept = read(true, true, true);
-    state.counters["kept_max_diff"] = largest(kept, read(true, false, false));
-    state.counters["batch_max_diff"] = largest(read(true, false, false), read(false, false, false));
-    NGl::SetQuadBatching(true);
-    CLayerCache::SetEnabled(true);
+    MovePointerOffBoard(game.GetField());
+    CompareDrawings(state, app);
     app.RemoveScreen(&game);
     std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = times[times.size() / 2];
-    state.counters["p99_ms"] = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+    state.counters["median_ms"] = Percentile(times, 50);
+    state.counters["p99_ms"] = Percentile(times, 99);
     std::sort(cpuTimes.begin(), cpuTimes.end());
-    state.counters["cpu_median_ms"] = cpuTimes[cpuTimes.size() / 2];
-    state.counters["cpu_p99_ms"] = cpuTimes[std::min(cpuTimes.size() - 1, cpuTimes.size() * 99 / 100)];
+    state.counters["cpu_median_ms"] = Percentile(cpuTimes, 50);
+    state.counters["cpu_p99_ms"] = Percentile(cpuTimes, 99);
     int cells = 0;
     const NGame::CField& field = game.GetField();
     for (int r = 0; r < field.GetRows(); ++r)
@@ -256,12 +273,10 @@ void TurnFrames(benchmark::State& state)
     app.RemoveScreen(&game);
     std::sort(all.begin(), all.end());
     std::sort(saving.begin(), saving.end());
-    const auto at = [](const std::vector<double>& times, std::size_t percent)
-    { return times.empty() ? 0.0 : times[std::min(times.size() - 1, times.size() * percent / 100)]; };
-    state.counters["median_ms"] = at(all, 50);
-    state.counters["p99_ms"] = at(all, 99);
+    state.counters["median_ms"] = Percentile(all, 50);
+    state.counters["p99_ms"] = Percentile(all, 99);
     state.counters["saves"] = saves;
-    state.counters["saving_median_ms"] = at(saving, 50);
+    state.counters["saving_median_ms"] = Percentile(saving, 50);
     state.counters["saving_max_ms"] = saving.empty() ? 0.0 : saving.back();
     // The save's own share of its frame, on the frame's thread.
     std::sort(costs.begin(), costs.end());

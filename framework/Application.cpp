@@ -306,28 +306,30 @@ bool CApplication::RepeatsWhenHeld(int virtualKey)
 
 void CApplication::HandleEvent(const CPlatformEvent& event)
 {
-    CScreen* target = InputTarget();
-    // Input may change any part of the picture (a button pressed, a flower
-    // picked): the next frame is drawn whole.
-    switch (event.m_type)
-    {
-    case CPlatformEvent::kKeyDown:
-    case CPlatformEvent::kChar:
-    case CPlatformEvent::kMouseMove:
-    case CPlatformEvent::kLButtonDown:
-    case CPlatformEvent::kLButtonUp:
-    case CPlatformEvent::kRButtonDown:
-    case CPlatformEvent::kRButtonUp:
-        m_kept_screen = nullptr;
-        break;
-    default:
-        break;
-    }
     if (event.m_type != CPlatformEvent::kChar)
         m_key_opened = false;
-    // Positions arrive as signed 16-bit client coordinates.
-    const int x = static_cast<std::int16_t>(event.m_x);
-    const int y = static_cast<std::int16_t>(event.m_y);
+    switch (event.m_type)
+    {
+    case CPlatformEvent::kActivate:
+    case CPlatformEvent::kSize:
+    case CPlatformEvent::kClose:
+    case CPlatformEvent::kToggleFullScreen:
+        HandleWindowEvent(event);
+        break;
+    case CPlatformEvent::kQuit:
+    case CPlatformEvent::kNone:
+        break;
+    default:
+        // Input may change any part of the picture (a button pressed, a
+        // flower picked): the next frame is drawn whole.
+        m_kept_screen = nullptr;
+        HandleInput(event);
+        break;
+    }
+}
+
+void CApplication::HandleWindowEvent(const CPlatformEvent& event)
+{
     switch (event.m_type)
     {
     case CPlatformEvent::kActivate:
@@ -361,11 +363,32 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
             m_platform.PostQuit();
         }
         break;
+    case CPlatformEvent::kToggleFullScreen:
+        // Dialogs and screens follow it: draggable only while windowed, the
+        // options' box from the state itself.
+        ToggleFullScreen();
+        m_kept_screen = nullptr;
+        break;
+    default:
+        break;
+    }
+}
+
+void CApplication::HandleInput(const CPlatformEvent& event)
+{
+    CScreen* target = InputTarget();
+    if (!target)
+        return;
+    // Positions arrive as signed 16-bit client coordinates.
+    const int x = static_cast<std::int16_t>(event.m_x);
+    const int y = static_cast<std::int16_t>(event.m_y);
+    switch (event.m_type)
+    {
     case CPlatformEvent::kKeyDown:
         // A held key repeats only where repeating is editing: a held Escape
         // would leave the game and then quit from the menu, a held L would
         // buy a life a tenth of a second.
-        if (target && (!(event.m_flags & kKeyFlagRepeat) || RepeatsWhenHeld(event.m_value)))
+        if (!(event.m_flags & kKeyFlagRepeat) || RepeatsWhenHeld(event.m_value))
         {
             target->OnKeyDown(event.m_value);
             // Space at "GAME OVER" would start the name it asks with a blank.
@@ -373,35 +396,23 @@ void CApplication::HandleEvent(const CPlatformEvent& event)
         }
         break;
     case CPlatformEvent::kChar:
-        if (target && !m_key_opened)
+        if (!m_key_opened)
             target->OnChar(static_cast<std::uint16_t>(event.m_value),
                            static_cast<std::uint16_t>(event.m_repeat));
         break;
     case CPlatformEvent::kMouseMove:
-        if (target)
-            target->OnMouseMove(x, y, event.m_flags);
+        target->OnMouseMove(x, y, event.m_flags);
         break;
     case CPlatformEvent::kLButtonDown:
-        if (target)
-            target->OnLButtonDown(x, y, event.m_flags);
+        target->OnLButtonDown(x, y, event.m_flags);
         break;
     case CPlatformEvent::kLButtonUp:
-        if (target)
-            target->OnLButtonUp(x, y, event.m_flags);
+        target->OnLButtonUp(x, y, event.m_flags);
         break;
     case CPlatformEvent::kRButtonUp:
-        if (target)
-            target->OnRButtonUp(x, y, event.m_flags);
+        target->OnRButtonUp(x, y, event.m_flags);
         break;
-    case CPlatformEvent::kToggleFullScreen:
-        // Dialogs and screens follow it: draggable only while windowed, the
-        // options' box from the state itself.
-        ToggleFullScreen();
-        m_kept_screen = nullptr;
-        break;
-    case CPlatformEvent::kRButtonDown:
-    case CPlatformEvent::kQuit:
-    case CPlatformEvent::kNone:
+    default:
         break;
     }
 }

@@ -115,6 +115,10 @@ class CApplication
     static void SetPartialRedraws(bool enabled);
 
   private:
+    // The two halves of HandleEvent: what the window itself went through, and
+    // the player's input for the input target.
+    void HandleWindowEvent(const CPlatformEvent& event);
+    void HandleInput(const CPlatformEvent& event);
     void DoClose();
     void DeliverDialogResult();
     void TrackFocus(IMusicPlayer* music);

@@ -2,9 +2,11 @@
 #include "framework/DialogScreen.h"
 
 #include "framework/Application.h"
+#include "media/Texture.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
 
+#include <algorithm>
 #include <cmath>
 
 void CDialogScreen::Draw()
@@ -31,6 +33,33 @@ void CDialogScreen::DrawDim(float r, float g, float b, float a) const
     NGl::Vertex(static_cast<float>(m_logical_width), 0.0f, 0.5f);
     NGl::Vertex(static_cast<float>(m_logical_width), static_cast<float>(m_logical_height), 0.5f);
     NGl::Vertex(0.0f, static_cast<float>(m_logical_height), 0.5f);
+    NGl::End();
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+    NGl::Disable(GL_BLEND);
+}
+
+void CDialogScreen::DrawFadingBack(const CTexture* texture)
+{
+    if (m_fade < 1.0f)
+        m_fade += 0.025f;
+    m_dim = true;
+    DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
+    NGl::Enable(GL_TEXTURE_2D);
+    NGl::Enable(GL_BLEND);
+    NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    NGl::BindTexture(texture ? texture->GetName() : 0);
+    NGl::Color(1.0f, 1.0f, 1.0f, std::min(m_fade, 1.0f));
+    const float width = static_cast<float>(m_width);
+    const float height = static_cast<float>(m_height);
+    NGl::Begin(GL_QUADS);
+    NGl::TexCoord(0.0f, 1.0f);
+    NGl::Vertex(m_x, m_y, 0.5f);
+    NGl::TexCoord(0.0f, 0.0f);
+    NGl::Vertex(m_x, m_y + height, 0.5f);
+    NGl::TexCoord(1.0f, 0.0f);
+    NGl::Vertex(m_x + width, m_y + height, 0.5f);
+    NGl::TexCoord(1.0f, 1.0f);
+    NGl::Vertex(m_x + width, m_y, 0.5f);
     NGl::End();
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
     NGl::Disable(GL_BLEND);

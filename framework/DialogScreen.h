@@ -4,6 +4,8 @@
 
 #include "framework/Screen.h"
 
+class CTexture;
+
 class CDialogScreen : public CScreen
 {
   public:
@@ -21,6 +23,9 @@ class CDialogScreen : public CScreen
     void ToDialog(int& x, int& y) const;
     // Darkens the whole logical screen when the dim flag is set.
     void DrawDim(float r, float g, float b, float a) const;
+    // The dim and then the dialog's background picture over its rectangle,
+    // both fading in over the first 40 frames the dialog is drawn.
+    void DrawFadingBack(const CTexture* texture);
 
     int m_logical_width = 800;
     int m_logical_height = 600;
@@ -30,4 +35,7 @@ class CDialogScreen : public CScreen
     int m_width = 100;
     int m_height = 100;
     bool m_frame = true;
+
+  private:
+    float m_fade = 0.0f;
 };

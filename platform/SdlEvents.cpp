@@ -60,6 +60,43 @@ constexpr CKeyMapping kKeys[] = {
     {SDLK_F11, NKey::kF1 + 10},
     {SDLK_F12, NKey::kF12},
 };
+
+// A key pressed and released at once, as scripted input gives it.
+void PushKeyPress(SDL_Keycode key, Uint32 windowId)
+{
+    if (key == SDLK_UNKNOWN)
+        return;
+    SDL_Event sdl;
+    SDL_zero(sdl);
+    sdl.type = SDL_KEYDOWN;
+    sdl.key.windowID = windowId;
+    sdl.key.state = SDL_PRESSED;
+    sdl.key.keysym.sym = key;
+    sdl.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    SDL_PushEvent(&sdl);
+    sdl.type = SDL_KEYUP;
+    sdl.key.state = SDL_RELEASED;
+    SDL_PushEvent(&sdl);
+}
+
+void PushWindowEvent(const CPlatformEvent& event, Uint32 windowId)
+{
+    SDL_Event sdl;
+    SDL_zero(sdl);
+    sdl.type = SDL_WINDOWEVENT;
+    sdl.window.windowID = windowId;
+    if (event.m_type == CPlatformEvent::kClose)
+    {
+        sdl.window.event = SDL_WINDOWEVENT_CLOSE;
+        sdl.window.data1 = event.m_value ? kProgramClose : 0;
+    }
+    else if (event.m_type == CPlatformEvent::kActivate)
+        sdl.window.event = event.m_value ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
+    else
+        sdl.window.event = event.m_value == CPlatformEvent::kSizeMinimised ? SDL_WINDOWEVENT_MINIMIZED
+                                                                           : SDL_WINDOWEVENT_RESTORED;
+    SDL_PushEvent(&sdl);
+}
 } // namespace
 
 int CSdlPlatform::ToVirtualKey(int sdlKey)
@@ -122,150 +159,164 @@ std::uint32_t CSdlPlatform::MouseFlags() const
 
 void CSdlPlatform::Translate(const SDL_Event& sdl)
 {
-    CPlatformEvent event;
-    if (sdl.type == m_quit_event)
+    if (sdl.type == m_quit_event || sdl.type == SDL_QUIT) // SDL_QUIT: a signal, ended the ordinary way
     {
+        CPlatformEvent event;
         event.m_type = CPlatformEvent::kQuit;
         m_pending.push_back(event);
         return;
     }
     switch (sdl.type)
     {
-    case SDL_QUIT: // a signal: end the program the ordinary way
-        event.m_type = CPlatformEvent::kQuit;
-        m_pending.push_back(event);
-        break;
     case SDL_WINDOWEVENT:
-        switch (sdl.window.event)
-        {
-        case SDL_WINDOWEVENT_CLOSE:
-            event.m_type = CPlatformEvent::kClose;
-            event.m_value = sdl.window.data1 == kProgramClose ? 1 : 0;
-            m_pending.push_back(event);
-            break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            event.m_type = CPlatformEvent::kActivate;
-            event.m_value = sdl.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ? 1 : 0;
-            m_pending.push_back(event);
-            break;
-        case SDL_WINDOWEVENT_MINIMIZED:
-            event.m_type = CPlatformEvent::kSize;
-            event.m_value = CPlatformEvent::kSizeMinimised;
-            m_pending.push_back(event);
-            break;
-        case SDL_WINDOWEVENT_RESTORED:
-            event.m_type = CPlatformEvent::kSize;
-            event.m_value = CPlatformEvent::kSizeRestored;
-            m_pending.push_back(event);
-            break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-            UpdateScaling();
-            // The bars move: the next frame must be drawn whole.
-            event.m_type = CPlatformEvent::kSize;
-            event.m_value = CPlatformEvent::kSizeChanged;
-            m_pending.push_back(event);
-            // A pointer that stayed put now lies over another point of the
-            // picture: what it hovers must follow.
-            if (SDL_GetMouseFocus() == m_window && !m_scripted_cursor)
-            {
-                // SDL's own idea of it is stale when the resize moved the window.
-                int desktopX = 0;
-                int desktopY = 0;
-                int windowX = 0;
-                int windowY = 0;
-                if (!QueryX11Pointer(m_window, desktopX, desktopY, windowX, windowY))
-                    SDL_GetMouseState(&windowX, &windowY);
-                PushPointerEvent(CPlatformEvent::kMouseMove, windowX, windowY);
-            }
-            break;
-        default:
-            break;
-        }
+        TranslateWindowEvent(sdl);
         break;
     case SDL_KEYDOWN:
-        if (IsFullScreenKey(sdl.key.keysym.sym, sdl.key.keysym.mod))
-        {
-            m_system_key = true;
-            // A held key would switch back and forth with every repeat.
-            if (!sdl.key.repeat)
-            {
-                event.m_type = CPlatformEvent::kToggleFullScreen;
-                m_pending.push_back(event);
-            }
-            break;
-        }
-        m_system_key = IsSystemKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
-        if (m_system_key)
-            break;
-        event.m_value = ToVirtualKey(sdl.key.keysym.sym);
-        if (event.m_value != 0)
-        {
-            event.m_type = CPlatformEvent::kKeyDown;
-            event.m_flags = ((sdl.key.keysym.mod & KMOD_SHIFT) ? kMouseFlagShift : 0u) |
-                            ((sdl.key.keysym.mod & KMOD_CTRL) ? kMouseFlagControl : 0u) |
-                            (sdl.key.repeat ? kKeyFlagRepeat : 0u);
-            m_pending.push_back(event);
-        }
+        TranslateKeyDown(sdl);
         break;
     case SDL_TEXTINPUT:
-        // A character follows its key: typed with Alt, it is the desktop's too.
-        if (m_system_key)
-            break;
-        // The screens take plain printable ASCII only.
-        for (const char* c = sdl.text.text; *c; ++c)
-        {
-            const auto byte = static_cast<unsigned char>(*c);
-            if (byte >= 32 && byte <= 126)
-            {
-                event.m_type = CPlatformEvent::kChar;
-                event.m_value = byte;
-                event.m_repeat = 1;
-                m_pending.push_back(event);
-            }
-        }
+        TranslateText(sdl);
         break;
     case SDL_MOUSEMOTION:
-        if (sdl.motion.which == kScriptedMouse)
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        TranslateMouse(sdl);
+        break;
+    default:
+        break;
+    }
+}
+
+void CSdlPlatform::TranslateWindowEvent(const SDL_Event& sdl)
+{
+    CPlatformEvent event;
+    switch (sdl.window.event)
+    {
+    case SDL_WINDOWEVENT_CLOSE:
+        event.m_type = CPlatformEvent::kClose;
+        event.m_value = sdl.window.data1 == kProgramClose ? 1 : 0;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        event.m_type = CPlatformEvent::kActivate;
+        event.m_value = sdl.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ? 1 : 0;
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        event.m_type = CPlatformEvent::kSize;
+        event.m_value = CPlatformEvent::kSizeMinimised;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+        event.m_type = CPlatformEvent::kSize;
+        event.m_value = CPlatformEvent::kSizeRestored;
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        UpdateScaling();
+        // The bars move: the next frame must be drawn whole.
+        event.m_type = CPlatformEvent::kSize;
+        event.m_value = CPlatformEvent::kSizeChanged;
+        break;
+    default:
+        return;
+    }
+    m_pending.push_back(event);
+    // A pointer that stayed put after a resize now lies over another point of
+    // the picture: what it hovers must follow.
+    if (sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && SDL_GetMouseFocus() == m_window &&
+        !m_scripted_cursor)
+    {
+        // SDL's own idea of it is stale when the resize moved the window.
+        int desktopX = 0;
+        int desktopY = 0;
+        int windowX = 0;
+        int windowY = 0;
+        if (!QueryX11Pointer(m_window, desktopX, desktopY, windowX, windowY))
+            SDL_GetMouseState(&windowX, &windowY);
+        PushPointerEvent(CPlatformEvent::kMouseMove, windowX, windowY);
+    }
+}
+
+void CSdlPlatform::TranslateKeyDown(const SDL_Event& sdl)
+{
+    CPlatformEvent event;
+    if (IsFullScreenKey(sdl.key.keysym.sym, sdl.key.keysym.mod))
+    {
+        m_system_key = true;
+        // A held key would switch back and forth with every repeat.
+        if (!sdl.key.repeat)
         {
-            m_scripted_cursor = true;
+            event.m_type = CPlatformEvent::kToggleFullScreen;
+            m_pending.push_back(event);
+        }
+        return;
+    }
+    m_system_key = IsSystemKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
+    if (m_system_key)
+        return;
+    event.m_value = ToVirtualKey(sdl.key.keysym.sym);
+    if (event.m_value == 0)
+        return;
+    event.m_type = CPlatformEvent::kKeyDown;
+    event.m_flags = ((sdl.key.keysym.mod & KMOD_SHIFT) ? kMouseFlagShift : 0u) |
+                    ((sdl.key.keysym.mod & KMOD_CTRL) ? kMouseFlagControl : 0u) |
+                    (sdl.key.repeat ? kKeyFlagRepeat : 0u);
+    m_pending.push_back(event);
+}
+
+void CSdlPlatform::TranslateText(const SDL_Event& sdl)
+{
+    // A character follows its key: typed with Alt, it is the desktop's too.
+    if (m_system_key)
+        return;
+    // The screens take plain printable ASCII only.
+    for (const char* c = sdl.text.text; *c; ++c)
+    {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte >= 32 && byte <= 126)
+        {
+            CPlatformEvent event;
+            event.m_type = CPlatformEvent::kChar;
+            event.m_value = byte;
+            event.m_repeat = 1;
+            m_pending.push_back(event);
+        }
+    }
+}
+
+void CSdlPlatform::TranslateMouse(const SDL_Event& sdl)
+{
+    if (sdl.type == SDL_MOUSEMOTION)
+    {
+        m_scripted_cursor = sdl.motion.which == kScriptedMouse;
+        if (m_scripted_cursor)
+        {
             m_scripted_x = sdl.motion.x;
             m_scripted_y = sdl.motion.y;
         }
         else
-        {
-            m_scripted_cursor = false;
             RememberPointer();
-        }
         PushPointerEvent(CPlatformEvent::kMouseMove, sdl.motion.x, sdl.motion.y);
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
+        return;
+    }
+    const bool down = sdl.type == SDL_MOUSEBUTTONDOWN;
+    CPlatformEvent::EType type = CPlatformEvent::kNone;
+    std::uint32_t bit = 0;
+    if (sdl.button.button == SDL_BUTTON_LEFT)
     {
-        const bool down = sdl.type == SDL_MOUSEBUTTONDOWN;
-        std::uint32_t bit = 0;
-        if (sdl.button.button == SDL_BUTTON_LEFT)
-        {
-            bit = kMouseFlagLButton;
-            event.m_type = down ? CPlatformEvent::kLButtonDown : CPlatformEvent::kLButtonUp;
-        }
-        else if (sdl.button.button == SDL_BUTTON_RIGHT)
-        {
-            bit = kMouseFlagRButton;
-            event.m_type = down ? CPlatformEvent::kRButtonDown : CPlatformEvent::kRButtonUp;
-        }
-        else if (sdl.button.button == SDL_BUTTON_MIDDLE)
-            bit = kMouseFlagMButton;
-        m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
-        if (sdl.button.which != kScriptedMouse)
-            RememberPointer();
-        if (event.m_type != CPlatformEvent::kNone)
-            PushPointerEvent(event.m_type, sdl.button.x, sdl.button.y);
-        break;
+        bit = kMouseFlagLButton;
+        type = down ? CPlatformEvent::kLButtonDown : CPlatformEvent::kLButtonUp;
     }
-    default:
-        break;
+    else if (sdl.button.button == SDL_BUTTON_RIGHT)
+    {
+        bit = kMouseFlagRButton;
+        type = down ? CPlatformEvent::kRButtonDown : CPlatformEvent::kRButtonUp;
     }
+    else if (sdl.button.button == SDL_BUTTON_MIDDLE)
+        bit = kMouseFlagMButton;
+    m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
+    if (sdl.button.which != kScriptedMouse)
+        RememberPointer();
+    if (type != CPlatformEvent::kNone)
+        PushPointerEvent(type, sdl.button.x, sdl.button.y);
 }
 
 bool CSdlPlatform::PollEvent(CPlatformEvent& event)
@@ -326,12 +377,7 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
 {
     // Scripted input goes into SDL's own queue as SDL events, so that it
     // takes the same translation as real input.
-    SDL_Event sdl;
-    SDL_zero(sdl);
     const Uint32 windowId = m_window ? SDL_GetWindowID(m_window) : 0;
-    int x = event.m_x;
-    int y = event.m_y;
-    FromClient(x, y);
     switch (event.m_type)
     {
     case CPlatformEvent::kQuit:
@@ -340,45 +386,46 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
     case CPlatformEvent::kClose:
     case CPlatformEvent::kActivate:
     case CPlatformEvent::kSize:
-        sdl.type = SDL_WINDOWEVENT;
-        sdl.window.windowID = windowId;
-        if (event.m_type == CPlatformEvent::kClose)
-        {
-            sdl.window.event = SDL_WINDOWEVENT_CLOSE;
-            sdl.window.data1 = event.m_value ? kProgramClose : 0;
-        }
-        else if (event.m_type == CPlatformEvent::kActivate)
-            sdl.window.event = event.m_value ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
-        else
-            sdl.window.event = event.m_value == CPlatformEvent::kSizeMinimised ? SDL_WINDOWEVENT_MINIMIZED
-                                                                               : SDL_WINDOWEVENT_RESTORED;
-        SDL_PushEvent(&sdl);
+        PushWindowEvent(event, windowId);
         return;
     case CPlatformEvent::kKeyDown:
-    {
-        const SDL_Keycode key = FromVirtualKey(event.m_value);
-        if (key == SDLK_UNKNOWN)
-            return;
-        sdl.type = SDL_KEYDOWN;
-        sdl.key.windowID = windowId;
-        sdl.key.state = SDL_PRESSED;
-        sdl.key.keysym.sym = key;
-        sdl.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-        SDL_PushEvent(&sdl);
-        sdl.type = SDL_KEYUP;
-        sdl.key.state = SDL_RELEASED;
-        SDL_PushEvent(&sdl);
+        PushKeyPress(FromVirtualKey(event.m_value), windowId);
         return;
-    }
     case CPlatformEvent::kChar:
-        if (event.m_value <= 0 || event.m_value > 255)
-            return;
-        sdl.type = SDL_TEXTINPUT;
-        sdl.text.windowID = windowId;
-        sdl.text.text[0] = static_cast<char>(event.m_value);
-        SDL_PushEvent(&sdl);
+        if (event.m_value > 0 && event.m_value <= 255)
+        {
+            SDL_Event sdl;
+            SDL_zero(sdl);
+            sdl.type = SDL_TEXTINPUT;
+            sdl.text.windowID = windowId;
+            sdl.text.text[0] = static_cast<char>(event.m_value);
+            SDL_PushEvent(&sdl);
+        }
         return;
     case CPlatformEvent::kMouseMove:
+    case CPlatformEvent::kLButtonDown:
+    case CPlatformEvent::kLButtonUp:
+    case CPlatformEvent::kRButtonDown:
+    case CPlatformEvent::kRButtonUp:
+        PushMouseEvent(event, windowId);
+        return;
+    case CPlatformEvent::kToggleFullScreen:
+        PushKeyPress(SDLK_F11, windowId);
+        return;
+    case CPlatformEvent::kNone:
+        return;
+    }
+}
+
+void CSdlPlatform::PushMouseEvent(const CPlatformEvent& event, std::uint32_t windowId)
+{
+    SDL_Event sdl;
+    SDL_zero(sdl);
+    int x = event.m_x;
+    int y = event.m_y;
+    FromClient(x, y);
+    if (event.m_type == CPlatformEvent::kMouseMove)
+    {
         sdl.type = SDL_MOUSEMOTION;
         sdl.motion.windowID = windowId;
         sdl.motion.which = kScriptedMouse;
@@ -386,40 +433,20 @@ void CSdlPlatform::PushEvent(const CPlatformEvent& event)
         sdl.motion.y = y;
         SDL_PushEvent(&sdl);
         return;
-    case CPlatformEvent::kLButtonDown:
-    case CPlatformEvent::kLButtonUp:
-    case CPlatformEvent::kRButtonDown:
-    case CPlatformEvent::kRButtonUp:
-    {
-        const bool down =
-            event.m_type == CPlatformEvent::kLButtonDown || event.m_type == CPlatformEvent::kRButtonDown;
-        const bool left =
-            event.m_type == CPlatformEvent::kLButtonDown || event.m_type == CPlatformEvent::kLButtonUp;
-        sdl.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        sdl.button.windowID = windowId;
-        sdl.button.which = kScriptedMouse;
-        sdl.button.button = left ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
-        sdl.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-        sdl.button.clicks = 1;
-        sdl.button.x = x;
-        sdl.button.y = y;
-        SDL_PushEvent(&sdl);
-        return;
     }
-    case CPlatformEvent::kToggleFullScreen:
-        sdl.type = SDL_KEYDOWN;
-        sdl.key.windowID = windowId;
-        sdl.key.state = SDL_PRESSED;
-        sdl.key.keysym.sym = SDLK_F11;
-        sdl.key.keysym.scancode = SDL_SCANCODE_F11;
-        SDL_PushEvent(&sdl);
-        sdl.type = SDL_KEYUP;
-        sdl.key.state = SDL_RELEASED;
-        SDL_PushEvent(&sdl);
-        return;
-    case CPlatformEvent::kNone:
-        return;
-    }
+    const bool down =
+        event.m_type == CPlatformEvent::kLButtonDown || event.m_type == CPlatformEvent::kRButtonDown;
+    const bool left =
+        event.m_type == CPlatformEvent::kLButtonDown || event.m_type == CPlatformEvent::kLButtonUp;
+    sdl.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    sdl.button.windowID = windowId;
+    sdl.button.which = kScriptedMouse;
+    sdl.button.button = left ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+    sdl.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    sdl.button.clicks = 1;
+    sdl.button.x = x;
+    sdl.button.y = y;
+    SDL_PushEvent(&sdl);
 }
 
 void CSdlPlatform::PostQuit()

@@ -73,6 +73,11 @@ class CSdlPlatform final : public IPlatform
     void FromClient(int& x, int& y) const;
     // The event side, in SdlEvents.cpp.
     void Translate(const SDL_Event& event);
+    void TranslateWindowEvent(const SDL_Event& event);
+    void TranslateKeyDown(const SDL_Event& event);
+    void TranslateText(const SDL_Event& event);
+    void TranslateMouse(const SDL_Event& event);
+    void PushMouseEvent(const CPlatformEvent& event, std::uint32_t windowId);
     std::uint32_t MouseFlags() const;
     // Queues a mouse message at a point of the window, in the picture's pixels.
     void PushPointerEvent(CPlatformEvent::EType type, int windowX, int windowY);

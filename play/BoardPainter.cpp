@@ -2,6 +2,7 @@
 // clock's frame of the game screen's sheets.
 #include "play/BoardPainter.h"
 
+#include "catalogue/Places.h"
 #include "platform/Gl.h"
 
 #include <algorithm>
@@ -46,13 +47,13 @@ void CBoardPainter::DrawBackground() const
     // Pictures are stored bottom row first: t = 1 is the picture's top edge.
     NGl::Begin(GL_QUADS);
     NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(-112.0f, -212.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop);
     NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(912.0f, -212.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop);
     NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(912.0f, 812.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom);
     NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(-112.0f, 812.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom);
     NGl::End();
 }
 
@@ -62,14 +63,19 @@ void CBoardPainter::DrawPreview(const CField& field) const
         return;
     NGl::BindTexture(m_background);
     NGl::Enable(GL_TEXTURE_2D);
+    // The screen's part of the backdrop (t = 1 at the picture's top).
+    using namespace NPlaces;
+    constexpr float kLeft = -kBackdropLeft / kBackdropSide, kRight = (800 - kBackdropLeft) / kBackdropSide;
+    constexpr float kTop = 1 + kBackdropTop / kBackdropSide,
+                    kBottom = 1 - (600 - kBackdropTop) / kBackdropSide;
     NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.109375f, 0.79296875f);
+    NGl::TexCoord(kLeft, kTop);
     NGl::Vertex(0.0f, 0.0f);
-    NGl::TexCoord(0.890625f, 0.79296875f);
+    NGl::TexCoord(kRight, kTop);
     NGl::Vertex(800.0f, 0.0f);
-    NGl::TexCoord(0.890625f, 0.20703125f);
+    NGl::TexCoord(kRight, kBottom);
     NGl::Vertex(800.0f, 600.0f);
-    NGl::TexCoord(0.109375f, 0.20703125f);
+    NGl::TexCoord(kLeft, kBottom);
     NGl::Vertex(0.0f, 600.0f);
     NGl::End();
     // One draw call per cell would make the renderer keep a copy of the

@@ -2,16 +2,21 @@
 // the hints.
 #include "play/Game.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/Music.h"
 #include "media/Sound.h"
 #include "platform/KeyCodes.h"
+#include "play/EnterNameDlg.h"
 #include "play/GameHint.h"
 #include "play/TopTable.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
+#include "widgets/SimpleButton.h"
+#include "widgets/SimpleEdit.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,15 +98,18 @@ void CGame::CreateControls()
 {
     CPropertyFile layout;
     if (const CFileSystem* files = CFileSystem::Get())
-        layout.Load(*files, "dat/bonuses_buttons.txt", true);
-    const BarButtonFactory& make = GetBarButtonFactory();
-    m_main_menu_button = make(this, m_resources->GetMainMenuButton(), layout, "m_main_menu_btn");
-    AddControl(m_main_menu_button->Control());
-    for (int i = 0; i < kBonusCount; ++i)
+        layout.Load(*files, NPlaces::kGameFile, true);
+    m_places = ReadPlaces(layout, NPlaces::kGameFile);
+    auto make = [&](CTexture* texture, const char* name)
     {
-        m_bonus_buttons[i] = make(this, m_resources->GetBonusButton(i), layout, kBonusNames[i]);
-        AddControl(m_bonus_buttons[i]->Control());
-    }
+        auto button = std::make_unique<CSimpleButton>(this, texture);
+        button->LoadLayout(layout, name);
+        AddControl(button.get());
+        return button;
+    };
+    m_main_menu_button = make(m_resources->GetMainMenuButton(), "m_main_menu_btn");
+    for (int i = 0; i < kBonusCount; ++i)
+        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusNames[i]);
     if (const CSprite* marker = m_resources->GetMarker())
     {
         m_marker = std::make_unique<CSprite>(*marker);
@@ -139,8 +147,7 @@ void CGame::ConcludeLevel()
     }
     if (m_name_entered || !m_top_table || !m_top_table->Qualifies(m_game_type, GetTotalScore()))
         return;
-    const SEnterNameSeam& seam = GetEnterNameSeam();
-    std::string name = m_name_dialog && seam.m_text ? seam.m_text(m_name_dialog.get()) : std::string();
+    std::string name = m_name_dialog ? m_name_dialog->Edit()->GetText() : std::string();
     if (name.empty())
         name = m_top_table->GetLastName();
     m_top_table->Insert(m_game_type, GetTotalScore(), name);
@@ -242,7 +249,8 @@ CGameHint* CGame::OpenHint(int record)
 {
     if (record < 0 || static_cast<std::size_t>(record) >= m_resources->GetHintCount())
         return nullptr;
-    m_hints.push_back(std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources));
+    m_hints.push_back(
+        std::make_unique<CGameHint>(static_cast<std::uint32_t>(record), this, *m_resources, m_places));
     return m_hints.back().get();
 }
 
@@ -329,7 +337,7 @@ void CGame::OnKeyDown(int key)
     CScreen::OnKeyDown(key);
     if (key == NKey::kEscape)
     {
-        OnControl(m_main_menu_button->Control());
+        OnControl(m_main_menu_button.get());
         return;
     }
     const bool goOn = key == NKey::kSpace || key == NKey::kEnter;
@@ -347,9 +355,9 @@ void CGame::OnKeyDown(int key)
         return;
     }
     for (int i = 0; i < kBonusCount; ++i)
-        if (key == BonusKey(i) && !m_bonus_buttons[i]->Control()->IsDisabled())
+        if (key == BonusKey(i) && !m_bonus_buttons[i]->IsDisabled())
         {
-            OnControl(m_bonus_buttons[i]->Control());
+            OnControl(m_bonus_buttons[i].get());
             return;
         }
     CPlayer* current = GetPlayer(static_cast<std::size_t>(GetCurrentPlayer()));
@@ -394,22 +402,12 @@ bool CGame::AskTopName()
     if (m_name_dialog || m_name_entered || !m_top_table ||
         !m_top_table->Qualifies(m_game_type, GetTotalScore()))
         return false;
-    const SEnterNameSeam& seam = GetEnterNameSeam();
-    CDialogScreen* dialog = seam.m_open ? seam.m_open(*this) : nullptr;
-    if (!dialog)
-    {
-        // Without a dialog to ask in, the entry is kept under the default name.
-        m_top_table->Insert(m_game_type, GetTotalScore(), CTopTable::kDefaultName);
-        m_name_entered = true;
-        return false;
-    }
-    m_name_dialog.reset(dialog);
+    m_name_dialog = std::make_unique<NInterface::CEnterNameDlg>();
+    NInterface::CEnterNameDlg* dialog = m_name_dialog.get();
     dialog->m_logical_width = 800;
     dialog->m_logical_height = 600;
     dialog->m_dim = false;
     dialog->m_frame = true;
-    dialog->m_x = 144.0f;
-    dialog->m_y = 172.0f;
     dialog->m_width = 512;
     dialog->m_height = 256;
     if (CApplication* app = CApplication::Get())
@@ -422,10 +420,7 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
     CScreen::OnDialogClosed(result, dialog);
     if (!dialog || dialog != m_name_dialog.get())
         return;
-    const SEnterNameSeam& seam = GetEnterNameSeam();
-    std::string name = seam.m_text ? seam.m_text(dialog) : std::string();
-    if (name.empty())
-        name = "Nemo";
+    const std::string name = m_name_dialog->GetName();
     // Kept already if the program began to close while the dialog was open.
     if (m_top_table && !m_name_entered)
         m_top_table->Insert(m_game_type, GetTotalScore(), name);
@@ -459,12 +454,12 @@ void CGame::Activate()
 void CGame::UpdateBonusButtons()
 {
     for (int i = 0; i < kBonusCount; ++i)
-        m_bonus_buttons[i]->Control()->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
+        m_bonus_buttons[i]->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
 }
 
 void CGame::OnControl(CControl* control)
 {
-    if (control == m_main_menu_button->Control())
+    if (control == m_main_menu_button.get())
     {
         // Leaving "GAME OVER" this way must not lose a qualifying score:
         // the name is asked first, and the level-out then closes the screen.
@@ -474,7 +469,7 @@ void CGame::OnControl(CControl* control)
         return;
     }
     for (int i = 0; i < kBonusCount; ++i)
-        if (control == m_bonus_buttons[i]->Control())
+        if (control == m_bonus_buttons[i].get())
         {
             if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
             {
@@ -509,9 +504,7 @@ int CGame::TooltipBonus() const
 
 std::string CGame::FormatMoney(int cents)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "$%d,%02d", cents / 100, cents % 100);
-    return text;
+    return NTexts::Format(NTexts::EText::kMoney, cents / 100, cents % 100);
 }
 
 // ---------------------------------------------------------------- sounds

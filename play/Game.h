@@ -3,13 +3,13 @@
 // the in-game hints, and draws all of it.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/DialogScreen.h"
 #include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
 #include "media/LayerCache.h"
 #include "platform/Letterbox.h"
 #include "play/GameResources.h"
-#include "play/GameSeams.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
 
@@ -21,8 +21,14 @@
 
 class CGameResources;
 class CSettings;
+class CSimpleButton;
 class CSprite;
 class CTopTable;
+
+namespace NInterface
+{
+class CEnterNameDlg;
+}
 
 namespace NGame
 {
@@ -99,8 +105,8 @@ class CGame : public CScreen
     // Opens hint `record`; numbers outside the table open nothing.
     CGameHint* OpenHint(int record);
 
-    IBarButton& GetBonusButton(int bonus) { return *m_bonus_buttons.at(bonus); }
-    IBarButton& GetMainMenuButton() { return *m_main_menu_button; }
+    CSimpleButton* GetBonusButton(int bonus) { return m_bonus_buttons.at(bonus).get(); }
+    CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
     // The bonus whose button is under the cursor (first in bar order), -1 for none.
     int TooltipBonus() const;
     static const char* TooltipText(int bonus);
@@ -169,13 +175,14 @@ class CGame : public CScreen
     std::vector<NInterface::SArea> m_repaint_moving;
     int m_press_x = -1;
     int m_press_y = -1;
-    std::unique_ptr<CDialogScreen> m_name_dialog;
+    std::unique_ptr<NInterface::CEnterNameDlg> m_name_dialog;
     std::vector<std::unique_ptr<CGameHint>> m_hints;
     int m_hint_progress = 0;
     int m_wrong_pick_hints = 0;
-    std::unique_ptr<IBarButton> m_main_menu_button;
-    std::array<std::unique_ptr<IBarButton>, kBonusCount> m_bonus_buttons;
+    std::unique_ptr<CSimpleButton> m_main_menu_button;
+    std::array<std::unique_ptr<CSimpleButton>, kBonusCount> m_bonus_buttons;
     std::unique_ptr<CSprite> m_marker;
+    NPlaces::CPlaces m_places;
     std::vector<std::string> m_played_sounds;
     std::function<void(ENews)> m_news_sink;
     unsigned m_reported_moment = 0;

@@ -4,6 +4,7 @@
 // GameRepaint.cpp).
 #include "play/Game.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/Backing.h"
@@ -12,6 +13,7 @@
 #include "play/BoardPainter.h"
 #include "play/GameHint.h"
 #include "play/Hint.h"
+#include "widgets/SimpleButton.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -80,8 +82,10 @@ void CGame::DrawFrame()
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
     {
-        const std::string text = std::string(TooltipText(tooltip)) + "  (key " + BonusKey(tooltip) + ")";
-        CHint::Draw(*m_resources, text.c_str(), 50.0f, 530.0f, 15.0f, false, true);
+        const std::string text =
+            NTexts::Format(NTexts::EText::kTooltipKey, TooltipText(tooltip), BonusKey(tooltip));
+        const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTooltip];
+        CHint::Draw(*m_resources, text.c_str(), at.m_x, at.m_y, at.m_size, false, true);
     }
     NInterface::DrawCursor();
 }
@@ -147,20 +151,23 @@ void CGame::DrawStatus() const
 {
     NGl::CQuadBatchScope batch;
     const CBitmapText& font = *m_resources;
-    font.DrawNumberOutlined(m_match->Region(0), 24.0f, 80.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                            true);
-    font.DrawNumberOutlined(m_match->Region(1), 24.0f, 718.0f, 40.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                            true);
-    font.DrawNumberOutlined(GetTotalScore(), 24.0f, 81.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    // White, centred on their places; the purse is yellow.
+    const auto number = [&](int value, NPlaces::EPlace id)
+    {
+        const NPlaces::SPlace& at = m_places[id];
+        font.DrawNumberOutlined(value, at.m_size, at.m_x, at.m_y, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
+    };
+    number(m_match->Region(0), NPlaces::EPlace::kFlowersNumber);
+    number(m_match->Region(1), NPlaces::EPlace::kRivalNumber);
+    number(GetTotalScore(), NPlaces::EPlace::kScoreNumber);
     if (const CPlayer* human = GetPlayer(0))
     {
-        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), 22.0f, 67.0f, 90.0f, 0.0f, 1.0f, 1.0f,
-                              0.0f, 1.0f, false, true);
-        font.DrawNumberOutlined(human->GetLives(), 24.0f, 72.0f, 500.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false,
-                                true);
+        const NPlaces::SPlace& purse = m_places[NPlaces::EPlace::kPurse];
+        font.DrawTextOutlined(FormatMoney(human->GetMoney()).c_str(), purse.m_size, purse.m_x, purse.m_y,
+                              0.0f, 1.0f, 1.0f, 0.0f, 1.0f, false, true);
+        number(human->GetLives(), NPlaces::EPlace::kLivesNumber);
     }
-    font.DrawNumberOutlined(m_field->GetLevel() + 1, 24.0f, 717.0f, 550.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
-                            false, true);
+    number(m_field->GetLevel() + 1, NPlaces::EPlace::kLevelNumber);
 }
 
 void CGame::DrawPreview()
@@ -210,34 +217,39 @@ void CGame::DrawMessages() const
     {
         const char* m_text;
         float m_size;
+        float m_x; // the line's centre
         float m_y;
     };
-    char score[48];
-    std::snprintf(score, sizeof score, "Your score : %d", GetTotalScore());
+    using NTexts::EText;
+    using NTexts::Text;
+    const std::string score = NTexts::Format(EText::kFinalScore, GetTotalScore());
     // A finished level has its message once it is decided: not while a bonus
     // bought with the last one may still change the board.
     const bool finished = m_match->IsLevelDecided();
     SLine lines[3] = {};
     std::size_t count = 0;
-    const auto add = [&lines, &count](const char* text, float size, float y) {
-        lines[count++] = {text, size, y};
+    const auto add = [this, &lines, &count](const char* text, NPlaces::EPlace id)
+    {
+        const NPlaces::SPlace& at = m_places[id];
+        lines[count++] = {text, at.m_size, at.m_x, at.m_y};
     };
+    using NPlaces::EPlace;
     if (IsGameOver())
     {
-        add("GAME OVER", 50.0f, 300.0f);
-        add(score, 30.0f, 350.0f);
-        add("click to continue", 25.0f, 450.0f);
+        add(Text(EText::kGameOver), EPlace::kGameOverTitle);
+        add(score.c_str(), EPlace::kGameOverScore);
+        add(Text(EText::kClickToContinue), EPlace::kGameOverContinue);
     }
     else if (finished && IsLifeLost())
     {
-        add("LEVEL NOT COMPLETED", 40.0f, 300.0f);
-        add("you lost one life", 30.0f, 345.0f);
-        add("click to continue", 30.0f, 450.0f);
+        add(Text(EText::kLevelNotCompleted), EPlace::kLevelLostTitle);
+        add(Text(EText::kLifeLost), EPlace::kLevelLostLife);
+        add(Text(EText::kClickToContinue), EPlace::kLevelLostContinue);
     }
     else if (finished)
     {
-        add("LEVEL COMPLETED", 40.0f, 300.0f);
-        add("click to continue", 30.0f, 450.0f);
+        add(Text(EText::kLevelCompleted), EPlace::kLevelWonTitle);
+        add(Text(EText::kClickToContinue), EPlace::kLevelWonContinue);
     }
     if (count == 0)
         return;
@@ -267,7 +279,7 @@ void CGame::DrawMessages() const
     for (std::size_t i = 0; i < count; ++i)
     {
         const SLine& line = lines[i];
-        const float x = 400.0f - font.TextWidth(line.m_text, line.m_size) / 2.0f;
+        const float x = line.m_x - font.TextWidth(line.m_text, line.m_size) / 2.0f;
         font.DrawTextOutlined(line.m_text, line.m_size, x, line.m_y, 0.0f, 1.0f, 1.0f, 1.0f, m_message_alpha,
                               false, false);
     }

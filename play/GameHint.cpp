@@ -1,6 +1,7 @@
 // The in-game picture hint and its check box.
 #include "play/GameHint.h"
 
+#include "catalogue/Places.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
 #include "media/Texture.h"
@@ -23,12 +24,13 @@ std::unique_ptr<CSprite> CopyOf(const CSprite* prototype, bool flip)
 }
 } // namespace
 
-CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources)
+CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources,
+                     const NPlaces::CPlaces& places)
     : m_record(record), m_data(resources.GetHint(record))
 {
-    m_check_box = GetHintCheckBoxFactory()(owner, resources.GetHintsCheckBox());
+    m_check_box = std::make_unique<CSimpleCheckBox>(owner, resources.GetHintsCheckBox(), 0.0f);
     if (m_data)
-        m_check_box->SetPosition(m_data->m_check_x, m_data->m_check_y);
+        m_check_box->SetPosition(m_data->m_check_x, m_data->m_check_y, 0.0f);
     m_check_box->SetChecked(Settings().m_hints);
     if (record == 0)
     {
@@ -39,17 +41,20 @@ CGameHint::CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resou
         if (m_gameplay)
         {
             m_gameplay->SetFrameTime(1000);
-            m_gameplay->SetPosition(573.0f, 209.0f, 0.0f);
+            const NPlaces::SPlace& board = places[NPlaces::EPlace::kHintBoard];
+            m_gameplay->SetPosition(board.m_x, board.m_y, 0.0f);
         }
         if (m_half)
         {
             m_half->SetFrameTime(500);
-            m_half->SetPosition(226.0f, 224.0f, 0.0f);
+            const NPlaces::SPlace& pie = places[NPlaces::EPlace::kHintPie];
+            m_half->SetPosition(pie.m_x, pie.m_y, 0.0f);
         }
+        const NPlaces::SPlace& flower = places[NPlaces::EPlace::kHintFlower];
         if (m_skin)
-            m_skin->SetPosition(219.0f, 391.0f, 0.0f);
+            m_skin->SetPosition(flower.m_x, flower.m_y, 0.0f);
         if (m_coin)
-            m_coin->SetPosition(219.0f, 391.0f, 0.0f);
+            m_coin->SetPosition(flower.m_x, flower.m_y, 0.0f);
     }
 }
 
@@ -84,13 +89,13 @@ void CGameHint::Draw()
     for (CSprite* sprite : {m_gameplay.get(), m_half.get(), m_skin.get(), m_coin.get()})
         if (sprite)
             sprite->Draw(true);
-    m_check_box->Control()->Draw();
+    m_check_box->Draw();
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void CGameHint::OnMouseMove(int x, int y)
 {
-    m_check_box->Control()->OnMouseMove(x, y, 0);
+    m_check_box->OnMouseMove(x, y, 0);
 }
 
 void CGameHint::Close()
@@ -101,7 +106,7 @@ void CGameHint::Close()
 
 void CGameHint::OnLButtonDown(int x, int y)
 {
-    m_check_box->Control()->OnLButtonDown(x, y, 0);
+    m_check_box->OnLButtonDown(x, y, 0);
     // A press on the box only toggles it; anywhere else it closes the hint.
     const int state = m_check_box->GetState();
     if ((state == 1 || state == 3) && m_speed > 0.0f)
@@ -111,7 +116,7 @@ void CGameHint::OnLButtonDown(int x, int y)
 void CGameHint::OnLButtonUp(int x, int y)
 {
     const bool wasChecked = m_check_box->IsChecked();
-    m_check_box->Control()->OnLButtonUp(x, y, 0);
+    m_check_box->OnLButtonUp(x, y, 0);
     // The box takes effect when it is clicked, not when the hint has faded:
     // a player who leaves the game at once keeps the choice.
     if (m_check_box->IsChecked() != wasChecked)
@@ -128,6 +133,6 @@ void CGameHint::MoveTo(float x, float y)
     m_data->m_y = y;
     m_data->m_check_x += dx;
     m_data->m_check_y += dy;
-    m_check_box->SetPosition(m_data->m_check_x, m_data->m_check_y);
+    m_check_box->SetPosition(m_data->m_check_x, m_data->m_check_y, 0.0f);
 }
 } // namespace NGame

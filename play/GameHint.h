@@ -3,7 +3,7 @@
 // option at once.
 #pragma once
 
-#include "play/GameSeams.h"
+#include "widgets/SimpleCheckBox.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +13,11 @@ class CGameResources;
 class CScreen;
 class CSprite;
 
+namespace NPlaces
+{
+class CPlaces;
+}
+
 namespace NGame
 {
 struct SHintRecord;
@@ -20,8 +25,10 @@ struct SHintRecord;
 class CGameHint
 {
   public:
-    // `record` must lie inside the resources' hint table.
-    CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources);
+    // `record` must lie inside the resources' hint table; the first hint's
+    // animations stand at the game screen's `places`.
+    CGameHint(std::uint32_t record, CScreen* owner, CGameResources& resources,
+              const NPlaces::CPlaces& places);
     ~CGameHint();
     CGameHint(const CGameHint&) = delete;
     CGameHint& operator=(const CGameHint&) = delete;
@@ -44,7 +51,7 @@ class CGameHint
   private:
     std::uint32_t m_record;
     SHintRecord* m_data;
-    std::unique_ptr<IHintCheckBox> m_check_box;
+    std::unique_ptr<CSimpleCheckBox> m_check_box;
     float m_alpha = 0.0f;
     float m_speed = 0.1f;
     // The first hint's animations, copies of the prototypes.

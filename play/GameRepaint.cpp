@@ -11,6 +11,7 @@
 #include "framework/MenuRepaint.h"
 #include "platform/Gl.h"
 #include "rules/Cell.h"
+#include "widgets/SimpleButton.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,8 +78,7 @@ void CGame::AppendOverLook(std::vector<double>& look)
     look.insert(look.end(), {static_cast<double>(m_preview_cell), static_cast<double>(GetCurrentPlayer()),
                              m_field->IsIdle() ? 1.0 : 0.0, static_cast<double>(TooltipBonus())});
     for (const auto& button : m_bonus_buttons)
-        look.insert(look.end(),
-                    {button->Control()->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
+        look.insert(look.end(), {button->IsDisabled() ? 1.0 : 0.0, button->IsMouseOver() ? 1.0 : 0.0});
     look.push_back(m_main_menu_button->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.

@@ -2,6 +2,8 @@
 // in "top7_demo.tbl" in the per-user folder.
 #pragma once
 
+#include "catalogue/Texts.h"
+
 #include <string>
 #include <vector>
 
@@ -13,7 +15,7 @@ class CTopTable
     static constexpr int kEntries = 7;
     static constexpr int kMaxNameLength = 15;
     static constexpr const char* kFileName = "top7_demo.tbl";
-    static constexpr const char* kDefaultName = "Nemo";
+    static constexpr const char* kDefaultName = NTexts::Text(NTexts::EText::kDefaultName);
 
     struct Entry
     {

@@ -115,132 +115,146 @@ void CCell::Update(float elapsedMs)
         m_coin_clock->Update(elapsedMs);
     if (m_removed_coin_clock)
         m_removed_coin_clock->Update(elapsedMs);
-
-    const int frames = m_clock.GetFrameCount();
     switch (m_state)
     {
     case CellFlip:
-        if (m_delay > 0.0f)
-        {
-            m_delay -= elapsedMs;
-            break;
-        }
-        m_removed_coin_clock.reset();
-        m_clock.Update(elapsedMs);
-        if (m_clock.GetReverse())
-        {
-            if (m_clock.GetFrame() == frames / 2 - 1)
-            {
-                m_clock.SetGroup(m_colour);
-                m_clock.SetReverse(false);
-            }
-        }
-        else
-        {
-            if (m_clock.GetFrame() == frames / 2)
-                m_clock.SetGroup(m_colour);
-            if (m_clock.GetFrame() == frames - 1)
-            {
-                m_clock.Rewind();
-                m_state = CellIdle;
-                m_changed = false;
-            }
-        }
+        UpdateFlip(elapsedMs);
         break;
     case CellAppear:
-        if (m_delay >= 0.0f)
-        {
-            m_delay -= elapsedMs;
-            if (m_delay >= 0.0f)
-                break;
-        }
-        m_alpha += m_alpha_speed * k;
-        if (m_alpha > 1.0f)
-        {
-            m_alpha = 1.0f;
-            m_alpha_speed = 0.0f;
-            m_state = CellIdle;
-            m_clock.SetFrame(0);
-        }
-        else
-        {
-            m_clock.SetFrame(8 - static_cast<int>(m_alpha / 0.125f));
-        }
+        if (!FadeDelayed(elapsedMs))
+            UpdateAppear(k);
         break;
     case CellVanish:
-        if (m_delay >= 0.0f)
-        {
-            m_delay -= elapsedMs;
-            if (m_delay >= 0.0f)
-                break;
-        }
-        m_alpha += m_alpha_speed * k;
-        if (m_alpha < 0.0f)
-        {
-            m_alpha = 0.0f;
-            m_alpha_speed = 0.0f;
-            m_state = CellGone;
-            m_clock.SetFrame(9);
-        }
-        else if (m_hole)
-        {
-            m_clock.SetFrame(8 - static_cast<int>(m_alpha / 0.125f));
-        }
-        else
-        {
-            m_clock.SetFrame(static_cast<int>(m_alpha / 0.125f) + 7);
-        }
+        if (!FadeDelayed(elapsedMs))
+            UpdateVanish(k);
         break;
     case CellMove:
-    {
-        const float dx = m_target_x - m_x;
-        const float dy = m_target_y - m_y;
-        const float distance = std::sqrt(dx * dx + dy * dy);
-        if (distance <= k)
-        {
-            m_x = m_target_x;
-            m_y = m_target_y;
-            m_state = CellIdle;
-            if (m_fade_while_moving)
-                m_alpha = 0.0f;
-        }
-        else
-        {
-            m_x += dx / distance * k;
-            m_y += dy / distance * k;
-            if (m_fade_while_moving)
-            {
-                const float left = distance - k;
-                m_alpha = m_size > 0.0f ? std::fmax(0.0f, left / m_size) : 0.0f;
-            }
-        }
-        m_clock.SetPosition(m_x, m_y, 0.0f);
-        if (m_coin_clock)
-            m_coin_clock->SetPosition(m_x, m_y, 0.0f);
-        if (m_removed_coin_clock)
-            m_removed_coin_clock->SetPosition(m_x, m_y, 0.0f);
+        UpdateMove(k);
         break;
-    }
     case CellIdle:
-        // Dimming marks a skipped player's home; lighting brings it back.
-        if (m_lit && m_alpha < 1.0f)
-            m_alpha = std::fmin(1.0f, m_alpha + 0.02f * k);
-        else if (!m_lit && m_alpha > 0.3f)
-            m_alpha -= 0.02f * k;
+        UpdateIdle(k);
         break;
     default:
         break;
     }
+    UpdateHover(k);
+}
 
+void CCell::UpdateFlip(float elapsedMs)
+{
+    if (m_delay > 0.0f)
+    {
+        m_delay -= elapsedMs;
+        return;
+    }
+    m_removed_coin_clock.reset();
+    const int frames = m_clock.GetFrameCount();
+    m_clock.Update(elapsedMs);
+    if (m_clock.GetReverse())
+    {
+        if (m_clock.GetFrame() == frames / 2 - 1)
+        {
+            m_clock.SetGroup(m_colour);
+            m_clock.SetReverse(false);
+        }
+        return;
+    }
+    if (m_clock.GetFrame() == frames / 2)
+        m_clock.SetGroup(m_colour);
+    if (m_clock.GetFrame() == frames - 1)
+    {
+        m_clock.Rewind();
+        m_state = CellIdle;
+        m_changed = false;
+    }
+}
+
+bool CCell::FadeDelayed(float elapsedMs)
+{
+    if (m_delay < 0.0f)
+        return false;
+    m_delay -= elapsedMs;
+    return m_delay >= 0.0f;
+}
+
+void CCell::UpdateAppear(float k)
+{
+    m_alpha += m_alpha_speed * k;
+    if (m_alpha > 1.0f)
+    {
+        m_alpha = 1.0f;
+        m_alpha_speed = 0.0f;
+        m_state = CellIdle;
+        m_clock.SetFrame(0);
+    }
+    else
+        m_clock.SetFrame(8 - static_cast<int>(m_alpha / 0.125f));
+}
+
+void CCell::UpdateVanish(float k)
+{
+    m_alpha += m_alpha_speed * k;
+    if (m_alpha < 0.0f)
+    {
+        m_alpha = 0.0f;
+        m_alpha_speed = 0.0f;
+        m_state = CellGone;
+        m_clock.SetFrame(9);
+    }
+    else if (m_hole)
+        m_clock.SetFrame(8 - static_cast<int>(m_alpha / 0.125f));
+    else
+        m_clock.SetFrame(static_cast<int>(m_alpha / 0.125f) + 7);
+}
+
+void CCell::UpdateMove(float k)
+{
+    const float dx = m_target_x - m_x;
+    const float dy = m_target_y - m_y;
+    const float distance = std::sqrt(dx * dx + dy * dy);
+    if (distance <= k)
+    {
+        m_x = m_target_x;
+        m_y = m_target_y;
+        m_state = CellIdle;
+        if (m_fade_while_moving)
+            m_alpha = 0.0f;
+    }
+    else
+    {
+        m_x += dx / distance * k;
+        m_y += dy / distance * k;
+        if (m_fade_while_moving)
+        {
+            const float left = distance - k;
+            m_alpha = m_size > 0.0f ? std::fmax(0.0f, left / m_size) : 0.0f;
+        }
+    }
+    m_clock.SetPosition(m_x, m_y, 0.0f);
+    if (m_coin_clock)
+        m_coin_clock->SetPosition(m_x, m_y, 0.0f);
+    if (m_removed_coin_clock)
+        m_removed_coin_clock->SetPosition(m_x, m_y, 0.0f);
+}
+
+void CCell::UpdateIdle(float k)
+{
+    // Dimming marks a skipped player's home; lighting brings it back.
+    if (m_lit && m_alpha < 1.0f)
+        m_alpha = std::fmin(1.0f, m_alpha + 0.02f * k);
+    else if (!m_lit && m_alpha > 0.3f)
+        m_alpha -= 0.02f * k;
+}
+
+void CCell::UpdateHover(float k)
+{
     if (m_hover)
     {
         m_size_factor = std::fmin(1.5f, m_size_factor + 0.01f * k);
         m_angle += m_rotation_speed * k;
     }
     else
-    {
         m_size_factor = std::fmax(1.0f, m_size_factor - 0.01f * k);
-    }
     m_clock.SetCellSize(m_size * m_size_factor, m_size * m_size_factor);
 }
 } // namespace NGame

@@ -69,6 +69,16 @@ class CCell
     const CSpriteClock* GetRemovedCoinClock() const { return m_removed_coin_clock.get(); }
 
   private:
+    // The steps of Update, one per state; k is the elapsed time in steps.
+    void UpdateFlip(float elapsedMs);
+    // Counts a fade's delay down; true while it lasts.
+    bool FadeDelayed(float elapsedMs);
+    void UpdateAppear(float k);
+    void UpdateVanish(float k);
+    void UpdateMove(float k);
+    void UpdateIdle(float k);
+    void UpdateHover(float k);
+
     int m_state = CellIdle;
     float m_alpha = 1.0f;
     float m_alpha_speed = 0.0f;

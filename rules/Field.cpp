@@ -691,13 +691,13 @@ void CField::LandAllInsects()
 
 // ---------------------------------------------------------------- per frame
 
-bool CField::AllCellsIdle() const
+bool CField::AnyCell(const std::function<bool(const CCell&)>& test) const
 {
     for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
-            if (m_cells[r][c] && !m_cells[r][c]->IsIdle())
-                return false;
-    return true;
+            if (m_cells[r][c] && test(*m_cells[r][c]))
+                return true;
+    return false;
 }
 
 void CField::Update(float elapsedMs)
@@ -706,48 +706,24 @@ void CField::Update(float elapsedMs)
         for (int c = 0; c < RowLength(r); ++c)
             if (m_cells[r][c])
                 m_cells[r][c]->Update(elapsedMs);
+    UpdateState(elapsedMs);
+    UpdateMagnifier();
+}
 
+void CField::UpdateState(float elapsedMs)
+{
     switch (m_state)
     {
     case Settling:
-    {
-        bool changed = false;
-        for (int r = 0; r < m_geometry.Rows() && !changed; ++r)
-            for (int c = 0; c < RowLength(r) && !changed; ++c)
-                changed = m_cells[r][c] && m_cells[r][c]->IsChanged();
-        if (!changed)
+        if (!AnyCell([](const CCell& cell) { return cell.IsChanged(); }))
         {
             m_state = Idle;
             CheckLevelFinished();
         }
         break;
-    }
     case Intro:
-    {
-        for (std::size_t i = 0; i < m_insects.size();)
-        {
-            CInsect& insect = *m_insects[i];
-            insect.Update(elapsedMs);
-            if (insect.m_state != InsectArrived)
-            {
-                ++i;
-                continue;
-            }
-            if (insect.m_coin < 0)
-            {
-                m_insects.erase(m_insects.begin() + static_cast<long>(i));
-                continue;
-            }
-            const SCellPos at = CellAt(insect.m_x, insect.m_y);
-            if (CCell* cell = GetCell(at.m_row, at.m_column))
-                cell->SetCoin(insect.m_coin);
-            const float awayX = static_cast<float>(RandomModulo(1200) - 200);
-            insect.SetTarget(awayX, -50.0f);
-            insect.m_delay = static_cast<float>(RandomModulo(300));
-            insect.m_coin = -1;
-            ++i;
-        }
-        if (m_insects.empty() && AllCellsIdle())
+        UpdateArrivingInsects(elapsedMs);
+        if (m_insects.empty() && !AnyCell([](const CCell& cell) { return !cell.IsIdle(); }))
         {
             m_state = Idle;
             // A board its homes already cover (all the rest holes) would
@@ -756,36 +732,53 @@ void CField::Update(float elapsedMs)
             TakeSnapshot();
         }
         break;
-    }
     case Leaving:
-    {
-        bool gone = true;
-        for (int r = 0; r < m_geometry.Rows() && gone; ++r)
-            for (int c = 0; c < RowLength(r) && gone; ++c)
-                gone = !m_cells[r][c] || m_cells[r][c]->IsGone();
-        if (gone)
+        if (!AnyCell([](const CCell& cell) { return !cell.IsGone(); }))
             m_state = Gone;
         break;
-    }
     case Shifting:
-    {
-        bool moving = false;
-        for (int r = 0; r < m_geometry.Rows() && !moving; ++r)
-            for (int c = 0; c < RowLength(r) && !moving; ++c)
-                moving = m_cells[r][c] && m_cells[r][c]->IsMoving();
-        if (!moving)
+        if (!AnyCell([](const CCell& cell) { return cell.IsMoving(); }))
         {
             ShiftCells();
             ShiftStep();
         }
         break;
-    }
     default:
         break;
     }
+}
 
-    // The magnifier: the right button enlarges the cell under the pointer on
-    // boards whose cells are small.
+// Insects that arrive leave their coin on the cell below and fly off; those
+// without a coin are done.
+void CField::UpdateArrivingInsects(float elapsedMs)
+{
+    for (std::size_t i = 0; i < m_insects.size();)
+    {
+        CInsect& insect = *m_insects[i];
+        insect.Update(elapsedMs);
+        if (insect.m_state != InsectArrived)
+        {
+            ++i;
+            continue;
+        }
+        if (insect.m_coin < 0)
+        {
+            m_insects.erase(m_insects.begin() + static_cast<long>(i));
+            continue;
+        }
+        const SCellPos at = CellAt(insect.m_x, insect.m_y);
+        if (CCell* cell = GetCell(at.m_row, at.m_column))
+            cell->SetCoin(insect.m_coin);
+        const float awayX = static_cast<float>(RandomModulo(1200) - 200);
+        insect.SetTarget(awayX, -50.0f);
+        insect.m_delay = static_cast<float>(RandomModulo(300));
+        insect.m_coin = -1;
+        ++i;
+    }
+}
+
+void CField::UpdateMagnifier()
+{
     m_hovered = SCellPos();
     if (m_right_button && m_geometry.CellWidth() <= kMaxMagnifiedWidth)
     {

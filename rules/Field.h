@@ -248,7 +248,15 @@ class CField
     void ShiftStep();
     void ShiftCells();
     void RefillColumn();
-    bool AllCellsIdle() const;
+    // Whether some cell on the board passes `test`.
+    bool AnyCell(const std::function<bool(const CCell&)>& test) const;
+    // The state's own step of Update: whether the cells or insects it waits
+    // for are done.
+    void UpdateState(float elapsedMs);
+    void UpdateArrivingInsects(float elapsedMs);
+    // The magnifier: the right button enlarges the cell under the pointer on
+    // boards whose cells are small.
+    void UpdateMagnifier();
     void ApplyState(int level, const std::vector<SCellState>& cells);
 
     int m_state = Intro;

@@ -1,16 +1,16 @@
 // The continue dialog: fades in over the menu, reports the player's choice.
 #include "screens/ContinueDlg.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "platform/Gl.h"
-#include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace NInterface
@@ -19,7 +19,10 @@ CContinueDlg::CContinueDlg(int level, int score) : m_level(level), m_score(score
 {
     SetKeyboardNavigation(true);
     if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/continue_dlg.txt");
+        m_layout.Load(*files, NPlaces::kContinueFile);
+    m_places = ReadPlaces(m_layout, NPlaces::kContinueFile);
+    m_x = m_places[NPlaces::EPlace::kContinueDialog].m_x;
+    m_y = m_places[NPlaces::EPlace::kContinueDialog].m_y;
     const CInterfaceResources* resources = CInterfaceResources::Get();
     auto button =
         [&](std::unique_ptr<CSimpleButton>& member, const char* name, CTexture* CInterfaceResources::*tex)
@@ -37,21 +40,19 @@ CContinueDlg::~CContinueDlg() = default;
 
 void CContinueDlg::Draw()
 {
-    if (m_fade < 1.0f)
-        m_fade += 0.025f;
-    m_dim = true;
-    DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawDialogBack(resources ? resources->m_continue_dlg_back : nullptr, m_x, m_y,
-                   static_cast<float>(m_width), static_cast<float>(m_height), std::min(m_fade, 1.0f));
+    DrawFadingBack(resources ? resources->m_continue_dlg_back : nullptr);
     if (resources)
     {
-        char text[48];
         NGl::Enable(GL_TEXTURE_2D);
-        std::snprintf(text, sizeof text, "LEVEL : %d", m_level);
-        resources->m_font.DrawTextOutlined(text, 25.0f, m_x + 162.0f, 275.0f, 0.6f, 1, 1, 1, 1, false, false);
-        std::snprintf(text, sizeof text, "SCORE : %d", m_score);
-        resources->m_font.DrawTextOutlined(text, 25.0f, m_x + 164.0f, 305.0f, 0.6f, 1, 1, 1, 1, false, false);
+        const auto line = [&](NTexts::EText format, int value, NPlaces::EPlace id)
+        {
+            const NPlaces::SPlace& at = m_places[id];
+            resources->m_font.DrawTextOutlined(NTexts::Format(format, value).c_str(), at.m_size, m_x + at.m_x,
+                                               m_y + at.m_y, 0.6f, 1, 1, 1, 1, false, false);
+        };
+        line(NTexts::EText::kSavedLevel, m_level, NPlaces::EPlace::kContinueLevel);
+        line(NTexts::EText::kSavedScore, m_score, NPlaces::EPlace::kContinueScore);
     }
     NGl::PushMatrix();
     CDialogScreen::Draw();

@@ -2,6 +2,7 @@
 // level and score), to start a new one, or to cancel.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/DialogScreen.h"
 #include "storage/PropertyFile.h"
 
@@ -33,10 +34,10 @@ class CContinueDlg : public CDialogScreen
 
   private:
     CPropertyFile m_layout;
+    NPlaces::CPlaces m_places;
     int m_level;
     int m_score;
     int m_choice = kCancel;
-    float m_fade = 0.0f;
     std::unique_ptr<CSimpleButton> m_continue;
     std::unique_ptr<CSimpleButton> m_start_new;
     std::unique_ptr<CSimpleButton> m_cancel;

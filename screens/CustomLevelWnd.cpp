@@ -2,17 +2,14 @@
 #include "screens/CustomLevelWnd.h"
 
 #include "framework/Application.h"
-#include "framework/MenuCursor.h"
 #include "media/Backing.h"
 #include "media/InterfaceResources.h"
-#include "media/Music.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
 #include "play/GameResources.h"
-#include "screens/MenuBackground.h"
-#include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/TrackBar.h"
@@ -25,27 +22,16 @@ namespace NInterface
 CCustomLevelWnd::CCustomLevelWnd() : CCustomLevelWnd(DataFileMasks()) {}
 
 CCustomLevelWnd::CCustomLevelWnd(NGame::CField::MaskReader masks)
+    : CMenuWnd(NPlaces::kLevelChoiceFile, &CInterfaceResources::m_cust_lev_wnd,
+               &CInterfaceResources::m_cancel_btn)
 {
-    if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/custom_wnd.txt");
-    SetDraggable(true);
-    SetKeyboardNavigation(true);
-
-    const CInterfaceResources* resources = CInterfaceResources::Get();
-    auto texture = [resources](CTexture* CInterfaceResources::*member)
-    { return resources ? resources->*member : nullptr; };
-
-    m_close = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_cancel_btn));
-    m_close->LoadLayout(m_layout, "m_close_btn");
-    AddControl(m_close.get());
-    m_ok = std::make_unique<CSimpleButton>(this, texture(&CInterfaceResources::m_start_btn));
-    m_ok->LoadLayout(m_layout, "m_ok_btn");
-    AddControl(m_ok.get());
-
+    m_places = ReadPlaces(Layout(), NPlaces::kLevelChoiceFile);
+    m_ok = MakeButton("m_ok_btn", &CInterfaceResources::m_start_btn);
     auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, bool checked)
     {
-        member = std::make_unique<CSimpleCheckBox>(this, texture(&CInterfaceResources::m_check_box2), 220.0f);
-        member->LoadLayout(m_layout, name);
+        member = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box2),
+                                                   ReadLength(Layout(), NPlaces::ELength::kSetCaption));
+        member->LoadLayout(Layout(), name);
         member->SetChecked(checked);
         AddControl(member.get());
     };
@@ -53,14 +39,13 @@ CCustomLevelWnd::CCustomLevelWnd(NGame::CField::MaskReader masks)
     box(m_advanced, "m_cb_advanced", true);
     box(m_moving, "m_cb_moving", false);
 
-    m_level_bar = std::make_unique<CTrackBar>(this, texture(&CInterfaceResources::m_music_track_bar));
-    m_level_bar->LoadLayout(m_layout, "m_level_track_bar");
+    m_level_bar = std::make_unique<CTrackBar>(this, Texture(&CInterfaceResources::m_music_track_bar));
+    m_level_bar->LoadLayout(Layout(), "m_level_track_bar");
     m_level_bar->SetRange(0.0f, 99.0f);
-    m_level_bar->SetLength(495.0f);
+    m_level_bar->SetLength(ReadLength(Layout(), NPlaces::ELength::kLevelTrack));
     m_level_bar->SetValue(0.0f);
     AddControl(m_level_bar.get());
 
-    m_dragons = CInterfaceInsect::CreateMenuDragons();
     // The preview shows the flowers the game will; without the game's
     // resources (tests) it draws only its frame.
     const CGameResources* game = FindGameResources();
@@ -104,14 +89,13 @@ bool CCustomLevelWnd::IsUnlocked(int set, int level, const CSettings& settings)
     return level < settings.LevelRecord(set);
 }
 
-SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown)
+SArea CCustomLevelWnd::NumberBacking(const CBitmapText& font, int shown, const NPlaces::SPlace& at)
 {
     // The digits fill the top of their line, so a backing that starts lower
     // leaves their tops outside.
     constexpr float kMargin = 3.0f;
-    const float width = font.TextWidth(std::to_string(shown).c_str(), kNumberSize);
-    return {kNumberX - kMargin, kNumberY - kNumberSize - kMargin, kNumberX + width + kMargin,
-            kNumberY + kMargin};
+    const float width = font.TextWidth(std::to_string(shown).c_str(), at.m_size);
+    return {at.m_x - kMargin, at.m_y - at.m_size - kMargin, at.m_x + width + kMargin, at.m_y + kMargin};
 }
 
 int CCustomLevelWnd::GetChosenLevel() const
@@ -136,40 +120,34 @@ void CCustomLevelWnd::Activate()
 {
     // A screen kept for reuse starts each visit with no request pending.
     m_start_requested = false;
-    CScreen::Activate();
+    CMenuWnd::Activate();
     UpdateLock();
 }
 
-void CCustomLevelWnd::Update(float elapsed)
+void CCustomLevelWnd::UpdateContent(float elapsed)
 {
-    CScreen::Update(elapsed);
-    UpdateCursor(elapsed);
     if (GetChosenLevel() != m_preview->GetLevel())
         m_preview->SetLevel(GetChosenLevel());
     m_preview->Update(elapsed);
-    UpdateMenuDragons(m_dragons, elapsed);
 }
 
-void CCustomLevelWnd::Draw()
+void CCustomLevelWnd::DrawUnderControls()
 {
-    NGl::ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    PrepareMenuDrawing();
-    NGl::PushMatrix();
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawMenuBackground(resources ? resources->m_cust_lev_wnd : nullptr);
     if (resources)
     {
         // A dark backing keeps the white number readable on the light panel.
-        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1);
+        const NPlaces::SPlace& number = m_places[NPlaces::EPlace::kChosenLevel];
+        const SArea back = NumberBacking(resources->m_font, GetChosenLevel() + 1, number);
         DrawDarkBacking(back.m_x0, back.m_y0, back.m_x1, back.m_y1, 6.0f, 0.5f);
-        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, kNumberSize, kNumberX, kNumberY, 10.0f, 1,
-                                             1, 1, 1, false, false);
+        resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, number.m_size, number.m_x, number.m_y,
+                                             10.0f, 1, 1, 1, 1, false, false);
     }
 
     NGl::PushMatrix();
-    NGl::Translate(173.0f, 188.0f, 0.0f);
-    NGl::Scale(0.262f, 0.262f, 0.2625f);
+    const NPlaces::SPlace& preview = m_places[NPlaces::EPlace::kPreview];
+    NGl::Translate(preview.m_x, preview.m_y, 0.0f);
+    NGl::Scale(preview.m_size, preview.m_size, preview.m_size);
     m_preview_painter->DrawPreview(*m_preview);
     NGl::PopMatrix();
 
@@ -181,38 +159,27 @@ void CCustomLevelWnd::Draw()
         NGl::Enable(GL_TEXTURE_2D);
         NGl::Enable(GL_BLEND);
         NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        resources->m_locked->Draw(120.0f, 210.0f, 0.0f);
+        const NPlaces::SPlace& lock = m_places[NPlaces::EPlace::kLock];
+        resources->m_locked->Draw(lock.m_x, lock.m_y, 0.0f);
         NGl::Disable(GL_BLEND);
     }
-    CScreen::Draw();
-    DrawMenuDragons(m_dragons);
-    NGl::PopMatrix();
-    NAudio::TheMusic().Update();
-    DrawCursor();
 }
 
 void CCustomLevelWnd::OnKeyDown(int key)
 {
-    if (key == Settings().m_close_key)
-        OnControl(m_close.get());
-    else if (key == NKey::kLeft || key == NKey::kRight)
+    if (key == NKey::kLeft || key == NKey::kRight)
     {
         m_level_bar->Step(key == NKey::kRight ? 1.0f : -1.0f);
         UpdateLock();
     }
-    CScreen::OnKeyDown(key);
+    CMenuWnd::OnKeyDown(key);
 }
 
 void CCustomLevelWnd::OnControl(CControl* control)
 {
-    CScreen::OnControl(control);
-    CApplication* app = CApplication::Get();
-    if (control == m_close.get())
-    {
+    CMenuWnd::OnControl(control);
+    if (control == CloseButton())
         m_start_requested = false;
-        if (app)
-            app->CloseTop(false);
-    }
     else if (control == m_ok.get())
     {
         // The button is disabled while locked, but a click in the same frame
@@ -221,7 +188,7 @@ void CCustomLevelWnd::OnControl(CControl* control)
         if (m_locked)
             return;
         m_start_requested = true;
-        if (app)
+        if (CApplication* app = CApplication::Get())
             app->CloseTop(false);
     }
     else if (control == m_classic.get() || control == m_advanced.get() || control == m_moving.get())
@@ -236,6 +203,4 @@ void CCustomLevelWnd::OnControl(CControl* control)
     else if (control == m_level_bar.get())
         UpdateLock();
 }
-
-void CCustomLevelWnd::OnDialogClosed(int, CDialogScreen*) {}
 } // namespace NInterface

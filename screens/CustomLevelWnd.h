@@ -2,15 +2,13 @@
 // before, with a live preview of its board; locked levels cannot start.
 #pragma once
 
+#include "catalogue/Places.h"
 #include "framework/MenuRepaint.h"
-#include "framework/Screen.h"
 #include "play/BoardPainter.h"
 #include "rules/Field.h"
-#include "screens/InterfaceInsect.h"
-#include "storage/PropertyFile.h"
+#include "screens/MenuWnd.h"
 
 #include <memory>
-#include <vector>
 
 class CBitmapText;
 class CSettings;
@@ -20,7 +18,7 @@ class CTrackBar;
 
 namespace NInterface
 {
-class CCustomLevelWnd : public CScreen
+class CCustomLevelWnd final : public CMenuWnd
 {
   public:
     static constexpr const char* kClassicFolder = "dat/levels_classic";
@@ -36,14 +34,10 @@ class CCustomLevelWnd : public CScreen
     // that set (0 classic, 1 advanced, 2 moving).
     static bool IsUnlocked(int set, int level, const CSettings& settings);
 
-    // Where the level number (the chosen level + 1) stands: the lower-left
-    // corner of its line of glyphs, and their size.
-    static constexpr float kNumberX = 324.0f;
-    static constexpr float kNumberY = 401.0f;
-    static constexpr float kNumberSize = 40.0f;
-    // The dark backing under the number `shown`: its whole line of glyphs,
-    // their outline and a margin.
-    static SArea NumberBacking(const CBitmapText& font, int shown);
+    // The dark backing under the number `shown` drawn at `at` (the lower-left
+    // corner of its line of glyphs, and their size): the whole line, the
+    // glyphs' outline and a margin.
+    static SArea NumberBacking(const CBitmapText& font, int shown, const NPlaces::SPlace& at);
 
     bool IsStartRequested() const { return m_start_requested; }
     int GetChosenLevel() const;
@@ -52,14 +46,10 @@ class CCustomLevelWnd : public CScreen
     // Moves the OK button's lock to the current choice.
     void UpdateLock();
 
-    void Update(float elapsed) override;
-    void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
     void OnControl(CControl* control) override;
-    void OnDialogClosed(int result, CDialogScreen* dialog) override;
 
-    CSimpleButton* CloseButton() const { return m_close.get(); }
     CSimpleButton* OkButton() const { return m_ok.get(); }
     CSimpleCheckBox* ClassicBox() const { return m_classic.get(); }
     CSimpleCheckBox* AdvancedBox() const { return m_advanced.get(); }
@@ -72,11 +62,14 @@ class CCustomLevelWnd : public CScreen
     static int LevelCount(int set);
     // Reloads the preview from the set's folder.
     void ShowSet(int set);
+    // The preview follows the slider; drawn with the chosen number and,
+    // while the level is locked, the lock over it.
+    void UpdateContent(float elapsed) override;
+    void DrawUnderControls() override;
 
-    CPropertyFile m_layout;
+    NPlaces::CPlaces m_places;
     bool m_start_requested = false;
     bool m_locked = true;
-    std::unique_ptr<CSimpleButton> m_close;
     std::unique_ptr<CSimpleButton> m_ok;
     std::unique_ptr<CSimpleCheckBox> m_classic;
     std::unique_ptr<CSimpleCheckBox> m_advanced;
@@ -84,6 +77,5 @@ class CCustomLevelWnd : public CScreen
     std::unique_ptr<CTrackBar> m_level_bar;
     std::unique_ptr<NGame::CField> m_preview;
     std::unique_ptr<NGame::CBoardPainter> m_preview_painter;
-    std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
 };
 } // namespace NInterface

@@ -1,32 +1,14 @@
 // The game link: the menus' dealings with a game beyond its own methods.
 #include "screens/GameLink.h"
 
-#include <string>
-#include <utility>
-
 #include "play/Game.h"
 #include "play/GameResources.h"
-#include "play/GameSeams.h"
 #include "play/SavedGame.h"
 #include "rules/Player.h"
-#include "screens/EnterNameDlg.h"
 #include "storage/PropertyFile.h"
-#include "widgets/SimpleEdit.h"
 
 namespace NGameLink
 {
-void RegisterEnterNameDialog()
-{
-    NGame::SEnterNameSeam seam;
-    seam.m_open = [](NGame::CGame&) -> CDialogScreen* { return new NInterface::CEnterNameDlg(); };
-    seam.m_text = [](CDialogScreen* dialog)
-    {
-        const auto* names = dynamic_cast<NInterface::CEnterNameDlg*>(dialog);
-        return names ? std::string(names->Edit()->GetText()) : std::string();
-    };
-    NGame::SetEnterNameSeam(std::move(seam));
-}
-
 int ContinueLevel(NGame::CGame* game)
 {
     return game ? game->GetField().GetLevel() + 1 : 0;

@@ -1,6 +1,5 @@
-// What the menus do with a game beyond its own methods: let it ask for a
-// high-score name with the menus' dialog, show it in the continue dialog, and
-// store or restore it as the saved game.
+// What the menus do with a game beyond its own methods: show it in the
+// continue dialog, and store or restore it as the saved game.
 #pragma once
 
 class CPropertyFile;
@@ -12,8 +11,6 @@ class CGame;
 
 namespace NGameLink
 {
-// Lets the game ask for a high-score name with the menus' enter-name dialog.
-void RegisterEnterNameDialog();
 // What the continue dialog shows: the level from 1 and the score so far.
 int ContinueLevel(NGame::CGame* game);
 int ContinueScore(NGame::CGame* game);

@@ -1,6 +1,7 @@
 // The intro picture: a 1024 by 1024 square centred on the 800 by 600 screen.
 #include "screens/Intro.h"
 
+#include "catalogue/Places.h"
 #include "platform/Gl.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
@@ -48,13 +49,13 @@ void CIntro::Draw()
     NGl::BindTexture(m_texture.GetName());
     NGl::Begin(GL_TRIANGLE_STRIP);
     NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(-112.0f, -212.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop, 0.0f);
     NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(-112.0f, 812.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom, 0.0f);
     NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(912.0f, -212.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop, 0.0f);
     NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(912.0f, 812.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom, 0.0f);
     NGl::End();
     CScreen::Draw();
     NGl::PopMatrix();

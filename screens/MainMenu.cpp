@@ -93,7 +93,6 @@ CMainMenu::CMainMenu() : m_top_table(kTopLists)
     m_options_btn = make("m_options_btn", &CInterfaceResources::m_options_btn);
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();
-    NGameLink::RegisterEnterNameDialog();
 
     const CSettings& settings = Settings();
     if (CAudio* audio = CAudio::Get())
@@ -326,8 +325,6 @@ void CMainMenu::OnControl(CControl* control)
             m_continue->m_logical_height = m_logical_height;
             m_continue->m_dim = false;
             m_continue->m_frame = true;
-            m_continue->m_x = 144.0f;
-            m_continue->m_y = 44.0f;
             m_continue->m_width = 512;
             m_continue->m_height = 512;
             if (app)
@@ -352,8 +349,7 @@ void CMainMenu::OnControl(CControl* control)
     }
     else if (control == m_options_btn.get())
     {
-        m_options = std::make_unique<COptionsWnd>(static_cast<float>(m_logical_width),
-                                                  static_cast<float>(m_logical_height));
+        m_options = std::make_unique<COptionsWnd>();
         if (app)
             app->PushScreen(m_options.get());
     }

@@ -1,6 +1,7 @@
 // Shared menu drawing: state, background quad and projection set-up.
 #include "screens/MenuBackground.h"
 
+#include "catalogue/Places.h"
 #include "framework/Application.h"
 #include "media/ResourceGroup.h"
 #include "media/Texture.h"
@@ -23,35 +24,14 @@ void DrawMenuBackground(const CTexture* texture)
     NGl::BindTexture(texture ? texture->GetName() : 0);
     NGl::Begin(GL_QUADS);
     NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(-112.0f, -212.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop, 0.0f);
     NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(-112.0f, 812.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom, 0.0f);
     NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(912.0f, 812.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom, 0.0f);
     NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(912.0f, -212.0f, 0.0f);
+    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop, 0.0f);
     NGl::End();
-}
-
-void DrawDialogBack(const CTexture* texture, float x, float y, float width, float height, float alpha)
-{
-    NGl::Enable(GL_TEXTURE_2D);
-    NGl::Enable(GL_BLEND);
-    NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    NGl::BindTexture(texture ? texture->GetName() : 0);
-    NGl::Color(1.0f, 1.0f, 1.0f, alpha);
-    NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(x, y, 0.5f);
-    NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(x, y + height, 0.5f);
-    NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(x + width, y + height, 0.5f);
-    NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(x + width, y, 0.5f);
-    NGl::End();
-    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
-    NGl::Disable(GL_BLEND);
 }
 
 void SetupMenuProjection(int logicalWidth, int logicalHeight)

@@ -11,8 +11,6 @@ namespace NInterface
 void PrepareMenuDrawing();
 // The quad (-112, -212) to (912, 812), t = 1 along the top edge.
 void DrawMenuBackground(const CTexture* texture);
-// A dialog's background picture over its rectangle, white at `alpha`, blended.
-void DrawDialogBack(const CTexture* texture, float x, float y, float width, float height, float alpha);
 // Clear colour white, depth test, texturing, viewport over the window and an
 // orthographic projection of the logical size, which the application keeps.
 void SetupMenuProjection(int logicalWidth, int logicalHeight);

@@ -1,20 +1,18 @@
 // NInterface::CTopWnd: the top-7 lists, one page per level set.
 #pragma once
 
-#include "framework/Screen.h"
-#include "screens/InterfaceInsect.h"
-#include "storage/PropertyFile.h"
+#include "catalogue/Places.h"
+#include "screens/MenuWnd.h"
 
 #include <array>
 #include <memory>
-#include <vector>
 
 class CSimpleButton;
 class CTopTable;
 
 namespace NInterface
 {
-class CTopWnd : public CScreen
+class CTopWnd final : public CMenuWnd
 {
   public:
     static constexpr int kRows = 7;
@@ -26,23 +24,20 @@ class CTopWnd : public CScreen
     void SetPage(int page);
     int GetPage() const { return m_page; }
 
-    void Update(float elapsed) override;
-    void Draw() override;
-    void OnKeyDown(int key) override;
     void OnControl(CControl* control) override;
 
-    CSimpleButton* CloseButton() const { return m_close.get(); }
     CSimpleButton* NextButton() const { return m_next.get(); }
     CSimpleButton* PrevButton() const { return m_prev.get(); }
 
   private:
+    // The page's title and rows: rank, name and points.
+    void DrawUnderControls() override;
     void UpdatePageButtons();
     int PageCount() const;
 
-    CPropertyFile m_layout;
+    NPlaces::CPlaces m_places;
     const CTopTable* m_table;
     int m_page = 0;
-    std::unique_ptr<CSimpleButton> m_close;
     std::unique_ptr<CSimpleButton> m_next;
     std::unique_ptr<CSimpleButton> m_prev;
     float m_font_size;
@@ -50,6 +45,5 @@ class CTopWnd : public CScreen
     float m_score_space;
     std::array<float, kRows> m_row_x{};
     std::array<float, kRows> m_row_y{};
-    std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
 };
 } // namespace NInterface

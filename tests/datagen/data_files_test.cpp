@@ -2,6 +2,7 @@
 // the pictures, sheets and markup in data_loaders_test).
 #include "DataDir.h"
 
+#include "catalogue/Texts.h"
 #include "media/BitmapText.h"
 #include "media/Texture.h"
 #include "screens/CustomLevelWnd.h"
@@ -10,9 +11,11 @@
 #include "tools/datagen/Board.h"
 #include "tools/datagen/Layout.h"
 #include "tools/datagen/Text.h"
+#include "widgets/LayoutPosition.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -45,7 +48,7 @@ struct SRect
 };
 } // namespace
 
-TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
+TEST(GeneratedConfig, EveryLayoutPlacesEveryControlAndPlaceItsScreenReads)
 {
     REQUIRE_DATA();
     const std::pair<const char*, std::vector<std::string>> layouts[] = {
@@ -69,6 +72,17 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
         for (const std::string& c : controls)
             ExpectPlaced(p, c);
     }
+    // The game draws at these places as the files give them: a key the
+    // generator stopped writing would leave the game on its built-in number.
+    for (const NPlaces::SPlace& place : NPlaces::kPlaces)
+    {
+        const CPropertyFile p = Props(place.m_file);
+        const std::string key = place.m_key;
+        EXPECT_TRUE(p.Has(key + ".x") && p.Has(key + ".y")) << place.m_file << " " << key;
+        EXPECT_EQ(p.Has(key + ".size"), place.m_size != 0) << place.m_file << " " << key;
+    }
+    for (const NPlaces::SLength& length : NPlaces::kLengths)
+        EXPECT_TRUE(Props(length.m_file).Has(length.m_key)) << length.m_file << " " << length.m_key;
     const CPropertyFile name = Props("mui/entername_dlg.txt");
     EXPECT_TRUE(name.Has("m_enter_name_box.x") && name.Has("m_enter_name_box.y"));
     const CPropertyFile top = Props("mui/top_wnd.txt");
@@ -85,10 +99,20 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlItsScreenReads)
 TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
 {
     REQUIRE_DATA();
-    const CPropertyFile p = Props("dat/bonuses_buttons.txt");
-    // Status numbers: size 24 (purse 22) glyphs stand above their baseline.
-    const std::vector<SRect> numbers = {{55, 14, 105, 42}, {693, 14, 743, 42}, {56, 524, 106, 552},
-                                        {27, 66, 107, 92}, {52, 474, 92, 502}, {692, 524, 742, 552}};
+    const CPropertyFile p = Props(NPlaces::kGameFile);
+    // Status numbers, centred on their places, as wide as they grow (the
+    // lives one digit, the purse "$9,99"), their glyphs above the baseline.
+    const NPlaces::CPlaces places = ReadPlaces(p, NPlaces::kGameFile);
+    using NPlaces::EPlace;
+    std::vector<SRect> numbers;
+    for (const auto& [id, half] : {std::pair{EPlace::kFlowersNumber, 25.0f},
+                                   {EPlace::kRivalNumber, 25.0f},
+                                   {EPlace::kScoreNumber, 25.0f},
+                                   {EPlace::kPurse, 40.0f},
+                                   {EPlace::kLivesNumber, 20.0f},
+                                   {EPlace::kLevelNumber, 25.0f}})
+        numbers.push_back({places[id].m_x - half, places[id].m_y - places[id].m_size - 2,
+                           places[id].m_x + half, places[id].m_y + 2});
     CFileSystem data;
     data.SetRoot(DataDir());
     auto buttonRect = [&](const std::string& name, const std::string& file)
@@ -136,14 +160,19 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
 TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
 {
     REQUIRE_DATA();
-    const CPropertyFile p = Props("mui/custom_wnd.txt");
+    const CPropertyFile p = Props(NPlaces::kLevelChoiceFile);
     // As the screen draws them: the preview, the 320 x 160 lock, "Level" with
     // a number of up to three digits, the slider with its labels.
+    const NPlaces::CPlaces places = ReadPlaces(p, NPlaces::kLevelChoiceFile);
+    const NPlaces::SPlace& preview = places[NPlaces::EPlace::kPreview];
+    const NPlaces::SPlace& lock = places[NPlaces::EPlace::kLock];
+    const NPlaces::SPlace& number = places[NPlaces::EPlace::kChosenLevel];
     const float trackX = p.GetFloat("m_level_track_bar.x", 0), trackY = p.GetFloat("m_level_track_bar.y", 0);
-    const SRect fixed[] = {{173, 188, 173 + 800 * 0.262f, 188 + 600 * 0.262f},
-                           {120, 210, 440, 370},
-                           {224, 355, 424, 407},
-                           {trackX, trackY, trackX + 495 + 32, trackY + 64}};
+    const SRect fixed[] = {
+        {preview.m_x, preview.m_y, preview.m_x + 800 * preview.m_size, preview.m_y + 600 * preview.m_size},
+        {lock.m_x, lock.m_y, lock.m_x + 320, lock.m_y + 160},
+        {number.m_x - 100, number.m_y - 46, number.m_x + 100, number.m_y + 6},
+        {trackX, trackY, trackX + ReadLength(p, NPlaces::ELength::kLevelTrack) + 32, trackY + 64}};
     // The number's dark backing holds its glyphs and their outline, up to "100".
     const std::vector<uint8_t> fontFile = ReadData("mui/font.tga");
     CBitmapText font;
@@ -151,12 +180,11 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
     using NInterface::CCustomLevelWnd;
     for (const int shown : {1, 47, 100})
     {
-        const NInterface::SArea back = CCustomLevelWnd::NumberBacking(font, shown);
+        const NInterface::SArea back = CCustomLevelWnd::NumberBacking(font, shown, number);
         for (const CBitmapText::SPlacedGlyph& g :
-             font.Layout(std::to_string(shown).c_str(), CCustomLevelWnd::kNumberSize,
-                         CCustomLevelWnd::kNumberX, CCustomLevelWnd::kNumberY, false))
+             font.Layout(std::to_string(shown).c_str(), number.m_size, number.m_x, number.m_y, false))
             EXPECT_TRUE(back.m_x0 <= g.m_x - 1 && g.m_x + g.m_width + 1 <= back.m_x1 &&
-                        back.m_y0 <= g.m_y - CCustomLevelWnd::kNumberSize - 1 && g.m_y + 1 <= back.m_y1)
+                        back.m_y0 <= g.m_y - number.m_size - 1 && g.m_y + 1 <= back.m_y1)
                 << shown << " outside its backing";
     }
     // The slider's end labels keep 6 units clear of the thumb wherever it stands.
@@ -175,11 +203,12 @@ TEST(GeneratedConfig, LevelChoiceBoxesLeaveThePreviewLockNumberAndSliderFree)
     for (const std::string name : {"m_cb_classic", "m_cb_advanced", "m_cb_moving"})
     {
         ExpectPlaced(p, name);
-        // A box takes clicks 220 units beyond its picture, over its caption.
+        // A box takes clicks beyond its picture, over its caption.
         const float x = p.GetFloat(name + ".x", 0), y = p.GetFloat(name + ".y", 0);
+        const float caption = ReadLength(p, NPlaces::ELength::kSetCaption);
         for (const SRect& other : boxes)
-            EXPECT_FALSE(other.Overlaps({x, y, x + 32 + 220, y + 32})) << name;
-        boxes.push_back({x, y, x + 32 + 220, y + 32});
+            EXPECT_FALSE(other.Overlaps({x, y, x + 32 + caption, y + 32})) << name;
+        boxes.push_back({x, y, x + 32 + caption, y + 32});
         for (const SRect& f : fixed)
             EXPECT_FALSE(boxes.back().Overlaps(f)) << name << " over " << f.x0 << "," << f.y0;
     }
@@ -196,7 +225,7 @@ TEST(GeneratedConfig, DialogButtonsStayInsideTheirPanels)
     {
         const float y = saved.GetFloat(std::string(button.name) + ".y", 0);
         EXPECT_LE(y + kButtonH, 512 - kContinueMargin) << button.name << " over the panel's border";
-        EXPECT_GT(y, 305 - kContinueY) << button.name << " over the score"; // its baseline
+        EXPECT_GT(y, NPlaces::Place(NPlaces::EPlace::kContinueScore).m_y) << button.name << " over the score";
     }
     EXPECT_LE(Props("mui/entername_dlg.txt").GetFloat("m_ok_btn.y", 0) + kButtonH, 256 - kEnterNameMargin);
 }
@@ -214,8 +243,12 @@ TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
     ASSERT_FALSE(manual.empty());
     // The labels of the buttons a player can see (the main menu's hidden ones
     // left out), and the texts' names of buttons, capitalised.
-    const std::set<std::string> shown = {"Play",  "Help", "Top 7", "Options", "Quit", "Continue", "Cancel",
-                                         "Start", "Back", "Next",  "Prev",    "OK",   "Menu"};
+    using NTexts::EText;
+    std::set<std::string> shown;
+    for (const EText label :
+         {EText::kPlay, EText::kHelp, EText::kTop7, EText::kOptions, EText::kQuit, EText::kContinue,
+          EText::kCancel, EText::kStart, EText::kBack, EText::kNext, EText::kPrev, EText::kOk, EText::kMenu})
+        shown.insert(NTexts::Text(label));
     const std::regex named("([A-Z][a-z]*(?: 7)?) button");
     int count = 0;
     for (const std::string* text : {&help, &manual})
@@ -223,6 +256,24 @@ TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
             EXPECT_EQ(shown.count((*m)[1]), 1u) << "\"" << (*m)[0] << "\" is on no screen";
     EXPECT_GE(count, 3); // the Play button in both, the Menu button in the help
     EXPECT_EQ(help.find("of each level set"), std::string::npos) << "the moving set has no top-7 list";
+}
+
+// The game draws its own texts with the bitmap font the generator made from
+// the same catalogue: a character the font lacks would leave a gap.
+TEST(GeneratedText, TheGamesFontHoldsEveryCharacterOfTheTextsItDraws)
+{
+    REQUIRE_DATA();
+    const std::vector<uint8_t> fontFile = ReadData("mui/font.tga");
+    CBitmapText font;
+    ASSERT_TRUE(font.LoadMetrics(fontFile.data(), fontFile.size(), nullptr));
+    for (int id = 0; id <= static_cast<int>(NTexts::kLastDrawn); ++id)
+    {
+        const std::string text = NTexts::Text(static_cast<NTexts::EText>(id));
+        EXPECT_FALSE(text.empty()) << id;
+        EXPECT_EQ(font.Layout(text.c_str(), 20, 0, 0, false).size(),
+                  text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), ' ')))
+            << text;
+    }
 }
 
 TEST(GeneratedMasks, EveryLevelKeepsHomesPlayableAndItsAreasReachable)

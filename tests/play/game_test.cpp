@@ -2,7 +2,7 @@
 // with lives and the purse, the bonus bar, and clicks versus drags.
 #include "GameFixture.h"
 
-#include "screens/EnterNameDlg.h"
+#include "play/EnterNameDlg.h"
 #include "screens/GameLink.h"
 #include "storage/PropertyFile.h"
 #include "widgets/SimpleButton.h"
@@ -27,13 +27,13 @@ TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
     Start();
     ASSERT_TRUE(Settle());
     Frames(1);
-    ASSERT_FALSE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
-    m_game->OnControl(m_game->GetBonusButton(kBonusSkipMove).Control());
+    ASSERT_FALSE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
+    m_game->OnControl(m_game->GetBonusButton(kBonusSkipMove));
     ASSERT_TRUE(m_game->IsSkipPending());
     EXPECT_EQ(Human().GetMoney(), 0);
     Human().SetMoney(500); // enough for another skip, which must still be refused
     Frames(2);
-    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
 
     ASSERT_TRUE(ClickAllowedCell());
     bool opponentMoved = false;
@@ -49,10 +49,10 @@ TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
     ASSERT_TRUE(ClickAllowedCell());
     ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
     Frames(1);
-    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
     ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
     Frames(1);
-    EXPECT_FALSE(m_game->GetBonusButton(kBonusSkipMove).Control()->IsDisabled());
+    EXPECT_FALSE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
 }
 
 TEST_F(GameFixture, WonAndTiedLevelsCompleteAndCarryThePurse)
@@ -125,19 +125,7 @@ TEST_F(GameFixture, LossWithNeitherLifeNorMoneyEndsTheGameAndClosesTheScreen)
     const auto sounds = m_game->TakePlayedSounds();
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/game_over.wav"), 1);
     for (int i = 0; i < kBonusCount; ++i)
-        EXPECT_TRUE(m_game->GetBonusButton(i).Control()->IsDisabled());
-
-    // A score that beats the table's seventh entry is entered under "Nemo"
-    // when no name dialog is available.
-    m_game->SetTotalScore(1000000);
-    Click(400, 300);
-    EXPECT_EQ(Field().GetState(), Leaving);
-    ASSERT_TRUE(RunUntil([this] { return Field().GetState() == Gone; }));
-    Frames(3);
-    m_app->FrameStep(16.0f);
-    EXPECT_NE(m_app->TopScreen(), m_game.get());
-    EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Nemo");
-    EXPECT_TRUE(m_game->IsNameEntered());
+        EXPECT_TRUE(m_game->GetBonusButton(i)->IsDisabled());
 }
 
 TEST_F(GameFixture, OnlyAffordableBonusesAreEnabledAndOnlyOnTheHumansIdleTurn)
@@ -150,21 +138,21 @@ TEST_F(GameFixture, OnlyAffordableBonusesAreEnabledAndOnlyOnTheHumansIdleTurn)
     {
         const bool canForward = Field().CanGoForward();
         const bool expected = i < 3 || (i == kBonusForward3 && canForward);
-        EXPECT_EQ(!m_game->GetBonusButton(i).Control()->IsDisabled(), expected) << kBonusNames[i];
+        EXPECT_EQ(!m_game->GetBonusButton(i)->IsDisabled(), expected) << kBonusNames[i];
     }
     // Nothing is sold during a move, on the opponent's turn or once decided.
     ASSERT_TRUE(ClickAllowedCell());
     const int money = Human().GetMoney();
-    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    m_game->OnControl(m_game->GetBonusButton(0));
     EXPECT_TRUE(m_bought.empty());
     ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
-    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    m_game->OnControl(m_game->GetBonusButton(0));
     EXPECT_TRUE(m_bought.empty());
     EXPECT_EQ(Human().GetMoney(), money);
     ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
     WinningBoard();
     FinishLevel();
-    m_game->OnControl(m_game->GetBonusButton(0).Control());
+    m_game->OnControl(m_game->GetBonusButton(0));
     EXPECT_TRUE(m_bought.empty());
 }
 
@@ -174,7 +162,7 @@ TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
     Start();
     ASSERT_TRUE(Settle());
     Frames(1);
-    m_game->OnControl(m_game->GetBonusButton(2).Control());
+    m_game->OnControl(m_game->GetBonusButton(2));
     ASSERT_EQ(m_bought, std::vector<int>{2});
     EXPECT_EQ(Human().GetMoney(), 25 - kPrices[2]);
     EXPECT_EQ(m_game->GetEffectCount(), 1u);
@@ -196,7 +184,7 @@ TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
     ASSERT_TRUE(Settle());
     Human().SetMoney(kPrices[kBonusLife] + 4);
     Frames(1);
-    m_game->OnControl(m_game->GetBonusButton(kBonusLife).Control());
+    m_game->OnControl(m_game->GetBonusButton(kBonusLife));
     EXPECT_EQ(Human().GetMoney(), 4);
     ASSERT_EQ(m_game->GetEffectCount(), 1u);
     ASSERT_TRUE(RunUntil([this] { return m_game->GetEffectCount() == 0; }));
@@ -236,7 +224,7 @@ TEST_F(GameFixture, MainMenuButtonClosesTheScreenEachTimeItIsShown)
     Start();
     for (int shown = 0; shown < 2; ++shown)
     {
-        m_game->OnControl(m_game->GetMainMenuButton().Control());
+        m_game->OnControl(m_game->GetMainMenuButton());
         m_app->FrameStep(16.0f);
         ASSERT_EQ(m_app->TopScreen(), &m_menu) << "showing " << shown;
         m_app->PushScreen(m_game.get());
@@ -311,20 +299,11 @@ TEST_F(GameFixture, MovingSetKeepsTheTurnAndScrollsAfterEachMove)
 
 namespace
 {
-// GAME OVER with a score for the table; the menus' own name dialog asks.
+// GAME OVER with a score for the table: the game's own name dialog asks,
+// whatever screens ran before in the process.
 class GameOverTest : public GameFixture
 {
   protected:
-    void SetUp() override
-    {
-        GameFixture::SetUp();
-        NGameLink::RegisterEnterNameDialog();
-    }
-    void TearDown() override
-    {
-        SetEnterNameSeam({});
-        GameFixture::TearDown();
-    }
     void EndGame(int score)
     {
         Start();
@@ -347,7 +326,7 @@ TEST_F(GameOverTest, LeavingByTheMenuButtonAsksTheNameAndAnEmptyOneIsNemo)
 {
     m_table.Insert(kClassicGame, 7, "Ada");
     EndGame(900);
-    m_game->OnControl(m_game->GetMainMenuButton().Control());
+    m_game->OnControl(m_game->GetMainMenuButton());
     m_app->FrameStep(16.0f);
     NInterface::CEnterNameDlg* dialog = NameDialog();
     ASSERT_NE(dialog, nullptr) << "the menu button must not throw the score away";

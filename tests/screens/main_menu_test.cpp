@@ -273,7 +273,7 @@ TEST_F(MainMenuTest, StartNewFromTheContinueDialogKeepsTheGameUntilANewOneStarts
         menu.StartGame(0, 2);
         NGame::CGame* kept = menu.Game();
         ASSERT_NE(kept, nullptr);
-        kept->OnControl(kept->GetMainMenuButton().Control());
+        kept->OnControl(kept->GetMainMenuButton());
         Application().FrameStep(16.0f);
         ASSERT_EQ(menu.Game(), kept) << "a game left by its menu button is kept";
 
@@ -348,7 +348,7 @@ TEST_F(MainMenuTest, MenuBackdropIsDecodedWhenShownAndReleasedWhileAGameCoversTh
         menu.StartGame(0, 0);
         ASSERT_NE(menu.Game(), nullptr);
         EXPECT_FALSE(m_group->IsLoaded(backdrop)) << "kept behind the game";
-        menu.Game()->OnControl(menu.Game()->GetMainMenuButton().Control());
+        menu.Game()->OnControl(menu.Game()->GetMainMenuButton());
         Application().FrameStep(16.0f);
         ASSERT_EQ(Application().TopScreen(), &menu);
         Application().DrawScreens();

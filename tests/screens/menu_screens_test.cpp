@@ -9,7 +9,7 @@
 #include "media/Sprite.h"
 #include "media/TestMedia.h"
 #include "platform/KeyCodes.h"
-#include "screens/EnterNameDlg.h"
+#include "play/EnterNameDlg.h"
 #include "screens/HelpWnd.h"
 #include "screens/InterfaceInsect.h"
 #include "screens/OptionsWnd.h"
@@ -62,7 +62,8 @@ class MenuScreenTest : public ::testing::Test
         m_folder.Write("mui/resourses.txt", "m_back_btn mui/btn.tga\nm_help_next_btn mui/btn.tga\n"
                                             "m_help_prev_btn mui/btn.tga\nm_check_box mui/box.tga\n"
                                             "m_music_track_bar mui/thumb.tga\nm_ok_btn mui/btn.tga\n");
-        m_folder.Write("mui/entername_dlg.txt", "m_ok_btn.x 128\nm_ok_btn.y 176\n");
+        m_folder.Write("mui/entername_dlg.txt",
+                       "m_ok_btn.x 128\nm_ok_btn.y 176\nm_dialog.x 20\nm_dialog.y 10\n");
         m_folder.Write("mui/help_wnd.txt", "m_close_btn.x 20\nm_close_btn.y 500\n"
                                            "m_next_btn.x 600\nm_next_btn.y 500\n"
                                            "m_prev_btn.x 500\nm_prev_btn.y 500\n");
@@ -203,7 +204,6 @@ TEST_F(MenuScreenTest, HelpTakesClicksInLogicalUnitsOfALargerWindow)
     CApplication::Destroy();
     CApplication::Create(m_platform)->SetLogicalSize(800, 600);
     ASSERT_TRUE(Application().CreateMainWindow("Chromal", 0, 0, 1600, 1200));
-    EXPECT_EQ(m_platform.GetWindowRect().m_width, 1600);
     CHelpWnd help;
     Application().PushScreen(&help);
     Click(help, 305, 255); // nothing there
@@ -218,7 +218,7 @@ TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
     Settings().m_hints = false;
     Settings().m_show_dragons = true;
     Settings().m_music_volume = 32;
-    COptionsWnd options(800.0f, 600.0f);
+    COptionsWnd options;
     Application().PushScreen(&options);
     EXPECT_TRUE(options.SoundBox()->IsChecked());
     EXPECT_FALSE(options.HintsBox()->IsChecked());
@@ -243,14 +243,12 @@ TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
     EXPECT_EQ(Settings().m_music_volume, 100);
     EXPECT_FLOAT_EQ(options.VolumeBar()->ThumbLeft(), 300.0f + 204.0f);
 
-    options.OnKeyDown(NKey::kEscape);
-    Application().FrameStep(16.0f);
-    EXPECT_EQ(Application().TopScreen(), &m_base);
+    Application().RemoveScreen(&options);
 
     // A volume the slider cannot show puts its thumb at the track's end, and
     // showing the screen changes no setting.
     Settings().m_music_volume = 250;
-    COptionsWnd shown(800.0f, 600.0f);
+    COptionsWnd shown;
     Application().PushScreen(&shown);
     Application().FrameStep(16.0f);
     EXPECT_FLOAT_EQ(shown.VolumeBar()->ThumbLeft(), 504.0f);
@@ -260,7 +258,7 @@ TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
 
 TEST_F(MenuScreenTest, FullScreenBoxIsAppliedOnTheNextFrame)
 {
-    COptionsWnd options(800.0f, 600.0f);
+    COptionsWnd options;
     Application().PushScreen(&options);
     EXPECT_TRUE(options.IsDraggable());
     Click(options, 310, 360);
@@ -327,9 +325,11 @@ TEST_F(MenuScreenTest, NameDialogIsLeftWithEnterEscapeOrTabAndSpaceAndKeepsItsBl
     for (const auto& c : cases)
     {
         NInterface::CEnterNameDlg dialog;
+        EXPECT_EQ(dialog.m_x, 20.0f); // where its layout puts it
+        EXPECT_EQ(dialog.m_y, 10.0f);
         Application().PushDialog(&dialog);
         // The pointer rests on OK: Space is a blank of the name all the same.
-        Application().Platform().WarpCursor(150, 190);
+        Application().Platform().WarpCursor(170, 200);
         for (const char* t = c.typed; *t != 0; ++t)
             press(*t == ' ' ? NKey::kSpace : std::toupper(*t), *t);
         if (c.leave == NKey::kTab)

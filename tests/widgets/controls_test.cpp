@@ -1,8 +1,11 @@
 // Buttons and check boxes: hit edges, looks through press and release,
-// disabled buttons, caption areas.
+// disabled buttons, caption areas; the places a layout file gives.
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
 #include "widgets/WidgetTestSupport.h"
+
+#include <tuple>
 
 using namespace NWidgetTest;
 
@@ -118,4 +121,24 @@ TEST_F(CheckBoxTest, SetCheckedWhileHoveredShowsPlainCheckedUntilNextMove)
     EXPECT_EQ(m_box->GetState(), CSimpleCheckBox::kCheckedHover);
     m_box->SetChecked(false);
     EXPECT_EQ(m_box->GetState(), CSimpleCheckBox::kUnchecked);
+}
+
+// A screen draws where its layout file says; a value missing, damaged or
+// absurd leaves the built-in one, and another file's places are not read.
+TEST(LayoutPlaces, FileGivesPlacesAndDamagedValuesKeepTheBuiltInOnes)
+{
+    using NPlaces::EPlace;
+    const std::string text = "m_dialog.x 30\nm_dialog.y nan\nm_level_text.x 1e30\nm_level_text.y -40.5\n"
+                             "m_level_text.size -3\nm_score_text.x abc\nm_score_text.size 12\nm_preview.x 5\n"
+                             "m_sound_cb.caption_width 0\nm_hints_cb.caption_width 70\n";
+    CPropertyFile layout;
+    layout.Parse(text.data(), text.size(), true);
+    const NPlaces::CPlaces at = ReadPlaces(layout, NPlaces::kContinueFile);
+    const auto values = [&](EPlace id) { return std::tuple(at[id].m_x, at[id].m_y, at[id].m_size); };
+    EXPECT_EQ(values(EPlace::kContinueDialog), std::tuple(30.0f, 44.0f, 0.0f));
+    EXPECT_EQ(values(EPlace::kContinueLevel), std::tuple(162.0f, -40.5f, 25.0f));
+    EXPECT_EQ(values(EPlace::kContinueScore), std::tuple(164.0f, 261.0f, 12.0f));
+    EXPECT_EQ(values(EPlace::kPreview), std::tuple(173.0f, 188.0f, 0.262f));
+    EXPECT_EQ(ReadLength(layout, NPlaces::ELength::kSoundCaption), 110.0f);
+    EXPECT_EQ(ReadLength(layout, NPlaces::ELength::kHintsCaption), 70.0f);
 }

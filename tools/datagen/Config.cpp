@@ -18,7 +18,9 @@ std::string Number(float v)
     return buf;
 }
 
-std::string LayoutText(const std::string& title, const std::vector<SPlace>& places)
+// The controls of one layout file, then the places the game draws at and
+// the lengths that the file holds.
+std::string LayoutText(const std::string& title, const std::vector<SPlace>& places, const char* file)
 {
     std::string text = "// " + title + "\n";
     for (const SPlace& p : places)
@@ -26,6 +28,18 @@ std::string LayoutText(const std::string& title, const std::vector<SPlace>& plac
         const std::string n = p.name;
         text += n + ".x " + Number(p.x) + "\n" + n + ".y " + Number(p.y) + "\n" + n + ".z 0\n";
     }
+    for (const NPlaces::SPlace& p : NPlaces::kPlaces)
+    {
+        if (std::string(file) != p.m_file)
+            continue;
+        const std::string n = p.m_key;
+        text += n + ".x " + Number(p.m_x) + "\n" + n + ".y " + Number(p.m_y) + "\n";
+        if (p.m_size != 0)
+            text += n + ".size " + Number(p.m_size) + "\n";
+    }
+    for (const NPlaces::SLength& l : NPlaces::kLengths)
+        if (std::string(file) == l.m_file)
+            text += std::string(l.m_key) + " " + Number(l.m_value) + "\n";
     return text;
 }
 } // namespace
@@ -90,19 +104,20 @@ void WriteConfig(COutput& out)
         game += std::string(p.key) + " " + std::to_string(p.cents) + "\n";
     out.WriteText("dat/game.txt", game);
 
-    out.WriteText("dat/bonuses_buttons.txt", LayoutText("Game screen buttons", BonusLayout()));
-    out.WriteText("mui/main_wnd.txt", LayoutText("Main menu", kMainLayout));
-    out.WriteText("mui/options_wnd.txt", LayoutText("Options", kOptionsLayout));
-    out.WriteText("mui/help_wnd.txt", LayoutText("Help", kHelpLayout));
-    out.WriteText("mui/custom_wnd.txt", LayoutText("Level choice", kCustomLayout));
-    out.WriteText("mui/continue_dlg.txt",
-                  LayoutText("Continue dialog (relative to the dialog)", kContinueLayout));
+    using namespace NPlaces;
+    out.WriteText(kGameFile, LayoutText("Game screen buttons", BonusLayout(), kGameFile));
+    out.WriteText("mui/main_wnd.txt", LayoutText("Main menu", kMainLayout, "mui/main_wnd.txt"));
+    out.WriteText(kOptionsFile, LayoutText("Options", kOptionsLayout, kOptionsFile));
+    out.WriteText("mui/help_wnd.txt", LayoutText("Help", kHelpLayout, "mui/help_wnd.txt"));
+    out.WriteText(kLevelChoiceFile, LayoutText("Level choice", kCustomLayout, kLevelChoiceFile));
+    out.WriteText(kContinueFile,
+                  LayoutText("Continue dialog (relative to the dialog)", kContinueLayout, kContinueFile));
 
-    std::string enter = LayoutText("Enter-name dialog (relative to the dialog)", kEnterNameLayout);
+    std::string enter = LayoutText("Enter-name dialog (relative to the dialog)", kEnterNameLayout, kNameFile);
     enter += "m_enter_name_box.x " + Number(kEditBoxX) + "\nm_enter_name_box.y " + Number(kEditBoxY) + "\n";
-    out.WriteText("mui/entername_dlg.txt", enter);
+    out.WriteText(kNameFile, enter);
 
-    std::string top = LayoutText("Top-7 table", kTopLayout);
+    std::string top = LayoutText("Top-7 table", kTopLayout, kTopFile);
     top += "m_font_size " + Number(kTopFontSize) + "\nm_num_space " + Number(kTopNumSpace) +
            "\nm_score_space " + Number(kTopScoreSpace) + "\n";
     for (int j = 0; j < 7; ++j)
@@ -112,7 +127,7 @@ void WriteConfig(COutput& out)
         top += std::string(key) + ".x " + Number(kTopRowX) + "\n" + key + ".y " +
                Number(kTopRowY + kTopRowStep * static_cast<float>(j)) + "\n";
     }
-    out.WriteText("mui/top_wnd.txt", top);
+    out.WriteText(kTopFile, top);
 
     std::string res = "// Menu pictures: resource name, then its file.\n";
     for (const auto& [key, file] : MenuResources())

@@ -2,6 +2,7 @@
 // "dat/hints/hints.xml" giving each picture's place and its check box's.
 // Ten tutorial hints come first, then the wrong-colour hint, then the moving
 // set's own hint, which a moving game shows instead of the tutorial.
+#include "catalogue/Texts.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Layout.h"
 #include "tools/datagen/Output.h"
@@ -19,6 +20,9 @@ namespace NDatagen
 {
 namespace
 {
+using NTexts::EText;
+using NTexts::Text;
+
 struct SHint
 {
     float x, y;             // picture's top-left on the screen
@@ -28,41 +32,47 @@ struct SHint
     const char* text;
 };
 
-// Screen points the hints refer to: the game draws the status numbers there.
+// Screen points the hints refer to: the status numbers the game draws, a
+// little above their baselines.
+constexpr NPlaces::SPlace NearNumber(NPlaces::EPlace id, float dx, float dy)
+{
+    NPlaces::SPlace place = NPlaces::Place(id);
+    place.m_x += dx;
+    place.m_y += dy;
+    return place;
+}
+constexpr NPlaces::SPlace kFlowers = NearNumber(NPlaces::EPlace::kFlowersNumber, 0, -10);
+constexpr NPlaces::SPlace kRival = NearNumber(NPlaces::EPlace::kRivalNumber, 0, -10);
+constexpr NPlaces::SPlace kPurse = NearNumber(NPlaces::EPlace::kPurse, 0, -6);
+constexpr NPlaces::SPlace kLives = NearNumber(NPlaces::EPlace::kLivesNumber, -2, 0);
+constexpr NPlaces::SPlace kLevel = NearNumber(NPlaces::EPlace::kLevelNumber, 0, -5);
+
 const std::vector<SHint> kHints = {
-    {144, 108, 512, 384, -1, -1, "Welcome!", ""},
-    {36, 306, 360, 116, 28, 282, "Your home",
-     "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
+    {144, 108, 512, 384, -1, -1, Text(EText::kWelcome), ""},
+    {36, 306, 360, 116, 28, 282, Text(EText::kHomeTitle), Text(EText::kHomeText)},
     // These three open together: none covers another.
-    {130, 10, 280, 76, 80, 30, "Your flowers", "How many flowers your zone holds."},
-    {446, 128, 260, 76, 718, 30, "Rival's flowers", "How many flowers the rival holds."},
-    {100, 140, 280, 76, 67, 84, "Your purse", "Coins you have collected."},
-    {200, 396, 400, 132, 400, 560, "Bonuses",
-     "Spend your coins here. Point at a button to see what it does; it lights up when you can pay for it."},
-    {150, 330, 420, 104, -1, -1, "Coins",
-     "Insects carried coins onto the flowers. A flower with a coin pays when it joins your zone."},
-    {0, 0, 220, 84, 0, 0, "This one!", "Take this flower and its coin."},
-    {110, 372, 330, 104, 70, 500, "Lives and score",
-     "Your spare lives and your score. A lost level costs a life."},
-    {420, 380, 340, 116, 717, 545, "Level and magnifier",
-     "The level number. Hold the right mouse button to magnify small flowers."},
-    {200, 236, 400, 112, -1, -1, "Not that colour",
-     "You cannot take your own colour or your rival's. Pick a flower of another colour."},
+    {130, 10, 280, 76, kFlowers.m_x, kFlowers.m_y, Text(EText::kFlowersTitle), Text(EText::kFlowersText)},
+    {446, 128, 260, 76, kRival.m_x, kRival.m_y, Text(EText::kRivalTitle), Text(EText::kRivalText)},
+    {100, 140, 280, 76, kPurse.m_x, kPurse.m_y, Text(EText::kPurseTitle), Text(EText::kPurseText)},
+    {200, 396, 400, 132, 400, 560, Text(EText::kBonusesTitle), Text(EText::kBonusesText)},
+    {150, 330, 420, 104, -1, -1, Text(EText::kCoinsTitle), Text(EText::kCoinsText)},
+    {0, 0, 220, 84, 0, 0, Text(EText::kThisOneTitle), Text(EText::kThisOneText)},
+    {110, 372, 330, 104, kLives.m_x, kLives.m_y, Text(EText::kLivesTitle), Text(EText::kLivesText)},
+    {420, 380, 340, 116, kLevel.m_x, kLevel.m_y, Text(EText::kLevelTitle), Text(EText::kLevelText)},
+    {200, 236, 400, 112, -1, -1, Text(EText::kWrongColourTitle), Text(EText::kWrongColourText)},
 };
 // Marked set="moving" in the file; above the middle row, which it is about,
 // its tail pointing to the rival's flower at the row's far end.
 const std::vector<SHint> kMovingHints = {
-    {200, 110, 400, 112, 780, 300, "Moving levels",
-     "Race your zone to the rival's flower at the far end of the middle row. After every move the garden "
-     "drifts one column to the left."},
+    {200, 110, 400, 112, 780, 300, Text(EText::kMovingTitle), Text(EText::kMovingText)},
 };
 
 constexpr float kCheckMargin = 12;
 constexpr float kTextTop = 54, kLineStep = 17;
 // The row along the bottom: the game's check box, "show hints" beside it and
 // the closing words at the right, kept apart by at least kFooterGap.
-constexpr const char* kShowHints = "show hints";
-constexpr const char* kCloseWords = "click or press Space to close";
+constexpr const char* kShowHints = Text(EText::kShowHints);
+constexpr const char* kCloseWords = Text(EText::kCloseHint);
 constexpr float kFooterSize = 12, kFooterGap = 16, kFooterRight = 16;
 constexpr float kShowHintsX = kCheckMargin + kHintCheck + 4;
 
@@ -141,18 +151,11 @@ CImage HintPicture(const SHint& h, bool first)
     {
         Title(img, h.title, h.w / 2.0f, 52, 30);
         body.size = 15;
-        // The animations are placed by the game at fixed points: the board at
-        // (573, 209), the pie at (226, 224), the flower and coin at (219, 391).
-        DrawParagraph(img,
-                      "Click a flower beside your zone, or press its key 1-6: the zone takes its colour and "
-                      "swallows the flowers of it that touch.",
-                      158, 96, 186, 19, body);
-        DrawParagraph(img, "When the garden is shared out, own at least half of it to win the level.", 158,
-                      214, 300, 19, body);
-        DrawParagraph(
-            img,
-            "Insects drop coins on flowers. Take those flowers to fill your purse, then spend it on bonuses.",
-            140, 276, 330, 19, body);
+        // The game draws its animations in the spaces these paragraphs leave:
+        // the board, the pie, the flower and coin (the kHint places).
+        DrawParagraph(img, Text(EText::kWelcomeMove), 158, 96, 186, 19, body);
+        DrawParagraph(img, Text(EText::kWelcomeWin), 158, 214, 300, 19, body);
+        DrawParagraph(img, Text(EText::kWelcomeCoins), 140, 276, 330, 19, body);
     }
     else
     {

@@ -1,7 +1,10 @@
 // Where every control of every screen stands. The layout files and the
 // pictures painted behind the controls (captions, tracks, frames) both read
-// these numbers, so they cannot drift apart.
+// these numbers, so they cannot drift apart; what the game draws without a
+// control stands in catalogue/Places.h, which the game shares.
 #pragma once
+
+#include "catalogue/Places.h"
 
 #include <string>
 #include <vector>
@@ -24,8 +27,9 @@ constexpr int kBonusW = 48, kBonusH = 48;         // bonus buttons, 4 bands
 constexpr int kMenuBtnTexW = 128, kMenuBtnH = 32; // the game's main-menu button
 constexpr int kHintCheck = 32;                    // hint check box, 4 bands
 
-// A background picture is 1024 x 1024 and drawn from (-112, -212).
-constexpr float kBgOffsetX = 112, kBgOffsetY = 212;
+// A background picture is drawn from the backdrop's corner, above and left of
+// the screen's.
+constexpr float kBgOffsetX = -NPlaces::kBackdropLeft, kBgOffsetY = -NPlaces::kBackdropTop;
 
 // Main menu ("mui/main_wnd.txt").
 inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {"m_help_btn", 272, 285},
@@ -35,7 +39,7 @@ inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {
                                                 {"m_fullscreen_btn", 0, 0},    {"m_mini_btn", 0, 0}};
 
 // Options ("mui/options_wnd.txt").
-constexpr float kVolumeTrackLength = 204;
+constexpr float kVolumeTrackLength = NPlaces::Length(NPlaces::ELength::kVolumeTrack).m_value;
 inline const std::vector<SPlace> kOptionsLayout = {
     {"m_close_btn", 272, 490},  {"m_musik_volume_track_bar", 330, 196},
     {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
@@ -44,15 +48,16 @@ inline const std::vector<SPlace> kOptionsLayout = {
 // Level choice ("mui/custom_wnd.txt"). The slider's end labels ("1", "100")
 // stand centred under the thumb's centre at either end, their baseline this
 // far below the track's top: clear of the thumb.
-constexpr float kLevelTrackLength = 495;
+constexpr float kLevelTrackLength = NPlaces::Length(NPlaces::ELength::kLevelTrack).m_value;
 constexpr float kLevelLabelSize = 14, kLevelLabelDrop = 51;
 inline const std::vector<SPlace> kCustomLayout = {
     {"m_close_btn", 130, 505},   {"m_ok_btn", 414, 505},    {"m_cb_classic", 450, 220},
     {"m_cb_advanced", 450, 280}, {"m_cb_moving", 450, 340}, {"m_level_track_bar", 140, 426}};
-// Fixed drawing positions of that screen.
-constexpr float kPreviewX = 173, kPreviewY = 188, kPreviewScale = 0.262f;
-constexpr float kLevelNumberX = 324, kLevelNumberY = 401;
-constexpr float kLockX = 120, kLockY = 210;
+// What the game draws there: the preview board (scaled by its size), the
+// level number and the lock.
+constexpr NPlaces::SPlace kPreview = NPlaces::Place(NPlaces::EPlace::kPreview);
+constexpr NPlaces::SPlace kChosenLevel = NPlaces::Place(NPlaces::EPlace::kChosenLevel);
+constexpr NPlaces::SPlace kLock = NPlaces::Place(NPlaces::EPlace::kLock);
 
 // Help ("mui/help_wnd.txt").
 inline const std::vector<SPlace> kHelpLayout = {
@@ -66,10 +71,10 @@ constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
 
 // Dialogs: control positions are relative to the dialog's corner; the
 // parchment lies a margin inside the dialog's picture.
-constexpr float kContinueX = 144, kContinueY = 44, kContinueMargin = 16; // 512 x 512
+constexpr float kContinueMargin = 16; // 512 x 512
 inline const std::vector<SPlace> kContinueLayout = {
     {"m_continuesaved_btn", 128, 290}, {"m_startnew_btn", 128, 356}, {"m_cancel_btn", 128, 422}};
-constexpr float kEnterNameX = 144, kEnterNameY = 172, kEnterNameMargin = 12; // 512 x 256
+constexpr float kEnterNameMargin = 12; // 512 x 256
 inline const std::vector<SPlace> kEnterNameLayout = {{"m_ok_btn", 128, 176}};
 constexpr float kEditBoxX = 96, kEditBoxY = 96;
 

@@ -127,47 +127,58 @@ SShape Ring(float cx, float cy, float r, float thickness, std::vector<float> gap
             {cx - e, cy - e, cx + e, cy + e}};
 }
 
-// Feature lists per design; difficulty d in 0..1 grows hole sizes and counts.
-void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
-{
-    const float grow = 1.0f + 0.5f * d;
-    switch (design % 20)
+// The mask designs, one entry each; `grow` (1 to 1.5 with the difficulty)
+// grows their holes, `seed` places the scattered ones.
+using DesignFn = void (*)(CMaskCanvas& m, float grow, uint32_t seed);
+const DesignFn kDesigns[20] = {
+    // open field with a few dew ponds
+    [](CMaskCanvas& m, float grow, uint32_t)
     {
-    case 0: // open field with a few dew ponds
         m.Hole(Pond(kCx, 120, 18 * grow));
         m.Hole(Pond(kCx, 444, 18 * grow));
-        break;
-    case 1: // four ponds
+    },
+    // four ponds
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (float y : {160.0f, 404.0f})
             m.Hole(Pond(270, y, 34 * grow));
-        break;
-    case 2: // central lake
-        m.Hole(Pond(kCx, kCy, 60 * grow));
-        break;
-    case 3: // an island in a ring-shaped lake, reached by two causeways
+    },
+    // central lake
+    [](CMaskCanvas& m, float grow, uint32_t) { m.Hole(Pond(kCx, kCy, 60 * grow)); },
+    // an island in a ring-shaped lake, reached by two causeways
+    [](CMaskCanvas& m, float grow, uint32_t) {
         m.Hole(Ring(kCx, kCy, 95, 42 * grow, {90, 270, 0, 180}, 100));
-        break;
-    case 4: // a broken fence down the middle
+    },
+    // a broken fence down the middle
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Wall(kCx, 40, kCx, 190, 28 * grow));
         m.Hole(Wall(kCx, 374, kCx, 524, 28 * grow));
         m.Hole(Pond(kCx, kCy, 20));
-        break;
-    case 5: // a ring with four gates
+    },
+    // a ring with four gates
+    [](CMaskCanvas& m, float grow, uint32_t) {
         m.Hole(Ring(kCx, kCy, 165, 34 * grow, {45, 135, 225, 315}, 110));
-        break;
-    case 6: // two channels with fords
+    },
+    // two channels with fords
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (float y : {165.0f, 399.0f})
         {
             m.Hole(Wall(150, y, 345, y, 26 * grow));
             m.Hole(Wall(455, y, 650, y, 26 * grow));
         }
-        break;
-    case 7: // a grid of small ponds
+    },
+    // a grid of small ponds
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (int gy = 0; gy < 5; ++gy)
             for (int gx = 0; gx < 3; ++gx)
                 m.Hole(Pond(190 + gx * 105.0f + (gy % 2) * 52.0f, 90 + gy * 96.0f, 20 * grow));
-        break;
-    case 8: // diamond lake and side ponds
+    },
+    // diamond lake and side ponds
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Any(
             [=](float x, float y)
             {
@@ -179,29 +190,38 @@ void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
             }));
         m.Hole(Pond(230, 130, 30));
         m.Hole(Pond(230, 434, 30));
-        break;
-    case 9: // twin rings opening towards the middle
+    },
+    // twin rings opening towards the middle
+    [](CMaskCanvas& m, float grow, uint32_t) {
         m.Hole(Ring(260, kCy, 80, 28 * grow, {0, 180}, 110));
-        break;
-    case 10: // zigzag hedges
+    },
+    // zigzag hedges
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Wall(180, 70, 300, 200, 24 * grow));
         m.Hole(Wall(180, 494, 300, 364, 24 * grow));
         m.Hole(Wall(330, 282, 370, 282, 24 * grow));
-        break;
-    case 11: // crescent lakes
+    },
+    // crescent lakes
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Any(
             [=](float x, float y)
             { return std::max(SdCircle(x, y, 300, kCy, 150), -SdCircle(x, y, 250, kCy, 150 - 28 * grow)); }));
-        break;
-    case 12: // staggered channels
+    },
+    // staggered channels
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (int i = 0; i < 4; ++i)
         {
             const float y = 110 + i * 115.0f;
             const float x0 = (i % 2) ? 140.0f : 240.0f;
             m.Hole(Wall(x0, y, x0 + 120, y, 22 * grow));
         }
-        break;
-    case 13: // a flower-shaped lake
+    },
+    // a flower-shaped lake
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (int i = 0; i < 6; ++i)
         {
             const float a = i * 60.0f;
@@ -209,29 +229,37 @@ void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
                         55 * grow * 0.8f, 26, a));
         }
         m.Hole(Pond(kCx, kCy, 30));
-        break;
-    case 14: // scattered ponds
+    },
+    // scattered ponds
+    [](CMaskCanvas& m, float grow, uint32_t seed)
     {
         CRandom rnd(seed);
         for (int i = 0; i < 10; ++i)
             m.Hole(Pond(rnd.Range(130, 380), rnd.Range(60, 504), rnd.Range(14, 30) * grow));
-        break;
-    }
-    case 15: // a cross of walls with an open heart
+    },
+    // a cross of walls with an open heart
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Wall(kCx, 40, kCx, 200, 26 * grow));
         m.Hole(Wall(kCx, 364, kCx, 524, 26 * grow));
         m.Hole(Wall(230, kCy, 330, kCy, 26 * grow));
-        break;
-    case 16: // concentric rings with alternating gates
+    },
+    // concentric rings with alternating gates
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Ring(kCx, kCy, 110, 26 * grow, {0, 180}, 110));
         m.Hole(Ring(kCx, kCy, 215, 26 * grow, {90, 270, 30, 150, 210, 330}, 110));
-        break;
-    case 17: // honeycomb of ponds
+    },
+    // honeycomb of ponds
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (int gy = 0; gy < 7; ++gy)
             for (int gx = 0; gx < 4; ++gx)
                 m.Hole(Pond(130 + gx * 80.0f + (gy % 2) * 40.0f, 60 + gy * 74.0f, 16 * grow));
-        break;
-    case 18: // corridors: fences with gates at alternating ends
+    },
+    // corridors: fences with gates at alternating ends
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         for (int i = 0; i < 3; ++i)
         {
             const float x = 190 + i * 75.0f;
@@ -240,15 +268,22 @@ void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
             else
                 m.Hole(Wall(x, 184, x, 510, 22 * grow));
         }
-        break;
-    default: // 19: labyrinth of rings and fences
+    },
+    // labyrinth of rings and fences
+    [](CMaskCanvas& m, float grow, uint32_t)
+    {
         m.Hole(Ring(kCx, kCy, 120, 24 * grow, {90, 270}, 110));
         m.Hole(Wall(200, 80, 200, 210, 22 * grow));
         m.Hole(Wall(200, 354, 200, 484, 22 * grow));
         m.Hole(Pond(300, 84, 22 * grow));
         m.Hole(Pond(300, 480, 22 * grow));
-        break;
-    }
+    },
+};
+
+// Difficulty d in 0..1 grows hole sizes and counts.
+void Design(CMaskCanvas& m, int design, float d, uint32_t seed)
+{
+    kDesigns[design % 20](m, 1.0f + 0.5f * d, seed);
 }
 
 // The human's start cluster and the opponent's home, for every board size.

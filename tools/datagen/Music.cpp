@@ -66,16 +66,22 @@ SXmInstrument Instrument(const char* name, CWave wave, float peak)
     return ins;
 }
 
-std::vector<SXmInstrument> MakeInstruments()
+// A sample that repeats whole for as long as its note sounds.
+void LoopWhole(SXmInstrument& ins)
 {
-    std::vector<SXmInstrument> list;
+    ins.loopStart = 0;
+    ins.loopLength = static_cast<uint32_t>(ins.sample.size());
+}
+
+// The tuned instruments, in the order the songs number them.
+void AddTunedInstruments(std::vector<SXmInstrument>& list)
+{
     { // Warm pad: two slightly detuned saw-like tones, looped whole.
         std::vector<float> saw;
         for (int k = 1; k <= 10; ++k)
             saw.push_back(1.0f / k * (k > 6 ? 0.5f : 1.0f));
         SXmInstrument ins = Instrument("pad", Cycles(128, saw, 129), 0.5f);
-        ins.loopStart = 0;
-        ins.loopLength = static_cast<uint32_t>(ins.sample.size());
+        LoopWhole(ins);
         ins.volume = 36;
         ins.envelope.points = {{0, 0}, {20, 50}, {50, 40}, {110, 0}};
         ins.envelope.sustain = 2;
@@ -99,16 +105,14 @@ std::vector<SXmInstrument> MakeInstruments()
     }
     { // Round bass.
         SXmInstrument ins = Instrument("bass", Cycles(16, {1.0f, 0.35f, 0.15f, 0.05f}), 0.8f);
-        ins.loopStart = 0;
-        ins.loopLength = static_cast<uint32_t>(ins.sample.size());
+        LoopWhole(ins);
         ins.envelope.points = {{0, 64}, {8, 54}, {40, 40}, {90, 20}, {160, 0}};
         ins.volume = 56;
         list.push_back(ins);
     }
     { // Soft flute with a gentle vibrato.
         SXmInstrument ins = Instrument("flute", Cycles(16, {1.0f, 0.18f, 0.06f}), 0.7f);
-        ins.loopStart = 0;
-        ins.loopLength = static_cast<uint32_t>(ins.sample.size());
+        LoopWhole(ins);
         ins.envelope.points = {{0, 0}, {4, 60}, {12, 50}, {30, 0}};
         ins.envelope.sustain = 2;
         ins.fadeout = 1200;
@@ -118,6 +122,11 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.volume = 44;
         list.push_back(ins);
     }
+}
+
+// The drums, after the tuned instruments.
+void AddDrums(std::vector<SXmInstrument>& list)
+{
     { // Kick: a falling sine.
         CWave w;
         STone t;
@@ -155,6 +164,13 @@ std::vector<SXmInstrument> MakeInstruments()
         ins.volume = 30;
         list.push_back(ins);
     }
+}
+
+std::vector<SXmInstrument> MakeInstruments()
+{
+    std::vector<SXmInstrument> list;
+    AddTunedInstruments(list);
+    AddDrums(list);
     return list;
 }
 

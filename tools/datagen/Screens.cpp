@@ -3,6 +3,7 @@
 // controls (Layout.h), shifted by the backdrop's offset of (112, 212).
 #include "tools/datagen/Screens.h"
 
+#include "catalogue/Texts.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Flowers.h"
 #include "tools/datagen/Generate.h"
@@ -19,7 +20,10 @@ namespace NDatagen
 {
 namespace
 {
-constexpr int kBg = 1024;
+using NTexts::EText;
+using NTexts::Text;
+
+constexpr int kBg = static_cast<int>(NPlaces::kBackdropSide);
 constexpr float kOx = kBgOffsetX, kOy = kBgOffsetY;
 
 SPlace Find(const std::vector<SPlace>& layout, const std::string& name)
@@ -84,38 +88,39 @@ void Buttons(COutput& out)
     const struct
     {
         const char* key;
-        const char* label;
+        EText label;
         int width;
         int arrow;
-    } buttons[] = {{"m_new_game_btn", "Play", kButtonW, 0},
-                   {"m_new_game_adv_btn", "Advanced", kButtonW, 0},
-                   {"m_new_game_custom_btn", "Custom", kButtonW, 0},
-                   {"m_continue_btn", "Continue", kButtonW, 0},
-                   {"m_quit_game_btn", "Quit", kButtonW, 0},
-                   {"m_ok_btn", "OK", kButtonW, 0},
-                   {"m_help_btn", "Help", kButtonW, 0},
-                   {"m_top7_btn", "Top 7", kButtonW, 0},
-                   {"m_options_btn", "Options", kButtonW, 0},
-                   {"m_mini_btn", "Minimise", kButtonW, 0},
-                   {"m_fullscreen_btn", "Full screen", kButtonW, 0},
-                   {"m_help_next_btn", "Next", kSmallButtonW, 1},
-                   {"m_help_prev_btn", "Prev", kSmallButtonW, -1},
-                   {"m_top_next_btn", "Next", kSmallButtonW, 1},
-                   {"m_top_prev_btn", "Prev", kSmallButtonW, -1},
-                   {"m_back_btn", "Back", kButtonW, 0},
-                   {"m_cancel_btn", "Cancel", kButtonW, 0},
-                   {"m_start_btn", "Start", kButtonW, 0},
-                   {"m_continuesaved_btn", "Continue", kButtonW, 0},
-                   {"m_startnew_btn", "New game", kButtonW, 0}};
+    } buttons[] = {{"m_new_game_btn", EText::kPlay, kButtonW, 0},
+                   {"m_new_game_adv_btn", EText::kAdvanced, kButtonW, 0},
+                   {"m_new_game_custom_btn", EText::kCustom, kButtonW, 0},
+                   {"m_continue_btn", EText::kContinue, kButtonW, 0},
+                   {"m_quit_game_btn", EText::kQuit, kButtonW, 0},
+                   {"m_ok_btn", EText::kOk, kButtonW, 0},
+                   {"m_help_btn", EText::kHelp, kButtonW, 0},
+                   {"m_top7_btn", EText::kTop7, kButtonW, 0},
+                   {"m_options_btn", EText::kOptions, kButtonW, 0},
+                   {"m_mini_btn", EText::kMinimise, kButtonW, 0},
+                   {"m_fullscreen_btn", EText::kFullScreen, kButtonW, 0},
+                   {"m_help_next_btn", EText::kNext, kSmallButtonW, 1},
+                   {"m_help_prev_btn", EText::kPrev, kSmallButtonW, -1},
+                   {"m_top_next_btn", EText::kNext, kSmallButtonW, 1},
+                   {"m_top_prev_btn", EText::kPrev, kSmallButtonW, -1},
+                   {"m_back_btn", EText::kBack, kButtonW, 0},
+                   {"m_cancel_btn", EText::kCancel, kButtonW, 0},
+                   {"m_start_btn", EText::kStart, kButtonW, 0},
+                   {"m_continuesaved_btn", EText::kContinue, kButtonW, 0},
+                   {"m_startnew_btn", EText::kNewGame, kButtonW, 0}};
     for (const auto& b : buttons)
-        out.WriteTga(MenuResourceFile(b.key), StackBands(ButtonLooks(b.label, b.width, kButtonH, b.arrow)));
+        out.WriteTga(MenuResourceFile(b.key),
+                     StackBands(ButtonLooks(Text(b.label), b.width, kButtonH, b.arrow)));
     out.WriteTga(MenuResourceFile("m_check_box"), StackBands(CheckBoxLooks(kCheckSize, false)));
     out.WriteTga(MenuResourceFile("m_check_box2"), StackBands(CheckBoxLooks(kCheckSize, true)));
     out.WriteTga(MenuResourceFile("m_music_track_bar"), StackBands(ThumbLooks(kThumbW, kThumbH)));
     out.WriteTga(MenuResourceFile("m_enter_name_editbox"), StackBands(EditBoxLooks(kEditW, kEditH)));
 
     // The game screen's buttons.
-    std::vector<CImage> menuLooks = ButtonLooks("Menu", kMenuBtnTexW - 24, kMenuBtnH);
+    std::vector<CImage> menuLooks = ButtonLooks(Text(EText::kMenu), kMenuBtnTexW - 24, kMenuBtnH);
     for (CImage& look : menuLooks)
     {
         CImage wide(kMenuBtnTexW, kMenuBtnH);
@@ -135,44 +140,44 @@ void Buttons(COutput& out)
 void MainMenu(COutput& out)
 {
     CImage img = Meadow(11, 1.0f);
-    Title(img, "Chromal", 400 + kOx, 150 + kOy, 96);
-    Caption(img, "a garden of colours", 400, 190, 22, EAlign::Centre, Rgb(255, 250, 220));
+    Title(img, Text(EText::kGameName), 400 + kOx, 150 + kOy, 96);
+    Caption(img, Text(EText::kTagline), 400, 190, 22, EAlign::Centre, Rgb(255, 250, 220));
     const SPlace first = Find(kMainLayout, "m_game_btn"), last = Find(kMainLayout, "m_quit_game_btn");
     Parchment(img, first.x + kOx - 24, first.y + kOy - 14, first.x + kButtonW + kOx + 24,
               last.y + kButtonH + kOy + 14);
     out.WriteJpeg(MenuResourceFile("m_main_window_back"), img);
 
     CImage intro = Meadow(5, 1.05f);
-    Title(intro, "Chromal", 400 + kOx, 270 + kOy, 120);
+    Title(intro, Text(EText::kGameName), 400 + kOx, 270 + kOy, 120);
     STextStyle style;
     style.size = 26;
     style.align = EAlign::Centre;
     style.colour = Rgb(255, 250, 220);
     style.outline = 2;
-    DrawText(intro, "loading the garden...", 400 + kOx, 420 + kOy, style);
+    DrawText(intro, Text(EText::kLoading), 400 + kOx, 420 + kOy, style);
     out.WriteJpeg("mui/bgs/intro.jpg", intro);
 }
 
 void Options(COutput& out)
 {
     CImage img = Meadow(23, 0.95f);
-    Title(img, "Options", 400 + kOx, 120 + kOy, 64);
+    Title(img, Text(EText::kOptions), 400 + kOx, 120 + kOy, 64);
     Parchment(img, 140 + kOx, 160 + kOy, 660 + kOx, 470 + kOy);
     const SPlace track = Find(kOptionsLayout, "m_musik_volume_track_bar");
-    Caption(img, "Music", track.x - 16, track.y + 24, 22, EAlign::Right);
+    Caption(img, Text(EText::kMusic), track.x - 16, track.y + 24, 22, EAlign::Right);
     Track(img, track.x, track.y, kVolumeTrackLength, 8);
     const struct
     {
         const char* name;
-        const char* text;
-    } boxes[] = {{"m_sound_cb", "Sound"},
-                 {"m_hints_cb", "Hints"},
-                 {"m_dragons_cb", "Dragons"},
-                 {"m_fs_cb", "Full screen"}};
+        EText text;
+    } boxes[] = {{"m_sound_cb", EText::kSound},
+                 {"m_hints_cb", EText::kHints},
+                 {"m_dragons_cb", EText::kDragons},
+                 {"m_fs_cb", EText::kFullScreen}};
     for (const auto& b : boxes)
     {
         const SPlace p = Find(kOptionsLayout, b.name);
-        Caption(img, b.text, p.x + kCheckSize + 8, p.y + 23, 22);
+        Caption(img, Text(b.text), p.x + kCheckSize + 8, p.y + 23, 22);
     }
     out.WriteJpeg(MenuResourceFile("m_options_window_back"), img);
 }
@@ -180,21 +185,22 @@ void Options(COutput& out)
 void CustomLevel(COutput& out)
 {
     CImage img = Meadow(37, 0.95f);
-    Title(img, "Choose a level", 400 + kOx, 110 + kOy, 52);
+    Title(img, Text(EText::kChooseLevel), 400 + kOx, 110 + kOy, 52);
     Parchment(img, 110 + kOx, 160 + kOy, 700 + kOx, 490 + kOy);
-    Frame(img, kPreviewX, kPreviewY, kPreviewX + 800 * kPreviewScale, kPreviewY + 600 * kPreviewScale);
-    Caption(img, "Level", kLevelNumberX - 14, kLevelNumberY - 6, 26, EAlign::Right);
+    Frame(img, kPreview.m_x, kPreview.m_y, kPreview.m_x + 800 * kPreview.m_size,
+          kPreview.m_y + 600 * kPreview.m_size);
+    Caption(img, Text(EText::kLevelCaption), kChosenLevel.m_x - 14, kChosenLevel.m_y - 6, 26, EAlign::Right);
     const struct
     {
         const char* name;
-        const char* text;
-    } boxes[] = {{"m_cb_classic", "Classic levels"},
-                 {"m_cb_advanced", "Advanced levels"},
-                 {"m_cb_moving", "Moving levels"}};
+        EText text;
+    } boxes[] = {{"m_cb_classic", EText::kClassicLevels},
+                 {"m_cb_advanced", EText::kAdvancedLevels},
+                 {"m_cb_moving", EText::kMovingLevels}};
     for (const auto& b : boxes)
     {
         const SPlace p = Find(kCustomLayout, b.name);
-        Caption(img, b.text, p.x + kCheckSize + 8, p.y + 23, 22);
+        Caption(img, Text(b.text), p.x + kCheckSize + 8, p.y + 23, 22);
     }
     const SPlace track = Find(kCustomLayout, "m_level_track_bar");
     Track(img, track.x, track.y, kLevelTrackLength, 10);
@@ -206,14 +212,15 @@ void CustomLevel(COutput& out)
 
     // The lock lies over the preview of a level not reached yet.
     CImage lock(320, 160);
-    const float px = kPreviewX - kLockX, py = kPreviewY - kLockY;
-    const float cx = px + 400 * kPreviewScale, cy = py + 300 * kPreviewScale;
+    const float px = kPreview.m_x - kLock.m_x, py = kPreview.m_y - kLock.m_y;
+    const float cx = px + 400 * kPreview.m_size, cy = py + 300 * kPreview.m_size;
     const SBox all{0, 0, 320, 160};
     Fill(
         lock, all,
-        [=](float x, float y) {
-            return SdRoundRect(x, y, px, std::max(0.0f, py), px + 800 * kPreviewScale,
-                               py + 600 * kPreviewScale, 6);
+        [=](float x, float y)
+        {
+            return SdRoundRect(x, y, px, std::max(0.0f, py), px + 800 * kPreview.m_size,
+                               py + 600 * kPreview.m_size, 6);
         },
         WithAlpha(Rgb(20, 20, 30), 0.55f));
     auto shackle = [=](float x, float y)
@@ -234,7 +241,7 @@ void CustomLevel(COutput& out)
     style.size = 16;
     style.align = EAlign::Centre;
     style.outline = 1.5f;
-    DrawText(lock, "not reached yet", cx, cy + 52, style);
+    DrawText(lock, Text(EText::kNotReached), cx, cy + 52, style);
     out.WriteTga("mui/locked.tga", lock);
 }
 
@@ -261,9 +268,10 @@ void Dialogs(COutput& out)
 {
     CImage cont(512, 512);
     Parchment(cont, kContinueMargin, kContinueMargin, 512 - kContinueMargin, 512 - kContinueMargin);
-    Title(cont, "Saved game", 256, 110, 44);
+    Title(cont, Text(EText::kSavedGame), 256, 110, 44);
     // A plate behind the level and score lines that the dialog prints.
-    const float ty = 275 - kContinueY, sy = 305 - kContinueY;
+    const float ty = NPlaces::Place(NPlaces::EPlace::kContinueLevel).m_y;
+    const float sy = NPlaces::Place(NPlaces::EPlace::kContinueScore).m_y;
     Fill(
         cont, {120, ty - 40, 392, sy + 16},
         [=](float x, float y) { return SdRoundRect(x, y, 130, ty - 34, 382, sy + 12, 10); },
@@ -272,14 +280,14 @@ void Dialogs(COutput& out)
     small.size = 18;
     small.align = EAlign::Centre;
     small.colour = Rgb(90, 60, 30);
-    DrawText(cont, "A game is waiting for you.", 256, 165, small);
+    DrawText(cont, Text(EText::kGameWaiting), 256, 165, small);
     out.WriteTga(MenuResourceFile("m_continue_dlg_back"), cont);
 
     CImage name(512, 256);
     Parchment(name, kEnterNameMargin, kEnterNameMargin, 512 - kEnterNameMargin, 256 - kEnterNameMargin);
-    Title(name, "New high score!", 256, 58, 34);
+    Title(name, Text(EText::kNewHighScore), 256, 58, 34);
     small.size = 18;
-    DrawText(name, "Enter your name:", 256, kEditBoxY - 8, small);
+    DrawText(name, Text(EText::kEnterYourName), 256, kEditBoxY - 8, small);
     out.WriteTga(MenuResourceFile("m_enter_name_dlg_back"), name);
 }
 
@@ -310,17 +318,17 @@ void GameBackground(COutput& out)
     // The status numbers are drawn by the game at fixed places; these plates
     // and labels sit behind them in the board's empty corners.
     plate(10, 8, 128, 98);
-    label("YOUR FLOWERS", 76, 54);
+    label(Text(EText::kYourFlowers), 76, 54);
     Fill(
         img, {kOx, kOy + 60, kOx + 40, kOy + 100},
         [=](float x, float y) { return SdCircle(x, y, 24 + kOx, 81 + kOy, 8); },
         RadialGradient({22 + kOx, 79 + kOy}, 10, Rgb(255, 230, 110), Rgb(190, 130, 20)));
     // Right of the top row of the widest board (it ends near x 644).
     plate(668, 8, 790, 56);
-    label("RIVAL", 718, 52);
+    label(Text(EText::kRival), 718, 52);
     plate(14, 470, 100, 566);
-    label("LIVES", 72, 513);
-    label("SCORE", 81, 562);
+    label(Text(EText::kLives), 72, 513);
+    label(Text(EText::kScore), 81, 562);
     auto heart = [=](float x, float y)
     {
         const float hx = x - (32 + kOx), hy = y - (491 + kOy);
@@ -329,7 +337,7 @@ void GameBackground(COutput& out)
     };
     Fill(img, {kOx + 18, kOy + 478, kOx + 46, kOy + 504}, heart, Rgb(220, 50, 60));
     plate(688, 520, 790, 566);
-    label("LEVEL", 717, 562);
+    label(Text(EText::kLevel), 717, 562);
     // The shelf that carries the bonus buttons.
     plate(kBonusRowX - 8, kBonusRowY - 2, kBonusRowX + kBonusPitch * 11 - 4 + 4, 606);
     out.WriteJpeg("dat/game_bg.jpg", img, 88);

@@ -33,9 +33,8 @@ void Write(COutput& out, const char* name, CWave wave, float peak)
     Normalise(wave, peak);
     out.Write(name, EncodeWav(wave, kRate));
 }
-} // namespace
-
-void WriteSounds(COutput& out)
+// A move made, and one refused.
+void WriteMoveSounds(COutput& out)
 {
     { // A flower bed turns: a quick rising two-note chime.
         CWave w;
@@ -59,6 +58,11 @@ void WriteSounds(COutput& out)
         LowPass(w, kRate, 1800);
         Write(out, "wav/wrong_paint.wav", w, 0.7f);
     }
+}
+
+// The end of a level: won, a life lost, the game over.
+void WriteLevelEndSounds(COutput& out)
+{
     { // Level completed: a bright major arpeggio.
         CWave w;
         const int notes[] = {3, 7, 10, 15, 19, 22, 27};
@@ -97,6 +101,11 @@ void WriteSounds(COutput& out)
         AddTone(w, kRate, 0.9f, low);
         Write(out, "wav/game_over.wav", w, 0.7f);
     }
+}
+
+// A bonus at work, and a button pressed.
+void WriteBonusAndClickSounds(COutput& out)
+{
     { // A bonus takes effect: an upward sparkle.
         CWave w;
         for (int i = 0; i < 10; ++i)
@@ -117,5 +126,14 @@ void WriteSounds(COutput& out)
         AddNoise(w, kRate, 0, 0.02f, 0.25f, 200, 5000, 3);
         Write(out, "wav/btn_click.wav", w, 0.6f);
     }
+}
+
+} // namespace
+
+void WriteSounds(COutput& out)
+{
+    WriteMoveSounds(out);
+    WriteLevelEndSounds(out);
+    WriteBonusAndClickSounds(out);
 }
 } // namespace NDatagen

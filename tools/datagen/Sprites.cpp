@@ -1,4 +1,5 @@
 // Sprite sheets of the game and of the menus.
+#include "catalogue/Texts.h"
 #include "tools/datagen/Creatures.h"
 #include "tools/datagen/Flowers.h"
 #include "tools/datagen/Generate.h"
@@ -93,7 +94,8 @@ CImage HalfPie(int frame, int frames, int w, int h)
     style.align = EAlign::Centre;
     style.colour = share >= 0.5f ? Rgb(255, 255, 160) : Rgb(255, 255, 255);
     style.outline = 1.5f;
-    DrawText(img, share >= 0.5f ? "you win!" : "half", cx, h - 3.0f, style);
+    DrawText(img, NTexts::Text(share >= 0.5f ? NTexts::EText::kPieWin : NTexts::EText::kPieHalf), cx,
+             h - 3.0f, style);
     return img;
 }
 } // namespace

@@ -176,105 +176,101 @@ std::vector<CImage> EditBoxLooks(int w, int h)
     return looks;
 }
 
-void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool grey)
+namespace
 {
-    const SBox all{0, 0, static_cast<float>(img.Width()), static_cast<float>(img.Height())};
-    const float u = size / 48.0f;
-    auto col = [&](SColour c) { return grey ? Grey(c) : c; };
-    auto flower = [&](int colour, float x, float y, float s)
+// The shapes the bonus icons are made of, drawn round the icon's centre at a
+// scale where the icon is 48 units wide; greyed for a disabled button.
+class CIconPainter
+{
+  public:
+    CIconPainter(CImage& img, float cx, float cy, float size, bool grey)
+        : m_img(img), m_all{0, 0, static_cast<float>(img.Width()), static_cast<float>(img.Height())},
+          m_cx(cx), m_cy(cy), m_u(size / 48.0f), m_grey(grey)
+    {
+    }
+
+    SColour Col(SColour c) const { return m_grey ? Grey(c) : c; }
+
+    // A flower of `colour`, s pixels wide, centred at (x, y).
+    void Flower(int colour, float x, float y, float s)
     {
         CImage f = RenderFlower(colour, 1.0f, static_cast<int>(s));
-        if (grey)
+        if (m_grey)
             for (int yy = 0; yy < f.Height(); ++yy)
                 for (int xx = 0; xx < f.Width(); ++xx)
                     f.At(xx, yy) = Grey(f.At(xx, yy));
-        img.Paste(f, static_cast<int>(x - s / 2), static_cast<int>(y - s / 2));
-    };
-    auto arrow = [&](float x, float y, int dir, SColour c)
+        m_img.Paste(f, static_cast<int>(x - s / 2), static_cast<int>(y - s / 2));
+    }
+
+    // An arrow through (x, y) pointing right (dir 1) or left (-1).
+    void Arrow(float x, float y, int dir, SColour c)
     {
+        const float u = m_u;
         const float d = static_cast<float>(dir);
         const std::vector<SPoint> shape = {{x - d * 7 * u, y - 3 * u}, {x + d * 1 * u, y - 3 * u},
                                            {x + d * 1 * u, y - 8 * u}, {x + d * 9 * u, y},
                                            {x + d * 1 * u, y + 8 * u}, {x + d * 1 * u, y + 3 * u},
                                            {x - d * 7 * u, y + 3 * u}};
-        auto sd = [=](float px, float py) { return SdPolygon(px, py, shape); };
-        Fill(img, all, sd, col(c));
-        Stroke(img, all, sd, 1.2f * u, col(Rgb(30, 30, 30)));
-    };
-    auto dice = [&](SColour c)
+        FillAndStroke([=](float px, float py) { return SdPolygon(px, py, shape); }, c, 1.2f * u,
+                      Rgb(30, 30, 30));
+    }
+
+    void Dice(SColour c)
     {
-        auto sd = [=](float x, float y)
-        { return SdRoundRect(x, y, cx - 10 * u, cy - 10 * u, cx + 10 * u, cy + 10 * u, 4 * u); };
-        Fill(img, all, sd, col(c));
-        Stroke(img, all, sd, 1.5f * u, col(Rgb(40, 40, 40)));
+        const float u = m_u, cx = m_cx, cy = m_cy;
+        FillAndStroke(
+            [=](float x, float y)
+            { return SdRoundRect(x, y, cx - 10 * u, cy - 10 * u, cx + 10 * u, cy + 10 * u, 4 * u); },
+            c, 1.5f * u, Rgb(40, 40, 40));
         for (const SPoint p : {SPoint{-5, -5}, SPoint{5, 5}, SPoint{0, 0}, SPoint{5, -5}, SPoint{-5, 5}})
             Fill(
-                img, all, [=](float x, float y) { return SdCircle(x, y, cx + p.x * u, cy + p.y * u, 2 * u); },
-                col(Rgb(30, 30, 30)));
-    };
-    switch (bonus)
+                m_img, m_all,
+                [=](float x, float y) { return SdCircle(x, y, cx + p.x * u, cy + p.y * u, 2 * u); },
+                Col(Rgb(30, 30, 30)));
+    }
+
+    void Brush()
     {
-    case 0: // repaint one flower
-        flower(0, cx, cy, 30 * u);
+        const float u = m_u, cx = m_cx, cy = m_cy;
         Fill(
-            img, all,
+            m_img, m_all,
             [=](float x, float y) {
                 return SdSegment(x, y, {cx + 4 * u, cy + 4 * u}, {cx + 14 * u, cy - 12 * u}, 2.2f * u);
             },
-            col(Rgb(150, 90, 40)));
+            Col(Rgb(150, 90, 40)));
         Fill(
-            img, all, [=](float x, float y) { return SdCircle(x, y, cx + 3 * u, cy + 6 * u, 3.5f * u); },
-            col(Rgb(40, 140, 250)));
-        break;
-    case 1: // repaint an area
-        flower(2, cx - 8 * u, cy - 5 * u, 20 * u);
-        flower(2, cx + 8 * u, cy - 5 * u, 20 * u);
-        flower(2, cx, cy + 8 * u, 20 * u);
-        break;
-    case 2: // randomise free space
-        dice(Rgb(250, 250, 240));
-        break;
-    case 3: // forward one
-        arrow(cx, cy, 1, Rgb(110, 210, 90));
-        break;
-    case 4: // forward three
-        arrow(cx - 8 * u, cy, 1, Rgb(110, 210, 90));
-        arrow(cx + 4 * u, cy, 1, Rgb(150, 230, 120));
-        break;
-    case 5: // repaint own zone
-        Stroke(
-            img, all, [=](float x, float y) { return SdCircle(x, y, cx, cy, 12 * u); }, 3 * u,
-            col(Rgb(255, 230, 120)));
-        flower(4, cx, cy, 20 * u);
-        break;
-    case 6: // opponent misses a turn
-    {
-        auto hour = [=](float x, float y)
-        {
-            return SdPolygon(x, y,
-                             {{cx - 9 * u, cy - 12 * u},
-                              {cx + 9 * u, cy - 12 * u},
-                              {cx, cy},
-                              {cx + 9 * u, cy + 12 * u},
-                              {cx - 9 * u, cy + 12 * u},
-                              {cx, cy}});
-        };
-        Fill(img, all, hour, col(Rgb(250, 226, 150)));
-        Stroke(img, all, hour, 1.6f * u, col(Rgb(90, 60, 20)));
-        break;
+            m_img, m_all, [=](float x, float y) { return SdCircle(x, y, cx + 3 * u, cy + 6 * u, 3.5f * u); },
+            Col(Rgb(40, 140, 250)));
     }
-    case 7: // opponent shrinks by two lines
-        arrow(cx, cy, -1, Rgb(240, 110, 90));
-        break;
-    case 8: // opponent shrinks by four lines
-        arrow(cx + 8 * u, cy, -1, Rgb(240, 110, 90));
-        arrow(cx - 4 * u, cy, -1, Rgb(250, 150, 120));
-        break;
-    case 9: // scramble the opponent's zone
-        dice(Rgb(250, 150, 140));
-        break;
-    default: // buy a life
+
+    void Halo()
     {
+        const float u = m_u, cx = m_cx, cy = m_cy;
+        Stroke(
+            m_img, m_all, [=](float x, float y) { return SdCircle(x, y, cx, cy, 12 * u); }, 3 * u,
+            Col(Rgb(255, 230, 120)));
+    }
+
+    void Hourglass()
+    {
+        const float u = m_u, cx = m_cx, cy = m_cy;
+        FillAndStroke(
+            [=](float x, float y)
+            {
+                return SdPolygon(x, y,
+                                 {{cx - 9 * u, cy - 12 * u},
+                                  {cx + 9 * u, cy - 12 * u},
+                                  {cx, cy},
+                                  {cx + 9 * u, cy + 12 * u},
+                                  {cx - 9 * u, cy + 12 * u},
+                                  {cx, cy}});
+            },
+            Rgb(250, 226, 150), 1.6f * u, Rgb(90, 60, 20));
+    }
+
+    void Heart()
+    {
+        const float u = m_u, cx = m_cx, cy = m_cy;
         auto heart = [=](float x, float y)
         {
             const float hx = (x - cx) / u, hy = (y - cy) / u;
@@ -283,11 +279,72 @@ void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool
                    u;
         };
         Fill(
-            img, all, heart,
-            RadialGradient({cx - 4 * u, cy - 6 * u}, 18 * u, col(Rgb(255, 140, 150)), col(Rgb(200, 30, 50))));
-        Stroke(img, all, heart, 1.5f * u, col(Rgb(100, 10, 20)));
-        break;
+            m_img, m_all, heart,
+            RadialGradient({cx - 4 * u, cy - 6 * u}, 18 * u, Col(Rgb(255, 140, 150)), Col(Rgb(200, 30, 50))));
+        Stroke(m_img, m_all, heart, 1.5f * u, Col(Rgb(100, 10, 20)));
     }
+
+    float Unit() const { return m_u; }
+
+  private:
+    template <class Sd> void FillAndStroke(const Sd& sd, SColour fill, float width, SColour line)
+    {
+        Fill(m_img, m_all, sd, Col(fill));
+        Stroke(m_img, m_all, sd, width, Col(line));
+    }
+
+    CImage& m_img;
+    const SBox m_all;
+    const float m_cx, m_cy, m_u;
+    const bool m_grey;
+};
+} // namespace
+
+void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool grey)
+{
+    CIconPainter p(img, cx, cy, size, grey);
+    const float u = p.Unit();
+    switch (bonus)
+    {
+    case 0: // repaint one flower
+        p.Flower(0, cx, cy, 30 * u);
+        p.Brush();
+        break;
+    case 1: // repaint an area
+        p.Flower(2, cx - 8 * u, cy - 5 * u, 20 * u);
+        p.Flower(2, cx + 8 * u, cy - 5 * u, 20 * u);
+        p.Flower(2, cx, cy + 8 * u, 20 * u);
+        break;
+    case 2: // randomise free space
+        p.Dice(Rgb(250, 250, 240));
+        break;
+    case 3: // forward one
+        p.Arrow(cx, cy, 1, Rgb(110, 210, 90));
+        break;
+    case 4: // forward three
+        p.Arrow(cx - 8 * u, cy, 1, Rgb(110, 210, 90));
+        p.Arrow(cx + 4 * u, cy, 1, Rgb(150, 230, 120));
+        break;
+    case 5: // repaint own zone
+        p.Halo();
+        p.Flower(4, cx, cy, 20 * u);
+        break;
+    case 6: // opponent misses a turn
+        p.Hourglass();
+        break;
+    case 7: // opponent shrinks by two lines
+        p.Arrow(cx, cy, -1, Rgb(240, 110, 90));
+        break;
+    case 8: // opponent shrinks by four lines
+        p.Arrow(cx + 8 * u, cy, -1, Rgb(240, 110, 90));
+        p.Arrow(cx - 4 * u, cy, -1, Rgb(250, 150, 120));
+        break;
+    case 9: // scramble the opponent's zone
+        p.Dice(Rgb(250, 150, 140));
+        break;
+    default: // buy a life
+        p.Heart();
+        break;
     }
 }
 

@@ -72,6 +72,67 @@ std::vector<uint8_t> PackPattern(const SXmPattern& p, int channels)
         }
     return out;
 }
+// One instrument: its header with the volume envelope, then its one sample
+// header and the sample, delta-encoded.
+void WriteInstrument(CBytes& b, const SXmInstrument& ins)
+{
+    const size_t start = b.Size();
+    b.U32(263);
+    b.Text(ins.name, 22);
+    b.U8(0);
+    b.U16(1);  // one sample
+    b.U32(40); // sample header size
+    for (int i = 0; i < 96; ++i)
+        b.U8(0); // every note plays sample 0
+    const auto& pts = ins.envelope.points;
+    for (size_t i = 0; i < 12; ++i)
+    {
+        b.U16(i < pts.size() ? pts[i].first : 0);
+        b.U16(i < pts.size() ? pts[i].second : 0);
+    }
+    for (int i = 0; i < 12; ++i)
+        b.U32(0); // no panning envelope
+    b.U8(static_cast<uint32_t>(pts.size()));
+    b.U8(0);
+    b.U8(ins.envelope.sustain >= 0 ? static_cast<uint32_t>(ins.envelope.sustain) : 0);
+    b.U8(0);
+    b.U8(0);
+    b.U8(0);
+    b.U8(0);
+    b.U8(0);
+    uint8_t volType = 0;
+    if (!pts.empty())
+        volType |= 1;
+    if (ins.envelope.sustain >= 0)
+        volType |= 2;
+    b.U8(volType);
+    b.U8(0);
+    b.U8(0); // vibrato: sine
+    b.U8(ins.vibratoSweep);
+    b.U8(ins.vibratoDepth);
+    b.U8(ins.vibratoRate);
+    b.U16(ins.fadeout);
+    b.PadTo(start, 263);
+
+    // Sample header; lengths are in bytes.
+    b.U32(static_cast<uint32_t>(ins.sample.size() * 2));
+    b.U32(ins.loopStart * 2);
+    b.U32(ins.loopLength * 2);
+    b.U8(ins.volume);
+    b.U8(static_cast<uint8_t>(ins.finetune));
+    b.U8((ins.loopLength > 0 ? 1 : 0) | 0x10); // forward loop, 16-bit
+    b.U8(ins.panning);
+    b.U8(static_cast<uint8_t>(ins.relativeNote));
+    b.U8(0);
+    b.Text(ins.name, 22);
+
+    int16_t previous = 0;
+    for (int16_t s : ins.sample)
+    {
+        b.U16(static_cast<uint16_t>(static_cast<int16_t>(s - previous)));
+        previous = s;
+    }
+}
 } // namespace
 
 std::vector<uint8_t> EncodeXm(const SXmModule& m)
@@ -105,64 +166,7 @@ std::vector<uint8_t> EncodeXm(const SXmModule& m)
     }
 
     for (const SXmInstrument& ins : m.instruments)
-    {
-        const size_t start = b.Size();
-        b.U32(263);
-        b.Text(ins.name, 22);
-        b.U8(0);
-        b.U16(1);  // one sample
-        b.U32(40); // sample header size
-        for (int i = 0; i < 96; ++i)
-            b.U8(0); // every note plays sample 0
-        const auto& pts = ins.envelope.points;
-        for (size_t i = 0; i < 12; ++i)
-        {
-            b.U16(i < pts.size() ? pts[i].first : 0);
-            b.U16(i < pts.size() ? pts[i].second : 0);
-        }
-        for (int i = 0; i < 12; ++i)
-            b.U32(0); // no panning envelope
-        b.U8(static_cast<uint32_t>(pts.size()));
-        b.U8(0);
-        b.U8(ins.envelope.sustain >= 0 ? static_cast<uint32_t>(ins.envelope.sustain) : 0);
-        b.U8(0);
-        b.U8(0);
-        b.U8(0);
-        b.U8(0);
-        b.U8(0);
-        uint8_t volType = 0;
-        if (!pts.empty())
-            volType |= 1;
-        if (ins.envelope.sustain >= 0)
-            volType |= 2;
-        b.U8(volType);
-        b.U8(0);
-        b.U8(0); // vibrato: sine
-        b.U8(ins.vibratoSweep);
-        b.U8(ins.vibratoDepth);
-        b.U8(ins.vibratoRate);
-        b.U16(ins.fadeout);
-        b.PadTo(start, 263);
-
-        // Sample header; lengths are in bytes.
-        b.U32(static_cast<uint32_t>(ins.sample.size() * 2));
-        b.U32(ins.loopStart * 2);
-        b.U32(ins.loopLength * 2);
-        b.U8(ins.volume);
-        b.U8(static_cast<uint8_t>(ins.finetune));
-        b.U8((ins.loopLength > 0 ? 1 : 0) | 0x10); // forward loop, 16-bit
-        b.U8(ins.panning);
-        b.U8(static_cast<uint8_t>(ins.relativeNote));
-        b.U8(0);
-        b.Text(ins.name, 22);
-
-        int16_t previous = 0;
-        for (int16_t s : ins.sample)
-        {
-            b.U16(static_cast<uint16_t>(static_cast<int16_t>(s - previous)));
-            previous = s;
-        }
-    }
+        WriteInstrument(b, ins);
     return b.Data();
 }
 

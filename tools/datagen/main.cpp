@@ -14,30 +14,40 @@
 #include <future>
 #include <string>
 
-int main(int argc, char** argv)
+namespace
 {
-    constexpr const char* kUsage = "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n"
-                                   "       chromal-datagen --icon SIZE FILE.png\n";
-    if (argc >= 2 && std::strcmp(argv[1], "--icon") == 0)
+constexpr const char* kUsage = "usage: chromal-datagen OUTDIR [--preview] [--verbose]\n"
+                               "       chromal-datagen --icon SIZE FILE.png\n";
+
+// --icon SIZE FILE.png; returns the exit code.
+int WriteIcon(int argc, char** argv)
+{
+    char* end = nullptr;
+    const long size = argc == 4 ? std::strtol(argv[2], &end, 10) : 0;
+    if (argc != 4 || end == argv[2] || *end != '\0' || size < 16 || size > 1024)
     {
-        char* end = nullptr;
-        const long size = argc == 4 ? std::strtol(argv[2], &end, 10) : 0;
-        if (argc != 4 || end == argv[2] || *end != '\0' || size < 16 || size > 1024)
-        {
-            std::fprintf(stderr, "chromal-datagen: --icon needs a size from 16 to 1024 and a file\n%s",
-                         kUsage);
-            return 2;
-        }
-        if (!NDatagen::WritePng(argv[3], NDatagen::RenderIcon(static_cast<int>(size))))
-        {
-            std::fprintf(stderr, "chromal-datagen: cannot write %s\n", argv[3]);
-            return 1;
-        }
-        return 0;
+        std::fprintf(stderr, "chromal-datagen: --icon needs a size from 16 to 1024 and a file\n%s", kUsage);
+        return 2;
     }
-    const char* folder = nullptr;
-    bool preview = false;
-    bool verbose = false;
+    if (!NDatagen::WritePng(argv[3], NDatagen::RenderIcon(static_cast<int>(size))))
+    {
+        std::fprintf(stderr, "chromal-datagen: cannot write %s\n", argv[3]);
+        return 1;
+    }
+    return 0;
+}
+
+struct SOptions
+{
+    const char* m_folder = nullptr;
+    bool m_preview = false;
+    bool m_verbose = false;
+};
+
+// Reads OUTDIR [--preview] [--verbose]; returns an exit code when the program
+// ends here (--help, a bad argument), or -1.
+int ReadOptions(int argc, char** argv, SOptions& options)
+{
     for (int i = 1; i < argc; ++i)
     {
         if (std::strcmp(argv[i], "--help") == 0)
@@ -46,36 +56,29 @@ int main(int argc, char** argv)
             return 0;
         }
         if (std::strcmp(argv[i], "--preview") == 0)
-            preview = true;
+            options.m_preview = true;
         else if (std::strcmp(argv[i], "--verbose") == 0)
-            verbose = true;
-        else if (argv[i][0] == '-' || folder != nullptr)
+            options.m_verbose = true;
+        else if (argv[i][0] == '-' || options.m_folder != nullptr)
         {
             std::fprintf(stderr, "chromal-datagen: unexpected argument %s\n%s", argv[i], kUsage);
             return 2;
         }
         else
-            folder = argv[i];
+            options.m_folder = argv[i];
     }
-    if (folder == nullptr)
+    if (options.m_folder == nullptr)
     {
         std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
-    const auto start = std::chrono::steady_clock::now();
-    NDatagen::COutput out(folder);
-    out.SetPreview(preview);
-    if (!NDatagen::TextReady())
-    {
-        const std::string file = NDatagen::TextFontFile();
-        if (file.empty())
-            std::fprintf(stderr, "chromal-datagen: fontconfig finds no DejaVu Sans Bold; "
-                                 "install the Debian package fonts-dejavu-core\n");
-        else
-            std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", file.c_str());
-        return 1;
-    }
+    return -1;
+}
 
+// Every data file, each kind of them timed with --verbose, then the summary
+// from `start` on; returns the exit code.
+int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::time_point start)
+{
     auto timed = [&](const char* what, auto&& step)
     {
         const auto t0 = std::chrono::steady_clock::now();
@@ -111,7 +114,6 @@ int main(int argc, char** argv)
     timed("sounds", [&] { NDatagen::WriteSounds(out); });
     timed("music", [&] { NDatagen::WriteMusic(out); });
     timed("masks", [&] { masksOk = masks.get(); });
-
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("chromal-datagen: %zu files, %.1f MB in %.2f s\n", out.Written().size(),
                 out.TotalBytes() / 1048576.0, seconds);
@@ -126,4 +128,28 @@ int main(int argc, char** argv)
         return 1;
     }
     return out.Failed() ? 1 : 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], "--icon") == 0)
+        return WriteIcon(argc, argv);
+    SOptions options;
+    if (const int code = ReadOptions(argc, argv, options); code >= 0)
+        return code;
+    const auto start = std::chrono::steady_clock::now();
+    NDatagen::COutput out(options.m_folder);
+    out.SetPreview(options.m_preview);
+    if (!NDatagen::TextReady())
+    {
+        const std::string file = NDatagen::TextFontFile();
+        if (file.empty())
+            std::fprintf(stderr, "chromal-datagen: fontconfig finds no DejaVu Sans Bold; "
+                                 "install the Debian package fonts-dejavu-core\n");
+        else
+            std::fprintf(stderr, "chromal-datagen: cannot open the font %s\n", file.c_str());
+        return 1;
+    }
+    return WriteAll(out, options.m_verbose, start);
 }

@@ -1,6 +1,6 @@
 // The enter-name dialog: an edit box of at most 15 characters and OK, left
 // with the mouse or the keyboard alike.
-#include "screens/EnterNameDlg.h"
+#include "play/EnterNameDlg.h"
 
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
@@ -9,20 +9,21 @@
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
 #include "play/TopTable.h"
-#include "screens/MenuBackground.h"
 #include "storage/FileSystem.h"
 #include "storage/Settings.h"
+#include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleEdit.h"
-
-#include <algorithm>
 
 namespace NInterface
 {
 CEnterNameDlg::CEnterNameDlg()
 {
     if (const CFileSystem* files = CFileSystem::Get())
-        m_layout.Load(*files, "mui/entername_dlg.txt");
+        m_layout.Load(*files, NPlaces::kNameFile);
+    const NPlaces::SPlace at = ReadPlaces(m_layout, NPlaces::kNameFile)[NPlaces::EPlace::kNameDialog];
+    m_x = at.m_x;
+    m_y = at.m_y;
     CInterfaceResources* resources = CInterfaceResources::Get();
     m_ok = std::make_unique<CSimpleButton>(this, resources ? resources->m_ok_btn : nullptr);
     m_ok->LoadLayout(m_layout, "m_ok_btn");
@@ -42,13 +43,8 @@ CEnterNameDlg::~CEnterNameDlg() = default;
 
 void CEnterNameDlg::Draw()
 {
-    if (m_fade < 1.0f)
-        m_fade += 0.025f;
-    m_dim = true;
-    DrawDim(0.0f, 0.0f, 0.0f, std::min(m_fade, 0.5f));
     const CInterfaceResources* resources = CInterfaceResources::Get();
-    DrawDialogBack(resources ? resources->m_enter_name_dlg_back : nullptr, m_x, m_y,
-                   static_cast<float>(m_width), static_cast<float>(m_height), std::min(m_fade, 1.0f));
+    DrawFadingBack(resources ? resources->m_enter_name_dlg_back : nullptr);
     NGl::PushMatrix();
     CDialogScreen::Draw();
     NGl::PopMatrix();

@@ -1,4 +1,5 @@
-// NInterface::CEnterNameDlg: asks the player's name for the top-7 table.
+// NInterface::CEnterNameDlg: asks the player's name for the top-7 table; the
+// game opens it itself at GAME OVER.
 #pragma once
 
 #include "framework/DialogScreen.h"
@@ -32,7 +33,6 @@ class CEnterNameDlg : public CDialogScreen
 
   private:
     CPropertyFile m_layout;
-    float m_fade = 0.0f;
     std::unique_ptr<CSimpleButton> m_ok;
     std::unique_ptr<CSimpleEdit> m_edit;
 };

@@ -1,0 +1,17 @@
+// The catalogue's tables stand in the order of their ids, so that an id finds
+// its row by index; this check makes a row out of place fail the build.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace NCatalogue
+{
+template <typename TRow, std::size_t N> constexpr bool InIdOrder(const std::array<TRow, N>& table)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(table[i].m_id) != i)
+            return false;
+    return true;
+}
+} // namespace NCatalogue
