@@ -23,22 +23,6 @@
 
 namespace NGame
 {
-namespace
-{
-constexpr const char* kTooltips[kBonusCount] = {"Repaint one flower into the colour of your zone (1 cent)",
-                                                "Repaint random field into the colour of your zone (2 cents)",
-                                                "Randomize unoccupied space (3 cents)",
-                                                "Move forward for one cell (5 cents)",
-                                                "Move forward for three cells (10 cents)",
-                                                "Repaint your zone into random colour (15 cents)",
-                                                "Opponent misses one turn (25 cents)",
-                                                "Opponent's zone decreases by two lines (30 cents)",
-                                                "Opponent's zone decreases by four lines (40 cents)",
-                                                "Entirely randomize the Opponent's zone (50 cents)",
-                                                "Plus one life ($1)"};
-
-} // namespace
-
 CField::LevelReached RecordLevelReached(CSettings& settings)
 {
     return [&settings](CField::ELevelSet set, int level)
@@ -100,7 +84,7 @@ void CGame::CreateControls()
     if (const CFileSystem* files = CFileSystem::Get())
         layout.Load(*files, NPlaces::kGameFile, true);
     m_places = ReadPlaces(layout, NPlaces::kGameFile);
-    auto make = [&](CTexture* texture, const char* name)
+    auto make = [&](CTexture* texture, const std::string& name)
     {
         auto button = std::make_unique<CSimpleButton>(this, texture);
         button->LoadLayout(layout, name);
@@ -108,8 +92,8 @@ void CGame::CreateControls()
         return button;
     };
     m_main_menu_button = make(m_resources->GetMainMenuButton(), "m_main_menu_btn");
-    for (int i = 0; i < kBonusCount; ++i)
-        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusNames[i]);
+    for (int i = 0; i < BonusKindCount; ++i)
+        m_bonus_buttons[i] = make(m_resources->GetBonusButton(i), kBonusTable[i].ButtonName());
     if (const CSprite* marker = m_resources->GetMarker())
     {
         m_marker = std::make_unique<CSprite>(*marker);
@@ -177,7 +161,7 @@ void CGame::Update(float elapsed)
     m_match->UpdateBoard(elapsed);
     PlayBoardSounds();
 
-    m_match->AdvanceTurn(m_resources->GetPrice(kBonusLife));
+    m_match->AdvanceTurn(m_resources->GetPrice(BonusLife));
     for (const CMatch::ELevelEnd end : m_match->TakeLevelEnds())
         PlayGameSound(end == CMatch::kLevelCompleted  ? kSoundLevelComplete
                       : end == CMatch::kLevelLifeLost ? kSoundLifeLost
@@ -354,8 +338,8 @@ void CGame::OnKeyDown(int key)
         ContinueAfterLevel();
         return;
     }
-    for (int i = 0; i < kBonusCount; ++i)
-        if (key == BonusKey(i) && !m_bonus_buttons[i]->IsDisabled())
+    for (int i = 0; i < BonusKindCount; ++i)
+        if (key == kBonusTable[i].m_key && !m_bonus_buttons[i]->IsDisabled())
         {
             OnControl(m_bonus_buttons[i].get());
             return;
@@ -453,7 +437,7 @@ void CGame::Activate()
 
 void CGame::UpdateBonusButtons()
 {
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         m_bonus_buttons[i]->SetDisabled(!m_match->CanBuyBonus(i, m_resources->GetPrice(i)));
 }
 
@@ -468,7 +452,7 @@ void CGame::OnControl(CControl* control)
         ClosePending();
         return;
     }
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         if (control == m_bonus_buttons[i].get())
         {
             if (m_match->BuyBonus(i, m_resources->GetPrice(i)))
@@ -481,22 +465,19 @@ void CGame::OnControl(CControl* control)
         }
 }
 
-char CGame::BonusKey(int bonus)
+std::string CGame::TooltipText(int bonus) const
 {
-    static constexpr char kKeys[kBonusCount + 1] = "QWERTYUIOPL";
-    return bonus >= 0 && bonus < kBonusCount ? kKeys[bonus] : '\0';
-}
-
-const char* CGame::TooltipText(int bonus)
-{
-    return bonus >= 0 && bonus < kBonusCount ? kTooltips[bonus] : "";
+    const SBonusInfo* info = FindBonus(bonus);
+    return info ? NTexts::Format(NTexts::EText::kTooltipKey,
+                                 info->Tooltip(m_resources->GetPrice(bonus)).c_str(), info->m_key)
+                : "";
 }
 
 int CGame::TooltipBonus() const
 {
     if (!m_hints.empty())
         return -1;
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         if (m_bonus_buttons[i]->IsMouseOver())
             return i;
     return -1;

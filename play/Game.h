@@ -109,10 +109,8 @@ class CGame : public CScreen
     CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
     // The bonus whose button is under the cursor (first in bar order), -1 for none.
     int TooltipBonus() const;
-    static const char* TooltipText(int bonus);
-    // The key that buys a bonus, as its tooltip shows it: the top letter row
-    // in bar order, L for the life.
-    static char BonusKey(int bonus);
+    // What the bonus does, the price the configuration charges and its key.
+    std::string TooltipText(int bonus) const;
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);
 
@@ -180,7 +178,7 @@ class CGame : public CScreen
     int m_hint_progress = 0;
     int m_wrong_pick_hints = 0;
     std::unique_ptr<CSimpleButton> m_main_menu_button;
-    std::array<std::unique_ptr<CSimpleButton>, kBonusCount> m_bonus_buttons;
+    std::array<std::unique_ptr<CSimpleButton>, BonusKindCount> m_bonus_buttons;
     std::unique_ptr<CSprite> m_marker;
     NPlaces::CPlaces m_places;
     std::vector<std::string> m_played_sounds;

@@ -82,10 +82,8 @@ void CGame::DrawFrame()
     const int tooltip = TooltipBonus();
     if (tooltip >= 0)
     {
-        const std::string text =
-            NTexts::Format(NTexts::EText::kTooltipKey, TooltipText(tooltip), BonusKey(tooltip));
         const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kTooltip];
-        CHint::Draw(*m_resources, text.c_str(), at.m_x, at.m_y, at.m_size, false, true);
+        CHint::Draw(*m_resources, TooltipText(tooltip).c_str(), at.m_x, at.m_y, at.m_size, false, true);
     }
     NInterface::DrawCursor();
 }

@@ -28,18 +28,6 @@ std::unique_ptr<CGameResources>& Instance()
     return instance;
 }
 
-constexpr const char* kBonusButtonFiles[NGame::kBonusCount] = {"dat/bonus_btn/single_repaint.tga",
-                                                               "dat/bonus_btn/zone_repaint.tga",
-                                                               "dat/bonus_btn/free_randomize.tga",
-                                                               "dat/bonus_btn/forward3.tga",
-                                                               "dat/bonus_btn/forward6.tga",
-                                                               "dat/bonus_btn/self_repaint.tga",
-                                                               "dat/bonus_btn/skip_move.tga",
-                                                               "dat/bonus_btn/backward3.tga",
-                                                               "dat/bonus_btn/backward6.tga",
-                                                               "dat/bonus_btn/apponent_randomize.tga",
-                                                               "dat/bonus_btn/life.tga"};
-
 // The shape of a loaded sheet, for the rules to animate with.
 std::optional<NGame::CSpriteClock> ClockOf(const CSprite* sheet)
 {
@@ -69,12 +57,8 @@ void CGameResources::ReadConfiguration(const CFileSystem& files)
     CPropertyFile config;
     config.Load(files, "dat/game.txt", true);
     m_levels_moving = config.GetInt("m_levels_moving", 0);
-    for (int i = 0; i < NGame::kBonusCount; ++i)
-    {
-        // The price keys follow the button names: "m_bonus_x" -> "m_bonus_price_x".
-        const std::string name = NGame::kBonusNames[i];
-        m_prices[i] = config.GetInt("m_bonus_price_" + name.substr(8), 0);
-    }
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+        m_prices[bonus.m_kind] = config.GetInt(bonus.PriceKey(), 0);
 }
 
 void CGameResources::ReadHints(const CFileSystem& files)
@@ -137,8 +121,8 @@ void CGameResources::LoadGroup(const CFileSystem& files)
     m_marker = sprite("dat/marker.spr", "marker");
 
     m_main_menu_button = group.AddTexture("dat/maun_menu_btn.tga", "m_main_menu_btn", false, true);
-    for (int i = 0; i < NGame::kBonusCount; ++i)
-        m_bonus_buttons[i] = group.AddTexture(kBonusButtonFiles[i], NGame::kBonusNames[i], false, true);
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+        m_bonus_buttons[bonus.m_kind] = group.AddTexture(bonus.ButtonFile(), bonus.ButtonName(), false, true);
     m_hints_check_box = group.AddTexture("dat/hints_checkbox.tga", "m_hints_checkbox", false, true);
 
     // A game shows one hint at a time, and most games none.

@@ -5,6 +5,7 @@
 
 #include "media/BitmapText.h"
 #include "play/BoardPainter.h"
+#include "rules/BonusTable.h"
 #include "rules/Field.h"
 
 #include <array>
@@ -19,21 +20,6 @@ class CTexture;
 
 namespace NGame
 {
-constexpr int kBonusCount = 11;
-// The bar's bonuses in their fixed order: layout, texture and price key share it.
-constexpr std::array<const char*, kBonusCount> kBonusNames = {
-    "m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
-    "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
-    "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
-    "m_bonus_apponent_randomize", "m_bonus_life"};
-enum EBonusIndex
-{
-    kBonusSkipMove = 6,
-    kBonusForward3 = 3,
-    kBonusForward6 = 4,
-    kBonusLife = 10
-};
-
 enum EGameSound
 {
     kSoundStartPaint,
@@ -80,7 +66,10 @@ class CGameResources : public CBitmapText
     int GetClassicLevels() const { return kClassicLevels; }
     int GetAdvancedLevels() const { return kAdvancedLevels; }
     int GetMovingLevels() const { return m_levels_moving; }
-    int GetPrice(int bonus) const { return bonus >= 0 && bonus < NGame::kBonusCount ? m_prices[bonus] : 0; }
+    int GetPrice(int bonus) const
+    {
+        return bonus >= 0 && bonus < NGame::BonusKindCount ? m_prices[bonus] : 0;
+    }
 
     // Records 0..tutorial length - 1 are the tutorial, the next one the
     // wrong-colour hint, and the moving set's own hints (marked set="moving"
@@ -122,13 +111,13 @@ class CGameResources : public CBitmapText
     int m_tutorial_length = 0;
     // The tutorial and the wrong-colour hint, before the moving set's.
     int m_classic_hints = 0;
-    std::array<int, NGame::kBonusCount> m_prices{};
+    std::array<int, NGame::BonusKindCount> m_prices{};
     std::vector<std::unique_ptr<NGame::SHintRecord>> m_hints;
     std::array<CSprite*, 3> m_skins{};
     CTexture* m_font_texture = nullptr;
     CTexture* m_background = nullptr;
     CTexture* m_main_menu_button = nullptr;
-    std::array<CTexture*, NGame::kBonusCount> m_bonus_buttons{};
+    std::array<CTexture*, NGame::BonusKindCount> m_bonus_buttons{};
     CTexture* m_hints_check_box = nullptr;
     CSprite* m_insects = nullptr;
     CSprite* m_marker = nullptr;

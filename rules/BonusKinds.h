@@ -1,30 +1,15 @@
-// The eleven bonus kinds of the game's button bar, in bar order, and the one
-// place that turns a kind into its running bonus.
+// The one place that turns a bonus kind (rules/BonusTable.h) into its
+// running bonus.
 #pragma once
 
 #include "rules/Bonus.h"
+#include "rules/BonusTable.h"
 #include "rules/Player.h"
 
 #include <memory>
 
 namespace NGame
 {
-enum EBonusKind
-{
-    BonusSingleRepaint = 0,
-    BonusZoneRepaint,
-    BonusFreeRandomize,
-    BonusForward3,
-    BonusForward6,
-    BonusSelfRepaint,
-    BonusSkipMove,
-    BonusBackward3,
-    BonusBackward6,
-    BonusApponentRandomize,
-    BonusLife,
-    BonusKindCount
-};
-
 // Whether the bonus would find something to act on; the game asks before it
 // charges, so a bonus without a target is never paid for.
 bool CanBuyBonus(int kind, const CField& field);

@@ -69,7 +69,7 @@ bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
     }
     const CGameResources* resources = FindGameResources();
     if (store.GetInt(NSavedGame::kSkipKey, 0) == 1)
-        game->GetMatch().RestoreSkipPending(resources ? resources->GetPrice(NGame::kBonusSkipMove) : 0);
+        game->GetMatch().RestoreSkipPending(resources ? resources->GetPrice(NGame::BonusSkipMove) : 0);
     game->GetField().TakeSnapshot();
     game->GetMatch().Checkpoint(NGame::CMatch::kMomentResumed);
     // A resumed game shows no tutorial.

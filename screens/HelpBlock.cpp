@@ -5,6 +5,8 @@
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
+#include "play/GameResources.h"
+#include "rules/BonusTable.h"
 #include "widgets/ScrollingText.h"
 
 #include <algorithm>
@@ -33,7 +35,10 @@ CHelpBlock::CHelpBlock(const CMarkupNode& block, int page) : m_page(page)
 
     if (const CMarkupNode* text = block.FindChild("text"))
     {
-        m_text = text->GetText();
+        // The prices are the configuration's, whatever the help was written with.
+        const CGameResources* game = FindGameResources();
+        m_text = NGame::FillPrices(text->GetText(), [game](int kind)
+                                   { return game ? game->GetPrice(kind) : NGame::DefaultBonusPrice(kind); });
         const CInterfaceResources* resources = CInterfaceResources::Get();
         // A hostile line count must not overflow the conversion to an integer.
         const float lines = std::isfinite(m_height) ? std::clamp(m_height, 0.0f, 10000.0f) : 0.0f;

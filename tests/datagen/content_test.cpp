@@ -1,6 +1,6 @@
 // Content rules of the generator that do not need the generated folder:
 // masks, music, sounds, configuration tables.
-#include "play/Game.h"
+#include "rules/BonusTable.h"
 #include "tools/datagen/Board.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Layout.h"
@@ -13,6 +13,7 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 
 using namespace NDatagen;
 
@@ -105,21 +106,28 @@ TEST(Sounds, PluckedStringSoundsAtItsPitchAndDecays)
     EXPECT_LT(late, early);
 }
 
-TEST(ConfigTables, MenuResourcesAreLookedUpAndPricesRiseAsTheTooltipsSay)
+// Bonus prices rise along the bar and are named as a player reads them;
+// texts take them from the configuration, by key.
+TEST(ConfigTables, MenuResourcesAreLookedUpAndBonusPricesNamedAndFilledIn)
 {
     EXPECT_EQ(MenuResourceFile("m_back_btn"), "mui/btn/back.tga");
     EXPECT_EQ(MenuResourceFile("no_such_key"), "0");
-    ASSERT_EQ(kBonusPrices.size(), kBonusNames.size());
-    for (size_t i = 1; i < kBonusPrices.size(); ++i)
-        EXPECT_GT(kBonusPrices[i].cents, kBonusPrices[i - 1].cents);
-    // The game's tooltips name these prices, and spell colour as the game does.
-    for (size_t i = 0; i < kBonusPrices.size(); ++i)
-    {
-        const int c = kBonusPrices[i].cents;
-        const std::string tooltip = NGame::CGame::TooltipText(static_cast<int>(i));
-        EXPECT_NE(tooltip.find(c == 100 ? "($1)" : "(" + std::to_string(c) + (c == 1 ? " cent)" : " cents)")),
-                  std::string::npos)
-            << tooltip;
-        EXPECT_EQ(tooltip.find("color"), std::string::npos) << tooltip;
-    }
+    for (int kind = 1; kind < NGame::BonusKindCount; ++kind)
+        EXPECT_GT(NGame::DefaultBonusPrice(kind), NGame::DefaultBonusPrice(kind - 1));
+    for (const NGame::SBonusInfo& info : NGame::kBonusTable) // spelt as the game spells it
+        for (const char* text : {info.m_tooltip, info.m_help})
+            EXPECT_EQ(std::string(text).find("color"), std::string::npos) << text;
+    const std::tuple<int, const char*, const char*> names[] = {
+        {0, "0 cents", "0 cents"}, {1, "1 cent", "1 cent"},  {25, "25 cents", "25 cents"},
+        {100, "$1", "1 dollar"},   {300, "$3", "3 dollars"}, {150, "150 cents", "150 cents"}};
+    for (const auto& [cents, tooltip, help] : names)
+        EXPECT_TRUE(NGame::PriceText(cents, NGame::EPriceStyle::kTooltip) == tooltip &&
+                    NGame::PriceText(cents, NGame::EPriceStyle::kHelp) == help)
+            << cents;
+    const auto price = [](int kind) { return kind * 100 + 5; };
+    EXPECT_EQ(
+        NGame::FillPrices("{m_bonus_price_forward6}, {m_bonus_price_life}{} {x} {m_bonus_price_life", price),
+        "405 cents, 1005 cents{} {x} {m_bonus_price_life");
+    for (const int kind : {-1, static_cast<int>(NGame::BonusKindCount)})
+        EXPECT_TRUE(NGame::FindBonus(kind) == nullptr && NGame::DefaultBonusPrice(kind) == 0) << kind;
 }

@@ -5,6 +5,7 @@
 #include "catalogue/Texts.h"
 #include "media/BitmapText.h"
 #include "media/Texture.h"
+#include "rules/BonusTable.h"
 #include "screens/CustomLevelWnd.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
@@ -61,10 +62,7 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlAndPlaceItsScreenReads)
         {"mui/continue_dlg.txt", {"m_continuesaved_btn", "m_startnew_btn", "m_cancel_btn"}},
         {"mui/entername_dlg.txt", {"m_ok_btn"}},
         {"mui/top_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
-        {"dat/bonuses_buttons.txt",
-         {"m_main_menu_btn", "m_bonus_single_repaint", "m_bonus_zone_repaint", "m_bonus_free_randomize",
-          "m_bonus_forward3", "m_bonus_forward6", "m_bonus_self_repaint", "m_bonus_skip_move",
-          "m_bonus_backward3", "m_bonus_backward6", "m_bonus_apponent_randomize", "m_bonus_life"}},
+        {"dat/bonuses_buttons.txt", {"m_main_menu_btn"}},
     };
     for (const auto& [file, controls] : layouts)
     {
@@ -72,6 +70,8 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlAndPlaceItsScreenReads)
         for (const std::string& c : controls)
             ExpectPlaced(p, c);
     }
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+        ExpectPlaced(Props("dat/bonuses_buttons.txt"), bonus.ButtonName());
     // The game draws at these places as the files give them: a key the
     // generator stopped writing would leave the game on its built-in number.
     for (const NPlaces::SPlace& place : NPlaces::kPlaces)
@@ -123,15 +123,8 @@ TEST(GeneratedConfig, GameButtonsLeaveBoardAndStatusNumbersFree)
         return SRect{x, y, x + t.GetWidth(), y + t.GetHeight() / 4.0f};
     };
     std::vector<SRect> buttons = {buttonRect("m_main_menu_btn", "dat/maun_menu_btn.tga")};
-    const char* files[] = {
-        "single_repaint", "zone_repaint", "free_randomize", "forward3",           "forward6", "self_repaint",
-        "skip_move",      "backward3",    "backward6",      "apponent_randomize", "life"};
-    const char* names[] = {"m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
-                           "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
-                           "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
-                           "m_bonus_apponent_randomize", "m_bonus_life"};
-    for (int i = 0; i < 11; ++i)
-        buttons.push_back(buttonRect(names[i], std::string("dat/bonus_btn/") + files[i] + ".tga"));
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+        buttons.push_back(buttonRect(bonus.ButtonName(), bonus.ButtonFile()));
     for (size_t i = 0; i < buttons.size(); ++i)
     {
         const SRect& b = buttons[i];
@@ -231,8 +224,8 @@ TEST(GeneratedConfig, DialogButtonsStayInsideTheirPanels)
 }
 
 // What the help pages and the manual page tell a player must hold: every
-// button they name by its label is one a screen shows, and the top-7 table
-// keeps no list of the moving set.
+// button they name by its label is one a screen shows, the top-7 table
+// keeps no list of the moving set, and the prices are the configuration's.
 TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
 {
     REQUIRE_DATA();
@@ -256,6 +249,13 @@ TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
             EXPECT_EQ(shown.count((*m)[1]), 1u) << "\"" << (*m)[0] << "\" is on no screen";
     EXPECT_GE(count, 3); // the Play button in both, the Menu button in the help
     EXPECT_EQ(help.find("of each level set"), std::string::npos) << "the moving set has no top-7 list";
+    // A bonus's line names its price by the key that the configuration holds.
+    const CPropertyFile config = Props("dat/game.txt");
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+    {
+        EXPECT_NE(help.find(bonus.HelpLine()), std::string::npos) << bonus.HelpLine();
+        EXPECT_EQ(config.GetInt(bonus.PriceKey(), -1), bonus.m_default_price);
+    }
 }
 
 // The game draws its own texts with the bitmap font the generator made from

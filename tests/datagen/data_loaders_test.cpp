@@ -12,6 +12,7 @@
 #include "media/Sprite.h"
 #include "media/Texture.h"
 #include "media/TgaDecoder.h"
+#include "screens/HelpBlock.h"
 #include "storage/FileSystem.h"
 #include "widgets/ScrollingText.h"
 
@@ -193,11 +194,10 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
                            static_cast<int>(box.GetWidth()));
     }
 
-    // Each text block is as many lines high as the game wraps its text into:
-    // a lower one would cut its last lines off.
-    const CDataBuffer fontFile = m_files.ReadFile("mui/font.tga");
-    CBitmapText font;
-    ASSERT_TRUE(font.LoadMetrics(fontFile.Data(), fontFile.Size(), nullptr));
+    // Each text block is as many lines high as the help screen wraps its text
+    // into (prices filled in): a lower one would cut its last lines off.
+    CResourceGroup group(m_files);
+    CInterfaceResources::Create()->Load(group);
     CMarkupNode help = ParseFile(m_files, "mui/help.xml");
     const std::vector<CMarkupNode*> pages = help.GetChildren();
     EXPECT_GE(pages.size(), 6u);
@@ -214,10 +214,9 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
             if (text)
             {
                 EXPECT_FALSE(text->GetText().empty());
-                CScrollingText shown(&font, block->GetFloatAttribute("width", 0),
-                                     block->GetFloatAttribute("font_size", 0), 0);
-                shown.SetText(text->GetText().data(), static_cast<int>(text->GetText().size()));
-                EXPECT_EQ(static_cast<float>(shown.GetLines().size()), block->GetFloatAttribute("height", 0))
+                const NInterface::CHelpBlock shown(*block, 1);
+                EXPECT_EQ(static_cast<float>(shown.GetText()->GetLines().size()),
+                          block->GetFloatAttribute("height", 0))
                     << text->GetText();
             }
             if (image)
@@ -229,6 +228,7 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
             }
         }
     }
+    CInterfaceResources::Destroy();
 }
 
 TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)

@@ -26,9 +26,6 @@
 
 namespace NGame::NTest
 {
-// The bar's prices as the shipped configuration has them.
-constexpr int kPrices[kBonusCount] = {1, 2, 3, 5, 10, 15, 25, 30, 40, 50, 100};
-
 // A bonus that is over after a set number of frames, having acted.
 class CFakeEffect final : public CBonus
 {
@@ -51,8 +48,9 @@ class GameFixture : public ::testing::Test
         ::mkdir((m_root + "/dat/hints").c_str(), 0700);
         std::ofstream config(m_root + "/dat/game.txt");
         config << "m_levels_moving 20\n";
-        for (int i = 0; i < kBonusCount; ++i)
-            config << "m_bonus_price_" << std::string(kBonusNames[i]).substr(8) << ' ' << kPrices[i] << '\n';
+        // The bar's prices as the shipped configuration has them.
+        for (const SBonusInfo& bonus : kBonusTable)
+            config << bonus.PriceKey() << ' ' << bonus.m_default_price << '\n';
         config.close();
         WriteHints(11);
         m_files = CFileSystem::Create();

@@ -2,8 +2,11 @@
 // wrong-colour hint and the hints option.
 #include "GameFixture.h"
 
+#include "markup/MarkupNode.h"
 #include "media/ResourceGroup.h"
 #include "platform/KeyCodes.h"
+#include "screens/HelpBlock.h"
+#include "widgets/ScrollingText.h"
 
 namespace NGame::NTest
 {
@@ -51,9 +54,16 @@ TEST_F(GameHintsTest, ConfigurationGivesPricesAndLevelCounts)
     EXPECT_EQ(FindGameResources()->GetMovingLevels(), 20);
     std::ofstream(m_root + "/dat/game.txt") << "m_bonus_price_life 7\n";
     CreateGameResourcesFrom(*m_files);
-    EXPECT_EQ(FindGameResources()->GetPrice(kBonusLife), 7);
+    EXPECT_EQ(FindGameResources()->GetPrice(BonusLife), 7);
     EXPECT_EQ(FindGameResources()->GetPrice(0), 0) << "a missing price makes the bonus free";
     EXPECT_EQ(FindGameResources()->GetMovingLevels(), 0);
+    // The tooltip and the help name the price the configuration charges.
+    EXPECT_EQ(Start().TooltipText(BonusLife), "Plus one life (7 cents)  (key L)");
+    const std::string help = "<block width=\"9999\"><text>One more life. {m_bonus_price_life}</text></block>";
+    CMarkupNode block;
+    block.ParseMarkup(help.data(), help.size());
+    EXPECT_EQ(NInterface::CHelpBlock(block, 1).GetText()->GetLines(),
+              std::vector<std::string>{"One more life. 7 cents "});
 }
 
 TEST_F(GameHintsTest, HintTableSizesTheTutorial)
@@ -270,8 +280,6 @@ TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
     Start();
     m_game->SetHintProgress(FindGameResources()->GetTutorialLength());
     ASSERT_TRUE(Settle());
-    EXPECT_EQ(CGame::BonusKey(0), 'Q');
-    EXPECT_EQ(CGame::BonusKey(kBonusLife), 'L');
     const int money = Human().GetMoney();
     const int price = FindGameResources()->GetPrice(0);
     ASSERT_LE(price, money);
@@ -280,7 +288,7 @@ TEST_F(GameHintsTest, BonusKeysBuyAsTheButtonsDo)
     EXPECT_EQ(Human().GetMoney(), money - price);
     EXPECT_EQ(m_game->GetEffectCount(), 1u);
     // The life costs more than the purse holds: its key buys nothing.
-    ASSERT_GT(FindGameResources()->GetPrice(kBonusLife), Human().GetMoney());
+    ASSERT_GT(FindGameResources()->GetPrice(BonusLife), Human().GetMoney());
     Frames(1);
     m_game->OnKeyDown('L');
     EXPECT_EQ(Human().GetMoney(), money - price);

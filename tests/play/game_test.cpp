@@ -27,13 +27,13 @@ TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
     Start();
     ASSERT_TRUE(Settle());
     Frames(1);
-    ASSERT_FALSE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
-    m_game->OnControl(m_game->GetBonusButton(kBonusSkipMove));
+    ASSERT_FALSE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
+    m_game->OnControl(m_game->GetBonusButton(BonusSkipMove));
     ASSERT_TRUE(m_game->IsSkipPending());
     EXPECT_EQ(Human().GetMoney(), 0);
     Human().SetMoney(500); // enough for another skip, which must still be refused
     Frames(2);
-    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
+    EXPECT_TRUE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
 
     ASSERT_TRUE(ClickAllowedCell());
     bool opponentMoved = false;
@@ -49,10 +49,10 @@ TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
     ASSERT_TRUE(ClickAllowedCell());
     ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
     Frames(1);
-    EXPECT_TRUE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
+    EXPECT_TRUE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
     ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
     Frames(1);
-    EXPECT_FALSE(m_game->GetBonusButton(kBonusSkipMove)->IsDisabled());
+    EXPECT_FALSE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
 }
 
 TEST_F(GameFixture, WonAndTiedLevelsCompleteAndCarryThePurse)
@@ -99,7 +99,7 @@ TEST_F(GameFixture, LossWithoutLivesBuysOneWithExactlyItsPrice)
     Start();
     ASSERT_TRUE(Settle());
     Human().SetLives(0);
-    Human().SetMoney(kPrices[kBonusLife]);
+    Human().SetMoney(DefaultBonusPrice(BonusLife));
     LosingBoard();
     FinishLevel();
     EXPECT_TRUE(m_game->IsLifeLost());
@@ -117,14 +117,14 @@ TEST_F(GameFixture, LossWithNeitherLifeNorMoneyEndsTheGameAndClosesTheScreen)
     Start();
     ASSERT_TRUE(Settle());
     Human().SetLives(0);
-    Human().SetMoney(kPrices[kBonusLife] - 1);
+    Human().SetMoney(DefaultBonusPrice(BonusLife) - 1);
     LosingBoard();
     FinishLevel();
     EXPECT_TRUE(m_game->IsGameOver());
-    EXPECT_EQ(Human().GetMoney(), kPrices[kBonusLife] - 1);
+    EXPECT_EQ(Human().GetMoney(), DefaultBonusPrice(BonusLife) - 1);
     const auto sounds = m_game->TakePlayedSounds();
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/game_over.wav"), 1);
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
         EXPECT_TRUE(m_game->GetBonusButton(i)->IsDisabled());
 }
 
@@ -134,11 +134,11 @@ TEST_F(GameFixture, OnlyAffordableBonusesAreEnabledAndOnlyOnTheHumansIdleTurn)
     ASSERT_TRUE(Settle());
     Human().SetMoney(9);
     Frames(1);
-    for (int i = 0; i < kBonusCount; ++i)
+    for (int i = 0; i < BonusKindCount; ++i)
     {
         const bool canForward = Field().CanGoForward();
-        const bool expected = i < 3 || (i == kBonusForward3 && canForward);
-        EXPECT_EQ(!m_game->GetBonusButton(i)->IsDisabled(), expected) << kBonusNames[i];
+        const bool expected = i < 3 || (i == BonusForward3 && canForward);
+        EXPECT_EQ(!m_game->GetBonusButton(i)->IsDisabled(), expected) << i;
     }
     // Nothing is sold during a move, on the opponent's turn or once decided.
     ASSERT_TRUE(ClickAllowedCell());
@@ -164,7 +164,7 @@ TEST_F(GameFixture, PurchaseChargesThePriceAndRunsTheBonusBeforeTheNextClick)
     Frames(1);
     m_game->OnControl(m_game->GetBonusButton(2));
     ASSERT_EQ(m_bought, std::vector<int>{2});
-    EXPECT_EQ(Human().GetMoney(), 25 - kPrices[2]);
+    EXPECT_EQ(Human().GetMoney(), 25 - DefaultBonusPrice(2));
     EXPECT_EQ(m_game->GetEffectCount(), 1u);
     // Board clicks wait for the bonus to finish.
     ASSERT_TRUE(ClickAllowedCell());
@@ -182,9 +182,9 @@ TEST_F(GameFixture, BoughtLifeArrivesWithItsCarrierAndTheTurnGoesOn)
     m_bonus_maker = nullptr; // the rules' own bonuses
     Start();
     ASSERT_TRUE(Settle());
-    Human().SetMoney(kPrices[kBonusLife] + 4);
+    Human().SetMoney(DefaultBonusPrice(BonusLife) + 4);
     Frames(1);
-    m_game->OnControl(m_game->GetBonusButton(kBonusLife));
+    m_game->OnControl(m_game->GetBonusButton(BonusLife));
     EXPECT_EQ(Human().GetMoney(), 4);
     ASSERT_EQ(m_game->GetEffectCount(), 1u);
     ASSERT_TRUE(RunUntil([this] { return m_game->GetEffectCount() == 0; }));

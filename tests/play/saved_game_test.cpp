@@ -130,7 +130,7 @@ TEST_F(SavedGameTest, DecidedLevelResumesAsClickToContinueLeavesIt)
 
     // Lost with the last life bought: the same level, neither life nor money.
     Human().SetLives(0);
-    Human().SetMoney(kPrices[kBonusLife]);
+    Human().SetMoney(DefaultBonusPrice(BonusLife));
     LosingBoard();
     FinishLevel();
     store.Clear();

@@ -1,6 +1,7 @@
 // Writes "dat/game.txt", the layout files and the menu resource list.
 #include "tools/datagen/Config.h"
 
+#include "rules/BonusTable.h"
 #include "tools/datagen/Layout.h"
 #include "tools/datagen/Masks.h"
 #include "tools/datagen/Output.h"
@@ -100,8 +101,8 @@ void WriteConfig(COutput& out)
 {
     std::string game = "// Game configuration: the moving set's mask count and the bonus prices in cents.\n";
     game += "m_levels_moving " + std::to_string(kMovingLevelFiles) + "\n";
-    for (const SBonusPrice& p : kBonusPrices)
-        game += std::string(p.key) + " " + std::to_string(p.cents) + "\n";
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+        game += bonus.PriceKey() + " " + std::to_string(bonus.m_default_price) + "\n";
     out.WriteText("dat/game.txt", game);
 
     using namespace NPlaces;

@@ -2,6 +2,7 @@
 // Pictures reuse the game's sheets (flowers, coins, insects) plus one sheet of
 // the bonus icons made here.
 #include "catalogue/Texts.h"
+#include "rules/BonusTable.h"
 #include "text/WordWrap.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Font.h"
@@ -36,7 +37,8 @@ class CHelpWriter
     // last line. The block shows exactly as many lines as the game's wrap makes.
     float Text(float x, float y, float width, float size, const std::string& text, bool title = false)
     {
-        const int lines = static_cast<int>(NText::WrapWords(text, m_font, size, width).size());
+        const std::string shown = NGame::FillPrices(text, NGame::DefaultBonusPrice);
+        const int lines = static_cast<int>(NText::WrapWords(shown, m_font, size, width).size());
         char head[200];
         std::snprintf(head, sizeof head,
                       "    <block font_size=\"%g\" width=\"%g\" height=\"%d\">\n      <pos x=\"%g\" y=\"%g\" "
@@ -138,7 +140,8 @@ void FlowersPage(CHelpWriter& h)
     h.Text(kLeft, 470, kWidth, kBody, Text(EText::kHelpKeys));
 }
 
-// The coins, then the bonuses on two pages.
+// The coins, then the bonuses, six a page, each at the price the game's
+// configuration gives it.
 void CoinsAndBonusPages(CHelpWriter& h)
 {
     h.Page();
@@ -154,30 +157,17 @@ void CoinsAndBonusPages(CHelpWriter& h)
     }
     h.Text(kLeft, y + 170, kWidth, kBody, Text(EText::kHelpSpend));
 
-    static const char* bonusText[11] = {
-        "One flower turns your colour. 1 cent",
-        "A random patch turns your colour. 2 cents",
-        "All free flowers change colour. 3 cents",
-        "One flower ahead turns yours. 5 cents",
-        "Three flowers ahead turn yours. 10 cents",
-        "Your zone takes a random colour. 15 cents",
-        "The rival misses a turn. 25 cents",
-        "The rival loses two lines. 30 cents",
-        "The rival loses four lines. 40 cents",
-        "The rival's zone is scrambled. 50 cents",
-        "One more life. 1 dollar",
-    };
-    for (int part = 0; part < 2; ++part)
+    constexpr int kPerPage = 6;
+    for (int first = 0; first < NGame::BonusKindCount; first += kPerPage)
     {
         h.Page();
         h.Text(kLeft, kTitleY, kWidth, 34,
-               Text(part == 0 ? EText::kHelpBonusesTitle : EText::kHelpMoreBonusesTitle), true);
-        const int first = part == 0 ? 0 : 6, last = part == 0 ? 6 : 11;
-        for (int i = first; i < last; ++i)
+               Text(first == 0 ? EText::kHelpBonusesTitle : EText::kHelpMoreBonusesTitle), true);
+        for (int i = first; i < std::min(first + kPerPage, static_cast<int>(NGame::BonusKindCount)); ++i)
         {
             const float by = 150 + (i - first) * 60.0f;
             h.Image(120, by, 48, 48, "mui/help/bonuses.spr", i, false);
-            h.Text(160, by + 7, 580, kBody, bonusText[i]);
+            h.Text(160, by + 7, 580, kBody, NGame::kBonusTable[i].HelpLine());
         }
     }
 }
@@ -187,7 +177,7 @@ void LivesPage(CHelpWriter& h)
 {
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpLivesTitle), true);
-    h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", 10, false);
+    h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", NGame::BonusLife, false);
     const float y = h.Text(165, 134, 560, kBody, Text(EText::kHelpLives));
     h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpScore));
 }
@@ -216,8 +206,8 @@ void LevelSetsPage(CHelpWriter& h)
 bool WriteHelp(COutput& out, std::string& problems)
 {
     std::vector<std::vector<CImage>> icons;
-    for (int i = 0; i < 11; ++i)
-        icons.push_back({BonusButtonLooks(i, 48)[0]});
+    for (int kind = 0; kind < NGame::BonusKindCount; ++kind)
+        icons.push_back({BonusButtonLooks(kind, 48)[0]});
     WriteSprite(out, "mui/help/bonuses.spr", icons);
 
     const NText::CFontMetrics font = FontSheetMetrics();

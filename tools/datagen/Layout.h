@@ -13,7 +13,7 @@ namespace NDatagen
 {
 struct SPlace
 {
-    const char* name;
+    std::string name;
     float x, y;
 };
 
@@ -79,12 +79,8 @@ inline const std::vector<SPlace> kEnterNameLayout = {{"m_ok_btn", 128, 176}};
 constexpr float kEditBoxX = 96, kEditBoxY = 96;
 
 // Game screen ("dat/bonuses_buttons.txt"): bonus buttons along the bottom
-// edge below the board, the main-menu button in the top-right corner.
-inline const std::vector<std::string> kBonusNames = {
-    "m_bonus_single_repaint",     "m_bonus_zone_repaint", "m_bonus_free_randomize",
-    "m_bonus_forward3",           "m_bonus_forward6",     "m_bonus_self_repaint",
-    "m_bonus_skip_move",          "m_bonus_backward3",    "m_bonus_backward6",
-    "m_bonus_apponent_randomize", "m_bonus_life"};
+// edge below the board in bar order, the main-menu button in the top-right
+// corner.
 constexpr float kBonusRowX = 114, kBonusRowY = 552, kBonusPitch = 52;
 constexpr float kMenuBtnX = 672, kMenuBtnY = 62;
 

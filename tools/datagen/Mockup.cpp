@@ -1,5 +1,6 @@
 // A picture of a game screen as the game will compose it (background, board,
 // buttons), written with the previews so that the art can be judged together.
+#include "rules/BonusTable.h"
 #include "tools/datagen/Board.h"
 #include "tools/datagen/Flowers.h"
 #include "tools/datagen/Generate.h"
@@ -29,15 +30,10 @@ CImage GameMockup(int level, const CImage& background)
         screen.Paste(cell, static_cast<int>(c.x - size / 2.0f), static_cast<int>(c.y - size / 2.0f));
     }
     for (const SPlace& p : BonusLayout())
-    {
-        if (std::string(p.name) == "m_main_menu_btn")
-            continue;
-        size_t i = 0;
-        while (kBonusNames[i] != p.name)
-            ++i;
-        screen.Paste(BonusButtonLooks(static_cast<int>(i), kBonusW)[0], static_cast<int>(p.x),
-                     static_cast<int>(p.y));
-    }
+        for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+            if (p.name == bonus.ButtonName())
+                screen.Paste(BonusButtonLooks(bonus.m_kind, kBonusW)[0], static_cast<int>(p.x),
+                             static_cast<int>(p.y));
     return screen;
 }
 } // namespace NDatagen

@@ -2,6 +2,7 @@
 // picture. Captions, tracks and frames are painted where the layouts put the
 // controls (Layout.h), shifted by the backdrop's offset of (112, 212).
 #include "tools/datagen/Screens.h"
+#include "rules/BonusTable.h"
 
 #include "catalogue/Texts.h"
 #include "tools/datagen/Config.h"
@@ -128,12 +129,8 @@ void Buttons(COutput& out)
         look = wide;
     }
     out.WriteTga("dat/maun_menu_btn.tga", StackBands(menuLooks));
-    static const char* files[] = {
-        "single_repaint", "zone_repaint", "free_randomize", "forward3",           "forward6", "self_repaint",
-        "skip_move",      "backward3",    "backward6",      "apponent_randomize", "life"};
-    for (int i = 0; i < 11; ++i)
-        out.WriteTga(std::string("dat/bonus_btn/") + files[i] + ".tga",
-                     StackBands(BonusButtonLooks(i, kBonusW)));
+    for (const NGame::SBonusInfo& bonus : NGame::kBonusTable)
+        out.WriteTga(bonus.ButtonFile(), StackBands(BonusButtonLooks(bonus.m_kind, kBonusW)));
     out.WriteTga("dat/hints_checkbox.tga", StackBands(CheckBoxLooks(kHintCheck, false)));
 }
 
@@ -339,7 +336,7 @@ void GameBackground(COutput& out)
     plate(688, 520, 790, 566);
     label(Text(EText::kLevel), 717, 562);
     // The shelf that carries the bonus buttons.
-    plate(kBonusRowX - 8, kBonusRowY - 2, kBonusRowX + kBonusPitch * 11 - 4 + 4, 606);
+    plate(kBonusRowX - 8, kBonusRowY - 2, kBonusRowX + kBonusPitch * NGame::BonusKindCount - 4 + 4, 606);
     out.WriteJpeg("dat/game_bg.jpg", img, 88);
     if (out.PreviewOn())
         for (int level : {0, 52, 89})

@@ -1,6 +1,7 @@
 // Control pictures, drawn once per look.
 #include "tools/datagen/Widgets.h"
 
+#include "rules/BonusTable.h"
 #include "tools/datagen/Flowers.h"
 #include "tools/datagen/Painter.h"
 #include "tools/datagen/Text.h"
@@ -304,46 +305,48 @@ void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool
 {
     CIconPainter p(img, cx, cy, size, grey);
     const float u = p.Unit();
-    switch (bonus)
+    switch (static_cast<NGame::EBonusKind>(bonus))
     {
-    case 0: // repaint one flower
+    case NGame::BonusSingleRepaint:
         p.Flower(0, cx, cy, 30 * u);
         p.Brush();
         break;
-    case 1: // repaint an area
+    case NGame::BonusZoneRepaint:
         p.Flower(2, cx - 8 * u, cy - 5 * u, 20 * u);
         p.Flower(2, cx + 8 * u, cy - 5 * u, 20 * u);
         p.Flower(2, cx, cy + 8 * u, 20 * u);
         break;
-    case 2: // randomise free space
+    case NGame::BonusFreeRandomize:
         p.Dice(Rgb(250, 250, 240));
         break;
-    case 3: // forward one
+    case NGame::BonusForward3:
         p.Arrow(cx, cy, 1, Rgb(110, 210, 90));
         break;
-    case 4: // forward three
+    case NGame::BonusForward6:
         p.Arrow(cx - 8 * u, cy, 1, Rgb(110, 210, 90));
         p.Arrow(cx + 4 * u, cy, 1, Rgb(150, 230, 120));
         break;
-    case 5: // repaint own zone
+    case NGame::BonusSelfRepaint:
         p.Halo();
         p.Flower(4, cx, cy, 20 * u);
         break;
-    case 6: // opponent misses a turn
+    case NGame::BonusSkipMove:
         p.Hourglass();
         break;
-    case 7: // opponent shrinks by two lines
+    case NGame::BonusBackward3:
         p.Arrow(cx, cy, -1, Rgb(240, 110, 90));
         break;
-    case 8: // opponent shrinks by four lines
+    case NGame::BonusBackward6:
         p.Arrow(cx + 8 * u, cy, -1, Rgb(240, 110, 90));
         p.Arrow(cx - 4 * u, cy, -1, Rgb(250, 150, 120));
         break;
-    case 9: // scramble the opponent's zone
+    case NGame::BonusApponentRandomize:
         p.Dice(Rgb(250, 150, 140));
         break;
-    default: // buy a life
+    case NGame::BonusLife:
         p.Heart();
+        break;
+    case NGame::BonusKindCount: // no kind, no icon
         break;
     }
 }

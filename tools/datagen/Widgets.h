@@ -23,7 +23,7 @@ std::vector<CImage> ButtonLooks(const std::string& label, int w, int h, int arro
 std::vector<CImage> CheckBoxLooks(int size, bool round);
 std::vector<CImage> ThumbLooks(int w, int h);   // idle, dragging
 std::vector<CImage> EditBoxLooks(int w, int h); // without focus, with focus
-// The eleven bonus buttons in bar order.
+// The button of a bonus kind (rules/BonusTable.h) and its icon alone.
 std::vector<CImage> BonusButtonLooks(int bonus, int size);
 void PaintBonusIcon(CImage& img, int bonus, float cx, float cy, float size, bool grey);
 } // namespace NDatagen
