@@ -9,14 +9,9 @@ namespace NGame
 namespace
 {
 // Sheets of 50 ms frames, as a ".spr" file without a frame time gives.
-CSpriteClock Sheet(int groups, int frames)
-{
-    return CSpriteClock(groups, frames, 50);
-}
-
 TEST(FrameTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
 {
-    CSpriteClock sheet = Sheet(1, 4);
+    CSpriteClock sheet(1, 4, 50);
     sheet.Update(50.0f);
     EXPECT_EQ(sheet.GetFrame(), 0);
     sheet.Update(1.0f);
@@ -43,7 +38,7 @@ TEST(FrameTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
 
 TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
 {
-    CSpriteClock sheet = Sheet(2, 4);
+    CSpriteClock sheet(2, 4, 50);
     sheet.SetFrame(3);
     EXPECT_EQ(sheet.GetFrame(), 3);
     EXPECT_EQ(sheet.GetElapsed(), 150u);
@@ -63,7 +58,7 @@ TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
 
 TEST(FrameTiming, CountsBelowOneGiveOneCell)
 {
-    CSpriteClock bare = Sheet(0, -2);
+    CSpriteClock bare(0, -2, 50);
     EXPECT_EQ(bare.GetGroupCount(), 1);
     EXPECT_EQ(bare.GetFrameCount(), 1);
     bare.Update(51.0f);

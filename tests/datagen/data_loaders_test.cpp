@@ -1,10 +1,9 @@
 // The generated data read through the game's own loaders: textures, sprite
-// sheets, the bitmap font, the menu resource table, markup and audio.
+// sheets, the menu resource table with its font, markup and audio.
 #include "DataDir.h"
 
 #include "markup/MarkupNode.h"
 #include "media/Audio.h"
-#include "media/BitmapText.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "media/ResourceGroup.h"
@@ -115,20 +114,6 @@ TEST_F(DataFiles, EverySpriteSheetCutsIntoWholeCells)
         EXPECT_FLOAT_EQ(sprite.GetCellWidth(), s.cell) << s.file;
         EXPECT_FLOAT_EQ(sprite.GetCellHeight(), s.cell) << s.file;
     }
-}
-
-TEST_F(DataFiles, FontYields94GlyphsOfOneLineHeight)
-{
-    const CDataBuffer bytes = m_files.ReadFile("mui/font.tga");
-    CTexture texture;
-    texture.LoadFromSource(m_files, "mui/font.tga", false, false);
-    CBitmapText font;
-    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
-    EXPECT_GT(font.TextWidth("W", 20), font.TextWidth("i", 20));
-    EXPECT_NEAR(font.TextWidth("AA", 40), 2 * font.TextWidth("AA", 20), 0.01f);
-    for (int i = 0; i < 94; ++i)
-        EXPECT_GT(font.Metrics().Glyph(i).m_right_s, font.Metrics().Glyph(i).m_left_s)
-            << static_cast<char>(33 + i);
 }
 
 TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)

@@ -196,22 +196,6 @@ TEST_F(MenuScreenTest, OnePageHelpKeepsItsPageAndEscapeLeaves)
     EXPECT_EQ(m_base.m_closed, &help);
 }
 
-TEST_F(MenuScreenTest, HelpTakesClicksInLogicalUnitsOfALargerWindow)
-{
-    // The platform scales the window's pixels back to the logical picture:
-    // the screens must not scale them once more.
-    m_folder.Write("mui/help.xml", kTwoPages);
-    CApplication::Destroy();
-    CApplication::Create(m_platform)->SetLogicalSize(800, 600);
-    ASSERT_TRUE(Application().CreateMainWindow("Chromal", 0, 0, 1600, 1200));
-    CHelpWnd help;
-    Application().PushScreen(&help);
-    Click(help, 305, 255); // nothing there
-    EXPECT_EQ(help.GetPage(), 1);
-    Click(help, 610, 510);
-    EXPECT_EQ(help.GetPage(), 2);
-}
-
 TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
 {
     Settings().m_sound = true;
