@@ -58,8 +58,6 @@ class CApplication
     int ModeChanges() const { return m_mode_changes; }
     bool IsMinimised() const { return m_minimised; }
     bool IsActive() const { return m_active; }
-    // The client size the screens see: the logical size, however large the
-    // window is scaled (dialogs and screens convert mouse positions by it).
     // The window's place and real size on the desktop, or, in full screen,
     // those it goes back to: what the settings keep.
     CRect GetWindowedRect() const;
