@@ -55,6 +55,7 @@ class CCell
     bool IsHole() const { return m_hole; }
     bool IsChanged() const { return m_changed; }
     bool IsHover() const { return m_hover; }
+    bool IsLit() const { return m_lit; }
     bool HasRemovedCoin() const { return m_removed_coin_clock != nullptr; }
     float GetX() const { return m_x; }
     float GetY() const { return m_y; }

@@ -97,12 +97,24 @@ TEST(MarkupReader, UnclosedAndTruncatedInputsEndAtTheEnd)
     EXPECT_EQ(open.FindChild("b")->GetText(), "text");
 
     // Cut inside a tag, a quote or a comment: nothing is read past the end.
+    // The bytes beyond the cut are a trap: an attribute, a child and a close
+    // that would show in the tree if the reader went on.
     const std::string full = "<a x=\"1\" y=2>t // c\n<b z=\"q\\\"\"></b></a>";
     for (std::size_t cut = 0; cut <= full.size(); ++cut)
     {
-        std::vector<char> exact(full.begin(), full.begin() + cut);
+        const std::string trapped = full.substr(0, cut) + " w=\"!\">!<w/>!</b></a>";
         CMarkupNode node;
-        node.ParseMarkup(exact.data(), exact.size());
+        node.ParseMarkup(trapped.data(), cut);
+        EXPECT_EQ(node.GetName(), cut >= 2 ? "a" : "") << cut;
+        EXPECT_EQ(node.IsComplete(), cut > full.find('>')) << cut; // its opening tag read whole
+        EXPECT_EQ(node.GetAttribute("w", "-"), "-") << cut;
+        for (const CMarkupNode* child : node.GetChildren())
+        {
+            EXPECT_EQ(child->GetName(), "b") << cut;
+            EXPECT_EQ(child->GetAttribute("w", "-"), "-") << cut;
+            EXPECT_EQ(child->GetText().find('!'), std::string::npos) << cut;
+        }
+        EXPECT_EQ(node.GetText().find('!'), std::string::npos) << cut;
     }
     CMarkupNode empty;
     empty.ParseMarkup(nullptr, 0);

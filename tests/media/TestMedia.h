@@ -97,7 +97,7 @@ inline void Put32(Bytes& bytes, std::size_t offset, std::uint32_t value)
 
 // A DDS header (offsets from the file start); surfaces are appended by the caller.
 inline Bytes MakeDdsHeader(std::uint32_t width, std::uint32_t height, const char* fourCc,
-                           std::uint32_t rgbBits = 0, std::uint32_t mipCount = 1, std::uint32_t caps2 = 0)
+                           std::uint32_t rgbBits = 0, std::uint32_t mipCount = 1)
 {
     Bytes bytes(128, 0);
     std::copy_n("DDS ", 4, bytes.begin());
@@ -117,7 +117,6 @@ inline Bytes MakeDdsHeader(std::uint32_t width, std::uint32_t height, const char
         Put32(bytes, 80, 0x40);
         Put32(bytes, 88, rgbBits);
     }
-    Put32(bytes, 112, caps2);
     return bytes;
 }
 

@@ -219,22 +219,6 @@ TEST(DdsDecoder, UncompressedRowsAreFlipped)
     EXPECT_EQ(image.m_faces[0][0].m_bytes, (Bytes{4, 5, 6, 1, 2, 3}));
 }
 
-TEST(DdsDecoder, CubeMapFacesTwoAndThreeChangePlaces)
-{
-    Bytes file = MakeDdsHeader(4, 4, "DXT1", 0, 1, 0x200);
-    for (unsigned char face = 0; face < 6; ++face)
-    {
-        const unsigned char rows[4] = {0, 0, 0, 0};
-        AppendDxt1Block(file, face, rows);
-    }
-    CDdsImage image;
-    ASSERT_TRUE(DecodeDds(file.data(), file.size(), true, image));
-    ASSERT_EQ(image.m_faces.size(), 6u);
-    EXPECT_TRUE(image.m_cube_map);
-    EXPECT_EQ(image.m_faces[2][0].m_bytes[0], 3);
-    EXPECT_EQ(image.m_faces[3][0].m_bytes[0], 2);
-}
-
 TEST(DdsDecoder, RefusesUnknownFormatsAndShortFiles)
 {
     Bytes dxt2 = MakeDdsHeader(4, 4, "DXT2");

@@ -6,30 +6,36 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
-TEST(PngFile, BottomFirstRowsAreWrittenTopFirst)
+TEST(PngFile, BottomFirstRowsAreWrittenTopFirstByteForByte)
 {
     const CTempFolder folder;
     const std::string path = folder / "frame.png";
-    // Two rows: the bottom one (first in memory) red, the top one blue.
-    const std::vector<unsigned char> rgba = {255, 0, 0,   255, 255, 0, 0,   255, //
-                                             0,   0, 255, 255, 0,   0, 255, 255};
-    ASSERT_TRUE(WritePng(path, 2, 2, rgba));
+    // Three pixels by two rows, no two bytes alike (alpha too): a swapped
+    // channel, column or row, or a lost alpha, reads back as another byte.
+    constexpr int kWidth = 3;
+    constexpr int kHeight = 2;
+    std::vector<unsigned char> rgba(kWidth * kHeight * 4);
+    for (std::size_t i = 0; i < rgba.size(); ++i)
+        rgba[i] = static_cast<unsigned char>(10 * i + 7);
+    ASSERT_TRUE(WritePng(path, kWidth, kHeight, rgba));
 
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     ASSERT_TRUE(png_image_begin_read_from_file(&image, path.c_str()));
+    EXPECT_EQ(image.width, static_cast<png_uint_32>(kWidth));
+    EXPECT_EQ(image.height, static_cast<png_uint_32>(kHeight));
     image.format = PNG_FORMAT_RGBA;
     std::vector<unsigned char> read(PNG_IMAGE_SIZE(image));
     ASSERT_TRUE(png_image_finish_read(&image, nullptr, read.data(), 0, nullptr));
-    EXPECT_EQ(image.width, 2u);
-    EXPECT_EQ(read[2], 255) << "top row blue";
-    EXPECT_EQ(read[8], 255) << "bottom row red";
+    // The file's top row is the last row in memory.
+    const std::size_t row = kWidth * 4;
+    std::vector<unsigned char> expected(rgba.begin() + row, rgba.end());
+    expected.insert(expected.end(), rgba.begin(), rgba.begin() + row);
+    EXPECT_EQ(read, expected);
 }
 
 TEST(PngFile, RefusesTooLittleDataAndUnwritablePaths)

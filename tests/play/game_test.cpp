@@ -22,94 +22,20 @@ TEST_F(GameFixture, TurnPassesToTheOpponentAndBack)
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
 
-TEST_F(GameFixture, SkipLetsTheHumanMoveTwiceAndSkipsTheOpponentOnce)
-{
-    Start();
-    ASSERT_TRUE(Settle());
-    Frames(1);
-    ASSERT_FALSE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
-    m_game->OnControl(m_game->GetBonusButton(BonusSkipMove));
-    ASSERT_TRUE(m_game->IsSkipPending());
-    EXPECT_EQ(Human().GetMoney(), 0);
-    Human().SetMoney(500); // enough for another skip, which must still be refused
-    Frames(2);
-    EXPECT_TRUE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
-
-    ASSERT_TRUE(ClickAllowedCell());
-    bool opponentMoved = false;
-    ASSERT_TRUE(RunUntil(
-        [&]
-        {
-            opponentMoved = opponentMoved || m_game->GetCurrentPlayer() != 0;
-            return Field().IsIdle() && Human().GetState() == PlayerTurn;
-        }));
-    EXPECT_FALSE(opponentMoved);
-    EXPECT_FALSE(m_game->IsSkipPending());
-
-    ASSERT_TRUE(ClickAllowedCell());
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 1; }));
-    Frames(1);
-    EXPECT_TRUE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetCurrentPlayer() == 0 && Field().IsIdle(); }));
-    Frames(1);
-    EXPECT_FALSE(m_game->GetBonusButton(BonusSkipMove)->IsDisabled());
-}
-
-TEST_F(GameFixture, WonAndTiedLevelsCompleteAndCarryThePurse)
+// A skip's course through the turns, the bar shut in the rival's turn, and
+// the lives, purse and score of every level end: rules/match_test.
+TEST_F(GameFixture, ATiedLevelSoundsItsCompletionOnceAndAClickOpensTheNext)
 {
     Start();
     ASSERT_TRUE(Settle());
     TiedBoard();
     FinishLevel();
-    EXPECT_EQ(m_game->GetPlayer(0) ? Field().CountRegion(Mid(), 0) : 0,
-              Field().CountRegion(Mid(), Field().RowLength(Mid()) - 1));
     EXPECT_FALSE(m_game->IsLifeLost());
-    EXPECT_FALSE(m_game->IsGameOver());
-    const int score = m_game->GetTotalScore();
-    EXPECT_EQ(score, Field().CountRegion(Mid(), 0));
     Frames(20);
-    EXPECT_EQ(m_game->GetTotalScore(), score) << "the score grows once per level";
     const auto sounds = m_game->TakePlayedSounds();
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/lev_complete.wav"), 1);
-
-    Human().SetMoney(137);
     Continue();
     EXPECT_EQ(Field().GetLevel(), 1);
-    EXPECT_EQ(Human().GetMoney(), 137);
-    EXPECT_EQ(Human().GetLives(), 3);
-    EXPECT_EQ(m_game->GetCurrentPlayer(), 0);
-}
-
-TEST_F(GameFixture, LossWithLivesReplaysTheLevelWithOneLess)
-{
-    Start(kClassicGame, 4);
-    ASSERT_TRUE(Settle());
-    LosingBoard();
-    FinishLevel();
-    EXPECT_TRUE(m_game->IsLifeLost());
-    EXPECT_EQ(m_game->GetTotalScore(), 2) << "lost levels score too";
-    Continue();
-    EXPECT_EQ(Field().GetLevel(), 4);
-    EXPECT_EQ(Human().GetLives(), 2);
-    EXPECT_EQ(Human().GetMoney(), 25);
-}
-
-TEST_F(GameFixture, LossWithoutLivesBuysOneWithExactlyItsPrice)
-{
-    Start();
-    ASSERT_TRUE(Settle());
-    Human().SetLives(0);
-    Human().SetMoney(DefaultBonusPrice(BonusLife));
-    LosingBoard();
-    FinishLevel();
-    EXPECT_TRUE(m_game->IsLifeLost());
-    EXPECT_FALSE(m_game->IsGameOver());
-    EXPECT_EQ(Human().GetMoney(), 0);
-    Frames(10);
-    EXPECT_EQ(Human().GetMoney(), 0) << "the life is paid once";
-    Continue();
-    EXPECT_EQ(Field().GetLevel(), 0);
-    EXPECT_EQ(Human().GetLives(), 0);
 }
 
 TEST_F(GameFixture, LossWithNeitherLifeNorMoneyEndsTheGameAndClosesTheScreen)

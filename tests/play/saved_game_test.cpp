@@ -28,75 +28,52 @@ class SavedGameTest : public GameFixture
 };
 } // namespace
 
-TEST_F(SavedGameTest, GameResumesWithItsScorePurseLivesAndBoard)
+TEST_F(SavedGameTest, EachSetResumesWithItsScorePurseLivesAndBoard)
 {
-    CGame& game = Start(kAdvancedGame, 6);
-    ASSERT_TRUE(Settle());
-    game.SetTotalScore(500);
-    Human().SetMoney(123);
-    Human().SetLives(2);
-    game.GetMatch().Checkpoint(CMatch::kMomentTurn);
-    const std::string board = Field().GetLevelState();
-    CPropertyFile store;
-    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
-    EXPECT_EQ(NSavedGame::GameType(store), kAdvancedGame);
+    for (const auto& [type, level] : {std::pair{kAdvancedGame, 6}, {kMovingGame, 3}, {kClassicGame, 0}})
+    {
+        if (m_game)
+            m_app->RemoveScreen(m_game.get());
+        CGame& game = Start(type, level);
+        ASSERT_TRUE(Settle());
+        game.SetTotalScore(500);
+        Human().SetMoney(123);
+        Human().SetLives(2);
+        game.GetMatch().Checkpoint(CMatch::kMomentTurn);
+        CPropertyFile store;
+        ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+        EXPECT_EQ(NSavedGame::GameType(store), type);
 
-    ASSERT_TRUE(Resume(kAdvancedGame, store));
-    CGame& resumed = *m_resumed;
-    EXPECT_EQ(resumed.GetGameType(), kAdvancedGame);
-    EXPECT_EQ(resumed.GetTotalScore(), 500);
-    EXPECT_EQ(resumed.GetPlayer(0)->GetMoney(), 123);
-    EXPECT_EQ(resumed.GetPlayer(0)->GetLives(), 2);
-    EXPECT_EQ(resumed.GetField().GetLevel(), 6);
-    EXPECT_EQ(resumed.GetField().GetLevelState(), board);
-    EXPECT_EQ(resumed.GetWrongPickHints(), 0);
-    EXPECT_GE(resumed.GetHintProgress(), GetGameResources()->GetTutorialLength()) << "no tutorial on resume";
-
-    // What the continue dialog shows: the level from 1, the score with the territory.
-    EXPECT_EQ(NGameLink::ContinueLevel(&resumed), 7);
-    const CPlayer* human = resumed.GetPlayer(0);
-    EXPECT_EQ(NGameLink::ContinueScore(&resumed),
-              500 + resumed.GetField().CountRegion(human->GetHomeRow(), human->GetHomeColumn()));
+        ASSERT_TRUE(Resume(type, store));
+        CGame& resumed = *m_resumed;
+        EXPECT_EQ(resumed.GetGameType(), type);
+        EXPECT_EQ(resumed.GetTotalScore(), 500) << type;
+        EXPECT_EQ(resumed.GetPlayer(0)->GetMoney(), 123) << type;
+        EXPECT_EQ(resumed.GetPlayer(0)->GetLives(), 2) << type;
+        EXPECT_EQ(resumed.GetField().GetLevel(), level) << type;
+        EXPECT_EQ(resumed.GetField().GetLevelState(), Field().GetLevelState()) << type;
+        EXPECT_EQ(resumed.GetWrongPickHints(), 0) << type;
+        EXPECT_GE(resumed.GetHintProgress(), GetGameResources()->GetTutorialLength())
+            << "no tutorial on resume";
+        // What the continue dialog shows: the level from 1, the score with the territory.
+        EXPECT_EQ(NGameLink::ContinueLevel(m_resumed.get()), level + 1) << type;
+        EXPECT_EQ(NGameLink::ContinueScore(m_resumed.get()),
+                  500 + resumed.GetField().CountRegion(resumed.GetField().GetRows() / 2, 0))
+            << type;
+    }
 }
 
-TEST_F(SavedGameTest, MovingGameResumesAsAMovingGame)
+TEST_F(SavedGameTest, AGameQuitInItsOpeningResumesAsTheOpeningWouldHaveLeftIt)
 {
-    CGame& game = Start(kMovingGame, 3);
-    ASSERT_TRUE(Settle());
-    game.GetMatch().Checkpoint(CMatch::kMomentTurn);
+    Start(kClassicGame, 0);
     CPropertyFile store;
-    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
-    ASSERT_EQ(NSavedGame::GameType(store), kMovingGame);
-    ASSERT_TRUE(Resume(kMovingGame, store));
-    EXPECT_EQ(m_resumed->GetGameType(), kMovingGame);
-    EXPECT_EQ(m_resumed->GetField().GetLevel(), 3);
-}
-
-TEST_F(SavedGameTest, FirstLevelResumesFromItsOpeningOrItsLastTurn)
-{
-    // Quit while the insects still bring the coins: the level resumes as
-    // its opening would have left it.
-    CGame& game = Start(kClassicGame, 0);
-    CPropertyFile store;
-    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    ASSERT_TRUE(NGameLink::SaveGame(m_game.get(), store));
     ASSERT_TRUE(RunUntil([this] { return Field().IsIdle(); }));
     ASSERT_TRUE(Resume(kClassicGame, store));
     EXPECT_EQ(m_resumed->GetField().GetLevel(), 0);
     EXPECT_EQ(m_resumed->GetField().GetLevelState(), Field().GetLevelState());
     EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 25);
     EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 3);
-
-    game.SetTotalScore(17);
-    Human().SetMoney(123);
-    Human().SetLives(2);
-    game.GetMatch().Checkpoint(CMatch::kMomentTurn);
-    store.Clear();
-    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
-    ASSERT_TRUE(Resume(kClassicGame, store));
-    EXPECT_EQ(m_resumed->GetField().GetLevel(), 0);
-    EXPECT_EQ(m_resumed->GetTotalScore(), 17);
-    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 123);
-    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 2);
 }
 
 TEST_F(SavedGameTest, DecidedLevelResumesAsClickToContinueLeavesIt)

@@ -116,7 +116,7 @@ TEST(AISearch, SearchMatchesThePlainLookAheadThroughALevel)
                 const int picked = ai.PickColour();
                 const CColourMap map = board->MakeColourMap();
                 const CColourMap distances = ai.BuildDistanceMap();
-                for (int depth = 1; depth <= 3; ++depth)
+                for (int depth = 0; depth <= 3; ++depth)
                 {
                     int colour = -1, plainColour = -1;
                     std::int64_t score = 0, plainScore = 0;
@@ -162,18 +162,73 @@ TEST(AISearch, ProportionOfExactlyPointFourLooksOnePlyAndCountsCells)
     EXPECT_EQ(ai.ScoreTerritory(map, ai.BuildDistanceMap(), kMid, kLast, -1), 2);
 }
 
-TEST(AISearch, DistanceMapCountsStepsThroughFlowers)
+TEST(AISearch, DistanceMapCountsStepsThroughFlowersAsTheBoardsNeighboursRun)
 {
+    // Every colour, 0 included, is a step; the steps are the board's own
+    // neighbour relation, counted out here breadth first from homes anywhere.
+    SBoard board(13);
+    const CBoardGeometry g(13);
+    board.Layout([](int r, int c) { return (r * 5 + c) % 6; });
+    for (const SCellPos home : {SCellPos{g.Mid(), g.RowLength(g.Mid()) - 1}, SCellPos{g.Mid(), 0},
+                                SCellPos{0, 0}, SCellPos{g.Rows() - 1, 3}})
+    {
+        CAIPlayer ai(home.m_row, home.m_column, board.m_field.get(), 2);
+        std::vector<std::vector<int>> steps(g.Rows(), std::vector<int>(g.Columns(), -1));
+        std::vector<SCellPos> queue{home};
+        steps[home.m_row][home.m_column] = 0;
+        for (std::size_t head = 0; head < queue.size(); ++head)
+            for (const SCellPos& n : g.Neighbours(queue[head].m_row, queue[head].m_column))
+                if (g.IsValid(n.m_row, n.m_column) && steps[n.m_row][n.m_column] < 0)
+                {
+                    steps[n.m_row][n.m_column] = steps[queue[head].m_row][queue[head].m_column] + 1;
+                    queue.push_back(n);
+                }
+        const CColourMap distances = ai.BuildDistanceMap();
+        for (int r = 0; r < g.Rows(); ++r)
+            for (int c = 0; c < g.RowLength(r); ++c)
+                ASSERT_EQ(distances.At(r, c), steps[r][c]) << r << "," << c;
+    }
+
+    // A hole is no step: beyond it nothing is reachable.
+    SBoard row;
+    CAIPlayer rowAi(kMid, kLast, row.m_field.get(), 2);
+    row.Layout([](int r, int c) { return r == kMid && c == 10 ? kHole : (r == kMid ? 1 : kHole); });
+    const CColourMap rowDistances = rowAi.BuildDistanceMap();
+    EXPECT_EQ(rowDistances.At(kMid, 11), 9);
+    EXPECT_EQ(rowDistances.At(kMid, 10), -3);
+    EXPECT_EQ(rowDistances.At(kMid, 9), -2);
+}
+
+TEST(AISearch, StrongWeightsAreAlikeAboveAndBelowTheHomeRow)
+{
+    // The upper half in colour 3, the lower half its mirror in colour 4:
+    // early in a level both weigh the same.
     SBoard board;
-    CAIPlayer ai(kMid, kLast, board.m_field.get(), 2);
-    board.Layout([](int r, int c) { return r == kMid && c == 10 ? kHole : (r == kMid ? 1 : kHole); });
+    CPlayer human(kMid, 0, board.m_field.get());
+    CAIPlayer ai(kMid, kLast, board.m_field.get(), 5);
+    board.Layout([](int r, int c)
+                 { return r == kMid ? (c == 0 ? 0 : (c == kLast ? 2 : 5)) : (r < kMid ? 3 : 4); });
+    ASSERT_EQ(ai.PickColour(), 3) << "the lower index of a tie";
     const CColourMap distances = ai.BuildDistanceMap();
-    EXPECT_EQ(distances.At(kMid, kLast), 0);
-    EXPECT_EQ(distances.At(kMid, 11), 9);
-    EXPECT_EQ(distances.At(kMid, 10), -3);
-    // Beyond the hole nothing is reachable.
-    EXPECT_EQ(distances.At(kMid, 9), -2);
-    EXPECT_EQ(distances.At(0, 0), -3);
+    std::int64_t scores[2] = {0, 0};
+    for (const int k : {3, 4})
+    {
+        CColourMap map = board->MakeColourMap();
+        ai.ScoreTerritory(map, distances, kMid, kLast, k);
+        scores[k - 3] = ai.ScoreTerritory(map, distances, kMid, kLast, -1);
+    }
+    EXPECT_GT(scores[0], 0);
+    EXPECT_EQ(scores[0], scores[1]);
+    EXPECT_EQ(CAIPlayer(kMid, kLast, nullptr, 5).PickColour(), -1) << "no board, no colour";
+}
+
+TEST(AIStrength, RisesThroughCyclesOfLevelsAndStaysAtTheTopFrom85)
+{
+    const int expected[][2] = {{0, 0},  {1, 1},  {2, 0},  {5, 2},  {8, 3},  {10, 4}, {11, 4},
+                               {12, 5}, {13, 0}, {29, 1}, {30, 1}, {39, 5}, {59, 5}, {60, 2},
+                               {61, 4}, {62, 5}, {84, 2}, {85, 5}, {99, 5}, {-4, 0}};
+    for (const auto& [level, strength] : expected)
+        EXPECT_EQ(CAIPlayer::DifficultyForLevel(level), strength) << level;
 }
 
 TEST(AITurn, WithoutAPositiveScoreTheLargestTerritoryIsPlayed)

@@ -167,7 +167,7 @@ TEST(BonusOpponentRandomize, KeepsTheHomeAndMayKeepTheOpponentsColour)
 TEST(BonusFreeRandomize, TerritoriesAndTheirCoinsStayAndCoinsDrawnIntoThemAreLost)
 {
     std::srand(8);
-    const auto owned = [](int r, int c) { return (r == kMid && c < 3) || c >= 16; };
+    const auto owned = [](int, int c) { return c < 3 || c >= 16; };
     SBonusBoard board([&](int r, int c) { return owned(r, c) ? (c < 3 ? kHuman : kOpponent) : Filler(r, c); },
                       [](int, int) { return 1; });
     const Grid before = board.Colours();
@@ -175,9 +175,9 @@ TEST(BonusFreeRandomize, TerritoriesAndTheirCoinsStayAndCoinsDrawnIntoThemAreLos
 
     CColourMap now = board->MakeColourMap();
     board->FloodMark(now, kMid, 0, -7, -100);
-    board->FloodMark(now, kMid, kLast, -7, -100);
+    board->FloodMark(now, kMid, kLast, -8, -100);
     int recoloured = 0;
-    int lost = 0;
+    int lost[2] = {0, 0};
     int kept = 0;
     for (int r = 0; r < board->GetRows(); ++r)
     {
@@ -191,13 +191,14 @@ TEST(BonusFreeRandomize, TerritoriesAndTheirCoinsStayAndCoinsDrawnIntoThemAreLos
                 continue;
             }
             recoloured += board->GetCellColour(r, c) != before[r][c];
-            const bool joined = now.At(r, c) == -7;
+            const bool joined = now.At(r, c) < -6;
             EXPECT_EQ(board->GetCoin(r, c), joined ? -1 : 1) << r << "," << c;
-            (joined ? lost : kept) += 1;
+            (joined ? lost[now.At(r, c) + 8] : kept) += 1;
         }
     }
     EXPECT_GT(recoloured, 0);
-    EXPECT_GT(lost, 0);
+    EXPECT_GT(lost[0], 0) << "to the rival";
+    EXPECT_GT(lost[1], 0) << "to the human";
     EXPECT_GT(kept, 0);
     EXPECT_TRUE(board->CollectedCoins().empty());
 }
@@ -271,6 +272,8 @@ TEST(BonusPurchase, RepaintsWithoutACandidateAreRefused)
     ASSERT_NE(bonus, nullptr);
     EXPECT_FLOAT_EQ(bonus->GetInsect().m_x, -50.0f);
     EXPECT_EQ(single->CellAt(bonus->GetInsect().m_target_x, bonus->GetInsect().m_target_y), (SCellPos{3, 7}));
+    const std::unique_ptr<CBonus> zone = CreateBonus(BonusZoneRepaint, *single, player);
+    EXPECT_EQ(single->CellAt(zone->GetInsect().m_target_x, zone->GetInsect().m_target_y), (SCellPos{3, 7}));
     for (int i = 0; i < 10; ++i)
         bonus->Update(16.0f);
     EXPECT_EQ(single->GetCellColour(3, 7), 2);

@@ -85,42 +85,44 @@ TEST(CellColour, HoleIgnoresRecolouringButKeepsReportingAHole)
     EXPECT_EQ(cell.GetFlowerColour(), 3);
     cell.SetColourDirect(1);
     EXPECT_EQ(cell.GetColour(), -3);
+    // Set directly, a flower shows its colour at once.
+    CCell flower = MakeIdleCell(3);
+    flower.SetColourDirect(4);
+    EXPECT_EQ(flower.GetColour(), 4);
+    EXPECT_EQ(flower.GetClock().GetGroup(), 4);
 }
 
-TEST(CellAppearVanish, FramesFollowTheAlpha)
+// The frames a fading cell shows, each once, until it leaves `state`.
+std::vector<int> FadeFrames(CCell& cell, ECellState state)
+{
+    cell.SetDelay(0.0f);
+    std::vector<int> frames;
+    for (int i = 0; i < 200 && cell.GetState() == state; ++i)
+    {
+        cell.Update(16.0f);
+        if (frames.empty() || frames.back() != cell.GetClock().GetFrame())
+            frames.push_back(cell.GetClock().GetFrame());
+    }
+    return frames;
+}
+
+TEST(CellAppearVanish, FadesShowEveryStepOnceAndEndOnTheirLastFrame)
 {
     CCell cell = MakeIdleCell(0);
     cell.FadeIn();
-    cell.SetDelay(0.0f);
-    int previous = 9;
-    for (int i = 0; i < 200 && cell.GetState() == CellAppear; ++i)
-    {
-        cell.Update(16.0f);
-        EXPECT_LE(cell.GetClock().GetFrame(), previous);
-        EXPECT_EQ(cell.GetClock().GetFrame(),
-                  cell.GetState() == CellIdle ? 0 : 8 - static_cast<int>(cell.GetAlpha() / 0.125f));
-        previous = cell.GetClock().GetFrame();
-    }
+    EXPECT_EQ(FadeFrames(cell, CellAppear), (std::vector<int>{8, 7, 6, 5, 4, 3, 2, 1, 0}));
     EXPECT_EQ(cell.GetState(), CellIdle);
     EXPECT_FLOAT_EQ(cell.GetAlpha(), 1.0f);
-
+    // A flower runs down from the top of its frames, a hole up from the
+    // bottom; both end on the empty frame 9.
     for (const bool hole : {false, true})
     {
         CCell leaving = MakeIdleCell(0);
         leaving.SetHole(hole);
         leaving.FadeOut();
-        leaving.SetDelay(0.0f);
-        std::vector<int> frames;
-        for (int i = 0; i < 200 && leaving.GetState() == CellVanish; ++i)
-        {
-            leaving.Update(16.0f);
-            frames.push_back(leaving.GetClock().GetFrame());
-        }
+        EXPECT_EQ(FadeFrames(leaving, CellVanish), hole ? (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9})
+                                                        : (std::vector<int>{14, 13, 12, 11, 10, 9, 8, 7, 9}));
         EXPECT_EQ(leaving.GetState(), CellGone);
-        EXPECT_EQ(frames.back(), 9);
-        // A flower runs down from the top of its frames, a hole up from the bottom.
-        EXPECT_EQ(frames.front(), hole ? 1 : 14);
-        EXPECT_EQ(frames[frames.size() - 2], hole ? 8 : 7);
     }
 }
 
@@ -135,6 +137,7 @@ TEST(CellSize, SizeAboveFiftyIsCutAndHoverGrowsAndSpins)
     for (int i = 0; i < 100; ++i)
         cell.Update(16.0f);
     EXPECT_FLOAT_EQ(cell.GetSizeFactor(), 1.5f);
+    EXPECT_FLOAT_EQ(cell.GetClock().GetCellWidth(), 75.0f) << "drawn at the grown size";
     EXPECT_NE(cell.GetAngle(), angle);
     cell.SetHover(false);
     for (int i = 0; i < 100; ++i)
@@ -155,18 +158,27 @@ TEST(InsectFlight, TurnsTowardsTheTargetThenFliesAndArrivesExactly)
         insect.SetTarget(x, y);
         EXPECT_NEAR(insect.WantedHeading(), heading, 0.01f);
     }
-    insect.SetTarget(300.0f, 100.0f);
-    EXPECT_EQ(insect.m_state, InsectTurning);
-    int frames = 0;
-    while (insect.m_state == InsectTurning && frames++ < 1000)
-        insect.Update(16.0f);
-    EXPECT_EQ(insect.m_state, InsectFlying);
-    EXPECT_NEAR(insect.m_heading, 90.0f, insect.m_turn_speed * 16.0f / 6.0f);
-    while (insect.m_state == InsectFlying && frames++ < 1000)
-        insect.Update(16.0f);
-    EXPECT_EQ(insect.m_state, InsectArrived);
-    EXPECT_FLOAT_EQ(insect.m_x, 300.0f);
-    EXPECT_FLOAT_EQ(insect.m_y, 100.0f);
+    // Across, then on the diagonal: straight along the line to the target.
+    for (const auto& [x, y, heading] : {std::tuple{300.0f, 100.0f, 90.0f}, {500.0f, 300.0f, 135.0f}})
+    {
+        insect.SetTarget(x, y);
+        EXPECT_EQ(insect.m_state, InsectTurning);
+        int frames = 0;
+        while (insect.m_state == InsectTurning && frames++ < 1000)
+            insect.Update(16.0f);
+        EXPECT_EQ(insect.m_state, InsectFlying);
+        EXPECT_NEAR(insect.m_heading, heading, insect.m_turn_speed * 16.0f / 6.0f);
+        const float fromX = insect.m_x;
+        const float fromY = insect.m_y;
+        while (insect.m_state == InsectFlying && frames++ < 1000)
+        {
+            insect.Update(16.0f);
+            EXPECT_NEAR((insect.m_x - fromX) * (y - fromY), (insect.m_y - fromY) * (x - fromX), 1.0f);
+        }
+        EXPECT_EQ(insect.m_state, InsectArrived);
+        EXPECT_FLOAT_EQ(insect.m_x, x);
+        EXPECT_FLOAT_EQ(insect.m_y, y);
+    }
 }
 
 TEST(InsectFlight, DelayedInsectHoldsStillButStillAnimates)
@@ -195,6 +207,16 @@ TEST(IntroInsects, FirstInsectGoesToTheFixedCell)
     EXPECT_FLOAT_EQ(first.m_target_x, x);
     EXPECT_FLOAT_EQ(first.m_target_y, y);
     EXPECT_EQ(first.m_coin, 0);
+    // Saved now, the opening is the board with the coins where they will land.
+    SSavedBoard saved;
+    ASSERT_TRUE(board->SaveState(saved));
+    int level = -1;
+    std::vector<SCellState> cells;
+    ASSERT_TRUE(CLevelState::Read(saved.m_field_state, level, cells));
+    const CBoardGeometry g(0);
+    EXPECT_EQ(cells[static_cast<std::size_t>(g.IndexOf(g.Rows() / 3, 4))].m_coin, 0);
+    for (const auto& insect : board->GetInsects())
+        EXPECT_GE(insect->m_y, 600.0f) << "insects come in from below the picture";
     // A rebuilt level's insects all pick random cells.
     board->SetLevel(1);
     for (const auto& insect : board->GetInsects())
@@ -210,13 +232,10 @@ TEST(IntroInsects, FirstInsectTakesARandomCellWhenTheFixedOneIsAHole)
     SMaskTable masks;
     std::vector<unsigned char> mask = FullMask();
     // Clear a square around the centre of cell (5, 4) of level 0.
-    const float w = 776.0f / 21.0f;
-    const float p = 532.0f / 17.0f;
-    const int cx = static_cast<int>(w / 2.0f + 12.0f + 4 * w + 3 * w / 2.0f);
-    const int cy = static_cast<int>(282.0f - 3 * p);
-    for (int y = cy - 3; y <= cy + 3; ++y)
-        for (int x = cx - 3; x <= cx + 3; ++x)
-            mask[static_cast<std::size_t>(x + y * 800)] = 0;
+    const long long centre = CBoardGeometry(0).MaskIndex(5, 4);
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            mask[static_cast<std::size_t>(centre + dx + dy * 800)] = 0;
     masks.m_files["t/lev000.raw"] = mask;
     for (unsigned seed = 1; seed <= 20; ++seed)
     {
@@ -245,6 +264,11 @@ TEST(IntroInsects, CoinsAreDroppedAndTheIntroEndsWhenTheLastInsectHasLeft)
         if (!board->IsIdle())
         {
             EXPECT_EQ(board->GetState(), Intro);
+        }
+        for (const auto& insect : board->GetInsects())
+        {
+            // An insect that has dropped its coin leaves over the top.
+            EXPECT_TRUE(insect->m_coin >= 0 || insect->m_target_y < 0.0f);
         }
     }
     ASSERT_TRUE(board->IsIdle());
@@ -312,6 +336,12 @@ TEST(Magnifier, RightButtonEnlargesTheCellUnderThePointerUpToTheCap)
         board->Update(16.0f);
     EXPECT_EQ(board->GetHovered(), SCellPos());
     EXPECT_NEAR(board->GetCell(8, 5)->GetSize(), width, 0.01f);
+    // The top row too.
+    board->CellPosition(0, 3, x, y);
+    board->SetPointer(x, y, true);
+    for (int i = 0; i < 60; ++i)
+        board->Update(16.0f);
+    EXPECT_GT(board->GetCell(0, 3)->GetSize(), 50.0f);
 }
 } // namespace
 } // namespace NGame::NTest

@@ -71,9 +71,8 @@ TEST(FieldBuild, ZeroMaskBytesMakeHolesButNeverUnderAHome)
     SMaskTable masks;
     std::vector<unsigned char> mask = FullMask();
     // Clear the bytes under the cells (8, 0), (8, 1) and (8, 20) of level 0.
-    const float w = 776.0f / 21.0f;
     for (const int c : {0, 1, 20})
-        mask[static_cast<std::size_t>(static_cast<int>(w / 2.0f + 12.0f + c * w) + 282 * 800)] = 0;
+        mask[static_cast<std::size_t>(CBoardGeometry(0).MaskIndex(kMid, c))] = 0;
     masks.m_files["t/lev000.raw"] = mask;
     CField field("t", 1, 0, SFieldResources{}, masks.Reader());
     EXPECT_FALSE(field.IsHole(8, 0));
@@ -125,6 +124,20 @@ TEST(FieldBuild, EachSetReportsTheLevelReachedAsItsOwn)
         field.AdvanceLevel(4);
         EXPECT_EQ(reached, (std::vector<std::pair<CField::ELevelSet, int>>{{s.set, 5}})) << s.folder;
     }
+}
+
+TEST(FieldBuild, LeavingALevelFadesEveryCellOut)
+{
+    SBoard board;
+    RunUntilIdle(*board);
+    board->BeginLevelOut();
+    EXPECT_EQ(board->GetState(), Leaving);
+    for (int i = 0; i < 2000 && board->GetState() == Leaving; ++i)
+        board->Update(16.0f);
+    EXPECT_EQ(board->GetState(), Gone);
+    for (int r = 0; r < board->GetRows(); ++r)
+        for (int c = 0; c < board->RowLength(r); ++c)
+            ASSERT_EQ(board->GetCell(r, c)->GetState(), CellGone) << r << "," << c;
 }
 
 TEST(FieldBuild, HomesStartInDifferentColours)

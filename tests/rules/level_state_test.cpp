@@ -12,8 +12,8 @@ namespace
 TEST(LevelStateText, WritesHolesCoinsAndColoursInFixedWidths)
 {
     const std::string text =
-        CLevelState::Write(7, {{-3, -1}, {2, -1}, {4, 1}, {5, -1}, {-3, -1, 3}, {-3, 4, 2}});
-    EXPECT_EQ(text, "007 50 02 60 04 01 05 51 03 61 02 04 ");
+        CLevelState::Write(7, {{-3, -1}, {2, -1}, {4, 1}, {5, -1}, {-3, -1, 3}, {-3, 4, 0}});
+    EXPECT_EQ(text, "007 50 02 60 04 01 05 51 03 61 00 04 ");
     int level = 0;
     std::vector<SCellState> cells;
     ASSERT_TRUE(CLevelState::Read(text, level, cells));
@@ -22,7 +22,7 @@ TEST(LevelStateText, WritesHolesCoinsAndColoursInFixedWidths)
     EXPECT_EQ(std::vector<int>({cells[4].m_colour, cells[4].m_hidden, cells[4].m_coin}),
               std::vector<int>({-3, 3, -1}));
     EXPECT_EQ(std::vector<int>({cells[5].m_colour, cells[5].m_hidden, cells[5].m_coin}),
-              std::vector<int>({-3, 2, 4}));
+              std::vector<int>({-3, 0, 4}));
 }
 
 TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
@@ -42,6 +42,27 @@ TEST(LevelStateText, RefusesMalformedTextWithoutTouchingTheOutputs)
     std::vector<SCellState> cells;
     EXPECT_TRUE(CLevelState::Read("012 ", level, cells));
     EXPECT_TRUE(cells.empty());
+}
+
+TEST(LoadState, ASnapshotComesBackAndAnUnknownSetFlagIsRefused)
+{
+    SBoard board(0, 1, "dat/levels_classic");
+    board.Layout([](int r, int c) { return (r + c) % 6; });
+    board->TakeSnapshot();
+    SSavedBoard saved;
+    ASSERT_TRUE(board->SaveState(saved));
+    SBoard other(0, 1, "dat/levels_classic");
+    for (const int gameType : {2, -1})
+    {
+        saved.m_game_type = gameType;
+        EXPECT_FALSE(other->LoadState(saved)) << gameType;
+    }
+    for (const int gameType : {1, 0})
+    {
+        saved.m_game_type = gameType;
+        ASSERT_TRUE(other->LoadState(saved)) << gameType;
+    }
+    EXPECT_EQ(other->DescribeState(), board->DescribeState());
 }
 
 TEST(RestoreState, TheTextsHolesAndFlowersReplaceTheMasks)

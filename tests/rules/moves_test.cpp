@@ -252,6 +252,12 @@ TEST(PaintCell, OneCellJoinsOnlyByAdjacency)
     RunUntilIdle(*duel);
     EXPECT_EQ(duel->CountRegion(kMid, 0), before + 1);
     EXPECT_EQ(duel->GetCellColour(kMid, 5), 0);
+    // Not while the level opens.
+    SBoard opening;
+    ASSERT_EQ(opening->GetState(), Intro);
+    const int colour = opening->GetCellColour(3, 9);
+    opening->PaintCell(3, 9, (colour + 1) % 6, false);
+    EXPECT_EQ(opening->GetCellColour(3, 9), colour);
     // Holes ignore recolouring.
     SDuel holes;
     holes.Layout([](int r, int c) { return r == 3 && c == 3 ? kHole : (r == kMid && c == kLast ? 2 : 0); });

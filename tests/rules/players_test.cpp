@@ -124,8 +124,17 @@ TEST(MovingSet, ShiftMovesFlowersLeftThroughHolesThatStay)
 
     board->StartShift(1);
     EXPECT_EQ(board->GetState(), Shifting);
+    // The first column fades as it slides off the board; the others stay whole.
     for (int i = 0; i < 2000 && board->GetState() == Shifting; ++i)
+    {
         board->Update(16.0f);
+        if (i == 10)
+            for (int r = 0; r < board->GetRows(); ++r)
+            {
+                EXPECT_LT(cells[r][0]->GetAlpha(), 1.0f) << r;
+                EXPECT_FLOAT_EQ(cells[r][1]->GetAlpha(), 1.0f) << r;
+            }
+    }
     ASSERT_EQ(board->GetState(), Intro);
     for (int r = 0; r < board->GetRows(); ++r)
     {

@@ -1,7 +1,7 @@
 // The help and options screens and the name dialog on the fake platform,
 // with a small data folder written here: page turning, closing, settings
-// written at once, names typed and given from the keyboard, and the menu
-// dragons' movement rules.
+// written at once, names typed and given from the keyboard. (The dragons'
+// flight shows in the golden menu pictures.)
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "media/InterfaceResources.h"
@@ -327,49 +327,6 @@ TEST_F(MenuScreenTest, NameDialogIsLeftWithEnterEscapeOrTabAndSpaceAndKeepsItsBl
         EXPECT_EQ(Application().DialogCount(), 0u) << c.leave;
         EXPECT_EQ(dialog.GetName(), c.name) << c.leave;
     }
-}
-
-TEST(MenuDragon, FliesStraightUpAndComesBackBelow)
-{
-    CInterfaceInsect dragon(new CSprite());
-    dragon.m_x = 100.0f;
-    dragon.m_y = 0.0f;
-    dragon.m_speed = 1.5f;
-    dragon.MoveInsect(16.0f);
-    EXPECT_FLOAT_EQ(dragon.m_x, 100.0f);
-    EXPECT_FLOAT_EQ(dragon.m_y, -4.0f);
-    for (int i = 0; i < 12; ++i)
-        dragon.MoveInsect(16.0f); // y = -52
-    dragon.m_turn_rate = 0.0f;
-    dragon.Steer();
-    EXPECT_FLOAT_EQ(dragon.m_y, 650.0f);
-    EXPECT_GE(dragon.m_x, 0.0f);
-    EXPECT_LT(dragon.m_x, 800.0f);
-
-    // The box's edges are still inside.
-    dragon.m_x = 850.0f;
-    dragon.m_y = -50.0f;
-    dragon.Steer();
-    EXPECT_FLOAT_EQ(dragon.m_x, 850.0f);
-}
-
-TEST(MenuDragon, HeadingWrapsOnlyPastAFullTurn)
-{
-    CInterfaceInsect dragon(new CSprite());
-    dragon.m_speed = 6.0f;
-    dragon.m_heading = 360.0f;
-    dragon.MoveInsect(6.0f);
-    EXPECT_FLOAT_EQ(dragon.m_heading, 360.0f);
-    dragon.m_turn_rate = 0.5f;
-    dragon.MoveInsect(6.0f);
-    EXPECT_FLOAT_EQ(dragon.m_heading, 0.5f);
-    dragon.m_heading = 90.0f;
-    dragon.m_turn_rate = 0.0f;
-    dragon.m_x = 0.0f;
-    dragon.m_y = 0.0f;
-    dragon.MoveInsect(6.0f);
-    EXPECT_NEAR(dragon.m_x, 6.0f, 1e-4);
-    EXPECT_NEAR(dragon.m_y, 0.0f, 1e-4);
 }
 
 TEST_F(MenuScreenTest, CursorExistsOnlyWithTheResourceTable)

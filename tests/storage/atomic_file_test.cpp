@@ -1,7 +1,8 @@
 // Whole-file writes: the old file survives every failure and no temporary
-// file is left behind.
+// file is left behind; the background writer leaves each file's newest bytes.
 #include "TempFolder.h"
 #include "storage/AtomicFile.h"
+#include "storage/BackgroundWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -95,4 +96,21 @@ TEST(AtomicFile, LeftoversOfKilledSavesAreRemovedAndNothingElse)
                                      "saved_demo.dat.tmp.long-name", "saved_demo.dat.tmp.x"}));
     EXPECT_EQ(ReadBack(path), "kept");
     RemoveLeftoverTemporaries(folder / "missing/file");
+}
+
+TEST(BackgroundWriter, EachFileHoldsItsNewestBytesWhenFlushReturns)
+{
+    CTempFolder folder;
+    CBackgroundWriter writer;
+    // Twice: the worker writes, rests, and takes the next round's files.
+    for (const std::string round : {"first", "second"})
+    {
+        for (int i = 0; i < 30; ++i)
+            for (const std::string name : {"a.dat", "b.dat"})
+                writer.Submit(folder / name, round + name + std::to_string(i));
+        writer.Flush();
+        EXPECT_EQ(ReadBack(folder / "a.dat"), round + "a.dat29");
+        EXPECT_EQ(ReadBack(folder / "b.dat"), round + "b.dat29");
+    }
+    EXPECT_EQ(folder.Names(), (Names{"a.dat", "b.dat"}));
 }

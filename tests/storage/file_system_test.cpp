@@ -92,12 +92,13 @@ TEST_F(FileSystemTest, ServesEntriesByNormalisedNameAndTheRestFromDisk)
     ASSERT_TRUE(Open(CPackBuilder(4)
                          .Entry("mui/main_wnd.txt", "m_close_btn.x 10\n")
                          .Entry("Dat/Game.TXT", std::string("\0\xff m_a", 6), true)
-                         .Entry("wav/empty.wav", "")
                          .Entry("MUI/main_wnd.txt", "second of two")
+                         .Entry("wav/ZERO.wav", "") // empty, and the pack ends with it
                          .Bytes()));
     EXPECT_EQ(Read("MUI\\Main_Wnd.txt"), "m_close_btn.x 10\n");
     EXPECT_EQ(Read("dat/game.txt"), std::string("\0\xff m_a", 6));
-    EXPECT_EQ(Read("wav/empty.wav"), "");
+    EXPECT_EQ(m_files.FindEntry("wav/zero.wav").m_name, "wav/zero.wav");
+    EXPECT_EQ(Read("wav/zero.wav"), "");
     EXPECT_EQ(m_files.EntriesInFileOrder().size(), 3u);
     EXPECT_EQ(Read("DAT\\Levels_Classic\\LEV001.raw"), "mask");
     // Found nowhere, or not a file: an empty buffer.

@@ -17,26 +17,39 @@ std::string SavedText(const std::string& path)
     file.LoadFile(path, true, "vum", 3);
     return file.ToText();
 }
+
+// Everything a save of `s` holds but the window, as text.
+std::string SavedSettings(const CSettings& s, const std::string& path)
+{
+    EXPECT_TRUE(s.Save(path, {true, s.m_full_screen, 0, 0, s.m_sound_invert}));
+    return SavedText(path);
+}
 } // namespace
 
-TEST(Settings, MissingOrNonsenseFileGivesDefaults)
+TEST(Settings, MissingFileGivesTheDefaultWindowAndAbsentKeysTheirDefaults)
 {
     CTempFolder folder;
     for (const std::string& path : {folder / "dx_demo.cfg", folder.Write("junk.cfg", "never enciphered")})
     {
         CSettings s;
+        s.m_window_width = 1000;
+        s.m_window_size_stored = true;
         s.Load(path);
         EXPECT_EQ(s.m_window_width, 800);
         EXPECT_EQ(s.m_window_height, 600);
-        EXPECT_EQ(s.m_window_x, 0);
         EXPECT_FALSE(s.m_window_size_stored); // the first start sizes the window to the screen
-        EXPECT_TRUE(s.m_full_screen && s.m_sound && s.m_hints && s.m_show_dragons);
-        EXPECT_FALSE(s.m_sound_invert);
-        EXPECT_EQ(s.m_music_volume, 40);
-        EXPECT_EQ(s.m_classic_level, 3);
-        EXPECT_EQ(s.m_adv_level, 3);
-        EXPECT_EQ(s.m_moving_level, 1);
     }
+    // A file with a window and nothing else: every other key reads as a
+    // fresh start has it, the window's place as the top left corner.
+    CSettings s;
+    s.m_window_x = s.m_window_y = 5;
+    s.m_sound = s.m_hints = s.m_show_dragons = s.m_full_screen = false;
+    s.Load(
+        folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 900 m_window_height 700", "vum", 3)));
+    EXPECT_TRUE(s.m_window_size_stored);
+    EXPECT_EQ(s.m_window_x, 0);
+    EXPECT_EQ(s.m_window_y, 0);
+    EXPECT_EQ(SavedSettings(s, folder / "loaded.cfg"), SavedSettings(CSettings(), folder / "fresh.cfg"));
 }
 
 TEST(Settings, ValuesReadBackWithTheirBounds)
@@ -88,7 +101,10 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     CSettings s;
     s.m_window_width = 1024;
     s.m_window_height = 768;
-    s.m_sound = false;
+    // Every value away from its default, so that each key shows what it saves.
+    s.m_sound = s.m_hints = s.m_show_dragons = false;
+    s.m_music_volume = 7;
+    s.m_adv_level = 12;
     s.m_classic_level = 45;
     s.m_moving_level = 9;
     CWindowState window;
@@ -97,20 +113,20 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     window.m_invert_stereo = true;
     ASSERT_TRUE(s.Save(path, window));
     EXPECT_EQ(SavedText(path),
-              "m_adv_level 3\nm_classic_level 45\nm_hints 1\nm_is_full_screen_loaded 0\n"
-              "m_moving_level 9\nm_music_volume 40\nm_show_dragons 1\nm_sound 0\nm_sound_invert 1\n"
+              "m_adv_level 12\nm_classic_level 45\nm_hints 0\nm_is_full_screen_loaded 0\n"
+              "m_moving_level 9\nm_music_volume 7\nm_show_dragons 0\nm_sound 0\nm_sound_invert 1\n"
               "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
 
-    window.m_minimised = true;
-    window.m_full_screen = true;
+    window = {true, true, 30, 40, false};
     ASSERT_TRUE(s.Save(path, window));
     CSettings back;
     back.Load(path);
     EXPECT_EQ(back.m_window_width, 800);
     EXPECT_EQ(back.m_window_x, 0);
     EXPECT_TRUE(back.m_full_screen);
-    EXPECT_FALSE(back.m_sound);
-    EXPECT_EQ(back.m_moving_level, 9);
+    EXPECT_FALSE(back.m_sound_invert);
+    const CTempFolder scratch;
+    EXPECT_EQ(SavedSettings(back, scratch / "back.cfg"), SavedSettings(s, scratch / "again.cfg"));
     EXPECT_EQ(SavedText(path).find("m_window"), std::string::npos);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"dx_demo.cfg"});
 }

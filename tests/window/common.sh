@@ -186,11 +186,11 @@ expect_installed_menu() {
     || fail "a run without data draws the menu too: the comparison proves nothing"
 }
 
-# same_shots DIR OTHER TOLERANCE WHAT [GLOB]: every picture in DIR (matching
-# GLOB) has a twin in OTHER within TOLERANCE per channel; prints how many.
+# same_shots DIR OTHER TOLERANCE WHAT: every picture in DIR has a twin in
+# OTHER within TOLERANCE per channel; prints how many.
 same_shots() {
   local shot name count=0
-  for shot in "$1"/${5:-*}.png; do
+  for shot in "$1"/*.png; do
     name=$(basename "$shot")
     # Said on standard error: the count is what goes to standard output.
     [ -s "$2/$name" ] || fail "no $4 twin of $name" >&2
