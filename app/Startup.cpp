@@ -1,20 +1,26 @@
-// Start-up and shutdown. Each step names the service it starts or stops; the
-// services of subsystems not built yet are the functions of app/Services.h.
+// Start-up and shutdown: each step starts or stops one subsystem, in the order
+// they depend on each other.
 #include "app/Startup.h"
 
 #include "app/CommandLine.h"
 #include "app/Replay.h"
-#include "app/Services.h"
 #include "app/TestScreen.h"
 #include "catalogue/Texts.h"
 #include "framework/Application.h"
+#include "framework/MenuCursor.h"
 #include "framework/Screen.h"
+#include "media/ApplySettings.h"
+#include "media/Audio.h"
+#include "media/Music.h"
+#include "media/ResourceGroup.h"
 #include "media/TgaDecoder.h"
 #include "platform/Gl.h"
 #include "platform/PngFile.h"
 #include "platform/SdlPlatform.h"
+#include "play/GameResources.h"
 #include "play/SavedGame.h"
 #include "play/TopTable.h"
+#include "screens/Intro.h"
 #include "screens/MainMenu.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileSystem.h"
@@ -122,9 +128,7 @@ void PlaceWindow(IPlatform& platform, CSettings& settings)
 // The intro stands while the rest loads.
 void ShowIntro(CApplication& app, IPlatform& platform)
 {
-    std::unique_ptr<CScreen> intro(CreateIntroScreen());
-    if (!intro)
-        return;
+    auto intro = std::make_unique<NInterface::CIntro>();
     app.PushScreen(intro.get());
     app.DrawScreens();
     NGl::Flush();
@@ -163,7 +167,7 @@ void OpenBottomScreen(CApplication& app, IPlatform& platform, const CCommandLine
     }
     // The cursor decoration replaces the system cursor; the stand-in screen
     // keeps the system's (its checks probe the pixels under the pointer).
-    if (CreateCursorDecoration() && bottom.m_main_menu)
+    if (NInterface::CreateCursor() && bottom.m_main_menu)
         platform.ShowCursor(false);
 }
 
@@ -208,7 +212,7 @@ bool RunFrames(CApplication& app, CSdlPlatform& platform, const CCommandLine& op
         });
     if (options.m_frames == 0)
         platform.PostQuit();
-    app.RunLoop(true, MusicPlayer());
+    app.RunLoop(true, &NAudio::TheMusic());
     app.SetFrameHooks(nullptr, nullptr, nullptr);
     return !capturing || capture.Write(options.m_screenshot);
 }
@@ -231,7 +235,8 @@ void SaveSettings(const CApplication& app, CSettings& settings, bool keepFullScr
         settings.m_window_width = rect.m_width;
         settings.m_window_height = rect.m_height;
     }
-    window.m_invert_stereo = GetAudioInvertStereo();
+    const CAudio* audio = CAudio::Get();
+    window.m_invert_stereo = audio ? audio->GetInvertStereo() : settings.m_sound_invert;
     settings.Save(settings.SettingsPath(), window);
 }
 // The per-user folder, the log in it, and no temporary file left from a run
@@ -249,10 +254,10 @@ void OpenUserFolder(CSettings& settings, const std::string& overrideFolder)
 void ShutDown(CApplication& app, IPlatform& platform)
 {
     app.ShowWindow(false);
-    DestroyCursorDecoration();
+    NInterface::DestroyCursor();
     platform.ShowCursor(true);
-    DeleteMainResourceGroup();
-    DestroyGameResources();
+    DeleteGroup("main");
+    ReleaseGameResources();
     CFileSystem::Destroy();
     app.Shutdown();
     CApplication::Destroy();
@@ -277,14 +282,14 @@ int RunProgram(const CCommandLine& options)
 
     // 3-4. File access and the menus' resource group.
     CFileSystem* files = CFileSystem::Create();
-    CreateMainResourceGroup();
+    CreateGroup("main", *files);
 
     // 5-7. The application object (SDL's clock has millisecond resolution already).
     CSdlPlatform platform;
     if (!platform.Init(error))
     {
         std::fprintf(stderr, "chromal: cannot open the display: %s\n", error.c_str());
-        DeleteMainResourceGroup();
+        DeleteGroup("main");
         CFileSystem::Destroy();
         return 1;
     }
@@ -310,7 +315,7 @@ int RunProgram(const CCommandLine& options)
     {
         std::fprintf(stderr, "chromal: cannot create the window\n");
         CApplication::Destroy();
-        DeleteMainResourceGroup();
+        DeleteGroup("main");
         CFileSystem::Destroy();
         return 1;
     }
@@ -322,8 +327,8 @@ int RunProgram(const CCommandLine& options)
     // 13-18. The intro while the rest loads: audio settings, the game's
     // resources, then the main menu, which stays the bottom screen.
     ShowIntro(app, platform);
-    ApplySettingsToAudio();
-    CreateGameResources();
+    ApplySettings(settings);
+    GetGameResources();
     SBottomScreen bottom;
     OpenBottomScreen(app, platform, options, bottom);
 

@@ -112,9 +112,9 @@ void CTestScreen::Draw()
 
     if (m_has_click)
     {
-        // Client pixels are logical units in an 800 by 600 window.
-        const float x = m_click_x * 800.0f / (app.GetWindowWidth() > 0 ? app.GetWindowWidth() : 800);
-        const float y = m_click_y * 600.0f / (app.GetWindowHeight() > 0 ? app.GetWindowHeight() : 600);
+        // The platform gives the click in the picture's own units.
+        const float x = static_cast<float>(m_click_x);
+        const float y = static_cast<float>(m_click_y);
         NGl::Color(1.0f, 1.0f, 1.0f);
         Quad(x - kMarkerHalf, y - kMarkerHalf, x + kMarkerHalf, y + kMarkerHalf);
     }
@@ -138,9 +138,9 @@ void CTestScreen::OnKeyDown(int key)
     else if ((key == 'H' || key == 'O') && !m_opened)
     {
         if (key == 'H')
-            m_opened = std::make_unique<NInterface::CHelpWnd>(800.0f, 600.0f);
+            m_opened = std::make_unique<NInterface::CHelpWnd>();
         else
-            m_opened = std::make_unique<NInterface::COptionsWnd>(800.0f, 600.0f);
+            m_opened = std::make_unique<NInterface::COptionsWnd>();
         app.PushScreen(m_opened.get());
     }
     CScreen::OnKeyDown(key);

@@ -28,11 +28,6 @@ class CTestScreen final : public CScreen
     void OnCloseRequest() override;
     void OnScreenClosed(CScreen* screen) override;
 
-    bool HasClick() const { return m_has_click; }
-    int ClickX() const { return m_click_x; }
-    int ClickY() const { return m_click_y; }
-    int LastChar() const { return m_last_char; }
-
   private:
     void MakeTexture();
 

@@ -83,12 +83,6 @@ CApplication::~CApplication()
 
 bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int width, int height)
 {
-    m_x = x;
-    m_y = y;
-    // The platform scales the picture to the window: the screens keep
-    // seeing the logical size.
-    m_width = m_logical_width;
-    m_height = m_logical_height;
     m_remembered_left = x;
     m_remembered_top = y;
     m_remembered_width = width;
@@ -99,7 +93,7 @@ bool CApplication::CreateMainWindow(const std::string& title, int x, int y, int 
     // Textures need the GL context the window brought.
     ReloadAll();
     m_platform.ShowWindow(true);
-    CAudio::Create(nullptr)->SetInvertStereo(Settings().m_sound_invert);
+    CAudio::Create()->SetInvertStereo(Settings().m_sound_invert);
     return true;
 }
 
@@ -135,8 +129,8 @@ bool CApplication::SetWindowed()
     // than shrinking it to nothing.
     if (m_remembered_width <= 0 || m_remembered_height <= 0)
     {
-        m_remembered_width = m_width;
-        m_remembered_height = m_height;
+        m_remembered_width = m_logical_width;
+        m_remembered_height = m_logical_height;
     }
     int screenWidth = 0;
     int screenHeight = 0;

@@ -58,10 +58,6 @@ class CApplication
     int ModeChanges() const { return m_mode_changes; }
     bool IsMinimised() const { return m_minimised; }
     bool IsActive() const { return m_active; }
-    // The client size the screens see: the logical size, however large the
-    // window is scaled (dialogs and screens convert mouse positions by it).
-    int GetWindowWidth() const { return m_width; }
-    int GetWindowHeight() const { return m_height; }
     // The window's place and real size on the desktop, or, in full screen,
     // those it goes back to: what the settings keep.
     CRect GetWindowedRect() const;
@@ -115,7 +111,6 @@ class CApplication
     // against whole drawing.
     bool LastFrameKept(const CScreen* screen) const;
     static void SetPartialRedraws(bool enabled);
-    std::uint32_t FrameCount() const { return m_frame; }
 
   private:
     // The two halves of HandleEvent: what the window itself went through, and
@@ -128,10 +123,6 @@ class CApplication
 
     IPlatform& m_platform;
     bool m_window_created = false;
-    int m_x = 0;
-    int m_y = 0;
-    int m_width = 0;
-    int m_height = 0;
     bool m_full_screen = false;
     int m_mode_changes = 0;
     bool m_minimised = false;

@@ -82,25 +82,14 @@ void CDialogScreen::OnKeyDown(int key)
 
 void CDialogScreen::FocusToClient(float& x, float& y) const
 {
-    const CApplication& app = Application();
-    if (m_logical_width <= 0 || m_logical_height <= 0)
-        return;
-    x = static_cast<float>((std::trunc(m_x) + x) * app.GetWindowWidth() / m_logical_width);
-    y = static_cast<float>((std::trunc(m_y) + y) * app.GetWindowHeight() / m_logical_height);
+    x += std::trunc(m_x);
+    y += std::trunc(m_y);
 }
 
 void CDialogScreen::ToDialog(int& x, int& y) const
 {
-    const CApplication& app = Application();
-    // A logical size of 0 would divide by zero; such a dialog was never
-    // opened properly, so its coordinates are passed through.
-    if (m_logical_width <= 0 || m_logical_height <= 0 || app.GetWindowWidth() <= 0 ||
-        app.GetWindowHeight() <= 0)
-        return;
-    const double sx = static_cast<double>(app.GetWindowWidth()) / m_logical_width;
-    const double sy = static_cast<double>(app.GetWindowHeight()) / m_logical_height;
-    x = static_cast<int>(std::trunc(x / sx)) - static_cast<int>(std::trunc(m_x));
-    y = static_cast<int>(std::trunc(y / sy)) - static_cast<int>(std::trunc(m_y));
+    x -= static_cast<int>(std::trunc(m_x));
+    y -= static_cast<int>(std::trunc(m_y));
 }
 
 void CDialogScreen::OnMouseMove(int x, int y, std::uint32_t flags)

@@ -18,7 +18,8 @@ class CDialogScreen : public CScreen
     void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override = 0;
 
-    // Window pixels to dialog-local logical coordinates.
+    // Picture coordinates (what the platform hands out at any window size)
+    // counted from the dialog's corner.
     void ToDialog(int& x, int& y) const;
     // Darkens the whole logical screen when the dim flag is set.
     void DrawDim(float r, float g, float b, float a) const;

@@ -41,21 +41,15 @@ CSprite* GetCursorSprite()
 
 namespace
 {
-// Where DrawCursor puts the sprite's centre, in logical units.
+// Where DrawCursor puts the sprite's centre: the pointer, which the platform
+// gives in the picture's own units at any window size.
 void CursorPosition(const CApplication* app, float& lx, float& ly)
 {
     int x = 0;
     int y = 0;
     app->GetCursorClientPos(x, y);
-    // The screens draw in logical units: in a window larger than the logical
-    // size the pointer's pixels would otherwise put the sprite away from it.
     lx = static_cast<float>(x);
     ly = static_cast<float>(y);
-    if (app->GetWindowWidth() > 0 && app->GetWindowHeight() > 0 && !app->IsFullScreen())
-    {
-        lx = x * static_cast<float>(app->GetLogicalWidth()) / app->GetWindowWidth();
-        ly = y * static_cast<float>(app->GetLogicalHeight()) / app->GetWindowHeight();
-    }
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "platform/Gl.h"
+#include "platform/Letterbox.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,18 +28,12 @@ SArea Bounds(const SArea& a, const SArea& b)
 // as filling this many more pixels: nearby pieces are drawn as one.
 constexpr float kPieceCost = 4096.0f;
 
-// The window pixels of a logical area, rounded outwards with a pixel to spare
-// for filtering, as a scissor rectangle (GL's y grows upwards).
+// The window pixels of a logical area, with a pixel to spare for filtering.
 void Scissor(const SArea& area, const GLint viewport[4], float logicalWidth, float logicalHeight)
 {
-    const double sx = viewport[2] / static_cast<double>(logicalWidth);
-    const double sy = viewport[3] / static_cast<double>(logicalHeight);
-    const GLint left = static_cast<GLint>(std::floor(area.m_x0 * sx)) - 1;
-    const GLint right = static_cast<GLint>(std::ceil(area.m_x1 * sx)) + 1;
-    const GLint bottom = static_cast<GLint>(std::floor(viewport[3] - area.m_y1 * sy)) - 1;
-    const GLint top = static_cast<GLint>(std::ceil(viewport[3] - area.m_y0 * sy)) + 1;
-    NGl::WindowScissor(viewport[0] + left, viewport[1] + bottom, std::max(0, right - left),
-                       std::max(0, top - bottom));
+    const SWindowRect rect = PictureAreaToWindow(viewport, logicalWidth, logicalHeight, area.m_x0, area.m_y0,
+                                                 area.m_x1, area.m_y1, 1, false);
+    NGl::WindowScissor(rect.m_x, rect.m_y, rect.m_width, rect.m_height);
 }
 } // namespace
 

@@ -48,7 +48,7 @@ class CScreen
     CControl* FocusedControl() const { return m_focused; }
 
     // A control's focus point in the screen's client coordinates (dialogs
-    // put their own corner and scale in).
+    // put their own corner in).
     virtual void FocusToClient(float& x, float& y) const;
 
   private:

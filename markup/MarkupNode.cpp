@@ -303,8 +303,3 @@ float CMarkupNode::GetFloatAttribute(const std::string& name, float def) const
     const float value = std::strtof(start, &end);
     return end == start ? def : value;
 }
-
-void CMarkupNode::SetAttribute(const std::string& name, const std::string& value)
-{
-    m_attributes[name] = value;
-}

@@ -34,8 +34,6 @@ class CMarkupNode
     // A value that does not start with a number gives the default.
     int GetIntAttribute(const std::string& name, int def) const;
     float GetFloatAttribute(const std::string& name, float def) const;
-    void SetAttribute(const std::string& name, const std::string& value);
-    const std::map<std::string, std::string>& Attributes() const { return m_attributes; }
 
   private:
     class CScanner;

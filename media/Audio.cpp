@@ -13,10 +13,10 @@ std::unique_ptr<CAudio> g_audio;
 constexpr int kChunkSize = 2048;
 } // namespace
 
-CAudio* CAudio::Create(void* window)
+CAudio* CAudio::Create()
 {
     g_audio.reset();
-    g_audio = std::make_unique<CAudio>(window);
+    g_audio = std::make_unique<CAudio>();
     return g_audio.get();
 }
 
@@ -30,7 +30,7 @@ void CAudio::Destroy()
     g_audio.reset();
 }
 
-CAudio::CAudio(void* window) : m_window(window)
+CAudio::CAudio()
 {
     m_open = OpenMixer();
     m_device_available = m_open;

@@ -14,17 +14,15 @@ class CAudio
     static constexpr int kModuleVolumeMax = 64;
 
     // The process-wide device: Create destroys a previous one first.
-    static CAudio* Create(void* window);
+    static CAudio* Create();
     static CAudio* Get();
     static void Destroy();
 
-    explicit CAudio(void* window);
+    CAudio();
     CAudio(const CAudio&) = delete;
     CAudio& operator=(const CAudio&) = delete;
     virtual ~CAudio();
 
-    // The window the device was opened for (SDL needs none; kept for callers).
-    void* GetWindow() const { return m_window; }
     // True only when a real output device was opened.
     bool IsDeviceAvailable() const { return m_device_available; }
     void SetSoundEnabled(bool enabled) { m_sound_enabled = enabled; }
@@ -56,7 +54,6 @@ class CAudio
     bool OpenMixer();
     void ApplyMusicVolume() const;
 
-    void* m_window;
     bool m_open = false;
     bool m_device_available = false;
     bool m_sound_enabled = true;

@@ -1,9 +1,10 @@
 // Bitmap text drawn from one font picture whose glyph rectangles are found
-// from the picture's own alpha channel.
+// from the picture's own alpha channel (text/FontMetrics.h).
 #pragma once
 
+#include "text/FontMetrics.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 class CTexture;
@@ -11,15 +12,7 @@ class CTexture;
 class CBitmapText
 {
   public:
-    static constexpr int kGlyphCount = 94; // '!' to '~'
-
-    struct SGlyph
-    {
-        float m_upper_t = 0.0f;
-        float m_lower_t = 0.0f;
-        float m_left_s = 0.0f;
-        float m_right_s = 0.0f;
-    };
+    using SGlyph = NText::CFontMetrics::SGlyph;
 
     // One laid-out glyph: its left edge, baseline and width in screen units.
     struct SPlacedGlyph
@@ -42,8 +35,6 @@ class CBitmapText
                   bool flip, bool centre) const;
     void DrawTextOutlined(const char* text, float size, float x, float y, float z, float r, float g, float b,
                           float a, bool flip, bool centre) const;
-    void DrawNumber(int number, float size, float x, float y, float z, float r, float g, float b, float a,
-                    bool flip, bool centre) const;
     void DrawNumberOutlined(int number, float size, float x, float y, float z, float r, float g, float b,
                             float a, bool flip, bool centre) const;
     float TextWidth(const char* text, float size) const;
@@ -51,25 +42,12 @@ class CBitmapText
     // Where DrawText puts each glyph, without drawing.
     std::vector<SPlacedGlyph> Layout(const char* text, float size, float x, float y, bool centre) const;
 
-    const SGlyph& Glyph(int index) const { return m_glyphs[index]; }
-    float GetLineHeight() const { return m_line_height; }
+    const NText::CFontMetrics& Metrics() const { return m_metrics; }
 
   private:
-    struct SAdvance
-    {
-        float m_scale = 0.0f;
-        float m_space = 0.0f;
-        float m_gap = 0.0f;
-    };
-    // False when no metrics were ever loaded: nothing can be measured then.
-    bool Advances(float size, SAdvance& advance) const;
     template <typename Visit>
     void ForEachGlyph(const char* text, float size, float x, float y, bool centre, Visit visit) const;
 
     CTexture* m_texture = nullptr;
-    SGlyph m_glyphs[kGlyphCount];
-    float m_line_height = 0.0f;
-    std::uint32_t m_picture_width = 0;
-    std::uint32_t m_picture_height = 0;
-    std::uint32_t m_bytes_per_pixel = 0;
+    NText::CFontMetrics m_metrics;
 };

@@ -50,17 +50,12 @@ void CInterfaceResources::Load(CResourceGroup& group)
         bool m_mipmaps;
     } entries[] = {
         {"m_new_game_btn", &CInterfaceResources::m_new_game_btn, true},
-        {"m_new_game_adv_btn", &CInterfaceResources::m_new_game_adv_btn, true},
-        {"m_new_game_custom_btn", &CInterfaceResources::m_new_game_custom_btn, true},
-        {"m_continue_btn", &CInterfaceResources::m_continue_btn, true},
         {"m_quit_game_btn", &CInterfaceResources::m_quit_game_btn, true},
         {"m_ok_btn", &CInterfaceResources::m_ok_btn, true},
         {"m_help_btn", &CInterfaceResources::m_help_btn, true},
         {"m_enter_name_editbox", &CInterfaceResources::m_enter_name_editbox, true},
         {"m_top7_btn", &CInterfaceResources::m_top7_btn, true},
         {"m_options_btn", &CInterfaceResources::m_options_btn, true},
-        {"m_mini_btn", &CInterfaceResources::m_mini_btn, true},
-        {"m_fullscreen_btn", &CInterfaceResources::m_fullscreen_btn, true},
         {"m_help_next_btn", &CInterfaceResources::m_help_next_btn, true},
         {"m_help_prev_btn", &CInterfaceResources::m_help_prev_btn, true},
         {"m_top_next_btn", &CInterfaceResources::m_top_next_btn, true},

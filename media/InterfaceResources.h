@@ -28,17 +28,12 @@ class CInterfaceResources
     CTexture* m_font_tex = nullptr;
 
     CTexture* m_new_game_btn = nullptr;
-    CTexture* m_new_game_adv_btn = nullptr;
-    CTexture* m_new_game_custom_btn = nullptr;
-    CTexture* m_continue_btn = nullptr;
     CTexture* m_quit_game_btn = nullptr;
     CTexture* m_ok_btn = nullptr;
     CTexture* m_help_btn = nullptr;
     CTexture* m_enter_name_editbox = nullptr;
     CTexture* m_top7_btn = nullptr;
     CTexture* m_options_btn = nullptr;
-    CTexture* m_mini_btn = nullptr;
-    CTexture* m_fullscreen_btn = nullptr;
     CTexture* m_help_next_btn = nullptr;
     CTexture* m_help_prev_btn = nullptr;
     CTexture* m_top_next_btn = nullptr;

@@ -3,6 +3,7 @@
 #include "media/LayerCache.h"
 
 #include "platform/Gl.h"
+#include "platform/Letterbox.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,19 +111,14 @@ void CLayerCache::BeginRedraw(float x0, float y0, float x1, float y1, float logi
 {
     if (!Usable() || !m_kept || logicalWidth <= 0.0f || logicalHeight <= 0.0f)
         return;
-    // Window pixels, rounded outwards and held inside the viewport.
-    const double sx = m_viewport[2] / static_cast<double>(logicalWidth);
-    const double sy = m_viewport[3] / static_cast<double>(logicalHeight);
-    const auto clamp = [](double value, GLint limit)
-    { return static_cast<GLint>(std::min<double>(std::max(value, 0.0), limit)); };
-    const GLint left = clamp(std::floor(x0 * sx), m_viewport[2]);
-    const GLint right = clamp(std::ceil(x1 * sx), m_viewport[2]);
-    const GLint bottom = clamp(std::floor(m_viewport[3] - y1 * sy), m_viewport[3]);
-    const GLint top = clamp(std::ceil(m_viewport[3] - y0 * sy), m_viewport[3]);
-    m_redraw[0] = left;
-    m_redraw[1] = bottom;
-    m_redraw[2] = std::max(0, right - left);
-    m_redraw[3] = std::max(0, top - bottom);
+    // Window pixels, rounded outwards and held inside the viewport; the
+    // kept copy counts them from the viewport's corner.
+    const SWindowRect rect =
+        PictureAreaToWindow(m_viewport, logicalWidth, logicalHeight, x0, y0, x1, y1, 0, true);
+    m_redraw[0] = rect.m_x - m_viewport[0];
+    m_redraw[1] = rect.m_y - m_viewport[1];
+    m_redraw[2] = rect.m_width;
+    m_redraw[3] = rect.m_height;
     NGl::WindowScissor(m_viewport[0] + m_redraw[0], m_viewport[1] + m_redraw[1], m_redraw[2], m_redraw[3]);
     NGl::Enable(GL_SCISSOR_TEST);
     NGl::Clear(GL_COLOR_BUFFER_BIT);

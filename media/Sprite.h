@@ -1,8 +1,9 @@
 // A sprite sheet cut into rows ("groups") and columns (animation frames),
-// loaded from a ".spr" file and copied by everything that shows it.
+// loaded from a ".spr" file and copied by everything that shows it. Its frame
+// timing, place and flags are the clock the rules animate the board with.
 #pragma once
 
-#include "media/Vector.h"
+#include "anim/SpriteClock.h"
 
 #include <cstdint>
 #include <string>
@@ -10,7 +11,7 @@
 class CFileSystem;
 class CTexture;
 
-class CSprite
+class CSprite : public NGame::CSpriteClock
 {
   public:
     CSprite() = default;
@@ -28,36 +29,9 @@ class CSprite
     bool LoadSpriteFile(const CFileSystem& files, const std::string& fileName);
     void ReleaseTexture();
 
-    void Update(float elapsed);
     // With bind false the caller has already bound the sheet (many copies in a row).
     void Draw(bool bind) const;
 
-    void SetPosition(float x, float y, float z);
-    void SetPosition(const CVector& position) { m_position = position; }
-    const CVector& GetPosition() const { return m_position; }
-    // Carried along by copies for their owners; the sprite itself ignores it.
-    CVector& Extra() { return m_extra; }
-    void SetVisible(bool visible) { m_visible = visible; }
-    bool IsVisible() const { return m_visible; }
-    void SetBlend(bool blend) { m_blend = blend; }
-    bool IsBlended() const { return m_blend; }
-    void SetFlip(bool flip) { m_flip = flip; }
-    bool IsFlipped() const { return m_flip; }
-    void SetReverse(bool reverse) { m_reverse = reverse; }
-    bool GetReverse() const { return m_reverse; }
-    void SetFrameTime(std::uint32_t milliseconds) { m_frame_time = milliseconds; }
-    std::uint32_t GetFrameTime() const { return m_frame_time; }
-    void SetCellSize(float width, float height);
-    float GetCellWidth() const { return m_cell_width; }
-    float GetCellHeight() const { return m_cell_height; }
-    void SetGroup(int group);
-    void SetFrame(int frame);
-    void Rewind();
-    int GetFrameCount() const { return m_frames; }
-    int GetGroupCount() const { return m_groups; }
-    int GetFrame() const { return m_frame; }
-    int GetGroup() const { return m_group; }
-    std::uint32_t GetElapsed() const { return m_elapsed; }
     CTexture* GetTexture() const { return m_texture; }
     bool OwnsTexture() const { return m_owns_texture; }
 
@@ -65,21 +39,10 @@ class CSprite
     void CellCoordinates(float& s0, float& s1, float& t0, float& t1) const;
 
   private:
-    CVector m_position;
-    CVector m_extra;
+    // The sheet's size divided by the counts, in whole pixels.
+    void FitCellsToSheet();
+
     CTexture* m_texture = nullptr;
     const CFileSystem* m_files = nullptr;
-    int m_groups = 1;
-    int m_frames = 1;
-    float m_cell_width = 0.0f;
-    float m_cell_height = 0.0f;
-    int m_frame = 0;
-    int m_group = 0;
-    bool m_visible = true;
     bool m_owns_texture = false;
-    bool m_blend = false;
-    bool m_flip = false;
-    bool m_reverse = false;
-    std::uint32_t m_elapsed = 0;
-    std::uint32_t m_frame_time = 50;
 };

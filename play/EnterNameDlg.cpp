@@ -29,7 +29,7 @@ CEnterNameDlg::CEnterNameDlg()
     m_ok->LoadLayout(m_layout, "m_ok_btn");
     AddControl(m_ok.get());
 
-    m_edit = std::make_unique<CSimpleEdit>(this, resources ? &resources->m_font : nullptr, 25.0f,
+    m_edit = std::make_unique<CSimpleEdit>(resources ? &resources->m_font : nullptr, 25.0f,
                                            resources ? resources->m_enter_name_editbox : nullptr);
     m_edit->SetPosition(m_layout.GetFloat("m_enter_name_box.x", 0.0f),
                         m_layout.GetFloat("m_enter_name_box.y", 0.0f), 0.0f);

@@ -8,6 +8,7 @@
 #include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
 #include "media/LayerCache.h"
+#include "platform/Letterbox.h"
 #include "play/GameResources.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
@@ -83,7 +84,6 @@ class CGame : public CScreen
     bool IsLifeLost() const { return m_match->IsLifeLost(); }
     bool IsNameEntered() const { return m_name_entered; }
     bool IsSkipPending() const { return m_match->IsSkipPending(); }
-    float GetMessageAlpha() const { return m_message_alpha; }
     std::size_t GetEffectCount() const { return m_match->GetBonusCount(); }
     // What the game tells whoever keeps it: a new moment worth saving (a
     // turn, a level's opening or its end, see CMatch::SMoment; also when a
@@ -134,10 +134,7 @@ class CGame : public CScreen
     // Partial repaints while little moves (play/GameRepaint.cpp): the frame
     // clips (window pixels) around what changed since the last frame, if it
     // can tell; the frame is then drawn once through each.
-    struct SFrameClip
-    {
-        GLint m_x, m_y, m_width, m_height;
-    };
+    using SFrameClip = SWindowRect;
     bool BeginRepaint(std::vector<SFrameClip>& clips);
     // Takes this frame's look; true when the kept picture may be patched,
     // with `areas` what changed since the last frame (the changed flowers,

@@ -47,8 +47,6 @@ class CGameHint
 
     std::uint32_t GetRecord() const { return m_record; }
     float GetAlpha() const { return m_alpha; }
-    bool IsClosing() const { return m_speed < 0.0f; }
-    CSimpleCheckBox& CheckBox() { return *m_check_box; }
 
   private:
     std::uint32_t m_record;

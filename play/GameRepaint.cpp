@@ -173,17 +173,10 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
         return false;
     GLint viewport[4];
     NGl::GetWindowViewport(viewport);
-    const double sx = viewport[2] / kWidth;
-    const double sy = viewport[3] / kHeight;
+    // With pixels to spare for filtering.
     for (const NInterface::SArea& part : areas)
-    {
-        // Rounded outwards, with pixels to spare for filtering.
-        const GLint left = static_cast<GLint>(std::floor(part.m_x0 * sx)) - 2;
-        const GLint right = static_cast<GLint>(std::ceil(part.m_x1 * sx)) + 2;
-        const GLint bottom = static_cast<GLint>(std::floor(viewport[3] - part.m_y1 * sy)) - 2;
-        const GLint top = static_cast<GLint>(std::ceil(viewport[3] - part.m_y0 * sy)) + 2;
-        clips.push_back({viewport[0] + left, viewport[1] + bottom, right - left, top - bottom});
-    }
+        clips.push_back(PictureAreaToWindow(viewport, kWidth, kHeight, part.m_x0, part.m_y0, part.m_x1,
+                                            part.m_y1, 2, false));
     return true;
 }
 } // namespace NGame

@@ -113,7 +113,6 @@ void CGameResources::LoadGroup(const CFileSystem& files)
     };
     CSprite* skin = sprite("dat/skin01.spr", "skin01");
     m_skins = {skin, skin, skin};
-    m_particles = sprite("dat/particles.spr", "m_particles");
     m_gameplay_hint = sprite("dat/hints/gameplay.spr", "m_gameplay_hint");
     m_half_hint = sprite("dat/hints/half.spr", "m_half_hint");
     m_skin_hint = sprite("dat/hints/skin01.spr", "m_skin_hint");

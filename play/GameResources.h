@@ -81,7 +81,6 @@ class CGameResources : public CBitmapText
     std::vector<int> GetMovingHints() const;
 
     CTexture* GetBackground() const { return m_background; }
-    CTexture* GetFontTexture() const { return m_font_texture; }
     CTexture* GetMainMenuButton() const { return m_main_menu_button; }
     CTexture* GetBonusButton(int bonus) const { return m_bonus_buttons.at(bonus); }
     CTexture* GetHintsCheckBox() const { return m_hints_check_box; }
@@ -92,7 +91,6 @@ class CGameResources : public CBitmapText
     CSprite* GetHalfHint() const { return m_half_hint; }
     CSprite* GetSkinHint() const { return m_skin_hint; }
     CSprite* GetCoinHint() const { return m_coin_hint; }
-    CSprite* GetParticles() const { return m_particles; }
     CSprite* GetCoins() const { return m_coins; }
     // Null when there is no sound device or no such sample.
     CSound* GetSound(int sound) const { return m_sounds.at(sound).get(); }
@@ -123,7 +121,6 @@ class CGameResources : public CBitmapText
     CSprite* m_half_hint = nullptr;
     CSprite* m_skin_hint = nullptr;
     CSprite* m_coin_hint = nullptr;
-    CSprite* m_particles = nullptr;
     CSprite* m_coins = nullptr;
     std::array<std::unique_ptr<CSound>, NGame::kGameSoundCount> m_sounds;
 };

@@ -2,7 +2,7 @@
 // perhaps carrying a coin, with its own appear/flip/move/vanish animation.
 #pragma once
 
-#include "rules/SpriteClock.h"
+#include "anim/SpriteClock.h"
 
 #include <memory>
 

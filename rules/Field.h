@@ -3,12 +3,12 @@
 // and the insects of the level intro. The game screen draws it (play/BoardPainter.h).
 #pragma once
 
+#include "anim/SpriteClock.h"
 #include "catalogue/LevelSets.h"
 #include "rules/BoardGeometry.h"
 #include "rules/Cell.h"
 #include "rules/Insect.h"
 #include "rules/LevelState.h"
-#include "rules/SpriteClock.h"
 
 #include <array>
 #include <functional>

@@ -3,7 +3,7 @@
 // coins and the bonuses.
 #pragma once
 
-#include "rules/SpriteClock.h"
+#include "anim/SpriteClock.h"
 
 namespace NGame
 {

@@ -29,11 +29,8 @@ class CContinueDlg : public CDialogScreen
     void OnControl(CControl* control) override;
 
     int GetLevel() const { return m_level; }
-    int GetScore() const { return m_score; }
     int GetChoice() const { return m_choice; }
-    CSimpleButton* ContinueButton() const { return m_continue.get(); }
     CSimpleButton* StartNewButton() const { return m_start_new.get(); }
-    CSimpleButton* CancelButton() const { return m_cancel.get(); }
 
   private:
     CPropertyFile m_layout;

@@ -19,13 +19,10 @@
 
 namespace NInterface
 {
-CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight)
-    : CCustomLevelWnd(logicalWidth, logicalHeight, DataFileMasks())
-{
-}
+CCustomLevelWnd::CCustomLevelWnd() : CCustomLevelWnd(DataFileMasks()) {}
 
-CCustomLevelWnd::CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks)
-    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kLevelChoiceFile, &CInterfaceResources::m_cust_lev_wnd,
+CCustomLevelWnd::CCustomLevelWnd(NGame::CField::MaskReader masks)
+    : CMenuWnd(NPlaces::kLevelChoiceFile, &CInterfaceResources::m_cust_lev_wnd,
                &CInterfaceResources::m_cancel_btn)
 {
     m_places = ReadPlaces(Layout(), NPlaces::kLevelChoiceFile);

@@ -26,9 +26,9 @@ class CCustomLevelWnd final : public CMenuWnd
     // The set checked when the window opens.
     static constexpr NLevelSets::ESet kFirstSet = NLevelSets::kAdvanced;
 
-    CCustomLevelWnd(float logicalWidth, float logicalHeight);
+    CCustomLevelWnd();
     // Preview masks from `masks` instead of the data files.
-    CCustomLevelWnd(float logicalWidth, float logicalHeight, NGame::CField::MaskReader masks);
+    explicit CCustomLevelWnd(NGame::CField::MaskReader masks);
     ~CCustomLevelWnd() override;
 
     // A level can be started only once the player has reached beyond it in

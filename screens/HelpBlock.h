@@ -25,7 +25,6 @@ class CHelpBlock
     int GetPage() const { return m_page; }
     CSprite* GetSprite() const { return m_sprite; }
     const CScrollingText* GetText() const { return m_scrolling.get(); }
-    bool IsAnimated() const { return m_animated; }
 
   private:
     int m_page;

@@ -10,9 +10,8 @@
 
 namespace NInterface
 {
-CHelpWnd::CHelpWnd(float logicalWidth, float logicalHeight)
-    : CMenuWnd(logicalWidth, logicalHeight, "mui/help_wnd.txt", &CInterfaceResources::m_help_window_back,
-               &CInterfaceResources::m_back_btn)
+CHelpWnd::CHelpWnd()
+    : CMenuWnd("mui/help_wnd.txt", &CInterfaceResources::m_help_window_back, &CInterfaceResources::m_back_btn)
 {
     LoadHelp("mui/help.xml");
     m_next = MakeButton("m_next_btn", &CInterfaceResources::m_help_next_btn);

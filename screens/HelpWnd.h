@@ -16,7 +16,7 @@ namespace NInterface
 class CHelpWnd final : public CMenuWnd
 {
   public:
-    CHelpWnd(float logicalWidth, float logicalHeight);
+    CHelpWnd();
     ~CHelpWnd() override;
 
     void LoadHelp(const std::string& fileName);

@@ -86,21 +86,11 @@ CMainMenu::CMainMenu() : m_top_table(kTopLists)
         AddControl(button.get());
         return button;
     };
-    auto hidden = [&](const char* name, CTexture* CInterfaceResources::*tex)
-    {
-        m_hidden_buttons.push_back(make(name, tex));
-        m_hidden_buttons.back()->SetVisible(false);
-    };
     m_game_btn = make("m_game_btn", &CInterfaceResources::m_new_game_btn);
-    hidden("m_game_adv_btn", &CInterfaceResources::m_new_game_adv_btn);
-    hidden("m_game_custom_btn", &CInterfaceResources::m_new_game_custom_btn);
-    hidden("m_continue_btn", &CInterfaceResources::m_continue_btn);
     m_quit_btn = make("m_quit_game_btn", &CInterfaceResources::m_quit_game_btn);
     m_help_btn = make("m_help_btn", &CInterfaceResources::m_help_btn);
     m_top_btn = make("m_top_btn", &CInterfaceResources::m_top7_btn);
     m_options_btn = make("m_options_btn", &CInterfaceResources::m_options_btn);
-    hidden("m_fullscreen_btn", &CInterfaceResources::m_fullscreen_btn);
-    hidden("m_mini_btn", &CInterfaceResources::m_mini_btn);
 
     m_dragons = CInterfaceInsect::CreateMenuDragons();
 
@@ -285,61 +275,7 @@ void CMainMenu::DrawStill(const SArea* area)
 std::vector<CSimpleButton*> CMainMenu::VisibleButtons() const
 {
     // In the order they were added, which is the order CScreen::Draw keeps.
-    std::vector<CSimpleButton*> all = {m_game_btn.get(), m_quit_btn.get(), m_help_btn.get(), m_top_btn.get(),
-                                       m_options_btn.get()};
-    if (m_hidden_buttons.size() == 5)
-    {
-        all.insert(all.begin() + 1,
-                   {m_hidden_buttons[0].get(), m_hidden_buttons[1].get(), m_hidden_buttons[2].get()});
-        all.insert(all.end(), {m_hidden_buttons[3].get(), m_hidden_buttons[4].get()});
-    }
-    std::vector<CSimpleButton*> buttons;
-    for (CSimpleButton* button : all)
-        if (button->IsVisible())
-            buttons.push_back(button);
-    return buttons;
-}
-
-void CMainMenu::ToLogical(int& x, int& y) const
-{
-    const CApplication* app = CApplication::Get();
-    if (!app || app->GetWindowWidth() <= 0 || app->GetWindowHeight() <= 0)
-        return;
-    x = static_cast<int>(x / (static_cast<float>(app->GetWindowWidth()) / m_logical_width));
-    y = static_cast<int>(y / (static_cast<float>(app->GetWindowHeight()) / m_logical_height));
-}
-
-void CMainMenu::OnMouseMove(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnMouseMove(x, y, flags);
-}
-
-void CMainMenu::OnLButtonUp(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonUp(x, y, flags);
-}
-
-void CMainMenu::OnLButtonDown(int x, int y, std::uint32_t flags)
-{
-    ToLogical(x, y);
-    CScreen::OnLButtonDown(x, y, flags);
-}
-
-void CMainMenu::SwitchFullScreen(bool full)
-{
-    CApplication* app = CApplication::Get();
-    if (!app)
-        return;
-    if (full)
-    {
-        if (!app->SetFullScreen(kLogicalWidth, kLogicalHeight))
-            return;
-    }
-    else
-        app->SetWindowed();
-    SetupProjection();
+    return {m_game_btn.get(), m_quit_btn.get(), m_help_btn.get(), m_top_btn.get(), m_options_btn.get()};
 }
 
 void CMainMenu::Hide()
@@ -348,8 +284,12 @@ void CMainMenu::Hide()
     CApplication* app = CApplication::Get();
     if (!app)
         return;
+    // The desktop gets its own mode back before the window goes.
     if (app->IsFullScreen())
-        SwitchFullScreen(false);
+    {
+        app->SetWindowed();
+        SetupProjection();
+    }
     app->Minimise();
 }
 
@@ -366,8 +306,7 @@ void CMainMenu::OnKeyDown(int key)
 void CMainMenu::OpenLevelChoice()
 {
     if (!m_custom)
-        m_custom = std::make_unique<CCustomLevelWnd>(static_cast<float>(m_logical_width),
-                                                     static_cast<float>(m_logical_height));
+        m_custom = std::make_unique<CCustomLevelWnd>();
     if (CApplication* app = CApplication::Get())
         app->PushScreen(m_custom.get());
 }
@@ -376,8 +315,6 @@ void CMainMenu::OnControl(CControl* control)
 {
     CScreen::OnControl(control);
     CApplication* app = CApplication::Get();
-    const float width = static_cast<float>(m_logical_width);
-    const float height = static_cast<float>(m_logical_height);
     if (control == m_game_btn.get())
     {
         if (m_game)
@@ -400,19 +337,19 @@ void CMainMenu::OnControl(CControl* control)
         OnCloseRequest();
     else if (control == m_help_btn.get())
     {
-        m_help = std::make_unique<CHelpWnd>(width, height);
+        m_help = std::make_unique<CHelpWnd>();
         if (app)
             app->PushScreen(m_help.get());
     }
     else if (control == m_top_btn.get())
     {
-        m_top = std::make_unique<CTopWnd>(width, height, &m_top_table);
+        m_top = std::make_unique<CTopWnd>(&m_top_table);
         if (app)
             app->PushScreen(m_top.get());
     }
     else if (control == m_options_btn.get())
     {
-        m_options = std::make_unique<COptionsWnd>(width, height);
+        m_options = std::make_unique<COptionsWnd>();
         if (app)
             app->PushScreen(m_options.get());
     }
@@ -474,8 +411,7 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
         SaveInBackground();
         if (named)
         {
-            m_top = std::make_unique<CTopWnd>(static_cast<float>(m_logical_width),
-                                              static_cast<float>(m_logical_height), &m_top_table);
+            m_top = std::make_unique<CTopWnd>(&m_top_table);
             m_top->SetPage(type);
             if (CApplication* app = CApplication::Get())
                 app->PushScreen(m_top.get());

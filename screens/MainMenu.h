@@ -48,9 +48,6 @@ class CMainMenu : public CScreen
     void Draw() override;
     void Activate() override;
     void OnKeyDown(int key) override;
-    void OnMouseMove(int x, int y, std::uint32_t flags) override;
-    void OnLButtonUp(int x, int y, std::uint32_t flags) override;
-    void OnLButtonDown(int x, int y, std::uint32_t flags) override;
     void OnControl(CControl* control) override;
     void OnDialogClosed(int result, CDialogScreen* dialog) override;
     void OnScreenClosed(CScreen* screen) override;
@@ -63,21 +60,14 @@ class CMainMenu : public CScreen
     NGame::CGame* Game() const { return m_game.get(); }
     CContinueDlg* ContinueDialog() const { return m_continue.get(); }
     CCustomLevelWnd* LevelWindow() const { return m_custom.get(); }
-    CTopWnd* TopWindow() const { return m_top.get(); }
     CSimpleButton* GameButton() const { return m_game_btn.get(); }
-    CSimpleButton* QuitButton() const { return m_quit_btn.get(); }
-    CSimpleButton* HelpButton() const { return m_help_btn.get(); }
-    CSimpleButton* TopButton() const { return m_top_btn.get(); }
-    CSimpleButton* OptionsButton() const { return m_options_btn.get(); }
 
   private:
     std::string UserPath(const char* name) const;
-    void ToLogical(int& x, int& y) const;
     // Background and buttons, over the whole window (null) or one area of it.
     void DrawStill(const SArea* area);
     std::vector<CSimpleButton*> VisibleButtons() const;
     void SetupProjection();
-    void SwitchFullScreen(bool full);
     void Hide();
     void RestartMenuMusic(bool restart);
     void OpenLevelChoice();
@@ -95,8 +85,6 @@ class CMainMenu : public CScreen
     CPropertyFile m_layout;
     int m_logical_width = kLogicalWidth;
     int m_logical_height = kLogicalHeight;
-    // The buttons that stay hidden: created for their layout, never shown.
-    std::vector<std::unique_ptr<CSimpleButton>> m_hidden_buttons;
     std::unique_ptr<CSimpleButton> m_game_btn;
     std::unique_ptr<CSimpleButton> m_quit_btn;
     std::unique_ptr<CSimpleButton> m_help_btn;

@@ -45,6 +45,6 @@ void SetupMenuProjection(int logicalWidth, int logicalHeight)
     if (!app)
         return;
     app->SetLogicalSize(logicalWidth, logicalHeight);
-    app->SetOrthoProjection(app->GetWindowWidth(), app->GetWindowHeight(), false);
+    app->SetOrthoProjection(logicalWidth, logicalHeight, false);
 }
 } // namespace NInterface

@@ -14,9 +14,8 @@
 
 namespace NInterface
 {
-CMenuWnd::CMenuWnd(float logicalWidth, float logicalHeight, const char* layoutFile, TextureEntry background,
-                   TextureEntry closeTexture)
-    : m_logical_width(logicalWidth), m_logical_height(logicalHeight), m_background(background)
+CMenuWnd::CMenuWnd(const char* layoutFile, TextureEntry background, TextureEntry closeTexture)
+    : m_background(background)
 {
     if (const CFileSystem* files = CFileSystem::Get())
         m_layout.Load(*files, layoutFile);

@@ -38,12 +38,9 @@ class CMenuWnd : public CScreen
   protected:
     // Loads `layoutFile` and makes the close button (the layout's
     // "m_close_btn"), the first control; then the dragons.
-    CMenuWnd(float logicalWidth, float logicalHeight, const char* layoutFile, TextureEntry background,
-             TextureEntry closeTexture);
+    CMenuWnd(const char* layoutFile, TextureEntry background, TextureEntry closeTexture);
 
     const CPropertyFile& Layout() const { return m_layout; }
-    float LogicalWidth() const { return m_logical_width; }
-    float LogicalHeight() const { return m_logical_height; }
     // The picture of `entry`, or none without the interface resources (tests).
     static CTexture* Texture(TextureEntry entry);
     // A button placed by the layout's `name`, added as the next control.
@@ -59,8 +56,6 @@ class CMenuWnd : public CScreen
 
   private:
     CPropertyFile m_layout;
-    float m_logical_width;
-    float m_logical_height;
     TextureEntry m_background;
     std::unique_ptr<CSimpleButton> m_close;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;

@@ -21,9 +21,9 @@ bool IsFullScreen()
 }
 } // namespace
 
-COptionsWnd::COptionsWnd(float logicalWidth, float logicalHeight)
-    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kOptionsFile,
-               &CInterfaceResources::m_options_window_back, &CInterfaceResources::m_back_btn)
+COptionsWnd::COptionsWnd()
+    : CMenuWnd(NPlaces::kOptionsFile, &CInterfaceResources::m_options_window_back,
+               &CInterfaceResources::m_back_btn)
 {
     const CSettings& settings = Settings();
     m_volume = std::make_unique<CTrackBar>(this, Texture(&CInterfaceResources::m_music_track_bar));
@@ -56,8 +56,9 @@ void COptionsWnd::FollowFullScreen()
     CApplication* app = CApplication::Get();
     if (!app)
         return;
-    const int width = static_cast<int>(LogicalWidth());
-    const int height = static_cast<int>(LogicalHeight());
+    // Full screen shows the picture at the application's logical size.
+    const int width = app->GetLogicalWidth();
+    const int height = app->GetLogicalHeight();
     // Not clicked since, yet no longer the state: Alt+Enter or F11 switched.
     // The box follows rather than switching back.
     if (m_full_screen->IsChecked() == m_full_screen_shown && m_full_screen_shown != app->IsFullScreen())

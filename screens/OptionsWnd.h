@@ -14,7 +14,7 @@ namespace NInterface
 class COptionsWnd final : public CMenuWnd
 {
   public:
-    COptionsWnd(float logicalWidth, float logicalHeight);
+    COptionsWnd();
     ~COptionsWnd() override;
 
     void OnControl(CControl* control) override;
@@ -22,7 +22,6 @@ class COptionsWnd final : public CMenuWnd
     CTrackBar* VolumeBar() const { return m_volume.get(); }
     CSimpleCheckBox* SoundBox() const { return m_sound.get(); }
     CSimpleCheckBox* HintsBox() const { return m_hints.get(); }
-    CSimpleCheckBox* DragonsBox() const { return m_dragons_box.get(); }
     CSimpleCheckBox* FullScreenBox() const { return m_full_screen.get(); }
 
   private:

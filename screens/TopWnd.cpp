@@ -12,9 +12,8 @@
 
 namespace NInterface
 {
-CTopWnd::CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table)
-    : CMenuWnd(logicalWidth, logicalHeight, NPlaces::kTopFile, &CInterfaceResources::m_top_window_back,
-               &CInterfaceResources::m_back_btn),
+CTopWnd::CTopWnd(const CTopTable* table)
+    : CMenuWnd(NPlaces::kTopFile, &CInterfaceResources::m_top_window_back, &CInterfaceResources::m_back_btn),
       m_table(table)
 {
     m_next = MakeButton("m_next_btn", &CInterfaceResources::m_top_next_btn);

@@ -17,7 +17,7 @@ class CTopWnd final : public CMenuWnd
   public:
     static constexpr int kRows = 7;
 
-    CTopWnd(float logicalWidth, float logicalHeight, const CTopTable* table);
+    explicit CTopWnd(const CTopTable* table);
     ~CTopWnd() override;
 
     // Pages outside the table's lists are brought back into it.

@@ -28,7 +28,6 @@ class CFileSystem
     // The folder that loose files and a relative pack path are taken from
     // ("" means the working directory).
     void SetRoot(const std::string& folder);
-    const std::string& GetRoot() const { return m_root; }
 
     void SetPackKey(const std::string& key);
     // Reads a pack's index. Refuses (false, index unchanged) a pack that does

@@ -203,10 +203,3 @@ void CPropertyFile::SetInt(std::string key, int value)
 {
     m_map[std::move(key)] = std::to_string(value);
 }
-
-void CPropertyFile::SetFloat(std::string key, float value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
-    m_map[std::move(key)] = buffer;
-}

@@ -37,7 +37,6 @@ class CPropertyFile
 
     void SetString(std::string key, std::string value);
     void SetInt(std::string key, int value);
-    void SetFloat(std::string key, float value);
 
     const std::map<std::string, std::string>& Map() const { return m_map; }
 

@@ -21,8 +21,6 @@ class CScrollingText
     const std::vector<std::string>& GetLines() const { return m_lines; }
 
   private:
-    float Width(const std::string& text) const;
-
     const CBitmapText* m_font;
     std::vector<std::string> m_lines;
     float m_line_width;

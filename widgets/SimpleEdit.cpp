@@ -13,8 +13,8 @@
 
 #include <algorithm>
 
-CSimpleEdit::CSimpleEdit(CScreen* owner, CBitmapText* font, float textSize, CTexture* background)
-    : m_owner(owner), m_background(background), m_font(font), m_text_size(textSize)
+CSimpleEdit::CSimpleEdit(CBitmapText* font, float textSize, CTexture* background)
+    : m_background(background), m_font(font), m_text_size(textSize)
 {
 }
 
@@ -162,33 +162,11 @@ void CSimpleEdit::OnKeyDown(int key)
         m_click_sound->PlaySound(true, false, -1);
 }
 
-bool CSimpleEdit::AcceptsDigit(char digit) const
-{
-    if (digit < '0' || digit > '9')
-        return false;
-    if (!m_range_check)
-        return true;
-    // Leading digits of the text with the new digit appended, saturated so a
-    // long pasted number cannot overflow.
-    const std::string candidate = m_text + digit;
-    long long value = 0;
-    for (char c : candidate)
-    {
-        if (c < '0' || c > '9')
-            break;
-        value = std::min(value * 10 + (c - '0'), 1LL << 40);
-    }
-    return value >= m_range_min && value <= m_range_max;
-}
-
 void CSimpleEdit::OnChar(std::uint16_t character, std::uint16_t)
 {
     if (!m_active || !HasFocus() || character < 32 || character > 126)
         return;
-    const char c = static_cast<char>(character);
-    if (m_digits_only && !AcceptsDigit(c))
-        return;
-    Insert(std::string(1, c));
+    Insert(std::string(1, static_cast<char>(character)));
 }
 
 void CSimpleEdit::Update(float elapsed)

@@ -1,5 +1,5 @@
-// CSimpleEdit: a one-line text field with a blinking caret, editing keys,
-// clipboard paste and an optional digits-only rule with a value range.
+// CSimpleEdit: a one-line text field with a blinking caret, editing keys and
+// clipboard paste.
 #pragma once
 
 #include "framework/Control.h"
@@ -9,7 +9,6 @@
 
 class CBitmapText;
 class CPropertyFile;
-class CScreen;
 class CTexture;
 
 class CSimpleEdit : public CControl
@@ -18,7 +17,7 @@ class CSimpleEdit : public CControl
     // The text buffer holds at most this many bytes (plus its terminator).
     static constexpr std::size_t kCapacity = 1023;
 
-    CSimpleEdit(CScreen* owner, CBitmapText* font, float textSize, CTexture* background);
+    CSimpleEdit(CBitmapText* font, float textSize, CTexture* background);
 
     void SetPosition(float x, float y, float z);
     void LoadLayout(const CPropertyFile& layout, const std::string& name);
@@ -27,8 +26,6 @@ class CSimpleEdit : public CControl
     const char* GetText() const { return m_text.c_str(); }
     void SetText(const std::string& text);
     int GetCaret() const { return m_caret; }
-    bool IsCaretShown() const { return m_caret_shown; }
-    CScreen* GetOwner() const { return m_owner; }
     // Inserts at the caret and keeps the text within the maximum length.
     void Insert(const std::string& text);
     // Replaces every byte outside 32..126 by a space and inserts the clipboard text.
@@ -45,10 +42,6 @@ class CSimpleEdit : public CControl
     // Set by the owner.
     int m_max_length = 10;
     bool m_active = true;
-    bool m_digits_only = false;
-    bool m_range_check = false;
-    int m_range_min = 0;
-    int m_range_max = 0;
     float m_r = 1.0f;
     float m_g = 1.0f;
     float m_b = 0.0f;
@@ -56,11 +49,9 @@ class CSimpleEdit : public CControl
 
   private:
     bool Hits(int x, int y) const;
-    bool AcceptsDigit(char digit) const;
     std::size_t MaxLength() const;
 
     float m_left_margin = 7.0f;
-    CScreen* m_owner;
     CTexture* m_background;
     float m_x = 0.0f;
     float m_y = 0.0f;

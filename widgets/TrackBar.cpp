@@ -61,8 +61,6 @@ float CTrackBar::ThumbLeft() const
 bool CTrackBar::OnLButtonDown(int x, int y, std::uint32_t)
 {
     m_dragging = false;
-    if (!m_visible)
-        return false;
     if (!InsideTruncated(x, y, ThumbLeft(), m_y, m_thumb_width, m_thumb_height))
         return false;
     m_dragging = true;
@@ -71,7 +69,7 @@ bool CTrackBar::OnLButtonDown(int x, int y, std::uint32_t)
 
 bool CTrackBar::OnMouseMove(int x, int, std::uint32_t)
 {
-    if (!m_visible || !m_dragging)
+    if (!m_dragging)
         return false;
     SetValue(Map(0.0f, m_length, m_minimum, m_maximum, x - m_x - m_thumb_width / 2.0f));
     return true;
@@ -80,7 +78,7 @@ bool CTrackBar::OnMouseMove(int x, int, std::uint32_t)
 bool CTrackBar::OnLButtonUp(int, int, std::uint32_t)
 {
     // The owner reads the value only when the drag ends.
-    if (m_visible && m_dragging && m_owner)
+    if (m_dragging && m_owner)
     {
         m_dragging = false;
         m_owner->OnControl(this);
@@ -91,8 +89,6 @@ bool CTrackBar::OnLButtonUp(int, int, std::uint32_t)
 
 void CTrackBar::Draw()
 {
-    if (!m_visible)
-        return;
     const float t0 = m_dragging ? 0.5f : 0.0f;
     const float t1 = m_dragging ? 1.0f : 0.5f;
     const float left = ThumbLeft();

@@ -27,11 +27,9 @@ class CTrackBar : public CControl
     void Step(float delta);
     void SetLength(float length) { m_length = length; }
     float GetValue() const { return m_value; }
-    void SetVisible(bool visible) { m_visible = visible; }
     bool IsDragging() const { return m_dragging; }
     // Left edge of the thumb in screen units.
     float ThumbLeft() const;
-    float GetThumbWidth() const { return m_thumb_width; }
     float GetX() const { return m_x; }
     float GetY() const { return m_y; }
     float GetZ() const { return m_z; }
@@ -53,6 +51,5 @@ class CTrackBar : public CControl
     float m_thumb_width = 0.0f;
     float m_thumb_height = 0.0f;
     float m_length = 100.0f;
-    bool m_visible = true;
     bool m_dragging = false;
 };

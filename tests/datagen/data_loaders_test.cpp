@@ -1,10 +1,9 @@
 // The generated data read through the game's own loaders: textures, sprite
-// sheets, the bitmap font, the menu resource table, markup and audio.
+// sheets, the menu resource table with its font, markup and audio.
 #include "DataDir.h"
 
 #include "markup/MarkupNode.h"
 #include "media/Audio.h"
-#include "media/BitmapText.h"
 #include "media/InterfaceResources.h"
 #include "media/Music.h"
 #include "media/ResourceGroup.h"
@@ -12,8 +11,9 @@
 #include "media/Sprite.h"
 #include "media/Texture.h"
 #include "media/TgaDecoder.h"
+#include "screens/HelpBlock.h"
 #include "storage/FileSystem.h"
-#include "tools/datagen/FontMetrics.h"
+#include "widgets/ScrollingText.h"
 
 #include <gtest/gtest.h>
 
@@ -116,19 +116,6 @@ TEST_F(DataFiles, EverySpriteSheetCutsIntoWholeCells)
     }
 }
 
-TEST_F(DataFiles, FontYields94GlyphsOfOneLineHeight)
-{
-    const CDataBuffer bytes = m_files.ReadFile("mui/font.tga");
-    CTexture texture;
-    texture.LoadFromSource(m_files, "mui/font.tga", false, false);
-    CBitmapText font;
-    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
-    EXPECT_GT(font.TextWidth("W", 20), font.TextWidth("i", 20));
-    EXPECT_NEAR(font.TextWidth("AA", 40), 2 * font.TextWidth("AA", 20), 0.01f);
-    for (int i = 0; i < 94; ++i)
-        EXPECT_GT(font.Glyph(i).m_right_s, font.Glyph(i).m_left_s) << static_cast<char>(33 + i);
-}
-
 TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)
 {
     CResourceGroup group(m_files);
@@ -192,6 +179,10 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
                            static_cast<int>(box.GetWidth()));
     }
 
+    // Each text block is as many lines high as the help screen wraps its text
+    // into (prices filled in): a lower one would cut its last lines off.
+    CResourceGroup group(m_files);
+    CInterfaceResources::Create()->Load(group);
     CMarkupNode help = ParseFile(m_files, "mui/help.xml");
     const std::vector<CMarkupNode*> pages = help.GetChildren();
     EXPECT_GE(pages.size(), 6u);
@@ -208,8 +199,10 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
             if (text)
             {
                 EXPECT_FALSE(text->GetText().empty());
-                EXPECT_GT(block->GetFloatAttribute("font_size", 0), 0.0f);
-                EXPECT_GE(block->GetFloatAttribute("height", 0), 1.0f);
+                const NInterface::CHelpBlock shown(*block, 1);
+                EXPECT_EQ(static_cast<float>(shown.GetText()->GetLines().size()),
+                          block->GetFloatAttribute("height", 0))
+                    << text->GetText();
             }
             if (image)
             {
@@ -220,6 +213,7 @@ TEST_F(DataFiles, HintsParseIntoTheirRecordsOnTheirPicturesAndHelpIntoPagesOfBlo
             }
         }
     }
+    CInterfaceResources::Destroy();
 }
 
 TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
@@ -227,7 +221,7 @@ TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     CFileSystem* files = CFileSystem::Create();
     files->SetRoot(DataDir());
-    CAudio* audio = CAudio::Create(nullptr);
+    CAudio* audio = CAudio::Create();
     ASSERT_NE(audio, nullptr);
     if (!audio->IsDeviceAvailable())
     {
@@ -255,22 +249,4 @@ TEST_F(DataFiles, SoundsAndMusicPlayThroughTheAudioDevice)
     }
     CAudio::Destroy();
     CFileSystem::Destroy();
-}
-
-TEST_F(DataFiles, HelpLayoutMeasuresTextAsTheGameDoes)
-{
-    // The generator sizes every help text block with its own copy of the
-    // font analysis; it must agree with the game's to the last glyph.
-    const CDataBuffer bytes = m_files.ReadFile("mui/font.tga");
-    CTexture texture;
-    texture.LoadFromSource(m_files, "mui/font.tga", false, false);
-    CBitmapText font;
-    ASSERT_TRUE(font.LoadMetrics(bytes.Data(), bytes.Size(), &texture));
-    const NDatagen::CFontMetrics metrics(NDatagen::MakeFontSheet());
-    ASSERT_EQ(metrics.GlyphCount(), 94);
-    for (const char* text :
-         {"A", "A B", "The rival's zone loses two lines. 30 cents", "{[(~)]}", "0123456789"})
-        for (float size : {15.0f, 18.0f, 34.0f})
-            EXPECT_NEAR(metrics.Width(text, size), font.TextWidth(text, size), 1e-3f)
-                << text << " at " << size;
 }

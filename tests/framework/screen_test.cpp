@@ -48,43 +48,29 @@ TEST_F(ScreenTest, EveryControlIsAskedEvenAfterOneTookTheEvent)
     EXPECT_EQ(m_journal, expected);
 }
 
-TEST_F(ScreenTest, DialogControlsGetDialogLocalLogicalCoordinates)
+TEST_F(ScreenTest, DialogControlsGetThePicturesCoordinatesFromTheDialogsCorner)
 {
-    MakeWindow(800, 600);
+    // The platform hands out the picture's pixels at any window size: the
+    // dialog only counts them from its corner (truncated, not rounded),
+    // whatever logical size its opener gave it.
+    MakeWindow(1600, 1200);
     CRecordingDialog dialog(m_journal, "dialog");
     CRecordingControl control(m_journal, "c");
     dialog.AddControl(&control);
-    dialog.m_x = 100.0f;
-    dialog.m_y = 50.0f;
+    dialog.m_x = 100.7f;
+    dialog.m_y = 50.2f;
+    dialog.m_logical_width = 400;
     dialog.OnLButtonDown(400, 300, 0);
     dialog.OnMouseMove(400, 300, 0);
     dialog.OnLButtonUp(400, 300, 0);
     dialog.OnRButtonUp(400, 300, 0); // not converted
+    dialog.m_logical_width = 0;
+    dialog.OnLButtonDown(40, 30, 0);
     EXPECT_EQ(m_journal[1], "c.ldown 300 250");
     EXPECT_EQ(m_journal[3], "c.move 300 250");
     EXPECT_EQ(m_journal[5], "c.lup 300 250");
     EXPECT_EQ(m_journal[7], "c.rup 400 300");
-    // Without a logical size the coordinates pass through.
-    dialog.m_x = dialog.m_y = 0.0f;
-    dialog.m_logical_width = 0;
-    dialog.OnLButtonDown(40, 30, 0);
-    EXPECT_EQ(m_journal[9], "c.ldown 40 30");
-}
-
-TEST_F(ScreenTest, DialogsOfAScaledWindowTakeLogicalCoordinatesAsTheyCome)
-{
-    // The platform hands out the picture's pixels at any window size: a
-    // dialog scaling them once more would miss its buttons.
-    MakeWindow(1600, 1200);
-    EXPECT_EQ(Application().GetWindowWidth(), 800);
-    EXPECT_EQ(Application().GetWindowHeight(), 600);
-    CRecordingDialog dialog(m_journal, "dialog");
-    CRecordingControl control(m_journal, "c");
-    dialog.AddControl(&control);
-    dialog.m_x = 100.7f; // truncated, not rounded
-    dialog.m_y = 50.2f;
-    dialog.OnLButtonDown(400, 300, 0);
-    EXPECT_EQ(m_journal[1], "c.ldown 300 250");
+    EXPECT_EQ(m_journal[9], "c.ldown -60 -20");
 }
 
 TEST_F(ScreenTest, DraggingEmptyAreaMovesTheWindowInWindowedMode)

@@ -140,8 +140,6 @@ TEST(MarkupReader, TypedAttributeGettersFallBackToDefaults)
     EXPECT_EQ(node.GetIntAttribute("big", 0), 2147483647);
     EXPECT_FLOAT_EQ(node.GetFloatAttribute("f", 0.0f), 2.5f);
     EXPECT_FLOAT_EQ(node.GetFloatAttribute("w", 7.0f), 7.0f);
-    node.SetAttribute("w", "3");
-    EXPECT_EQ(node.GetIntAttribute("w", -1), 3);
 }
 
 TEST(MarkupReader, LoadsThroughTheFileLayerOrFromTheDisk)

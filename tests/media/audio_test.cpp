@@ -54,7 +54,7 @@ class AudioDevice : public ::testing::Test
         // also on a loaded machine.
         m_folder.Write("wav/medium.wav", MakeWav(400));
         m_folder.Write("wav/broken.wav", std::string("RIFF, but not really"));
-        m_audio = CAudio::Create(nullptr);
+        m_audio = CAudio::Create();
     }
     ~AudioDevice() override
     {
@@ -229,7 +229,7 @@ TEST(AudioWithoutDevice, NothingLoadsAndNothingCrashes)
     CTempFolder folder;
     folder.Write("wav/long.wav", MakeWav(200));
     CFileSystem::Create()->SetRoot(folder.Path());
-    CAudio* audio = CAudio::Create(nullptr);
+    CAudio* audio = CAudio::Create();
     EXPECT_FALSE(audio->IsDeviceAvailable());
     EXPECT_EQ(CSound::LoadSound("wav/long.wav", 1), nullptr);
 

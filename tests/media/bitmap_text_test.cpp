@@ -31,10 +31,7 @@ class LoadedFont : public ::testing::Test
 
 TEST(FontMetrics, ExactlyNinetyFourGlyphsAreNeeded)
 {
-    const Bytes full = MakeFont(94);
-    CBitmapText font;
-    EXPECT_TRUE(font.LoadMetrics(full.data(), full.size(), nullptr));
-
+    // The fixture's font of 94 loads (every LoadedFont test asserts it).
     const Bytes shortOne = MakeFont(93);
     CBitmapText missing;
     EXPECT_FALSE(missing.LoadMetrics(shortOne.data(), shortOne.size(), nullptr));
@@ -43,7 +40,7 @@ TEST(FontMetrics, ExactlyNinetyFourGlyphsAreNeeded)
     const Bytes extra = MakeFont(110, 60);
     CBitmapText tooMany;
     EXPECT_FALSE(tooMany.LoadMetrics(extra.data(), extra.size(), nullptr));
-    EXPECT_FLOAT_EQ(tooMany.Glyph(93).m_lower_t, 3.0f / kHeight);
+    EXPECT_FLOAT_EQ(tooMany.Metrics().Glyph(93).m_lower_t, 3.0f / kHeight);
 }
 
 TEST(FontMetrics, OnlyUncompressed32BitPicturesAreRead)
@@ -63,15 +60,15 @@ TEST_F(LoadedFont, GlyphRectanglesCarryAOnePixelMargin)
 {
     ASSERT_TRUE(m_loaded);
     // '!' is the first glyph of the upper line: columns 3..3.
-    const CBitmapText::SGlyph& first = m_font.Glyph(0);
+    const CBitmapText::SGlyph& first = m_font.Metrics().Glyph(0);
     EXPECT_FLOAT_EQ(first.m_left_s, 2.0f / kWidth);
     EXPECT_FLOAT_EQ(first.m_right_s, 4.0f / kWidth);
     EXPECT_FLOAT_EQ(first.m_upper_t, 17.0f / kHeight);
     EXPECT_FLOAT_EQ(first.m_lower_t, 12.0f / kHeight);
-    EXPECT_FLOAT_EQ(m_font.GetLineHeight(), 5.0f / kHeight);
+    EXPECT_FLOAT_EQ(m_font.Metrics().GetLineHeight(), 5.0f / kHeight);
     // The first glyph of the lower line.
-    EXPECT_FLOAT_EQ(m_font.Glyph(47).m_lower_t, 3.0f / kHeight);
-    EXPECT_FLOAT_EQ(m_font.Glyph(47).m_left_s, 2.0f / kWidth);
+    EXPECT_FLOAT_EQ(m_font.Metrics().Glyph(47).m_lower_t, 3.0f / kHeight);
+    EXPECT_FLOAT_EQ(m_font.Metrics().Glyph(47).m_left_s, 2.0f / kWidth);
 }
 
 TEST_F(LoadedFont, WidthOfSpacedTextAddsSpaceAndGaps)
@@ -112,6 +109,6 @@ TEST_F(LoadedFont, CentredTextStartsHalfItsWidthLeft)
     EXPECT_FLOAT_EQ(glyphs[0].m_x, 400.0f - width / 2.0f);
     // Drawing without a display is harmless, including the empty string.
     m_font.DrawTextOutlined("Hello", 16.0f, 400.0f, 300.0f, 0.0f, 1, 1, 1, 1, true, true);
-    m_font.DrawNumber(-2147483647 - 1, 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
+    m_font.DrawNumberOutlined(-2147483647 - 1, 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
     m_font.DrawText("", 16.0f, 0, 0, 0, 1, 1, 1, 1, false, false);
 }

@@ -1,5 +1,6 @@
-// Textures loaded by file name, the colour + alpha pair, resource groups and
-// the menus' resource table, all headless.
+// Textures loaded by file name, the colour + alpha pair, sprite sheets and
+// their copies (their frame timing is the clock's, tests/anim), resource
+// groups and the menus' resource table, all headless.
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
@@ -32,6 +33,26 @@ class TextureFiles : public ::testing::Test
     CTempFolder m_folder;
     CFileSystem m_files;
     Bytes m_tga, m_jpeg, m_grey;
+};
+
+// Sprite files over the same folder: a sheet cut into groups and frames.
+class SpriteFiles : public TextureFiles
+{
+  protected:
+    SpriteFiles()
+    {
+        m_folder.Write("sheet.tga", MakeTga(64, 30, 32, Plain));
+        m_folder.Write("colour.jpg", m_jpeg);
+        m_folder.Write("alpha.jpg", m_grey);
+    }
+
+    CSprite Load(const std::string& description)
+    {
+        m_folder.Write("test.spr", description);
+        CSprite sprite;
+        sprite.LoadSpriteFile(m_files, "test.spr");
+        return sprite;
+    }
 };
 } // namespace
 
@@ -234,8 +255,78 @@ TEST_F(TextureFiles, InterfaceTableFilesEveryKeyEvenWhenMissing)
     EXPECT_EQ(group->GetTexture("m_locked"), table->m_locked);
     EXPECT_EQ(group->GetTexture("m_font_tex"), table->m_font_tex);
     EXPECT_EQ(group->GetSprite("menu_cursor"), table->m_menu_cursor);
-    // Font, 31 listed keys and the lock picture.
-    EXPECT_EQ(group->TextureCount(), 33u);
+    // Font, 26 listed keys and the lock picture.
+    EXPECT_EQ(group->TextureCount(), 28u);
     CInterfaceResources::Destroy();
     DeleteGroup("main");
+}
+
+TEST_F(SpriteFiles, SheetIsCutIntoGroupsAndFrames)
+{
+    CSprite sprite = Load("file_name sheet.tga\ngroups 3\nframes 4\n");
+    EXPECT_EQ(sprite.GetGroupCount(), 3);
+    EXPECT_EQ(sprite.GetFrameCount(), 4);
+    EXPECT_EQ(sprite.GetCellWidth(), 16.0f);
+    EXPECT_EQ(sprite.GetCellHeight(), 10.0f);
+    EXPECT_TRUE(sprite.OwnsTexture());
+
+    sprite.SetFrame(3);
+    sprite.SetGroup(2);
+    float s0, s1, t0, t1;
+    sprite.CellCoordinates(s0, s1, t0, t1);
+    EXPECT_FLOAT_EQ(s0, 0.75f);
+    EXPECT_EQ(s1, 1.0f);
+    EXPECT_FLOAT_EQ(t0, 2.0f / 3.0f);
+    EXPECT_EQ(t1, 1.0f);
+
+    // A resized copy shows the same cell, larger, and shares the texture.
+    CSprite copy(sprite);
+    copy.SetCellSize(100.0f, 50.0f);
+    float c0, c1, u0, u1;
+    copy.CellCoordinates(c0, c1, u0, u1);
+    EXPECT_EQ(c0, s0);
+    EXPECT_EQ(u0, t0);
+    EXPECT_EQ(copy.GetTexture(), sprite.GetTexture());
+    EXPECT_FALSE(copy.OwnsTexture());
+
+    // A reload keeps the texture object the copies hold and shows the first cell.
+    ASSERT_TRUE(sprite.LoadSpriteFile(m_files, "test.spr"));
+    EXPECT_EQ(sprite.GetTexture(), copy.GetTexture());
+    EXPECT_EQ(sprite.GetFrame() + sprite.GetGroup(), 0);
+}
+
+TEST_F(SpriteFiles, PictureAloneOrBadCountsGiveOneCell)
+{
+    for (const char* description : {"file_name sheet.tga\n", "file_name sheet.tga\ngroups 0\nframes -2\n"})
+    {
+        CSprite sprite = Load(description);
+        EXPECT_EQ(sprite.GetFrameCount(), 1);
+        EXPECT_EQ(sprite.GetCellWidth(), 64.0f);
+        EXPECT_EQ(sprite.GetCellHeight(), 30.0f);
+    }
+    CSprite missing = Load("file_name absent.tga\n");
+    EXPECT_EQ(missing.GetCellWidth(), 0.0f);
+    missing.Draw(true);
+}
+
+TEST_F(SpriteFiles, AlphaFileNeedsFourCharacters)
+{
+    EXPECT_EQ(Load("file_name colour.jpg\nfile_alpha abc\n").GetTexture()->GetComponents(), 3u);
+    EXPECT_EQ(Load("file_name colour.jpg\nfile_alpha alpha.jpg\n").GetTexture()->GetComponents(), 4u);
+}
+
+TEST_F(SpriteFiles, PrototypeWithoutFileSharesTheSheetAndItsFrameTime)
+{
+    CTexture sheet;
+    const Bytes tga = MakeTga(64, 30, 32, Plain);
+    ASSERT_TRUE(sheet.LoadTga(tga.data(), tga.size(), false, false));
+    CSprite prototype(3, 4, 20, &sheet);
+    EXPECT_FALSE(prototype.OwnsTexture());
+    EXPECT_FLOAT_EQ(prototype.GetCellWidth(), 16.0f);
+    EXPECT_FLOAT_EQ(prototype.GetCellHeight(), 10.0f);
+
+    CSprite copy(prototype);
+    EXPECT_EQ(copy.GetTexture(), &sheet);
+    copy.Update(21.0f); // past the prototype's 20 ms
+    EXPECT_EQ(copy.GetFrame(), 1);
 }

@@ -1,8 +1,10 @@
-// The picture scaled into windows of any shape: where it lies, and where the
-// pointer lands in it.
+// The picture scaled into windows of any shape: where it lies, where the
+// pointer lands in it, and which window pixels a part of it covers.
 #include "platform/Letterbox.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(Letterbox, LargestFittingScaleCentredBetweenBars)
 {
@@ -59,4 +61,35 @@ TEST(Letterbox, PointerMapsBackToThePicturePixelAtTheEdgesAndFallsOutsideInTheBa
         EXPECT_GE(x, 800);
         EXPECT_EQ(y<0, box.m_top> 0) << width << "x" << height;
     }
+}
+
+TEST(Letterbox, PictureAreasCoverTheirWindowPixelsRoundedOutwards)
+{
+    const struct
+    {
+        int viewport[4];
+        float x0, y0, x1, y1;
+        int spare;
+        bool inside;
+        int x, y, width, height;
+    } cases[] = {
+        {{0, 0, 800, 600}, 10.5f, 20.25f, 30, 40, 0, false, 10, 560, 20, 20}, // GL counts from the bottom
+        {{0, 0, 800, 600}, 10.5f, 20.25f, 30, 40, 2, false, 8, 558, 24, 24},  // spare pixels
+        {{112, 0, 1024, 768}, 0, 0, 800, 600, 1, false, 111, -1, 1026, 770},  // scaled, past the bars
+        {{112, 0, 1024, 768}, 0, 0, 800, 600, 1, true, 112, 0, 1024, 768},    // held inside
+        {{0, 0, 800, 600}, 50.1f, 60, 50.2f, 60.5f, 0, false, 50, 539, 1, 1}, // a sliver is a pixel
+        {{0, 0, 800, 600}, 30, 30, 10, 10, 0, false, 30, 590, 0, 0},          // turned inside out
+    };
+    for (const auto& c : cases)
+    {
+        const SWindowRect rect =
+            PictureAreaToWindow(c.viewport, 800, 600, c.x0, c.y0, c.x1, c.y1, c.spare, c.inside);
+        EXPECT_EQ(std::vector<int>({rect.m_x, rect.m_y, rect.m_width, rect.m_height}),
+                  std::vector<int>({c.x, c.y, c.width, c.height}))
+            << c.x0 << "," << c.y0 << " spare " << c.spare;
+    }
+    const int viewport[4] = {3, 4, 800, 600};
+    const SWindowRect none = PictureAreaToWindow(viewport, 0, 600, 0, 0, 10, 10, 0, false);
+    EXPECT_EQ(std::vector<int>({none.m_x, none.m_y, none.m_width, none.m_height}),
+              std::vector<int>({3, 4, 0, 0}));
 }

@@ -84,12 +84,12 @@ NGame::CField::Mask NoMasks(const std::string&)
 TEST_F(MainMenuTest, LevelChoicePreviewsTheCheckedSet)
 {
     std::vector<std::string> read;
-    CCustomLevelWnd window(800.0f, 600.0f,
-                           [&read](const std::string& name)
-                           {
-                               read.push_back(name);
-                               return NGame::CField::Mask();
-                           });
+    CCustomLevelWnd window(
+        [&read](const std::string& name)
+        {
+            read.push_back(name);
+            return NGame::CField::Mask();
+        });
     window.LevelBar()->SetValue(3.0f);
     window.Update(16.0f);
     EXPECT_EQ(read.back(), "dat/levels_duel/lev003.raw");
@@ -132,7 +132,7 @@ TEST_F(MainMenuTest, LevelRecordsUnlockTheLevelChoiceAcrossRuns)
     Settings().m_level_records[NLevelSets::kAdvanced] = 0;
     Settings().m_level_records[NLevelSets::kMoving] = 0;
     Settings().Load(UserFile(CSettings::kFileName));
-    CCustomLevelWnd window(800.0f, 600.0f, NoMasks);
+    CCustomLevelWnd window(NoMasks);
     Application().PushScreen(&window);
     const struct
     {
@@ -237,7 +237,7 @@ TEST_F(MainMenuTest, NewHighScoreIsOnDiskBeforeTheMenuCloses)
     EXPECT_EQ(reread.GetName(1, 0), "Ada");
     EXPECT_EQ(reread.GetPoints(1, 0), 420);
 
-    NInterface::CTopWnd top(800.0f, 600.0f, &menu.TopTable());
+    NInterface::CTopWnd top(&menu.TopTable());
     top.SetPage(7);
     EXPECT_EQ(top.GetPage(), 1);
     EXPECT_FALSE(top.NextButton()->IsVisible());

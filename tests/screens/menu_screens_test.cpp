@@ -132,7 +132,7 @@ TEST_F(MenuScreenTest, HelpPagesTurnWithinTheirCount)
     m_folder.Write("mui/help.xml", kTwoPages);
     const std::size_t spritesBefore = m_group->SpriteCount();
     {
-        CHelpWnd help(800.0f, 600.0f);
+        CHelpWnd help;
         ASSERT_EQ(help.GetPageCount(), 2);
         ASSERT_EQ(help.Blocks().size(), 4u);
         EXPECT_NE(help.Blocks()[0]->GetText(), nullptr);
@@ -181,7 +181,7 @@ TEST_F(MenuScreenTest, HelpPagesTurnWithinTheirCount)
 TEST_F(MenuScreenTest, OnePageHelpKeepsItsPageAndEscapeLeaves)
 {
     m_folder.Write("mui/help.xml", "<help><page><block><text>Only</text></block></page></help>");
-    CHelpWnd help(800.0f, 600.0f);
+    CHelpWnd help;
     Application().PushScreen(&help);
     help.Draw();
     EXPECT_TRUE(help.PrevButton()->IsDisabled());
@@ -196,29 +196,13 @@ TEST_F(MenuScreenTest, OnePageHelpKeepsItsPageAndEscapeLeaves)
     EXPECT_EQ(m_base.m_closed, &help);
 }
 
-TEST_F(MenuScreenTest, HelpTakesClicksInLogicalUnitsOfALargerWindow)
-{
-    // The platform scales the window's pixels back to the logical picture:
-    // the screens must not scale them once more.
-    m_folder.Write("mui/help.xml", kTwoPages);
-    CApplication::Destroy();
-    CApplication::Create(m_platform)->SetLogicalSize(800, 600);
-    ASSERT_TRUE(Application().CreateMainWindow("Chromal", 0, 0, 1600, 1200));
-    CHelpWnd help(800.0f, 600.0f);
-    Application().PushScreen(&help);
-    Click(help, 305, 255); // nothing there
-    EXPECT_EQ(help.GetPage(), 1);
-    Click(help, 610, 510);
-    EXPECT_EQ(help.GetPage(), 2);
-}
-
 TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
 {
     Settings().m_sound = true;
     Settings().m_hints = false;
     Settings().m_show_dragons = true;
     Settings().m_music_volume = 32;
-    COptionsWnd options(800.0f, 600.0f);
+    COptionsWnd options;
     Application().PushScreen(&options);
     EXPECT_TRUE(options.SoundBox()->IsChecked());
     EXPECT_FALSE(options.HintsBox()->IsChecked());
@@ -248,7 +232,7 @@ TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
     // A volume the slider cannot show puts its thumb at the track's end, and
     // showing the screen changes no setting.
     Settings().m_music_volume = 250;
-    COptionsWnd shown(800.0f, 600.0f);
+    COptionsWnd shown;
     Application().PushScreen(&shown);
     Application().FrameStep(16.0f);
     EXPECT_FLOAT_EQ(shown.VolumeBar()->ThumbLeft(), 504.0f);
@@ -258,7 +242,7 @@ TEST_F(MenuScreenTest, OptionsWriteTheSettingsAtOnce)
 
 TEST_F(MenuScreenTest, FullScreenBoxIsAppliedOnTheNextFrame)
 {
-    COptionsWnd options(800.0f, 600.0f);
+    COptionsWnd options;
     Application().PushScreen(&options);
     EXPECT_TRUE(options.IsDraggable());
     Click(options, 310, 360);

@@ -91,7 +91,7 @@ class EditTest : public CWidgetTest
     void SetUp() override
     {
         CWidgetTest::SetUp();
-        m_edit = std::make_unique<CSimpleEdit>(&m_owner, &m_font, 20.0f, nullptr);
+        m_edit = std::make_unique<CSimpleEdit>(&m_font, 20.0f, nullptr);
         m_edit->SetPosition(50.0f, 50.0f, 0.0f);
         m_edit->SetFocus(true);
     }
@@ -148,7 +148,7 @@ TEST_F(EditTest, EditingKeysStayWithinTheText)
     EXPECT_STREQ(m_edit->GetText(), "c");
 }
 
-TEST_F(EditTest, PasteTurnsControlBytesIntoSpacesAndIgnoresTheDigitRule)
+TEST_F(EditTest, PasteTurnsControlBytesIntoSpaces)
 {
     m_edit->m_max_length = 30;
     Type("<>");
@@ -162,7 +162,6 @@ TEST_F(EditTest, PasteTurnsControlBytesIntoSpacesAndIgnoresTheDigitRule)
     EXPECT_EQ(m_edit->GetCaret(), 6);
     m_platform.m_keys.clear();
 
-    m_edit->m_digits_only = true;
     m_platform.m_keys.insert(NKey::kShift);
     m_platform.m_clipboard = "\xe9x";
     m_edit->OnKeyDown(NKey::kInsert);
@@ -186,22 +185,6 @@ TEST_F(EditTest, PasteCutAtTheMaximumLengthKeepsTheCaretInsideTheText)
     EXPECT_EQ(m_edit->GetCaret(), static_cast<int>(CSimpleEdit::kCapacity));
     m_edit->OnKeyDown(NKey::kBackspace);
     EXPECT_EQ(std::string(m_edit->GetText()).size(), CSimpleEdit::kCapacity - 1);
-}
-
-TEST_F(EditTest, DigitsWithinTheRangeOnly)
-{
-    m_edit->m_digits_only = true;
-    Type("a5");
-    EXPECT_STREQ(m_edit->GetText(), "5");
-    m_edit->m_range_check = true;
-    m_edit->m_range_min = 1;
-    m_edit->m_range_max = 50;
-    Type("1");
-    EXPECT_STREQ(m_edit->GetText(), "5"); // 51
-    Type("0");
-    EXPECT_STREQ(m_edit->GetText(), "50");
-    Type("0");
-    EXPECT_STREQ(m_edit->GetText(), "50");
 }
 
 namespace

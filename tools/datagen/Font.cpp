@@ -4,7 +4,7 @@
 // of alpha 1/255 that never shows. Each line starts with a marker bar of the
 // same invisible ink spanning the full line height, which fixes the line's
 // extent for every glyph on it.
-#include "tools/datagen/FontMetrics.h"
+#include "tools/datagen/Font.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Image.h"
 #include "tools/datagen/Output.h"
@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace NDatagen
 {
@@ -83,6 +84,18 @@ CImage MakeFontSheet()
         pen = origin + inkRight + 1 + kGap;
     }
     return img;
+}
+
+NText::CFontMetrics FontSheetMetrics()
+{
+    const CImage sheet = MakeFontSheet();
+    const std::vector<uint8_t> file = EncodeTga(sheet, true);
+    // Past the header, each pixel is blue, green, red and alpha.
+    constexpr std::size_t kHeader = 18;
+    NText::CFontMetrics metrics;
+    metrics.Analyse(file.data() + kHeader + 3, static_cast<std::uint32_t>(sheet.Width()),
+                    static_cast<std::uint32_t>(sheet.Height()), 4);
+    return metrics;
 }
 
 void WriteFont(COutput& out)

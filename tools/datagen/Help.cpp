@@ -3,8 +3,9 @@
 // the bonus icons made here.
 #include "catalogue/Texts.h"
 #include "rules/BonusTable.h"
+#include "text/WordWrap.h"
 #include "tools/datagen/Config.h"
-#include "tools/datagen/FontMetrics.h"
+#include "tools/datagen/Font.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Sheet.h"
@@ -22,7 +23,7 @@ namespace
 class CHelpWriter
 {
   public:
-    explicit CHelpWriter(const CFontMetrics& font) : m_font(font) {}
+    explicit CHelpWriter(const NText::CFontMetrics& font) : m_font(font) {}
 
     void Page()
     {
@@ -36,7 +37,8 @@ class CHelpWriter
     // last line. The block shows exactly as many lines as the game's wrap makes.
     float Text(float x, float y, float width, float size, const std::string& text, bool title = false)
     {
-        const int lines = m_font.Lines(NGame::FillPrices(text, NGame::DefaultBonusPrice), size, width);
+        const std::string shown = NGame::FillPrices(text, NGame::DefaultBonusPrice);
+        const int lines = static_cast<int>(NText::WrapWords(shown, m_font, size, width).size());
         char head[200];
         std::snprintf(head, sizeof head,
                       "    <block font_size=\"%g\" width=\"%g\" height=\"%d\">\n      <pos x=\"%g\" y=\"%g\" "
@@ -88,7 +90,7 @@ class CHelpWriter
         m_open = false;
     }
 
-    const CFontMetrics& m_font;
+    const NText::CFontMetrics& m_font;
     std::string m_xml, m_problems;
     bool m_open = false;
     int m_page = 0;
@@ -208,7 +210,7 @@ bool WriteHelp(COutput& out, std::string& problems)
         icons.push_back({BonusButtonLooks(kind, 48)[0]});
     WriteSprite(out, "mui/help/bonuses.spr", icons);
 
-    const CFontMetrics font(MakeFontSheet());
+    const NText::CFontMetrics font = FontSheetMetrics();
     CHelpWriter h(font);
     GardenPage(h);
     CapturingPage(h);

@@ -1,6 +1,7 @@
 // The timing half of a sprite sheet: which group and frame shows, advanced by
 // elapsed time, and the cell size, position and flags a painter shows it with.
-// The rules animate cells and insects with it; play/ draws it from the sheet.
+// The rules animate cells and insects with it, and every drawn sprite
+// (media/Sprite.h) is one, so both keep one course of frames.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,8 @@ class CSpriteClock
 
     // At most one frame step per call, once more than the frame time has passed.
     void Update(float elapsed);
+    // A sheet of another shape (counts below 1 count as 1), at its first cell.
+    void SetSheet(int groups, int frames);
 
     void SetPosition(float x, float y, float z);
     float GetX() const { return m_x; }

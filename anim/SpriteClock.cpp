@@ -1,6 +1,6 @@
-// Frame timing of an animated sheet, kept step for step with the drawn sprites
-// so that a board animates the same with or without pictures.
-#include "rules/SpriteClock.h"
+// Frame timing of an animated sheet, the one course of frames for the rules'
+// cells and insects and for every drawn sprite.
+#include "anim/SpriteClock.h"
 
 #include <algorithm>
 
@@ -25,6 +25,14 @@ void CSpriteClock::Update(float elapsed)
     else
         m_frame = m_frame + 1 >= m_frames ? 0 : m_frame + 1;
     m_elapsed = 0;
+}
+
+void CSpriteClock::SetSheet(int groups, int frames)
+{
+    m_groups = std::max(groups, 1);
+    m_frames = std::max(frames, 1);
+    m_frame = 0;
+    m_group = 0;
 }
 
 void CSpriteClock::SetPosition(float x, float y, float z)

@@ -1,7 +1,6 @@
-// The rules' animation clock against the drawn sprite: the same course of
-// frames through both, so a board animates alike with or without pictures.
-#include "media/Sprite.h"
-#include "rules/SpriteClock.h"
+// The animation clock that the rules' cells and insects and every drawn
+// sprite run on: how frames advance, wrap and are chosen.
+#include "anim/SpriteClock.h"
 
 #include <gtest/gtest.h>
 
@@ -10,25 +9,9 @@ namespace NGame
 namespace
 {
 // Sheets of 50 ms frames, as a ".spr" file without a frame time gives.
-template <typename T> T Sheet(int groups, int frames);
-template <> CSprite Sheet<CSprite>(int groups, int frames)
+TEST(FrameTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
 {
-    return CSprite(groups, frames, 50, nullptr);
-}
-template <> CSpriteClock Sheet<CSpriteClock>(int groups, int frames)
-{
-    return CSpriteClock(groups, frames, 50);
-}
-
-template <typename T> class FrameTiming : public ::testing::Test
-{
-};
-using TimedSheets = ::testing::Types<CSprite, CSpriteClock>;
-TYPED_TEST_SUITE(FrameTiming, TimedSheets);
-
-TYPED_TEST(FrameTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
-{
-    TypeParam sheet = Sheet<TypeParam>(1, 4);
+    CSpriteClock sheet(1, 4, 50);
     sheet.Update(50.0f);
     EXPECT_EQ(sheet.GetFrame(), 0);
     sheet.Update(1.0f);
@@ -53,9 +36,9 @@ TYPED_TEST(FrameTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
     EXPECT_EQ(sheet.GetElapsed(), 0u);
 }
 
-TYPED_TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
+TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
 {
-    TypeParam sheet = Sheet<TypeParam>(2, 4);
+    CSpriteClock sheet(2, 4, 50);
     sheet.SetFrame(3);
     EXPECT_EQ(sheet.GetFrame(), 3);
     EXPECT_EQ(sheet.GetElapsed(), 150u);
@@ -73,9 +56,9 @@ TYPED_TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
     EXPECT_EQ(sheet.GetGroup(), 0);
 }
 
-TYPED_TEST(FrameTiming, CountsBelowOneGiveOneCell)
+TEST(FrameTiming, CountsBelowOneGiveOneCell)
 {
-    TypeParam bare = Sheet<TypeParam>(0, -2);
+    CSpriteClock bare(0, -2, 50);
     EXPECT_EQ(bare.GetGroupCount(), 1);
     EXPECT_EQ(bare.GetFrameCount(), 1);
     bare.Update(51.0f);

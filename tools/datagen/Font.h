@@ -1,0 +1,13 @@
+// The bitmap font picture the game sets its texts in, and its glyph metrics
+// as the game will find them in the written file.
+#pragma once
+
+#include "text/FontMetrics.h"
+#include "tools/datagen/Image.h"
+
+namespace NDatagen
+{
+CImage MakeFontSheet();
+// Measured from the very bytes that "mui/font.tga" holds.
+NText::CFontMetrics FontSheetMetrics();
+} // namespace NDatagen
