@@ -192,7 +192,7 @@ TEST_F(ScreenTest, KeysMoveThePointerInReadingOrderAndSpaceClicksThere)
     disabled.SetDisabled(true);
     for (CControl* control : std::initializer_list<CControl*>{&right, &left, &below, &disabled, &plain})
         screen.AddControl(control);
-    auto pointer = [this]
+    auto pointer = []
     {
         int x = 0;
         int y = 0;

@@ -290,7 +290,8 @@ TEST(BonusPurchase, EveryKindHasItsOwnBonusAndOtherNumbersAreRefused)
     {
         std::unique_ptr<CBonus> bonus = CreateBonus(kind, *board, player);
         ASSERT_NE(bonus, nullptr) << kind;
-        made.emplace_back(typeid(*bonus));
+        const CBonus& made_bonus = *bonus;
+        made.emplace_back(typeid(made_bonus));
     }
     const std::vector<std::type_index> expected = {
         typeid(CBonusSimpleRepaint),     typeid(CBonusZoneRepaint), typeid(CBonusFreeRandomize),
