@@ -32,6 +32,19 @@ enum class EText
     kClassicTable,
     kAdvancedTable,
     kTableRank,
+    // A moving level's plate and end message, and the statistics page.
+    kMovesCount,
+    kParCount,
+    kMovingResult,
+    kStatsTitle,
+    kStatsGames,
+    kStatsWon,
+    kStatsLost,
+    kStatsBestScore,
+    kStatsLongestRun,
+    kStatsBests,
+    kStatsBest,
+    kBestMoves,
     // Painted into the pictures by the data generator (the game's name is
     // the window's title too).
     kGameName,
@@ -55,6 +68,7 @@ enum class EText
     kFullScreen,
     kNext,
     kPrev,
+    kStats,
     kBack,
     kCancel,
     kStart,
@@ -167,6 +181,18 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kClassicTable, "CLASSIC GAME"},
     {EText::kAdvancedTable, "ADVANCED GAME"},
     {EText::kTableRank, "%d."},
+    {EText::kMovesCount, "MOVES %d"},
+    {EText::kParCount, "PAR %d"},
+    {EText::kMovingResult, "MOVES %d   PAR %d   BEST %d"},
+    {EText::kStatsTitle, "STATISTICS"},
+    {EText::kStatsGames, "Games started"},
+    {EText::kStatsWon, "Levels won"},
+    {EText::kStatsLost, "Levels lost"},
+    {EText::kStatsBestScore, "Best score"},
+    {EText::kStatsLongestRun, "Longest run won"},
+    {EText::kStatsBests, "Fewest moves, moving levels:"},
+    {EText::kStatsBest, "%d: %d"},
+    {EText::kBestMoves, "BEST %d"},
     {EText::kGameName, "Chromal"},
     {EText::kYourFlowers, "YOUR FLOWERS"},
     {EText::kRival, "RIVAL"},
@@ -186,6 +212,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kFullScreen, "Full screen"},
     {EText::kNext, "Next"},
     {EText::kPrev, "Prev"},
+    {EText::kStats, "Stats"},
     {EText::kBack, "Back"},
     {EText::kCancel, "Cancel"},
     {EText::kStart, "Start"},
@@ -245,7 +272,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kMovingTitle, "Moving levels"},
     {EText::kMovingText,
      "Race your zone to the rival's flower at the far end of the middle row. After every move "
-     "the garden drifts one column to the left."},
+     "the garden drifts one column to the left. The rival's plate counts your moves against the par."},
     {EText::kHelpGardenTitle, "The garden"},
     {EText::kHelpGarden, "You and your rival each own a zone of flowers. Yours starts at the left end of the "
                          "middle row, the rival's "
@@ -298,7 +325,9 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
                         "your score. The Top 7 "
                         "table keeps the best seven scores of the classic levels and those of the advanced "
                         "ones; the moving levels "
-                        "add nothing to the score. The rival grows stronger with every level."},
+                        "add nothing to the score. The rival grows stronger with every level. The Stats "
+                        "button of the Top 7 screen shows, for each set, the games started, the levels won "
+                        "and lost, the best score and the longest run of levels won without losing a life."},
     {EText::kHelpMagnifierTitle, "Magnifier and keys"},
     {EText::kHelpMagnifier,
      "On the big boards the flowers are small. Hold the right mouse button and the flower "
@@ -317,6 +346,8 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
      "level you have reached in one of three sets: the classic gardens, the busier advanced ones, and the "
      "moving "
      "levels, where you play alone and the garden slides one column to the left after each of your moves. "
+     "A moving level's par is the number of moves a quick racer needs; the rival's plate counts yours, and "
+     "your best for each level stands beside its preview. "
      "Finishing a level opens the next one of its set."},
     {EText::kHelpWindow,
      "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or "
@@ -326,7 +357,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
 static_assert(NCatalogue::InIdOrder(kEnglish), "each text stands at its id's index");
 
 // The last of the texts the game draws with its bitmap font.
-constexpr EText kLastDrawn = EText::kTableRank;
+constexpr EText kLastDrawn = EText::kBestMoves;
 
 constexpr const char* Text(EText id)
 {

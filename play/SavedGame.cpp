@@ -15,6 +15,7 @@ constexpr int kKeyLength = 12;
 // Far beyond any purse or life count a game reaches.
 constexpr int kMaxMoney = 100000000;
 constexpr int kMaxLives = 1000;
+constexpr int kMaxMoves = 100000;
 } // namespace
 
 bool Read(const std::string& path, CPropertyFile& store)
@@ -47,6 +48,11 @@ int Money(const CPropertyFile& store)
 int Lives(const CPropertyFile& store)
 {
     return std::clamp(store.GetInt(kLivesKey, 0), 0, kMaxLives);
+}
+
+int Moves(const CPropertyFile& store)
+{
+    return std::clamp(store.GetInt(kMovesKey, 0), 0, kMaxMoves);
 }
 
 void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store)
