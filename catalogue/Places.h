@@ -100,8 +100,8 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     {EPlace::kPreview, kLevelChoiceFile, "m_preview", 173, 188, 0.262f},
     {EPlace::kChosenLevel, kLevelChoiceFile, "m_level_number", 324, 401, 40},
     {EPlace::kLock, kLevelChoiceFile, "m_lock", 120, 210, 0},
-    // A moving level's fewest moves, left of its number.
-    {EPlace::kLevelBest, kLevelChoiceFile, "m_level_best", 150, 401, 26},
+    // A moving level's fewest moves, right of its number.
+    {EPlace::kLevelBest, kLevelChoiceFile, "m_level_best", 445, 398, 24},
     {EPlace::kTopTitle, kTopFile, "m_title", 400, 155, 0},
     // The statistics: the title; the first set's name, centred over its
     // column; the first row's caption (a row per figure below it); the

@@ -173,15 +173,15 @@ void CGame::DrawRace() const
 {
     const CBitmapText& font = *m_resources;
     const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kRivalNumber];
-    const float size = at.m_size * 0.75f;
+    // Two lines in the number's height, clear of the plate's label below it.
+    const float size = at.m_size * 0.62f;
     const std::string moves = NTexts::Format(NTexts::EText::kMovesCount, GetMoves());
-    font.DrawTextOutlined(moves.c_str(), size, at.m_x, at.m_y - size * 0.6f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+    font.DrawTextOutlined(moves.c_str(), size, at.m_x, at.m_y - size * 1.07f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
                           false, true);
     if (GetPar() > 0)
     {
         const std::string par = NTexts::Format(NTexts::EText::kParCount, GetPar());
-        font.DrawTextOutlined(par.c_str(), size, at.m_x, at.m_y + size * 0.6f, 0.0f, 1.0f, 0.9f, 0.3f, 1.0f,
-                              false, true);
+        font.DrawTextOutlined(par.c_str(), size, at.m_x, at.m_y, 0.0f, 1.0f, 0.9f, 0.3f, 1.0f, false, true);
     }
 }
 

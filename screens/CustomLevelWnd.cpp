@@ -147,6 +147,9 @@ void CCustomLevelWnd::DrawUnderControls()
         {
             const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kLevelBest];
             const std::string text = NTexts::Format(NTexts::EText::kBestMoves, best);
+            const float half = resources->m_font.TextWidth(text.c_str(), at.m_size) / 2.0f + 6.0f;
+            DrawDarkBacking(at.m_x - half, at.m_y - at.m_size - 4.0f, at.m_x + half, at.m_y + 6.0f, 6.0f,
+                            0.5f);
             resources->m_font.DrawTextOutlined(text.c_str(), at.m_size, at.m_x, at.m_y, 10.0f, 1, 0.9f, 0.3f,
                                                1, false, true);
         }
