@@ -107,7 +107,7 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     // column; the first row's caption (a row per figure below it); the
     // moving levels' bests, a line of them under their caption.
     {EPlace::kStatsTitle, kStatsFile, "m_title", 400, 86, 34},
-    {EPlace::kStatsHeader, kStatsFile, "m_header", 390, 140, 22},
+    {EPlace::kStatsHeader, kStatsFile, "m_header", 380, 140, 18},
     {EPlace::kStatsLabels, kStatsFile, "m_labels", 80, 190, 22},
     {EPlace::kStatsBests, kStatsFile, "m_bests", 80, 420, 20},
 }};
@@ -159,7 +159,7 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
     {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
     {ELength::kStatsRowStep, kStatsFile, "m_row_step", 42},
-    {ELength::kStatsColumnStep, kStatsFile, "m_column_step", 135},
+    {ELength::kStatsColumnStep, kStatsFile, "m_column_step", 140},
     {ELength::kStatsBestStep, kStatsFile, "m_best_step", 66},
 }};
 static_assert(NCatalogue::InIdOrder(kLengths), "each length stands at its own index");

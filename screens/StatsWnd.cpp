@@ -29,16 +29,27 @@ constexpr SRow kRows[] = {
     {NTexts::EText::kStatsLongestRun, &CStatistics::SSet::m_longest_run},
 };
 
-// White, outlined, left-aligned or centred on x.
-void Write(const std::string& text, float size, float x, float y, bool centred, float green = 1.0f)
+enum class EInk
+{
+    kTitle,   // white, outlined, as the top-7 title
+    kHeading, // the set names
+    kBody
+};
+
+// Left-aligned at x, or centred on it.
+void Write(const std::string& text, float size, float x, float y, bool centred, EInk ink = EInk::kBody)
 {
     const CInterfaceResources* resources = CInterfaceResources::Get();
     if (!resources)
         return;
     const CBitmapText& font = resources->m_font;
     const float left = centred ? x - font.TextWidth(text.c_str(), size) / 2.0f : x;
-    font.DrawTextOutlined(text.c_str(), size, left, y, 0.0f, 1, green, green < 1.0f ? 0.3f : 1.0f, 1, false,
-                          false);
+    if (ink == EInk::kTitle)
+        font.DrawTextOutlined(text.c_str(), size, left, y, 0.0f, 1, 1, 1, 1, false, false);
+    else if (ink == EInk::kHeading)
+        font.DrawText(text.c_str(), size, left, y, 0.0f, 0.55f, 0.3f, 0.05f, 1, false, false);
+    else
+        font.DrawText(text.c_str(), size, left, y, 0.0f, 0.3f, 0.2f, 0.1f, 1, false, false);
 }
 } // namespace
 
@@ -68,7 +79,7 @@ void CStatsWnd::DrawUnderControls()
         return;
     using NPlaces::EPlace;
     const NPlaces::SPlace& title = m_places[EPlace::kStatsTitle];
-    Write(NTexts::Text(NTexts::EText::kStatsTitle), title.m_size, title.m_x, title.m_y, true);
+    Write(NTexts::Text(NTexts::EText::kStatsTitle), title.m_size, title.m_x, title.m_y, true, EInk::kTitle);
     const NPlaces::SPlace& header = m_places[EPlace::kStatsHeader];
     const NPlaces::SPlace& labels = m_places[EPlace::kStatsLabels];
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
@@ -77,7 +88,7 @@ void CStatsWnd::DrawUnderControls()
         std::string name = set.m_name;
         for (char& c : name)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        Write(name, header.m_size, x, header.m_y, true, 0.9f);
+        Write(name, header.m_size, x, header.m_y, true, EInk::kHeading);
         float y = labels.m_y;
         for (const SRow& row : kRows)
         {
