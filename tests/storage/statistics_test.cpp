@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 std::string Text(const CStatistics& statistics)
@@ -25,17 +27,12 @@ TEST(Statistics, RunsEndWithALifeLostOrANewGameAndTheBestsOnlyImprove)
     s.LevelLost(0, 250);
     s.GameStarted(0);
     s.LevelWon(0, 30);
-    const CStatistics::SSet& classic = s.Set(0);
-    EXPECT_EQ(classic.m_games, 2);
-    EXPECT_EQ(classic.m_won, 6);
-    EXPECT_EQ(classic.m_lost, 2);
-    EXPECT_EQ(classic.m_longest_run, 3);
-    EXPECT_EQ(classic.m_run, 1);
-    EXPECT_EQ(classic.m_best_score, 250);
-    EXPECT_EQ(s.Set(1).m_won, 0);
     // A type that is no set's counts for none.
     s.LevelWon(7, 5);
-    EXPECT_EQ(s.Set(7).m_won, 0);
+    const CStatistics::SSet& c = s.Set(0);
+    EXPECT_EQ(
+        std::tuple(c.m_games, c.m_won, c.m_lost, c.m_longest_run, c.m_run, c.m_best_score, s.Set(7).m_won),
+        std::tuple(2, 6, 2, 3, 1, 250, 0));
 
     for (const auto& [level, moves, kept, best] : {std::tuple{3, 14, true, 14},
                                                    {3, 16, false, 14},
