@@ -15,13 +15,13 @@ namespace NInterface
 {
 namespace
 {
-struct SRow
+struct SFigureRow
 {
     NTexts::EText m_caption;
     int CStatistics::SSet::*m_value;
 };
 
-constexpr SRow kRows[] = {
+constexpr SFigureRow kFigureRows[] = {
     {NTexts::EText::kStatsGames, &CStatistics::SSet::m_games},
     {NTexts::EText::kStatsWon, &CStatistics::SSet::m_won},
     {NTexts::EText::kStatsLost, &CStatistics::SSet::m_lost},
@@ -90,14 +90,14 @@ void CStatsWnd::DrawUnderControls()
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         Write(name, header.m_size, x, header.m_y, true, EInk::kHeading);
         float y = labels.m_y;
-        for (const SRow& row : kRows)
+        for (const SFigureRow& row : kFigureRows)
         {
             Write(std::to_string(m_statistics->Set(set.m_id).*row.m_value), labels.m_size, x, y, true);
             y += m_row_step;
         }
     }
     float y = labels.m_y;
-    for (const SRow& row : kRows)
+    for (const SFigureRow& row : kFigureRows)
     {
         Write(NTexts::Text(row.m_caption), labels.m_size, labels.m_x, y, false);
         y += m_row_step;

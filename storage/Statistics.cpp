@@ -8,17 +8,17 @@
 
 namespace
 {
-constexpr int kKeyLength = static_cast<int>(sizeof CCipher::kStatisticsKey - 1);
+constexpr int kStatsKeyLength = static_cast<int>(sizeof CCipher::kStatisticsKey - 1);
 // Far beyond any count or score a player reaches; a larger value is damage.
-constexpr int kMaxValue = 100000000;
+constexpr int kMaxFigure = 100000000;
 
-struct SField
+struct SFigure
 {
     const char* m_key;
     int CStatistics::SSet::*m_value;
 };
 
-constexpr SField kFields[] = {
+constexpr SFigure kFigures[] = {
     {"games", &CStatistics::SSet::m_games},
     {"won", &CStatistics::SSet::m_won},
     {"lost", &CStatistics::SSet::m_lost},
@@ -27,7 +27,7 @@ constexpr SField kFields[] = {
     {"run", &CStatistics::SSet::m_run},
 };
 
-std::string SetKey(const NLevelSets::SLevelSet& set, const char* field)
+std::string FigureKey(const NLevelSets::SLevelSet& set, const char* field)
 {
     return std::string("stats.") + set.m_name + "." + field;
 }
@@ -37,34 +37,34 @@ std::string BestKey(int level)
     return "stats.moving.best" + std::to_string(level + 1);
 }
 
-int Checked(int value)
+int CheckedFigure(int value)
 {
-    return value >= 0 && value <= kMaxValue ? value : 0;
+    return value >= 0 && value <= kMaxFigure ? value : 0;
 }
 
 // Counts stop where a file would no longer be read back.
-void Count(int& value)
+void CountOn(int& value)
 {
-    value = std::min(value + 1, kMaxValue);
+    value = std::min(value + 1, kMaxFigure);
 }
 } // namespace
 
 void CStatistics::ReadEntries(const CPropertyFile& store)
 {
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
-        for (const SField& field : kFields)
-            m_sets[set.m_id].*field.m_value = Checked(store.GetInt(SetKey(set, field.m_key), 0));
+        for (const SFigure& field : kFigures)
+            m_sets[set.m_id].*field.m_value = CheckedFigure(store.GetInt(FigureKey(set, field.m_key), 0));
     m_best_moves.clear();
     for (int level = 0; level < kMovingLevels; ++level)
-        if (const int best = Checked(store.GetInt(BestKey(level), 0)); best > 0)
+        if (const int best = CheckedFigure(store.GetInt(BestKey(level), 0)); best > 0)
             m_best_moves[level] = best;
 }
 
 void CStatistics::WriteEntries(CPropertyFile& store) const
 {
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
-        for (const SField& field : kFields)
-            store.SetInt(SetKey(set, field.m_key), m_sets[set.m_id].*field.m_value);
+        for (const SFigure& field : kFigures)
+            store.SetInt(FigureKey(set, field.m_key), m_sets[set.m_id].*field.m_value);
     for (const auto& [level, best] : m_best_moves)
         store.SetInt(BestKey(level), best);
 }
@@ -72,7 +72,7 @@ void CStatistics::WriteEntries(CPropertyFile& store) const
 void CStatistics::Load(const std::string& path)
 {
     CPropertyFile store;
-    store.LoadFile(path, true, CCipher::kStatisticsKey, kKeyLength);
+    store.LoadFile(path, true, CCipher::kStatisticsKey, kStatsKeyLength);
     ReadEntries(store);
 }
 
@@ -80,14 +80,14 @@ std::string CStatistics::Encode() const
 {
     CPropertyFile store;
     WriteEntries(store);
-    return store.Encode(CCipher::kStatisticsKey, kKeyLength);
+    return store.Encode(CCipher::kStatisticsKey, kStatsKeyLength);
 }
 
 bool CStatistics::Save(const std::string& path) const
 {
     CPropertyFile store;
     WriteEntries(store);
-    return store.Save(path, CCipher::kStatisticsKey, kKeyLength);
+    return store.Save(path, CCipher::kStatisticsKey, kStatsKeyLength);
 }
 
 CStatistics::SSet* CStatistics::Find(int set)
@@ -105,7 +105,7 @@ void CStatistics::GameStarted(int set)
 {
     if (SSet* stats = Find(set))
     {
-        Count(stats->m_games);
+        CountOn(stats->m_games);
         stats->m_run = 0;
     }
 }
@@ -114,10 +114,10 @@ void CStatistics::LevelWon(int set, int score)
 {
     if (SSet* stats = Find(set))
     {
-        Count(stats->m_won);
-        Count(stats->m_run);
+        CountOn(stats->m_won);
+        CountOn(stats->m_run);
         stats->m_longest_run = std::max(stats->m_longest_run, stats->m_run);
-        stats->m_best_score = std::clamp(score, stats->m_best_score, kMaxValue);
+        stats->m_best_score = std::clamp(score, stats->m_best_score, kMaxFigure);
     }
 }
 
@@ -125,9 +125,9 @@ void CStatistics::LevelLost(int set, int score)
 {
     if (SSet* stats = Find(set))
     {
-        Count(stats->m_lost);
+        CountOn(stats->m_lost);
         stats->m_run = 0;
-        stats->m_best_score = std::clamp(score, stats->m_best_score, kMaxValue);
+        stats->m_best_score = std::clamp(score, stats->m_best_score, kMaxFigure);
     }
 }
 
