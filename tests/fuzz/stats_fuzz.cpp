@@ -13,16 +13,14 @@ namespace
 {
 void Check(const CStatistics& statistics)
 {
-    for (int set = 0; set < NLevelSets::kCount; ++set)
+    for (int i = 0; i < CStatistics::kMovingLevels; ++i)
     {
-        const CStatistics::SSet& s = statistics.Set(set);
-        for (int value : {s.m_games, s.m_won, s.m_lost, s.m_best_score, s.m_longest_run, s.m_run})
+        const CStatistics::SSet& s = statistics.Set(i % NLevelSets::kCount);
+        for (int value : {s.m_games, s.m_won, s.m_lost, s.m_best_score, s.m_longest_run, s.m_run,
+                          statistics.BestMoves(i)})
             if (value < 0)
                 std::abort();
     }
-    for (int level = 0; level < CStatistics::kMovingLevels; ++level)
-        if (statistics.BestMoves(level) < 0)
-            std::abort();
     CPropertyFile store;
     statistics.WriteEntries(store);
     const std::string text = store.ToText();
