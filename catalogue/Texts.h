@@ -32,6 +32,10 @@ enum class EText
     kClassicTable,
     kAdvancedTable,
     kTableRank,
+    // The opponents: the options' choices, and a top-7 row's mark.
+    kOpponentGentle,
+    kOpponentLevel,
+    kOpponentFierce,
     // Painted into the pictures by the data generator (the game's name is
     // the window's title too).
     kGameName,
@@ -67,6 +71,7 @@ enum class EText
     kSound,
     kHints,
     kDragons,
+    kOpponent,
     kChooseLevel,
     kLevelCaption,
     kClassicLevels,
@@ -167,6 +172,9 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kClassicTable, "CLASSIC GAME"},
     {EText::kAdvancedTable, "ADVANCED GAME"},
     {EText::kTableRank, "%d."},
+    {EText::kOpponentGentle, "gentle"},
+    {EText::kOpponentLevel, "as the level sets"},
+    {EText::kOpponentFierce, "fierce"},
     {EText::kGameName, "Chromal"},
     {EText::kYourFlowers, "YOUR FLOWERS"},
     {EText::kRival, "RIVAL"},
@@ -197,6 +205,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kSound, "Sound"},
     {EText::kHints, "Hints"},
     {EText::kDragons, "Dragons"},
+    {EText::kOpponent, "Opponent"},
     {EText::kChooseLevel, "Choose a level"},
     {EText::kLevelCaption, "Level"},
     {EText::kClassicLevels, "Classic levels"},
@@ -326,7 +335,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
 static_assert(NCatalogue::InIdOrder(kEnglish), "each text stands at its id's index");
 
 // The last of the texts the game draws with its bitmap font.
-constexpr EText kLastDrawn = EText::kTableRank;
+constexpr EText kLastDrawn = EText::kOpponentFierce;
 
 constexpr const char* Text(EText id)
 {

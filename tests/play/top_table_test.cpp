@@ -54,6 +54,27 @@ TEST(TopTableInsert, ScoresGoInOrderBelowEqualOnesAndPushTheLastOut)
     }
 }
 
+TEST(TopTableFile, EachEntryKeepsItsOpponentAndOldTablesReadAsTheLevelsOwn)
+{
+    // A table written before there was a choice of opponent.
+    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+    table.Insert(0, 85, "soft", NOpponents::kGentle);
+    table.Insert(1, 20, "hard", NOpponents::kFierce);
+    CPropertyFile store;
+    table.WriteEntries(store);
+    // Entries against the level's own opponent are written as they always were.
+    EXPECT_EQ(store.ToText().find("top7.rec_opponent000000"), std::string::npos);
+    store.SetInt("top7.rec_opponent000002", 9); // damaged
+    CTopTable back(2);
+    back.ReadEntries(store);
+    const int expected[2][3] = {{NOpponents::kLevel, NOpponents::kGentle, NOpponents::kLevel},
+                                {NOpponents::kFierce, NOpponents::kLevel, NOpponents::kLevel}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(back.GetOpponent(i, j), expected[i][j]) << i << " " << j;
+    EXPECT_EQ(back.GetName(0, 1), "soft");
+}
+
 TEST(TopTableQualifies, EqualToSeventhOrZeroOnDefaultsDoesNot)
 {
     CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
