@@ -142,6 +142,7 @@ enum class EText
     kHelpLivesTitle,
     kHelpLives,
     kHelpScore,
+    kHelpOpponent,
     kHelpMagnifierTitle,
     kHelpMagnifier,
     kHelpMenuKeys,
@@ -308,6 +309,10 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
                         "table keeps the best seven scores of the classic levels and those of the advanced "
                         "ones; the moving levels "
                         "add nothing to the score. The rival grows stronger with every level."},
+    {EText::kHelpOpponent,
+     "The Options screen chooses the rival of the games you start: gentle, as the level sets, or "
+     "fierce, a step stronger than the level's own. A game keeps the rival it began with, and a Top 7 "
+     "entry won against a gentle or fierce rival says so beside its rank."},
     {EText::kHelpMagnifierTitle, "Magnifier and keys"},
     {EText::kHelpMagnifier,
      "On the big boards the flowers are small. Hold the right mouse button and the flower "

@@ -79,7 +79,7 @@ inline const std::vector<SPlace> kTopLayout = {
 constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
 // A row's opponent mark (a gentle or fierce one) stands this far left of
 // the name, in the band's margin before the rank, this size.
-constexpr float kTopOpponentSpace = 104, kTopOpponentSize = 14;
+constexpr float kTopOpponentSpace = 108, kTopOpponentSize = 13;
 constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
 
 // Dialogs: control positions are relative to the dialog's corner; the
