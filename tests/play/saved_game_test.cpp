@@ -70,7 +70,6 @@ TEST_F(SavedGameTest, AGameResumesAgainstTheOpponentItWasStartedWithAndAnOldSave
     Settings().m_opponent = NOpponents::kFierce;
     CGame& game = Start(kClassicGame, 3);
     ASSERT_TRUE(Settle());
-    EXPECT_EQ(game.GetAiDifficulty(), CAIPlayer::DifficultyFor(3, NOpponents::kFierce));
     CPropertyFile store;
     ASSERT_TRUE(NGameLink::SaveGame(&game, store));
     // Changed in the options since: new games only.

@@ -72,7 +72,6 @@ TEST(TopTableFile, EachEntryKeepsItsOpponentAndOldTablesReadAsTheLevelsOwn)
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 3; ++j)
             EXPECT_EQ(back.GetOpponent(i, j), expected[i][j]) << i << " " << j;
-    EXPECT_EQ(back.GetName(0, 1), "soft");
 }
 
 TEST(TopTableQualifies, EqualToSeventhOrZeroOnDefaultsDoesNot)
@@ -116,17 +115,17 @@ TEST(TopTableNames, CutToFifteenAndQuotesMadeStorable)
 TEST(TopTableFile, MissingOrForeignFileGivesDefaults)
 {
     const CTempFolder folder;
-    CTopTable table(2);
-    table.Load(folder / "absent.tbl");
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < CTopTable::kEntries; ++j)
-        {
-            EXPECT_EQ(table.GetName(i, j), "Nemo");
-            EXPECT_EQ(table.GetPoints(i, j), 0);
-        }
-
-    table.Load(folder.Write("garbage.tbl", std::string("\x05garbage bytes\x01\xff", 16)));
-    EXPECT_EQ(table.GetName(0, 0), "Nemo");
+    for (const std::string& path :
+         {folder / "absent.tbl", folder.Write("garbage.tbl", std::string("\x05garbage bytes\x01\xff", 16))})
+    {
+        CTopTable table(2);
+        table.Load(path);
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < CTopTable::kEntries; ++j)
+                EXPECT_TRUE(table.GetName(i, j) == "Nemo" && table.GetPoints(i, j) == 0 &&
+                            table.GetOpponent(i, j) == NOpponents::kLevel)
+                    << path << " " << i << " " << j;
+    }
 }
 
 TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)

@@ -36,9 +36,8 @@ click_logical() {
 }
 setting() { "$TOOL" decipher --key vum "$WORK/user/dx_demo.cfg" | sed -n "s/^$1 //p"; }
 
-# 1. First start, then wide: the options' sound box and fierce opponent
-# clicked through the scaled picture, the picture dragged, a click marked,
-# the bars black.
+# 1. First start, then wide: the options' sound box and fierce opponent clicked
+# through the scaled picture, the picture dragged, a click marked, the bars black.
 start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/wide.png"
 sleep 0.5
 [ "$(geometry)" = "360 90 1200 900" ] || { kill $pid; fail "first window at $(geometry), wanted 1200x900 centred"; }
@@ -64,10 +63,9 @@ probe "$WORK/wide.png" $(at 1400 500 150 250) $WHITE $(at 1400 500 175 250) $BG 
 [ "$(setting m_window_width) $(setting m_window_height) $(setting x) $(setting y)" = "1400 500 $x1 $y1" ] \
   || fail "settings keep $(setting m_window_width)x$(setting m_window_height) at $(setting x),$(setting y)"
 
-# 2. The size and place come back; tall: the hints box hit, the gentle
-# opponent taken from the keyboard (the last control first backwards is the
-# Back button, then the opponents from the right); full screen by both keys
-# and back to the same window; maximised, a click marked there.
+# 2. The size and place come back; tall: the hints box hit, the gentle opponent
+# taken by keys (backwards: Back, then the opponents from the right); full screen
+# by both keys and back to the same window; maximised, a click marked there.
 start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/max.png"
 sleep 0.5
 [ "$(geometry)" = "$x1 $y1 1400 500" ] || { kill $pid; fail "restored at $(geometry)"; }
