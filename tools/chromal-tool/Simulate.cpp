@@ -14,7 +14,7 @@ namespace
 {
 constexpr char kUsage[] =
     "usage: chromal-tool simulate --data DIR --set SET --level N [--seed S] [--human-difficulty 0-5]\n"
-    "                             [--opponent gentle|level|fierce]\n"
+    "                             [--opponent NAME]\n"
     "Plays level N to its end, the human side played by a computer player (strength 2\n"
     "unless given) against the opponent chosen as in the options (the level's own\n"
     "unless given), and prints every move, the final territories and the result.\n";
@@ -54,7 +54,7 @@ int RunSimulate(int argc, char** argv)
     const NOpponents::SOpponent* opponent =
         NOpponents::FindByName(args.Has("opponent") ? args.Value("opponent").c_str() : "level");
     if (!opponent)
-        return UsageError("--opponent is gentle, level or fierce", kUsage);
+        return UsageError("--opponent is " + NCatalogue::NameList(NOpponents::kOpponents), kUsage);
 
     CRulesData data;
     int level = 0;
