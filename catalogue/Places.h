@@ -118,6 +118,9 @@ enum class ELength
     kDragonsCaption,
     kFullScreenCaption,
     kSetCaption,
+    kGentleCaption,
+    kLevelOpponentCaption,
+    kFierceCaption,
     kCount
 };
 
@@ -137,6 +140,9 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kDragonsCaption, kOptionsFile, "m_dragons_cb.caption_width", 165},
     {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
     {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
+    {ELength::kGentleCaption, kOptionsFile, "m_opponent_gentle_cb.caption_width", 84},
+    {ELength::kLevelOpponentCaption, kOptionsFile, "m_opponent_level_cb.caption_width", 198},
+    {ELength::kFierceCaption, kOptionsFile, "m_opponent_fierce_cb.caption_width", 76},
 }};
 static_assert(NCatalogue::InIdOrder(kLengths), "each length stands at its own index");
 
