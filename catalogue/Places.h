@@ -139,6 +139,9 @@ enum class ELength
     kStatsRowStep,
     kStatsColumnStep,
     kStatsBestStep,
+    kGentleCaption,
+    kLevelOpponentCaption,
+    kFierceCaption,
     kCount
 };
 
@@ -161,6 +164,9 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kStatsRowStep, kStatsFile, "m_row_step", 42},
     {ELength::kStatsColumnStep, kStatsFile, "m_column_step", 140},
     {ELength::kStatsBestStep, kStatsFile, "m_best_step", 66},
+    {ELength::kGentleCaption, kOptionsFile, "m_opponent_gentle_cb.caption_width", 84},
+    {ELength::kLevelOpponentCaption, kOptionsFile, "m_opponent_level_cb.caption_width", 198},
+    {ELength::kFierceCaption, kOptionsFile, "m_opponent_fierce_cb.caption_width", 76},
 }};
 static_assert(NCatalogue::InIdOrder(kLengths), "each length stands at its own index");
 

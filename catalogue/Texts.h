@@ -45,6 +45,10 @@ enum class EText
     kStatsBests,
     kStatsBest,
     kBestMoves,
+    // The opponents: the options' choices, and a top-7 row's mark.
+    kOpponentGentle,
+    kOpponentLevel,
+    kOpponentFierce,
     // Painted into the pictures by the data generator (the game's name is
     // the window's title too).
     kGameName,
@@ -81,6 +85,7 @@ enum class EText
     kSound,
     kHints,
     kDragons,
+    kOpponent,
     kChooseLevel,
     kLevelCaption,
     kClassicLevels,
@@ -151,6 +156,7 @@ enum class EText
     kHelpLivesTitle,
     kHelpLives,
     kHelpScore,
+    kHelpOpponent,
     kHelpMagnifierTitle,
     kHelpMagnifier,
     kHelpMenuKeys,
@@ -193,6 +199,9 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kStatsBests, "Fewest moves, moving levels:"},
     {EText::kStatsBest, "%d: %d"},
     {EText::kBestMoves, "BEST %d"},
+    {EText::kOpponentGentle, "gentle"},
+    {EText::kOpponentLevel, "as the level sets"},
+    {EText::kOpponentFierce, "fierce"},
     {EText::kGameName, "Chromal"},
     {EText::kYourFlowers, "YOUR FLOWERS"},
     {EText::kRival, "RIVAL"},
@@ -224,6 +233,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kSound, "Sound"},
     {EText::kHints, "Hints"},
     {EText::kDragons, "Dragons"},
+    {EText::kOpponent, "Opponent"},
     {EText::kChooseLevel, "Choose a level"},
     {EText::kLevelCaption, "Level"},
     {EText::kClassicLevels, "Classic levels"},
@@ -321,13 +331,17 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kHelpLives,
      "You start with three spare lives. Losing a level costs one and you play the level again. "
      "With no life left the purse buys one if it can; otherwise the game is over."},
-    {EText::kHelpScore, "At the end of every classic or advanced level the flowers of your zone are added to "
-                        "your score. The Top 7 "
-                        "table keeps the best seven scores of the classic levels and those of the advanced "
-                        "ones; the moving levels "
-                        "add nothing to the score. The rival grows stronger with every level. The Stats "
-                        "button of the Top 7 screen shows, for each set, the games started, the levels won "
-                        "and lost, the best score and the longest run of levels won without losing a life."},
+    {EText::kHelpScore,
+     "At the end of every classic or advanced level the flowers of your zone are added to "
+     "your score. The Top 7 "
+     "table keeps the best seven scores of the classic levels and those of the advanced "
+     "ones; the moving levels "
+     "add nothing to the score. The rival grows stronger with every level. The Stats "
+     "button of the Top 7 screen counts games, levels won and lost, best scores and runs."},
+    {EText::kHelpOpponent,
+     "The Options screen chooses the rival of the games you start: gentle, as the level sets, or "
+     "fierce, a step stronger than the level's own. A game keeps the rival it began with, and a Top 7 "
+     "entry won against a gentle or fierce rival says so beside its rank."},
     {EText::kHelpMagnifierTitle, "Magnifier and keys"},
     {EText::kHelpMagnifier,
      "On the big boards the flowers are small. Hold the right mouse button and the flower "
@@ -357,7 +371,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
 static_assert(NCatalogue::InIdOrder(kEnglish), "each text stands at its id's index");
 
 // The last of the texts the game draws with its bitmap font.
-constexpr EText kLastDrawn = EText::kBestMoves;
+constexpr EText kLastDrawn = EText::kOpponentFierce;
 
 constexpr const char* Text(EText id)
 {

@@ -1,6 +1,7 @@
 // Reading and writing the saved-game file and checking its game keys.
 #include "play/SavedGame.h"
 
+#include "catalogue/Opponents.h"
 #include "rules/Field.h"
 #include "storage/Cipher.h"
 #include "storage/PropertyFile.h"
@@ -53,6 +54,11 @@ int Lives(const CPropertyFile& store)
 int Moves(const CPropertyFile& store)
 {
     return std::clamp(store.GetInt(kMovesKey, 0), 0, kMaxMoves);
+}
+
+int Opponent(const CPropertyFile& store)
+{
+    return NOpponents::FromStored(store.GetInt(kOpponentKey, NOpponents::kLevel));
 }
 
 void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store)

@@ -24,6 +24,8 @@ constexpr const char* kLivesKey = "gamedata.playerlifes";
 constexpr const char* kSkipKey = "gamedata.skip_pending";
 // The moves made in a moving level (absent for none).
 constexpr const char* kMovesKey = "gamedata.moves";
+// The opponent the game was started with (NOpponents).
+constexpr const char* kOpponentKey = "gamedata.opponent";
 
 // False (store empty) when the file is missing or cannot be read.
 bool Read(const std::string& path, CPropertyFile& store);
@@ -37,6 +39,8 @@ int GameType(const CPropertyFile& store);
 int Money(const CPropertyFile& store);
 int Lives(const CPropertyFile& store);
 int Moves(const CPropertyFile& store);
+// A save from before there was a choice played the level's own opponent.
+int Opponent(const CPropertyFile& store);
 // The board's part, under its "gamedata." keys (a missing key reads as what
 // the board refuses or as the classic set's defaults).
 void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store);

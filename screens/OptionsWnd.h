@@ -1,9 +1,12 @@
-// NInterface::COptionsWnd: music volume, sound effects, hints, dragons and
-// full screen; every change goes straight into the settings.
+// NInterface::COptionsWnd: music volume, sound effects, hints, dragons, full
+// screen and the opponent of new games; every change goes straight into the
+// settings.
 #pragma once
 
+#include "catalogue/Opponents.h"
 #include "screens/MenuWnd.h"
 
+#include <array>
 #include <memory>
 
 class CSimpleCheckBox;
@@ -23,6 +26,7 @@ class COptionsWnd final : public CMenuWnd
     CSimpleCheckBox* SoundBox() const { return m_sound.get(); }
     CSimpleCheckBox* HintsBox() const { return m_hints.get(); }
     CSimpleCheckBox* FullScreenBox() const { return m_full_screen.get(); }
+    CSimpleCheckBox* OpponentBox(NOpponents::EOpponent opponent) const { return m_opponents[opponent].get(); }
 
   private:
     void UpdateContent(float elapsed) override;
@@ -39,6 +43,8 @@ class COptionsWnd final : public CMenuWnd
     std::unique_ptr<CSimpleCheckBox> m_hints;
     std::unique_ptr<CSimpleCheckBox> m_dragons_box;
     std::unique_ptr<CSimpleCheckBox> m_full_screen;
+    // One checked at a time, like the level choice's set boxes.
+    std::array<std::unique_ptr<CSimpleCheckBox>, NOpponents::kCount> m_opponents;
     // The box's state as FollowFullScreen last left it: a change is a click.
     bool m_full_screen_shown = false;
 };

@@ -15,8 +15,9 @@ namespace
 {
 constexpr char kUsage[] =
     "usage: chromal-tool simulate --data DIR --set SET --level N [--seed S] [--human-difficulty 0-5]\n"
-    "                         [--human racer]\n"
+    "                             [--opponent NAME] [--human racer]\n"
     "Plays level N to its end, the human side played by a computer player (strength 2\n"
+    "unless given) against the opponent chosen as in the options (the level's own\n"
     "unless given), and prints every move, the final territories and the result.\n"
     "--human racer plays the human side of a moving level as the racer that sets its\n"
     "par: each move brings its zone nearest the rival's flower.\n";
@@ -35,12 +36,20 @@ bool FinishesMovingLevel(const NGame::CField& field, int mid, int last)
     field.FloodMark(map, mid, 0, -4, -100);
     return field.FloodMark(map, mid, last, -5, -4);
 }
+
+// The colour the game would play, the opponent's fallback included.
+int GameColour(NGame::CAIPlayer& player, bool moving, int mid, int last)
+{
+    const int colour = player.PickColour();
+    const NGame::CField& board = *player.GetField();
+    return moving && FinishesMovingLevel(board, mid, last) ? board.GetCellColour(mid, last) : colour;
+}
 } // namespace
 
 int RunSimulate(int argc, char** argv)
 {
     CArgs args;
-    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty", "human"}))
+    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty", "opponent", "human"}))
         return UsageError(args.Error(), kUsage);
     if (args.WantsHelp())
     {
@@ -56,6 +65,10 @@ int RunSimulate(int argc, char** argv)
     const bool racer = args.Has("human");
     if (racer && args.Value("human") != "racer")
         return UsageError("--human takes racer", kUsage);
+    const NOpponents::SOpponent* opponent =
+        NOpponents::FindByName(args.Has("opponent") ? args.Value("opponent").c_str() : "level");
+    if (!opponent)
+        return UsageError("--opponent is " + NCatalogue::NameList(NOpponents::kOpponents), kUsage);
 
     CRulesData data;
     int level = 0;
@@ -69,7 +82,8 @@ int RunSimulate(int argc, char** argv)
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
     // The game's own match, a computer player on the human side.
-    NGame::CMatch match(moving ? NGame::kMovingGame : NGame::kClassicGame, std::move(field), humanDifficulty);
+    NGame::CMatch match(moving ? NGame::kMovingGame : NGame::kClassicGame, std::move(field), humanDifficulty,
+                        opponent->m_id);
     NGame::CField& board = match.GetField();
     if (!RunUntilIdle(board))
     {
@@ -82,10 +96,7 @@ int RunSimulate(int argc, char** argv)
     {
         const int current = match.GetCurrentPlayer();
         auto& player = static_cast<NGame::CAIPlayer&>(*match.GetPlayer(static_cast<std::size_t>(current)));
-        // The colour the game would play, the opponent's fallback included.
-        int colour = racer ? RaceColour(match) : player.PickColour();
-        if (moving && !racer && FinishesMovingLevel(board, mid, last))
-            colour = board.GetCellColour(mid, last);
+        const int colour = racer ? RaceColour(match) : GameColour(player, moving, mid, last);
         if (!player.PlayColour(colour, current == 0))
         {
             std::printf("move %d player %d none\n", moves, current);
