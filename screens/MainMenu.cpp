@@ -152,8 +152,11 @@ void CMainMenu::StartHook()
     if (type < 0)
         return;
     auto game = std::make_unique<NGame::CGame>(type, &m_top_table);
-    if (NGameLink::LoadGame(game.get(), store))
-        AdoptGame(std::move(game));
+    if (!NGameLink::LoadGame(game.get(), store))
+        return;
+    AdoptGame(std::move(game));
+    if (m_statistics.AdoptSaved(store))
+        m_saves.Submit(UserPath(CStatistics::kFileName), m_statistics.Encode());
 }
 
 void CMainMenu::ExitHook()
@@ -162,8 +165,8 @@ void CMainMenu::ExitHook()
     m_saves.Flush();
     CPropertyFile store;
     store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
-    if (m_game)
-        NGameLink::SaveGame(m_game.get(), store);
+    if (m_game && NGameLink::SaveGame(m_game.get(), store))
+        m_statistics.WriteEntries(store);
     NSavedGame::Write(UserPath(NSavedGame::kFileName), store);
 }
 
@@ -187,8 +190,8 @@ void CMainMenu::SaveInBackground()
 {
     CPropertyFile store;
     store.SetString(NSavedGame::kNameKey, NSavedGame::kNameValue);
-    if (m_game)
-        NGameLink::StoreMoment(m_game.get(), store);
+    if (m_game && NGameLink::StoreMoment(m_game.get(), store))
+        m_statistics.WriteEntries(store);
     if (std::getenv("CHROMAL_MOMENT_LOG"))
         NoteForTests(DescribeMoment(m_game ? m_game->GetMatch().GetMoment().m_kind : 0, store));
     m_saves.Submit(UserPath(NSavedGame::kFileName), NSavedGame::Encode(store));

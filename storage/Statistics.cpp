@@ -32,6 +32,8 @@ std::string FigureKey(const NLevelSets::SLevelSet& set, const char* field)
     return std::string("stats.") + set.m_name + "." + field;
 }
 
+constexpr char kRevisionKey[] = "stats.revision";
+
 std::string BestKey(int level)
 {
     return "stats.moving.best" + std::to_string(level + 1);
@@ -51,6 +53,7 @@ void CountOn(int& value)
 
 void CStatistics::ReadEntries(const CPropertyFile& store)
 {
+    m_revision = CheckedFigure(store.GetInt(kRevisionKey, 0));
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
         for (const SFigure& field : kFigures)
             m_sets[set.m_id].*field.m_value = CheckedFigure(store.GetInt(FigureKey(set, field.m_key), 0));
@@ -62,6 +65,7 @@ void CStatistics::ReadEntries(const CPropertyFile& store)
 
 void CStatistics::WriteEntries(CPropertyFile& store) const
 {
+    store.SetInt(kRevisionKey, m_revision);
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
         for (const SFigure& field : kFigures)
             store.SetInt(FigureKey(set, field.m_key), m_sets[set.m_id].*field.m_value);
@@ -90,8 +94,20 @@ bool CStatistics::Save(const std::string& path) const
     return store.Save(path, CCipher::kStatisticsKey, kStatsKeyLength);
 }
 
-CStatistics::SSet* CStatistics::Find(int set)
+bool CStatistics::AdoptSaved(const CPropertyFile& store)
 {
+    CStatistics saved;
+    saved.ReadEntries(store);
+    if (saved.m_revision <= 0 || saved.m_revision == m_revision)
+        return false;
+    *this = saved;
+    return true;
+}
+
+CStatistics::SSet* CStatistics::Change(int set)
+{
+    if (set >= 0 && set < NLevelSets::kCount)
+        CountOn(m_revision);
     return set >= 0 && set < NLevelSets::kCount ? &m_sets[static_cast<std::size_t>(set)] : nullptr;
 }
 
@@ -103,7 +119,7 @@ const CStatistics::SSet& CStatistics::Set(int set) const
 
 void CStatistics::GameStarted(int set)
 {
-    if (SSet* stats = Find(set))
+    if (SSet* stats = Change(set))
     {
         CountOn(stats->m_games);
         stats->m_run = 0;
@@ -112,7 +128,7 @@ void CStatistics::GameStarted(int set)
 
 void CStatistics::LevelWon(int set, int score)
 {
-    if (SSet* stats = Find(set))
+    if (SSet* stats = Change(set))
     {
         CountOn(stats->m_won);
         CountOn(stats->m_run);
@@ -123,7 +139,7 @@ void CStatistics::LevelWon(int set, int score)
 
 void CStatistics::LevelLost(int set, int score)
 {
-    if (SSet* stats = Find(set))
+    if (SSet* stats = Change(set))
     {
         CountOn(stats->m_lost);
         stats->m_run = 0;
@@ -139,6 +155,7 @@ bool CStatistics::RecordMoves(int level, int moves)
     if (best != 0 && best <= moves)
         return false;
     m_best_moves[level] = moves;
+    CountOn(m_revision);
     return true;
 }
 

@@ -41,6 +41,13 @@ class CStatistics
     std::string Encode() const;
     bool Save(const std::string& path) const;
 
+    // The saved game carries the statistics of its moment. When the file
+    // says otherwise (a kill fell between the two writes), the saved copy
+    // is taken, so that the level the game resumes at is counted once.
+    // False, and nothing changes, when the store holds no copy or the same.
+    bool AdoptSaved(const CPropertyFile& store);
+    int Revision() const { return m_revision; }
+
     // A type that is no set's counts for none.
     void GameStarted(int set);
     void LevelWon(int set, int score);
@@ -53,8 +60,11 @@ class CStatistics
     int BestMoves(int level) const;
 
   private:
-    SSet* Find(int set);
+    // The set a change is made to, counted as a change; null for no set.
+    SSet* Change(int set);
 
+    // Counts every change, so that two copies tell whether they agree.
+    int m_revision = 0;
     std::array<SSet, NLevelSets::kCount> m_sets{};
     std::map<int, int> m_best_moves;
 };

@@ -310,11 +310,20 @@ TEST_F(MainMenuTest, MovingLevelChosenStartsAMovingGameThatIsSavedAndResumedAsOn
         menu.ExitHook();
         Application().RemoveScreen(&menu);
     }
+    // A level counted after the save, as a kill between the two files leaves
+    // it: the resumed game goes with the statistics of its own moment.
+    CStatistics counted;
+    counted.Load(UserFile(CStatistics::kFileName));
+    const int revision = counted.Revision();
+    counted.LevelWon(NLevelSets::kMoving, 0);
+    ASSERT_TRUE(counted.Save(UserFile(CStatistics::kFileName)));
     CMainMenu next;
     next.StartHook();
     ASSERT_NE(next.Game(), nullptr);
     EXPECT_EQ(next.Game()->GetGameType(), NGame::kMovingGame);
     EXPECT_EQ(next.Game()->GetField().GetLevel(), 1);
+    EXPECT_EQ(next.Statistics().Revision(), revision);
+    EXPECT_EQ(next.Statistics().Set(NLevelSets::kMoving).m_won, 0);
     ReleaseGameResources();
 }
 

@@ -72,3 +72,30 @@ TEST(Statistics, FileKeepsEveryFigureAndDamageLeavesDefaults)
         EXPECT_EQ(Text(damaged), Text(CStatistics()));
     }
 }
+
+TEST(Statistics, SavedCopyIsTakenOnlyWhenItDisagreesWithTheFile)
+{
+    CStatistics saved;
+    saved.GameStarted(0);
+    saved.LevelWon(0, 10);
+    CPropertyFile store;
+    saved.WriteEntries(store);
+
+    // Counted after the save (a kill before the next save), or the count the
+    // save made never reached the file: either way the save's copy stands.
+    CStatistics ahead = saved;
+    ahead.LevelLost(0, 20);
+    CStatistics behind;
+    behind.GameStarted(0);
+    for (CStatistics* file : {&ahead, &behind})
+    {
+        EXPECT_TRUE(file->AdoptSaved(store));
+        EXPECT_EQ(Text(*file), Text(saved));
+    }
+    EXPECT_FALSE(ahead.AdoptSaved(store)) << "the same copy again";
+    // An old save carries none; a set that is no set's changes nothing.
+    CStatistics kept = ahead;
+    kept.LevelWon(9, 5);
+    EXPECT_FALSE(kept.AdoptSaved(CPropertyFile()));
+    EXPECT_EQ(Text(kept), Text(ahead));
+}
