@@ -147,6 +147,7 @@ void GameFrame(benchmark::State& state)
     }
     NGl::SetQuadBatching(state.range(1) != 0);
     CLayerCache::SetEnabled(state.range(2) != 0);
+    Settings().m_show_zones = state.range(3) != 0;
     std::srand(5);
     CApplication& app = *CApplication::Get();
     NGame::CGame game(NGame::kClassicGame, nullptr);
@@ -218,6 +219,7 @@ void TurnFrames(benchmark::State& state)
         return;
     }
     std::srand(7);
+    Settings().m_show_zones = state.range(0) != 0;
     CApplication& app = *CApplication::Get();
     NGame::CGame game(NGame::kClassicGame, nullptr);
     char folder[] = "/tmp/chromal-bench-save.XXXXXX";
@@ -287,18 +289,21 @@ void TurnFrames(benchmark::State& state)
 } // namespace
 
 // Level numbers as the player counts them: 89 (the largest board) and 6.
-// The second argument switches quad batching, the third the kept still layer
-// (1 on, 0 off) for comparison.
+// The second argument switches quad batching, the third the kept still layer,
+// the fourth the zones' outline (1 on, 0 off) for comparison.
 BENCHMARK(GameFrame)
-    ->Args({88, 1, 1})
-    ->Args({5, 1, 1})
-    ->Args({88, 1, 0})
-    ->Args({5, 1, 0})
-    ->Args({88, 0, 0})
+    ->Args({88, 1, 1, 1})
+    ->Args({5, 1, 1, 1})
+    ->Args({88, 1, 0, 1})
+    ->Args({5, 1, 0, 1})
+    ->Args({88, 0, 0, 1})
+    ->Args({88, 1, 1, 0})
+    ->Args({88, 1, 0, 0})
     ->Iterations(600)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(TurnFrames)->Iterations(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The argument: the zones' outline on (1) or off (0).
+BENCHMARK(TurnFrames)->Arg(1)->Arg(0)->Iterations(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);

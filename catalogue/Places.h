@@ -40,6 +40,7 @@ enum class EPlace
     kChosenLevel,
     kLock,
     kTopTitle,
+    kRivalChoice,
     kCount
 };
 
@@ -92,6 +93,8 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     {EPlace::kChosenLevel, kLevelChoiceFile, "m_level_number", 324, 401, 40},
     {EPlace::kLock, kLevelChoiceFile, "m_lock", 120, 210, 0},
     {EPlace::kTopTitle, kTopFile, "m_title", 400, 155, 0},
+    // The flower the rival chose last, at the right end of its plate.
+    {EPlace::kRivalChoice, kGameFile, "m_rival_choice", 768, 31, 34},
 }};
 
 static_assert(NCatalogue::InIdOrder(kPlaces), "each place stands at its own index");
@@ -118,6 +121,7 @@ enum class ELength
     kDragonsCaption,
     kFullScreenCaption,
     kSetCaption,
+    kZonesCaption,
     kCount
 };
 
@@ -137,6 +141,7 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kDragonsCaption, kOptionsFile, "m_dragons_cb.caption_width", 165},
     {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
     {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
+    {ELength::kZonesCaption, kOptionsFile, "m_zones_cb.caption_width", 165},
 }};
 static_assert(NCatalogue::InIdOrder(kLengths), "each length stands at its own index");
 

@@ -162,18 +162,28 @@ void CBoardPainter::DrawCellShadow(const CField& field, int row, int column) con
     DrawCoins(*cell);
 }
 
-void CBoardPainter::DrawAt(const CCell& cell, float size) const
+void CBoardPainter::DrawAt(const CCell& cell, float size, bool additive) const
 {
     CSprite sprite = Posed(m_cells, cell.GetClock());
     sprite.SetCellSize(size, size);
     if (cell.IsHole())
         sprite.SetGroup(kHoleGroup);
+    if (additive)
+    {
+        // The sprite would set the usual blending of its own.
+        sprite.SetBlend(false);
+        NGl::Enable(GL_BLEND);
+        NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE);
+        NGl::Disable(GL_ALPHA_TEST);
+    }
     NGl::PushMatrix();
     NGl::Translate(cell.GetX(), cell.GetY(), 0.0f);
     NGl::Rotate(cell.GetAngle(), 0.0f, 0.0f, 1.0f);
     sprite.SetPosition(0.0f, 0.0f, 0.0f);
     sprite.Draw(true);
     NGl::PopMatrix();
+    if (additive)
+        NGl::Disable(GL_BLEND);
 }
 
 void CBoardPainter::Draw(const CCell& cell) const
@@ -209,6 +219,33 @@ void CBoardPainter::DrawTinted(const CCell& cell, float r, float g, float b, flo
     NGl::Color(r, g, b, cell.GetAlpha());
     DrawAt(cell, cell.GetSize() * cell.GetSizeFactor() + grow);
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CBoardPainter::DrawGlow(const CCell& cell, float strength) const
+{
+    if (NGl::IsHeadless() || cell.IsHole() || strength <= 0.0f)
+        return;
+    // Soft: even at its strongest the flower keeps its colours.
+    NGl::Color(1.0f, 1.0f, 0.9f, 0.6f * strength * cell.GetAlpha());
+    DrawAt(cell, cell.GetSize() * cell.GetSizeFactor() * 1.15f, true);
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CBoardPainter::DrawFlower(int colour, float x, float y, float size) const
+{
+    if (NGl::IsHeadless() || colour < 0)
+        return;
+    CSprite sprite(m_cells);
+    sprite.SetGroup(colour);
+    sprite.SetFrame(0);
+    sprite.SetCellSize(size, size);
+    sprite.SetPosition(x, y, 0.0f);
+    sprite.SetVisible(true);
+    sprite.SetBlend(true);
+    // The sheet holds its pictures upside down, as the cells draw them.
+    sprite.SetFlip(true);
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+    sprite.Draw(true);
 }
 
 void CBoardPainter::DrawCoins(const CCell& cell) const

@@ -51,6 +51,11 @@ class CBoardPainter
     // The cell in `colour`'s tint, `grow` units larger than its size.
     void DrawTinted(const CCell& cell, float r, float g, float b, float grow) const;
     void Draw(const CInsect& insect) const;
+    // The flower lit up by adding its own picture, a little larger, at
+    // `strength` (0 to 1) over what is drawn.
+    void DrawGlow(const CCell& cell, float strength) const;
+    // A flower of `colour` as it stands still, `size` units wide around (x, y).
+    void DrawFlower(int colour, float x, float y, float size) const;
 
     // AppendFlowersLook lists what DrawFlowers' picture depends on: a header,
     // then per grid slot kLookSize values (AppendLook for a cell, AppendNoLook
@@ -68,7 +73,7 @@ class CBoardPainter
                                    float area[4]);
 
   private:
-    void DrawAt(const CCell& cell, float size) const;
+    void DrawAt(const CCell& cell, float size, bool additive = false) const;
 
     CSprite m_cells;
     std::optional<CSprite> m_coins;

@@ -10,6 +10,8 @@
 #include "media/LayerCache.h"
 #include "platform/Letterbox.h"
 #include "play/GameResources.h"
+#include "play/RivalMove.h"
+#include "play/ZoneOutline.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
 
@@ -99,6 +101,8 @@ class CGame : public CScreen
     // The in-game hints and the tutorial's progress.
     CTutorial& GetTutorial() { return *m_tutorial; }
     CBonusBar& GetBonusBar() { return *m_bonus_bar; }
+    const CRivalMove& GetRivalMove() const { return m_rival_move; }
+    const CZoneOutline& GetZoneOutline() const { return m_zones; }
     CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);
@@ -154,6 +158,8 @@ class CGame : public CScreen
     std::unique_ptr<CMatch> m_match;
     CField* m_field = nullptr; // the match's board
     std::unique_ptr<CBoardPainter> m_painter;
+    CZoneOutline m_zones;
+    CRivalMove m_rival_move;
     bool m_name_entered = false;
     bool m_closing = false;
     float m_message_alpha = 0.0f;

@@ -46,6 +46,7 @@ COptionsWnd::COptionsWnd()
     box(m_dragons_box, "m_dragons_cb", ReadLength(Layout(), ELength::kDragonsCaption),
         settings.m_show_dragons);
     box(m_full_screen, "m_fs_cb", ReadLength(Layout(), ELength::kFullScreenCaption), IsFullScreen());
+    box(m_zones, "m_zones_cb", ReadLength(Layout(), ELength::kZonesCaption), settings.m_show_zones);
     m_full_screen_shown = IsFullScreen();
 }
 
@@ -112,5 +113,7 @@ void COptionsWnd::OnControl(CControl* control)
         settings.m_hints = m_hints->IsChecked();
     else if (control == m_dragons_box.get())
         settings.m_show_dragons = m_dragons_box->IsChecked();
+    else if (control == m_zones.get())
+        settings.m_show_zones = m_zones->IsChecked();
 }
 } // namespace NInterface

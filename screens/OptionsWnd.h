@@ -1,5 +1,5 @@
-// NInterface::COptionsWnd: music volume, sound effects, hints, dragons and
-// full screen; every change goes straight into the settings.
+// NInterface::COptionsWnd: music volume, sound effects, hints, dragons, full
+// screen and the zones' outline; every change goes straight into the settings.
 #pragma once
 
 #include "screens/MenuWnd.h"
@@ -23,6 +23,7 @@ class COptionsWnd final : public CMenuWnd
     CSimpleCheckBox* SoundBox() const { return m_sound.get(); }
     CSimpleCheckBox* HintsBox() const { return m_hints.get(); }
     CSimpleCheckBox* FullScreenBox() const { return m_full_screen.get(); }
+    CSimpleCheckBox* ZonesBox() const { return m_zones.get(); }
 
   private:
     void UpdateContent(float elapsed) override;
@@ -39,6 +40,7 @@ class COptionsWnd final : public CMenuWnd
     std::unique_ptr<CSimpleCheckBox> m_hints;
     std::unique_ptr<CSimpleCheckBox> m_dragons_box;
     std::unique_ptr<CSimpleCheckBox> m_full_screen;
+    std::unique_ptr<CSimpleCheckBox> m_zones;
     // The box's state as FollowFullScreen last left it: a change is a click.
     bool m_full_screen_shown = false;
 };

@@ -42,6 +42,8 @@ class CSettings
     bool m_sound = true;
     bool m_hints = true;
     bool m_show_dragons = true;
+    // The outline along each side's zone on the board.
+    bool m_show_zones = true;
     bool m_sound_invert = false;
     int m_music_volume = 40;
     // The highest level reached in each set, by its game type.
