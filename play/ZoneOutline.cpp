@@ -141,9 +141,9 @@ void CZoneOutline::Draw(const CField& field) const
                             const float x = cell.GetX() + dx / 2.0f - ux * inset;
                             const float y = cell.GetY() + dy / 2.0f - uy * inset;
                             const float alpha = cell.GetAlpha();
-                            const float colour[4] = {
-                                rims ? 0.0f : style.m_red, rims ? 0.0f : style.m_green,
-                                rims ? 0.0f : style.m_blue, (rims ? style.m_rim_alpha : style.m_alpha) * alpha};
+                            const float colour[4] = {rims ? 0.0f : style.m_red, rims ? 0.0f : style.m_green,
+                                                     rims ? 0.0f : style.m_blue,
+                                                     (rims ? style.m_rim_alpha : style.m_alpha) * alpha};
                             Band(x, y, ux, uy, -uy, ux, half, width, rims, colour);
                         });
         }

@@ -112,9 +112,13 @@ TEST(ZoneOutline, FollowsTheFlowersAsShownThroughACaptureAndAShift)
     // holes in column 3, the rival's 2 beyond it.
     SBoard duel;
     CPlayer human(kMid, 0, duel.m_field.get()), rival(kMid, kLast, duel.m_field.get());
-    duel.Layout([](int r, int c) { return c == 0 ? 0 : c == 1 ? 1 : c == 2 ? 4 + r % 2 : c == 3 ? kHole : 2; });
+    duel.Layout(
+        [](int r, int c) {
+            return c == 0 ? 0 : c == 1 ? 1 : c == 2 ? 4 + r % 2 : c == 3 ? kHole : 2;
+        });
     // home, row, column, sides
-    const int before[][4] = {{0, kMid, 0, 0b111100}, {0, kMid, 1, 0}, {0, kMid, 2, 0}, {1, kMid, kLast, 0b001011}};
+    const int before[][4] = {
+        {0, kMid, 0, 0b111100}, {0, kMid, 1, 0}, {0, kMid, 2, 0}, {1, kMid, kLast, 0b001011}};
     for (const auto& [home, r, c, bits] : before)
         EXPECT_EQ(sides(*duel, static_cast<std::size_t>(home), r, c), bits) << home << " " << r << "," << c;
     // The zone grows only as its flowers turn.
