@@ -26,7 +26,7 @@ done
 timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/off" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/options.txt" 2>/dev/null || fail "options: exit code $?"
 grep -qx "m_show_zones 0" <(("$TOOL" show settings --user-dir "$WORK/off")) || fail "Show zones not unchecked"
-expect_few "$WORK/options.png" 334 410 358 436 3c8c3c 30 10 "the Show zones box still checked"
+expect_few "$WORK/options.png" 334 460 358 486 3c8c3c 30 10 "the Show zones box still checked"
 
 play "$WORK/off" "140 screenshot $WORK/off.png" "150 quit"
 # A flower beside the home, then keys 1-3 (the first allowed one plays).

@@ -41,10 +41,10 @@ inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {
 // Options ("mui/options_wnd.txt").
 constexpr float kVolumeTrackLength = NPlaces::Length(NPlaces::ELength::kVolumeTrack).m_value;
 inline const std::vector<SPlace> kOptionsLayout = {
-    {"m_close_btn", 272, 490},  {"m_musik_volume_track_bar", 330, 186},
-    {"m_sound_cb", 330, 236},   {"m_hints_cb", 330, 279},
-    {"m_dragons_cb", 330, 322}, {"m_fs_cb", 330, 365},
-    {"m_zones_cb", 330, 408}};
+    {"m_close_btn", 272, 524},  {"m_musik_volume_track_bar", 330, 196},
+    {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
+    {"m_dragons_cb", 330, 356}, {"m_fs_cb", 330, 406},
+    {"m_zones_cb", 330, 456}};
 
 // Level choice ("mui/custom_wnd.txt"). The slider's end labels ("1", "100")
 // stand centred under the thumb's centre at either end, their baseline this

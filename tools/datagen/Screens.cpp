@@ -160,7 +160,7 @@ void Options(COutput& out)
 {
     CImage img = Meadow(23, 0.95f);
     Title(img, Text(EText::kOptions), 400 + kOx, 120 + kOy, 64);
-    Parchment(img, 140 + kOx, 160 + kOy, 660 + kOx, 470 + kOy);
+    Parchment(img, 140 + kOx, 160 + kOy, 660 + kOx, 505 + kOy);
     const SPlace track = Find(kOptionsLayout, "m_musik_volume_track_bar");
     Caption(img, Text(EText::kMusic), track.x - 16, track.y + 24, 22, EAlign::Right);
     Track(img, track.x, track.y, kVolumeTrackLength, 8);
