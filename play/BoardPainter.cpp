@@ -273,7 +273,8 @@ void CBoardPainter::Draw(const CInsect& insect) const
     NGl::PopMatrix();
 }
 
-void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& look) const
+void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& look,
+                                      const std::vector<unsigned>* over) const
 {
     const SCellPos hovered = field.GetHovered();
     look.push_back(m_background);
@@ -283,14 +284,15 @@ void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& 
     for (int r = 0; r < field.GetRows(); ++r)
         for (int c = 0; c < field.RowLength(r); ++c)
         {
+            const std::size_t slot = static_cast<std::size_t>(r * field.GetColumns() + c);
             if (const CCell* cell = field.GetCell(r, c))
-                AppendLook(*cell, look);
+                AppendLook(*cell, look, over && slot < over->size() ? (*over)[slot] : 0.0);
             else
                 AppendNoLook(look);
         }
 }
 
-void CBoardPainter::AppendLook(const CCell& cell, std::vector<double>& look) const
+void CBoardPainter::AppendLook(const CCell& cell, std::vector<double>& look, double over) const
 {
     const CSpriteClock& clock = cell.GetClock();
     const double values[kLookSize] = {
@@ -299,7 +301,7 @@ void CBoardPainter::AppendLook(const CCell& cell, std::vector<double>& look) con
         // Which sheet the cell is drawn from: the flowers or the stand-in.
         m_has_cells ? 1.0 : 2.0, static_cast<double>(clock.GetGroup()), static_cast<double>(clock.GetFrame()),
         static_cast<double>(clock.GetGroupCount()), static_cast<double>(clock.GetFrameCount()),
-        clock.IsFlipped() ? 1.0 : 0.0, clock.IsVisible() ? 1.0 : 0.0, clock.IsBlended() ? 1.0 : 0.0};
+        clock.IsFlipped() ? 1.0 : 0.0, clock.IsVisible() ? 1.0 : 0.0, clock.IsBlended() ? 1.0 : 0.0, over};
     look.insert(look.end(), std::begin(values), std::end(values));
 }
 

@@ -99,12 +99,12 @@ void CGame::DrawStillLayer()
             m_painter->DrawFlowers(*m_field, area);
         else
             m_painter->DrawFlowers(*m_field);
-        m_zones.Draw(*m_field);
+        m_zones.Draw(*m_field, area);
     };
     m_still_look.clear();
     AppendStatusLook(m_still_look);
     const std::size_t statusSize = m_still_look.size();
-    m_painter->AppendFlowersLook(*m_field, m_still_look);
+    m_painter->AppendFlowersLook(*m_field, m_still_look, &m_zones.SlotLook());
     const std::vector<double>* kept = m_still_layer.KeptLook();
     if (kept && *kept == m_still_look)
     {
@@ -143,8 +143,8 @@ void CGame::AppendStatusLook(std::vector<double>& look) const
                              static_cast<double>(m_field->GetLevel()),
                              static_cast<double>(m_rival_move.GetChosenColour())};
     look.insert(look.end(), std::begin(values), std::end(values));
-    // An outline that changes may reach far from the flowers that turned.
-    m_zones.AppendLook(look);
+    // The outline switched on or off changes the whole board.
+    look.push_back(m_zones.SlotLook().empty() ? 0.0 : 1.0);
 }
 
 void CGame::DrawStatus() const

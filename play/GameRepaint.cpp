@@ -94,7 +94,7 @@ bool CGame::ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SAre
     std::vector<double> still;
     AppendStatusLook(still);
     const std::size_t statusSize = still.size();
-    m_painter->AppendFlowersLook(*m_field, still);
+    m_painter->AppendFlowersLook(*m_field, still, &m_zones.SlotLook());
     std::vector<double> over;
     AppendOverLook(over);
     std::vector<NInterface::SArea> moving;

@@ -48,17 +48,21 @@ void Band(float x, float y, float ux, float uy, float tx, float ty, float half, 
 }
 
 // Calls visit(cell, dx, dy) for each side of the zone that `sides` marks, with
-// (dx, dy) the step from the cell's centre to the neighbour's across it.
+// (dx, dy) the step from the cell's centre to the neighbour's across it; with
+// an area (x0, y0, x1, y1), only for the flowers that reach into it.
 template <typename Visit>
-void ForEachSide(const CField& field, const std::vector<unsigned char>& sides, const Visit& visit)
+void ForEachSide(const CField& field, const std::vector<unsigned char>& sides, const float area[4],
+                 const Visit& visit)
 {
     const CBoardGeometry& geometry = field.GetGeometry();
+    const float reach = geometry.CellWidth();
     for (int r = 0; r < field.GetRows(); ++r)
         for (int c = 0; c < field.RowLength(r); ++c)
         {
             const unsigned bits = sides[static_cast<std::size_t>(r * field.GetColumns() + c)];
             const CCell* cell = bits ? field.GetCell(r, c) : nullptr;
-            if (!cell)
+            if (!cell || (area && (cell->GetX() + reach < area[0] || cell->GetX() - reach > area[2] ||
+                                   cell->GetY() + reach < area[1] || cell->GetY() - reach > area[3])))
                 continue;
             float x = 0.0f, y = 0.0f;
             geometry.Position(r, c, x, y);
@@ -89,13 +93,26 @@ CColourMap CZoneOutline::ShownColours(const CField& field)
 
 void CZoneOutline::Update(const CField& field, bool shown)
 {
+    CColourMap colours = shown ? ShownColours(field) : CColourMap();
+    const std::vector<int>& homes = field.GetHomes();
+    // Most frames show the board as the last one did.
+    if (shown && !m_sides.empty() && colours.Values() == m_colours.Values() &&
+        colours.GetColumns() == m_colours.GetColumns() && homes == m_homes)
+        return;
     m_sides.clear();
+    m_slot_look.clear();
+    m_colours = std::move(colours);
+    m_homes = homes;
     if (!shown)
         return;
-    const CColourMap colours = ShownColours(field);
-    const std::vector<int>& homes = field.GetHomes();
+    m_slot_look.assign(colours.Values().size(), 0);
     for (std::size_t i = 0; i + 1 < homes.size() && m_sides.size() < std::size(kStyles); i += 2)
-        m_sides.push_back(field.ZoneSides(colours, homes[i], homes[i + 1]));
+    {
+        m_sides.push_back(field.ZoneSides(m_colours, homes[i], homes[i + 1]));
+        const unsigned shift = 6 * static_cast<unsigned>(m_sides.size() - 1);
+        for (std::size_t slot = 0; slot < m_slot_look.size(); ++slot)
+            m_slot_look[slot] |= static_cast<unsigned>(m_sides.back()[slot]) << shift;
+    }
 }
 
 const std::vector<unsigned char>& CZoneOutline::Sides(std::size_t home) const
@@ -104,14 +121,7 @@ const std::vector<unsigned char>& CZoneOutline::Sides(std::size_t home) const
     return home < m_sides.size() ? m_sides[home] : kNone;
 }
 
-void CZoneOutline::AppendLook(std::vector<double>& look) const
-{
-    look.push_back(static_cast<double>(m_sides.size()));
-    for (const std::vector<unsigned char>& sides : m_sides)
-        look.insert(look.end(), sides.begin(), sides.end());
-}
-
-void CZoneOutline::Draw(const CField& field) const
+void CZoneOutline::Draw(const CField& field, const float area[4]) const
 {
     if (NGl::IsHeadless() || m_sides.empty())
         return;
@@ -130,7 +140,7 @@ void CZoneOutline::Draw(const CField& field) const
                 continue;
             // Inside its own flower, so that two zones that touch show both lines.
             const float inset = std::max(style.m_rim_width, style.m_width) / 2.0f + 0.5f;
-            ForEachSide(field, m_sides[home],
+            ForEachSide(field, m_sides[home], area,
                         [&](const CCell& cell, float dx, float dy)
                         {
                             // The side faces the neighbour's centre, half way

@@ -15,11 +15,14 @@ class CZoneOutline
     // rival's) from the colours its flowers show; an empty outline when off.
     void Update(const CField& field, bool shown);
     const std::vector<unsigned char>& Sides(std::size_t home) const;
-    // What the picture depends on, for the kept layer.
-    void AppendLook(std::vector<double>& look) const;
+    // Per slot of the board, every side's bits together: the outline is drawn
+    // inside its flowers, so a flower whose value changes is all that needs
+    // drawing again. Empty when the outline is off.
+    const std::vector<unsigned>& SlotLook() const { return m_slot_look; }
     // The player's zone in a bright solid line over a soft dark rim, the
     // rival's in a thinner, dimmer dashed one; each fades with its flower.
-    void Draw(const CField& field) const;
+    // With an area (x0, y0, x1, y1), only the flowers that reach into it.
+    void Draw(const CField& field, const float area[4] = nullptr) const;
 
     // The colours the flowers show: a flipping flower keeps its old colour
     // until it turns; -3 for a hole, -1 for an empty slot.
@@ -27,5 +30,9 @@ class CZoneOutline
 
   private:
     std::vector<std::vector<unsigned char>> m_sides;
+    std::vector<unsigned> m_slot_look;
+    // What the outline was taken from.
+    CColourMap m_colours;
+    std::vector<int> m_homes;
 };
 } // namespace NGame

@@ -79,6 +79,13 @@ TEST(FlowersLook, EveryDrawnPropertyChangesTheLook)
         return LookOf({&cell}) != before;
     };
     EXPECT_FALSE(differs([](CCell&) {}));
+    // What the layer draws over the flower (the zones' outline) counts too.
+    const CBoardPainter painter;
+    CCell cell(1, kCellSheet, &kCoinSheet, 100.0f, 100.0f, 20.0f);
+    std::vector<double> plain, outlined;
+    painter.AppendLook(cell, plain);
+    painter.AppendLook(cell, outlined, 8.0);
+    EXPECT_NE(plain, outlined);
     EXPECT_TRUE(differs([](CCell& c) { c.SetHole(true); }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetSize(21.0f); }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetColourDirect(4); }));
