@@ -42,30 +42,32 @@ bool ParsePlay(const std::string& text, CCommandLine& options)
 }
 } // namespace
 
-const char* CommandLineHelp()
+std::string CommandLineHelp()
 {
-    return "Usage: chromal [OPTION]...\n"
-           "Chromal, a hexagonal flower-colouring board game.\n"
+    return std::string("Usage: chromal [OPTION]...\n"
+                       "Chromal, a hexagonal flower-colouring board game.\n"
+                       "\n"
+                       "  --data DIR         data folder holding data.pk and/or the loose data files\n"
+                       "                     (default: 'data' beside the executable, else the\n"
+                       "                     installed data, else ./data)\n"
+                       "  --user-dir DIR     per-user folder for settings, saved game, top-7 and log\n"
+                       "                     (default: $XDG_DATA_HOME/Wendrake/Chromal/)\n"
+                       "  --windowed         start in a window this time (the saved setting is kept\n"
+                       "                     unless full screen is switched on during the run)\n"
+                       "  --fullscreen       start in full screen this time (likewise)\n"
+                       "  --seed N           seed the random generator with N instead of the clock\n"
+                       "  --frames N         quit cleanly after N frames\n"
+                       "  --no-pacing        run frames back to back, without the 16 ms pacing sleep\n"
+                       "  --test-screen      open on a plain test picture instead of the main menu\n"
+                       "  --replay FILE      play scripted input: one 'FRAME EVENT ARGS' per line;\n"
+                       "                     events: move X Y, ldown X Y, lup X Y, rdown X Y, rup X Y,\n"
+                       "                     key CODE, char CODE, screenshot PATH, quit\n"
+                       "                     (X Y in window pixels, CODE a virtual-key or character code)\n"
+                       "  --screenshot PATH  write the last drawn frame as a PNG picture at exit\n"
+                       "  --play SET:N       start straight into a game of SET at level N (from 1);\n"
+                       "                     SET is ") +
+           NLevelSets::NameList() +
            "\n"
-           "  --data DIR         data folder holding data.pk and/or the loose data files\n"
-           "                     (default: 'data' beside the executable, else the\n"
-           "                     installed data, else ./data)\n"
-           "  --user-dir DIR     per-user folder for settings, saved game, top-7 and log\n"
-           "                     (default: $XDG_DATA_HOME/Wendrake/Chromal/)\n"
-           "  --windowed         start in a window this time (the saved setting is kept\n"
-           "                     unless full screen is switched on during the run)\n"
-           "  --fullscreen       start in full screen this time (likewise)\n"
-           "  --seed N           seed the random generator with N instead of the clock\n"
-           "  --frames N         quit cleanly after N frames\n"
-           "  --no-pacing        run frames back to back, without the 16 ms pacing sleep\n"
-           "  --test-screen      open on a plain test picture instead of the main menu\n"
-           "  --replay FILE      play scripted input: one 'FRAME EVENT ARGS' per line;\n"
-           "                     events: move X Y, ldown X Y, lup X Y, rdown X Y, rup X Y,\n"
-           "                     key CODE, char CODE, screenshot PATH, quit\n"
-           "                     (X Y in window pixels, CODE a virtual-key or character code)\n"
-           "  --screenshot PATH  write the last drawn frame as a PNG picture at exit\n"
-           "  --play SET:N       start straight into a game of SET (classic, advanced or\n"
-           "                     moving) at level N (from 1)\n"
            "  --help             show this help and exit\n"
            "  --version          show the version and exit\n";
 }

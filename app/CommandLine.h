@@ -34,7 +34,7 @@ struct CCommandLine
 };
 
 CCommandLine ParseCommandLine(int argc, const char* const* argv);
-const char* CommandLineHelp();
+std::string CommandLineHelp();
 // The data folder when none is given: "data" beside the executable (where
 // `make play` puts it), else the installed data (share/chromal of the prefix
 // the executable stands in, then of the prefix it was built for), else "data"

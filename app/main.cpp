@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     switch (options.m_action)
     {
     case CCommandLine::kHelp:
-        std::fputs(CommandLineHelp(), stdout);
+        std::fputs(CommandLineHelp().c_str(), stdout);
         return 0;
     case CCommandLine::kVersion:
         std::printf("chromal %s\n", CHROMAL_VERSION);

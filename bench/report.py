@@ -38,6 +38,8 @@ intro_ms = [s[0] for s in startup]
 menu_ms = [s[1] for s in startup]
 rss = {name: int((work / f"{name}.rss").read_text().split()[-1]) / 1024.0 for name in ("menu", "game", "large", "base")}
 gen_ms, pack_ms = (int(v) for v in (work / "datagen.txt").read_text().split())
+opponents = {name: (int(won), int(played)) for name, won, played in
+             (line.split() for line in (work / "opponents.txt").read_text().splitlines())}
 idle = {name: float((work / "idle" / f"{name}.cpu").read_text()) for name in ("menu", "game", "minimised", "hidden")}
 
 choose = bench(rules, "BM_ChooseMoveDepth3")
@@ -125,6 +127,22 @@ add("")
 add("The opponent of level 89 plays at strength 5 against a strength-2 computer")
 add("player on the human side; the slowest move is the longest single choice of a")
 add("colour by the opponent over all the simulated levels.")
+add("")
+add("### The opponent to choose (`bench/opponents.sh`)")
+add("")
+add("A strength-2 computer player on the human side plays classic levels 1, 5, 10,")
+add("12, 15, 20, 25 and 40 with seeds 1 to 3 against each opponent of the options")
+add("(`chromal-tool simulate ... --human-difficulty 2 --opponent NAME`). The gentle")
+add("opponent is to lose at least 17 of them, the fierce one to lose no more than")
+add("the level's own.")
+add("")
+add("| opponent | levels the human side wins |")
+add("|---|---:|")
+for name, label in (("gentle", "gentle"), ("level", "as the level sets"), ("fierce", "fierce")):
+    add(f"| {label} | {opponents[name][0]} of {opponents[name][1]} |")
+add("")
+add("A fierce opponent never searches beyond the top strength, which level 89's")
+add("own opponent already has, so the slowest move above stands for it too.")
 add("")
 add("### Game screen frames (`bench/game_bench.cpp`)")
 add("")

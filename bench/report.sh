@@ -17,6 +17,9 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "== rules"
 "$build/bench/rules_bench" --benchmark_out="$work/rules.json" --benchmark_out_format=json
 
+echo "== the opponents to choose"
+"$src/bench/opponents.sh" "$build/tools/chromal-tool" "$build/data" >"$work/opponents.txt"
+
 echo "== frames (Xvfb, llvmpipe)"
 CHROMAL_DATA="$build/data" "$src/scripts/with-xvfb" "$build/bench/game_bench" \
   --benchmark_out="$work/game.json" --benchmark_out_format=json 2> >(grep -v '^ALSA' >&2)

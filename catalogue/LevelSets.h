@@ -126,9 +126,6 @@ template <typename TConfig> int ConfiguredCount(const SLevelSet& set, const TCon
 // The set names joined for a usage line: "classic, advanced or moving".
 inline std::string NameList()
 {
-    std::string list;
-    for (std::size_t i = 0; i < kSets.size(); ++i)
-        list += (i == 0 ? "" : i + 1 == kSets.size() ? " or " : ", ") + std::string(kSets[i].m_name);
-    return list;
+    return NCatalogue::NameList(kSets);
 }
 } // namespace NLevelSets

@@ -122,6 +122,9 @@ enum class ELength
     kFullScreenCaption,
     kSetCaption,
     kZonesCaption,
+    kGentleCaption,
+    kLevelOpponentCaption,
+    kFierceCaption,
     kCount
 };
 
@@ -142,6 +145,9 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
     {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
     {ELength::kZonesCaption, kOptionsFile, "m_zones_cb.caption_width", 165},
+    {ELength::kGentleCaption, kOptionsFile, "m_opponent_gentle_cb.caption_width", 84},
+    {ELength::kLevelOpponentCaption, kOptionsFile, "m_opponent_level_cb.caption_width", 198},
+    {ELength::kFierceCaption, kOptionsFile, "m_opponent_fierce_cb.caption_width", 76},
 }};
 static_assert(NCatalogue::InIdOrder(kLengths), "each length stands at its own index");
 

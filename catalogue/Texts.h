@@ -32,6 +32,10 @@ enum class EText
     kClassicTable,
     kAdvancedTable,
     kTableRank,
+    // The opponents: the options' choices, and a top-7 row's mark.
+    kOpponentGentle,
+    kOpponentLevel,
+    kOpponentFierce,
     // Painted into the pictures by the data generator (the game's name is
     // the window's title too).
     kGameName,
@@ -68,6 +72,7 @@ enum class EText
     kHints,
     kDragons,
     kShowZones,
+    kOpponent,
     kChooseLevel,
     kLevelCaption,
     kClassicLevels,
@@ -139,6 +144,7 @@ enum class EText
     kHelpLivesTitle,
     kHelpLives,
     kHelpScore,
+    kHelpOpponent,
     kHelpMagnifierTitle,
     kHelpMagnifier,
     kHelpMenuKeys,
@@ -169,6 +175,9 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kClassicTable, "CLASSIC GAME"},
     {EText::kAdvancedTable, "ADVANCED GAME"},
     {EText::kTableRank, "%d."},
+    {EText::kOpponentGentle, "gentle"},
+    {EText::kOpponentLevel, "as the level sets"},
+    {EText::kOpponentFierce, "fierce"},
     {EText::kGameName, "Chromal"},
     {EText::kYourFlowers, "YOUR FLOWERS"},
     {EText::kRival, "RIVAL"},
@@ -200,6 +209,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kHints, "Hints"},
     {EText::kDragons, "Dragons"},
     {EText::kShowZones, "Show zones"},
+    {EText::kOpponent, "Opponent"},
     {EText::kChooseLevel, "Choose a level"},
     {EText::kLevelCaption, "Level"},
     {EText::kClassicLevels, "Classic levels"},
@@ -306,6 +316,10 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
                         "table keeps the best seven scores of the classic levels and those of the advanced "
                         "ones; the moving levels "
                         "add nothing to the score. The rival grows stronger with every level."},
+    {EText::kHelpOpponent,
+     "The Options screen chooses the rival of the games you start: gentle, as the level sets, or "
+     "fierce, a step stronger than the level's own. A game keeps the rival it began with, and a Top 7 "
+     "entry won against a gentle or fierce rival says so beside its rank."},
     {EText::kHelpMagnifierTitle, "Magnifier and keys"},
     {EText::kHelpMagnifier,
      "On the big boards the flowers are small. Hold the right mouse button and the flower "
@@ -333,7 +347,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
 static_assert(NCatalogue::InIdOrder(kEnglish), "each text stands at its id's index");
 
 // The last of the texts the game draws with its bitmap font.
-constexpr EText kLastDrawn = EText::kTableRank;
+constexpr EText kLastDrawn = EText::kOpponentFierce;
 
 constexpr const char* Text(EText id)
 {

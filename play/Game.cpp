@@ -62,7 +62,7 @@ void CGame::CreateBoard(CField::MaskReader masks)
     auto field = std::make_unique<CField>(set, m_resources->GetLevelCount(set), sheets, std::move(masks));
     field->SetRefillLevelsCount(m_resources->GetLevelCount(NLevelSets::kRefillSet));
     field->SetLevelReached(RecordLevelReached(Settings()));
-    m_match = std::make_unique<CMatch>(m_game_type, std::move(field));
+    m_match = std::make_unique<CMatch>(m_game_type, std::move(field), -1, Settings().m_opponent);
     m_field = &m_match->GetField();
     m_reported_moment = m_match->GetMomentCount();
     m_painter = m_resources->BoardPainter();
@@ -123,7 +123,7 @@ void CGame::ConcludeLevel()
     std::string name = m_name_dialog ? m_name_dialog->Edit()->GetText() : std::string();
     if (name.empty())
         name = m_top_table->GetLastName();
-    m_top_table->Insert(m_game_type, GetTotalScore(), name);
+    m_top_table->Insert(m_game_type, GetTotalScore(), name, m_match->GetOpponent());
     m_name_entered = true;
 }
 
@@ -329,7 +329,7 @@ void CGame::OnDialogClosed(int result, CDialogScreen* dialog)
     const std::string name = m_name_dialog->GetName();
     // Kept already if the program began to close while the dialog was open.
     if (m_top_table && !m_name_entered)
-        m_top_table->Insert(m_game_type, GetTotalScore(), name);
+        m_top_table->Insert(m_game_type, GetTotalScore(), name, m_match->GetOpponent());
     m_name_dialog.reset();
     m_field->BeginLevelOut();
     m_name_entered = true;

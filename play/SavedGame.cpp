@@ -1,6 +1,7 @@
 // Reading and writing the saved-game file and checking its game keys.
 #include "play/SavedGame.h"
 
+#include "catalogue/Opponents.h"
 #include "rules/Field.h"
 #include "storage/Cipher.h"
 #include "storage/PropertyFile.h"
@@ -47,6 +48,11 @@ int Money(const CPropertyFile& store)
 int Lives(const CPropertyFile& store)
 {
     return std::clamp(store.GetInt(kLivesKey, 0), 0, kMaxLives);
+}
+
+int Opponent(const CPropertyFile& store)
+{
+    return NOpponents::FromStored(store.GetInt(kOpponentKey, NOpponents::kLevel));
 }
 
 void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store)

@@ -22,6 +22,8 @@ constexpr const char* kMoneyKey = "gamedata.playermoney";
 constexpr const char* kLivesKey = "gamedata.playerlifes";
 // 1 when the opponent's next turn is skipped (bought and not yet used).
 constexpr const char* kSkipKey = "gamedata.skip_pending";
+// The opponent the game was started with (NOpponents).
+constexpr const char* kOpponentKey = "gamedata.opponent";
 
 // False (store empty) when the file is missing or cannot be read.
 bool Read(const std::string& path, CPropertyFile& store);
@@ -34,6 +36,8 @@ int GameType(const CPropertyFile& store);
 // file must not hand out a negative or absurd purse.
 int Money(const CPropertyFile& store);
 int Lives(const CPropertyFile& store);
+// A save from before there was a choice played the level's own opponent.
+int Opponent(const CPropertyFile& store);
 // The board's part, under its "gamedata." keys (a missing key reads as what
 // the board refuses or as the classic set's defaults).
 void WriteBoard(const NGame::SSavedBoard& board, CPropertyFile& store);

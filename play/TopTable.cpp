@@ -63,6 +63,8 @@ void CTopTable::ReadEntries(const CPropertyFile& store)
             Entry& entry = m_lists[i][j];
             entry.m_name = StorableName(store.GetString(Key("top7.rec_name%03d%03d", i, j), kDefaultName));
             entry.m_points = store.GetInt(Key("top7.rec_points%03d%03d", i, j), 0);
+            entry.m_opponent = NOpponents::FromStored(
+                store.GetInt(Key("top7.rec_opponent%03d%03d", i, j), NOpponents::kLevel));
         }
     m_last_name = StorableName(store.GetString(kLastNameKey, kDefaultName));
     if (m_last_name.empty())
@@ -78,6 +80,11 @@ void CTopTable::WriteEntries(CPropertyFile& store) const
             const std::string& name = m_lists[i][j].m_name;
             store.SetString(Key("top7.rec_name%03d%03d", i, j), name.empty() ? kDefaultName : FileName(name));
             store.SetInt(Key("top7.rec_points%03d%03d", i, j), m_lists[i][j].m_points);
+            // An entry against the level's own opponent is written as every
+            // entry was before there was a choice, so older tables and newer
+            // ones read alike.
+            if (m_lists[i][j].m_opponent != NOpponents::kLevel)
+                store.SetInt(Key("top7.rec_opponent%03d%03d", i, j), m_lists[i][j].m_opponent);
         }
     store.SetString(kLastNameKey, FileName(m_last_name));
 }
@@ -103,7 +110,7 @@ bool CTopTable::Qualifies(int list, int score) const
     return m_lists[list][kEntries - 1].m_points < score;
 }
 
-void CTopTable::Insert(int list, int score, const std::string& name)
+void CTopTable::Insert(int list, int score, const std::string& name, int opponent)
 {
     if (!Qualifies(list, score))
         return;
@@ -113,7 +120,7 @@ void CTopTable::Insert(int list, int score, const std::string& name)
     // one of blanks alone would show as no name at all.
     const std::string stored = StorableName(name);
     m_last_name = stored.find_first_not_of(' ') == std::string::npos ? kDefaultName : stored;
-    entries[place] = Entry{m_last_name, score};
+    entries[place] = Entry{m_last_name, score, NOpponents::FromStored(opponent)};
     while (place > 0 && entries[place - 1].m_points < score)
     {
         std::swap(entries[place - 1], entries[place]);

@@ -2,6 +2,7 @@
 // in "top7_demo.tbl" in the per-user folder.
 #pragma once
 
+#include "catalogue/Opponents.h"
 #include "catalogue/Texts.h"
 
 #include <string>
@@ -21,6 +22,8 @@ class CTopTable
     {
         std::string m_name;
         int m_points = 0;
+        // The opponent the score was made against (NOpponents).
+        int m_opponent = NOpponents::kLevel;
     };
 
     explicit CTopTable(int listCount);
@@ -40,7 +43,7 @@ class CTopTable
     bool Qualifies(int list, int score) const;
     // Equal scores keep their places: the new entry goes below them. A name
     // of blanks alone, or empty, goes in as "Nemo".
-    void Insert(int list, int score, const std::string& name);
+    void Insert(int list, int score, const std::string& name, int opponent = NOpponents::kLevel);
     // The name of the last entry made, kept in the file too; "Nemo" before
     // the first.
     const std::string& GetLastName() const { return m_last_name; }
@@ -48,6 +51,7 @@ class CTopTable
     int GetListCount() const { return static_cast<int>(m_lists.size()); }
     const std::string& GetName(int list, int entry) const { return m_lists.at(list).at(entry).m_name; }
     int GetPoints(int list, int entry) const { return m_lists.at(list).at(entry).m_points; }
+    int GetOpponent(int list, int entry) const { return m_lists.at(list).at(entry).m_opponent; }
 
   private:
     std::vector<std::vector<Entry>> m_lists;

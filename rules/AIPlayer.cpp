@@ -4,6 +4,10 @@
 // at the end it simply counts cells.
 #include "rules/AIPlayer.h"
 
+#include "catalogue/Opponents.h"
+#include "rules/Random.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -12,7 +16,9 @@ namespace NGame
 CAIPlayer::CAIPlayer(int homeRow, int homeColumn, CField* field, int difficulty)
     : CPlayer(homeRow, homeColumn, field)
 {
-    if (difficulty <= 1)
+    if (difficulty < 0)
+        m_search_level = 1;
+    else if (difficulty <= 1)
         m_search_level = 2;
     else if (difficulty == 3)
         m_search_level = 4;
@@ -39,6 +45,21 @@ int CAIPlayer::DifficultyForLevel(int level)
         return kThird[level % 4];
     }
     return 5;
+}
+
+int CAIPlayer::DifficultyFor(int level, int opponent)
+{
+    const int own = DifficultyForLevel(level);
+    switch (NOpponents::FromStored(opponent))
+    {
+    case NOpponents::kGentle:
+        return kGentleDifficulty;
+    case NOpponents::kFierce:
+        // Strengths up to 2 search as 2, 3 and 4 as 4: one level up each.
+        return own <= 2 ? 4 : 5;
+    default:
+        return own;
+    }
 }
 
 void CAIPlayer::Update(float)
@@ -332,6 +353,8 @@ int CAIPlayer::PickColour()
     if (!m_field)
         return -1;
     const CColourMap map = m_field->MakeColourMap();
+    if (m_search_level == 1)
+        return GentleColour(map);
     const CColourMap distances = BuildDistanceMap();
     m_owned = MeasureOwned();
     int colour = -1;
@@ -355,6 +378,28 @@ int CAIPlayer::LargestTerritoryColour(const CColourMap& map) const
         if (m_field->IsColourAllowed(k) && (best < 0 || sums[k] > sums[best]))
             best = k;
     return best;
+}
+
+int CAIPlayer::GentleColour(const CColourMap& map) const
+{
+    // Of the two largest bites one is taken at random: a player who keeps
+    // to the greedy colour wins most levels, one who looks ahead nearly all.
+    constexpr int kChoices = 2;
+    const std::vector<std::int64_t> cells(map.Values().size(), 1);
+    std::int64_t sums[CField::kColourCount];
+    LastPlySums(map, cells, sums);
+    const int own = m_field->IsValidCell(m_home_row, m_home_column) ? map.At(m_home_row, m_home_column) : -1;
+    if (own < 0 || own >= CField::kColourCount)
+        return LargestTerritoryColour(map);
+    int gaining[CField::kColourCount];
+    int count = 0;
+    for (int k = 0; k < m_field->GetColourCount() && k < CField::kColourCount; ++k)
+        if (k != own && m_field->IsColourAllowed(k) && sums[k] > sums[own])
+            gaining[count++] = k;
+    if (count == 0)
+        return LargestTerritoryColour(map);
+    std::stable_sort(gaining, gaining + count, [&](int a, int b) { return sums[a] > sums[b]; });
+    return gaining[RandomModulo(std::min(count, kChoices))];
 }
 
 void CAIPlayer::ChooseMove()

@@ -1,6 +1,7 @@
 // The computer opponent: a shallow look-ahead over colour maps that weighs
 // the cells a colour would win, stronger players looking further and
-// preferring cells that push towards the human's side.
+// preferring cells that push towards the human's side; the gentle one only
+// takes one of the larger bites.
 #pragma once
 
 #include "rules/Field.h"
@@ -15,6 +16,10 @@ namespace NGame
 class CAIPlayer : public CPlayer
 {
   public:
+    // The gentle opponent's strength, below every level's.
+    static constexpr int kGentleDifficulty = -1;
+
+    // `difficulty` 0-5, or kGentleDifficulty.
     CAIPlayer(int homeRow, int homeColumn, CField* field, int difficulty);
 
     void Update(float elapsedMs) override;
@@ -22,6 +27,10 @@ class CAIPlayer : public CPlayer
 
     // The opponent's strength for a level (0-based), from 0 to 5.
     static int DifficultyForLevel(int level);
+    // The strength of the opponent chosen in the options (NOpponents) for a
+    // level: the gentle one, the level's own, or one search level above it
+    // (the top staying the top).
+    static int DifficultyFor(int level, int opponent);
 
     // Picks a colour and plays it.
     void ChooseMove();
@@ -57,6 +66,10 @@ class CAIPlayer : public CPlayer
     void LastPlySums(const CColourMap& map, const std::vector<std::int64_t>& weights,
                      std::int64_t sums[CField::kColourCount]) const;
     int LargestTerritoryColour(const CColourMap& map) const;
+    // Annexation only, and not always the largest bite: one of the colours
+    // that win the most cells, drawn from the game's random source so that
+    // a seed still replays the game.
+    int GentleColour(const CColourMap& map) const;
     void Search(const CColourMap& map, const std::vector<std::int64_t>& weights, int depth, bool allowedOnly,
                 int& colour, std::int64_t& score) const;
 

@@ -10,8 +10,9 @@
 
 namespace NGame
 {
-CMatch::CMatch(int gameType, std::unique_ptr<CField> field, int humanStrength)
-    : m_game_type(gameType), m_human_strength(humanStrength), m_field(std::move(field))
+CMatch::CMatch(int gameType, std::unique_ptr<CField> field, int humanStrength, int opponent)
+    : m_game_type(gameType), m_human_strength(humanStrength), m_opponent(NOpponents::FromStored(opponent)),
+      m_field(std::move(field))
 {
     StartLevel();
     RecordMoment(kMomentOpening);
@@ -40,7 +41,8 @@ void CMatch::StartLevel()
     else
         m_players.push_back(std::make_unique<CPlayer>(mid, 0, m_field.get()));
     // The moving set's opponent only keeps its home: the race is the human's.
-    m_ai_difficulty = m_game_type == kMovingGame ? 0 : CAIPlayer::DifficultyForLevel(m_field->GetLevel());
+    m_ai_difficulty =
+        m_game_type == kMovingGame ? 0 : CAIPlayer::DifficultyFor(m_field->GetLevel(), m_opponent);
     m_players.push_back(std::make_unique<CAIPlayer>(mid, last, m_field.get(), m_ai_difficulty));
     m_current_player = 0;
     m_players[0]->BeginTurn();

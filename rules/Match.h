@@ -6,6 +6,7 @@
 // writing anything itself.
 #pragma once
 
+#include "catalogue/Opponents.h"
 #include "rules/Bonus.h"
 #include "rules/Field.h"
 #include "rules/Player.h"
@@ -63,7 +64,9 @@ class CMatch
 
     // `humanStrength` 0-5 puts a computer player of that strength on the
     // human side (headless runs); -1 leaves it to the person at the screen.
-    CMatch(int gameType, std::unique_ptr<CField> field, int humanStrength = -1);
+    // `opponent` is the one chosen in the options (NOpponents).
+    CMatch(int gameType, std::unique_ptr<CField> field, int humanStrength = -1,
+           int opponent = NOpponents::kLevel);
     ~CMatch();
     CMatch(const CMatch&) = delete;
     CMatch& operator=(const CMatch&) = delete;
@@ -121,6 +124,10 @@ class CMatch
     }
     int GetCurrentPlayer() const { return m_current_player; }
     int GetAiDifficulty() const { return m_ai_difficulty; }
+    // The opponent the game was started with; a new one plays from the next
+    // StartLevel on (a resumed game's, before its level starts).
+    int GetOpponent() const { return m_opponent; }
+    void SetOpponent(int opponent) { m_opponent = NOpponents::FromStored(opponent); }
     // The territory of a player's home; 0 for a player that does not exist.
     int Region(std::size_t player) const;
     int GetTotalScore() const { return m_total_score; }
@@ -147,6 +154,7 @@ class CMatch
 
     int m_game_type;
     int m_human_strength;
+    int m_opponent;
     std::unique_ptr<CField> m_field;
     // Declared after the board: players detach their homes from it when they go.
     std::vector<std::unique_ptr<CPlayer>> m_players;

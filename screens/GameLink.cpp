@@ -37,6 +37,7 @@ bool StoreMoment(NGame::CGame* game, CPropertyFile& store)
     store.SetInt(NSavedGame::kScoreKey, moment.m_score);
     store.SetInt(NSavedGame::kMoneyKey, moment.m_money);
     store.SetInt(NSavedGame::kLivesKey, moment.m_lives);
+    store.SetInt(NSavedGame::kOpponentKey, game->GetMatch().GetOpponent());
     if (moment.m_skip_pending)
         store.SetInt(NSavedGame::kSkipKey, 1);
     NSavedGame::WriteBoard(moment.m_board, store);
@@ -62,6 +63,9 @@ bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
     game->SetTotalScore(store.GetInt(NSavedGame::kScoreKey, 0));
     if (!game->GetField().LoadState(NSavedGame::ReadBoard(store)))
         return false;
+    // The game goes on against the opponent it was started with, whatever
+    // the options say now.
+    game->GetMatch().SetOpponent(NSavedGame::Opponent(store));
     game->StartLevel();
     if (NGame::CPlayer* human = game->GetPlayer(0))
     {

@@ -33,9 +33,10 @@ COptionsWnd::COptionsWnd()
     m_volume->SetValue(static_cast<float>(settings.m_music_volume));
     AddControl(m_volume.get());
 
-    auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, float extra, bool checked)
+    auto box = [&](std::unique_ptr<CSimpleCheckBox>& member, const char* name, float extra, bool checked,
+                   TextureEntry look = &CInterfaceResources::m_check_box)
     {
-        member = std::make_unique<CSimpleCheckBox>(this, Texture(&CInterfaceResources::m_check_box), extra);
+        member = std::make_unique<CSimpleCheckBox>(this, Texture(look), extra);
         member->LoadLayout(Layout(), name);
         member->SetChecked(checked);
         AddControl(member.get());
@@ -48,6 +49,9 @@ COptionsWnd::COptionsWnd()
     box(m_full_screen, "m_fs_cb", ReadLength(Layout(), ELength::kFullScreenCaption), IsFullScreen());
     box(m_zones, "m_zones_cb", ReadLength(Layout(), ELength::kZonesCaption), settings.m_show_zones);
     m_full_screen_shown = IsFullScreen();
+    for (const NOpponents::SOpponent& opponent : NOpponents::kOpponents)
+        box(m_opponents[opponent.m_id], opponent.m_box_key, ReadLength(Layout(), opponent.m_caption_width),
+            settings.m_opponent == opponent.m_id, &CInterfaceResources::m_check_box2);
 }
 
 COptionsWnd::~COptionsWnd() = default;
@@ -115,5 +119,14 @@ void COptionsWnd::OnControl(CControl* control)
         settings.m_show_dragons = m_dragons_box->IsChecked();
     else if (control == m_zones.get())
         settings.m_show_zones = m_zones->IsChecked();
+    for (const NOpponents::SOpponent& opponent : NOpponents::kOpponents)
+        if (control == m_opponents[opponent.m_id].get())
+        {
+            // A click picks that opponent for the games started from now
+            // on; clicking the checked box leaves it checked.
+            for (auto& box : m_opponents)
+                box->SetChecked(box.get() == control);
+            settings.m_opponent = opponent.m_id;
+        }
 }
 } // namespace NInterface

@@ -23,6 +23,8 @@ CTopWnd::CTopWnd(const CTopTable* table)
     m_font_size = layout.GetFloat("m_font_size", 10.0f);
     m_num_space = layout.GetFloat("m_num_space", 30.0f);
     m_score_space = layout.GetFloat("m_score_space", 400.0f);
+    m_opponent_space = layout.GetFloat("m_opponent_space", 100.0f);
+    m_opponent_size = layout.GetFloat("m_opponent_size", 14.0f);
     for (int row = 0; row < kRows; ++row)
     {
         char key[32];
@@ -71,6 +73,10 @@ void CTopWnd::DrawUnderControls()
                               false, false);
         std::snprintf(text, sizeof text, "%d", m_table->GetPoints(m_page, row));
         font.DrawTextOutlined(text, m_font_size, x + m_score_space, y, 0.0f, 1, 1, 1, 1, false, false);
+        const int opponent = m_table->GetOpponent(m_page, row);
+        if (opponent != NOpponents::kLevel)
+            font.DrawTextOutlined(NTexts::Text(NOpponents::kOpponents[opponent].m_caption), m_opponent_size,
+                                  x - m_opponent_space, y, 0.0f, 1, 1, 1, 1, false, false);
     }
     const char* title =
         NTexts::Text(m_page == 0 ? NTexts::EText::kClassicTable : NTexts::EText::kAdvancedTable);

@@ -30,7 +30,8 @@ class CTopWnd final : public CMenuWnd
     CSimpleButton* PrevButton() const { return m_prev.get(); }
 
   private:
-    // The page's title and rows: rank, name and points.
+    // The page's title and rows: rank, name and points, and the opponent
+    // when it was not the level's own.
     void DrawUnderControls() override;
     void UpdatePageButtons();
     int PageCount() const;
@@ -43,6 +44,8 @@ class CTopWnd final : public CMenuWnd
     float m_font_size;
     float m_num_space;
     float m_score_space;
+    float m_opponent_space;
+    float m_opponent_size;
     std::array<float, kRows> m_row_x{};
     std::array<float, kRows> m_row_y{};
 };

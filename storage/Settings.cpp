@@ -70,6 +70,7 @@ void CSettings::Load(const std::string& path)
     m_full_screen = ReadInt(file, "m_is_full_screen_loaded", 1) != 0;
     // Out of range, the slider could show no such volume.
     m_music_volume = std::clamp(ReadInt(file, "m_music_volume", 40), 0, kMusicVolumeMax);
+    m_opponent = NOpponents::FromStored(ReadInt(file, "m_opponent", NOpponents::kLevel));
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
         LevelRecord(set.m_id) = ReadInt(file, set.m_record_key, set.m_record_default);
 }
@@ -91,6 +92,7 @@ bool CSettings::Save(const std::string& path, const CWindowState& window) const
     file.SetInt("m_music_volume", m_music_volume);
     file.SetInt("m_show_dragons", m_show_dragons ? 1 : 0);
     file.SetInt("m_show_zones", m_show_zones ? 1 : 0);
+    file.SetInt("m_opponent", m_opponent);
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
         file.SetInt(set.m_record_key, LevelRecord(set.m_id));
     return file.Save(path, CCipher::kSettingsKey, kKeyLength);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogue/LevelSets.h"
+#include "catalogue/Opponents.h"
 
 #include <array>
 #include <cstddef>
@@ -46,6 +47,8 @@ class CSettings
     bool m_show_zones = true;
     bool m_sound_invert = false;
     int m_music_volume = 40;
+    // The opponent new games are started with (NOpponents).
+    int m_opponent = NOpponents::kLevel;
     // The highest level reached in each set, by its game type.
     std::array<int, NLevelSets::kCount> m_level_records = RecordDefaults();
     // Ends with '/'; every per-user file name is appended to it.

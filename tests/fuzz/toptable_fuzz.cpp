@@ -41,6 +41,8 @@ void Check(const CTopTable& table)
             // An empty name is stored as the default one.
             const std::string& name = table.GetName(i, j);
             if (again.GetPoints(i, j) != table.GetPoints(i, j) ||
+                again.GetOpponent(i, j) != table.GetOpponent(i, j) ||
+                NOpponents::FromStored(table.GetOpponent(i, j)) != table.GetOpponent(i, j) ||
                 again.GetName(i, j) != (name.empty() ? CTopTable::kDefaultName : name))
                 std::abort();
         }

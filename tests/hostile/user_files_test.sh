@@ -46,10 +46,11 @@ keys_with() {
   local v=$1
   for k in m_window_width m_window_height x y m_sound m_hints m_show_dragons m_sound_invert \
     m_is_full_screen_loaded m_music_volume m_adv_level m_classic_level m_moving_level gamedata.totalscore \
-    gamedata.playermoney gamedata.playerlifes gamedata.levels_count; do
+    gamedata.playermoney gamedata.playerlifes gamedata.levels_count m_opponent gamedata.opponent; do
     echo "$k $v"
   done
-  for i in 000 001; do for j in 000 001 006; do echo "top7.rec_name$i$j $v"; echo "top7.rec_points$i$j $v"; done; done
+  for i in 000 001; do for j in 000 001 006; do echo "top7.rec_name$i$j $v"; echo "top7.rec_points$i$j $v"
+    echo "top7.rec_opponent$i$j $v"; done; done
 }
 make_case huge
 { echo "$state"; echo "gamedata.gametype 1"; echo "gamedata.m_game_type 1"; echo "gamedata.level_num 1"

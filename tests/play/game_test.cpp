@@ -183,6 +183,7 @@ TEST_F(GameOverTest, LeavingByTheMenuButtonAsksTheNameAndAnEmptyOneIsNemo)
 {
     m_table.Insert(kClassicGame, 7, "Ada");
     EndGame(900);
+    m_game->GetMatch().SetOpponent(NOpponents::kGentle);
     m_game->OnControl(m_game->GetMainMenuButton());
     m_app->FrameStep(16.0f);
     NInterface::CEnterNameDlg* dialog = NameDialog();
@@ -194,6 +195,7 @@ TEST_F(GameOverTest, LeavingByTheMenuButtonAsksTheNameAndAnEmptyOneIsNemo)
     EXPECT_EQ(m_app->DialogCount(), 0u);
     EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Nemo");
     EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 900);
+    EXPECT_EQ(m_table.GetOpponent(kClassicGame, 0), NOpponents::kGentle);
     EXPECT_TRUE(m_game->IsNameEntered());
     ASSERT_TRUE(RunUntil([this] { return Field().GetState() == Gone; }));
     Frames(1);
@@ -205,9 +207,11 @@ TEST_F(GameOverTest, ClosingTheProgramKeepsTheScoreUnderTheLastNameOrTheOneTyped
 {
     m_table.Insert(kClassicGame, 7, "Ada");
     EndGame(900);
+    m_game->GetMatch().SetOpponent(NOpponents::kFierce);
     CPropertyFile store;
     EXPECT_FALSE(NGameLink::SaveGame(m_game.get(), store)) << "a game that is over is not stored";
     EXPECT_EQ(m_table.GetName(kClassicGame, 0), "Ada");
+    EXPECT_EQ(m_table.GetOpponent(kClassicGame, 0), NOpponents::kFierce);
     EXPECT_EQ(m_table.GetPoints(kClassicGame, 0), 900);
 
     // Closed while the name dialog shows what was typed so far.

@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 
 #include "play/SavedGame.h"
+#include "rules/AIPlayer.h"
 #include "screens/GameLink.h"
 #include "storage/PropertyFile.h"
 
@@ -61,6 +62,35 @@ TEST_F(SavedGameTest, EachSetResumesWithItsScorePurseLivesAndBoard)
                   500 + resumed.GetField().CountRegion(resumed.GetField().GetRows() / 2, 0))
             << type;
     }
+}
+
+TEST_F(SavedGameTest, AGameResumesAgainstTheOpponentItWasStartedWithAndAnOldSaveAgainstTheLevels)
+{
+    const int chosen = Settings().m_opponent;
+    Settings().m_opponent = NOpponents::kFierce;
+    CGame& game = Start(kClassicGame, 3);
+    ASSERT_TRUE(Settle());
+    CPropertyFile store;
+    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
+    // Changed in the options since: new games only.
+    Settings().m_opponent = NOpponents::kGentle;
+    ASSERT_TRUE(Resume(kClassicGame, store));
+    EXPECT_EQ(m_resumed->GetMatch().GetOpponent(), NOpponents::kFierce);
+    EXPECT_EQ(m_resumed->GetAiDifficulty(), CAIPlayer::DifficultyFor(3, NOpponents::kFierce));
+    // A save from before there was a choice, or a damaged value.
+    std::string text = store.ToText();
+    text.erase(text.find(NSavedGame::kOpponentKey), std::string(NSavedGame::kOpponentKey).size() + 3);
+    CPropertyFile old;
+    old.Parse(text.data(), text.size(), true);
+    CPropertyFile damaged = store;
+    damaged.SetInt(NSavedGame::kOpponentKey, 9);
+    for (const CPropertyFile* saved : {&old, &damaged})
+    {
+        ASSERT_TRUE(Resume(kClassicGame, *saved));
+        EXPECT_EQ(m_resumed->GetMatch().GetOpponent(), NOpponents::kLevel);
+        EXPECT_EQ(m_resumed->GetAiDifficulty(), CAIPlayer::DifficultyForLevel(3));
+    }
+    Settings().m_opponent = chosen;
 }
 
 TEST_F(SavedGameTest, AGameQuitInItsOpeningResumesAsTheOpeningWouldHaveLeftIt)

@@ -54,6 +54,26 @@ TEST(TopTableInsert, ScoresGoInOrderBelowEqualOnesAndPushTheLastOut)
     }
 }
 
+TEST(TopTableFile, EachEntryKeepsItsOpponentAndOldTablesReadAsTheLevelsOwn)
+{
+    // A table written before there was a choice of opponent.
+    CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
+    table.Insert(0, 85, "soft", NOpponents::kGentle);
+    table.Insert(1, 20, "hard", NOpponents::kFierce);
+    CPropertyFile store;
+    table.WriteEntries(store);
+    // Entries against the level's own opponent are written as they always were.
+    EXPECT_EQ(store.ToText().find("top7.rec_opponent000000"), std::string::npos);
+    store.SetInt("top7.rec_opponent000002", 9); // damaged
+    CTopTable back(2);
+    back.ReadEntries(store);
+    const int expected[2][3] = {{NOpponents::kLevel, NOpponents::kGentle, NOpponents::kLevel},
+                                {NOpponents::kFierce, NOpponents::kLevel, NOpponents::kLevel}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(back.GetOpponent(i, j), expected[i][j]) << i << " " << j;
+}
+
 TEST(TopTableQualifies, EqualToSeventhOrZeroOnDefaultsDoesNot)
 {
     CTopTable table = TableWith({90, 80, 70, 60, 50, 40, 30});
@@ -95,17 +115,17 @@ TEST(TopTableNames, CutToFifteenAndQuotesMadeStorable)
 TEST(TopTableFile, MissingOrForeignFileGivesDefaults)
 {
     const CTempFolder folder;
-    CTopTable table(2);
-    table.Load(folder / "absent.tbl");
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < CTopTable::kEntries; ++j)
-        {
-            EXPECT_EQ(table.GetName(i, j), "Nemo");
-            EXPECT_EQ(table.GetPoints(i, j), 0);
-        }
-
-    table.Load(folder.Write("garbage.tbl", std::string("\x05garbage bytes\x01\xff", 16)));
-    EXPECT_EQ(table.GetName(0, 0), "Nemo");
+    for (const std::string& path :
+         {folder / "absent.tbl", folder.Write("garbage.tbl", std::string("\x05garbage bytes\x01\xff", 16))})
+    {
+        CTopTable table(2);
+        table.Load(path);
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < CTopTable::kEntries; ++j)
+                EXPECT_TRUE(table.GetName(i, j) == "Nemo" && table.GetPoints(i, j) == 0 &&
+                            table.GetOpponent(i, j) == NOpponents::kLevel)
+                    << path << " " << i << " " << j;
+    }
 }
 
 TEST(TopTableNames, SlashesAnywhereSurviveTheFileAndSpareEveryOtherEntry)

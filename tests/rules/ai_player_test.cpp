@@ -1,12 +1,14 @@
 // The computer opponent: search levels, look-ahead depth, cell weights and
 // what it plays when no colour scores.
 #include "BoardBuilder.h"
+#include "catalogue/Opponents.h"
 #include "rules/AIPlayer.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <tuple>
 
 namespace NGame::NTest
@@ -222,13 +224,65 @@ TEST(AISearch, StrongWeightsAreAlikeAboveAndBelowTheHomeRow)
     EXPECT_EQ(CAIPlayer(kMid, kLast, nullptr, 5).PickColour(), -1) << "no board, no colour";
 }
 
-TEST(AIStrength, RisesThroughCyclesOfLevelsAndStaysAtTheTopFrom85)
+TEST(AIStrength, RisesThroughCyclesOfLevelsAndTheChosenOpponentShiftsItOneSearchLevel)
 {
-    const int expected[][2] = {{0, 0},  {1, 1},  {2, 0},  {5, 2},  {8, 3},  {10, 4}, {11, 4},
-                               {12, 5}, {13, 0}, {29, 1}, {30, 1}, {39, 5}, {59, 5}, {60, 2},
-                               {61, 4}, {62, 5}, {84, 2}, {85, 5}, {99, 5}, {-4, 0}};
-    for (const auto& [level, strength] : expected)
+    // Level, its own strength, and the fierce one's: one search level up
+    // (2 to 4, 4 to 5), the top staying the top.
+    const int expected[][3] = {{0, 0, 4},  {1, 1, 4},  {2, 0, 4},  {5, 2, 4},  {8, 3, 5},
+                               {10, 4, 5}, {11, 4, 5}, {12, 5, 5}, {13, 0, 4}, {29, 1, 4},
+                               {30, 1, 4}, {39, 5, 5}, {59, 5, 5}, {60, 2, 4}, {61, 4, 5},
+                               {62, 5, 5}, {84, 2, 4}, {85, 5, 5}, {99, 5, 5}, {-4, 0, 4}};
+    for (const auto& [level, strength, fierce] : expected)
+    {
         EXPECT_EQ(CAIPlayer::DifficultyForLevel(level), strength) << level;
+        EXPECT_EQ(CAIPlayer::DifficultyFor(level, NOpponents::kLevel), strength) << level;
+        EXPECT_EQ(CAIPlayer::DifficultyFor(level, NOpponents::kFierce), fierce) << level;
+        EXPECT_EQ(CAIPlayer::DifficultyFor(level, NOpponents::kGentle), CAIPlayer::kGentleDifficulty)
+            << level;
+        // A value no options screen writes plays the level's own.
+        EXPECT_EQ(CAIPlayer::DifficultyFor(level, 7), strength) << level;
+    }
+}
+
+TEST(AIStrength, GentleTakesOneOfTheTwoLargestBitesAsTheSeedSays)
+{
+    SBoard board;
+    CPlayer human(kMid, 0, board.m_field.get());
+    CAIPlayer gentle(kMid, kLast, board.m_field.get(), CAIPlayer::kGentleDifficulty);
+    // Colour 4 wins the most, 3 the next most, 5 only the middle row.
+    LayoutThreeChoices(board, 4);
+    std::set<int> picks;
+    for (unsigned seed = 1; seed <= 20; ++seed)
+    {
+        std::srand(seed);
+        const int pick = gentle.PickColour();
+        std::srand(seed);
+        EXPECT_EQ(gentle.PickColour(), pick) << "a seed replays the choice";
+        picks.insert(pick);
+    }
+    EXPECT_EQ(picks, (std::set<int>{3, 4}));
+}
+
+TEST(AIStrength, TheSameSideWinsMoreAgainstTheGentleOpponentThanAgainstTheWeakest)
+{
+    int won[2] = {0, 0};
+    for (unsigned seed = 1; seed <= 6; ++seed)
+        for (const int rival : {CAIPlayer::kGentleDifficulty, 0})
+        {
+            std::srand(seed);
+            SBoard board(static_cast<int>(seed % 18));
+            const int mid = board->GetRows() / 2;
+            CAIPlayer human(mid, 0, board.m_field.get(), 2);
+            CAIPlayer ai(mid, board->RowLength(mid) - 1, board.m_field.get(), rival);
+            for (int move = 0; move < 400 && !board->IsLevelFinished(); ++move)
+            {
+                CAIPlayer& player = move % 2 ? ai : human;
+                if (player.PlayColour(player.PickColour(), false))
+                    RunUntilIdle(*board);
+            }
+            won[rival == 0] += board->CountRegion(mid, 0);
+        }
+    EXPECT_GT(won[0], won[1] * 11 / 10) << "the human side's flowers, gentle rival against the weakest";
 }
 
 TEST(AITurn, WithoutAPositiveScoreTheLargestTerritoryIsPlayed)

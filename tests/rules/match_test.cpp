@@ -66,6 +66,7 @@ TEST(MatchLevelEnd, EachOutcomeIsDecidedOnceWithItsLivesPurseAndNextLevel)
         {"won", WonBoard, 3, 137, CMatch::kLevelCompleted, 1, 3, 137},
         {"tied", TiedBoard, 3, 137, CMatch::kLevelCompleted, 1, 3, 137},
         {"lost with lives", LostBoard, 3, 25, CMatch::kLevelLifeLost, 0, 2, 25},
+        {"lost with the last life", LostBoard, 1, kLifePrice, CMatch::kLevelLifeLost, 0, 0, kLifePrice},
         // The life bought is the one lost: the replay starts with none.
         {"lost, a life bought", LostBoard, 0, kLifePrice, CMatch::kLevelLifeLost, 0, 0, 0},
         {"lost, nothing to buy with", LostBoard, 0, kLifePrice - 1, CMatch::kLevelGameOver, -1, 0,

@@ -145,10 +145,11 @@ TEST(EnclosureCapture, IslandBoundedByHolesGoesToWhoeverMovesNext)
     }
 }
 
-TEST(CoinCollection, CoinsOfKindsZeroTwoAndFourAdd111Cents)
+TEST(CoinCollection, CoinsOfEveryKindAddTheirValues)
 {
     SDuel duel;
-    // The human's three neighbours above, right and below carry coins on colour 1.
+    // The human's three neighbours above, right and below carry coins on
+    // colour 1, and so do the two cells right of the right one.
     duel.Layout(
         [](int r, int c)
         {
@@ -156,7 +157,9 @@ TEST(CoinCollection, CoinsOfKindsZeroTwoAndFourAdd111Cents)
                 return 0;
             if (r == kMid && c == kLast)
                 return 2;
-            return (r == kMid - 1 && c == 0) || (r == kMid && c == 1) || (r == kMid + 1 && c == 0) ? 1 : 3;
+            return (r == kMid - 1 && c == 0) || (r == kMid && c >= 1 && c <= 3) || (r == kMid + 1 && c == 0)
+                       ? 1
+                       : 3;
         },
         [](int r, int c)
         {
@@ -166,6 +169,8 @@ TEST(CoinCollection, CoinsOfKindsZeroTwoAndFourAdd111Cents)
                 return 2;
             if (r == kMid + 1 && c == 0)
                 return 4;
+            if (r == kMid && (c == 2 || c == 3))
+                return c == 2 ? 3 : 1;
             return -1;
         });
     duel.m_human.BeginTurn();
@@ -174,7 +179,7 @@ TEST(CoinCollection, CoinsOfKindsZeroTwoAndFourAdd111Cents)
     duel->CellPosition(kMid, 1, x, y);
     duel.m_human.OnClick(x, y);
     EXPECT_EQ(duel.m_human.GetState(), PlayerMoving);
-    EXPECT_EQ(duel.m_human.GetMoney(), 25 + 111);
+    EXPECT_EQ(duel.m_human.GetMoney(), 25 + 1 + 10 + 100 + 25 + 5);
     EXPECT_TRUE(duel->CollectedCoins().empty());
     EXPECT_EQ(duel->GetCoin(kMid, 1), -1);
     // The coin pictures stay until each cell's flip starts.

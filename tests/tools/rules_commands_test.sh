@@ -49,6 +49,7 @@ has "opponent move (it earns no coins)" "territory 1 283" "coins 0"
 expect_exit 0 simulate --data "$WORK" --set classic --level 3 --seed 2
 grep -q "^move 0 player 0 colour " "$WORK/out" || fail "simulate moves: $(head -3 "$WORK/out")"
 tail -1 "$WORK/out" | grep -Eq "^result (completed|lost)$" || fail "simulate result: $(tail -1 "$WORK/out")"
+expect_exit 0 simulate --data "$WORK" --set classic --level 3 --seed 2 --opponent fierce
 
 # Bad input: usage errors exit 2, other failures exit 1.
 expect_exit 2 board --data "$WORK" --set sideways --level 0
@@ -58,6 +59,7 @@ expect_exit 2 move --data "$WORK" --set classic --state "$state" --player 2 --co
 expect_exit 2 move --data "$WORK" --set classic --state "$state" --state-file "$WORK/state.txt" --player 0 --colour 1
 expect_exit 2 ai --data "$WORK" --set classic --state "$state" --difficulty 9
 expect_exit 2 simulate --data "$WORK" --set classic
+expect_exit 2 simulate --data "$WORK" --set classic --level 3 --opponent mild
 expect_exit 1 move --data "$WORK" --set classic --state "000 03 03 " --player 0 --colour 1
 expect_exit 1 ai --data "$WORK" --set classic --state-file "$WORK/missing.txt" --difficulty 1
 finish

@@ -54,16 +54,6 @@ expect_changed() {
   [ "$n" -ge "$7" ] || fail "$8 ($n pixels changed in $3,$4-$5,$6 from $(basename "$1") to $(basename "$2"), wanted $7)"
 }
 
-# Flower colours of the generated skin: a drawn board shows every one of them.
-FLOWERS="c83040 4070c0 e0c030 f5e0ea 8040a0 e08020"
-# expect_board FILE X0 Y0 X1 Y1 WHAT: flowers of every colour in the region.
-expect_board() {
-  local colour
-  for colour in $FLOWERS; do
-    expect_colour "$1" "$2" "$3" "$4" "$5" "$colour" 40 2000 "$6"
-  done
-}
-
 # Checks the clean-shutdown line of the log in a per-user folder.
 expect_closed_log() {
   [ "$(cat "$1/game.log" 2>/dev/null)" = "Closing Log" ] || fail "log in $1 is '$(cat "$1/game.log" 2>/dev/null)'"

@@ -36,8 +36,8 @@ click_logical() {
 }
 setting() { "$TOOL" decipher --key vum "$WORK/user/dx_demo.cfg" | sed -n "s/^$1 //p"; }
 
-# 1. First start, then wide: the options' sound box clicked through the
-# scaled picture, the picture dragged, a click marked, the bars black.
+# 1. First start, then wide: the options' sound box and fierce opponent clicked
+# through the scaled picture, the picture dragged, a click marked, the bars black.
 start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/wide.png"
 sleep 0.5
 [ "$(geometry)" = "360 90 1200 900" ] || { kill $pid; fail "first window at $(geometry), wanted 1200x900 centred"; }
@@ -46,6 +46,7 @@ resize 1400 500
 xdotool key o
 sleep 0.3
 click_logical 345 270 # the sound box
+click_logical 660 512 # the fierce opponent's caption
 xdotool key Escape
 sleep 0.3
 drag_window $(at 1400 500 400 300) "a drag at 1400x500"
@@ -57,12 +58,14 @@ expect_exit $pid "Escape at 1400x500"
 # 500/600: a 667x500 picture at x 366; the marker at logical (150, 250).
 probe "$WORK/wide.png" $(at 1400 500 150 250) $WHITE $(at 1400 500 175 250) $BG $(at 1400 500 100 100) $RED \
   $(at 1400 500 700 100) $GREEN 0 0 000000 365 250 000000 1033 250 000000 1399 499 000000
-[ "$(setting m_sound)" = 0 ] || fail "the sound box was not hit at 1400x500"
+[ "$(setting m_sound) $(setting m_opponent)" = "0 2" ] \
+  || fail "sound $(setting m_sound), opponent $(setting m_opponent) after the clicks at 1400x500"
 [ "$(setting m_window_width) $(setting m_window_height) $(setting x) $(setting y)" = "1400 500 $x1 $y1" ] \
   || fail "settings keep $(setting m_window_width)x$(setting m_window_height) at $(setting x),$(setting y)"
 
-# 2. The size and place come back; tall: the hints box hit; full screen by
-# both keys and back to the same window; maximised, a click marked there.
+# 2. The size and place come back; tall: the hints box hit, the gentle opponent
+# taken by keys (backwards: Back, then the opponents from the right); full screen
+# by both keys and back to the same window; maximised, a click marked there.
 start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/max.png"
 sleep 0.5
 [ "$(geometry)" = "$x1 $y1 1400 500" ] || { kill $pid; fail "restored at $(geometry)"; }
@@ -79,6 +82,8 @@ read -r x2 y2 _ < <(geometry)
 xdotool key o
 sleep 0.3
 click_logical 345 320 # the hints box
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab space
+sleep 0.3
 xdotool key Escape
 for key in F11 alt+Return; do
   xdotool key $key
@@ -97,7 +102,8 @@ sleep 0.5
 click_logical 700 550
 xdotool key Escape
 expect_exit $pid "Escape maximised"
-[ "$(setting m_hints)" = 0 ] || fail "the hints box was not hit at 500x900"
+[ "$(setting m_hints) $(setting m_opponent)" = "0 0" ] \
+  || fail "hints $(setting m_hints), opponent $(setting m_opponent) after the click and keys at 500x900"
 # 1080/600: a 1440x1080 picture at x 240.
 probe "$WORK/max.png" $(at 1920 1080 700 550) $WHITE $(at 1920 1080 100 100) $RED 120 540 000000 1800 540 000000
 

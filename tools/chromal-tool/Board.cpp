@@ -8,10 +8,9 @@ namespace NTool
 {
 namespace
 {
-constexpr char kUsage[] =
-    "usage: chromal-tool board --data DIR --set classic|advanced|moving --level N [--seed S]\n"
-    "Builds level N of the set from the masks under DIR, lets its intro drop the\n"
-    "coins and prints rows, columns, cells, playable cells and the level state.\n";
+constexpr char kUsage[] = "usage: chromal-tool board --data DIR --set SET --level N [--seed S]\n"
+                          "Builds level N of the set from the masks under DIR, lets its intro drop the\n"
+                          "coins and prints rows, columns, cells, playable cells and the level state.\n";
 } // namespace
 
 int RunBoard(int argc, char** argv)

@@ -14,7 +14,9 @@ namespace
 {
 constexpr char kUsage[] =
     "usage: chromal-tool simulate --data DIR --set SET --level N [--seed S] [--human-difficulty 0-5]\n"
+    "                             [--opponent NAME]\n"
     "Plays level N to its end, the human side played by a computer player (strength 2\n"
+    "unless given) against the opponent chosen as in the options (the level's own\n"
     "unless given), and prints every move, the final territories and the result.\n";
 // Far more moves than any level needs; a level that runs longer cannot end
 // (an island behind holes that no territory reaches, for instance).
@@ -36,7 +38,7 @@ bool FinishesMovingLevel(const NGame::CField& field, int mid, int last)
 int RunSimulate(int argc, char** argv)
 {
     CArgs args;
-    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty"}))
+    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty", "opponent"}))
         return UsageError(args.Error(), kUsage);
     if (args.WantsHelp())
     {
@@ -49,6 +51,10 @@ int RunSimulate(int argc, char** argv)
     int humanDifficulty = 2;
     if (args.Has("human-difficulty") && !ParseInt(args.Value("human-difficulty"), 0, 5, humanDifficulty))
         return UsageError("--human-difficulty is a number from 0 to 5", kUsage);
+    const NOpponents::SOpponent* opponent =
+        NOpponents::FindByName(args.Has("opponent") ? args.Value("opponent").c_str() : "level");
+    if (!opponent)
+        return UsageError("--opponent is " + NCatalogue::NameList(NOpponents::kOpponents), kUsage);
 
     CRulesData data;
     int level = 0;
@@ -60,7 +66,8 @@ int RunSimulate(int argc, char** argv)
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
     // The game's own match, a computer player on the human side.
-    NGame::CMatch match(moving ? NGame::kMovingGame : NGame::kClassicGame, std::move(field), humanDifficulty);
+    NGame::CMatch match(moving ? NGame::kMovingGame : NGame::kClassicGame, std::move(field), humanDifficulty,
+                        opponent->m_id);
     NGame::CField& board = match.GetField();
     if (!RunUntilIdle(board))
     {

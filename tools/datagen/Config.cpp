@@ -123,7 +123,8 @@ void WriteConfig(COutput& out)
 
     std::string top = LayoutText("Top-7 table", kTopLayout, kTopFile);
     top += "m_font_size " + Number(kTopFontSize) + "\nm_num_space " + Number(kTopNumSpace) +
-           "\nm_score_space " + Number(kTopScoreSpace) + "\n";
+           "\nm_score_space " + Number(kTopScoreSpace) + "\nm_opponent_space " + Number(kTopOpponentSpace) +
+           "\nm_opponent_size " + Number(kTopOpponentSize) + "\n";
     for (int j = 0; j < 7; ++j)
     {
         char key[32];

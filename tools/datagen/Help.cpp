@@ -173,14 +173,15 @@ void CoinsAndBonusPages(CHelpWriter& h)
     }
 }
 
-// Lives, score and the top 7.
+// Lives, score, the top 7 and the opponent to choose.
 void LivesPage(CHelpWriter& h)
 {
     h.Page();
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpLivesTitle), true);
     h.Image(120, 150, 48, 48, "mui/help/bonuses.spr", NGame::BonusLife, false);
-    const float y = h.Text(165, 134, 560, kBody, Text(EText::kHelpLives));
-    h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpScore));
+    float y = h.Text(165, 134, 560, kBody, Text(EText::kHelpLives));
+    y = h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpScore));
+    h.Text(kLeft, y + kGap, kWidth, kBody, Text(EText::kHelpOpponent));
 }
 
 // The magnifier and the keys.

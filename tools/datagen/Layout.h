@@ -4,6 +4,7 @@
 // control stands in catalogue/Places.h, which the game shares.
 #pragma once
 
+#include "catalogue/Opponents.h"
 #include "catalogue/Places.h"
 
 #include <string>
@@ -38,13 +39,22 @@ inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {
                                                 {"m_game_custom_btn", 0, 0},   {"m_continue_btn", 0, 0},
                                                 {"m_fullscreen_btn", 0, 0},    {"m_mini_btn", 0, 0}};
 
-// Options ("mui/options_wnd.txt").
+// Options ("mui/options_wnd.txt"). The opponent's three boxes share the
+// bottom row with their caption, in a smaller size so that they fit it; the
+// row above it holds the column's last box, Show zones.
 constexpr float kVolumeTrackLength = NPlaces::Length(NPlaces::ELength::kVolumeTrack).m_value;
+constexpr float kOpponentCaptionX = 100, kOpponentRowY = 496, kOpponentTextSize = 20;
 inline const std::vector<SPlace> kOptionsLayout = {
-    {"m_close_btn", 272, 524},  {"m_musik_volume_track_bar", 330, 196},
-    {"m_sound_cb", 330, 256},   {"m_hints_cb", 330, 306},
-    {"m_dragons_cb", 330, 356}, {"m_fs_cb", 330, 406},
-    {"m_zones_cb", 330, 456}};
+    {"m_close_btn", 272, 538},
+    {"m_musik_volume_track_bar", 330, 196},
+    {"m_sound_cb", 330, 256},
+    {"m_hints_cb", 330, 306},
+    {"m_dragons_cb", 330, 356},
+    {"m_fs_cb", 330, 406},
+    {"m_zones_cb", 330, 456},
+    {NOpponents::kOpponents[NOpponents::kGentle].m_box_key, 225, kOpponentRowY},
+    {NOpponents::kOpponents[NOpponents::kLevel].m_box_key, 352, kOpponentRowY},
+    {NOpponents::kOpponents[NOpponents::kFierce].m_box_key, 594, kOpponentRowY}};
 
 // Level choice ("mui/custom_wnd.txt"). The slider's end labels ("1", "100")
 // stand centred under the thumb's centre at either end, their baseline this
@@ -68,6 +78,9 @@ inline const std::vector<SPlace> kHelpLayout = {
 inline const std::vector<SPlace> kTopLayout = {
     {"m_close_btn", 272, 524}, {"m_prev_btn", 110, 524}, {"m_next_btn", 562, 524}};
 constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
+// A row's opponent mark (a gentle or fierce one) stands this far left of
+// the name, in the band's margin before the rank, this size.
+constexpr float kTopOpponentSpace = 108, kTopOpponentSize = 13;
 constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
 
 // Dialogs: control positions are relative to the dialog's corner; the

@@ -160,7 +160,7 @@ void Options(COutput& out)
 {
     CImage img = Meadow(23, 0.95f);
     Title(img, Text(EText::kOptions), 400 + kOx, 120 + kOy, 64);
-    Parchment(img, 140 + kOx, 160 + kOy, 660 + kOx, 505 + kOy);
+    Parchment(img, 80 + kOx, 160 + kOy, 720 + kOx, kOpponentRowY + 42 + kOy);
     const SPlace track = Find(kOptionsLayout, "m_musik_volume_track_bar");
     Caption(img, Text(EText::kMusic), track.x - 16, track.y + 24, 22, EAlign::Right);
     Track(img, track.x, track.y, kVolumeTrackLength, 8);
@@ -177,6 +177,12 @@ void Options(COutput& out)
     {
         const SPlace p = Find(kOptionsLayout, b.name);
         Caption(img, Text(b.text), p.x + kCheckSize + 8, p.y + 23, 22);
+    }
+    Caption(img, Text(EText::kOpponent), kOpponentCaptionX, kOpponentRowY + 22, kOpponentTextSize);
+    for (const NOpponents::SOpponent& opponent : NOpponents::kOpponents)
+    {
+        const SPlace p = Find(kOptionsLayout, opponent.m_box_key);
+        Caption(img, Text(opponent.m_caption), p.x + kCheckSize + 8, p.y + 22, kOpponentTextSize);
     }
     out.WriteJpeg(MenuResourceFile("m_options_window_back"), img);
 }
