@@ -26,7 +26,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -94,6 +93,14 @@ double ProcessCpuMs()
     timespec now;
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The median and the 99th percentile of `times` as counters named after `prefix`.
+void CountMedianAndP99(benchmark::State& state, const std::string& prefix, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    state.counters[prefix + "median_ms"] = Percentile(times, 50);
+    state.counters[prefix + "p99_ms"] = Percentile(times, 99);
 }
 
 // The pointer leaves the board: the flower under it grows with every
@@ -193,12 +200,8 @@ void GameFrame(benchmark::State& state)
     MovePointerOffBoard(game.GetField());
     CompareDrawings(state, app);
     app.RemoveScreen(&game);
-    std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = Percentile(times, 50);
-    state.counters["p99_ms"] = Percentile(times, 99);
-    std::sort(cpuTimes.begin(), cpuTimes.end());
-    state.counters["cpu_median_ms"] = Percentile(cpuTimes, 50);
-    state.counters["cpu_p99_ms"] = Percentile(cpuTimes, 99);
+    CountMedianAndP99(state, "", times);
+    CountMedianAndP99(state, "cpu_", cpuTimes);
     int cells = 0;
     const NGame::CField& field = game.GetField();
     for (int r = 0; r < field.GetRows(); ++r)
@@ -279,14 +282,9 @@ void TurnFrames(benchmark::State& state)
     }
     writer.Flush();
     app.RemoveScreen(&game);
-    std::sort(all.begin(), all.end());
     std::sort(saving.begin(), saving.end());
-    state.counters["median_ms"] = Percentile(all, 50);
-    state.counters["p99_ms"] = Percentile(all, 99);
-    std::sort(cpu.begin(), cpu.end());
-    state.counters["cpu_median_ms"] = Percentile(cpu, 50);
-    state.counters["cpu_mean_ms"] =
-        std::accumulate(cpu.begin(), cpu.end(), 0.0) / static_cast<double>(cpu.size());
+    CountMedianAndP99(state, "", all);
+    CountMedianAndP99(state, "cpu_", cpu);
     state.counters["saves"] = saves;
     state.counters["saving_median_ms"] = Percentile(saving, 50);
     state.counters["saving_max_ms"] = saving.empty() ? 0.0 : saving.back();
