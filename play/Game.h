@@ -101,8 +101,6 @@ class CGame : public CScreen
     // The in-game hints and the tutorial's progress.
     CTutorial& GetTutorial() { return *m_tutorial; }
     CBonusBar& GetBonusBar() { return *m_bonus_bar; }
-    const CRivalMove& GetRivalMove() const { return m_rival_move; }
-    const CZoneOutline& GetZoneOutline() const { return m_zones; }
     CSimpleButton* GetMainMenuButton() { return m_main_menu_button.get(); }
     // "$1,05" for 105 cents.
     static std::string FormatMoney(int cents);

@@ -17,10 +17,10 @@ class CRivalMove
   public:
     static constexpr float kGlowMs = 1000.0f;
 
-    // Around the match's frame: BeforeFrame notes the rival's zone while it
-    // is about to move, AfterFrame what its move took; both forget the move
-    // once the player moves or a level opens or ends. `elapsed` ms run the glow,
-    // which starts to fade once the board rests.
+    // Around the match's frame: BeforeFrame notes the rival's zone when it is
+    // about to move, and forgets the chosen flower once the player moves (the
+    // whole move once a level opens or ends); AfterFrame finds what a move
+    // took. `elapsed` ms run the glow, which fades once the board rests.
     void BeforeFrame(const CMatch& match);
     void AfterFrame(const CMatch& match, float elapsed);
 
@@ -28,7 +28,6 @@ class CRivalMove
     int GetChosenColour() const { return m_chosen; }
     // The glow's strength now, 0 to 1.
     float GetGlow() const;
-    const std::vector<SCellPos>& GetTaken() const { return m_taken; }
     // The taken flowers, lit up additively by the glow.
     void Draw(const CField& field, const CBoardPainter& painter) const;
 
