@@ -54,7 +54,8 @@ void CRivalMove::AfterFrame(const CMatch& match, float elapsed)
 {
     const CField& field = match.GetField();
     const CPlayer* rival = match.GetPlayer(1);
-    if (!m_before.Values().empty() && rival && rival->GetState() == PlayerMoving)
+    if (!m_before.Values().empty() && m_before.GetColumns() == field.GetColumns() && rival &&
+        rival->GetState() == PlayerMoving)
     {
         const CColourMap after = RivalZone(field, *rival);
         m_taken.clear();
