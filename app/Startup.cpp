@@ -26,6 +26,7 @@
 #include "storage/FileSystem.h"
 #include "storage/Log.h"
 #include "storage/Settings.h"
+#include "storage/Statistics.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -245,7 +246,8 @@ void OpenUserFolder(CSettings& settings, const std::string& overrideFolder)
 {
     settings.m_user_folder = PrepareUserFolder(overrideFolder);
     LogOpen(settings.m_user_folder + "game.log");
-    for (const char* name : {CSettings::kFileName, NSavedGame::kFileName, CTopTable::kFileName})
+    for (const char* name :
+         {CSettings::kFileName, NSavedGame::kFileName, CTopTable::kFileName, CStatistics::kFileName})
         RemoveLeftoverTemporaries(settings.m_user_folder + name);
 }
 

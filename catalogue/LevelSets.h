@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -53,6 +54,16 @@ constexpr std::array<SLevelSet, kCount> kSets = {{
     {kMoving, "moving", "dat/levels_moving", "dat/levels_moving/lev%03d.raw", 0, "m_levels_moving", 0, 20,
      "m_moving_level", 1, "m_cb_moving", NTexts::EText::kMovingLevels},
 }};
+
+// The moving levels' par (the racer's median moves, written by `chromal-tool
+// par` into the data): a property file of "m_par%03d" keys, the level from 0.
+constexpr const char* kParFile = "dat/moving_par.txt";
+inline std::string ParKey(int level)
+{
+    char key[32];
+    std::snprintf(key, sizeof key, "m_par%03d", level);
+    return key;
+}
 
 // The set whose masks a moving board's new columns come from.
 constexpr ESet kRefillSet = kClassic;

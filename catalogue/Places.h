@@ -29,6 +29,7 @@ enum class EPlace
     kLevelLostContinue,
     kLevelWonTitle,
     kLevelWonContinue,
+    kMovingResult,
     kHintBoard,
     kHintPie,
     kHintFlower,
@@ -39,8 +40,13 @@ enum class EPlace
     kPreview,
     kChosenLevel,
     kLock,
+    kLevelBest,
     kTopTitle,
     kRivalChoice,
+    kStatsTitle,
+    kStatsHeader,
+    kStatsLabels,
+    kStatsBests,
     kCount
 };
 
@@ -62,6 +68,7 @@ constexpr const char* kNameFile = "mui/entername_dlg.txt";
 constexpr const char* kLevelChoiceFile = "mui/custom_wnd.txt";
 constexpr const char* kTopFile = "mui/top_wnd.txt";
 constexpr const char* kOptionsFile = "mui/options_wnd.txt";
+constexpr const char* kStatsFile = "mui/stats_wnd.txt";
 
 // The status numbers are centred on their x, like the messages, whose lines
 // the game centres on the screen; the tooltip is centred over the bonus bar.
@@ -81,6 +88,8 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     {EPlace::kLevelLostContinue, kGameFile, "m_level_lost_continue", 400, 450, 30},
     {EPlace::kLevelWonTitle, kGameFile, "m_level_won_title", 400, 300, 40},
     {EPlace::kLevelWonContinue, kGameFile, "m_level_won_continue", 400, 450, 30},
+    // A moving level's moves, par and best, under its title.
+    {EPlace::kMovingResult, kGameFile, "m_moving_result", 400, 360, 26},
     // The first hint's animations, over the spaces its picture leaves free.
     {EPlace::kHintBoard, kGameFile, "m_hint_board", 573, 209, 0},
     {EPlace::kHintPie, kGameFile, "m_hint_pie", 226, 224, 0},
@@ -92,9 +101,18 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     {EPlace::kPreview, kLevelChoiceFile, "m_preview", 173, 188, 0.262f},
     {EPlace::kChosenLevel, kLevelChoiceFile, "m_level_number", 324, 401, 40},
     {EPlace::kLock, kLevelChoiceFile, "m_lock", 120, 210, 0},
+    // A moving level's fewest moves, right of its number.
+    {EPlace::kLevelBest, kLevelChoiceFile, "m_level_best", 445, 398, 24},
     {EPlace::kTopTitle, kTopFile, "m_title", 400, 155, 0},
     // The flower the rival chose last, at the right end of its plate.
     {EPlace::kRivalChoice, kGameFile, "m_rival_choice", 768, 31, 34},
+    // The statistics: the title; the first set's name, centred over its
+    // column; the first row's caption (a row per figure below it); the
+    // moving levels' bests, a line of them under their caption.
+    {EPlace::kStatsTitle, kStatsFile, "m_title", 400, 86, 34},
+    {EPlace::kStatsHeader, kStatsFile, "m_header", 380, 140, 18},
+    {EPlace::kStatsLabels, kStatsFile, "m_labels", 80, 190, 22},
+    {EPlace::kStatsBests, kStatsFile, "m_bests", 80, 420, 20},
 }};
 
 static_assert(NCatalogue::InIdOrder(kPlaces), "each place stands at its own index");
@@ -122,6 +140,9 @@ enum class ELength
     kFullScreenCaption,
     kSetCaption,
     kZonesCaption,
+    kStatsRowStep,
+    kStatsColumnStep,
+    kStatsBestStep,
     kGentleCaption,
     kLevelOpponentCaption,
     kFierceCaption,
@@ -145,6 +166,9 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
     {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
     {ELength::kZonesCaption, kOptionsFile, "m_zones_cb.caption_width", 165},
+    {ELength::kStatsRowStep, kStatsFile, "m_row_step", 42},
+    {ELength::kStatsColumnStep, kStatsFile, "m_column_step", 140},
+    {ELength::kStatsBestStep, kStatsFile, "m_best_step", 66},
     {ELength::kGentleCaption, kOptionsFile, "m_opponent_gentle_cb.caption_width", 84},
     {ELength::kLevelOpponentCaption, kOptionsFile, "m_opponent_level_cb.caption_width", 198},
     {ELength::kFierceCaption, kOptionsFile, "m_opponent_fierce_cb.caption_width", 76},

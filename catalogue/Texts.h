@@ -32,6 +32,19 @@ enum class EText
     kClassicTable,
     kAdvancedTable,
     kTableRank,
+    // A moving level's plate and end message, and the statistics page.
+    kMovesCount,
+    kParCount,
+    kMovingResult,
+    kStatsTitle,
+    kStatsGames,
+    kStatsWon,
+    kStatsLost,
+    kStatsBestScore,
+    kStatsLongestRun,
+    kStatsBests,
+    kStatsBest,
+    kBestMoves,
     // The opponents: the options' choices, and a top-7 row's mark.
     kOpponentGentle,
     kOpponentLevel,
@@ -59,6 +72,7 @@ enum class EText
     kFullScreen,
     kNext,
     kPrev,
+    kStats,
     kBack,
     kCancel,
     kStart,
@@ -175,6 +189,18 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kClassicTable, "CLASSIC GAME"},
     {EText::kAdvancedTable, "ADVANCED GAME"},
     {EText::kTableRank, "%d."},
+    {EText::kMovesCount, "MOVES %d"},
+    {EText::kParCount, "PAR %d"},
+    {EText::kMovingResult, "MOVES %d   PAR %d   BEST %d"},
+    {EText::kStatsTitle, "STATISTICS"},
+    {EText::kStatsGames, "Games started"},
+    {EText::kStatsWon, "Levels won"},
+    {EText::kStatsLost, "Levels lost"},
+    {EText::kStatsBestScore, "Best score"},
+    {EText::kStatsLongestRun, "Longest run won"},
+    {EText::kStatsBests, "Fewest moves, moving levels:"},
+    {EText::kStatsBest, "%d: %d"},
+    {EText::kBestMoves, "BEST %d"},
     {EText::kOpponentGentle, "gentle"},
     {EText::kOpponentLevel, "as the level sets"},
     {EText::kOpponentFierce, "fierce"},
@@ -197,6 +223,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kFullScreen, "Full screen"},
     {EText::kNext, "Next"},
     {EText::kPrev, "Prev"},
+    {EText::kStats, "Stats"},
     {EText::kBack, "Back"},
     {EText::kCancel, "Cancel"},
     {EText::kStart, "Start"},
@@ -258,7 +285,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kMovingTitle, "Moving levels"},
     {EText::kMovingText,
      "Race your zone to the rival's flower at the far end of the middle row. After every move "
-     "the garden drifts one column to the left."},
+     "the garden drifts one column to the left. The rival's plate counts your moves against the par."},
     {EText::kHelpGardenTitle, "The garden"},
     {EText::kHelpGarden, "You and your rival each own a zone of flowers. Yours starts at the left end of the "
                          "middle row, the rival's "
@@ -311,11 +338,13 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kHelpLives,
      "You start with three spare lives. Losing a level costs one and you play the level again. "
      "With no life left the purse buys one if it can; otherwise the game is over."},
-    {EText::kHelpScore, "At the end of every classic or advanced level the flowers of your zone are added to "
-                        "your score. The Top 7 "
-                        "table keeps the best seven scores of the classic levels and those of the advanced "
-                        "ones; the moving levels "
-                        "add nothing to the score. The rival grows stronger with every level."},
+    {EText::kHelpScore,
+     "At the end of every classic or advanced level the flowers of your zone are added to "
+     "your score. The Top 7 "
+     "table keeps the best seven scores of the classic levels and those of the advanced "
+     "ones; the moving levels "
+     "add nothing to the score. The rival grows stronger with every level. The Stats "
+     "button of the Top 7 screen counts games, levels won and lost, best scores and runs."},
     {EText::kHelpOpponent,
      "The Options screen chooses the rival of the games you start: gentle, as the level sets, or "
      "fierce, a step stronger than the level's own. A game keeps the rival it began with, and a Top 7 "
@@ -338,6 +367,8 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
      "level you have reached in one of three sets: the classic gardens, the busier advanced ones, and the "
      "moving "
      "levels, where you play alone and the garden slides one column to the left after each of your moves. "
+     "A moving level's par is the number of moves a quick racer needs; the rival's plate counts yours, and "
+     "your best for each level stands beside its preview. "
      "Finishing a level opens the next one of its set."},
     {EText::kHelpWindow,
      "Drag an edge of the window or maximise it, and the garden grows with it. Alt+Enter or "

@@ -60,6 +60,7 @@ void CInterfaceResources::Load(CResourceGroup& group)
         {"m_help_prev_btn", &CInterfaceResources::m_help_prev_btn, true},
         {"m_top_next_btn", &CInterfaceResources::m_top_next_btn, true},
         {"m_top_prev_btn", &CInterfaceResources::m_top_prev_btn, true},
+        {"m_stats_btn", &CInterfaceResources::m_stats_btn, true},
         {"m_back_btn", &CInterfaceResources::m_back_btn, true},
         {"m_cancel_btn", &CInterfaceResources::m_cancel_btn, true},
         {"m_check_box", &CInterfaceResources::m_check_box, true},

@@ -38,6 +38,7 @@ class CInterfaceResources
     CTexture* m_help_prev_btn = nullptr;
     CTexture* m_top_next_btn = nullptr;
     CTexture* m_top_prev_btn = nullptr;
+    CTexture* m_stats_btn = nullptr;
     CTexture* m_back_btn = nullptr;
     CTexture* m_cancel_btn = nullptr;
     CTexture* m_check_box = nullptr;

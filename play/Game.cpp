@@ -15,10 +15,12 @@
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
+#include "storage/Statistics.h"
 #include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleEdit.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,6 +44,8 @@ CGame::CGame(int gameType, CTopTable* topTable, CField::MaskReader masks)
     CreateBoard(std::move(masks));
     m_press_x = -1;
     m_press_y = -1;
+    if (const CFileSystem* files = CFileSystem::Get(); files && m_game_type == kMovingGame)
+        m_pars.Load(*files, NLevelSets::kParFile, true);
     NAudio::TheMusic().Play(-1);
     CreateControls();
 }
@@ -106,7 +110,42 @@ void CGame::StartAtLevel(int level)
 
 void CGame::NextLevelOrRetry()
 {
+    CountLevel();
     m_match->NextLevelOrRetry();
+}
+
+void CGame::CountLevel()
+{
+    if (!m_statistics || !m_match->IsLevelDecided() || m_end_counted)
+        return;
+    // A game over is counted once; the next level is a fresh decision.
+    m_end_counted = IsGameOver();
+    if (m_game_type == kMovingGame)
+    {
+        m_statistics->LevelWon(m_game_type, 0);
+        m_statistics->RecordMoves(m_field->GetLevel(), GetMoves());
+    }
+    else if (IsLifeLost() || IsGameOver())
+        m_statistics->LevelLost(m_game_type, GetTotalScore());
+    else
+        m_statistics->LevelWon(m_game_type, GetTotalScore());
+}
+
+int CGame::GetPar() const
+{
+    return std::max(0, m_pars.GetInt(NLevelSets::ParKey(m_field->GetLevel()), 0));
+}
+
+int CGame::BestMoves() const
+{
+    const int kept = m_statistics ? m_statistics->BestMoves(m_field->GetLevel()) : 0;
+    return kept > 0 ? std::min(kept, GetMoves()) : GetMoves();
+}
+
+int CGame::GetMoves() const
+{
+    const CPlayer* human = GetPlayer(0);
+    return human ? human->GetMoves() : 0;
 }
 
 void CGame::ConcludeLevel()
@@ -118,6 +157,7 @@ void CGame::ConcludeLevel()
         NextLevelOrRetry();
         return;
     }
+    CountLevel();
     if (m_name_entered || !m_top_table || !m_top_table->Qualifies(m_game_type, GetTotalScore()))
         return;
     std::string name = m_name_dialog ? m_name_dialog->Edit()->GetText() : std::string();
@@ -184,6 +224,7 @@ void CGame::ChangeLevel()
 {
     if (m_game_type != kMovingGame && IsGameOver())
     {
+        CountLevel();
         ClosePending();
         return;
     }

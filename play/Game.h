@@ -14,6 +14,7 @@
 #include "play/ZoneOutline.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
+#include "storage/PropertyFile.h"
 
 #include <functional>
 #include <memory>
@@ -24,6 +25,7 @@ class CGameResources;
 class CSettings;
 class CSimpleButton;
 class CSprite;
+class CStatistics;
 class CTopTable;
 
 namespace NInterface
@@ -97,6 +99,12 @@ class CGame : public CScreen
         kNewsBonusBought
     };
     void SetNewsSink(std::function<void(ENews)> sink) { m_news_sink = std::move(sink); }
+    // Where each level left is counted (none by default).
+    void SetStatistics(CStatistics* statistics) { m_statistics = statistics; }
+    // A moving level's par from the data, 0 when it has none.
+    int GetPar() const;
+    // The human's moves in this level.
+    int GetMoves() const;
 
     // The in-game hints and the tutorial's progress.
     CTutorial& GetTutorial() { return *m_tutorial; }
@@ -129,6 +137,8 @@ class CGame : public CScreen
     void AfterChoice(CPlayer& player);
     // "click to continue" on a decided level.
     void ContinueAfterLevel();
+    // A decided level, as it is left, goes into the statistics.
+    void CountLevel();
 
     // One drawing of the whole picture, under whatever frame clip is set.
     void DrawFrame();
@@ -146,6 +156,9 @@ class CGame : public CScreen
     void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
     void AppendStatusLook(std::vector<double>& look) const;
     void DrawStatus() const;
+    void DrawRace() const;
+    // The fewest moves this moving level has taken, this time included.
+    int BestMoves() const;
     void DrawPreview();
     void DrawMessages() const;
     void GrowPreviewedFlower();
@@ -153,6 +166,9 @@ class CGame : public CScreen
     int m_game_type;
     CGameResources* m_resources;
     CTopTable* m_top_table;
+    CStatistics* m_statistics = nullptr;
+    bool m_end_counted = false;
+    CPropertyFile m_pars;
     std::unique_ptr<CMatch> m_match;
     CField* m_field = nullptr; // the match's board
     std::unique_ptr<CBoardPainter> m_painter;

@@ -141,7 +141,8 @@ void CGame::AppendStatusLook(std::vector<double>& look) const
                              human ? static_cast<double>(human->GetMoney()) : 0.0,
                              human ? static_cast<double>(human->GetLives()) : 0.0,
                              static_cast<double>(m_field->GetLevel()),
-                             static_cast<double>(m_rival_move.GetChosenColour())};
+                             static_cast<double>(m_rival_move.GetChosenColour()),
+                             static_cast<double>(GetMoves())};
     look.insert(look.end(), std::begin(values), std::end(values));
     // The outline switched on or off changes the whole board.
     look.push_back(m_zones.SlotLook().empty() ? 0.0 : 1.0);
@@ -158,7 +159,10 @@ void CGame::DrawStatus() const
         font.DrawNumberOutlined(value, at.m_size, at.m_x, at.m_y, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, false, true);
     };
     number(m_match->Region(0), NPlaces::EPlace::kFlowersNumber);
-    number(m_match->Region(1), NPlaces::EPlace::kRivalNumber);
+    if (m_game_type == kMovingGame)
+        DrawRace();
+    else
+        number(m_match->Region(1), NPlaces::EPlace::kRivalNumber);
     number(GetTotalScore(), NPlaces::EPlace::kScoreNumber);
     if (const CPlayer* human = GetPlayer(0))
     {
@@ -170,6 +174,24 @@ void CGame::DrawStatus() const
     number(m_field->GetLevel() + 1, NPlaces::EPlace::kLevelNumber);
     const NPlaces::SPlace& choice = m_places[NPlaces::EPlace::kRivalChoice];
     m_painter->DrawFlower(m_rival_move.GetChosenColour(), choice.m_x, choice.m_y, choice.m_size);
+}
+
+// A moving level's rival never grows: its plate counts the race instead, the
+// moves made over the par, on either side of the number's place.
+void CGame::DrawRace() const
+{
+    const CBitmapText& font = *m_resources;
+    const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kRivalNumber];
+    // Two lines in the number's height, clear of the plate's label below it.
+    const float size = at.m_size * 0.62f;
+    const std::string moves = NTexts::Format(NTexts::EText::kMovesCount, GetMoves());
+    font.DrawTextOutlined(moves.c_str(), size, at.m_x, at.m_y - size * 1.07f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f,
+                          false, true);
+    if (GetPar() > 0)
+    {
+        const std::string par = NTexts::Format(NTexts::EText::kParCount, GetPar());
+        font.DrawTextOutlined(par.c_str(), size, at.m_x, at.m_y, 0.0f, 1.0f, 0.9f, 0.3f, 1.0f, false, true);
+    }
 }
 
 void CGame::DrawPreview()
@@ -225,6 +247,7 @@ void CGame::DrawMessages() const
     using NTexts::EText;
     using NTexts::Text;
     const std::string score = NTexts::Format(EText::kFinalScore, GetTotalScore());
+    const std::string result = NTexts::Format(EText::kMovingResult, GetMoves(), GetPar(), BestMoves());
     // A finished level has its message once it is decided: not while a bonus
     // bought with the last one may still change the board.
     const bool finished = m_match->IsLevelDecided();
@@ -251,6 +274,8 @@ void CGame::DrawMessages() const
     else if (finished)
     {
         add(Text(EText::kLevelCompleted), EPlace::kLevelWonTitle);
+        if (m_game_type == kMovingGame)
+            add(result.c_str(), EPlace::kMovingResult);
         add(Text(EText::kClickToContinue), EPlace::kLevelWonContinue);
     }
     if (count == 0)

@@ -16,6 +16,7 @@ constexpr int kKeyLength = 12;
 // Far beyond any purse or life count a game reaches.
 constexpr int kMaxMoney = 100000000;
 constexpr int kMaxLives = 1000;
+constexpr int kMaxMoves = 100000;
 } // namespace
 
 bool Read(const std::string& path, CPropertyFile& store)
@@ -48,6 +49,11 @@ int Money(const CPropertyFile& store)
 int Lives(const CPropertyFile& store)
 {
     return std::clamp(store.GetInt(kLivesKey, 0), 0, kMaxLives);
+}
+
+int Moves(const CPropertyFile& store)
+{
+    return std::clamp(store.GetInt(kMovesKey, 0), 0, kMaxMoves);
 }
 
 int Opponent(const CPropertyFile& store)

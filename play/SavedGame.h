@@ -22,6 +22,8 @@ constexpr const char* kMoneyKey = "gamedata.playermoney";
 constexpr const char* kLivesKey = "gamedata.playerlifes";
 // 1 when the opponent's next turn is skipped (bought and not yet used).
 constexpr const char* kSkipKey = "gamedata.skip_pending";
+// The moves made in a moving level (absent for none).
+constexpr const char* kMovesKey = "gamedata.moves";
 // The opponent the game was started with (NOpponents).
 constexpr const char* kOpponentKey = "gamedata.opponent";
 
@@ -36,6 +38,7 @@ int GameType(const CPropertyFile& store);
 // file must not hand out a negative or absurd purse.
 int Money(const CPropertyFile& store);
 int Lives(const CPropertyFile& store);
+int Moves(const CPropertyFile& store);
 // A save from before there was a choice played the level's own opponent.
 int Opponent(const CPropertyFile& store);
 // The board's part, under its "gamedata." keys (a missing key reads as what

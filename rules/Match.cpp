@@ -294,6 +294,7 @@ void CMatch::RecordMoment(EMomentKind kind)
     {
         moment.m_money = human->GetMoney();
         moment.m_lives = human->GetLives();
+        moment.m_moves = human->GetMoves();
     }
     moment.m_score = m_total_score;
     moment.m_skip_pending = m_skip_pending;

@@ -56,6 +56,7 @@ class CMatch
         int m_money = 0;
         int m_lives = 0;
         int m_score = 0;
+        int m_moves = 0; // the human's moves in the level
         bool m_skip_pending = false;
     };
 

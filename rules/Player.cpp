@@ -63,6 +63,7 @@ bool CPlayer::PlayColour(int colour, bool creditCoins)
     if (!m_field || !m_field->Repaint(m_home_row, m_home_column, colour))
         return false;
     m_state = PlayerMoving;
+    ++m_moves;
     // The list may also hold coins settled after a bonus; they are the
     // human's as well. The opponent earns no coins.
     if (creditCoins)

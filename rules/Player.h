@@ -41,6 +41,9 @@ class CPlayer
     void SetLives(int lives) { m_lives = lives; }
     int GetState() const { return m_state; }
     bool IsValidClick() const { return m_valid_click; }
+    // The moves played in this level.
+    int GetMoves() const { return m_moves; }
+    void SetMoves(int moves) { m_moves = moves; }
     CField* GetField() const { return m_field; }
 
     // Cents a coin of each kind is worth; -1 for an unknown kind.
@@ -61,5 +64,6 @@ class CPlayer
     int m_money = 25;
     int m_lives = 3;
     bool m_valid_click = false;
+    int m_moves = 0;
 };
 } // namespace NGame

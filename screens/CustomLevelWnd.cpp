@@ -1,6 +1,7 @@
 // The level choice: set boxes, level slider, preview board and lock.
 #include "screens/CustomLevelWnd.h"
 
+#include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "media/Backing.h"
 #include "media/InterfaceResources.h"
@@ -9,6 +10,7 @@
 #include "platform/KeyCodes.h"
 #include "play/GameResources.h"
 #include "storage/Settings.h"
+#include "storage/Statistics.h"
 #include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 #include "widgets/SimpleCheckBox.h"
@@ -138,6 +140,19 @@ void CCustomLevelWnd::DrawUnderControls()
         DrawDarkBacking(back.m_x0, back.m_y0, back.m_x1, back.m_y1, 6.0f, 0.5f);
         resources->m_font.DrawNumberOutlined(GetChosenLevel() + 1, number.m_size, number.m_x, number.m_y,
                                              10.0f, 1, 1, 1, 1, false, false);
+        const int best = m_statistics && GetChosenSet() == NLevelSets::kMoving
+                             ? m_statistics->BestMoves(GetChosenLevel())
+                             : 0;
+        if (best > 0)
+        {
+            const NPlaces::SPlace& at = m_places[NPlaces::EPlace::kLevelBest];
+            const std::string text = NTexts::Format(NTexts::EText::kBestMoves, best);
+            const float half = resources->m_font.TextWidth(text.c_str(), at.m_size) / 2.0f + 6.0f;
+            DrawDarkBacking(at.m_x - half, at.m_y - at.m_size - 4.0f, at.m_x + half, at.m_y + 6.0f, 6.0f,
+                            0.5f);
+            resources->m_font.DrawTextOutlined(text.c_str(), at.m_size, at.m_x, at.m_y, 10.0f, 1, 0.9f, 0.3f,
+                                               1, false, true);
+        }
     }
 
     NGl::PushMatrix();

@@ -16,6 +16,7 @@ class CBitmapText;
 class CSettings;
 class CSimpleButton;
 class CSimpleCheckBox;
+class CStatistics;
 class CTrackBar;
 
 namespace NInterface
@@ -44,6 +45,8 @@ class CCustomLevelWnd final : public CMenuWnd
     int GetChosenLevel() const;
     // The game type of the checked set: 0 classic, 1 advanced, 2 moving.
     NLevelSets::ESet GetChosenSet() const;
+    // Where a moving level's fewest moves are read from (none by default).
+    void SetStatistics(const CStatistics* statistics) { m_statistics = statistics; }
     // Moves the OK button's lock to the current choice.
     void UpdateLock();
 
@@ -71,6 +74,7 @@ class CCustomLevelWnd final : public CMenuWnd
     void DrawUnderControls() override;
 
     NPlaces::CPlaces m_places;
+    const CStatistics* m_statistics = nullptr;
     bool m_start_requested = false;
     bool m_locked = true;
     std::unique_ptr<CSimpleButton> m_ok;

@@ -40,6 +40,8 @@ bool StoreMoment(NGame::CGame* game, CPropertyFile& store)
     store.SetInt(NSavedGame::kOpponentKey, game->GetMatch().GetOpponent());
     if (moment.m_skip_pending)
         store.SetInt(NSavedGame::kSkipKey, 1);
+    if (moment.m_moves > 0 && game->GetGameType() == NGame::kMovingGame)
+        store.SetInt(NSavedGame::kMovesKey, moment.m_moves);
     NSavedGame::WriteBoard(moment.m_board, store);
     return true;
 }
@@ -71,6 +73,7 @@ bool LoadGame(NGame::CGame* game, const CPropertyFile& store)
     {
         human->SetMoney(NSavedGame::Money(store));
         human->SetLives(NSavedGame::Lives(store));
+        human->SetMoves(NSavedGame::Moves(store));
     }
     const CGameResources* resources = FindGameResources();
     if (store.GetInt(NSavedGame::kSkipKey, 0) == 1)

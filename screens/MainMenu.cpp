@@ -104,11 +104,14 @@ CMainMenu::CMainMenu() : m_top_table(kTopLists)
     const std::string topPath = UserPath(CTopTable::kFileName);
     m_top_table.Load(topPath);
     m_top_table.SetSavePath(topPath);
+    m_statistics.Load(UserPath(CStatistics::kFileName));
 }
 
 CMainMenu::~CMainMenu()
 {
     m_top_table.Save(UserPath(CTopTable::kFileName));
+    m_saves.Flush();
+    m_statistics.Save(UserPath(CStatistics::kFileName));
     // Quitting from a screen above the menu leaves it on the stack.
     RemoveFromStack(m_game.get());
     RemoveFromStack(m_options.get());
@@ -168,6 +171,8 @@ void CMainMenu::AdoptGame(std::unique_ptr<NGame::CGame> game)
 {
     m_game = std::move(game);
     if (m_game)
+        m_game->SetStatistics(&m_statistics);
+    if (m_game)
         m_game->SetNewsSink(
             [this](NGame::CGame::ENews news)
             {
@@ -187,6 +192,7 @@ void CMainMenu::SaveInBackground()
     if (std::getenv("CHROMAL_MOMENT_LOG"))
         NoteForTests(DescribeMoment(m_game ? m_game->GetMatch().GetMoment().m_kind : 0, store));
     m_saves.Submit(UserPath(NSavedGame::kFileName), NSavedGame::Encode(store));
+    m_saves.Submit(UserPath(CStatistics::kFileName), m_statistics.Encode());
 }
 
 void CMainMenu::SetupProjection()
@@ -307,6 +313,7 @@ void CMainMenu::OpenLevelChoice()
 {
     if (!m_custom)
         m_custom = std::make_unique<CCustomLevelWnd>();
+    m_custom->SetStatistics(&m_statistics);
     if (CApplication* app = CApplication::Get())
         app->PushScreen(m_custom.get());
 }
@@ -343,7 +350,7 @@ void CMainMenu::OnControl(CControl* control)
     }
     else if (control == m_top_btn.get())
     {
-        m_top = std::make_unique<CTopWnd>(&m_top_table);
+        m_top = std::make_unique<CTopWnd>(&m_top_table, &m_statistics);
         if (app)
             app->PushScreen(m_top.get());
     }
@@ -379,6 +386,7 @@ void CMainMenu::StartGame(int gameType, int level)
     m_game.reset();
     AdoptGame(std::make_unique<NGame::CGame>(gameType, &m_top_table));
     m_game->StartAtLevel(level);
+    m_statistics.GameStarted(gameType);
     ShowGame();
 }
 
@@ -411,7 +419,7 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
         SaveInBackground();
         if (named)
         {
-            m_top = std::make_unique<CTopWnd>(&m_top_table);
+            m_top = std::make_unique<CTopWnd>(&m_top_table, &m_statistics);
             m_top->SetPage(type);
             if (CApplication* app = CApplication::Get())
                 app->PushScreen(m_top.get());

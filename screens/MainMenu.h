@@ -10,6 +10,7 @@
 #include "screens/InterfaceInsect.h"
 #include "storage/BackgroundWriter.h"
 #include "storage/PropertyFile.h"
+#include "storage/Statistics.h"
 
 #include <memory>
 #include <string>
@@ -57,6 +58,8 @@ class CMainMenu : public CScreen
     void StartGame(int gameType, int level);
 
     CTopTable& TopTable() { return m_top_table; }
+    CStatistics& Statistics() { return m_statistics; }
+    CTopWnd* TopWindow() const { return m_top.get(); }
     NGame::CGame* Game() const { return m_game.get(); }
     CContinueDlg* ContinueDialog() const { return m_continue.get(); }
     CCustomLevelWnd* LevelWindow() const { return m_custom.get(); }
@@ -78,7 +81,8 @@ class CMainMenu : public CScreen
     // The game the menu holds from now on: it saves itself at every moment
     // worth keeping (see CGame::SetMomentSink).
     void AdoptGame(std::unique_ptr<NGame::CGame> game);
-    // The saved game as it stands now, written off the frame's thread.
+    // The saved game as it stands now, and the statistics, written off the
+    // frame's thread.
     void SaveInBackground();
 
     bool m_owns_resources = false;
@@ -91,6 +95,7 @@ class CMainMenu : public CScreen
     std::unique_ptr<CSimpleButton> m_top_btn;
     std::unique_ptr<CSimpleButton> m_options_btn;
     CTopTable m_top_table;
+    CStatistics m_statistics;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
     CMenuRepaint m_repaint;
 

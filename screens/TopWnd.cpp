@@ -2,8 +2,10 @@
 #include "screens/TopWnd.h"
 
 #include "catalogue/Texts.h"
+#include "framework/Application.h"
 #include "media/InterfaceResources.h"
 #include "play/TopTable.h"
+#include "screens/StatsWnd.h"
 #include "widgets/LayoutPosition.h"
 #include "widgets/SimpleButton.h"
 
@@ -12,12 +14,14 @@
 
 namespace NInterface
 {
-CTopWnd::CTopWnd(const CTopTable* table)
+CTopWnd::CTopWnd(const CTopTable* table, const CStatistics* statistics)
     : CMenuWnd(NPlaces::kTopFile, &CInterfaceResources::m_top_window_back, &CInterfaceResources::m_back_btn),
-      m_table(table)
+      m_table(table), m_statistics(statistics)
 {
     m_next = MakeButton("m_next_btn", &CInterfaceResources::m_top_next_btn);
     m_prev = MakeButton("m_prev_btn", &CInterfaceResources::m_top_prev_btn);
+    m_stats_btn = MakeButton("m_stats_btn", &CInterfaceResources::m_stats_btn);
+    m_stats_btn->SetVisible(m_statistics != nullptr);
     const CPropertyFile& layout = Layout();
     m_places = ReadPlaces(layout, NPlaces::kTopFile);
     m_font_size = layout.GetFloat("m_font_size", 10.0f);
@@ -36,7 +40,12 @@ CTopWnd::CTopWnd(const CTopTable* table)
     UpdatePageButtons();
 }
 
-CTopWnd::~CTopWnd() = default;
+CTopWnd::~CTopWnd()
+{
+    // Quitting from the statistics leaves them on the stack.
+    if (CApplication* app = CApplication::Get(); app && m_stats)
+        app->RemoveScreen(m_stats.get());
+}
 
 int CTopWnd::PageCount() const
 {
@@ -93,5 +102,12 @@ void CTopWnd::OnControl(CControl* control)
         SetPage(m_page + 1);
     else if (control == m_prev.get())
         SetPage(m_page - 1);
+    else if (control == m_stats_btn.get() && m_statistics)
+    {
+        // The page closes itself; the one closed before goes when a new one opens.
+        m_stats = std::make_unique<CStatsWnd>(m_statistics);
+        if (CApplication* app = CApplication::Get())
+            app->PushScreen(m_stats.get());
+    }
 }
 } // namespace NInterface

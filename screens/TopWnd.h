@@ -8,16 +8,20 @@
 #include <memory>
 
 class CSimpleButton;
+class CStatistics;
 class CTopTable;
 
 namespace NInterface
 {
+class CStatsWnd;
+
 class CTopWnd final : public CMenuWnd
 {
   public:
     static constexpr int kRows = 7;
 
-    explicit CTopWnd(const CTopTable* table);
+    // The statistics page opens from here when `statistics` is given.
+    explicit CTopWnd(const CTopTable* table, const CStatistics* statistics = nullptr);
     ~CTopWnd() override;
 
     // Pages outside the table's lists are brought back into it.
@@ -28,6 +32,8 @@ class CTopWnd final : public CMenuWnd
 
     CSimpleButton* NextButton() const { return m_next.get(); }
     CSimpleButton* PrevButton() const { return m_prev.get(); }
+    CSimpleButton* StatsButton() const { return m_stats_btn.get(); }
+    CStatsWnd* StatsWindow() const { return m_stats.get(); }
 
   private:
     // The page's title and rows: rank, name and points, and the opponent
@@ -41,6 +47,9 @@ class CTopWnd final : public CMenuWnd
     int m_page = 0;
     std::unique_ptr<CSimpleButton> m_next;
     std::unique_ptr<CSimpleButton> m_prev;
+    std::unique_ptr<CSimpleButton> m_stats_btn;
+    const CStatistics* m_statistics;
+    std::unique_ptr<CStatsWnd> m_stats;
     float m_font_size;
     float m_num_space;
     float m_score_space;

@@ -16,4 +16,5 @@ class CCipher
     static constexpr char kSettingsKey[] = "vum";
     static constexpr char kSavedGameKey[] = "slotstate@#&";
     static constexpr char kTopTableKey[] = "zpqrtu%#%8127";
+    static constexpr char kStatisticsKey[] = "tally&%#31";
 };

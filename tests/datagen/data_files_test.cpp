@@ -239,9 +239,9 @@ TEST(GeneratedText, HelpAndManualNameButtonsOnScreenAndTheTop7ListsThereAre)
     // left out), and the texts' names of buttons, capitalised.
     using NTexts::EText;
     std::set<std::string> shown;
-    for (const EText label :
-         {EText::kPlay, EText::kHelp, EText::kTop7, EText::kOptions, EText::kQuit, EText::kContinue,
-          EText::kCancel, EText::kStart, EText::kBack, EText::kNext, EText::kPrev, EText::kOk, EText::kMenu})
+    for (const EText label : {EText::kPlay, EText::kHelp, EText::kTop7, EText::kOptions, EText::kQuit,
+                              EText::kContinue, EText::kCancel, EText::kStart, EText::kBack, EText::kNext,
+                              EText::kPrev, EText::kOk, EText::kMenu, EText::kStats})
         shown.insert(NTexts::Text(label));
     const std::regex named("([A-Z][a-z]*(?: 7)?) button");
     int count = 0;

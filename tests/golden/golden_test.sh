@@ -174,6 +174,7 @@ clear() {
     dx_demo.cfg) key='vum' ;;
     saved_demo.dat) key='slotstate@#&' ;;
     top7_demo.tbl) key='zpqrtu%#%8127' ;;
+    stats_demo.dat) key='tally&%#31' ;;
   esac
   if [ -n "$key" ]; then "$TOOL" decipher --key "$key" "$1"; else cat "$1"; fi
 }

@@ -56,6 +56,7 @@ expect_clean() {
 SETTINGS_KEY=vum
 SAVE_KEY='slotstate@#&'
 TOP7_KEY='zpqrtu%#%8127'
+STATS_KEY='tally&%#31'
 
 # encipher KEY OUT: standard input enciphered into OUT.
 encipher() { "$TOOL" encipher --key "$1" > "$2" || fail "enciphering $2"; }

@@ -255,8 +255,8 @@ TEST_F(TextureFiles, InterfaceTableFilesEveryKeyEvenWhenMissing)
     EXPECT_EQ(group->GetTexture("m_locked"), table->m_locked);
     EXPECT_EQ(group->GetTexture("m_font_tex"), table->m_font_tex);
     EXPECT_EQ(group->GetSprite("menu_cursor"), table->m_menu_cursor);
-    // Font, 26 listed keys and the lock picture.
-    EXPECT_EQ(group->TextureCount(), 28u);
+    // Font, 27 listed keys and the lock picture.
+    EXPECT_EQ(group->TextureCount(), 29u);
     CInterfaceResources::Destroy();
     DeleteGroup("main");
 }

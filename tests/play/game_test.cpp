@@ -5,6 +5,7 @@
 #include "play/EnterNameDlg.h"
 #include "screens/GameLink.h"
 #include "storage/PropertyFile.h"
+#include "storage/Statistics.h"
 #include "widgets/SimpleButton.h"
 
 namespace NGame::NTest
@@ -52,6 +53,35 @@ TEST_F(GameFixture, LossWithNeitherLifeNorMoneyEndsTheGameAndClosesTheScreen)
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "wav/game_over.wav"), 1);
     for (int i = 0; i < BonusKindCount; ++i)
         EXPECT_TRUE(m_game->GetBonusBar().GetButton(i)->IsDisabled());
+}
+
+// Each level is counted as it is left: a life lost ends the run of levels
+// won; a moving level is won with its moves.
+TEST_F(GameFixture, StatisticsCountEveryLevelLeft)
+{
+    CStatistics stats;
+    Start();
+    m_game->SetStatistics(&stats);
+    for (const bool won : {true, true, false, true})
+    {
+        ASSERT_TRUE(Settle());
+        won ? WinningBoard() : LosingBoard();
+        FinishLevel();
+        Continue();
+    }
+    const CStatistics::SSet& classic = stats.Set(kClassicGame);
+    EXPECT_EQ(std::tuple(classic.m_won, classic.m_lost, classic.m_longest_run, classic.m_best_score),
+              std::tuple(3, 1, 2, m_game->GetTotalScore()));
+
+    Start(kMovingGame);
+    m_game->SetStatistics(&stats);
+    ASSERT_TRUE(Settle());
+    WinningBoard();
+    FinishLevel();
+    EXPECT_EQ(m_game->GetMoves(), 1);
+    Continue();
+    EXPECT_EQ(std::tuple(stats.Set(kMovingGame).m_won, stats.BestMoves(0), classic.m_won),
+              std::tuple(1, 1, 3));
 }
 
 TEST_F(GameFixture, DragOfThreePixelsIsNoClick)

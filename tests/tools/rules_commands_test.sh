@@ -51,7 +51,21 @@ grep -q "^move 0 player 0 colour " "$WORK/out" || fail "simulate moves: $(head -
 tail -1 "$WORK/out" | grep -Eq "^result (completed|lost)$" || fail "simulate result: $(tail -1 "$WORK/out")"
 expect_exit 0 simulate --data "$WORK" --set classic --level 3 --seed 2 --opponent fierce
 
+# The racer reaches the rival's flower on every run, and a moving level's par
+# is the median of its moves from seeds 1, 2 and 3.
+mkdir -p "$WORK/dat/levels_moving"
+cp "$WORK/dat/levels_classic/lev000.raw" "$WORK/dat/levels_moving/lev000.raw"
+moves=()
+for seed in 3 1 2; do
+    expect_exit 0 simulate --data "$WORK" --set moving --level 0 --seed $seed --human racer
+    tail -1 "$WORK/out" | grep -qx "result completed" || fail "racer from seed $seed: $(tail -1 "$WORK/out")"
+    moves+=("$(grep -c "^move " "$WORK/out")")
+done
+expect_exit 0 par --data "$WORK"
+has par "m_par000 $(printf '%s\n' "${moves[@]}" | sort -n | sed -n 2p)"
+
 # Bad input: usage errors exit 2, other failures exit 1.
+expect_exit 2 simulate --data "$WORK" --set classic --level 0 --human racer
 expect_exit 2 board --data "$WORK" --set sideways --level 0
 expect_exit 2 board --data "$WORK" --set classic --level x
 expect_exit 2 board --data "$WORK" --set classic --level 0 --colour 1

@@ -4,7 +4,8 @@
 # even a killed program keeps it), and the next run's top-7 page shows it. Then
 # the same end again with real X keys: Space at "GAME OVER" opens the dialog
 # without typing a blank, a name typed and pasted from the clipboard, and Tab
-# and Space press OK.
+# and Space press OK. The top-7 page's Stats button (clicked, or Tab and
+# Space) opens the statistics, with the lost level counted.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
@@ -40,12 +41,29 @@ expect_colour "$WORK/name.png" 245 272 555 312 ffff00 60 200 "no typed name in t
 probe "$WORK/top.png" 200 240 aec790
 expect_changed "$WORK/top.png" "$WORK/top.png" 270 188 600 214 500 "the first row of the top-7 page is a default one" 0 80
 
-# The next run: the menu's top-7 button shows the same page with the name.
-{ click 10 400 387; echo "60 screenshot $WORK/top2.png"; echo "70 quit"; } > "$WORK/again.txt"
+# The next run: the menu's top-7 button shows the same page with the name;
+# its Stats button the statistics, Enter the top-7 page again, and Tab to
+# Stats with Space the statistics once more.
+{
+  click 10 400 387; echo "60 screenshot $WORK/top2.png"
+  click 70 700 62; echo "100 screenshot $WORK/stats.png"
+  echo "110 key 13"; echo "140 screenshot $WORK/back.png"
+  for f in 150 152 154 156; do echo "$f key 9"; done; echo "158 key 32"; echo "190 screenshot $WORK/stats2.png"
+  echo "200 quit"
+} > "$WORK/again.txt"
 timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
   --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
 "$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
 expect_changed "$WORK/top2.png" "$WORK/top2.png" 270 188 600 214 500 "the next run's top-7 page shows no new row" 0 80
+# The statistics' captions and figures in dark ink on the parchment, the lost
+# level and its score counted; Enter went back to the top-7 page.
+for shot in stats stats2; do
+  expect_colour "$WORK/$shot.png" 80 160 330 360 4d331a 40 3000 "no statistics page in $shot"
+done
+expect_few "$WORK/back.png" 80 160 330 360 4d331a 40 2000 "Enter left the statistics open"
+probe "$WORK/back.png" 200 240 aec790
+[ "$("$TOOL" show stats --user-dir "$WORK/user" | grep -cxE "stats.classic.(lost 1|best_score 42|won 0)")" -eq 3 ] \
+  || fail "the lost level not in the statistics: $("$TOOL" show stats --user-dir "$WORK/user" | grep classic)"
 
 # Paced, with the replay bringing "GAME OVER" up; the rest comes from X: Space
 # (its own blank must not start the name), "Ada" typed, the paste (its tab

@@ -14,9 +14,9 @@ export CHROMAL_SAVE_GAP_MS=150
 ROUNDS=${CHROMAL_KILL_ROUNDS:-30}
 USER_DIR="$WORK/user"
 
-# show_all DIR OUT: the clear text of the three files, or fail.
+# show_all DIR OUT: the clear text of the four files, or fail.
 show_all() {
-  for what in settings save top7; do
+  for what in settings save top7 stats; do
     echo "== $what"
     "$TOOL" show "$what" --user-dir "$1" || return 1
   done > "$2" 2>&1
@@ -40,7 +40,8 @@ span=$((($(date +%s%N) - start) / 1000000))
 show_all "$USER_DIR" "$WORK/new.txt" || fail "timed run wrote unreadable files"
 # Each save renames a new file into place, so changed inodes tell how far the
 # saves had come when the kill landed.
-inodes() { stat -c %i "$USER_DIR/dx_demo.cfg" "$USER_DIR/saved_demo.dat" "$USER_DIR/top7_demo.tbl" 2>/dev/null; }
+inodes() { stat -c %i "$USER_DIR/dx_demo.cfg" "$USER_DIR/saved_demo.dat" "$USER_DIR/top7_demo.tbl" "$USER_DIR/stats_demo.dat" \
+  2>/dev/null; }
 
 RANDOM=4711
 killed=0 during=0 target=$span round=0
@@ -62,7 +63,7 @@ while [ "$round" -lt "$ROUNDS" ] || { [ "$during" -lt "$WANTED" ] && [ "$round" 
     changed=$(diff <(echo "$before") <(inodes) | grep -c '^>')
     case $changed in
       0) target=$((target + 15)) ;;
-      3) target=$((target - 5)) ;;
+      4) target=$((target - 5)) ;;
       *) during=$((during + 1)) ;;
     esac
   else
@@ -74,8 +75,8 @@ while [ "$round" -lt "$ROUNDS" ] || { [ "$during" -lt "$WANTED" ] && [ "$round" 
     fail "round $round (after ${delay} ms): files neither old nor new: $(diff "$WORK/old.txt" "$WORK/now.txt")"
   # The game reads only its own names; an interrupted save may leave only its
   # temporary file, which a later save never mistakes for the real one.
-  others=$(ls -A "$USER_DIR" | grep -vxE "dx_demo.cfg|saved_demo.dat|top7_demo.tbl|game.log" |
-    grep -vE '^(dx_demo\.cfg|saved_demo\.dat|top7_demo\.tbl)\.tmp\.[A-Za-z0-9]{6}$')
+  others=$(ls -A "$USER_DIR" | grep -vxE "dx_demo.cfg|saved_demo.dat|top7_demo.tbl|stats_demo.dat|game.log" |
+    grep -vE '^(dx_demo\.cfg|saved_demo\.dat|top7_demo\.tbl|stats_demo\.dat)\.tmp\.[A-Za-z0-9]{6}$')
   [ -z "$others" ] || fail "round $round: unexpected files: $others"
 done
 [ "$during" -ge "$WANTED" ] ||

@@ -2,7 +2,8 @@
 # open and the second locked (the lock's own picture over the preview, not
 # its flower sheet); winning moving level 1 for real (a crafted save one move
 # from its end, continued and won) lifts that lock, and the second level
-# started from the choice is a moving game, as the save at exit says.
+# started from the choice is a moving game, as the save at exit says. The
+# rival's plate shows the moves and the par, and the level won its best.
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
@@ -22,11 +23,16 @@ echo "m_show_dragons 0" | "$TOOL" encipher --key vum - "$WORK/user/dx_demo.cfg" 
   echo "140 screenshot $WORK/locked.png"
   # Cancel; continue the saved game and win it with one move; close the
   # hint and click to continue, so that the next moving level begins.
-  click 150 250 535; click 180 400 247; click 210 400 370; click 340 "$x" 285
-  click 510 790 590; click 540 400 300
+  click 150 250 535; click 180 400 247; click 210 400 370
+  echo "330 screenshot $WORK/plate.png"
+  click 340 "$x" 285
+  echo "600 screenshot $WORK/won.png"
+  click 610 790 590; click 640 400 300
   # Escape leaves the game; the level choice is as it was left.
   echo "800 key 27"; click 830 400 247; click 860 400 440
   echo "890 screenshot $WORK/open.png"
+  # Back to level 1: its best, from the level won, beside the preview.
+  echo "892 key 37"; echo "896 screenshot $WORK/best.png"; echo "898 key 39"
   click 900 540 535
   echo "960 quit"
 } >"$WORK/script.txt"
@@ -41,6 +47,16 @@ done
 expect_few "$WORK/first.png" 255 250 305 300 d7a532 45 400 "a lock over the first moving level"
 expect_colour "$WORK/locked.png" 255 250 305 300 d7a532 45 1000 "no lock over moving level 2"
 expect_few "$WORK/open.png" 255 250 305 300 d7a532 45 400 "moving level 2 still locked once level 1 was won"
+# The rival's plate counts the race: the yellow par under the moves, whose
+# count changes with the move; the end message says moves, par and best; the
+# level won shows its best in the choice.
+expect_colour "$WORK/plate.png" 670 26 790 42 ffe64d 60 40 "no par on the rival's plate"
+expect_changed "$WORK/won.png" "$WORK/plate.png" 740 10 790 26 15 "the plate's moves did not count the move"
+expect_colour "$WORK/won.png" 130 325 670 362 ffffff 40 1500 "no moves, par and best under LEVEL COMPLETED"
+expect_colour "$WORK/best.png" 390 370 500 396 ffe64d 60 100 "no best beside moving level 1"
+expect_few "$WORK/open.png" 390 370 500 396 ffe64d 60 20 "a best beside moving level 2, never won"
+[ "$("$TOOL" show stats --user-dir "$WORK/user" | grep -cxE "stats.moving.(won 1|best1 1|games 1)")" -eq 3 ] \
+  || fail "the level won not in the statistics: $("$TOOL" show stats --user-dir "$WORK/user" | grep moving)"
 settings=$("$TOOL" show settings --user-dir "$WORK/user")
 grep -qx "m_moving_level 2" <<<"$settings" || fail "moving record not saved: $(grep level <<<"$settings")"
 # The continued game had a score of 40; the one started from the choice has none.

@@ -13,4 +13,5 @@ int RunBoard(int argc, char** argv);
 int RunMove(int argc, char** argv);
 int RunAi(int argc, char** argv);
 int RunSimulate(int argc, char** argv);
+int RunPar(int argc, char** argv);
 } // namespace NTool

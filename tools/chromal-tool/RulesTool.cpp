@@ -1,7 +1,9 @@
 // Shared plumbing of the rules subcommands.
 #include "tools/chromal-tool/RulesTool.h"
 
+#include "rules/AIPlayer.h"
 #include "rules/LevelState.h"
+#include "rules/MovingPlayer.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
 
@@ -77,6 +79,16 @@ bool CRulesData::Open(const std::string& folder, const std::string& setName, std
     m_sheets.m_coin_clock = sheet("dat/bonus.spr", 5, 8);
     m_sheets.m_insect_clock = sheet("dat/insects.spr", 1, 4);
     return true;
+}
+
+int RaceColour(const NGame::CMatch& match)
+{
+    const NGame::CPlayer* human = match.GetPlayer(0);
+    const auto* rival = dynamic_cast<const NGame::CAIPlayer*>(match.GetPlayer(1));
+    if (!human || !rival)
+        return -1;
+    return NGame::RaceColour(match.GetField(), human->GetHomeRow(), human->GetHomeColumn(),
+                             rival->BuildDistanceMap());
 }
 
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const

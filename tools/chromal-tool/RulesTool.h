@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rules/Field.h"
+#include "rules/Match.h"
 #include "tools/chromal-tool/ToolArgs.h"
 
 #include <memory>
@@ -23,6 +24,7 @@ class CRulesData
     bool Open(const std::string& folder, const std::string& setName, std::string& error);
     std::unique_ptr<NGame::CField> MakeField() const;
     NLevelSets::ESet GetSet() const { return m_set; }
+    int GetLevelsCount() const { return m_levels_count; }
 
   private:
     NLevelSets::ESet m_set = NLevelSets::kClassic;
@@ -50,6 +52,8 @@ std::unique_ptr<NGame::CField> BuildLevelBoard(const CArgs& args, CRulesData& da
 // restored; null with `exitCode` set on a problem.
 std::unique_ptr<NGame::CField> RestoreStateBoard(const CArgs& args, CRulesData& data, const char* usage,
                                                  int& exitCode);
+// The racer's colour for the human of a moving match (rules/MovingPlayer.h).
+int RaceColour(const NGame::CMatch& match);
 // Checks what every rules subcommand needs: no positionals, --data and
 // --set, and the listed required options. Returns an empty string when fine.
 std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> required);

@@ -5,6 +5,7 @@
 #include "storage/Cipher.h"
 #include "storage/PropertyFile.h"
 #include "storage/Settings.h"
+#include "storage/Statistics.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,7 +15,7 @@ namespace NTool
 {
 namespace
 {
-constexpr char kUsage[] = "usage: chromal-tool show settings|save|top7 [--user-dir DIR]\n"
+constexpr char kUsage[] = "usage: chromal-tool show settings|save|top7|stats [--user-dir DIR]\n"
                           "Prints a per-user file as 'props dump' does. Without --user-dir the\n"
                           "player's own per-user folder is used.\n";
 
@@ -29,6 +30,7 @@ constexpr SUserFile kUserFiles[] = {
     {"settings", "dx_demo.cfg", CCipher::kSettingsKey},
     {"save", "saved_demo.dat", CCipher::kSavedGameKey},
     {"top7", "top7_demo.tbl", CCipher::kTopTableKey},
+    {"stats", CStatistics::kFileName, CCipher::kStatisticsKey},
 };
 } // namespace
 
@@ -44,7 +46,7 @@ int RunShow(int argc, char** argv)
     }
     const auto& positional = args.Positional();
     if (positional.size() != 1)
-        return UsageError("show needs exactly one of settings, save, top7", kUsage);
+        return UsageError("show needs exactly one of settings, save, top7, stats", kUsage);
     if (args.Has("user-dir") && args.Value("user-dir").empty())
         return UsageError("--user-dir must not be empty", kUsage);
 
@@ -53,7 +55,7 @@ int RunShow(int argc, char** argv)
         if (positional[0] == file.m_what)
             chosen = &file;
     if (!chosen)
-        return UsageError("unknown file '" + positional[0] + "' (settings, save or top7)", kUsage);
+        return UsageError("unknown file '" + positional[0] + "' (settings, save, top7 or stats)", kUsage);
 
     const std::string path = PrepareUserFolder(args.Value("user-dir")) + chosen->m_file_name;
     struct stat info;

@@ -5,6 +5,7 @@
 
 #include "rules/AIPlayer.h"
 #include "rules/Match.h"
+#include "rules/MovingPlayer.h"
 
 #include <cstdio>
 
@@ -14,10 +15,12 @@ namespace
 {
 constexpr char kUsage[] =
     "usage: chromal-tool simulate --data DIR --set SET --level N [--seed S] [--human-difficulty 0-5]\n"
-    "                             [--opponent NAME]\n"
+    "                             [--opponent NAME] [--human racer]\n"
     "Plays level N to its end, the human side played by a computer player (strength 2\n"
     "unless given) against the opponent chosen as in the options (the level's own\n"
-    "unless given), and prints every move, the final territories and the result.\n";
+    "unless given), and prints every move, the final territories and the result.\n"
+    "--human racer plays the human side of a moving level as the racer that sets its\n"
+    "par: each move brings its zone nearest the rival's flower.\n";
 // Far more moves than any level needs; a level that runs longer cannot end
 // (an island behind holes that no territory reaches, for instance).
 constexpr int kMaxMoves = 2000;
@@ -33,12 +36,20 @@ bool FinishesMovingLevel(const NGame::CField& field, int mid, int last)
     field.FloodMark(map, mid, 0, -4, -100);
     return field.FloodMark(map, mid, last, -5, -4);
 }
+
+// The colour the game would play, the opponent's fallback included.
+int GameColour(NGame::CAIPlayer& player, bool moving, int mid, int last)
+{
+    const int colour = player.PickColour();
+    const NGame::CField& board = *player.GetField();
+    return moving && FinishesMovingLevel(board, mid, last) ? board.GetCellColour(mid, last) : colour;
+}
 } // namespace
 
 int RunSimulate(int argc, char** argv)
 {
     CArgs args;
-    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty", "opponent"}))
+    if (!args.Parse(argc, argv, 2, {"data", "set", "level", "seed", "human-difficulty", "opponent", "human"}))
         return UsageError(args.Error(), kUsage);
     if (args.WantsHelp())
     {
@@ -51,6 +62,9 @@ int RunSimulate(int argc, char** argv)
     int humanDifficulty = 2;
     if (args.Has("human-difficulty") && !ParseInt(args.Value("human-difficulty"), 0, 5, humanDifficulty))
         return UsageError("--human-difficulty is a number from 0 to 5", kUsage);
+    const bool racer = args.Has("human");
+    if (racer && args.Value("human") != "racer")
+        return UsageError("--human takes racer", kUsage);
     const NOpponents::SOpponent* opponent =
         NOpponents::FindByName(args.Has("opponent") ? args.Value("opponent").c_str() : "level");
     if (!opponent)
@@ -63,6 +77,8 @@ int RunSimulate(int argc, char** argv)
     if (!field)
         return exitCode;
     const bool moving = data.GetSet() == NLevelSets::kMoving;
+    if (racer && !moving)
+        return UsageError("--human racer plays the moving set", kUsage);
     const int mid = field->GetRows() / 2;
     const int last = field->RowLength(mid) - 1;
     // The game's own match, a computer player on the human side.
@@ -80,10 +96,7 @@ int RunSimulate(int argc, char** argv)
     {
         const int current = match.GetCurrentPlayer();
         auto& player = static_cast<NGame::CAIPlayer&>(*match.GetPlayer(static_cast<std::size_t>(current)));
-        // The colour the game would play, the opponent's fallback included.
-        int colour = player.PickColour();
-        if (moving && FinishesMovingLevel(board, mid, last))
-            colour = board.GetCellColour(mid, last);
+        const int colour = racer ? RaceColour(match) : GameColour(player, moving, mid, last);
         if (!player.PlayColour(colour, current == 0))
         {
             std::printf("move %d player %d none\n", moves, current);

@@ -28,6 +28,7 @@ constexpr SCommand kCommands[] = {
     {"move", NTool::RunMove, "play one colour on a board given as level-state text"},
     {"ai", NTool::RunAi, "print the colour the computer opponent would choose"},
     {"simulate", NTool::RunSimulate, "play a whole level between two computer players"},
+    {"par", NTool::RunPar, "write the moving levels' par, the racer's median moves"},
 };
 
 void PrintUsage(std::FILE* out)

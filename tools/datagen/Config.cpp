@@ -66,6 +66,7 @@ const std::vector<std::pair<std::string, std::string>>& MenuResources()
         {"m_top_next_btn", "mui/btn/top_next.tga"},
         {"m_top_prev_btn", "mui/btn/top_prev.tga"},
         {"m_back_btn", "mui/btn/back.tga"},
+        {"m_stats_btn", "mui/btn/stats.tga"},
         {"m_cancel_btn", "mui/btn/cancel.tga"},
         {"m_check_box", "mui/btn/checkbox.tga"},
         {"m_check_box2", "mui/btn/checkbox2.tga"},
@@ -133,6 +134,7 @@ void WriteConfig(COutput& out)
                Number(kTopRowY + kTopRowStep * static_cast<float>(j)) + "\n";
     }
     out.WriteText(kTopFile, top);
+    out.WriteText(kStatsFile, LayoutText("Statistics", kStatsLayout, kStatsFile));
 
     std::string res = "// Menu pictures: resource name, then its file.\n";
     for (const auto& [key, file] : MenuResources())

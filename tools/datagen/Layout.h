@@ -76,12 +76,15 @@ inline const std::vector<SPlace> kHelpLayout = {
 
 // Top-7 ("mui/top_wnd.txt").
 inline const std::vector<SPlace> kTopLayout = {
-    {"m_close_btn", 272, 524}, {"m_prev_btn", 110, 524}, {"m_next_btn", 562, 524}};
+    {"m_close_btn", 272, 524}, {"m_prev_btn", 110, 524}, {"m_next_btn", 562, 524}, {"m_stats_btn", 636, 30}};
 constexpr float kTopFontSize = 26, kTopNumSpace = 46, kTopScoreSpace = 250;
 // A row's opponent mark (a gentle or fierce one) stands this far left of
 // the name, in the band's margin before the rank, this size.
 constexpr float kTopOpponentSpace = 108, kTopOpponentSize = 13;
 constexpr float kTopRowX = 280, kTopRowY = 215, kTopRowStep = 40;
+
+// Statistics ("mui/stats_wnd.txt"), on the help page's parchment.
+inline const std::vector<SPlace> kStatsLayout = {{"m_close_btn", 272, 524}};
 
 // Dialogs: control positions are relative to the dialog's corner; the
 // parchment lies a margin inside the dialog's picture.

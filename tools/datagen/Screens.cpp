@@ -108,6 +108,7 @@ void Buttons(COutput& out)
                    {"m_help_prev_btn", EText::kPrev, kSmallButtonW, -1},
                    {"m_top_next_btn", EText::kNext, kSmallButtonW, 1},
                    {"m_top_prev_btn", EText::kPrev, kSmallButtonW, -1},
+                   {"m_stats_btn", EText::kStats, kSmallButtonW, 0},
                    {"m_back_btn", EText::kBack, kButtonW, 0},
                    {"m_cancel_btn", EText::kCancel, kButtonW, 0},
                    {"m_start_btn", EText::kStart, kButtonW, 0},
