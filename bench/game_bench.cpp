@@ -86,6 +86,23 @@ double Percentile(const std::vector<double>& sorted, std::size_t percent)
     return sorted.empty() ? 0.0 : sorted[std::min(sorted.size() - 1, sorted.size() * percent / 100)];
 }
 
+// Process CPU time, every thread (llvmpipe rasterises on threads of its own):
+// unlike wall time, other work on a shared machine hardly lengthens it.
+double ProcessCpuMs()
+{
+    timespec now;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The median and the 99th percentile of `times` as counters named after `prefix`.
+void CountMedianAndP99(benchmark::State& state, const std::string& prefix, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    state.counters[prefix + "median_ms"] = Percentile(times, 50);
+    state.counters[prefix + "p99_ms"] = Percentile(times, 99);
+}
+
 // The pointer leaves the board: the flower under it grows with every
 // drawing, so two drawings of one frame would differ.
 void MovePointerOffBoard(const NGame::CField& field)
@@ -147,6 +164,7 @@ void GameFrame(benchmark::State& state)
     }
     NGl::SetQuadBatching(state.range(1) != 0);
     CLayerCache::SetEnabled(state.range(2) != 0);
+    Settings().m_show_zones = state.range(3) != 0;
     std::srand(5);
     CApplication& app = *CApplication::Get();
     NGame::CGame game(NGame::kClassicGame, nullptr);
@@ -155,14 +173,7 @@ void GameFrame(benchmark::State& state)
         app.FrameStep(16.0f);
 
     std::vector<double> times;
-    // Process CPU time, every thread: llvmpipe rasterises on threads of its own.
     std::vector<double> cpuTimes;
-    const auto cpuNow = []
-    {
-        timespec now;
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-        return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-    };
     double update = 0.0;
     double draw = 0.0;
     using Clock = std::chrono::steady_clock;
@@ -170,7 +181,7 @@ void GameFrame(benchmark::State& state)
     { return std::chrono::duration<double, std::milli>(to - from).count(); };
     for (auto _ : state)
     {
-        const double cpuStart = cpuNow();
+        const double cpuStart = ProcessCpuMs();
         const auto start = Clock::now();
         app.FrameStep(16.0f);
         const auto updated = Clock::now();
@@ -182,19 +193,15 @@ void GameFrame(benchmark::State& state)
         update += ms(start, updated);
         draw += ms(updated, drawn);
         times.push_back(ms(start, end));
-        cpuTimes.push_back(cpuNow() - cpuStart);
+        cpuTimes.push_back(ProcessCpuMs() - cpuStart);
     }
     state.counters["update_ms"] = update / static_cast<double>(times.size());
     state.counters["draw_ms"] = draw / static_cast<double>(times.size());
     MovePointerOffBoard(game.GetField());
     CompareDrawings(state, app);
     app.RemoveScreen(&game);
-    std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = Percentile(times, 50);
-    state.counters["p99_ms"] = Percentile(times, 99);
-    std::sort(cpuTimes.begin(), cpuTimes.end());
-    state.counters["cpu_median_ms"] = Percentile(cpuTimes, 50);
-    state.counters["cpu_p99_ms"] = Percentile(cpuTimes, 99);
+    CountMedianAndP99(state, "", times);
+    CountMedianAndP99(state, "cpu_", cpuTimes);
     int cells = 0;
     const NGame::CField& field = game.GetField();
     for (int r = 0; r < field.GetRows(); ++r)
@@ -218,6 +225,7 @@ void TurnFrames(benchmark::State& state)
         return;
     }
     std::srand(7);
+    Settings().m_show_zones = state.range(0) != 0;
     CApplication& app = *CApplication::Get();
     NGame::CGame game(NGame::kClassicGame, nullptr);
     char folder[] = "/tmp/chromal-bench-save.XXXXXX";
@@ -242,6 +250,7 @@ void TurnFrames(benchmark::State& state)
     Show(game, 88);
 
     std::vector<double> all;
+    std::vector<double> cpu;
     std::vector<double> saving;
     int colour = 0;
     int saves = 0;
@@ -253,6 +262,7 @@ void TurnFrames(benchmark::State& state)
             for (int tries = 0; tries < 6 && human->GetState() == NGame::PlayerTurn; ++tries)
                 human->OnColourKey(colour++ % 6);
         saved = false;
+        const double cpuStart = ProcessCpuMs();
         const auto start = Clock::now();
         app.FrameStep(16.0f);
         app.DrawScreens();
@@ -260,6 +270,7 @@ void TurnFrames(benchmark::State& state)
         window.m_platform.SwapBuffers();
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         all.push_back(ms);
+        cpu.push_back(ProcessCpuMs() - cpuStart);
         if (saved)
         {
             saving.push_back(ms);
@@ -271,10 +282,9 @@ void TurnFrames(benchmark::State& state)
     }
     writer.Flush();
     app.RemoveScreen(&game);
-    std::sort(all.begin(), all.end());
     std::sort(saving.begin(), saving.end());
-    state.counters["median_ms"] = Percentile(all, 50);
-    state.counters["p99_ms"] = Percentile(all, 99);
+    CountMedianAndP99(state, "", all);
+    CountMedianAndP99(state, "cpu_", cpu);
     state.counters["saves"] = saves;
     state.counters["saving_median_ms"] = Percentile(saving, 50);
     state.counters["saving_max_ms"] = saving.empty() ? 0.0 : saving.back();
@@ -287,18 +297,21 @@ void TurnFrames(benchmark::State& state)
 } // namespace
 
 // Level numbers as the player counts them: 89 (the largest board) and 6.
-// The second argument switches quad batching, the third the kept still layer
-// (1 on, 0 off) for comparison.
+// The second argument switches quad batching, the third the kept still layer,
+// the fourth the zones' outline (1 on, 0 off) for comparison.
 BENCHMARK(GameFrame)
-    ->Args({88, 1, 1})
-    ->Args({5, 1, 1})
-    ->Args({88, 1, 0})
-    ->Args({5, 1, 0})
-    ->Args({88, 0, 0})
+    ->Args({88, 1, 1, 1})
+    ->Args({5, 1, 1, 1})
+    ->Args({88, 1, 0, 1})
+    ->Args({5, 1, 0, 1})
+    ->Args({88, 0, 0, 1})
+    ->Args({88, 1, 1, 0})
+    ->Args({88, 1, 0, 0})
     ->Iterations(600)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(TurnFrames)->Iterations(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The argument: the zones' outline on (1) or off (0).
+BENCHMARK(TurnFrames)->Arg(1)->Arg(0)->Iterations(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);

@@ -44,8 +44,10 @@ idle = {name: float((work / "idle" / f"{name}.cpu").read_text()) for name in ("m
 
 choose = bench(rules, "BM_ChooseMoveDepth3")
 simulate = bench(rules, "BM_SimulateLevel89")
-frames = {args: bench(game, f"GameFrame/{args}/") for args in ("88/1/1", "5/1/1", "88/1/0", "5/1/0", "88/0/0")}
-turns = bench(game, "TurnFrames/")
+frames = {args: bench(game, f"GameFrame/{args}/")
+          for args in ("88/1/1/1", "5/1/1/1", "88/1/0/1", "5/1/0/1", "88/0/0/1", "88/1/1/0", "88/1/0/0")}
+turns = bench(game, "TurnFrames/1/")
+turns_off = bench(game, "TurnFrames/0/")
 worst_move_ms = simulate["worst_opponent_move_us"] / 1000.0
 worst_move_cpu_ms = simulate["worst_opponent_move_cpu_us"] / 1000.0
 renderer = game["context"].get("gl_renderer", "unknown")
@@ -56,11 +58,13 @@ rows = [
     ("Opponent's slowest move during a whole simulated level 89, wall time", worst_move_ms, "ms", 1.0),
     ("Opponent's slowest move during a whole simulated level 89, CPU time", worst_move_cpu_ms, "ms", 1.0),
     ("Whole simulated level 89 (both sides computer players, animations settled)", in_ms(simulate) / 1000.0, "s", 0.5),
-    ("Game frame, level 89, median", frames["88/1/1"]["median_ms"], "ms", 8.0),
-    ("Game frame, level 89, 99th percentile", frames["88/1/1"]["p99_ms"], "ms", 16.0),
-    ("Game frame, level 6, median", frames["5/1/1"]["median_ms"], "ms", 8.0),
-    ("Game frame, level 6, 99th percentile", frames["5/1/1"]["p99_ms"], "ms", 16.0),
+    ("Game frame, level 89, median", frames["88/1/1/1"]["median_ms"], "ms", 8.0),
+    ("Game frame, level 89, 99th percentile", frames["88/1/1/1"]["p99_ms"], "ms", 16.0),
+    ("Game frame, level 6, median", frames["5/1/1/1"]["median_ms"], "ms", 8.0),
+    ("Game frame, level 6, 99th percentile", frames["5/1/1/1"]["p99_ms"], "ms", 16.0),
     ("Frames of turns played with the saved game written at each, level 89, 99th percentile", turns["p99_ms"], "ms", 16.0),
+    ("The zones' outline, frames of turns, level 89: median with it less median without",
+     turns["median_ms"] - turns_off["median_ms"], "ms", 1.0),
     ("Start to first main-menu frame, median of %d runs" % len(menu_ms), statistics.median(menu_ms) / 1000.0, "s", 0.5),
     ("Start to first main-menu frame, slowest of %d runs" % len(menu_ms), max(menu_ms) / 1000.0, "s", 0.5),
     ("Peak resident memory, largest of three sessions", max(rss["menu"], rss["game"], rss["large"]), "MB", 130.0),
@@ -150,11 +154,13 @@ add("")
 add("| level | drawing | median | 99th percentile | process CPU median | process CPU p99 | update (mean) | draw (mean) |")
 add("|---|---|---:|---:|---:|---:|---:|---:|")
 labels = {
-    "88/1/1": ("89", "as the game draws (batched, kept still layer)"),
-    "5/1/1": ("6", "as the game draws (batched, kept still layer)"),
-    "88/1/0": ("89", "whole board every frame, batched"),
-    "5/1/0": ("6", "whole board every frame, batched"),
-    "88/0/0": ("89", "whole board every frame, one quad at a time"),
+    "88/1/1/1": ("89", "as the game draws (batched, kept still layer)"),
+    "5/1/1/1": ("6", "as the game draws (batched, kept still layer)"),
+    "88/1/0/1": ("89", "whole board every frame, batched"),
+    "5/1/0/1": ("6", "whole board every frame, batched"),
+    "88/0/0/1": ("89", "whole board every frame, one quad at a time"),
+    "88/1/1/0": ("89", "as the game draws, without the zones' outline"),
+    "88/1/0/0": ("89", "whole board every frame, batched, without the zones' outline"),
 }
 for args, entry in frames.items():
     level, how = labels[args]
@@ -172,6 +178,8 @@ add("slowest %.2f ms (the slowest are the first frames of a new level, drawn afr
     % turns["saving_max_ms"])
 add("save's own part of its frame (the moment stored, enciphered and handed to the")
 add("writer's thread, which alone waits for the disk) was at most %.3f ms." % turns["save_cost_max_ms"])
+add("The same turns without the zones' outline: median %.2f ms, 99th percentile %.2f ms."
+    % (turns_off["median_ms"], turns_off["p99_ms"]))
 add("")
 add("### Start-up")
 add("")

@@ -42,6 +42,7 @@ enum class EPlace
     kLock,
     kLevelBest,
     kTopTitle,
+    kRivalChoice,
     kStatsTitle,
     kStatsHeader,
     kStatsLabels,
@@ -103,6 +104,8 @@ constexpr std::array<SPlace, static_cast<std::size_t>(EPlace::kCount)> kPlaces =
     // A moving level's fewest moves, right of its number.
     {EPlace::kLevelBest, kLevelChoiceFile, "m_level_best", 445, 398, 24},
     {EPlace::kTopTitle, kTopFile, "m_title", 400, 155, 0},
+    // The flower the rival chose last, at the right end of its plate.
+    {EPlace::kRivalChoice, kGameFile, "m_rival_choice", 768, 31, 34},
     // The statistics: the title; the first set's name, centred over its
     // column; the first row's caption (a row per figure below it); the
     // moving levels' bests, a line of them under their caption.
@@ -136,6 +139,7 @@ enum class ELength
     kDragonsCaption,
     kFullScreenCaption,
     kSetCaption,
+    kZonesCaption,
     kStatsRowStep,
     kStatsColumnStep,
     kStatsBestStep,
@@ -161,6 +165,7 @@ constexpr std::array<SLength, static_cast<std::size_t>(ELength::kCount)> kLength
     {ELength::kDragonsCaption, kOptionsFile, "m_dragons_cb.caption_width", 165},
     {ELength::kFullScreenCaption, kOptionsFile, "m_fs_cb.caption_width", 165},
     {ELength::kSetCaption, kLevelChoiceFile, "m_cb_caption_width", 220},
+    {ELength::kZonesCaption, kOptionsFile, "m_zones_cb.caption_width", 165},
     {ELength::kStatsRowStep, kStatsFile, "m_row_step", 42},
     {ELength::kStatsColumnStep, kStatsFile, "m_column_step", 140},
     {ELength::kStatsBestStep, kStatsFile, "m_best_step", 66},

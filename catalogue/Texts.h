@@ -85,6 +85,7 @@ enum class EText
     kSound,
     kHints,
     kDragons,
+    kShowZones,
     kOpponent,
     kChooseLevel,
     kLevelCaption,
@@ -134,6 +135,7 @@ enum class EText
     kHelpCapturingTitle,
     kHelpCapturing,
     kHelpPreview,
+    kHelpZones,
     kHelpFlowersTitle,
     kHelpFlowers,
     kHelpFlower1,
@@ -233,6 +235,7 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kSound, "Sound"},
     {EText::kHints, "Hints"},
     {EText::kDragons, "Dragons"},
+    {EText::kShowZones, "Show zones"},
     {EText::kOpponent, "Opponent"},
     {EText::kChooseLevel, "Choose a level"},
     {EText::kLevelCaption, "Level"},
@@ -304,6 +307,10 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
      "While it is your turn, the flowers that a click would win are outlined under the "
      "pointer. Look before you click: a colour that opens a wide front is often better than "
      "the biggest bite."},
+    {EText::kHelpZones,
+     "A bright solid line runs along the border of your zone, a dimmer dashed one along the "
+     "rival's (Show zones in the options turns them off). After the rival's move the flowers it "
+     "took glow for a second, and its plate shows the flower it chose until you move again."},
     {EText::kHelpFlowersTitle, "Six flowers"},
     {EText::kHelpFlowers,
      "Every colour has its own shape, so you can tell them apart by the petals alone. Keys 1 "

@@ -162,18 +162,28 @@ void CBoardPainter::DrawCellShadow(const CField& field, int row, int column) con
     DrawCoins(*cell);
 }
 
-void CBoardPainter::DrawAt(const CCell& cell, float size) const
+void CBoardPainter::DrawAt(const CCell& cell, float size, bool additive) const
 {
     CSprite sprite = Posed(m_cells, cell.GetClock());
     sprite.SetCellSize(size, size);
     if (cell.IsHole())
         sprite.SetGroup(kHoleGroup);
+    if (additive)
+    {
+        // The sprite would set the usual blending of its own.
+        sprite.SetBlend(false);
+        NGl::Enable(GL_BLEND);
+        NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE);
+        NGl::Disable(GL_ALPHA_TEST);
+    }
     NGl::PushMatrix();
     NGl::Translate(cell.GetX(), cell.GetY(), 0.0f);
     NGl::Rotate(cell.GetAngle(), 0.0f, 0.0f, 1.0f);
     sprite.SetPosition(0.0f, 0.0f, 0.0f);
     sprite.Draw(true);
     NGl::PopMatrix();
+    if (additive)
+        NGl::Disable(GL_BLEND);
 }
 
 void CBoardPainter::Draw(const CCell& cell) const
@@ -211,6 +221,33 @@ void CBoardPainter::DrawTinted(const CCell& cell, float r, float g, float b, flo
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
+void CBoardPainter::DrawGlow(const CCell& cell, float strength) const
+{
+    if (NGl::IsHeadless() || cell.IsHole() || strength <= 0.0f)
+        return;
+    // Soft: even at its strongest the flower keeps its colours.
+    NGl::Color(1.0f, 1.0f, 0.9f, 0.6f * strength * cell.GetAlpha());
+    DrawAt(cell, cell.GetSize() * cell.GetSizeFactor() * 1.15f, true);
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CBoardPainter::DrawFlower(int colour, float x, float y, float size) const
+{
+    if (NGl::IsHeadless() || colour < 0)
+        return;
+    CSprite sprite(m_cells);
+    sprite.SetGroup(colour);
+    sprite.SetFrame(0);
+    sprite.SetCellSize(size, size);
+    sprite.SetPosition(x, y, 0.0f);
+    sprite.SetVisible(true);
+    sprite.SetBlend(true);
+    // The sheet holds its pictures upside down, as the cells draw them.
+    sprite.SetFlip(true);
+    NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
+    sprite.Draw(true);
+}
+
 void CBoardPainter::DrawCoins(const CCell& cell) const
 {
     if (NGl::IsHeadless() || cell.IsHole() || !m_coins)
@@ -236,7 +273,8 @@ void CBoardPainter::Draw(const CInsect& insect) const
     NGl::PopMatrix();
 }
 
-void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& look) const
+void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& look,
+                                      const std::vector<unsigned>* over) const
 {
     const SCellPos hovered = field.GetHovered();
     look.push_back(m_background);
@@ -246,14 +284,15 @@ void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& 
     for (int r = 0; r < field.GetRows(); ++r)
         for (int c = 0; c < field.RowLength(r); ++c)
         {
+            const std::size_t slot = static_cast<std::size_t>(r * field.GetColumns() + c);
             if (const CCell* cell = field.GetCell(r, c))
-                AppendLook(*cell, look);
+                AppendLook(*cell, look, over && slot < over->size() ? (*over)[slot] : 0.0);
             else
                 AppendNoLook(look);
         }
 }
 
-void CBoardPainter::AppendLook(const CCell& cell, std::vector<double>& look) const
+void CBoardPainter::AppendLook(const CCell& cell, std::vector<double>& look, double over) const
 {
     const CSpriteClock& clock = cell.GetClock();
     const double values[kLookSize] = {
@@ -262,7 +301,7 @@ void CBoardPainter::AppendLook(const CCell& cell, std::vector<double>& look) con
         // Which sheet the cell is drawn from: the flowers or the stand-in.
         m_has_cells ? 1.0 : 2.0, static_cast<double>(clock.GetGroup()), static_cast<double>(clock.GetFrame()),
         static_cast<double>(clock.GetGroupCount()), static_cast<double>(clock.GetFrameCount()),
-        clock.IsFlipped() ? 1.0 : 0.0, clock.IsVisible() ? 1.0 : 0.0, clock.IsBlended() ? 1.0 : 0.0};
+        clock.IsFlipped() ? 1.0 : 0.0, clock.IsVisible() ? 1.0 : 0.0, clock.IsBlended() ? 1.0 : 0.0, over};
     look.insert(look.end(), std::begin(values), std::end(values));
 }
 

@@ -51,24 +51,30 @@ class CBoardPainter
     // The cell in `colour`'s tint, `grow` units larger than its size.
     void DrawTinted(const CCell& cell, float r, float g, float b, float grow) const;
     void Draw(const CInsect& insect) const;
+    // The flower lit up by adding its own picture, a little larger, at
+    // `strength` (0 to 1) over what is drawn.
+    void DrawGlow(const CCell& cell, float strength) const;
+    // A flower of `colour` as it stands still, `size` units wide around (x, y).
+    void DrawFlower(int colour, float x, float y, float size) const;
 
     // AppendFlowersLook lists what DrawFlowers' picture depends on: a header,
     // then per grid slot kLookSize values (AppendLook for a cell, AppendNoLook
-    // for an empty slot). ChangedFlowersArea compares two such lists of one
-    // board: false when more than single cells differ, else the rectangle
-    // (x0, y0, x1, y1) holding every changed cell before and after (empty,
-    // x0 > x1, if none). ExtendByLook grows such a rectangle over the pixels
-    // one record may cover.
-    static constexpr std::size_t kLookSize = 16;
-    void AppendFlowersLook(const CField& field, std::vector<double>& look) const;
-    void AppendLook(const CCell& cell, std::vector<double>& look) const;
+    // for an empty slot); `over`, when given, holds one value per slot for
+    // what the layer draws over that flower alone (the zones' outline). ChangedFlowersArea compares two such
+    // lists of one board: false when more than single cells differ, else the rectangle (x0, y0, x1, y1)
+    // holding every changed cell before and after (empty, x0 > x1, if none). ExtendByLook grows such a
+    // rectangle over the pixels one record may cover.
+    static constexpr std::size_t kLookSize = 17;
+    void AppendFlowersLook(const CField& field, std::vector<double>& look,
+                           const std::vector<unsigned>* over = nullptr) const;
+    void AppendLook(const CCell& cell, std::vector<double>& look, double over = 0.0) const;
     static void AppendNoLook(std::vector<double>& look);
     static void ExtendByLook(const double* record, float area[4]);
     static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size,
                                    float area[4]);
 
   private:
-    void DrawAt(const CCell& cell, float size) const;
+    void DrawAt(const CCell& cell, float size, bool additive = false) const;
 
     CSprite m_cells;
     std::optional<CSprite> m_coins;

@@ -184,7 +184,9 @@ void CGame::Update(float elapsed)
         m_field->SetPointer(static_cast<float>(x), static_cast<float>(y),
                             app->Platform().IsMouseButtonDown(1));
     }
+    m_rival_move.BeforeFrame(*m_match);
     m_match->UpdateBoard(elapsed);
+    m_rival_move.AfterFrame(*m_match, elapsed);
     PlayBoardSounds();
 
     m_match->AdvanceTurn(m_resources->GetPrice(BonusLife));

@@ -10,6 +10,8 @@
 #include "media/LayerCache.h"
 #include "platform/Letterbox.h"
 #include "play/GameResources.h"
+#include "play/RivalMove.h"
+#include "play/ZoneOutline.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
 #include "storage/PropertyFile.h"
@@ -170,6 +172,8 @@ class CGame : public CScreen
     std::unique_ptr<CMatch> m_match;
     CField* m_field = nullptr; // the match's board
     std::unique_ptr<CBoardPainter> m_painter;
+    CZoneOutline m_zones;
+    CRivalMove m_rival_move;
     bool m_name_entered = false;
     bool m_closing = false;
     float m_message_alpha = 0.0f;

@@ -13,6 +13,7 @@
 #include "play/BoardPainter.h"
 #include "play/BonusBar.h"
 #include "play/Tutorial.h"
+#include "storage/Settings.h"
 #include "widgets/SimpleButton.h"
 
 #include <algorithm>
@@ -34,6 +35,7 @@ void CGame::Draw()
     }
     else if (m_message_alpha > 0.0f)
         m_message_alpha -= 0.02f;
+    m_zones.Update(*m_field, Settings().m_show_zones);
     std::vector<SFrameClip> clips;
     if (BeginRepaint(clips))
     {
@@ -69,6 +71,7 @@ void CGame::DrawFrame()
     NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
     DrawStillLayer();
+    m_rival_move.Draw(*m_field, *m_painter);
     m_painter->DrawOverlay(*m_field);
     DrawPreview();
     for (std::size_t i = 0; i < m_match->GetBonusCount(); ++i)
@@ -96,11 +99,12 @@ void CGame::DrawStillLayer()
             m_painter->DrawFlowers(*m_field, area);
         else
             m_painter->DrawFlowers(*m_field);
+        m_zones.Draw(*m_field, area);
     };
     m_still_look.clear();
     AppendStatusLook(m_still_look);
     const std::size_t statusSize = m_still_look.size();
-    m_painter->AppendFlowersLook(*m_field, m_still_look);
+    m_painter->AppendFlowersLook(*m_field, m_still_look, &m_zones.SlotLook());
     const std::vector<double>* kept = m_still_layer.KeptLook();
     if (kept && *kept == m_still_look)
     {
@@ -137,8 +141,11 @@ void CGame::AppendStatusLook(std::vector<double>& look) const
                              human ? static_cast<double>(human->GetMoney()) : 0.0,
                              human ? static_cast<double>(human->GetLives()) : 0.0,
                              static_cast<double>(m_field->GetLevel()),
+                             static_cast<double>(m_rival_move.GetChosenColour()),
                              static_cast<double>(GetMoves())};
     look.insert(look.end(), std::begin(values), std::end(values));
+    // The outline switched on or off changes the whole board.
+    look.push_back(m_zones.SlotLook().empty() ? 0.0 : 1.0);
 }
 
 void CGame::DrawStatus() const
@@ -165,6 +172,8 @@ void CGame::DrawStatus() const
         number(human->GetLives(), NPlaces::EPlace::kLivesNumber);
     }
     number(m_field->GetLevel() + 1, NPlaces::EPlace::kLevelNumber);
+    const NPlaces::SPlace& choice = m_places[NPlaces::EPlace::kRivalChoice];
+    m_painter->DrawFlower(m_rival_move.GetChosenColour(), choice.m_x, choice.m_y, choice.m_size);
 }
 
 // A moving level's rival never grows: its plate counts the race instead, the

@@ -83,9 +83,10 @@ void CGame::AppendOverLook(std::vector<double>& look)
     look.push_back(m_main_menu_button->IsMouseOver() ? 1.0 : 0.0);
     // What the clip cannot follow: each of these draws the frame whole, also
     // in the frame after it went away.
-    look.insert(look.end(), {static_cast<double>(m_tutorial->GetHints().size()),
-                             static_cast<double>(m_match->GetBonusCount()), IsGameOver() ? 1.0 : 0.0,
-                             m_field->IsLevelFinished() ? 1.0 : 0.0});
+    look.insert(look.end(),
+                {static_cast<double>(m_tutorial->GetHints().size()),
+                 static_cast<double>(m_match->GetBonusCount()), IsGameOver() ? 1.0 : 0.0,
+                 m_field->IsLevelFinished() ? 1.0 : 0.0, static_cast<double>(m_rival_move.GetGlow())});
 }
 
 bool CGame::ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SArea& flowers)
@@ -93,7 +94,7 @@ bool CGame::ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SAre
     std::vector<double> still;
     AppendStatusLook(still);
     const std::size_t statusSize = still.size();
-    m_painter->AppendFlowersLook(*m_field, still);
+    m_painter->AppendFlowersLook(*m_field, still, &m_zones.SlotLook());
     std::vector<double> over;
     AppendOverLook(over);
     std::vector<NInterface::SArea> moving;

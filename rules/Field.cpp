@@ -260,6 +260,34 @@ SCellPos CField::CellAt(float x, float y) const
     return m_geometry.CellAt(x, y);
 }
 
+std::vector<unsigned char> CField::ZoneSides(const CColourMap& map, int row, int column) const
+{
+    std::vector<unsigned char> sides(map.Values().size(), 0);
+    if (!IsValidCell(row, column) || map.GetRows() != m_geometry.Rows() ||
+        map.GetColumns() != m_geometry.Columns() || map.At(row, column) < 0)
+        return sides;
+    // Values no colour map holds: the zone's mark, and a stop never met.
+    constexpr int kZone = -100, kNoStop = -101;
+    CColourMap zone = map;
+    FloodMark(zone, row, column, kZone, kNoStop);
+    for (int r = 0; r < m_geometry.Rows(); ++r)
+        for (int c = 0; c < RowLength(r); ++c)
+        {
+            if (zone.At(r, c) != kZone)
+                continue;
+            unsigned char bits = 0;
+            unsigned char bit = 1;
+            for (const SCellPos& n : m_geometry.Neighbours(r, c))
+            {
+                if (!m_geometry.IsValid(n.m_row, n.m_column) || zone.At(n.m_row, n.m_column) != kZone)
+                    bits |= bit;
+                bit = static_cast<unsigned char>(bit << 1);
+            }
+            sides[static_cast<std::size_t>(r * map.GetColumns() + c)] = bits;
+        }
+    return sides;
+}
+
 CColourMap CField::MakeColourMap() const
 {
     CColourMap map(m_geometry.Rows(), m_geometry.Columns());

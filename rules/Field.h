@@ -146,6 +146,7 @@ class CField
     void CellPosition(int row, int column, float& x, float& y) const;
     float GetCellWidth() const { return m_geometry.CellWidth(); }
     float GetRowPitch() const { return m_geometry.RowPitch(); }
+    const CBoardGeometry& GetGeometry() const { return m_geometry; }
     // The cell object, or null for an invalid position or empty slot.
     CCell* GetCell(int row, int column) const;
     SCellPos GetHovered() const { return m_hovered; }
@@ -173,6 +174,13 @@ class CField
     bool FloodMark(CColourMap& map, int row, int column, int mark, int stop) const;
     void PaintMarked(const CColourMap& map, int mark, int colour);
     int CountRegion(int row, int column) const;
+    // The outline of the zone around (row, column) on `map`, the cells of
+    // its value that connect to it as FloodMark walks them: for each cell of
+    // the zone, one bit per side that faces no cell of the zone (another
+    // colour, a hole, the board's edge), in the order of
+    // CBoardGeometry::Neighbours; 0 outside it. One value per slot of the
+    // map; all 0 for a hole or an empty slot.
+    std::vector<unsigned char> ZoneSides(const CColourMap& map, int row, int column) const;
     int CountPlayableCells() const;
     bool CanGoForward() const;
     // The level-finished test: every playable cell lies in some territory.

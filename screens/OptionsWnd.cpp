@@ -47,6 +47,7 @@ COptionsWnd::COptionsWnd()
     box(m_dragons_box, "m_dragons_cb", ReadLength(Layout(), ELength::kDragonsCaption),
         settings.m_show_dragons);
     box(m_full_screen, "m_fs_cb", ReadLength(Layout(), ELength::kFullScreenCaption), IsFullScreen());
+    box(m_zones, "m_zones_cb", ReadLength(Layout(), ELength::kZonesCaption), settings.m_show_zones);
     m_full_screen_shown = IsFullScreen();
     for (const NOpponents::SOpponent& opponent : NOpponents::kOpponents)
         box(m_opponents[opponent.m_id], opponent.m_box_key, ReadLength(Layout(), opponent.m_caption_width),
@@ -116,6 +117,8 @@ void COptionsWnd::OnControl(CControl* control)
         settings.m_hints = m_hints->IsChecked();
     else if (control == m_dragons_box.get())
         settings.m_show_dragons = m_dragons_box->IsChecked();
+    else if (control == m_zones.get())
+        settings.m_show_zones = m_zones->IsChecked();
     for (const NOpponents::SOpponent& opponent : NOpponents::kOpponents)
         if (control == m_opponents[opponent.m_id].get())
         {

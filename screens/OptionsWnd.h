@@ -1,6 +1,6 @@
 // NInterface::COptionsWnd: music volume, sound effects, hints, dragons, full
-// screen and the opponent of new games; every change goes straight into the
-// settings.
+// screen, the zones' outline and the opponent of new games; every change goes
+// straight into the settings.
 #pragma once
 
 #include "catalogue/Opponents.h"
@@ -26,6 +26,7 @@ class COptionsWnd final : public CMenuWnd
     CSimpleCheckBox* SoundBox() const { return m_sound.get(); }
     CSimpleCheckBox* HintsBox() const { return m_hints.get(); }
     CSimpleCheckBox* FullScreenBox() const { return m_full_screen.get(); }
+    CSimpleCheckBox* ZonesBox() const { return m_zones.get(); }
     CSimpleCheckBox* OpponentBox(NOpponents::EOpponent opponent) const { return m_opponents[opponent].get(); }
 
   private:
@@ -43,6 +44,7 @@ class COptionsWnd final : public CMenuWnd
     std::unique_ptr<CSimpleCheckBox> m_hints;
     std::unique_ptr<CSimpleCheckBox> m_dragons_box;
     std::unique_ptr<CSimpleCheckBox> m_full_screen;
+    std::unique_ptr<CSimpleCheckBox> m_zones;
     // One checked at a time, like the level choice's set boxes.
     std::array<std::unique_ptr<CSimpleCheckBox>, NOpponents::kCount> m_opponents;
     // The box's state as FollowFullScreen last left it: a change is a click.

@@ -65,6 +65,7 @@ void CSettings::Load(const std::string& path)
     m_sound = ReadInt(file, "m_sound", 1) == 1;
     m_hints = ReadInt(file, "m_hints", 1) == 1;
     m_show_dragons = file.GetBool("m_show_dragons", true);
+    m_show_zones = file.GetBool("m_show_zones", true);
     m_sound_invert = file.GetBool("m_sound_invert", false);
     m_full_screen = ReadInt(file, "m_is_full_screen_loaded", 1) != 0;
     // Out of range, the slider could show no such volume.
@@ -90,6 +91,7 @@ bool CSettings::Save(const std::string& path, const CWindowState& window) const
     file.SetInt("m_is_full_screen_loaded", window.m_full_screen ? 1 : 0);
     file.SetInt("m_music_volume", m_music_volume);
     file.SetInt("m_show_dragons", m_show_dragons ? 1 : 0);
+    file.SetInt("m_show_zones", m_show_zones ? 1 : 0);
     file.SetInt("m_opponent", m_opponent);
     for (const NLevelSets::SLevelSet& set : NLevelSets::kSets)
         file.SetInt(set.m_record_key, LevelRecord(set.m_id));

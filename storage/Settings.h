@@ -43,6 +43,8 @@ class CSettings
     bool m_sound = true;
     bool m_hints = true;
     bool m_show_dragons = true;
+    // The outline along each side's zone on the board.
+    bool m_show_zones = true;
     bool m_sound_invert = false;
     int m_music_volume = 40;
     // The opponent new games are started with (NOpponents).

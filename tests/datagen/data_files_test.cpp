@@ -56,7 +56,7 @@ TEST(GeneratedConfig, EveryLayoutPlacesEveryControlAndPlaceItsScreenReads)
         {"mui/main_wnd.txt", {"m_game_btn", "m_quit_game_btn", "m_help_btn", "m_top_btn", "m_options_btn"}},
         {"mui/options_wnd.txt",
          {"m_close_btn", "m_musik_volume_track_bar", "m_sound_cb", "m_hints_cb", "m_dragons_cb", "m_fs_cb",
-          "m_opponent_gentle_cb", "m_opponent_level_cb", "m_opponent_fierce_cb"}},
+          "m_zones_cb", "m_opponent_gentle_cb", "m_opponent_level_cb", "m_opponent_fierce_cb"}},
         {"mui/help_wnd.txt", {"m_close_btn", "m_next_btn", "m_prev_btn"}},
         {"mui/custom_wnd.txt",
          {"m_close_btn", "m_ok_btn", "m_cb_classic", "m_cb_advanced", "m_cb_moving", "m_level_track_bar"}},

@@ -1,7 +1,10 @@
 // The board's look for the kept flower layer: which changes of a cell need
-// which part of the layer drawn again.
+// which part of the layer drawn again; the zones' outline as the board shows it.
 #include "play/BoardPainter.h"
+#include "play/ZoneOutline.h"
+#include "rules/BoardBuilder.h"
 #include "rules/Cell.h"
+#include "rules/Player.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +79,13 @@ TEST(FlowersLook, EveryDrawnPropertyChangesTheLook)
         return LookOf({&cell}) != before;
     };
     EXPECT_FALSE(differs([](CCell&) {}));
+    // What the layer draws over the flower (the zones' outline) counts too.
+    const CBoardPainter painter;
+    CCell cell(1, kCellSheet, &kCoinSheet, 100.0f, 100.0f, 20.0f);
+    std::vector<double> plain, outlined;
+    painter.AppendLook(cell, plain);
+    painter.AppendLook(cell, outlined, 8.0);
+    EXPECT_NE(plain, outlined);
     EXPECT_TRUE(differs([](CCell& c) { c.SetHole(true); }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetSize(21.0f); }));
     EXPECT_TRUE(differs([](CCell& c) { c.SetColourDirect(4); }));
@@ -92,6 +102,53 @@ TEST(FlowersLook, EveryDrawnPropertyChangesTheLook)
             c.MoveTo(300.0f, 100.0f, false);
             c.Update(50.0f);
         }));
+}
+
+// Sides are bits in the order of CBoardGeometry::Neighbours; on the middle row
+// (r-1, c), (r+1, c), (r, c-1), (r, c+1), (r-1, c-1), (r+1, c-1).
+TEST(ZoneOutline, FollowsTheFlowersAsShownThroughACaptureAndAShift)
+{
+    using namespace NTest;
+    const auto sides = [](const CField& field, std::size_t home, int r, int c)
+    {
+        CZoneOutline outline;
+        outline.Update(field, true);
+        return static_cast<int>(outline.Sides(home).at(static_cast<std::size_t>(r * field.GetColumns() + c)));
+    };
+    // Yours the left column, a pocket of 4 and 5 behind a row of 1, a wall of
+    // holes in column 3, the rival's 2 beyond it.
+    SBoard duel;
+    CPlayer human(kMid, 0, duel.m_field.get()), rival(kMid, kLast, duel.m_field.get());
+    duel.Layout(
+        [](int r, int c) {
+            return c == 0 ? 0 : c == 1 ? 1 : c == 2 ? 4 + r % 2 : c == 3 ? kHole : 2;
+        });
+    // home, row, column, sides
+    const int before[][4] = {
+        {0, kMid, 0, 0b111100}, {0, kMid, 1, 0}, {0, kMid, 2, 0}, {1, kMid, kLast, 0b001011}};
+    for (const auto& [home, r, c, bits] : before)
+        EXPECT_EQ(sides(*duel, static_cast<std::size_t>(home), r, c), bits) << home << " " << r << "," << c;
+    // The zone grows only as its flowers turn.
+    ASSERT_TRUE(duel->Repaint(kMid, 0, 1));
+    EXPECT_EQ(sides(*duel, 0, kMid, 0), 0b111100);
+    RunUntilIdle(*duel);
+    EXPECT_EQ(sides(*duel, 0, kMid, 0), 0b110100);
+    EXPECT_EQ(sides(*duel, 0, kMid, 1), 0);
+    EXPECT_EQ(sides(*duel, 0, kMid, 2), 0b001000); // the captured pocket, against the wall
+    CZoneOutline off;
+    off.Update(*duel, false);
+    EXPECT_TRUE(off.Sides(0).empty());
+
+    // The moving set: the zone slides left with its flowers.
+    SBoard moving(0, 1, NLevelSets::kMoving);
+    moving->SetRefillLevelsCount(1);
+    CPlayer racer(kMid, 0, moving.m_field.get());
+    moving.Layout([](int r, int c) { return r == kMid && c < 5 ? 0 : 1 + (r + c) % 5; });
+    EXPECT_EQ(sides(*moving, 0, kMid, 4), 0b111011);
+    moving->StartShift(1);
+    RunUntilIdle(*moving);
+    EXPECT_EQ(sides(*moving, 0, kMid, 3), 0b111011);
+    EXPECT_EQ(sides(*moving, 0, kMid, 4), 0);
 }
 } // namespace
 } // namespace NGame

@@ -43,7 +43,7 @@ TEST(Settings, MissingFileGivesTheDefaultWindowAndAbsentKeysTheirDefaults)
     // fresh start has it, the window's place as the top left corner.
     CSettings s;
     s.m_window_x = s.m_window_y = 5;
-    s.m_sound = s.m_hints = s.m_show_dragons = s.m_full_screen = false;
+    s.m_sound = s.m_hints = s.m_show_dragons = s.m_show_zones = s.m_full_screen = false;
     s.Load(
         folder.Write("dx_demo.cfg", CCipher().Encipher("m_window_width 900 m_window_height 700", "vum", 3)));
     EXPECT_TRUE(s.m_window_size_stored);
@@ -60,7 +60,7 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
                                                           "m_sound 2 m_hints 1 m_sound_invert 5 "
                                                           "m_is_full_screen_loaded 0 m_music_volume 164 "
                                                           "m_adv_level 12 m_classic_level x "
-                                                          "m_moving_level 7 m_opponent 0",
+                                                          "m_moving_level 7 m_opponent 0 m_show_zones x",
                                                           "vum", 3)));
     EXPECT_EQ(s.m_window_width, 800);
     EXPECT_EQ(s.m_window_height, 100);
@@ -70,6 +70,7 @@ TEST(Settings, ValuesReadBackWithTheirBounds)
     EXPECT_TRUE(s.m_hints);
     EXPECT_TRUE(s.m_sound_invert);
     EXPECT_FALSE(s.m_full_screen);
+    EXPECT_TRUE(s.m_show_zones);      // no number: the default
     EXPECT_EQ(s.m_music_volume, 100); // the loudest there is
     EXPECT_EQ(s.m_level_records[NLevelSets::kAdvanced], 12);
     EXPECT_EQ(s.m_level_records[NLevelSets::kClassic], 3);
@@ -105,7 +106,7 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     s.m_window_width = 1024;
     s.m_window_height = 768;
     // Every value away from its default, so that each key shows what it saves.
-    s.m_sound = s.m_hints = s.m_show_dragons = false;
+    s.m_sound = s.m_hints = s.m_show_dragons = s.m_show_zones = false;
     s.m_music_volume = 7;
     s.m_opponent = NOpponents::kFierce;
     s.m_level_records[NLevelSets::kAdvanced] = 12;
@@ -116,11 +117,10 @@ TEST(Settings, SaveRecordsTheWindowOnlyWhenNotMinimised)
     window.m_top = 40;
     window.m_invert_stereo = true;
     ASSERT_TRUE(s.Save(path, window));
-    EXPECT_EQ(
-        SavedText(path),
-        "m_adv_level 12\nm_classic_level 45\nm_hints 0\nm_is_full_screen_loaded 0\n"
-        "m_moving_level 9\nm_music_volume 7\nm_opponent 2\nm_show_dragons 0\nm_sound 0\nm_sound_invert 1\n"
-        "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
+    EXPECT_EQ(SavedText(path), "m_adv_level 12\nm_classic_level 45\nm_hints 0\nm_is_full_screen_loaded 0\n"
+                               "m_moving_level 9\nm_music_volume 7\nm_opponent 2\nm_show_dragons "
+                               "0\nm_show_zones 0\nm_sound 0\nm_sound_invert 1\n"
+                               "m_window_height 768\nm_window_width 1024\nx 30\ny 40\n");
 
     window = {true, true, 30, 40, false};
     ASSERT_TRUE(s.Save(path, window));

@@ -120,7 +120,8 @@ void CapturingPage(CHelpWriter& h)
     h.Text(kLeft, kTitleY, kWidth, 34, Text(EText::kHelpCapturingTitle), true);
     h.Image(600, 200, 160, 120, "mui/help/gameplay.spr", 0, true, 1000);
     const float y = h.Text(kLeft, 128, 420, kBody, Text(EText::kHelpCapturing));
-    h.Text(kLeft, std::max(y, 290.0f) + kGap, kWidth, kBody, Text(EText::kHelpPreview));
+    const float below = h.Text(kLeft, std::max(y, 290.0f) + kGap, kWidth, kBody, Text(EText::kHelpPreview));
+    h.Text(kLeft, below + kGap, kWidth, kBody, Text(EText::kHelpZones));
 }
 
 // The six flowers and their keys.

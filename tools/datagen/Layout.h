@@ -41,7 +41,7 @@ inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {
 
 // Options ("mui/options_wnd.txt"). The opponent's three boxes share the
 // bottom row with their caption, in a smaller size so that they fit it; the
-// row above it is free for one more box in the column.
+// row above it holds the column's last box, Show zones.
 constexpr float kVolumeTrackLength = NPlaces::Length(NPlaces::ELength::kVolumeTrack).m_value;
 constexpr float kOpponentCaptionX = 100, kOpponentRowY = 496, kOpponentTextSize = 20;
 inline const std::vector<SPlace> kOptionsLayout = {
@@ -51,6 +51,7 @@ inline const std::vector<SPlace> kOptionsLayout = {
     {"m_hints_cb", 330, 306},
     {"m_dragons_cb", 330, 356},
     {"m_fs_cb", 330, 406},
+    {"m_zones_cb", 330, 456},
     {NOpponents::kOpponents[NOpponents::kGentle].m_box_key, 225, kOpponentRowY},
     {NOpponents::kOpponents[NOpponents::kLevel].m_box_key, 352, kOpponentRowY},
     {NOpponents::kOpponents[NOpponents::kFierce].m_box_key, 594, kOpponentRowY}};

@@ -172,7 +172,8 @@ void Options(COutput& out)
     } boxes[] = {{"m_sound_cb", EText::kSound},
                  {"m_hints_cb", EText::kHints},
                  {"m_dragons_cb", EText::kDragons},
-                 {"m_fs_cb", EText::kFullScreen}};
+                 {"m_fs_cb", EText::kFullScreen},
+                 {"m_zones_cb", EText::kShowZones}};
     for (const auto& b : boxes)
     {
         const SPlace p = Find(kOptionsLayout, b.name);
