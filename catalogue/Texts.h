@@ -260,11 +260,14 @@ inline constexpr std::array<SEntry, static_cast<std::size_t>(EText::kCount)> kEn
     {EText::kPieHalf, "half"},
     {EText::kHomeTitle, "Your home"},
     {EText::kHomeText,
-     "Your zone starts here, at the left end of the middle row. The rival starts at the right end."},
+     "Your zone starts here, at the left end of the middle row; a bright line runs round it. The rival "
+     "starts at the right end, a dashed line round its zone."},
     {EText::kFlowersTitle, "Your flowers"},
     {EText::kFlowersText, "How many flowers your zone holds."},
     {EText::kRivalTitle, "Rival's flowers"},
-    {EText::kRivalText, "How many flowers the rival holds."},
+    {EText::kRivalText,
+     "How many flowers the rival holds, and the flower it took last. The flowers its move took glow for a "
+     "moment."},
     {EText::kPurseTitle, "Your purse"},
     {EText::kPurseText, "Coins you have collected."},
     {EText::kBonusesTitle, "Bonuses"},

@@ -49,10 +49,10 @@ constexpr NPlaces::SPlace kLevel = NearNumber(NPlaces::EPlace::kLevelNumber, 0, 
 
 const std::vector<SHint> kHints = {
     {144, 108, 512, 384, -1, -1, Text(EText::kWelcome), ""},
-    {36, 306, 360, 116, 28, 282, Text(EText::kHomeTitle), Text(EText::kHomeText)},
+    {36, 306, 360, 132, 28, 282, Text(EText::kHomeTitle), Text(EText::kHomeText)},
     // These three open together: none covers another.
     {130, 10, 280, 76, kFlowers.m_x, kFlowers.m_y, Text(EText::kFlowersTitle), Text(EText::kFlowersText)},
-    {446, 128, 260, 76, kRival.m_x, kRival.m_y, Text(EText::kRivalTitle), Text(EText::kRivalText)},
+    {446, 128, 260, 128, kRival.m_x, kRival.m_y, Text(EText::kRivalTitle), Text(EText::kRivalText)},
     {100, 140, 280, 76, kPurse.m_x, kPurse.m_y, Text(EText::kPurseTitle), Text(EText::kPurseText)},
     {200, 396, 400, 132, 400, 560, Text(EText::kBonusesTitle), Text(EText::kBonusesText)},
     {150, 330, 420, 104, -1, -1, Text(EText::kCoinsTitle), Text(EText::kCoinsText)},
