@@ -114,10 +114,7 @@ void CScreen::OnMouseMove(int x, int y, std::uint32_t flags)
         int cx = 0;
         int cy = 0;
         app.GetCursorDesktopPos(cx, cy);
-        const CRect rect = app.GetWindowRect();
-        app.MoveWindow(rect.m_left + cx - m_anchor_x, rect.m_top + cy - m_anchor_y);
-        m_anchor_x = cx;
-        m_anchor_y = cy;
+        app.MoveWindow(m_drag_left + cx - m_anchor_x, m_drag_top + cy - m_anchor_y);
     }
     bool taken = false;
     for (CControl* control : m_controls)
@@ -168,5 +165,9 @@ void CScreen::OnCloseRequest() {}
 void CScreen::StartDrag()
 {
     m_dragging = true;
-    Application().GetCursorDesktopPos(m_anchor_x, m_anchor_y);
+    CApplication& app = Application();
+    app.GetCursorDesktopPos(m_anchor_x, m_anchor_y);
+    const CRect rect = app.GetWindowRect();
+    m_drag_left = rect.m_left;
+    m_drag_top = rect.m_top;
 }

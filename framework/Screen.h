@@ -62,6 +62,11 @@ class CScreen
     bool m_draggable = false;
     bool m_keyboard_navigation = false;
     CControl* m_focused = nullptr;
+    // The pointer and the window's corner when the drag began: the window
+    // goes where they say, not where a window manager slow to move it last
+    // reported it.
     int m_anchor_x = 0;
     int m_anchor_y = 0;
+    int m_drag_left = 0;
+    int m_drag_top = 0;
 };
