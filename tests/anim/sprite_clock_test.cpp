@@ -55,14 +55,5 @@ TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
     sheet.SetGroup(2);
     EXPECT_EQ(sheet.GetGroup(), 0);
 }
-
-TEST(FrameTiming, CountsBelowOneGiveOneCell)
-{
-    CSpriteClock bare(0, -2, 50);
-    EXPECT_EQ(bare.GetGroupCount(), 1);
-    EXPECT_EQ(bare.GetFrameCount(), 1);
-    bare.Update(51.0f);
-    EXPECT_EQ(bare.GetFrame(), 0);
-}
 } // namespace
 } // namespace NGame

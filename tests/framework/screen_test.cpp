@@ -84,17 +84,14 @@ TEST_F(ScreenTest, DraggingEmptyAreaMovesTheWindowInWindowedMode)
     m_platform.m_cursor_x = 310;
     m_platform.m_cursor_y = 195;
     screen.OnMouseMove(210, 95, 0);
-    CRect rect = m_platform.GetWindowRect();
-    EXPECT_EQ(rect.m_left, 110);
-    EXPECT_EQ(rect.m_top, 95);
-    EXPECT_EQ(rect.m_width, 800);
+    const CRect rect = m_platform.GetWindowRect();
+    EXPECT_EQ(std::vector<int>({rect.m_left, rect.m_top, rect.m_width}), std::vector<int>({110, 95, 800}));
     // A window manager slow to move it still reports the old place: the next
     // step goes by the pointer's whole way from the press all the same.
     m_platform.m_window.m_left = 100;
     m_platform.m_cursor_x = 312;
     screen.OnMouseMove(202, 100, 0);
     EXPECT_EQ(m_platform.GetWindowRect().m_left, 112);
-
     screen.OnLButtonUp(202, 100, 0);
     m_platform.m_cursor_x = 400;
     screen.OnMouseMove(290, 100, 0);

@@ -150,22 +150,23 @@ class GameFixture : public ::testing::Test
         m_game->OnLButtonDown(x, y, 0);
         m_game->OnLButtonUp(x + dx, y + dy, 0);
     }
-    void ClickCell(int r, int c)
+    void ClickCell(int r, int c, int dx = 0, int dy = 0)
     {
         float x = 0.0f;
         float y = 0.0f;
         Field().CellPosition(r, c, x, y);
-        Click(static_cast<int>(x), static_cast<int>(y));
+        Click(static_cast<int>(x), static_cast<int>(y), dx, dy);
     }
-    // A cell of a colour the human may take; false when there is none.
-    bool ClickAllowedCell()
+    // A cell of a colour the human may take, released (dx, dy) away; false
+    // when there is none.
+    bool ClickAllowedCell(int dx = 0, int dy = 0)
     {
         CField& field = Field();
         for (int r = 0; r < field.GetRows(); ++r)
             for (int c = 0; c < field.RowLength(r); ++c)
                 if (field.IsValidCell(r, c) && field.IsColourAllowed(field.GetCellColour(r, c)))
                 {
-                    ClickCell(r, c);
+                    ClickCell(r, c, dx, dy);
                     return true;
                 }
         return false;

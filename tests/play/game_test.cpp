@@ -88,22 +88,11 @@ TEST_F(GameFixture, DragOfThreePixelsIsNoClick)
 {
     Start();
     ASSERT_TRUE(Settle());
-    CField& field = Field();
-    for (int r = 0; r < field.GetRows(); ++r)
-        for (int c = 0; c < field.RowLength(r); ++c)
-            if (field.IsColourAllowed(field.GetCellColour(r, c)))
-            {
-                float x = 0.0f;
-                float y = 0.0f;
-                field.CellPosition(r, c, x, y);
-                Click(static_cast<int>(x), static_cast<int>(y), 3, 0);
-                Click(static_cast<int>(x), static_cast<int>(y), 0, -3);
-                EXPECT_EQ(Human().GetState(), PlayerTurn);
-                Click(static_cast<int>(x), static_cast<int>(y), 2, -2);
-                EXPECT_EQ(Human().GetState(), PlayerMoving);
-                return;
-            }
-    FAIL() << "no colour to take";
+    ASSERT_TRUE(ClickAllowedCell(3, 0));
+    ClickAllowedCell(0, -3);
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
+    ClickAllowedCell(2, -2);
+    EXPECT_EQ(Human().GetState(), PlayerMoving);
 }
 
 TEST_F(GameFixture, MainMenuButtonClosesTheScreenEachTimeItIsShown)

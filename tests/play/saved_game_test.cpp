@@ -106,63 +106,43 @@ TEST_F(SavedGameTest, AGameQuitInItsOpeningResumesAsTheOpeningWouldHaveLeftIt)
     EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 3);
 }
 
+// A level won, or lost with lives to spare, and quit on its message in a real
+// window: level_end_quit_test.
 TEST_F(SavedGameTest, DecidedLevelResumesAsClickToContinueLeavesIt)
 {
-    // Won: the next level, its score counted once.
+    // Lost with the last life bought: the same level, neither life nor money.
     CGame& game = Start(kClassicGame, 3);
     ASSERT_TRUE(Settle());
-    Human().SetMoney(60);
-    WinningBoard();
-    FinishLevel();
-    int score = game.GetTotalScore();
-    EXPECT_EQ(NGameLink::ContinueScore(&game), score) << "the dialog counts the level once too";
-    CPropertyFile store;
-    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
-    ASSERT_TRUE(Resume(kClassicGame, store));
-    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
-    EXPECT_EQ(m_resumed->GetTotalScore(), score);
-    EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 60);
-    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 3);
-
-    // Lost with lives to spare: the same level with one life fewer.
-    LosingBoard();
-    FinishLevel();
-    score = game.GetTotalScore();
-    store.Clear();
-    ASSERT_TRUE(NGameLink::SaveGame(&game, store));
-    ASSERT_TRUE(Resume(kClassicGame, store));
-    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
-    EXPECT_EQ(m_resumed->GetTotalScore(), score);
-    EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 2);
-
-    // Lost with the last life bought: the same level, neither life nor money.
     Human().SetLives(0);
     Human().SetMoney(DefaultBonusPrice(BonusLife));
     LosingBoard();
     FinishLevel();
-    store.Clear();
+    CPropertyFile store;
     ASSERT_TRUE(NGameLink::SaveGame(&game, store));
     ASSERT_TRUE(Resume(kClassicGame, store));
-    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 3);
     EXPECT_EQ(m_resumed->GetPlayer(0)->GetLives(), 0);
     EXPECT_EQ(m_resumed->GetPlayer(0)->GetMoney(), 0);
 
-    // Clicked on, and saved in the next level's opening before its first snapshot.
+    // Won, clicked on, and saved in the next level's opening before its first
+    // snapshot: the next level, its score counted once.
     WinningBoard();
     FinishLevel();
-    score = game.GetTotalScore();
+    const int score = game.GetTotalScore();
+    EXPECT_EQ(NGameLink::ContinueScore(&game), score) << "the dialog counts the level once too";
     Continue();
     ASSERT_EQ(Field().GetState(), Intro);
     store.Clear();
     ASSERT_TRUE(NGameLink::SaveGame(&game, store));
     ASSERT_TRUE(Resume(kClassicGame, store));
-    EXPECT_EQ(m_resumed->GetField().GetLevel(), 5);
+    EXPECT_EQ(m_resumed->GetField().GetLevel(), 4);
     EXPECT_EQ(m_resumed->GetTotalScore(), score);
 }
 
 TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
 {
-    // A type the game was not made for, or a damaged board.
+    // A type the game was not made for, or a damaged board (a game that is
+    // over is never stored: game_test).
     CGame& later = Start(kClassicGame, 4);
     ASSERT_TRUE(Settle());
     Field().TakeSnapshot();
@@ -176,15 +156,5 @@ TEST_F(SavedGameTest, GamesThatCannotResumeAreRefused)
     damaged.SetInt(NSavedGame::kTypeKey, 7);
     EXPECT_FALSE(Resume(kClassicGame, damaged));
     EXPECT_TRUE(Resume(kClassicGame, store));
-
-    // A game that is over, though its screen is still fading out, is not stored.
-    Human().SetLives(0);
-    Human().SetMoney(0);
-    LosingBoard();
-    FinishLevel();
-    ASSERT_TRUE(later.IsGameOver());
-    store.Clear();
-    EXPECT_FALSE(NGameLink::SaveGame(&later, store));
-    EXPECT_FALSE(Resume(kClassicGame, store));
 }
 } // namespace NGame::NTest

@@ -4,7 +4,6 @@
 
 #include "markup/MarkupNode.h"
 #include "media/ResourceGroup.h"
-#include "platform/KeyCodes.h"
 #include "screens/HelpBlock.h"
 #include "widgets/ScrollingText.h"
 
@@ -162,12 +161,17 @@ TEST_F(TutorialTest, ShortHintTableSkipsMissingTutorialNumbers)
     EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
 }
 
-TEST_F(TutorialTest, ClicksOnTheBoardDoNothingWhileAHintIsOpen)
+// The keys' colours, Space and Escape in a real window: keyboard_play_test
+// and system_keys_test.
+TEST_F(TutorialTest, ClicksAndColourKeysDoNothingWhileAHintIsOpen)
 {
     Start();
     Field().LandAllInsects();
     ASSERT_FALSE(NextGroup().empty());
     ASSERT_TRUE(RunUntil([this] { return Field().IsIdle(); }));
+    for (int key = '1'; key <= '6'; ++key)
+        m_game->OnKeyDown(key);
+    EXPECT_EQ(Human().GetState(), PlayerTurn);
     ASSERT_TRUE(ClickAllowedCell()); // its press closes the hint, its release is ignored
     EXPECT_EQ(Human().GetState(), PlayerTurn);
 }
@@ -219,34 +223,6 @@ TEST_F(TutorialTest, EmptyHintTableOpensNoHintAtAll)
     EXPECT_EQ(m_game->GetTutorial().OpenHint(-1), nullptr);
 }
 
-// Keys 1-6 choose colours as clicks do, Space goes on after a level, Escape
-// leaves as the menu button does.
-TEST_F(TutorialTest, KeysPlayAsClicksDo)
-{
-    Start();
-    m_game->GetTutorial().SetProgress(FindGameResources()->GetTutorialLength());
-    ASSERT_TRUE(Settle());
-    // The human's home colour 2, the opponent's 1, everything else 0.
-    Layout([this](int r, int c)
-           { return r == Mid() && c == 0 ? 2 : (r == Mid() && c == Field().RowLength(r) - 1 ? 1 : 0); });
-    m_game->OnKeyDown('3'); // the human's own colour
-    EXPECT_FALSE(Human().IsValidClick());
-    EXPECT_EQ(Human().GetState(), PlayerTurn);
-    ASSERT_EQ(m_game->GetTutorial().GetHints().size(), 1u);
-    EXPECT_EQ(m_game->GetTutorial().GetHints()[0]->GetRecord(), 10u);
-    m_game->OnKeyDown('1'); // ignored while a hint is open
-    EXPECT_EQ(Human().GetState(), PlayerTurn);
-    m_game->OnKeyDown(NKey::kEnter); // closes it
-    ASSERT_TRUE(RunUntil([this] { return m_game->GetTutorial().GetHints().empty(); }, 60));
-
-    m_game->OnKeyDown('1');
-    EXPECT_EQ(Human().GetState(), PlayerMoving);
-    ASSERT_TRUE(RunUntil([this] { return Field().IsLevelFinished() && Field().IsIdle(); }));
-    Frames(2);
-    m_game->OnKeyDown(NKey::kSpace);
-    EXPECT_EQ(Field().GetState(), Leaving);
-}
-
 TEST_F(TutorialTest, MovingSetTakesTheRivalsColourByKeyAndClickWithNoWrongColourHint)
 {
     Start(kMovingGame);
@@ -264,15 +240,4 @@ TEST_F(TutorialTest, MovingSetTakesTheRivalsColourByKeyAndClickWithNoWrongColour
     EXPECT_EQ(Human().GetState(), PlayerMoving);
     EXPECT_TRUE(m_game->GetTutorial().GetHints().empty());
 }
-
-TEST_F(TutorialTest, EscapeLeavesTheGameAsTheMenuButtonDoes)
-{
-    Start();
-    m_game->GetTutorial().SetProgress(FindGameResources()->GetTutorialLength());
-    ASSERT_TRUE(Settle());
-    m_game->OnKeyDown(NKey::kEscape);
-    m_app->FrameStep(16.0f);
-    EXPECT_NE(m_app->TopScreen(), m_game.get());
-}
-
 } // namespace NGame::NTest
