@@ -97,27 +97,42 @@ expect_exit() {
 }
 
 # Saved games one move from the end of a level: base_save [SET LEVEL] makes a
-# real save of it (classic level 2 unless told; sets TOOL, KEY, home, columns
-# and x, the free flower right of the human's home); craft_save MODE LIVES
-# MONEY USER-DIR rewrites its board:
-# lose: all the rival's colour 1 but the home (2) and its right-hand
-# neighbour (3); win: all colour FILL (5th argument, else 0) but the two
-# homes (2 and 1).
+# real save of it (classic level 2 unless told; sets TOOL, KEY, the board's
+# shape and x, the free flower right of the human's home); craft_save MODE
+# LIVES MONEY USER-DIR [FILL] rewrites its board (see new_board).
 base_save() {
   TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&' BASE_SET=${1:-classic} BASE_LEVEL=${2:-2}
   timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
     --play "$BASE_SET:$BASE_LEVEL" --frames 60 2>/dev/null || fail "saving run: exit code $?"
   "$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
-  local rows r
-  read -r rows columns < <("$TOOL" board --data "$DATA" --set "$BASE_SET" --level $((BASE_LEVEL - 1)) \
-    | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
-  home=0
-  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+  board_shape "$BASE_SET" $((BASE_LEVEL - 1))
   x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
 }
 craft_save() {
   mkdir -p "$4"
-  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v fill="${5:-00}" -v lives="$2" -v money="$3" '
+  new_board "$1" "$WORK/plain.txt" "${5:-00}" | sed -e "s/^gamedata.playermoney .*/gamedata.playermoney $3/" \
+    -e "s/^gamedata.playerlifes .*/gamedata.playerlifes $2/" -e 's/^gamedata.totalscore .*/gamedata.totalscore 40/' \
+    -e '/^stats\./d' > "$WORK/crafted.txt" # a crafted game brings no statistics of its own
+  grep -q "^gamedata.level_num $((BASE_LEVEL - 1))\$" "$WORK/crafted.txt" \
+    || fail "base save not at level $BASE_LEVEL: $(grep level_num "$WORK/crafted.txt")"
+  "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
+}
+# board_shape SET LEVEL: the board's $rows and $columns, and the human's
+# $home, the first flower of the middle row.
+board_shape() {
+  local r
+  read -r rows columns < <("$TOOL" board --data "$DATA" --set "$1" --level "$2" \
+    | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
+  home=0
+  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+}
+# new_board MODE SAVE FILL: the clear SAVE with its board repainted for
+# board_shape's $home and $columns; holes stay holes, coins go. lose: all the
+# rival's colour 1 but the home (2) and its right-hand neighbour (3); win: all
+# colour FILL but the two homes (2 and 1); coin: as win with FILL 3, but the
+# flower right of the human's home in colour 0 with a dollar coin on it.
+new_board() {
+  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v fill="$3" '
   /^gamedata.fieldstate / {
     s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
     n = split(s, t, " "); out = t[1]; cell = 0
@@ -126,20 +141,14 @@ craft_save() {
       if (t[i] == "50" || t[i] == "51" || t[i] == "61") { out = out " 50"; i += t[i] == "50" ? 1 : t[i] == "51" ? 2 : 3 }
       else {
         if (mode == "lose") c = cell == home ? "02" : cell == home + 1 ? "03" : "01"
+        else if (mode == "coin" && cell == home + 1) c = "60 00 04"
         else c = cell == home ? "02" : cell == rival ? "01" : fill
         out = out " " c; i += (t[i] == "60") ? 3 : 1
       }
       cell++
     }
     print "gamedata.fieldstate \"" out " \""; next }
-  /^gamedata.playermoney / { print "gamedata.playermoney " money; next }
-  /^gamedata.playerlifes / { print "gamedata.playerlifes " lives; next }
-  /^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
-  /^stats\./ { next }  # a crafted game brings no statistics of its own
-  { print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
-  grep -q "^gamedata.level_num $((BASE_LEVEL - 1))\$" "$WORK/crafted.txt" \
-    || fail "base save not at level $BASE_LEVEL: $(grep level_num "$WORK/crafted.txt")"
-  "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
+  { print }' "$2"
 }
 
 # Waits for the game's window and prints its id.
