@@ -31,19 +31,14 @@ YELLOW=ffff00; MAGENTA=ff00ff; WHITE=ffffff
 probe() { "$PROBE" "$@" || fail "colours of $1"; }
 
 # expect_colour FILE X0 Y0 X1 Y1 RRGGBB TOLERANCE MIN WHAT: at least MIN pixels
-# of the region (X1, Y1 excluded) have the colour.
-expect_colour() {
+# of the region (X1, Y1 excluded) have the colour; expect_few ... MAX WHAT:
+# fewer than MAX.
+expect_colour() { count_colour -ge "at least" "$@"; }
+expect_few() { count_colour -lt "fewer than" "$@"; }
+count_colour() {
   local n
-  n=$("$PROBE" "$1" count "$2" "$3" "$4" "$5" "$6" "$7") || fail "cannot probe $1"
-  [ "$n" -ge "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted $8)"
-}
-
-# expect_few FILE X0 Y0 X1 Y1 RRGGBB TOLERANCE MAX WHAT: fewer than MAX pixels
-# of the region have the colour.
-expect_few() {
-  local n
-  n=$("$PROBE" "$1" count "$2" "$3" "$4" "$5" "$6" "$7") || fail "cannot probe $1"
-  [ "$n" -lt "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted fewer than $8)"
+  n=$("$PROBE" "$3" count "$4" "$5" "$6" "$7" "$8" "$9") || fail "cannot probe $3"
+  [ "$n" "$1" "${10}" ] || fail "${11} ($n pixels of $8 in $4,$5-$6,$7 of $(basename "$3"), wanted $2 ${10})"
 }
 
 # expect_changed FILE OTHER X0 Y0 X1 Y1 MIN WHAT [DX DY]: at least MIN pixels of
