@@ -1,6 +1,6 @@
 # Quitting on a level's end message, from saved games one move from the end
-# of classic level 2: a won level resumes at the next level with its score
-# counted once; a lost one at the same level with one life fewer and a fresh
+# of classic level 2: a won level's message reads on the brightest board, and
+# the level resumes at the next level with its score counted once; a lost one at the same level with one life fewer and a fresh
 # board, also after a second restart; "GAME OVER" leaves no game, and its
 # score enters the table when the program closes there (under the name
 # entered last, else "Nemo"), or through the name dialog when the player
@@ -32,12 +32,19 @@ play() { # SCRIPT SHOT EXTRA...
   { click 10 400 247; click 70 400 370; click 200 "$x" 285; echo "520 screenshot $shot"; printf '%s\n' "$@"; } > "$script"
 }
 
-# Won, quit on "LEVEL COMPLETED": the next level, the score counted once.
-craft_save win 2 30 "$WORK/won"
-flowers=$(grep '^gamedata.fieldstate ' "$WORK/crafted.txt" | tr ' ' '\n' | grep -cx '0[0-2]')
+# Won, quit on "LEVEL COMPLETED": the next level, the score counted once. The
+# board is all colour 5, the brightest: the message's white lines must read on
+# it over dark bands (the flowers just above and below each line go dark).
+craft_save win 2 30 "$WORK/won" 05
+flowers=$(grep '^gamedata.fieldstate ' "$WORK/crafted.txt" | tr ' ' '\n' | grep -cx '0[0-5]')
 play "$WORK/won.txt" "$WORK/won.png" "530 quit"
 run "$WORK/won" "$WORK/won.txt"
-message_shown "$WORK/won.png" 280
+expect_colour "$WORK/won.png" 40 100 760 240 f5e0ea 40 20000 "the board is not white"
+for y in 253 303 413 452; do
+  expect_colour "$WORK/won.png" 40 "$y" 760 $((y + 6)) 000000 100 3900 "no dark band behind the message at y $y"
+done
+expect_colour "$WORK/won.png" 150 260 650 300 "$WHITE" 24 3000 "LEVEL COMPLETED not white"
+expect_colour "$WORK/won.png" 220 418 580 450 "$WHITE" 24 1500 "click to continue not white"
 [ "$(saved "$WORK/won" gamedata.level_num)" = 2 ] || fail "won level not carried on: level $(saved "$WORK/won" gamedata.level_num)"
 [ "$(saved "$WORK/won" gamedata.totalscore)" = $((40 + flowers - 1)) ] \
   || fail "score $(saved "$WORK/won" gamedata.totalscore), not 40 + $((flowers - 1))"
