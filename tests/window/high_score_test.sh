@@ -25,8 +25,7 @@ craft_save lose 0 0 "$WORK/user"
   echo "800 screenshot $WORK/top.png"
   echo "810 quit"
 } > "$WORK/play.txt"
-timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
-  --replay "$WORK/play.txt" 2>/dev/null || fail "game run: exit code $?"
+replay "$WORK/user" "$WORK/play.txt" "game run"
 "$TOOL" show top7 --user-dir "$WORK/user" > "$WORK/top7.txt" || fail "top-7 unreadable"
 grep -qx 'top7.rec_name000000 Ada' "$WORK/top7.txt" || fail "no Ada in the classic list: $(head -3 "$WORK/top7.txt")"
 grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "wrong score: $(grep points000000 "$WORK/top7.txt")"
@@ -51,8 +50,7 @@ expect_changed "$WORK/top.png" "$WORK/top.png" 270 188 600 214 500 "the first ro
   for f in 150 152 154 156; do echo "$f key 9"; done; echo "158 key 32"; echo "190 screenshot $WORK/stats2.png"
   echo "200 quit"
 } > "$WORK/again.txt"
-timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/user" --data "$DATA" --windowed --no-pacing --seed 3 \
-  --replay "$WORK/again.txt" 2>/dev/null || fail "second run: exit code $?"
+replay "$WORK/user" "$WORK/again.txt" "second run"
 "$TOOL" show top7 --user-dir "$WORK/user" | grep -qx 'top7.rec_name000000 Ada' || fail "Ada lost at restart"
 expect_changed "$WORK/top2.png" "$WORK/top2.png" 270 188 600 214 500 "the next run's top-7 page shows no new row" 0 80
 # The statistics' captions and figures in dark ink on the parchment, the lost

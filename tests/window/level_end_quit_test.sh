@@ -10,11 +10,7 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
-run() { # USER-DIR SCRIPT
-  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$1" --data "$DATA" --windowed --no-pacing --seed 3 --replay "$2" \
-    2>/dev/null || fail "run of $2: exit code $?"
-  expect_closed_log "$1"
-}
+run() { replay "$1" "$2" "run of $2" && expect_closed_log "$1"; } # USER-DIR SCRIPT
 saved() { "$TOOL" show save --user-dir "$1" | grep "^$2 " | cut -d' ' -f2-; }
 # A white pixel of the end message's text must be somewhere on its line.
 message_shown() { # SHOT Y
