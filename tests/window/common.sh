@@ -78,6 +78,8 @@ start_game() {
   pid=$!
   id=$(wait_window) || { kill $pid; fail "no window"; }
 }
+# start_active ARGS...: start_game, then the window given the focus once it is up.
+start_active() { start_game "$@" && sleep 0.5 && xdotool windowactivate --sync "$id" 2>/dev/null; }
 
 # drag_window X Y WHAT: the left button pressed at the client pixel (X, Y) of
 # the window $id and the pointer dragged 50 right and 30 down: the window must
