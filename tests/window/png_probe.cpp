@@ -88,20 +88,6 @@ int main(int argc, char** argv)
             return same ? 1 : 2;
         }
     }
-    if (same)
-    {
-        const int allowed = std::atoi(argv[4]);
-        int largest = 0;
-        long beyond = 0;
-        for (std::size_t i = 0; i < picture.pixels.size(); ++i)
-        {
-            const int difference = std::abs(picture.pixels[i] - other.pixels[i]);
-            largest = std::max(largest, difference);
-            beyond += difference > allowed ? 1 : 0;
-        }
-        std::printf("largest difference %d, %ld channels beyond %d\n", largest, beyond, allowed);
-        return beyond == 0 ? 0 : 1;
-    }
     if (command == "size")
     {
         std::printf("%d %d\n", width, height);
@@ -122,15 +108,14 @@ int main(int argc, char** argv)
                      box[0], box[1], box[2], box[3], dx, dy, width, height);
         return false;
     };
-    // Prints how many pixels of the region pass the test.
+    // How many pixels of the region pass the test.
     const auto count = [&](auto test)
     {
         long n = 0;
         for (int y = box[1]; y < box[3]; ++y)
             for (int x = box[0]; x < box[2]; ++x)
                 n += test(x, y) ? 1 : 0;
-        std::printf("%ld\n", n);
-        return 0;
+        return n;
     };
     if (command == "count" && (argc == 8 || argc == 9))
     {
@@ -138,16 +123,23 @@ int main(int argc, char** argv)
             return 2;
         const unsigned long want = std::strtoul(argv[7], nullptr, 16);
         const int tolerance = argc == 9 ? std::atoi(argv[8]) : 12;
-        return count([&](int x, int y) { return Near(picture.At(x, y), want, tolerance); });
+        std::printf("%ld\n", count([&](int x, int y) { return Near(picture.At(x, y), want, tolerance); }));
+        return 0;
     }
-    if (changed)
+    if (same || changed)
     {
-        const int tolerance = argc >= 9 ? std::atoi(argv[8]) : 24;
+        // same: the whole picture within MAX; changed: the region, moved by DX, DY.
+        const int tolerance = same ? std::atoi(argv[4]) : argc >= 9 ? std::atoi(argv[8]) : 24;
         const int dx = argc == 11 ? std::atoi(argv[9]) : 0;
         const int dy = argc == 11 ? std::atoi(argv[10]) : 0;
-        if (!region(4, dx, dy))
+        if (same)
+        {
+            box[2] = width;
+            box[3] = height;
+        }
+        else if (!region(4, dx, dy))
             return 2;
-        return count(
+        const long n = count(
             [&](int x, int y)
             {
                 const unsigned char* p = picture.At(x, y);
@@ -155,6 +147,11 @@ int main(int argc, char** argv)
                 return std::max({std::abs(p[0] - q[0]), std::abs(p[1] - q[1]), std::abs(p[2] - q[2])}) >
                        tolerance;
             });
+        if (same)
+            std::printf("%ld pixels differ by more than %d\n", n, tolerance);
+        else
+            std::printf("%ld\n", n);
+        return same && n != 0 ? 1 : 0;
     }
     if (command == "count" || command == "changed" || command == "same" || (argc - 2) % 3 != 0)
     {
