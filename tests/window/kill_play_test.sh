@@ -21,10 +21,8 @@ LAG_MS=1500
 base_save classic 2
 mkdir -p "$USER_DIR"
 sed -e 's/^gamedata.playermoney .*/gamedata.playermoney 5000/' -e 's/^gamedata.playerlifes .*/gamedata.playerlifes 40/' \
-  "$WORK/plain.txt" > "$WORK/start.txt"
-"$TOOL" encipher --key "$KEY" "$WORK/start.txt" "$USER_DIR/saved_demo.dat" || fail "cannot write the start"
-"$TOOL" decipher --key vum "$WORK/base/dx_demo.cfg" | sed 's/^m_hints .*/m_hints 0/' > "$WORK/settings.txt"
-"$TOOL" encipher --key vum "$WORK/settings.txt" "$USER_DIR/dx_demo.cfg" || fail "cannot write the settings"
+  "$WORK/plain.txt" | "$TOOL" encipher --key "$KEY" - "$USER_DIR/saved_demo.dat" || fail "cannot write the start"
+echo "m_hints 0" | "$TOOL" encipher --key vum - "$USER_DIR/dx_demo.cfg" || fail "cannot write the settings"
 
 # Play, continue, then a key every 4 frames: colours in turn, and Space
 # every 24 keys (it goes on after a level); in "bonus.txt" every other key
