@@ -21,9 +21,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace

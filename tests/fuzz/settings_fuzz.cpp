@@ -8,9 +8,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace
 {

@@ -9,8 +9,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace
 {

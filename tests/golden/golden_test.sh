@@ -47,20 +47,14 @@ game() {
   cp -r "$user" "$OUT/$run/user"
 }
 
-# Past a level's opening: the intro cut short and the hints closed.
-opening() {
-  local f
-  echo "60 ldown 790 590"; echo "60 lup 790 590"
-  for f in 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
-}
-# moves FRAME X...: flowers clicked on row 300, one every 90 frames, time
-# enough for the rival's answer.
+# moves FRAME X...: flowers clicked on row 300 (ROW, if set), one every 90
+# frames, time enough for the rival's answer.
 moves() {
-  local f=$1 x; shift
-  for x in "$@"; do echo "$f move $x 300"; echo "$((f + 5)) ldown $x 300"; echo "$((f + 5)) lup $x 300"; f=$((f + 90)); done
+  local f=$1 x y=${ROW:-300}; shift
+  for x in "$@"; do echo "$f move $x $y"; echo "$((f + 5)) ldown $x $y"; echo "$((f + 5)) lup $x $y"; f=$((f + 90)); done
 }
 # buy FRAME X: the bonus button at X of the bar.
-buy() { echo "$1 move $2 574"; echo "$(($1 + 5)) ldown $2 574"; echo "$(($1 + 5)) lup $2 574"; }
+buy() { ROW=574 moves "$1" "$2"; }
 
 # A board picture costs some 800 kB, a menu's some 300 kB: each run keeps
 # only the frames that show something the others do not.
@@ -185,15 +179,8 @@ for run in $RUNS; do
   # layer's rounding; anything really different is far more).
   [ "$(ls "$EXPECTED/$run/shots" 2>/dev/null)" = "$(ls "$OUT/$run/shots" 2>/dev/null)" ] \
     || differs "$run: pictures $(ls "$OUT/$run/shots" | tr '\n' ' ')instead of $(ls "$EXPECTED/$run/shots" | tr '\n' ' ')"
-  for shot in "$EXPECTED/$run/shots"/*.png; do
-    name=$(basename "$shot")
-    [ -s "$OUT/$run/shots/$name" ] || continue
-    if "$PROBE" "$OUT/$run/shots/$name" same "$shot" 2 >/dev/null; then
-      shots=$((shots + 1))
-    else
-      differs "$run: $name ($("$PROBE" "$OUT/$run/shots/$name" same "$shot" 2 2>&1 | head -1))"
-    fi
-  done
+  n=$(same_shots "$EXPECTED/$run/shots" "$OUT/$run/shots" 2 "$run") || differs "$run: pictures (above)"
+  shots=$((shots + n))
   # The per-user files byte for byte once deciphered.
   [ "$(ls "$EXPECTED/$run/user")" = "$(ls "$OUT/$run/user")" ] \
     || differs "$run: per-user files $(ls "$OUT/$run/user" | tr '\n' ' ')instead of $(ls "$EXPECTED/$run/user" | tr '\n' ' ')"

@@ -33,12 +33,12 @@ fi
 DATA="$DATA_DIR"
 
 # run_game USER_DIR NAME [OPTIONS...]: the game to the main menu and out
-# again through the whole shutdown; its standard error goes to $WORK/NAME.err
-# and its exit code to $RC.
+# again through the whole shutdown (as the user RUN_AS names, if set); its
+# standard error goes to $WORK/NAME.err and its exit code to $RC.
 run_game() {
   local user=$1 name=$2
   shift 2
-  timeout 120 "$CHROMAL" --user-dir "$user" --windowed --no-pacing --frames "${FRAMES:-120}" \
+  timeout 120 ${RUN_AS:-} "$CHROMAL" --user-dir "$user" --windowed --no-pacing --frames "${FRAMES:-120}" \
     --data "$DATA" "$@" 2> "$WORK/$name.err"
   RC=$?
 }

@@ -3,22 +3,20 @@
 # quits cleanly, and the files already there stay exactly as they were.
 BUILD_DIR=$1 SOURCE_DIR=$2 DATA_DIR=${3:-}
 source "$SOURCE_DIR/tests/hostile/common.sh"
-FILES="dx_demo.cfg saved_demo.dat top7_demo.tbl"
+FILES="dx_demo.cfg saved_demo.dat top7_demo.tbl stats_demo.dat"
 
 run_game "$WORK/good" good
 expect_clean good
 
-# fresh_copy NAME: the good files in a new folder, with their identities kept in NAME.before.
-fresh_copy() {
-  rm -rf "$WORK/$1"
-  cp -a "$WORK/good" "$WORK/$1"
-  (cd "$WORK/$1" && stat -c '%n %i %s %Y' $FILES && md5sum $FILES) > "$WORK/$1.before"
-}
-# expect_untouched NAME: same inodes, sizes, times and bytes as before the run.
+# identity NAME WHEN: the files' inodes, sizes, times and bytes, kept in NAME.WHEN.
+identity() { (cd "$WORK/$1" && stat -c '%n %i %s %Y' $FILES && md5sum $FILES) > "$WORK/$1.$2"; }
+# fresh_copy NAME: the good files in a new folder, their identity kept.
+fresh_copy() { rm -rf "$WORK/$1" && cp -a "$WORK/good" "$WORK/$1" && identity "$1" before; }
+# expect_untouched NAME: the same identity as before the run.
 expect_untouched() {
-  (cd "$WORK/$1" && stat -c '%n %i %s %Y' $FILES && md5sum $FILES) > "$WORK/$1.after"
+  identity "$1" after
   cmp -s "$WORK/$1.before" "$WORK/$1.after" || fail "$1: files changed: $(diff "$WORK/$1.before" "$WORK/$1.after")"
-  leftovers=$(ls -A "$WORK/$1" | grep -vxE "dx_demo.cfg|saved_demo.dat|top7_demo.tbl|game.log")
+  leftovers=$(ls -A "$WORK/$1" | grep -vxE "${FILES// /|}|game.log")
   [ -z "$leftovers" ] || fail "$1: left behind: $leftovers"
 }
 
@@ -27,7 +25,7 @@ expect_untouched() {
 # that cannot become nobody cannot run this half, and that is a failure.
 fresh_copy readonly
 chmod 555 "$WORK/readonly"
-CHROMAL_AS="env"
+RUN_AS=""
 if [ "$(id -u)" -eq 0 ]; then
   NOBODY="setpriv --reuid=65534 --regid=65534 --clear-groups"
   chmod 755 "$WORK"
@@ -35,11 +33,9 @@ if [ "$(id -u)" -eq 0 ]; then
   $NOBODY test -r "$DATA" -a -x "$CHROMAL" 2>/dev/null ||
     fail "running as root, and nobody cannot read the game and its data (setpriv)"
   $NOBODY sh -c "touch '$WORK/readonly/probe'" 2>/dev/null && fail "the read-only folder takes writes even for nobody"
-  CHROMAL_AS=$NOBODY
+  RUN_AS=$NOBODY
 fi
-timeout 120 $CHROMAL_AS "$CHROMAL" --user-dir "$WORK/readonly" --windowed --no-pacing --frames 120 \
-  --data "$DATA" 2> "$WORK/readonly.err"
-RC=$?
+run_game "$WORK/readonly" readonly
 expect_clean readonly
 chmod 755 "$WORK/readonly"
 expect_untouched readonly

@@ -6,41 +6,32 @@
 BUILD_DIR=$1 SOURCE_DIR=$2 DATA_DIR=${3:-}
 source "$SOURCE_DIR/tests/hostile/common.sh"
 
+# The four files, each with its key, in the same order.
+FILES=(dx_demo.cfg saved_demo.dat top7_demo.tbl stats_demo.dat)
+KEYS=("$SETTINGS_KEY" "$SAVE_KEY" "$TOP7_KEY" "$STATS_KEY")
+
 # Good files from a clean run, to cut short below.
 run_game "$WORK/good" good
 expect_clean good
-for f in dx_demo.cfg saved_demo.dat top7_demo.tbl stats_demo.dat; do [ -s "$WORK/good/$f" ] || fail "clean run wrote no $f"; done
+for f in "${FILES[@]}"; do [ -s "$WORK/good/$f" ] || fail "clean run wrote no $f"; done
 
-# make_case NAME: a fresh folder for one case.
-make_case() { mkdir -p "$WORK/$1"; }
-# all_three NAME KIND: the same text for all the files, enciphered with each one's key.
-all_three() {
+# all_four NAME: the same text (standard input) for all the files of a new
+# folder NAME, enciphered with each one's key.
+all_four() {
+  mkdir -p "$WORK/$1"
   cat > "$WORK/$1.txt"
-  encipher "$SETTINGS_KEY" "$WORK/$1/dx_demo.cfg" < "$WORK/$1.txt"
-  encipher "$SAVE_KEY" "$WORK/$1/saved_demo.dat" < "$WORK/$1.txt"
-  encipher "$TOP7_KEY" "$WORK/$1/top7_demo.tbl" < "$WORK/$1.txt"
-  encipher "$STATS_KEY" "$WORK/$1/stats_demo.dat" < "$WORK/$1.txt"
+  for i in 0 1 2 3; do encipher "${KEYS[i]}" "$WORK/$1/${FILES[i]}" < "$WORK/$1.txt"; done
 }
 
-make_case empty
-: > "$WORK/empty/dx_demo.cfg"; : > "$WORK/empty/saved_demo.dat"; : > "$WORK/empty/top7_demo.tbl"; : > "$WORK/empty/stats_demo.dat"
-
-make_case truncated
-for f in dx_demo.cfg saved_demo.dat top7_demo.tbl stats_demo.dat; do
+# Empty, cut to half, random bytes, and enciphered random bytes.
+mkdir -p "$WORK/empty" "$WORK/truncated" "$WORK/random" "$WORK/garbage"
+for i in 0 1 2 3; do
+  f=${FILES[i]}
+  : > "$WORK/empty/$f"
   head -c $(($(stat -c %s "$WORK/good/$f") / 2)) "$WORK/good/$f" > "$WORK/truncated/$f"
+  bytes 3000 $((11 + i)) > "$WORK/random/$f"
+  bytes 3000 $((21 + i)) | encipher "${KEYS[i]}" "$WORK/garbage/$f"
 done
-
-make_case random
-bytes 3000 11 > "$WORK/random/dx_demo.cfg"
-bytes 3000 12 > "$WORK/random/saved_demo.dat"
-bytes 3000 13 > "$WORK/random/top7_demo.tbl"
-bytes 3000 14 > "$WORK/random/stats_demo.dat"
-
-make_case garbage
-bytes 3000 21 | encipher "$SETTINGS_KEY" "$WORK/garbage/dx_demo.cfg"
-bytes 3000 22 | encipher "$SAVE_KEY" "$WORK/garbage/saved_demo.dat"
-bytes 3000 23 | encipher "$TOP7_KEY" "$WORK/garbage/top7_demo.tbl"
-bytes 3000 24 | encipher "$STATS_KEY" "$WORK/garbage/stats_demo.dat"
 
 # Every key the files hold, with one value; the saved game keeps a real board
 # so that the values reach the resumed game.
@@ -56,37 +47,32 @@ keys_with() {
   for i in 000 001; do for j in 000 001 006; do echo "top7.rec_name$i$j $v"; echo "top7.rec_points$i$j $v"
     echo "top7.rec_opponent$i$j $v"; done; done
 }
-make_case huge
 { echo "$state"; echo "gamedata.gametype 1"; echo "gamedata.m_game_type 1"; echo "gamedata.level_num 1"
   echo "gamedata.dir_pattern dat/levels_duel/lev%03d.raw"
   keys_with 99999999999999999999999; echo "m_window_height -2147483648"; echo "x 2147483647"
   echo "y -99999999999"; echo "gamedata.playerlifes 2147483647"; echo "gamedata.totalscore -2147483648"
-} | all_three huge
+} | all_four huge
 
-make_case format
 { echo "$state" | sed 's/ 02 / %n /'; keys_with '%s%n%x%s%n%x%s%n'
   echo "gamedata.gametype %n"; echo "gamedata.dir_pattern %s%s%s%n%n"; echo 'menudata.gamename "%s%n%x"'
-} | all_three format
+} | all_four format
 
-make_case paths
 { echo "$state"; echo "gamedata.gametype 1"; echo "gamedata.m_game_type 1"; echo "gamedata.level_num 1"
   echo "gamedata.dir_pattern ../../../../../../etc/passwd"; keys_with ../../etc/passwd
   echo "top7.rec_name000002 /etc/passwd"; echo "m_user_folder /"; echo "/etc/passwd /etc/shadow"
-} | all_three paths
+} | all_four paths
 
-make_case long
 { printf 'm_window_width '; head -c 300000 /dev/zero | tr '\0' 9; echo
   printf 'top7.rec_name000000 '; head -c 300000 /dev/zero | tr '\0' A; echo
   head -c 300000 /dev/zero | tr '\0' k; echo " 1"
   printf 'gamedata.fieldstate "001'; for _ in $(seq 1 20000); do printf ' 01'; done; echo ' "'
   echo "gamedata.gametype 0"; echo "gamedata.level_num 1"
-} | all_three long
+} | all_four long
 
-make_case nul
 { printf 'm_music_volume 7\0 9\n\0m_adv_level 5\nm_classic\0_level 2\n'
   printf 'top7.rec_name000000 Ad\0a\ntop7.rec_points000000 1\0 2\n'
   echo "$state" | sed 's/ 03 / \x00 /'; printf 'gamedata.gametype 1\0\n\0\0\0\n'
-} | all_three nul
+} | all_four nul
 
 defaults="m_adv_level 3|m_classic_level 3|m_moving_level 1|m_music_volume 40|m_window_height 600|m_window_width 800"
 for name in empty truncated random garbage huge format paths long nul; do

@@ -49,8 +49,8 @@ expect_exit 1 pack build "$WORK/twins.pk" "$twins"
 expect_exit 1 pack build "$WORK/x.pk" "$WORK/no-such-folder"
 
 # Damaged packs: truncations (closely through the header and the entry table,
-# sparsely through the contents: the fuzz target covers the rest), a wrong
-# magic, garbage; never a crash.
+# sparsely through the contents), a wrong magic, a huge entry count; never a
+# crash (the fuzz target feeds the reader random packs).
 "$TOOL" pack build "$WORK/small.pk" "$data"
 size=$(stat -c %s "$WORK/small.pk")
 for cut in $(seq 0 3 400) $(seq 401 97 $((size - 1))) $((size - 1)); do
@@ -62,11 +62,6 @@ done
 expect_exit 1 pack list "$WORK/magic.pk"
 printf 'LB\377\377\377\377\150\000\000\000' > "$WORK/hostile.pk"
 expect_exit 1 pack list "$WORK/hostile.pk"
-for i in 1 2 3 4 5; do
-  { printf 'LB'; head -c 200 /dev/urandom; } > "$WORK/random.pk"
-  code=0; "$TOOL" pack list "$WORK/random.pk" >/dev/null 2>&1 || code=$?
-  [ "$code" -le 1 ] || fail "random pack: exit $code"
-done
 expect_exit 1 pack list "$WORK/missing.pk"
 expect_exit 1 pack list "$WORK"
 

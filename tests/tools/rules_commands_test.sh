@@ -23,15 +23,8 @@ has "level 89" "columns 43"
 # Level 0 board: colour 3 everywhere, the human's home (8, 0) is cell 132 in
 # colour 0, a coin of kind 4 on colour 1 lies next to it, the opponent's home
 # (8, 20) is cell 152 in colour 2.
-state="000 "
-for i in $(seq 0 284); do
-    case $i in
-        132) state+="00 " ;;
-        133) state+="60 01 04 " ;;
-        152) state+="02 " ;;
-        *) state+="03 " ;;
-    esac
-done
+state="000 $(awk 'BEGIN { for (i = 0; i < 285; i++)
+  printf "%s ", i == 132 ? "00" : i == 133 ? "60 01 04" : i == 152 ? "02" : "03" }')"
 
 for refused in 0 2 6 -1; do
   expect_exit 3 move --data "$WORK" --set classic --state "$state" --player 0 --colour $refused

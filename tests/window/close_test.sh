@@ -3,9 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-start_game --test-screen --user-dir "$WORK/user" --windowed
-sleep 0.5
-xdotool windowactivate --sync "$id" 2>/dev/null
+start_active --test-screen --user-dir "$WORK/user" --windowed
 xdotool key alt+F4
 expect_exit $pid closing
 expect_closed_log "$WORK/user"

@@ -31,19 +31,14 @@ YELLOW=ffff00; MAGENTA=ff00ff; WHITE=ffffff
 probe() { "$PROBE" "$@" || fail "colours of $1"; }
 
 # expect_colour FILE X0 Y0 X1 Y1 RRGGBB TOLERANCE MIN WHAT: at least MIN pixels
-# of the region (X1, Y1 excluded) have the colour.
-expect_colour() {
+# of the region (X1, Y1 excluded) have the colour; expect_few ... MAX WHAT:
+# fewer than MAX.
+expect_colour() { count_colour -ge "at least" "$@"; }
+expect_few() { count_colour -lt "fewer than" "$@"; }
+count_colour() {
   local n
-  n=$("$PROBE" "$1" count "$2" "$3" "$4" "$5" "$6" "$7") || fail "cannot probe $1"
-  [ "$n" -ge "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted $8)"
-}
-
-# expect_few FILE X0 Y0 X1 Y1 RRGGBB TOLERANCE MAX WHAT: fewer than MAX pixels
-# of the region have the colour.
-expect_few() {
-  local n
-  n=$("$PROBE" "$1" count "$2" "$3" "$4" "$5" "$6" "$7") || fail "cannot probe $1"
-  [ "$n" -lt "$8" ] || fail "$9 ($n pixels of $6 in $2,$3-$4,$5 of $(basename "$1"), wanted fewer than $8)"
+  n=$("$PROBE" "$3" count "$4" "$5" "$6" "$7" "$8" "$9") || fail "cannot probe $3"
+  [ "$n" "$1" "${10}" ] || fail "${11} ($n pixels of $8 in $4,$5-$6,$7 of $(basename "$3"), wanted $2 ${10})"
 }
 
 # expect_changed FILE OTHER X0 Y0 X1 Y1 MIN WHAT [DX DY]: at least MIN pixels of
@@ -59,8 +54,22 @@ expect_closed_log() {
   [ "$(cat "$1/game.log" 2>/dev/null)" = "Closing Log" ] || fail "log in $1 is '$(cat "$1/game.log" 2>/dev/null)'"
 }
 
+# replay USER-DIR SCRIPT WHAT [OPTIONS...]: an unpaced run of the game on
+# $DATA driven by SCRIPT (seed 3 unless OPTIONS give another); it must exit 0.
+replay() {
+  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$1" --data "$DATA" --windowed --no-pacing --seed 3 --replay "$2" "${@:4}" \
+    2>/dev/null || fail "$3: exit code $?"
+}
+
 # click FRAME X Y: replay lines that move to a point and click there.
 click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
+
+# opening: replay lines past a level's opening: the intro cut short and the
+# hints closed by clicks at the corner, by frame 400.
+opening() {
+  local f
+  for f in 60 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
+}
 
 # start_game ARGS...: the game in the background, its process in $pid and its
 # window's id in $id.
@@ -69,6 +78,8 @@ start_game() {
   pid=$!
   id=$(wait_window) || { kill $pid; fail "no window"; }
 }
+# start_active ARGS...: start_game, then the window given the focus once it is up.
+start_active() { start_game "$@" && sleep 0.5 && xdotool windowactivate --sync "$id" 2>/dev/null; }
 
 # drag_window X Y WHAT: the left button pressed at the client pixel (X, Y) of
 # the window $id and the pointer dragged 50 right and 30 down: the window must
@@ -97,27 +108,42 @@ expect_exit() {
 }
 
 # Saved games one move from the end of a level: base_save [SET LEVEL] makes a
-# real save of it (classic level 2 unless told; sets TOOL, KEY, home, columns
-# and x, the free flower right of the human's home); craft_save MODE LIVES
-# MONEY USER-DIR rewrites its board:
-# lose: all the rival's colour 1 but the home (2) and its right-hand
-# neighbour (3); win: all colour FILL (5th argument, else 0) but the two
-# homes (2 and 1).
+# real save of it (classic level 2 unless told; sets TOOL, KEY, the board's
+# shape and x, the free flower right of the human's home); craft_save MODE
+# LIVES MONEY USER-DIR [FILL] rewrites its board (see new_board).
 base_save() {
   TOOL="$BUILD_DIR/tools/chromal-tool" KEY='slotstate@#&' BASE_SET=${1:-classic} BASE_LEVEL=${2:-2}
   timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/base" --data "$DATA" --windowed --no-pacing --seed 3 \
     --play "$BASE_SET:$BASE_LEVEL" --frames 60 2>/dev/null || fail "saving run: exit code $?"
   "$TOOL" decipher --key "$KEY" "$WORK/base/saved_demo.dat" > "$WORK/plain.txt" || fail "no saved game"
-  local rows r
-  read -r rows columns < <("$TOOL" board --data "$DATA" --set "$BASE_SET" --level $((BASE_LEVEL - 1)) \
-    | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
-  home=0
-  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+  board_shape "$BASE_SET" $((BASE_LEVEL - 1))
   x=$(awk -v c="$columns" 'BEGIN { w = 776 / c; printf "%d", 12 + w * 1.5 }')
 }
 craft_save() {
   mkdir -p "$4"
-  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v fill="${5:-00}" -v lives="$2" -v money="$3" '
+  new_board "$1" "$WORK/plain.txt" "${5:-00}" | sed -e "s/^gamedata.playermoney .*/gamedata.playermoney $3/" \
+    -e "s/^gamedata.playerlifes .*/gamedata.playerlifes $2/" -e 's/^gamedata.totalscore .*/gamedata.totalscore 40/' \
+    -e '/^stats\./d' > "$WORK/crafted.txt" # a crafted game brings no statistics of its own
+  grep -q "^gamedata.level_num $((BASE_LEVEL - 1))\$" "$WORK/crafted.txt" \
+    || fail "base save not at level $BASE_LEVEL: $(grep level_num "$WORK/crafted.txt")"
+  "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
+}
+# board_shape SET LEVEL: the board's $rows and $columns, and the human's
+# $home, the first flower of the middle row.
+board_shape() {
+  local r
+  read -r rows columns < <("$TOOL" board --data "$DATA" --set "$1" --level "$2" \
+    | awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
+  home=0
+  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
+}
+# new_board MODE SAVE FILL: the clear SAVE with its board repainted for
+# board_shape's $home and $columns; holes stay holes, coins go. lose: all the
+# rival's colour 1 but the home (2) and its right-hand neighbour (3); win: all
+# colour FILL but the two homes (2 and 1); coin: as win with FILL 3, but the
+# flower right of the human's home in colour 0 with a dollar coin on it.
+new_board() {
+  awk -v home="$home" -v rival=$((home + columns - 1)) -v mode="$1" -v fill="$3" '
   /^gamedata.fieldstate / {
     s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
     n = split(s, t, " "); out = t[1]; cell = 0
@@ -126,20 +152,14 @@ craft_save() {
       if (t[i] == "50" || t[i] == "51" || t[i] == "61") { out = out " 50"; i += t[i] == "50" ? 1 : t[i] == "51" ? 2 : 3 }
       else {
         if (mode == "lose") c = cell == home ? "02" : cell == home + 1 ? "03" : "01"
+        else if (mode == "coin" && cell == home + 1) c = "60 00 04"
         else c = cell == home ? "02" : cell == rival ? "01" : fill
         out = out " " c; i += (t[i] == "60") ? 3 : 1
       }
       cell++
     }
     print "gamedata.fieldstate \"" out " \""; next }
-  /^gamedata.playermoney / { print "gamedata.playermoney " money; next }
-  /^gamedata.playerlifes / { print "gamedata.playerlifes " lives; next }
-  /^gamedata.totalscore / { print "gamedata.totalscore 40"; next }
-  /^stats\./ { next }  # a crafted game brings no statistics of its own
-  { print }' "$WORK/plain.txt" > "$WORK/crafted.txt"
-  grep -q "^gamedata.level_num $((BASE_LEVEL - 1))\$" "$WORK/crafted.txt" \
-    || fail "base save not at level $BASE_LEVEL: $(grep level_num "$WORK/crafted.txt")"
-  "$TOOL" encipher --key "$KEY" "$WORK/crafted.txt" "$4/saved_demo.dat" || fail "cannot write the save"
+  { print }' "$2"
 }
 
 # Waits for the game's window and prints its id.
@@ -178,15 +198,17 @@ expect_installed_menu() {
 }
 
 # same_shots DIR OTHER TOLERANCE WHAT: every picture in DIR has a twin in
-# OTHER within TOLERANCE per channel; prints how many.
+# OTHER within TOLERANCE per channel. Prints how many have; names on standard
+# error each that has not, and then returns 1.
 same_shots() {
-  local shot name count=0
+  local shot name count=0 differ=0
   for shot in "$1"/*.png; do
+    [ -e "$shot" ] || continue
     name=$(basename "$shot")
-    # Said on standard error: the count is what goes to standard output.
-    [ -s "$2/$name" ] || fail "no $4 twin of $name" >&2
-    "$PROBE" "$shot" same "$2/$name" "$3" >/dev/null || fail "$name differs from its $4 twin" >&2
-    count=$((count + 1))
+    if "$PROBE" "$shot" same "$2/$name" "$3" >/dev/null 2>&1; then count=$((count + 1)); continue; fi
+    echo "DIFFERS: $name from its $4 twin: $("$PROBE" "$shot" same "$2/$name" "$3" 2>&1 | head -1)" >&2
+    differ=$((differ + 1))
   done
   echo "$count"
+  [ "$differ" -eq 0 ]
 }

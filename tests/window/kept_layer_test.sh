@@ -11,8 +11,7 @@ need_data "$DATA/dat/game.txt"
 
 script() {
   local out=$1
-  echo "60 ldown 790 590"; echo "60 lup 790 590"
-  for f in 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
+  opening
   local f=440 shot=0
   for x in 70 100 130 160 190 220; do
     echo "$f move $x 300"; echo "$((f + 5)) screenshot $out/$shot.png"; shot=$((shot + 1))
@@ -32,6 +31,6 @@ for mode in kept whole; do
   CHROMAL_NO_KEPT_LAYER=$direct timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" --user-dir "$WORK/user-$mode" \
     --windowed --no-pacing --seed 11 --play classic:30 --replay "$WORK/$mode.txt" || fail "$mode: exit code $?"
 done
-count=$(same_shots "$WORK/kept" "$WORK/whole" 2 "whole-drawn") || exit 1
+count=$(same_shots "$WORK/kept" "$WORK/whole" 2 "whole-drawn") || fail "frames with the kept layer differ"
 [ "$count" -ge 20 ] || fail "only $count screenshots"
 echo "ok ($count screenshots alike)"

@@ -21,10 +21,8 @@ LAG_MS=1500
 base_save classic 2
 mkdir -p "$USER_DIR"
 sed -e 's/^gamedata.playermoney .*/gamedata.playermoney 5000/' -e 's/^gamedata.playerlifes .*/gamedata.playerlifes 40/' \
-  "$WORK/plain.txt" > "$WORK/start.txt"
-"$TOOL" encipher --key "$KEY" "$WORK/start.txt" "$USER_DIR/saved_demo.dat" || fail "cannot write the start"
-"$TOOL" decipher --key vum "$WORK/base/dx_demo.cfg" | sed 's/^m_hints .*/m_hints 0/' > "$WORK/settings.txt"
-"$TOOL" encipher --key vum "$WORK/settings.txt" "$USER_DIR/dx_demo.cfg" || fail "cannot write the settings"
+  "$WORK/plain.txt" | "$TOOL" encipher --key "$KEY" - "$USER_DIR/saved_demo.dat" || fail "cannot write the start"
+echo "m_hints 0" | "$TOOL" encipher --key vum - "$USER_DIR/dx_demo.cfg" || fail "cannot write the settings"
 
 # Play, continue, then a key every 4 frames: colours in turn, and Space
 # every 24 keys (it goes on after a level); in "bonus.txt" every other key
@@ -61,53 +59,35 @@ worth() {
   awk '{ w = $2; for (i = 7; i <= NF; i++) if ($i == "60") { k = $(i + 2) + 0; w += k == 0 ? 1 : k == 1 ? 5 : k == 2 ? 10 : k == 3 ? 25 : 100; i += 2 }
          print w }' <<< "$1"
 }
-# rewrite_board MODE: the saved game's board becomes, with MODE "won", a won
-# one (every flower in the human's colour 2 but the rival's home, 1), as a
-# save made in a level's end message holds it: the level ends again as soon
-# as the board has appeared; with MODE "coin", all colour 3 but the homes
-# (2 and 1) and the flower right of the human's home, colour 0 with a coin
-# of a dollar on it.
+# rewrite_board MODE FILL: the saved game's board repainted by new_board:
+# "win 02" is won, as a save made in a level's end message holds it (the
+# level ends again as soon as the board has appeared); "coin 03" holds a
+# dollar right of the human's home.
 rewrite_board() {
-  local level rows columns home=0 r
   "$TOOL" decipher --key "$KEY" "$USER_DIR/saved_demo.dat" > "$WORK/now.txt" || fail "cannot read the save"
-  level=$(awk '/^gamedata.level_num /{print $2}' "$WORK/now.txt")
-  read -r rows columns < <("$TOOL" board --data "$DATA" --set classic --level "$level" --seed 1 |
-    awk '/^rows/{r=$2} /^columns/{c=$2} END{print r, c}')
-  for ((r = 0; r < rows / 2; r++)); do home=$((home + columns - rows / 2 + r)); done
-  awk -v mode="$1" -v home="$home" -v rival=$((home + columns - 1)) '
-    /^gamedata.fieldstate / {
-      s = $0; sub(/^gamedata.fieldstate "/, "", s); sub(/"$/, "", s)
-      n = split(s, t, " "); out = t[1]; cell = 0
-      for (i = 2; i <= n; cell++) {
-        if (t[i] == "50") { out = out " 50"; i++; continue }
-        i += t[i] == "60" ? 3 : 1
-        if (mode == "won") out = out " " (cell == rival ? "01" : "02")
-        else out = out " " (cell == home ? "02" : cell == rival ? "01" : cell == home + 1 ? "60 00 04" : "03")
-      }
-      print "gamedata.fieldstate \"" out " \""; next }
-    { print }' "$WORK/now.txt" > "$WORK/rewritten.txt"
+  board_shape classic "$(awk '/^gamedata.level_num /{print $2}' "$WORK/now.txt")"
+  new_board "$1" "$WORK/now.txt" "$2" > "$WORK/rewritten.txt"
   "$TOOL" encipher --key "$KEY" "$WORK/rewritten.txt" "$USER_DIR/saved_demo.dat" || fail "cannot write the save"
 }
 # quit_after KEY: resumes the save, presses KEY once the board rests, and
 # quits while what the key started still moves; prints the save then.
 quit_after() {
   { click 10 400 247; click 70 400 370; echo "230 key $1"; echo "248 quit"; } > "$WORK/quit.txt"
-  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$USER_DIR" --data "$DATA" --windowed --no-pacing --seed 3 \
-    --replay "$WORK/quit.txt" 2>/dev/null || fail "quit after key $1: exit code $?"
+  replay "$USER_DIR" "$WORK/quit.txt" "quit after key $1"
   save_line
 }
 
 # A dollar taken by a move, or a life bought, and the program closed while
 # the flowers turn or the carrier flies: the save holds the turn before it,
 # or the turn with it, never the purse of one and the board of the other.
-rewrite_board coin
+rewrite_board coin 03
 before=$(save_line)
 after=$(quit_after 49)
 case "$(worth "$before") $(worth "$after") ${after#* }" in
   "5100 5100 5000 "* | "5100 5100 5100 "*) ;;
   *) fail "quit during a move: '${before:0:40}...' became '${after:0:40}...' (worth $(worth "$before") then $(worth "$after"))" ;;
 esac
-rewrite_board coin
+rewrite_board coin 03
 read -r _ money lives _ <<< "$(save_line)"
 read -r _ money2 lives2 _ <<< "$(quit_after 76)"
 [ "$money2 $lives2" = "$money $lives" ] || [ "$money2 $lives2" = "$((money - 100)) $((lives + 1))" ] ||
@@ -133,7 +113,7 @@ declare -A phases
 previous=$(save_line) || fail "the start does not read"
 for ((round = 1; round <= ROUNDS; round++)); do
   target=${targets[(round - 1) % 4]}
-  case $target in level-end | opening) rewrite_board won; previous=$(save_line) ;; esac
+  case $target in level-end | opening) rewrite_board win 02; previous=$(save_line) ;; esac
   : > "$LOG"
   script=moves
   [ "$target" = bonus ] && script=bonus

@@ -1,6 +1,6 @@
 # Quitting on a level's end message, from saved games one move from the end
-# of classic level 2: a won level resumes at the next level with its score
-# counted once; a lost one at the same level with one life fewer and a fresh
+# of classic level 2: a won level's message reads on the brightest board, and
+# the level resumes at the next level with its score counted once; a lost one at the same level with one life fewer and a fresh
 # board, also after a second restart; "GAME OVER" leaves no game, and its
 # score enters the table when the program closes there (under the name
 # entered last, else "Nemo"), or through the name dialog when the player
@@ -10,18 +10,10 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
-run() { # USER-DIR SCRIPT
-  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$1" --data "$DATA" --windowed --no-pacing --seed 3 --replay "$2" \
-    2>/dev/null || fail "run of $2: exit code $?"
-  expect_closed_log "$1"
-}
+run() { replay "$1" "$2" "run of $2" && expect_closed_log "$1"; } # USER-DIR SCRIPT
 saved() { "$TOOL" show save --user-dir "$1" | grep "^$2 " | cut -d' ' -f2-; }
-# A white pixel of the end message's text must be somewhere on its line.
-message_shown() { # SHOT Y
-  local x
-  for x in $(seq 250 4 550); do "$PROBE" "$1" "$x" "$2" "$WHITE" >/dev/null && return 0; done
-  fail "no end message at y $2 in $1"
-}
+# The end message's white first line (a board alone has some 100 such pixels there).
+message_shown() { expect_colour "$1" 150 260 650 300 "$WHITE" 24 3000 "no end message in $(basename "$1")"; }
 
 base_save
 
@@ -32,12 +24,19 @@ play() { # SCRIPT SHOT EXTRA...
   { click 10 400 247; click 70 400 370; click 200 "$x" 285; echo "520 screenshot $shot"; printf '%s\n' "$@"; } > "$script"
 }
 
-# Won, quit on "LEVEL COMPLETED": the next level, the score counted once.
-craft_save win 2 30 "$WORK/won"
-flowers=$(grep '^gamedata.fieldstate ' "$WORK/crafted.txt" | tr ' ' '\n' | grep -cx '0[0-2]')
+# Won, quit on "LEVEL COMPLETED": the next level, the score counted once. The
+# board is all colour 5, the brightest: the message's white lines must read on
+# it over dark bands (the flowers just above and below each line go dark).
+craft_save win 2 30 "$WORK/won" 05
+flowers=$(grep '^gamedata.fieldstate ' "$WORK/crafted.txt" | tr ' ' '\n' | grep -cx '0[0-5]')
 play "$WORK/won.txt" "$WORK/won.png" "530 quit"
 run "$WORK/won" "$WORK/won.txt"
-message_shown "$WORK/won.png" 280
+expect_colour "$WORK/won.png" 40 100 760 240 f5e0ea 40 20000 "the board is not white"
+for y in 253 303 413 452; do
+  expect_colour "$WORK/won.png" 40 "$y" 760 $((y + 6)) 000000 100 3900 "no dark band behind the message at y $y"
+done
+message_shown "$WORK/won.png"
+expect_colour "$WORK/won.png" 220 418 580 450 "$WHITE" 24 1500 "click to continue not white"
 [ "$(saved "$WORK/won" gamedata.level_num)" = 2 ] || fail "won level not carried on: level $(saved "$WORK/won" gamedata.level_num)"
 [ "$(saved "$WORK/won" gamedata.totalscore)" = $((40 + flowers - 1)) ] \
   || fail "score $(saved "$WORK/won" gamedata.totalscore), not 40 + $((flowers - 1))"
@@ -48,7 +47,7 @@ message_shown "$WORK/won.png" 280
 craft_save lose 2 30 "$WORK/lost"
 play "$WORK/lost.txt" "$WORK/lost.png" "530 quit"
 run "$WORK/lost" "$WORK/lost.txt"
-message_shown "$WORK/lost.png" 280
+message_shown "$WORK/lost.png"
 fresh_replay() { # WHEN
   [ "$(saved "$WORK/lost" gamedata.level_num)/$(saved "$WORK/lost" gamedata.playerlifes)" = 1/1 ] \
     || fail "$1: level/lives $(saved "$WORK/lost" gamedata.level_num)/$(saved "$WORK/lost" gamedata.playerlifes), not 1/1"
@@ -67,7 +66,7 @@ probe "$WORK/again.png" 190 300 ebe5cb   # the continue dialog is open
 craft_save lose 0 0 "$WORK/over"
 play "$WORK/over.txt" "$WORK/over.png" "530 quit"
 run "$WORK/over" "$WORK/over.txt"
-message_shown "$WORK/over.png" 280
+message_shown "$WORK/over.png"
 "$TOOL" show save --user-dir "$WORK/over" | grep -q fieldstate && fail "the finished game is still offered"
 "$TOOL" show top7 --user-dir "$WORK/over" > "$WORK/top7.txt" || fail "top-7 unreadable"
 grep -qx 'top7.rec_points000000 42' "$WORK/top7.txt" || fail "score lost at close: $(head -2 "$WORK/top7.txt")"

@@ -3,9 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
-sleep 0.5
-xdotool windowactivate --sync "$id" 2>/dev/null
+start_active --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
 xdotool key m
 for _ in $(seq 1 50); do hidden "$id" && break; sleep 0.1; done
 hidden "$id" || { kill $pid; fail "the window was not minimised"; }

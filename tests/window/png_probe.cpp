@@ -22,6 +22,47 @@
 #include <string>
 #include <vector>
 
+namespace
+{
+struct SPicture
+{
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;
+    const unsigned char* At(int x, int y) const
+    {
+        return &pixels[(static_cast<std::size_t>(y) * width + x) * 3];
+    }
+};
+
+bool Read(const char* file, SPicture& picture)
+{
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&image, file))
+    {
+        image.format = PNG_FORMAT_RGB;
+        picture.pixels.resize(PNG_IMAGE_SIZE(image));
+        picture.width = static_cast<int>(image.width);
+        picture.height = static_cast<int>(image.height);
+        if (png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr))
+            return true;
+    }
+    std::fprintf(stderr, "png-probe: cannot read %s: %s\n", file, image.message);
+    return false;
+}
+
+// Whether each channel of the pixel is within TOLERANCE of the RRGGBB colour.
+bool Near(const unsigned char* p, unsigned long rgb, int tolerance)
+{
+    for (int c = 0; c < 3; ++c)
+        if (std::abs(p[c] - static_cast<int>((rgb >> (16 - 8 * c)) & 0xff)) > tolerance)
+            return false;
+    return true;
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (argc < 3)
@@ -29,134 +70,90 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: png-probe FILE size | FILE X Y RRGGBB...\n");
         return 2;
     }
-    const auto read = [](const char* file, png_image& image, std::vector<unsigned char>& pixels)
-    {
-        std::memset(&image, 0, sizeof image);
-        image.version = PNG_IMAGE_VERSION;
-        if (!png_image_begin_read_from_file(&image, file))
-        {
-            std::fprintf(stderr, "png-probe: cannot read %s: %s\n", file, image.message);
-            return false;
-        }
-        image.format = PNG_FORMAT_RGB;
-        pixels.resize(PNG_IMAGE_SIZE(image));
-        if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
-        {
-            std::fprintf(stderr, "png-probe: cannot decode %s: %s\n", file, image.message);
-            return false;
-        }
-        return true;
-    };
-    png_image image;
-    std::vector<unsigned char> pixels;
-    if (!read(argv[1], image, pixels))
+    SPicture picture, other;
+    if (!Read(argv[1], picture))
         return 2;
-    if (std::string(argv[2]) == "same" && argc == 5)
+    const int width = picture.width;
+    const int height = picture.height;
+    const std::string command = argv[2];
+    const bool same = command == "same" && argc == 5;
+    const bool changed = command == "changed" && (argc == 8 || argc == 9 || argc == 11);
+    if (same || changed)
     {
-        png_image other;
-        std::vector<unsigned char> otherPixels;
-        if (!read(argv[3], other, otherPixels))
+        if (!Read(argv[3], other))
             return 2;
-        if (other.width != image.width || other.height != image.height)
+        if (other.width != width || other.height != height)
         {
             std::printf("sizes differ\n");
-            return 1;
+            return same ? 1 : 2;
         }
-        const int allowed = std::atoi(argv[4]);
-        int largest = 0;
-        long beyond = 0;
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-        {
-            const int difference = std::abs(pixels[i] - otherPixels[i]);
-            largest = std::max(largest, difference);
-            beyond += difference > allowed ? 1 : 0;
-        }
-        std::printf("largest difference %d, %ld channels beyond %d\n", largest, beyond, allowed);
-        return beyond == 0 ? 0 : 1;
     }
-    const int width = static_cast<int>(image.width);
-    const int height = static_cast<int>(image.height);
-    const std::string command = argv[2];
     if (command == "size")
     {
         std::printf("%d %d\n", width, height);
         return 0;
     }
-    // Region commands: the region's numbers start at argv[first].
-    const auto region = [&](int first, int box[4])
+    // Region commands: the region's numbers start at argv[first]; a region
+    // moved by (dx, dy) must fit the picture as well.
+    int box[4] = {0, 0, 0, 0};
+    const auto region = [&](int first, int dx, int dy)
     {
         for (int i = 0; i < 4; ++i)
             box[i] = std::atoi(argv[first + i]);
-        if (box[0] < 0 || box[1] < 0 || box[2] > width || box[3] > height || box[0] >= box[2] ||
-            box[1] >= box[3])
-        {
-            std::fprintf(stderr, "png-probe: region %d %d %d %d does not fit the %dx%d picture\n", box[0],
-                         box[1], box[2], box[3], width, height);
-            return false;
-        }
-        return true;
+        if (std::min(box[0], box[0] + dx) >= 0 && std::min(box[1], box[1] + dy) >= 0 &&
+            std::max(box[2], box[2] + dx) <= width && std::max(box[3], box[3] + dy) <= height &&
+            box[0] < box[2] && box[1] < box[3])
+            return true;
+        std::fprintf(stderr, "png-probe: region %d %d %d %d moved by %d %d does not fit the %dx%d picture\n",
+                     box[0], box[1], box[2], box[3], dx, dy, width, height);
+        return false;
     };
-    const auto at = [&](const std::vector<unsigned char>& p, int x, int y)
-    { return &p[(static_cast<std::size_t>(y) * width + x) * 3]; };
+    // How many pixels of the region pass the test.
+    const auto count = [&](auto test)
+    {
+        long n = 0;
+        for (int y = box[1]; y < box[3]; ++y)
+            for (int x = box[0]; x < box[2]; ++x)
+                n += test(x, y) ? 1 : 0;
+        return n;
+    };
     if (command == "count" && (argc == 8 || argc == 9))
     {
-        int box[4];
-        if (!region(3, box))
+        if (!region(3, 0, 0))
             return 2;
         const unsigned long want = std::strtoul(argv[7], nullptr, 16);
-        const int expected[3] = {static_cast<int>((want >> 16) & 0xff), static_cast<int>((want >> 8) & 0xff),
-                                 static_cast<int>(want & 0xff)};
         const int tolerance = argc == 9 ? std::atoi(argv[8]) : 12;
-        long count = 0;
-        for (int y = box[1]; y < box[3]; ++y)
-            for (int x = box[0]; x < box[2]; ++x)
-            {
-                const unsigned char* p = at(pixels, x, y);
-                bool ok = true;
-                for (int c = 0; c < 3; ++c)
-                    ok = ok && std::abs(p[c] - expected[c]) <= tolerance;
-                count += ok ? 1 : 0;
-            }
-        std::printf("%ld\n", count);
+        std::printf("%ld\n", count([&](int x, int y) { return Near(picture.At(x, y), want, tolerance); }));
         return 0;
     }
-    if (command == "changed" && (argc == 8 || argc == 9 || argc == 11))
+    if (same || changed)
     {
-        png_image other;
-        std::vector<unsigned char> otherPixels;
-        if (!read(argv[3], other, otherPixels))
-            return 2;
-        if (other.width != image.width || other.height != image.height)
-        {
-            std::fprintf(stderr, "png-probe: sizes differ\n");
-            return 2;
-        }
-        int box[4];
-        if (!region(4, box))
-            return 2;
-        const int tolerance = argc >= 9 ? std::atoi(argv[8]) : 24;
+        // same: the whole picture within MAX; changed: the region, moved by DX, DY.
+        const int tolerance = same ? std::atoi(argv[4]) : argc >= 9 ? std::atoi(argv[8]) : 24;
         const int dx = argc == 11 ? std::atoi(argv[9]) : 0;
         const int dy = argc == 11 ? std::atoi(argv[10]) : 0;
-        if (box[0] + dx < 0 || box[1] + dy < 0 || box[2] + dx > width || box[3] + dy > height)
+        if (same)
         {
-            std::fprintf(stderr, "png-probe: the moved region does not fit the picture\n");
-            return 2;
+            box[2] = width;
+            box[3] = height;
         }
-        long count = 0;
-        for (int y = box[1]; y < box[3]; ++y)
-            for (int x = box[0]; x < box[2]; ++x)
+        else if (!region(4, dx, dy))
+            return 2;
+        const long n = count(
+            [&](int x, int y)
             {
-                const unsigned char* p = at(pixels, x, y);
-                const unsigned char* q = at(otherPixels, x + dx, y + dy);
-                bool differs = false;
-                for (int c = 0; c < 3; ++c)
-                    differs = differs || std::abs(p[c] - q[c]) > tolerance;
-                count += differs ? 1 : 0;
-            }
-        std::printf("%ld\n", count);
-        return 0;
+                const unsigned char* p = picture.At(x, y);
+                const unsigned char* q = other.At(x + dx, y + dy);
+                return std::max({std::abs(p[0] - q[0]), std::abs(p[1] - q[1]), std::abs(p[2] - q[2])}) >
+                       tolerance;
+            });
+        if (same)
+            std::printf("%ld pixels differ by more than %d\n", n, tolerance);
+        else
+            std::printf("%ld\n", n);
+        return same && n != 0 ? 1 : 0;
     }
-    if (command == "count" || command == "changed" || (argc - 2) % 3 != 0)
+    if (command == "count" || command == "changed" || command == "same" || (argc - 2) % 3 != 0)
     {
         std::fprintf(stderr, "png-probe: bad arguments (see the head of png_probe.cpp)\n");
         return 2;
@@ -166,21 +163,14 @@ int main(int argc, char** argv)
     {
         const int x = std::atoi(argv[i]);
         const int y = std::atoi(argv[i + 1]);
-        const unsigned long want = std::strtoul(argv[i + 2], nullptr, 16);
         if (x < 0 || y < 0 || x >= width || y >= height)
         {
             std::printf("(%d, %d) lies outside the %dx%d picture\n", x, y, width, height);
             ++failures;
-            continue;
         }
-        const unsigned char* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 3];
-        const int expected[3] = {static_cast<int>((want >> 16) & 0xff), static_cast<int>((want >> 8) & 0xff),
-                                 static_cast<int>(want & 0xff)};
-        bool ok = true;
-        for (int c = 0; c < 3; ++c)
-            ok = ok && std::abs(p[c] - expected[c]) <= 12;
-        if (!ok)
+        else if (!Near(picture.At(x, y), std::strtoul(argv[i + 2], nullptr, 16), 12))
         {
+            const unsigned char* p = picture.At(x, y);
             std::printf("(%d, %d) is %02x%02x%02x, expected %s\n", x, y, p[0], p[1], p[2], argv[i + 2]);
             ++failures;
         }

@@ -38,10 +38,8 @@ setting() { "$TOOL" decipher --key vum "$WORK/user/dx_demo.cfg" | sed -n "s/^$1 
 
 # 1. First start, then wide: the options' sound box and fierce opponent clicked
 # through the scaled picture, the picture dragged, a click marked, the bars black.
-start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/wide.png"
-sleep 0.5
+start_active --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/wide.png"
 [ "$(geometry)" = "360 90 1200 900" ] || { kill $pid; fail "first window at $(geometry), wanted 1200x900 centred"; }
-xdotool windowactivate --sync "$id" 2>/dev/null
 resize 1400 500
 xdotool key o
 sleep 0.3
@@ -66,10 +64,8 @@ probe "$WORK/wide.png" $(at 1400 500 150 250) $WHITE $(at 1400 500 175 250) $BG 
 # 2. The size and place come back; tall: the hints box hit, the gentle opponent
 # taken by keys (backwards: Back, then the opponents from the right); full screen
 # by both keys and back to the same window; maximised, a click marked there.
-start_game --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/max.png"
-sleep 0.5
+start_active --test-screen --data "$DATA" --user-dir "$WORK/user" --windowed --screenshot "$WORK/max.png"
 [ "$(geometry)" = "$x1 $y1 1400 500" ] || { kill $pid; fail "restored at $(geometry)"; }
-xdotool windowactivate --sync "$id" 2>/dev/null
 # The frameless window's bottom-right corner takes hold for a resize.
 xdotool mousemove $((x1 + 1398)) $((y1 + 498)) mousedown 1
 sleep 0.2

@@ -10,9 +10,7 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 
-start_game --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 --play classic:3 2>/dev/null
-sleep 0.5
-xdotool windowactivate --sync "$id" 2>/dev/null
+start_active --data "$DATA" --user-dir "$WORK/user" --windowed --seed 3 --play classic:3 2>/dev/null
 xdotool keydown Escape
 sleep 1.5
 xdotool keyup Escape
@@ -30,9 +28,7 @@ xdotool key Escape
 expect_exit $pid Escape
 expect_closed_log "$WORK/user"
 
-start_game --data "$DATA" --user-dir "$WORK/drag" --fullscreen --seed 3 2>/dev/null
-sleep 0.5
-xdotool windowactivate --sync "$id" 2>/dev/null
+start_active --data "$DATA" --user-dir "$WORK/drag" --fullscreen --seed 3 2>/dev/null
 xdotool key alt+Return
 sleep 0.5
 drag_window 100 100 "the main menu after Alt+Enter"

@@ -3,8 +3,7 @@
 BUILD_DIR=$1 SOURCE_DIR=$2
 source "$SOURCE_DIR/tests/window/common.sh"
 
-start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
-sleep 0.5
+start_active --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/end.png"
 eval "$(xdotool getwindowgeometry --shell "$id")"
 xdotool mousemove $((X + 150)) $((Y + 250)) click 1
 sleep 0.2
@@ -18,8 +17,7 @@ echo "ok"
 
 # Dragging empty screen area moves the window; in full screen a click at a
 # screen pixel arrives in the 800x600 client pixels.
-start_game --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png"
-sleep 0.5
+start_active --test-screen --user-dir "$WORK/user" --windowed --screenshot "$WORK/drag.png"
 drag_window 400 250 "a drag"
 xdotool key f
 sleep 0.5

@@ -13,8 +13,7 @@ need_data "$DATA/mui/options_wnd.txt"
 play() {
   local user=$1; shift
   printf '%s\n' "20 ldown 790 590" "20 lup 790 590" "$@" > "$WORK/script.txt"
-  timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$user" --data "$DATA" --windowed --no-pacing --seed 3 \
-    --play classic:2 --replay "$WORK/script.txt" 2>/dev/null || fail "exit code $?"
+  replay "$user" "$WORK/script.txt" "play" --play classic:2
 }
 for user in on off; do
   mkdir -p "$WORK/$user"
@@ -23,8 +22,7 @@ done
 # Options, five Tabs to the "Show zones" box, Space; Escape twice quits.
 { click 30 400 457; for f in 54 58 62 66 70; do echo "$f key 9"; done
   echo "80 key 32"; echo "90 screenshot $WORK/options.png"; echo "100 key 27"; echo "130 key 27"; } > "$WORK/options.txt"
-timeout "$RUN_TIMEOUT" "$CHROMAL" --user-dir "$WORK/off" --data "$DATA" --windowed --no-pacing --seed 3 \
-  --replay "$WORK/options.txt" 2>/dev/null || fail "options: exit code $?"
+replay "$WORK/off" "$WORK/options.txt" options
 grep -qx "m_show_zones 0" <(("$TOOL" show settings --user-dir "$WORK/off")) || fail "Show zones not unchecked"
 expect_few "$WORK/options.png" 334 460 358 486 3c8c3c 30 10 "the Show zones box still checked"
 
