@@ -67,7 +67,7 @@ run_menus() {
     "30 screenshot @menu" \
     "$(click 40 400 247)" "$(click 60 466 235)" "80 screenshot @level" "85 key 27" \
     "$(click 100 400 387)" "140 screenshot @top7" "145 key 27" \
-    "$(click 160 400 457)" "$(click 180 345 371)" "200 screenshot @options" "205 key 27" \
+    "$(click 160 400 457)" "$(click 180 345 351)" "200 screenshot @options" "205 key 27" \
     "$(click 240 400 317)" "$(click 270 626 552)" "300 screenshot @help" "305 key 27" \
     "340 key 27"
 }

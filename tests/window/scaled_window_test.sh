@@ -44,7 +44,7 @@ resize 1400 500
 xdotool key o
 sleep 0.3
 click_logical 345 270 # the sound box
-click_logical 660 512 # the fierce opponent's caption
+click_logical 660 488 # the fierce opponent's caption
 xdotool key Escape
 sleep 0.3
 drag_window $(at 1400 500 400 300) "a drag at 1400x500"

@@ -43,15 +43,15 @@ inline const std::vector<SPlace> kMainLayout = {{"m_game_btn", 272, 215},      {
 // bottom row with their caption, in a smaller size so that they fit it; the
 // row above it holds the column's last box, Show zones.
 constexpr float kVolumeTrackLength = NPlaces::Length(NPlaces::ELength::kVolumeTrack).m_value;
-constexpr float kOpponentCaptionX = 100, kOpponentRowY = 496, kOpponentTextSize = 20;
+constexpr float kOpponentCaptionX = 100, kOpponentRowY = 468, kOpponentTextSize = 20;
 inline const std::vector<SPlace> kOptionsLayout = {
-    {"m_close_btn", 272, 538},
+    {"m_close_btn", 272, 516},
     {"m_musik_volume_track_bar", 330, 196},
-    {"m_sound_cb", 330, 256},
-    {"m_hints_cb", 330, 306},
-    {"m_dragons_cb", 330, 356},
-    {"m_fs_cb", 330, 406},
-    {"m_zones_cb", 330, 456},
+    {"m_sound_cb", 330, 248},
+    {"m_hints_cb", 330, 292},
+    {"m_dragons_cb", 330, 336},
+    {"m_fs_cb", 330, 380},
+    {"m_zones_cb", 330, 424},
     {NOpponents::kOpponents[NOpponents::kGentle].m_box_key, 225, kOpponentRowY},
     {NOpponents::kOpponents[NOpponents::kLevel].m_box_key, 352, kOpponentRowY},
     {NOpponents::kOpponents[NOpponents::kFierce].m_box_key, 594, kOpponentRowY}};
