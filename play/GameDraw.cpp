@@ -208,14 +208,13 @@ void CGame::DrawPreview()
         const int homeColumn = human->GetHomeColumn();
         CColourMap before = m_field->MakeColourMap();
         CColourMap after = m_field->MakeColourMap();
-        m_field->FloodMark(before, homeRow, homeColumn, -5, -1);
-        m_field->FloodMark(after, homeRow, homeColumn, colour, -1);
-        m_field->FloodMark(after, homeRow, homeColumn, -6, -1);
+        m_field->MarkZone(before, homeRow, homeColumn);
+        m_field->MarkZone(after, homeRow, homeColumn, colour);
         // The cells the move would gain, lifted by a dark rim.
         NGl::CQuadBatchScope batch;
         for (int r = 0; r < m_field->GetRows(); ++r)
             for (int c = 0; c < m_field->RowLength(r); ++c)
-                if (before.At(r, c) != -5 && after.At(r, c) == -6)
+                if (before.At(r, c) != CField::kZoneMark && after.At(r, c) == CField::kZoneMark)
                 {
                     m_painter->DrawCellShadow(*m_field, r, c);
                     m_painter->DrawCell(*m_field, r, c);

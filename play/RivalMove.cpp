@@ -8,14 +8,11 @@ namespace NGame
 {
 namespace
 {
-// Values no colour map holds: the zone's mark, and a stop never met.
-constexpr int kZone = -100, kNoStop = -101;
-
-// The rival's zone on the board's colours, marked kZone.
+// The rival's zone on the board's colours, marked CField::kZoneMark.
 CColourMap RivalZone(const CField& field, const CPlayer& rival)
 {
     CColourMap map = field.MakeColourMap();
-    field.FloodMark(map, rival.GetHomeRow(), rival.GetHomeColumn(), kZone, kNoStop);
+    field.MarkZone(map, rival.GetHomeRow(), rival.GetHomeColumn());
     return map;
 }
 
@@ -61,7 +58,7 @@ void CRivalMove::AfterFrame(const CMatch& match, float elapsed)
         m_taken.clear();
         for (int r = 0; r < field.GetRows(); ++r)
             for (int c = 0; c < field.RowLength(r); ++c)
-                if (after.At(r, c) == kZone && m_before.At(r, c) != kZone)
+                if (after.At(r, c) == CField::kZoneMark && m_before.At(r, c) != CField::kZoneMark)
                     m_taken.push_back({r, c});
         m_chosen = field.GetCellColour(rival->GetHomeRow(), rival->GetHomeColumn());
         m_glow_ms = 0.0f;

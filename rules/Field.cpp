@@ -18,7 +18,6 @@ constexpr float kMaxMagnifiedWidth = 48.0f;
 constexpr float kFlipDelayPerUnit = 3.0f;
 constexpr int kMaxInsectTries = 10000;
 // Marks a zone in a colour map; no colour or other mark has this value.
-constexpr int kZoneMark = -100;
 
 // The pattern's "%03d" replaced by the index; every other character is taken
 // as it stands, so a stored pattern can never act as a format string.
@@ -266,20 +265,18 @@ std::vector<unsigned char> CField::ZoneSides(const CColourMap& map, int row, int
     if (!IsValidCell(row, column) || map.GetRows() != m_geometry.Rows() ||
         map.GetColumns() != m_geometry.Columns() || map.At(row, column) < 0)
         return sides;
-    // Values no colour map holds: the zone's mark, and a stop never met.
-    constexpr int kZone = -100, kNoStop = -101;
     CColourMap zone = map;
-    FloodMark(zone, row, column, kZone, kNoStop);
+    MarkZone(zone, row, column);
     for (int r = 0; r < m_geometry.Rows(); ++r)
         for (int c = 0; c < RowLength(r); ++c)
         {
-            if (zone.At(r, c) != kZone)
+            if (zone.At(r, c) != kZoneMark)
                 continue;
             unsigned char bits = 0;
             unsigned char bit = 1;
             for (const SCellPos& n : m_geometry.Neighbours(r, c))
             {
-                if (!m_geometry.IsValid(n.m_row, n.m_column) || zone.At(n.m_row, n.m_column) != kZone)
+                if (!m_geometry.IsValid(n.m_row, n.m_column) || zone.At(n.m_row, n.m_column) != kZoneMark)
                     bits |= bit;
                 bit = static_cast<unsigned char>(bit << 1);
             }
@@ -369,6 +366,13 @@ bool CField::IsColourAllowed(int colour) const
         if (GetCellColour(m_homes[i], m_homes[i + 1]) == colour)
             return false;
     return true;
+}
+
+void CField::MarkZone(CColourMap& map, int row, int column, int colour) const
+{
+    if (colour >= 0)
+        FloodMark(map, row, column, colour, kZoneMark);
+    FloodMark(map, row, column, kZoneMark, kZoneMark);
 }
 
 bool CField::FloodMark(CColourMap& map, int row, int column, int mark, int stop) const
@@ -585,7 +589,7 @@ void CField::SettleTerritory(int row, int column)
     // The zone as it stands now, captures included. Flowers that bonuses are
     // still flipping elsewhere keep their coins: only the zone's are taken.
     CColourMap zone = MakeColourMap();
-    FloodMark(zone, row, column, kZoneMark, kZoneMark);
+    MarkZone(zone, row, column);
     // The human's home is the first; what another territory takes is lost,
     // as on its own moves.
     const bool paid = m_homes.size() < 2 || (m_homes[0] == row && m_homes[1] == column);

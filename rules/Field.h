@@ -93,6 +93,8 @@ class CField
   public:
     static constexpr int kMaxCells = 120;
     static constexpr int kColourCount = 6;
+    // The value MarkZone gives a zone's cells: no colour map holds it.
+    static constexpr int kZoneMark = -100;
 
     // A mask's bytes, shared by whoever read them; null or short for a
     // missing or damaged file.
@@ -173,6 +175,10 @@ class CField
     void PaintCell(int row, int column, int colour, bool removeCoin);
     bool FloodMark(CColourMap& map, int row, int column, int mark, int stop) const;
     void PaintMarked(const CColourMap& map, int mark, int colour);
+    // Marks kZoneMark on `map` the zone around (row, column); with a colour,
+    // the zone that playing it would leave: relabelled, then grown by the
+    // flowers of that colour it touches.
+    void MarkZone(CColourMap& map, int row, int column, int colour = -1) const;
     int CountRegion(int row, int column) const;
     // The outline of the zone around (row, column) on `map`, the cells of
     // its value that connect to it as FloodMark walks them: for each cell of

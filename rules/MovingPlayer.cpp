@@ -32,17 +32,14 @@ int RaceColour(const CField& field, int row, int column, const CColourMap& dista
     {
         if (colour == own)
             continue;
-        // The zone after the move: relabelled to the colour, then grown by it.
-        constexpr int kZone = -6;
         CColourMap map = field.MakeColourMap();
-        field.FloodMark(map, row, column, colour, -1);
-        field.FloodMark(map, row, column, kZone, -1);
+        field.MarkZone(map, row, column, colour);
         int distance = -1;
         int size = 0;
         for (int r = 0; r < map.GetRows(); ++r)
             for (int c = 0; c < map.GetColumns(); ++c)
             {
-                if (map.At(r, c) != kZone)
+                if (map.At(r, c) != CField::kZoneMark)
                     continue;
                 ++size;
                 const int d = distances.At(r, c);
