@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 namespace NGame
 {
 namespace
@@ -39,16 +42,13 @@ TEST(FrameTiming, FrameAdvancesOnlyPastTheFrameTimeAndOneStepAtATime)
 TEST(FrameTiming, OutOfRangeSelectionsFallBackToZero)
 {
     CSpriteClock sheet(2, 4, 50);
-    sheet.SetFrame(3);
-    EXPECT_EQ(sheet.GetFrame(), 3);
-    EXPECT_EQ(sheet.GetElapsed(), 150u);
-    sheet.SetFrame(4);
-    EXPECT_EQ(sheet.GetFrame(), 0);
-    EXPECT_EQ(sheet.GetElapsed(), 0u);
-    sheet.SetFrame(2);
-    sheet.SetFrame(-1);
-    EXPECT_EQ(sheet.GetFrame(), 0);
-    EXPECT_EQ(sheet.GetElapsed(), 0u);
+    // Frame asked for, frame given and the time it stands for, in turn.
+    for (const auto& [asked, frame, elapsed] :
+         {std::tuple{3, 3, 150u}, {4, 0, 0u}, {2, 2, 100u}, {-1, 0, 0u}})
+    {
+        sheet.SetFrame(asked);
+        EXPECT_EQ(std::pair(sheet.GetFrame(), sheet.GetElapsed()), std::pair(frame, elapsed)) << asked;
+    }
 
     sheet.SetGroup(1);
     EXPECT_EQ(sheet.GetGroup(), 1);
