@@ -32,18 +32,11 @@ int RaceMoves(const CRulesData& data, int level, unsigned seed)
     if (level != 0)
         field->SetLevel(level);
     NGame::CMatch match(NGame::kMovingGame, std::move(field), 0);
-    NGame::CField& board = match.GetField();
-    for (int moves = 0; moves < kMaxMoves && RunUntilIdle(board); ++moves)
-    {
-        if (board.IsLevelFinished())
-            return moves;
-        NGame::CPlayer& racer = *match.GetPlayer(0);
-        if (!racer.PlayColour(RaceColour(match), false) || !RunUntilIdle(board))
-            return 0;
-        racer.Update(16.0f);
-        match.AdvanceTurn(0);
-    }
-    return 0;
+    int moves = 0;
+    std::string failure;
+    const EPlayed played = PlayLevel(
+        match, kMaxMoves, [&](NGame::CAIPlayer&) { return RaceColour(match); }, nullptr, moves, failure);
+    return played == EPlayed::kFinished ? moves : 0;
 }
 } // namespace
 

@@ -91,6 +91,42 @@ int RaceColour(const NGame::CMatch& match)
                              rival->BuildDistanceMap());
 }
 
+EPlayed PlayLevel(NGame::CMatch& match, int maxMoves, const std::function<int(NGame::CAIPlayer&)>& choose,
+                  const std::function<void(int, int, int)>& onMove, int& moves, std::string& failure)
+{
+    NGame::CField& board = match.GetField();
+    moves = 0;
+    const auto settled = [&](const char* what)
+    {
+        if (!RunUntilIdle(board))
+            failure = what;
+        return failure.empty();
+    };
+    if (!settled("the level never settled"))
+        return EPlayed::kUnsettled;
+    while (!board.IsLevelFinished() && moves < maxMoves)
+    {
+        const int current = match.GetCurrentPlayer();
+        auto& player = static_cast<NGame::CAIPlayer&>(*match.GetPlayer(static_cast<std::size_t>(current)));
+        const int colour = choose(player);
+        if (!player.PlayColour(colour, current == 0))
+            return EPlayed::kStalled;
+        if (!settled("a move never settled"))
+            return EPlayed::kUnsettled;
+        if (onMove)
+            onMove(moves, current, colour);
+        ++moves;
+        // The player sees its move settle, and the match passes the turn (the
+        // moving set's board shifts instead). What a lost level would cost in
+        // lives does not concern one level's run.
+        player.Update(16.0f);
+        match.AdvanceTurn(0);
+        if (!settled("a shift never settled"))
+            return EPlayed::kUnsettled;
+    }
+    return board.IsLevelFinished() ? EPlayed::kFinished : EPlayed::kUnfinished;
+}
+
 std::unique_ptr<NGame::CField> CRulesData::MakeField() const
 {
     auto reader = [](const std::string& name)

@@ -2,10 +2,12 @@
 // data as the game does and building boards headless.
 #pragma once
 
+#include "rules/AIPlayer.h"
 #include "rules/Field.h"
 #include "rules/Match.h"
 #include "tools/chromal-tool/ToolArgs.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,6 +56,20 @@ std::unique_ptr<NGame::CField> RestoreStateBoard(const CArgs& args, CRulesData& 
                                                  int& exitCode);
 // The racer's colour for the human of a moving match (rules/MovingPlayer.h).
 int RaceColour(const NGame::CMatch& match);
+// How PlayLevel left a level.
+enum class EPlayed
+{
+    kFinished,
+    kStalled,    // the player to move found no colour the board takes
+    kUnfinished, // the moves ran out
+    kUnsettled,  // the board never came to rest; `failure` says when
+};
+// Plays the match's level as the game's turns go, computer players on both
+// sides: `choose` gives the colour of the player whose turn it is, and
+// `onMove(move, player, colour)` sees each move once the board has settled.
+// `moves` counts the moves made.
+EPlayed PlayLevel(NGame::CMatch& match, int maxMoves, const std::function<int(NGame::CAIPlayer&)>& choose,
+                  const std::function<void(int, int, int)>& onMove, int& moves, std::string& failure);
 // Checks what every rules subcommand needs: no positionals, --data and
 // --set, and the listed required options. Returns an empty string when fine.
 std::string CheckCommon(const CArgs& args, std::initializer_list<const char*> required);

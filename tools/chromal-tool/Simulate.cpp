@@ -85,46 +85,28 @@ int RunSimulate(int argc, char** argv)
     NGame::CMatch match(moving ? NGame::kMovingGame : NGame::kClassicGame, std::move(field), humanDifficulty,
                         opponent->m_id);
     NGame::CField& board = match.GetField();
-    if (!RunUntilIdle(board))
-    {
-        return Failure("the level never settled");
-    }
-
     int moves = 0;
-    bool stalled = false;
-    while (!board.IsLevelFinished() && moves < kMaxMoves)
-    {
-        const int current = match.GetCurrentPlayer();
-        auto& player = static_cast<NGame::CAIPlayer&>(*match.GetPlayer(static_cast<std::size_t>(current)));
-        const int colour = racer ? RaceColour(match) : GameColour(player, moving, mid, last);
-        if (!player.PlayColour(colour, current == 0))
+    std::string failure;
+    const EPlayed played = PlayLevel(
+        match, kMaxMoves,
+        [&](NGame::CAIPlayer& player)
+        { return racer ? RaceColour(match) : GameColour(player, moving, mid, last); },
+        [&](int move, int player, int colour)
         {
-            std::printf("move %d player %d none\n", moves, current);
-            stalled = true;
-            break;
-        }
-        if (!RunUntilIdle(board))
-        {
-            return Failure("a move never settled");
-        }
-        std::printf("move %d player %d colour %d territory %d %d\n", moves, current, colour,
-                    board.CountRegion(mid, 0), board.CountRegion(mid, last));
-        ++moves;
-        // The player sees its move settle, and the match passes the turn (the
-        // moving set's board shifts instead). What a lost level would cost in
-        // lives does not concern one level's run.
-        player.Update(16.0f);
-        match.AdvanceTurn(0);
-        if (!RunUntilIdle(board))
-        {
-            return Failure("a shift never settled");
-        }
-    }
+            std::printf("move %d player %d colour %d territory %d %d\n", move, player, colour,
+                        board.CountRegion(mid, 0), board.CountRegion(mid, last));
+        },
+        moves, failure);
+    if (played == EPlayed::kUnsettled)
+        return Failure(failure);
+    if (played == EPlayed::kStalled)
+        std::printf("move %d player %d none\n", moves, match.GetCurrentPlayer());
     const int a = board.CountRegion(mid, 0);
     const int b = board.CountRegion(mid, last);
     std::printf("territory %d %d\n", a, b);
-    std::printf("result %s\n", !board.IsLevelFinished() ? (stalled ? "stalled" : "unfinished")
-                                                        : (moving || a >= b ? "completed" : "lost"));
+    std::printf("result %s\n", !board.IsLevelFinished()
+                                   ? (played == EPlayed::kStalled ? "stalled" : "unfinished")
+                                   : (moving || a >= b ? "completed" : "lost"));
     return kExitOk;
 }
 } // namespace NTool
