@@ -58,6 +58,9 @@ void CScreen::OnKeyDown(int key)
         int x = 0;
         int y = 0;
         app.GetCursorClientPos(x, y);
+        // The pointer's own move may still be queued behind this key: a check
+        // box toggles only while hovered, so the hover follows it first.
+        OnMouseMove(x, y, 0);
         OnLButtonDown(x, y, kMouseFlagLButton);
         OnLButtonUp(x, y, 0);
     }
