@@ -323,6 +323,8 @@ int RunProgram(const CCommandLine& options)
     }
     if (settings.m_full_screen)
         app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+    // The pictures load once, in the set the window's size calls for.
+    app.FollowDetail();
     // Changes from here on are the player's own.
     const int startModeChanges = app.ModeChanges();
 

@@ -8,6 +8,7 @@
 #include "media/Music.h"
 #include "media/MusicPlayer.h"
 #include "media/ResourceGroup.h"
+#include "media/Texture.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
 #include "storage/Settings.h"
@@ -462,6 +463,23 @@ void CApplication::DrawScreens()
     }
 }
 
+void CApplication::FollowDetail()
+{
+    int width = 0;
+    int height = 0;
+    m_platform.GetDrawableSize(width, height);
+    // Minimised, the window shows nothing: its set waits for the restore.
+    if (m_minimised || width <= 0 || height <= 0 || m_logical_width <= 0 || m_logical_height <= 0)
+        return;
+    const float scale = std::min(static_cast<float>(width) / static_cast<float>(m_logical_width),
+                                 static_cast<float>(height) / static_cast<float>(m_logical_height));
+    const int detail = CTexture::DetailForScale(scale);
+    if (detail == CTexture::Detail())
+        return;
+    CTexture::SetDetail(detail);
+    m_kept_screen = nullptr;
+}
+
 void CApplication::SetPartialRedraws(bool enabled)
 {
     g_partial_redraws = enabled;
@@ -529,6 +547,7 @@ int CApplication::RunLoop(bool gameMode, IMusicPlayer* music)
         }
 
         const std::uint32_t t0 = m_platform.GetTicks();
+        FollowDetail();
         FrameStep(kFrameMilliseconds);
         DrawScreens();
         if (m_after_draw)

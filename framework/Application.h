@@ -51,6 +51,9 @@ class CApplication
     bool SetWindowed();
     // Alt+Enter and F11: full screen in the logical size, or the window back.
     void ToggleFullScreen();
+    // Loads the picture set that fits how large the window shows the picture
+    // (a frame may wait for it; none is drawn with the other set's sizes).
+    void FollowDetail();
     void Minimise();
     bool IsFullScreen() const { return m_full_screen; }
     // How often the display mode has changed, whatever changed it (a refused

@@ -8,9 +8,62 @@
 #include "platform/Gl.h"
 #include "storage/FileSystem.h"
 
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+int g_detail = 1;
+const std::string kDetailFolder = "x2/";
+
+std::vector<CTexture*>& LiveTextures()
+{
+    static std::vector<CTexture*> textures;
+    return textures;
+}
+
+// The twin at the current detail, or an empty buffer (then the set's own).
+CDataBuffer ReadTwin(const CFileSystem& files, const std::string& fileName)
+{
+    return g_detail == 2 ? files.ReadFile(kDetailFolder + fileName) : CDataBuffer();
+}
+} // namespace
+
+CTexture::CTexture()
+{
+    LiveTextures().push_back(this);
+}
+
 CTexture::~CTexture()
 {
     Release();
+    auto& live = LiveTextures();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
+}
+
+int CTexture::Detail()
+{
+    return g_detail;
+}
+
+void CTexture::SetDetail(int detail)
+{
+    detail = detail == 2 ? 2 : 1;
+    if (detail == g_detail)
+        return;
+    g_detail = detail;
+    for (CTexture* texture : LiveTextures())
+        texture->Reload();
+}
+
+void CTexture::Reload()
+{
+    if (!m_loaded || m_files == nullptr)
+        return;
+    if (m_alpha_file.empty())
+        LoadFromSource(*m_files, m_file, m_wrap, m_mipmaps);
+    else
+        LoadWithAlpha(*m_files, m_file, m_alpha_file, m_wrap, m_mipmaps);
 }
 
 void CTexture::Release()
@@ -18,6 +71,7 @@ void CTexture::Release()
     if (m_name != 0)
         NGl::DeleteTexture(m_name);
     m_name = 0;
+    m_loaded = false;
 }
 
 bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap, bool mipmaps)
@@ -27,22 +81,47 @@ bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileN
     const char last = fileName.back();
     if (last != 'a' && last != 'A' && last != 'g' && last != 'G' && last != 's' && last != 'S')
         return true;
-    const CDataBuffer bytes = files.ReadFile(fileName);
-    if (last == 'a' || last == 'A')
-        LoadTga(bytes.Data(), bytes.Size(), wrap, mipmaps);
-    else if (last == 'g' || last == 'G')
-        LoadJpeg(bytes.Data(), bytes.Size(), wrap, mipmaps);
-    else
-        LoadDds(bytes.Data(), bytes.Size(), wrap);
+    m_files = &files;
+    m_file = fileName;
+    m_alpha_file.clear();
+    m_wrap = wrap;
+    m_mipmaps = mipmaps;
+    auto load = [&](const CDataBuffer& bytes)
+    {
+        if (last == 'a' || last == 'A')
+            return LoadTga(bytes.Data(), bytes.Size(), wrap, mipmaps);
+        if (last == 'g' || last == 'G')
+            return LoadJpeg(bytes.Data(), bytes.Size(), wrap, mipmaps);
+        return LoadDds(bytes.Data(), bytes.Size(), wrap);
+    };
+    // No DDS picture has a twin; a twin that does not decode leaves the set's own.
+    m_next_ratio = 2;
+    const bool twin = last != 's' && last != 'S' && load(ReadTwin(files, fileName));
+    m_next_ratio = 1;
+    if (!twin)
+        load(files.ReadFile(fileName));
     return true;
 }
 
 bool CTexture::LoadWithAlpha(const CFileSystem& files, const std::string& colourFile,
                              const std::string& alphaFile, bool wrap, bool mipmaps)
 {
-    const CDataBuffer colour = files.ReadFile(colourFile);
-    const CDataBuffer alpha = files.ReadFile(alphaFile);
-    LoadJpegPair(colour.Data(), colour.Size(), alpha.Data(), alpha.Size(), wrap, mipmaps);
+    m_files = &files;
+    m_file = colourFile;
+    m_alpha_file = alphaFile;
+    m_wrap = wrap;
+    m_mipmaps = mipmaps;
+    m_next_ratio = 2;
+    const CDataBuffer colour = ReadTwin(files, colourFile);
+    const CDataBuffer alpha = ReadTwin(files, alphaFile);
+    const bool twin = LoadJpegPair(colour.Data(), colour.Size(), alpha.Data(), alpha.Size(), wrap, mipmaps);
+    m_next_ratio = 1;
+    if (!twin)
+    {
+        const CDataBuffer ownColour = files.ReadFile(colourFile);
+        const CDataBuffer ownAlpha = files.ReadFile(alphaFile);
+        LoadJpegPair(ownColour.Data(), ownColour.Size(), ownAlpha.Data(), ownAlpha.Size(), wrap, mipmaps);
+    }
     return true;
 }
 
@@ -111,7 +190,19 @@ void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool
     const GLint previousAlignment = NGl::SetUnpackAlignment(1);
     const GLsizei width = static_cast<GLsizei>(image.m_width);
     const GLsizei height = static_cast<GLsizei>(image.m_height);
-    if (mipmaps)
+    if (m_next_ratio == 2)
+    {
+        // A twin is shown at 1.25 to 2 times the picture: between its own
+        // pixels and half of them, so it is minified through its mip levels,
+        // made by GL at its own size (GLU would stretch it to powers of two).
+        NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        NGl::TexParameter(GL_TEXTURE_WRAP_S, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
+        NGl::TexParameter(GL_TEXTURE_WRAP_T, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
+        NGl::TexParameter(GL_GENERATE_MIPMAP, GL_TRUE);
+        NGl::TexImage2D(0, 4, width, height, format, GL_UNSIGNED_BYTE, image.m_pixels.data());
+    }
+    else if (mipmaps)
     {
         NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -130,8 +221,10 @@ void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool
         NGl::TexImage2D(0, 4, width, height, format, GL_UNSIGNED_BYTE, image.m_pixels.data());
     }
     NGl::SetUnpackAlignment(previousAlignment);
-    m_width = image.m_width;
-    m_height = image.m_height;
+    m_loaded = true;
+    m_ratio = m_next_ratio;
+    m_width = image.m_width / m_ratio;
+    m_height = image.m_height / m_ratio;
     m_components = image.m_components;
 }
 
@@ -179,6 +272,8 @@ bool CTexture::UploadDds(const CDdsImage& image, bool wrap)
     }
     Release();
     m_name = name;
+    m_loaded = true;
+    m_ratio = 1;
     m_width = image.Width();
     m_height = image.Height();
     m_components = image.m_components;

@@ -1,4 +1,5 @@
-// A GL 2D texture with its size, loaded from TGA, JPEG or DDS pictures.
+// A GL 2D texture with its size on screen, loaded from TGA, JPEG or DDS
+// pictures, from the data's own set or its twice as detailed twins.
 #pragma once
 
 #include <cstdint>
@@ -11,13 +12,14 @@ struct CDdsImage;
 class CTexture
 {
   public:
-    CTexture() = default;
+    CTexture();
     CTexture(const CTexture&) = delete;
     CTexture& operator=(const CTexture&) = delete;
     virtual ~CTexture();
 
     // Picks the decoder by the name's last letter: a/A TGA, g/G JPEG, s/S DDS;
-    // anything else loads nothing. A picture that fails to decode leaves the
+    // anything else loads nothing. At detail 2 the twin under "x2/" is
+    // loaded where the data has one, at the same size on screen. A picture that fails to decode leaves the
     // texture as it was. Always true: callers treat a missing picture as empty.
     bool LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap, bool mipmaps);
     // A colour JPEG and a grey JPEG of the same size become one RGBA texture.
@@ -34,21 +36,43 @@ class CTexture
 
     void Release();
 
+    // The picture set the window calls for: 2 when it shows the picture at
+    // more than 1.25 times, else 1.
+    static int DetailForScale(float scale) { return scale > 1.25f ? 2 : 1; }
+    static int Detail();
+    // Loads every loaded texture that came from the data again in the new
+    // set; those released stay released.
+    static void SetDetail(int detail);
+
     // One quad of the texture's own size with (x, y) at texture (0, 1): with
     // y growing downwards, a bottom-up picture shows upright.
     void Draw(float x, float y, float z) const;
 
     std::uint32_t GetName() const { return m_name; }
+    // The size on screen, in the 800 by 600 picture's pixels.
     std::uint32_t GetWidth() const { return m_width; }
     std::uint32_t GetHeight() const { return m_height; }
+    // Picture pixels to one on screen: 2 for a twin of the detailed set.
+    std::uint32_t GetPixelRatio() const { return m_ratio; }
     std::uint32_t GetComponents() const { return m_components; }
 
   private:
     void Upload(const CImage& image, std::uint32_t format, bool wrap, bool mipmaps);
     bool UploadDds(const CDdsImage& image, bool wrap);
+    void Reload();
 
     std::uint32_t m_name = 0;
     std::uint32_t m_width = 0;
     std::uint32_t m_height = 0;
     std::uint32_t m_components = 0;
+    std::uint32_t m_ratio = 1;
+    bool m_loaded = false; // headless, a loaded texture has no GL name
+    // Set while a twin is decoded.
+    std::uint32_t m_next_ratio = 1;
+    // Where the picture came from, to load it again in the other set.
+    const CFileSystem* m_files = nullptr;
+    std::string m_file;
+    std::string m_alpha_file;
+    bool m_wrap = false;
+    bool m_mipmaps = false;
 };

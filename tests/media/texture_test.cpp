@@ -178,6 +178,62 @@ TEST_F(TextureFiles, ReloadKeepsObjectsAndRereadsTheirFiles)
     DeleteGroup("reload");
 }
 
+TEST_F(TextureFiles, DetailedTwinsShowAtTheSameSizeAndFollowTheDetail)
+{
+    m_folder.Write("pic.tga", m_tga);
+    m_folder.Write("x2/pic.tga", MakeTga(12, 6, 32, Plain));
+    m_folder.Write("colour.jpg", m_jpeg);
+    m_folder.Write("alpha.jpg", m_grey);
+    m_folder.Write("x2/colour.jpg", MakeJpeg(16, 8, 3, Plain));
+    m_folder.Write("x2/alpha.jpg", MakeJpeg(16, 8, 1, Plain));
+    m_folder.Write("lone.tga", m_tga);
+    m_folder.Write("bad.tga", m_tga);
+    m_folder.Write("x2/bad.tga", Bytes(m_tga.begin(), m_tga.begin() + 30));
+    m_folder.Write("sheet.tga", MakeTga(8, 4, 32, Plain));
+    m_folder.Write("x2/sheet.tga", MakeTga(16, 8, 32, Plain));
+    m_folder.Write("sheet.spr", "file_name sheet.tga\nframes 2\n");
+    CResourceGroup* group = CreateGroup("detail", m_files);
+    CTexture* pic = group->AddTexture("pic.tga", "pic", false, false);
+    CTexture* pair = group->AddTextureWithAlpha("colour.jpg", "alpha.jpg", "pair", false, false);
+    CTexture* lone = group->AddTexture("lone.tga", "lone", false, false);
+    CTexture* bad = group->AddTexture("bad.tga", "bad", false, false);
+    CTexture* later = group->AddTextureOnDemand("pic.tga", "later", false, false);
+    CTexture* released = group->AddTexture("pic.tga", "released", false, false);
+    CSprite* sprite = group->AddSprite("sheet.spr", "sheet");
+    released->Release();
+    auto ratios = [&]
+    {
+        std::vector<std::uint32_t> seen;
+        for (const CTexture* texture : {pic, pair, lone, bad, later, released})
+            seen.push_back(texture->GetPixelRatio());
+        return seen;
+    };
+    auto sizes = [&] { return std::vector<std::uint32_t>{pic->GetWidth(), pic->GetHeight(), pair->GetWidth()}; };
+    const std::vector<std::uint32_t> onScreen{6, 3, 8};
+
+    // Only loaded textures follow; a twin that does not decode leaves the set's own.
+    CTexture::SetDetail(2);
+    EXPECT_EQ(CTexture::Detail(), 2);
+    EXPECT_EQ(ratios(), (std::vector<std::uint32_t>{2, 2, 1, 1, 1, 1}));
+    EXPECT_EQ(sizes(), onScreen);
+    EXPECT_EQ(bad->GetWidth(), 6u);
+    EXPECT_EQ(pair->GetComponents(), 4u);
+    EXPECT_EQ(sprite->GetCellWidth(), 4.0f);
+    EXPECT_FALSE(group->IsLoaded(later));
+    group->Require(later);
+    EXPECT_EQ(later->GetPixelRatio(), 2u);
+    EXPECT_EQ(later->GetWidth(), 6u);
+
+    CTexture::SetDetail(7); // anything but 2 is the set's own
+    EXPECT_EQ(CTexture::Detail(), 1);
+    EXPECT_EQ(ratios(), (std::vector<std::uint32_t>(6, 1)));
+    EXPECT_EQ(sizes(), onScreen);
+    EXPECT_EQ(sprite->GetCellWidth(), 4.0f);
+    EXPECT_EQ(CTexture::DetailForScale(1.25f), 1);
+    EXPECT_EQ(CTexture::DetailForScale(1.26f), 2);
+    DeleteGroup("detail");
+}
+
 TEST_F(TextureFiles, OnDemandTexturesAreDecodedWhenAskedForAndOneAtATime)
 {
     m_folder.Write("a.tga", m_tga);
