@@ -79,7 +79,7 @@ fuzz: deps-test
 bench:
 	@scripts/install-deps bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCHROMAL_BENCH=ON -DCHROMAL_TESTS=OFF
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target chromal chromal-tool data rules_bench game_bench
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target chromal chromal-tool data rules_bench game_bench png-probe
 	bench/report.sh $(BENCH_BUILD) BENCHMARKS.md
 
 install: build

@@ -47,8 +47,15 @@ struct SWindow
         }
         CApplication& app = *CApplication::Create(m_platform);
         app.SetLogicalSize(800, 600);
-        if (!app.CreateMainWindow("Chromal bench", 0, 0, 800, 600))
+        // CHROMAL_BENCH_WINDOW=WIDTHxHEIGHT: a window the picture is scaled
+        // into, with the picture set that size calls for.
+        int width = 800;
+        int height = 600;
+        if (const char* size = std::getenv("CHROMAL_BENCH_WINDOW"))
+            std::sscanf(size, "%dx%d", &width, &height);
+        if (!app.CreateMainWindow("Chromal bench", 0, 0, width, height))
             return;
+        app.FollowDetail();
         const char* data = std::getenv("CHROMAL_DATA");
         CFileSystem* files = CFileSystem::Create();
         files->SetPackKey(CFileSystem::kPackKey);
@@ -119,7 +126,7 @@ void MovePointerOffBoard(const NGame::CField& field)
                 offY = y;
             }
         }
-    SDL_WarpMouseInWindow(SDL_GL_GetCurrentWindow(), offX, offY);
+    Window().m_platform.WarpCursor(offX, offY);
     SDL_PumpEvents();
 }
 

@@ -76,6 +76,25 @@ mkdir -p "$work/nothing"
 INNER
 "$src/scripts/with-xvfb" bash "$work/memory.sh"
 
+echo "== window sizes: start-up, peak memory, sharpness (5 runs each)"
+# An 800x600 window, a 1600x1200 one and full screen on a 1920x1080 screen,
+# each on an X screen that makes it the first start's size.
+for size in 800:1024x768x24 1600:1920x1440x24 full:1920x1080x24; do
+  CHROMAL_XVFB_SCREEN=${size#*:} "$src/scripts/with-xvfb" "$src/bench/scale.sh" "$build/chromal" "$work/pack" \
+    "$work/scale" "${size%%:*}" 5
+done
+# The main menu's title and first two buttons (logical 170,60 to 630,345),
+# against the 800x600 picture stretched into the same window.
+probe=$build/tests/png-probe
+[ -x "$probe" ] || probe=$build/bench/png-probe
+"$probe" "$work/scale/1600.png" sharpness 340 120 1260 690 "$work/scale/800.png" >"$work/scale/1600.sharpness"
+"$probe" "$work/scale/full.png" sharpness 546 108 1374 621 "$work/scale/800.png" >"$work/scale/full.sharpness"
+"$probe" "$work/scale/800.png" sharpness 170 60 630 345 >"$work/scale/800.sharpness"
+echo "== level 89 in a 1600x1200 window"
+CHROMAL_XVFB_SCREEN=1920x1440x24 CHROMAL_BENCH_WINDOW=1600x1200 CHROMAL_DATA="$build/data" \
+  "$src/scripts/with-xvfb" "$build/bench/game_bench" --benchmark_filter='GameFrame/88/1/1/1' \
+  --benchmark_out="$work/game-1600.json" --benchmark_out_format=json 2> >(grep -v '^ALSA' >&2)
+
 echo "== processor time while nobody plays (paced, 10 s each)"
 # Main menu, a game waiting for a move, the menu minimised and unmapped.
 "$src/scripts/with-xvfb" "$src/bench/idle.sh" "$build/chromal" "$work/pack" "$work/idle" 10

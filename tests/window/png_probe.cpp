@@ -10,12 +10,20 @@
 //                                         prints how many pixels of the region
 //                                         differ from OTHER's (moved by DX, DY) by
 //                                         more than TOL (default 24)
+//   png-probe FILE sharpness X0 Y0 X1 Y1 [SMALL.png]
+//                                         prints the RMS of the brightness gradient
+//                                         over the region; with SMALL (the picture
+//                                         the window scales, letterboxed), also that
+//                                         of SMALL stretched bilinearly into FILE's
+//                                         frame, the first over the second, and the
+//                                         mean brightness difference of the two
 // Regions take X0 <= x < X1, Y0 <= y < Y1.
 // Exit 0 when every probe is within 12 of the expected value per channel;
 // otherwise each mismatch is printed and the exit code is 1 (2 for bad use).
 #include <png.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,6 +59,54 @@ bool Read(const char* file, SPicture& picture)
     }
     std::fprintf(stderr, "png-probe: cannot read %s: %s\n", file, image.message);
     return false;
+}
+
+float Brightness(const unsigned char* p)
+{
+    return 0.299f * p[0] + 0.587f * p[1] + 0.114f * p[2];
+}
+
+// SMALL stretched into a WIDTH by HEIGHT frame the way GL's bilinear filter
+// shows it, centred between bars: its brightness at pixel (x, y) of the frame.
+struct SStretched
+{
+    const SPicture& m_small;
+    float m_scale, m_left, m_top;
+    SStretched(const SPicture& small, int width, int height)
+        : m_small(small), m_scale(std::min(static_cast<float>(width) / small.width,
+                                           static_cast<float>(height) / small.height)),
+          m_left(static_cast<float>((width - static_cast<int>(small.width * m_scale + 0.5f)) / 2)),
+          m_top(static_cast<float>((height - static_cast<int>(small.height * m_scale + 0.5f)) / 2))
+    {
+    }
+    float operator()(int x, int y) const
+    {
+        const float u = std::clamp((x + 0.5f - m_left) / m_scale - 0.5f, 0.0f, m_small.width - 1.0f);
+        const float v = std::clamp((y + 0.5f - m_top) / m_scale - 0.5f, 0.0f, m_small.height - 1.0f);
+        const int x0 = static_cast<int>(u), y0 = static_cast<int>(v);
+        const int x1 = std::min(x0 + 1, m_small.width - 1), y1 = std::min(y0 + 1, m_small.height - 1);
+        const float fx = u - x0, fy = v - y0;
+        const float top = Brightness(m_small.At(x0, y0)) * (1 - fx) + Brightness(m_small.At(x1, y0)) * fx;
+        const float bottom = Brightness(m_small.At(x0, y1)) * (1 - fx) + Brightness(m_small.At(x1, y1)) * fx;
+        return top * (1 - fy) + bottom * fy;
+    }
+};
+
+// The root mean square of the forward-difference gradient over the region.
+template <typename FBrightness> double GradientRms(const int box[4], FBrightness brightness)
+{
+    double sum = 0;
+    long n = 0;
+    for (int y = box[1]; y + 1 < box[3]; ++y)
+        for (int x = box[0]; x + 1 < box[2]; ++x)
+        {
+            const double here = brightness(x, y);
+            const double dx = brightness(x + 1, y) - here;
+            const double dy = brightness(x, y + 1) - here;
+            sum += dx * dx + dy * dy;
+            ++n;
+        }
+    return n > 0 ? std::sqrt(sum / static_cast<double>(n)) : 0.0;
 }
 
 // Whether each channel of the pixel is within TOLERANCE of the RRGGBB colour.
@@ -124,6 +180,29 @@ int main(int argc, char** argv)
         const unsigned long want = std::strtoul(argv[7], nullptr, 16);
         const int tolerance = argc == 9 ? std::atoi(argv[8]) : 12;
         std::printf("%ld\n", count([&](int x, int y) { return Near(picture.At(x, y), want, tolerance); }));
+        return 0;
+    }
+    if (command == "sharpness" && (argc == 7 || argc == 8))
+    {
+        if (!region(3, 0, 0) || (argc == 8 && !Read(argv[7], other)))
+            return 2;
+        const double rms = GradientRms(box, [&](int x, int y) { return Brightness(picture.At(x, y)); });
+        if (argc == 7)
+            std::printf("%.2f\n", rms);
+        else
+        {
+            const SStretched small(other, width, height);
+            const double stretched = GradientRms(box, small);
+            double difference = 0;
+            count([&](int x, int y)
+                  {
+                      difference += std::fabs(Brightness(picture.At(x, y)) - small(x, y));
+                      return true;
+                  });
+            difference /= static_cast<double>(box[2] - box[0]) * (box[3] - box[1]);
+            std::printf("%.2f %.2f %.2f %.2f\n", rms, stretched, stretched > 0 ? rms / stretched : 0.0,
+                        difference);
+        }
         return 0;
     }
     if (same || changed)
