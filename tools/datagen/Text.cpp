@@ -148,12 +148,15 @@ float Descent(float size)
 static void Stamp(CImage& img, const std::string& text, float x, float y, float size, const SColour& colour,
                   float dx, float dy)
 {
+    // Glyphs are rendered at the picture's scale but advance as they do at
+    // scale 1, so that text spans what the layout measured.
+    const int s = img.Scale();
     float pen = x;
     for (char c : text)
     {
-        const SGlyph& g = CachedGlyph(c, size);
-        const int ox = static_cast<int>(std::lround(pen + dx)) + g.left;
-        const int oy = static_cast<int>(std::lround(y + dy)) - g.top;
+        const SGlyph& g = CachedGlyph(c, size * s);
+        const int ox = static_cast<int>(std::lround((pen + dx) * s)) + g.left;
+        const int oy = static_cast<int>(std::lround((y + dy) * s)) - g.top;
         for (int gy = 0; gy < g.height; ++gy)
             for (int gx = 0; gx < g.width; ++gx)
             {
@@ -161,7 +164,7 @@ static void Stamp(CImage& img, const std::string& text, float x, float y, float 
                 if (cov)
                     img.Blend(ox + gx, oy + gy, colour, cov / 255.0f);
             }
-        pen += g.advance;
+        pen += CachedGlyph(c, size).advance;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Icon.h"
+#include "tools/datagen/Image.h"
 #include "tools/datagen/Masks.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Text.h"
@@ -79,12 +80,12 @@ int ReadOptions(int argc, char** argv, SOptions& options)
 // from `start` on; returns the exit code.
 int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::time_point start)
 {
-    auto timed = [&](const char* what, auto&& step)
+    auto timed = [&](const std::string& what, auto&& step)
     {
         const auto t0 = std::chrono::steady_clock::now();
         step();
         if (verbose)
-            std::printf("  %-12s %.2f s\n", what,
+            std::printf("  %-12s %.2f s\n", what.c_str(),
                         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
     };
     std::string problems;
@@ -93,24 +94,41 @@ int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::ti
     // The masks need no text or pictures, so they are made alongside the rest
     // (FreeType and the glyph cache stay on the main thread).
     auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
-    timed("font", [&] { NDatagen::WriteFont(out); });
-    timed("sprites",
-          [&]
-          {
-              NDatagen::WriteGameSprites(out);
-              NDatagen::WriteMenuSprites(out);
-          });
-    timed("screens",
-          [&]
-          {
-              NDatagen::WriteScreens(out);
-              // The window's own icon, read by the game like its other pictures.
-              out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
-          });
-    timed("hints", [&] { NDatagen::WriteHints(out); });
     std::string helpProblems;
     bool helpOk = true;
-    timed("help", [&] { helpOk = NDatagen::WriteHelp(out, helpProblems); });
+    // Every picture at one scale; the scale-2 pass writes the same pictures
+    // twice as fine under "x2/" and none of the files they share.
+    auto pictures = [&](int scale)
+    {
+        const NDatagen::CPaintScale painting(scale);
+        const std::string at = scale == 1 ? "" : " x" + std::to_string(scale);
+        timed("font" + at, [&] { NDatagen::WriteFont(out); });
+        timed("sprites" + at,
+              [&]
+              {
+                  NDatagen::WriteGameSprites(out);
+                  NDatagen::WriteMenuSprites(out);
+              });
+        timed("screens" + at,
+              [&]
+              {
+                  NDatagen::WriteScreens(out);
+                  // The window's own icon, read by the game like its other
+                  // pictures; the window manager scales it itself.
+                  if (scale == 1)
+                      out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
+              });
+        timed("hints" + at, [&] { NDatagen::WriteHints(out); });
+        // Both passes measure the pages alike: the last answer stands.
+        timed("help" + at,
+              [&]
+              {
+                  helpProblems.clear();
+                  helpOk = NDatagen::WriteHelp(out, helpProblems);
+              });
+    };
+    pictures(1);
+    pictures(2);
     timed("sounds", [&] { NDatagen::WriteSounds(out); });
     timed("music", [&] { NDatagen::WriteMusic(out); });
     timed("masks", [&] { masksOk = masks.get(); });
