@@ -8,12 +8,15 @@
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Text.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -91,44 +94,64 @@ int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::ti
     std::string problems;
     bool masksOk = true;
     timed("config", [&] { NDatagen::WriteConfig(out); });
-    // The masks need no text or pictures, so they are made alongside the rest
-    // (FreeType and the glyph cache stay on the main thread).
+    // The masks need no text or pictures, so they are made alongside the rest.
     auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
     std::string helpProblems;
     bool helpOk = true;
-    // Every picture at one scale; the scale-2 pass writes the same pictures
-    // twice as fine under "x2/" and none of the files they share.
-    auto pictures = [&](int scale)
+    // Every picture at scale 1 and at scale 2, which writes the same pictures
+    // twice as fine under "x2/" and none of the files they share. Two threads
+    // take the steps in turn, the longest first.
+    struct SStep
     {
-        const NDatagen::CPaintScale painting(scale);
-        const std::string at = scale == 1 ? "" : " x" + std::to_string(scale);
-        timed("font" + at, [&] { NDatagen::WriteFont(out); });
-        timed("sprites" + at,
-              [&]
-              {
-                  NDatagen::WriteGameSprites(out);
-                  NDatagen::WriteMenuSprites(out);
-              });
-        timed("screens" + at,
-              [&]
-              {
-                  NDatagen::WriteScreens(out);
-                  // The window's own icon, read by the game like its other
-                  // pictures; the window manager scales it itself.
-                  if (scale == 1)
-                      out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
-              });
-        timed("hints" + at, [&] { NDatagen::WriteHints(out); });
-        // Both passes measure the pages alike: the last answer stands.
-        timed("help" + at,
-              [&]
-              {
-                  helpProblems.clear();
-                  helpOk = NDatagen::WriteHelp(out, helpProblems);
-              });
+        const char* what;
+        int scale;
+        std::function<void()> run;
     };
-    pictures(1);
-    pictures(2);
+    std::vector<SStep> steps;
+    for (const int scale : {2, 1})
+    {
+        steps.push_back({"screens", scale,
+                         [&out, scale]
+                         {
+                             NDatagen::WriteScreens(out);
+                             // The window's own icon, read by the game like its
+                             // other pictures; the window manager scales it.
+                             if (scale == 1)
+                                 out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
+                         }});
+        steps.push_back({"sprites", scale,
+                         [&out]
+                         {
+                             NDatagen::WriteGameSprites(out);
+                             NDatagen::WriteMenuSprites(out);
+                         }});
+        steps.push_back({"hints", scale, [&out] { NDatagen::WriteHints(out); }});
+        // Both scales measure the pages alike: scale 1 answers.
+        steps.push_back({"help", scale,
+                         [&, scale]
+                         {
+                             std::string pageProblems;
+                             const bool ok = NDatagen::WriteHelp(out, pageProblems);
+                             if (scale == 1)
+                             {
+                                 helpOk = ok;
+                                 helpProblems = pageProblems;
+                             }
+                         }});
+        steps.push_back({"font", scale, [&out] { NDatagen::WriteFont(out); }});
+    }
+    std::atomic<size_t> next{0};
+    auto work = [&]
+    {
+        for (size_t i = next++; i < steps.size(); i = next++)
+        {
+            const NDatagen::CPaintScale painting(steps[i].scale);
+            timed(std::string(steps[i].what) + " x" + std::to_string(steps[i].scale), steps[i].run);
+        }
+    };
+    auto helper = std::async(std::launch::async, work);
+    work();
+    helper.get();
     timed("sounds", [&] { NDatagen::WriteSounds(out); });
     timed("music", [&] { NDatagen::WriteMusic(out); });
     timed("masks", [&] { masksOk = masks.get(); });
