@@ -1,6 +1,7 @@
-// Picture building blocks: distances, coverage, compositing, scaling, text
-// and the output folder (the generated pictures are decoded by the game's own
-// readers in data_loaders_test).
+// Picture building blocks: distances, coverage, compositing, scaling, text,
+// the font sheet, painting twice as fine and the output folder (the generated pictures are decoded by the
+// game's own readers in data_loaders_test).
+#include "tools/datagen/Font.h"
 #include "tools/datagen/Image.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Painter.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -29,6 +31,16 @@ TEST(Painting, EdgesAreAntiAliasedAndInteriorsSolid)
     Fill(
         img, {-50, -50, 80, 80}, [](float x, float y) { return SdCircle(x, y, 10, 10, 40); }, Rgb(0, 255, 0));
     EXPECT_FLOAT_EQ(img.At(19, 19).g, 1.0f);
+
+    // Twice as fine: the same shape in layout units, its edge still one pixel wide.
+    const CPaintScale fine(2);
+    CImage twice(20, 20);
+    ASSERT_EQ(twice.PixelWidth(), 40);
+    Fill(
+        twice, {0, 0, 20, 20}, [](float x, float) { return x - 10.125f; }, Rgb(255, 0, 0));
+    EXPECT_FLOAT_EQ(twice.At(19, 5).a, 1.0f);
+    EXPECT_NEAR(twice.At(20, 5).a, 0.25f, 1e-4f);
+    EXPECT_FLOAT_EQ(twice.At(21, 5).a, 0.0f);
 }
 
 TEST(Painting, BlendingIsSourceOverWithStraightAlpha)
@@ -86,6 +98,49 @@ TEST(PaintedText, WidthGrowsWithTextAndParagraphsWrap)
     for (int x = 0; x < 400; ++x)
         inked += img.At(x, 10).a > 0;
     EXPECT_GT(inked, 0);
+
+    // Twice as fine, a centred line spans what it spans at scale 1, doubled.
+    auto inkSpan = [&style](int scale)
+    {
+        const CPaintScale painting(scale);
+        CImage line(300, 40);
+        style.align = EAlign::Centre;
+        DrawText(line, "Garden of colour", 150, 30, style);
+        int first = line.PixelWidth(), last = 0;
+        for (int y = 0; y < line.PixelHeight(); ++y)
+            for (int x = 0; x < line.PixelWidth(); ++x)
+                if (line.At(x, y).a > 0)
+                {
+                    first = std::min(first, x);
+                    last = std::max(last, x + 1);
+                }
+        return std::make_pair(first / static_cast<float>(scale), last / static_cast<float>(scale));
+    };
+    const auto one = inkSpan(1), two = inkSpan(2);
+    EXPECT_NEAR(two.first, one.first, 1.0f);
+    EXPECT_NEAR(two.second, one.second, 1.0f);
+}
+
+TEST(FontSheet, TwiceAsFineSheetHoldsEveryRunAndLineDoubled)
+{
+    // The game measures the scale-1 sheet and draws from the scale-2 one with
+    // the same texture coordinates, so every run and line covers exactly
+    // twice its columns and rows. The analysis widens a run by one pixel to
+    // the left and reads a line's top from its last inked row, so on the fine
+    // sheet those two edges come out one fine pixel inwards, the others equal.
+    ASSERT_TRUE(TextReady());
+    const NText::CFontMetrics one = FontSheetMetrics(1), two = FontSheetMetrics(2);
+    const CImage sheet = MakeFontSheet(2);
+    const float pixelS = 1.0f / sheet.PixelWidth(), pixelT = 1.0f / sheet.PixelHeight();
+    for (int i = 0; i < NText::CFontMetrics::kGlyphCount; ++i)
+    {
+        const auto &a = one.Glyph(i), &b = two.Glyph(i);
+        const char glyph = static_cast<char>('!' + i);
+        EXPECT_NEAR(b.m_left_s, a.m_left_s + pixelS, pixelS / 2) << glyph;
+        EXPECT_NEAR(b.m_right_s, a.m_right_s, pixelS / 2) << glyph;
+        EXPECT_NEAR(b.m_upper_t, a.m_upper_t + pixelT, pixelT / 2) << glyph;
+        EXPECT_NEAR(b.m_lower_t, a.m_lower_t, pixelT / 2) << glyph;
+    }
 }
 
 class OutputFolder : public ::testing::Test
@@ -115,6 +170,15 @@ TEST_F(OutputFolder, SpriteFileNamesItsSheetAndCountsRowsAndFrames)
     EXPECT_EQ(spr.GetInt("frames", 0), 3);
     EXPECT_EQ(std::filesystem::file_size(m_dir / "dat/thing.tga"), 18u + 24u * 8u * 4u);
     EXPECT_EQ(out.Written().size(), 2u);
+
+    // The same sheet twice as fine goes beside it under x2/, read through the
+    // same sprite file.
+    const CPaintScale fine(2);
+    const CImage fineCell(8, 4, Rgb(1, 2, 3));
+    WriteSprite(out, "dat/thing.spr", {{fineCell, fineCell, fineCell}, {fineCell, fineCell, fineCell}});
+    EXPECT_EQ(std::filesystem::file_size(m_dir / "x2/dat/thing.tga"), 18u + 4 * (24u * 8u * 4u));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "x2/dat/thing.spr"));
+    EXPECT_EQ(out.Written().size(), 3u);
 }
 
 TEST_F(OutputFolder, UnwritablePathIsReportedAsAFailure)

@@ -3,7 +3,7 @@
 // widened to its advance (and any gap inside it, as in '"', bridged) with ink
 // of alpha 1/255 that never shows. Each line starts with a marker bar of the
 // same invisible ink spanning the full line height, which fixes the line's
-// extent for every glyph on it.
+// extent for every glyph on it. The sheet of scale 2 has the same layout.
 #include "tools/datagen/Font.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Image.h"
@@ -30,10 +30,25 @@ void Hidden(CImage& img, int x, int y)
     if (img.At(x, y).a == 0)
         img.At(x, y) = SColour{1, 1, 1, kHidden};
 }
+
+bool ColumnInked(const CImage& img, int x, int fromRow, int toRow)
+{
+    for (int y = fromRow; y < toRow; ++y)
+        if (img.At(x, y).a > 0)
+            return true;
+    return false;
+}
 } // namespace
 
-CImage MakeFontSheet()
+CImage MakeFontSheet(int scale)
 {
+    // The game measures the glyphs on the scale-1 sheet and draws from any
+    // other with the same texture coordinates, so a larger sheet keeps the
+    // scale-1 layout: its runs and lines cover the same columns and rows
+    // scaled, and its larger glyphs are cut to them.
+    const CImage one = scale == 1 ? CImage() : MakeFontSheet(1);
+    const int s = scale;
+    const CPaintScale painting(s);
     CImage img(kSheetW, kSheetH);
     int above = 0, below = 0;
     for (char c = '!'; c <= '~'; ++c)
@@ -47,8 +62,8 @@ CImage MakeFontSheet()
     int pen = 0;
     auto startLine = [&]()
     {
-        for (int y = baseline - above; y < baseline + below; ++y)
-            for (int x = 0; x < 2; ++x)
+        for (int y = (baseline - above) * s; y < (baseline + below) * s; ++y)
+            for (int x = 0; x < 2 * s; ++x)
                 Hidden(img, x, y);
         pen = 2 + kGap;
     };
@@ -65,41 +80,46 @@ CImage MakeFontSheet()
             startLine();
         }
         const int origin = pen - inkLeft;
-        for (int y = 0; y < g.height; ++y)
-            for (int x = 0; x < g.width; ++x)
+        const int top = (baseline - above) * s, bottom = (baseline + below) * s;
+        const int left = (origin + inkLeft) * s, right = (origin + inkRight + 1) * s;
+        // Whether a column belongs to the glyph's run: at scale 1 every column
+        // after the first, elsewhere those whose scale-1 column is inked.
+        auto inRun = [&](int x) {
+            return s == 1 ? x > origin + inkLeft
+                          : ColumnInked(one, x / s, baseline - above, baseline + below);
+        };
+        const SGlyph ink = s == 1 ? g : RenderGlyph(c, kGlyphSize * s);
+        for (int y = 0; y < ink.height; ++y)
+            for (int x = 0; x < ink.width; ++x)
             {
-                const uint8_t cov = g.coverage[static_cast<size_t>(y) * g.width + x];
-                if (cov)
-                    img.At(origin + g.left + x, baseline - g.top + y) = SColour{1, 1, 1, cov / 255.0f};
+                const uint8_t cov = ink.coverage[static_cast<size_t>(y) * ink.width + x];
+                const int px = origin * s + ink.left + x, py = baseline * s - ink.top + y;
+                if (cov && py >= top && py < bottom && px >= left && px < right && (s == 1 || inRun(px)))
+                    img.At(px, py) = SColour{1, 1, 1, cov / 255.0f};
             }
         // One connected run from the left to the right edge of the glyph box.
-        for (int x = origin + inkLeft + 1; x <= origin + inkRight; ++x)
-        {
-            bool inked = false;
-            for (int y = baseline - above; y < baseline + below && !inked; ++y)
-                inked = img.At(x, y).a > 0;
-            if (!inked)
-                Hidden(img, x, baseline);
-        }
+        for (int x = left; x < right; ++x)
+            if (inRun(x) && !ColumnInked(img, x, top, bottom))
+                Hidden(img, x, baseline * s);
         pen = origin + inkRight + 1 + kGap;
     }
     return img;
 }
 
-NText::CFontMetrics FontSheetMetrics()
+NText::CFontMetrics FontSheetMetrics(int scale)
 {
-    const CImage sheet = MakeFontSheet();
+    const CImage sheet = MakeFontSheet(scale);
     const std::vector<uint8_t> file = EncodeTga(sheet, true);
     // Past the header, each pixel is blue, green, red and alpha.
     constexpr std::size_t kHeader = 18;
     NText::CFontMetrics metrics;
-    metrics.Analyse(file.data() + kHeader + 3, static_cast<std::uint32_t>(sheet.Width()),
-                    static_cast<std::uint32_t>(sheet.Height()), 4);
+    metrics.Analyse(file.data() + kHeader + 3, static_cast<std::uint32_t>(sheet.PixelWidth()),
+                    static_cast<std::uint32_t>(sheet.PixelHeight()), 4);
     return metrics;
 }
 
 void WriteFont(COutput& out)
 {
-    out.WriteTga("mui/font.tga", MakeFontSheet(), true);
+    out.WriteTga("mui/font.tga", MakeFontSheet(PaintScale()), true);
 }
 } // namespace NDatagen

@@ -7,7 +7,8 @@
 
 namespace NDatagen
 {
-CImage MakeFontSheet();
-// Measured from the very bytes that "mui/font.tga" holds.
-NText::CFontMetrics FontSheetMetrics();
+CImage MakeFontSheet(int scale);
+// Measured from the very bytes that "mui/font.tga" (or its twin of that
+// scale) holds.
+NText::CFontMetrics FontSheetMetrics(int scale = 1);
 } // namespace NDatagen

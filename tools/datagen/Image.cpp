@@ -31,14 +31,35 @@ SColour WithAlpha(const SColour& c, float a)
     return SColour{c.r, c.g, c.b, a};
 }
 
+namespace
+{
+thread_local int t_paintScale = 1;
+}
+
+int PaintScale()
+{
+    return t_paintScale;
+}
+
+CPaintScale::CPaintScale(int scale) : m_previous(t_paintScale)
+{
+    t_paintScale = scale;
+}
+
+CPaintScale::~CPaintScale()
+{
+    t_paintScale = m_previous;
+}
+
 CImage::CImage(int width, int height, SColour fill)
-    : m_width(width), m_height(height), m_pixels(static_cast<size_t>(width) * height, fill)
+    : m_width(width), m_height(height), m_scale(t_paintScale),
+      m_pixels(static_cast<size_t>(width) * height * m_scale * m_scale, fill)
 {
 }
 
 void CImage::Blend(int x, int y, const SColour& c, float coverage)
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height || coverage <= 0.0f)
+    if (x < 0 || y < 0 || x >= PixelWidth() || y >= PixelHeight() || coverage <= 0.0f)
         return;
     SColour& d = At(x, y);
     const float sa = c.a * std::min(coverage, 1.0f);
@@ -57,30 +78,37 @@ void CImage::Blend(int x, int y, const SColour& c, float coverage)
 
 void CImage::Paste(const CImage& src, int x, int y, float opacity)
 {
-    for (int sy = 0; sy < src.m_height; ++sy)
-        for (int sx = 0; sx < src.m_width; ++sx)
+    x *= m_scale;
+    y *= m_scale;
+    for (int sy = 0; sy < src.PixelHeight(); ++sy)
+        for (int sx = 0; sx < src.PixelWidth(); ++sx)
             Blend(x + sx, y + sy, src.At(sx, sy), opacity);
 }
 
 void CImage::Copy(const CImage& src, int x, int y)
 {
-    for (int sy = 0; sy < src.m_height; ++sy)
-        for (int sx = 0; sx < src.m_width; ++sx)
+    x *= m_scale;
+    y *= m_scale;
+    for (int sy = 0; sy < src.PixelHeight(); ++sy)
+        for (int sx = 0; sx < src.PixelWidth(); ++sx)
         {
             const int dx = x + sx, dy = y + sy;
-            if (dx >= 0 && dy >= 0 && dx < m_width && dy < m_height)
+            if (dx >= 0 && dy >= 0 && dx < PixelWidth() && dy < PixelHeight())
                 At(dx, dy) = src.At(sx, sy);
         }
 }
 
 CImage CImage::Crop(int x, int y, int w, int h) const
 {
+    const CPaintScale same(m_scale);
     CImage out(w, h);
-    for (int yy = 0; yy < h; ++yy)
-        for (int xx = 0; xx < w; ++xx)
+    x *= m_scale;
+    y *= m_scale;
+    for (int yy = 0; yy < out.PixelHeight(); ++yy)
+        for (int xx = 0; xx < out.PixelWidth(); ++xx)
         {
             const int sx = x + xx, sy = y + yy;
-            if (sx >= 0 && sy >= 0 && sx < m_width && sy < m_height)
+            if (sx >= 0 && sy >= 0 && sx < PixelWidth() && sy < PixelHeight())
                 out.At(xx, yy) = At(sx, sy);
         }
     return out;
@@ -88,11 +116,12 @@ CImage CImage::Crop(int x, int y, int w, int h) const
 
 CImage CImage::Resized(int w, int h) const
 {
+    const CPaintScale same(m_scale);
     CImage out(w, h);
     const float fx = static_cast<float>(m_width) / w;
     const float fy = static_cast<float>(m_height) / h;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
+    for (int y = 0; y < out.PixelHeight(); ++y)
+        for (int x = 0; x < out.PixelWidth(); ++x)
         {
             // Average premultiplied colour over the source footprint so that
             // transparent pixels do not darken the edges.
@@ -100,8 +129,8 @@ CImage CImage::Resized(int w, int h) const
             const int y0 = static_cast<int>(y * fy), y1 = std::max(y0 + 1, static_cast<int>((y + 1) * fy));
             float r = 0, g = 0, b = 0, a = 0;
             int n = 0;
-            for (int sy = y0; sy < y1 && sy < m_height; ++sy)
-                for (int sx = x0; sx < x1 && sx < m_width; ++sx)
+            for (int sy = y0; sy < y1 && sy < PixelHeight(); ++sy)
+                for (int sx = x0; sx < x1 && sx < PixelWidth(); ++sx)
                 {
                     const SColour& c = At(sx, sy);
                     r += c.r * c.a;
@@ -146,15 +175,16 @@ std::vector<uint8_t> EncodeTga(const CImage& img, bool alpha)
     const int bpp = alpha ? 4 : 3;
     std::vector<uint8_t> out(18, 0);
     out[2] = 2;
-    out[12] = static_cast<uint8_t>(img.Width() & 0xff);
-    out[13] = static_cast<uint8_t>(img.Width() >> 8);
-    out[14] = static_cast<uint8_t>(img.Height() & 0xff);
-    out[15] = static_cast<uint8_t>(img.Height() >> 8);
+    const int width = img.PixelWidth(), height = img.PixelHeight();
+    out[12] = static_cast<uint8_t>(width & 0xff);
+    out[13] = static_cast<uint8_t>(width >> 8);
+    out[14] = static_cast<uint8_t>(height & 0xff);
+    out[15] = static_cast<uint8_t>(height >> 8);
     out[16] = static_cast<uint8_t>(bpp * 8);
     out[17] = alpha ? 8 : 0; // alpha bits; origin bottom-left
-    out.reserve(18 + static_cast<size_t>(img.Width()) * img.Height() * bpp);
-    for (int y = img.Height() - 1; y >= 0; --y)
-        for (int x = 0; x < img.Width(); ++x)
+    out.reserve(18 + static_cast<size_t>(width) * height * bpp);
+    for (int y = height - 1; y >= 0; --y)
+        for (int x = 0; x < width; ++x)
         {
             const SColour& c = img.At(x, y);
             out.push_back(ToByte(c.b));
@@ -175,18 +205,18 @@ std::vector<uint8_t> EncodeJpeg(const CImage& img, int quality)
     unsigned char* mem = nullptr;
     unsigned long memSize = 0;
     jpeg_mem_dest(&cinfo, &mem, &memSize);
-    cinfo.image_width = static_cast<JDIMENSION>(img.Width());
-    cinfo.image_height = static_cast<JDIMENSION>(img.Height());
+    cinfo.image_width = static_cast<JDIMENSION>(img.PixelWidth());
+    cinfo.image_height = static_cast<JDIMENSION>(img.PixelHeight());
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uint8_t> row(static_cast<size_t>(img.Width()) * 3);
+    std::vector<uint8_t> row(static_cast<size_t>(img.PixelWidth()) * 3);
     while (cinfo.next_scanline < cinfo.image_height)
     {
         const int y = static_cast<int>(cinfo.next_scanline);
-        for (int x = 0; x < img.Width(); ++x)
+        for (int x = 0; x < img.PixelWidth(); ++x)
         {
             // Pictures stored as JPEG are opaque; composite over black.
             const SColour& c = img.At(x, y);
@@ -218,12 +248,12 @@ bool WritePng(const std::string& path, const CImage& img)
         return false;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, img.Width(), img.Height(), 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, img.PixelWidth(), img.PixelHeight(), 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     std::vector<uint8_t> rgba = img.ToRgba8();
-    for (int y = 0; y < img.Height(); ++y)
-        png_write_row(png, rgba.data() + static_cast<size_t>(y) * img.Width() * 4);
+    for (int y = 0; y < img.PixelHeight(); ++y)
+        png_write_row(png, rgba.data() + static_cast<size_t>(y) * img.PixelWidth() * 4);
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(f);

@@ -15,9 +15,11 @@ class COutput
   public:
     explicit COutput(std::string root);
 
-    // name is relative, with forward slashes ("dat/game.txt"); folders are made.
+    // name is relative, with forward slashes ("dat/game.txt"); folders are
+    // made. Files other than pictures are written at PaintScale() 1 only.
     bool Write(const std::string& name, const std::vector<uint8_t>& bytes);
     bool WriteText(const std::string& name, const std::string& text);
+    // A picture of scale 2 is written as "x2/" + name.
     bool WriteTga(const std::string& name, const CImage& img, bool alpha = true);
     bool WriteJpeg(const std::string& name, const CImage& img, int quality = 90);
 
@@ -25,12 +27,13 @@ class COutput
     void SetPreview(bool on) { m_preview = on; }
     bool PreviewOn() const { return m_preview; }
     // A picture that exists only as a preview (a mock-up of a whole screen).
-    void PreviewOnly(const std::string& name, const CImage& img) { Preview(name, img); }
+    void PreviewOnly(const std::string& name, const CImage& img);
     const std::vector<std::string>& Written() const { return m_written; }
     size_t TotalBytes() const { return m_total; }
     bool Failed() const { return m_failed; }
 
   private:
+    bool Store(const std::string& name, const std::vector<uint8_t>& bytes);
     void Preview(const std::string& name, const CImage& img);
 
     std::string m_root;

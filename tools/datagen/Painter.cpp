@@ -1,4 +1,5 @@
-// Signed-distance shape painting: coverage is half a pixel either side of the edge.
+// Signed-distance shape painting: coverage is half a pixel either side of the
+// edge, at any scale.
 #include "tools/datagen/Painter.h"
 
 #include <algorithm>
@@ -57,23 +58,27 @@ float SdPolygon(float x, float y, const std::vector<SPoint>& pts)
     return inside ? -best : best;
 }
 
+// Calls cover(x, y, ux, uy, pixel) for every pixel (x, y) of the box, with
+// its centre (ux, uy) in layout units and the size of a pixel in them.
 template <typename FCover> static void Cover(CImage& img, const SBox& box, const FCover& cover)
 {
-    const int x0 = std::max(0, static_cast<int>(std::floor(box.x0)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(box.y0)));
-    const int x1 = std::min(img.Width() - 1, static_cast<int>(std::ceil(box.x1)));
-    const int y1 = std::min(img.Height() - 1, static_cast<int>(std::ceil(box.y1)));
+    const int s = img.Scale();
+    const int x0 = std::max(0, static_cast<int>(std::floor(box.x0 * s)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(box.y0 * s)));
+    const int x1 = std::min(img.PixelWidth() - 1, static_cast<int>(std::ceil(box.x1 * s)));
+    const int y1 = std::min(img.PixelHeight() - 1, static_cast<int>(std::ceil(box.y1 * s)));
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
-            cover(x, y, x + 0.5f, y + 0.5f);
+            cover(x, y, (x + 0.5f) / s, (y + 0.5f) / s, static_cast<float>(s));
 }
 
 void Fill(CImage& img, const SBox& box, const FDistance& dist, const FPaint& paint)
 {
+    // Coverage runs over one pixel across the edge, whatever the scale.
     Cover(img, Grow(box, 1),
-          [&](int x, int y, float fx, float fy)
+          [&](int x, int y, float fx, float fy, float s)
           {
-              const float c = std::clamp(0.5f - dist(fx, fy), 0.0f, 1.0f);
+              const float c = std::clamp(0.5f - dist(fx, fy) * s, 0.0f, 1.0f);
               if (c > 0)
                   img.Blend(x, y, paint(fx, fy), c);
           });
@@ -87,9 +92,9 @@ void Fill(CImage& img, const SBox& box, const FDistance& dist, const SColour& co
 void Stroke(CImage& img, const SBox& box, const FDistance& dist, float width, const SColour& colour)
 {
     Cover(img, Grow(box, width),
-          [&](int x, int y, float fx, float fy)
+          [&](int x, int y, float fx, float fy, float s)
           {
-              const float c = std::clamp(0.5f - (std::fabs(dist(fx, fy)) - width / 2), 0.0f, 1.0f);
+              const float c = std::clamp(0.5f - (std::fabs(dist(fx, fy)) - width / 2) * s, 0.0f, 1.0f);
               if (c > 0)
                   img.Blend(x, y, colour, c);
           });
@@ -98,7 +103,7 @@ void Stroke(CImage& img, const SBox& box, const FDistance& dist, float width, co
 void Shadow(CImage& img, const SBox& box, const FDistance& dist, float blur, const SColour& colour)
 {
     Cover(img, Grow(box, blur + 1),
-          [&](int x, int y, float fx, float fy)
+          [&](int x, int y, float fx, float fy, float)
           {
               const float t = std::clamp(0.5f - dist(fx, fy) / (2 * blur), 0.0f, 1.0f);
               const float c = t * t * (3 - 2 * t);

@@ -9,7 +9,7 @@
 
 namespace NDatagen
 {
-// Signed distance in pixels from (x, y) to a shape's edge; negative inside.
+// Signed distance in layout units from (x, y) to a shape's edge; negative inside.
 using FDistance = std::function<float(float x, float y)>;
 using FPaint = std::function<SColour(float x, float y)>;
 
@@ -43,7 +43,7 @@ void Fill(CImage& img, const SBox& box, const FDistance& dist, const FPaint& pai
 void Fill(CImage& img, const SBox& box, const FDistance& dist, const SColour& colour);
 // Paints a band of the given width centred on the shape's edge.
 void Stroke(CImage& img, const SBox& box, const FDistance& dist, float width, const SColour& colour);
-// A soft shadow: coverage falls off over `blur` pixels outside the edge.
+// A soft shadow: coverage falls off over `blur` units outside the edge.
 void Shadow(CImage& img, const SBox& box, const FDistance& dist, float blur, const SColour& colour);
 
 FPaint LinearGradient(SPoint p0, const SColour& c0, SPoint p1, const SColour& c1);

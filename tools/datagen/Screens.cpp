@@ -351,16 +351,17 @@ CImage Meadow(uint32_t seed, float brightness, int flowers, float flowerOpacity)
     CImage img(kBg, kBg);
     CRandom rnd(seed);
     const SColour sky = Shade(Rgb(150, 200, 120), brightness), grass = Shade(Rgb(58, 118, 52), brightness);
-    for (int y = 0; y < kBg; ++y)
-        for (int x = 0; x < kBg; ++x)
+    for (int py = 0; py < img.PixelHeight(); ++py)
+        for (int px = 0; px < img.PixelWidth(); ++px)
         {
-            const float t = static_cast<float>(y) / kBg;
+            const float x = img.Unit(px), y = img.Unit(py);
+            const float t = y / kBg;
             // Gentle rolling light across the lawn.
             const float wave =
                 0.06f * std::sin(x * 0.011f + y * 0.004f + seed) + 0.04f * std::sin(y * 0.02f - x * 0.006f);
             SColour c = Mix(sky, grass, std::min(1.0f, t * 1.3f));
             c = Shade(c, 1.0f + wave);
-            img.At(x, y) = c;
+            img.At(px, py) = c;
         }
     // Blades of grass and scattered flowers, then a soft vignette.
     for (int i = 0; i < 1400; ++i)
@@ -381,12 +382,12 @@ CImage Meadow(uint32_t seed, float brightness, int flowers, float flowerOpacity)
         CImage f = RenderFlower(rnd.Int(kFlowerColours), 1.0f, size, rnd.Range(0, 360));
         img.Paste(f, rnd.Int(kBg - size), rnd.Int(kBg - size), flowerOpacity);
     }
-    for (int y = 0; y < kBg; ++y)
-        for (int x = 0; x < kBg; ++x)
+    for (int py = 0; py < img.PixelHeight(); ++py)
+        for (int px = 0; px < img.PixelWidth(); ++px)
         {
-            const float dx = (x - 512.0f) / 512.0f, dy = (y - 512.0f) / 512.0f;
+            const float dx = (img.Unit(px) - 512.0f) / 512.0f, dy = (img.Unit(py) - 512.0f) / 512.0f;
             const float v = std::clamp(1.15f - 0.45f * (dx * dx + dy * dy), 0.6f, 1.0f);
-            SColour& c = img.At(x, y);
+            SColour& c = img.At(px, py);
             c = Shade(c, v);
         }
     return img;

@@ -41,9 +41,9 @@ void WriteSprite(COutput& out, const std::string& sprName, const std::vector<std
 CImage MirroredVertically(const CImage& img)
 {
     CImage result(img.Width(), img.Height());
-    for (int y = 0; y < img.Height(); ++y)
-        for (int x = 0; x < img.Width(); ++x)
-            result.At(x, img.Height() - 1 - y) = img.At(x, y);
+    for (int y = 0; y < img.PixelHeight(); ++y)
+        for (int x = 0; x < img.PixelWidth(); ++x)
+            result.At(x, img.PixelHeight() - 1 - y) = img.At(x, y);
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 #include <sstream>
 #include <vector>
 
@@ -72,34 +73,21 @@ SFace& Face()
     return face;
 }
 
+// Pictures are painted on two threads; the face has one size at a time and
+// the glyph cache one writer, so both are used under this lock.
+std::mutex& FaceLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 void SetSize(float size)
 {
     FT_Set_Char_Size(Face().face, 0, static_cast<FT_F26Dot6>(std::lround(size * 64)), 72, 72);
 }
 
-// Glyphs are rendered many times for outlines and repeated captions.
-const SGlyph& CachedGlyph(char c, float size)
-{
-    static std::map<std::pair<char, int>, SGlyph> cache;
-    const auto key = std::make_pair(c, static_cast<int>(std::lround(size * 16)));
-    auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.emplace(key, RenderGlyph(c, size)).first;
-    return it->second;
-}
-} // namespace
-
-bool TextReady()
-{
-    return Face().face != nullptr;
-}
-
-std::string TextFontFile()
-{
-    return Face().file;
-}
-
-SGlyph RenderGlyph(char c, float size)
+// RenderGlyph with the face locked by the caller.
+SGlyph Render(char c, float size)
 {
     SGlyph g;
     if (!TextReady())
@@ -121,6 +109,36 @@ SGlyph RenderGlyph(char c, float size)
     return g;
 }
 
+// Glyphs are rendered many times for outlines and repeated captions. Entries
+// never change once made, so a reference stays good outside the lock.
+const SGlyph& CachedGlyph(char c, float size)
+{
+    static std::map<std::pair<char, int>, SGlyph> cache;
+    const std::lock_guard<std::mutex> locked(FaceLock());
+    const auto key = std::make_pair(c, static_cast<int>(std::lround(size * 16)));
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, Render(c, size)).first;
+    return it->second;
+}
+} // namespace
+
+bool TextReady()
+{
+    return Face().face != nullptr;
+}
+
+std::string TextFontFile()
+{
+    return Face().file;
+}
+
+SGlyph RenderGlyph(char c, float size)
+{
+    const std::lock_guard<std::mutex> locked(FaceLock());
+    return Render(c, size);
+}
+
 float TextWidth(const std::string& text, float size)
 {
     float w = 0;
@@ -131,6 +149,7 @@ float TextWidth(const std::string& text, float size)
 
 float Ascent(float size)
 {
+    const std::lock_guard<std::mutex> locked(FaceLock());
     if (!TextReady())
         return size;
     SetSize(size);
@@ -139,6 +158,7 @@ float Ascent(float size)
 
 float Descent(float size)
 {
+    const std::lock_guard<std::mutex> locked(FaceLock());
     if (!TextReady())
         return 0;
     SetSize(size);
@@ -148,12 +168,15 @@ float Descent(float size)
 static void Stamp(CImage& img, const std::string& text, float x, float y, float size, const SColour& colour,
                   float dx, float dy)
 {
+    // Glyphs are rendered at the picture's scale but advance as they do at
+    // scale 1, so that text spans what the layout measured.
+    const int s = img.Scale();
     float pen = x;
     for (char c : text)
     {
-        const SGlyph& g = CachedGlyph(c, size);
-        const int ox = static_cast<int>(std::lround(pen + dx)) + g.left;
-        const int oy = static_cast<int>(std::lround(y + dy)) - g.top;
+        const SGlyph& g = CachedGlyph(c, size * s);
+        const int ox = static_cast<int>(std::lround((pen + dx) * s)) + g.left;
+        const int oy = static_cast<int>(std::lround((y + dy) * s)) - g.top;
         for (int gy = 0; gy < g.height; ++gy)
             for (int gx = 0; gx < g.width; ++gx)
             {
@@ -161,7 +184,7 @@ static void Stamp(CImage& img, const std::string& text, float x, float y, float 
                 if (cov)
                     img.Blend(ox + gx, oy + gy, colour, cov / 255.0f);
             }
-        pen += g.advance;
+        pen += CachedGlyph(c, size).advance;
     }
 }
 

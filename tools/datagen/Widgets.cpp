@@ -197,8 +197,8 @@ class CIconPainter
     {
         CImage f = RenderFlower(colour, 1.0f, static_cast<int>(s));
         if (m_grey)
-            for (int yy = 0; yy < f.Height(); ++yy)
-                for (int xx = 0; xx < f.Width(); ++xx)
+            for (int yy = 0; yy < f.PixelHeight(); ++yy)
+                for (int xx = 0; xx < f.PixelWidth(); ++xx)
                     f.At(xx, yy) = Grey(f.At(xx, yy));
         m_img.Paste(f, static_cast<int>(x - s / 2), static_cast<int>(y - s / 2));
     }

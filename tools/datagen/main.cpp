@@ -3,16 +3,20 @@
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Generate.h"
 #include "tools/datagen/Icon.h"
+#include "tools/datagen/Image.h"
 #include "tools/datagen/Masks.h"
 #include "tools/datagen/Output.h"
 #include "tools/datagen/Text.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -79,38 +83,75 @@ int ReadOptions(int argc, char** argv, SOptions& options)
 // from `start` on; returns the exit code.
 int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::time_point start)
 {
-    auto timed = [&](const char* what, auto&& step)
+    auto timed = [&](const std::string& what, auto&& step)
     {
         const auto t0 = std::chrono::steady_clock::now();
         step();
         if (verbose)
-            std::printf("  %-12s %.2f s\n", what,
+            std::printf("  %-12s %.2f s\n", what.c_str(),
                         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
     };
     std::string problems;
     bool masksOk = true;
     timed("config", [&] { NDatagen::WriteConfig(out); });
-    // The masks need no text or pictures, so they are made alongside the rest
-    // (FreeType and the glyph cache stay on the main thread).
+    // The masks need no text or pictures, so they are made alongside the rest.
     auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
-    timed("font", [&] { NDatagen::WriteFont(out); });
-    timed("sprites",
-          [&]
-          {
-              NDatagen::WriteGameSprites(out);
-              NDatagen::WriteMenuSprites(out);
-          });
-    timed("screens",
-          [&]
-          {
-              NDatagen::WriteScreens(out);
-              // The window's own icon, read by the game like its other pictures.
-              out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
-          });
-    timed("hints", [&] { NDatagen::WriteHints(out); });
     std::string helpProblems;
     bool helpOk = true;
-    timed("help", [&] { helpOk = NDatagen::WriteHelp(out, helpProblems); });
+    // Every picture at scale 1 and at scale 2, which writes the same pictures
+    // twice as fine under "x2/" and none of the files they share. Two threads
+    // take the steps in turn, the longest first.
+    struct SStep
+    {
+        const char* what;
+        int scale;
+        std::function<void()> run;
+    };
+    std::vector<SStep> steps;
+    for (const int scale : {2, 1})
+    {
+        steps.push_back({"screens", scale,
+                         [&out, scale]
+                         {
+                             NDatagen::WriteScreens(out);
+                             // The window's own icon, read by the game like its
+                             // other pictures; the window manager scales it.
+                             if (scale == 1)
+                                 out.WriteTga("mui/icon.tga", NDatagen::RenderIcon(64));
+                         }});
+        steps.push_back({"sprites", scale,
+                         [&out]
+                         {
+                             NDatagen::WriteGameSprites(out);
+                             NDatagen::WriteMenuSprites(out);
+                         }});
+        steps.push_back({"hints", scale, [&out] { NDatagen::WriteHints(out); }});
+        // Both scales measure the pages alike: scale 1 answers.
+        steps.push_back({"help", scale,
+                         [&, scale]
+                         {
+                             std::string pageProblems;
+                             const bool ok = NDatagen::WriteHelp(out, pageProblems);
+                             if (scale == 1)
+                             {
+                                 helpOk = ok;
+                                 helpProblems = pageProblems;
+                             }
+                         }});
+        steps.push_back({"font", scale, [&out] { NDatagen::WriteFont(out); }});
+    }
+    std::atomic<size_t> next{0};
+    auto work = [&]
+    {
+        for (size_t i = next++; i < steps.size(); i = next++)
+        {
+            const NDatagen::CPaintScale painting(steps[i].scale);
+            timed(std::string(steps[i].what) + " x" + std::to_string(steps[i].scale), steps[i].run);
+        }
+    };
+    auto helper = std::async(std::launch::async, work);
+    work();
+    helper.get();
     timed("sounds", [&] { NDatagen::WriteSounds(out); });
     timed("music", [&] { NDatagen::WriteMusic(out); });
     timed("masks", [&] { masksOk = masks.get(); });
