@@ -62,7 +62,8 @@ std::string CommandLineHelp()
                        "  --replay FILE      play scripted input: one 'FRAME EVENT ARGS' per line;\n"
                        "                     events: move X Y, ldown X Y, lup X Y, rdown X Y, rup X Y,\n"
                        "                     key CODE, char CODE, screenshot PATH, quit\n"
-                       "                     (X Y in window pixels, CODE a virtual-key or character code)\n"
+                       "                     (X Y in the 800x600 picture, whatever the window size;\n"
+                       "                     CODE a virtual-key or character code)\n"
                        "  --screenshot PATH  write the last drawn frame as a PNG picture at exit\n"
                        "  --play SET:N       start straight into a game of SET at level N (from 1);\n"
                        "                     SET is ") +

@@ -16,23 +16,10 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
 mode=--windowed
 [ "$size" = full ] && mode=--fullscreen
+case $size in 800 | 1600 | full) ;; *) echo "scale.sh: unknown size $size" >&2; exit 2 ;; esac
 
-# Replays speak in window pixels: the logical picture's point (X, Y) in this
-# window, letterboxed as the game scales it.
-read -r sw sh < <(xdotool getdisplaygeometry)
-case $size in
-  800) ww=800 wh=600 ;;
-  1600) ww=1600 wh=1200 ;;
-  full) ww=$sw wh=$sh ;;
-  *) echo "scale.sh: unknown size $size" >&2; exit 2 ;;
-esac
-px() {
-  awk -v w="$ww" -v h="$wh" -v x="$1" -v y="$2" 'BEGIN {
-    s = w / 800; if (h / 600 < s) s = h / 600
-    left = int((w - int(800 * s + 0.5)) / 2); top = int((h - int(600 * s + 0.5)) / 2)
-    printf "%d %d\n", left + int((x + 0.5) * s), top + int((y + 0.5) * s) }'
-}
-click() { local p; p=$(px "$2" "$3"); echo "$1 move $p"; echo "$(($1 + 1)) ldown $p"; echo "$(($1 + 2)) lup $p"; }
+# Replays click in the 800x600 picture's own pixels, whatever the window.
+click() { echo "$1 move $2 $3"; echo "$(($1 + 1)) ldown $2 $3"; echo "$(($1 + 2)) lup $2 $3"; }
 run() { "$chromal" --data "$pack" "$mode" "$@" >/dev/null; }
 
 # Start-up: the first run from the default settings, the rest from those it saved.
@@ -55,8 +42,7 @@ done >"$out/$size.startup"
   echo "175 key 27"
 } >"$work/menu.txt"
 {
-  corner=$(px 790 590)
-  for f in 60 120 160 200 240 280 320 360 400; do echo "$f ldown $corner"; echo "$f lup $corner"; done
+  for f in 60 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
   click 440 396 574
   f=700
   for x in 70 100 130 160 190; do click $f $x 300; f=$((f + 60)); done

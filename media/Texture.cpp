@@ -195,7 +195,10 @@ void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool
         // A twin is shown at 1.25 to 2 times the picture: between its own
         // pixels and half of them, so it is minified through its mip levels,
         // made by GL at its own size (GLU would stretch it to powers of two).
+        // Half a level towards the finer one keeps edges as crisp as a slight
+        // minification allows: full screen on 1080 lines shows 0.9 of a twin.
         NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        NGl::TexLodBias(-0.5f);
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         NGl::TexParameter(GL_TEXTURE_WRAP_S, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
         NGl::TexParameter(GL_TEXTURE_WRAP_T, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);

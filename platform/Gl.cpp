@@ -163,6 +163,13 @@ void TexParameter(GLenum parameter, GLint value)
         glTexParameteri(GL_TEXTURE_2D, parameter, value);
 }
 
+void TexLodBias(GLfloat bias)
+{
+    g_batch.Interrupt();
+    if (!g_headless)
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_LOD_BIAS, bias);
+}
+
 void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
                 const void* pixels)
 {

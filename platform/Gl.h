@@ -28,6 +28,8 @@ GLuint CreateTexture();
 void DeleteTexture(GLuint name);
 void BindTexture(GLuint name);
 void TexParameter(GLenum parameter, GLint value);
+// The bound texture's level-of-detail bias (negative: sharper).
+void TexLodBias(GLfloat bias);
 void TexImage2D(GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
                 const void* pixels);
 // Sets the unpack row alignment and returns the previous one (4 when headless).

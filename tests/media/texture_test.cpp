@@ -208,7 +208,9 @@ TEST_F(TextureFiles, DetailedTwinsShowAtTheSameSizeAndFollowTheDetail)
             seen.push_back(texture->GetPixelRatio());
         return seen;
     };
-    auto sizes = [&] { return std::vector<std::uint32_t>{pic->GetWidth(), pic->GetHeight(), pair->GetWidth()}; };
+    auto sizes = [&] {
+        return std::vector<std::uint32_t>{pic->GetWidth(), pic->GetHeight(), pair->GetWidth()};
+    };
     const std::vector<std::uint32_t> onScreen{6, 3, 8};
 
     // Only loaded textures follow; a twin that does not decode leaves the set's own.
