@@ -17,3 +17,8 @@ struct CImage
         return m_pixels.data() + (static_cast<std::size_t>(row) * m_width + column) * m_components;
     }
 };
+
+// The next mip level: half the size (at least one pixel), each pixel the mean
+// of the two by two it covers (clamped at an odd edge). Colour is weighted by
+// alpha, so that see-through pixels' colour does not bleed into edges.
+CImage HalfSize(const CImage& image);

@@ -86,13 +86,17 @@ bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileN
     m_alpha_file.clear();
     m_wrap = wrap;
     m_mipmaps = mipmaps;
-    auto load = [&](const CDataBuffer& bytes)
+    auto load = [&](CDataBuffer bytes)
     {
-        if (last == 'a' || last == 'A')
-            return LoadTga(bytes.Data(), bytes.Size(), wrap, mipmaps);
-        if (last == 'g' || last == 'G')
-            return LoadJpeg(bytes.Data(), bytes.Size(), wrap, mipmaps);
-        return LoadDds(bytes.Data(), bytes.Size(), wrap);
+        if (last == 's' || last == 'S')
+            return LoadDds(bytes.Data(), bytes.Size(), wrap);
+        CImage image;
+        if (!Decode(last == 'a' || last == 'A', bytes.Data(), bytes.Size(), image))
+            return false;
+        // The file's bytes go before the texture is made: a twin's are megabytes.
+        bytes = CDataBuffer();
+        Upload(image, wrap, mipmaps);
+        return true;
     };
     // No DDS picture has a twin; a twin that does not decode leaves the set's own.
     m_next_ratio = 2;
@@ -125,23 +129,30 @@ bool CTexture::LoadWithAlpha(const CFileSystem& files, const std::string& colour
     return true;
 }
 
+bool CTexture::Decode(bool tga, const unsigned char* data, std::size_t size, CImage& image)
+{
+    if (tga)
+        return DecodeTga(data, size, image);
+    // A grey picture has one byte per pixel; uploading it as RGB would read
+    // three times past its end, so a single picture must be in colour.
+    return DecodeJpeg(data, size, image) && image.m_components == 3;
+}
+
 bool CTexture::LoadTga(const unsigned char* data, std::size_t size, bool wrap, bool mipmaps)
 {
     CImage image;
-    if (!DecodeTga(data, size, image))
+    if (!Decode(true, data, size, image))
         return false;
-    Upload(image, image.m_components == 4 ? GL_RGBA : GL_RGB, wrap, mipmaps);
+    Upload(image, wrap, mipmaps);
     return true;
 }
 
 bool CTexture::LoadJpeg(const unsigned char* data, std::size_t size, bool wrap, bool mipmaps)
 {
     CImage image;
-    // A grey picture has one byte per pixel; uploading it as RGB would read
-    // three times past its end, so a single picture must be in colour.
-    if (!DecodeJpeg(data, size, image) || image.m_components != 3)
+    if (!Decode(false, data, size, image))
         return false;
-    Upload(image, GL_RGB, wrap, mipmaps);
+    Upload(image, wrap, mipmaps);
     return true;
 }
 
@@ -167,7 +178,7 @@ bool CTexture::LoadJpegPair(const unsigned char* colour, std::size_t colourSize,
         rgba.m_pixels[i * 4 + 2] = rgb.m_pixels[i * 3 + 2];
         rgba.m_pixels[i * 4 + 3] = grey.m_pixels[i];
     }
-    Upload(rgba, GL_RGBA, wrap, mipmaps);
+    Upload(rgba, wrap, mipmaps);
     return true;
 }
 
@@ -179,8 +190,12 @@ bool CTexture::LoadDds(const unsigned char* data, std::size_t size, bool wrap)
     return UploadDds(image, wrap);
 }
 
-void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool mipmaps)
+void CTexture::Upload(CImage& image, bool wrap, bool mipmaps)
 {
+    const GLenum format = image.m_components == 4 ? GL_RGBA : GL_RGB;
+    const std::uint32_t pixelWidth = image.m_width;
+    const std::uint32_t pixelHeight = image.m_height;
+    const std::uint32_t components = image.m_components;
     Release();
     m_name = NGl::CreateTexture();
     NGl::BindTexture(m_name);
@@ -193,17 +208,30 @@ void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool
     if (m_next_ratio == 2)
     {
         // A twin is shown at 1.25 to 2 times the picture: between its own
-        // pixels and half of them, so it is minified through its mip levels,
-        // made by GL at its own size (GLU would stretch it to powers of two).
-        // Half a level towards the finer one keeps edges as crisp as a slight
-        // minification allows: full screen on 1080 lines shows 0.9 of a twin.
+        // pixels and half of them, so it is minified through a level of half
+        // its size (all levels where the picture is drawn smaller still),
+        // made here: GL's own generation compiles and runs a blit per level,
+        // a quarter of a second at start-up. Half a level towards the finer
+        // one keeps edges as crisp as a slight minification allows: full
+        // screen on 1080 lines shows 0.9 of a twin.
         NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-        NGl::TexLodBias(-0.5f);
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         NGl::TexParameter(GL_TEXTURE_WRAP_S, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
         NGl::TexParameter(GL_TEXTURE_WRAP_T, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
-        NGl::TexParameter(GL_GENERATE_MIPMAP, GL_TRUE);
+        NGl::TexLodBias(-0.5f);
         NGl::TexImage2D(0, 4, width, height, format, GL_UNSIGNED_BYTE, image.m_pixels.data());
+        GLint level = 0;
+        if (!NGl::IsHeadless())
+            for (CImage smaller = HalfSize(image);; smaller = HalfSize(smaller))
+            {
+                image = CImage(); // its texture holds it now
+                NGl::TexImage2D(++level, 4, static_cast<GLsizei>(smaller.m_width),
+                                static_cast<GLsizei>(smaller.m_height), format, GL_UNSIGNED_BYTE,
+                                smaller.m_pixels.data());
+                if (!mipmaps || (smaller.m_width == 1 && smaller.m_height == 1))
+                    break;
+            }
+        NGl::TexParameter(GL_TEXTURE_MAX_LEVEL, level);
     }
     else if (mipmaps)
     {
@@ -226,9 +254,9 @@ void CTexture::Upload(const CImage& image, std::uint32_t format, bool wrap, bool
     NGl::SetUnpackAlignment(previousAlignment);
     m_loaded = true;
     m_ratio = m_next_ratio;
-    m_width = image.m_width / m_ratio;
-    m_height = image.m_height / m_ratio;
-    m_components = image.m_components;
+    m_width = pixelWidth / m_ratio;
+    m_height = pixelHeight / m_ratio;
+    m_components = components;
 }
 
 bool CTexture::UploadDds(const CDdsImage& image, bool wrap)

@@ -57,7 +57,10 @@ class CTexture
     std::uint32_t GetComponents() const { return m_components; }
 
   private:
-    void Upload(const CImage& image, std::uint32_t format, bool wrap, bool mipmaps);
+    // A TGA, or a JPEG in colour.
+    static bool Decode(bool tga, const unsigned char* data, std::size_t size, CImage& image);
+    // Uploads the picture, leaving it empty where that frees memory early.
+    void Upload(CImage& image, bool wrap, bool mipmaps);
     bool UploadDds(const CDdsImage& image, bool wrap);
     void Reload();
 

@@ -3,6 +3,7 @@
 #include "play/BoardPainter.h"
 
 #include "catalogue/Places.h"
+#include "media/Texture.h"
 #include "platform/Gl.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ CSprite Posed(const CSprite& sheet, const CSpriteClock& clock)
 } // namespace
 
 CBoardPainter::CBoardPainter(const CSprite* cells, const CSprite* coins, const CSprite* insects,
-                             unsigned background)
+                             const CTexture* background)
     : m_cells(cells ? *cells : CSprite(8, 16, 50, nullptr)), m_insects(insects ? *insects : CSprite()),
       m_has_cells(cells != nullptr), m_has_insects(insects != nullptr), m_background(background)
 {
@@ -38,11 +39,16 @@ CBoardPainter::CBoardPainter(const CSprite* cells, const CSprite* coins, const C
         m_coins.emplace(*coins);
 }
 
+unsigned CBoardPainter::BackgroundName() const
+{
+    return m_background ? m_background->GetName() : 0;
+}
+
 void CBoardPainter::DrawBackground() const
 {
     if (NGl::IsHeadless())
         return;
-    NGl::BindTexture(m_background);
+    NGl::BindTexture(BackgroundName());
     NGl::Enable(GL_TEXTURE_2D);
     // Pictures are stored bottom row first: t = 1 is the picture's top edge.
     NGl::Begin(GL_QUADS);
@@ -61,7 +67,7 @@ void CBoardPainter::DrawPreview(const CField& field) const
 {
     if (NGl::IsHeadless())
         return;
-    NGl::BindTexture(m_background);
+    NGl::BindTexture(BackgroundName());
     NGl::Enable(GL_TEXTURE_2D);
     // The screen's part of the backdrop (t = 1 at the picture's top).
     using namespace NPlaces;
@@ -277,7 +283,7 @@ void CBoardPainter::AppendFlowersLook(const CField& field, std::vector<double>& 
                                       const std::vector<unsigned>* over) const
 {
     const SCellPos hovered = field.GetHovered();
-    look.push_back(m_background);
+    look.push_back(BackgroundName());
     look.push_back(field.GetRows());
     look.push_back(hovered.m_row);
     look.push_back(hovered.m_column);

@@ -12,17 +12,20 @@
 #include <optional>
 #include <vector>
 
+class CTexture;
+
 namespace NGame
 {
 class CBoardPainter
 {
   public:
     // The sheets are copied and share their owner's textures, which must
-    // outlive the painter; `background` is a texture name. A missing flower
+    // outlive the painter, as must the background. A missing flower
     // or insect sheet draws through a stand-in without a picture, missing
     // coins not at all.
-    CBoardPainter(const CSprite* cells, const CSprite* coins, const CSprite* insects, unsigned background);
-    CBoardPainter() : CBoardPainter(nullptr, nullptr, nullptr, 0) {}
+    CBoardPainter(const CSprite* cells, const CSprite* coins, const CSprite* insects,
+                  const CTexture* background);
+    CBoardPainter() : CBoardPainter(nullptr, nullptr, nullptr, nullptr) {}
     CBoardPainter(const CBoardPainter&) = delete;
     CBoardPainter& operator=(const CBoardPainter&) = delete;
 
@@ -74,6 +77,7 @@ class CBoardPainter
                                    float area[4]);
 
   private:
+    unsigned BackgroundName() const;
     void DrawAt(const CCell& cell, float size, bool additive = false) const;
 
     CSprite m_cells;
@@ -81,6 +85,7 @@ class CBoardPainter
     CSprite m_insects;
     bool m_has_cells;
     bool m_has_insects;
-    unsigned m_background;
+    // Named when drawn: a change of the picture set gives it a new name.
+    const CTexture* m_background;
 };
 } // namespace NGame

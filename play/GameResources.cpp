@@ -188,8 +188,7 @@ NGame::SFieldResources CGameResources::BoardSheets() const
 
 std::unique_ptr<NGame::CBoardPainter> CGameResources::BoardPainter() const
 {
-    return std::make_unique<NGame::CBoardPainter>(BoardCells(), GetCoins(), GetInsects(),
-                                                  GetBackground() ? GetBackground()->GetName() : 0);
+    return std::make_unique<NGame::CBoardPainter>(BoardCells(), GetCoins(), GetInsects(), GetBackground());
 }
 
 NGame::CField::MaskReader DataFileMasks()

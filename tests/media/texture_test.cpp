@@ -1,6 +1,7 @@
 // Textures loaded by file name, the colour + alpha pair, sprite sheets and
 // their copies (their frame timing is the clock's, tests/anim), resource
 // groups and the menus' resource table, all headless.
+#include "media/Image.h"
 #include "media/InterfaceResources.h"
 #include "media/ResourceGroup.h"
 #include "media/Sprite.h"
@@ -234,6 +235,41 @@ TEST_F(TextureFiles, DetailedTwinsShowAtTheSameSizeAndFollowTheDetail)
     EXPECT_EQ(CTexture::DetailForScale(1.25f), 1);
     EXPECT_EQ(CTexture::DetailForScale(1.26f), 2);
     DeleteGroup("detail");
+}
+
+TEST(MipLevels, HalfSizeAveragesEachTwoByTwoWeighingColourByAlpha)
+{
+    // 3 by 3 RGBA: the odd column and row are clamped, so the one pixel of
+    // the next level is the top-left two by two. A see-through white pixel
+    // lends its colour nothing.
+    CImage image;
+    image.m_width = 3;
+    image.m_height = 3;
+    image.m_components = 4;
+    image.m_pixels.assign(3 * 3 * 4, 0);
+    auto set = [&](std::uint32_t x, std::uint32_t y, std::vector<unsigned char> rgba)
+    { std::copy(rgba.begin(), rgba.end(), image.m_pixels.begin() + (y * 3 + x) * 4); };
+    set(0, 0, {200, 0, 0, 255});
+    set(1, 0, {255, 255, 255, 0});
+    set(0, 1, {100, 0, 0, 255});
+    set(1, 1, {0, 0, 0, 255});
+    set(2, 2, {9, 9, 9, 9}); // outside the kept two by two
+    const CImage half = HalfSize(image);
+    EXPECT_EQ(half.m_width, 1u);
+    EXPECT_EQ(half.m_height, 1u);
+    EXPECT_EQ(half.m_pixels, (std::vector<unsigned char>{100, 0, 0, 191}));
+
+    // Equally opaque pixels (here RGB) take the plain mean, rounded; a level
+    // of one pixel halves no further.
+    CImage rgb;
+    rgb.m_width = 4;
+    rgb.m_height = 2;
+    rgb.m_components = 3;
+    rgb.m_pixels = {0, 10, 20, 1, 11, 21, 50, 50, 50, 60, 60, 60,
+                    2, 12, 22, 3, 13, 23, 70, 70, 70, 80, 80, 80};
+    const CImage level = HalfSize(rgb);
+    EXPECT_EQ(level.m_pixels, (std::vector<unsigned char>{2, 12, 22, 65, 65, 65}));
+    EXPECT_EQ(HalfSize(HalfSize(level)).m_width, 1u);
 }
 
 TEST_F(TextureFiles, OnDemandTexturesAreDecodedWhenAskedForAndOneAtATime)

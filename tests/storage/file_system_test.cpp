@@ -80,6 +80,10 @@ TEST(PackCipher, MatchesHandComputedTablesAndIsItsOwnInverse)
     EXPECT_EQ(Cipher(std::string(4, '\0'), std::string("abc\0zz", 6)), "\x03\x01\x02\x03");
     // Negative key bytes index through an unsigned sum.
     EXPECT_EQ(Cipher(std::string(3, '\0'), "\xff\x01"), "\xfe\xfe\xfe");
+    // Through whole words, past the key's laid-out block and in the last odd bytes.
+    const std::string zeros = Cipher(std::string(10007, '\0'), "abc");
+    for (std::size_t i = 0; i < zeros.size(); ++i)
+        ASSERT_EQ(zeros[i], "\x03\x01\x02"[i % 3]) << "byte " << i;
     const std::string text = "entry bytes long enough to wrap the key more than once......";
     EXPECT_NE(Cipher(text, CFileSystem::kPackKey), text);
     EXPECT_EQ(Cipher(Cipher(text, CFileSystem::kPackKey), CFileSystem::kPackKey), text);

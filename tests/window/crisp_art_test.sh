@@ -58,6 +58,12 @@ for size in "1000 750" "1600 1200"; do
   xdotool key Escape
   expect_exit $pid "Escape at $size"
 done
+# A game goes on through the switch: its backdrop (beside the board) stays.
+start_game --data "$DATA" --user-dir "$WORK/user-1600" --windowed --seed 3 --play classic:1 --frames 240 \
+  --screenshot "$WORK/switched-1000.png"
+sleep 1.2
+xdotool windowsize --sync "$id" 1000 750 2>/dev/null
+wait $pid || fail "the switched game ended with $?"
 stop_xvfb
 start_xvfb 1920x1080x24 || exit 1
 journey full 1920 1080 --fullscreen
@@ -73,4 +79,5 @@ done
 # data's own set, twice the detailed one again.
 crisp resized-1000 menu-800 1000 750 170 60 630 345 0.9 1.1 10
 crisp resized-1600 menu-800 1600 1200 170 60 630 345 1.3 3 10
+crisp switched-1000 game-800 1000 750 0 130 10 250 0 100 12
 echo "ok"
