@@ -4,6 +4,7 @@
 #include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "storage/FileSystem.h"
+#include "storage/Settings.h"
 
 #include <memory>
 
@@ -91,11 +92,16 @@ void CInterfaceResources::Load(CResourceGroup& group)
     for (const auto& entry : entries)
     {
         const std::string file = m_list.GetString(entry.m_key, "0");
-        this->*entry.m_member =
-            onDemand(entry.m_member)
-                ? group.AddTextureOnDemand(file, entry.m_key, false, entry.m_mipmaps,
-                                           entry.m_member == &CInterfaceResources::m_main_window_back)
-                : group.AddTexture(file, entry.m_key, false, entry.m_mipmaps);
+        if (onDemand(entry.m_member))
+        {
+            // The screens' backdrops: centred, larger than the screen.
+            this->*entry.m_member =
+                group.AddTextureOnDemand(file, entry.m_key, false, entry.m_mipmaps,
+                                         entry.m_member == &CInterfaceResources::m_main_window_back);
+            (this->*entry.m_member)->CentreOn(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+        }
+        else
+            this->*entry.m_member = group.AddTexture(file, entry.m_key, false, entry.m_mipmaps);
     }
 
     m_locked = group.AddTexture("mui/locked.tga", "m_locked", false, false);

@@ -41,6 +41,12 @@ CTexture::~CTexture()
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
 }
 
+void CTexture::CentreOn(float screenWidth, float screenHeight)
+{
+    m_screen[0] = screenWidth;
+    m_screen[1] = screenHeight;
+}
+
 int CTexture::Detail()
 {
     return g_detail;
@@ -203,6 +209,11 @@ void CTexture::Upload(CImage& image, bool wrap, bool mipmaps)
     // RGB rows are rarely a multiple of four bytes; GL's default alignment
     // would read past the end of each row.
     const GLint previousAlignment = NGl::SetUnpackAlignment(1);
+    m_origin[0] = m_origin[1] = 0.0f;
+    m_stretch[0] = m_stretch[1] = 1.0f;
+    bool cropped = false;
+    if (m_next_ratio == 2 && m_screen[0] > 0.0f && m_screen[1] > 0.0f)
+        cropped = CropToScreen(image);
     const GLsizei width = static_cast<GLsizei>(image.m_width);
     const GLsizei height = static_cast<GLsizei>(image.m_height);
     if (m_next_ratio == 2)
@@ -216,8 +227,10 @@ void CTexture::Upload(CImage& image, bool wrap, bool mipmaps)
         // screen on 1080 lines shows 0.9 of a twin.
         NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        NGl::TexParameter(GL_TEXTURE_WRAP_S, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
-        NGl::TexParameter(GL_TEXTURE_WRAP_T, !mipmaps || wrap ? GL_REPEAT : GL_CLAMP);
+        // A kept part's edge is the screen's: no texel from the other side.
+        const GLint edge = cropped ? GL_CLAMP_TO_EDGE : !mipmaps || wrap ? GL_REPEAT : GL_CLAMP;
+        NGl::TexParameter(GL_TEXTURE_WRAP_S, edge);
+        NGl::TexParameter(GL_TEXTURE_WRAP_T, edge);
         NGl::TexLodBias(-0.5f);
         NGl::TexImage2D(0, 4, width, height, format, GL_UNSIGNED_BYTE, image.m_pixels.data());
         GLint level = 0;
@@ -257,6 +270,42 @@ void CTexture::Upload(CImage& image, bool wrap, bool mipmaps)
     m_width = pixelWidth / m_ratio;
     m_height = pixelHeight / m_ratio;
     m_components = components;
+}
+
+bool CTexture::CropToScreen(CImage& image)
+{
+    // The screen's part in twin pixels, whole pixels around it.
+    const auto part = [](std::uint32_t size, float screen, std::uint32_t& first, std::uint32_t& count)
+    {
+        const float shown = screen * 2.0f;
+        if (shown >= static_cast<float>(size))
+            return false;
+        first = static_cast<std::uint32_t>((static_cast<float>(size) - shown) / 2.0f);
+        count = size - 2 * first;
+        return true;
+    };
+    std::uint32_t x = 0;
+    std::uint32_t y = 0;
+    std::uint32_t columns = image.m_width;
+    std::uint32_t rows = image.m_height;
+    const bool wide = part(image.m_width, m_screen[0], x, columns);
+    const bool tall = part(image.m_height, m_screen[1], y, rows);
+    if (!wide && !tall)
+        return false;
+    CImage kept;
+    kept.m_width = columns;
+    kept.m_height = rows;
+    kept.m_components = image.m_components;
+    const std::size_t rowBytes = static_cast<std::size_t>(columns) * image.m_components;
+    kept.m_pixels.resize(rowBytes * rows);
+    for (std::uint32_t row = 0; row < rows; ++row)
+        std::copy_n(image.Pixel(x, y + row), rowBytes, kept.m_pixels.data() + row * rowBytes);
+    m_origin[0] = static_cast<float>(x) / static_cast<float>(image.m_width);
+    m_origin[1] = static_cast<float>(y) / static_cast<float>(image.m_height);
+    m_stretch[0] = static_cast<float>(image.m_width) / static_cast<float>(columns);
+    m_stretch[1] = static_cast<float>(image.m_height) / static_cast<float>(rows);
+    image = std::move(kept);
+    return true;
 }
 
 bool CTexture::UploadDds(const CDdsImage& image, bool wrap)
@@ -305,6 +354,8 @@ bool CTexture::UploadDds(const CDdsImage& image, bool wrap)
     m_name = name;
     m_loaded = true;
     m_ratio = 1;
+    m_origin[0] = m_origin[1] = 0.0f;
+    m_stretch[0] = m_stretch[1] = 1.0f;
     m_width = image.Width();
     m_height = image.Height();
     m_components = image.m_components;

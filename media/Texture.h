@@ -36,6 +36,14 @@ class CTexture
 
     void Release();
 
+    // The picture is only ever shown centred on a screen of this size (a
+    // backdrop larger than the screen): a twin keeps just the part that
+    // shows, and S and T map the whole picture's texture coordinates into
+    // it. Set before the picture loads.
+    void CentreOn(float screenWidth, float screenHeight);
+    float S(float s) const { return (s - m_origin[0]) * m_stretch[0]; }
+    float T(float t) const { return (t - m_origin[1]) * m_stretch[1]; }
+
     // The picture set the window calls for: 2 when it shows the picture at
     // more than 1.25 times, else 1.
     static int DetailForScale(float scale) { return scale > 1.25f ? 2 : 1; }
@@ -62,6 +70,8 @@ class CTexture
     // Uploads the picture, leaving it empty where that frees memory early.
     void Upload(CImage& image, bool wrap, bool mipmaps);
     bool UploadDds(const CDdsImage& image, bool wrap);
+    // Keeps the part of a twin its screen shows; false when that is all of it.
+    bool CropToScreen(CImage& image);
     void Reload();
 
     std::uint32_t m_name = 0;
@@ -72,6 +82,11 @@ class CTexture
     bool m_loaded = false; // headless, a loaded texture has no GL name
     // Set while a twin is decoded.
     std::uint32_t m_next_ratio = 1;
+    // The screen it is centred on (none: 0), and the kept part's origin and
+    // stretch in the whole picture's texture coordinates.
+    float m_screen[2] = {0.0f, 0.0f};
+    float m_origin[2] = {0.0f, 0.0f};
+    float m_stretch[2] = {1.0f, 1.0f};
     // Where the picture came from, to load it again in the other set.
     const CFileSystem* m_files = nullptr;
     std::string m_file;

@@ -3,6 +3,7 @@
 #include "play/BoardPainter.h"
 
 #include "catalogue/Places.h"
+#include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 
@@ -41,7 +42,18 @@ CBoardPainter::CBoardPainter(const CSprite* cells, const CSprite* coins, const C
 
 unsigned CBoardPainter::BackgroundName() const
 {
-    return m_background ? m_background->GetName() : 0;
+    if (!m_background)
+        return 0;
+    // Decoded when a board is first drawn over it.
+    if (CResourceGroup* group = FindGroup("game"))
+        group->Require(m_background);
+    return m_background->GetName();
+}
+
+void CBoardPainter::BackgroundCorner(float s, float t, float x, float y) const
+{
+    NGl::TexCoord(m_background ? m_background->S(s) : s, m_background ? m_background->T(t) : t);
+    NGl::Vertex(x, y);
 }
 
 void CBoardPainter::DrawBackground() const
@@ -52,14 +64,10 @@ void CBoardPainter::DrawBackground() const
     NGl::Enable(GL_TEXTURE_2D);
     // Pictures are stored bottom row first: t = 1 is the picture's top edge.
     NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop);
-    NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop);
-    NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom);
-    NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom);
+    BackgroundCorner(0.0f, 1.0f, NPlaces::kBackdropLeft, NPlaces::kBackdropTop);
+    BackgroundCorner(1.0f, 1.0f, NPlaces::kBackdropRight, NPlaces::kBackdropTop);
+    BackgroundCorner(1.0f, 0.0f, NPlaces::kBackdropRight, NPlaces::kBackdropBottom);
+    BackgroundCorner(0.0f, 0.0f, NPlaces::kBackdropLeft, NPlaces::kBackdropBottom);
     NGl::End();
 }
 
@@ -75,14 +83,10 @@ void CBoardPainter::DrawPreview(const CField& field) const
     constexpr float kTop = 1 + kBackdropTop / kBackdropSide,
                     kBottom = 1 - (600 - kBackdropTop) / kBackdropSide;
     NGl::Begin(GL_QUADS);
-    NGl::TexCoord(kLeft, kTop);
-    NGl::Vertex(0.0f, 0.0f);
-    NGl::TexCoord(kRight, kTop);
-    NGl::Vertex(800.0f, 0.0f);
-    NGl::TexCoord(kRight, kBottom);
-    NGl::Vertex(800.0f, 600.0f);
-    NGl::TexCoord(kLeft, kBottom);
-    NGl::Vertex(0.0f, 600.0f);
+    BackgroundCorner(kLeft, kTop, 0.0f, 0.0f);
+    BackgroundCorner(kRight, kTop, 800.0f, 0.0f);
+    BackgroundCorner(kRight, kBottom, 800.0f, 600.0f);
+    BackgroundCorner(kLeft, kBottom, 0.0f, 600.0f);
     NGl::End();
     // One draw call per cell would make the renderer keep a copy of the
     // drawing state for each of them until the frame is done: megabytes.

@@ -78,6 +78,8 @@ class CBoardPainter
 
   private:
     unsigned BackgroundName() const;
+    // A corner of a quad of the backdrop, (s, t) in the whole picture.
+    void BackgroundCorner(float s, float t, float x, float y) const;
     void DrawAt(const CCell& cell, float size, bool additive = false) const;
 
     CSprite m_cells;

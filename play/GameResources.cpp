@@ -9,6 +9,7 @@
 #include "media/Texture.h"
 #include "storage/FileSystem.h"
 #include "storage/PropertyFile.h"
+#include "storage/Settings.h"
 
 #include <cstdio>
 #include <optional>
@@ -103,8 +104,10 @@ void CGameResources::LoadGroup(const CFileSystem& files)
     const CDataBuffer font = files.ReadFile("mui/font.tga");
     if (font.Size() > 0)
         LoadMetrics(font.Data(), font.Size(), m_font_texture);
-    group.AddTexture("dat/game_bg.jpg", "game_bg1", false, false);
-    m_background = group.GetTexture("game_bg1");
+    // Decoded when a board is first drawn over it, released when the menu is
+    // back (CMainMenu): the menus never show it.
+    m_background = group.AddTextureOnDemand("dat/game_bg.jpg", "game_bg1", false, false, true);
+    m_background->CentreOn(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
 
     const auto sprite = [&group](const char* file, const char* name)
     {

@@ -10,6 +10,7 @@ namespace NInterface
 {
 CIntro::CIntro()
 {
+    m_texture.CentreOn(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
     if (const CFileSystem* files = CFileSystem::Get())
         m_texture.LoadFromSource(*files, "mui/bgs/intro.jpg", false, false);
 }
@@ -48,13 +49,13 @@ void CIntro::Draw()
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
     NGl::BindTexture(m_texture.GetName());
     NGl::Begin(GL_TRIANGLE_STRIP);
-    NGl::TexCoord(0.0f, 1.0f);
+    NGl::TexCoord(m_texture.S(0.0f), m_texture.T(1.0f));
     NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop, 0.0f);
-    NGl::TexCoord(0.0f, 0.0f);
+    NGl::TexCoord(m_texture.S(0.0f), m_texture.T(0.0f));
     NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom, 0.0f);
-    NGl::TexCoord(1.0f, 1.0f);
+    NGl::TexCoord(m_texture.S(1.0f), m_texture.T(1.0f));
     NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop, 0.0f);
-    NGl::TexCoord(1.0f, 0.0f);
+    NGl::TexCoord(m_texture.S(1.0f), m_texture.T(0.0f));
     NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom, 0.0f);
     NGl::End();
     CScreen::Draw();

@@ -408,6 +408,10 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
 {
     if (!screen)
         return;
+    // The board's backdrop shows only in a game and the level choice's preview.
+    if (screen == m_game.get() || (screen == m_custom.get() && !m_custom->IsStartRequested()))
+        if (CResourceGroup* group = FindGroup("game"))
+            group->ReleaseOnDemand();
     if (screen == m_game.get())
     {
         RestartMenuMusic(true);

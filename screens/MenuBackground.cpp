@@ -22,15 +22,16 @@ void DrawMenuBackground(const CTexture* texture)
         group->Require(texture);
     NGl::Enable(GL_TEXTURE_2D);
     NGl::BindTexture(texture ? texture->GetName() : 0);
+    const auto corner = [texture](float s, float t, float x, float y)
+    {
+        NGl::TexCoord(texture ? texture->S(s) : s, texture ? texture->T(t) : t);
+        NGl::Vertex(x, y, 0.0f);
+    };
     NGl::Begin(GL_QUADS);
-    NGl::TexCoord(0.0f, 1.0f);
-    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop, 0.0f);
-    NGl::TexCoord(0.0f, 0.0f);
-    NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom, 0.0f);
-    NGl::TexCoord(1.0f, 0.0f);
-    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom, 0.0f);
-    NGl::TexCoord(1.0f, 1.0f);
-    NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop, 0.0f);
+    corner(0.0f, 1.0f, NPlaces::kBackdropLeft, NPlaces::kBackdropTop);
+    corner(0.0f, 0.0f, NPlaces::kBackdropLeft, NPlaces::kBackdropBottom);
+    corner(1.0f, 0.0f, NPlaces::kBackdropRight, NPlaces::kBackdropBottom);
+    corner(1.0f, 1.0f, NPlaces::kBackdropRight, NPlaces::kBackdropTop);
     NGl::End();
 }
 
