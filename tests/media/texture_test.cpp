@@ -227,7 +227,18 @@ TEST_F(TextureFiles, DetailedTwinsShowAtTheSameSizeAndFollowTheDetail)
     EXPECT_EQ(later->GetPixelRatio(), 2u);
     EXPECT_EQ(later->GetWidth(), 6u);
 
+    // A backdrop's twin keeps what its screen shows: 4 by 2 of its 8 by 8.
+    m_folder.Write("back.tga", MakeTga(8, 8, 24, Plain));
+    m_folder.Write("x2/back.tga", MakeTga(16, 16, 24, Plain));
+    CTexture back;
+    back.CentreOn(4.0f, 2.0f);
+    back.LoadFromSource(m_files, "back.tga", false, false);
+    EXPECT_EQ(back.GetWidth(), 8u);
+    EXPECT_EQ((std::vector<float>{back.S(0.25f), back.S(0.75f), back.T(0.375f), back.T(0.625f)}),
+              (std::vector<float>{0.0f, 1.0f, 0.0f, 1.0f}));
+
     CTexture::SetDetail(7); // anything but 2 is the set's own
+    EXPECT_EQ((std::vector<float>{back.S(0.25f), back.T(0.625f)}), (std::vector<float>{0.25f, 0.625f}));
     EXPECT_EQ(CTexture::Detail(), 1);
     EXPECT_EQ(ratios(), (std::vector<std::uint32_t>(6, 1)));
     EXPECT_EQ(sizes(), onScreen);
