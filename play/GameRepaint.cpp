@@ -35,15 +35,17 @@ NInterface::SArea Around(float x, float y, float half)
 void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
 {
     const CField& field = *m_field;
-    // Sprites may be drawn a little larger than their cell; a generous margin
-    // costs a few pixels.
-    const float cell = field.GetCellWidth();
+    // A coin is drawn upright, its cell's size around its place: the quad
+    // itself, with pixels to spare for filtering.
     for (int r = 0; r < field.GetRows(); ++r)
         for (int c = 0; c < field.RowLength(r); ++c)
             if (const CCell* flower = field.GetCell(r, c))
-                if (flower->GetCoin() >= 0 || flower->HasRemovedCoin())
-                    areas.push_back(
-                        Around(flower->GetX(), flower->GetY(), std::max(flower->GetSize(), cell)));
+                for (const CSpriteClock* coin : {flower->GetCoinClock(), flower->GetRemovedCoinClock()})
+                    if (coin)
+                        areas.push_back({coin->GetX() - coin->GetCellWidth() / 2.0f - 2.0f,
+                                         coin->GetY() - coin->GetCellHeight() / 2.0f - 2.0f,
+                                         coin->GetX() + coin->GetCellWidth() / 2.0f + 2.0f,
+                                         coin->GetY() + coin->GetCellHeight() / 2.0f + 2.0f});
     if (const CSprite* sprite = m_painter->GetInsectSheet())
         for (const auto& insect : field.GetInsects())
             areas.push_back(NInterface::CMenuRepaint::Turned(
