@@ -36,8 +36,7 @@ for size in windowed fullscreen; do
     mkdir -p "$dir"
     menu_script "$dir" >"$WORK/menu-$mode-$size.txt"
     game_script "$dir" >"$WORK/game-$mode-$size.txt"
-    partial=0
-    [ "$mode" = whole ] && partial=1
+    partial=$([ "$mode" = whole ] && echo 1 || echo 0)
     CHROMAL_NO_PARTIAL_REDRAW=$partial timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
       --user-dir "$WORK/user-menu-$mode-$size" "--$size" --no-pacing --seed 3 \
       --replay "$WORK/menu-$mode-$size.txt" || fail "menu, $mode, $size: exit code $?"
@@ -48,13 +47,11 @@ for size in windowed fullscreen; do
 done
 [ "$("$PROBE" "$WORK/partial/fullscreen/menu-30.png" size)" = "1600 768" ] || fail "not full screen"
 
-count=0
 for size in windowed fullscreen; do
   n=$(same_shots "$WORK/partial/$size" "$WORK/whole/$size" 0 "whole-drawn") || fail "$size: partly redrawn frames differ"
   [ "$n" -ge 18 ] || fail "$size: only $n screenshots"
-  count=$((count + n))
   # The dragons do fly: the comparison is of moving pictures.
   "$PROBE" "$WORK/partial/$size/menu-30.png" same "$WORK/partial/$size/menu-31.png" 0 >/dev/null \
     && fail "$size: the menu stands still: nothing to compare"
 done
-echo "ok ($count screenshots alike)"
+echo "ok"
