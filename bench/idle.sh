@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# idle.sh CHROMAL DATA_DIR OUT_DIR [SECONDS [STATES]]: the processor time the game takes
-# while nobody plays, as a share of one core, under the X server in DISPLAY
-# (bench/report.sh runs it under a private Xvfb, so Mesa's llvmpipe renders).
+# idle.sh CHROMAL DATA_DIR OUT_DIR [SECONDS [STATES [MODE]]]: the processor time the
+# game takes while nobody plays, as a share of one core, under the X server in
+# DISPLAY (bench/report.sh runs it under a private Xvfb, so Mesa's llvmpipe
+# renders). MODE is windowed (default: the first start's window, whose size
+# follows the screen's) or fullscreen.
 # The game runs paced, as a player runs it; after it has settled, utime+stime
 # of the whole process (llvmpipe's threads included) are read from
 # /proc/PID/stat at the start and the end of SECONDS (default 10). Writes one
@@ -14,7 +16,11 @@
 #   minimised.cpu the main menu minimised through the window manager
 #   hidden.cpu    the main menu's window unmapped
 set -euo pipefail
-chromal=$1 data=$2 out=$3 seconds=${4:-10} states=${5:-menu game minimised hidden}
+chromal=$1 data=$2 out=$3 seconds=${4:-10} states=${5:-menu game minimised hidden} mode=${6:-windowed}
+case $mode in
+  windowed | fullscreen) ;;
+  *) echo "idle.sh: MODE is windowed or fullscreen, not $mode" >&2; exit 2 ;;
+esac
 work=$(mktemp -d /tmp/chromal-idle.XXXXXX)
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -46,12 +52,20 @@ window_of() {
 start() {
   local name=$1
   shift
-  "$chromal" --data "$data" --user-dir "$work/user-$name" --windowed --seed 5 "$@" >/dev/null 2>&1 &
+  "$chromal" --data "$data" --user-dir "$work/user-$name" "--$mode" --seed 5 "$@" >/dev/null 2>&1 &
   pid=$!
 }
 
-# rest ID X Y: the pointer at a point of the window.
-rest() { xdotool mousemove --window "$1" "$2" "$3"; }
+# rest ID X Y: the pointer over a point of the 800x600 picture, wherever the
+# window's scale puts it.
+rest() {
+  local WIDTH HEIGHT x y
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+  read -r x y < <(awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$2" -v y="$3" 'BEGIN {
+    s = w / 800 < h / 600 ? w / 800 : h / 600
+    printf "%d %d\n", int((w - int(800 * s + 0.5)) / 2 + x * s), int((h - int(600 * s + 0.5)) / 2 + y * s) }')
+  xdotool mousemove --window "$1" "$x" "$y"
+}
 
 stop() {
   kill "$pid" 2>/dev/null || true
@@ -73,15 +87,22 @@ if wanted menu; then
 fi
 
 # A game waiting for the player: the opening and the tutorial hints are
-# clicked away, then nothing happens.
+# clicked away, then nothing happens. The screenshot after the last click
+# tells when that is: whole frames drawn slowly take longer than usual.
 {
   echo "60 ldown 790 590"; echo "60 lup 790 590"
   for f in 120 160 200 240 280 320 360 400; do echo "$f ldown 790 590"; echo "$f lup 790 590"; done
+  echo "420 screenshot $work/closed.png"
 } >"$work/game.txt"
 if wanted game; then
   start game --play classic:1 --replay "$work/game.txt"
   id=$(window_of "$pid")
-  sleep 10
+  for _ in $(seq 1 600); do
+    [ -s "$work/closed.png" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/closed.png" ] || { echo "idle.sh: the game never got past its opening" >&2; exit 1; }
+  sleep 2
   rest "$id" 400 300
   sleep 1
   measure >"$out/game.cpu"

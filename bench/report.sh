@@ -96,8 +96,16 @@ CHROMAL_XVFB_SCREEN=1920x1440x24 CHROMAL_BENCH_WINDOW=1600x1200 CHROMAL_DATA="$b
   --benchmark_out="$work/game-1600.json" --benchmark_out_format=json 2> >(grep -v '^ALSA' >&2)
 
 echo "== processor time while nobody plays (paced, 10 s each)"
-# Main menu, a game waiting for a move, the menu minimised and unmapped.
-"$src/scripts/with-xvfb" "$src/bench/idle.sh" "$build/chromal" "$work/pack" "$work/idle" 10
+# Main menu, a game waiting for a move, the menu minimised and unmapped, in
+# the first start's window on a small screen (800x600); the main menu and the
+# game in the first start's window on a 1920x1080 screen (1200x900) and full
+# screen there.
+CHROMAL_XVFB_SCREEN=1024x768x24 "$src/scripts/with-xvfb" "$src/bench/idle.sh" "$build/chromal" "$work/pack" \
+  "$work/idle/800x600" 10
+CHROMAL_XVFB_SCREEN=1920x1080x24 "$src/scripts/with-xvfb" "$src/bench/idle.sh" "$build/chromal" "$work/pack" \
+  "$work/idle/1200x900" 10 "menu game"
+CHROMAL_XVFB_SCREEN=1920x1080x24 "$src/scripts/with-xvfb" "$src/bench/idle.sh" "$build/chromal" "$work/pack" \
+  "$work/idle/fullscreen" 10 "menu game" fullscreen
 
 echo "== data generation"
 t0=$(date +%s%N)

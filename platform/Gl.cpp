@@ -331,7 +331,10 @@ namespace
 CLetterbox g_transform;
 
 // Clears the bars beside (or above and below) the picture in black, whatever
-// colour the screen clears its own picture in.
+// colour the screen clears its own picture in; under a scissor only the part
+// of them inside it, as glClear would. A partial redraw clears through a few
+// small clips each frame, and the bars of a full screen are large: a
+// scissored clear is a drawn quad for a software renderer.
 void ClearBars()
 {
     const CLetterbox& t = g_transform;
@@ -351,11 +354,24 @@ void ClearBars()
     glEnable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     for (const GLint* bar : bars)
-        if (bar[2] > 0 && bar[3] > 0)
+    {
+        GLint x0 = bar[0];
+        GLint y0 = bar[1];
+        GLint x1 = bar[0] + bar[2];
+        GLint y1 = bar[1] + bar[3];
+        if (scissor)
         {
-            glScissor(bar[0], bar[1], bar[2], bar[3]);
+            x0 = std::max(x0, box[0]);
+            y0 = std::max(y0, box[1]);
+            x1 = std::min(x1, box[0] + box[2]);
+            y1 = std::min(y1, box[1] + box[3]);
+        }
+        if (x1 > x0 && y1 > y0)
+        {
+            glScissor(x0, y0, x1 - x0, y1 - y0);
             glClear(GL_COLOR_BUFFER_BIT);
         }
+    }
     glClearColor(colour[0], colour[1], colour[2], colour[3]);
     glScissor(box[0], box[1], box[2], box[3]);
     if (!scissor)

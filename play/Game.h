@@ -153,7 +153,11 @@ class CGame : public CScreen
     // `flowers`, first when there are any).
     bool ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SArea& flowers);
     void AppendOverLook(std::vector<double>& look);
+    // The animated parts: coins and insects.
     void AppendMovingAreas(std::vector<NInterface::SArea>& areas) const;
+    // What follows the pointer (the flower magnified under it, the marker,
+    // the cursor) and every value its drawing depends on.
+    void AppendPointerAreas(std::vector<NInterface::SArea>& areas, std::vector<double>& look) const;
     void AppendStatusLook(std::vector<double>& look) const;
     void DrawStatus() const;
     void DrawRace() const;
@@ -184,6 +188,8 @@ class CGame : public CScreen
     std::vector<double> m_repaint_still;
     std::vector<double> m_repaint_over;
     std::vector<NInterface::SArea> m_repaint_moving;
+    std::vector<NInterface::SArea> m_repaint_pointer;
+    std::vector<double> m_repaint_pointer_look;
     int m_press_x = -1;
     int m_press_y = -1;
     std::unique_ptr<NInterface::CEnterNameDlg> m_name_dialog;

@@ -9,6 +9,7 @@
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
 #include "framework/MenuRepaint.h"
+#include "media/Sprite.h"
 #include "platform/Gl.h"
 #include "play/BonusBar.h"
 #include "play/Tutorial.h"
@@ -34,23 +35,36 @@ NInterface::SArea Around(float x, float y, float half)
 void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
 {
     const CField& field = *m_field;
-    // Sprites may be drawn a little larger than their cell; a generous margin
-    // costs a few pixels.
-    const float cell = field.GetCellWidth();
+    // A coin is drawn upright, its cell's size around its place: the quad
+    // itself, with pixels to spare for filtering.
     for (int r = 0; r < field.GetRows(); ++r)
         for (int c = 0; c < field.RowLength(r); ++c)
             if (const CCell* flower = field.GetCell(r, c))
-                if (flower->GetCoin() >= 0 || flower->HasRemovedCoin())
-                    areas.push_back(
-                        Around(flower->GetX(), flower->GetY(), std::max(flower->GetSize(), cell)));
-    const SCellPos hovered = field.GetHovered();
-    if (const CCell* magnified = field.GetCell(hovered.m_row, hovered.m_column))
-        areas.push_back(
-            Around(magnified->GetX(), magnified->GetY(), 2.0f * std::max(magnified->GetSize(), cell)));
+                for (const CSpriteClock* coin : {flower->GetCoinClock(), flower->GetRemovedCoinClock()})
+                    if (coin)
+                        areas.push_back({coin->GetX() - coin->GetCellWidth() / 2.0f - 2.0f,
+                                         coin->GetY() - coin->GetCellHeight() / 2.0f - 2.0f,
+                                         coin->GetX() + coin->GetCellWidth() / 2.0f + 2.0f,
+                                         coin->GetY() + coin->GetCellHeight() / 2.0f + 2.0f});
     if (const CSprite* sprite = m_painter->GetInsectSheet())
         for (const auto& insect : field.GetInsects())
             areas.push_back(NInterface::CMenuRepaint::Turned(
                 insect->m_x, insect->m_y, sprite->GetCellWidth() + 4.0f, sprite->GetCellHeight() + 4.0f));
+}
+
+void CGame::AppendPointerAreas(std::vector<NInterface::SArea>& areas, std::vector<double>& look) const
+{
+    const CField& field = *m_field;
+    const float cell = field.GetCellWidth();
+    const SCellPos hovered = field.GetHovered();
+    look.insert(look.end(), {static_cast<double>(hovered.m_row), static_cast<double>(hovered.m_column),
+                             static_cast<double>(m_preview_cell)});
+    if (const CCell* magnified = field.GetCell(hovered.m_row, hovered.m_column))
+    {
+        areas.push_back(
+            Around(magnified->GetX(), magnified->GetY(), 2.0f * std::max(magnified->GetSize(), cell)));
+        m_painter->AppendLook(*magnified, look, 0.0);
+    }
     // The marker over the flower under the pointer.
     if (m_preview_cell >= 0)
     {
@@ -60,7 +74,13 @@ void CGame::AppendMovingAreas(std::vector<NInterface::SArea>& areas) const
         areas.push_back(Around(x, y, 2.0f * cell));
     }
     if (NInterface::SArea cursor; NInterface::GetCursorArea(cursor))
+    {
         areas.push_back(cursor);
+        const CSprite* sprite = NInterface::GetCursorSprite();
+        look.insert(look.end(),
+                    {cursor.m_x0, cursor.m_y0, cursor.m_x1, cursor.m_y1,
+                     static_cast<double>(sprite->GetGroup()), static_cast<double>(sprite->GetFrame())});
+    }
 }
 
 void CGame::AppendOverLook(std::vector<double>& look)
@@ -99,6 +119,9 @@ bool CGame::ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SAre
     AppendOverLook(over);
     std::vector<NInterface::SArea> moving;
     AppendMovingAreas(moving);
+    std::vector<NInterface::SArea> pointer;
+    std::vector<double> pointerLook;
+    AppendPointerAreas(pointer, pointerLook);
 
     const CApplication* app = CApplication::Get();
     const std::vector<double>* kept = m_still_layer.KeptLook();
@@ -115,6 +138,16 @@ bool CGame::ChangedAreas(std::vector<NInterface::SArea>& areas, NInterface::SAre
     m_repaint_over = std::move(over);
     areas = std::move(m_repaint_moving);
     m_repaint_moving = moving;
+    // While the pointer rests, what follows it is drawn as the kept picture
+    // already shows it: its parts are repainted only where they were and are
+    // when they changed. Animated parts beneath get clips of their own.
+    if (pointerLook != m_repaint_pointer_look)
+    {
+        areas.insert(areas.end(), m_repaint_pointer.begin(), m_repaint_pointer.end());
+        moving.insert(moving.end(), pointer.begin(), pointer.end());
+    }
+    m_repaint_pointer = std::move(pointer);
+    m_repaint_pointer_look = std::move(pointerLook);
     if (!partial)
         return false;
     // The flowers that changed come first: the still layer is redrawn and

@@ -239,6 +239,7 @@ void CMainMenu::Draw()
     for (const CSimpleButton* button : VisibleButtons())
         still.insert(still.end(), {static_cast<double>(button->GetState()), button->GetX(), button->GetY()});
     still.push_back(static_cast<double>(still.size()));
+    m_still_look = still;
     std::vector<SArea> moving;
     AppendDragonAreas(m_dragons, moving);
     if (SArea cursor; GetCursorArea(cursor))
@@ -260,6 +261,16 @@ void CMainMenu::DrawStill(const SArea* area)
     // Decoded when first shown, and again after another screen's backdrop took its place.
     if (CResourceGroup* group = background ? FindGroup("main") : nullptr)
         group->Require(background);
+    std::vector<double> look = m_still_look;
+    look.push_back(static_cast<double>(background ? background->GetName() : 0));
+    const std::vector<double>* kept = m_still_layer.KeptLook();
+    if (area && kept && *kept == look)
+    {
+        // Depth is as the whole drawing left it: all lies at one depth.
+        m_still_layer.DrawKept();
+        NGl::Enable(GL_DEPTH_TEST);
+        return;
+    }
     // Over the last frame the background alone puts back every pixel and its
     // depth: a colour picture is opaque, drawn unblended, and lies at the depth
     // all else is drawn at.
@@ -279,6 +290,9 @@ void CMainMenu::DrawStill(const SArea* area)
                                       button->GetHeight()))
                 button->Draw();
     NGl::PopMatrix();
+    // Drawn whole under a dialog too: one copy serves as long as the look holds.
+    if (!area && !(kept && *kept == look))
+        m_still_layer.Keep(look);
 }
 
 std::vector<CSimpleButton*> CMainMenu::VisibleButtons() const

@@ -6,6 +6,7 @@
 
 #include "framework/MenuRepaint.h"
 #include "framework/Screen.h"
+#include "media/LayerCache.h"
 #include "play/TopTable.h"
 #include "screens/InterfaceInsect.h"
 #include "storage/BackgroundWriter.h"
@@ -98,6 +99,11 @@ class CMainMenu : public CScreen
     CStatistics m_statistics;
     std::vector<std::unique_ptr<CInterfaceInsect>> m_dragons;
     CMenuRepaint m_repaint;
+    // The still picture as last drawn whole, put back where the dragons were
+    // and are: one unfiltered copy costs a software renderer less than the
+    // scaled backdrop and the buttons over it.
+    CLayerCache m_still_layer;
+    std::vector<double> m_still_look;
 
     // The saved game's writes, off the frame's thread.
     CBackgroundWriter m_saves;

@@ -2,9 +2,11 @@
 # whole: the main menu with its dragons (the pointer still, then over a
 # button, then away) and a game waiting for the player's move (the pointer
 # over the board, then over the bonus bar), at fixed seeds, compared pixel
-# for pixel with CHROMAL_NO_PARTIAL_REDRAW=1. (Drawing without the kept
+# for pixel with CHROMAL_NO_PARTIAL_REDRAW=1, in an 800x600 window and full
+# screen (scaled by 1.28 between black bars). (Drawing without the kept
 # layer: kept_layer_test.)
 BUILD_DIR=$1 SOURCE_DIR=$2
+CHROMAL_XVFB_SCREEN=1600x768x24
 source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/dat/game.txt"
@@ -28,23 +30,28 @@ game_script() {
   echo "761 quit"
 }
 
-for mode in partial whole; do
-  mkdir -p "$WORK/$mode"
-  menu_script "$WORK/$mode" >"$WORK/menu-$mode.txt"
-  game_script "$WORK/$mode" >"$WORK/game-$mode.txt"
-  partial=0
-  [ "$mode" = whole ] && partial=1
-  CHROMAL_NO_PARTIAL_REDRAW=$partial timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
-    --user-dir "$WORK/user-menu-$mode" --windowed --no-pacing --seed 3 --replay "$WORK/menu-$mode.txt" \
-    || fail "menu, $mode: exit code $?"
-  CHROMAL_NO_PARTIAL_REDRAW=$partial timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
-    --user-dir "$WORK/user-game-$mode" --windowed --no-pacing --seed 5 --play classic:1 \
-    --replay "$WORK/game-$mode.txt" || fail "game, $mode: exit code $?"
+for size in windowed fullscreen; do
+  for mode in partial whole; do
+    dir="$WORK/$mode/$size"
+    mkdir -p "$dir"
+    menu_script "$dir" >"$WORK/menu-$mode-$size.txt"
+    game_script "$dir" >"$WORK/game-$mode-$size.txt"
+    partial=$([ "$mode" = whole ] && echo 1 || echo 0)
+    CHROMAL_NO_PARTIAL_REDRAW=$partial timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
+      --user-dir "$WORK/user-menu-$mode-$size" "--$size" --no-pacing --seed 3 \
+      --replay "$WORK/menu-$mode-$size.txt" || fail "menu, $mode, $size: exit code $?"
+    CHROMAL_NO_PARTIAL_REDRAW=$partial timeout "$RUN_TIMEOUT" "$CHROMAL" --data "$DATA" \
+      --user-dir "$WORK/user-game-$mode-$size" "--$size" --no-pacing --seed 5 --play classic:1 \
+      --replay "$WORK/game-$mode-$size.txt" || fail "game, $mode, $size: exit code $?"
+  done
 done
+[ "$("$PROBE" "$WORK/partial/fullscreen/menu-30.png" size)" = "1600 768" ] || fail "not full screen"
 
-count=$(same_shots "$WORK/partial" "$WORK/whole" 0 "whole-drawn") || fail "partly redrawn frames differ"
-[ "$count" -ge 18 ] || fail "only $count screenshots"
-# The dragons do fly: the comparison is of moving pictures.
-"$PROBE" "$WORK/partial/menu-30.png" same "$WORK/partial/menu-31.png" 0 >/dev/null \
-  && fail "the menu stands still: nothing to compare"
-echo "ok ($count screenshots alike)"
+for size in windowed fullscreen; do
+  n=$(same_shots "$WORK/partial/$size" "$WORK/whole/$size" 0 "whole-drawn") || fail "$size: partly redrawn frames differ"
+  [ "$n" -ge 18 ] || fail "$size: only $n screenshots"
+  # The dragons do fly: the comparison is of moving pictures.
+  "$PROBE" "$WORK/partial/$size/menu-30.png" same "$WORK/partial/$size/menu-31.png" 0 >/dev/null \
+    && fail "$size: the menu stands still: nothing to compare"
+done
+echo "ok"
