@@ -2,6 +2,7 @@
 #include "framework/DialogScreen.h"
 
 #include "framework/Application.h"
+#include "media/ResourceGroup.h"
 #include "media/Texture.h"
 #include "platform/Gl.h"
 #include "platform/KeyCodes.h"
@@ -47,6 +48,9 @@ void CDialogScreen::DrawFadingBack(const CTexture* texture)
     NGl::Enable(GL_TEXTURE_2D);
     NGl::Enable(GL_BLEND);
     NGl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A dialog's back is decoded when it first shows.
+    if (CResourceGroup* group = texture ? FindGroup("main") : nullptr)
+        group->Require(texture);
     NGl::BindTexture(texture ? texture->GetName() : 0);
     NGl::Color(1.0f, 1.0f, 1.0f, std::min(m_fade, 1.0f));
     const float width = static_cast<float>(m_width);

@@ -81,7 +81,13 @@ void CInterfaceResources::Load(CResourceGroup& group)
     // The backdrops of the screens the menu opens: one stands at a time. The
     // menu's own stays beside it (it is shown again often) until a game
     // covers the menu.
-    const auto onDemand = [](CTexture* CInterfaceResources::*member)
+    // The dialogs' backs show now and then, over the menu or a game.
+    const auto dialogBack = [](CTexture* CInterfaceResources::*member)
+    {
+        return member == &CInterfaceResources::m_enter_name_dlg_back ||
+               member == &CInterfaceResources::m_continue_dlg_back;
+    };
+    const auto screenBack = [](CTexture* CInterfaceResources::*member)
     {
         return member == &CInterfaceResources::m_main_window_back ||
                member == &CInterfaceResources::m_options_window_back ||
@@ -92,13 +98,14 @@ void CInterfaceResources::Load(CResourceGroup& group)
     for (const auto& entry : entries)
     {
         const std::string file = m_list.GetString(entry.m_key, "0");
-        if (onDemand(entry.m_member))
+        if (screenBack(entry.m_member) || dialogBack(entry.m_member))
         {
-            // The screens' backdrops: centred, larger than the screen.
             this->*entry.m_member =
                 group.AddTextureOnDemand(file, entry.m_key, false, entry.m_mipmaps,
                                          entry.m_member == &CInterfaceResources::m_main_window_back);
-            (this->*entry.m_member)->CentreOn(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+            // The screens' backdrops: centred, larger than the screen.
+            if (screenBack(entry.m_member))
+                (this->*entry.m_member)->CentreOn(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
         }
         else
             this->*entry.m_member = group.AddTexture(file, entry.m_key, false, entry.m_mipmaps);
