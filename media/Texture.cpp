@@ -219,13 +219,15 @@ void CTexture::Upload(CImage& image, bool wrap, bool mipmaps)
     if (m_next_ratio == 2)
     {
         // A twin is shown at 1.25 to 2 times the picture: between its own
-        // pixels and half of them, so it is minified through a level of half
-        // its size (all levels where the picture is drawn smaller still),
-        // made here: GL's own generation compiles and runs a blit per level,
-        // a quarter of a second at start-up. Half a level towards the finer
-        // one keeps edges as crisp as a slight minification allows: full
-        // screen on 1080 lines shows 0.9 of a twin.
-        NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        // pixels and half of them. It gets a level of half its size (all
+        // levels where the picture is drawn smaller still), made here: GL's
+        // own generation compiles and runs a blit per level, a quarter of a
+        // second at start-up. The nearest level is sampled, biased half a
+        // level towards the finer: in that range the twin's own pixels, as
+        // crisp as a slight minification allows, and the half level where a
+        // picture is drawn at less than half of it. Blending two levels
+        // costs llvmpipe half as much again per pixel.
+        NGl::TexParameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
         NGl::TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         // A kept part's edge is the screen's: no texel from the other side.
         const GLint edge = cropped ? GL_CLAMP_TO_EDGE : !mipmaps || wrap ? GL_REPEAT : GL_CLAMP;
