@@ -126,6 +126,21 @@ void PlaceWindow(IPlatform& platform, CSettings& settings)
                                settings.m_window_x, settings.m_window_y);
 }
 
+// The window with its GL context and icon, then full screen if asked for;
+// false when the window cannot be made.
+bool OpenWindow(CApplication& app, IPlatform& platform, const CSettings& settings, const CFileSystem& files)
+{
+    SetWindowIcon(platform, files);
+    if (!app.CreateMainWindow(NTexts::Text(NTexts::EText::kGameName), settings.m_window_x,
+                              settings.m_window_y, settings.m_window_width, settings.m_window_height))
+        return false;
+    if (settings.m_full_screen)
+        app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
+    // The pictures load once, in the set the window's size calls for.
+    app.FollowDetail();
+    return true;
+}
+
 // The intro stands while the rest loads.
 void ShowIntro(CApplication& app, IPlatform& platform)
 {
@@ -311,9 +326,7 @@ int RunProgram(const CCommandLine& options)
     PlaceWindow(platform, settings);
 
     // 11-12. The window with its GL context and icon, then full screen if asked for.
-    SetWindowIcon(platform, *files);
-    if (!app.CreateMainWindow(NTexts::Text(NTexts::EText::kGameName), settings.m_window_x,
-                              settings.m_window_y, settings.m_window_width, settings.m_window_height))
+    if (!OpenWindow(app, platform, settings, *files))
     {
         std::fprintf(stderr, "chromal: cannot create the window\n");
         CApplication::Destroy();
@@ -321,10 +334,6 @@ int RunProgram(const CCommandLine& options)
         CFileSystem::Destroy();
         return 1;
     }
-    if (settings.m_full_screen)
-        app.SetFullScreen(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
-    // The pictures load once, in the set the window's size calls for.
-    app.FollowDetail();
     // Changes from here on are the player's own.
     const int startModeChanges = app.ModeChanges();
 

@@ -69,6 +69,8 @@ constexpr const char* kLevelChoiceFile = "mui/custom_wnd.txt";
 constexpr const char* kTopFile = "mui/top_wnd.txt";
 constexpr const char* kOptionsFile = "mui/options_wnd.txt";
 constexpr const char* kStatsFile = "mui/stats_wnd.txt";
+// The picture that stands while the game loads.
+constexpr const char* kIntroPicture = "mui/bgs/intro.jpg";
 
 // The status numbers are centred on their x, like the messages, whose lines
 // the game centres on the screen; the tooltip is centred over the bonus bar.

@@ -12,7 +12,7 @@ CIntro::CIntro()
 {
     m_texture.CentreOn(CSettings::kLogicalWidth, CSettings::kLogicalHeight);
     if (const CFileSystem* files = CFileSystem::Get())
-        m_texture.LoadFromSource(*files, "mui/bgs/intro.jpg", false, false);
+        m_texture.LoadFromSource(*files, NPlaces::kIntroPicture, false, false);
 }
 
 CIntro::~CIntro()

@@ -5,6 +5,7 @@
 #include "rules/BonusTable.h"
 
 #include "catalogue/LevelSets.h"
+#include "catalogue/Places.h"
 #include "catalogue/Texts.h"
 #include "tools/datagen/Config.h"
 #include "tools/datagen/Flowers.h"
@@ -154,7 +155,7 @@ void MainMenu(COutput& out)
     style.colour = Rgb(255, 250, 220);
     style.outline = 2;
     DrawText(intro, Text(EText::kLoading), 400 + kOx, 420 + kOy, style);
-    out.WriteJpeg("mui/bgs/intro.jpg", intro);
+    out.WriteJpeg(NPlaces::kIntroPicture, intro);
 }
 
 void Options(COutput& out)

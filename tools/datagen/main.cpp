@@ -79,28 +79,27 @@ int ReadOptions(int argc, char** argv, SOptions& options)
     return -1;
 }
 
-// Every data file, each kind of them timed with --verbose, then the summary
-// from `start` on; returns the exit code.
-int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::time_point start)
+// Runs a step of the generator, printing its time with --verbose.
+struct STimed
 {
-    auto timed = [&](const std::string& what, auto&& step)
+    bool m_verbose;
+    template <typename FStep> void operator()(const std::string& what, FStep&& step) const
     {
         const auto t0 = std::chrono::steady_clock::now();
         step();
-        if (verbose)
+        if (m_verbose)
             std::printf("  %-12s %.2f s\n", what.c_str(),
                         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-    };
-    std::string problems;
-    bool masksOk = true;
-    timed("config", [&] { NDatagen::WriteConfig(out); });
-    // The masks need no text or pictures, so they are made alongside the rest.
-    auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
-    std::string helpProblems;
+    }
+};
+
+// Every picture at scale 1 and at scale 2, which writes the same pictures
+// twice as fine under "x2/" and none of the files they share. Two threads
+// take the steps in turn, the longest first. False (with the reason in
+// helpProblems) when a help page overflows.
+bool WritePictures(NDatagen::COutput& out, const STimed& timed, std::string& helpProblems)
+{
     bool helpOk = true;
-    // Every picture at scale 1 and at scale 2, which writes the same pictures
-    // twice as fine under "x2/" and none of the files they share. Two threads
-    // take the steps in turn, the longest first.
     struct SStep
     {
         const char* what;
@@ -152,6 +151,21 @@ int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::ti
     auto helper = std::async(std::launch::async, work);
     work();
     helper.get();
+    return helpOk;
+}
+
+// Every data file, each kind of them timed with --verbose, then the summary
+// from `start` on; returns the exit code.
+int WriteAll(NDatagen::COutput& out, bool verbose, std::chrono::steady_clock::time_point start)
+{
+    const STimed timed{verbose};
+    std::string problems;
+    bool masksOk = true;
+    timed("config", [&] { NDatagen::WriteConfig(out); });
+    // The masks need no text or pictures, so they are made alongside the rest.
+    auto masks = std::async(std::launch::async, [&] { return NDatagen::WriteMasks(out, problems); });
+    std::string helpProblems;
+    const bool helpOk = WritePictures(out, timed, helpProblems);
     timed("sounds", [&] { NDatagen::WriteSounds(out); });
     timed("music", [&] { NDatagen::WriteMusic(out); });
     timed("masks", [&] { masksOk = masks.get(); });
