@@ -9,7 +9,7 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 export SDL_AUDIODRIVER=dummy
-ROUNDS=${CHROMAL_KILL_ROUNDS:-32}
+ROUNDS=${CHROMAL_KILL_ROUNDS:-20}
 USER_DIR="$WORK/user"
 LOG="$WORK/moments.txt"
 # A save is written off the frame's thread (and waits for the disk); a turn
