@@ -326,13 +326,21 @@ void CMainMenu::OnKeyDown(int key)
     CScreen::OnKeyDown(key);
 }
 
+void CMainMenu::Cover(CScreen* screen)
+{
+    // Its kept copy of the still picture is a picture's size (four times that
+    // in the detailed set): taken again when the menu shows once more.
+    m_still_layer.Forget();
+    if (CApplication* app = CApplication::Get())
+        app->PushScreen(screen);
+}
+
 void CMainMenu::OpenLevelChoice()
 {
     if (!m_custom)
         m_custom = std::make_unique<CCustomLevelWnd>();
     m_custom->SetStatistics(&m_statistics);
-    if (CApplication* app = CApplication::Get())
-        app->PushScreen(m_custom.get());
+    Cover(m_custom.get());
 }
 
 void CMainMenu::OnControl(CControl* control)
@@ -362,20 +370,17 @@ void CMainMenu::OnControl(CControl* control)
     else if (control == m_help_btn.get())
     {
         m_help = std::make_unique<CHelpWnd>();
-        if (app)
-            app->PushScreen(m_help.get());
+        Cover(m_help.get());
     }
     else if (control == m_top_btn.get())
     {
         m_top = std::make_unique<CTopWnd>(&m_top_table, &m_statistics);
-        if (app)
-            app->PushScreen(m_top.get());
+        Cover(m_top.get());
     }
     else if (control == m_options_btn.get())
     {
         m_options = std::make_unique<COptionsWnd>();
-        if (app)
-            app->PushScreen(m_options.get());
+        Cover(m_options.get());
     }
 }
 
@@ -414,8 +419,7 @@ void CMainMenu::ShowGame()
     // The game covers every menu screen: no menu backdrop is needed until it ends.
     if (CResourceGroup* group = FindGroup("main"))
         group->ReleaseOnDemand();
-    if (CApplication* app = CApplication::Get())
-        app->PushScreen(m_game.get());
+    Cover(m_game.get());
 }
 
 void CMainMenu::OnScreenClosed(CScreen* screen)
@@ -442,8 +446,7 @@ void CMainMenu::OnScreenClosed(CScreen* screen)
         {
             m_top = std::make_unique<CTopWnd>(&m_top_table, &m_statistics);
             m_top->SetPage(type);
-            if (CApplication* app = CApplication::Get())
-                app->PushScreen(m_top.get());
+            Cover(m_top.get());
         }
     }
     else if (screen == m_custom.get())

@@ -74,6 +74,8 @@ class CMainMenu : public CScreen
     void SetupProjection();
     void Hide();
     void RestartMenuMusic(bool restart);
+    // Pushes a screen over the menu.
+    void Cover(CScreen* screen);
     void OpenLevelChoice();
     // Puts the game over the menu, with the menu's backdrop released.
     void ShowGame();
