@@ -22,11 +22,6 @@ std::vector<CTexture*>& LiveTextures()
     return textures;
 }
 
-// The twin at the current detail, or an empty buffer (then the set's own).
-CDataBuffer ReadTwin(const CFileSystem& files, const std::string& fileName)
-{
-    return g_detail == 2 ? files.ReadFile(kDetailFolder + fileName) : CDataBuffer();
-}
 } // namespace
 
 CTexture::CTexture()
@@ -45,6 +40,11 @@ void CTexture::CentreOn(float screenWidth, float screenHeight)
 {
     m_screen[0] = screenWidth;
     m_screen[1] = screenHeight;
+}
+
+void CTexture::TexCoord(const CTexture* texture, float s, float t)
+{
+    NGl::TexCoord(texture ? texture->S(s) : s, texture ? texture->T(t) : t);
 }
 
 int CTexture::Detail()
@@ -80,6 +80,28 @@ void CTexture::Release()
     m_loaded = false;
 }
 
+void CTexture::Remember(const CFileSystem& files, const std::string& file, const std::string& alphaFile,
+                        bool wrap, bool mipmaps)
+{
+    m_files = &files;
+    m_file = file;
+    m_alpha_file = alphaFile;
+    m_wrap = wrap;
+    m_mipmaps = mipmaps;
+}
+
+template <typename FLoad> void CTexture::LoadEitherSet(const CFileSystem& files, bool twins, FLoad load)
+{
+    // A twin that does not decode leaves the set's own.
+    m_next_ratio = 2;
+    const bool twin =
+        twins && g_detail == 2 &&
+        load([&files](const std::string& name) { return files.ReadFile(kDetailFolder + name); });
+    m_next_ratio = 1;
+    if (!twin)
+        load([&files](const std::string& name) { return files.ReadFile(name); });
+}
+
 bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileName, bool wrap, bool mipmaps)
 {
     if (fileName.empty())
@@ -87,51 +109,38 @@ bool CTexture::LoadFromSource(const CFileSystem& files, const std::string& fileN
     const char last = fileName.back();
     if (last != 'a' && last != 'A' && last != 'g' && last != 'G' && last != 's' && last != 'S')
         return true;
-    m_files = &files;
-    m_file = fileName;
-    m_alpha_file.clear();
-    m_wrap = wrap;
-    m_mipmaps = mipmaps;
-    auto load = [&](CDataBuffer bytes)
-    {
-        if (last == 's' || last == 'S')
-            return LoadDds(bytes.Data(), bytes.Size(), wrap);
-        CImage image;
-        if (!Decode(last == 'a' || last == 'A', bytes.Data(), bytes.Size(), image))
-            return false;
-        // The file's bytes go before the texture is made: a twin's are megabytes.
-        bytes = CDataBuffer();
-        Upload(image, wrap, mipmaps);
-        return true;
-    };
-    // No DDS picture has a twin; a twin that does not decode leaves the set's own.
-    m_next_ratio = 2;
-    const bool twin = last != 's' && last != 'S' && load(ReadTwin(files, fileName));
-    m_next_ratio = 1;
-    if (!twin)
-        load(files.ReadFile(fileName));
+    Remember(files, fileName, std::string(), wrap, mipmaps);
+    const bool dds = last == 's' || last == 'S';
+    // No DDS picture has a twin.
+    LoadEitherSet(files, !dds,
+                  [&](const auto& read)
+                  {
+                      CDataBuffer bytes = read(fileName);
+                      if (dds)
+                          return LoadDds(bytes.Data(), bytes.Size(), wrap);
+                      CImage image;
+                      if (!Decode(last == 'a' || last == 'A', bytes.Data(), bytes.Size(), image))
+                          return false;
+                      // The file's bytes go before the texture is made: a twin's are megabytes.
+                      bytes = CDataBuffer();
+                      Upload(image, wrap, mipmaps);
+                      return true;
+                  });
     return true;
 }
 
 bool CTexture::LoadWithAlpha(const CFileSystem& files, const std::string& colourFile,
                              const std::string& alphaFile, bool wrap, bool mipmaps)
 {
-    m_files = &files;
-    m_file = colourFile;
-    m_alpha_file = alphaFile;
-    m_wrap = wrap;
-    m_mipmaps = mipmaps;
-    m_next_ratio = 2;
-    const CDataBuffer colour = ReadTwin(files, colourFile);
-    const CDataBuffer alpha = ReadTwin(files, alphaFile);
-    const bool twin = LoadJpegPair(colour.Data(), colour.Size(), alpha.Data(), alpha.Size(), wrap, mipmaps);
-    m_next_ratio = 1;
-    if (!twin)
-    {
-        const CDataBuffer ownColour = files.ReadFile(colourFile);
-        const CDataBuffer ownAlpha = files.ReadFile(alphaFile);
-        LoadJpegPair(ownColour.Data(), ownColour.Size(), ownAlpha.Data(), ownAlpha.Size(), wrap, mipmaps);
-    }
+    Remember(files, colourFile, alphaFile, wrap, mipmaps);
+    LoadEitherSet(files, true,
+                  [&](const auto& read)
+                  {
+                      const CDataBuffer colour = read(colourFile);
+                      const CDataBuffer alpha = read(alphaFile);
+                      return LoadJpegPair(colour.Data(), colour.Size(), alpha.Data(), alpha.Size(), wrap,
+                                          mipmaps);
+                  });
     return true;
 }
 
@@ -237,15 +246,19 @@ void CTexture::Upload(CImage& image, bool wrap, bool mipmaps)
         NGl::TexImage2D(0, 4, width, height, format, GL_UNSIGNED_BYTE, image.m_pixels.data());
         GLint level = 0;
         if (!NGl::IsHeadless())
-            for (CImage smaller = HalfSize(image);; smaller = HalfSize(smaller))
+        {
+            CImage smaller = HalfSize(image);
+            image = CImage(); // its texture holds it now
+            for (;;)
             {
-                image = CImage(); // its texture holds it now
                 NGl::TexImage2D(++level, 4, static_cast<GLsizei>(smaller.m_width),
                                 static_cast<GLsizei>(smaller.m_height), format, GL_UNSIGNED_BYTE,
                                 smaller.m_pixels.data());
                 if (!mipmaps || (smaller.m_width == 1 && smaller.m_height == 1))
                     break;
+                smaller = HalfSize(smaller);
             }
+        }
         NGl::TexParameter(GL_TEXTURE_MAX_LEVEL, level);
     }
     else if (mipmaps)

@@ -43,6 +43,9 @@ class CTexture
     void CentreOn(float screenWidth, float screenHeight);
     float S(float s) const { return (s - m_origin[0]) * m_stretch[0]; }
     float T(float t) const { return (t - m_origin[1]) * m_stretch[1]; }
+    // Gives GL the whole picture's coordinate (s, t), mapped into what the
+    // texture keeps (without a texture, as it is).
+    static void TexCoord(const CTexture* texture, float s, float t);
 
     // The picture set the window calls for: 2 when it shows the picture at
     // more than 1.25 times, else 1.
@@ -73,6 +76,11 @@ class CTexture
     // Keeps the part of a twin its screen shows; false when that is all of it.
     bool CropToScreen(CImage& image);
     void Reload();
+    void Remember(const CFileSystem& files, const std::string& file, const std::string& alphaFile, bool wrap,
+                  bool mipmaps);
+    // Loads through `load`, given a reader of files: the twins' at detail 2
+    // (where `twins`), else or when they do not decode the set's own.
+    template <typename FLoad> void LoadEitherSet(const CFileSystem& files, bool twins, FLoad load);
 
     std::uint32_t m_name = 0;
     std::uint32_t m_width = 0;

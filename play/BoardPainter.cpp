@@ -52,7 +52,7 @@ unsigned CBoardPainter::BackgroundName() const
 
 void CBoardPainter::BackgroundCorner(float s, float t, float x, float y) const
 {
-    NGl::TexCoord(m_background ? m_background->S(s) : s, m_background ? m_background->T(t) : t);
+    CTexture::TexCoord(m_background, s, t);
     NGl::Vertex(x, y);
 }
 

@@ -49,13 +49,13 @@ void CIntro::Draw()
     NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
     NGl::BindTexture(m_texture.GetName());
     NGl::Begin(GL_TRIANGLE_STRIP);
-    NGl::TexCoord(m_texture.S(0.0f), m_texture.T(1.0f));
+    CTexture::TexCoord(&m_texture, 0.0f, 1.0f);
     NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropTop, 0.0f);
-    NGl::TexCoord(m_texture.S(0.0f), m_texture.T(0.0f));
+    CTexture::TexCoord(&m_texture, 0.0f, 0.0f);
     NGl::Vertex(NPlaces::kBackdropLeft, NPlaces::kBackdropBottom, 0.0f);
-    NGl::TexCoord(m_texture.S(1.0f), m_texture.T(1.0f));
+    CTexture::TexCoord(&m_texture, 1.0f, 1.0f);
     NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropTop, 0.0f);
-    NGl::TexCoord(m_texture.S(1.0f), m_texture.T(0.0f));
+    CTexture::TexCoord(&m_texture, 1.0f, 0.0f);
     NGl::Vertex(NPlaces::kBackdropRight, NPlaces::kBackdropBottom, 0.0f);
     NGl::End();
     CScreen::Draw();

@@ -24,7 +24,7 @@ void DrawMenuBackground(const CTexture* texture)
     NGl::BindTexture(texture ? texture->GetName() : 0);
     const auto corner = [texture](float s, float t, float x, float y)
     {
-        NGl::TexCoord(texture ? texture->S(s) : s, texture ? texture->T(t) : t);
+        CTexture::TexCoord(texture, s, t);
         NGl::Vertex(x, y, 0.0f);
     };
     NGl::Begin(GL_QUADS);

@@ -194,12 +194,9 @@ int main(int argc, char** argv)
             const SStretched small(other, width, height);
             const double stretched = GradientRms(box, small);
             double difference = 0;
-            count(
-                [&](int x, int y)
-                {
+            for (int y = box[1]; y < box[3]; ++y)
+                for (int x = box[0]; x < box[2]; ++x)
                     difference += std::fabs(Brightness(picture.At(x, y)) - small(x, y));
-                    return true;
-                });
             difference /= static_cast<double>(box[2] - box[0]) * (box[3] - box[1]);
             std::printf("%.2f %.2f %.2f %.2f\n", rms, stretched, stretched > 0 ? rms / stretched : 0.0,
                         difference);
