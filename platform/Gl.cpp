@@ -335,7 +335,7 @@ CLetterbox g_transform;
 // of them inside it, as glClear would. A partial redraw clears through a few
 // small clips each frame, and the bars of a full screen are large: a
 // scissored clear is a drawn quad for a software renderer.
-void ClearBars()
+void ClearBarsNow()
 {
     const CLetterbox& t = g_transform;
     if ((t.m_left <= 0 && t.m_bottom <= 0) || t.m_width <= 0 || t.m_height <= 0)
@@ -401,7 +401,14 @@ void Clear(GLbitfield mask)
         return;
     glClear(mask);
     if (mask & GL_COLOR_BUFFER_BIT)
-        ClearBars();
+        ClearBarsNow();
+}
+
+void ClearBars()
+{
+    g_batch.Interrupt();
+    if (!g_headless)
+        ClearBarsNow();
 }
 
 void SetViewportTransform(const CLetterbox& box)

@@ -52,6 +52,9 @@ void TexEnvMode(GLint mode);
 void Hint(GLenum target, GLenum mode);
 void ClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
 void Clear(GLbitfield mask);
+// Clears the bars around the picture alone: for a frame whose picture is
+// about to be covered whole.
+void ClearBars();
 // The viewport is given in the program's pixels; the platform scales it to
 // the window's (or full screen's) size as `box` says; clearing the colour
 // buffer leaves the bars around the picture black.

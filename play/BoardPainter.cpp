@@ -334,7 +334,7 @@ void CBoardPainter::ExtendByLook(const double* record, float area[4])
 }
 
 bool CBoardPainter::ChangedFlowersArea(const double* before, const double* after, std::size_t size,
-                                       float area[4])
+                                       float area[4], std::vector<NInterface::SArea>* parts)
 {
     constexpr std::size_t kHeader = 4;
     area[0] = area[1] = 1e9f;
@@ -344,8 +344,17 @@ bool CBoardPainter::ChangedFlowersArea(const double* before, const double* after
     for (std::size_t i = kHeader; i < size; i += kLookSize)
         if (!std::equal(before + i, before + i + kLookSize, after + i))
         {
-            ExtendByLook(before + i, area);
-            ExtendByLook(after + i, area);
+            float own[4] = {1e9f, 1e9f, -1e9f, -1e9f};
+            ExtendByLook(before + i, own);
+            ExtendByLook(after + i, own);
+            if (own[0] > own[2])
+                continue;
+            area[0] = std::min(area[0], own[0]);
+            area[1] = std::min(area[1], own[1]);
+            area[2] = std::max(area[2], own[2]);
+            area[3] = std::max(area[3], own[3]);
+            if (parts)
+                parts->push_back({own[0], own[1], own[2], own[3]});
         }
     return true;
 }

@@ -3,6 +3,7 @@
 // the look that lets a frame redraw only the flowers that changed.
 #pragma once
 
+#include "framework/MenuRepaint.h"
 #include "media/Sprite.h"
 #include "rules/Cell.h"
 #include "rules/Field.h"
@@ -65,16 +66,16 @@ class CBoardPainter
     // for an empty slot); `over`, when given, holds one value per slot for
     // what the layer draws over that flower alone (the zones' outline). ChangedFlowersArea compares two such
     // lists of one board: false when more than single cells differ, else the rectangle (x0, y0, x1, y1)
-    // holding every changed cell before and after (empty, x0 > x1, if none). ExtendByLook grows such a
-    // rectangle over the pixels one record may cover.
+    // holding every changed cell before and after (empty, x0 > x1, if none), and in `parts` each changed
+    // cell's own. ExtendByLook grows such a rectangle over the pixels one record may cover.
     static constexpr std::size_t kLookSize = 17;
     void AppendFlowersLook(const CField& field, std::vector<double>& look,
                            const std::vector<unsigned>* over = nullptr) const;
     void AppendLook(const CCell& cell, std::vector<double>& look, double over = 0.0) const;
     static void AppendNoLook(std::vector<double>& look);
     static void ExtendByLook(const double* record, float area[4]);
-    static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size,
-                                   float area[4]);
+    static bool ChangedFlowersArea(const double* before, const double* after, std::size_t size, float area[4],
+                                   std::vector<NInterface::SArea>* parts = nullptr);
 
   private:
     unsigned BackgroundName() const;

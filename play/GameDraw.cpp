@@ -7,6 +7,7 @@
 #include "catalogue/Texts.h"
 #include "framework/Application.h"
 #include "framework/MenuCursor.h"
+#include "framework/MenuRepaint.h"
 #include "media/Backing.h"
 #include "media/Sprite.h"
 #include "platform/Gl.h"
@@ -67,8 +68,11 @@ void CGame::GrowPreviewedFlower()
 
 void CGame::DrawFrame()
 {
+    // All of the game lies at one depth and nothing tests it: clearing a
+    // depth buffer nobody reads cost a software renderer a sixth of a large
+    // window's frame (the menus clear their own).
+    NGl::Disable(GL_DEPTH_TEST);
     NGl::ClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    NGl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     NGl::PushMatrix();
     DrawStillLayer();
     m_rival_move.Draw(*m_field, *m_painter);
@@ -89,10 +93,17 @@ void CGame::DrawFrame()
 // Background, numbers and flowers change only with the play; they are kept as
 // one picture, and when only a few flowers turn or grow (the spinning home,
 // the flower under the pointer) only the rectangle around them is drawn again.
+// The layer covers the picture: what it leaves to clear is the bars, or all
+// when it is drawn afresh.
 void CGame::DrawStillLayer()
 {
+    // Each part starts from the state the kept copy leaves, whatever the
+    // part before it left (a flower's blending, a line's colour).
     const auto drawLayer = [this](const float* area)
     {
+        NGl::Disable(GL_BLEND);
+        NGl::Disable(GL_ALPHA_TEST);
+        NGl::Color(1.0f, 1.0f, 1.0f, 1.0f);
         m_painter->DrawBackground();
         DrawStatus();
         if (area)
@@ -108,25 +119,49 @@ void CGame::DrawStillLayer()
     const std::vector<double>* kept = m_still_layer.KeptLook();
     if (kept && *kept == m_still_look)
     {
+        NGl::ClearBars();
         m_still_layer.DrawKept();
         return;
     }
     // Redrawing more than half the screen through a scissor costs more than
-    // drawing it whole.
+    // drawing it whole. Changes far apart (the spinning home at one end, a
+    // flower at the other) are redrawn apart.
     constexpr float kLargestRedraw = 800.0f * 600.0f / 2.0f;
     float area[4];
+    std::vector<NInterface::SArea> parts;
     if (kept && kept->size() == m_still_look.size() &&
         std::equal(m_still_look.begin(), m_still_look.begin() + statusSize, kept->begin()) &&
         CBoardPainter::ChangedFlowersArea(kept->data() + statusSize, m_still_look.data() + statusSize,
-                                          m_still_look.size() - statusSize, area) &&
-        (area[2] - area[0]) * (area[3] - area[1]) <= kLargestRedraw)
+                                          m_still_look.size() - statusSize, area, &parts))
     {
-        m_still_layer.DrawKept();
-        m_still_layer.BeginRedraw(area[0], area[1], area[2], area[3], 800.0f, 600.0f);
-        drawLayer(area);
-        m_still_layer.EndRedraw(m_still_look);
-        return;
+        parts = NInterface::CMenuRepaint::Merged(std::move(parts));
+        float total = 0.0f;
+        for (const NInterface::SArea& part : parts)
+            total += (part.m_x1 - part.m_x0) * (part.m_y1 - part.m_y0);
+        if (total <= kLargestRedraw)
+        {
+            NGl::ClearBars();
+            m_still_layer.DrawKept();
+            // A part the layer could not keep (outside the frame's clip) ends
+            // the copy, and the rest would be drawn unconfined: all is drawn.
+            for (const NInterface::SArea& part : parts)
+            {
+                if (!m_still_layer.KeptLook())
+                    break;
+                const float at[4] = {part.m_x0, part.m_y0, part.m_x1, part.m_y1};
+                m_still_layer.BeginRedraw(at[0], at[1], at[2], at[3], 800.0f, 600.0f);
+                drawLayer(at);
+                m_still_layer.EndRedraw(m_still_look);
+            }
+            if (m_still_layer.KeptLook())
+            {
+                // Also when the changes show nowhere (a hidden flower's clock).
+                m_still_layer.Relabel(m_still_look);
+                return;
+            }
+        }
     }
+    NGl::Clear(GL_COLOR_BUFFER_BIT);
     drawLayer(nullptr);
     m_still_layer.Keep(m_still_look);
 }

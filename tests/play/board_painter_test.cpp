@@ -55,6 +55,20 @@ TEST(FlowersLook, ChangedAreaCoversTheChangedCellBeforeAndAfterOnly)
     // Nothing changed: an empty area.
     ASSERT_TRUE(CBoardPainter::ChangedFlowersArea(after.data(), after.data(), after.size(), area));
     EXPECT_GT(area[0], area[2]);
+
+    // Two changes far apart: the area spans both, each part holds its own
+    // cell and not the other's.
+    still.SetSize(10.0f);
+    const std::vector<double> both = LookOf({&still, nullptr, &growing});
+    std::vector<NInterface::SArea> parts;
+    ASSERT_TRUE(CBoardPainter::ChangedFlowersArea(before.data(), both.data(), both.size(), area, &parts));
+    ASSERT_EQ(parts.size(), 2u);
+    EXPECT_LE(area[0], 100.0f - 10.0f * 0.7f);
+    EXPECT_GE(area[2], 300.0f + reach);
+    EXPECT_LE(parts[0].m_x0, 100.0f - 10.0f * 0.7f);
+    EXPECT_LT(parts[0].m_x1, 150.0f);
+    EXPECT_GT(parts[1].m_x0, 150.0f);
+    EXPECT_GE(parts[1].m_y1, 200.0f + reach);
 }
 
 TEST(FlowersLook, AnotherMagnifiedCellOrBoardShapeNeedsTheWholeLayer)
