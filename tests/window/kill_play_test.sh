@@ -9,7 +9,8 @@ source "$SOURCE_DIR/tests/window/common.sh"
 DATA="$BUILD_DIR/data"
 need_data "$DATA/mui/main_wnd.txt"
 export SDL_AUDIODRIVER=dummy
-ROUNDS=${CHROMAL_KILL_ROUNDS:-20}
+# Three rounds aim at each moment (CHROMAL_KILL_ROUNDS=N for a longer hunt).
+ROUNDS=${CHROMAL_KILL_ROUNDS:-12}
 USER_DIR="$WORK/user"
 LOG="$WORK/moments.txt"
 # A save is written off the frame's thread (and waits for the disk); a turn
