@@ -48,10 +48,14 @@ probe=$build/tests/png-probe
 "$probe" "$work/scale/1600.png" sharpness 340 120 1260 690 "$work/scale/800.png" >"$work/scale/1600.sharpness"
 "$probe" "$work/scale/full.png" sharpness 546 108 1374 621 "$work/scale/800.png" >"$work/scale/full.sharpness"
 "$probe" "$work/scale/800.png" sharpness 170 60 630 345 >"$work/scale/800.sharpness"
-echo "== level 89 in a 1600x1200 window"
-CHROMAL_XVFB_SCREEN=1920x1440x24 CHROMAL_BENCH_WINDOW=1600x1200 CHROMAL_DATA="$build/data" \
-  "$src/scripts/with-xvfb" "$build/bench/game_bench" --benchmark_filter='GameFrame/88/1/1/1' \
-  --benchmark_out="$work/game-1600.json" --benchmark_out_format=json 2> >(grep -v '^ALSA' >&2)
+echo "== level 89 in a 1600x1200 window, three runs"
+# Four times the pixels leave single runs at the mercy of the shared
+# machine's other work: the report takes the middle of three.
+for run in 1 2 3; do
+  CHROMAL_XVFB_SCREEN=1920x1440x24 CHROMAL_BENCH_WINDOW=1600x1200 CHROMAL_DATA="$build/data" \
+    "$src/scripts/with-xvfb" "$build/bench/game_bench" --benchmark_filter='GameFrame/88/1/1/1' \
+    --benchmark_out="$work/game-1600-$run.json" --benchmark_out_format=json 2> >(grep -v '^ALSA' >&2)
+done
 
 echo "== processor time while nobody plays (paced, 10 s each)"
 # Main menu, a game waiting for a move, the menu minimised and unmapped, in
