@@ -54,6 +54,14 @@ std::vector<SArea> CMenuRepaint::Merged(std::vector<SArea> areas)
     return areas;
 }
 
+bool CMenuRepaint::CheaperThanWhole(const std::vector<SArea>& areas, float width, float height)
+{
+    float total = 0.0f;
+    for (const SArea& area : areas)
+        total += Size(area);
+    return total <= width * height / 2.0f;
+}
+
 bool CMenuRepaint::Overlap(const SArea& a, float x, float y, float width, float height)
 {
     return a.m_x0 <= x + width && x <= a.m_x1 && a.m_y0 <= y + height && y <= a.m_y1;
@@ -77,11 +85,8 @@ void CMenuRepaint::DrawStill(bool lastFrameKept, const std::vector<double>& stil
         areas = m_moving;
         areas.insert(areas.end(), moving.begin(), moving.end());
         areas = Merged(std::move(areas));
-        // Past half the screen, one whole drawing costs less than the pieces.
-        float total = 0.0f;
-        for (const SArea& area : areas)
-            total += Size(area);
-        partial = total <= app->GetLogicalWidth() * app->GetLogicalHeight() / 2.0f;
+        partial = CheaperThanWhole(areas, static_cast<float>(app->GetLogicalWidth()),
+                                   static_cast<float>(app->GetLogicalHeight()));
     }
     m_valid = true;
     m_still = still;

@@ -37,6 +37,9 @@ class CMenuRepaint
     // The areas to repaint: last frame's moving areas and this frame's, those
     // that overlap merged into one.
     static std::vector<SArea> Merged(std::vector<SArea> areas);
+    // Whether drawing through `areas` costs less than drawing the whole
+    // width x height picture: past half of it, the pieces save little.
+    static bool CheaperThanWhole(const std::vector<SArea>& areas, float width, float height);
     static bool Overlap(const SArea& a, float x, float y, float width, float height);
     // The square a sprite of that cell size covers when turned by any angle
     // about its centre (x, y).

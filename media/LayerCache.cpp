@@ -140,12 +140,6 @@ void CLayerCache::EndRedraw(const std::vector<double>& look)
     m_look = look;
 }
 
-void CLayerCache::Relabel(const std::vector<double>& look)
-{
-    if (m_kept)
-        m_look = look;
-}
-
 void CLayerCache::Keep(const std::vector<double>& look)
 {
     if (!Usable())

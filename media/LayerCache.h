@@ -28,8 +28,6 @@ class CLayerCache
     void BeginRedraw(float x0, float y0, float x1, float y1, float logicalWidth, float logicalHeight);
     // Ends the confinement and keeps the redrawn rectangle with the new look.
     void EndRedraw(const std::vector<double>& look);
-    // The kept layer shows `look` as well (what changed draws nothing).
-    void Relabel(const std::vector<double>& look);
     // Keeps the whole viewport, where the layer has just been drawn.
     void Keep(const std::vector<double>& look);
     void Forget();

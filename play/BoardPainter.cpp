@@ -344,16 +344,12 @@ bool CBoardPainter::ChangedFlowersArea(const double* before, const double* after
     for (std::size_t i = kHeader; i < size; i += kLookSize)
         if (!std::equal(before + i, before + i + kLookSize, after + i))
         {
+            ExtendByLook(before + i, area);
+            ExtendByLook(after + i, area);
             float own[4] = {1e9f, 1e9f, -1e9f, -1e9f};
             ExtendByLook(before + i, own);
             ExtendByLook(after + i, own);
-            if (own[0] > own[2])
-                continue;
-            area[0] = std::min(area[0], own[0]);
-            area[1] = std::min(area[1], own[1]);
-            area[2] = std::max(area[2], own[2]);
-            area[3] = std::max(area[3], own[3]);
-            if (parts)
+            if (parts && own[0] <= own[2])
                 parts->push_back({own[0], own[1], own[2], own[3]});
         }
     return true;

@@ -123,10 +123,8 @@ void CGame::DrawStillLayer()
         m_still_layer.DrawKept();
         return;
     }
-    // Redrawing more than half the screen through a scissor costs more than
-    // drawing it whole. Changes far apart (the spinning home at one end, a
-    // flower at the other) are redrawn apart.
-    constexpr float kLargestRedraw = 800.0f * 600.0f / 2.0f;
+    // Changes far apart (the spinning home at one end, a flower at the
+    // other) are redrawn apart.
     float area[4];
     std::vector<NInterface::SArea> parts;
     if (kept && kept->size() == m_still_look.size() &&
@@ -135,10 +133,7 @@ void CGame::DrawStillLayer()
                                           m_still_look.size() - statusSize, area, &parts))
     {
         parts = NInterface::CMenuRepaint::Merged(std::move(parts));
-        float total = 0.0f;
-        for (const NInterface::SArea& part : parts)
-            total += (part.m_x1 - part.m_x0) * (part.m_y1 - part.m_y0);
-        if (total <= kLargestRedraw)
+        if (NInterface::CMenuRepaint::CheaperThanWhole(parts, 800.0f, 600.0f))
         {
             NGl::ClearBars();
             m_still_layer.DrawKept();
@@ -154,11 +149,7 @@ void CGame::DrawStillLayer()
                 m_still_layer.EndRedraw(m_still_look);
             }
             if (m_still_layer.KeptLook())
-            {
-                // Also when the changes show nowhere (a hidden flower's clock).
-                m_still_layer.Relabel(m_still_look);
                 return;
-            }
         }
     }
     NGl::Clear(GL_COLOR_BUFFER_BIT);

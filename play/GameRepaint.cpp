@@ -199,11 +199,7 @@ bool CGame::BeginRepaint(std::vector<SFrameClip>& clips)
             return false;
         std::rotate(areas.begin(), first, first + 1);
     }
-    float total = 0.0f;
-    for (const NInterface::SArea& part : areas)
-        total += (part.m_x1 - part.m_x0) * (part.m_y1 - part.m_y0);
-    // Past half the window the clips save little.
-    if (total > kWidth * kHeight / 2)
+    if (!NInterface::CMenuRepaint::CheaperThanWhole(areas, kWidth, kHeight))
         return false;
     GLint viewport[4];
     NGl::GetWindowViewport(viewport);
