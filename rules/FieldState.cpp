@@ -6,6 +6,7 @@
 #include "rules/BoardGeometry.h"
 #include "rules/LevelState.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace NGame
@@ -14,10 +15,17 @@ namespace
 {
 // Whether `cells` describe a board of `level`: exactly its number of cells,
 // with flowers under both homes.
-bool FitsLevel(int level, const std::vector<SCellState>& cells)
+bool FitsLevel(NLevelSets::ESet set, int level, const std::vector<SCellState>& cells)
 {
     const CBoardGeometry geometry(level);
     if (static_cast<std::size_t>(geometry.CellCount()) != cells.size())
+        return false;
+    // Only the moving set writes what lies under a hole; elsewhere the board
+    // would keep it but never write it again.
+    if (set != NLevelSets::kMoving &&
+        std::any_of(cells.begin(), cells.end(),
+                    [](const SCellState& cell)
+                    { return cell.m_colour < 0 && (cell.m_hidden >= 0 || cell.m_coin >= 0); }))
         return false;
     // The board never has a hole under a home; a text that says so is damaged.
     const int mid = geometry.Mid();
@@ -125,7 +133,7 @@ bool CField::RestoreState(const std::string& text)
     int level = 0;
     std::vector<SCellState> cells;
     // The text must describe exactly the board its level builds.
-    if (!CLevelState::Read(text, level, cells) || !FitsLevel(level, cells))
+    if (!CLevelState::Read(text, level, cells) || !FitsLevel(m_set, level, cells))
         return false;
     ApplyState(level, cells);
     return true;
@@ -162,7 +170,7 @@ bool CField::LoadState(const SSavedBoard& saved)
     // The snapshot's level and the stored level number are written together
     // and always agree; a disagreement means a damaged file.
     if (!set || levelNumber < 0 || levelNumber > kMaxSavedLevel || levelsCount <= 0 ||
-        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(level, cells))
+        !CLevelState::Read(text, level, cells) || level != levelNumber || !FitsLevel(set->m_id, level, cells))
         return false;
 
     m_set = set->m_id;

@@ -91,6 +91,14 @@ TEST(RestoreState, TheTextsHolesAndFlowersReplaceTheMasks)
         holed[home] = {kHole, -1};
         EXPECT_FALSE(field.RestoreState(CLevelState::Write(0, holed))) << home;
     }
+    // What lies under a hole only the moving set writes: a classic text with
+    // it would load a board that never writes it back.
+    for (const SCellState under : {SCellState{kHole, -1, 3}, SCellState{kHole, 2, 3}})
+    {
+        std::vector<SCellState> hidden = cells;
+        hidden[140] = under;
+        EXPECT_FALSE(field.RestoreState(CLevelState::Write(0, hidden)));
+    }
     EXPECT_EQ(field.DescribeState(), text);
 }
 } // namespace
